@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the Debian packages needed to build, run and test the game.
+# Only what is missing is installed; uses sudo when not run as root.
+set -euo pipefail
+
+PACKAGES=(
+  build-essential cmake pkg-config
+  libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev libepoxy-dev
+  libpng-dev zlib1g-dev
+  libgtest-dev googletest
+  libgl1-mesa-dri libegl1 libegl-mesa0 libgl1
+  libfluidsynth3 timgm6mb-soundfont
+  fonts-ipaexfont-mincho fonts-ipaexfont-gothic
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then
+  if command -v sudo >/dev/null 2>&1; then SUDO=sudo; else
+    echo "These packages are missing and installing them needs root: ${missing[*]}" >&2
+    exit 1
+  fi
+fi
+echo "Installing: ${missing[*]}"
+$SUDO apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,162 @@
+// Start-up, the one loop, the frame tick and shutdown.
+#include "app/app.h"
+
+#include <SDL2/SDL.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/input.h"
+#include "app/platform.h"
+#include "app/scenes.h"
+#include "app/script.h"
+#include "app/trace.h"
+#include "app/window.h"
+#include "gfx/gfx.h"
+#include "sound/sound.h"
+
+namespace {
+bool s_TickRan = false;
+int s_TickScene = 0;
+}  // namespace
+
+bool LastTickRan() { return s_TickRan; }
+int LastTickScene() { return s_TickScene; }
+
+void FrameTick() {
+    s_TickRan = false;
+    g_Now = NowMs();
+    // Unsigned difference: the clock's wrap-around is harmless.
+    if (g_Now - g_LastTick < 15) return;
+    g_LastTick = g_Now;
+    SnapshotKeys();
+    ClearFrame(0xFFFFFFFFu);
+    BeginDrawing();
+    s_TickScene = g_FrameNo;
+    Dispatch();
+    EndDrawing();
+    if (!PresentFrame()) {
+        ResetDevice();
+        DebugLog("フリップ　OK\n");
+    }
+    s_TickRan = true;
+}
+
+namespace {
+
+void Deliver(const ScriptEvent& e, std::vector<std::string>& shots) {
+    switch (e.kind) {
+        case ScriptKind::Move: InputMouseMove(e.x, e.y); break;
+        case ScriptKind::Press: InputButton(e.button, true, NowMs()); break;
+        case ScriptKind::Release: InputButton(e.button, false, NowMs()); break;
+        case ScriptKind::KeyDown: InputKey(e.vk, true); break;
+        case ScriptKind::KeyUp: InputKey(e.vk, false); break;
+        case ScriptKind::Shot: shots.push_back(e.path); break;
+        case ScriptKind::Quit: PostClose(); break;
+    }
+}
+
+std::string Absolute(const std::string& path, const std::string& base) {
+    if (path.empty() || path[0] == '/' || path == "-") return path;
+    return base + "/" + path;
+}
+
+// The data folder: --data, else the current folder if it holds img/, else
+// data/ beside the program.
+bool EnterDataDir(const AppOptions& opts) {
+    if (!opts.dataDir.empty()) {
+        if (chdir(opts.dataDir.c_str()) != 0) {
+            std::fprintf(stderr, "tolvane: cannot enter the data folder '%s'\n", opts.dataDir.c_str());
+            return false;
+        }
+        return true;
+    }
+    if (access("img", F_OK) == 0) return true;
+    char exe[4096];
+    ssize_t n = readlink("/proc/self/exe", exe, sizeof exe - 1);
+    if (n > 0) {
+        exe[n] = 0;
+        std::string dir(exe);
+        dir = dir.substr(0, dir.rfind('/')) + "/data";
+        if (access((dir + "/img").c_str(), F_OK) == 0 && chdir(dir.c_str()) == 0) return true;
+    }
+    return true;  // missing pictures are simply not drawn; sounds will say so
+}
+
+}  // namespace
+
+int RunGame(const AppOptions& optsIn) {
+    AppOptions opts = optsIn;
+    char cwd[4096];
+    std::string base = getcwd(cwd, sizeof cwd) ? cwd : ".";
+    std::vector<ScriptEvent> script;
+    if (!opts.scriptPath.empty()) {
+        std::string err;
+        if (!LoadScriptFile(opts.scriptPath, script, err)) {
+            std::fprintf(stderr, "tolvane: %s\n", err.c_str());
+            return 2;
+        }
+        for (ScriptEvent& e : script)
+            if (e.kind == ScriptKind::Shot) e.path = Absolute(e.path, base);
+    }
+    if (!opts.logPath.empty() && !OpenLog(Absolute(opts.logPath, base).c_str())) {
+        std::fprintf(stderr, "tolvane: cannot write the log '%s'\n", opts.logPath.c_str());
+        return 2;
+    }
+    if (!opts.tracePath.empty() && !OpenTrace(Absolute(opts.tracePath, base).c_str())) {
+        std::fprintf(stderr, "tolvane: cannot write the trace '%s'\n", opts.tracePath.c_str());
+        return 2;
+    }
+    if (!EnterDataDir(opts)) return 2;
+
+    SetVirtualClock(opts.headless, opts.clockStart);
+    ResetQuit();
+    int status = 1;
+    if (!InitApp(opts)) goto done;
+    DebugLog("InitApp OK!\n");
+    if (InitDX8(opts.windowed) != 0) goto done;
+    DebugLog("InitDX8 OK!\n");
+    if (!InitSound()) goto done;
+    CreateTextFont();
+
+    g_FrameNo = uint8_t(opts.startScene);
+    {
+        const uint32_t start = NowMs();
+        size_t next = 0;
+        std::vector<std::string> shots;
+        for (;;) {
+            if (QuitPosted()) break;
+            uint32_t elapsed = NowMs() - start;
+            if (opts.maxMs >= 0 && elapsed >= opts.maxMs) break;
+            if (opts.headless) {
+                // Script events due by now arrive as messages before the tick.
+                while (next < script.size() && script[next].time <= elapsed) Deliver(script[next++], shots);
+                if (QuitPosted()) break;
+            } else if (PumpOneMessage()) {
+                continue;
+            }
+            FrameTick();
+            if (s_TickRan) {
+                TraceTick(elapsed, s_TickScene);
+                for (const std::string& s : shots)
+                    if (!SaveFramePng(s.c_str())) std::fprintf(stderr, "tolvane: cannot save the shot '%s'\n", s.c_str());
+                shots.clear();
+            }
+            if (opts.headless)
+                AdvanceVirtualClock(1);
+            else
+                SDL_Delay(1);
+        }
+        status = ExitStatus();
+    }
+done:
+    ReleaseGraphics();
+    ReleaseSoundSlots();
+    CloseSound();
+    ShutdownApp();
+    CloseTrace();
+    CloseLog();
+    return status;
+}

@@ -1,0 +1,43 @@
+// The application shell: options, start-up, the loop and shutdown.
+#pragma once
+#include <cstdint>
+#include <string>
+
+struct AppOptions {
+    bool headless = false;
+    bool windowed = false;
+    uint32_t clockStart = 100000;
+    std::string scriptPath, tracePath, logPath, dataDir;
+    long long maxMs = -1;  // -1: no limit
+    int startScene = 0;
+};
+
+// Parses the command line. Returns 0 to go on, or the exit status to end
+// with at once (2 for bad input, 0 for --help); writes messages to stderr.
+int ParseOptions(int argc, char** argv, AppOptions& out);
+
+// Runs the game with the given options and returns the exit status.
+int RunGame(const AppOptions& opts);
+
+// Set-up and teardown of the platform alone (also used by rendering tests).
+bool InitApp(const AppOptions& opts);
+void ShutdownApp();
+
+// One frame tick: gate, key snapshot, clear, dispatch, present.
+void FrameTick();
+// Whether the last FrameTick ran a frame, and the scene it dispatched.
+bool LastTickRan();
+int LastTickScene();
+
+// The loop's quit state.
+bool QuitPosted();
+int ExitStatus();
+void ResetQuit();
+
+// Clock control for headless runs and tests.
+void SetVirtualClock(bool on, uint32_t now);
+void AdvanceVirtualClock(uint32_t ms);
+
+// Log destination: nullptr path discards, "-" is standard error.
+bool OpenLog(const char* path);
+void CloseLog();

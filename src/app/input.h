@@ -1,0 +1,17 @@
+// Window messages turned into the game's input globals. Independent of the
+// platform so that real windows, input scripts and tests feed it alike.
+#pragma once
+#include <cstdint>
+
+void InputMouseMove(int x, int y);
+// button: 1 left, 2 right. time: the ms clock, for double-click detection.
+void InputButton(int button, bool down, uint32_t time);
+void InputKey(int vk, bool down);
+void InputReleaseAll();  // focus lost: nothing stays held
+// Copies the held keys and buttons into g_KeyState (bit 7 when down).
+void SnapshotKeys();
+void ResetInput();
+
+// Virtual-key code for a script key name (escape, space, enter, f1, a-z, 0-9),
+// or -1.
+int KeyNameToVk(const char* name);

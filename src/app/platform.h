@@ -1,0 +1,36 @@
+// What the game sees of the platform: input snapshot, the millisecond clock,
+// the log, fatal errors and the close request.
+#pragma once
+#include <cstdint>
+
+// Virtual-key codes the game reads from g_KeyState.
+enum : int {
+    VK_LBUTTON = 0x01,
+    VK_RBUTTON = 0x02,
+    VK_RETURN = 0x0D,
+    VK_ESCAPE = 0x1B,
+    VK_SPACE = 0x20,
+    VK_F1 = 0x70,
+};
+
+extern uint8_t g_KeyState[256];  // bit 7 set while down
+extern int g_MouseX, g_MouseY;   // window pixels, 0..639 / 0..479
+extern int g_LButton;            // 1 after a press, 0 after release or use
+extern uint32_t g_Now;           // ms clock of this tick
+extern uint32_t g_LastTick;      // g_Now of the last tick that ran a frame
+extern uint32_t g_StepTime;      // last step of the opening animations
+
+inline bool KeyDown(int vk) { return (g_KeyState[vk & 0xFF] & 0x80) != 0; }
+
+// Milliseconds since boot, wrapping at 32 bits (virtual in headless runs).
+uint32_t NowMs();
+
+// Debug log: one line per scene call and a few start-up lines.
+void DebugLog(const char* text);
+
+// Fatal error: frees the graphics, shows the message, ends the program
+// after the current tick with exit status 1. Returns to its caller.
+void ErrorBox(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// Ask the program to close after this tick, as the window's close box would.
+void PostClose();

@@ -1,0 +1,23 @@
+// Timed input scripts for headless runs: one event a line, times in ms since
+// program start, non-decreasing; '#' starts a comment.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+enum class ScriptKind { Move, Press, Release, KeyDown, KeyUp, Shot, Quit };
+
+struct ScriptEvent {
+    uint32_t time = 0;
+    ScriptKind kind = ScriptKind::Move;
+    int x = 0, y = 0;
+    int button = 0;  // 1 left, 2 right
+    int vk = 0;
+    std::string path;
+};
+
+// Parses script text. On a bad line returns false and sets error to
+// "NAME:LINE: problem". A click becomes move + press at T and release at T+50.
+bool ParseScript(const std::string& text, const std::string& name, std::vector<ScriptEvent>& out,
+                 std::string& error);
+bool LoadScriptFile(const std::string& path, std::vector<ScriptEvent>& out, std::string& error);

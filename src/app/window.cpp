@@ -1,0 +1,159 @@
+// The SDL window: creation, icon, and window messages turned into input.
+#include "app/window.h"
+
+#include <SDL2/SDL.h>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "app/app.h"
+#include "app/input.h"
+#include "app/platform.h"
+#include "gfx/image.h"
+
+namespace {
+SDL_Window* s_Window = nullptr;
+bool s_Headless = false;
+bool s_SdlUp = false;
+int s_PicX = 0, s_PicY = 0, s_PicW = 640, s_PicH = 480, s_DrawW = 640, s_DrawH = 480;
+
+int SdlKeyToVk(SDL_Keycode k) {
+    if (k >= SDLK_a && k <= SDLK_z) return 'A' + (k - SDLK_a);
+    if (k >= SDLK_0 && k <= SDLK_9) return '0' + (k - SDLK_0);
+    if (k >= SDLK_F1 && k <= SDLK_F12) return 0x70 + (k - SDLK_F1);
+    switch (k) {
+        case SDLK_ESCAPE: return VK_ESCAPE;
+        case SDLK_SPACE: return VK_SPACE;
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER: return VK_RETURN;
+        case SDLK_BACKSPACE: return 0x08;
+        case SDLK_TAB: return 0x09;
+        case SDLK_LSHIFT:
+        case SDLK_RSHIFT: return 0x10;
+        case SDLK_LCTRL:
+        case SDLK_RCTRL: return 0x11;
+        case SDLK_LALT:
+        case SDLK_RALT: return 0x12;
+        case SDLK_LEFT: return 0x25;
+        case SDLK_UP: return 0x26;
+        case SDLK_RIGHT: return 0x27;
+        case SDLK_DOWN: return 0x28;
+        default: return -1;
+    }
+}
+
+// Window points to 640x480 picture pixels, clamped to the picture.
+void MapMouse(int wx, int wy, int& x, int& y) {
+    int ww = 1, wh = 1;
+    SDL_GetWindowSize(s_Window, &ww, &wh);
+    double sx = double(s_DrawW) / std::max(ww, 1), sy = double(s_DrawH) / std::max(wh, 1);
+    double px = (wx * sx - s_PicX) * 640.0 / std::max(s_PicW, 1);
+    double py = (wy * sy - s_PicY) * 480.0 / std::max(s_PicH, 1);
+    x = std::clamp(int(px), 0, 639);
+    y = std::clamp(int(py), 0, 479);
+}
+
+void SetIcon() {
+    Image icon;
+    if (!DecodeImageFile("img/icon.png", icon)) return;
+    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(icon.argb.data(), icon.width, icon.height, 32,
+                                                        icon.width * 4, SDL_PIXELFORMAT_ARGB8888);
+    if (!s) return;
+    SDL_SetWindowIcon(s_Window, s);
+    SDL_FreeSurface(s);
+}
+}  // namespace
+
+SDL_Window* AppWindow() { return s_Window; }
+bool AppHeadless() { return s_Headless; }
+
+void SetPictureRect(int x, int y, int w, int h, int drawableW, int drawableH) {
+    s_PicX = x;
+    s_PicY = y;
+    s_PicW = w;
+    s_PicH = h;
+    s_DrawW = drawableW;
+    s_DrawH = drawableH;
+}
+
+bool InitApp(const AppOptions& opts) {
+    s_Headless = opts.headless;
+    if (s_Headless) SDL_SetHint(SDL_HINT_VIDEODRIVER, "offscreen");
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+        std::fprintf(stderr, "tolvane: cannot start the video system: %s\n", SDL_GetError());
+        return false;
+    }
+    s_SdlUp = true;
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
+
+    Uint32 flags = SDL_WINDOW_OPENGL;
+    int w = 640, h = 480;
+    if (s_Headless) {
+        flags |= SDL_WINDOW_HIDDEN;
+    } else if (opts.windowed) {
+        // The largest whole multiple of 640x480 that fits the desktop.
+        SDL_Rect usable{0, 0, 640, 480};
+        SDL_GetDisplayUsableBounds(0, &usable);
+        int scale = std::max(1, std::min((usable.w - 32) / 640, (usable.h - 64) / 480));
+        w = 640 * scale;
+        h = 480 * scale;
+        flags |= SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
+    } else {
+        flags |= SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_ALLOW_HIGHDPI;
+    }
+    s_Window = SDL_CreateWindow("Tolvane", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h, flags);
+    if (!s_Window) {
+        std::fprintf(stderr, "tolvane: cannot open the window: %s\n", SDL_GetError());
+        return false;
+    }
+    SetIcon();
+    // The game draws its own brush; the system cursor stays hidden.
+    SDL_ShowCursor(SDL_DISABLE);
+    ResetInput();
+    return true;
+}
+
+void ShutdownApp() {
+    if (s_Window) SDL_DestroyWindow(s_Window);
+    s_Window = nullptr;
+    if (s_SdlUp) SDL_Quit();
+    s_SdlUp = false;
+}
+
+// Handles one waiting window message; false when none was waiting.
+bool PumpOneMessage() {
+    SDL_Event e;
+    if (!SDL_PollEvent(&e)) return false;
+    int x = 0, y = 0;
+    switch (e.type) {
+        case SDL_QUIT: PostClose(); break;
+        case SDL_KEYDOWN:
+        case SDL_KEYUP: {
+            int vk = SdlKeyToVk(e.key.keysym.sym);
+            if (vk >= 0) InputKey(vk, e.type == SDL_KEYDOWN);
+            break;
+        }
+        case SDL_MOUSEMOTION:
+            MapMouse(e.motion.x, e.motion.y, x, y);
+            InputMouseMove(x, y);
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP:
+            if (e.button.button == SDL_BUTTON_LEFT || e.button.button == SDL_BUTTON_RIGHT) {
+                MapMouse(e.button.x, e.button.y, x, y);
+                InputMouseMove(x, y);
+                InputButton(e.button.button == SDL_BUTTON_LEFT ? 1 : 2, e.type == SDL_MOUSEBUTTONDOWN, NowMs());
+            }
+            break;
+        case SDL_WINDOWEVENT:
+            if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) InputReleaseAll();
+            break;
+        default: break;
+    }
+    return true;
+}

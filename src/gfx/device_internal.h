@@ -1,0 +1,8 @@
+// Shared between the graphics service's own files only.
+#pragma once
+#include "gfx/gfx.h"
+
+// Draws a Quad with a raw GL texture name (0 draws nothing).
+void DrawQuadWithTexture(unsigned texture, const Quad& q);
+bool BlendIsAdditive();
+void ReleaseTextFont();

@@ -1,0 +1,72 @@
+// Graphics service: the 640x480 frame, Quads, texture slots and text.
+// Game code draws only through these calls; no platform header leaks out.
+#pragma once
+#include <cstdint>
+
+// One pre-transformed vertex: screen pixels, ARGB colour, texture coordinates.
+struct TlVertex {
+    float x, y, z, rhw;
+    uint32_t diffuse;
+    float u, v;
+};
+static_assert(sizeof(TlVertex) == 28, "TlVertex must stay 28 bytes");
+
+// Four vertices: top-left, top-right, bottom-right, bottom-left (clockwise on
+// screen). Drawn as a fan 0-1-2, 0-2-3. Counter-clockwise Quads are culled.
+struct Quad {
+    TlVertex v[4];
+};
+
+constexpr int kScreenW = 640;
+constexpr int kScreenH = 480;
+constexpr int kTextureSlots = 25;
+
+// Colour keys used by picture loads.
+constexpr uint32_t kKeyGreen = 0xFF00FF00u;
+constexpr uint32_t kKeyBlack = 0xFF000000u;
+constexpr uint32_t kKeyWhite = 0xFFFFFFFFu;
+constexpr uint32_t kKeyNearBlack = 0xFF010101u;
+constexpr uint32_t kKeyGreyBlue = 0xFFE6F0F0u;
+
+extern Quad FullScreenQuad;  // whole screen, v from 0.01 at the top
+extern Quad LogoQuad;        // centred logo, starts fully transparent
+
+// Quad helpers: corners, texture rectangle, and all four colours.
+Quad MakeQuad(float x0, float y0, float x1, float y1, float u0, float v0, float u1, float v1,
+              uint32_t argb = 0xFFFFFFFFu);
+void SetQuadRect(Quad& q, float x0, float y0, float x1, float y1);
+void SetQuadUV(Quad& q, float u0, float v0, float u1, float v1);
+void SetQuadColour(Quad& q, uint32_t argb);
+
+// Device lifetime. InitDX8 returns 0 on success (after an ErrorBox otherwise).
+int InitDX8(bool windowed);
+void ReleaseGraphics();
+bool GraphicsAlive();
+
+// Frame: clear, begin, draw, end, present. Present returns false on failure.
+void ClearFrame(uint32_t argb);
+void BeginDrawing();
+void EndDrawing();
+bool PresentFrame();
+void ResetDevice();
+
+// Render states: normal alpha blending; the additive switch changes only the
+// destination factor.
+void SetDrawStates();
+void SetAdditiveBlend(bool additive);
+
+// Textures. A picture that fails to load leaves its slot empty and an empty
+// slot draws nothing.
+void LoadTexture(int slot, const char* path, uint32_t colourKey);
+bool LoadTexturePlain(int slot, const char* path);
+bool TextureLoaded(int slot);
+void DrawQuad(int slot, const Quad& q);
+
+// Text: 35 px high; half-width characters advance 10 px, full-width 20 px.
+// UTF-8 input; a line feed starts a new line 35 px lower at the same x.
+int CreateTextFont();
+void DrawString(const char* text, int x, int y, uint32_t argb);
+
+// The last finished frame, 640x480 ARGB rows top-down (headless checks).
+bool ReadFramePixels(uint32_t* out);
+bool SaveFramePng(const char* path);

@@ -1,0 +1,168 @@
+#include "scenes/opening.h"
+
+#include <initializer_list>
+
+#include "app/platform.h"
+#include "app/scenes.h"
+#include "gfx/gfx.h"
+#include "scenes/shared_quads.h"
+#include "sound/sound.h"
+#include "talk/talk_faces.h"
+
+// The opening runs once per program run: none of this is ever reset.
+int g_LogoAlpha = 0;
+int g_LogoFadeOut = 0;
+int g_LogoHold = 0;
+int g_FootprintCount = 0;
+float g_ScrollX = 0.0f;
+int g_CaptionNo = 0;
+float g_FaceX = -160.0f;
+unsigned g_ScrollTime = 0, g_CaptionTime = 0, g_FaceTime = 0;
+
+namespace {
+
+constexpr uint32_t kWhite = 0xFFFFFFFFu;
+constexpr uint32_t kRed = 0xFFFF0000u;
+
+// Lower-left corners of the footprints: a staircase rising to the right.
+const int kFootprints[8][2] = {{0, 416},   {128, 416}, {128, 288}, {256, 288},
+                               {256, 160}, {384, 160}, {384, 32},  {512, 32}};
+
+Quad s_FootQuad = MakeQuad(0, 0, 64, 64, 0, 0, 1, 1);
+
+}  // namespace
+
+const PrologueCaption kPrologueCaptions[13] = {
+    {100, 330, kWhite, "ここは、わたしたちの世界によく似た\nもうひとつの世界。"},
+    {120, 350, kWhite, "人びとは、おだやかに暮らしていた。"},
+    {100, 330, kWhite, "けれど、その足もとの草かげには\nだれも知らない小さな国があった。"},
+    {110, 330, kWhite, "朝つゆほどの背たけしかない\n小さな住人たちの国である。"},
+    {100, 330, kWhite, "彼らの名は「ナブル」。\n丸くて、やさしくて、歌が大好き。"},
+    {100, 350, kWhite, "ところがある日、ナブルの長老が倒れた。"},
+    {140, 340, kWhite, "長老の病は重く、\n村のどんな薬も効かなかった。"},
+    {130, 340, kWhite, "「伝説の薬草なら、あるいは…」\nナブルたちは、ひとりの若者をたよった。"},
+    {140, 340, kRed, "「まかせてくれ。\n  薬は、おれがきっと見つけてくる」"},
+    {155, 355, kRed, "「待っていてくれ、長老」"},
+    {250, 355, kRed, "「必ず、もどる」"},
+    {185, 350, kRed, "「さあ、出発だ！」"},
+    {155, 350, kWhite, "こうして、若者の旅がはじまった。"},
+};
+
+void Veskinit() {
+    LoadTexture(0, "img/vesk.png", kKeyWhite);
+    SetDrawStates();
+    g_FrameNo = 1;
+}
+
+void Veskframe() {
+    g_Now = NowMs();
+    DrawQuad(0, LogoQuad);
+    if (g_Now - g_StepTime > 1) {
+        g_StepTime = g_Now;
+        g_LogoAlpha += g_LogoFadeOut == 1 ? -4 : 4;
+        SetQuadColour(LogoQuad, (uint32_t(g_LogoAlpha & 0xFF) << 24) | 0x00FFFFFFu);
+        if (g_LogoAlpha >= 252) g_LogoFadeOut = 1;
+        if (g_LogoAlpha == 0) g_FrameNo = 2;
+        if (KeyDown(VK_SPACE)) g_FrameNo = 7;
+    }
+}
+
+void Logoinit() {
+    LoadTexture(1, "img/Logo.png", kKeyBlack);
+    LoadTexture(2, "img/asiato.bmp", kKeyWhite);
+    SetDrawStates();
+    g_FrameNo = 3;
+}
+
+void Logoframe() {
+    g_Now = NowMs();
+    DrawQuad(1, FullScreenQuad);
+    if (g_Now - g_StepTime > 1) {
+        g_StepTime = g_Now;
+        g_LogoHold += 3;
+        SetQuadColour(FullScreenQuad, 0xFFFFFFFFu);
+        if (g_LogoHold >= 255) g_FrameNo = 4;
+    }
+}
+
+void Logoframe2() {
+    g_Now = NowMs();
+    DrawQuad(1, FullScreenQuad);
+    SetQuadColour(FullScreenQuad, 0xFFFFFFFFu);
+    for (int i = 0; i < g_FootprintCount && i < 8; ++i) {
+        float x = float(kFootprints[i][0]), y = float(kFootprints[i][1]);
+        SetQuadRect(s_FootQuad, x, y - 64, x + 64, y);
+        DrawQuad(2, s_FootQuad);
+    }
+    if (g_Now - g_StepTime > 100) {
+        g_StepTime = g_Now;
+        g_FootprintCount += 1;
+        if (g_FootprintCount > 8) g_FrameNo = 5;
+        if (KeyDown(VK_SPACE)) g_FrameNo = 7;
+    }
+}
+
+void PrologueInit() {
+    LoadTexture(13, "img/plg.png", kKeyGreen);
+    LoadTexture(12, "img/Gplg.png", kKeyGreen);
+    LoadTexture(10, "img/kao.png", kKeyGreen);
+    SetDrawStates();
+    ScrollQuad = MakeQuad(0, 0, 1024, 256, 0.01f, 0.0f, 1.0f, 0.5f);
+    g_TalkLine = 0;
+    LoadSound(0, "wav/prolog.wav", false);
+    g_MusicOnce = 0;
+    g_FrameNo = 6;
+}
+
+void Prologueframe() {
+    if (PlayOnceDue(g_MusicOnce)) PlayMusic(0);
+    DrawQuad(12, ScrollQuad);
+    DrawQuad(13, FullScreenQuad);
+
+    SetupTalkFaces();
+    SetQuadRect(LeftFaceQuad, g_FaceX, 70, g_FaceX + 160, 230);
+    DrawQuad(10, LeftFaceQuad);
+
+    g_Now = NowMs();
+    if (g_Now - g_ScrollTime >= 45) {
+        g_ScrollX -= 1.5f;
+        g_ScrollTime = g_Now;
+    }
+    if (g_ScrollX <= -384.0f) g_ScrollX = -384.0f;
+    for (int i : {0, 3}) ScrollQuad.v[i].x = g_ScrollX;
+    for (int i : {1, 2}) ScrollQuad.v[i].x = g_ScrollX + 1024.0f;
+
+    if (g_Now - g_CaptionTime >= 3500) {
+        g_CaptionNo += 1;
+        g_CaptionTime = g_Now;
+    }
+    if (g_CaptionNo == 5) {
+        // The second picture: the land of the nubbles.
+        for (int i : {0, 1}) ScrollQuad.v[i].v = 0.5f;
+        for (int i : {2, 3}) ScrollQuad.v[i].v = 1.0f;
+    }
+
+    if (g_CaptionNo >= 9 && g_CaptionNo <= 12) {
+        if (g_Now - g_FaceTime >= 20) {
+            g_FaceX += 10.0f;
+            g_FaceTime = g_Now;
+        }
+        if (g_FaceX >= 240.0f) g_FaceX = 240.0f;
+    } else if (g_CaptionNo == 13) {
+        if (g_Now - g_FaceTime >= 20) {
+            g_FaceX += 10.0f;  // leaves to the right
+            g_FaceTime = g_Now;
+        }
+    }
+
+    if (g_CaptionNo == 9) g_LeftFace = 0;
+    if (g_CaptionNo == 12) g_LeftFace = 1;
+    if (g_CaptionNo >= 1 && g_CaptionNo <= 13) {
+        const PrologueCaption& c = kPrologueCaptions[g_CaptionNo - 1];
+        DrawString(c.text, c.x, c.y, c.colour);
+    } else {
+        g_FrameNo = 7;
+    }
+
+    if (KeyDown(VK_SPACE)) g_FrameNo = 7;
+}

@@ -1,0 +1,175 @@
+// Music through SDL_mixer's music stream (MIDI rendered by FluidSynth with a
+// General MIDI soundfont), effects on mixer channels. Channel 0 is kept for a
+// wave file played as the primary sound (the prologue's narration bed).
+#include "sound/sound.h"
+
+#include <SDL2/SDL.h>
+#include <SDL2/SDL_mixer.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "app/platform.h"
+#include "app/window.h"
+
+int g_MusicOnce = 0;
+int g_SoundOnce[8] = {};
+
+namespace {
+
+struct Loaded {
+    std::string path;
+    Mix_Chunk* chunk = nullptr;
+    Mix_Music* music = nullptr;
+};
+
+struct Slot {
+    const Loaded* sound = nullptr;
+    bool loop = false;
+};
+
+bool s_Open = false;
+Slot s_Slots[kSoundSlots];
+// Loaded files are kept by path until exit: a slot that is loaded over may
+// still be playing, and stage restarts load the same files again.
+std::vector<Loaded*> s_Loaded;
+SoundStats s_Stats{{}, {}, 0, -1};
+constexpr int kPrimaryChannel = 0;
+constexpr int kChannels = 32;
+
+const char* kSoundFonts[] = {
+    "/usr/share/sounds/sf2/FluidR3_GM.sf2",
+    "/usr/share/sounds/sf2/TimGM6mb.sf2",
+    "/usr/share/sounds/sf2/default-GM.sf2",
+};
+
+bool EndsWith(const char* s, const char* tail) {
+    size_t n = std::strlen(s), m = std::strlen(tail);
+    return n >= m && strcasecmp(s + n - m, tail) == 0;
+}
+
+bool OpenAudio() {
+    if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) == 0) return true;
+    // A machine without a sound device still plays the game, in silence.
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    DebugLog("no sound device: playing silently\n");
+    return Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) == 0;
+}
+
+}  // namespace
+
+bool InitSound() {
+    if (AppHeadless() && !std::getenv("SDL_AUDIODRIVER")) SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        ErrorBox("DirectMusicPerformance8オブジェクトの作成に失敗");
+        return false;
+    }
+    if (!OpenAudio()) {
+        ErrorBox("DirectMusicPerformance8の初期化に失敗");
+        return false;
+    }
+    Mix_AllocateChannels(kChannels);
+    Mix_ReserveChannels(1);
+    Mix_Init(MIX_INIT_MID);
+    char cwd[4096];
+    if (!getcwd(cwd, sizeof cwd)) {
+        ErrorBox("カレント・ディレクトリの取得に失敗");
+        return false;
+    }
+    const char* chosen = std::getenv("TOLVANE_SOUNDFONT");
+    for (const char* sf : kSoundFonts)
+        if (!chosen && access(sf, R_OK) == 0) chosen = sf;
+    if (!chosen || !Mix_SetSoundFonts(chosen)) {
+        ErrorBox("検索パスの設定に失敗");
+        return false;
+    }
+    s_Open = true;
+    return true;
+}
+
+bool LoadSound(int slot, const char* path, bool loop) {
+    if (slot < 0 || slot >= kSoundSlots) return false;
+    s_Slots[slot] = Slot{};
+    if (!s_Open) return false;
+    const Loaded* found = nullptr;
+    for (const Loaded* l : s_Loaded)
+        if (l->path == path) found = l;
+    if (!found) {
+        auto* l = new Loaded;
+        l->path = path;
+        // Wave files are effects (or a primary wave); everything else is music.
+        if (EndsWith(path, ".wav"))
+            l->chunk = Mix_LoadWAV(path);
+        else
+            l->music = Mix_LoadMUS(path);
+        if (!l->chunk && !l->music) {
+            delete l;
+            ErrorBox("MIDIファイルのロードに失敗");
+            return false;
+        }
+        s_Loaded.push_back(l);
+        found = l;
+    }
+    s_Slots[slot] = Slot{found, loop};
+    return true;
+}
+
+void PlayMusic(int slot) {
+    if (slot < 0 || slot >= kSoundSlots) return;
+    ++s_Stats.musicPlays[slot];
+    s_Stats.lastMusicSlot = slot;
+    const Slot& s = s_Slots[slot];
+    if (!s_Open || !s.sound) return;
+    Mix_HaltChannel(kPrimaryChannel);
+    if (s.sound->music) {
+        Mix_PlayMusic(s.sound->music, s.loop ? -1 : 1);
+    } else {
+        Mix_HaltMusic();
+        Mix_PlayChannel(kPrimaryChannel, s.sound->chunk, s.loop ? -1 : 0);
+    }
+}
+
+void PlayEffect(int slot) {
+    if (slot < 0 || slot >= kSoundSlots) return;
+    ++s_Stats.effectPlays[slot];
+    const Slot& s = s_Slots[slot];
+    if (!s_Open || !s.sound || !s.sound->chunk) return;
+    Mix_PlayChannel(-1, s.sound->chunk, 0);
+}
+
+void StopAllSound() {
+    ++s_Stats.stopAll;
+    if (!s_Open) return;
+    Mix_HaltChannel(-1);
+    Mix_HaltMusic();
+}
+
+void ReleaseSoundSlots() {
+    if (!s_Open) return;
+    Mix_HaltChannel(-1);
+    Mix_HaltMusic();
+    for (Slot& s : s_Slots) s = Slot{};
+    for (Loaded* l : s_Loaded) {
+        if (l->chunk) Mix_FreeChunk(l->chunk);
+        if (l->music) Mix_FreeMusic(l->music);
+        delete l;
+    }
+    s_Loaded.clear();
+}
+
+void CloseSound() {
+    if (!s_Open) return;
+    Mix_CloseAudio();
+    Mix_Quit();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    s_Open = false;
+}
+
+const SoundStats& GetSoundStats() { return s_Stats; }
+void ResetSoundStats() { s_Stats = SoundStats{{}, {}, 0, -1}; }
+bool SoundSlotLoaded(int slot) { return slot >= 0 && slot < kSoundSlots && s_Slots[slot].sound != nullptr; }

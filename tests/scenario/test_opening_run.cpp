@@ -1,0 +1,99 @@
+// The opening as a player sees it: the built game, headless, start to title.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+#include "game_run.h"
+#include "gfx/image.h"
+
+TEST(OpeningRun, StartUpToTheTitleWithLogLinesAndTimings) {
+    GameRun run = RunGameHeadless({"--max-ms", "60000"});
+    ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+    ASSERT_GE(run.log.size(), 5u);
+    EXPECT_EQ(run.log[0], "InitApp OK!");
+    EXPECT_EQ(run.log[2], "InitDX8 OK!");
+    EXPECT_EQ(run.log[3], "Veskinit関数通過。");
+    EXPECT_EQ(run.log[4], "Veskframe関数通過");
+    EXPECT_EQ(CountLines(run.log, "Veskframe関数通過"), 126);
+    EXPECT_EQ(CountLines(run.log, "Logoframe関数通過"), 85);
+    EXPECT_EQ(CountLines(run.log, "Logoframe2関数通過"), 63);
+    EXPECT_EQ(CountLines(run.log, "PrologueInit関数通過。"), 1);
+    EXPECT_EQ(CountLines(run.log, "Startinit関数通過。"), 1);
+    EXPECT_LT(FirstLine(run.log, "Logoinit関数通過。"), FirstLine(run.log, "PrologueInit関数通過。"));
+
+    long long titleAt = -1, prologueAt = -1;
+    for (const std::string& l : run.trace) {
+        if (prologueAt < 0 && TraceField(l, "scene") == 5) prologueAt = TraceField(l, "t");
+        if (titleAt < 0 && TraceField(l, "scene") == 7) titleAt = TraceField(l, "t");
+    }
+    ASSERT_GT(prologueAt, 0);
+    ASSERT_GT(titleAt, 0);
+    EXPECT_NEAR(double(titleAt - prologueAt), 45.5 * 1000, 100);
+    // Frames run every 15 ms of game time.
+    EXPECT_EQ(TraceField(run.trace[1], "t") - TraceField(run.trace[0], "t"), 15);
+}
+
+TEST(OpeningRun, HoldingSpaceFromStartUpGoesStraightToTheTitle) {
+    GameRun run = RunGameHeadless({"--max-ms", "200"}, "0 keydown space\n");
+    ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+    ASSERT_GE(run.trace.size(), 2u);
+    EXPECT_EQ(TraceField(run.trace[0], "scene"), 0);
+    EXPECT_EQ(TraceField(run.trace[0], "next"), 7);
+    EXPECT_EQ(TraceField(run.trace[1], "scene"), 7);
+    EXPECT_EQ(FirstLine(run.log, "Logoinit関数通過。"), -1);
+}
+
+TEST(OpeningRun, PrologueShotShowsPictureFrameCaptionAndPortrait) {
+    std::string dir = MakeTempDir("shot");
+    std::string shot = dir + "/prologue.png";
+    // Caption 10 (the hero speaking, in red) with the portrait slid in.
+    GameRun run = RunGameHeadless({"--max-ms", "40500"}, "40000 shot " + shot + "\n");
+    ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+    Image img;
+    ASSERT_TRUE(DecodeImageFile(shot.c_str(), img));
+    ASSERT_EQ(img.width, 640);
+    ASSERT_EQ(img.height, 480);
+    auto count = [&](int x0, int y0, int x1, int y1, auto pred) {
+        int n = 0;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x) n += pred(img.argb[size_t(y) * 640 + x] & 0xFFFFFF);
+        return n;
+    };
+    auto notWhite = [](uint32_t p) { return p != 0xFFFFFF; };
+    auto red = [](uint32_t p) { return p == 0xFF0000; };
+    EXPECT_GT(count(0, 0, 640, 256, notWhite), 640 * 200);       // the picture and frame
+    EXPECT_GT(count(100, 330, 600, 420, red), 50);               // a red caption
+    std::set<uint32_t> portrait;
+    for (int y = 80; y < 220; y += 4)
+        for (int x = 250; x < 390; x += 4) portrait.insert(img.argb[size_t(y) * 640 + x] & 0xFFFFFF);
+    EXPECT_GT(portrait.size(), 8u);  // a drawn face, not a flat fill
+}
+
+TEST(OpeningRun, MissingPrologueSoundEndsTheProgramWithItsMessage) {
+    namespace fs = std::filesystem;
+    std::string dir = MakeTempDir("nowav");
+    fs::create_directory(dir + "/wav");
+    fs::create_directory_symlink(fs::path(TOLVANE_DATA_DIR) / "img", dir + "/img");
+    fs::create_directory_symlink(fs::path(TOLVANE_DATA_DIR) / "mid", dir + "/mid");
+    GameRun run = RunGameHeadless({"--max-ms", "20000"}, "", dir);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.stderrText.find("MIDIファイルのロードに失敗"), std::string::npos) << run.stderrText;
+    EXPECT_NE(FirstLine(run.log, "MIDIファイルのロードに失敗"), -1);
+    // The program ends after that tick: the prologue never runs again.
+    EXPECT_EQ(CountLines(run.log, "Prologueframe関数通過"), 1);
+}
+
+TEST(OpeningRun, MalformedScriptIsRejectedBeforeTheGameStarts) {
+    GameRun run = RunGameHeadless({"--max-ms", "100"}, "0 move 1 2\n10 wiggle\n");
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_NE(run.stderrText.find("script:2: unknown event 'wiggle'"), std::string::npos) << run.stderrText;
+    EXPECT_TRUE(run.log.empty());
+}
+
+TEST(OpeningRun, OutOfRangeSceneShowsWhiteAndLogsEveryTick) {
+    GameRun run = RunGameHeadless({"--max-ms", "150", "--scene", "200"});
+    ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+    EXPECT_EQ(CountLines(run.log, "g_FrameNoの値が例外です。"), 10);
+}

@@ -1,0 +1,75 @@
+#include "game_run.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+std::vector<std::string> ReadLines(const std::string& path) {
+    std::vector<std::string> out;
+    std::ifstream f(path);
+    for (std::string line; std::getline(f, line);) out.push_back(line);
+    return out;
+}
+
+std::string Quote(const std::string& s) {
+    std::string q = "'";
+    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+}  // namespace
+
+std::string MakeTempDir(const char* tag) {
+    std::string tmpl = std::string(std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp") + "/tolvane-" + tag +
+                       "-XXXXXX";
+    std::vector<char> buf(tmpl.begin(), tmpl.end());
+    buf.push_back(0);
+    const char* dir = mkdtemp(buf.data());
+    return dir ? dir : "/tmp";
+}
+
+GameRun RunGameHeadless(const std::vector<std::string>& args, const std::string& script, const std::string& dataDir) {
+    std::string dir = MakeTempDir("run");
+    std::string cmd = Quote(TOLVANE_BIN) + " --headless --data " + Quote(dataDir) + " --log " + Quote(dir + "/log") +
+                      " --trace " + Quote(dir + "/trace");
+    if (!script.empty()) {
+        std::ofstream(dir + "/script") << script;
+        cmd += " --script " + Quote(dir + "/script");
+    }
+    for (const std::string& a : args) cmd += " " + Quote(a);
+    cmd += " 2>" + Quote(dir + "/stderr") + " </dev/null";
+    GameRun run;
+    int status = std::system(cmd.c_str());
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::ifstream err(dir + "/stderr");
+    std::stringstream ss;
+    ss << err.rdbuf();
+    run.stderrText = ss.str();
+    run.log = ReadLines(dir + "/log");
+    run.trace = ReadLines(dir + "/trace");
+    return run;
+}
+
+long long TraceField(const std::string& line, const char* name) {
+    std::string key = std::string("\"") + name + "\":";
+    size_t at = line.find(key);
+    if (at == std::string::npos) return -1;
+    return std::strtoll(line.c_str() + at + key.size(), nullptr, 10);
+}
+
+int CountLines(const std::vector<std::string>& lines, const std::string& text) {
+    int n = 0;
+    for (const std::string& l : lines) n += l == text;
+    return n;
+}
+
+int FirstLine(const std::vector<std::string>& lines, const std::string& text) {
+    for (size_t i = 0; i < lines.size(); ++i)
+        if (lines[i] == text) return int(i);
+    return -1;
+}

@@ -1,0 +1,26 @@
+// Runs the built game headless in a child process and collects what it wrote.
+#pragma once
+#include <string>
+#include <vector>
+
+struct GameRun {
+    int exitCode = -1;
+    std::string stderrText;
+    std::vector<std::string> log;    // log lines without the line feed
+    std::vector<std::string> trace;  // one JSON object per line
+};
+
+// args: extra command-line words; --headless, --log and --trace are added.
+// dataDir: the folder given to --data (the generated data by default).
+GameRun RunGameHeadless(const std::vector<std::string>& args, const std::string& script = "",
+                        const std::string& dataDir = TOLVANE_DATA_DIR);
+
+// A fresh, empty folder under the system's temporary folder.
+std::string MakeTempDir(const char* tag);
+
+// Integer field of a trace line ("scene", "next", "t", ...); -1 if absent.
+long long TraceField(const std::string& line, const char* name);
+
+// How many log lines equal text, and the index of the first (or -1).
+int CountLines(const std::vector<std::string>& lines, const std::string& text);
+int FirstLine(const std::vector<std::string>& lines, const std::string& text);

@@ -1,0 +1,109 @@
+// The frame loop's gate and the dispatcher, driven with a virtual clock.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "app/app.h"
+#include "app/platform.h"
+#include "app/scenes.h"
+
+namespace {
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream f(path);
+    std::stringstream ss;
+    ss << f.rdbuf();
+    return ss.str();
+}
+
+struct LogCapture {
+    std::string path = testing::TempDir() + "dispatch_log.txt";
+    LogCapture() { OpenLog(path.c_str()); }
+    std::string Text() {
+        CloseLog();
+        return ReadAll(path);
+    }
+};
+
+}  // namespace
+
+TEST(FrameGate, RunsAtFifteenMillisecondsNotFourteen) {
+    g_FrameNo = 200;  // out of range: the tick runs no scene
+    SetVirtualClock(true, 1000);
+    g_LastTick = 0;
+    FrameTick();
+    EXPECT_TRUE(LastTickRan());
+    EXPECT_EQ(g_LastTick, 1000u);
+    AdvanceVirtualClock(14);
+    FrameTick();
+    EXPECT_FALSE(LastTickRan());
+    EXPECT_EQ(g_LastTick, 1000u);
+    AdvanceVirtualClock(1);
+    FrameTick();
+    EXPECT_TRUE(LastTickRan());
+    EXPECT_EQ(g_LastTick, 1015u);
+    SetVirtualClock(false, 0);
+}
+
+TEST(FrameGate, ClockWrapKeepsTheGate) {
+    g_FrameNo = 200;
+    SetVirtualClock(true, 0xFFFFFFF8u);
+    g_LastTick = 0xFFFFFFF0u;
+    FrameTick();  // 8 ms after the last frame
+    EXPECT_FALSE(LastTickRan());
+    AdvanceVirtualClock(7);  // wraps to 0xFFFFFFFF
+    FrameTick();
+    EXPECT_TRUE(LastTickRan());
+    AdvanceVirtualClock(15);  // wraps past zero: 14 == 0xFFFFFFFF + 15
+    FrameTick();
+    EXPECT_TRUE(LastTickRan());
+    EXPECT_EQ(g_LastTick, 14u);
+    SetVirtualClock(false, 0);
+}
+
+TEST(Dispatcher, InitFallsThroughIntoItsFrameAndLogsBoth) {
+    LogCapture log;
+    g_FrameNo = 0;
+    Dispatch();
+    EXPECT_EQ(g_FrameNo, 1);
+    Dispatch();
+    EXPECT_EQ(log.Text(), "Veskinit関数通過。\nVeskframe関数通過\nVeskframe関数通過\n");
+}
+
+TEST(Dispatcher, LogTextsFollowTheSceneTable) {
+    // Stage, stage-select, game-over and select inits carry no full stop.
+    LogCapture log;
+    for (int n : {11, 45, 47, 61, 4}) {
+        g_FrameNo = uint8_t(n);
+        Dispatch();
+    }
+    EXPECT_EQ(log.Text(),
+              "GameST1init関数通過\nGameST1frame関数通過\n"
+              "Optioninit関数通過\nOptionframe関数通過\n"
+              "Gameoverinit関数通過\nGameoverframe関数通過\n"
+              "Selectinit関数通過\nSelectinframe関数通過\n"
+              "Logoframe2関数通過\n");
+}
+
+TEST(Dispatcher, EveryInitStoresItsOwnFrameNumber) {
+    for (int n = 0; n < kSceneCount; ++n) {
+        std::string name = SceneName(n);
+        bool isInit = name.size() > 4 && (name.ends_with("init") || name.ends_with("Init"));
+        if (!isInit) continue;
+        g_FrameNo = uint8_t(n);
+        Dispatch();
+        EXPECT_EQ(g_FrameNo, n + 1) << name;
+    }
+    EXPECT_EQ(SceneName(65), nullptr);
+}
+
+TEST(Dispatcher, OutOfRangeSceneLogsEveryTickAndRunsNothing) {
+    LogCapture log;
+    g_FrameNo = 200;
+    Dispatch();
+    Dispatch();
+    EXPECT_EQ(g_FrameNo, 200);
+    EXPECT_EQ(log.Text(), "g_FrameNoの値が例外です。\ng_FrameNoの値が例外です。\n");
+}

@@ -1,0 +1,133 @@
+// Window messages into input globals, and the input-script format.
+#include <gtest/gtest.h>
+
+#include "app/app.h"
+#include "app/input.h"
+#include "app/platform.h"
+#include "app/script.h"
+
+TEST(Input, ClickFlagSetOnPressClearedOnRelease) {
+    ResetInput();
+    InputMouseMove(100, 200);
+    InputButton(1, true, 1000);
+    SnapshotKeys();
+    EXPECT_EQ(g_LButton, 1);
+    EXPECT_TRUE(KeyDown(VK_LBUTTON));
+    InputButton(1, false, 1050);
+    SnapshotKeys();
+    EXPECT_EQ(g_LButton, 0);
+    EXPECT_FALSE(KeyDown(VK_LBUTTON));
+}
+
+TEST(Input, SecondPressOfADoubleClickDoesNotSetTheFlag) {
+    ResetInput();
+    InputMouseMove(10, 10);
+    InputButton(1, true, 1000);
+    InputButton(1, false, 1050);
+    InputButton(1, true, 1200);  // quick, same spot
+    EXPECT_EQ(g_LButton, 0);
+    SnapshotKeys();
+    EXPECT_TRUE(KeyDown(VK_LBUTTON));  // the button itself is down
+    InputButton(1, false, 1250);
+    InputButton(1, true, 1400);  // a third press starts a new pair
+    EXPECT_EQ(g_LButton, 1);
+    InputButton(1, false, 1450);
+    // Slow presses, or presses far apart, are single clicks.
+    InputButton(1, true, 3000);
+    EXPECT_EQ(g_LButton, 1);
+    InputButton(1, false, 3050);
+    InputMouseMove(300, 10);
+    InputButton(1, true, 3100);
+    EXPECT_EQ(g_LButton, 1);
+}
+
+TEST(Input, EscapePostsACloseOtherKeysAreOnlyHeld) {
+    ResetQuit();
+    ResetInput();
+    InputKey(VK_SPACE, true);
+    EXPECT_FALSE(QuitPosted());
+    SnapshotKeys();
+    EXPECT_TRUE(KeyDown(VK_SPACE));
+    InputKey(VK_ESCAPE, true);
+    EXPECT_TRUE(QuitPosted());
+    EXPECT_EQ(ExitStatus(), 0);
+    ResetQuit();
+    InputReleaseAll();
+    SnapshotKeys();
+    EXPECT_FALSE(KeyDown(VK_SPACE));
+}
+
+TEST(Input, MousePositionIsSixteenBitUnsigned) {
+    InputMouseMove(-1, 70000);
+    EXPECT_EQ(g_MouseX, 65535);
+    EXPECT_EQ(g_MouseY, 70000 & 0xFFFF);
+}
+
+TEST(Script, ParsesEveryEventAndExpandsClicks) {
+    std::vector<ScriptEvent> ev;
+    std::string err;
+    ASSERT_TRUE(ParseScript("# opening\n"
+                            "0 move 10 20\n"
+                            "100 click 30 40   # start\n"
+                            "120 keydown space\n"
+                            "130 keyup Q\n"
+                            "200 press right\n"
+                            "210 release right\n"
+                            "300 shot a.png\n"
+                            "400 quit\n",
+                            "s.txt", ev, err))
+        << err;
+    ASSERT_EQ(ev.size(), 10u);
+    EXPECT_EQ(ev[1].kind, ScriptKind::Move);
+    EXPECT_EQ(ev[2].kind, ScriptKind::Press);
+    EXPECT_EQ(ev[3].kind, ScriptKind::KeyDown);
+    EXPECT_EQ(ev[3].vk, VK_SPACE);
+    EXPECT_EQ(ev[4].vk, 'Q');
+    // The click's release at 150 sorts between the key events and the press.
+    EXPECT_EQ(ev[5].kind, ScriptKind::Release);
+    EXPECT_EQ(ev[5].time, 150u);
+    EXPECT_EQ(ev[6].button, 2);
+    EXPECT_EQ(ev[8].path, "a.png");
+    EXPECT_EQ(ev[9].kind, ScriptKind::Quit);
+}
+
+TEST(Script, MalformedLinesNameFileLineAndProblem) {
+    struct Case {
+        const char* text;
+        const char* error;
+    } cases[] = {
+        {"0 move 1 2\nabc move 1 2\n", "s.txt:2: bad time 'abc'"},
+        {"100 quit\n50 quit\n", "s.txt:2: time 50 is earlier than the line before"},
+        {"0 move 640 2\n", "s.txt:1: position must be within 0..639, 0..479"},
+        {"0 press middle\n", "s.txt:1: press takes left or right"},
+        {"0 keydown tab\n", "s.txt:1: unknown key 'tab' (escape, space, enter, f1, a-z, 0-9)"},
+        {"0 jump\n", "s.txt:1: unknown event 'jump'"},
+        {"0 shot a.bmp\n", "s.txt:1: shot file must end in .png"},
+        {"7\n", "s.txt:1: missing event after the time"},
+        {"0 click 1\n", "s.txt:1: click takes X Y"},
+    };
+    for (const Case& c : cases) {
+        std::vector<ScriptEvent> ev;
+        std::string err;
+        EXPECT_FALSE(ParseScript(c.text, "s.txt", ev, err)) << c.text;
+        EXPECT_EQ(err, c.error);
+        EXPECT_TRUE(ev.empty());
+    }
+}
+
+TEST(Options, BadCommandLinesEndWithStatusTwo) {
+    auto parse = [](std::vector<const char*> words) {
+        words.insert(words.begin(), "tolvane");
+        AppOptions o;
+        testing::internal::CaptureStderr();
+        int r = ParseOptions(int(words.size()), const_cast<char**>(words.data()), o);
+        testing::internal::GetCapturedStderr();
+        return r;
+    };
+    EXPECT_EQ(parse({"--headless", "--scene", "11", "--max-ms", "5000"}), 0);
+    EXPECT_EQ(parse({"--scene", "256"}), 2);
+    EXPECT_EQ(parse({"--scene", "x"}), 2);
+    EXPECT_EQ(parse({"--max-ms"}), 2);
+    EXPECT_EQ(parse({"--bogus"}), 2);
+    EXPECT_EQ(parse({"--script", "s.txt"}), 2);  // scripts drive headless runs only
+}

@@ -1,0 +1,150 @@
+// Drawing rules, checked by reading back headless frames.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/app.h"
+#include "gfx/gfx.h"
+#include "gfx/image.h"
+
+namespace {
+
+class Render : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        AppOptions o;
+        o.headless = true;
+        ASSERT_TRUE(InitApp(o));
+        ASSERT_EQ(InitDX8(false), 0);
+        ASSERT_EQ(CreateTextFont(), 0);
+    }
+    static void TearDownTestSuite() {
+        ReleaseGraphics();
+        ShutdownApp();
+    }
+    void SetUp() override {
+        SetDrawStates();
+        ClearFrame(0xFFFFFFFFu);
+        BeginDrawing();
+    }
+    uint32_t Pixel(int x, int y) {
+        if (frame.empty()) {
+            frame.resize(640 * 480);
+            EXPECT_TRUE(ReadFramePixels(frame.data()));
+        }
+        return frame[size_t(y) * 640 + x] & 0x00FFFFFFu;
+    }
+    // Writes a small picture and loads it into a slot.
+    static void LoadPicture(int slot, int w, int h, const std::vector<uint32_t>& px, uint32_t key) {
+        std::string path = testing::TempDir() + "pic" + std::to_string(slot) + "_" + std::to_string(px[0]) + ".png";
+        ASSERT_TRUE(WritePng(path.c_str(), w, h, px.data()));
+        LoadTexture(slot, path.c_str(), key);
+        ASSERT_TRUE(TextureLoaded(slot));
+    }
+    std::vector<uint32_t> frame;
+};
+
+}  // namespace
+
+TEST_F(Render, NearBlackKeyHidesOneOneOneButKeepsPureBlack) {
+    LoadPicture(4, 2, 1, {0xFF010101u, 0xFF000000u}, kKeyNearBlack);
+    DrawQuad(4, MakeQuad(0, 0, 100, 50, 0, 0, 1, 1));
+    EXPECT_EQ(Pixel(25, 25), 0xFFFFFFu);  // (1,1,1) is transparent: white shows
+    EXPECT_EQ(Pixel(75, 25), 0x000000u);  // (0,0,0) stays black
+}
+
+TEST_F(Render, GreenKeyAndVertexColourModulation) {
+    LoadPicture(3, 2, 1, {0xFF00FF00u, 0xFF808080u}, kKeyGreen);
+    DrawQuad(3, MakeQuad(0, 0, 100, 50, 0, 0, 1, 1, 0xFFFF0000u));
+    EXPECT_EQ(Pixel(25, 25), 0xFFFFFFu);
+    EXPECT_EQ(Pixel(75, 25), 0x800000u);  // grey times red
+}
+
+TEST_F(Render, VertexAlphaFadesHalfAndZeroHidesAll) {
+    LoadPicture(5, 1, 1, {0xFF000000u}, kKeyGreen);
+    DrawQuad(5, MakeQuad(0, 0, 50, 50, 0, 0, 1, 1, 0x00FFFFFFu));
+    DrawQuad(5, MakeQuad(100, 0, 150, 50, 0, 0, 1, 1, 0x80FFFFFFu));
+    EXPECT_EQ(Pixel(25, 25), 0xFFFFFFu);
+    uint32_t half = Pixel(125, 25);
+    EXPECT_NEAR(int(half & 0xFF), 0x7F, 2);
+}
+
+TEST_F(Render, CounterClockwiseQuadIsCulled) {
+    LoadPicture(6, 1, 1, {0xFF000000u}, kKeyGreen);
+    Quad q = MakeQuad(0, 0, 100, 100, 0, 0, 1, 1);
+    DrawQuad(6, q);
+    Quad mirrored = MakeQuad(300, 0, 200, 100, 0, 0, 1, 1);  // left and right swapped
+    DrawQuad(6, mirrored);
+    EXPECT_EQ(Pixel(50, 50), 0x000000u);
+    EXPECT_EQ(Pixel(250, 50), 0xFFFFFFu);
+}
+
+TEST_F(Render, TextureCoordinatesPastOneRepeatThePicture) {
+    // Left half black, right half red; u 0..2 shows it twice.
+    LoadPicture(7, 2, 1, {0xFF000000u, 0xFFFF0000u}, kKeyGreen);
+    DrawQuad(7, MakeQuad(0, 0, 400, 40, 0, 0, 2, 1));
+    EXPECT_EQ(Pixel(50, 20), 0x000000u);
+    EXPECT_EQ(Pixel(150, 20), 0xFF0000u);
+    EXPECT_EQ(Pixel(250, 20), 0x000000u);
+    EXPECT_EQ(Pixel(350, 20), 0xFF0000u);
+}
+
+TEST_F(Render, AdditiveBlendAddsNormalBlendCovers) {
+    LoadPicture(8, 1, 1, {0xFF0000FFu}, kKeyGreen);
+    LoadPicture(9, 1, 1, {0xFFFF0000u}, kKeyGreen);
+    DrawQuad(8, MakeQuad(0, 0, 200, 50, 0, 0, 1, 1));
+    SetAdditiveBlend(true);
+    DrawQuad(9, MakeQuad(0, 0, 100, 50, 0, 0, 1, 1));
+    SetAdditiveBlend(false);
+    DrawQuad(9, MakeQuad(100, 0, 200, 50, 0, 0, 1, 1));
+    EXPECT_EQ(Pixel(50, 25), 0xFF00FFu);   // blue + red
+    EXPECT_EQ(Pixel(150, 25), 0xFF0000u);  // red over blue
+}
+
+TEST_F(Render, EmptyOrFailedSlotDrawsNothing) {
+    LoadTexture(10, "no/such/picture.png", kKeyGreen);
+    EXPECT_FALSE(TextureLoaded(10));
+    DrawQuad(10, MakeQuad(0, 0, 640, 480, 0, 0, 1, 1));
+    EXPECT_EQ(Pixel(320, 240), 0xFFFFFFu);
+}
+
+TEST_F(Render, TextLineFeedStartsASecondLineAtTheSameX) {
+    DrawString("ＡＡ\nＡ", 100, 100, 0xFF000000u);
+    auto inked = [&](int x0, int y0, int x1, int y1) {
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x)
+                if (Pixel(x, y) != 0xFFFFFFu) return true;
+        return false;
+    };
+    EXPECT_TRUE(inked(100, 100, 120, 135));   // first line, first glyph
+    EXPECT_TRUE(inked(120, 100, 140, 135));   // full-width advance is 20 px
+    EXPECT_FALSE(inked(140, 100, 200, 135));  // nothing past two glyphs
+    EXPECT_TRUE(inked(100, 135, 120, 170));   // second line, 35 px lower
+    EXPECT_FALSE(inked(120, 135, 160, 170));
+    EXPECT_FALSE(inked(0, 0, 99, 480));       // nothing left of x
+}
+
+TEST_F(Render, HalfWidthCharactersAdvanceTenPixels) {
+    DrawString("WWW", 300, 300, 0xFF000000u);
+    auto inkedColumn = [&](int x0, int x1) {
+        for (int y = 300; y < 335; ++y)
+            for (int x = x0; x < x1; ++x)
+                if (Pixel(x, y) != 0xFFFFFFu) return true;
+        return false;
+    };
+    EXPECT_TRUE(inkedColumn(300, 310));
+    EXPECT_TRUE(inkedColumn(320, 330));
+    EXPECT_FALSE(inkedColumn(331, 360));
+}
+
+TEST(ColourKey, ComparesAllFourBytes) {
+    Image img;
+    img.width = 3;
+    img.height = 1;
+    img.argb = {0xFF00FF00u, 0xFE00FF00u, 0xFF00FE00u};
+    ApplyColourKey(img, kKeyGreen);
+    EXPECT_EQ(img.argb[0], 0u);
+    EXPECT_EQ(img.argb[1], 0xFE00FF00u | 0xFF000000u);  // alpha differs: opaque
+    EXPECT_EQ(img.argb[2], 0xFF00FE00u);
+}
