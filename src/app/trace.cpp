@@ -4,6 +4,7 @@
 
 #include "app/platform.h"
 #include "app/scenes.h"
+#include "stage/stage_flow.h"
 #include "stage/stage_state.h"
 
 namespace {
@@ -32,6 +33,6 @@ void TraceTick(unsigned elapsedMs, int scene) {
     std::fputs(line.c_str(), s_Trace);
 }
 
-void AppendSceneTraceFields(std::string& /*line*/, int /*scene*/) {
-    // Stage and talk scenes add their fields here as they are built.
+void AppendSceneTraceFields(std::string& line, int scene) {
+    AppendStageTraceFields(line, scene);
 }

@@ -6,40 +6,22 @@ void Startinit() { g_FrameNo = 8; }
 void Startframe() {}
 void Talk0Init() { g_FrameNo = 10; }
 void Talk0Frame() {}
-void GameST1init() { g_FrameNo = 12; }
-void GameST1frame() {}
 void Talk1Init() { g_FrameNo = 14; }
 void Talk1Frame() {}
-void GameST2init() { g_FrameNo = 16; }
-void GameST2frame() {}
 void Talk2Init() { g_FrameNo = 18; }
 void Talk2Frame() {}
-void GameST3init() { g_FrameNo = 20; }
-void GameST3frame() {}
 void Talk3Init() { g_FrameNo = 22; }
 void Talk3Frame() {}
-void GameST4init() { g_FrameNo = 24; }
-void GameST4frame() {}
 void Talk4Init() { g_FrameNo = 26; }
 void Talk4Frame() {}
-void GameST5init() { g_FrameNo = 28; }
-void GameST5frame() {}
 void Talk5Init() { g_FrameNo = 30; }
 void Talk5Frame() {}
-void GameST6init() { g_FrameNo = 32; }
-void GameST6frame() {}
 void Talk6Init() { g_FrameNo = 34; }
 void Talk6Frame() {}
-void GameST7init() { g_FrameNo = 36; }
-void GameST7frame() {}
 void Talk7Init() { g_FrameNo = 38; }
 void Talk7Frame() {}
-void GameST8init() { g_FrameNo = 40; }
-void GameST8frame() {}
 void Talk8Init() { g_FrameNo = 42; }
 void Talk8Frame() {}
-void GameST9init() { g_FrameNo = 44; }
-void GameST9frame() {}
 void Optioninit() { g_FrameNo = 46; }
 void Optionframe() {}
 void Gameoverinit() { g_FrameNo = 48; }

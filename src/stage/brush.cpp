@@ -1,0 +1,311 @@
+#include "stage/brush.h"
+
+#include "app/platform.h"
+#include "stage/stage_state.h"
+
+namespace {
+
+constexpr int kSlotBrush = 5;
+constexpr int kSlotChar = 4;
+constexpr int kSlotEffect1 = 17;
+constexpr int kSlotEffect2 = 18;
+
+// Per colour (index = PaintColour): brush column, droplet variant, walker column.
+const float kBrushU[4] = {0.75f, 0.0f, 0.5f, 0.25f};
+const int kDropletVariant[4] = {0, 2, 1, 0};
+const float kWalkerU[4] = {0.375f, 0.125f, 0.25f, 0.0f};
+
+SprayParticle s_Droplets[4][20];          // by colour 1..3
+SprayParticle s_HeroTrail[4][20];         // by colour 1..3
+SprayParticle s_PartnerTrail[4][30];
+int s_HeroBurstCount[4], s_PartnerBurstCount[4];
+uint32_t s_StrokeTime;
+uint32_t s_HeroRowTime, s_PartnerRowTime;
+
+void DropletRed(float x, float y, int grey) { DrawPaintDroplet(x, y, grey, 2); }
+void DropletGreen(float x, float y, int grey) { DrawPaintDroplet(x, y, grey, 1); }
+void DropletBlue(float x, float y, int grey) { DrawPaintDroplet(x, y, grey, 0); }
+const SprayDraw kDropletDraw[4] = {nullptr, DropletRed, DropletGreen, DropletBlue};
+
+bool IsColour(int paint) { return paint >= 1 && paint <= 3; }
+
+uint32_t Grey(int grey) { return 0xFF000000u + uint32_t(grey & 0xFF) * 0x010101u; }
+
+// Ten records with a life counting down; a spawn takes the first dead one.
+struct PoolRecord {
+    float x, y;
+    int life;
+};
+PoolRecord s_Smoke[10], s_ColourBursts[10], s_Bursts[10], s_MirroredBursts[10];
+float s_SmokeX, s_SmokeY;
+int s_SmokeBlend, s_SmokeVariant;
+float s_BurstX, s_BurstY;
+int s_BurstColumn, s_BurstRow;
+float s_ColourBurstU = 0.25f, s_ColourBurstV = 0.75f;
+
+PoolRecord* Spawn(PoolRecord (&pool)[10]) {
+    for (PoolRecord& r : pool)
+        if (r.life <= 0) {
+            r.life = 255;
+            return &r;
+        }
+    return nullptr;
+}
+
+// The painting shared by both walkers; they differ in trail size, spreads
+// and where the smoke puff starts.
+struct WalkerPaint {
+    Walker& walker;
+    Quad& quad;
+    PaintColour& paint;
+    float& columnU;
+    int* burstCount;
+    SprayParticle* trails;  // [4][trailLen]
+    int trailLen;
+    int spread;
+    float puffDy;
+    void (*pose)();
+};
+
+void UpdateWalkerPaint(const WalkerPaint& p) {
+    UpdateSmokePuffs(0, 0, 0, 0, 0);
+    SpawnColourBurst(0, 0, 0, 0, 0);
+    UpdateBursts(0, 0, 0);
+    UpdateMirroredBursts(0, 0, 0);
+
+    Walker& w = p.walker;
+    for (int x = 1; x <= 3; ++x) {
+        if (KeyDown(VK_LBUTTON) && g_BrushPaint == x && g_MouseX >= w.x && g_MouseX <= w.x + 32 &&
+            g_MouseY >= w.y && g_MouseY <= w.y + 64 && p.paint == 0 && g_LButton == 1) {
+            g_LButton = 0;
+            p.paint = x;
+            g_SelectedPaint = 0;
+        }
+    }
+
+    if (p.paint >= 0 && p.paint <= 3) {
+        p.columnU = kWalkerU[p.paint];
+        // Walking right shows the sheet's picture mirrored.
+        float left = w.facing == 0 ? p.columnU + 0.125f : p.columnU;
+        float right = w.facing == 0 ? p.columnU : p.columnU + 0.125f;
+        p.quad.v[0].u = p.quad.v[3].u = left;
+        p.quad.v[1].u = p.quad.v[2].u = right;
+        p.pose();
+    }
+
+    if (!IsColour(p.paint)) {
+        // No colour (or an event's special value): no trail; the marks
+        // spawn again when a colour is next worn.
+        p.burstCount[1] = p.burstCount[2] = p.burstCount[3] = 0;
+        return;
+    }
+    int c = p.paint;
+    float drift = w.halted ? 0.0f : (w.facing == 0 ? -0.5f : 0.5f);
+    UpdateSpray(p.trails + c * p.trailLen, p.trailLen, kDropletDraw[c], drift, 0, 2, w.x, w.y, p.spread, p.spread);
+    if (p.burstCount[c] == 0) {
+        float x = w.x, y = w.y;
+        if (c == 1) {
+            UpdateSmokePuffs(x - 16, y + p.puffDy, 1, -1, 0);
+            SpawnColourBurst(x + 16, y + 36, 1, 2, 0);
+        } else if (c == 2) {
+            UpdateBursts(x + 16, y + 40, 1);
+            UpdateMirroredBursts(x + 16, y + 40, 1);
+            SpawnColourBurst(x + 16, y + 36, 1, 0, 0);
+        } else {
+            UpdateSmokePuffs(x - 16, y + p.puffDy, 1, -1, 1);
+            SpawnColourBurst(x + 16, y + 36, 1, 1, 0);
+        }
+        p.burstCount[c] = 1;
+    }
+    for (int o = 1; o <= 3; ++o)
+        if (o != c) p.burstCount[o] = 0;
+}
+
+void UpdatePose(Quad& q, int pose, float& row, uint32_t& rowTime) {
+    if (pose == 0) {
+        q.v[0].v = q.v[1].v = row;
+        q.v[2].v = q.v[3].v = row + 0.0625f;
+        if (g_Now - rowTime > 20) {
+            row += 0.0625f;
+            rowTime = g_Now;
+            if (row >= 0.625f) row = 0;
+        }
+    } else if (pose == 2) {
+        q.v[0].v = q.v[1].v = 0.8125f;
+        q.v[2].v = q.v[3].v = 0.875f;
+    }
+}
+
+}  // namespace
+
+float g_BrushAnim = 0.0f;
+int g_BrushStroking = 0;
+Quad g_BrushQuad = MakeQuad(0, 0, 64, 64, 0.75f, 0, 1.0f, 0.25f);
+float g_HeroColumnU = 0.375f, g_PartnerColumnU = 0.375f;
+float g_HeroWalkRow = 0.0f, g_PartnerWalkRow = 0.0f;
+
+void DrawPaintDroplet(float x, float y, int grey, int variant) {
+    static const float kU[3] = {0.96875f, 0.9375f, 0.90625f};
+    float u = variant >= 0 && variant <= 2 ? kU[variant] : kU[0];
+    Quad q = MakeQuad(x, y, x + 16, y + 16, u, 0, u + 0.03125f, 0.03125f, Grey(grey));
+    SetAdditiveBlend(true);
+    DrawQuad(kSlotEffect1, q);
+}
+
+void UpdateBrush() {
+    int c = g_SelectedPaint;
+    float u = c >= 0 && c <= 3 ? kBrushU[c] : kBrushU[0];
+    g_BrushQuad.v[0].u = g_BrushQuad.v[3].u = u;
+    g_BrushQuad.v[1].u = g_BrushQuad.v[2].u = u + 0.25f;
+    g_BrushPaint = g_SelectedPaint;
+    if (IsColour(c))
+        UpdateSpray(s_Droplets[c], 20, kDropletDraw[c], 0, 0.3f, 2, float(g_MouseX - 48), float(g_MouseY - 56), 40,
+                    40);
+    UpdateBrushStroke();
+    SetAdditiveBlend(false);
+    SetQuadRect(g_BrushQuad, float(g_MouseX) - 52.5f, float(g_MouseY) - 63.0f, float(g_MouseX) + 11.5f,
+                float(g_MouseY) + 1.0f);
+    DrawQuad(kSlotBrush, g_BrushQuad);
+}
+
+void UpdateBrushStroke() {
+    if (g_LButton == 1 && g_BrushStroking == 0) g_BrushStroking = 1;
+    if (g_Now - s_StrokeTime >= 100) {
+        if (g_BrushStroking == 1) {
+            g_BrushAnim += 0.25f;
+            if (g_BrushAnim > 1.0f) {
+                g_BrushAnim = 0;
+                g_BrushStroking = 0;
+                g_LButton = 0;
+            }
+        }
+        g_BrushQuad.v[0].v = g_BrushQuad.v[1].v = g_BrushAnim;
+        g_BrushQuad.v[2].v = g_BrushQuad.v[3].v = g_BrushAnim + 0.25f;
+        s_StrokeTime = g_Now;
+    }
+}
+
+void UpdateHeroPaint() {
+    UpdateWalkerPaint({g_Hero, g_HeroQuad, g_HeroPaint, g_HeroColumnU, s_HeroBurstCount, &s_HeroTrail[0][0], 20, 50,
+                       16.0f, UpdateHeroPose});
+}
+
+void UpdatePartnerPaint() {
+    UpdateWalkerPaint({g_Partner, g_PartnerQuad, g_PartnerPaint, g_PartnerColumnU, s_PartnerBurstCount,
+                       &s_PartnerTrail[0][0], 30, 60, 0.0f, UpdatePartnerPose});
+}
+
+void UpdateStage1Partner() {
+    if (g_PartnerPaint != 0) return;
+    if (g_Partner.facing == 1) {
+        g_PartnerQuad.v[0].u = g_PartnerQuad.v[3].u = 0.375f;
+        g_PartnerQuad.v[1].u = g_PartnerQuad.v[2].u = 0.5f;
+    }
+    UpdatePartnerPose();
+}
+
+void UpdateHeroPose() { UpdatePose(g_HeroQuad, g_HeroPose, g_HeroWalkRow, s_HeroRowTime); }
+void UpdatePartnerPose() { UpdatePose(g_PartnerQuad, g_PartnerPose, g_PartnerWalkRow, s_PartnerRowTime); }
+
+void UpdateSmokePuffs(float x, float y, int spawn, int blend, int variant) {
+    if (spawn != 0 && Spawn(s_Smoke)) {
+        s_SmokeX = x;
+        s_SmokeY = y;
+        s_SmokeBlend = blend;
+        s_SmokeVariant = variant;
+    }
+    for (PoolRecord& r : s_Smoke) {
+        if (r.life <= 0) continue;
+        int rise = (255 - r.life) / 2;
+        DrawSmokePuff(s_SmokeX, s_SmokeY - float(rise) / 2, 64, 64, r.life, s_SmokeBlend, s_SmokeVariant);
+        r.life -= 5;
+    }
+}
+
+void DrawSmokePuff(float x, float y, float w, float h, int life, int blend, int variant) {
+    Quad q = MakeQuad(x, y, x + w, y + h, 0, 0, 0, 0);
+    switch (variant) {
+        case 0: SetQuadUV(q, 0.125f, 0.125f, 0.25f, 0.25f); break;
+        case 1: SetQuadUV(q, 0.375f, 0.0f, 0.5f, 0.125f); break;
+        case 2: SetQuadUV(q, 0.0f, 0.125f, 0.125f, 0.25f); break;
+        case 3: SetQuadUV(q, 0.125f, 0.125f, 0.0f, 0.25f); break;
+        default: break;
+    }
+    if (blend >= 0) {
+        SetQuadColour(q, (uint32_t(blend & 0xFF) << 24) | 0x00FFFFFFu);
+        SetAdditiveBlend(false);
+    } else {
+        SetQuadColour(q, Grey(life));
+        SetAdditiveBlend(true);
+    }
+    DrawQuad(kSlotEffect2, q);
+}
+
+void SpawnColourBurst(float x, float y, int spawn, int column, int row) {
+    if (spawn != 0 && Spawn(s_ColourBursts)) {
+        s_BurstX = x;
+        s_BurstY = y;
+        s_BurstColumn = column;
+        s_BurstRow = row;
+    }
+    for (PoolRecord& r : s_ColourBursts) {
+        if (r.life <= 0) continue;
+        float size = float(255 - r.life);
+        DrawColourBurst(s_BurstX - size / 2, s_BurstY - size / 2, size, r.life, s_BurstColumn, s_BurstRow);
+        r.life -= 5;
+    }
+}
+
+void DrawColourBurst(float x, float y, float size, int grey, int column, int row) {
+    static const float kU[4] = {0.25f, 0.375f, 0.5f, 0.0f};
+    if (column >= 0 && column <= 3) s_ColourBurstU = kU[column];
+    if (row == 0) s_ColourBurstV = 0.75f;
+    if (row == 1) s_ColourBurstV = 0.5f;
+    Quad q = MakeQuad(x, y, x + size, y + size, s_ColourBurstU, s_ColourBurstV, s_ColourBurstU + 0.125f,
+                      s_ColourBurstV + 0.125f, Grey(grey));
+    SetAdditiveBlend(true);
+    DrawQuad(kSlotEffect2, q);
+}
+
+static void StepBurstPool(PoolRecord (&pool)[10], float x, float y, int spawn, void (*draw)(float, float, float, int)) {
+    if (spawn != 0)
+        if (PoolRecord* r = Spawn(pool)) {
+            r->x = x;
+            r->y = y;
+        }
+    for (PoolRecord& r : pool) {
+        if (r.life <= 0) continue;
+        float size = float(255 - r.life);
+        draw(r.x - size / 2, r.y - size / 2, size, r.life);
+        r.life -= 6;
+    }
+}
+
+void UpdateBursts(float x, float y, int spawn) { StepBurstPool(s_Bursts, x, y, spawn, DrawBurst); }
+void UpdateMirroredBursts(float x, float y, int spawn) {
+    StepBurstPool(s_MirroredBursts, x, y, spawn, DrawMirroredBurst);
+}
+
+void DrawBurst(float x, float y, float size, int grey) {
+    Quad q = MakeQuad(x, y, x + size, y + size, 0, 0.125f, 0.125f, 0.25f, Grey(grey));
+    SetAdditiveBlend(true);
+    DrawQuad(kSlotEffect2, q);
+}
+
+void DrawMirroredBurst(float x, float y, float size, int grey) {
+    Quad q = MakeQuad(x, y, x + size, y + size, 0.125f, 0.125f, 0, 0.25f, Grey(grey));
+    SetAdditiveBlend(true);
+    DrawQuad(kSlotEffect2, q);
+}
+
+int LiveSmokePuffs() {
+    int n = 0;
+    for (const PoolRecord& r : s_Smoke) n += r.life > 0;
+    return n;
+}
+
+int LiveColourBursts() {
+    int n = 0;
+    for (const PoolRecord& r : s_ColourBursts) n += r.life > 0;
+    return n;
+}

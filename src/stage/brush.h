@@ -1,0 +1,41 @@
+// The brush cursor and its stroke, the droplets of a loaded brush, the
+// painting of the walkers, their sprite rows, and the effect pools that
+// painting spawns.
+#pragma once
+#include "gfx/gfx.h"
+#include "stage/spray.h"
+
+extern float g_BrushAnim;     // v offset of the stroke: 0, .25, .5, .75, 1
+extern int g_BrushStroking;   // 1 while a stroke runs
+extern Quad g_BrushQuad;
+extern float g_HeroColumnU, g_PartnerColumnU;
+extern float g_HeroWalkRow, g_PartnerWalkRow;
+
+// Draws the brush at the mouse (and a loaded brush's droplets) and steps
+// the stroke animation.
+void UpdateBrush();
+void UpdateBrushStroke();
+
+// One droplet or spark: variant 0 blue, 1 green, 2 red.
+void DrawPaintDroplet(float x, float y, int grey, int variant);
+
+// Paint clicks on a walker, its colour column, trail and first-tick marks.
+void UpdateHeroPaint();
+void UpdatePartnerPaint();
+void UpdateStage1Partner();
+void UpdateHeroPose();
+void UpdatePartnerPose();
+
+// Effect pools: ten records each, a life of 255 counting down per call.
+void UpdateSmokePuffs(float x, float y, int spawn, int blend, int variant);
+void DrawSmokePuff(float x, float y, float w, float h, int life, int blend, int variant);
+void SpawnColourBurst(float x, float y, int spawn, int column, int row);
+void DrawColourBurst(float x, float y, float size, int grey, int column, int row);
+void UpdateBursts(float x, float y, int spawn);
+void DrawBurst(float x, float y, float size, int grey);
+void UpdateMirroredBursts(float x, float y, int spawn);
+void DrawMirroredBurst(float x, float y, float size, int grey);
+
+// Live records of each pool (tests).
+int LiveSmokePuffs();
+int LiveColourBursts();

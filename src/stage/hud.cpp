@@ -1,0 +1,227 @@
+#include "stage/hud.h"
+
+#include <cmath>
+
+#include "app/platform.h"
+#include "stage/stage_state.h"
+
+namespace {
+
+constexpr int kSlotMozi = 15;
+constexpr int kSlotChar = 4;
+
+uint32_t AlphaColour(int alpha) {
+    if (alpha < 0) alpha = 0;
+    if (alpha > 255) alpha = 255;
+    return (uint32_t(alpha) << 24) | 0x00FFFFFFu;
+}
+
+Quad Sprite(float u0, float u1, float v0, float v1) { return MakeQuad(0, 0, 0, 0, u0, v0, u1, v1); }
+
+// Start banner state.
+int s_AngleStep = 360;
+float s_RollerX = 175.0f;
+float s_StartZoom = 5.0f;
+int s_Phase = 0;
+int s_AlphaA = 0, s_AlphaB = 255;
+uint32_t s_LabelTimer, s_ZoomTimer, s_RollTimer, s_FadeOutTimer;
+
+// Clear banner state.
+float s_ClearZoom = 5.0f;
+int s_ClearAlpha = 255;
+uint32_t s_ClearZoomTimer, s_ClearFadeTimer;
+
+uint32_t s_LifeTimer;
+
+bool Due(uint32_t& timer, uint32_t ms) {
+    if (g_Now - timer < ms) return false;
+    timer = g_Now;
+    return true;
+}
+
+}  // namespace
+
+Quad TimeStrip = MakeQuad(420, 397, 804, 461, 0, 0, 0, 0);
+Quad PaintDigit[3] = {Sprite(0.5f, 0.625f, 0.5f, 0.5625f), Sprite(0.625f, 0.75f, 0.5f, 0.5625f),
+                      Sprite(0.75f, 0.875f, 0.5f, 0.5625f)};
+Quad LivesLabel = MakeQuad(420, 326, 484, 358, 0, 0.75f, 0.125f, 0.8125f);
+Quad LifeIcon = Sprite(0.625f, 0.75f, 0.125f, 0.15625f);
+Quad LostLifeIcon = Sprite(0.625f, 0.75f, 0.2205f, 0.252f);
+Quad StageLabel = Sprite(0, 0.375f, 0.0625f, 0.1875f);
+Quad StageNumber = Sprite(0.5625f, 0.75f, 0, 0.1875f);
+Quad BannerBar = Sprite(0, 0.5625f, 0, 0.0625f);
+Quad BannerRoller = Sprite(0, 0.1875f, 0.4375f, 0.625f);
+Quad ClearLetter[4] = {Sprite(0, 0.125f, 0.625f, 0.75f), Sprite(0.125f, 0.25f, 0.625f, 0.75f),
+                       Sprite(0.25f, 0.375f, 0.625f, 0.75f), Sprite(0.375f, 0.4375f, 0.625f, 0.75f)};
+float g_LifeAnimV = 0.125f;
+
+int PlayPosition(int stage) {
+    static const int kPosition[10] = {0, 1, 2, 3, 4, 6, 8, 7, 9, 5};
+    return stage >= 1 && stage <= 9 ? kPosition[stage] : 0;
+}
+
+void BannerTransform(Quad& q, float cx, float cy, float sx, float sy, float a) {
+    static const float kUnit[4][2] = {{-1, -1}, {1, -1}, {1, 1}, {-1, 1}};
+    float c = std::cos(a), s = std::sin(a);
+    for (int i = 0; i < 4; ++i) {
+        float x = kUnit[i][0], y = kUnit[i][1];
+        q.v[i].x = cx + sx * x * c - sy * y * s;
+        q.v[i].y = cy + sx * x * s + sy * y * c;
+    }
+}
+
+void ResetTimeStrip() { SetQuadRect(TimeStrip, 420, 397, 804, 461); }
+
+void SetStageNumberGlyph(int p) {
+    if (p < 1 || p > 9) return;
+    if (p <= 5)
+        SetQuadUV(StageNumber, 0.5625f, (p - 1) * 0.1875f, 0.75f, p * 0.1875f);
+    else
+        SetQuadUV(StageNumber, 0.75f, (p - 6) * 0.1875f, 0.9375f, (p - 5) * 0.1875f);
+}
+
+void UpdatePaintDigits() {
+    const int counts[3] = {g_PaintR, g_PaintG, g_PaintB};
+    for (int c = 0; c < 3; ++c) {
+        float x = g_DigitPos[c][0], y = g_DigitPos[c][1];
+        SetQuadRect(PaintDigit[c], x, y, x + 32, y + 64);
+        float v0 = float(counts[c] + 8) * 0.0625f, v1 = float(counts[c] + 9) * 0.0625f;
+        for (int i : {0, 1}) PaintDigit[c].v[i].v = v0;
+        for (int i : {2, 3}) PaintDigit[c].v[i].v = v1;
+    }
+}
+
+void DrawTimeStrip() {
+    // The strip's picture lies on its side in the sheet.
+    TimeStrip.v[0].u = 0.5625f; TimeStrip.v[0].v = 0.0625f;
+    TimeStrip.v[1].u = 0.5625f; TimeStrip.v[1].v = 0.8125f;
+    TimeStrip.v[2].u = 0.4375f; TimeStrip.v[2].v = 0.8125f;
+    TimeStrip.v[3].u = 0.4375f; TimeStrip.v[3].v = 0.0625f;
+    if (TimeStripRight() >= 612.0f && g_TimerPaused == 0)
+        for (TlVertex& v : TimeStrip.v) v.x -= g_StripSpeed;
+    DrawQuad(kSlotMozi, TimeStrip);
+}
+
+void DrawLives() {
+    DrawQuad(kSlotMozi, LivesLabel);
+    if (g_Lives < 1 || g_Lives > 3) return;
+    if (Due(s_LifeTimer, 250)) {
+        g_LifeAnimV += 0.03125f;
+        if (g_LifeAnimV == 0.21875f) g_LifeAnimV = 0.09375f;
+    }
+    for (int i : {0, 1}) LifeIcon.v[i].v = g_LifeAnimV;
+    for (int i : {2, 3}) LifeIcon.v[i].v = g_LifeAnimV + 0.03125f;
+    static const float kIconX[3] = {500, 550, 600};
+    for (int i = 0; i < 3; ++i) {
+        Quad& q = i < g_Lives ? LifeIcon : LostLifeIcon;
+        SetQuadRect(q, kIconX[i], 324, kIconX[i] + 32, 356);
+        DrawQuad(kSlotChar, q);
+    }
+}
+
+void StartBanner() {
+    if (g_StartBannerReset == 1) {
+        s_AngleStep = 360;
+        s_RollerX = 175.0f;
+        s_StartZoom = 5.0f;
+        s_Phase = 0;
+        s_AlphaA = 0;
+        s_AlphaB = 255;
+        s_LabelTimer = s_ZoomTimer = s_RollTimer = s_FadeOutTimer = 0;
+        SetQuadColour(StageNumber, 0xFFFFFFFFu);
+        SetQuadColour(BannerBar, 0xFFFFFFFFu);
+        SetQuadColour(BannerRoller, 0xFFFFFFFFu);
+    }
+
+    BannerTransform(StageLabel, 270, 190, 96, 32, 0);
+    SetQuadColour(StageLabel, AlphaColour(s_AlphaA));
+    if (Due(s_LabelTimer, 20) && s_Phase != 1) s_AlphaA += 5;
+    if (s_AlphaA >= 255) {
+        s_Phase = 1;
+        s_AlphaA = 255;
+    }
+    DrawQuad(kSlotMozi, StageLabel);
+
+    BannerTransform(StageNumber, 410, 175, 48 * s_StartZoom, 48 * s_StartZoom, 0);
+    if (Due(s_ZoomTimer, 20)) {
+        if (s_StartZoom == 1.0f)
+            s_Phase = 2;
+        else
+            s_StartZoom -= 0.25f;
+    }
+    DrawQuad(kSlotMozi, StageNumber);
+
+    BannerTransform(BannerBar, 175, 230, 144, 16, 0);
+    BannerBar.v[1].x = BannerBar.v[2].x = s_RollerX;
+    BannerBar.v[0].x = BannerBar.v[3].x = 175.0f;
+    DrawQuad(kSlotMozi, BannerBar);
+
+    const float kDegree = 0.0174532887f;
+    BannerTransform(BannerRoller, s_RollerX, 230, 48, 48, float(s_AngleStep) * 10.0f * kDegree * 1.5f);
+    if (Due(s_RollTimer, 20)) {
+        if (++s_AngleStep > 360) s_AngleStep = 0;
+        if (s_RollerX <= 440.0f) {
+            s_RollerX += 5.0f;
+        } else {
+            s_RollerX = 440.0f;
+            if (Due(s_FadeOutTimer, 100)) {
+                for (int i = 0; i < 4; ++i) {
+                    BannerBar.v[i].diffuse = StageNumber.v[i].diffuse = BannerRoller.v[i].diffuse =
+                        AlphaColour(s_AlphaB);
+                    StageLabel.v[i].diffuse = AlphaColour(s_AlphaA);
+                    s_AlphaA -= 25;
+                    s_AlphaB -= 25;
+                }
+            }
+            if (s_AlphaA < 0 && s_AlphaB < 0) {
+                s_AlphaA = s_AlphaB = 0;
+                g_StageRunning = 1;
+                g_StartBannerReset = 1;
+            }
+        }
+    }
+    DrawQuad(kSlotMozi, BannerRoller);
+}
+
+void ClearBanner() {
+    static const float kCentreX[4] = {200, 290, 380, 460};
+    if (g_ClearBannerFlag == 1) {
+        s_ClearZoom = 5.0f;
+        s_ClearAlpha = 255;
+        s_ClearZoomTimer = s_ClearFadeTimer = 0;
+        for (Quad& q : ClearLetter) SetQuadColour(q, 0xFFFFFFFFu);
+    }
+    for (int i = 0; i < 4; ++i) {
+        float sx = (i == 3 ? 24.0f : 48.0f) * s_ClearZoom;
+        BannerTransform(ClearLetter[i], kCentreX[i], 175, sx, 48 * s_ClearZoom, 0);
+        DrawQuad(kSlotMozi, ClearLetter[i]);
+    }
+    if (Due(s_ClearZoomTimer, 25) && s_ClearZoom != 1.0f) s_ClearZoom -= 0.25f;
+    if (s_ClearZoom == 1.0f) {
+        for (int c = 0; c < 4; ++c) {
+            for (Quad& q : ClearLetter) q.v[c].diffuse = AlphaColour(s_ClearAlpha);
+            if (Due(s_ClearFadeTimer, 50)) {
+                s_ClearAlpha -= 3;
+                if (s_ClearAlpha < 0) {
+                    s_ClearAlpha = 0;
+                    g_ClearBannerFlag = 1;
+                }
+            }
+        }
+    }
+}
+
+static void DrawFullPicture(int slot) {
+    Quad q = MakeQuad(0, 0, 640, 480, 0, 0, 1, 1);
+    DrawQuad(slot, q);
+}
+
+void DrawResetPicture() {
+    DrawFullPicture(0);
+    g_ResetPictureRequest = 0;
+}
+
+void DrawTimeUpPicture() {
+    DrawFullPicture(12);
+    g_TimeUpRequest = 0;
+}

@@ -1,0 +1,34 @@
+// The stage panel's moving parts (time strip, paint digits, lives) and the
+// start and clear banners.
+#pragma once
+#include "gfx/gfx.h"
+
+extern Quad TimeStrip;
+extern Quad PaintDigit[3];  // red, green, blue
+extern Quad LivesLabel, LifeIcon, LostLifeIcon;
+extern Quad StageLabel, StageNumber, BannerBar, BannerRoller;
+extern Quad ClearLetter[4];
+extern float g_LifeAnimV;
+
+// Place 1..9 of stage k in the story's play order.
+int PlayPosition(int stage);
+
+// Corners of a sprite centred at (cx, cy) with half-sizes (sx, sy), turned
+// by angle a (radians) about its centre.
+void BannerTransform(Quad& q, float cx, float cy, float sx, float sy, float a);
+
+// Puts the time strip at its start (x 420..804).
+void ResetTimeStrip();
+// Writes the glyph of play position p (1..9) into StageNumber.
+void SetStageNumberGlyph(int playPosition);
+
+void UpdatePaintDigits();
+void DrawTimeStrip();
+void DrawLives();
+void StartBanner();
+void ClearBanner();
+void DrawResetPicture();
+void DrawTimeUpPicture();
+
+// The strip's top-right x: the time is up at 612 or less.
+inline float TimeStripRight() { return TimeStrip.v[1].x; }

@@ -1,0 +1,336 @@
+#include "stage/stage_flow.h"
+
+#include <cstdio>
+
+#include "app/platform.h"
+#include "app/scenes.h"
+#include "gfx/gfx.h"
+#include "sound/sound.h"
+#include "stage/brush.h"
+#include "stage/effects.h"
+#include "stage/hud.h"
+#include "stage/stage_map.h"
+#include "stage/stage_state.h"
+#include "stage/walker.h"
+#include "stages/stage_scripts.h"
+
+namespace {
+
+void NoScript() {}
+void DrawFallersOf(int stage);
+
+// Stages whose events are not written yet: their fallers stand in place and
+// nothing happens.
+template <int K>
+void DrawDefaultObjects() {
+    DrawFallersOf(K);
+}
+template <int K>
+constexpr StageScript kDefaultScript = {NoScript, DrawDefaultObjects<K>, NoScript};
+
+int s_CurrentStage = 0;
+
+constexpr float kThreeDigits[3][2] = {{96, 384}, {192, 384}, {288, 384}};
+
+void DrawFallersOf(int stage) {
+    for (int n = 0; n < StageFallerCount(stage); ++n) DrawQuad(4, g_Fallers[stage][n].quad);
+}
+
+}  // namespace
+
+// clang-format off
+const StageInfo kStageInfo[10] = {
+    {},
+    {11, 12, 13, "mid/1.mid", "img/haik.png",  kKeyBlack, "img/下１.png", "img/mapchip1.png",
+     0, 160, 0, 576, 128, 1, {3, -1, -1}, 0.05f,  false, 1, 128, 0b001,
+     {{192, 384}, {-1, -1}, {-1, -1}}, &kStage1Script},
+    {15, 16, 17, "mid/2.mid", "img/haik2.png", kKeyWhite, "img/下２.png", "img/mapchip2.png",
+     0, 64, 0, 0, 128, 0, {0, -1, 4}, 0.04f, false, 3, 192, 0b101,
+     {{128, 384}, {-1, -1}, {256, 384}}, &kDefaultScript<2>},
+    {19, 20, 21, "mid/3.mid", "img/haik3.png", kKeyBlack, "img/下３.png", "img/mapchip3.png",
+     0, 0, 0, 608, 32, 1, {0, 4, 0}, 0.03f, false, 2, 128, 0b111,
+     {{96, 384}, {192, 384}, {288, 384}}, &kDefaultScript<3>},
+    {23, 24, 41, "mid/4.mid", "img/haik4.png", kKeyBlack, "img/下４.png", "img/mapchip3.png",
+     0, 224, 0, 608, 32, 1, {1, 2, 1}, 0.015f, true, 0, 0, 0b111,
+     {{96, 384}, {192, 384}, {288, 384}}, &kDefaultScript<4>},
+    {27, 28, 29, "mid/4.mid", "img/haik6.png", kKeyWhite, "img/下４.png", "img/mapchip3.png",
+     0, 0, 0, 320, 128, 1, {2, 2, 0}, 0.02f, true, 0, 0, 0b111,
+     {{96, 384}, {192, 384}, {288, 384}}, &kDefaultScript<5>},
+    {31, 32, 37, "mid/2.mid", "img/haik2.png", kKeyWhite, "img/下６.png", "img/mapchip2.png",
+     192, 0, 0, 388, 64, 0, {0, 2, 2}, 0.02f, true, 0, 0, 0b111,
+     {{96, 384}, {192, 384}, {288, 384}}, &kDefaultScript<6>},
+    {35, 36, 33, "mid/3.mid", "img/haik7.png", kKeyWhite, "img/下３.png", "img/mapchip3.png",
+     96, 0, 0, 160, 64, 1, {1, 1, 1}, 0.02f, true, 0, 0, 0b111,
+     {{96, 384}, {192, 384}, {288, 384}}, &kDefaultScript<7>},
+    {39, 40, 53, "mid/1.mid", "img/haik.png",  kKeyWhite, "img/下７.png", "img/mapchip1.png",
+     0, 32, 0, 352, 96, 1, {2, 0, 3}, 0.03f, true, 0, 0, 0b111,
+     {{96, 384}, {192, 384}, {288, 384}}, &kDefaultScript<8>},
+    {43, 44, 25, "mid/5.mid", "img/haik5.png", kKeyWhite, "img/下５.png", "img/mapchip3.png",
+     320, 0, 1, 384, 0, 0, {1, 1, 1}, 0.08f, true, 0, 0, 0b111,
+     {{96, 384}, {192, 384}, {288, 384}}, &kDefaultScript<9>},
+};
+// clang-format on
+
+int CurrentStage() { return s_CurrentStage; }
+
+void DrawStageFallers(int stage) { DrawFallersOf(stage); }
+
+bool InRect(int x, int y, float x0, float y0, float x1, float y1) {
+    return float(x) >= x0 && float(x) <= x1 && float(y) >= y0 && float(y) <= y1;
+}
+
+namespace {
+
+void LoadStageSounds(const StageInfo& s) {
+    static const char* kEffects[10] = {"wav/bom31_b.wav",  "wav/pyoro52.wav",    "wav/SteamD@22.wav",
+                                       "wav/water01_c.wav", "wav/mizu07.wav",    "wav/magic_08.wav",
+                                       "wav/pochi03@11.wav", "wav/bosu32.wav",   "wav/drag02.wav",
+                                       "wav/op5.wav"};
+    LoadSound(kMusicSlot, s.music, true);
+    for (int i = 0; i < 10; ++i) LoadSound(i, kEffects[i], false);
+    g_MusicOnce = 0;
+    g_SoundOnce[0] = 0;
+}
+
+// The frame's update order (walkers, painting, fallers).
+void StepObjects(int stage) {
+    StepHero(stage);
+    UpdateHeroPaint();
+    StepPartner(stage);
+    if (stage == 1)
+        UpdateStage1Partner();
+    else
+        UpdatePartnerPaint();
+    StepStageFallers(stage);
+}
+
+bool Clicked(float x0, float y0, float x1, float y1) {
+    return KeyDown(VK_LBUTTON) && g_LButton == 1 && InRect(g_MouseX, g_MouseY, x0, y0, x1, y1);
+}
+
+int& PaintCount(int colour) { return colour == 1 ? g_PaintR : colour == 2 ? g_PaintG : g_PaintB; }
+
+void HandlePots(const StageInfo& s) {
+    if (!s.threePots) {
+        // A loaded brush or an empty pot leaves the click to others.
+        int& n = PaintCount(s.onePotColour);
+        if (Clicked(s.onePotX, 384, s.onePotX + 64, 448) && n >= 1 && g_BrushPaint == 0) {
+            g_LButton = 0;
+            g_SelectedPaint = s.onePotColour;
+            n -= 1;
+        }
+        return;
+    }
+    static const float kPotX[4] = {0, 32, 128, 224};
+    for (int x = 1; x <= 3; ++x) {
+        if (!Clicked(kPotX[x], 384, kPotX[x] + 64, 448) || PaintCount(x) < 1 || g_BrushPaint == x) continue;
+        g_LButton = 0;
+        // The unit already on the brush goes back to its pot.
+        if (g_BrushPaint >= 1 && g_BrushPaint <= 3) PaintCount(g_BrushPaint) += 1;
+        g_SelectedPaint = x;
+        PaintCount(x) -= 1;
+    }
+}
+
+void LoseLife(int lives) {
+    g_Lives -= lives;
+    g_ScriptReset = 1;
+}
+
+}  // namespace
+
+void StageInit(int stage) {
+    const StageInfo& s = kStageInfo[stage];
+    s_CurrentStage = stage;
+
+    LoadTexture(9, s.background, s.backgroundKey);
+    LoadTexture(10, s.panel, kKeyWhite);
+    LoadTexture(7, s.chips, kKeyGreen);
+    LoadTexture(0, "img/reset.png", kKeyNearBlack);
+    LoadTexture(4, "img/char.move.png", kKeyNearBlack);
+    LoadTexture(5, "img/ブラシ.png", kKeyGreen);
+    LoadTexture(11, "img/gage.png", kKeyWhite);
+    LoadTexture(12, "img/タイムアップル.png", kKeyGreen);
+    LoadTexture(15, "img/mozi.png", kKeyGreen);
+    LoadTexture(17, "img/effect1.png", kKeyBlack);
+    LoadTexture(18, "img/effect2.png", kKeyBlack);
+    LoadTexture(20, "img/eff.window.png", kKeyBlack);
+    LoadTexture(21, "img/eff.ハート完.png", kKeyBlack);
+    LoadTexture(22, "img/eff.Blue.png", kKeyBlack);
+    LoadTexture(23, "img/suna.png", kKeyBlack);
+    LoadTexture(24, "img/fire.png", kKeyBlack);
+    if (stage == 3) {
+        LoadTexture(14, "img/波ね.png", kKeyGreyBlue);
+        LoadTexture(19, "img/kaze.png", kKeyBlack);
+    }
+
+    g_Hero.x = s.heroX;
+    g_Hero.y = s.heroY;
+    g_Hero.facing = s.heroFacing;
+    g_Partner.x = s.partnerX;
+    g_Partner.y = s.partnerY;
+    g_Partner.facing = s.partnerFacing;
+    g_Hero.halted = g_Partner.halted = 1;
+    g_Hero.gravityOff = g_Partner.gravityOff = 0;
+    g_HeroPaint = g_PartnerPaint = 0;
+    g_HeroPose = g_PartnerPose = 0;
+    PlaceStageFallers(stage);
+
+    RestoreStageCells(stage);
+
+    g_SelectedPaint = 0;
+    if (s.paints[0] >= 0) g_PaintR = s.paints[0];
+    if (s.paints[1] >= 0) g_PaintG = s.paints[1];
+    if (s.paints[2] >= 0) g_PaintB = s.paints[2];
+    g_TimerPaused = 1;
+    g_StageRunning = 0;
+    g_StageCleared = 0;
+    g_ResetPictureRequest = 0;
+    g_TimeUpRequest = 0;
+    s.script->init();
+
+    for (int c = 0; c < 3; ++c)
+        if (s.digitPos[c][0] >= 0) {
+            g_DigitPos[c][0] = s.digitPos[c][0];
+            g_DigitPos[c][1] = s.digitPos[c][1];
+        }
+
+    UpdateBrush();
+    StepObjects(stage);
+    if (stage == 3) DrawWaveStrip();
+    CreateTextFont();
+
+    ResetTimeStrip();
+    g_StripSpeed = s.stripSpeed;
+    g_TimeOutPenalty = 1;
+    SetStageNumberGlyph(PlayPosition(stage));
+
+    if (stage == 1) LoadStageSounds(s);
+    g_ScriptReset = 1;
+    s.script->run();
+    g_ScriptReset = 0;
+    g_StartBannerReset = 1;
+    StartBanner();
+    g_StartBannerReset = 0;
+    g_ClearBannerFlag = 1;
+    ClearBanner();
+    g_ClearBannerFlag = 0;
+    if (stage != 1) LoadStageSounds(s);
+
+    g_FrameNo = s.frameScene;
+}
+
+void StageFrame(int stage) {
+    const StageInfo& s = kStageInfo[stage];
+    s_CurrentStage = stage;
+    if (KeyDown(VK_F1)) g_FrameNo = 7;
+    if (PlayOnceDue(g_MusicOnce)) PlayMusic(kMusicSlot);
+    SetAdditiveBlend(false);
+
+    DrawQuad(9, FullScreenQuad);
+    DrawStageMap(stage);
+    s.script->drawObjects();
+    DrawQuad(4, g_HeroQuad);
+    DrawQuad(4, g_PartnerQuad);
+    if (stage == 3) DrawWaveStrip();
+    DrawTimeStrip();
+    static const Quad kPanel = MakeQuad(0, 0, 640, 480, 0, 0.01f, 1, 1);
+    DrawQuad(10, kPanel);
+    for (int c = 0; c < 3; ++c)
+        if (s.digitsDrawn & (1 << c)) DrawQuad(4, PaintDigit[c]);
+    if (stage == 1 && g_Partner.x == 576.0f && g_Partner.y == 128.0f) {
+        static const Quad kLabel = MakeQuad(512, 112, 608, 144, 0.1875f, 0.4375f, 0.375f, 0.5f);
+        DrawQuad(15, kLabel);
+    }
+    if (g_StageRunning == 0) StartBanner();
+    if (g_StageCleared == 1) {
+        if (PlayOnceDue(g_SoundOnce[0])) PlayEffect(9);
+        ClearBanner();
+    }
+    UpdatePaintDigits();
+    DrawLives();
+    UpdateBrush();
+    if (g_ResetPictureRequest == 1) {
+        DrawResetPicture();
+        if (g_ResetPictureRequest == 0) g_FrameNo = s.initScene;
+    }
+    if (g_TimeUpRequest == 1) {
+        DrawTimeUpPicture();
+        if (g_TimeUpRequest == 0) g_FrameNo = s.initScene;
+    }
+
+    StepObjects(stage);
+    if (stage == 9 && KeyDown(VK_RETURN)) g_StageRunning = 1;
+    if (g_StageRunning == 1) {
+        g_Hero.halted = g_Partner.halted = 0;
+        g_TimerPaused = 0;
+        HandlePots(s);
+        if (Clicked(360, 424, 408, 472)) {
+            g_LButton = 0;
+            LoseLife(1);
+            if (g_Lives == 0) {
+                g_FrameNo = 47;
+                StopAllSound();
+            } else {
+                g_ResetPictureRequest = 1;
+            }
+        }
+        if (TimeStripRight() <= 612.0f) {
+            int penalty = g_TimeOutPenalty;
+            g_TimeOutPenalty = 0;
+            LoseLife(penalty);
+            if (g_Lives == 0) {
+                g_FrameNo = 47;
+                StopAllSound();
+            } else {
+                g_TimeUpRequest = 1;
+            }
+        }
+    }
+    if (g_ClearBannerFlag == 1) {
+        g_FrameNo = g_FromSelect == 1 ? 45 : s.nextScene;
+        StopAllSound();
+    }
+    s.script->run();
+}
+
+void AppendStageTraceFields(std::string& line, int scene) {
+    if (scene < 11 || scene > 44) return;
+    bool isStage = false;
+    for (int k = 1; k <= 9; ++k) isStage |= scene == kStageInfo[k].initScene || scene == kStageInfo[k].frameScene;
+    if (!isStage) return;
+    char buf[512];
+    auto walker = [](const Walker& w, int paint, char* out, size_t n) {
+        std::snprintf(out, n, "{\"x\":%g,\"y\":%g,\"facing\":%d,\"paint\":%d,\"halted\":%d}", double(w.x),
+                      double(w.y), w.facing, paint, w.halted);
+    };
+    char hero[128], partner[128];
+    walker(g_Hero, g_HeroPaint, hero, sizeof hero);
+    walker(g_Partner, g_PartnerPaint, partner, sizeof partner);
+    std::snprintf(buf, sizeof buf,
+                  ",\"hero\":%s,\"partner\":%s,\"paints\":[%d,%d,%d],\"selected\":%d,\"running\":%d,"
+                  "\"cleared\":%d,\"strip\":%g",
+                  hero, partner, g_PaintR, g_PaintG, g_PaintB, g_SelectedPaint, g_StageRunning, g_StageCleared,
+                  double(TimeStripRight()));
+    line += buf;
+}
+
+// The scene functions of the nine stages.
+void GameST1init() { StageInit(1); }
+void GameST1frame() { StageFrame(1); }
+void GameST2init() { StageInit(2); }
+void GameST2frame() { StageFrame(2); }
+void GameST3init() { StageInit(3); }
+void GameST3frame() { StageFrame(3); }
+void GameST4init() { StageInit(4); }
+void GameST4frame() { StageFrame(4); }
+void GameST5init() { StageInit(5); }
+void GameST5frame() { StageFrame(5); }
+void GameST6init() { StageInit(6); }
+void GameST6frame() { StageFrame(6); }
+void GameST7init() { StageInit(7); }
+void GameST7frame() { StageFrame(7); }
+void GameST8init() { StageInit(8); }
+void GameST8frame() { StageFrame(8); }
+void GameST9init() { StageInit(9); }
+void GameST9frame() { StageFrame(9); }

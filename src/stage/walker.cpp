@@ -1,0 +1,171 @@
+#include "stage/walker.h"
+
+#include <cmath>
+
+#include "app/platform.h"
+#include "stage/stage_state.h"
+
+namespace {
+// Sprites start opaque white so that a stage init need only set positions
+// and pictures.
+constexpr Faller kNewFaller = {0, 0, 0, 0, kWhiteQuad};
+}  // namespace
+
+Faller g_Fallers[kStageCount + 1][kMaxFallers] = {
+    {kNewFaller, kNewFaller, kNewFaller}, {kNewFaller, kNewFaller, kNewFaller},
+    {kNewFaller, kNewFaller, kNewFaller}, {kNewFaller, kNewFaller, kNewFaller},
+    {kNewFaller, kNewFaller, kNewFaller}, {kNewFaller, kNewFaller, kNewFaller},
+    {kNewFaller, kNewFaller, kNewFaller}, {kNewFaller, kNewFaller, kNewFaller},
+    {kNewFaller, kNewFaller, kNewFaller}, {kNewFaller, kNewFaller, kNewFaller},
+};
+
+namespace {
+
+bool SampleHits(int stage, float x, float y) { return IsSolid(CellAt(stage, x, y)); }
+
+// The motion shared by walkers and fallers, on whichever record holds it.
+struct Body {
+    float& x;
+    float& y;
+    float& fallSpeed;
+};
+
+void ApplyGravity(Body b) {
+    b.fallSpeed += 1.0f;
+    if (b.fallSpeed > 1000.0f) b.fallSpeed = 5.0f;
+    b.y += std::floor(b.fallSpeed);
+}
+
+// On a hit, a falling body is snapped to the top of its cell row and stops;
+// a standing one only keeps its speed at 0 (it may overlap a wall while
+// gravity is off without being moved).
+void Land(Body b, bool hit) {
+    if (!hit) return;
+    // trunc(y) / 32 * 32 in integers, done in floats so no y can overflow.
+    if (b.fallSpeed > 0.0f) b.y = std::trunc(b.y / kCellSize) * kCellSize;
+    b.fallSpeed = 0.0f;
+}
+
+// Positions only: the sprite hangs 64 pixels down from the box's top.
+void PlaceSprite(Quad& q, float x, float y, float width) {
+    SetQuadRect(q, x, y, x + width, y + 64.0f);
+}
+
+int WalkerMode(const Walker& w, const WalkerRule& rule) {
+    switch (rule.modeFrom) {
+        case kModeOwn: return w.collisionMode;
+        case kModeOfPartner: return g_Partner.collisionMode;
+        default: return 0;
+    }
+}
+
+void StepFallerBody(Body b, uint32_t& lastStep, Quad& quad, const FallerRule& rule) {
+    const uint32_t now = g_Now;
+    if (now - lastStep <= kStepIntervalMs) return;
+    ApplyGravity(b);
+    Land(b, BoxHitsMap(rule.stage, b.x, b.y, rule.boxRight, rule.test));
+    lastStep = now;
+    PlaceSprite(quad, b.x, b.y, rule.quadWidth);
+    // The coordinate a rule leaves alone belongs to the stage script, which
+    // animates some fallers through it.
+    if (rule.uvWrite == kUvOnlyU || rule.uvWrite == kUvBoth) {
+        quad.v[0].u = quad.v[3].u = rule.u0;
+        quad.v[1].u = quad.v[2].u = rule.u1;
+    }
+    if (rule.uvWrite == kUvOnlyV || rule.uvWrite == kUvBoth) {
+        quad.v[0].v = quad.v[1].v = rule.v0;
+        quad.v[2].v = quad.v[3].v = rule.v1;
+    }
+}
+
+}  // namespace
+
+bool BoxHitsMap(int stage, float x, float y, int right, BoxTest test) {
+    if ((test.edges & kLeftEdge) && x < 0.0f) return true;
+    if ((test.edges & kRightEdge) && x + 32.0f > float(kScreenW)) return true;
+    const float r = float(right);
+    switch (test.samples) {
+        case kRightSide:
+            return SampleHits(stage, x + r, y) || SampleHits(stage, x + r, y + 31.0f);
+        case kLeftStrip:
+            return SampleHits(stage, x, y) || SampleHits(stage, x + 5.0f, y) ||
+                   SampleHits(stage, x + 5.0f, y + 31.0f) || SampleHits(stage, x, y + 31.0f);
+        default:
+            return SampleHits(stage, x, y) || SampleHits(stage, x + r, y) ||
+                   SampleHits(stage, x + r, y + 31.0f) || SampleHits(stage, x, y + 31.0f);
+    }
+}
+
+void StepWalker(Walker& w, Quad& sprite, const WalkerRule& rule) {
+    const uint32_t now = g_Now;
+    if (now - w.lastStep <= kStepIntervalMs) return;
+    const BoxTest test = WalkerMode(w, rule) == 1 ? rule.mode1 : rule.mode0;
+    auto hits = [&] { return BoxHitsMap(rule.stage, w.x, w.y, 31, test); };
+    // Right first: a walker bumping on the right is turned and at once moved
+    // back, so it never overlaps; one bumping on the left ends a pixel inside.
+    if (w.facing == 0 && !w.halted) {
+        w.x += 1.0f;
+        if (hits()) w.facing = 1;
+    }
+    if (w.facing == 1 && !w.halted) {
+        w.x -= 1.0f;
+        if (hits()) w.facing = 0;
+    }
+    w.lastStep = now;
+    Body body{w.x, w.y, w.fallSpeed};
+    if (!(rule.gated && w.gravityOff)) ApplyGravity(body);
+    Land(body, hits());
+    PlaceSprite(sprite, w.x, w.y, 31.0f);
+}
+
+void StepFaller(Faller& f, const FallerRule& rule) {
+    StepFallerBody(Body{f.x, f.y, f.fallSpeed}, f.lastStep, f.quad, rule);
+}
+
+void StepFaller(Walker& w, Quad& sprite, const FallerRule& rule) {
+    StepFallerBody(Body{w.x, w.y, w.fallSpeed}, w.lastStep, sprite, rule);
+}
+
+const FallerRule* FindFallerRule(int stage, int number) {
+    for (int i = 0; i < kFallerTableSize; ++i) {
+        if (kFallerTable[i].stage == stage && kFallerTable[i].number == number) return &kFallerTable[i];
+    }
+    return nullptr;
+}
+
+int StageFallerCount(int stage) {
+    int count = 0;
+    for (int i = 0; i < kFallerTableSize; ++i) count += (kFallerTable[i].stage == stage);
+    return count;
+}
+
+void StepHero(int stage) {
+    if (stage < 1 || stage > kStageCount) return;
+    StepWalker(g_Hero, g_HeroQuad, kHeroRules[stage]);
+}
+
+void StepPartner(int stage) {
+    if (stage < 1 || stage > kStageCount) return;
+    if (stage == 1) {
+        StepFaller(g_Partner, g_PartnerQuad, kStage1PartnerRule);
+    } else {
+        StepWalker(g_Partner, g_PartnerQuad, kPartnerRules[stage]);
+    }
+}
+
+void StepStageFallers(int stage) {
+    for (int i = 0; i < kFallerTableSize; ++i) {
+        const FallerRule& rule = kFallerTable[i];
+        if (rule.stage == stage) StepFaller(g_Fallers[stage][rule.number - 1], rule);
+    }
+}
+
+void PlaceStageFallers(int stage) {
+    for (int i = 0; i < kFallerTableSize; ++i) {
+        const FallerRule& rule = kFallerTable[i];
+        if (rule.stage != stage) continue;
+        Faller& f = g_Fallers[stage][rule.number - 1];
+        f.x = rule.startX;
+        f.y = rule.startY;
+    }
+}
