@@ -1,0 +1,69 @@
+// Recorded input scripts that play stages start to end, checked through the
+// trace and the log of the built game.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "game_run.h"
+
+namespace {
+
+std::string Replay(const char* name) {
+    std::ifstream f(std::string(TOLVANE_TEST_DIR) + "/replays/" + name);
+    std::stringstream ss;
+    ss << f.rdbuf();
+    EXPECT_FALSE(ss.str().empty()) << name;
+    return ss.str();
+}
+
+// The last trace line of scene `scene`, or "".
+std::string LastLineOf(const GameRun& run, int scene) {
+    std::string last;
+    for (const std::string& l : run.trace)
+        if (TraceField(l, "scene") == scene) last = l;
+    return last;
+}
+
+}  // namespace
+
+TEST(StageReplay, Stage1IsWonWithItsThreeRedPaints) {
+    GameRun run = RunGameHeadless({"--scene", "11", "--max-ms", "28000"}, Replay("stage1_win.txt"));
+    ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+    std::string last = LastLineOf(run, 12);
+    ASSERT_FALSE(last.empty());
+    EXPECT_NE(last.find("\"cleared\":1"), std::string::npos) << last;
+    EXPECT_EQ(TraceField(last, "next"), 13);  // on to the dialogue after stage 1
+    EXPECT_NE(last.find("\"paints\":[0,0,0]"), std::string::npos);
+    EXPECT_EQ(TraceField(last, "lives"), 3);
+    EXPECT_EQ(CountLines(run.log, "GameST1init関数通過"), 1);
+    EXPECT_EQ(CountLines(run.log, "Talk1Init関数通過。"), 1);
+}
+
+TEST(StageReplay, Stage1ResetButtonCostsALifeAndRestarts) {
+    GameRun run = RunGameHeadless({"--scene", "11", "--max-ms", "6000"}, Replay("stage1_reset.txt"));
+    ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+    EXPECT_EQ(CountLines(run.log, "GameST1init関数通過"), 2);
+    EXPECT_EQ(TraceField(run.trace.back(), "lives"), 2);
+}
+
+TEST(StageReplay, Stage1TimeOutCostsOneLife) {
+    GameRun run = RunGameHeadless({"--scene", "11", "--max-ms", "63000"}, Replay("stage1_timeout.txt"));
+    ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+    EXPECT_EQ(CountLines(run.log, "GameST1init関数通過"), 2);
+    EXPECT_EQ(TraceField(run.trace.back(), "lives"), 2);
+    // The strip ran out between 59 and 62 s: the banner, then 3840 running ticks.
+    long long restartAt = -1;
+    for (const std::string& l : run.trace)
+        if (restartAt < 0 && TraceField(l, "t") > 100 && TraceField(l, "scene") == 11) restartAt = TraceField(l, "t");
+    EXPECT_GT(restartAt, 59000);
+    EXPECT_LT(restartAt, 62000);
+}
+
+TEST(StageReplay, Stage1ThreeResetsReachGameOver) {
+    GameRun run = RunGameHeadless({"--scene", "11", "--max-ms", "10000"}, Replay("stage1_gameover.txt"));
+    ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+    EXPECT_EQ(CountLines(run.log, "GameST1init関数通過"), 3);
+    EXPECT_EQ(CountLines(run.log, "Gameoverinit関数通過"), 1);
+    EXPECT_EQ(TraceField(run.trace.back(), "lives"), 0);
+}

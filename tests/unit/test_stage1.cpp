@@ -1,0 +1,125 @@
+// Stage 1's events, driven directly with a fake clock.
+#include <gtest/gtest.h>
+
+#include "app/platform.h"
+#include "stage/stage_flow.h"
+#include "stage/stage_map.h"
+#include "stage/stage_state.h"
+#include "stage/walker.h"
+#include "stages/stage_scripts.h"
+
+namespace {
+
+class Stage1 : public testing::Test {
+protected:
+    void SetUp() override {
+        StageInit(1);
+        g_Now = 900000;
+        g_Hero.y = 160;
+        g_Hero.facing = 0;
+        g_HeroPaint = kPaintRed;
+    }
+    // One script call per frame, with the frame's clearing of halted.
+    void Run(int frames) {
+        for (int i = 0; i < frames; ++i) {
+            g_Now += 15;
+            g_Hero.halted = 0;
+            Stage1Script();
+        }
+    }
+};
+
+}  // namespace
+
+TEST_F(Stage1, PostBurnsOnlyForARedHeroFacingRight) {
+    g_Hero.x = 160;
+    g_Hero.facing = 1;
+    Run(30);
+    EXPECT_EQ(g_Stage1.postCount, 0);
+    EXPECT_EQ(MapCell(1, 4, 6), 19);
+    g_Hero.facing = 0;
+    Run(17);
+    EXPECT_EQ(MapCell(1, 4, 6), 19);  // the post goes on frame 17
+    EXPECT_EQ(g_Hero.halted, 1);
+    EXPECT_EQ(g_HeroPose, 2);
+    Run(1);
+    EXPECT_EQ(MapCell(1, 4, 6), 0);
+    EXPECT_EQ(MapCell(1, 5, 6), 0);
+    EXPECT_EQ(MapCell(1, 6, 6), 2);
+    Run(33);  // frame 50 ends the event
+    EXPECT_EQ(g_HeroPaint, 0);
+    EXPECT_EQ(g_HeroPose, 0);
+    EXPECT_EQ(g_Hero.halted, 0);
+}
+
+TEST_F(Stage1, BlockChars100MsApartAndLeavesAFloor) {
+    g_Hero.x = 320;
+    g_Hero.y = 192;
+    Run(21);  // frame 20 takes the first step at once
+    EXPECT_EQ(MapCell(1, 6, 11), 96);
+    EXPECT_EQ(g_Stage1.blockFrame, 1);
+    int frames = 0;
+    while (g_HeroPaint == kPaintRed && frames < 60) {
+        Run(1);
+        ++frames;
+    }
+    EXPECT_EQ(MapCell(1, 6, 11), 0);
+    EXPECT_EQ(MapCell(1, 7, 11), 16);
+    EXPECT_EQ(MapCell(1, 7, 12), 16);
+    // Four more steps of at least 100 ms at 15 ms frames: 7 frames each.
+    EXPECT_EQ(frames, 28);
+}
+
+TEST_F(Stage1, FlameGoesOutEvenWithoutTheBlockDown) {
+    g_Hero.x = 480;
+    g_Hero.y = 224;
+    g_Fallers[1][0].y = 128;  // still on its ledge: no steam
+    Run(31);
+    EXPECT_EQ(g_Stage1.ledgeGone, 1);
+    for (int col = 15; col <= 19; ++col) EXPECT_EQ(MapCell(1, 5, col), 0);
+    Run(55);
+    EXPECT_EQ(g_Stage1.flameOut, 1);
+    EXPECT_EQ(MapCell(1, 7, 16), 0);
+    EXPECT_EQ(MapCell(1, 8, 16), 2);
+    EXPECT_EQ(g_Fallers[1][0].quad.v[0].diffuse, 0x00FFFFFFu);  // hidden
+    EXPECT_EQ(g_Stage1.flameCount, 1);
+    EXPECT_EQ(g_HeroPaint, 0);
+}
+
+TEST_F(Stage1, FlameFlickersUntilPutOut) {
+    g_HeroPaint = 0;
+    g_Hero.x = 0;
+    ChipCode seen[4];
+    for (ChipCode& c : seen) {
+        Run(17);  // 255 ms
+        c = MapCell(1, 7, 16);
+    }
+    EXPECT_NE(seen[0], seen[1]);
+    EXPECT_EQ(seen[0], seen[3]);
+}
+
+TEST_F(Stage1, WinNeedsTheHeroRightAgainstThePartner) {
+    g_HeroPaint = 0;
+    g_Partner.x = 576;
+    g_Hero.x = 543;
+    Run(1);
+    EXPECT_EQ(g_StageCleared, 0);
+    g_Hero.x = 544;
+    Run(1);
+    EXPECT_EQ(g_StageCleared, 1);
+    EXPECT_EQ(g_TimerPaused, 1);
+    EXPECT_EQ(g_Hero.halted, 1);
+}
+
+TEST_F(Stage1, ScriptResetRewindsEverythingAndTheInitRestoresTheMap) {
+    g_Hero.x = 160;
+    Run(20);
+    ASSERT_EQ(MapCell(1, 4, 6), 0);
+    g_ScriptReset = 1;
+    Run(1);
+    g_ScriptReset = 0;
+    EXPECT_EQ(g_Stage1.postCount, 1);  // rewound, then this frame's event ran
+    StageInit(1);
+    EXPECT_EQ(MapCell(1, 4, 6), 19);
+    EXPECT_EQ(g_Stage1.postCount, 0);
+}
