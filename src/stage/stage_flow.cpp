@@ -75,6 +75,12 @@ int CurrentStage() { return s_CurrentStage; }
 
 void DrawStageFallers(int stage) { DrawFallersOf(stage); }
 
+void ResetAllStageScripts() {
+    g_ScriptReset = 1;
+    for (int k = 1; k <= 9; ++k) kStageInfo[k].script->run();
+    g_ScriptReset = 0;
+}
+
 bool InRect(int x, int y, float x0, float y0, float x1, float y1) {
     return float(x) >= x0 && float(x) <= x1 && float(y) >= y0 && float(y) <= y1;
 }

@@ -38,6 +38,10 @@ extern const StageInfo kStageInfo[10];  // stages 1..9
 void StageInit(int stage);
 void StageFrame(int stage);
 
+// Runs the nine stage scripts once each with g_ScriptReset set, so every
+// stage's events start from the beginning (a new game), then clears the flag.
+void ResetAllStageScripts();
+
 // Draws the stage's fallers (the default objects of a stage).
 void DrawStageFallers(int stage);
 

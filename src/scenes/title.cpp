@@ -1,0 +1,81 @@
+#include "scenes/title.h"
+
+#include "app/platform.h"
+#include "app/scenes.h"
+#include "gfx/gfx.h"
+#include "sound/sound.h"
+#include "stage/brush.h"
+#include "stage/hud.h"
+#include "stage/stage_flow.h"
+#include "stage/stage_state.h"
+#include "talk/talk_faces.h"
+
+// The fade-in runs once per program run: neither value is ever reset.
+int g_TitleAlpha = 0;
+int g_TitleShown = 0;
+int g_TitleArmed[3] = {};
+
+const TitleButton kTitleButtons[3] = {
+    {384, 94, 544, 160},   // start
+    {425, 215, 555, 270},  // menu
+    {440, 330, 610, 384},  // quit
+};
+
+void Startinit() {
+    LoadTexture(3, "img/back.png", kKeyWhite);
+    LoadTexture(5, "img/ブラシ.png", kKeyGreen);
+    SetDrawStates();
+    LoadSound(kMusicSlot, "mid/tam-n11.mid", true);
+    LoadSound(0, "wav/notice1.wav", false);
+    g_MusicOnce = 0;
+    g_SoundOnce[0] = g_SoundOnce[1] = 0;
+    CreateTextFont();
+
+    // Every new game starts fresh: all stage events, lives, banners, paint.
+    g_StartBannerReset = 1;
+    g_ClearBannerFlag = 1;
+    g_TalkLine = 0;
+    g_SelectedPaint = 0;
+    ResetAllStageScripts();
+    g_Lives = 3;
+    StartBanner();
+    g_StartBannerReset = 0;
+    ClearBanner();
+    g_ClearBannerFlag = 0;
+    g_FrameNo = 8;
+}
+
+void Startframe() {
+    if (PlayOnceDue(g_MusicOnce)) PlayMusic(kMusicSlot);
+    DrawQuad(3, FullScreenQuad);
+    UpdateBrush();
+    if (g_TitleShown == 0) {
+        g_TitleAlpha += 5;
+        SetQuadColour(FullScreenQuad, (uint32_t(g_TitleAlpha & 0xFF) << 24) | 0x00FFFFFFu);
+        if (g_TitleAlpha >= 255) g_TitleShown = 1;
+    }
+    if (g_TitleShown == 1) {
+        for (int i = 0; i < 3; ++i) {
+            const TitleButton& b = kTitleButtons[i];
+            if (KeyDown(VK_LBUTTON) && g_MouseX >= b.x0 && g_MouseX <= b.x1 && g_MouseY >= b.y0 &&
+                g_MouseY <= b.y1)
+                g_TitleArmed[i] = 1;
+        }
+    }
+    // Buttons act on the last frame of the brush stroke.
+    if (g_TitleArmed[0] == 1 && g_BrushAnim == 1.0f) {
+        g_FromSelect = 0;
+        g_FrameNo = 9;
+        if (PlayOnceDue(g_SoundOnce[0])) PlayEffect(0);
+        g_TitleArmed[0] = 0;
+    }
+    if (g_TitleArmed[1] == 1 && g_BrushAnim == 1.0f) {
+        if (PlayOnceDue(g_SoundOnce[0])) PlayEffect(0);
+        g_FrameNo = 61;
+        g_TitleArmed[1] = 0;
+    }
+    if (g_TitleArmed[2] == 1 && g_BrushAnim == 1.0f) {
+        PostClose();
+        g_TitleArmed[2] = 0;
+    }
+}
