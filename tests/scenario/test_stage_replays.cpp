@@ -65,5 +65,7 @@ TEST(StageReplay, Stage1ThreeResetsReachGameOver) {
     ASSERT_EQ(run.exitCode, 0) << run.stderrText;
     EXPECT_EQ(CountLines(run.log, "GameST1init関数通過"), 3);
     EXPECT_EQ(CountLines(run.log, "Gameoverinit関数通過"), 1);
-    EXPECT_EQ(TraceField(run.trace.back(), "lives"), 0);
+    std::string last = LastLineOf(run, 12);
+    EXPECT_EQ(TraceField(last, "lives"), 0);
+    EXPECT_EQ(TraceField(last, "next"), 47);
 }

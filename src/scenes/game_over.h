@@ -1,0 +1,4 @@
+// The game-over screen, shown when the last life is lost.
+#pragma once
+
+extern int g_GameOverSound;  // play-once counter of the game-over sting

@@ -1,0 +1,75 @@
+#include "scenes/help.h"
+
+#include "app/platform.h"
+#include "app/scenes.h"
+#include "scenes/menu_backdrop.h"
+#include "sound/sound.h"
+#include "stage/brush.h"
+#include "stage/hud.h"
+#include "stage/stage_flow.h"
+
+namespace {
+constexpr int kSlotHelp = 6;
+constexpr int kSlotPages123 = 7;
+constexpr int kSlotBackTile = 8;
+constexpr int kSlotPages456 = 9;
+constexpr int kSlotFaces = 10;
+constexpr int kSlotMozi = 11;
+}  // namespace
+
+// Page 6 starts at u 0.627 and page 7 is a half-width cell of the face
+// sheet stretched to the same size: both as the sheets are laid out.
+const HelpPage kHelpPages[7] = {
+    {256, 156, 307, 202, kSlotPages123, 0.0f, 0, 0.3125f, 0.5625f, 0.5625f, 0.0f, 0.75f, 0.1875f},
+    {50, 213, 90, 258, kSlotPages123, 0.3125f, 0, 0.625f, 0.5625f, 0.5625f, 0.1875f, 0.75f, 0.375f},
+    {222, 224, 266, 278, kSlotPages123, 0.625f, 0, 0.9375f, 0.5625f, 0.5625f, 0.375f, 0.75f, 0.5625f},
+    {265, 301, 311, 352, kSlotPages456, 0.0f, 0, 0.3125f, 0.5625f, 0.5625f, 0.5625f, 0.75f, 0.75f},
+    {82, 348, 123, 399, kSlotPages456, 0.3125f, 0, 0.625f, 0.5625f, 0.5625f, 0.75f, 0.75f, 0.9375f},
+    {210, 350, 253, 402, kSlotPages456, 0.627f, 0, 0.9375f, 0.5625f, 0.75f, 0.0f, 0.9375f, 0.1875f},
+    {288, 356, 328, 404, kSlotFaces, 0.78125f, 0, 0.9375f, 0.5625f, 0.75f, 0.1875f, 0.9375f, 0.375f},
+};
+
+int g_HelpPage = 0;
+Quad HelpPageQuad = MakeQuad(470, 150, 630, 438, 0, 0, 1, 1);
+
+void HelpInit() {
+    LoadTexture(kSlotHelp, "img/help.png", kKeyGreen);
+    LoadTexture(kSlotBackTile, "img/helpback.png", kKeyWhite);
+    LoadTexture(kSlotPages123, "img/説明123.png", kKeyGreen);
+    LoadTexture(kSlotPages456, "img/説明456.png", kKeyGreen);
+    LoadTexture(kSlotFaces, "img/kao.png", kKeyGreen);
+    LoadTexture(kSlotMozi, "img/mozi.png", kKeyGreen);
+    ResetTileQuad();
+    SetQuadColour(HelpPageQuad, 0xFFFFFFFFu);
+    CreateTextFont();
+    g_HelpPage = 0;
+    g_FrameNo = 60;
+}
+
+void HelpFrame() {
+    if (PlayOnceDue(g_MusicOnce)) PlayMusic(kMusicSlot);
+    DriftAndDrawTiles(g_HelpBgTile, kSlotBackTile);
+    DrawQuad(kSlotHelp, FullScreenQuad);
+
+    // The click is left for the brush stroke to clear.
+    for (int i = 0; i < 7; ++i) {
+        const HelpPage& p = kHelpPages[i];
+        if (KeyDown(VK_LBUTTON) && g_LButton == 1 && InRect(g_MouseX, g_MouseY, p.x0, p.y0, p.x1, p.y1))
+            g_HelpPage = i + 1;
+    }
+
+    if (g_HelpPage >= 1 && g_HelpPage <= 7) {
+        const HelpPage& p = kHelpPages[g_HelpPage - 1];
+        SetQuadRect(HelpPageQuad, 470, 150, 630, 438);
+        SetQuadUV(HelpPageQuad, p.u0, p.v0, p.u1, p.v1);
+        DrawQuad(p.slot, HelpPageQuad);
+        // The page number is the stage banner's number sprite, borrowed at
+        // rest size; it keeps the colours the banner reset gave it.
+        SetQuadUV(StageNumber, p.gu0, p.gv0, p.gu1, p.gv1);
+        BannerTransform(StageNumber, 460, 140, 24, 24, 0);
+        DrawQuad(kSlotMozi, StageNumber);
+    }
+
+    UpdateBrush();
+    if (KeyDown(VK_RBUTTON)) g_FrameNo = 7;
+}

@@ -1,0 +1,15 @@
+// The help screen: seven hot spots on a picture, each showing a page of
+// explanation beside it with its number.
+#pragma once
+#include "gfx/gfx.h"
+
+struct HelpPage {
+    float x0, y0, x1, y1;  // hot spot, bounds included
+    int slot;              // sheet of the page picture
+    float u0, v0, u1, v1;  // page picture in its sheet
+    float gu0, gv0, gu1, gv1;  // number glyph in img/mozi.png
+};
+
+extern const HelpPage kHelpPages[7];  // pages 1..7
+extern int g_HelpPage;                // 0: none shown yet
+extern Quad HelpPageQuad;

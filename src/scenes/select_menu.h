@@ -1,0 +1,10 @@
+// The select menu between the title and the stage select / help screens.
+#pragma once
+
+struct MenuChoice {
+    float x0, y0, x1, y1;  // bounds included
+    int nextScene;
+};
+
+extern const MenuChoice kMenuChoices[2];  // stage select, help
+extern int g_MenuArmed[2];                // pressed, waiting for the stroke

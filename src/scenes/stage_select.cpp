@@ -1,0 +1,189 @@
+#include "scenes/stage_select.h"
+
+#include <initializer_list>
+
+#include "app/platform.h"
+#include "app/scenes.h"
+#include "gfx/gfx.h"
+#include "scenes/menu_backdrop.h"
+#include "sound/sound.h"
+#include "stage/brush.h"
+#include "stage/stage_flow.h"
+
+namespace {
+
+constexpr int kSlotThumbs = 1;
+constexpr int kSlotBrush = 5;
+constexpr int kSlotFrame = 6;
+constexpr int kSlotBackTile = 8;
+constexpr int kSlotMozi = 9;
+constexpr int kSlotGlow = 10;
+
+constexpr uint32_t kRedText = 0xFFFF0000u;
+constexpr uint32_t kGreenText = 0xFF008000u;
+constexpr uint32_t kBlueText = 0xFF0000FFu;
+constexpr uint32_t kStarText = 0xFFFFFF00u;
+constexpr uint32_t kTitleText = 0xFF800080u;
+
+struct Arrow {
+    float x0, x1;            // drawn and hovered
+    float clickX0, clickX1;  // clicked
+    float u0;
+};
+// The next arrow takes clicks from x 500, left of where it is drawn.
+constexpr Arrow kPrev = {400, 464, 400, 464, 0.75f};
+constexpr Arrow kNext = {550, 614, 500, 614, 0.875f};
+constexpr float kArrowY0 = 30, kArrowY1 = 62;
+
+Quad s_Thumb = MakeQuad(0, 0, 128, 96, 0, 0, 0.25f, 0.1875f);
+Quad s_RatingLabel = MakeQuad(0, 0, 128, 64, 0.1875f, 0.5f, 0.4375f, 0.625f);
+Quad s_ArrowQuad = MakeQuad(0, 0, 64, 32, 0, 0, 0.125f, 0.0625f);
+Quad s_Band = MakeQuad(0, 0, 640, 144, 0, 0.48436f, 1, 0.72654f);
+uint32_t s_BlinkTime;
+// The press that chose this screen may still be held when it opens, while
+// the brush stroke it started still stands at its last frame; it must not
+// arm (and at once launch) the row under it.
+int s_CarriedPress;
+
+float BandTop(int row) { return 128.0f + 130.0f * float(row); }
+bool InBand(int row) { return InRect(g_MouseX, g_MouseY, 0, BandTop(row), 640, BandTop(row) + 64); }
+
+bool OverArrow(const Arrow& a) { return InRect(g_MouseX, g_MouseY, a.x0, kArrowY0, a.x1, kArrowY1); }
+
+bool ArrowClicked(const Arrow& a) {
+    return KeyDown(VK_LBUTTON) && g_LButton == 1 &&
+           InRect(g_MouseX, g_MouseY, a.clickX0, kArrowY0, a.clickX1, kArrowY1);
+}
+
+void DrawArrow(const Arrow& a, float blink) {
+    SetQuadRect(s_ArrowQuad, a.x0, kArrowY0, a.x1, kArrowY1);
+    SetQuadUV(s_ArrowQuad, a.u0, 0.75f + blink, a.u0 + 0.125f, 0.8125f + blink);
+    DrawQuad(kSlotMozi, s_ArrowQuad);
+}
+
+void DrawEntry(const StageEntry& e, int row) {
+    float r = float(row);
+    SetQuadRect(s_Thumb, 32, 96 + 128 * r, 160, 192 + 128 * r);
+    SetQuadUV(s_Thumb, e.u0, e.v0, e.u0 + 0.25f, e.v0 + 0.1875f);
+    DrawQuad(kSlotThumbs, s_Thumb);
+    SetQuadRect(s_RatingLabel, 160, 138 + 130 * r, 288, 202 + 130 * r);
+    DrawQuad(kSlotMozi, s_RatingLabel);
+    int y = 100 + 130 * row;
+    DrawString(e.red, 180, y, kRedText);
+    DrawString(e.green, 250, y, kGreenText);
+    DrawString(e.blue, 320, y, kBlueText);
+    DrawString(e.stars, 300, 153 + 130 * row, kStarText);
+    DrawString(e.title, 390, y, kTitleText);
+}
+
+// Alternates a hovered arrow between its two pictures; a step of the one
+// timer serves both arrows.
+void BlinkArrow(const Arrow& a, float& blink) {
+    if (!OverArrow(a)) {
+        blink = 0;
+        return;
+    }
+    if (g_Now - s_BlinkTime >= 200) {
+        s_BlinkTime = g_Now;
+        blink += 0.0625f;
+        if (blink > 0.0625f) blink = 0;
+    }
+}
+
+const StageEntry* PageEntries();
+
+}  // namespace
+
+// In the story's play order; the paint texts are the stages' starting pots.
+const StageEntry kStageEntries[3][3] = {
+    {
+        {11, 1, 0.0f, 0.0f, "R : 3", "G : 0", "B : 0", "★", "『 お前とランデヴー 』"},
+        {15, 2, 0.25f, 0.0f, "R : 0", "G : 0", "B : 4", "★ ★ ★", "『 ジメジメをいく私 』"},
+        {19, 3, 0.5f, 0.0f, "R : 0", "G : 4", "B : 0", "★ ★", "『 高所恐怖症の彼 』"},
+    },
+    {
+        {23, 4, 0.75f, 0.0f, "R : 1", "G : 2", "B : 1", "★ ★ ★ ★", "『 夕暮時の晩ごはん 』"},
+        {43, 9, 0.0f, 0.1875f, "R : 1", "G : 1", "B : 1", "★ ★ ★ ★ ★", "『 襲撃の摩天楼 』"},
+        {27, 5, 0.25f, 0.1875f, "R : 2", "G : 2", "B : 0", "★ ★ ★ ★ ★ ★", "『 夜空に願いを☆ 』"},
+    },
+    {
+        {35, 7, 0.75f, 0.1875f, "R : 1", "G : 1", "B : 1", "★ ★ ★ ★ ★ ★ ★", "『 高いのよ、崖が 』"},
+        {31, 6, 0.5f, 0.1875f, "R : 0", "G : 2", "B : 2", "★ ★ ★ ★ ★ ★ ★ ★ ★", "『 ここを抜けたら… 』"},
+        {39, 8, 0.0f, 0.375f, "R : 2", "G : 0", "B : 3", "★ ★ ★ ★ ★ ★ ★ ★", "『 そして伝説へ 』"},
+    },
+};
+
+int g_SelectPage = 1;
+int g_SelectArmed[3] = {0, 0, 0};
+float g_ArrowBlinkPrev = 0, g_ArrowBlinkNext = 0;
+
+namespace {
+const StageEntry* PageEntries() { return kStageEntries[g_SelectPage >= 1 && g_SelectPage <= 3 ? g_SelectPage - 1 : 0]; }
+}  // namespace
+
+void Optioninit() {
+    LoadTexture(kSlotThumbs, "img/ステージ場面.png", kKeyWhite);
+    LoadTexture(kSlotBrush, "img/ブラシ.png", kKeyGreen);
+    LoadTexture(kSlotFrame, "img/ステージセレクト.png", kKeyGreen);
+    LoadTexture(kSlotBackTile, "img/helpback.png", kKeyWhite);
+    LoadTexture(kSlotMozi, "img/mozi.png", kKeyGreen);
+    LoadTexture(kSlotGlow, "img/effect1.png", kKeyWhite);
+    g_SelectPage = 1;
+    g_FromSelect = 0;
+    s_CarriedPress = KeyDown(VK_LBUTTON) ? 1 : 0;
+    ResetTileQuad();
+    for (Quad* q : {&s_Thumb, &s_RatingLabel, &s_ArrowQuad, &s_Band, &FullScreenQuad})
+        SetQuadColour(*q, 0xFFFFFFFFu);
+    CreateTextFont();
+    // The title's tune again, from its beginning.
+    LoadSound(kMusicSlot, "mid/tam-n11.mid", true);
+    g_MusicOnce = 0;
+    g_FrameNo = 46;
+}
+
+void Optionframe() {
+    if (PlayOnceDue(g_MusicOnce)) PlayMusic(kMusicSlot);
+    DriftAndDrawTiles(g_BgTile, kSlotBackTile);
+    DrawQuad(kSlotFrame, FullScreenQuad);
+
+    const StageEntry* page = PageEntries();
+    for (int row = 0; row < 3; ++row) DrawEntry(page[row], row);
+    DrawArrow(kPrev, g_ArrowBlinkPrev);
+    DrawArrow(kNext, g_ArrowBlinkNext);
+
+    for (int row = 0; row < 3; ++row) {
+        SetQuadRect(s_Band, 0, 70 + 130.0f * float(row), 640, 214 + 130.0f * float(row));
+        SetQuadColour(s_Band, InBand(row) ? 0x40FFFFFFu : 0x00FFFFFFu);
+        SetAdditiveBlend(true);  // the brush, drawn next, sets normal blending back
+        DrawQuad(kSlotGlow, s_Band);
+    }
+    UpdateBrush();
+
+    BlinkArrow(kPrev, g_ArrowBlinkPrev);
+    BlinkArrow(kNext, g_ArrowBlinkNext);
+
+    // One click turns one page: the click is used up.
+    if (ArrowClicked(kPrev)) {
+        g_LButton = 0;
+        g_SelectPage = g_SelectPage == 1 ? 3 : g_SelectPage - 1;
+    } else if (ArrowClicked(kNext)) {
+        g_LButton = 0;
+        g_SelectPage = g_SelectPage == 3 ? 1 : g_SelectPage + 1;
+    }
+
+    // A row armed by the held button starts its stage on the stroke's last
+    // frame; of several armed rows the lowest decides.
+    page = PageEntries();
+    if (!KeyDown(VK_LBUTTON)) s_CarriedPress = 0;
+    for (int row = 0; row < 3; ++row) {
+        if (KeyDown(VK_LBUTTON) && !s_CarriedPress && InBand(row)) g_SelectArmed[row] = 1;
+        if (g_SelectArmed[row] == 1 && g_BrushAnim == 1.0f) {
+            g_FromSelect = 1;
+            g_FrameNo = page[row].initScene;
+            StopAllSound();
+            g_SelectArmed[row] = 0;
+        }
+    }
+
+    if (KeyDown(VK_RBUTTON)) g_FrameNo = 7;
+}

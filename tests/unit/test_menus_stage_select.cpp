@@ -1,0 +1,256 @@
+// The stage select: pages, arrows, rows launching their stages and the way
+// back to the title, driven tick by tick with a virtual clock.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "app/app.h"
+#include "app/input.h"
+#include "app/platform.h"
+#include "app/scenes.h"
+#include "scenes/stage_select.h"
+#include "sound/sound.h"
+#include "stage/brush.h"
+#include "stage/stage_flow.h"
+
+namespace {
+
+class StageSelect : public testing::Test {
+protected:
+    void SetUp() override {
+        SetVirtualClock(true, 1300000);
+        g_LastTick = 0;
+        ResetInput();
+        ResetSoundStats();
+        g_BrushAnim = 0;
+        g_BrushStroking = 0;
+        for (int& a : g_SelectArmed) a = 0;
+        g_FromSelect = 1;
+        g_FrameNo = 45;
+        Tick();
+        Settle();
+    }
+    void TearDown() override {
+        ResetInput();
+        SetVirtualClock(false, 0);
+    }
+    void Tick(int n = 1) {
+        for (int i = 0; i < n; ++i) {
+            AdvanceVirtualClock(15);
+            FrameTick();
+        }
+    }
+    void Settle() {
+        while (g_BrushStroking) Tick();
+    }
+    // A fresh click at (x, y), released at once.
+    void Click(int x, int y) {
+        ResetInput();
+        InputMouseMove(x, y);
+        InputButton(1, true, NowMs());
+        Tick();
+        InputButton(1, false, NowMs());
+    }
+    void TurnTo(int page) {
+        while (g_SelectPage != page) {
+            Click(580, 46);
+            Settle();
+        }
+        InputMouseMove(300, 20);  // off the rows
+    }
+    int TicksWhileHere(int limit = 100) {
+        int n = 0;
+        while (g_FrameNo == 46 && n < limit) {
+            Tick();
+            ++n;
+        }
+        return n;
+    }
+};
+
+int RowY(int row) { return 160 + 130 * row; }
+
+}  // namespace
+
+TEST_F(StageSelect, InitShowsPageOneClearsTheSelectFlagAndRestartsTheTitleTune) {
+    EXPECT_EQ(g_FrameNo, 46);
+    EXPECT_EQ(g_SelectPage, 1);
+    EXPECT_EQ(g_FromSelect, 0);
+    EXPECT_EQ(GetSoundStats().musicPlays[kMusicSlot], 1);
+    Tick(20);
+    EXPECT_EQ(GetSoundStats().musicPlays[kMusicSlot], 1);
+}
+
+TEST_F(StageSelect, EveryRowLaunchesItsStageInPlayOrderWithSoundStopped) {
+    const int expected[3][3] = {{11, 15, 19}, {23, 43, 27}, {35, 31, 39}};
+    for (int page = 1; page <= 3; ++page) {
+        for (int row = 0; row < 3; ++row) {
+            g_FrameNo = 45;
+            Tick();
+            Settle();
+            TurnTo(page);
+            int stops = GetSoundStats().stopAll;
+            Click(300, RowY(row));
+            EXPECT_EQ(g_SelectArmed[row], 1);
+            TicksWhileHere();
+            EXPECT_EQ(g_FrameNo, expected[page - 1][row]) << "page " << page << " row " << row;
+            EXPECT_EQ(g_FromSelect, 1);
+            EXPECT_EQ(g_SelectArmed[row], 0);
+            EXPECT_EQ(GetSoundStats().stopAll, stops + 1);
+            // The entry's stage really starts at that scene.
+            const StageEntry& e = kStageEntries[page - 1][row];
+            EXPECT_EQ(kStageInfo[e.stage].initScene, e.initScene);
+        }
+    }
+}
+
+TEST_F(StageSelect, PaintTextsMatchTheStagesStartingPots) {
+    for (const auto& page : kStageEntries)
+        for (const StageEntry& e : page) {
+            const int* pots = kStageInfo[e.stage].paints;
+            const char* texts[3] = {e.red, e.green, e.blue};
+            const char letters[3] = {'R', 'G', 'B'};
+            for (int c = 0; c < 3; ++c) {
+                if (pots[c] < 0) continue;  // carried over from the previous try
+                char want[16];
+                std::snprintf(want, sizeof want, "%c : %d", letters[c], pots[c]);
+                EXPECT_STREQ(texts[c], want) << "stage " << e.stage;
+            }
+        }
+}
+
+TEST_F(StageSelect, RowTextsFitBesideEachOther) {
+    // Half-width characters advance 10 px, everything else 20 px.
+    auto width = [](const char* s) {
+        int w = 0;
+        for (const unsigned char* p = reinterpret_cast<const unsigned char*>(s); *p;) {
+            int len = *p < 0x80 ? 1 : *p >= 0xF0 ? 4 : *p >= 0xE0 ? 3 : 2;
+            w += len == 1 ? 10 : 20;
+            p += len;
+        }
+        return w;
+    };
+    for (const auto& page : kStageEntries)
+        for (const StageEntry& e : page) {
+            EXPECT_LE(180 + width(e.red), 250) << e.title;
+            EXPECT_LE(250 + width(e.green), 320) << e.title;
+            EXPECT_LE(320 + width(e.blue), 390) << e.title;
+            EXPECT_LE(390 + width(e.title), 640) << e.title;
+            EXPECT_LE(300 + width(e.stars), 640) << e.title;
+        }
+}
+
+TEST_F(StageSelect, ArrowsTurnOnePagePerClickAndWrapBothWays) {
+    Click(430, 46);  // previous, from page 1
+    EXPECT_EQ(g_SelectPage, 3);
+    Settle();
+    Click(580, 46);  // next, from page 3
+    EXPECT_EQ(g_SelectPage, 1);
+    Settle();
+    // Held down for many ticks: still one page.
+    ResetInput();
+    InputMouseMove(580, 46);
+    InputButton(1, true, NowMs());
+    Tick(20);
+    EXPECT_EQ(g_SelectPage, 2);
+    InputButton(1, false, NowMs());
+    Settle();
+    // The next arrow's click area reaches left to x 500; between 465 and 499 is nothing.
+    Click(500, 30);
+    EXPECT_EQ(g_SelectPage, 3);
+    Settle();
+    Click(480, 46);
+    EXPECT_EQ(g_SelectPage, 3);
+    Settle();
+    Click(464, 62);  // previous arrow's corner
+    EXPECT_EQ(g_SelectPage, 2);
+    Settle();
+    Click(614, 63);
+    EXPECT_EQ(g_SelectPage, 2);
+    Settle();
+    EXPECT_EQ(g_FrameNo, 46);
+}
+
+TEST_F(StageSelect, HoveredArrowBlinksEvery200msAndStopsWhenLeft) {
+    InputMouseMove(430, 46);
+    float seen[40];
+    for (float& b : seen) {
+        Tick();
+        b = g_ArrowBlinkPrev;
+    }
+    int changes = 0;
+    for (int i = 1; i < 40; ++i) {
+        EXPECT_TRUE(seen[i] == 0.0f || seen[i] == 0.0625f);
+        changes += seen[i] != seen[i - 1];
+    }
+    EXPECT_GE(changes, 2);  // 600 ms: a change every 14 ticks (210 ms)
+    EXPECT_LE(changes, 3);
+    EXPECT_EQ(g_ArrowBlinkNext, 0.0f);
+    InputMouseMove(300, 20);
+    Tick();
+    EXPECT_EQ(g_ArrowBlinkPrev, 0.0f);
+}
+
+TEST_F(StageSelect, GapBetweenRowsArmsNothing) {
+    for (int y : {193, 225, 257}) {
+        Click(300, y);
+        Settle();
+        EXPECT_EQ(g_SelectArmed[0] + g_SelectArmed[1] + g_SelectArmed[2], 0) << y;
+        EXPECT_EQ(g_FrameNo, 46);
+    }
+    // The press bands' edges are inside.
+    Click(0, 128);
+    EXPECT_EQ(g_SelectArmed[0], 1);
+    TicksWhileHere();
+    EXPECT_EQ(g_FrameNo, 11);
+}
+
+TEST_F(StageSelect, ALowerRowPressedDuringTheStrokeDecides) {
+    Click(300, RowY(0));
+    Tick(2);
+    InputMouseMove(300, RowY(2));
+    InputButton(1, true, NowMs());
+    Tick();
+    InputButton(1, false, NowMs());
+    EXPECT_EQ(g_SelectArmed[0], 1);
+    EXPECT_EQ(g_SelectArmed[2], 1);
+    TicksWhileHere();
+    EXPECT_EQ(g_FrameNo, 19);
+    EXPECT_EQ(g_SelectArmed[0] + g_SelectArmed[2], 0);
+}
+
+TEST_F(StageSelect, RightButtonGoesToTheTitleEvenInTheTickOfALaunch) {
+    g_SelectArmed[1] = 1;
+    g_BrushStroking = 1;
+    g_BrushAnim = 0.75f;
+    int stops = GetSoundStats().stopAll;
+    InputButton(2, true, NowMs());
+    AdvanceVirtualClock(200);  // the stroke's next step is due
+    Tick();
+    EXPECT_EQ(g_BrushAnim, 1.0f);
+    EXPECT_EQ(g_FrameNo, 7);
+    EXPECT_EQ(g_FromSelect, 1);
+    EXPECT_EQ(GetSoundStats().stopAll, stops + 1);
+    InputButton(2, false, NowMs());
+}
+
+TEST_F(StageSelect, APressHeldOverFromTheMenuDoesNotLaunchTheRowUnderIt) {
+    // The select menu's choice (y 128..190) lies in the first row's band and
+    // fires while the stroke stands at its last frame.
+    ResetInput();
+    InputMouseMove(300, 150);
+    InputButton(1, true, NowMs());
+    g_BrushStroking = 1;
+    g_BrushAnim = 1.0f;
+    g_FrameNo = 45;
+    for (int t = 0; t < 10; ++t) Tick();
+    EXPECT_EQ(g_FrameNo, 46);
+    EXPECT_EQ(g_SelectArmed[0], 0);
+    InputButton(1, false, NowMs());
+    Tick();
+    Click(300, 150);  // a press of its own launches
+    EXPECT_EQ(g_SelectArmed[0], 1);
+    EXPECT_EQ(g_BrushStroking, 1);
+    TicksWhileHere();
+    EXPECT_EQ(g_FrameNo, 11);
+}
