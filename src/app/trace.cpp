@@ -6,6 +6,8 @@
 #include "app/scenes.h"
 #include "stage/stage_flow.h"
 #include "stage/stage_state.h"
+#include "talk/talk.h"
+#include "talk/talk_faces.h"
 
 namespace {
 FILE* s_Trace = nullptr;
@@ -35,4 +37,9 @@ void TraceTick(unsigned elapsedMs, int scene) {
 
 void AppendSceneTraceFields(std::string& line, int scene) {
     AppendStageTraceFields(line, scene);
+    if (IsTalkScene(scene)) {
+        char talk[32];
+        std::snprintf(talk, sizeof talk, ",\"line\":%d", g_TalkLine);
+        line += talk;
+    }
 }

@@ -1,0 +1,73 @@
+// The dialogue scenes between the stages: one engine, one table per scene.
+#pragma once
+#include <cstdint>
+
+// Text colours name the speaker.
+constexpr uint32_t kHeroColour = 0xFFFF0000u;
+constexpr uint32_t kGodColour = 0xFF00FF00u;
+constexpr uint32_t kCompanionColour = 0xFF0000FFu;
+constexpr uint32_t kNarrationColour = 0xFF000000u;
+constexpr uint32_t kChiefColour = 0xFF800080u;
+
+// Every text starts at this x; y 300 for one line, 290 for two, 280 and 320
+// when two speak at once.
+constexpr int kTalkTextX = 50;
+constexpr int kTalkMaxTexts = 5;
+
+// Play-once counters guarding the cues: c0..c7 are g_SoundOnce (c3 belongs
+// to the stages), c8..c11 are g_TalkOnce.
+constexpr int kTalkCounters = 12;
+extern int g_TalkOnce[4];
+
+struct TalkText {
+    int y;
+    uint32_t colour;
+    const char* text;  // nullptr ends a line's texts
+};
+
+struct TalkCue {
+    int slot;     // sound slot, -1 for none
+    int counter;  // c0..c11
+};
+constexpr TalkCue kNoCue{-1, -1};
+
+struct TalkLine {
+    int leftFace, rightFace, cover;
+    TalkText texts[kTalkMaxTexts];
+    TalkCue cue;
+    int next;  // the next line; on the last line, the next scene
+};
+
+struct TalkSound {
+    int slot;
+    const char* path;
+};
+
+struct TalkScene {
+    int initNo, frameNo;
+    const char* background;  // texture slot 9
+    const char* music;       // sound slot 31
+    const TalkSound* sounds;
+    int soundCount;
+    int startLeft, startRight, startCover;
+    const TalkLine* lines;
+    int lineCount;
+    bool clearsLastCounter;  // also zeroes c11 on init
+    bool silencesOnLeave;    // stops all sound when it hands over
+};
+
+// The thirteen scenes in story order.
+constexpr int kTalkSceneCount = 13;
+extern const TalkScene* const kTalkScenes[kTalkSceneCount];
+
+// The scene whose init or frame has this number, or nullptr.
+const TalkScene* FindTalkScene(int sceneNo);
+bool IsTalkScene(int sceneNo);
+
+// Where the scene goes when its last line is done.
+inline int TalkNextScene(const TalkScene& s) { return s.lines[s.lineCount - 1].next; }
+
+int& TalkCounter(int c);
+
+void TalkInit(const TalkScene& scene);
+void TalkFrame(const TalkScene& scene);

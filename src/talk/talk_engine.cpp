@@ -1,0 +1,94 @@
+// The talk engine: every dialogue scene runs through these two functions
+// with its own table.
+#include "app/platform.h"
+#include "app/scenes.h"
+#include "gfx/gfx.h"
+#include "sound/sound.h"
+#include "talk/talk.h"
+#include "talk/talk_faces.h"
+
+int g_TalkOnce[4] = {0, 0, 0, 0};
+
+int& TalkCounter(int c) { return c < 8 ? g_SoundOnce[c] : g_TalkOnce[c - 8]; }
+
+const TalkScene* FindTalkScene(int sceneNo) {
+    for (const TalkScene* s : kTalkScenes)
+        if (s->initNo == sceneNo || s->frameNo == sceneNo) return s;
+    return nullptr;
+}
+
+bool IsTalkScene(int sceneNo) { return FindTalkScene(sceneNo) != nullptr; }
+
+void TalkInit(const TalkScene& scene) {
+    SetDrawStates();
+    LoadTexture(9, scene.background, kKeyWhite);
+    LoadTexture(10, "img/kao.png", kKeyGreen);
+    LoadTexture(13, "img/kaiwa.png", kKeyGreen);
+    LoadSound(kMusicSlot, scene.music, true);
+    for (int i = 0; i < scene.soundCount; ++i) LoadSound(scene.sounds[i].slot, scene.sounds[i].path, false);
+
+    g_MusicOnce = 0;
+    SetQuadColour(RightFaceQuad, 0xFFFFFFFFu);
+    // c3 is the stages' counter; c11 is only cleared by the scene that uses it.
+    for (int c = 0; c < kTalkCounters - 1; ++c)
+        if (c != 3) TalkCounter(c) = 0;
+    if (scene.clearsLastCounter) TalkCounter(11) = 0;
+    CreateTextFont();
+
+    g_LeftFace = scene.startLeft;
+    g_RightFace = scene.startRight;
+    g_FaceCover = scene.startCover;
+    g_TalkLine = 0;
+    g_FrameNo = uint8_t(scene.frameNo);
+}
+
+namespace {
+
+void Leave(const TalkScene& scene) {
+    g_FrameNo = uint8_t(TalkNextScene(scene));
+    if (scene.silencesOnLeave) StopAllSound();
+}
+
+}  // namespace
+
+void TalkFrame(const TalkScene& scene) {
+    // A store later in this tick (Space reaching the last line) wins over F1.
+    if (KeyDown(VK_F1)) g_FrameNo = 7;
+    if (PlayOnceDue(g_MusicOnce)) PlayMusic(kMusicSlot);
+
+    DrawQuad(9, FullScreenQuad);
+    DrawQuad(13, FullScreenQuad);
+    // The faces drawn here were stored by the previous tick's line, so the
+    // portraits follow the text one tick late.
+    SetupTalkFaces();
+    DrawQuad(10, LeftFaceQuad);
+    DrawQuad(10, RightFaceQuad);
+    DrawQuad(10, CoverQuad);
+
+    const int last = scene.lineCount - 1;
+    if (KeyDown(VK_SPACE)) {
+        g_TalkLine += 1;
+        if (g_TalkLine == last) Leave(scene);
+    }
+    if (g_TalkLine > last) {
+        Leave(scene);
+        g_LButton = 0;
+        return;
+    }
+
+    const TalkLine& line = scene.lines[g_TalkLine];
+    g_LeftFace = line.leftFace;
+    g_RightFace = line.rightFace;
+    g_FaceCover = line.cover;
+    for (const TalkText& t : line.texts)
+        if (t.text) DrawString(t.text, kTalkTextX, t.y, t.colour);
+    if (line.cue.slot >= 0 && PlayOnceDue(TalkCounter(line.cue.counter))) PlayEffect(line.cue.slot);
+
+    if (KeyDown(VK_LBUTTON) && g_LButton == 1) {
+        if (g_TalkLine < last)
+            g_TalkLine = line.next;
+        else
+            Leave(scene);
+        g_LButton = 0;
+    }
+}

@@ -1,0 +1,232 @@
+// The thirteen dialogue tables: shape, text fit, speakers, cues, and the
+// story chain they drive.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "app/platform.h"
+#include "app/scenes.h"
+#include "sound/sound.h"
+#include "talk/talk.h"
+
+namespace {
+
+// Scene numbers, line counts, next scenes and speakers per line (H hero,
+// G god, C companion, N narration, P chief, B hero and companion at once,
+// M one sentence in several colours), in story order.
+struct Expected {
+    int initNo, frameNo, lines, next;
+    const char* speakers;
+};
+const Expected kExpected[kTalkSceneCount] = {
+    {9, 10, 22, 11, "HHGHGGHGGGGGGHHHGCHCHH"},  {13, 14, 18, 49, "CHCCHCHNCCHCCHCCHH"},
+    {49, 50, 19, 15, "CHGHHHGGHCGGGCHGGGH"},    {17, 18, 17, 19, "HCGGGHGGGHCHGGGGG"},
+    {21, 22, 8, 23, "HCHGGGGG"},                {41, 42, 14, 43, "HHCHHHCCHCCHHC"},
+    {25, 26, 6, 51, "HCHHHC"},                  {51, 52, 19, 27, "HGCGHGGHGGGCGHHCGGH"},
+    {29, 30, 10, 35, "CHGHNHCHHC"},             {33, 34, 10, 31, "CCCHCHCHHC"},
+    {37, 38, 11, 39, "HHGHGGGGGBH"},            {53, 54, 6, 55, "HHNNPM"},
+    {55, 56, 12, 57, "HCHHCCCHHCCC"},
+};
+
+uint32_t SpeakerColour(char who) {
+    switch (who) {
+        case 'H': return kHeroColour;
+        case 'G': return kGodColour;
+        case 'C': return kCompanionColour;
+        case 'N': return kNarrationColour;
+        case 'P': return kChiefColour;
+    }
+    return 0;
+}
+
+// Pixel width of one text line as the font draws it: 10 px for Latin-1 and
+// half-width katakana, 20 px for everything else.
+int LineWidth(const std::string& s) {
+    int w = 0;
+    for (size_t i = 0; i < s.size();) {
+        auto b = static_cast<unsigned char>(s[i]);
+        int len = b < 0x80 ? 1 : b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : 2;
+        uint32_t cp = len == 1 ? b : b & (0x3F >> (len - 1));
+        for (int k = 1; k < len && i + k < s.size(); ++k) cp = (cp << 6) | (s[i + k] & 0x3F);
+        w += (cp < 0x100 || (cp >= 0xFF61 && cp <= 0xFF9F)) ? 10 : 20;
+        i += len;
+    }
+    return w;
+}
+
+int TextCount(const TalkLine& line) {
+    int n = 0;
+    while (n < kTalkMaxTexts && line.texts[n].text) ++n;
+    return n;
+}
+
+bool SceneLoads(const TalkScene& s, int slot) {
+    for (int i = 0; i < s.soundCount; ++i)
+        if (s.sounds[i].slot == slot) return true;
+    return false;
+}
+
+std::string Where(const Expected& e, int line) {
+    return "scene " + std::to_string(e.initNo) + " line " + std::to_string(line);
+}
+
+}  // namespace
+
+TEST(TalkScenes, EveryTableHasItsNumbersLinesAndSuccessors) {
+    for (int k = 0; k < kTalkSceneCount; ++k) {
+        const Expected& e = kExpected[k];
+        const TalkScene& s = *kTalkScenes[k];
+        EXPECT_EQ(s.initNo, e.initNo);
+        EXPECT_EQ(s.frameNo, e.frameNo);
+        EXPECT_EQ(FindTalkScene(e.initNo), &s);
+        EXPECT_EQ(FindTalkScene(e.frameNo), &s);
+        ASSERT_EQ(s.lineCount, e.lines) << e.initNo;
+        for (int i = 0; i + 1 < s.lineCount; ++i) EXPECT_EQ(s.lines[i].next, i + 1) << Where(e, i);
+        EXPECT_EQ(TalkNextScene(s), e.next) << e.initNo;
+        EXPECT_TRUE(s.startLeft >= 0 && s.startLeft <= 11 && s.startRight >= 0 && s.startRight <= 7 &&
+                    s.startCover >= 0 && s.startCover <= 5);
+        for (int i = 0; i < s.lineCount; ++i) {
+            const TalkLine& l = s.lines[i];
+            EXPECT_TRUE(l.leftFace >= 0 && l.leftFace <= 11) << Where(e, i);
+            EXPECT_TRUE(l.rightFace >= 0 && l.rightFace <= 7) << Where(e, i);
+            EXPECT_TRUE(l.cover >= 0 && l.cover <= 5) << Where(e, i);
+        }
+    }
+    for (int n = 0; n < kSceneCount; ++n) {
+        bool talk = false;
+        for (const Expected& e : kExpected) talk = talk || n == e.initNo || n == e.frameNo;
+        EXPECT_EQ(IsTalkScene(n), talk) << n;
+    }
+}
+
+TEST(TalkScenes, EveryTextFitsTheWindowAndMatchesItsLengthClass) {
+    for (int k = 0; k < kTalkSceneCount; ++k) {
+        const Expected& e = kExpected[k];
+        const TalkScene& s = *kTalkScenes[k];
+        for (int i = 0; i < s.lineCount; ++i) {
+            const TalkLine& l = s.lines[i];
+            ASSERT_GE(TextCount(l), 1) << Where(e, i);
+            for (int t = 0; t < TextCount(l); ++t) {
+                std::string text = l.texts[t].text;
+                size_t feed = text.find('\n');
+                int y = l.texts[t].y;
+                if (feed == std::string::npos) {
+                    // One line: y 300, or 280/320 for two speakers; one line
+                    // of the god is drawn a little higher, at 290.
+                    EXPECT_TRUE(y == 300 || y == 280 || y == 320 || (y == 290 && e.initNo == 37 && i == 6))
+                        << Where(e, i);
+                    EXPECT_LE(LineWidth(text), 29 * 20) << Where(e, i) << ": " << text;
+                } else {
+                    EXPECT_EQ(y, 290) << Where(e, i);
+                    std::string first = text.substr(0, feed), second = text.substr(feed + 1);
+                    EXPECT_EQ(second.find('\n'), std::string::npos) << Where(e, i);
+                    EXPECT_EQ(second.rfind("  ", 0), 0u) << Where(e, i);
+                    EXPECT_NE(second[2], ' ') << Where(e, i);
+                    EXPECT_LE(LineWidth(first), 29 * 20) << Where(e, i) << ": " << first;
+                    EXPECT_LE(LineWidth(second), 29 * 20) << Where(e, i) << ": " << second;
+                }
+            }
+        }
+    }
+}
+
+TEST(TalkScenes, TextColoursAreTheSpeakers) {
+    for (int k = 0; k < kTalkSceneCount; ++k) {
+        const Expected& e = kExpected[k];
+        const TalkScene& s = *kTalkScenes[k];
+        ASSERT_EQ(std::strlen(e.speakers), size_t(s.lineCount));
+        for (int i = 0; i < s.lineCount; ++i) {
+            const TalkLine& l = s.lines[i];
+            char who = e.speakers[i];
+            if (who == 'B') {
+                ASSERT_EQ(TextCount(l), 2) << Where(e, i);
+                EXPECT_EQ(l.texts[0].colour, kHeroColour);
+                EXPECT_EQ(l.texts[0].y, 280);
+                EXPECT_EQ(l.texts[1].colour, kCompanionColour);
+                EXPECT_EQ(l.texts[1].y, 320);
+                EXPECT_EQ(l.cover, 1);  // neither portrait is greyed
+            } else if (who != 'M') {
+                ASSERT_EQ(TextCount(l), 1) << Where(e, i);
+                EXPECT_EQ(l.texts[0].colour, SpeakerColour(who)) << Where(e, i);
+            }
+        }
+    }
+}
+
+TEST(TalkScenes, TheManyColouredSentenceLinesUpWordByWord) {
+    const TalkScene& s = *FindTalkScene(53);
+    const TalkLine& l = s.lines[5];
+    ASSERT_EQ(TextCount(l), 5);
+    const uint32_t colours[5] = {kNarrationColour, 0xFFFFFF00u, 0xFF00FFFFu, 0xFFFF00FFu, kNarrationColour};
+    // Break each text into drawn cells (one per 10 px); every cell must be
+    // drawn by exactly one of the five, and all five span the same width.
+    std::string cells[5];
+    for (int t = 0; t < 5; ++t) {
+        EXPECT_EQ(l.texts[t].colour, colours[t]);
+        EXPECT_EQ(l.texts[t].y, 300);
+        std::string text = l.texts[t].text;
+        EXPECT_EQ(text.find('\n'), std::string::npos);
+        for (size_t i = 0; i < text.size();) {
+            auto b = static_cast<unsigned char>(text[i]);
+            int len = b < 0x80 ? 1 : b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : 2;
+            cells[t] += b == ' ' ? "." : len == 1 ? "x" : "xx";
+            i += len;
+        }
+    }
+    for (int t = 1; t < 5; ++t) EXPECT_EQ(cells[t].size(), cells[0].size());
+    EXPECT_LE(cells[0].size() * 10, 29u * 20);
+    for (size_t c = 0; c < cells[0].size(); ++c) {
+        int drawn = 0;
+        for (auto& cell : cells)
+            if (c < cell.size() && cell[c] == 'x') ++drawn;
+        EXPECT_EQ(drawn, 1) << "cell " << c;
+    }
+    // Each text has words of its own, and the blank texts are padded at
+    // both ends except where the sentence starts or stops.
+    for (auto& cell : cells) EXPECT_NE(cell.find('x'), std::string::npos);
+    EXPECT_EQ(cells[0].front(), 'x');
+    EXPECT_EQ(cells[4].back(), 'x');
+    for (int t = 1; t < 4; ++t) {
+        EXPECT_EQ(cells[t].front(), '.');
+        EXPECT_EQ(cells[t].back(), '.');
+    }
+}
+
+TEST(TalkScenes, CuesUseLoadedSlotsAndTheTalkCounters) {
+    for (int k = 0; k < kTalkSceneCount; ++k) {
+        const Expected& e = kExpected[k];
+        const TalkScene& s = *kTalkScenes[k];
+        for (int i = 0; i < s.soundCount; ++i) {
+            EXPECT_TRUE(s.sounds[i].slot >= 0 && s.sounds[i].slot <= 18);
+            for (int j = 0; j < i; ++j) EXPECT_NE(s.sounds[i].slot, s.sounds[j].slot);
+        }
+        for (int i = 0; i < s.lineCount; ++i) {
+            const TalkCue& cue = s.lines[i].cue;
+            if (cue.slot < 0) continue;
+            EXPECT_TRUE(SceneLoads(s, cue.slot)) << Where(e, i);
+            EXPECT_TRUE(cue.counter >= 0 && cue.counter < kTalkCounters && cue.counter != 3) << Where(e, i);
+            // c11 is not cleared by every init, so only a scene that clears
+            // it may rely on it.
+            if (cue.counter == 11) {
+                EXPECT_TRUE(s.clearsLastCounter) << Where(e, i);
+            }
+        }
+    }
+}
+
+TEST(TalkScenes, EachSceneChainsToItsNextSceneWhenRacedThrough) {
+    for (const Expected& e : kExpected) {
+        std::memset(g_KeyState, 0, sizeof g_KeyState);
+        g_KeyState[VK_SPACE] = 0x80;
+        g_FrameNo = uint8_t(e.initNo);
+        int ticks = 0;
+        while ((g_FrameNo == e.initNo || g_FrameNo == e.frameNo) && ticks < 100) {
+            Dispatch();
+            ++ticks;
+        }
+        EXPECT_EQ(g_FrameNo, e.next) << e.initNo;
+        EXPECT_EQ(ticks, e.lines - 1) << e.initNo;  // Space counts on the init tick too
+    }
+    std::memset(g_KeyState, 0, sizeof g_KeyState);
+}
