@@ -94,3 +94,23 @@ TEST(StoryReplay, FromStartUpThroughStage1IntoStage2) {
     EXPECT_EQ(TraceField(run.trace.back(), "scene"), 16);
     EXPECT_EQ(TraceField(run.trace.back(), "lives"), 3);
 }
+
+TEST(FrontEndReplay, TitleMenuHelpStageSelectLaunchesStage4) {
+    GameRun run = RunGameHeadless({"--scene", "7", "--max-ms", "8000"}, Replay("menus.txt"));
+    ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+    std::vector<std::string> inits;
+    for (const std::string& l : run.log)
+        if (l.find("nit関数通過") != std::string::npos) inits.push_back(l);
+    std::vector<std::string> expected = {"Startinit関数通過。", "Selectinit関数通過", "HelpInit関数通過。",
+                                         "Startinit関数通過。", "Selectinit関数通過", "Optioninit関数通過",
+                                         "GameST4init関数通過"};
+    EXPECT_EQ(inits, expected);
+}
+
+TEST(FrontEndReplay, GameOverSpaceReturnsToTheTitle) {
+    GameRun run = RunGameHeadless({"--scene", "47", "--max-ms", "1500"}, Replay("game_over.txt"));
+    ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+    EXPECT_EQ(CountLines(run.log, "Startinit関数通過。"), 1);
+    EXPECT_EQ(TraceField(run.trace.back(), "scene"), 8);
+    EXPECT_EQ(TraceField(run.trace.back(), "lives"), 3);
+}

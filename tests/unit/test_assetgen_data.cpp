@@ -1,0 +1,260 @@
+// The generated data: every picture has the size the scenes draw it at and
+// keeps its colour key where the scene needs transparency (and nowhere
+// else); every sound and tune is well formed.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+#include "test_assetgen_readers.h"
+
+namespace fs = std::filesystem;
+using assetcheck::Image;
+
+namespace {
+
+const fs::path kData = TOLVANE_DATA_DIR;
+
+constexpr uint32_t kGreen = 0xFF00FF00u, kBlack = 0xFF000000u, kWhite = 0xFFFFFFFFu;
+
+Image png(const char* rel) {
+    Image img = assetcheck::readPng(kData / rel);
+    EXPECT_TRUE(img.ok()) << rel << " is missing or unreadable";
+    return img;
+}
+
+double luminance(uint32_t argb) {
+    auto lin = [](uint32_t c) {
+        double v = double(c & 0xFF) / 255.0;
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * lin(argb >> 16) + 0.7152 * lin(argb >> 8) + 0.0722 * lin(argb);
+}
+
+double contrast(uint32_t a, uint32_t b) {
+    double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Counts pixels equal to `key` in the rectangle [x0, x1) x [y0, y1).
+int countKey(const Image& img, uint32_t key, int x0, int y0, int x1, int y1) {
+    int n = 0;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x) n += img.at(x, y) == key;
+    return n;
+}
+
+std::vector<fs::path> filesIn(const char* dir, const char* ext) {
+    std::vector<fs::path> out;
+    if (!fs::is_directory(kData / dir)) return out;
+    for (const auto& e : fs::directory_iterator(kData / dir))
+        if (e.path().extension() == ext) out.push_back(e.path());
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+}  // namespace
+
+TEST(AssetData, OpeningPicturesHaveTheirDrawnSizes) {
+    const struct {
+        const char* file;
+        int w, h;
+    } sizes[] = {{"img/vesk.png", 188, 132},  {"img/Logo.png", 640, 480}, {"img/plg.png", 640, 480},
+                 {"img/Gplg.png", 1024, 512}, {"img/kao.png", 1024, 512}, {"img/icon.png", 64, 64}};
+    for (const auto& s : sizes) {
+        Image img = png(s.file);
+        EXPECT_EQ(img.w, s.w) << s.file;
+        EXPECT_EQ(img.h, s.h) << s.file;
+        // Keyed loads compare whole ARGB words, so keyed pictures carry no alpha.
+        if (std::string(s.file) != "img/icon.png") {
+            EXPECT_FALSE(img.hasAlpha) << s.file;
+        }
+    }
+}
+
+TEST(AssetData, FootprintIsAWhiteKeyedBitmap) {
+    int bits = 0;
+    Image fp = assetcheck::readBmp24(kData / "img/asiato.bmp", &bits);
+    EXPECT_EQ(bits, 24);
+    ASSERT_TRUE(fp.ok());
+    EXPECT_EQ(fp.w, 64);
+    EXPECT_EQ(fp.h, 64);
+    for (auto [x, y] : {std::pair{0, 0}, {63, 0}, {0, 63}, {63, 63}}) EXPECT_EQ(fp.at(x, y), kWhite);
+    int ink = 64 * 64 - countKey(fp, kWhite, 0, 0, 64, 64);
+    EXPECT_GT(ink, 64 * 64 / 10) << "the print should be clearly visible";
+    EXPECT_LT(ink, 64 * 64 / 2);
+}
+
+TEST(AssetData, MakerLogoSitsInsideAWhiteMargin) {
+    Image v = png("img/vesk.png");
+    ASSERT_TRUE(v.ok());
+    // Keyed on white: the margin vanishes into the white screen.
+    EXPECT_EQ(countKey(v, kWhite, 0, 0, v.w, 5), v.w * 5);
+    EXPECT_EQ(countKey(v, kWhite, 0, v.h - 2, v.w, v.h), v.w * 2);
+    EXPECT_EQ(countKey(v, kWhite, 0, 0, 2, v.h), 2 * v.h);
+    EXPECT_GT(v.w * v.h - countKey(v, kWhite, 0, 0, v.w, v.h), v.w * v.h / 6);
+}
+
+TEST(AssetData, GameLogoLeavesTheFootprintStairsReadable) {
+    Image logo = png("img/Logo.png");
+    ASSERT_TRUE(logo.ok());
+    // Opaque all over the page: pure black (the key) only at the page's edge.
+    EXPECT_EQ(countKey(logo, kBlack, 24, 24, 616, 456), 0);
+    EXPECT_EQ(logo.at(0, 0), kBlack);
+    // Under each footprint the page is light, so the brown prints stand out.
+    const int steps[8][2] = {{0, 416}, {128, 416}, {128, 288}, {256, 288}, {256, 160}, {384, 160}, {384, 32}, {512, 32}};
+    for (auto& s : steps) {
+        double sum = 0;
+        int n = 0;
+        for (int y = std::max(12, s[1] - 64); y < s[1]; ++y)
+            for (int x = std::max(12, s[0]); x < s[0] + 64; ++x, ++n) sum += luminance(logo.at(x, y));
+        EXPECT_GT(sum / n, 0.6) << "footprint at " << s[0] << "," << s[1];
+    }
+}
+
+TEST(AssetData, PrologueFrameOpensOnThePictureAndCarriesCaptions) {
+    Image f = png("img/plg.png");
+    ASSERT_TRUE(f.ok());
+    // The picture shows through the window, including where the portrait slides.
+    for (auto [x, y] : {std::pair{320, 128}, {40, 30}, {600, 230}, {66, 70}, {400, 229}}) EXPECT_EQ(f.at(x, y), kGreen);
+    // The caption panel is opaque and dark enough for white and red text.
+    for (int y = 330; y < 412; ++y)
+        for (int x = 100; x < 540; ++x) {
+            uint32_t p = f.at(x, y);
+            ASSERT_NE(p, kGreen) << x << "," << y;
+            ASSERT_GT(contrast(p, 0xFFFF0000u), 4.0) << x << "," << y;
+            ASSERT_GT(contrast(p, 0xFFFFFFFFu), 12.0) << x << "," << y;
+        }
+}
+
+TEST(AssetData, ProloguePicturesAreWhollyOpaque) {
+    Image g = png("img/Gplg.png");
+    ASSERT_TRUE(g.ok());
+    EXPECT_EQ(countKey(g, kGreen, 0, 0, g.w, g.h), 0);
+    // The two halves are different pictures.
+    int same = 0;
+    for (int y = 0; y < 256; y += 4)
+        for (int x = 0; x < 1024; x += 4) same += g.at(x, y) == g.at(x, y + 256);
+    EXPECT_LT(same, 256 * 64 / 20);
+}
+
+TEST(AssetData, FaceSheetCellsFollowTheTalkLayout) {
+    Image k = png("img/kao.png");
+    ASSERT_TRUE(k.ok());
+    // The cover cell is opaque and has no trace of the key.
+    EXPECT_EQ(countKey(k, kGreen, 640, 0, 800, 160), 0);
+    // Cells beyond the portraits and the cover are empty.
+    EXPECT_EQ(countKey(k, kGreen, 640, 160, 1024, 512), 384 * 352);
+    EXPECT_EQ(countKey(k, kGreen, 800, 0, 1024, 160), 224 * 160);
+    EXPECT_EQ(countKey(k, kGreen, 0, 480, 640, 512), 640 * 32);
+    // Twelve portraits: each mostly filled, centred, and each mood distinct.
+    std::map<int, std::vector<uint32_t>> cells;
+    for (int row = 0; row < 3; ++row)
+        for (int col = 0; col < 4; ++col) {
+            int x0 = col * 160, y0 = row * 160;
+            int filled = 160 * 160 - countKey(k, kGreen, x0, y0, x0 + 160, y0 + 160);
+            EXPECT_GT(filled, 160 * 160 / 2) << "cell " << col << "," << row;
+            EXPECT_NE(k.at(x0 + 80, y0 + 80), kGreen);
+            auto& v = cells[row * 4 + col];
+            for (int y = y0; y < y0 + 160; ++y)
+                for (int x = x0; x < x0 + 160; ++x) v.push_back(k.at(x, y));
+        }
+    for (int a = 0; a < 12; ++a)
+        for (int b = a + 1; b < 12; ++b) EXPECT_NE(cells[a], cells[b]) << "cells " << a << " and " << b;
+}
+
+TEST(AssetData, WindowIconHasRealTransparency) {
+    Image icon = png("img/icon.png");
+    ASSERT_TRUE(icon.ok());
+    EXPECT_TRUE(icon.hasAlpha);
+    EXPECT_EQ(icon.at(0, 63) >> 24, 0u);
+    EXPECT_EQ(icon.at(63, 63) >> 24, 0u);
+    int opaque = 0;
+    for (uint32_t p : icon.argb) opaque += (p >> 24) == 0xFF;
+    EXPECT_GT(opaque, 64 * 64 / 5);
+}
+
+TEST(AssetData, EverySoundIsCleanPcm) {
+    auto files = filesIn("wav", ".wav");
+    EXPECT_FALSE(files.empty());
+    for (const auto& f : files) {
+        assetcheck::Wave w = assetcheck::readWav(f);
+        SCOPED_TRACE(f.filename().string());
+        ASSERT_TRUE(w.ok());
+        EXPECT_EQ(w.format, 1);
+        EXPECT_EQ(w.bits, 16);
+        EXPECT_TRUE(w.rate == 22050 || w.rate == 44100);
+        EXPECT_TRUE(w.channels == 1 || w.channels == 2);
+        float pk = 0;
+        double sum = 0;
+        for (const auto& c : w.ch)
+            for (float v : c) {
+                pk = std::max(pk, std::fabs(v));
+                sum += v;
+            }
+        double db = 20.0 * std::log10(std::max(1e-9f, pk));
+        EXPECT_LE(db, -2.5) << "too hot";
+        EXPECT_GE(db, -9.0) << "too quiet";
+        EXPECT_LT(std::fabs(sum / double(w.frames() * w.ch.size())), 0.01) << "DC offset";
+        for (const auto& c : w.ch) {
+            EXPECT_LT(std::fabs(c.front()), 0.02f) << "starts with a click";
+            EXPECT_LT(std::fabs(c.back()), 0.02f) << "ends with a click";
+        }
+    }
+}
+
+TEST(AssetData, PrologueBedCoversTheCaptionsAndFadesGently) {
+    assetcheck::Wave w = assetcheck::readWav(kData / "wav/prolog.wav");
+    ASSERT_TRUE(w.ok());
+    EXPECT_GE(w.seconds(), 44.0);
+    EXPECT_LE(w.seconds(), 50.0);
+    auto rmsDb = [&](size_t from, size_t to) {
+        double s = 0;
+        for (const auto& c : w.ch)
+            for (size_t i = from; i < to; ++i) s += double(c[i]) * c[i];
+        return 10.0 * std::log10(std::max(1e-12, s / double((to - from) * w.ch.size())));
+    };
+    const size_t ms20 = size_t(w.rate / 50), n = w.frames();
+    EXPECT_LT(rmsDb(0, ms20), -40.0);
+    EXPECT_LT(rmsDb(n - ms20, n), -40.0);
+    EXPECT_GT(rmsDb(n / 2, n / 2 + size_t(w.rate)), -30.0) << "the middle should be audible";
+    // No clicks: neighbouring samples never jump far.
+    for (const auto& c : w.ch) {
+        float jump = 0;
+        for (size_t i = 1; i < c.size(); ++i) jump = std::max(jump, std::fabs(c[i] - c[i - 1]));
+        EXPECT_LT(jump, 0.2f);
+    }
+}
+
+TEST(AssetData, EveryTuneLoopsOnABarLine) {
+    for (const auto& f : filesIn("mid", ".mid")) {
+        SCOPED_TRACE(f.filename().string());
+        assetcheck::MidiFile m = assetcheck::parseMidi(assetcheck::slurp(f));
+        ASSERT_TRUE(m.ok);
+        EXPECT_EQ(m.format, 1);
+        ASSERT_FALSE(m.tracks.empty());
+        int num = 4, den = 4;
+        for (const auto& e : m.tracks[0].events)
+            if (e.status == 0xFF && e.a == 0x58 && e.meta.size() >= 2) {
+                num = e.meta[0];
+                den = 1 << e.meta[1];
+            }
+        const uint32_t bar = uint32_t(m.ppq * 4 * num / den);
+        const uint32_t end = m.tracks[0].endTick;
+        EXPECT_GT(end, 0u);
+        EXPECT_EQ(end % bar, 0u) << "loop of " << end << " ticks is not whole bars";
+        for (const auto& t : m.tracks) {
+            EXPECT_TRUE(t.ended);
+            EXPECT_EQ(t.endTick, end) << "every track ends at the loop point";
+            std::map<int, int> held;
+            for (const auto& e : t.events) {
+                int kind = e.status & 0xF0, key = (e.status & 15) * 128 + e.a;
+                if (kind == 0x90 && e.b > 0) held[key]++;
+                if (kind == 0x80 || (kind == 0x90 && e.b == 0)) held[key]--;
+                EXPECT_LE(e.tick, end);
+            }
+            for (auto& kv : held) EXPECT_EQ(kv.second, 0) << "hanging note " << kv.first % 128;
+        }
+    }
+}
