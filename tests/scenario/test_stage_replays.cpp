@@ -114,3 +114,20 @@ TEST(FrontEndReplay, GameOverSpaceReturnsToTheTitle) {
     EXPECT_EQ(TraceField(run.trace.back(), "scene"), 8);
     EXPECT_EQ(TraceField(run.trace.back(), "lives"), 3);
 }
+
+TEST(TalkReplay, EveryDialogueRacesToItsNextScene) {
+    struct Hop {
+        int scene;
+        const char* nextInit;
+    } hops[] = {{9, "GameST1init関数通過"},  {13, "Talk01Init関数通過。"}, {49, "GameST2init関数通過"},
+                {17, "GameST3init関数通過"}, {21, "GameST4init関数通過"}, {41, "GameST9init関数通過"},
+                {25, "Talk02Init関数通過。"}, {51, "GameST5init関数通過"}, {29, "GameST7init関数通過"},
+                {33, "GameST6init関数通過"}, {37, "GameST8init関数通過"}, {53, "Talk03Init関数通過。"},
+                {55, "EndInit関数通過。"}};
+    for (const Hop& h : hops) {
+        GameRun run = RunGameHeadless({"--scene", std::to_string(h.scene), "--max-ms", "1500"},
+                                      "0 keydown space\n300 keyup space\n");
+        EXPECT_EQ(run.exitCode, 0) << h.scene << ": " << run.stderrText;
+        EXPECT_EQ(CountLines(run.log, h.nextInit), 1) << "from scene " << h.scene;
+    }
+}
