@@ -30,6 +30,9 @@ constexpr StageScript kDefaultScript = {NoScript, DrawDefaultObjects<K>, NoScrip
 
 int s_CurrentStage = 0;
 
+// A slot no other scene loads.
+constexpr int kPartnerSheetSlot = 16;
+
 constexpr float kThreeDigits[3][2] = {{96, 384}, {192, 384}, {288, 384}};
 
 void DrawFallersOf(int stage) {
@@ -154,6 +157,8 @@ void StageInit(int stage) {
     LoadTexture(7, s.chips, kKeyGreen);
     LoadTexture(0, "img/reset.png", kKeyNearBlack);
     LoadTexture(4, "img/char.move.png", kKeyNearBlack);
+    // The partner wears her own sheet, laid out like the hero's columns.
+    LoadTexture(kPartnerSheetSlot, "img/char.partner.png", kKeyNearBlack);
     LoadTexture(5, "img/ブラシ.png", kKeyGreen);
     LoadTexture(11, "img/gage.png", kKeyWhite);
     LoadTexture(12, "img/タイムアップル.png", kKeyGreen);
@@ -237,7 +242,7 @@ void StageFrame(int stage) {
     DrawStageMap(stage);
     s.script->drawObjects();
     DrawQuad(4, g_HeroQuad);
-    DrawQuad(4, g_PartnerQuad);
+    DrawQuad(kPartnerSheetSlot, g_PartnerQuad);
     if (stage == 3) DrawWaveStrip();
     DrawTimeStrip();
     static const Quad kPanel = MakeQuad(0, 0, 640, 480, 0, 0.01f, 1, 1);

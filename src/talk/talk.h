@@ -4,7 +4,9 @@
 
 // Text colours name the speaker.
 constexpr uint32_t kHeroColour = 0xFFFF0000u;
-constexpr uint32_t kGodColour = 0xFF00FF00u;
+// The god speaks in a deep green: full-strength green does not read on the
+// talk window's light paper.
+constexpr uint32_t kGodColour = 0xFF008A00u;
 constexpr uint32_t kCompanionColour = 0xFF0000FFu;
 constexpr uint32_t kNarrationColour = 0xFF000000u;
 constexpr uint32_t kChiefColour = 0xFF800080u;

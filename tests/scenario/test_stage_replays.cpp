@@ -125,8 +125,9 @@ TEST(TalkReplay, EveryDialogueRacesToItsNextScene) {
                 {33, "GameST6init関数通過"}, {37, "GameST8init関数通過"}, {53, "Talk03Init関数通過。"},
                 {55, "EndInit関数通過。"}};
     for (const Hop& h : hops) {
-        GameRun run = RunGameHeadless({"--scene", std::to_string(h.scene), "--max-ms", "1500"},
-                                      "0 keydown space\n300 keyup space\n");
+        // Space held for 1.2 s races up to 80 lines, one a tick.
+        GameRun run = RunGameHeadless({"--scene", std::to_string(h.scene), "--max-ms", "2000"},
+                                      "0 keydown space\n1200 keyup space\n");
         EXPECT_EQ(run.exitCode, 0) << h.scene << ": " << run.stderrText;
         EXPECT_EQ(CountLines(run.log, h.nextInit), 1) << "from scene " << h.scene;
     }

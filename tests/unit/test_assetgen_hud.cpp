@@ -1,0 +1,391 @@
+// The play screens' generated pictures, checked against how the game uses
+// them: the brush's tip on the mouse, the lettering cells the HUD, stage
+// select and help read, each stage's panel (pots where the clicks land,
+// counts beside pots of their colour, the time strip's window open), the
+// backgrounds free of both keys they are loaded with, the title's buttons
+// and the talk window.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <filesystem>
+#include <ios>
+#include <string>
+#include <vector>
+
+#include "gfx/gfx.h"
+#include "gfx/image.h"
+#include "scenes/help.h"
+#include "stage/hud.h"
+#include "stage/stage_flow.h"
+
+namespace {
+
+const std::filesystem::path kData = TOLVANE_DATA_DIR;
+
+struct Picture {
+    Image img;
+    uint32_t at(int x, int y) const { return img.argb[size_t(y) * size_t(img.width) + size_t(x)]; }
+};
+
+Picture load(const std::string& rel) {
+    Picture p;
+    EXPECT_TRUE(DecodeImageFile((kData / rel).string().c_str(), p.img)) << rel << " is missing or unreadable";
+    return p;
+}
+
+// The full-screen quad samples v from 0.01 at the top: the picture row the
+// player sees on screen row sy.
+int shownRow(int sy) { return int(std::floor(4.8 + 0.99 * (double(sy) + 0.5))); }
+
+struct Rect {
+    int x0, y0, x1, y1;  // [x0, x1) x [y0, y1)
+};
+
+// Pixels equal to `key` in a rectangle of the picture.
+int countKey(const Picture& p, uint32_t key, Rect r) {
+    int n = 0;
+    for (int y = r.y0; y < r.y1; ++y)
+        for (int x = r.x0; x < r.x1; ++x) n += p.at(x, y) == key;
+    return n;
+}
+
+// Same, for a rectangle given in screen rows of a full-screen picture.
+int countKeyOnScreen(const Picture& p, uint32_t key, Rect r) {
+    int n = 0;
+    for (int sy = r.y0; sy < r.y1; ++sy)
+        for (int x = r.x0; x < r.x1; ++x) n += p.at(x, shownRow(sy)) == key;
+    return n;
+}
+
+int channel(uint32_t c, int shift) { return int((c >> shift) & 0xFF); }
+double distance(uint32_t a, uint32_t b) {
+    double dr = channel(a, 16) - channel(b, 16), dg = channel(a, 8) - channel(b, 8), db = channel(a, 0) - channel(b, 0);
+    return std::sqrt(dr * dr + dg * dg + db * db);
+}
+
+double luminance(uint32_t argb) {
+    auto lin = [](int c) {
+        double v = c / 255.0;
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * lin(channel(argb, 16)) + 0.7152 * lin(channel(argb, 8)) + 0.0722 * lin(channel(argb, 0));
+}
+double contrast(uint32_t a, uint32_t b) {
+    double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The paints as the pictures draw them.
+constexpr uint32_t kPaint[4] = {0, 0xFFE0413Au, 0xFF38B45Au, 0xFF3A7BE0u};  // by colour 1 red, 2 green, 3 blue
+
+// Pixels within `tolerance` of a paint colour, for each paint, in a screen rectangle.
+std::array<int, 4> paintCounts(const Picture& p, Rect r, bool fullScreen, double tolerance = 40) {
+    std::array<int, 4> n{};
+    for (int y = r.y0; y < r.y1; ++y)
+        for (int x = r.x0; x < r.x1; ++x) {
+            uint32_t c = p.at(x, fullScreen ? shownRow(y) : y);
+            for (int k = 1; k <= 3; ++k) n[size_t(k)] += distance(c, kPaint[k]) < tolerance;
+        }
+    return n;
+}
+
+// A sheet cell from a quad's texture coordinates.
+Rect cellOf(const Quad& q, int size) {
+    float u0 = q.v[0].u, u1 = q.v[0].u, v0 = q.v[0].v, v1 = q.v[0].v;
+    for (const TlVertex& v : q.v) {
+        u0 = std::min(u0, v.u);
+        u1 = std::max(u1, v.u);
+        v0 = std::min(v0, v.v);
+        v1 = std::max(v1, v.v);
+    }
+    return {int(std::lround(u0 * size)), int(std::lround(v0 * size)), int(std::lround(u1 * size)), int(std::lround(v1 * size))};
+}
+
+int opaqueIn(const Picture& p, uint32_t key, Rect r) { return (r.x1 - r.x0) * (r.y1 - r.y0) - countKey(p, key, r); }
+
+}  // namespace
+
+TEST(HudPictures, HaveTheSizesTheScenesDrawThemAt) {
+    const struct {
+        const char* file;
+        int w, h;
+    } sizes[] = {
+        {"img/ブラシ.png", 256, 256}, {"img/mozi.png", 512, 512}, {"img/reset.png", 640, 480},
+        {"img/タイムアップル.png", 640, 480}, {"img/back.png", 640, 480}, {"img/kaiwa.png", 640, 480},
+    };
+    for (const auto& s : sizes) {
+        Picture p = load(s.file);
+        EXPECT_EQ(p.img.width, s.w) << s.file;
+        EXPECT_EQ(p.img.height, s.h) << s.file;
+    }
+    for (const char* f : {"img/下１.png", "img/下２.png", "img/下３.png", "img/下４.png", "img/下５.png", "img/下６.png",
+                          "img/下７.png", "img/haik.png", "img/haik2.png", "img/haik3.png", "img/haik4.png",
+                          "img/haik5.png", "img/haik6.png", "img/haik7.png", "img/haik8.png"}) {
+        Picture p = load(f);
+        EXPECT_EQ(p.img.width, 640) << f;
+        EXPECT_EQ(p.img.height, 480) << f;
+    }
+    Picture gauge = load("img/gage.png");
+    EXPECT_GT(gauge.img.width, 0);
+}
+
+// ---------------------------------------------------------------- brush
+
+TEST(HudBrush, TipSitsOnTheMouseInEveryColour) {
+    Picture p = load("img/ブラシ.png");
+    ASSERT_EQ(p.img.width, 256);
+    // The cursor quad spans mouse - 52.5 .. + 11.5 across and mouse - 63 .. + 1
+    // down: the mouse is on texel (52, 63) of the cell.
+    const double dx = 43, dy = 55, len = std::sqrt(dx * dx + dy * dy);
+    for (int col = 0; col < 4; ++col) {
+        const int ox = col * 64;  // resting frame: row 0
+        EXPECT_NE(p.at(ox + 52, 63), kKeyGreen) << "column " << col;
+        // The point reaching furthest along the brush's lean is its tip.
+        double best = -1e9;
+        int tx = 0, ty = 0;
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 64; ++x)
+                if (p.at(ox + x, y) != kKeyGreen && (x * dx + y * dy) / len > best) {
+                    best = (x * dx + y * dy) / len;
+                    tx = x;
+                    ty = y;
+                }
+        EXPECT_LE(std::hypot(tx - 52, ty - 63), 3.0) << "column " << col << " tip at " << tx << "," << ty;
+    }
+}
+
+TEST(HudBrush, ColumnsCarryTheirPaintAndEveryFrameIsDrawn) {
+    Picture p = load("img/ブラシ.png");
+    ASSERT_EQ(p.img.width, 256);
+    // u 0 red, 0.25 blue, 0.5 green, 0.75 the clean brush.
+    const int paintOfColumn[4] = {1, 3, 2, 0};
+    for (int col = 0; col < 4; ++col)
+        for (int row = 0; row < 4; ++row) {
+            Rect cell{col * 64, row * 64, col * 64 + 64, row * 64 + 64};
+            EXPECT_GT(opaqueIn(p, kKeyGreen, cell), 300) << "cell " << col << "," << row;
+            auto n = paintCounts(p, cell, false);
+            for (int k = 1; k <= 3; ++k) {
+                if (k == paintOfColumn[col]) {
+                    EXPECT_GT(n[size_t(k)], 25) << "cell " << col << "," << row << " lacks paint " << k;
+                } else {
+                    EXPECT_LT(n[size_t(k)], 5) << "cell " << col << "," << row << " shows paint " << k;
+                }
+            }
+        }
+}
+
+TEST(HudBrush, PressedFramesLeaveADabUnderTheTip) {
+    Picture p = load("img/ブラシ.png");
+    ASSERT_EQ(p.img.width, 256);
+    // The stroke plays rows 1, 2, 3 and then row 0 again (v 1.0 wraps): the
+    // pressed and lifting frames show paint on the paper left of the tip,
+    // where the resting brush shows none; the clean brush leaves nothing.
+    const int paintOfColumn[4] = {1, 3, 2, 0};
+    for (int col = 0; col < 4; ++col) {
+        auto dab = [&](int row) {
+            Rect under{col * 64 + 26, row * 64 + 57, col * 64 + 40, row * 64 + 64};
+            return paintOfColumn[col] ? paintCounts(p, under, false, 60)[size_t(paintOfColumn[col])] : 0;
+        };
+        if (paintOfColumn[col]) {
+            EXPECT_EQ(dab(0), 0) << "column " << col;
+            EXPECT_GT(dab(2), 10) << "column " << col;
+            EXPECT_GT(dab(3), 10) << "column " << col;
+        }
+        // the raised frame lifts the tip off the hot spot
+        EXPECT_EQ(p.at(col * 64 + 52, 64 + 63), kKeyGreen) << "column " << col;
+    }
+}
+
+// ---------------------------------------------------------------- lettering
+
+TEST(HudLettering, EveryCellTheGameReadsIsDrawn) {
+    Picture p = load("img/mozi.png");
+    ASSERT_EQ(p.img.width, 512);
+    struct Named {
+        const char* what;
+        Rect r;
+        int minOpaque;
+    };
+    std::vector<Named> cells = {
+        {"stage label", cellOf(StageLabel, 512), 2000},
+        {"banner bar", cellOf(BannerBar, 512), 6000},
+        {"banner roller", cellOf(BannerRoller, 512), 5000},
+        {"lives caption", cellOf(LivesLabel, 512), 300},
+        {"stage-1 bubble", {96, 224, 192, 256}, 1200},
+        {"difficulty plaque", {96, 256, 224, 320}, 3000},
+        {"back arrow", {384, 384, 448, 416}, 700},
+        {"next arrow", {448, 384, 512, 416}, 700},
+        {"back arrow lit", {384, 416, 448, 448}, 700},
+        {"next arrow lit", {448, 416, 512, 448}, 700},
+    };
+    for (int i = 0; i < 4; ++i) cells.push_back({"clear letter", cellOf(ClearLetter[i], 512), 400});
+    for (int pos = 1; pos <= 9; ++pos) {
+        SetStageNumberGlyph(pos);
+        cells.push_back({"stage number", cellOf(StageNumber, 512), 1500});
+    }
+    for (int i = 0; i < 7; ++i) {
+        const HelpPage& h = kHelpPages[i];
+        Rect r{int(std::lround(h.gu0 * 512)), int(std::lround(h.gv0 * 512)), int(std::lround(h.gu1 * 512)),
+               int(std::lround(h.gv1 * 512))};
+        cells.push_back({"help page number", r, 1500});
+    }
+    for (const Named& c : cells)
+        EXPECT_GE(opaqueIn(p, kKeyGreen, c.r), c.minOpaque) << c.what << " at " << c.r.x0 << "," << c.r.y0;
+    // Cells are drawn inside their bounds: the glyph cells stay clear of the
+    // cells beside them (a zoomed number would show its neighbour's edge).
+    SetStageNumberGlyph(5);
+    Rect five = cellOf(StageNumber, 512);
+    EXPECT_EQ(countKey(p, kKeyGreen, {five.x0, five.y0, five.x0 + 2, five.y1}), 2 * (five.y1 - five.y0));
+}
+
+TEST(HudLettering, WaitingBubbleLeavesThePartnersHeadInSight) {
+    Picture p = load("img/mozi.png");
+    ASSERT_EQ(p.img.width, 512);
+    // Drawn at (512, 112)-(608, 144) while the partner stands at (576, 128):
+    // the cell's lower right corner (x 64..96, y 16..32) covers her head.
+    Rect head{96 + 64 + 8, 224 + 20, 96 + 96, 224 + 32};
+    int clear = countKey(p, kKeyGreen, head);
+    EXPECT_GT(clear, (head.x1 - head.x0) * (head.y1 - head.y0) * 8 / 10);
+}
+
+TEST(HudLettering, BannerRibbonLooksTheSameAtAnyWidth) {
+    Picture p = load("img/mozi.png");
+    ASSERT_EQ(p.img.width, 512);
+    // The start banner stretches the ribbon from nothing to full width, so
+    // it may only change from row to row.
+    Rect bar = cellOf(BannerBar, 512);
+    int varying = 0;
+    for (int y = bar.y0; y < bar.y1; ++y)
+        for (int x = bar.x0 + 1; x < bar.x1; ++x) varying += p.at(x, y) != p.at(bar.x0, y);
+    EXPECT_EQ(varying, 0);
+}
+
+TEST(HudLettering, TimeStripIsFullOnItsLeftHalfAndEmptyOnItsRight) {
+    Picture p = load("img/mozi.png");
+    ASSERT_EQ(p.img.width, 512);
+    // The strip lies on its side: screen (sx, sy) of the 384x64 strip is
+    // texel (287 - sy, 32 + sx).
+    auto strip = [&](int sx, int sy) { return p.at(287 - sy, 32 + sx); };
+    EXPECT_EQ(countKey(p, kKeyGreen, {224, 32, 288, 416}), 0) << "the strip must hide the panel window completely";
+    // The window shows strip x 0..192 at the start and x 192..384 when the
+    // strip's right end reaches 612: the bar, then nothing of it.
+    int barAtStart = 0, barAtEnd = 0;
+    for (int sx = 4; sx < 150; ++sx) barAtStart += channel(strip(sx, 32), 16) > 200;
+    for (int sy = 0; sy < 64; ++sy)
+        for (int sx = 192; sx < 384; ++sx) barAtEnd += channel(strip(sx, sy), 16) > 150;
+    EXPECT_EQ(barAtStart, 146) << "the full bar shown at the start";
+    EXPECT_EQ(barAtEnd, 0) << "only the empty trough when time runs out";
+}
+
+// ---------------------------------------------------------------- panels
+
+TEST(HudPanels, OpenAboveTheStageAndOverTheTimeWindow) {
+    for (const char* f : {"img/下１.png", "img/下２.png", "img/下３.png", "img/下４.png", "img/下５.png", "img/下６.png", "img/下７.png"}) {
+        Picture p = load(f);
+        ASSERT_EQ(p.img.height, 480) << f;
+        EXPECT_EQ(countKeyOnScreen(p, kKeyWhite, {0, 0, 640, 320}), 640 * 320) << f << ": the stage must show above y 320";
+        EXPECT_EQ(countKeyOnScreen(p, kKeyWhite, {420, 397, 612, 461}), 192 * 64) << f << ": the time strip window";
+        EXPECT_EQ(countKeyOnScreen(p, kKeyWhite, {0, 320, 640, 397}), 0) << f << ": the panel's top is solid";
+        EXPECT_EQ(countKeyOnScreen(p, kKeyWhite, {0, 320, 420, 480}), 0) << f << ": the panel is solid";
+        EXPECT_EQ(countKeyOnScreen(p, kKeyWhite, {360, 424, 409, 473}), 0) << f << ": the reset button";
+        EXPECT_EQ(countKeyOnScreen(p, kKeyWhite, {420, 324, 640, 380}), 0) << f << ": behind the lives row";
+    }
+}
+
+TEST(HudPanels, EachStageShowsItsPotsWhereItsClicksLandAndItsCountsBesideThem) {
+    for (int k = 1; k <= 9; ++k) {
+        const StageInfo& s = kStageInfo[k];
+        Picture p = load(s.panel);
+        ASSERT_EQ(p.img.height, 480) << s.panel;
+        std::vector<std::pair<int, int>> pots;  // x, colour
+        if (s.threePots)
+            pots = {{32, 1}, {128, 2}, {224, 3}};
+        else
+            pots = {{int(s.onePotX), s.onePotColour}};
+        for (auto [x, colour] : pots) {
+            auto n = paintCounts(p, {x, 384, x + 64, 449}, true);
+            for (int other = 1; other <= 3; ++other) {
+                if (other == colour) continue;
+                EXPECT_GT(n[size_t(colour)], 3 * n[size_t(other)] + 50)
+                    << "stage " << k << ": the pot at x " << x << " is not of paint " << colour;
+            }
+        }
+        // Every count drawn stands just right of a pot of its colour.
+        for (int colour = 1; colour <= 3; ++colour) {
+            if (!(s.digitsDrawn & (1 << (colour - 1)))) continue;
+            int dx = int(s.digitPos[colour - 1][0]);
+            auto n = paintCounts(p, {dx - 64, 384, dx, 449}, true);
+            EXPECT_GT(n[size_t(colour)], 200) << "stage " << k << ": the count of paint " << colour << " at x " << dx;
+        }
+    }
+}
+
+// ---------------------------------------------------------------- backgrounds
+
+TEST(HudBackgrounds, HoldNeitherKeyTheyAreLoadedWith) {
+    for (const char* f : {"img/haik.png", "img/haik2.png", "img/haik3.png", "img/haik4.png", "img/haik5.png",
+                          "img/haik6.png", "img/haik7.png", "img/haik8.png"}) {
+        Picture p = load(f);
+        EXPECT_EQ(countKey(p, kKeyBlack, {0, 0, p.img.width, p.img.height}), 0) << f;
+        EXPECT_EQ(countKey(p, kKeyWhite, {0, 0, p.img.width, p.img.height}), 0) << f;
+    }
+}
+
+TEST(HudBackgrounds, DifferInMood) {
+    // Night pictures are dark, day pictures bright: a swapped file shows here.
+    auto meanLuminance = [](const Picture& p) {
+        double sum = 0;
+        for (int y = 0; y < 320; y += 4)
+            for (int x = 0; x < 640; x += 4) sum += luminance(p.at(x, y));
+        return sum / (80.0 * 160.0);
+    };
+    EXPECT_GT(meanLuminance(load("img/haik.png")), 0.4);
+    EXPECT_GT(meanLuminance(load("img/haik3.png")), 0.25);
+    EXPECT_LT(meanLuminance(load("img/haik5.png")), 0.15);
+    EXPECT_LT(meanLuminance(load("img/haik6.png")), 0.08);
+}
+
+// ---------------------------------------------------------------- screens
+
+TEST(HudScreens, TitleHasNoWhiteAndItsButtonsStandOut) {
+    Picture p = load("img/back.png");
+    ASSERT_EQ(p.img.width, 640);
+    EXPECT_EQ(countKey(p, kKeyWhite, {0, 0, 640, 480}), 0) << "the title fades in over white: any white is a hole";
+    // Each button rectangle is framed by the dark outline along its edges.
+    const Rect buttons[3] = {{384, 94, 544, 160}, {425, 215, 555, 270}, {440, 330, 610, 384}};
+    for (const Rect& b : buttons) {
+        int dark = 0, n = 0;
+        for (int x = b.x0 + 20; x < b.x1 - 20; ++x)
+            for (int sy : {b.y0, b.y0 + 1, b.y0 + 2}) {
+                dark += luminance(p.at(x, shownRow(sy))) < 0.05;
+                ++n;
+            }
+        EXPECT_GT(dark, n / 4) << "button at " << b.x0 << "," << b.y0;
+    }
+}
+
+TEST(HudScreens, TalkWindowLeavesThePortraitsClearAndReadsTheStoryColours) {
+    Picture p = load("img/kaiwa.png");
+    ASSERT_EQ(p.img.width, 640);
+    EXPECT_EQ(countKeyOnScreen(p, kKeyGreen, {0, 0, 640, 262}), 640 * 262) << "background and portraits show above";
+    EXPECT_EQ(countKeyOnScreen(p, kKeyGreen, {0, 380, 640, 480}), 640 * 100);
+    EXPECT_EQ(countKeyOnScreen(p, kKeyGreen, {46, 276, 628, 366}), 0) << "the text area is opaque";
+    // The paper behind the lines: black, red, blue and purple must read on it.
+    uint32_t paper = p.at(320, shownRow(320));
+    for (uint32_t ink : {0xFF000000u, 0xFFFF0000u, 0xFF0000FFu, 0xFF800080u})
+        EXPECT_GE(contrast(ink, paper), 3.0) << std::hex << ink;
+}
+
+TEST(HudScreens, RestartPicturesCoverOnlyTheMiddle) {
+    Picture reset = load("img/reset.png");
+    ASSERT_EQ(reset.img.width, 640);
+    EXPECT_EQ(countKey(reset, kKeyNearBlack, {0, 0, 640, 150}), 640 * 150);
+    EXPECT_EQ(countKey(reset, kKeyNearBlack, {200, 200, 440, 280}), 0);
+    EXPECT_EQ(countKey(reset, kKeyBlack, {0, 0, 640, 480}), 0);
+    Picture timeUp = load("img/タイムアップル.png");
+    ASSERT_EQ(timeUp.img.width, 640);
+    EXPECT_EQ(countKey(timeUp, kKeyGreen, {0, 0, 640, 60}), 640 * 60);
+    EXPECT_EQ(countKey(timeUp, kKeyGreen, {290, 150, 350, 210}), 0) << "the apple clock";
+    EXPECT_LT(countKey(timeUp, kKeyGreen, {100, 320, 540, 390}), 440 * 70 * 7 / 10) << "the caption";
+}

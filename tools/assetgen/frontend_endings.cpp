@@ -1,0 +1,476 @@
+// The endings: three storybook pages that scroll up the screen (the
+// travellers bring the herb home, the elder recovers, the village sets off
+// fireworks), the closing page with the game's name and thanks, and the last
+// picture of the two travellers at sunset. All opaque: they are loaded
+// without a colour key and drawn over black.
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "figures.h"
+#include "frontend_kit.h"
+#include "palette.h"
+#include "props.h"
+#include "scenery.h"
+
+namespace ag::fe {
+
+namespace sc = scenery;
+
+namespace {
+
+constexpr int PW = 512, PH = 480;      // an ending page
+constexpr int WX = 18, WY = 18;        // the picture window's corner
+constexpr int WW = 476, WH = 352;      // and size
+
+// The page: a dark storybook leaf with a gold-framed window for the
+// picture and the caption below it in Mincho.
+Canvas storyPage(const Canvas& picture, const char* caption, uint64_t seed) {
+    Canvas c(PW, PH);
+    Rng rng(seed);
+    c.vGradient(0, 0, PW, PH, {{0.f, hex(0x241E3A)}, {1.f, hex(0x1A1530)}});
+    c.noise(0, 0, PW, PH, 3.f, rng);
+    const Rgba gold = pal::kGold, goldDeep = hex(0x8C6A2E);
+    Shape window = Shape::roundRect(WX, WY, WW, WH, 8).hard();
+    c.fill(window.grow(4), hex(0x14101F));
+    c.fill(window.grow(3), goldDeep);
+    c.fill(window.grow(2), gold);
+    c.fill(window.grow(2) - window.grow(2).shift(1, 1), pal::kGoldLight);
+    c.fill(window.grow(1), hex(0x2A2340));
+    for (int y = 0; y < WH; ++y)
+        for (int x = 0; x < WW; ++x)
+            if (window.at(WX + x, WY + y) >= 0.5f) c.at(WX + x, WY + y) = picture.at(x, y);
+    for (Pt p : {Pt{WX, WY}, Pt{WX + WW, WY}, Pt{WX, WY + WH}, Pt{WX + WW, WY + WH}}) {
+        c.fillCircle(p.x, p.y, 6.5f, hex(0x14101F));
+        c.fillCircle(p.x, p.y, 5.f, gold);
+        c.fillCircle(p.x - 1.2f, p.y - 1.2f, 2.f, pal::kGoldLight);
+    }
+    // the caption, with the three paint dots and a flourish under it
+    TextStyle st = mincho(21, hex(0xF6EEDC));
+    st.bold = false;
+    st.align = Align::Centre;
+    st.lineGap = 6;
+    const int lines = 1 + int(std::count(caption, caption + std::strlen(caption), '\n'));
+    const int th = measureText(caption, st).h;
+    drawText(c, PW / 2, 398 + (lines == 1 ? 12 : 0) + (56 - th) / 4, caption, st);
+    const Rgba paints[3] = {pal::kRed, pal::kGreen, pal::kBlue};
+    for (int i = 0; i < 3; ++i) c.fillCircle(240.f + 16.f * float(i), 466, 3.5f, paints[i]);
+    c.fill(Shape::polyline({{150, 466}, {226, 466}}, 0.7f), withAlpha(gold, 0.8f));
+    c.fill(Shape::polyline({{286, 466}, {362, 466}}, 0.7f), withAlpha(gold, 0.8f));
+    return c;
+}
+
+// The nubbles' village under the giant leaves, in the morning or at night.
+void village(Canvas& c, Rng& rng, bool night) {
+    const int w = c.width(), h = c.height();
+    if (night) {
+        c.vGradient(0, 0, w, h, {{0.f, hex(0x141A3C)}, {0.6f, hex(0x2A3466)}, {1.f, hex(0x4A4A78)}});
+        for (int i = 0; i < 70; ++i) {
+            float x = float(rng.range(0, w)), y = float(rng.range(0, h * 0.6));
+            c.fillCircle(x, y, float(rng.range(0.5, 1.3)), hex(0xFFF8E0, uint8_t(rng.range(110, 230))));
+        }
+    } else {
+        c.vGradient(0, 0, w, h, {{0.f, hex(0x2F5E50)}, {0.45f, hex(0x5E9A62)}, {1.f, hex(0xA8CF82)}});
+        for (Pt p : {Pt{120, 50}, Pt{360, 40}})
+            c.radialGradient(p.x, p.y, 150, hex(0xFFF2C0, 120), hex(0xFFF2C0, 0));
+        for (int i = 0; i < 12; ++i) {
+            float x = float(i) * 44.f + float(rng.range(-10, 10)), ww = float(rng.range(5, 10)), lean = float(rng.range(-20, 20));
+            c.fill(Shape::polygon({{x - ww, float(h)}, {x + lean - 1, -10}, {x + lean + 1, -10}, {x + ww, float(h)}}),
+                   withAlpha(mix(hex(0x3F7458), hex(0x6FA06A), float(rng.unit())), 0.7f));
+        }
+        sc::lightShafts(c, 0, 0, w, h - 60, hex(0xFFF6C8), rng);
+    }
+}
+
+Rgba dimmed(Rgba c, bool night) { return night ? mix(c, hex(0x2A3466), 0.45f) : c; }
+
+void nubbleAt(Canvas& c, float x, float base, float size, uint32_t body, float facing, bool waving, bool happy = true) {
+    NubbleLook look;
+    look.body = hex(body);
+    look.facing = facing;
+    look.waving = waving;
+    look.happy = happy;
+    nubble(c, x, base, size, look);
+}
+
+// ---------------------------------------------------------------- end0
+// The travellers walk into the village; the hero holds the herb up high and
+// the nubbles come running.
+Canvas homecoming() {
+    Canvas c(WW, WH);
+    Rng rng(seedOf("img/end0.png"));
+    village(c, rng, false);
+    sc::hill(c, sc::hillShape(0, WW, 250, 8, 0.012f, 51, WH), hex(0x7AAE5A), hex(0xA2CC72));
+    sc::mushroomHouse(c, 70, 262, 110, hex(0xD9553F), rng);
+    sc::mushroom(c, 160, 258, 30, hex(0xE0A04A), rng);
+    sc::mushroomHouse(c, 420, 258, 88, hex(0x8C6CC8), rng);
+    sc::flower(c, 470, 266, 70, 14, hex(0xF7C9D9), hex(0xF2B84A));
+    Shape front = sc::hillShape(0, WW, 282, 4, 0.015f, 52, WH);
+    sc::hill(c, front, hex(0x8CC066), hex(0xB4DA82));
+    // the path they came along
+    c.fill(Shape::polygon({{150, 352}, {330, 352}, {280, 286}, {214, 286}}), withAlpha(hex(0xE8D6A8), 0.9f));
+    sc::leaf(c, {-30, -30}, {170, 50}, 100, hex(0x4E9A4A));
+    sc::leaf(c, {510, -20}, {330, 56}, 96, hex(0x56A04E));
+
+    // the nubbles come running, waving
+    nubbleAt(c, 84, 318, 30, 0xF4B38A, 0.8f, true);
+    nubbleAt(c, 128, 330, 26, 0xA8DDB5, 0.9f, false);
+    nubbleAt(c, 376, 322, 28, 0xF6D77A, -0.8f, true);
+    nubbleAt(c, 420, 334, 24, 0x9CC8EE, -1.f, true);
+    nubbleAt(c, 34, 300, 22, 0xC9B3E6, 1.f, true);
+    // the travellers, the hero holding up the herb
+    Pose hero;
+    hero.facing = 0.2f;
+    hero.far = Arm::Up;
+    hero.near = Arm::Wave;
+    hero.expr = Expr::Grin;
+    traveller(c, Who::Hero, 226, 330, 116, hero);
+    Pt hand = handAt(226, 330, 116, hero, 1);
+    herb(c, hand.x + 2, hand.y + 6, 62, true);
+    Pose partner;
+    partner.facing = -0.2f;
+    partner.near = Arm::Wave;
+    partner.expr = Expr::Grin;
+    traveller(c, Who::Partner, 296, 334, 106, partner);
+    sc::grass(c, 0, WW, WH, 10, hex(0x6FAE56), rng, 0.35f);
+    for (int i = 0; i < 16; ++i) {
+        float x = float(rng.range(0, WW)), y = float(rng.range(40, 200));
+        c.radialGradient(x, y, 5, hex(0xFFF6B8, 190), hex(0xFFF6B8, 0));
+    }
+    return storyPage(c, "伝説の薬草を手に、\nふたりは村へ帰ってきた。", seedOf("end0 page"));
+}
+
+// ---------------------------------------------------------------- end1
+// Indoors at the elder's bedside: he sits up, cheeks pink again, a cup of
+// herb tea steaming; his granddaughter hugs his arm, the hero beams.
+Canvas recovery() {
+    Canvas c(WW, WH);
+    Rng rng(seedOf("img/end1.png"));
+    // a round room inside a mushroom: warm walls, a round window of morning
+    c.vGradient(0, 0, WW, WH, {{0.f, hex(0xF3D9B0)}, {1.f, hex(0xE6BE8C)}});
+    for (int i = 0; i < 9; ++i)
+        c.fill(Shape::rect(float(i) * 56.f + 20, 0, 2, 250), withAlpha(hex(0xD8AE7C), 0.7f));
+    Shape window = Shape::circle(370, 100, 58);
+    c.fill(window.grow(6), hex(0x8A5A3C));
+    c.fill(window.grow(3), hex(0xB0794E));
+    c.fill(window, [&](int, int y) { return mix(hex(0x9CCAF0), hex(0xE6F2DA), clampv((float(y) - 42) / 116.f, 0.f, 1.f)); });
+    {
+        // a leaf outside, seen through the glass
+        Canvas out(WW, WH);
+        sc::leaf(out, {300, 160}, {420, 60}, 50, hex(0x6FAE5E));
+        for (int y = 40; y < 160; ++y)
+            for (int x = 310; x < 430; ++x)
+                if (out.at(x, y).a > 0) c.plot(x, y, Rgba{out.at(x, y).r, out.at(x, y).g, out.at(x, y).b, 255}, window.at(x, y) * float(out.at(x, y).a) / 255.f);
+    }
+    c.fill((Shape::rect(366, 42, 8, 116) | Shape::rect(312, 96, 116, 8)) & window, hex(0x8A5A3C));
+    c.radialGradient(370, 100, 160, hex(0xFFF6D8, 90), hex(0xFFF6D8, 0));
+    // floor
+    c.fill(Shape::rect(0, 250, WW, 102), hex(0xB88A5E));
+    for (int i = 0; i < 8; ++i) c.fill(Shape::rect(0, 262.f + float(i) * 13.f, WW, 1.2f), withAlpha(hex(0x946A44), 0.7f));
+    // the bed with a patchwork quilt
+    const Ramp wood = shade(hex(0x9A6A40));
+    Shape head = Shape::roundRect(30, 150, 26, 150, 10);
+    c.fill(head.grow(1), pal::kOutline);
+    c.fill(head, wood.base);
+    Shape bed = Shape::roundRect(40, 232, 250, 62, 12);
+    c.fill(bed.grow(1), pal::kOutline);
+    c.fill(bed, wood.base);
+    Shape quilt = Shape::roundRect(56, 214, 230, 54, 16);
+    c.fill(quilt.grow(1), pal::kOutline);
+    const Rgba patches[4] = {hex(0xF2A0A0), hex(0xF6D77A), hex(0xA8DDB5), hex(0x9CC8EE)};
+    c.fill(quilt, [&](int x, int y) { return patches[((x - 56) / 28 + (y - 214) / 18) % 4]; });
+    c.fill(quilt - quilt.shift(0, -3), withAlpha(pal::kOutline, 0.25f));
+    Shape pillow = Shape::ellipse(86, 206, 34, 16);
+    c.fill(pillow.grow(1), pal::kOutline);
+    c.fill(pillow, hex(0xFBF6EC));
+    // the elder sitting up, smiling, a little heart over him
+    elder(c, 118, 240, 78, false, true);
+    twinkle(c, 70, 120, 7, hex(0xFFF3B8));
+    twinkle(c, 176, 132, 5, hex(0xFFF3B8));
+    // the cup of herb tea on a stool, steaming
+    const Ramp stool = shade(hex(0xC08A58));
+    Shape seat = Shape::roundRect(168, 272, 60, 10, 4) | Shape::rect(176, 280, 6, 40) | Shape::rect(214, 280, 6, 40);
+    c.fill(seat.grow(1), pal::kOutline);
+    c.fill(seat, stool.base);
+    Shape cup = Shape::roundRect(184, 250, 28, 22, 6) | Shape::circle(214, 260, 6);
+    c.fill(cup.grow(1), pal::kOutline);
+    c.fill(cup - Shape::circle(214, 260, 3), hex(0xFBF6EC));
+    c.fill(Shape::ellipse(198, 252, 12, 3), hex(0x9CCB4A));
+    for (int k = 0; k < 2; ++k) {
+        std::vector<Pt> steam;
+        for (int i = 0; i <= 10; ++i) {
+            float t = float(i) / 10.f;
+            steam.push_back({192.f + 10.f * float(k) + 4.f * std::sin(t * 6.f + float(k)), 244.f - 34.f * t});
+        }
+        c.fill(Shape::polyline(steam, 1.6f), withAlpha(hex(0xFFFFFF), 0.7f));
+    }
+    // nubbles peeking in at the right, the travellers by the bed
+    nubbleAt(c, 440, 300, 28, 0xF4B38A, -0.8f, true);
+    nubbleAt(c, 404, 318, 24, 0xA8DDB5, -0.6f, false);
+    nubbleAt(c, 452, 336, 20, 0xF6D77A, -0.9f, true);
+    Pose partner;
+    partner.facing = -0.7f;
+    partner.near = Arm::Forward;
+    partner.far = Arm::Forward;
+    partner.expr = Expr::Closed;
+    traveller(c, Who::Partner, 262, 332, 104, partner);
+    Pose hero;
+    hero.facing = -0.5f;
+    hero.far = Arm::Hip;
+    hero.near = Arm::Wave;
+    hero.expr = Expr::Grin;
+    traveller(c, Who::Hero, 342, 336, 112, hero);
+    // hearts floating up
+    auto heart = [&](float x, float y, float r) {
+        Shape s = Shape::circle(x - r * 0.5f, y - r * 0.2f, r * 0.55f) | Shape::circle(x + r * 0.5f, y - r * 0.2f, r * 0.55f) |
+                  Shape::polygon({{x - r * 1.02f, y}, {x + r * 1.02f, y}, {x, y + r}});
+        c.fill(s.grow(1), pal::kOutline);
+        c.fill(s, hex(0xF0566A));
+        c.fillCircle(x - r * 0.5f, y - r * 0.35f, r * 0.2f, hex(0xFFD6DC));
+    };
+    heart(150, 128, 9);
+    heart(236, 150, 6);
+    c.noise(0, 0, WW, WH, 1.5f, rng);
+    return storyPage(c, "薬草の湯を飲むと、\n長老はすっかり元気になった。", seedOf("end1 page"));
+}
+
+// ---------------------------------------------------------------- end2
+// A firework: rays of dots from a centre, fading outwards.
+void firework(Canvas& c, float x, float y, float r, Rgba col, Rng& rng) {
+    c.radialGradient(x, y, r * 1.5f, withAlpha(col, 0.3f), withAlpha(col, 0.f));
+    const int rays = 22;
+    for (int i = 0; i < rays; ++i) {
+        float a = float(i) / float(rays) * 2.f * float(kPi) + float(rng.range(-0.05, 0.05));
+        for (int k = 1; k <= 6; ++k) {
+            float t = float(k) / 6.f;
+            float d = r * t, droop = r * 0.12f * t * t;
+            float rad = 1.1f + 1.3f * t;
+            c.fillCircle(x + std::cos(a) * d, y + std::sin(a) * d + droop, rad, withAlpha(lighter(col, 0.4f * (1.f - t)), 1.f - 0.35f * t));
+        }
+    }
+    c.fillCircle(x, y, r * 0.12f, withAlpha(hex(0xFFFBEA), 0.9f));
+}
+
+// Night over the village, the sky full of yellow, light-blue and pink
+// fireworks; everyone watches from the square with lanterns lit.
+Canvas celebration() {
+    Canvas c(WW, WH);
+    Rng rng(seedOf("img/end2.png"));
+    village(c, rng, true);
+    firework(c, 110, 84, 62, hex(0xF6D85A), rng);
+    firework(c, 250, 56, 50, hex(0x8ED8F4), rng);
+    firework(c, 378, 96, 66, hex(0xF7A6C8), rng);
+    firework(c, 196, 150, 30, hex(0xF6D85A), rng);
+    firework(c, 440, 30, 24, hex(0x8ED8F4), rng);
+    // the trail of one still rising
+    c.fill(Shape::capsule({320, 210}, {318, 170}, 1.2f), withAlpha(hex(0xFFF3C8), 0.8f));
+    sc::hill(c, sc::hillShape(0, WW, 232, 8, 0.012f, 61, WH), hex(0x2E4A44), hex(0x3E5E54));
+    // mushroom houses with lit windows
+    auto house = [&](float x, float base, float size, Rgba cap) {
+        Canvas h(WW, WH);
+        sc::mushroomHouse(h, x, base, size, cap, rng);
+        for (int y = 0; y < WH; ++y)
+            for (int xx = 0; xx < WW; ++xx) {
+                Rgba p = h.at(xx, y);
+                if (p.a == 0) continue;
+                // darken to night, but keep the yellow of windows glowing
+                bool window = p.r > 200 && p.g > 170 && p.b < 140;
+                Rgba q = window ? hex(0xFFE08A) : mix(p, hex(0x2A3466), 0.45f);
+                q.a = p.a;
+                c.plot(xx, y, Rgba{q.r, q.g, q.b, 255}, float(p.a) / 255.f);
+            }
+    };
+    house(60, 262, 100, hex(0xD9553F));
+    house(430, 256, 84, hex(0x8C6CC8));
+    // bunting strung between the houses
+    std::vector<Pt> rope;
+    for (int i = 0; i <= 20; ++i) {
+        float t = float(i) / 20.f;
+        rope.push_back({90.f + 310.f * t, 200.f + 26.f * std::sin(t * float(kPi))});
+    }
+    c.fill(Shape::polyline(rope, 0.8f), hex(0x8A7A6A));
+    const Rgba flags[3] = {pal::kRed, pal::kGreen, pal::kBlue};
+    for (int i = 1; i < 20; i += 2) {
+        Pt p = rope[size_t(i)];
+        c.fill(Shape::polygon({{p.x - 6, p.y}, {p.x + 6, p.y}, {p.x, p.y + 12}}), dimmed(flags[(i / 2) % 3], true));
+    }
+    Shape square = sc::hillShape(0, WW, 282, 3, 0.015f, 62, WH);
+    sc::hill(c, square, hex(0x4A6A5A), hex(0x5E806C));
+    // lanterns on poles
+    for (float x : {150.f, 330.f}) {
+        c.fill(Shape::rect(x - 1.5f, 240, 3, 56), hex(0x3A2E2A));
+        c.radialGradient(x, 236, 26, hex(0xFFD27A, 150), hex(0xFFD27A, 0));
+        c.fill(Shape::roundRect(x - 7, 226, 14, 18, 5), hex(0xFFC860));
+    }
+    // everyone watching, faces lit
+    nubbleAt(c, 52, 332, 26, 0xF4B38A, 0.3f, true);
+    nubbleAt(c, 92, 340, 22, 0xA8DDB5, 0.f, false);
+    nubbleAt(c, 402, 334, 26, 0xF6D77A, -0.2f, true);
+    nubbleAt(c, 440, 342, 22, 0xC9B3E6, 0.f, true);
+    elder(c, 150, 330, 50, false, true);
+    Pose hero;
+    hero.facing = 0.3f;
+    hero.far = Arm::Wave;
+    hero.expr = Expr::Grin;
+    traveller(c, Who::Hero, 248, 336, 104, hero);
+    Pose partner;
+    partner.facing = -0.3f;
+    partner.near = Arm::Up;
+    partner.expr = Expr::Grin;
+    traveller(c, Who::Partner, 318, 338, 98, partner);
+    // a warm wash of lantern light over the crowd
+    c.radialGradient(240, 330, 220, hex(0xFFC870, 40), hex(0xFFC870, 0));
+    return storyPage(c, "その夜、村の空には\n黄色、水色、桃色の花火が上がった。", seedOf("end2 page"));
+}
+
+}  // namespace
+
+Canvas ending(int k) {
+    switch (k) {
+        case 0: return homecoming();
+        case 1: return recovery();
+        default: return celebration();
+    }
+}
+
+// ---------------------------------------------------------------- logo
+// The closing page: "おしまい" over a night sky, the game's name, the three
+// paints and thanks. It rests at the top of the screen and covers the
+// wrapped pages behind it.
+Canvas endingLogo() {
+    Canvas c(PW, PH);
+    Rng rng(seedOf("img/end.logo.png"));
+    c.vGradient(0, 0, PW, PH, {{0.f, hex(0x141A3C)}, {0.55f, hex(0x2A2852)}, {1.f, hex(0x4A3A62)}});
+    for (int i = 0; i < 90; ++i) {
+        float x = float(rng.range(0, PW)), y = float(rng.range(0, PH * 0.8));
+        c.fillCircle(x, y, float(rng.range(0.5, 1.4)), hex(0xFFF8E0, uint8_t(rng.range(100, 230))));
+    }
+    for (int i = 0; i < 6; ++i) twinkle(c, float(rng.range(30, PW - 30)), float(rng.range(20, 300)), float(rng.range(4, 7)), hex(0xFFF3C8));
+    const Rgba gold = pal::kGold;
+    // a gold frame round the page
+    Shape frame = Shape::roundRect(12, 12, PW - 24, PH - 24, 14) - Shape::roundRect(17, 17, PW - 34, PH - 34, 10);
+    c.fill(frame.grow(1), hex(0x14101F));
+    c.fill(frame, gold);
+    c.fill(frame - frame.shift(1, 1), pal::kGoldLight);
+    // hills and the village's silhouette at the foot of the page
+    sc::hill(c, sc::hillShape(17, PW - 17, 400, 10, 0.01f, 71, PH - 17), hex(0x2A3050), hex(0x3A4066));
+    Canvas vil(PW, PH);
+    sc::mushroomHouse(vil, 90, 418, 70, hex(0xD9553F), rng);
+    sc::mushroomHouse(vil, 420, 414, 60, hex(0x8C6CC8), rng);
+    for (int y = 0; y < PH; ++y)
+        for (int x = 0; x < PW; ++x)
+            if (vil.at(x, y).a > 0) c.plot(x, y, hex(0x1E2240), float(vil.at(x, y).a) / 255.f);
+    c.fill(sc::hillShape(17, PW - 17, 430, 5, 0.015f, 72, PH - 17), hex(0x1E2240));
+    for (Pt p : {Pt{76, 404}, Pt{104, 398}, Pt{412, 400}})
+        c.fillCircle(p.x, p.y, 2.5f, hex(0xFFD27A));
+    // the two travellers walking home along the ridge, hand in hand
+    {
+        Canvas pair(PW, PH);
+        Pose him;
+        him.facing = 1.f;
+        him.stride = 0.7f;
+        him.far = Arm::Forward;
+        traveller(pair, Who::Hero, 244, 433, 46, him);
+        Pose her;
+        her.facing = 1.f;
+        her.stride = -0.7f;
+        traveller(pair, Who::Partner, 274, 434, 43, her);
+        for (int y = 0; y < PH; ++y)
+            for (int x = 0; x < PW; ++x)
+                if (pair.at(x, y).a > 0) c.plot(x, y, hex(0x141730), float(pair.at(x, y).a) / 255.f);
+        // footprints behind them
+        for (int i = 0; i < 5; ++i) c.fillEllipse(222.f - 16.f * float(i), 436.f + float(i % 2) * 3.f, 3.f, 1.6f, hex(0x343A60));
+    }
+
+    TextStyle big = mincho(64, pal::kGoldLight, hex(0x14101F), 3);
+    big.align = Align::Centre;
+    big.tracking = 10;
+    big.shadow = hex(0x0C0A18);
+    drawText(c, PW / 2, 62, "おしまい", big);
+    c.fill(Shape::polyline({{120, 158}, {230, 158}}, 0.8f), gold);
+    c.fill(Shape::polyline({{282, 158}, {392, 158}}, 0.8f), gold);
+    const Rgba paints[3] = {pal::kRed, pal::kGreen, pal::kBlue};
+    for (int i = 0; i < 3; ++i) paintDrop(c, 240.f + 16.f * float(i), 160, 5.f, paints[i], false);
+
+    TextStyle ja = mincho(26, hex(0xF6EEDC), hex(0x14101F), 2);
+    ja.align = Align::Centre;
+    drawText(c, PW / 2, 190, pal::kTitleJa, ja);
+    TextStyle en = gothic(40, hex(0xF6EEDC), hex(0x14101F), 2);
+    en.align = Align::Centre;
+    en.tracking = 7;
+    drawText(c, PW / 2, 228, "Tolvane", en);
+    for (int i = 0; i < 3; ++i) {
+        float x0 = 160.f + 66.f * float(i);
+        c.fill(Shape::capsule({x0 + 4, 286}, {x0 + 58, 286}, 2.6f), paints[i]);
+    }
+    TextStyle thanks = mincho(22, hex(0xF2D58A), hex(0x14101F), 2);
+    thanks.align = Align::Centre;
+    drawText(c, PW / 2, 318, "あそんでくれて、ありがとう！", thanks);
+    return c;
+}
+
+// ---------------------------------------------------------------- tfp
+// The very last picture: the two travellers sit side by side on a hilltop,
+// seen from behind, watching the sun go down over the nubbles' land; the
+// sky says thank you.
+Canvas lastPicture() {
+    const int w = 640, h = 480;
+    Canvas c(w, h);
+    Rng rng(seedOf("img/tfp.png"));
+    c.vGradient(0, 0, w, h, {{0.f, hex(0x4A3A78)}, {0.3f, hex(0xC86A78)}, {0.55f, hex(0xF4A262)}, {0.72f, hex(0xFBD58A)}, {1.f, hex(0xF8E6B8)}});
+    sc::sun(c, 320, 300, 46, hex(0xFFF2C8), hex(0xFFC070));
+    sc::cloud(c, 130, 150, 150, hex(0xF6B4A0), hex(0xD88A8C), rng);
+    sc::cloud(c, 520, 120, 180, hex(0xF6B4A0), hex(0xD88A8C), rng);
+    sc::cloud(c, 420, 220, 90, hex(0xFAC8A0), hex(0xE89A8C), rng);
+    for (Pt b : {Pt{200, 200}, Pt{216, 192}, Pt{232, 204}})
+        c.fill(Shape::polyline({{b.x - 5, b.y - 2}, {b.x, b.y}, {b.x + 5, b.y - 2}}, 0.8f), hex(0x5A3A5A));
+    // distant ridges, the nubbles' land with its mushrooms, the hilltop
+    sc::hill(c, sc::hillShape(0, w, 318, 16, 0.006f, 81, h), hex(0xB0708A), hex(0xC8869A));
+    sc::hill(c, sc::hillShape(0, w, 346, 10, 0.01f, 82, h), hex(0x8E5A7A), hex(0xA66E8A));
+    Canvas far(w, h);
+    for (float x : {90.f, 150.f, 500.f, 560.f, 610.f}) sc::mushroom(far, x, 352, float(rng.range(16, 26)), hex(0x6A3A5A), rng);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (far.at(x, y).a > 0) c.plot(x, y, hex(0x7A4A6A), float(far.at(x, y).a) / 255.f);
+    Shape top = Shape::where(0, 360, w, 120, [&](float x, float y) {
+        float dx = (x - 320.f) / 420.f;
+        return y > 392.f + 70.f * dx * dx + 3.f * fbm1(x * 0.05f, 83, 2) ? 1.f : 0.f;
+    });
+    c.fill(top, hex(0x5E4A5E));
+    c.fill(top - top.shift(0, 3), hex(0x8A6A6A));
+    sc::grass(c, 0, w, 480, 10, hex(0x4E3E52), rng, 0.3f);
+    // the two, seen from behind, sitting close, darkened against the sun
+    // with a warm rim where its light catches them
+    {
+        Canvas pair(w, h);
+        Pose back;
+        back.back = true;
+        back.sitting = true;
+        traveller(pair, Who::Hero, 290, 414, 120, back);
+        Pose her = back;
+        her.headTilt = -5;
+        traveller(pair, Who::Partner, 356, 416, 112, her);
+        for (int y = 1; y < h; ++y)
+            for (int x = 1; x < w - 1; ++x) {
+                Rgba p = pair.at(x, y);
+                if (p.a == 0) continue;
+                Rgba q = mix(p, hex(0x5A3458), 0.42f);
+                bool rim = pair.at(x, y - 1).a < 128 || pair.at(x + (x < 320 ? 1 : -1), y).a < 128;
+                if (rim && p.a >= 128) q = mix(q, hex(0xFFC880), 0.55f);
+                c.plot(x, y, Rgba{q.r, q.g, q.b, 255}, float(p.a) / 255.f);
+            }
+    }
+    // the brush lies in the grass beside them, its tip still coloured
+    paintBrush(c, {150, 444}, {214, 420}, 8.f, pal::kRed, false);
+    c.radialGradient(320, 300, 360, hex(0xFFD8A0, 50), hex(0xFFD8A0, 0));
+
+    TextStyle thanks = mincho(56, hex(0xFFF6E4), hex(0x7A3A5A), 3);
+    thanks.align = Align::Centre;
+    thanks.tracking = 8;
+    thanks.shadow = hex(0x6A2E4E);
+    drawText(c, w / 2, 56, "ありがとう", thanks);
+    c.noise(0, 0, w, h, 1.5f, rng);
+    return c;
+}
+
+}  // namespace ag::fe

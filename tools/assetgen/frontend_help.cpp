@@ -1,0 +1,468 @@
+// The help screen: a small stage screen with seven numbered rings over the
+// things a player asks about, and the six explanation pages beside it.
+#include <cmath>
+
+#include "frontend_kit.h"
+#include "palette.h"
+#include "props.h"
+#include "scenery.h"
+
+namespace ag::fe {
+
+namespace {
+
+constexpr int W = 640, H = 480;
+
+// Hot spots on screen (x0, y0, x1, y1), bounds included, pages 1..7.
+constexpr float kSpots[7][4] = {
+    {256, 156, 307, 202}, {50, 213, 90, 258},   {222, 224, 266, 278}, {265, 301, 311, 352},
+    {82, 348, 123, 399},  {210, 350, 253, 402}, {288, 356, 328, 404},
+};
+
+// A picture rectangle from screen rows y0..y1.
+struct Box {
+    float x0, y0, x1, y1;
+};
+Box screenBox(float x0, float y0, float x1, float y1) { return {x0, py(y0), x1, py(y1)}; }
+
+// Grass-topped earth, cut into blocks like the stage's map cells.
+void ground(Canvas& c, float x0, float y0, float x1, float y1, float cell) {
+    const Ramp earth = shade(pal::kEarth), grass = shade(pal::kGrass);
+    Shape block = Shape::rect(x0, y0, x1 - x0, y1 - y0).hard();
+    c.fill(block.grow(1), pal::kOutline);
+    c.fill(block, earth.base);
+    for (float x = x0 + cell; x < x1 - 1; x += cell) c.fill(Shape::rect(x, y0, 1, y1 - y0).hard(), earth.shadow);
+    for (float y = y0 + cell; y < y1 - 1; y += cell) c.fill(Shape::rect(x0, y, x1 - x0, 1).hard(), earth.shadow);
+    c.fill(Shape::rect(x0, y0 + 2, x1 - x0, 2).hard(), earth.light);
+    Shape top = Shape::where(int(x0), int(y0) - 2, int(x1 - x0), 9, [&](float x, float y) {
+        float edge = y0 + 4.5f + 1.5f * std::sin(x * 0.9f) * std::sin(x * 0.37f);
+        return (y < edge && y >= y0) ? 1.f : 0.f;
+    });
+    c.fill(top, grass.base);
+    c.fill(Shape::rect(x0, y0, x1 - x0, 1.5f).hard(), grass.light);
+}
+
+// A ring around a hot spot with its number on a round badge at the top
+// left corner, inside the spot.
+void spotRing(Canvas& c, int n) {
+    const auto& s = kSpots[n - 1];
+    Box b = screenBox(s[0], s[1], s[2], s[3]);
+    const float cx = (b.x0 + b.x1) / 2, cy = (b.y0 + b.y1) / 2, rx = (b.x1 - b.x0) / 2, ry = (b.y1 - b.y0) / 2;
+    const Rgba ring = hex(0xFF8A3D);
+    Shape outer = Shape::ellipse(cx, cy, rx - 0.5f, ry - 0.5f), inner = Shape::ellipse(cx, cy, rx - 3.f, ry - 3.f);
+    c.fill((outer - inner).grow(1), withAlpha(pal::kOutline, 0.85f));
+    c.fill(outer - inner, ring);
+    c.fill((outer - inner) - (outer - inner).shift(1, 1), lighter(ring, 0.5f));
+    const float bx = b.x0 + 8.f, by = b.y0 + 8.f;
+    Shape badge = Shape::circle(bx, by, 8.5f);
+    c.fill(badge.grow(1), pal::kOutline);
+    c.fill(badge, ring);
+    c.fill(badge - badge.shift(1, 1), lighter(ring, 0.45f));
+    TextStyle num = gothic(13, hex(0xFFFBF0), pal::kOutline, 1);
+    num.align = Align::Centre;
+    drawText(c, int(bx) + 1, int(by) - 9, std::to_string(n), num);
+}
+
+// The three walkers' paint digits, as on the real panel: a rounded numeral
+// with a pale rim.
+void digit(Canvas& c, float x, float y, int n, Rgba paint, int size) {
+    TextStyle st = gothic(size, paint, hex(0xFFF8E8), 2);
+    drawText(c, int(x), int(y), std::to_string(n), st);
+}
+
+// An hourglass, used for the time strip.
+void hourglass(Canvas& c, float cx, float cy, float h) {
+    const float w = h * 0.62f;
+    Shape glass = Shape::polygon({{cx - w / 2, cy - h / 2}, {cx + w / 2, cy - h / 2}, {cx + 1, cy}, {cx + w / 2, cy + h / 2},
+                                  {cx - w / 2, cy + h / 2}, {cx - 1, cy}});
+    c.fill(glass.grow(1), pal::kOutline);
+    c.fill(glass, hex(0xDCEEF6));
+    c.fill(glass & Shape::polygon({{cx - w * 0.32f, cy + h * 0.5f}, {cx + w * 0.32f, cy + h * 0.5f}, {cx, cy + h * 0.15f}}), pal::kGold);
+    c.fill(glass & Shape::polygon({{cx - w * 0.25f, cy - h * 0.28f}, {cx + w * 0.25f, cy - h * 0.28f}, {cx, cy - 1}}), pal::kGold);
+    const Ramp wood = shade(hex(0x9A6A40));
+    part(c, Shape::roundRect(cx - w / 2 - 2, cy - h / 2 - 3, w + 4, 4, 1.5f), wood, 0);
+    part(c, Shape::roundRect(cx - w / 2 - 2, cy + h / 2 - 1, w + 4, 4, 1.5f), wood, 0);
+}
+
+// The time strip: a framed orange bar with diagonal stripes, `full` of it
+// still left, and the apple riding on its right end.
+void apple(Canvas& c, float cx, float cy, float r) {
+    const Ramp red = shade(hex(0xD8433A));
+    Shape body = Shape::circle(cx - r * 0.35f, cy, r * 0.75f) | Shape::circle(cx + r * 0.35f, cy, r * 0.75f) |
+                 Shape::circle(cx, cy + r * 0.2f, r * 0.8f);
+    part(c, body, red, std::max(1, int(r * 0.25f)));
+    c.fill(Shape::ellipse(cx - r * 0.45f, cy - r * 0.3f, r * 0.18f, r * 0.28f), red.shine);
+    c.fill(Shape::capsule({cx, cy - r * 0.6f}, {cx + r * 0.15f, cy - r * 1.05f}, std::max(0.7f, r * 0.09f)), pal::kDarkBrown);
+    Shape leaf = Shape::ellipse(cx + r * 0.45f, cy - r * 0.95f, r * 0.35f, r * 0.16f);
+    part(c, leaf, shade(pal::kLeaf), 0);
+}
+
+void timeStrip(Canvas& c, float x, float y, float w, float h, float full) {
+    Shape frame = Shape::roundRect(x, y, w, h, h / 2);
+    c.fill(frame.grow(1), pal::kOutline);
+    c.fill(frame, hex(0x2C2648));
+    const float bw = (w - 4) * full;
+    Shape bar = Shape::roundRect(x + 2, y + 2, bw, h - 4, (h - 4) / 2);
+    c.fill(bar, [&](int px, int pyy) {
+        bool stripe = int(std::floor((float(px) + float(pyy)) / 5.f)) % 2 == 0;
+        Rgba base = mix(hex(0xF7C65A), hex(0xE8933A), (float(pyy) - y) / h);
+        return stripe ? base : lighter(base, 0.25f);
+    });
+    c.fill(bar & Shape::rect(x, y + 2, w, (h - 4) * 0.35f), withAlpha(hex(0xFFF6D8), 0.5f));
+    apple(c, x + 2 + bw - h * 0.25f, y + h * 0.5f, h * 0.55f);
+}
+
+// The reset button: a round red button with a curled arrow and its label.
+void resetButton(Canvas& c, float cx, float cy, float r) {
+    const Ramp red = shade(hex(0xD85A48));
+    Shape base = Shape::circle(cx, cy + 2, r);
+    Shape top = Shape::circle(cx, cy, r);
+    c.fill((base | top).grow(1), pal::kOutline);
+    c.fill(base, red.deep);
+    c.fill(top, red.base);
+    c.fill(top - top.shift(-1, -1), red.shadow);
+    c.fill(top & Shape::ellipse(cx - r * 0.2f, cy - r * 0.35f, r * 0.6f, r * 0.35f), withAlpha(red.light, 0.8f));
+    // curled arrow
+    std::vector<Pt> arc;
+    for (int i = 0; i <= 14; ++i) {
+        float a = -0.6f + 4.6f * float(i) / 14.f;
+        arc.push_back({cx + std::cos(a) * r * 0.5f, cy + std::sin(a) * r * 0.5f});
+    }
+    c.fill(Shape::polyline(arc, std::max(1.f, r * 0.12f)).grow(1), pal::kOutline);
+    c.fill(Shape::polyline(arc, std::max(1.f, r * 0.12f)), hex(0xFFF6E8));
+    Pt e = arc.back();
+    Shape head = Shape::polygon({{e.x - r * 0.28f, e.y - r * 0.08f}, {e.x + r * 0.2f, e.y - r * 0.22f}, {e.x + r * 0.02f, e.y + r * 0.28f}});
+    c.fill(head.grow(1), pal::kOutline);
+    c.fill(head, hex(0xFFF6E8));
+}
+
+// A life: a small heart.
+void heart(Canvas& c, float cx, float cy, float r, bool lost) {
+    Shape s = Shape::circle(cx - r * 0.5f, cy - r * 0.2f, r * 0.55f) | Shape::circle(cx + r * 0.5f, cy - r * 0.2f, r * 0.55f) |
+              Shape::polygon({{cx - r * 1.02f, cy}, {cx + r * 1.02f, cy}, {cx, cy + r}});
+    c.fill(s.grow(1), pal::kOutline);
+    c.fill(s, lost ? hex(0x9A96A8) : hex(0xF0566A));
+    if (!lost) c.fillCircle(cx - r * 0.55f, cy - r * 0.35f, r * 0.22f, hex(0xFFD6DC));
+}
+
+// A wooden barricade of three stakes bound with rope: an obstacle that
+// burns.
+void stakes(Canvas& c, float x0, float base, float w, float h) {
+    const Ramp wood = shade(hex(0xA8743E));
+    for (int i = 0; i < 3; ++i) {
+        float x = x0 + w * (0.17f + 0.33f * float(i));
+        float top = base - h * (i == 1 ? 1.f : 0.88f);
+        Shape stake = Shape::polygon({{x - w * 0.13f, base}, {x - w * 0.13f, top + 5}, {x, top}, {x + w * 0.13f, top + 5}, {x + w * 0.13f, base}});
+        part(c, stake, wood, 2);
+        c.fill(Shape::rect(x - 1, top + 10, 1, h * 0.4f), wood.shadow);
+    }
+    for (float t : {0.35f, 0.7f}) {
+        float y = base - h * t;
+        c.fill(Shape::capsule({x0 + 1, y}, {x0 + w - 1, y + 2}, 1.6f).grow(1), pal::kOutline);
+        c.fill(Shape::capsule({x0 + 1, y}, {x0 + w - 1, y + 2}, 1.6f), hex(0xE8D39A));
+    }
+}
+
+// A glowing column over the goal.
+void goalLight(Canvas& c, float cx, float top, float bottom, float w) {
+    for (int i = 0; i < 6; ++i) {
+        float k = 1.f - float(i) / 6.f;
+        c.fill(Shape::roundRect(cx - w * k / 2, top, w * k, bottom - top, w * k / 2), withAlpha(hex(0xFFF3B8), 0.16f));
+    }
+    c.fill(Shape::ellipse(cx, bottom, w * 0.7f, 3.5f), withAlpha(hex(0xFFF3B8), 0.8f));
+}
+
+// Motion marks behind a walker.
+void speedLines(Canvas& c, float x, float y, float len, int dir) {
+    for (int i = 0; i < 3; ++i) {
+        float yy = y + i * 6.f, l = len * (i == 1 ? 1.f : 0.7f);
+        c.fill(Shape::capsule({x, yy}, {x - dir * l, yy}, 1.f), withAlpha(pal::kOutline, 0.5f));
+    }
+}
+
+// An arrow along a path of points (a shaft and a head at the end).
+void arrowAlong(Canvas& c, const std::vector<Pt>& pts, float width, Rgba col, bool dashed = false) {
+    if (dashed) {
+        for (size_t i = 0; i + 1 < pts.size(); i += 2) c.fill(Shape::capsule(pts[i], pts[i + 1], width / 2), col);
+    } else {
+        c.fill(Shape::polyline(pts, width / 2), col);
+    }
+    Pt a = pts[pts.size() - 2], b = pts.back();
+    float dx = b.x - a.x, dy = b.y - a.y, l = std::sqrt(dx * dx + dy * dy);
+    dx /= l;
+    dy /= l;
+    float s = width * 2.6f;
+    c.fill(Shape::polygon({{b.x + dx * s, b.y + dy * s}, {b.x - dy * s * 0.8f, b.y + dx * s * 0.8f}, {b.x + dy * s * 0.8f, b.y - dx * s * 0.8f}}),
+           col);
+}
+
+// ---------------------------------------------------------------- the help screen
+// The small stage screen: the hero walks from a ledge on the left, drops to
+// the ground, meets the stakes, and his partner waits on the high ledge in
+// the goal's light; the panel holds the pots, digits, time strip, reset
+// button and lives, each where its ring is.
+void miniStage(Canvas& c) {
+    Rng rng(seedOf("img/help.png stage"));
+    const Box screen = screenBox(24, 116, 420, 422);
+    // bezel
+    Shape bezel = Shape::roundRect(screen.x0 - 8, screen.y0 - 8, screen.x1 - screen.x0 + 16, screen.y1 - screen.y0 + 16, 12);
+    c.fill(bezel.grow(2), pal::kOutline);
+    c.fill(bezel, hex(0x5A4A6A));
+    c.fill(bezel - bezel.shift(2, 2), hex(0x7A6A8C));
+    c.fill(bezel - bezel.shift(-2, -2), hex(0x43364F));
+    const float top = screen.y0, panelTop = py(300);
+    // the scene
+    c.vGradient(int(screen.x0), int(top), int(screen.x1 - screen.x0), int(panelTop - top),
+                {{0.f, hex(0x86BDEB)}, {0.6f, hex(0xBCDCF0)}, {1.f, hex(0xF5E4CE)}});
+    scenery::cloud(c, 90, py(150), 70, hex(0xFDFBF4), hex(0xD6E0EE), rng);
+    scenery::cloud(c, 200, py(134), 46, hex(0xFDFBF4), hex(0xD6E0EE), rng);
+    Shape hills = scenery::hillShape(int(screen.x0), int(screen.x1), py(250), 10, 0.02f, 41, panelTop) &
+                  Shape::rect(screen.x0, top, screen.x1 - screen.x0, panelTop - top);
+    scenery::hill(c, hills, hex(0xA8CE8C), hex(0xCBE3A6));
+    scenery::roundTree(c, 180, py(252), 30, hex(0x7FB06A), rng);
+    scenery::roundTree(c, 352, py(250), 26, hex(0x7FB06A), rng);
+
+    goalLight(c, 281, top, py(202), 40);
+    // terrain: the hero's ledge, the low ground, the partner's high ledge
+    ground(c, screen.x0, py(258), 150, panelTop, 20);
+    ground(c, 150, py(278), screen.x1, panelTop, 20);
+    ground(c, 246, py(202), screen.x1, py(218), 20);
+    ground(c, 384, py(218), screen.x1, py(278), 20);
+    // the obstacle
+    stakes(c, 226, py(278), 36, 44);
+    // the walkers
+    Pose hero;
+    hero.facing = 1.f;
+    hero.stride = 0.8f;
+    hero.expr = Expr::Calm;
+    speedLines(c, 60, py(238), 10, 1);
+    traveller(c, Who::Hero, 75, py(258), 37, hero);
+    Pose partner;
+    partner.facing = -1.f;
+    partner.far = Arm::Wave;
+    traveller(c, Who::Partner, 288, py(202), 36, partner);
+
+    // the panel
+    const Ramp wood = shade(hex(0xC89A62));
+    Box p{screen.x0, panelTop, screen.x1, screen.y1};
+    c.fill(Shape::rect(p.x0, p.y0, p.x1 - p.x0, p.y1 - p.y0), [&](int, int y) {
+        return mix(hex(0xF3E6CC), hex(0xE6D4B2), (float(y) - p.y0) / (p.y1 - p.y0));
+    });
+    c.fill(Shape::rect(p.x0, p.y0, p.x1 - p.x0, 3), wood.base);
+    c.fill(Shape::rect(p.x0, p.y0 + 3, p.x1 - p.x0, 1), wood.shadow);
+    // a label plate on the left
+    Shape plate = Shape::roundRect(36, py(310), 118, 24, 6);
+    c.fill(plate.grow(1), pal::kOutline);
+    c.fill(plate, hex(0x4FA866));
+    TextStyle lab = gothic(14, hex(0xFFFBF0), pal::kOutline, 1);
+    lab.align = Align::Centre;
+    drawText(c, 95, int(py(310)) + 3, "ステージ１", lab);
+    // the time strip, its apple on the right end
+    timeStrip(c, 166, py(316), 140, 20, 0.9f);
+    // pots and their digits
+    const Rgba paints[3] = {pal::kRed, pal::kGreen, pal::kBlue};
+    const int counts[3] = {3, 2, 1};
+    for (int i = 0; i < 3; ++i) {
+        float x = 102.f + 52.f * float(i);
+        paintPot(c, x, py(394), 32, paints[i]);
+        digit(c, x + 17, py(364), counts[i], paints[i], 22);
+    }
+    // reset button and lives
+    resetButton(c, 308, py(381), 14);
+    TextStyle livesSt = gothic(13, pal::kInk);
+    drawText(c, 340, int(py(356)), "のこり", livesSt);
+    for (int i = 0; i < 3; ++i) heart(c, 348.f + 22.f * float(i), py(384), 8, i == 2);
+}
+
+}  // namespace
+
+Canvas helpScreen() {
+    Canvas c(W, H);
+    ribbonHeading(c, 150, py(22), "ヘルプ", 30, hex(0x4A86D4));
+    // a note beside the heading
+    TextStyle note = gothic(15, pal::kInk, hex(0xFFF8EA), 2);
+    drawText(c, 262, int(py(36)), "しりたい番号を\nえらんでね", note);
+    paintBrush(c, {420, py(24)}, {386, py(76)}, 7.f, pal::kBlue, false);
+    miniStage(c);
+    for (int n = 1; n <= 7; ++n) spotRing(c, n);
+    hintTag(c, 320, py(446), "ブラシで番号をクリックしてね／右クリックでタイトルへ", 15);
+    return c;
+}
+
+// ---------------------------------------------------------------- pages
+namespace {
+
+struct PageText {
+    const char* heading;
+    Rgba colour;
+    std::vector<std::string> lines;
+};
+
+// One 160x288 page: a card with a heading band, an illustration window and
+// the explanation. The card keeps three pixels clear on its left so a page
+// sampled a pixel late still shows all of it; its top-left corner lies under
+// the page number.
+void pageCard(Canvas& c, int ox, const PageText& t, const std::function<void(Canvas&, Box)>& illustrate) {
+    const float x0 = float(ox) + 3, y0 = 2, w = 154, h = 284;
+    Shape card = Shape::roundRect(x0, y0, w, h, 12);
+    c.fill(card.grow(1), pal::kOutline);
+    c.fill(card, [&](int, int y) { return mix(hex(0xFFF9EC), hex(0xF3E6CC), float(y) / 288.f); });
+    c.fill(card - card.shift(-2, -2), pal::kPaperShade);
+    // heading band
+    const Ramp band = shade(t.colour);
+    Shape head = Shape::roundRect(x0 + 14, y0 + 8, w - 22, 28, 8);
+    c.fill(head.grow(1), pal::kOutline);
+    c.fill(head, band.base);
+    c.fill(head & Shape::rect(x0, y0 + 8, w, 12), withAlpha(band.light, 0.6f));
+    TextStyle hs = gothic(16, hex(0xFFFBF0), pal::kOutline, 2);
+    hs.align = Align::Centre;
+    drawText(c, int(x0 + 14 + (w - 22) / 2), int(y0 + 11), t.heading, hs);
+    // illustration window
+    Box win{x0 + 8, y0 + 44, x0 + w - 8, y0 + 146};
+    Shape frame = Shape::roundRect(win.x0, win.y0, win.x1 - win.x0, win.y1 - win.y0, 6);
+    c.fill(frame.grow(2), pal::kOutline);
+    c.fill(frame.grow(1), pal::kGoldLight);
+    Canvas pic(int(win.x1 - win.x0), int(win.y1 - win.y0));
+    illustrate(pic, Box{0, 0, float(pic.width()), float(pic.height())});
+    Shape inside = Shape::roundRect(0, 0, float(pic.width()), float(pic.height()), 6);
+    for (int y = 0; y < pic.height(); ++y)
+        for (int x = 0; x < pic.width(); ++x)
+            if (inside.at(x, y) >= 0.5f) c.plot(int(win.x0) + x, int(win.y0) + y, pic.at(x, y), 1.f);
+    // the text: the largest of 15 or 14 px at which every line fits
+    TextStyle body = gothic(15, pal::kInk);
+    body.bold = false;
+    for (const auto& l : t.lines)
+        if (measureText(l, body).w > int(w) - 12) body.size = 14;
+    int y = int(win.y1) + 10;
+    const int step = int(t.lines.size()) > 5 ? 20 : 22;
+    for (const auto& l : t.lines) {
+        // a line opening with a paint's name is written in that paint
+        TextStyle st = body;
+        if (l.rfind("赤", 0) == 0) st.colour = darker(pal::kRed, 0.15f), st.bold = true;
+        if (l.rfind("緑", 0) == 0) st.colour = darker(pal::kGreen, 0.2f), st.bold = true;
+        if (l.rfind("青", 0) == 0) st.colour = darker(pal::kBlue, 0.15f), st.bold = true;
+        drawText(c, int(x0) + 8, y, l, st);
+        y += step;
+    }
+}
+
+// A sky-and-meadow backdrop for an illustration.
+void meadow(Canvas& c, float groundY) {
+    c.vGradient(0, 0, c.width(), c.height(), {{0.f, hex(0x9CCAF0)}, {1.f, hex(0xF3E8D6)}});
+    c.fill(Shape::rect(0, groundY, float(c.width()), float(c.height()) - groundY), hex(0xB4DA88));
+}
+
+void illustrateGoal(Canvas& c, Box b) {
+    meadow(c, 1000);
+    ground(c, 0, 74, 64, b.y1 + 2, 16);
+    ground(c, 64, 56, b.x1 + 2, b.y1 + 2, 16);
+    goalLight(c, 104, 0, 56, 38);
+    Pose p;
+    p.facing = -1.f;
+    p.far = Arm::Wave;
+    p.expr = Expr::Grin;
+    traveller(c, Who::Partner, 104, 56, 46, p);
+    Pose hero;
+    hero.facing = 1.f;
+    hero.stride = 0.8f;
+    traveller(c, Who::Hero, 34, 74, 46, hero);
+    heart(c, 70, 16, 7, false);
+    twinkle(c, 128, 14, 5, hex(0xFFF3B8));
+    twinkle(c, 84, 34, 4, hex(0xFFF3B8));
+}
+
+void illustrateWalk(Canvas& c, Box b) {
+    meadow(c, 1000);
+    ground(c, 0, 54, 88, b.y1 + 2, 16);
+    ground(c, 88, 84, b.x1 + 2, b.y1 + 2, 16);
+    ground(c, 0, 0, 14, 54, 14);  // a wall at the left
+    Pose hero;
+    hero.facing = 1.f;
+    hero.stride = 0.8f;
+    traveller(c, Who::Hero, 52, 54, 42, hero);
+    // turns at the wall, drops off the ledge
+    arrowAlong(c, {{34, 22}, {24, 20}, {19, 26}, {22, 33}, {30, 34}}, 2.4f, hex(0xFF8A3D));
+    arrowAlong(c, {{76, 40}, {88, 41}, {97, 46}, {101, 56}, {102, 66}, {102, 72}}, 2.4f, hex(0xFF8A3D), true);
+    c.fill(Shape::ellipse(114, 81, 12, 2.5f), withAlpha(pal::kOutline, 0.25f));
+}
+
+void illustrateObstacles(Canvas& c, Box b) {
+    meadow(c, 1000);
+    ground(c, 0, 78, b.x1 + 2, b.y1 + 2, 16);
+    // burning stakes, a boulder blown by wind, a sprout under rain
+    stakes(c, 8, 78, 30, 36);
+    for (int i = 0; i < 3; ++i) {
+        float x = 14.f + 9.f * float(i), y = 40.f - (i == 1 ? 6.f : 0.f);
+        Shape flame = Shape::polygon({{x - 5, y + 8}, {x, y - 8}, {x + 5, y + 8}}) | Shape::circle(x, y + 6, 5);
+        c.fill(flame.grow(1), pal::kOutline);
+        c.fill(flame, pal::kRed);
+        c.fill(Shape::circle(x, y + 7, 2.5f), hex(0xF6C453));
+    }
+    const Ramp stone = shade(pal::kStone);
+    Shape rock = Shape::ellipse(72, 64, 16, 14) | Shape::ellipse(80, 70, 12, 9);
+    part(c, rock, stone, 2);
+    for (int i = 0; i < 3; ++i) {
+        float y = 48.f + 10.f * float(i);
+        std::vector<Pt> gust;
+        for (int k = 0; k <= 8; ++k) gust.push_back({52.f + 4.f * float(k), y + 2.f * std::sin(float(k) * 0.9f + float(i))});
+        c.fill(Shape::polyline(gust, 1.2f), pal::kGreen);
+    }
+    const Ramp leaf = shade(pal::kLeaf);
+    part(c, Shape::capsule({118, 78}, {118, 58}, 1.6f), leaf, 0);
+    part(c, Shape::ellipse(111, 58, 7, 3.5f) | Shape::ellipse(125, 55, 7, 3.5f), leaf, 0);
+    for (int i = 0; i < 4; ++i) paintDrop(c, 106.f + 9.f * float(i), 22.f + 8.f * float(i % 2), 3.f, pal::kBlue, false);
+}
+
+void illustrateTime(Canvas& c, Box b) {
+    c.vGradient(0, 0, int(b.x1), int(b.y1), hex(0xF6EEDC), hex(0xE6D8BC));
+    hourglass(c, 20, 32, 34);
+    timeStrip(c, 38, 22, 96, 20, 0.62f);
+    // which way it goes
+    arrowAlong(c, {{124, 54}, {92, 54}}, 2.4f, hex(0xFF8A3D));
+    TextStyle small = gothic(12, pal::kInk);
+    drawText(c, 8, 70, "のこり", small);
+    for (int i = 0; i < 3; ++i) heart(c, 62.f + 24.f * float(i), 80, 8, i == 2);
+}
+
+void illustratePots(Canvas& c, Box) {
+    c.vGradient(0, 0, c.width(), c.height(), hex(0xF6EEDC), hex(0xE6D8BC));
+    const Rgba paints[3] = {pal::kRed, pal::kGreen, pal::kBlue};
+    const char* names[3] = {"火", "風", "水"};
+    for (int i = 0; i < 3; ++i) {
+        float x = 26.f + 44.f * float(i);
+        paintPot(c, x, 64, 34, paints[i]);
+        TextStyle st = gothic(15, paints[i], hex(0xFFF8EA), 2);
+        st.align = Align::Centre;
+        drawText(c, int(x), 70, names[i], st);
+    }
+    paintBrush(c, {128, 6}, {96, 34}, 6.f, pal::kGreen, false);
+}
+
+void illustrateCount(Canvas& c, Box) {
+    c.vGradient(0, 0, c.width(), c.height(), hex(0xF6EEDC), hex(0xE6D8BC));
+    paintPot(c, 40, 76, 46, pal::kBlue);
+    digit(c, 70, 30, 2, pal::kBlue, 44);
+    arrowAlong(c, {{124, 22}, {110, 36}}, 2.4f, hex(0xFF8A3D));
+    TextStyle small = gothic(12, pal::kInk);
+    drawText(c, 100, 6, "あと", small);
+}
+
+}  // namespace
+
+Canvas helpPages(int first) {
+    Canvas c(512, 512);
+    const std::vector<PageText> texts = {
+        {"相棒とゴール", hex(0xE0674A), {"相棒のところまで", "主人公をつれて", "いこう。", "二人がであえば", "ステージクリア！"}},
+        {"主人公の歩き方", hex(0x4FA866), {"主人公は自分で", "歩いていくよ。", "かべに当たると", "向きをかえて、", "段差では落ちるよ。"}},
+        {"しかけ", hex(0x8C6CC8), {"道をふさぐしかけは", "ぬった色で動くよ。", "赤　もやす", "緑　ふきとばす", "青　ながす・育てる"}},
+        {"時間ゲージ", hex(0xD9A94A), {"ゲージは少しずつ", "へっていくよ。", "なくなると", "ライフが一つへって", "やり直しになるよ。"}},
+        {"絵の具のつぼ", hex(0x4A86D4), {"つぼをクリックして", "ブラシに絵の具を", "つけたら、主人公を", "クリック！", "色がぬれるよ。"}},
+        {"残りの絵の具", hex(0x3FA0A0), {"つぼの横の数字は", "あと何回ぬれるか。", "0になったら", "もうぬれないよ。", "よく考えてね！"}},
+    };
+    const std::function<void(Canvas&, Box)> pictures[6] = {illustrateGoal, illustrateWalk, illustrateObstacles,
+                                                           illustrateTime, illustratePots, illustrateCount};
+    for (int i = 0; i < 3; ++i) pageCard(c, 160 * i, texts[size_t(first - 1 + i)], pictures[first - 1 + i]);
+    return c;
+}
+
+}  // namespace ag::fe

@@ -1,0 +1,287 @@
+// The stage select: its frame picture (a header, a card per row with a
+// frame for the thumbnail and a dark ribbon under the yellow stars) and the
+// sheet of nine thumbnails, each a miniature of its stage's first screen
+// built from the real grid, chip sheet and background.
+#include <cmath>
+#include <filesystem>
+#include <map>
+
+#include "frontend_kit.h"
+#include "imageio.h"
+#include "output.h"
+#include "palette.h"
+#include "stage/stage_map.h"
+
+namespace ag::fe {
+
+namespace {
+
+constexpr int W = 640, H = 480;
+
+}  // namespace
+
+// ---------------------------------------------------------------- frame
+// Rows r = 0..2: thumbnail at (32, 96+128r)-(160, 192+128r), texts from
+// (180, 100+130r), stars from (300, 153+130r), rating label at
+// (160, 138+130r)-(288, 202+130r). The cards' insides stay clear so the
+// drifting paper shows through and the row highlight lights it.
+Canvas stageSelectFrame() {
+    Canvas c(W, H);
+    const Ramp gold = shade(pal::kGold), wood = shade(hex(0x9C6A3E));
+    ribbonHeading(c, 196, py(8), "ステージセレクト", 26, hex(0xE0674A));
+    // the hint under the header
+    TextStyle hint = gothic(14, pal::kInk, hex(0xFFF8EA), 2);
+    drawText(c, 48, int(py(60)), "右クリックでタイトルへ", hint);
+    // a plate behind the page arrows
+    Shape plate = Shape::roundRect(392, py(24), 230, py(68) - py(24), 14);
+    c.fill(plate.grow(2), pal::kOutline);
+    c.fill(plate.grow(1), gold.base);
+    c.fill(plate, hex(0x3A3258));
+    c.fill(plate - plate.shift(0, -2), hex(0x2A2444));
+    TextStyle pageSt = gothic(13, pal::kGoldLight);
+    pageSt.align = Align::Centre;
+    drawText(c, 507, int(py(37)), "ページ", pageSt);
+
+    for (int r = 0; r < 3; ++r) {
+        const float thumbTop = 96.f + 128.f * float(r), textTop = 100.f + 130.f * float(r), starTop = 153.f + 130.f * float(r);
+        const float top = std::min(thumbTop, textTop) - 10.f, bottom = std::max(thumbTop + 96.f, starTop + 49.f) + 4.f;
+        // the card's border: a rounded ring, clear inside
+        Shape outer = Shape::roundRect(14, py(top), 612, py(bottom) - py(top), 14);
+        Shape inner = Shape::roundRect(20, py(top) + 6, 600, py(bottom) - py(top) - 12, 9);
+        Shape ring = outer - inner;
+        c.fill(ring.grow(1), pal::kOutline);
+        c.fill(ring, gold.base);
+        c.fill(ring - ring.shift(1, 1), gold.shine);
+        c.fill(ring - ring.shift(-1, -1), gold.shadow);
+        c.fill((inner.grow(1) - inner), pal::kOutline);
+        // corner studs in the three paints
+        const Rgba paints[3] = {pal::kRed, pal::kGreen, pal::kBlue};
+        for (Pt p : {Pt{17, py(top) + 3}, Pt{623, py(top) + 3}, Pt{17, py(bottom) - 3}, Pt{623, py(bottom) - 3}}) {
+            c.fillCircle(p.x, p.y, 5.5f, pal::kOutline);
+            c.fillCircle(p.x, p.y, 4.5f, paints[r]);
+            c.fillCircle(p.x - 1.3f, p.y - 1.3f, 1.6f, lighter(paints[r], 0.6f));
+        }
+        // the thumbnail's frame: a picture frame of wood with a gold lip
+        const float fx0 = 32, fy0 = py(thumbTop), fx1 = 160, fy1 = py(thumbTop + 96);
+        Shape hole = Shape::rect(fx0, fy0, fx1 - fx0, fy1 - fy0);
+        Shape frame = Shape::roundRect(fx0 - 7, fy0 - 7, fx1 - fx0 + 14, fy1 - fy0 + 14, 4) - hole;
+        part(c, frame, wood, 2);
+        Shape lip = Shape::rect(fx0 - 2, fy0 - 2, fx1 - fx0 + 4, fy1 - fy0 + 4) - hole;
+        c.fill(lip, gold.base);
+        c.fill(lip - lip.shift(-1, -1), gold.shadow);
+        // under the picture, in case a thumbnail is missing: a dim slate
+        c.fill(hole, hex(0x3B3F52));
+        // the dark ribbon under the yellow stars
+        Shape ribbon = Shape::roundRect(292, py(starTop - 3), 330, py(starTop + 38) - py(starTop - 3), 8);
+        c.fill(ribbon.grow(1), pal::kOutline);
+        c.fill(ribbon, hex(0x2E2850));
+        c.fill(ribbon - ribbon.shift(0, -2), hex(0x221E3C));
+        c.fill(ribbon - ribbon.shift(0, 1), hex(0x4A4276));
+    }
+    return c;
+}
+
+// ---------------------------------------------------------------- thumbnails
+namespace {
+
+struct StageLook {
+    const char* background;
+    Rgba key;              // the background's colour key (keyed pixels show the white screen)
+    const char* chips;
+    float heroX, heroY;
+    int heroFacing;        // 0 right, 1 left
+    float partnerX, partnerY;
+    int partnerFacing;
+    Rgba skyTop, skyLow, earth;  // used when a picture is missing
+};
+
+// What each stage's first screen shows (as the stage table sets it up).
+const StageLook kLooks[10] = {
+    {},
+    {"img/haik.png", kKeyBlack, "img/mapchip1.png", 0, 160, 0, 576, 128, 1, hex(0x8EC5EE), hex(0xFBE8C8), hex(0x8C6A4A)},
+    {"img/haik2.png", kKeyWhite, "img/mapchip2.png", 0, 64, 0, 0, 128, 0, hex(0x5E7E78), hex(0xA8C4A0), hex(0x5A6A48)},
+    {"img/haik3.png", kKeyBlack, "img/mapchip3.png", 0, 0, 0, 608, 32, 1, hex(0x4A8EE0), hex(0xCFE6F8), hex(0x8A8AA0)},
+    {"img/haik4.png", kKeyBlack, "img/mapchip3.png", 0, 224, 0, 608, 32, 1, hex(0xE88A5A), hex(0xF8D890), hex(0x7A5A48)},
+    {"img/haik6.png", kKeyWhite, "img/mapchip3.png", 0, 0, 0, 320, 128, 1, hex(0x101838), hex(0x3A3A78), hex(0x3A4A5A)},
+    {"img/haik2.png", kKeyWhite, "img/mapchip2.png", 192, 0, 0, 388, 64, 0, hex(0x2A2430), hex(0x8A7A60), hex(0x5A4A40)},
+    {"img/haik7.png", kKeyWhite, "img/mapchip3.png", 96, 0, 0, 160, 64, 1, hex(0xE8A870), hex(0xF8E0B0), hex(0xA8684A)},
+    {"img/haik.png", kKeyWhite, "img/mapchip1.png", 0, 32, 0, 352, 96, 1, hex(0xE8B050), hex(0xFFF0C0), hex(0x8A6A3A)},
+    {"img/haik5.png", kKeyWhite, "img/mapchip3.png", 320, 0, 1, 384, 0, 0, hex(0x3A1830), hex(0xC8483A), hex(0x4A4A5A)},
+};
+
+// Pictures written earlier in this run, each read once; a missing or
+// unreadable file reads as an empty canvas.
+class ReadBack {
+public:
+    explicit ReadBack(Output& out) : out_(out) {}
+    const Canvas& operator()(const char* rel) {
+        auto found = cache_.find(rel);
+        if (found != cache_.end()) return found->second;
+        Canvas pic;
+        std::filesystem::path p = out_.path(rel);
+        if (std::filesystem::exists(p)) {
+            try {
+                pic = readPng(p.string());
+            } catch (const Failure&) {
+                pic = Canvas();
+            }
+        }
+        return cache_.emplace(rel, std::move(pic)).first->second;
+    }
+
+private:
+    Output& out_;
+    std::map<std::string, Canvas> cache_;
+};
+
+// A stand-in picture of one colour says nothing about the stage.
+bool flat(const Canvas& c) {
+    const Rgba first = c.at(0, 0);
+    for (const Rgba& p : c.pixels())
+        if (std::abs(int(p.r) - first.r) + std::abs(int(p.g) - first.g) + std::abs(int(p.b) - first.b) > 12) return false;
+    return true;
+}
+
+// The 640x320 map area of stage k at its start, at full size.
+Canvas stageScreen(int k, ReadBack& readBack) {
+    const StageLook& s = kLooks[k];
+    Canvas screen(W, 320, hex(0xFFFFFF));
+    const Canvas& bg = readBack(s.background);
+    if (bg.width() == W && bg.height() == H && !flat(bg)) {
+        // drawn full screen from v 0.01: screen row y shows picture row 4.8 + 0.99 y
+        for (int y = 0; y < 320; ++y) {
+            int row = clampv(int(py(float(y) + 0.5f)), 0, H - 1);
+            for (int x = 0; x < W; ++x) {
+                Rgba p = bg.at(x, row);
+                p.a = 255;
+                screen.at(x, y) = p == s.key ? hex(0xFFFFFF) : p;
+            }
+        }
+    } else {
+        screen.vGradient(0, 0, W, 320, s.skyTop, s.skyLow);
+    }
+    const Canvas& chips = readBack(s.chips);
+    const int chip = chips.width() / 16;
+    const StageMap& map = kInitialStageMap[k];
+    for (int row = 0; row < 10; ++row)
+        for (int col = 0; col < kMapCols; ++col) {
+            const ChipCode code = map[size_t(row * kMapCols + col)];
+            if (!IsSolid(code)) continue;
+            const int x0 = col * kCellSize, y0 = row * kCellSize;
+            if (chip > 0 && chips.height() == chips.width()) {
+                const int sx = (code % 16) * chip, sy = (code / 16) * chip;
+                for (int y = 0; y < kCellSize; ++y)
+                    for (int x = 0; x < kCellSize; ++x) {
+                        Rgba p = chips.at(sx + x * chip / kCellSize, sy + y * chip / kCellSize);
+                        p.a = 255;
+                        if (p == kKeyGreen) continue;
+                        screen.at(x0 + x, y0 + y) = p;
+                    }
+            } else {
+                // a plain block in the stage's earth colour
+                const Ramp e = shade(s.earth);
+                screen.fillRect(x0, y0, kCellSize, kCellSize, pal::kOutline);
+                screen.fillRect(x0 + 1, y0 + 1, kCellSize - 2, kCellSize - 2, e.base);
+                screen.fillRect(x0 + 1, y0 + 1, kCellSize - 2, 4, e.light);
+                screen.fillRect(x0 + 1, y0 + kCellSize - 5, kCellSize - 2, 4, e.shadow);
+            }
+        }
+    return screen;
+}
+
+// The walkers as tiny pixel figures (7 x 10), feet on the bottom row.
+// h hair, s skin, e eye, c cream, v vest/dress, l legs, b boots.
+void tinyWalker(Canvas& c, float cx, float feet, bool hero, bool left) {
+    static const char* kHero[10] = {"..hhh..", ".hhhhh.", ".hhsss.", ".hsese.", "..sss..", ".cvcvc.", ".cvvvc.", "..lll..", "..l.l..", ".bb.bb."};
+    static const char* kPartner[10] = {"..hhhy.", ".hhhhhy", "hhssssh", "hsesesh", "h.sss.h", ".cvvvc.", ".cvvvc.", ".vvvvv.", "..s.s..", ".bb.bb."};
+    const char* const* rows = hero ? kHero : kPartner;
+    const Rgba hair = hero ? pal::kHeroHair : pal::kPartnerHair;
+    const Rgba dress = hero ? pal::kBrown : hex(0xA8623C);
+    const int x0 = int(std::lround(cx)) - 3, y0 = int(std::lround(feet)) - 10;
+    // a dark rim first so the figure reads on any background
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; rows[y][x]; ++x) {
+            if (rows[y][x] == '.') continue;
+            int px = left ? x0 + 6 - x : x0 + x;
+            for (int d = 0; d < 4; ++d) {
+                int nx = px + (d == 0) - (d == 1), ny = y0 + y + (d == 2) - (d == 3);
+                c.set(nx, ny, pal::kOutline);
+            }
+        }
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; rows[y][x]; ++x) {
+            Rgba col;
+            switch (rows[y][x]) {
+                case 'h': col = hair; break;
+                case 's': col = pal::kSkin; break;
+                case 'e': col = pal::kOutline; break;
+                case 'c': col = pal::kCream; break;
+                case 'v': col = dress; break;
+                case 'l': col = hex(0x5B4E72); break;
+                case 'b': col = pal::kDarkBrown; break;
+                case 'y': col = hex(0xF2C14E); break;
+                default: continue;
+            }
+            c.set(left ? x0 + 6 - x : x0 + x, y0 + y, col);
+        }
+}
+
+}  // namespace
+
+Pt thumbnailCell(int k) {
+    static const int order[9] = {1, 2, 3, 4, 9, 5, 6, 7, 8};
+    for (int i = 0; i < 9; ++i)
+        if (order[i] == k) return {float(128 * (i % 4)), float(96 * (i / 4))};
+    return {0, 0};
+}
+
+Canvas boxDown(const Canvas& src, int dw, int dh) {
+    Canvas out(dw, dh);
+    const float kx = float(src.width()) / float(dw), ky = float(src.height()) / float(dh);
+    for (int y = 0; y < dh; ++y)
+        for (int x = 0; x < dw; ++x) {
+            const float fx0 = float(x) * kx, fx1 = fx0 + kx, fy0 = float(y) * ky, fy1 = fy0 + ky;
+            float r = 0, g = 0, b = 0, wsum = 0;
+            for (int sy = int(fy0); sy < int(std::ceil(fy1)); ++sy) {
+                float wy = std::min(fy1, float(sy + 1)) - std::max(fy0, float(sy));
+                for (int sx = int(fx0); sx < int(std::ceil(fx1)); ++sx) {
+                    float wx = std::min(fx1, float(sx + 1)) - std::max(fx0, float(sx));
+                    const Rgba& p = src.at(std::min(sx, src.width() - 1), std::min(sy, src.height() - 1));
+                    float wgt = wx * wy;
+                    r += wgt * p.r;
+                    g += wgt * p.g;
+                    b += wgt * p.b;
+                    wsum += wgt;
+                }
+            }
+            out.at(x, y) = Rgba{uint8_t(r / wsum + 0.5f), uint8_t(g / wsum + 0.5f), uint8_t(b / wsum + 0.5f), 255};
+        }
+    return out;
+}
+
+Canvas stageThumbnails(Output& out) {
+    Canvas sheet(512, 512, hex(0xFFFFFF, 0));
+    ReadBack readBack(out);
+    for (int k = 1; k <= 9; ++k) {
+        const StageLook& s = kLooks[k];
+        Canvas thumb = boxDown(stageScreen(k, readBack), 128, 96);
+        // the walkers: a 32-px box whose picture stands on its lower edge
+        const float sx = 128.f / 640.f, sy = 96.f / 320.f;
+        tinyWalker(thumb, (s.partnerX + 16) * sx, (s.partnerY + 32) * sy, false, s.partnerFacing == 1);
+        tinyWalker(thumb, (s.heroX + 16) * sx, (s.heroY + 32) * sy, true, s.heroFacing == 1);
+        // a thin dark edge keeps the picture crisp inside its frame
+        for (int x = 0; x < 128; ++x) {
+            thumb.at(x, 0) = mix(thumb.at(x, 0), pal::kOutline, 0.5f);
+            thumb.at(x, 95) = mix(thumb.at(x, 95), pal::kOutline, 0.5f);
+        }
+        for (int y = 0; y < 96; ++y) {
+            thumb.at(0, y) = mix(thumb.at(0, y), pal::kOutline, 0.5f);
+            thumb.at(127, y) = mix(thumb.at(127, y), pal::kOutline, 0.5f);
+        }
+        Pt at = thumbnailCell(k);
+        sheet.blit(thumb, int(at.x), int(at.y));
+    }
+    return sheet;
+}
+
+}  // namespace ag::fe

@@ -1,0 +1,472 @@
+// Backgrounds `img/haik.png` ... `img/haik8.png` (640x480, opaque): behind
+// the stage maps (rows 0..9, y 0..319, so the upper part stays calm and the
+// details gather low and at the edges) and behind the dialogue scenes (the
+// talk window covers y 270..370, the portraits x 66..226 and 414..574 from
+// y 70). Some scenes load them with the black key and others with the white
+// one, so neither colour may appear (the caller nudges strays).
+//
+//   1 haik   meadow in the morning light (stages 1 and 8, many dialogues)
+//   2 haik2  rainy green forest (stages 2 and 6)
+//   3 haik3  high sky above the mountains (stage 3)
+//   4 haik4  village at dusk (stage 4)
+//   5 haik5  city at night under a red sky (stage 9)
+//   6 haik6  starry night (stage 5)
+//   7 haik7  rocky canyon (stage 7)
+//   8 haik8  the nubbles' village around the elder's house (dialogues)
+#include <cmath>
+
+#include "figures.h"
+#include "hud_kit.h"
+#include "hud_parts.h"
+#include "palette.h"
+#include "scenery.h"
+
+namespace ag::hud {
+
+namespace sc = scenery;
+
+namespace {
+
+constexpr int W = kScreenW, H = kScreenH;
+
+// Soft haze over a band: the far distance fades into the sky colour.
+void haze(Canvas& c, int y0, int y1, Rgba col, float strength) {
+    for (int y = std::max(0, y0); y < std::min(H, y1); ++y) {
+        float t = float(y - y0) / float(y1 - y0);
+        float a = strength * std::sin(t * float(kPi));
+        for (int x = 0; x < W; ++x) c.plot(x, y, col, a);
+    }
+}
+
+// A bank of puffs with a lit upper-left rim and a shaded lower-right one.
+void puffBank(Canvas& c, float cx, float cy, float w, float h, Rgba body, Rgba shadow, Rgba light, Rng& rng) {
+    Shape puffs = Shape::ellipse(cx, cy + h * 0.2f, w * 0.5f, h * 0.35f);
+    int n = 3 + int(w / 50.f);
+    for (int i = 0; i < n; ++i) {
+        float t = (float(i) + 0.5f) / float(n);
+        float r = h * float(rng.range(0.32, 0.5)) * (0.7f + 0.5f * std::sin(t * float(kPi)));
+        puffs = puffs | Shape::circle(cx - w * 0.45f + w * 0.9f * t, cy + h * 0.1f - r * 0.4f, r);
+    }
+    c.fill(puffs, body);
+    c.fill(puffs - puffs.shift(-4, -5), withAlpha(shadow, 0.85f));
+    c.fill(puffs - puffs.shift(2, 3), withAlpha(light, 0.9f));
+}
+
+// ---------------------------------------------------------------- 1 meadow
+Canvas meadow() {
+    Canvas c(W, H);
+    Rng rng(seedOf("img/haik.png"));
+    c.vGradient(0, 0, W, H, {{0.f, hex(0x86BDEB)}, {0.45f, hex(0xBADBF2)}, {0.66f, hex(0xF2EBD6)}, {1.f, hex(0xF6E6C6)}});
+    c.radialGradient(520, 40, 260, hex(0xFFF6DA, 90), hex(0xFFF6DA, 0));
+    const Rgba cloudBody = hex(0xFCFAF3), cloudShade = hex(0xD3DFEE);
+    sc::cloud(c, 120, 70, 150, cloudBody, cloudShade, rng);
+    sc::cloud(c, 420, 42, 110, cloudBody, cloudShade, rng);
+    sc::cloud(c, 590, 128, 90, cloudBody, cloudShade, rng);
+    sc::cloud(c, 300, 170, 70, cloudBody, cloudShade, rng);
+    // far mountains and hills
+    sc::hill(c, sc::hillShape(0, W, 262, 26, 0.007f, 31, H), hex(0xB4C4E2), hex(0xD2DCF0));
+    sc::hill(c, sc::hillShape(0, W, 290, 14, 0.011f, 32, H), hex(0xA8CB94), hex(0xC8E2AE));
+    for (int i = 0; i < 11; ++i) {
+        float x = float(i) * 62.f + float(rng.range(0, 30));
+        sc::roundTree(c, x, 298 + float(rng.range(-3, 4)), float(rng.range(14, 20)), hex(0x7FB06A), rng);
+    }
+    Shape mid = sc::hillShape(0, W, 330, 10, 0.009f, 33, H);
+    sc::hill(c, mid, hex(0x94C674), hex(0xB8DE8E));
+    sc::roundTree(c, 40, 372, 150, hex(0x5FA456), rng);
+    sc::roundTree(c, 612, 368, 130, hex(0x66AA5A), rng);
+    sc::bush(c, 150, 362, 34, hex(0x6FAE5E), rng);
+    sc::bush(c, 500, 358, 30, hex(0x6FAE5E), rng);
+    Shape front = sc::hillShape(0, W, 388, 6, 0.01f, 34, H);
+    sc::hill(c, front, hex(0x86C066), hex(0xAED888));
+    sc::grass(c, 0, W, 392, 9, hex(0x76B65E), rng, 0.3f);
+    const Rgba petals[] = {hex(0xF7D5E0), hex(0xFBF3D8), hex(0xF6D77A), hex(0xC9D8F6)};
+    for (int i = 0; i < 44; ++i) {
+        float x = float(rng.range(0, W)), y = float(rng.range(400, 476));
+        sc::flower(c, x, y, float(rng.range(6, 11)), float(rng.range(2.2, 3.6)), petals[i % 4], hex(0xF2B84A));
+    }
+    sc::grass(c, 0, W, 478, 12, hex(0x6AAE58), rng, 0.25f);
+    paperGrain(c, 2);
+    return c;
+}
+
+// ---------------------------------------------------------------- 2 rainy forest
+Canvas rainyForest() {
+    Canvas c(W, H);
+    Rng rng(seedOf("img/haik2.png"));
+    c.vGradient(0, 0, W, H, {{0.f, hex(0x8FA39E)}, {0.5f, hex(0xB8C8BC)}, {1.f, hex(0x9DB394)}});
+    // layers of trees fading into the mist
+    struct Layer {
+        float base, amp;
+        Rgba col;
+        float size;
+        int count;
+    };
+    const Layer layers[3] = {{250, 10, hex(0x9EB6A6), 70, 14}, {300, 12, hex(0x7E9E88), 100, 11}, {350, 10, hex(0x5E8468), 140, 8}};
+    for (int l = 0; l < 3; ++l) {
+        const Layer& L = layers[l];
+        for (int i = 0; i < L.count; ++i) {
+            float x = (float(i) + float(rng.range(0.1, 0.9))) * float(W) / float(L.count);
+            float h = L.size * float(rng.range(0.8, 1.2));
+            // a tall conifer: stacked tiers
+            Shape tree;
+            for (int k = 0; k < 4; ++k) {
+                float ty = L.base - h + float(k) * h * 0.2f, tw = h * (0.14f + 0.07f * float(k));
+                tree = tree | Shape::polygon({{x, ty}, {x + tw, ty + h * 0.3f}, {x - tw, ty + h * 0.3f}});
+            }
+            tree = tree | Shape::rect(x - h * 0.025f, L.base - h * 0.2f, h * 0.05f, h * 0.3f);
+            c.fill(tree, L.col);
+            c.fill(tree - tree.shift(-3, 0), withAlpha(lighter(L.col, 0.15f), 0.6f));
+        }
+        c.fill(sc::hillShape(0, W, L.base, L.amp, 0.01f, 40 + uint32_t(l), H), L.col);
+        haze(c, int(L.base) - 60, int(L.base) + 30, hex(0xC6D4CA), 0.35f);
+    }
+    // the wet path and puddles in front
+    Shape ground = sc::hillShape(0, W, 392, 6, 0.012f, 45, H);
+    sc::hill(c, ground, hex(0x5C7E52), hex(0x7C9E6C));
+    for (int i = 0; i < 7; ++i) {
+        float x = float(rng.range(20, 620)), y = float(rng.range(410, 470)), rx = float(rng.range(18, 44));
+        c.fill(Shape::ellipse(x, y, rx, rx * 0.22f), hex(0x8FA8A8));
+        c.fill(Shape::ellipse(x - rx * 0.2f, y - 1, rx * 0.5f, rx * 0.06f), hex(0xC8D8D4));
+        c.fill(Shape::ellipse(x + rx * 0.3f, y, rx * 0.18f, rx * 0.06f) - Shape::ellipse(x + rx * 0.3f, y, rx * 0.12f, rx * 0.04f),
+               hex(0xC8D8D4));
+    }
+    for (int i = 0; i < 10; ++i) sc::bush(c, float(rng.range(0, W)), float(rng.range(400, 480)), float(rng.range(26, 44)), hex(0x4E7E4E), rng);
+    sc::grass(c, 0, W, 480, 14, hex(0x4E7E4E), rng, 0.25f);
+    // rain: thin slanted streaks, lighter in the distance
+    for (int i = 0; i < 260; ++i) {
+        float x = float(rng.range(-60, W)), y = float(rng.range(-20, H));
+        float len = float(rng.range(10, 22));
+        c.fill(Shape::capsule({x, y}, {x + len * 0.3f, y + len}, 0.45f), withAlpha(hex(0xE8F0F0), float(rng.range(0.15, 0.35))));
+    }
+    paperGrain(c, 2);
+    return c;
+}
+
+// ---------------------------------------------------------------- 3 high sky
+Canvas highSky() {
+    Canvas c(W, H);
+    Rng rng(seedOf("img/haik3.png"));
+    c.vGradient(0, 0, W, H, {{0.f, hex(0x3C74C4)}, {0.4f, hex(0x74A8E2)}, {0.75f, hex(0xBCDAF2)}, {1.f, hex(0xE2EEF6)}});
+    sc::sun(c, 90, 70, 22, hex(0xFFF8E2), hex(0xFFF0C0));
+    puffBank(c, 430, 56, 110, 40, hex(0xF4F7FA), hex(0xC6D2E6), hex(0xFDFCF8), rng);
+    puffBank(c, 250, 150, 74, 28, hex(0xF4F7FA), hex(0xC6D2E6), hex(0xFDFCF8), rng);
+    // snowy peaks rising out of the clouds far below us
+    auto peaks = [&](float base, float height, float spacing, uint32_t seed, Rgba rock, Rgba snow) {
+        Shape sh = Shape::below(0, W, H, [&](float x) {
+            float m = 0;
+            for (int k = -1; k < int(W / spacing) + 2; ++k) {
+                float px = float(k) * spacing + spacing * 0.4f * valueNoise1(float(k) * 1.7f, seed);
+                float ph = height * (0.55f + 0.45f * (valueNoise1(float(k) + 7.3f, seed) * 0.5f + 0.5f));
+                m = std::max(m, ph - std::fabs(x - px) * 1.1f);
+            }
+            return base - m + 2.5f * fbm1(x * 0.06f, seed + 3, 2);
+        });
+        Ramp r = shade(rock);
+        c.fill(sh, r.base);
+        c.fill(sh - sh.shift(-6, 3), withAlpha(r.light, 0.8f));  // the sunlit left faces
+        Shape cap = sh - Shape::below(0, W, H, [&](float x) { return base - height * 0.62f + 6.f * fbm1(x * 0.05f, seed + 9, 2); });
+        c.fill(cap, snow);
+        c.fill(cap - cap.shift(-5, 3), withAlpha(hex(0xBFD0EA), 0.9f));
+    };
+    peaks(430, 190, 170, 51, hex(0x8E9CC2), hex(0xF4F8FC));
+    haze(c, 300, 420, hex(0xD8E8F6), 0.35f);
+    peaks(450, 150, 130, 52, hex(0x76849E), hex(0xEEF4FA));
+    // the sea of clouds we stand above
+    for (int row = 0; row < 5; ++row) {
+        float y = 372 + float(row) * 26.f;
+        for (int i = -1; i < 8; ++i) {
+            float x = float(i) * 92.f + float(row % 2) * 46.f + float(rng.range(-14, 14));
+            puffBank(c, x, y, float(rng.range(120, 170)), float(rng.range(46, 64)), hex(0xF4F7FA), hex(0xC6D2E6),
+                     hex(0xFDFCF8), rng);
+        }
+    }
+    // two birds gliding
+    for (Pt b : {Pt{520, 210}, Pt{545, 222}}) {
+        c.fill(Shape::polyline({{b.x - 6, b.y - 3}, {b.x, b.y}, {b.x + 6, b.y - 3}}, 0.8f), hex(0x4A5A7A));
+    }
+    paperGrain(c, 2);
+    return c;
+}
+
+// ---------------------------------------------------------------- 4 dusk village
+Canvas duskVillage() {
+    Canvas c(W, H);
+    Rng rng(seedOf("img/haik4.png"));
+    c.vGradient(0, 0, W, H, {{0.f, hex(0x4E4482)}, {0.3f, hex(0x9A5E8E)}, {0.55f, hex(0xE8896A)}, {0.72f, hex(0xF6BE72)}, {1.f, hex(0xF2A868)}});
+    sc::sun(c, 430, 318, 38, hex(0xFFE6A8), hex(0xFFB060));
+    // first stars high up
+    for (int i = 0; i < 24; ++i) c.fillCircle(float(rng.range(0, W)), float(rng.range(4, 90)), float(rng.range(0.6, 1.2)), hex(0xFBEFD8, 200));
+    const Rgba cb = hex(0xF4A888), cs = hex(0xB86C84);
+    sc::cloud(c, 140, 90, 170, cb, cs, rng);
+    sc::cloud(c, 500, 150, 120, cb, cs, rng);
+    sc::cloud(c, 330, 60, 90, mix(cb, hex(0xC88AA8), 0.5f), cs, rng);
+    sc::hill(c, sc::hillShape(0, W, 318, 16, 0.008f, 61, H), hex(0x8C5E84), hex(0xB07A8C));
+    // the village on the hill, windows lit
+    Shape hill = sc::hillShape(0, W, 352, 8, 0.01f, 62, H);
+    const struct {
+        float x, base, w, h;
+        bool gable;
+    } houses[] = {{60, 354, 40, 30, true}, {118, 352, 52, 34, false}, {196, 350, 36, 40, true},
+                  {250, 352, 48, 30, false}, {500, 350, 44, 34, true}, {560, 353, 50, 30, false}};
+    for (const auto& h : houses) {
+        sc::HouseLook look{hex(0x7A5470), hex(0x5A3A5E), h.gable, true, 1};
+        sc::house(c, h.x, h.base, h.w, h.h, look, rng);
+    }
+    sc::tower(c, 318, 350, 22, 60, hex(0x7A5470), hex(0x4A3056));
+    // warm window light over the dusk-coloured walls
+    for (const auto& h : houses) {
+        int nwin = std::max(1, int(h.w / (std::max(3.f, h.w * 0.13f) * 3.f)));
+        for (int i = 0; i < nwin; ++i) {
+            float ww = std::max(3.f, h.w * 0.13f), wh = std::max(3.f, h.h * 0.22f);
+            float wx = h.x + h.w * (float(i) + 0.5f) / float(nwin) - ww * 0.5f, wy = h.base - h.h + h.h * 0.18f;
+            c.fill(Shape::rect(wx, wy, ww, wh), hex(0xFFD27A));
+            c.radialGradient(wx + ww / 2, wy + wh / 2, 10, hex(0xFFD27A, 90), hex(0xFFD27A, 0));
+        }
+    }
+    sc::smoke(c, 150, 300, 30, hex(0xE8B8B0));
+    sc::smoke(c, 540, 300, 26, hex(0xE8B8B0));
+    sc::hill(c, hill, hex(0x6E4A6E), hex(0x9A6A7E));
+    sc::roundTree(c, 30, 400, 120, hex(0x5A4A6E), rng);
+    sc::roundTree(c, 626, 396, 110, hex(0x5A4A6E), rng);
+    Shape front = sc::hillShape(0, W, 400, 6, 0.01f, 63, H);
+    sc::hill(c, front, hex(0x5A3E5E), hex(0x8A5E6E));
+    sc::fence(c, 360, 600, 436, 16, hex(0x8A5E5E));
+    sc::grass(c, 0, W, 480, 12, hex(0x4E3656), rng, 0.25f);
+    paperGrain(c, 2);
+    return c;
+}
+
+// ---------------------------------------------------------------- 5 red-sky city
+Canvas redCity() {
+    Canvas c(W, H);
+    Rng rng(seedOf("img/haik5.png"));
+    c.vGradient(0, 0, W, H, {{0.f, hex(0x24101E)}, {0.35f, hex(0x5A1A2A)}, {0.7f, hex(0xA8323A)}, {1.f, hex(0xD85A3E)}});
+    // a huge low moon and drifting smoke
+    c.radialGradient(500, 120, 160, hex(0xF08060, 70), hex(0xF08060, 0));
+    c.fillCircle(500, 120, 46, hex(0xF4B890));
+    c.fill(Shape::circle(500, 120, 46) - Shape::circle(492, 114, 46), withAlpha(hex(0xC87A6A), 0.7f));
+    for (Pt p : {Pt{478, 104}, Pt{514, 134}, Pt{506, 100}}) c.fillCircle(p.x, p.y, 5, hex(0xE0A080));
+    for (int i = 0; i < 30; ++i) c.fillCircle(float(rng.range(0, W)), float(rng.range(4, 160)), float(rng.range(0.5, 1.0)), hex(0xF8D0C0, 160));
+    // three rows of towers, the far ones hazy
+    struct Row {
+        float base, minH, maxH;
+        Rgba col;
+        float winChance;
+    };
+    const Row rows[3] = {{330, 60, 130, hex(0x7A2E44), 0.15f}, {400, 90, 200, hex(0x4A1E36), 0.3f}, {480, 120, 250, hex(0x2A1428), 0.4f}};
+    for (int r = 0; r < 3; ++r) {
+        const Row& R = rows[r];
+        float x = float(rng.range(-20, 0));
+        while (x < W) {
+            float w = float(rng.range(36, 70)), h = float(rng.range(R.minH, R.maxH));
+            // keep the middle of the upper screen calm: lower towers there
+            if (x > 180 && x < 460) h *= 0.7f;
+            Shape b = Shape::rect(x, R.base - h, w, h + 2);
+            if (rng.chance(0.35)) b = b | Shape::rect(x + w * 0.3f, R.base - h - 14, w * 0.4f, 16);
+            if (rng.chance(0.25)) b = b | Shape::rect(x + w * 0.48f, R.base - h - 34, 2, 22);
+            c.fill(b, R.col);
+            c.fill(b & Shape::rect(x, 0, 3, float(H)), lighter(R.col, 0.12f));
+            for (float wy = R.base - h + 8; wy < R.base - 8; wy += 12)
+                for (float wx = x + 6; wx < x + w - 8; wx += 10)
+                    if (rng.chance(R.winChance)) c.fillRect(int(wx), int(wy), 4, 5, mix(hex(0xF8C868), R.col, float(r == 0) * 0.5f));
+            x += w + float(rng.range(2, 14));
+        }
+        if (r < 2) haze(c, int(R.base) - 40, int(R.base) + 20, hex(0xC8503E), 0.35f);
+    }
+    paperGrain(c, 2);
+    return c;
+}
+
+// ---------------------------------------------------------------- 6 starry night
+Canvas starryNight() {
+    Canvas c(W, H);
+    Rng rng(seedOf("img/haik6.png"));
+    c.vGradient(0, 0, W, H, {{0.f, hex(0x0C1230)}, {0.5f, hex(0x1C2A5A)}, {0.8f, hex(0x34457E)}, {1.f, hex(0x2A3566)}});
+    // the milky way: a soft diagonal band of glow and dust
+    for (int i = 0; i < 60; ++i) {
+        float t = float(i) / 60.f;
+        float x = -40 + t * 720, y = 330 - t * 300 + 20.f * std::sin(t * 7.f);
+        c.radialGradient(x, y, float(rng.range(40, 70)), hex(0x7C86C8, 26), hex(0x7C86C8, 0));
+    }
+    for (int i = 0; i < 700; ++i) {
+        float t = float(rng.unit());
+        float x = -40 + t * 720 + float(rng.range(-60, 60)), y = 330 - t * 300 + float(rng.range(-50, 50));
+        c.fillCircle(x, y, 0.6f, hex(0xDDE2FF, uint8_t(rng.range(60, 160))));
+    }
+    // stars, a few with glints
+    for (int i = 0; i < 160; ++i) {
+        float x = float(rng.range(0, W)), y = float(rng.range(0, 400));
+        float r = float(rng.range(0.5, 1.3));
+        Rgba col = rng.chance(0.2) ? hex(0xFFE8B0) : hex(0xE8EEFF);
+        c.fillCircle(x, y, r, col);
+    }
+    for (int i = 0; i < 14; ++i) {
+        float x = float(rng.range(20, 620)), y = float(rng.range(10, 360));
+        c.radialGradient(x, y, 9, hex(0xFFF4D0, 140), hex(0xFFF4D0, 0));
+        c.fill(star(x, y, 6, 1.2f), hex(0xFFF6DC));
+    }
+    // crescent moon
+    c.radialGradient(540, 80, 90, hex(0xF8E8B0, 50), hex(0xF8E8B0, 0));
+    c.fill(Shape::circle(540, 80, 26) - Shape::circle(552, 72, 24), hex(0xFBEBB8));
+    // hills, a lone tree and a wishing meadow
+    sc::hill(c, sc::hillShape(0, W, 380, 16, 0.008f, 71, H), hex(0x1E2A4E), hex(0x34466E));
+    Shape front = sc::hillShape(0, W, 420, 8, 0.012f, 72, H);
+    {
+        // a lone tree in silhouette, its crown rimmed by moonlight
+        Shape tree = Shape::polygon({{104, 424}, {108, 360}, {114, 360}, {120, 424}});
+        for (Pt p : {Pt{110, 330}, Pt{86, 344}, Pt{136, 342}, Pt{98, 316}, Pt{126, 318}, Pt{112, 302}})
+            tree = tree | Shape::circle(p.x, p.y, 22);
+        c.fill(tree, hex(0x141C38));
+        c.fill(tree - tree.shift(2, 2), hex(0x2E3E6A));
+    }
+    sc::hill(c, front, hex(0x16203C), hex(0x2C3C62));
+    // fireflies
+    for (int i = 0; i < 18; ++i) {
+        float x = float(rng.range(10, 630)), y = float(rng.range(390, 470));
+        c.radialGradient(x, y, 6, hex(0xE8F0A0, 150), hex(0xE8F0A0, 0));
+        c.fillCircle(x, y, 1.1f, hex(0xF4F8C8));
+    }
+    paperGrain(c, 2);
+    return c;
+}
+
+// ---------------------------------------------------------------- 7 canyon
+Canvas canyon() {
+    Canvas c(W, H);
+    Rng rng(seedOf("img/haik7.png"));
+    c.vGradient(0, 0, W, H, {{0.f, hex(0x7EB8E4)}, {0.35f, hex(0xBFDCEE)}, {0.6f, hex(0xF4DEBC)}, {1.f, hex(0xE8B888)}});
+    const Rgba cloudBody = hex(0xFCF8F0), cloudShade = hex(0xE0D2C8);
+    sc::cloud(c, 200, 60, 120, cloudBody, cloudShade, rng);
+    sc::cloud(c, 520, 100, 90, cloudBody, cloudShade, rng);
+    // layered mesas: flat tops, steep sides, horizontal strata
+    auto mesas = [&](float base, float top, uint32_t seed, Rgba rock, float haziness) {
+        Shape s = Shape::below(0, W, H, [&](float x) {
+            float n = valueNoise1(x * 0.012f, seed);
+            float k = smoothstep(-0.15f, 0.15f, n);  // plateau or gap
+            return lerpf(base, top, k) + 2.f * fbm1(x * 0.08f, seed + 1, 2);
+        });
+        Ramp r = shade(rock);
+        c.fill(s, r.base);
+        for (float y = top + 6; y < H; y += 9.f + float(seed % 3))
+            c.fill(s & Shape::rect(0, y, float(W), 2.f), withAlpha(r.shadow, 0.35f));
+        c.fill(s - s.shift(-4, 0), withAlpha(r.light, 0.55f));
+        c.fill(s - s.shift(0, 3), withAlpha(r.shine, 0.6f));
+        if (haziness > 0) haze(c, int(top) - 10, int(base) + 40, hex(0xF4DEBC), haziness);
+    };
+    mesas(330, 250, 81, hex(0xD8A07A), 0.4f);
+    mesas(370, 280, 82, hex(0xC27A4E), 0.2f);
+    mesas(420, 330, 83, hex(0xA85E3A), 0.f);
+    // the high cliff walls on both sides
+    for (int side = 0; side < 2; ++side) {
+        const bool left = side == 0;
+        const float top = left ? 84.f : 118.f, edge = left ? 74.f : 566.f;
+        std::vector<Pt> pts;
+        pts.push_back({left ? -2.f : 642.f, top - 6});
+        for (int i = 0; i <= 40; ++i) {
+            float y = top + float(i) / 40.f * (480.f - top);
+            float jut = 16.f * fbm1(y * 0.025f, 85 + uint32_t(side), 3) + (i % 6 == 0 ? 5.f : 0.f);
+            float x = left ? edge + jut + 10.f * (1.f - float(i) / 40.f) : edge - jut - 10.f * (1.f - float(i) / 40.f);
+            pts.push_back({x, y});
+        }
+        pts.push_back({left ? -2.f : 642.f, 482});
+        Shape cl = Shape::polygon(pts);
+        Ramp r = shade(hex(0x9A5A3C));
+        c.fill(cl.grow(1), r.deep);
+        c.fill(cl, r.base);
+        for (float y = top + 8; y < H; y += 11.f)
+            c.fill(cl & Shape::rect(0, y, float(W), 2.f), withAlpha(r.shadow, 0.45f));
+        c.fill(cl - cl.shift(left ? 5 : -5, 0), withAlpha(left ? r.shadow : r.light, 0.7f));
+        c.fill(cl - cl.shift(0, 4), withAlpha(r.shine, 0.7f));
+    }
+    // the canyon floor with stones and a few desert plants
+    Shape floor = sc::hillShape(0, W, 446, 5, 0.01f, 84, H);
+    sc::hill(c, floor, hex(0xC88A5A), hex(0xE0A870));
+    for (int i = 0; i < 26; ++i) {
+        float x = float(rng.range(0, W)), y = float(rng.range(452, 478)), r = float(rng.range(3, 8));
+        c.fill(Shape::ellipse(x, y, r, r * 0.6f), hex(0x9A6448));
+        c.fill(Shape::ellipse(x - r * 0.3f, y - r * 0.2f, r * 0.5f, r * 0.3f), hex(0xC08462));
+    }
+    for (float x : {126.f, 506.f}) {
+        Ramp g = shade(hex(0x6E9A5A));
+        Shape cactus = Shape::roundRect(x - 5, 410, 10, 46, 5) | Shape::roundRect(x - 17, 422, 8, 18, 4) |
+                       Shape::rect(x - 13, 434, 10, 6) | Shape::roundRect(x + 9, 416, 8, 16, 4) | Shape::rect(x + 3, 428, 10, 6);
+        c.fill(cactus.grow(1), g.deep);
+        c.fill(cactus, g.base);
+        c.fill(cactus - cactus.shift(2, 0), g.light);
+    }
+    paperGrain(c, 2);
+    return c;
+}
+
+// ---------------------------------------------------------------- 8 nubble village
+Canvas nubbleElderVillage() {
+    Canvas c(W, H);
+    Rng rng(seedOf("img/haik8.png"));
+    c.vGradient(0, 0, W, H, {{0.f, hex(0x2F5E50)}, {0.45f, hex(0x5E9A62)}, {1.f, hex(0xA8CF82)}});
+    for (Pt p : {Pt{160, 40}, Pt{480, 30}})
+        c.radialGradient(p.x, p.y, 220, hex(0xFFF2C0, 110), hex(0xFFF2C0, 0));
+    for (int i = 0; i < 16; ++i) {
+        float x = float(i) * 42.f + float(rng.range(-10, 10));
+        float w = float(rng.range(6, 12)), lean = float(rng.range(-30, 30));
+        Rgba col = withAlpha(mix(hex(0x3F7458), hex(0x6FA06A), float(rng.unit())), 0.7f);
+        c.fill(Shape::polygon({{x - w, 420}, {x + lean - 1, -10}, {x + lean + 1, -10}, {x + w, 420}}), col);
+    }
+    sc::lightShafts(c, 0, 0, W, 380, hex(0xFFF6C8), rng);
+    Shape back = sc::hillShape(0, W, 330, 8, 0.012f, 91, H);
+    sc::hill(c, back, hex(0x7AAE5A), hex(0xA2CC72));
+    // the elder's great house in the middle, smaller homes around it
+    sc::mushroomHouse(c, 58, 350, 74, hex(0xE0903A), rng);
+    sc::mushroom(c, 150, 342, 28, hex(0xC9B3E6), rng);
+    sc::mushroomHouse(c, 320, 372, 180, hex(0x8C6CC8), rng);
+    sc::mushroomHouse(c, 580, 352, 84, hex(0xD9553F), rng);
+    sc::mushroom(c, 486, 346, 30, hex(0xE0A04A), rng);
+    sc::flower(c, 200, 380, 96, 18, hex(0xFBF3E4), hex(0xF2B84A));
+    sc::flower(c, 452, 384, 80, 15, hex(0xF7C9D9), hex(0xF2B84A));
+    Shape front = sc::hillShape(0, W, 390, 5, 0.015f, 92, H);
+    sc::hill(c, front, hex(0x8CC066), hex(0xB4DA82));
+    // a path of pebbles to the elder's door
+    for (int i = 0; i < 14; ++i) {
+        float t = float(i) / 13.f;
+        float x = 320 + std::sin(t * 3.f) * 30.f * t, y = 392 + t * 82.f;
+        c.fillEllipse(x + float(rng.range(-4, 4)), y, 7 + 6 * t, 2.5f + 2.f * t, hex(0xD8CDB4));
+    }
+    // nubbles gathered in worry and hope
+    const struct {
+        float x, base, size;
+        uint32_t body;
+        float facing;
+        bool waving, happy;
+    } folk[] = {{40, 440, 30, 0xF4B38A, 0.8f, false, true},  {100, 452, 26, 0xA8DDB5, 0.5f, true, true},
+                {190, 466, 30, 0xF6D77A, 0.3f, false, false}, {250, 440, 22, 0xC9B3E6, 0.6f, false, true},
+                {400, 444, 24, 0x9CC8EE, -0.6f, false, false}, {462, 466, 30, 0xF7C9D9, -0.3f, true, true},
+                {540, 448, 28, 0xF4B38A, -0.8f, false, true}, {604, 462, 24, 0xA8DDB5, -0.5f, false, true}};
+    for (const auto& n : folk) {
+        NubbleLook look;
+        look.body = hex(n.body);
+        look.facing = n.facing;
+        look.waving = n.waving;
+        look.happy = n.happy;
+        nubble(c, n.x, n.base, n.size, look);
+    }
+    sc::leaf(c, {-40, -30}, {230, 52}, 120, hex(0x4E9A4A));
+    sc::leaf(c, {680, -40}, {440, 40}, 110, hex(0x5DAA52));
+    paperGrain(c, 2);
+    return c;
+}
+
+}  // namespace
+
+Canvas stageBackground(int n) {
+    switch (n) {
+        case 1: return meadow();
+        case 2: return rainyForest();
+        case 3: return highSky();
+        case 4: return duskVillage();
+        case 5: return redCity();
+        case 6: return starryNight();
+        case 7: return canyon();
+        default: return nubbleElderVillage();
+    }
+}
+
+}  // namespace ag::hud

@@ -1,0 +1,151 @@
+// The play screens' pictures: the brush cursor, the lettering sheet, the
+// stage panels and backgrounds, the restart pictures, the title picture and
+// the talk window. The pictures themselves are drawn in gen_lettering.cpp,
+// gen_panels.cpp, gen_backgrounds.cpp and gen_title.cpp; the brush is here.
+#include <cmath>
+
+#include "families.h"
+#include "hud_kit.h"
+#include "hud_parts.h"
+#include "output.h"
+#include "palette.h"
+#include "props.h"
+
+namespace ag {
+
+namespace hud {
+
+namespace {
+
+// ---------------------------------------------------------------- the brush
+// The cursor is drawn 64x64 with the mouse on texel (52, 63) of its cell: the
+// bristle tip. The brush leans from the handle at the upper left down to the
+// tip at the lower right.
+constexpr float kTipX = 53.0f, kTipY = 63.9f;
+
+struct BrushPose {
+    Pt tip;
+    float press;   // 0 resting .. 1 bristles squashed flat on the paper
+    bool splat;    // a fresh dab of paint under the tip
+    bool flecks;   // drops flying off as the brush lifts
+};
+
+void drawBrush(Canvas& c, float ox, float oy, const BrushPose& pose, Rgba paint) {
+    const float dxh = -43.f, dyh = -55.f;  // from the tip towards the handle end
+    const float len = std::sqrt(dxh * dxh + dyh * dyh);
+    const Pt d{dxh / len, dyh / len}, n{-d.y, d.x};
+    const Pt tip{ox + pose.tip.x, oy + pose.tip.y};
+    auto P = [&](float s, float k) { return Pt{tip.x + d.x * s + n.x * k, tip.y + d.y * s + n.y * k}; };
+    const float press = pose.press;
+
+    if (pose.splat && paint.a > 0) {
+        Ramp p = shade(paint);
+        Shape blot = (Shape::ellipse(tip.x - 9, tip.y - 2.5f, 12.f, 3.6f) | Shape::circle(tip.x - 24, tip.y - 4.5f, 2.4f)).hard();
+        c.fill(blot.grow(1), pal::kOutline);
+        c.fill(blot, p.base);
+        c.fill(Shape::ellipse(tip.x - 12, tip.y - 3.6f, 4.5f, 1.3f).hard(), p.light);
+    }
+
+    // Bristles: a plump tuft with a pointed tip, shorter and wider when pressed.
+    const float tuftLen = 22.f * (1.f - 0.3f * press);
+    const float tuftW = 7.2f * (1.f + 0.45f * press);
+    std::vector<Pt> tuft;
+    const int steps = 14;
+    for (int i = 0; i <= steps; ++i) {
+        float t = float(i) / steps;  // 0 at the tip .. 1 at the ferrule
+        float w = tuftW * (press > 0.5f ? std::pow(t, 0.25f) * 0.8f + 0.2f : std::pow(std::sin(t * 1.7f), 0.8f));
+        float bend = press * 3.5f * (1.f - t) * (1.f - t);  // the tip drags to the left
+        tuft.push_back(P(t * tuftLen, w + bend));
+    }
+    for (int i = steps; i >= 0; --i) {
+        float t = float(i) / steps;
+        float w = tuftW * (press > 0.5f ? std::pow(t, 0.25f) * 0.8f + 0.2f : std::pow(std::sin(t * 1.7f), 0.8f));
+        float bend = press * 3.5f * (1.f - t) * (1.f - t);
+        tuft.push_back(P(t * tuftLen, -w + bend));
+    }
+    Shape tuftS = Shape::polygon(tuft).hard();
+    const float f0 = tuftLen - 1.f, f1 = tuftLen + 9.f;
+    Shape ferrule = Shape::polygon({P(f0, 5.2f), P(f1, 4.4f), P(f1, -4.4f), P(f0, -5.2f)}).hard();
+    Shape handle = (Shape::polygon({P(f1 - 1.f, 3.6f), P(len - 3.f, 2.7f), P(len - 3.f, -2.7f), P(f1 - 1.f, -3.6f)}) |
+                    Shape::circle(P(len - 3.f, 0).x, P(len - 3.f, 0).y, 3.4f))
+                       .hard();
+    Shape all = tuftS | ferrule | handle;
+    c.fill(all.grow(1), pal::kOutline);
+
+    Ramp wood = shade(hex(0xB0713F));
+    fillShaded(c, handle, wood, 1);
+    c.fill(Shape::capsule(P(f1 + 4.f, -1.4f), P(len - 6.f, -1.2f), 0.6f).hard(), wood.light);
+    c.fill(Shape::circle(P(len - 3.f, 0).x, P(len - 3.f, 0).y, 1.6f).hard(), wood.deep);
+    Ramp metal = shade(hex(0xB9BCCB));
+    fillShaded(c, ferrule, metal, 1);
+    c.fill(Shape::polygon({P(f0 + 3.5f, 5.f), P(f0 + 5.f, 5.f), P(f0 + 5.f, -5.f), P(f0 + 3.5f, -5.f)}).hard() & ferrule,
+           metal.shadow);
+
+    Ramp hair = shade(hex(0xF0E0C0));
+    fillShaded(c, tuftS, hair, 1);
+    if (paint.a > 0) {
+        Shape dipped = tuftS & Shape::polygon({P(-8, -20), P(tuftLen * 0.58f, -20), P(tuftLen * 0.48f, 20), P(-8, 20)}).hard();
+        Ramp p = shade(paint);
+        c.fill(dipped, p.base);
+        c.fill(dipped - dipped.shift(-1, -1), p.shadow);
+        c.fill(Shape::capsule(P(tuftLen * 0.18f, -2.f), P(tuftLen * 0.4f, -3.f), 0.9f).hard() & dipped, p.light);
+    } else {
+        // a few bristle lines on the clean brush
+        for (float k : {-2.5f, 1.5f})
+            c.fill(Shape::capsule(P(tuftLen * 0.25f, k), P(tuftLen * 0.8f, k * 1.3f), 0.5f).hard() & tuftS, hair.shadow);
+    }
+
+    if (pose.flecks && paint.a > 0) {
+        Ramp p = shade(paint);
+        for (Pt q : {Pt{tip.x - 18, tip.y - 9}, Pt{tip.x + 5, tip.y - 12}}) {
+            Shape dot = Shape::circle(q.x, q.y, 2.2f).hard();
+            c.fill(dot.grow(1), pal::kOutline);
+            c.fill(dot, p.base);
+        }
+    }
+}
+
+}  // namespace
+
+Canvas brushSheet() {
+    Canvas c(256, 256);
+    const Rgba paints[4] = {pal::kRed, pal::kBlue, pal::kGreen, kClear};
+    const BrushPose poses[4] = {
+        {{kTipX, kTipY}, 0.f, false, false},             // resting, the tip on the hot spot
+        {{kTipX - 4.f, kTipY - 6.f}, 0.f, false, false}, // raised to strike
+        {{kTipX, kTipY}, 1.f, true, false},              // pressed into the paper
+        {{kTipX - 1.5f, kTipY - 3.f}, 0.25f, true, true} // lifting off, the dab left behind
+    };
+    for (int col = 0; col < 4; ++col)
+        for (int row = 0; row < 4; ++row) {
+            Canvas cell(64, 64);
+            drawBrush(cell, 0, 0, poses[row], paints[col]);
+            c.blit(cell, col * 64, row * 64);
+        }
+    return c;
+}
+
+}  // namespace hud
+
+void genHud(Output& out) {
+    using namespace hud;
+    out.keyedPng("img/ブラシ.png", brushSheet(), kKeyGreen);
+    out.keyedPng("img/mozi.png", letteringSheet(), kKeyGreen);
+    const char* panels[8] = {nullptr, "img/下１.png", "img/下２.png", "img/下３.png", "img/下４.png",
+                             "img/下５.png", "img/下６.png", "img/下７.png"};
+    for (int n = 1; n <= 7; ++n) out.keyedPng(panels[n], forFullScreenQuad(stagePanel(n)), kKeyWhite);
+    const char* backgrounds[9] = {nullptr, "img/haik.png", "img/haik2.png", "img/haik3.png", "img/haik4.png",
+                                  "img/haik5.png", "img/haik6.png", "img/haik7.png", "img/haik8.png"};
+    for (int n = 1; n <= 8; ++n) {
+        Canvas bg = forFullScreenQuad(stageBackground(n));
+        avoidBlackAndWhite(bg);
+        out.keyedPng(backgrounds[n], bg, kKeyWhite);
+    }
+    out.keyedPng("img/reset.png", resetPicture(), kKeyNearBlack);
+    out.keyedPng("img/タイムアップル.png", timeUpPicture(), kKeyGreen);
+    out.keyedPng("img/gage.png", gaugePicture(), kKeyWhite);
+    out.keyedPng("img/back.png", forFullScreenQuad(titlePicture()), kKeyWhite);
+    out.keyedPng("img/kaiwa.png", forFullScreenQuad(talkWindow()), kKeyGreen);
+}
+
+}  // namespace ag

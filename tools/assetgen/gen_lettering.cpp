@@ -1,0 +1,328 @@
+// The lettering sheet `img/mozi.png` (512x512, green key) and the pictures
+// shown for one tick before a stage restarts.
+//
+// Cells of the lettering sheet, in pixels (x0, y0)-(x1, y1):
+//   banner ribbon          (0, 0)-(288, 32)     stretched behind the roller
+//   "ステージ" caption     (0, 32)-(192, 96)
+//   time strip             (224, 32)-(288, 416) a 384x64 strip turned a quarter
+//   stage-1 speech bubble  (96, 224)-(192, 256)
+//   banner roller          (0, 224)-(96, 320)   turns as it rolls
+//   difficulty plaque      (96, 256)-(224, 320) stage select
+//   clear letters          (0, 320)-(224, 384)  three 64-px cells and a 32-px one
+//   lives caption          (0, 384)-(64, 416)
+//   stage numbers 1..5     (288, 96(p-1))-(384, 96p)
+//   stage numbers 6..9     (384, 96(p-6))-(480, 96(p-5))  (help borrows 1..7)
+//   page arrows            (384, 384)-(512, 448) back and next, the lower row lit
+#include <cmath>
+
+#include "hud_kit.h"
+#include "hud_parts.h"
+#include "palette.h"
+#include "props.h"
+
+namespace ag::hud {
+
+namespace {
+
+const Rgba kCream = hex(0xFFF1CC);
+const Rgba kAmber = hex(0xF2B33D);
+
+// Sticker lettering: the fill inside a cream rim inside a dark rim, fitted
+// into a w x h box centred on (cx, cy).
+void sticker(Canvas& c, float cx, float cy, float w, float h, const char* text, Rgba fill, Rgba rim = kCream,
+             int rimW = 3, int darkW = 2) {
+    TextStyle st;
+    st.face = Face::Gothic;
+    st.bold = true;
+    st.size = 100;
+    // Fit the ink, rims included, into the box.
+    TextSize probe = inkSize(text, st);
+    float k = std::min((w - 2.f * float(rimW + darkW)) / float(probe.w), (h - 2.f * float(rimW + darkW)) / float(probe.h));
+    st.size = std::max(8, int(std::floor(100.f * k)));
+    TextStyle dark = st;
+    dark.colour = pal::kOutline;
+    dark.outline = pal::kOutline;
+    dark.outlineWidth = rimW + darkW;
+    TextStyle light = st;
+    light.colour = fill;
+    light.outline = rim;
+    light.outlineWidth = rimW;
+    TextStyle shade = dark;
+    textCentred(c, cx + 1.5f, cy + 2.f, text, shade);
+    textCentred(c, cx, cy, text, dark);
+    textCentred(c, cx, cy, text, light);
+}
+
+Canvas cell(int w, int h) { return Canvas(w, h); }
+
+// ---------------------------------------------------------------- banner
+Canvas bannerRibbon() {
+    // Stretched from zero to full width while the roller rolls: only
+    // horizontal bands, so it looks the same at any width.
+    Canvas c = cell(288, 32);
+    Shape band = Shape::rect(0, 3, 288, 26).hard();
+    c.fill(band.grow(1), pal::kOutline);
+    const Rgba stripes[3] = {pal::kRed, pal::kGreen, pal::kBlue};
+    for (int i = 0; i < 3; ++i) {
+        Ramp r = shade(stripes[i]);
+        int y0 = 3 + i * 9, h = i == 2 ? 8 : 9;
+        c.fillRect(0, y0, 288, h, r.base);
+        c.fillRect(0, y0, 288, 2, r.light);
+        c.fillRect(0, y0 + h - 1, 288, 1, r.shadow);
+    }
+    c.fillRect(0, 4, 288, 1, withAlpha(hex(0xFFF4DA), 0.6f));
+    return c;
+}
+
+Canvas bannerRoller() {
+    Canvas c = cell(96, 96);
+    const float cx = 48, cy = 48;
+    Shape tyre = Shape::circle(cx, cy, 45).hard();
+    c.fill(tyre.grow(1), pal::kOutline);
+    Ramp rim = shade(hex(0xF1E2C0));
+    c.fill(tyre, rim.base);
+    c.fill(tyre - Shape::circle(cx - 2, cy - 2, 45).hard(), rim.shadow);
+    const Rgba paints[3] = {pal::kRed, pal::kGreen, pal::kBlue};
+    for (int i = 0; i < 3; ++i) {
+        float a0 = float(i) / 3.f * 2.f * float(kPi) - float(kPi) / 2.f, a1 = a0 + 2.f * float(kPi) / 3.f;
+        std::vector<Pt> pts{{cx, cy}};
+        for (int k = 0; k <= 20; ++k) {
+            float a = a0 + (a1 - a0) * float(k) / 20.f;
+            pts.push_back({cx + std::cos(a) * 38.f, cy + std::sin(a) * 38.f});
+        }
+        Shape sector = Shape::polygon(pts).hard();
+        Ramp p = shade(paints[i]);
+        c.fill(sector, p.base);
+        // each sector lit on its outer edge, so the turning reads
+        float am = (a0 + a1) / 2.f;
+        c.fill(sector - Shape::circle(cx, cy, 31).hard(), p.light);
+        c.fill(sector & Shape::circle(cx + std::cos(am) * 22.f, cy + std::sin(am) * 22.f, 5).hard(), p.shine);
+        c.fill(Shape::capsule({cx, cy}, {cx + std::cos(a0) * 38.f, cy + std::sin(a0) * 38.f}, 1.3f).hard(), pal::kOutline);
+    }
+    c.fill(Shape::circle(cx, cy, 38).hard() - Shape::circle(cx, cy, 37).hard(), pal::kOutline);
+    // the hub with a star
+    Shape hub = Shape::circle(cx, cy, 13).hard();
+    c.fill(hub.grow(1), pal::kOutline);
+    c.fill(hub, kCream);
+    c.fill(star(cx, cy, 10, 4.2f).hard(), kAmber);
+    // studs on the tyre
+    for (int i = 0; i < 12; ++i) {
+        float a = float(i) / 12.f * 2.f * float(kPi);
+        c.fill(Shape::circle(cx + std::cos(a) * 41.5f, cy + std::sin(a) * 41.5f, 1.6f).hard(), rim.deep);
+    }
+    return c;
+}
+
+// ---------------------------------------------------------------- speech bubble
+// Drawn above the partner's head while she waits in stage 1: the bubble sits
+// to her left and points at her, leaving her head (the right third, lower
+// half of the cell) uncovered.
+Canvas waitingBubble() {
+    Canvas c = cell(96, 32);
+    Shape body = Shape::roundRect(1, 1, 72, 24, 10).hard();
+    Shape tail = Shape::polygon({{58, 20}, {79, 29}, {66, 15}}).hard();
+    Shape all = body | tail;
+    c.fill(all.grow(1), pal::kOutline);
+    c.fill(all, kCream);
+    c.fill(body - body.shift(0, -2), hex(0xEAD6B0));
+    TextStyle st;
+    st.face = Face::Gothic;
+    st.bold = true;
+    st.colour = pal::kInk;
+    for (int size = 16; size >= 9; --size) {
+        st.size = size;
+        if (inkSize("まってるよ", st).w <= 64) break;
+    }
+    textCentred(c, 37, 13, "まってるよ", st);
+    return c;
+}
+
+// ---------------------------------------------------------------- stage select
+Canvas difficultyPlaque() {
+    Canvas c = cell(128, 64);
+    Shape plate = Shape::roundRect(3, 12, 121, 40, 8).hard();
+    c.fill(plate.shift(1, 2).grow(1), withAlpha(pal::kOutline, 1.f));
+    c.fill(plate.grow(1), pal::kOutline);
+    Ramp paper = shade(pal::kPaper);
+    c.fill(plate, paper.base);
+    c.fill(plate - plate.shift(0, -3), paper.shadow);
+    c.fill(plate - plate.shift(1, 1), paper.shine);
+    // a gold star at the right end points to the row of stars beside it
+    c.fill(star(112, 32, 8, 3.6f).hard().grow(1), pal::kOutline);
+    c.fill(star(112, 32, 8, 3.6f).hard(), kAmber);
+    TextStyle st;
+    st.face = Face::Gothic;
+    st.bold = true;
+    st.size = 19;
+    st.colour = pal::kInk;
+    textCentred(c, 55, 32, "むずかしさ", st);
+    return c;
+}
+
+Canvas pageArrow(bool next, bool lit) {
+    Canvas c = cell(64, 32);
+    auto X = [&](float x) { return next ? x : 64.f - x; };
+    Shape arrow = Shape::polygon({{X(3), 9}, {X(40), 9}, {X(40), 2}, {X(61), 16}, {X(40), 30}, {X(40), 23}, {X(3), 23}}).hard();
+    Rgba body = lit ? hex(0xFFD86A) : kAmber;
+    Ramp r = shade(body);
+    if (lit) c.fill(arrow.grow(2), hex(0xFFF6D0));  // a glow around the lit arrow
+    c.fill(arrow.grow(1), pal::kOutline);
+    c.fill(arrow, r.base);
+    c.fill(arrow - arrow.shift(0, -2), r.shadow);
+    c.fill(arrow - arrow.shift(0, 2), lit ? r.shine : r.light);
+    TextStyle st;
+    st.face = Face::Gothic;
+    st.bold = true;
+    st.size = 12;
+    st.colour = pal::kOutline;
+    textCentred(c, X(23), 16, next ? "つぎ" : "まえ", st);
+    return c;
+}
+
+// ---------------------------------------------------------------- numbers
+Canvas stageNumber(int p) {
+    Canvas c = cell(96, 96);
+    const Rgba paints[3] = {pal::kRed, pal::kGreen, pal::kBlue};
+    char text[2] = {char('0' + p), 0};
+    sticker(c, 48, 49, 84, 90, text, paints[(p - 1) % 3], kCream, 4, 3);
+    return c;
+}
+
+// The clear letters: ク, リ, ア in the three paints, then a gold "!".
+Canvas clearLetter(int i) {
+    const char* text[4] = {"ク", "リ", "ア", "!"};
+    const Rgba fills[4] = {pal::kRed, pal::kGreen, pal::kBlue, kAmber};
+    Canvas c = cell(i == 3 ? 32 : 64, 64);
+    sticker(c, float(c.width()) / 2.f, 32, float(c.width()) - 2.f, 60, text[i], fills[i], kCream, 3, 2);
+    return c;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- time strip
+// 384x64 as seen on screen. The panel shows 192 px of it through its window:
+// at the start the left half (the full bar), then, as the strip slides left,
+// the bar's end with its apple comes in from the right and the empty trough
+// behind it, until the time is up with the trough alone in view.
+Canvas timeStrip() {
+    Canvas c(384, 64);
+    const Rgba trough = hex(0x2C2648);
+    c.vGradient(0, 0, 384, 64, {{0.f, hex(0x1F1A33)}, {0.3f, trough}, {1.f, hex(0x3A3258)}});
+    // tick marks along the trough
+    for (int x = 6; x < 384; x += 12) {
+        bool major = (x - 6) % 48 == 0;
+        c.fillRect(x, major ? 50 : 54, 2, major ? 9 : 5, hex(0x5A5078));
+    }
+    // the bar: warm amber with a lit top, slanted stripes and a round end
+    const float end = 192;
+    Shape bar = (Shape::rect(-4, 12, end - 20 + 4, 40) | Shape::circle(end - 20, 32, 20)).hard();
+    c.fill(bar.grow(1), pal::kOutline);
+    c.fill(bar, [&](int x, int y) {
+        float t = (float(y) - 12.f) / 40.f;
+        Rgba base = mix(hex(0xFFD77A), hex(0xE0902E), t);
+        bool stripe = ((x + y) / 10) % 2 == 0;
+        return stripe ? mix(base, hex(0xFFF0B8), 0.25f) : base;
+    });
+    c.fill(bar & Shape::rect(0, 14, 400, 3), withAlpha(hex(0xFFF6D8), 0.85f));
+    c.fill(bar & Shape::rect(0, 46, 400, 5), withAlpha(hex(0xB8652A), 0.6f));
+    // the apple riding the end of the bar
+    apple(c, end - 20, 33, 15, false, true);
+    return c;
+}
+
+Canvas letteringSheet() {
+    Canvas c(512, 512);
+    c.blit(bannerRibbon(), 0, 0);
+    Canvas label(192, 64);
+    sticker(label, 96, 32, 186, 60, "ステージ", kCream, hex(0x8A5A3C), 2, 2);
+    c.blit(label, 0, 32);
+
+    Canvas strip = timeStrip();
+    for (int sy = 0; sy < 64; ++sy)
+        for (int sx = 0; sx < 384; ++sx) c.at(287 - sy, 32 + sx) = strip.at(sx, sy);
+
+    c.blit(waitingBubble(), 96, 224);
+    c.blit(bannerRoller(), 0, 224);
+    c.blit(difficultyPlaque(), 96, 256);
+    for (int i = 0; i < 4; ++i) c.blit(clearLetter(i), i * 64, 320);
+
+    Canvas lives(64, 32);
+    sticker(lives, 32, 16, 62, 30, "のこり", kCream, pal::kBrown, 1, 2);
+    c.blit(lives, 0, 384);
+
+    for (int p = 1; p <= 9; ++p) {
+        int x = p <= 5 ? 288 : 384, y = p <= 5 ? (p - 1) * 96 : (p - 6) * 96;
+        c.blit(stageNumber(p), x, y);
+    }
+    c.blit(pageArrow(false, false), 384, 384);
+    c.blit(pageArrow(true, false), 448, 384);
+    c.blit(pageArrow(false, true), 384, 416);
+    c.blit(pageArrow(true, true), 448, 416);
+    return c;
+}
+
+// ---------------------------------------------------------------- restarts
+// Shown for one tick (and while the stage reloads) over the stage: a card
+// across the middle of the screen; the rest is the near-black key.
+Canvas resetPicture() {
+    Canvas c(640, 480);
+    // a dark ribbon across the screen, the card on it
+    c.fill(Shape::rect(0, 196, 640, 88), withAlpha(pal::kNight, 1.f));
+    c.fill(Shape::rect(0, 200, 640, 2), pal::kGold);
+    c.fill(Shape::rect(0, 278, 640, 2), pal::kGold);
+    Shape card = Shape::roundRect(150, 160, 340, 160, 18);
+    c.fill(card.shift(4, 6), withAlpha(hex(0x120E20), 1.f));
+    c.fill(card.grow(3), pal::kOutline);
+    c.fill(card.grow(2), pal::kGold);
+    c.fill(card, [&](int, int y) { return mix(hex(0xFCF4E2), hex(0xF0E0C0), (float(y) - 160.f) / 160.f); });
+    paperGrain(c, 2);
+    c.fill(Shape::roundRect(160, 170, 320, 140, 12) - Shape::roundRect(161, 171, 318, 138, 11), withAlpha(pal::kGold, 0.8f));
+    retryArrow(c, 204, 238, 28, 11, pal::kOutline);
+    retryArrow(c, 204, 238, 28, 7, pal::kRed);
+    TextStyle st;
+    st.face = Face::Gothic;
+    st.bold = true;
+    st.size = 46;
+    st.colour = pal::kInk;
+    st.shadow = hex(0xD8C39A);
+    textCentred(c, 366, 234, "やり直し！", st);
+    TextStyle sub = st;
+    sub.size = 15;
+    sub.shadow = kClear;
+    sub.colour = pal::kBrown;
+    textCentred(c, 366, 286, "もういちど はじめから", sub);
+    c.matte(pal::kNight);
+    return c;
+}
+
+Canvas timeUpPicture() {
+    Canvas c(640, 480);
+    // motion lines: the alarm is ringing
+    for (int side = -1; side <= 1; side += 2)
+        for (int i = 0; i < 3; ++i) {
+            float a = (-0.5f + 0.35f * float(i)) * (side < 0 ? -1.f : 1.f);
+            float x0 = 320 + side * 108.f, y0 = 178 + i * 34.f - 34.f;
+            Shape line = Shape::capsule({x0, y0}, {x0 + side * 34.f, y0 + a * 20.f}, 4.f).hard();
+            c.fill(line.grow(2), pal::kOutline);
+            c.fill(line, kCream);
+        }
+    apple(c, 320, 184, 92, true, true);
+    TextStyle st;
+    Canvas text(460, 110);
+    sticker(text, 230, 55, 440, 96, "時間切れ！", pal::kRed, kCream, 5, 3);
+    c.blit(text, 90, 300);
+    return c;
+}
+
+Canvas gaugePicture() {
+    Canvas c(256, 32);
+    Shape frame = Shape::roundRect(1, 1, 254, 30, 10).hard();
+    c.fill(frame.grow(1), pal::kOutline);
+    c.fill(frame, hex(0x2C2648));
+    Shape fillS = Shape::roundRect(5, 6, 180, 20, 8).hard();
+    c.fill(fillS, [&](int, int y) { return mix(hex(0xFFD77A), hex(0xE0902E), (float(y) - 6.f) / 20.f); });
+    c.fill(fillS & Shape::rect(0, 7, 256, 3), hex(0xFFF0B8));
+    return c;
+}
+
+}  // namespace ag::hud

@@ -1,0 +1,791 @@
+// The three chip sheets (512x512, 16x16 chips of 32 px, green key; chip 0
+// and every chip no stage uses stay transparent). Code n is chip
+// (n mod 16, n div 16); a picture of several chips covers n + dx + 16 dy.
+//
+// img/mapchip1.png, stages 1 and 8 (meadow morning, golden evening):
+//   2 grass floor, 3 its left end, 16 scorched floor; 19/35/51 a dry bamboo
+//   post three chips high whose foot stands in the floor, grown by water to
+//   18/34/50 and 1/17/33/49; 36..40 a plank ledge (36, 40 the ends);
+//   96/97/112/113 a hay bale burning down through 98..103/114..119;
+//   144/160 a campfire whose foot is in the floor, flickering through
+//   145/161 and 146/162, 164 its doused foot; 68/69 over 84/85 a flower bud
+//   in the floor, growing through 70..73/86..89 to 58/59/74/75/90/91 and
+//   60/61/76/77/92/93 (a flat sunflower on top); 4/20..7/23 the golden goal
+//   column (four frames); 199 a block of gate stone.
+// img/mapchip2.png, stages 2 and 6 (rainy forest, cave):
+//   1/2/3 mossy stone floor (left end, middle, right end), 30 a doused left
+//   end; 10/26..12/28 a campfire on a left end (three frames), 13/29 blown
+//   aside; 48/49/64/65 a big bonfire on two floor chips, doused through
+//   50..55/66..71; 16/17 over 32/33 a fern's curled bud in the floor,
+//   growing through 18/19/34/35, 4/5/20/21/36/37, 6/7/22/23/38/39 to
+//   8/9/24/25/40/41 (a broad flat leaf on top); 15/31 and 42/58..45/61 the
+//   green goal column.
+// img/mapchip3.png, stages 3, 4, 5, 7 and 9 (sky, dusk village, night,
+//   canyon, city): 7 rock ledge; 4/5/6 brick shelf (left end, middle,
+//   right end); 8 a burnable plank chip; 1 concrete roof, 2 a lit house
+//   front; 20/21 over 36/37 a small bush in the brick floor growing through
+//   22/23/38/39, 24/25/40/41, 10/11/26/27/42/43 to 12/13/28/29/44/45 (a
+//   vine with a flat leaf on top); 52/68 a fire on a brick chip flickering
+//   through 53/69, 54/70, 55/71 blown aside, 72 its doused chip; 57/73 a
+//   campfire on rock through 58/74, 59/75, 60/76 blown aside, 77 doused;
+//   92/93, 108/109, 124/125 dry vines hanging from a woven mat down into a
+//   rock floor; 136/152 a burning drum on the roof through 137/153,
+//   138/154, 139/155 blown aside, 156 doused (wet roof), 172 blown out;
+//   goal columns 128/144..131/147 (lantern gold, brick foot), 160/176..
+//   163/179 (sky blue, rock foot), 132/148..135/151 (city cyan, roof foot),
+//   with 97/113 and 98/114 their resting pictures.
+#include <cmath>
+
+#include "stage_sheets.h"
+
+namespace ag::sheet {
+
+namespace {
+
+// ---------------------------------------------------------------- grounds
+
+const Ground kMeadow{Mat::Earth, hex(0xA8744A), hex(0x7FC04E), 6};
+const Ground kScorched{Mat::Ash, hex(0x6C5246), hex(0x4C444E), 4};
+const Ground kGate{Mat::GateStone, hex(0xC9A45C)};
+const Ground kMossy{Mat::Moss, hex(0x5F6B80), hex(0x5E9B4C), 5};
+const Ground kRock{Mat::Rock, hex(0xB58D68), hex(0xDCC194), 3};
+const Ground kBrick{Mat::Brick, hex(0xB4603F), hex(0xDCCBAB), 5};
+const Ground kPlank{Mat::Planks, hex(0xB57A45), hex(0xE7C766), 2};
+const Ground kRoof{Mat::Concrete, hex(0x858A9A), hex(0x515A6C), 4};
+const Ground kFacade{Mat::Facade, hex(0x4A3C56)};
+
+Canvas block(const Ground& g, uint32_t seed, int roundL = 0, int roundR = 0) {
+    Canvas c(kChip, kChip);
+    groundBlock(c, 0, 0, g, seed, roundL, roundR);
+    return c;
+}
+
+// A few loose pixels of a colour inside a rectangle (embers, ash, sparkles).
+void sprinkle(Canvas& c, int x, int y, int w, int h, Rgba col, int count, uint32_t seed) {
+    Rng rng(seed);
+    for (int k = 0; k < count; ++k) {
+        int px = x + rng.pick(0, w - 1), py = y + rng.pick(0, h - 1);
+        if (c.inside(px, py) && c.at(px, py).a) c.at(px, py) = col;
+    }
+}
+
+// A wisp of smoke or steam rising from (x, base), h tall: a few puffs
+// melted into one cloud, outlined softly.
+void wisp(Canvas& c, float x, float base, float h, Rgba col, uint32_t seed) {
+    Ramp r = shade(col);
+    Shape cloud;
+    for (int k = 0; k < 6; ++k) {
+        float t = float(k) / 5.f;
+        float cy = base - h * (0.15f + 0.8f * t);
+        float cx = x + std::sin(float(seed) + t * 4.f) * 3.f;
+        cloud = cloud | hCircle(cx, cy, 4.2f - t * 2.f);
+    }
+    c.fill(cloud.grow(1), mix(col, pal::kOutline, 0.45f));
+    c.fill(cloud, r.base);
+    c.fill(cloud - cloud.shift(1, 1), r.light);
+}
+
+// ---------------------------------------------------------------- bamboo post
+// A dry bamboo stalk 18 px wide; each chip is one segment whose top edge is a
+// node, so stacked chips read as one stalk. `green` 0..1 (grown by water).
+struct Bamboo {
+    float green = 0.f;
+};
+
+Ramp bambooRamp(float green) { return shade(mix(hex(0xD9B25A), hex(0x9CC85A), green)); }
+
+void stalkSegment(Canvas& c, int y0, int y1, float green, bool node) {
+    Ramp r = bambooRamp(green);
+    const int x0 = 7, x1 = 25;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x) {
+            Rgba col = r.base;
+            if (x <= x0 + 1) col = r.shadow;  // the outline column is drawn next
+            if (x == x0 + 2 || x == x0 + 3) col = r.light;
+            if (x == x0 + 4) col = r.shine;
+            if (x >= x1 - 4) col = r.shadow;
+            if (x >= x1 - 2) col = r.deep;
+            c.at(x, y) = col;
+        }
+    for (int y = y0; y < y1; ++y) {
+        c.at(x0 - 1, y) = pal::kOutline;
+        c.at(x1, y) = pal::kOutline;
+    }
+    if (node) {  // a node ring: a dark line and a light bulge below it
+        for (int x = x0 - 1; x <= x1; ++x) c.at(x, y0) = pal::kOutline;
+        for (int x = x0 - 1; x <= x1; ++x) c.set(x, y0 + 1, x <= x0 + 3 ? r.shine : r.light);
+        c.set(x0 - 2, y0 + 1, pal::kOutline);
+        c.set(x1 + 1, y0 + 1, pal::kOutline);
+    }
+}
+
+void bambooLeaf(Canvas& c, Pt from, float dx, float dy, float green) {
+    Ramp lr = shade(mix(hex(0x8FA84A), hex(0x4FA44C), green));
+    Pt tip{from.x + dx, from.y + dy};
+    float nx = -dy, ny = dx, len = std::sqrt(nx * nx + ny * ny);
+    nx = nx / len * 2.6f;
+    ny = ny / len * 2.6f;
+    Pt mid{from.x + dx * 0.45f, from.y + dy * 0.45f};
+    Shape leaf = hPoly({from, {mid.x + nx, mid.y + ny}, tip, {mid.x - nx, mid.y - ny}});
+    part(c, leaf, lr, 1, true);
+}
+
+Canvas bambooTop(float green, int leaves, uint32_t seed) {
+    Canvas c(kChip, kChip);
+    // a slanted cut: the stalk ends higher on the left
+    Canvas s(kChip, kChip);
+    stalkSegment(s, 6, 32, green, false);
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) {
+            float cut = 6.f + float(x - 6) * 0.35f;  // the top edge rises to the left
+            if (float(y) < cut) s.at(x, y) = kClear;
+        }
+    s.outline(pal::kOutline);
+    c.blit(s, 0, 0);
+    // the hollow of the cut
+    Ramp r = bambooRamp(green);
+    for (int x = 9; x < 23; ++x) {
+        int y = int(6.f + float(x - 6) * 0.35f) + 1;
+        c.set(x, y, r.deep);
+        if (x > 10 && x < 21) c.set(x, y + 1, darker(r.deep, 0.3f));
+    }
+    Rng rng(seed);
+    for (int k = 0; k < leaves; ++k) {
+        bool left = k % 2 == 0;
+        float y = 16.f + float(k) * 5.f;
+        bambooLeaf(c, {left ? 8.f : 24.f, y}, left ? -9.f - float(rng.range(0, 3)) : 9.f + float(rng.range(0, 3)),
+                   -6.f + float(rng.range(-2, 3)), green);
+    }
+    return c;
+}
+
+Canvas bambooMiddle(float green, bool leaf, uint32_t seed) {
+    Canvas c(kChip, kChip);
+    stalkSegment(c, 0, 32, green, true);
+    // a second, fainter node line half way
+    Ramp r = bambooRamp(green);
+    for (int x = 9; x < 23; ++x) c.at(x, 17) = r.shadow;
+    if (leaf) {
+        Rng rng(seed);
+        bool left = rng.chance(0.5);
+        bambooLeaf(c, {left ? 8.f : 24.f, 3.f}, left ? -8.f : 8.f, 7.f, green);
+    }
+    return c;
+}
+
+// The stalk's foot standing in a floor chip.
+Canvas bambooFoot(float green, uint32_t seed) {
+    Canvas c = block(kMeadow, seed);
+    stalkSegment(c, 0, 12, green, true);
+    Ramp r = bambooRamp(green);
+    // roots spreading over the grass
+    for (int k = -1; k <= 1; k += 2) {
+        Shape root = hLine({16.f + 7.f * float(k), 10.f}, {16.f + 12.f * float(k), 14.f}, 1.4f);
+        part(c, root, r, 1, true);
+    }
+    for (int x = 7; x < 25; ++x) c.at(x, 12) = pal::kOutline;
+    Ramp grass = shade(kMeadow.cap);
+    for (int x = 5; x < 27; x += 3) {
+        c.set(x, 11, grass.base);
+        c.set(x + 1, 10, grass.light);
+    }
+    return c;
+}
+
+// ---------------------------------------------------------------- plank ledge
+Canvas ledgeChip(int kind /*0 left end, 1 middle, 2 right end*/, uint32_t seed) {
+    Canvas c(kChip, kChip);
+    Ramp wood = shade(hex(0xC98A4E)), beam = shade(hex(0x8E5C36)), straw = shade(hex(0xE9C55E));
+    // the deck: two planks lying across, seams offset per chip
+    Shape deck = hRect(kind == 0 ? 2.f : 0.f, 1.f, kind == 0 ? 30.f : kind == 2 ? 30.f : 32.f, 9.f);
+    c.fill(deck.grow(1), pal::kOutline);
+    for (int y = 1; y < 10; ++y)
+        for (int x = 0; x < 32; ++x) {
+            if (deck.at(x, y) < 0.5f) continue;
+            Rgba col = y <= 2 ? wood.light : y >= 8 ? wood.shadow : wood.base;
+            if (y == 1) col = wood.shine;
+            if (hash01(x, y, seed) < 0.08f) col = wood.shadow;
+            int seam = int(seed % 13) + 9;
+            if (x == seam || x == seam + 14) col = wood.deep;
+            c.at(x, y) = col;
+        }
+    // a beam under the deck
+    Shape b = hRect(kind == 0 ? 3.f : 0.f, 11.f, kind == 0 ? 29.f : kind == 2 ? 29.f : 32.f, 3.f);
+    part(c, b, beam, 1, false);
+    // rope lashings with straw tufts hanging below
+    for (int lx : {8, 24}) {
+        Shape rope = hRect(float(lx) - 1.f, 2.f, 3.f, 12.f);
+        part(c, rope, straw, 0, true);
+        for (int k = -1; k <= 1; ++k) {
+            Shape tuft = hPoly({{float(lx) + float(k) * 2.f, 14.f}, {float(lx) + float(k) * 3.f + 1.f, 21.f + float(k * k) * -2.f},
+                                {float(lx) + float(k) * 2.f + 1.5f, 14.f}});
+            part(c, tuft, straw, 0, false);
+        }
+    }
+    // the ends rest on slanting struts
+    if (kind != 1) {
+        float x = kind == 0 ? 6.f : 26.f, dir = kind == 0 ? 1.f : -1.f;
+        part(c, hLine({x, 12.f}, {x + dir * 12.f, 30.f}, 1.8f), beam, 1, true);
+    }
+    return c;
+}
+
+// ---------------------------------------------------------------- hay bale
+// Frame 0 whole; 1 burning; 2 charred and low; 3 a heap of ash with smoke.
+Canvas hayBale(int frame) {
+    Canvas c(64, 64);
+    Ramp hay = shade(hex(0xE2B64C)), twine = shade(hex(0x8A5A3C));
+    FlameLook fl;
+    if (frame <= 1) {
+        Shape bale = hRound(2.f, 4.f, 60.f, 59.f, 7.f);
+        c.fill(bale.grow(1), pal::kOutline);
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 64; ++x) {
+                if (bale.at(x, y) < 0.5f) continue;
+                float n = hash01(x / 2, y, 501);
+                float stroke = std::sin(float(x) * 1.3f + float(y) * 0.25f + n * 3.f);
+                Rgba col = stroke > 0.6f ? hay.light : stroke < -0.7f ? hay.shadow : hay.base;
+                if (x < 6 || y < 8) col = mix(col, hay.shine, 0.5f);
+                if (x > 56 || y > 56) col = mix(col, hay.deep, 0.45f);
+                if (frame == 1) {
+                    // scorch creeping up from the bottom and the sides
+                    float scorch = float(y) / 64.f + 0.35f * std::fabs(float(x) - 32.f) / 32.f + (n - 0.5f) * 0.35f;
+                    if (scorch > 0.92f) col = mix(hex(0x3A2A2A), hex(0x7A3A22), n);
+                    else if (scorch > 0.8f) col = mix(col, hex(0x8A4A22), 0.6f);
+                }
+                c.at(x, y) = col;
+            }
+        for (int ty : {18, 44}) {
+            Shape band = hRect(2.f, float(ty), 60.f, 3.f) & bale;
+            c.fill(band, twine.base);
+            c.fill(band & hRect(2.f, float(ty), 60.f, 1.f), twine.light);
+        }
+        // the cut ends of straw poking out of the top
+        for (int x = 8; x < 58; x += 5) {
+            c.set(x, 3, hay.light);
+            c.set(x + 1, 2, hay.base);
+        }
+        if (frame == 1) {
+            flame(c, 18.f, 30.f, 18.f, 26.f, 1, 7, fl);
+            flame(c, 44.f, 34.f, 16.f, 22.f, 2, 9, fl);
+            flame(c, 31.f, 22.f, 20.f, 20.f, 0, 11, fl);
+        }
+        return c;
+    }
+    if (frame == 2) {
+        Shape heap = hRound(6.f, 28.f, 52.f, 35.f, 9.f);
+        c.fill(heap.grow(1), pal::kOutline);
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 64; ++x) {
+                if (heap.at(x, y) < 0.5f) continue;
+                float n = hash01(x, y, 77);
+                Rgba col = mix(hex(0x3C2C2E), hex(0x5A3A2E), n);
+                // glowing cracks
+                if (std::fabs(std::sin(float(x) * 0.45f + std::sin(float(y) * 0.3f) * 2.f)) < 0.12f) col = hex(0xF08A36);
+                c.at(x, y) = col;
+            }
+        flame(c, 24.f, 44.f, 20.f, 30.f, 3, 5, fl);
+        flame(c, 42.f, 46.f, 16.f, 24.f, 1, 6, fl);
+        wisp(c, 14.f, 24.f, 22.f, hex(0x9A929E), 3);
+        wisp(c, 50.f, 26.f, 24.f, hex(0x9A929E), 8);
+        return c;
+    }
+    // a heap of ash with embers, smoke curling above
+    Shape ash = hEllipse(32.f, 64.f, 27.f, 13.f) & hRect(0, 0, 64, 63);
+    part(c, ash, shade(hex(0x6A6270)), 2, true);
+    sprinkle(c, 8, 53, 48, 10, hex(0xF5903A), 18, 5);
+    sprinkle(c, 8, 53, 48, 10, hex(0xFFD37A), 6, 6);
+    flame(c, 30.f, 56.f, 10.f, 12.f, 2, 4, fl);
+    wisp(c, 20.f, 50.f, 36.f, hex(0xA8A0AC), 11);
+    wisp(c, 40.f, 46.f, 42.f, hex(0xA8A0AC), 17);
+    wisp(c, 30.f, 30.f, 30.f, hex(0xB8B0BC), 23);
+    return c;
+}
+
+// ---------------------------------------------------------------- fires on a chip
+// A fire whose foot is in a floor chip: 32x64, the bottom chip a block of
+// `g` with logs (or coals) on top, the flames in the chip above.
+// state: 0..2 flicker frames, 3 blown aside by wind, 4 doused.
+Canvas fireOnBlock(const Ground& g, uint32_t seed, int state, int roundL, int roundR, bool logs, FlameLook fl = {}) {
+    Canvas c(kChip, 64);
+    groundBlock(c, 0, 32, g, seed, roundL, roundR);
+    Ramp log = shade(hex(0x7A4A30));
+    if (logs) {
+        Rgba burnt = state == 4 ? hex(0x3A3036) : log.base;
+        Ramp lr = shade(burnt);
+        part(c, hLine({7.f, 35.f}, {24.f, 30.f}, 2.2f), lr, 1, true);
+        part(c, hLine({8.f, 29.f}, {25.f, 35.f}, 2.2f), lr, 1, true);
+        // stones round the fire
+        Ramp st = shade(hex(0x8C8A98));
+        for (float sx : {4.f, 28.f}) part(c, hEllipse(sx, 35.f, 3.f, 2.2f), st, 1, true);
+    } else {
+        // a bed of coals across the chip's top
+        Shape bed = hRound(5.f, 29.f, 22.f, 6.f, 3.f);
+        part(c, bed, shade(state == 4 ? hex(0x3E363C) : hex(0x5A2E2A)), 1, false);
+        if (state != 4) sprinkle(c, 6, 30, 20, 4, hex(0xF7A23A), 10, seed + uint32_t(state));
+    }
+    if (state <= 2) {
+        flame(c, 16.f, 34.f, 22.f, 33.f, state, seed, fl);
+        sprinkle(c, 6, 30, 20, 5, fl.core, 4, seed + 40u + uint32_t(state));
+    } else if (state == 3) {
+        // flames bent flat by the wind, smaller, with smoke
+        Canvas f(kChip, 64);
+        flame(f, 16.f, 34.f, 18.f, 18.f, 1, seed, fl);
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 32; ++x) {
+                int sx = x + int((34.f - float(y)) * 0.6f);  // lean to the left
+                if (sx >= 0 && sx < 32 && f.at(sx, y).a) c.at(x, y) = f.at(sx, y);
+            }
+        wisp(c, 10.f, 18.f, 14.f, hex(0xA49CAA), seed);
+    } else {
+        wisp(c, 16.f, 28.f, 22.f, hex(0xD8DCE6), seed);
+        sprinkle(c, 6, 30, 20, 4, hex(0x9A929E), 8, seed);
+    }
+    return c;
+}
+
+// ---------------------------------------------------------------- plants
+struct PlantLook {
+    Rgba stem, leaf, bud, budTip, top, topCentre;
+    bool curl = false;       // a fern's fiddlehead instead of a bulb
+    bool flowerTop = false;  // grown top: a flower disc (else a broad leaf)
+    bool bush = false;       // the smallest stage is a round bush
+};
+
+// `rows` chips high, the bottom one a floor chip of `g`; the plant stands
+// `lift` px above the floor; `open` runs from a closed bud (0) to the grown
+// plant with its flat, walkable top (1).
+Canvas plantPic(int rows, float lift, float open, const PlantLook& L, const Ground& g, uint32_t seed) {
+    Canvas c(64, rows * kChip);
+    const float fy = float(rows * kChip - kChip);
+    groundBlock(c, 0, int(fy), g, seed, 0, 0);
+    groundBlock(c, 32, int(fy), g, seed + 1, 0, 0);
+    const Ramp stem = shade(L.stem), leaf = shade(L.leaf), bud = shade(L.bud), top = shade(L.top);
+    Rng rng(seed);
+    const float sway = open >= 1.f ? 0.f : 2.f * std::sin(float(seed) + open * 4.f);
+    const float topY = fy - lift;
+
+    // soil mound at the foot
+    part(c, hEllipse(32.f, fy + 3.f, 12.f, 4.f), shade(hex(0x6A4A34)), 1, true);
+
+    if (L.bush && open <= 0.f) {
+        // a round leafy bush sitting on the floor
+        Shape b = hEllipse(32.f, fy - lift * 0.55f, 17.f, lift * 0.45f) | hEllipse(18.f, fy - lift * 0.32f, 13.f, lift * 0.34f) |
+                  hEllipse(46.f, fy - lift * 0.32f, 13.f, lift * 0.34f) | hEllipse(32.f, fy - lift * 0.2f, 26.f, lift * 0.22f);
+        b = b & hRect(0, 0, 64, fy + 2.f);
+        part(c, b, leaf, 2, true);
+        for (int k = 0; k < 10; ++k) {
+            float x = float(rng.range(14, 50)), y = float(rng.range(fy - lift + 3.f, fy - 2.f));
+            if (b.at(int(x), int(y)) > 0.5f) c.set(int(x), int(y), leaf.shine);
+        }
+        for (int k = 0; k < 3; ++k) {
+            float x = float(rng.range(18, 46)), y = float(rng.range(fy - lift + 4.f, fy - 6.f));
+            part(c, hCircle(x, y, 1.5f), bud, 0, true);
+        }
+        return c;
+    }
+
+    // the stem
+    const float stemR = 2.2f + 2.f * open;
+    const float stemTop = open >= 0.5f ? topY + 6.f : topY + 8.f + 4.f * open;
+    Shape st = hLine({32.f, fy + 2.f}, {32.f + sway, stemTop}, stemR);
+    part(c, st, stem, 1, true);
+
+    // leaves along the stem, alternating sides, rising
+    int nLeaves = 1 + int(lift / 14.f);
+    for (int k = 0; k < nLeaves; ++k) {
+        float t = (float(k) + 0.6f) / float(nLeaves + 1);
+        float y = fy - lift * t * 0.85f;
+        float x = 32.f + sway * t;
+        float dir = k % 2 == 0 ? -1.f : 1.f;
+        float len = 11.f + 8.f * open + float(rng.range(0, 3));
+        Pt tip{x + dir * len, y - len * 0.45f};
+        Pt mid{x + dir * len * 0.5f, y - len * 0.1f};
+        Shape lf = hPoly({{x, y}, {mid.x, mid.y - 3.5f}, tip, {mid.x + dir * 1.f, mid.y + 3.f}});
+        part(c, lf, leaf, 1, true);
+        c.fill(hLine({x + dir * 2.f, y - 1.f}, {tip.x - dir * 2.f, tip.y + 1.f}, 0.5f), leaf.shadow);
+    }
+    // two low leaves over the floor's edge
+    for (float dir : {-1.f, 1.f}) {
+        Shape lf = hPoly({{32.f, fy + 1.f}, {32.f + dir * 10.f, fy - 5.f}, {32.f + dir * 19.f, fy - 2.f}, {32.f + dir * 10.f, fy + 2.f}});
+        part(c, lf, leaf, 1, true);
+    }
+
+    if (open < 0.5f) {
+        // the bud
+        float r = (L.curl ? 9.f : 9.5f) + 7.f * open;
+        float cx = 32.f + sway, cy = topY + r + (L.curl ? 1.f : 4.f);
+        if (L.curl) {
+            Shape coil = hCircle(cx, cy, r);
+            part(c, coil, bud, 2, true);
+            // the spiral of the curled frond
+            std::vector<Pt> sp;
+            for (int i = 0; i <= 20; ++i) {
+                float a = float(i) * 0.55f, rr = r * (1.f - float(i) / 24.f);
+                sp.push_back({cx + std::cos(a) * rr * 0.8f, cy + std::sin(a) * rr * 0.8f});
+            }
+            c.fill(Shape::polyline(sp, 0.6f).hard(), bud.deep);
+            for (int k = 0; k < 6; ++k) {  // little hairs that catch
+                float a = float(k) * 1.05f + 0.3f;
+                c.set(int(cx + std::cos(a) * (r + 1.f)), int(cy + std::sin(a) * (r + 1.f)), bud.shadow);
+            }
+        } else {
+            Shape bulb = hEllipse(cx, cy, r * 0.85f, r) | hPoly({{cx - r * 0.45f, cy - r * 0.7f}, {cx, cy - r - 4.f}, {cx + r * 0.45f, cy - r * 0.7f}});
+            part(c, bulb, bud, 2, true);
+            // petal tips showing through the sepals
+            Ramp tip = shade(L.budTip);
+            Shape tips = hEllipse(cx, cy - r * 0.55f, r * 0.45f, r * 0.5f) & bulb;
+            c.fill(tips, tip.base);
+            c.fill(tips - tips.shift(1, 1), tip.light);
+            if (open > 0.2f) {
+                // opening: petals parting
+                for (float dir : {-1.f, 1.f})
+                    part(c, hEllipse(cx + dir * r * 0.8f, cy - r * 0.3f, r * 0.35f, r * 0.6f), tip, 1, true);
+            }
+            // sepals hugging the bulb
+            for (float dir : {-1.f, 1.f}) {
+                Shape sep = hPoly({{cx, cy + r}, {cx + dir * r * 0.95f, cy - r * 0.1f}, {cx + dir * r * 0.35f, cy + r * 0.3f}});
+                part(c, sep, leaf, 1, true);
+            }
+        }
+        return c;
+    }
+
+    // the grown top: wide and flat so the walkers can stand on it
+    float w = 22.f + 40.f * (open - 0.5f) * 2.f;
+    w = std::min(w, 62.f);
+    float cx = 32.f + sway, ty = topY + 1.f;
+    if (L.flowerTop) {
+        Ramp ctr = shade(L.topCentre);
+        Shape petals;
+        for (int k = 0; k < 9; ++k) {
+            float px = cx - w * 0.5f + 3.5f + (w - 7.f) * float(k) / 8.f;
+            petals = petals | hEllipse(px, ty + 5.f, 4.2f, 5.f);
+        }
+        part(c, petals, top, 1, true);
+        Shape disc = hEllipse(cx, ty + 5.f, w * 0.34f, 3.2f);
+        part(c, disc, ctr, 1, true);
+        sprinkle(c, int(cx - w * 0.3f), int(ty + 3.f), int(w * 0.6f), 4, ctr.shine, 8, seed);
+        // petals hanging under the disc
+        for (int k = 0; k < 5; ++k) {
+            float px = cx - w * 0.35f + w * 0.7f * float(k) / 4.f;
+            part(c, hEllipse(px, ty + 11.f, 3.f, 3.5f), top, 1, false);
+        }
+    } else {
+        // a broad leaf pad, veined, with a rolled rim
+        Shape pad = hEllipse(cx, ty + 5.f, w * 0.5f, 5.f) | hRect(cx - w * 0.5f + 3.f, ty + 1.f, w - 6.f, 5.f);
+        part(c, pad, top, 2, true);
+        for (int k = -3; k <= 3; ++k)
+            c.fill(hLine({cx, ty + 6.f}, {cx + float(k) * w / 8.f, ty + 3.f}, 0.5f) & pad, top.shadow);
+        c.fill(hLine({cx - w * 0.5f + 3.f, ty + 1.f}, {cx + w * 0.5f - 3.f, ty + 1.f}, 0.5f), top.shine);
+        if (L.topCentre.a) {  // a flower or two resting on it
+            Ramp fl = shade(L.topCentre);
+            part(c, hCircle(cx - w * 0.22f, ty + 2.f, 2.5f), fl, 1, true);
+            part(c, hCircle(cx + w * 0.25f, ty + 3.f, 2.f), fl, 1, true);
+        }
+    }
+    return c;
+}
+
+// ---------------------------------------------------------------- goal column
+struct GoalLook {
+    Rgba core, glow, gem, spark;
+    Ground foot;
+};
+
+// 32x64: a pillar of light with a floating gem over a carved foot in the
+// floor. Four frames: the gem bobs, the light breathes, motes rise.
+Canvas goalPic(int frame, const GoalLook& L, uint32_t seed) {
+    Canvas c(kChip, 64);
+    groundBlock(c, 0, 32, L.foot, seed, 0, 0);
+    const float ph = float(frame) * float(kPi) * 0.5f;
+    // the pillar: opaque pixels, its soft edge made of ordered dither
+    const float halfW = 11.f + 1.5f * std::sin(ph);
+    for (int y = 0; y < 34; ++y)
+        for (int x = 0; x < 32; ++x) {
+            float d = std::fabs(float(x) + 0.5f - 16.f) / halfW;
+            float v = 1.f - d;
+            if (y < 4) v -= float(4 - y) * 0.12f;
+            if (v <= 0.f) continue;
+            if (v < 0.4f && v + bayer4(x, y + frame) * 0.45f < 0.28f) continue;
+            Rgba col = v > 0.78f ? L.core : v > 0.5f ? mix(L.glow, L.core, 0.5f) : L.glow;
+            // bands of light travelling up the pillar
+            if (v > 0.5f && (y + frame * 4) % 16 < 2) col = L.core;
+            c.at(x, y) = col;
+        }
+    // the rune ring on the foot where the light springs from
+    Ramp fr = shade(L.foot.body);
+    part(c, hRound(5.f, 32.f, 22.f, 5.f, 2.f), fr, 1, true);
+    c.fill(hRect(8.f, 33.f, 16.f, 2.f), L.glow);
+    c.fill(hRect(12.f, 33.f, 8.f, 2.f), L.core);
+    for (int x = 4; x < 28; ++x)  // the light spills over the foot's top
+        if ((x + frame) % 3 == 0) c.set(x, 38, L.glow);
+    // the gem
+    float gy = 15.f + 2.f * std::sin(ph);
+    Ramp gr = shade(L.gem);
+    Shape gem = hPoly({{16.f, gy - 11.f}, {23.f, gy - 2.f}, {16.f, gy + 10.f}, {9.f, gy - 2.f}});
+    c.fill(gem.grow(1), pal::kOutline);
+    c.fill(gem, gr.base);
+    c.fill(gem & hPoly({{16.f, gy - 11.f}, {16.f, gy + 10.f}, {9.f, gy - 2.f}}), gr.light);
+    c.fill(gem & hPoly({{16.f, gy - 11.f}, {13.f, gy - 2.f}, {9.f, gy - 2.f}}), gr.shine);
+    c.fill(gem & hPoly({{16.f, gy + 10.f}, {23.f, gy - 2.f}, {19.f, gy - 1.f}}), gr.shadow);
+    c.fill(hRect(9.f, gy - 2.f, 14.f, 1.f) & gem, gr.shine);
+    // motes rising beside the gem
+    for (int k = 0; k < 4; ++k) {
+        float a = ph + float(k) * 1.571f;
+        int sx = int(16.f + 11.f * std::cos(a)), sy = int(std::fmod(30.f - float(frame) * 6.f - float(k) * 7.f + 28.f, 28.f)) + 2;
+        bool front = std::sin(a) > 0;
+        c.set(sx, sy, front ? L.spark : L.core);
+        if (front) {
+            c.set(sx - 1, sy, L.glow);
+            c.set(sx + 1, sy, L.glow);
+            c.set(sx, sy - 1, L.glow);
+            c.set(sx, sy + 1, L.glow);
+        }
+    }
+    return c;
+}
+
+// ---------------------------------------------------------------- mapchip1
+void mapchip1(Output& out) {
+    ChipSheet s;
+    s.put(2, block(kMeadow, 12));
+    {
+        Canvas c = block(kMeadow, 13, 8, 0);
+        Ramp grass = shade(kMeadow.cap);  // a tuft hanging over the rounded end
+        part(c, hPoly({{3.f, 8.f}, {1.f, 14.f}, {5.f, 10.f}, {7.f, 15.f}, {8.f, 8.f}}), grass, 0, true);
+        s.put(3, c);
+    }
+    {
+        Canvas c = block(kScorched, 16);
+        sprinkle(c, 2, 1, 28, 4, hex(0xF08A36), 7, 16);
+        sprinkle(c, 2, 1, 28, 4, hex(0x9A929E), 10, 17);
+        s.put(16, c);
+    }
+    // the bamboo post: stage 1's dry one, then greener as water grows it
+    s.put(19, bambooTop(0.f, 2, 19));
+    s.put(35, bambooMiddle(0.f, true, 35));
+    s.put(51, bambooFoot(0.f, 51));
+    s.put(18, bambooTop(0.45f, 3, 18));
+    s.put(34, bambooMiddle(0.45f, true, 34));
+    s.put(50, bambooFoot(0.45f, 50));
+    s.put(1, bambooTop(0.9f, 4, 1));
+    s.put(17, bambooMiddle(0.9f, true, 17));
+    s.put(33, bambooMiddle(0.9f, false, 33));
+    s.put(49, bambooFoot(0.9f, 49));
+    // the ledge
+    s.put(36, ledgeChip(0, 36));
+    for (int code : {37, 38, 39}) s.put(code, ledgeChip(1, uint32_t(code)));
+    s.put(40, ledgeChip(2, 40));
+    // the hay bale burning down
+    for (int f = 0; f < 4; ++f) s.put(96 + 2 * f, hayBale(f));
+    // the campfire in the floor
+    for (int f = 0; f < 3; ++f) s.put(144 + f, fireOnBlock(kMeadow, 144, f, 0, 0, true));
+    {
+        Canvas doused = fireOnBlock(kMeadow, 144, 4, 0, 0, true);
+        s.put(164, doused.crop(0, 32, 32, 32));
+    }
+    // the flower plant growing
+    PlantLook sun{hex(0x5E9E3E), hex(0x6DB44C), hex(0x78B04A), hex(0xF07A8A), hex(0xF4C23C), hex(0x8A5A2C)};
+    sun.flowerTop = true;
+    s.put(68, plantPic(2, 27.f, 0.f, sun, kMeadow, 68));
+    s.put(70, plantPic(2, 29.f, 0.18f, sun, kMeadow, 70));
+    s.put(72, plantPic(2, 31.f, 0.4f, sun, kMeadow, 72));
+    s.put(58, plantPic(3, 52.f, 0.72f, sun, kMeadow, 58));
+    s.put(60, plantPic(3, 63.f, 1.f, sun, kMeadow, 60));
+    // the golden goal column
+    GoalLook gold{hex(0xFFF6D0), hex(0xF2C24A), hex(0xF7D66A), hex(0xFFFFF0), kGate};
+    for (int f = 0; f < 4; ++f) s.put(4 + f, goalPic(f, gold, 4));
+    s.put(199, block(kGate, 199));
+    out.keyedPng("img/mapchip1.png", s.canvas(), kKeyGreen);
+}
+
+// ---------------------------------------------------------------- mapchip2
+void mapchip2(Output& out) {
+    ChipSheet s;
+    s.put(1, block(kMossy, 1, 8, 0));
+    s.put(2, block(kMossy, 2));
+    s.put(3, block(kMossy, 3, 0, 8));
+    {
+        Canvas c = block(kMossy, 30, 8, 0);
+        Ramp ch = shade(hex(0x3A3238));
+        part(c, hLine({12.f, 3.f}, {24.f, 1.f}, 1.8f), ch, 1, true);
+        sprinkle(c, 8, 1, 20, 4, hex(0x8A8494), 6, 30);
+        s.put(30, c);
+    }
+    // the campfire on a left end
+    FlameLook fl;
+    for (int f = 0; f < 3; ++f) s.put(10 + f, fireOnBlock(kMossy, 10, f, 8, 0, true, fl));
+    s.put(13, fireOnBlock(kMossy, 10, 3, 8, 0, true, fl));
+    // the big bonfire, doused in three steps
+    for (int f = 0; f < 4; ++f) {
+        Canvas c(64, 64);
+        groundBlock(c, 0, 32, kMossy, 48, 0, 0);
+        groundBlock(c, 32, 32, kMossy, 49, 0, 0);
+        Ramp log = shade(f == 3 ? hex(0x3C3238) : hex(0x7A4A30));
+        part(c, hLine({10.f, 36.f}, {54.f, 28.f}, 3.f), log, 1, true);
+        part(c, hLine({10.f, 28.f}, {54.f, 36.f}, 3.f), log, 1, true);
+        part(c, hLine({22.f, 24.f}, {42.f, 36.f}, 2.6f), log, 1, true);
+        if (f < 3) {
+            float k = 1.f - 0.3f * float(f);
+            flame(c, 32.f, 36.f, 46.f * k, 46.f * k, f, 48, fl);
+            flame(c, 14.f, 36.f, 16.f * k, 22.f * k, f + 1, 50, fl);
+            flame(c, 50.f, 36.f, 16.f * k, 26.f * k, f + 2, 52, fl);
+        } else {
+            sprinkle(c, 10, 26, 44, 10, hex(0xF08A36), 8, 55);
+        }
+        // steam from the water
+        for (int k = 0; k < f; ++k)
+            wisp(c, 12.f + float(k) * 18.f, 26.f - float(k % 2) * 4.f, 22.f, hex(0xE4E8EE), uint32_t(60 + k + f));
+        s.put(48 + 2 * f, c);
+    }
+    // the fern: a curled bud that grows into a broad leaf
+    PlantLook fern{hex(0x4E8A44), hex(0x5CA552), hex(0x7AB85A), hex(0x7AB85A), hex(0x68B458), kClear};
+    fern.curl = true;
+    s.put(16, plantPic(2, 26.f, 0.f, fern, kMossy, 16));
+    s.put(18, plantPic(2, 30.f, 0.2f, fern, kMossy, 18));
+    s.put(4, plantPic(3, 42.f, 0.45f, fern, kMossy, 4));
+    s.put(6, plantPic(3, 54.f, 0.72f, fern, kMossy, 6));
+    s.put(8, plantPic(3, 63.f, 1.f, fern, kMossy, 8));
+    // the green goal column
+    GoalLook glade{hex(0xEAFFF2), hex(0x58D6A0), hex(0x7CE0C8), hex(0xFFFFE0), kMossy};
+    for (int f = 0; f < 4; ++f) s.put(42 + f, goalPic(f, glade, 42));
+    s.put(15, goalPic(0, glade, 42));
+    out.keyedPng("img/mapchip2.png", s.canvas(), kKeyGreen);
+}
+
+// ---------------------------------------------------------------- mapchip3
+// Dry vines hanging from a woven mat down onto a rock floor: 64x96.
+Canvas hangingVines() {
+    Canvas c(64, 96);
+    groundBlock(c, 0, 64, kRock, 124, 0, 0);
+    groundBlock(c, 32, 64, kRock, 125, 0, 0);
+    Ramp vine = shade(hex(0xC89C58)), leaf = shade(hex(0xB08A3A));
+    // the woven mat that carries them (part of the top floor)
+    Shape mat = hRound(0.f, 1.f, 64.f, 14.f, 3.f);
+    c.fill(mat.grow(1) & hRect(0, 0, 64, 20), pal::kOutline);
+    for (int y = 1; y < 15; ++y)
+        for (int x = 0; x < 64; ++x) {
+            if (mat.at(x, y) < 0.5f) continue;
+            bool over = ((x / 4) + (y / 3)) % 2 == 0;
+            Rgba col = over ? vine.base : vine.shadow;
+            if ((x + y) % 4 == 0) col = vine.light;
+            if (y <= 2) col = vine.shine;
+            c.at(x, y) = col;
+        }
+    // the hanging strands, with dry leaves
+    Rng rng(92);
+    for (int k = 0; k < 9; ++k) {
+        float x = 4.f + float(k) * 7.f + float(rng.range(-1.5, 1.5));
+        float len = 52.f + float(rng.range(0, 14));
+        std::vector<Pt> pts;
+        for (int i = 0; i <= 8; ++i) {
+            float t = float(i) / 8.f;
+            pts.push_back({x + std::sin(t * 5.f + float(k)) * 2.5f, 12.f + len * t});
+        }
+        Shape strand = Shape::polyline(pts, 1.3f).hard();
+        part(c, strand, vine, 0, true);
+        for (int i = 2; i < 8; i += 2) {
+            Pt p = pts[size_t(i)];
+            float dir = (i + k) % 4 == 0 ? -1.f : 1.f;
+            part(c, hPoly({p, {p.x + dir * 5.f, p.y + 1.f}, {p.x + dir * 2.f, p.y + 4.f}}), leaf, 0, true);
+        }
+    }
+    return c;
+}
+
+// A drum of fire on the roof: 32x64, the drum in the upper chip, the roof
+// chip below. state: 0..2 frames, 3 blown aside, 4 doused, 5 blown out.
+Canvas drumFire(int state) {
+    Canvas c(kChip, 64);
+    groundBlock(c, 0, 32, kRoof, 152, 0, 0);
+    Ramp drum = shade(hex(0x7A5A62)), band = shade(hex(0x4E4552));
+    FlameLook fl{hex(0xE8452E), hex(0xF79A2C), hex(0xFFE58A), hex(0x5E1A24)};
+    if (state == 4) {  // a puddle and steam
+        part(c, hEllipse(16.f, 34.f, 12.f, 2.f), shade(hex(0x5E7AA8)), 0, true);
+        wisp(c, 12.f, 30.f, 22.f, hex(0xDCE2EA), 156);
+        wisp(c, 21.f, 28.f, 16.f, hex(0xDCE2EA), 157);
+        return c;
+    }
+    if (state == 5) {  // soot where it stood
+        part(c, hEllipse(16.f, 34.f, 11.f, 2.f), shade(hex(0x3A3440)), 0, false);
+        wisp(c, 18.f, 30.f, 16.f, hex(0x8A8494), 172);
+        return c;
+    }
+    // the drum, its glow lighting the roof
+    for (int x = 4; x < 28; ++x) c.at(x, 33) = mix(c.at(x, 33), hex(0xF2A04A), 0.5f);
+    Shape body = hRound(6.f, 16.f, 20.f, 16.f, 2.f);
+    part(c, body, drum, 2, true);
+    for (float by : {20.f, 27.f}) c.fill(hRect(6.f, by, 20.f, 2.f), band.base);
+    c.fill(hRect(5.f, 15.f, 22.f, 2.f), band.light);
+    if (state <= 2) {
+        flame(c, 16.f, 17.f, 22.f, 17.f, state, 136, fl);
+    } else {
+        Canvas f(kChip, 64);
+        flame(f, 16.f, 17.f, 18.f, 11.f, 1, 139, fl);
+        for (int y = 0; y < 17; ++y)
+            for (int x = 0; x < 32; ++x) {
+                int sx = x + int((17.f - float(y)) * 0.7f);
+                if (sx >= 0 && sx < 32 && f.at(sx, y).a) c.at(x, y) = f.at(sx, y);
+            }
+        wisp(c, 7.f, 10.f, 8.f, hex(0x8A8494), 139);
+    }
+    return c;
+}
+
+void mapchip3(Output& out) {
+    ChipSheet s;
+    s.put(7, block(kRock, 7));
+    s.put(4, block(kBrick, 4, 8, 0));
+    s.put(5, block(kBrick, 5));
+    s.put(6, block(kBrick, 6, 0, 8));
+    s.put(8, block(kPlank, 8));
+    s.put(1, block(kRoof, 1));
+    s.put(2, block(kFacade, 2));
+    // the vine: a small bush growing into a ladder with a broad leaf on top
+    PlantLook vine{hex(0x4F8A3E), hex(0x5FA34C), hex(0xF2E6C8), hex(0xF6F0DC), hex(0x6AB452), hex(0xF4EEDC)};
+    vine.bush = true;
+    s.put(20, plantPic(2, 27.f, 0.f, vine, kBrick, 20));
+    s.put(22, plantPic(2, 25.f, 0.15f, vine, kBrick, 22));
+    s.put(24, plantPic(2, 31.f, 0.38f, vine, kBrick, 24));
+    s.put(10, plantPic(3, 52.f, 0.72f, vine, kBrick, 10));
+    s.put(12, plantPic(3, 63.f, 1.f, vine, kBrick, 12));
+    // fire on a brick chip (coals)
+    FlameLook fl;
+    for (int f = 0; f < 3; ++f) s.put(52 + f, fireOnBlock(kBrick, 52, f, 0, 0, false, fl));
+    s.put(55, fireOnBlock(kBrick, 52, 3, 0, 0, false, fl));
+    s.put(72, fireOnBlock(kBrick, 52, 4, 0, 0, false, fl).crop(0, 32, 32, 32));
+    // campfire on rock
+    for (int f = 0; f < 3; ++f) s.put(57 + f, fireOnBlock(kRock, 57, f, 0, 0, true, fl));
+    s.put(60, fireOnBlock(kRock, 57, 3, 0, 0, true, fl));
+    s.put(77, fireOnBlock(kRock, 57, 4, 0, 0, true, fl).crop(0, 32, 32, 32));
+    // the hanging vines
+    s.put(92, hangingVines());
+    // the drum of fire on the roof
+    for (int f = 0; f < 3; ++f) s.put(136 + f, drumFire(f));
+    s.put(139, drumFire(3));
+    s.put(156, drumFire(4).crop(0, 32, 32, 32));
+    s.put(172, drumFire(5).crop(0, 32, 32, 32));
+    // goal columns
+    GoalLook lantern{hex(0xFFF0C8), hex(0xF2A04A), hex(0xF6C25A), hex(0xFFFFE8), kBrick};
+    GoalLook sky{hex(0xF0FAFF), hex(0x7CC4F2), hex(0xA8E0FF), hex(0xFFFFFF), kRock};
+    GoalLook neon{hex(0xE8FFFF), hex(0x3ED8E8), hex(0x8AF0F4), hex(0xFFF4FA), kRoof};
+    for (int f = 0; f < 4; ++f) {
+        s.put(128 + f, goalPic(f, lantern, 128));
+        s.put(160 + f, goalPic(f, sky, 160));
+        s.put(132 + f, goalPic(f, neon, 132));
+    }
+    s.put(97, goalPic(0, lantern, 128));
+    s.put(98, goalPic(0, sky, 160));
+    out.keyedPng("img/mapchip3.png", s.canvas(), kKeyGreen);
+}
+
+}  // namespace
+
+void genMapchips(Output& out) {
+    mapchip1(out);
+    mapchip2(out);
+    mapchip3(out);
+}
+
+}  // namespace ag::sheet

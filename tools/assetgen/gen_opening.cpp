@@ -1,0 +1,242 @@
+// The opening's first pictures: the maker's logo, the game logo with its
+// trail of footprints, and the window icon.
+#include <cmath>
+
+#include "families.h"
+#include "output.h"
+#include "palette.h"
+#include "props.h"
+#include "text.h"
+
+namespace ag {
+
+namespace {
+
+// ---------------------------------------------------------------- maker logo
+// Shown centred (188x132 on screen) over the white cleared screen, keyed on
+// white: soft edges are matted against white so they fade cleanly.
+Canvas makerLogo() {
+    Canvas c(188, 132);
+    const Rgba plum = hex(0x3A2E5A), amber = hex(0xE8953A), gold = hex(0xF6C453);
+    const float cx = 94, cy = 44;
+    // The mark: a dusk-coloured disc holding a candle flame, ringed in gold.
+    c.fill(Shape::circle(cx, cy, 30), hex(0xE9C779));
+    c.fill(Shape::circle(cx, cy, 28), plum);
+    c.radialGradient(cx, cy + 6, 26, hex(0x6A4A7A, 200), hex(0x3A2E5A, 0));
+    auto flame = [&](float s) {
+        return Shape::polygon({{cx, cy - 20 * s}, {cx + 5 * s, cy - 10 * s}, {cx + 10 * s, cy - 1 * s},
+                               {cx + 10 * s, cy + 6 * s}, {cx + 6 * s, cy + 11 * s}, {cx, cy + 13 * s},
+                               {cx - 6 * s, cy + 11 * s}, {cx - 10 * s, cy + 6 * s}, {cx - 10 * s, cy - 1 * s},
+                               {cx - 5 * s, cy - 10 * s}}) |
+               Shape::circle(cx, cy + 4.5f * s, 9.5f * s);
+    };
+    c.fill(flame(1.0f).shift(0, -2), amber);
+    c.fill(flame(0.66f).shift(0, 1), gold);
+    c.fill(flame(0.34f).shift(0, 5), hex(0xFFF1C8));
+    // Wick and a sliver of candle.
+    c.fillRoundRect(cx - 7, cy + 15, 14, 9, 2, hex(0xF3E4CF));
+    c.fillRect(int(cx) - 7, int(cy) + 20, 14, 4, hex(0xD9C3A5));
+    c.line(cx, cy + 12, cx, cy + 15.5f, hex(0x2B2233), 1.2f);
+
+    TextStyle name;
+    name.face = Face::Gothic;
+    name.size = 21;
+    name.bold = true;
+    name.tracking = 3;
+    name.colour = plum;
+    name.align = Align::Centre;
+    drawText(c, 94, 80, "AMBERWICK", name);
+    TextStyle sub = name;
+    sub.size = 11;
+    sub.bold = false;
+    sub.tracking = 6;
+    sub.colour = hex(0xB0763A);
+    drawText(c, 94, 108, "GAMES", sub);
+    const float half = float(measureText("GAMES", sub).w) / 2.f;
+    c.line(94 - half - 30, 115.5f, 94 - half - 8, 115.5f, hex(0xD9A94A), 1.2f);
+    c.line(94 + half + 8, 115.5f, 94 + half + 30, 115.5f, hex(0xD9A94A), 1.2f);
+    c.matte(kKeyWhite);
+    return c;
+}
+
+// ---------------------------------------------------------------- footprint
+// One 64x64 cell of the footprint trail: a pair of boot prints walking up
+// and to the right, stamped in warm brown, on white (the key).
+Canvas footprint() {
+    Canvas c(64, 64);
+    const Rgba ink = hex(0x7A4E34), inkLight = hex(0x9C6C4A);
+    auto print = [&](Pt at, Pt dir, bool left) {
+        Pt side{dir.y, -dir.x};  // to the walker's right
+        if (left) side = Pt{-side.x, -side.y};
+        // (u, v): u along the foot (toes at +u), v across it (+v to the outer side).
+        const float k = 1.3f;  // print size
+        auto P = [&](float u, float v) {
+            return Pt{at.x + (dir.x * u + side.x * v) * k, at.y + (dir.y * u + side.y * v) * k};
+        };
+        auto oval = [&](float u, float v, float ru, float rv) {
+            std::vector<Pt> pts;
+            for (int i = 0; i < 28; ++i) {
+                float t = float(i) / 28.f * 2.f * float(kPi);
+                pts.push_back(P(u + ru * std::cos(t), v + rv * std::sin(t)));
+            }
+            return Shape::polygon(pts).hard();
+        };
+        Shape sole = oval(4.5f, 0.6f, 8.5f, 5.4f);
+        Shape heel = oval(-9.5f, 0.f, 4.2f, 4.0f);
+        c.fill(sole | heel, ink);
+        for (float u : {1.5f, 6.5f})
+            c.fill(Shape::polygon({P(u - 0.9f, -6.f), P(u + 0.9f, -6.f), P(u + 0.9f, 7.f), P(u - 0.9f, 7.f)}).hard() & sole,
+                   inkLight);
+        c.fill(Shape::polygon({P(-10.5f, -5.f), P(-9.f, -5.f), P(-9.f, 5.f), P(-10.5f, 5.f)}).hard() & heel, inkLight);
+    };
+    const float k = 0.70710678f;
+    const Pt dir{k, -k};  // walking up and to the right
+    print({32.f + 10.f * k - 9.f * k, 32.f - 10.f * k - 9.f * k}, dir, true);    // left foot, forward
+    print({32.f - 10.f * k + 9.f * k, 32.f + 10.f * k + 9.f * k}, dir, false);   // right foot, behind
+    return c;
+}
+
+// ---------------------------------------------------------------- icon
+Canvas windowIcon() {
+    Canvas c(64, 64);
+    paintBrush(c, {56, 6}, {13, 49}, 9.f, pal::kBlue, false);
+    paintDrop(c, 12, 20, 6.2f, pal::kRed, false);
+    paintDrop(c, 27, 11, 5.2f, pal::kGreen, false);
+    paintDrop(c, 44, 52, 5.6f, pal::kBlue, false);
+    return c;
+}
+
+// ---------------------------------------------------------------- game logo
+// Full screen, keyed on black (the white cleared screen shows through). The
+// footprints later climb the staircase from the lower left to the upper
+// right, so that diagonal stays calm; the lettering sits at the lower right
+// and a brush with its three paints at the upper left.
+Canvas gameLogo() {
+    const int W = 640, H = 480;
+    Canvas c(W, H);
+    Rng rng(seedOf("img/Logo.png"));
+    // Paper page with a hand-cut edge.
+    Shape page = Shape::where(0, 0, W, H, [&](float x, float y) {
+        float wob = 2.2f * fbm1((x + y) * 0.05f, 7);
+        float m = 10.f + wob;
+        float d = std::min({x - m, (W - m) - x, y - m, (H - m) - y});
+        float r = 18.f;
+        float cxr = std::max(0.f, r - std::min(x - m, (W - m) - x));
+        float cyr = std::max(0.f, r - std::min(y - m, (H - m) - y));
+        if (cxr > 0 && cyr > 0) d = r - std::sqrt(cxr * cxr + cyr * cyr);
+        return d + 0.5f;
+    }).hard();
+    c.fill(page.grow(1), hex(0xCDB892));
+    c.fill(page, [&](int x, int y) {
+        float t = float(y) / H;
+        Rgba top = hex(0xFCF5E6), low = hex(0xF3E5C8);
+        Rgba p = mix(top, low, t);
+        float vx = (float(x) - W / 2.f) / (W / 2.f), vy = (float(y) - H / 2.f) / (H / 2.f);
+        float v = clampv((vx * vx + vy * vy - 0.55f) * 0.5f, 0.f, 1.f);
+        return mix(p, hex(0xE2CDA4), v * 0.6f);
+    });
+    c.noise(0, 0, W, H, 3.f, rng);
+
+    // Soft watercolour hills along the bottom edge, under the first steps.
+    auto hill = [&](float base, float amp, float freq, uint32_t seed, Rgba col) {
+        c.fill(Shape::below(0, W, H, [&](float x) { return base + amp * fbm1(x * freq, seed, 3); }) & page, col);
+    };
+    hill(440, 10, 0.008f, 3, hex(0xCFE0B4));
+    hill(455, 8, 0.012f, 5, hex(0xB5D39A));
+    hill(468, 5, 0.02f, 9, hex(0x9CC384));
+
+    // Grass tufts and little flowers on the hills.
+    for (int i = 0; i < 26; ++i) {
+        float x = 20 + i * 23.5f + float(rng.range(-6, 6));
+        float y = 448 + 6 * fbm1(x * 0.01f, 3, 3) + float(rng.range(0, 18));
+        Rgba g = mix(hex(0x7DB36A), hex(0x5E9A58), float(rng.unit()));
+        for (int k = -1; k <= 1; ++k) c.line(x, y, x + k * 3.f, y - 6.f + std::abs(k) * 1.5f, g, 1.2f);
+        if (i % 3 == 1) {
+            const Rgba fl[3] = {hex(0xF3A6A0), hex(0xF7E3A0), hex(0xB6CDF5)};
+            c.fillCircle(x + 4, y - 7, 2.2f, fl[(i / 3) % 3]);
+            c.fillCircle(x + 4, y - 7, 0.9f, hex(0xFFF6DA));
+        }
+    }
+
+    // Upper left: the brush and its three paints, over soft colour washes.
+    c.radialGradient(110, 100, 100, hex(0xF7D6C4, 150), hex(0xF7D6C4, 0));
+    c.radialGradient(58, 170, 62, hex(0xD3EBCB, 150), hex(0xD3EBCB, 0));
+    c.radialGradient(190, 56, 64, hex(0xD0E0F6, 160), hex(0xD0E0F6, 0));
+    // A splash of red where the brush has just touched the page.
+    Shape splash = Shape::circle(64, 186, 16) | Shape::circle(84, 178, 9) | Shape::circle(48, 196, 8) |
+                   Shape::circle(88, 196, 5) | Shape::circle(40, 172, 4) | Shape::circle(102, 184, 3);
+    c.fill(splash, withAlpha(pal::kRed, 0.85f));
+    c.fill(splash - splash.shift(-2, -2), withAlpha(shade(pal::kRed).shadow, 0.7f));
+    paintBrush(c, {222, 26}, {70, 178}, 21.f, pal::kRed, false);
+    paintDrop(c, 40, 96, 14.f, pal::kRed, false);
+    paintDrop(c, 104, 50, 12.f, pal::kGreen, false);
+    paintDrop(c, 150, 168, 12.5f, pal::kBlue, false);
+
+    // Lower right: the title, the three paints tinting its big line.
+    const int tx = 486;
+    TextStyle ja;
+    ja.face = Face::Mincho;
+    ja.size = 34;
+    ja.colour = pal::kInk;
+    ja.bold = true;
+    ja.align = Align::Centre;
+    ja.outline = hex(0xFFF8EA);
+    ja.outlineWidth = 2;
+    drawText(c, tx - 40, 196, "いろどりの", ja);  // pal::kTitleJa, set over two lines
+    TextStyle big = ja;
+    big.size = 70;
+    big.outline = pal::kOutline;
+    big.outlineWidth = 3;
+    big.shadow = hex(0xD2BC96);
+    big.align = Align::Left;
+    const char* chars[3] = {"足", "あ", "と"};
+    const Rgba paints[3] = {pal::kRed, pal::kGreen, pal::kBlue};
+    for (int i = 0; i < 3; ++i) {
+        big.colour = paints[i];
+        drawText(c, tx - 118 + i * 80, 236 + (i == 1 ? 6 : 0), chars[i], big);
+    }
+    TextStyle en;
+    en.face = Face::Gothic;
+    en.size = 40;
+    en.bold = true;
+    en.tracking = 7;
+    en.colour = hex(0x4A3A5E);
+    en.align = Align::Centre;
+    en.outline = hex(0xFFF8EA);
+    en.outlineWidth = 2;
+    drawText(c, tx, 336, "Tolvane", en);
+    // A hand-drawn underline in the three paints.
+    for (int i = 0; i < 3; ++i) {
+        float x0 = tx - 128 + i * 86.f, x1 = x0 + 80;
+        std::vector<Pt> pts;
+        for (int k = 0; k <= 12; ++k) {
+            float t = k / 12.f;
+            pts.push_back({x0 + (x1 - x0) * t, 394 + 1.5f * std::sin(t * 5.f + i) - (2.6f * std::sin(t * float(kPi)) + 0.8f)});
+        }
+        for (int k = 12; k >= 0; --k) {
+            float t = k / 12.f;
+            pts.push_back({x0 + (x1 - x0) * t, 394 + 1.5f * std::sin(t * 5.f + i) + (2.6f * std::sin(t * float(kPi)) + 0.8f)});
+        }
+        c.fill(Shape::polygon(pts), paints[i]);
+    }
+
+    // Everything outside the page is the key; soft edges inside are already
+    // blended on paper, the page edge is hard.
+    c.matte(hex(0xF3E5C8));
+    Shape sheet = page.grow(1);
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x)
+            if (sheet.at(x, y) < 0.5f) c.at(x, y) = kClear;
+    return c;
+}
+
+}  // namespace
+
+void genOpening(Output& out) {
+    out.keyedPng("img/vesk.png", makerLogo(), kKeyWhite);
+    out.keyedPng("img/Logo.png", gameLogo(), kKeyBlack);
+    out.keyedBmp("img/asiato.bmp", footprint(), kKeyWhite);
+    out.png("img/icon.png", windowIcon(), PngKind::Rgba);
+}
+
+}  // namespace ag

@@ -1,0 +1,214 @@
+// The title picture `img/back.png` and the talk window `img/kaiwa.png`, both
+// drawn in screen coordinates (the caller maps them for the full-screen quad).
+//
+// Title: keyed on white over the white cleared screen, so it is opaque
+// everywhere and holds no pure white. The three buttons fill exactly the
+// rectangles the title scene tests: start (384, 94)-(544, 160), menu
+// (425, 215)-(555, 270), quit (440, 330)-(610, 384). The game draws no hover
+// state, so they look the same whether pointed at or not.
+//
+// Talk window: keyed on green; transparent above and below, so the
+// background and the two portraits (x 66..226 and 414..574, y 70..230) show
+// through. The lines are written from x 50, y 280..360 in black, red,
+// green, blue and purple (rarely yellow, cyan, magenta) on its light paper.
+#include <cmath>
+
+#include "frontend_kit.h"
+#include "hud_kit.h"
+#include "hud_parts.h"
+#include "palette.h"
+#include "props.h"
+#include "scenery.h"
+
+namespace ag::hud {
+
+namespace sc = scenery;
+
+namespace {
+
+struct TitleButton {
+    float x0, y0, x1, y1;
+    const char* label;
+    Rgba paint;
+};
+const TitleButton kButtons[3] = {
+    {384, 94, 544, 160, "はじめから", pal::kRed},
+    {425, 215, 555, 270, "メニュー", pal::kGreen},
+    {440, 330, 610, 384, "おわる", pal::kBlue},
+};
+
+// The legendary gate on a far hill, pale in the haze.
+void farGate(Canvas& c, float cx, float base, float s) {
+    const Rgba stone = hex(0xC9C6DA), shadow = hex(0xA9A6C2);
+    Shape gate = Shape::rect(cx - s * 0.5f, base - s * 0.75f, s * 0.16f, s * 0.75f) |
+                 Shape::rect(cx + s * 0.34f, base - s * 0.75f, s * 0.16f, s * 0.75f) |
+                 Shape::rect(cx - s * 0.6f, base - s * 0.9f, s * 1.2f, s * 0.14f) |
+                 Shape::rect(cx - s * 0.5f, base - s * 0.78f, s, s * 0.08f);
+    c.fill(gate, stone);
+    c.fill(gate - gate.shift(-2, 0), shadow);
+    c.radialGradient(cx, base - s * 0.45f, s * 0.5f, hex(0xFFF3B0, 150), hex(0xFFF3B0, 0));
+}
+
+void footprint(Canvas& c, float x, float y, float angle, Rgba col) {
+    float ca = std::cos(angle), sa = std::sin(angle);
+    auto P = [&](float u, float v) { return Pt{x + u * ca - v * sa, y + u * sa + v * ca}; };
+    std::vector<Pt> sole, heel;
+    for (int i = 0; i < 16; ++i) {
+        float t = float(i) / 16.f * 2.f * float(kPi);
+        sole.push_back(P(2.f + 3.6f * std::cos(t), 2.3f * std::sin(t)));
+        heel.push_back(P(-4.2f + 1.8f * std::cos(t), 1.8f * std::sin(t)));
+    }
+    c.fill(Shape::polygon(sole) | Shape::polygon(heel), col);
+}
+
+}  // namespace
+
+Canvas titlePicture() {
+    const int W = kScreenW, H = kScreenH;
+    Canvas c(W, H);
+    Rng rng(seedOf("img/back.png"));
+    c.vGradient(0, 0, W, H, {{0.f, hex(0x8CC2EC)}, {0.5f, hex(0xCDE6F2)}, {0.7f, hex(0xF6EAD0)}, {1.f, hex(0xF6E2C0)}});
+    c.radialGradient(600, 30, 300, hex(0xFFF4D6, 110), hex(0xFFF4D6, 0));
+    // a rainbow of the three paints behind everything
+    const Rgba bow[3] = {pal::kRed, pal::kGreen, pal::kBlue};
+    for (int i = 0; i < 3; ++i) {
+        float r = 420.f - float(i) * 13.f;
+        Shape band = Shape::where(0, 130, W, H - 130, [r](float x, float y) {
+            float d = std::hypot(x - 250.f, y - 560.f);
+            return clampv(r - d + 0.5f, 0.f, 1.f) * clampv(d - (r - 13.f) + 0.5f, 0.f, 1.f);
+        });
+        c.fill(band, withAlpha(lighter(bow[i], 0.35f), 0.42f));
+    }
+    const Rgba cloudBody = hex(0xFCFAF3), cloudShade = hex(0xD6E0EE);
+    sc::cloud(c, 560, 200, 120, cloudBody, cloudShade, rng);
+    sc::cloud(c, 130, 236, 90, cloudBody, cloudShade, rng);
+    // far mountains, the gate of the legend on its hill
+    sc::hill(c, sc::hillShape(0, W, 282, 22, 0.008f, 101, H), hex(0xB6C3E0), hex(0xD4DCF0));
+    farGate(c, 300, 276, 34);
+    sc::hill(c, sc::hillShape(0, W, 306, 12, 0.011f, 102, H), hex(0xA8CE8C), hex(0xCBE3A6));
+    for (int i = 0; i < 9; ++i)
+        sc::roundTree(c, float(i) * 74.f + float(rng.range(0, 30)), 312 + float(rng.range(-3, 3)), float(rng.range(14, 20)),
+                      hex(0x7FB06A), rng);
+    Shape meadow = sc::hillShape(0, W, 344, 8, 0.009f, 103, H);
+    sc::hill(c, meadow, hex(0x90C670), hex(0xB6DC8C));
+    // the road from the reader's feet to the far gate
+    std::vector<Pt> road;
+    auto roadAt = [&](float t, float side) {
+        float y = 480.f - t * 176.f;
+        float x = 70.f + 230.f * t + 60.f * std::sin(t * 3.4f) * (1.f - t);
+        float half = lerpf(46.f, 3.f, t);
+        return Pt{x + side * half, y};
+    };
+    for (int i = 0; i <= 24; ++i) road.push_back(roadAt(float(i) / 24.f, -1));
+    for (int i = 24; i >= 0; --i) road.push_back(roadAt(float(i) / 24.f, 1));
+    Shape roadS = Shape::polygon(road);
+    c.fill(roadS.grow(1), hex(0xCDB585));
+    c.fill(roadS, hex(0xEBDAAE));
+    c.fill(roadS - roadS.shift(-3, 0), withAlpha(hex(0xD6C090), 0.8f));
+    // footprints of the three paints along the road behind the travellers
+    const Rgba steps[3] = {pal::kRed, pal::kGreen, pal::kBlue};
+    for (int i = 0; i < 7; ++i) {
+        float t = 0.02f + float(i) * 0.035f;
+        Pt a = roadAt(t, 0), b = roadAt(t + 0.01f, 0);
+        float ang = std::atan2(b.y - a.y, b.x - a.x);
+        float side = (i % 2 ? 1.f : -1.f) * 8.f;
+        footprint(c, a.x - std::sin(ang) * side, a.y + std::cos(ang) * side, ang, withAlpha(steps[i % 3], 0.85f));
+    }
+    sc::bush(c, 18, 420, 40, hex(0x6FAE5E), rng);
+    sc::roundTree(c, 604, 470, 150, hex(0x66AA5A), rng);
+    sc::grass(c, 0, W, 482, 10, hex(0x76B65E), rng, 0.3f);
+    const Rgba petals[] = {hex(0xF7D5E0), hex(0xFBF3D8), hex(0xF6D77A), hex(0xC9D8F6)};
+    for (int i = 0; i < 30; ++i) {
+        float x = float(rng.range(0, 380)), y = float(rng.range(360, 476));
+        if (roadS.at(int(x), int(y)) > 0.f) continue;
+        sc::flower(c, x, y, float(rng.range(6, 10)), float(rng.range(2.2, 3.4)), petals[i % 4], hex(0xF2B84A));
+    }
+
+    // the two travellers setting out, seen from a little behind
+    {
+        fe::Pose partner;
+        partner.facing = 0.6f;
+        partner.stride = 0.8f;
+        partner.near = fe::Arm::Wave;
+        partner.far = fe::Arm::Down;
+        partner.expr = fe::Expr::Grin;
+        fe::traveller(c, fe::Who::Partner, 196, 420, 92, partner);
+        fe::Pose hero;
+        hero.facing = 0.7f;
+        hero.stride = -0.8f;
+        hero.near = fe::Arm::Down;
+        hero.far = fe::Arm::Forward;
+        hero.expr = fe::Expr::Smile;
+        fe::traveller(c, fe::Who::Hero, 128, 446, 100, hero);
+    }
+
+    // the name of the game
+    TextStyle ja;
+    ja.face = Face::Mincho;
+    ja.size = 32;
+    ja.colour = pal::kInk;
+    ja.bold = true;
+    ja.outline = hex(0xFFF8EA);
+    ja.outlineWidth = 2;
+    textCentred(c, 172, 38, "いろどりの", ja);
+    TextStyle big = ja;
+    big.size = 78;
+    big.outline = pal::kOutline;
+    big.outlineWidth = 3;
+    big.shadow = hex(0x6A7AA8);
+    const char* chars[3] = {"足", "あ", "と"};
+    for (int i = 0; i < 3; ++i) {
+        big.colour = steps[i];
+        textCentred(c, 80.f + float(i) * 92.f, 108.f + (i == 1 ? 5.f : 0.f), chars[i], big);
+    }
+    TextStyle en;
+    en.face = Face::Gothic;
+    en.size = 34;
+    en.bold = true;
+    en.tracking = 6;
+    en.colour = hex(0x4A3A5E);
+    en.outline = hex(0xFFF8EA);
+    en.outlineWidth = 2;
+    textCentred(c, 172, 182, "Tolvane", en);
+
+    for (const TitleButton& b : kButtons) {
+        Rgba face = mix(b.paint, hex(0xF6E6C4), 0.12f);
+        int size = int((b.y1 - b.y0) * 0.42f);
+        fe::raisedButton(c, b.x0 + 1, b.y0 + 1, b.x1 - b.x0 - 2, b.y1 - b.y0 - 2, face, b.label, size);
+    }
+    paperGrain(c, 2);
+    avoidBlackAndWhite(c);
+    return c;
+}
+
+Canvas talkWindow() {
+    Canvas c(kScreenW, kScreenH);
+    const float x0 = 34, y0 = 266, x1 = 636, y1 = 376;
+    Shape outer = Shape::roundRect(x0, y0, x1 - x0, y1 - y0, 12).hard();
+    Shape inner = Shape::roundRect(x0 + 7, y0 + 7, x1 - x0 - 14, y1 - y0 - 14, 7).hard();
+    c.fill(outer.grow(1), pal::kOutline);
+    Ramp wood = shade(hex(0x8A5A3C));
+    c.fill(outer, wood.base);
+    c.fill(outer - outer.shift(0, 2), wood.light);
+    c.fill(outer - outer.shift(0, -2), wood.shadow);
+    c.fill(inner.grow(2), pal::kGold);
+    c.fill(inner.grow(1), pal::kOutline);
+    c.fill(inner, [&](int, int y) { return mix(hex(0xFBF5E6), hex(0xF1E4C8), (float(y) - y0) / (y1 - y0)); });
+    paperGrain(c, 1);
+    // the three paints as studs in the frame's corners, and a page-turn mark
+    const Rgba studs[4] = {pal::kRed, pal::kGreen, pal::kBlue, pal::kGold};
+    const Pt at[4] = {{x0 + 4, y0 + 4}, {x1 - 4, y0 + 4}, {x0 + 4, y1 - 4}, {x1 - 4, y1 - 4}};
+    for (int i = 0; i < 4; ++i) {
+        Shape s = Shape::circle(at[i].x, at[i].y, 6).hard();
+        Ramp r = shade(studs[i]);
+        c.fill(s.grow(1), pal::kOutline);
+        c.fill(s, r.base);
+        c.fill(Shape::circle(at[i].x - 2, at[i].y - 2, 2).hard(), r.shine);
+    }
+    Shape mark = Shape::polygon({{608, 354}, {620, 354}, {614, 362}}).hard();
+    c.fill(mark.grow(1), withAlpha(pal::kBrown, 0.9f));
+    c.fill(mark, pal::kGold);
+    return c;
+}
+
+}  // namespace ag::hud

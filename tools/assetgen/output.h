@@ -1,0 +1,53 @@
+// Where generated files go. Each writer creates the folders it needs, keeps
+// the colour-key contract for keyed pictures, and counts what was written
+// for the run's summary line.
+#pragma once
+#include <filesystem>
+#include <string>
+
+#include "canvas.h"
+#include "imageio.h"
+
+namespace ag {
+
+class Midi;
+class Pcm;
+
+class Output {
+public:
+    explicit Output(std::filesystem::path root);
+
+    // Absolute path of a data file (for example "img/kao.png"); its folder exists.
+    std::string path(const std::string& rel);
+
+    // A picture the game loads with colour key `key`: pixels under half
+    // coverage become the exact key, opaque pixels never equal it; saved as
+    // 8-bit RGB so the key compares equal with alpha 0xFF.
+    void keyedPng(const std::string& rel, Canvas c, Rgba key);
+    // Same contract, saved as a 24-bit Windows bitmap.
+    void keyedBmp(const std::string& rel, Canvas c, Rgba key);
+    // A picture with real alpha (the window icon) or none (plain loads).
+    void png(const std::string& rel, const Canvas& c, PngKind kind);
+    void wav(const std::string& rel, const Pcm& p);
+    void midi(const std::string& rel, const Midi& m);
+
+    int pictures() const { return pictures_; }
+    int sounds() const { return sounds_; }
+    int tunes() const { return tunes_; }
+    uintmax_t bytes() const { return bytes_; }
+
+private:
+    void counted(const std::string& abs);
+    std::filesystem::path root_;
+    int pictures_ = 0, sounds_ = 0, tunes_ = 0;
+    uintmax_t bytes_ = 0;
+};
+
+// Colour keys of the game's picture loads.
+inline constexpr Rgba kKeyGreen = hex(0x00FF00);
+inline constexpr Rgba kKeyBlack = hex(0x000000);
+inline constexpr Rgba kKeyWhite = hex(0xFFFFFF);
+inline constexpr Rgba kKeyNearBlack = hex(0x010101);
+inline constexpr Rgba kKeyGreyBlue = hex(0xE6F0F0);
+
+}  // namespace ag

@@ -1,0 +1,54 @@
+// The game's shared colours. Every picture takes its paint colours, outline,
+// skin, cloth and sky tones from here so that sheets made at different times
+// still match.
+#pragma once
+#include "canvas.h"
+
+namespace ag::pal {
+
+// The game's name as lettered on its logos (with the Latin "Tolvane").
+inline constexpr const char* kTitleJa = "いろどりの足あと";
+
+// Lines and ink.
+inline constexpr Rgba kOutline = hex(0x2B2233);  // 1-px outline of sprites and chips
+inline constexpr Rgba kInk = hex(0x3A2E45);      // soft dark for lettering on light paper
+
+// The three paints (brush, droplets, walkers, digits, pots, sparks).
+inline constexpr Rgba kRed = hex(0xE0413A);    // fire
+inline constexpr Rgba kGreen = hex(0x38B45A);  // wind
+inline constexpr Rgba kBlue = hex(0x3A7BE0);   // water
+
+// Paper and storybook panels.
+inline constexpr Rgba kPaper = hex(0xF6EEDC);
+inline constexpr Rgba kPaperShade = hex(0xE6D8BC);
+inline constexpr Rgba kNight = hex(0x1C1830);     // dark storybook panel
+inline constexpr Rgba kNightLift = hex(0x2C2648);
+inline constexpr Rgba kGold = hex(0xD9A94A);      // frames, ornaments
+inline constexpr Rgba kGoldLight = hex(0xF2D58A);
+inline constexpr Rgba kSlate = hex(0x3B3F52);     // quiet cover panel
+
+// People.
+inline constexpr Rgba kSkin = hex(0xF6C9A4);
+inline constexpr Rgba kSkinShade = hex(0xE0A582);
+inline constexpr Rgba kBlush = hex(0xF09A8E);
+inline constexpr Rgba kCream = hex(0xF1E2C0);    // the unpainted walkers' clothes
+inline constexpr Rgba kBrown = hex(0x8A5A3C);
+inline constexpr Rgba kDarkBrown = hex(0x5A3A2A);
+inline constexpr Rgba kHeroHair = hex(0x6B4330);
+inline constexpr Rgba kPartnerHair = hex(0xC8733E);
+inline constexpr Rgba kEyeWhite = hex(0xFBF8F2);
+
+// Nature.
+inline constexpr Rgba kLeaf = hex(0x5DA34E);
+inline constexpr Rgba kLeafDark = hex(0x3C7A45);
+inline constexpr Rgba kGrass = hex(0x86C35A);
+inline constexpr Rgba kEarth = hex(0x9C7350);
+inline constexpr Rgba kStone = hex(0x9A98A6);
+inline constexpr Rgba kRoof = hex(0xC8553D);
+inline constexpr Rgba kWall = hex(0xF3E6CC);
+
+// Morning sky (stage 1, the prologue's town).
+inline constexpr Rgba kSkyTop = hex(0x7FB6E8);
+inline constexpr Rgba kSkyLow = hex(0xFBE3C4);
+
+}  // namespace ag::pal
