@@ -74,6 +74,8 @@ bool InitSound() {
         return false;
     }
     Mix_AllocateChannels(kChannels);
+    // Music a little under full level leaves headroom for the effects.
+    Mix_VolumeMusic(MIX_MAX_VOLUME * 3 / 4);
     Mix_ReserveChannels(1);
     Mix_Init(MIX_INIT_MID);
     char cwd[4096];
