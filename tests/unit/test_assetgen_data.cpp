@@ -144,9 +144,11 @@ TEST(AssetData, FaceSheetCellsFollowTheTalkLayout) {
     ASSERT_TRUE(k.ok());
     // The cover cell is opaque and has no trace of the key.
     EXPECT_EQ(countKey(k, kGreen, 640, 0, 800, 160), 0);
-    // Cells beyond the portraits and the cover are empty.
-    EXPECT_EQ(countKey(k, kGreen, 640, 160, 1024, 512), 384 * 352);
-    EXPECT_EQ(countKey(k, kGreen, 800, 0, 1024, 160), 224 * 160);
+    // Beyond the portraits, the cover and the help page at x 800..960,
+    // y 0..288 the sheet is empty.
+    EXPECT_EQ(countKey(k, kGreen, 640, 160, 800, 512), 160 * 352);
+    EXPECT_EQ(countKey(k, kGreen, 800, 288, 960, 512), 160 * 224);
+    EXPECT_EQ(countKey(k, kGreen, 960, 0, 1024, 512), 64 * 512);
     EXPECT_EQ(countKey(k, kGreen, 0, 480, 640, 512), 640 * 32);
     // Twelve portraits: each mostly filled, centred, and each mood distinct.
     std::map<int, std::vector<uint32_t>> cells;

@@ -197,6 +197,50 @@ TEST(FrontendPictures, HelpPagesFillTheirCellsInsideTheSampledRange) {
     }
 }
 
+TEST(FrontendPictures, HelpPageSevenIsACardOnTheFaceSheet) {
+    Image k = load("img/kao.png");
+    ASSERT_EQ(k.width, 1024);
+    ASSERT_EQ(k.height, 512);
+    const HelpPage& p = kHelpPages[6];
+    const int x0 = int(std::ceil(p.u0 * 1024.f)), x1 = int(p.u1 * 1024.f), y1 = int(p.v1 * 512.f);
+    ASSERT_EQ(x0, 800);
+    ASSERT_EQ(x1, 960);
+    ASSERT_EQ(y1, 288);
+    // the card: its inside is wholly opaque, and nearly all of the sampled
+    // rectangle is painted (only the rim and rounded corners are keyed)
+    EXPECT_EQ(keyedInRect(k, kGreen, x0 + 6, 10, x1 - 6, y1 - 10), 0);
+    EXPECT_LT(keyedInRect(k, kGreen, x0, 0, x1, y1), (x1 - x0) * y1 / 20);
+    // the text: the lower part carries several lines of dark lettering, so
+    // dark pixels sit on many rows and change often along them
+    int ink = 0, inkedRows = 0, edges = 0;
+    for (int y = 160; y < 280; ++y) {
+        int row = 0;
+        for (int x = x0; x < x1; ++x) {
+            const bool dark = at(k, x, y) != kGreen && luminance(at(k, x, y)) < 0.08;
+            row += dark;
+            if (x > x0 && dark != (at(k, x - 1, y) != kGreen && luminance(at(k, x - 1, y)) < 0.08)) ++edges;
+        }
+        ink += row;
+        inkedRows += row > 4;
+    }
+    EXPECT_GT(ink, 400) << "page 7 has no text";
+    EXPECT_GT(inkedRows, 40) << "page 7 has too few lines of text";
+    EXPECT_GT(edges, 800) << "page 7's lower part is not lettering";
+    // the illustration window above it is drawn, not left plain
+    std::set<uint32_t> colours;
+    for (int y = 50; y < 146; ++y)
+        for (int x = x0 + 12; x < x1 - 12; ++x) colours.insert(at(k, x, y));
+    EXPECT_GT(colours.size(), 40u);
+    // no pure green shows through anywhere on the card's face
+    for (int y = 0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x) {
+            const uint32_t c = at(k, x, y);
+            if (c == kGreen) continue;
+            const int r = int((c >> 16) & 0xFF), g = int((c >> 8) & 0xFF), b = int(c & 0xFF);
+            EXPECT_FALSE(g > 220 && r < 40 && b < 40) << "green at " << x << "," << y;
+        }
+}
+
 TEST(FrontendPictures, StageSelectFrameLeavesTheRowsReadable) {
     Image frame = load("img/ステージセレクト.png");
     ASSERT_EQ(frame.width, 640);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 #include <string>
 #include <vector>
@@ -95,7 +96,7 @@ TEST(StageSheets, SheetsHaveTheSizesTheirCellsAssume) {
         int w, h;
     } kSizes[] = {
         {"img/mapchip1.png", 512, 512}, {"img/mapchip2.png", 512, 512}, {"img/mapchip3.png", 512, 512},
-        {"img/char.move.png", 256, 1024}, {"img/effect1.png", 512, 512}, {"img/effect2.png", 1024, 1024},
+        {"img/char.move.png", 256, 1024}, {"img/char.partner.png", 256, 1024}, {"img/effect1.png", 512, 512}, {"img/effect2.png", 1024, 1024},
         {"img/eff.ハート完.png", 768, 768}, {"img/eff.Blue.png", 768, 768}, {"img/eff.window.png", 768, 768},
         {"img/suna.png", 768, 384}, {"img/fire.png", 256, 256}, {"img/波ね.png", 640, 512}, {"img/kaze.png", 256, 256},
     };
@@ -246,6 +247,127 @@ TEST(StageSheets, PaintedColumnsWearTheirPaint) {
             int painted = reddish(img, col * 32, row * 64, 32, 32, channel[col]);
             int plain = reddish(img, 96, row * 64, 32, 32, channel[col]);
             EXPECT_GT(painted, plain + 25) << "column " << col << " row " << row;
+        }
+}
+
+// ---------------------------------------------------------------- char.partner
+
+namespace {
+
+// The walker cells the game reads from a character sheet, as (column, row):
+// columns 0..3 (blue, red, green, unpainted) of the walk rows 0..9, the
+// stuck row 10 and the casting row 13.
+std::vector<std::pair<int, int>> walkerCells() {
+    std::vector<std::pair<int, int>> cells;
+    for (int col = 0; col < 4; ++col) {
+        for (int row = 0; row <= 9; ++row) cells.push_back({col, row});
+        cells.push_back({col, 10});
+        cells.push_back({col, 13});
+    }
+    return cells;
+}
+
+// Key pixels of a cell's upper 32x32 that its border cannot reach through
+// key pixels (4-neighbourhood): holes the key would punch into the figure.
+int enclosedKeyPixels(const Image& img, int x0, int y0) {
+    constexpr int N = 32;
+    std::vector<char> seen(N * N, 0);
+    std::vector<int> stack;
+    auto push = [&](int x, int y) {
+        if (x < 0 || y < 0 || x >= N || y >= N || seen[size_t(y * N + x)]) return;
+        if (at(img, x0 + x, y0 + y) != kNearBlack) return;
+        seen[size_t(y * N + x)] = 1;
+        stack.push_back(y * N + x);
+    };
+    for (int k = 0; k < N; ++k) {
+        push(k, 0), push(k, N - 1), push(0, k), push(N - 1, k);
+    }
+    while (!stack.empty()) {
+        int i = stack.back();
+        stack.pop_back();
+        int x = i % N, y = i / N;
+        push(x + 1, y), push(x - 1, y), push(x, y + 1), push(x, y - 1);
+    }
+    int holes = 0;
+    for (int y = 0; y < N; ++y)
+        for (int x = 0; x < N; ++x) holes += at(img, x0 + x, y0 + y) == kNearBlack && !seen[size_t(y * N + x)];
+    return holes;
+}
+
+// Strongly coloured pixels of a cell's upper 32x32 within 12 degrees of `hue`.
+int ofHue(const Image& img, int x0, int y0, float hue) {
+    int n = 0;
+    for (int y = y0; y < y0 + 32; ++y)
+        for (int x = x0; x < x0 + 32; ++x) {
+            uint32_t p = at(img, x, y);
+            if (p == kNearBlack) continue;
+            const float r = float(p >> 16 & 0xFF), g = float(p >> 8 & 0xFF), b = float(p & 0xFF);
+            const float hi = std::max({r, g, b}), lo = std::min({r, g, b});
+            if (hi < 64.f || hi - lo < 0.4f * hi) continue;
+            float h = hi == r ? 60.f * (g - b) / (hi - lo) : hi == g ? 120.f + 60.f * (b - r) / (hi - lo) : 240.f + 60.f * (r - g) / (hi - lo);
+            float d = std::fabs(std::fmod(h - hue + 720.f, 360.f));
+            n += std::min(d, 360.f - d) <= 12.f;
+        }
+    return n;
+}
+
+}  // namespace
+
+TEST(StageSheets, PartnerHasEveryWalkerPictureAndNothingElse) {
+    Image img = load("img/char.partner.png");
+    ASSERT_EQ(img.width, 256);
+    ASSERT_EQ(img.height, 1024);
+    std::set<std::pair<int, int>> read;
+    for (auto [col, row] : walkerCells()) {
+        read.insert({col, row});
+        const std::string what = "partner " + std::to_string(col) + "," + std::to_string(row);
+        const float u = 0.125f * float(col);
+        expectSprite(img, u, row / 16.f, u + 0.125f, (row + 1) / 16.f, what);
+        EXPECT_EQ(enclosedKeyPixels(img, col * 32, row * 64), 0) << what << ": the colour key shows through inside the figure";
+    }
+    // standing pictures reach down to the floor line
+    for (int col = 0; col < 4; ++col)
+        for (int row : {0, 3, 6, 10, 13})
+            EXPECT_GT(drawn(img, kNearBlack, col * 32, row * 64 + 30, 32, 2), 2) << "partner " << col << "," << row << " floats";
+    // cells the game never reads stay key
+    for (int row = 0; row < 16; ++row)
+        for (int col = 0; col < 8; ++col)
+            if (!read.count({col, row})) {
+                EXPECT_EQ(drawn(img, kNearBlack, col * 32, row * 64, 32, 64), 0) << "stray picture in cell " << col << "," << row;
+            }
+    // her walk animates
+    std::set<std::vector<uint32_t>> frames;
+    for (int row = 0; row <= 9; ++row) {
+        std::vector<uint32_t> f;
+        for (int y = 0; y < 32; ++y)
+            for (int x = 96; x < 128; ++x) f.push_back(at(img, x, row * 64 + y));
+        frames.insert(f);
+    }
+    EXPECT_GE(frames.size(), 5u);
+}
+
+TEST(StageSheets, PartnerIsDrawnApartFromTheHeroAndWearsThePaint) {
+    Image hero = load("img/char.move.png"), partner = load("img/char.partner.png");
+    ASSERT_EQ(hero.height, 1024);
+    ASSERT_EQ(partner.height, 1024);
+    for (auto [col, row] : walkerCells()) {
+        int differ = 0, either = 0;
+        for (int y = row * 64; y < row * 64 + 32; ++y)
+            for (int x = col * 32; x < col * 32 + 32; ++x) {
+                const uint32_t h = at(hero, x, y), p = at(partner, x, y);
+                either += h != kNearBlack || p != kNearBlack;
+                differ += h != p;
+            }
+        EXPECT_GT(differ * 2, either) << "partner " << col << "," << row << " is (nearly) the hero's picture";
+    }
+    // her pinafore takes the paint as his jacket does. Her auburn hair and
+    // rust pinafore are reddish too, so count the paint's own hue.
+    const float hue[3] = {216.f, 3.5f, 137.f};  // blue, red, green paint
+    for (int col = 0; col < 3; ++col)
+        for (int row : {0, 5, 10, 13}) {
+            int painted = ofHue(partner, col * 32, row * 64, hue[col]);
+            int plain = ofHue(partner, 96, row * 64, hue[col]);
+            EXPECT_GT(painted, plain + 25) << "partner column " << col << " row " << row;
         }
 }
 

@@ -298,15 +298,15 @@ struct PageText {
     std::vector<std::string> lines;
 };
 
-// One 160x288 page: a card with a heading band, an illustration window and
-// the explanation. The card keeps three pixels clear on its left so a page
-// sampled a pixel late still shows all of it; its top-left corner lies under
-// the page number.
-void pageCard(Canvas& c, int ox, const PageText& t, const std::function<void(Canvas&, Box)>& illustrate) {
-    const float x0 = float(ox) + 3, y0 = 2, w = 154, h = 284;
+// One 160x288 page with its top-left corner at (ox, oy): a card with a
+// heading band, an illustration window and the explanation. The card keeps
+// three pixels clear on its left so a page sampled a pixel late still shows
+// all of it; its top-left corner lies under the page number.
+void pageCard(Canvas& c, int ox, int oy, const PageText& t, const std::function<void(Canvas&, Box)>& illustrate) {
+    const float x0 = float(ox) + 3, y0 = float(oy) + 2, w = 154, h = 284;
     Shape card = Shape::roundRect(x0, y0, w, h, 12);
     c.fill(card.grow(1), pal::kOutline);
-    c.fill(card, [&](int, int y) { return mix(hex(0xFFF9EC), hex(0xF3E6CC), float(y) / 288.f); });
+    c.fill(card, [&](int, int y) { return mix(hex(0xFFF9EC), hex(0xF3E6CC), float(y - oy) / 288.f); });
     c.fill(card - card.shift(-2, -2), pal::kPaperShade);
     // heading band
     const Ramp band = shade(t.colour);
@@ -314,9 +314,11 @@ void pageCard(Canvas& c, int ox, const PageText& t, const std::function<void(Can
     c.fill(head.grow(1), pal::kOutline);
     c.fill(head, band.base);
     c.fill(head & Shape::rect(x0, y0 + 8, w, 12), withAlpha(band.light, 0.6f));
+    // the heading at 16 px, or smaller when a long one would overrun the band
     TextStyle hs = gothic(16, hex(0xFFFBF0), pal::kOutline, 2);
     hs.align = Align::Centre;
-    drawText(c, int(x0 + 14 + (w - 22) / 2), int(y0 + 11), t.heading, hs);
+    while (hs.size > 12 && measureText(t.heading, hs).w > int(w) - 30) --hs.size;
+    drawText(c, int(x0 + 14 + (w - 22) / 2), int(y0 + 11) + (16 - hs.size) / 2, t.heading, hs);
     // illustration window
     Box win{x0 + 8, y0 + 44, x0 + w - 8, y0 + 146};
     Shape frame = Shape::roundRect(win.x0, win.y0, win.x1 - win.x0, win.y1 - win.y0, 6);
@@ -447,21 +449,51 @@ void illustrateCount(Canvas& c, Box) {
     drawText(c, 100, 6, "あと", small);
 }
 
+// The reset button costs a life, and so does the time running out: the
+// button and the empty strip each take one of the three hearts.
+void illustrateLives(Canvas& c, Box) {
+    c.vGradient(0, 0, c.width(), c.height(), hex(0xF6EEDC), hex(0xE6D8BC));
+    const Rgba arrow = hex(0xFF8A3D), loss = darker(pal::kRed, 0.15f);
+    TextStyle small = gothic(12, pal::kInk);
+    TextStyle minus = gothic(14, loss, hex(0xFFF8EA), 2);
+    minus.align = Align::Centre;
+    // the lives: three hearts, the last one lost
+    drawText(c, 70, 4, "のこり", small);
+    for (int i = 0; i < 3; ++i) heart(c, 80.f + 22.f * float(i), 32, 8, i == 2);
+    // the reset button takes one
+    resetButton(c, 24, 30, 15);
+    arrowAlong(c, {{44, 44}, {70, 50}, {112, 50}, {124, 46}}, 2.2f, arrow);
+    drawText(c, 124, 4, "−1", minus);
+    // and so does the time strip running out
+    hourglass(c, 16, 80, 26);
+    timeStrip(c, 30, 72, 62, 16, 0.f);
+    arrowAlong(c, {{96, 80}, {108, 80}}, 2.2f, arrow);
+    drawText(c, 126, 71, "−1", minus);
+}
+
 }  // namespace
 
-Canvas helpPages(int first) {
-    Canvas c(512, 512);
-    const std::vector<PageText> texts = {
+void helpPage(Canvas& c, int n, int ox, int oy) {
+    const PageText texts[7] = {
         {"相棒とゴール", hex(0xE0674A), {"相棒のところまで", "主人公をつれて", "いこう。", "二人がであえば", "ステージクリア！"}},
         {"主人公の歩き方", hex(0x4FA866), {"主人公は自分で", "歩いていくよ。", "かべに当たると", "向きをかえて、", "段差では落ちるよ。"}},
         {"しかけ", hex(0x8C6CC8), {"道をふさぐしかけは", "ぬった色で動くよ。", "赤　もやす", "緑　ふきとばす", "青　ながす・育てる"}},
         {"時間ゲージ", hex(0xD9A94A), {"ゲージは少しずつ", "へっていくよ。", "なくなると", "ライフが一つへって", "やり直しになるよ。"}},
         {"絵の具のつぼ", hex(0x4A86D4), {"つぼをクリックして", "ブラシに絵の具を", "つけたら、主人公を", "クリック！", "色がぬれるよ。"}},
         {"残りの絵の具", hex(0x3FA0A0), {"つぼの横の数字は", "あと何回ぬれるか。", "0になったら", "もうぬれないよ。", "よく考えてね！"}},
+        {"やり直しと残り人数", hex(0xC8587A),
+         {"やり直しボタンで", "最初からやり直し。", "のこりが一つへるよ。", "時間切れでもへるよ。", "三つともなくなると",
+          "ゲームオーバー！"}},
     };
-    const std::function<void(Canvas&, Box)> pictures[6] = {illustrateGoal, illustrateWalk, illustrateObstacles,
-                                                           illustrateTime, illustratePots, illustrateCount};
-    for (int i = 0; i < 3; ++i) pageCard(c, 160 * i, texts[size_t(first - 1 + i)], pictures[first - 1 + i]);
+    const std::function<void(Canvas&, Box)> pictures[7] = {illustrateGoal, illustrateWalk,  illustrateObstacles, illustrateTime,
+                                                           illustratePots, illustrateCount, illustrateLives};
+    if (n < 1 || n > 7) throw Failure("help page " + std::to_string(n) + " does not exist");
+    pageCard(c, ox, oy, texts[n - 1], pictures[n - 1]);
+}
+
+Canvas helpPages(int first) {
+    Canvas c(512, 512);
+    for (int i = 0; i < 3; ++i) helpPage(c, first + i, 160 * i, 0);
     return c;
 }
 

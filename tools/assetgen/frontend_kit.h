@@ -80,6 +80,10 @@ Canvas helpBackTile();      // img/helpback.png
 Canvas selectMenu();        // img/select.png
 Canvas helpScreen();        // img/help.png
 Canvas helpPages(int first);  // img/説明123.png (first 1) or img/説明456.png (first 4)
+// Help page n (1..7) as a 160x288 card drawn into c with its top-left corner
+// at (x, y). Pages 1..6 fill the two page sheets; page 7 lives on the face
+// sheet img/kao.png at (800, 0).
+void helpPage(Canvas& c, int n, int x, int y);
 Canvas stageSelectFrame();  // img/ステージセレクト.png
 // img/ステージ場面.png; reads back the stage pictures written earlier in the
 // run (chip sheets, backgrounds) and draws plain blocks for any that are

@@ -4,7 +4,8 @@
 // smiling/determined, surprised, troubled, except that the god's fourth
 // cell is his "demon king" disguise (the only talk that shows that cell has
 // him playing one). Column 4 of row 0 is the cover panel laid over a
-// portrait to dim it or hide it.
+// portrait to dim it or hide it. The 160x288 rectangle at (800, 0) holds
+// the help screen's seventh page, drawn by the help pages' own code.
 //
 // Portraits are painted as 80x80 pixel art and doubled. The hero faces
 // right (he speaks from the left side); the partner faces left; the god
@@ -12,6 +13,7 @@
 #include <cmath>
 
 #include "families.h"
+#include "frontend_kit.h"
 #include "output.h"
 #include "palette.h"
 #include "props.h"
@@ -606,6 +608,8 @@ void genFaces(Output& out) {
         sheet.blit((k == 3 ? godInDisguise() : god(k)).scaled(2), kCell * k, 2 * kCell);
     }
     sheet.blit(cover(), 4 * kCell, 0);
+    // The help screen's seventh page borrows the free space on the right.
+    fe::helpPage(sheet, 7, 800, 0);
     out.keyedPng("img/kao.png", sheet, kKeyGreen);
 }
 

@@ -1,5 +1,5 @@
-// The stage sheets: the chip sheets img/mapchip1..3.png, the character sheet
-// img/char.move.png and the effect pictures (effect1/2, the three big
+// The stage sheets: the chip sheets img/mapchip1..3.png, the character sheets
+// img/char.move.png and img/char.partner.png and the effect pictures (effect1/2, the three big
 // bursts, sand, fire, the wave strip and the wind picture); plus the pieces
 // they share: blocks of ground, flames and the chip sheet layout.
 #include <cmath>

@@ -17,6 +17,9 @@
 //     blue (5..7 where cells are free: no stage holds more than four).
 //   row 13, columns 4..7: the boulder, still and then shaking and glowing.
 //   row 14, columns 0..4: the ice block melting to a puddle.
+//
+// The partner's sheet img/char.partner.png has the same size, key and
+// walker cells (columns 0..3 of rows 0..9, 10 and 13); the rest is key.
 #include <cmath>
 #include <string>
 
@@ -184,6 +187,185 @@ void walker(Canvas& sheet, int ox, int oy, const Pose& p, const Outfit& o, Rgba 
         }
     }
     sheet.blit(c, ox, oy);
+}
+
+// ---------------------------------------------------------------- partner
+// The partner's sheet repeats the walker cells of the hero's: the same walk
+// cycle, proportions and outline, a head shorter by a pixel. She wears a
+// cream blouse under a pinafore, which takes the paint as his jacket does,
+// and an auburn ponytail tied with a yellow bow below a yellow hairband.
+struct Dress {
+    Rgba blouse, pinafore, legs, shoes, hair, ribbon, skin;
+};
+
+Dress dressFor(int column) {
+    Dress d{pal::kCream, hex(0xA8623C), hex(0xF2E6D2), hex(0x6A3428), pal::kPartnerHair, hex(0xF2C14E), pal::kSkin};
+    if (column == 3) return d;
+    Rgba paint = column == 0 ? pal::kBlue : column == 1 ? pal::kRed : pal::kGreen;
+    d.blouse = mix(pal::kCream, lighter(paint, 0.35f), 0.3f);
+    d.pinafore = paint;
+    return d;
+}
+
+// Her head, facing left. `sway` swings the ponytail's tip back (+) or
+// forward; `hang` lets it fall straight down (sitting).
+void partnerHead(Canvas& c, float cx, float cy, const Dress& d, bool closedEyes, float sway, bool hang = false) {
+    const Ramp skin = shade(d.skin), hair = shade(d.hair), ribbon = shade(d.ribbon);
+    // the ponytail, tied at the back of the crown, behind the head
+    const Pt knot{cx + 6.f, cy - 4.f};
+    Shape tail = hang ? hPoly({{knot.x - 0.5f, knot.y - 1.f}, {knot.x + 3.f, knot.y - 0.5f}, {knot.x + 4.5f, knot.y + 4.f},
+                               {knot.x + 4.5f, knot.y + 11.f}, {knot.x + 3.f, knot.y + 12.5f}, {knot.x + 2.f, knot.y + 6.f}, {knot.x, knot.y + 2.5f}})
+                      : hPoly({{knot.x - 0.5f, knot.y - 1.f}, {knot.x + 3.f, knot.y - 0.8f}, {knot.x + 5.5f, knot.y + 2.5f},
+                               {knot.x + 6.f + sway, knot.y + 9.f}, {knot.x + 4.5f + sway, knot.y + 12.f}, {knot.x + 3.5f + 0.5f * sway, knot.y + 6.f},
+                               {knot.x + 1.5f, knot.y + 3.f}});
+    part(c, tail, hair, 1, true);
+    c.fill(hLine({knot.x + 2.f, knot.y + 0.5f}, {knot.x + 4.f + (hang ? -1.f : 0.6f * sway), knot.y + 6.f}, 0.4f) & tail, hair.light);
+    Shape face = hEllipse(cx, cy, 6.2f, 5.8f);
+    part(c, face, skin, 1, false);
+    Shape cap = hEllipse(cx + 1.f, cy - 1.7f, 7.2f, 5.6f);
+    Shape window = hEllipse(cx - 2.4f, cy + 2.8f, 5.2f, 4.2f);
+    // hair down to the nape behind the ear
+    Shape back = hPoly({{cx + 1.f, cy - 4.f}, {cx + 7.8f, cy - 2.f}, {cx + 7.6f, cy + 5.5f}, {cx + 4.5f, cy + 6.f}, {cx + 3.f, cy + 2.f}});
+    // bangs swept forward to a point over the brow
+    Shape bangs = hPoly({{cx - 7.2f, cy + 0.5f}, {cx - 5.5f, cy - 5.f}, {cx - 1.f, cy - 4.f}, {cx - 2.5f, cy - 0.5f}, {cx - 4.5f, cy - 1.5f}});
+    Shape hairS = ((cap | back) - window) | bangs;
+    c.fill(hairS.grow(1) - face, pal::kOutline);
+    c.fill(hairS, hair.base);
+    c.fill(hairS - hairS.shift(-1, -2), hair.shadow);
+    c.fill(hairS & hEllipse(cx - 1.5f, cy - 5.f, 3.f, 1.f), hair.light);
+    c.set(int(cx - 3.f), int(cy - 1.f), hair.shadow);
+    // the hairband over the crown, from behind the ear to the top
+    Shape band = (hEllipse(cx + 1.f, cy + 0.5f, 3.6f, 8.2f) - hEllipse(cx + 0.2f, cy + 0.5f, 3.3f, 7.2f)) & hRect(cx - 3.f, cy - 9.f, 7.f, 8.f) &
+                 hairS;
+    c.fill(band, ribbon.base);
+    // the bow where the ponytail is tied, its loops standing up either side
+    // of the knot above the crown; too small for shapes, so set by pixel
+    static const char* const kBow[5] = {
+        ".OO...OO.",
+        "OLLO.OLLO",
+        "OBBBKBBBO",
+        "OSSO.OSSO",
+        ".OO...OO.",
+    };
+    const int bx = int(knot.x) - 5, by = int(knot.y - 2.5f) - 2;
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 9; ++x) {
+            const char ch = kBow[y][x];
+            if (ch == '.') continue;
+            c.set(bx + x, by + y, ch == 'O' ? pal::kOutline : ch == 'L' ? ribbon.light : ch == 'B' ? ribbon.base : ribbon.shadow);
+        }
+    // ear
+    c.fill(hEllipse(cx + 2.4f, cy + 1.4f, 1.2f, 1.6f) - hairS, skin.base);
+    // eyes, lashed at the outer corner, and a blush
+    for (float ex : {cx - 4.5f, cx - 1.5f}) {
+        if (closedEyes) {
+            c.set(int(ex), int(cy + 1.f), pal::kOutline);
+            c.set(int(ex) + 1, int(cy + 1.f), pal::kOutline);
+        } else {
+            c.set(int(ex), int(cy), pal::kOutline);
+            c.set(int(ex), int(cy + 1.f), pal::kOutline);
+        }
+    }
+    if (!closedEyes) c.set(int(cx - 1.5f) + 1, int(cy), pal::kOutline);
+    c.set(int(cx - 3.f), int(cy + 3.f), shade(pal::kBlush).base);
+    c.set(int(cx - 2.f), int(cy + 3.f), shade(pal::kBlush).light);
+}
+
+// The partner in the 32x32 box at (ox, oy), facing left.
+void partner(Canvas& sheet, int ox, int oy, const Pose& p, const Dress& d, Rgba sparkle) {
+    Canvas c(kCellW, kCellW);
+    const Ramp blouse = shade(d.blouse), pina = shade(d.pinafore), legs = shade(d.legs), shoes = shade(d.shoes), skin = shade(d.skin);
+    const Ramp farSleeve = shade(darker(d.blouse, 0.18f)), farLegs = shade(darker(d.legs, 0.2f)), farShoes = shade(darker(d.shoes, 0.2f));
+    auto leg = [&](Pt hip, Pt foot, const Ramp& lg, const Ramp& sh) {
+        part(c, hLine(hip, {foot.x, foot.y - 1.5f}, 1.2f), lg, 1, true);
+        part(c, hEllipse(foot.x - 1.f, foot.y, 2.3f, 1.4f), sh, 0, true);
+    };
+    auto arm = [&](Pt shoulder, Pt hand, const Ramp& cloth) {
+        part(c, hLine(shoulder, hand, 1.1f), cloth, 1, true);
+        part(c, hCircle(hand.x, hand.y, 1.4f), skin, 0, false);
+    };
+
+    if (p.kind == Kind::Stuck) {
+        // sitting on the ground, skirt spread, legs out in front, head hanging
+        leg({16.f, 28.5f}, {7.5f, 30.f}, farLegs, farShoes);
+        arm({18.5f, 21.5f}, {21.5f, 28.f}, farSleeve);
+        Shape torso = hRound(12.5f, 20.f, 8.f, 6.5f, 2.f);
+        part(c, torso, blouse, 1, true);
+        Shape skirt = hPoly({{12.f, 25.f}, {20.5f, 25.f}, {24.f, 30.5f}, {10.f, 30.5f}});
+        leg({14.f, 28.5f}, {6.f, 30.5f}, legs, shoes);
+        part(c, skirt, pina, 1, true);
+        c.fill(hLine({15.f, 27.f}, {14.f, 30.f}, 0.3f) & skirt, pina.shadow);
+        c.fill(hLine({19.f, 27.f}, {20.f, 30.f}, 0.3f) & skirt, pina.shadow);
+        c.fill(torso & hRect(12.5f, 22.5f, 8.f, 4.f), pina.base);
+        c.fill(torso & hRect(17.f, 20.f, 1.5f, 3.f), pina.base);
+        arm({14.f, 22.f}, {11.5f, 27.5f}, blouse);
+        partnerHead(c, 15.f, 14.f, d, true, 0.f, true);
+        // a drop of sweat and a little swirl of dizziness
+        part(c, hEllipse(28.5f, 12.f, 1.4f, 2.f), shade(hex(0x8AC8F0)), 0, true);
+        c.set(7, 5, hex(0xF4E6A0));
+        c.set(8, 4, hex(0xF4E6A0));
+        c.set(9, 5, hex(0xF4E6A0));
+        c.set(8, 6, hex(0xF4E6A0));
+        c.set(8, 5, hex(0xFFFCF0));  // a bright heart, where the key would show
+    } else {
+        const float b = p.bob;
+        const float hipY = 23.5f + b;
+        Pt nearFoot{16.f - 3.4f * p.stride, 30.f - p.liftNear};
+        Pt farFoot{16.5f + 3.4f * p.stride, 30.f - p.liftFar};
+        Pt nearShoulder{15.f, 17.5f + b}, farShoulder{18.f, 17.5f + b};
+        Pt nearHand{15.f - 3.f * p.swing, 23.f + b}, farHand{18.f + 3.f * p.swing, 23.f + b};
+        if (p.kind == Kind::Cast) {
+            nearHand = {6.5f, 14.5f + b};
+            farHand = {9.f, 11.5f + b};
+        }
+        arm(farShoulder, farHand, farSleeve);
+        leg({17.f, hipY}, farFoot, farLegs, farShoes);
+        leg({15.f, hipY}, nearFoot, legs, shoes);
+        // blouse, then the pinafore's bodice and strap, then its skirt
+        Shape torso = hRound(11.5f, 16.f + b, 9.f, 7.f, 2.f);
+        part(c, torso, blouse, 1, true);
+        c.fill(torso & hRect(11.5f, 18.5f + b, 9.f, 5.f), pina.base);
+        c.fill(torso & hRect(11.5f, 18.5f + b, 9.f, 1.f), pina.light);
+        c.fill(torso & hRect(19.f, 18.5f + b, 1.5f, 5.f), pina.shadow);
+        c.fill(torso & hRect(17.f, 16.f + b, 1.5f, 3.f), pina.base);
+        c.set(12, int(17.f + b), lighter(d.blouse, 0.4f));  // the collar
+        const float hem = 26.f + b, flare = 0.6f * p.stride;
+        Shape skirt = hPoly({{11.8f, 21.5f + b}, {20.2f, 21.5f + b}, {22.5f + flare, hem}, {9.5f + flare, hem}});
+        part(c, skirt, pina, 1, true);
+        for (float fx : {14.f, 17.5f}) c.fill(hLine({fx, 23.f + b}, {fx + flare - 0.5f, hem - 0.5f}, 0.3f) & skirt, pina.shadow);
+        c.fill(skirt & hRect(9.f, hem - 1.f, 14.f, 1.f), pina.shadow);
+        if (p.kind != Kind::Cast) arm(nearShoulder, nearHand, blouse);
+        partnerHead(c, 15.5f, 9.5f + b, d, false, 0.8f * p.swing + (b > 0 ? 0.5f : 0.f));
+        if (p.kind == Kind::Cast) {
+            arm(nearShoulder, nearHand, blouse);
+            if (sparkle.a) {
+                Ramp sp = shade(sparkle);
+                for (int k = -2; k <= 2; ++k) {
+                    c.set(3 + k, 13, std::abs(k) == 2 ? sp.base : sp.shine);
+                    c.set(3, 13 + k, std::abs(k) == 2 ? sp.base : sp.shine);
+                }
+                c.set(3, 13, hex(0xFFFCF0));
+            }
+        }
+    }
+    sheet.blit(c, ox, oy);
+}
+
+Canvas partnerPicture() {
+    Canvas s(kW, kH);
+    for (int col = 0; col < 4; ++col) {
+        Dress d = dressFor(col);
+        Rgba paint = col == 0 ? pal::kBlue : col == 1 ? pal::kRed : col == 2 ? pal::kGreen : hex(0xFFF2C0);
+        for (int f = 0; f < 10; ++f) partner(s, col * kCellW, f * kCellH, walkPose(f), d, kClear);
+        Pose stuck;
+        stuck.kind = Kind::Stuck;
+        partner(s, col * kCellW, 10 * kCellH, stuck, d, kClear);
+        Pose cast;
+        cast.kind = Kind::Cast;
+        cast.stride = 0.55f;
+        partner(s, col * kCellW, 13 * kCellH, cast, d, paint);
+    }
+    return s;
 }
 
 // ---------------------------------------------------------------- objects
@@ -455,6 +637,9 @@ Canvas sheetPicture() {
 
 }  // namespace
 
-void genWalkers(Output& out) { out.keyedPng("img/char.move.png", sheetPicture(), kKeyNearBlack); }
+void genWalkers(Output& out) {
+    out.keyedPng("img/char.move.png", sheetPicture(), kKeyNearBlack);
+    out.keyedPng("img/char.partner.png", partnerPicture(), kKeyNearBlack);
+}
 
 }  // namespace ag::sheet
