@@ -2,6 +2,8 @@
 // menu background, driven tick by tick with a virtual clock.
 #include <gtest/gtest.h>
 
+#include "tick_test.h"
+
 #include "app/app.h"
 #include "app/input.h"
 #include "app/platform.h"
@@ -17,31 +19,15 @@
 
 namespace {
 
-class Menus : public testing::Test {
+class Menus : public TickTest {
 protected:
+    Menus() : TickTest(900000) {}
     void SetUp() override {
-        SetVirtualClock(true, 900000);
-        g_LastTick = 0;
-        ResetInput();
-        ResetQuit();
-        ResetSoundStats();
-        g_BrushAnim = 0;
-        g_BrushStroking = 0;
+        TickTest::SetUp();
         g_MenuArmed[0] = g_MenuArmed[1] = 0;
         g_MusicOnce = 0;
         g_SoundOnce[0] = 0;
         g_GameOverSound = 0;
-    }
-    void TearDown() override {
-        ResetInput();
-        ResetQuit();
-        SetVirtualClock(false, 0);
-    }
-    void Tick(int n = 1) {
-        for (int i = 0; i < n; ++i) {
-            AdvanceVirtualClock(15);
-            FrameTick();
-        }
     }
     // Enters a scene through its init and lets any brush stroke end.
     void Enter(int initScene) {
@@ -49,14 +35,6 @@ protected:
         Tick();
         ASSERT_EQ(g_FrameNo, initScene + 1);
         while (g_BrushStroking) Tick();
-    }
-    // A fresh click (never taken for a double click) at (x, y), released at once.
-    void Click(int x, int y) {
-        ResetInput();
-        InputMouseMove(x, y);
-        InputButton(1, true, NowMs());
-        Tick();
-        InputButton(1, false, NowMs());
     }
     // Ticks while the scene stays `scene`; returns the ticks run.
     int TicksWhile(int scene, int limit = 100) {

@@ -2,6 +2,8 @@
 // back to the title, driven tick by tick with a virtual clock.
 #include <gtest/gtest.h>
 
+#include "tick_test.h"
+
 #include <cstdio>
 
 #include "app/app.h"
@@ -15,42 +17,18 @@
 
 namespace {
 
-class StageSelect : public testing::Test {
+class StageSelect : public TickTest {
 protected:
+    StageSelect() : TickTest(1300000) {}
     void SetUp() override {
-        SetVirtualClock(true, 1300000);
-        g_LastTick = 0;
-        ResetInput();
-        ResetSoundStats();
-        g_BrushAnim = 0;
-        g_BrushStroking = 0;
+        TickTest::SetUp();
         for (int& a : g_SelectArmed) a = 0;
         g_FromSelect = 1;
         g_FrameNo = 45;
         Tick();
         Settle();
     }
-    void TearDown() override {
-        ResetInput();
-        SetVirtualClock(false, 0);
-    }
-    void Tick(int n = 1) {
-        for (int i = 0; i < n; ++i) {
-            AdvanceVirtualClock(15);
-            FrameTick();
-        }
-    }
-    void Settle() {
-        while (g_BrushStroking) Tick();
-    }
-    // A fresh click at (x, y), released at once.
-    void Click(int x, int y) {
-        ResetInput();
-        InputMouseMove(x, y);
-        InputButton(1, true, NowMs());
-        Tick();
-        InputButton(1, false, NowMs());
-    }
+    void Settle() { SettleBrush(); }
     void TurnTo(int page) {
         while (g_SelectPage != page) {
             Click(580, 46);

@@ -1,6 +1,8 @@
 // The shared stage flow, the brush and the HUD, driven tick by tick.
 #include <gtest/gtest.h>
 
+#include "tick_test.h"
+
 #include "app/app.h"
 #include "app/input.h"
 #include "app/platform.h"
@@ -14,27 +16,13 @@
 
 namespace {
 
-class StageFlow : public testing::Test {
+class StageFlow : public TickTest {
 protected:
     void SetUp() override {
-        SetVirtualClock(true, 500000);
-        g_LastTick = 0;
-        ResetInput();
+        TickTest::SetUp();
         g_Lives = 3;
         g_FromSelect = 0;
-        g_BrushAnim = 0;
-        g_BrushStroking = 0;
         g_SelectedPaint = 0;
-    }
-    void TearDown() override {
-        ResetInput();
-        SetVirtualClock(false, 0);
-    }
-    void Tick(int n = 1) {
-        for (int i = 0; i < n; ++i) {
-            AdvanceVirtualClock(15);
-            FrameTick();
-        }
     }
     // Starts stage k and runs until its start banner has ended.
     void StartRunning(int stage) {
@@ -43,16 +31,6 @@ protected:
         int guard = 0;
         while (g_StageRunning == 0 && guard++ < 500) Tick();
         ASSERT_EQ(g_StageRunning, 1);
-    }
-    void Click(int x, int y) {
-        InputMouseMove(x, y);
-        InputButton(1, true, NowMs());
-        Tick();
-        InputButton(1, false, NowMs());
-    }
-    // Lets any running stroke end so the next press is a fresh click.
-    void SettleBrush() {
-        Tick(40);
     }
 };
 

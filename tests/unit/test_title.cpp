@@ -2,6 +2,8 @@
 // stroke frame, and the reset of every new game.
 #include <gtest/gtest.h>
 
+#include "tick_test.h"
+
 #include "app/app.h"
 #include "app/input.h"
 #include "app/platform.h"
@@ -14,29 +16,14 @@
 
 namespace {
 
-class Title : public testing::Test {
+class Title : public TickTest {
 protected:
+    Title() : TickTest(700000) {}
     void SetUp() override {
-        SetVirtualClock(true, 700000);
-        g_LastTick = 0;
-        ResetInput();
-        ResetQuit();
+        TickTest::SetUp();
         g_TitleAlpha = 0;
         g_TitleShown = 0;
         for (int& a : g_TitleArmed) a = 0;
-        g_BrushAnim = 0;
-        g_BrushStroking = 0;
-    }
-    void TearDown() override {
-        ResetInput();
-        ResetQuit();
-        SetVirtualClock(false, 0);
-    }
-    void Tick(int n = 1) {
-        for (int i = 0; i < n; ++i) {
-            AdvanceVirtualClock(15);
-            FrameTick();
-        }
     }
     // A press and an immediate release at (x, y); returns ticks until the scene changed.
     int PressAndWait(int x, int y, int limit = 60) {
