@@ -16,24 +16,10 @@
 
 namespace {
 
-void NoScript() {}
-void DrawFallersOf(int stage);
-
-// Stages whose events are not written yet: their fallers stand in place and
-// nothing happens.
-template <int K>
-void DrawDefaultObjects() {
-    DrawFallersOf(K);
-}
-template <int K>
-constexpr StageScript kDefaultScript = {NoScript, DrawDefaultObjects<K>, NoScript};
-
 int s_CurrentStage = 0;
 
 // A slot no other scene loads.
 constexpr int kPartnerSheetSlot = 16;
-
-constexpr float kThreeDigits[3][2] = {{96, 384}, {192, 384}, {288, 384}};
 
 void DrawFallersOf(int stage) {
     for (int n = 0; n < StageFallerCount(stage); ++n) DrawQuad(4, g_Fallers[stage][n].quad);
@@ -49,28 +35,28 @@ const StageInfo kStageInfo[10] = {
      {{192, 384}, {-1, -1}, {-1, -1}}, &kStage1Script},
     {15, 16, 17, "mid/2.mid", "img/haik2.png", kKeyWhite, "img/下２.png", "img/mapchip2.png",
      0, 64, 0, 0, 128, 0, {0, -1, 4}, 0.04f, false, 3, 192, 0b101,
-     {{128, 384}, {-1, -1}, {256, 384}}, &kDefaultScript<2>},
+     {{128, 384}, {-1, -1}, {256, 384}}, &kStage2Script},
     {19, 20, 21, "mid/3.mid", "img/haik3.png", kKeyBlack, "img/下３.png", "img/mapchip3.png",
      0, 0, 0, 608, 32, 1, {0, 4, 0}, 0.03f, false, 2, 128, 0b111,
-     {{96, 384}, {192, 384}, {288, 384}}, &kDefaultScript<3>},
+     {{96, 384}, {192, 384}, {288, 384}}, &kStage3Script},
     {23, 24, 41, "mid/4.mid", "img/haik4.png", kKeyBlack, "img/下４.png", "img/mapchip3.png",
      0, 224, 0, 608, 32, 1, {1, 2, 1}, 0.015f, true, 0, 0, 0b111,
-     {{96, 384}, {192, 384}, {288, 384}}, &kDefaultScript<4>},
+     {{96, 384}, {192, 384}, {288, 384}}, &kStage4Script},
     {27, 28, 29, "mid/4.mid", "img/haik6.png", kKeyWhite, "img/下４.png", "img/mapchip3.png",
      0, 0, 0, 320, 128, 1, {2, 2, 0}, 0.02f, true, 0, 0, 0b111,
-     {{96, 384}, {192, 384}, {288, 384}}, &kDefaultScript<5>},
+     {{96, 384}, {192, 384}, {288, 384}}, &kStage5Script},
     {31, 32, 37, "mid/2.mid", "img/haik2.png", kKeyWhite, "img/下６.png", "img/mapchip2.png",
      192, 0, 0, 388, 64, 0, {0, 2, 2}, 0.02f, true, 0, 0, 0b111,
-     {{96, 384}, {192, 384}, {288, 384}}, &kDefaultScript<6>},
+     {{96, 384}, {192, 384}, {288, 384}}, &kStage6Script},
     {35, 36, 33, "mid/3.mid", "img/haik7.png", kKeyWhite, "img/下３.png", "img/mapchip3.png",
      96, 0, 0, 160, 64, 1, {1, 1, 1}, 0.02f, true, 0, 0, 0b111,
-     {{96, 384}, {192, 384}, {288, 384}}, &kDefaultScript<7>},
+     {{96, 384}, {192, 384}, {288, 384}}, &kStage7Script},
     {39, 40, 53, "mid/1.mid", "img/haik.png",  kKeyWhite, "img/下７.png", "img/mapchip1.png",
      0, 32, 0, 352, 96, 1, {2, 0, 3}, 0.03f, true, 0, 0, 0b111,
-     {{96, 384}, {192, 384}, {288, 384}}, &kDefaultScript<8>},
+     {{96, 384}, {192, 384}, {288, 384}}, &kStage8Script},
     {43, 44, 25, "mid/5.mid", "img/haik5.png", kKeyWhite, "img/下５.png", "img/mapchip3.png",
      320, 0, 1, 384, 0, 0, {1, 1, 1}, 0.08f, true, 0, 0, 0b111,
-     {{96, 384}, {192, 384}, {288, 384}}, &kDefaultScript<9>},
+     {{96, 384}, {192, 384}, {288, 384}}, &kStage9Script},
 };
 // clang-format on
 
@@ -186,6 +172,11 @@ void StageInit(int stage) {
     g_HeroPaint = g_PartnerPaint = 0;
     g_HeroPose = g_PartnerPose = 0;
     PlaceStageFallers(stage);
+    // A restart begins at rest: a walker or object that was falling (or had
+    // fallen off the map) must not keep a speed that would carry it through
+    // the floor on its first step.
+    g_Hero.fallSpeed = g_Partner.fallSpeed = 0;
+    for (Faller& f : g_Fallers[stage]) f.fallSpeed = 0;
 
     RestoreStageCells(stage);
 

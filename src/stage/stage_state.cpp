@@ -28,3 +28,6 @@ int g_PartnerPose = 0;
 // texture coordinates.
 Quad g_HeroQuad = kWhiteQuad;
 Quad g_PartnerQuad = kWhiteQuad;
+
+int g_HeroArrived = 0;
+int g_PartnerArrived = 0;

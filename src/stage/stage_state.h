@@ -32,6 +32,8 @@ extern int g_PaintR, g_PaintG, g_PaintB;  // paints of each colour left
 extern float g_DigitPos[3][2];       // top-left (x, y) of the R, G, B digits
 
 extern Walker g_Hero, g_Partner;
+// Set by the stages whose goal is the two walkers meeting; their inits clear them.
+extern int g_HeroArrived, g_PartnerArrived;
 extern PaintColour g_HeroPaint, g_PartnerPaint;
 extern int g_HeroPose, g_PartnerPose;  // 0 walk cycle, 2 row 13 held
 extern Quad g_HeroQuad, g_PartnerQuad; // walker sprites, from char.move

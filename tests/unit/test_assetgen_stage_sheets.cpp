@@ -329,12 +329,17 @@ TEST(StageSheets, PartnerHasEveryWalkerPictureAndNothingElse) {
     for (int col = 0; col < 4; ++col)
         for (int row : {0, 3, 6, 10, 13})
             EXPECT_GT(drawn(img, kNearBlack, col * 32, row * 64 + 30, 32, 2), 2) << "partner " << col << "," << row << " floats";
-    // cells the game never reads stay key
+    // walker cells the game never reads stay key
     for (int row = 0; row < 16; ++row)
-        for (int col = 0; col < 8; ++col)
+        for (int col = 0; col < 4; ++col)
             if (!read.count({col, row})) {
                 EXPECT_EQ(drawn(img, kNearBlack, col * 32, row * 64, 32, 64), 0) << "stray picture in cell " << col << "," << row;
             }
+    // the shared pictures (charred walker, objects) are the hero sheet's own
+    Image hero;
+    ASSERT_TRUE(DecodeImageFile((std::string(TOLVANE_DATA_DIR) + "/img/char.move.png").c_str(), hero));
+    for (int y = 0; y < 1024; y += 3)
+        for (int x = 128; x < 256; x += 3) ASSERT_EQ(at(img, x, y), at(hero, x, y)) << x << "," << y;
     // her walk animates
     std::set<std::vector<uint32_t>> frames;
     for (int row = 0; row <= 9; ++row) {

@@ -257,3 +257,13 @@ TEST_F(StageFlow, F1GoesToTheTitleWithoutStoppingTheMusic) {
     EXPECT_EQ(g_FrameNo, 7);
     EXPECT_EQ(GetSoundStats().stopAll, stops);
 }
+
+TEST_F(StageFlow, ARestartPutsEveryWalkerDownAtRest) {
+    // A walker that fell off the map keeps a huge speed; the restart must not
+    // carry it through the floor on its first step.
+    g_Hero.fallSpeed = g_Partner.fallSpeed = 900.0f;
+    g_FrameNo = 15;
+    Tick(40);
+    EXPECT_FLOAT_EQ(g_Partner.y, 128.0f);
+    EXPECT_FLOAT_EQ(g_Hero.y, 64.0f);
+}

@@ -638,8 +638,13 @@ Canvas sheetPicture() {
 }  // namespace
 
 void genWalkers(Output& out) {
-    out.keyedPng("img/char.move.png", sheetPicture(), kKeyNearBlack);
-    out.keyedPng("img/char.partner.png", partnerPicture(), kKeyNearBlack);
+    Canvas sheet = sheetPicture();
+    // Events may point either walker's quad at the shared pictures (the
+    // charred walker, objects): the partner's sheet carries them too.
+    Canvas partner = partnerPicture();
+    partner.blit(sheet.crop(4 * kCellW, 0, 4 * kCellW, 16 * kCellH), 4 * kCellW, 0);
+    out.keyedPng("img/char.move.png", sheet, kKeyNearBlack);
+    out.keyedPng("img/char.partner.png", partner, kKeyNearBlack);
 }
 
 }  // namespace ag::sheet

@@ -1,0 +1,289 @@
+// Stage 4's events, driven directly with a fake clock: the flames, the plant,
+// the block on the top shelf, the tub, the fire trap and the meeting.
+#include <gtest/gtest.h>
+
+#include "app/platform.h"
+#include "stage/stage_flow.h"
+#include "stage/stage_map.h"
+#include "stage/stage_state.h"
+#include "stage/walker.h"
+#include "stages/stage_scripts.h"
+
+namespace {
+
+class Stage4 : public testing::Test {
+protected:
+    void SetUp() override {
+        StageInit(4);
+        g_Now = 900000;
+        // Out of every site unless a test puts them there.
+        Put(g_Hero, 0, 224, 0);
+        Put(g_Partner, 608, 32, 1);
+    }
+    static void Put(Walker& w, float x, float y, int facing) {
+        w.x = x;
+        w.y = y;
+        w.facing = facing;
+    }
+    // One script call per frame, with the frame's clearing of halted; the
+    // fallers step too when asked, so blocks pushed off a ledge come down.
+    void Run(int frames, bool fallers = false) {
+        for (int i = 0; i < frames; ++i) {
+            g_Now += 15;
+            if (fallers) StepStageFallers(4);
+            g_Hero.halted = 0;
+            g_Partner.halted = 0;
+            Stage4Script();
+        }
+    }
+    static bool IsFlame(ChipCode c) { return c >= 52 && c <= 54; }
+    Stage4State& s = g_Stage4;
+    Faller& block = g_Fallers[4][0];
+    Faller& tub = g_Fallers[4][1];
+};
+
+}  // namespace
+
+TEST_F(Stage4, RedAtAFlameOnlyShowsItsPicturesAndIsSpent) {
+    Put(g_Hero, 448, 224, 1);  // facing away: nothing
+    g_HeroPaint = kPaintRed;
+    Run(5);
+    EXPECT_EQ(s.flameCount[0][0][0], 0);
+    g_Hero.facing = 0;
+    Run(30);
+    EXPECT_EQ(g_Hero.halted, 1);
+    EXPECT_EQ(g_HeroPose, 2);
+    Run(1);  // counter 30 ends it
+    EXPECT_EQ(g_HeroPaint, 0);
+    EXPECT_EQ(g_Hero.halted, 0);
+    EXPECT_EQ(s.flame1State, 0);
+    EXPECT_TRUE(IsFlame(MapCell(4, 7, 15)));
+}
+
+TEST_F(Stage4, GreenBlowsAFlameOutInTwoSteps) {
+    Put(g_Hero, 448, 224, 0);
+    g_HeroPaint = kPaintGreen;
+    Run(1);
+    EXPECT_EQ(s.flame1State, 1);  // the flicker stops at once
+    Run(31);                      // counter 31: first step
+    EXPECT_EQ(MapCell(4, 7, 15), 55);
+    EXPECT_EQ(MapCell(4, 8, 15), 71);
+    Run(14);  // 200 ms later: out
+    EXPECT_EQ(MapCell(4, 7, 15), 0);
+    EXPECT_EQ(MapCell(4, 8, 15), 72);
+    EXPECT_EQ(s.flame1State, 2);
+    EXPECT_EQ(g_HeroPaint, 0);
+    EXPECT_TRUE(IsFlame(MapCell(4, 7, 16)));  // the other flame burns on
+}
+
+TEST_F(Stage4, GreenFlameStepsLateStillFinishTheEvent) {
+    // A blue spray elsewhere keeps renewing the shared step time; the steps
+    // then come after the counter has stopped, and the walker must not be
+    // left standing with his paint.
+    Put(g_Hero, 448, 224, 0);
+    g_HeroPaint = kPaintGreen;
+    for (int i = 0; i < 60; ++i) {
+        s.effectTime = g_Now;
+        Run(1);
+    }
+    EXPECT_EQ(s.flameCount[0][0][1], 50);
+    EXPECT_EQ(g_HeroPaint, kPaintGreen);
+    Run(30);
+    EXPECT_EQ(s.flame1State, 2);
+    EXPECT_EQ(g_HeroPaint, 0);
+}
+
+TEST_F(Stage4, BlueByThePartnerWashesTheSecondFlameOutAtCounter40) {
+    Put(g_Partner, 480, 224, 0);
+    g_PartnerPaint = kPaintBlue;
+    Run(40);
+    EXPECT_TRUE(IsFlame(MapCell(4, 7, 16)));
+    Run(1);
+    EXPECT_EQ(MapCell(4, 7, 16), 0);
+    EXPECT_EQ(MapCell(4, 8, 16), 72);
+    EXPECT_EQ(s.flame2State, 2);
+    EXPECT_EQ(g_PartnerPaint, 0);
+}
+
+TEST_F(Stage4, PlantGrowsIntoABridgeUnlessThePartnerStandsOnIt) {
+    Put(g_Partner, 160, 192, 0);  // on the small plant's top
+    Run(1);
+    ASSERT_EQ(s.partnerNearPlant, 1);
+    Put(g_Hero, 144, 224, 0);
+    g_HeroPaint = kPaintBlue;
+    Run(10);
+    EXPECT_EQ(s.plantCount[0], 0);
+    EXPECT_EQ(g_HeroPaint, kPaintBlue);
+
+    Put(g_Partner, 0, 160, 0);  // gone again
+    Run(1);
+    ASSERT_EQ(s.partnerNearPlant, 0);
+    Run(64);  // five steps 120 ms (8 frames) apart from counter 31
+    EXPECT_EQ(s.plantGrowth, 5);
+    EXPECT_EQ(s.plantDone, 1);
+    EXPECT_EQ(g_HeroPaint, 0);
+    EXPECT_EQ(MapCell(4, 6, 5), 12);
+    EXPECT_EQ(MapCell(4, 6, 6), 13);
+    EXPECT_EQ(MapCell(4, 7, 5), 28);
+    EXPECT_EQ(MapCell(4, 8, 6), 45);
+}
+
+TEST_F(Stage4, RedOrGreenClearsTheSmallOrTheGrownPlant) {
+    Put(g_Hero, 144, 224, 0);
+    g_HeroPaint = kPaintRed;
+    Run(30);
+    EXPECT_EQ(MapCell(4, 7, 5), 20);
+    Run(1);  // counter 30
+    EXPECT_EQ(MapCell(4, 7, 5), 0);
+    EXPECT_EQ(MapCell(4, 8, 5), 5);
+    EXPECT_EQ(MapCell(4, 8, 6), 5);
+    Run(15);
+    EXPECT_EQ(g_HeroPaint, 0);
+    EXPECT_EQ(s.plantDone, 1);
+
+    // Grown: green clears it too, through the green counter it shares.
+    StageInit(4);
+    s.plantGrowth = 5;
+    s.plantDone = 1;
+    MapCell(4, 6, 5) = 12;
+    MapCell(4, 6, 6) = 13;
+    Put(g_Hero, 144, 224, 0);
+    g_HeroPaint = kPaintGreen;
+    Run(32);
+    EXPECT_EQ(MapCell(4, 6, 5), 0);
+    EXPECT_EQ(MapCell(4, 6, 6), 0);
+    Run(20);
+    EXPECT_EQ(g_HeroPaint, 0);
+    EXPECT_EQ(s.plantCount[2], 50);
+}
+
+TEST_F(Stage4, GreenShovesTheTopBlockDownToTheShortShelf) {
+    Put(g_Partner, 290, 32, 1);  // one pixel early: nothing
+    g_PartnerPaint = kPaintGreen;
+    Run(3);
+    EXPECT_EQ(s.blockCount[0], 0);
+    g_Partner.x = 289;
+    int frames = 0;
+    while (s.blockState == 0 && frames < 300) {
+        Run(1, true);
+        ++frames;
+    }
+    EXPECT_EQ(s.blockState, 1);
+    EXPECT_EQ(block.x, 222);  // pushed while at least 224
+    EXPECT_EQ(block.y, 96);
+    EXPECT_EQ(MapCell(4, 2, 8), 8);  // green leaves the shelf end alone
+    EXPECT_EQ(g_PartnerPaint, 0);
+}
+
+TEST_F(Stage4, RedBurnsTheShelfEndUnderTheTopBlock) {
+    Put(g_Partner, 289, 32, 1);
+    g_PartnerPaint = kPaintRed;
+    int frames = 0;
+    while (s.block1Frame < 4 && frames < 200) {
+        Run(1, true);
+        ++frames;
+    }
+    EXPECT_EQ(MapCell(4, 2, 8), 8);
+    EXPECT_FLOAT_EQ(block.quad.v[0].v, 0.1875f);  // hottest picture
+    Run(7, true);
+    EXPECT_EQ(MapCell(4, 2, 8), 0);
+    while (s.blockState == 0 && frames < 400) {
+        Run(1, true);
+        ++frames;
+    }
+    EXPECT_EQ(block.x, 256);  // straight down
+    EXPECT_EQ(block.y, 96);
+    EXPECT_EQ(g_PartnerPaint, 0);
+}
+
+TEST_F(Stage4, GreenBlowsTheTubOntoBothFlames) {
+    Put(g_Partner, 383, 160, 0);
+    g_PartnerPaint = kPaintGreen;
+    int frames = 0;
+    while (s.tankState == 0 && frames < 400) {
+        Run(1, true);
+        ++frames;
+    }
+    EXPECT_EQ(tub.x, 482);
+    EXPECT_EQ(tub.y, 192);
+    EXPECT_EQ(tub.quad.v[0].diffuse, 0x00FFFFFFu);
+    for (int col : {15, 16}) {
+        EXPECT_EQ(MapCell(4, 7, col), 0);
+        EXPECT_EQ(MapCell(4, 8, col), 72);
+    }
+    EXPECT_EQ(s.flame1State, 1);
+    EXPECT_EQ(s.flame2State, 1);
+    EXPECT_EQ(g_PartnerPaint, 0);
+}
+
+TEST_F(Stage4, BurntTubLeavesAFireTrapThatCharsThePartner) {
+    Put(g_Partner, 383, 160, 0);
+    g_PartnerPaint = kPaintRed;
+    Run(80);
+    ASSERT_EQ(s.tankBurnt, 1);
+    EXPECT_EQ(tub.x, 416);  // burnt where it stood
+    EXPECT_EQ(tub.quad.v[0].diffuse, 0x00FFFFFFu);
+    EXPECT_TRUE(IsFlame(MapCell(4, 7, 15)));
+
+    Put(g_Partner, 496, 192, 0);
+    Run(1);
+    EXPECT_EQ(s.partnerCharred, 1);
+    EXPECT_EQ(g_Partner.halted, 1);
+    EXPECT_EQ(g_PartnerPaint, 4);  // no paint takes any more
+    EXPECT_FLOAT_EQ(g_PartnerQuad.v[0].u, 0.625f);
+    EXPECT_FLOAT_EQ(g_PartnerQuad.v[2].v, 0.0625f);
+}
+
+TEST_F(Stage4, BlocksTurnThePartnerAndTheHerosBoxNarrowsByThePlant) {
+    Put(g_Partner, 288, 32, 1);
+    Run(1);
+    EXPECT_EQ(g_Partner.facing, 0);  // against the top block
+    Put(g_Partner, 400, 160, 0);
+    Run(1);
+    EXPECT_EQ(g_Partner.facing, 1);  // 16 pixels into the tub
+    Put(g_Hero, 127, 224, 0);
+    Run(1);
+    EXPECT_EQ(g_Partner.collisionMode, 0);
+    g_Hero.x = 128;
+    Run(1);
+    EXPECT_EQ(g_Partner.collisionMode, 1);
+}
+
+TEST_F(Stage4, FirstToArriveWaitsAndTheSecondStopsBesideIt) {
+    Put(g_Hero, 576, 224, 0);
+    Run(1);
+    EXPECT_EQ(g_HeroArrived, 1);
+    EXPECT_EQ(g_Hero.facing, 1);
+    EXPECT_EQ(g_StageCleared, 0);
+    Put(g_Partner, 543, 224, 0);
+    Run(1);
+    EXPECT_EQ(g_StageCleared, 0);
+    g_Partner.x = 544;
+    Run(1);
+    EXPECT_EQ(g_PartnerArrived, 0);  // the hero came first
+    EXPECT_EQ(g_Hero.facing, 0);
+    EXPECT_EQ(g_Partner.halted, 1);
+    EXPECT_EQ(g_StageCleared, 1);
+    EXPECT_EQ(g_TimerPaused, 1);
+}
+
+TEST_F(Stage4, ResetRewindsTheEventsAndTheInitTheMap) {
+    Put(g_Partner, 383, 160, 0);
+    g_PartnerPaint = kPaintRed;
+    Run(80);
+    ASSERT_EQ(s.tankBurnt, 1);
+    g_ScriptReset = 1;
+    Run(1);
+    g_ScriptReset = 0;
+    EXPECT_EQ(s.tankBurnt, 0);
+    EXPECT_EQ(s.tankState, 0);
+    EXPECT_EQ(tub.quad.v[0].diffuse, 0xFFFFFFFFu);
+    MapCell(4, 2, 8) = 0;
+    MapCell(4, 6, 5) = 12;
+    g_HeroArrived = 1;
+    StageInit(4);
+    EXPECT_EQ(MapCell(4, 2, 8), 8);
+    EXPECT_EQ(MapCell(4, 6, 5), 0);
+    EXPECT_EQ(g_HeroArrived, 0);
+    EXPECT_EQ(tub.x, 416);
+}

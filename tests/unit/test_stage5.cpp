@@ -1,0 +1,266 @@
+// Stage 5's events, driven directly with a fake clock: blocks burnt down onto
+// the flames, blown along the shelves, glowing once they are down, and the
+// trap on the left side.
+#include <gtest/gtest.h>
+
+#include "app/platform.h"
+#include "stage/effects.h"
+#include "stage/stage_flow.h"
+#include "stage/stage_map.h"
+#include "stage/stage_state.h"
+#include "stage/walker.h"
+#include "stages/stage_scripts.h"
+
+namespace {
+
+class Stage5 : public testing::Test {
+protected:
+    void SetUp() override {
+        StageInit(5);
+        g_Now = 900000;
+        Put(g_Hero, 0, 0, 0);
+        Put(g_Partner, 320, 128, 1);
+    }
+    static void Put(Walker& w, float x, float y, int facing) {
+        w.x = x;
+        w.y = y;
+        w.facing = facing;
+    }
+    void Run(int frames, bool fallers = false) {
+        for (int i = 0; i < frames; ++i) {
+            g_Now += 15;
+            if (fallers) StepStageFallers(5);
+            g_Hero.halted = 0;
+            g_Partner.halted = 0;
+            Stage5Script();
+        }
+    }
+    // Runs until the walker's paint is spent (or a frame budget runs out).
+    int RunUntilSpent(const PaintColour& paint, bool fallers, int budget = 400) {
+        int frames = 0;
+        while (paint != 0 && frames < budget) {
+            Run(1, fallers);
+            ++frames;
+        }
+        return frames;
+    }
+    static bool IsFlame(ChipCode c) { return c >= 52 && c <= 54; }
+    Stage5State& s = g_Stage5;
+    Faller& f1 = g_Fallers[5][0];
+    Faller& f2 = g_Fallers[5][1];
+};
+
+}  // namespace
+
+TEST_F(Stage5, RedAtTheBurningLeftFlameIsSpentAndCanRunAgain) {
+    Put(g_Partner, 224, 128, 1);
+    g_PartnerPaint = kPaintRed;
+    Run(30);
+    EXPECT_EQ(g_Partner.halted, 1);
+    Run(1);  // counter 30
+    EXPECT_EQ(g_PartnerPaint, 0);
+    EXPECT_EQ(s.site3Red, 1);  // back to 0, then counted
+    EXPECT_EQ(s.flame1State, 0);
+    EXPECT_TRUE(IsFlame(MapCell(5, 4, 6)));
+    g_PartnerPaint = kPaintRed;
+    Run(1);
+    EXPECT_EQ(g_Partner.halted, 1);
+    EXPECT_EQ(s.site3Red, 2);
+}
+
+TEST_F(Stage5, RedBurnsTheTopRightShelfAndItsBlockPutsTheRightFlameOut) {
+    Put(g_Partner, 384, 128, 0);
+    g_PartnerPaint = kPaintRed;
+    Run(30, true);
+    EXPECT_EQ(MapCell(5, 2, 13), 8);
+    Run(1, true);
+    for (int col : {13, 14, 15}) EXPECT_EQ(MapCell(5, 2, col), 0);
+    RunUntilSpent(g_PartnerPaint, true);
+    EXPECT_EQ(s.faller2State, 1);
+    EXPECT_EQ(s.flame2State, 1);
+    EXPECT_EQ(MapCell(5, 4, 13), 0);
+    EXPECT_EQ(MapCell(5, 5, 13), 72);
+    EXPECT_EQ(f2.x, 416);
+    EXPECT_EQ(f2.y, 128);  // on the flame's base
+}
+
+TEST_F(Stage5, HerosRedDropsTheTopLeftBlockOntoTheLeftFlame) {
+    Put(g_Hero, 159, 0, 0);
+    g_HeroPaint = kPaintRed;
+    Run(20, true);
+    int frames = 0;
+    while (s.faller1Frame < 4 && frames < 100) {
+        Run(1, true);
+        ++frames;
+    }
+    EXPECT_EQ(MapCell(5, 1, 6), 0);  // glow step 3 burns the shelf end
+    RunUntilSpent(g_HeroPaint, true);
+    EXPECT_EQ(MapCell(5, 4, 6), 0);
+    EXPECT_EQ(MapCell(5, 5, 6), 72);
+    EXPECT_EQ(s.faller1State, 1);
+    EXPECT_EQ(s.faller1Dropped, 1);
+    EXPECT_EQ(s.flame1State, 1);
+    EXPECT_EQ(s.heroStopLow, 1);
+    EXPECT_EQ(s.faller1Frame, 0);
+    Run(20, true);
+    EXPECT_EQ(f1.x, 192);
+    EXPECT_EQ(f1.y, 128);
+}
+
+TEST_F(Stage5, RedOnABlockAlreadyDownOnlyMakesItGlow) {
+    s.faller2State = 1;
+    MapCell(5, 4, 13) = 0;
+    f2.x = 416;
+    f2.y = 128;
+    Put(g_Partner, 383, 128, 0);
+    g_PartnerPaint = kPaintRed;
+    Run(22);
+    // The partner's red here draws its big picture on her, not beside her.
+    EXPECT_FLOAT_EQ(g_BigEffectQuad.v[0].x, 383 - 80);
+    const int frames = RunUntilSpent(g_PartnerPaint, true);
+    EXPECT_GT(frames, 40);  // seven glow steps of 150 ms after counter 30
+    EXPECT_EQ(f2.x, 416);
+    EXPECT_EQ(f2.y, 128);
+    EXPECT_EQ(s.faller2Frame, 0);
+    EXPECT_FLOAT_EQ(f2.quad.v[0].v, 0.0f);
+    EXPECT_EQ(s.faller2State, 1);
+}
+
+TEST_F(Stage5, GreenBlowsTheRightBlockOntoThePlantThenDownToTheFloor) {
+    s.faller2State = 1;
+    MapCell(5, 4, 13) = 0;
+    f2.x = 416;
+    f2.y = 128;
+    Put(g_Partner, 383, 128, 0);
+    g_PartnerPaint = kPaintGreen;
+    RunUntilSpent(g_PartnerPaint, true);
+    EXPECT_EQ(s.faller2State, 2);
+    EXPECT_EQ(f2.x, 450);
+    EXPECT_EQ(f2.y, 192);
+
+    Put(g_Partner, 483, 192, 1);
+    g_PartnerPaint = kPaintGreen;
+    RunUntilSpent(g_PartnerPaint, true);
+    EXPECT_EQ(s.faller2State, 3);
+    EXPECT_EQ(f2.x, 414);
+    EXPECT_EQ(f2.y, 256);
+}
+
+TEST_F(Stage5, PartnersGreenOnThePlantStartsWhereHerGreenAtTheBaseStopped) {
+    s.partnerGreen = 70;  // spent at the left flame's base
+    s.faller2State = 2;
+    f2.x = 450;
+    f2.y = 192;
+    Put(g_Partner, 483, 192, 1);
+    g_PartnerPaint = kPaintGreen;
+    Run(1);
+    EXPECT_EQ(f2.x, 448);  // pushes at once
+    EXPECT_EQ(s.partnerGreen, 70);
+}
+
+TEST_F(Stage5, GreenAtAFlameNoLongerStartsOnceABlockHasPutItOut) {
+    s.faller1Dropped = 1;
+    s.flame1State = 1;
+    Put(g_Partner, 224, 128, 1);
+    g_PartnerPaint = kPaintGreen;
+    Run(5);
+    EXPECT_EQ(s.site3Green, 0);
+    EXPECT_EQ(g_PartnerPaint, kPaintGreen);
+
+    s.faller2State = 1;
+    Put(g_Partner, 384, 128, 0);
+    Run(5);
+    EXPECT_EQ(s.site4Green, 0);
+}
+
+TEST_F(Stage5, PartnersGreenBlowsTheLeftFlameOutAndSetsTheTrap) {
+    Put(g_Partner, 224, 128, 1);
+    g_PartnerPaint = kPaintGreen;
+    RunUntilSpent(g_PartnerPaint, false);
+    EXPECT_EQ(s.flame1State, 2);
+    EXPECT_EQ(s.partnerStopLow, 1);
+    EXPECT_EQ(MapCell(5, 4, 6), 0);
+    EXPECT_EQ(MapCell(5, 5, 6), 72);
+    // Wherever she now comes down to the floor, she sits and stays.
+    Put(g_Partner, 400, 256, 0);
+    Run(1);
+    EXPECT_EQ(g_Partner.halted, 1);
+    EXPECT_FLOAT_EQ(g_PartnerQuad.v[0].v, 0.625f);
+}
+
+TEST_F(Stage5, TheHeroIsStoppedLowOnlyAfterComingDownLeftOfTheFlame) {
+    s.heroStopLow = 1;
+    Put(g_Hero, 300, 256, 1);
+    Run(1);
+    EXPECT_EQ(g_Hero.halted, 0);
+    Put(g_Hero, 150, 170, 1);  // passing row 5 left of the flame
+    Run(1);
+    EXPECT_EQ(s.heroFellLeft, 1);
+    Put(g_Hero, 150, 256, 1);
+    Run(1);
+    EXPECT_EQ(g_Hero.halted, 1);
+    EXPECT_FLOAT_EQ(g_HeroQuad.v[2].v, 0.6875f);
+}
+
+TEST_F(Stage5, AWalkerComingDownOntoABlockStandsOnIt) {
+    f1.x = 192;
+    f1.y = 128;
+    Put(g_Hero, 200, 112, 0);
+    Run(1);
+    EXPECT_EQ(g_Hero.gravityOff, 1);
+    g_Hero.y = 111;  // more than 16 pixels above the block's top
+    Run(1);
+    EXPECT_EQ(g_Hero.gravityOff, 0);
+    Put(g_Partner, 161, 120, 1);  // overlapping by its left edge only
+    Run(1);
+    EXPECT_EQ(g_Partner.gravityOff, 1);
+}
+
+TEST_F(Stage5, HeroFirstWaitsFacingRightAndThePartnerStopsBesideHim) {
+    Put(g_Hero, 32, 256, 1);
+    Run(1);
+    EXPECT_EQ(g_HeroArrived, 1);
+    EXPECT_EQ(g_Hero.facing, 0);
+    EXPECT_EQ(g_Hero.halted, 1);
+    Put(g_Partner, 64, 256, 1);
+    Run(1);
+    EXPECT_EQ(g_PartnerArrived, 0);
+    EXPECT_EQ(g_Hero.facing, 1);
+    EXPECT_EQ(g_Partner.halted, 1);
+    EXPECT_EQ(g_StageCleared, 1);
+    EXPECT_EQ(g_TimerPaused, 1);
+}
+
+TEST_F(Stage5, PartnerFirstWaitsAndTheHeroComingDownStopsBesideHer) {
+    Put(g_Partner, 64, 256, 1);
+    Run(1);
+    EXPECT_EQ(g_PartnerArrived, 1);
+    EXPECT_EQ(g_Partner.facing, 0);
+    Put(g_Hero, 33, 256, 1);
+    Run(1);
+    EXPECT_EQ(g_StageCleared, 0);
+    g_Hero.x = 32;
+    Run(1);
+    EXPECT_EQ(g_Partner.facing, 1);
+    EXPECT_EQ(g_Hero.halted, 1);
+    EXPECT_EQ(g_StageCleared, 1);
+}
+
+TEST_F(Stage5, ResetRewindsTheEventsAndTheInitRestoresBlocksAndShelves) {
+    Put(g_Hero, 159, 0, 0);
+    g_HeroPaint = kPaintRed;
+    RunUntilSpent(g_HeroPaint, true);
+    ASSERT_EQ(s.faller1State, 1);
+    g_ScriptReset = 1;
+    Run(1);
+    g_ScriptReset = 0;
+    EXPECT_EQ(s.faller1State, 0);
+    EXPECT_EQ(s.heroStopLow, 0);
+    EXPECT_EQ(s.site1Red, 0);
+    StageInit(5);
+    EXPECT_EQ(MapCell(5, 1, 6), 8);
+    EXPECT_EQ(MapCell(5, 4, 6), 52);
+    EXPECT_EQ(f1.x, 192);
+    EXPECT_EQ(f1.y, 0);
+    EXPECT_FLOAT_EQ(f1.quad.v[0].v, 0.0f);
+}

@@ -1,0 +1,247 @@
+// Stage 6's events, driven directly with a fake clock.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/platform.h"
+#include "stage/stage_flow.h"
+#include "stage/stage_map.h"
+#include "stage/stage_state.h"
+#include "stage/walker.h"
+#include "stages/stage_scripts.h"
+
+namespace {
+
+class Stage6 : public testing::Test {
+protected:
+    void SetUp() override {
+        StageInit(6);
+        // The clock only goes forward, as in play: step times kept from an
+        // earlier test must lie in the past.
+        g_Now = std::max<uint32_t>(g_Now, 700000) + 100000;
+        // Park the walkers where no event or rule reaches them.
+        Park(g_Hero);
+        Park(g_Partner);
+    }
+    static void Park(Walker& w) {
+        w.x = 600;
+        w.y = 300;
+        w.facing = 0;
+    }
+    // One frame: the fallers step (when asked), the frame clears halted, the
+    // script runs last.
+    void Run(int frames, bool fallers = false) {
+        for (int i = 0; i < frames; ++i) {
+            g_Now += 15;
+            if (fallers) StepStageFallers(6);
+            g_Hero.halted = g_Partner.halted = 0;
+            Stage6Script();
+        }
+    }
+    static Faller& F(int n) { return g_Fallers[6][n - 1]; }
+};
+
+}  // namespace
+
+TEST_F(Stage6, SmallBlockOnlyAnswersTheRightPaintAndFacing) {
+    g_Hero.x = 389;
+    g_Hero.y = 64;
+    g_Hero.facing = 1;
+    g_HeroPaint = kPaintRed;  // no red event here
+    Run(40);
+    EXPECT_EQ(g_Hero.halted, 0);
+    g_HeroPaint = kPaintGreen;
+    g_Hero.facing = 0;  // facing away
+    Run(40);
+    EXPECT_EQ(g_Stage6.count[3], 0);
+    EXPECT_EQ(F(1).x, 352);
+    g_Hero.facing = 1;
+    Run(1);
+    EXPECT_EQ(g_Hero.halted, 1);
+    EXPECT_EQ(g_HeroPose, 2);
+}
+
+TEST_F(Stage6, WaterPushesTheSmallBlockDownAndEndsWhenItLands) {
+    g_Partner.x = 389;
+    g_Partner.y = 64;
+    g_Partner.facing = 1;
+    g_PartnerPaint = kPaintBlue;
+    Run(31, true);
+    EXPECT_EQ(F(1).x, 352);  // nothing moves before the gesture's 31st tick
+    int frames = 0;
+    while (g_PartnerPaint == kPaintBlue && frames < 200) {
+        Run(1, true);
+        ++frames;
+    }
+    EXPECT_EQ(F(1).x, 318);
+    EXPECT_EQ(F(1).y, 96);
+    EXPECT_EQ(g_Stage6.faller1Moved, 1);
+    EXPECT_EQ(g_Partner.halted, 0);
+    EXPECT_EQ(g_PartnerPose, 0);
+}
+
+TEST_F(Stage6, WindTakesTheRockInTwoStepsWaterAtOnce) {
+    g_Hero.x = 192;
+    g_Hero.y = 0;
+    g_Hero.facing = 1;
+    g_HeroPaint = kPaintGreen;
+    Run(32);  // n = 31: the first 200 ms step
+    EXPECT_EQ(MapCell(6, 0, 5), 13);
+    EXPECT_EQ(MapCell(6, 1, 5), 29);
+    EXPECT_EQ(g_Stage6.col5State, 1);
+    Run(13);  // 195 ms later: not yet
+    EXPECT_EQ(MapCell(6, 0, 5), 13);
+    Run(1);
+    EXPECT_EQ(MapCell(6, 0, 5), 0);
+    EXPECT_EQ(MapCell(6, 1, 5), 30);
+    EXPECT_EQ(g_Stage6.col5State, 2);
+    EXPECT_EQ(g_Stage6.heroStopLow, 1);
+    EXPECT_EQ(g_HeroPaint, 0);
+
+    StageInit(6);
+    g_Hero.x = 192;
+    g_Hero.y = 0;
+    g_Hero.facing = 1;
+    Park(g_Partner);
+    g_HeroPaint = kPaintBlue;
+    Run(31);
+    EXPECT_NE(MapCell(6, 0, 5), 0);
+    Run(1);
+    EXPECT_EQ(MapCell(6, 0, 5), 0);
+    EXPECT_EQ(MapCell(6, 1, 5), 30);
+    EXPECT_EQ(g_HeroPaint, 0);
+}
+
+TEST_F(Stage6, WindOpensTheShaftOnAnyFloorWaterDoesNot) {
+    g_Partner.x = 426;
+    g_Partner.y = 160;  // no height condition
+    g_Partner.facing = 0;
+    g_PartnerPaint = kPaintBlue;
+    Run(40);
+    EXPECT_EQ(MapCell(6, 2, 14), 24);
+    g_PartnerPaint = kPaintGreen;
+    Run(32);
+    EXPECT_EQ(MapCell(6, 1, 14), 0);
+    EXPECT_EQ(MapCell(6, 1, 15), 0);
+    EXPECT_EQ(MapCell(6, 2, 14), 0);
+    EXPECT_EQ(MapCell(6, 3, 14), 3);
+    EXPECT_EQ(MapCell(6, 3, 15), 3);
+    EXPECT_EQ(g_PartnerPaint, 0);
+}
+
+TEST_F(Stage6, WideBlockPushedStillTurnsWalkersMeltedItDoesNot) {
+    // Pushed off by wind: it lands beside the goal and keeps turning walkers.
+    g_Hero.x = 256;
+    g_Hero.y = 96;
+    g_Hero.facing = 1;
+    g_HeroPaint = kPaintGreen;
+    int frames = 0;
+    while (g_HeroPaint == kPaintGreen && frames < 300) {
+        Run(1, true);
+        ++frames;
+    }
+    EXPECT_EQ(F(2).x, 126);
+    EXPECT_EQ(F(2).y, 224);
+    EXPECT_EQ(g_Stage6.faller2Moved, 0);
+    EXPECT_EQ(g_Stage6.faller1Moved, 1);  // the small block's events are off now
+    g_Partner.x = 176;
+    g_Partner.y = 224;
+    g_Partner.facing = 1;
+    Run(1);
+    EXPECT_EQ(g_Partner.facing, 0);
+
+    // Melted by water: gone from sight, turns nobody, and stops the hero low.
+    StageInit(6);
+    Park(g_Partner);
+    g_Hero.x = 256;
+    g_Hero.y = 96;
+    g_Hero.facing = 1;
+    g_HeroPaint = kPaintBlue;
+    frames = 0;
+    while (g_HeroPaint == kPaintBlue && frames < 300) {
+        Run(1);
+        ++frames;
+    }
+    EXPECT_EQ(g_Stage6.faller2Moved, 1);
+    EXPECT_EQ(F(2).quad.v[0].diffuse >> 24, 0u);
+    EXPECT_EQ(g_Stage6.heroStopLow, 1);
+    g_Hero.x = 242;
+    g_Hero.facing = 1;
+    Run(1);
+    EXPECT_EQ(g_Hero.facing, 1);
+    g_Hero.x = 200;
+    g_Hero.y = 188;
+    Run(1);
+    EXPECT_EQ(g_Hero.halted, 1);  // stopped low for good
+}
+
+TEST_F(Stage6, LowBlockPushedOneCellStillTurnsWaterSoftensIt) {
+    g_Hero.x = 354;
+    g_Hero.y = 160;
+    g_Hero.facing = 1;
+    g_HeroPaint = kPaintGreen;
+    int frames = 0;
+    while (g_HeroPaint == kPaintGreen && frames < 200) {
+        Run(1);
+        ++frames;
+    }
+    EXPECT_EQ(F(3).x, 288);
+    EXPECT_EQ(g_Stage6.faller3State, 1);
+    g_Hero.x = 320;
+    g_Hero.facing = 1;
+    Run(1);
+    EXPECT_EQ(g_Hero.facing, 0);
+    // Water from the new place softens it: six 100 ms pictures.
+    g_Hero.x = 321;
+    g_Hero.facing = 1;
+    g_HeroPaint = kPaintBlue;
+    frames = 0;
+    while (g_HeroPaint == kPaintBlue && frames < 200) {
+        Run(1);
+        ++frames;
+    }
+    EXPECT_EQ(g_Stage6.faller3State, 2);
+    EXPECT_FLOAT_EQ(F(3).quad.v[0].u, 0.5f);
+    g_Hero.x = 320;
+    g_Hero.facing = 1;
+    Run(1);
+    EXPECT_EQ(g_Hero.facing, 1);
+}
+
+TEST_F(Stage6, ResetRewindsEventsButNotTheGoalColumn) {
+    g_Hero.x = 389;
+    g_Hero.y = 64;
+    g_Hero.facing = 1;
+    g_HeroPaint = kPaintGreen;
+    Run(40);
+    g_Stage6.faller3State = 2;
+    const int column = g_Stage6.col0Frame;
+    g_HeroPaint = 0;  // the rest of a reset call runs as usual
+    g_ScriptReset = 1;
+    Stage6Script();
+    g_ScriptReset = 0;
+    EXPECT_EQ(g_Stage6.count[3], 0);
+    EXPECT_EQ(g_Stage6.faller3State, 0);
+    EXPECT_EQ(g_Stage6.col0Frame, column);
+}
+
+TEST_F(Stage6, WonOnlyWithBothWalkersAtTheGoal) {
+    g_Hero.x = 32;
+    g_Hero.y = 192;
+    g_Hero.facing = 1;
+    Run(1);
+    EXPECT_EQ(g_HeroArrived, 1);
+    EXPECT_EQ(g_Hero.facing, 0);
+    EXPECT_EQ(g_StageCleared, 0);
+    g_Partner.x = 65;
+    g_Partner.y = 192;
+    g_Partner.facing = 1;
+    Run(1);
+    EXPECT_EQ(g_StageCleared, 0);
+    EXPECT_EQ(g_PartnerArrived, 0);
+    g_Partner.x = 64;
+    Run(1);
+    EXPECT_EQ(g_Partner.halted, 1);
+    EXPECT_EQ(g_StageCleared, 1);
+    EXPECT_EQ(g_TimerPaused, 1);
+}

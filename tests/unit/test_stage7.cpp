@@ -1,0 +1,191 @@
+// Stage 7's events, driven directly with a fake clock.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/platform.h"
+#include "stage/stage_flow.h"
+#include "stage/stage_map.h"
+#include "stage/stage_state.h"
+#include "stage/walker.h"
+#include "stages/stage_scripts.h"
+
+namespace {
+
+class Stage7 : public testing::Test {
+protected:
+    void SetUp() override {
+        StageInit(7);
+        g_Now = std::max<uint32_t>(g_Now, 800000) + 100000;
+        Park(g_Hero);
+        Park(g_Partner);
+    }
+    static void Park(Walker& w) {
+        w.x = 600;
+        w.y = 300;
+        w.facing = 0;
+    }
+    void Run(int frames, bool fallers = false) {
+        for (int i = 0; i < frames; ++i) {
+            g_Now += 15;
+            if (fallers) StepStageFallers(7);
+            g_Hero.halted = g_Partner.halted = 0;
+            Stage7Script();
+        }
+    }
+    // Frames until the walker's paint is gone (or the cap).
+    int RunUntilClean(PaintColour& paint, bool fallers = false) {
+        int frames = 0;
+        while (paint != 0 && frames < 400) {
+            Run(1, fallers);
+            ++frames;
+        }
+        return frames;
+    }
+    static Faller& F(int n) { return g_Fallers[7][n - 1]; }
+    static void Place(Walker& w, float x, float y, int facing, PaintColour& paint, PaintColour p) {
+        w.x = x;
+        w.y = y;
+        w.facing = facing;
+        paint = p;
+    }
+};
+
+}  // namespace
+
+TEST_F(Stage7, RedHeroStopsAtTheStoneOnePixelEarlierThanWindOrWater) {
+    Place(g_Hero, 416, 128, 1, g_HeroPaint, kPaintRed);
+    Run(5);
+    EXPECT_EQ(g_Hero.halted, 0);
+    g_Hero.x = 417;
+    Run(1);
+    EXPECT_EQ(g_Hero.halted, 1);
+    Place(g_Hero, 417, 128, 1, g_HeroPaint, kPaintBlue);
+    Run(5);
+    EXPECT_EQ(g_Hero.halted, 0);
+    g_Hero.x = 416;
+    Run(1);
+    EXPECT_EQ(g_Hero.halted, 1);
+}
+
+TEST_F(Stage7, FireAtTheStoneWaitsWhileThePartnerWearsPaint) {
+    Place(g_Hero, 417, 128, 1, g_HeroPaint, kPaintRed);
+    g_PartnerPaint = kPaintGreen;
+    Run(40);
+    EXPECT_EQ(g_Stage7.count[2], 0);
+    EXPECT_EQ(MapCell(7, 2, 12), 8);
+    g_PartnerPaint = 0;
+    Run(31);
+    EXPECT_EQ(MapCell(7, 2, 12), 0);  // the ledge burns at n = 30
+}
+
+TEST_F(Stage7, BlockOnTheLedgeDropsThroughTheStoneWhenTheLedgeBurns) {
+    Place(g_Hero, 319, 0, 0, g_HeroPaint, kPaintGreen);
+    RunUntilClean(g_HeroPaint, true);
+    EXPECT_EQ(F(1).x, 386);
+    EXPECT_EQ(F(1).y, 32);
+    EXPECT_EQ(g_Stage7.faller1State, 1);
+    Place(g_Hero, 417, 128, 1, g_HeroPaint, kPaintRed);
+    RunUntilClean(g_HeroPaint, true);
+    EXPECT_EQ(F(1).y, 128);
+    EXPECT_EQ(MapCell(7, 4, 12), 0);
+    EXPECT_EQ(MapCell(7, 5, 12), 77);
+    EXPECT_EQ(g_Stage7.faller1State, 2);
+    EXPECT_EQ(g_Stage7.obstacleState, 2);
+    EXPECT_EQ(g_Hero.facing, 0);
+    // Smashed by the block, the stone traps nobody.
+    Place(g_Partner, 384, 96, 0, g_PartnerPaint, 0);
+    Run(1);
+    EXPECT_EQ(g_PartnerPaint, 0);
+}
+
+TEST_F(Stage7, FireOnlyShakesTheTopBlock) {
+    Place(g_Hero, 319, 0, 0, g_HeroPaint, kPaintRed);
+    Run(30);
+    EXPECT_FLOAT_EQ(F(1).quad.v[0].u, 0.5f);
+    Run(1);  // n = 30: the first picture
+    EXPECT_FLOAT_EQ(F(1).quad.v[0].u, 0.5f);
+    Run(10);  // 150 ms later
+    EXPECT_FLOAT_EQ(F(1).quad.v[0].u, 0.625f);
+    const int frames = RunUntilClean(g_HeroPaint);
+    EXPECT_EQ(frames, 6 * 10);  // six more steps 150 ms apart
+    EXPECT_EQ(F(1).x, 352);
+    EXPECT_EQ(g_Stage7.faller1State, 0);
+    EXPECT_EQ(g_Stage7.faller1Frame, 0);
+    EXPECT_EQ(g_Hero.halted, 0);
+}
+
+TEST_F(Stage7, AWalkerOnTheStoneIsTrappedForGood) {
+    Place(g_Hero, 384, 96, 0, g_HeroPaint, 0);
+    Run(1);
+    EXPECT_EQ(g_HeroPaint, 4);
+    EXPECT_EQ(g_Hero.halted, 1);
+    Run(40);
+    EXPECT_EQ(g_Stage7.trapCountHero, 21);
+    EXPECT_EQ(g_Hero.halted, 1);
+    EXPECT_FLOAT_EQ(g_HeroQuad.v[0].u, 0.625f);
+    // No event starts with the trap's paint.
+    g_Hero.x = 416;
+    g_Hero.y = 128;
+    g_Hero.facing = 1;
+    Run(40);
+    EXPECT_EQ(g_Stage7.count[1] + g_Stage7.count[2] + g_Stage7.count[3], 0);
+}
+
+TEST_F(Stage7, PartnerWindClearsTheTallRockAfterFiftyTicksOnAnyUpperFloor) {
+    Place(g_Partner, 183, 128, 0, g_PartnerPaint, kPaintGreen);
+    Run(60);
+    EXPECT_EQ(MapCell(7, 2, 6), 108);  // too low
+    g_Partner.y = 32;
+    Run(51);
+    EXPECT_EQ(MapCell(7, 1, 6), 108 - 16);
+    Run(1);
+    EXPECT_EQ(MapCell(7, 1, 6), 0);
+    EXPECT_EQ(MapCell(7, 2, 7), 0);
+    EXPECT_EQ(MapCell(7, 3, 6), 7);
+    EXPECT_EQ(MapCell(7, 3, 7), 7);
+    EXPECT_EQ(g_PartnerPaint, 0);
+}
+
+TEST_F(Stage7, WalkingLeftOnTheTopFloorStopsTheHeroLowUntilHePushesTheBlock) {
+    g_Hero.x = 208;
+    g_Hero.y = 0;
+    g_Hero.facing = 1;
+    Run(1);
+    EXPECT_EQ(g_Stage7.heroStopLow, 1);
+    g_Hero.x = 16;
+    g_Hero.y = 128;
+    Run(1);
+    EXPECT_EQ(g_Hero.halted, 1);
+    EXPECT_FLOAT_EQ(g_HeroQuad.v[0].v, 0.625f);
+    Place(g_Hero, 319, 0, 0, g_HeroPaint, kPaintBlue);
+    RunUntilClean(g_HeroPaint, true);
+    EXPECT_EQ(g_Stage7.heroStopLow, 0);
+}
+
+TEST_F(Stage7, ResetRewindsTheEventsAndWinNeedsBoth) {
+    Place(g_Hero, 416, 128, 1, g_HeroPaint, kPaintGreen);
+    RunUntilClean(g_HeroPaint);
+    EXPECT_EQ(g_Stage7.obstacleState, 2);
+    g_ScriptReset = 1;
+    Stage7Script();
+    g_ScriptReset = 0;
+    EXPECT_EQ(g_Stage7.obstacleState, 0);
+    EXPECT_EQ(g_Stage7.count[1], 0);
+
+    Park(g_Hero);
+    g_Partner.x = 64;
+    g_Partner.y = 256;
+    g_Partner.facing = 1;
+    Run(1);
+    EXPECT_EQ(g_PartnerArrived, 1);
+    EXPECT_EQ(g_StageCleared, 0);
+    g_Hero.x = 32;
+    g_Hero.y = 256;
+    g_Hero.facing = 1;
+    Run(1);
+    EXPECT_EQ(g_HeroArrived, 0);  // the partner was first
+    EXPECT_EQ(g_Hero.halted, 1);
+    EXPECT_EQ(g_StageCleared, 1);
+    EXPECT_EQ(g_TimerPaused, 1);
+}

@@ -1,0 +1,258 @@
+// Stage 8's events, driven directly with a fake clock.
+#include <gtest/gtest.h>
+
+#include "app/platform.h"
+#include "stage/stage_flow.h"
+#include "stage/stage_map.h"
+#include "stage/stage_state.h"
+#include "stage/walker.h"
+#include "stages/stage_scripts.h"
+
+namespace {
+
+class Stage8 : public testing::Test {
+protected:
+    void SetUp() override {
+        StageInit(8);
+        g_Now = 900000;
+        // Out of every event's way unless a test puts them somewhere.
+        Place(g_Hero, 0, 32, 0);
+        Place(g_Partner, 320, 96, 0);
+    }
+    static void Place(Walker& w, float x, float y, int facing) {
+        w.x = x;
+        w.y = y;
+        w.facing = facing;
+    }
+    // One script call per frame, with the frame's clearing of halted.
+    void Run(int frames) {
+        for (int i = 0; i < frames; ++i) {
+            g_Now += 15;
+            g_Hero.halted = 0;
+            g_Partner.halted = 0;
+            Stage8Script();
+        }
+    }
+    // Runs until the walker's paint is used up (at most `limit` frames).
+    int RunUntilUnpainted(const PaintColour& paint, int limit = 200) {
+        int frames = 0;
+        while (paint != 0 && frames < limit) {
+            Run(1);
+            ++frames;
+        }
+        return frames;
+    }
+};
+
+}  // namespace
+
+TEST_F(Stage8, PlantAGrowsForTheBluePartnerOnlyWhileTheHeroIsClearOfTheGap) {
+    Place(g_Partner, 260, 96, 0);
+    g_PartnerPaint = kPaintBlue;
+    Run(20);
+    EXPECT_EQ(g_Stage8.count[3], 0);  // facing right: not the plant's side
+
+    g_Partner.facing = 1;
+    Place(g_Hero, 200, 32, 0);
+    Run(20);
+    EXPECT_EQ(g_Stage8.count[3], 0);  // the hero stands over the gap
+    EXPECT_EQ(g_Partner.halted, 0);
+
+    g_Hero.x = 256;
+    Run(31);
+    EXPECT_EQ(g_Partner.halted, 1);
+    EXPECT_EQ(g_PartnerPose, 2);
+    EXPECT_EQ(MapCell(8, 2, 7), 0);
+    RunUntilUnpainted(g_PartnerPaint);
+    EXPECT_EQ(g_Stage8.plantAGrown, 1);
+    EXPECT_EQ(MapCell(8, 2, 7), 60);  // one cell taller: the gap is closed
+    EXPECT_EQ(MapCell(8, 2, 8), 61);
+    EXPECT_EQ(MapCell(8, 3, 7), 76);
+    EXPECT_EQ(MapCell(8, 4, 8), 93);
+}
+
+TEST_F(Stage8, BurningPlantASetsTheStopLowFlagsUnlessPlantBHasChanged) {
+    Place(g_Partner, 260, 96, 1);
+    g_PartnerPaint = kPaintRed;
+    Run(50);
+    EXPECT_EQ(MapCell(8, 3, 7), 68);
+    Run(1);  // n = 50 burns
+    EXPECT_EQ(MapCell(8, 3, 7), 0);
+    EXPECT_EQ(MapCell(8, 4, 7), 2);
+    EXPECT_EQ(MapCell(8, 4, 8), 2);
+    EXPECT_EQ(g_PartnerPaint, 0);
+    EXPECT_EQ(g_Stage8.heroStopLow, 1);
+    EXPECT_EQ(g_Stage8.partnerStopLow, 1);
+
+    // A grown plant A burnt after plant B has changed leaves them clear.
+    StageInit(8);
+    g_Stage8.plantAGrown = 1;
+    g_Stage8.plantBChanged = 1;
+    Place(g_Hero, 0, 32, 0);
+    Place(g_Partner, 260, 96, 1);
+    g_PartnerPaint = kPaintRed;
+    RunUntilUnpainted(g_PartnerPaint);
+    EXPECT_EQ(MapCell(8, 2, 7), 0);
+    EXPECT_EQ(g_Stage8.count[5], 0);
+    EXPECT_EQ(g_Stage8.count[6], 51);
+    EXPECT_EQ(g_Stage8.heroStopLow, 0);
+    EXPECT_EQ(g_Stage8.partnerStopLow, 0);
+}
+
+TEST_F(Stage8, AWalkerStoppedLowIsHeldOnlyAtHeight224) {
+    g_Stage8.heroStopLow = 1;
+    g_Hero.y = 192;
+    Run(1);
+    EXPECT_EQ(g_Hero.halted, 0);
+    g_Hero.y = 224;
+    Run(1);
+    EXPECT_EQ(g_Hero.halted, 1);
+    EXPECT_FLOAT_EQ(g_HeroQuad.v[0].v, 0.625f);
+    EXPECT_FLOAT_EQ(g_HeroQuad.v[2].v, 0.6875f);
+    EXPECT_EQ(g_Partner.halted, 0);  // her flag is her own
+}
+
+TEST_F(Stage8, WaterPutsTheFlamesOutOneByOneAndFireIsSpent) {
+    Place(g_Hero, 512, 256, 0);
+    g_HeroPaint = kPaintRed;  // fire at the flame: the gesture, nothing else
+    EXPECT_EQ(RunUntilUnpainted(g_HeroPaint), 51);
+    EXPECT_EQ(g_Stage8.flame17State, 0);
+    EXPECT_NE(MapCell(8, 8, 17), 0);
+
+    g_HeroPaint = kPaintBlue;
+    Run(51);
+    EXPECT_NE(MapCell(8, 8, 17), 0);
+    Run(1);  // n > 50
+    EXPECT_EQ(MapCell(8, 8, 17), 0);
+    EXPECT_EQ(MapCell(8, 9, 17), 164);
+    EXPECT_EQ(g_Stage8.flame17State, 2);
+    EXPECT_EQ(g_HeroPaint, 0);
+    Run(40);  // the flicker stays out
+    EXPECT_EQ(MapCell(8, 8, 17), 0);
+    EXPECT_NE(MapCell(8, 8, 18), 0);  // the other flame burns on
+
+    g_Hero.x = 544;
+    g_HeroPaint = kPaintBlue;
+    Run(32);
+    EXPECT_EQ(MapCell(8, 8, 18), 0);
+    EXPECT_EQ(g_Stage8.flame18State, 2);
+}
+
+TEST_F(Stage8, FireAtTheColumnBurnsItThenTheLedgeDropsFaller1OnTheFlames) {
+    Place(g_Hero, 480, 256, 0);
+    g_HeroPaint = kPaintRed;
+    RunUntilUnpainted(g_HeroPaint);  // event 13: the column burns at n = 50
+    EXPECT_EQ(g_Stage8.columnChanged, 1);
+    EXPECT_EQ(MapCell(8, 8, 16), 0);
+    EXPECT_EQ(MapCell(8, 9, 16), 2);
+    EXPECT_EQ(MapCell(8, 5, 16), 36);  // the ledge still stands
+    EXPECT_EQ(g_Stage8.count[21], 0);
+
+    g_HeroPaint = kPaintRed;  // event 21 now that the column has changed
+    Run(21);
+    EXPECT_EQ(g_Stage8.ledgeStep, 1);
+    EXPECT_EQ(MapCell(8, 5, 16), 36);
+    Run(10);  // 150 ms later the ledge is gone
+    for (int col = 16; col <= 19; ++col) EXPECT_EQ(MapCell(8, 5, col), 0);
+    EXPECT_EQ(g_Stage8.faller1Gone, 0);
+    Run(39);
+    EXPECT_EQ(g_Stage8.faller1Gone, 0);
+    Run(1);  // n = 70: faller 1 and both flames are gone, landed or not
+    EXPECT_EQ(g_Stage8.faller1Gone, 1);
+    EXPECT_EQ(g_Fallers[8][0].quad.v[0].diffuse, 0x00FFFFFFu);
+    EXPECT_EQ(MapCell(8, 8, 17), 0);
+    EXPECT_EQ(MapCell(8, 9, 18), 164);
+    EXPECT_EQ(g_HeroPaint, 0);
+}
+
+TEST_F(Stage8, WaterAtTheColumnGrowsItFourCellsHigh) {
+    Place(g_Partner, 480, 256, 0);
+    g_PartnerPaint = kPaintBlue;
+    RunUntilUnpainted(g_PartnerPaint);
+    EXPECT_EQ(g_Stage8.columnChanged, 1);
+    EXPECT_EQ(MapCell(8, 6, 16), 1);
+    EXPECT_EQ(MapCell(8, 7, 16), 17);
+    EXPECT_EQ(MapCell(8, 8, 16), 33);
+    EXPECT_EQ(MapCell(8, 9, 16), 49);
+}
+
+TEST_F(Stage8, Faller1TurnsTheHeroOnTheLedgeUntilItVanishes) {
+    Faller& f = g_Fallers[8][0];
+    Place(g_Hero, 512, 128, 0);
+    f.x = 544;
+    f.y = 128;
+    Run(1);
+    EXPECT_EQ(g_Hero.facing, 1);
+
+    Place(g_Hero, 511, 128, 0);
+    g_HeroPaint = kPaintBlue;
+    RunUntilUnpainted(g_HeroPaint);
+    EXPECT_EQ(g_Stage8.faller1Gone, 1);
+    EXPECT_EQ(f.quad.v[0].diffuse, 0x00FFFFFFu);
+    EXPECT_FLOAT_EQ(f.quad.v[0].v, 0.1875f);  // the last of four pictures
+    Place(g_Hero, 512, 128, 0);
+    Run(1);
+    EXPECT_EQ(g_Hero.facing, 0);
+}
+
+TEST_F(Stage8, FireAtTheWallsOnlyShakesTheBlockSprite) {
+    Place(g_Partner, 352, 96, 0);
+    g_PartnerPaint = kPaintRed;
+    int frames = RunUntilUnpainted(g_PartnerPaint);
+    EXPECT_GT(frames, 30);
+    EXPECT_EQ(g_Stage8.blockShakeFrame, 0);  // back at rest
+    EXPECT_EQ(MapCell(8, 3, 12), 199);
+    EXPECT_EQ(MapCell(8, 3, 13), 199);
+}
+
+TEST_F(Stage8, CollisionModesFollowThePlantsReach) {
+    Place(g_Partner, 288, 96, 1);
+    Place(g_Hero, 128, 256, 1);
+    Run(1);
+    EXPECT_EQ(g_Partner.collisionMode, 1);
+    EXPECT_EQ(g_Hero.collisionMode, 1);
+    g_Partner.x = 289;
+    g_Hero.x = 127;
+    Run(1);
+    EXPECT_EQ(g_Partner.collisionMode, 0);
+    EXPECT_EQ(g_Hero.collisionMode, 0);
+}
+
+TEST_F(Stage8, TheFirstToArriveWaitsFacingLeftAndBothInPlaceWin) {
+    Place(g_Hero, 576, 256, 0);
+    Run(1);
+    EXPECT_EQ(g_HeroArrived, 1);
+    EXPECT_EQ(g_Hero.halted, 1);
+    EXPECT_EQ(g_Hero.facing, 1);
+    EXPECT_EQ(g_StageCleared, 0);
+
+    Place(g_Partner, 543, 256, 0);
+    Run(1);
+    EXPECT_EQ(g_StageCleared, 0);
+    g_Partner.x = 544;
+    Run(1);
+    EXPECT_EQ(g_PartnerArrived, 0);  // the hero was first
+    EXPECT_EQ(g_Hero.facing, 0);     // he turns to her
+    EXPECT_EQ(g_StageCleared, 1);
+    EXPECT_EQ(g_TimerPaused, 1);
+}
+
+TEST_F(Stage8, ScriptResetRewindsTheEventsAndTheInitRestoresTheCells) {
+    Place(g_Hero, 480, 256, 0);
+    g_HeroPaint = kPaintRed;
+    RunUntilUnpainted(g_HeroPaint);
+    ASSERT_EQ(MapCell(8, 8, 16), 0);
+    g_Stage8.plantAGrown = 1;
+    g_HeroArrived = 1;
+    g_ScriptReset = 1;
+    Run(1);
+    g_ScriptReset = 0;
+    EXPECT_EQ(g_Stage8.columnChanged, 0);
+    EXPECT_EQ(g_Stage8.plantAGrown, 0);
+    EXPECT_EQ(g_Stage8.count[13], 0);
+    EXPECT_EQ(g_HeroArrived, 1);  // the init clears the arrival flags
+    StageInit(8);
+    EXPECT_EQ(MapCell(8, 8, 16), 35);
+    EXPECT_EQ(MapCell(8, 9, 16), 51);
+    EXPECT_EQ(g_HeroArrived, 0);
+}

@@ -1,0 +1,217 @@
+// Stage 9's events, driven directly with a fake clock.
+#include <gtest/gtest.h>
+
+#include "app/platform.h"
+#include "stage/stage_flow.h"
+#include "stage/stage_map.h"
+#include "stage/stage_state.h"
+#include "stage/walker.h"
+#include "stages/stage_scripts.h"
+
+namespace {
+
+class Stage9 : public testing::Test {
+protected:
+    void SetUp() override {
+        StageInit(9);
+        g_Now = 900000;
+        Place(200, 256, 0);  // off every trigger
+        g_Partner.x = 600;
+        g_Partner.y = 0;
+    }
+    static void Place(float x, float y, int facing) {
+        g_Hero.x = x;
+        g_Hero.y = y;
+        g_Hero.facing = facing;
+    }
+    // One frame: the fallers' steps (when asked) and the script, with the
+    // frame's clearing of halted.
+    void Run(int frames, bool fallers = false) {
+        for (int i = 0; i < frames; ++i) {
+            g_Now += 15;
+            if (fallers) StepStageFallers(9);
+            g_Hero.halted = 0;
+            Stage9Script();
+        }
+    }
+    int RunUntilUnpainted(bool fallers = false, int limit = 300) {
+        int frames = 0;
+        while (g_HeroPaint != 0 && frames < limit) {
+            Run(1, fallers);
+            ++frames;
+        }
+        return frames;
+    }
+};
+
+}  // namespace
+
+TEST_F(Stage9, WaterWashesTheObstacleAwayAndItsFlickerStops) {
+    Place(320, 0, 1);
+    g_HeroPaint = kPaintBlue;
+    Run(10);
+    EXPECT_EQ(g_Stage9.count[2], 0);  // facing left: not the obstacle's side
+    g_Hero.facing = 0;
+    Run(31);
+    EXPECT_NE(MapCell(9, 0, 11), 0);
+    Run(1);  // n > 30
+    EXPECT_EQ(MapCell(9, 0, 11), 0);
+    EXPECT_EQ(MapCell(9, 1, 11), 156);
+    EXPECT_EQ(g_Stage9.obstacleState, 2);
+    EXPECT_EQ(g_HeroPaint, 0);
+    EXPECT_EQ(g_Hero.halted, 0);
+    Run(40);
+    EXPECT_EQ(MapCell(9, 0, 11), 0);
+}
+
+TEST_F(Stage9, FireAtTheObstacleIsSpentAndItFlickersOn) {
+    Place(320, 0, 0);
+    g_HeroPaint = kPaintRed;
+    EXPECT_EQ(RunUntilUnpainted(), 31);
+    EXPECT_EQ(g_Stage9.obstacleState, 0);
+    g_Hero.x = 200;
+    ChipCode seen[3];
+    for (ChipCode& c : seen) {
+        Run(17);
+        c = MapCell(9, 0, 11);
+    }
+    EXPECT_NE(seen[0], seen[1]);
+    EXPECT_NE(seen[1], seen[2]);
+}
+
+TEST_F(Stage9, WindStopsTheFlickerAtOnceAndBlowsTheObstacleOffInTwoSteps) {
+    Place(320, 0, 0);
+    g_HeroPaint = kPaintGreen;
+    Run(1);
+    EXPECT_EQ(g_Stage9.obstacleState, 1);
+    ChipCode before = MapCell(9, 0, 11);
+    Run(30);
+    EXPECT_EQ(MapCell(9, 0, 11), before);  // nothing moves for 31 ticks
+    Run(1);
+    EXPECT_EQ(MapCell(9, 0, 11), 139);
+    EXPECT_EQ(MapCell(9, 1, 11), 155);
+    Run(9);
+    EXPECT_EQ(MapCell(9, 0, 11), 139);
+    Run(1);  // 150 ms later
+    EXPECT_EQ(MapCell(9, 0, 11), 0);
+    EXPECT_EQ(MapCell(9, 1, 11), 172);
+    EXPECT_EQ(g_Stage9.obstacleState, 2);
+    EXPECT_EQ(g_HeroPaint, 0);
+}
+
+TEST_F(Stage9, Faller1TurnsTheHeroByItsState) {
+    Faller& f = g_Fallers[9][0];
+    Place(f.x + 32, f.y, 1);
+    Run(1);
+    EXPECT_EQ(g_Hero.facing, 0);  // state 0: from the right
+    g_Stage9.faller1State = 1;
+    Place(f.x + 32, f.y, 1);
+    Run(1);
+    EXPECT_EQ(g_Hero.facing, 1);
+    Place(f.x - 32, f.y, 0);
+    Run(1);
+    EXPECT_EQ(g_Hero.facing, 1);  // state 1: from the left
+    g_Stage9.faller1State = 2;
+    Place(f.x - 32, f.y, 0);
+    Run(1);
+    EXPECT_EQ(g_Hero.facing, 0);  // state 2: nobody
+}
+
+TEST_F(Stage9, Faller1PicturesAreSharedSoALaterEventEndsAtItsFirstStep) {
+    Faller& f = g_Fallers[9][0];
+    Place(257, 0, 1);
+    g_HeroPaint = kPaintRed;
+    RunUntilUnpainted();
+    EXPECT_EQ(g_Stage9.faller1State, 1);
+    EXPECT_EQ(g_Stage9.faller1Frame, 5);
+    EXPECT_FLOAT_EQ(f.quad.v[0].u, 0.5f);
+    EXPECT_FLOAT_EQ(f.quad.v[1].u, 0.625f);
+
+    // Water from the left wherever faller 1 is: ends on its first 100-ms step.
+    Place(157, 96, 0);
+    g_HeroPaint = kPaintBlue;
+    Run(31);
+    EXPECT_EQ(g_HeroPaint, kPaintBlue);
+    EXPECT_LE(RunUntilUnpainted(), 8);  // one 100-ms step (the idle shares its clock)
+    EXPECT_EQ(g_Stage9.faller1State, 2);
+    EXPECT_EQ(g_Stage9.faller1Frame, 5);
+    EXPECT_FLOAT_EQ(f.quad.v[0].u, 0.5f);
+}
+
+TEST_F(Stage9, WaterPushesFaller2OffItsFloorAndTheEventEndsAfterItsLanding) {
+    Faller& f = g_Fallers[9][1];
+    Place(129, 96, 1);
+    g_HeroPaint = kPaintBlue;
+    Run(31, true);
+    EXPECT_EQ(f.x, 96);  // no push before n > 30
+    RunUntilUnpainted(true);
+    EXPECT_EQ(f.x, 62);  // 17 pushes of 2
+    EXPECT_EQ(f.y, 160);
+    EXPECT_EQ(g_Stage9.faller2State, 1);
+    EXPECT_EQ(g_Stage9.landing[10], 12);  // ends on the twelfth tick at 160
+
+    // Wind from the left then pushes it right onto the floor of row 8.
+    Place(29, 160, 0);
+    g_HeroPaint = kPaintGreen;
+    RunUntilUnpainted(true);
+    EXPECT_EQ(f.x, 98);  // 18 pushes
+    EXPECT_EQ(f.y, 224);
+    EXPECT_EQ(g_Stage9.faller2State, 1);
+}
+
+TEST_F(Stage9, FireOnlyShakesFaller2) {
+    Faller& f = g_Fallers[9][1];
+    Place(129, 96, 1);
+    g_HeroPaint = kPaintRed;
+    RunUntilUnpainted(true);
+    EXPECT_EQ(f.x, 96);
+    EXPECT_EQ(g_Stage9.faller2State, 0);
+    EXPECT_EQ(g_Stage9.faller2Frame, 0);
+    EXPECT_FLOAT_EQ(f.quad.v[0].v, 0.0f);
+}
+
+TEST_F(Stage9, TheHeroKeepsHisHeightJustAboveAFaller) {
+    Faller& f = g_Fallers[9][1];
+    Place(f.x + 32, f.y - 16, 0);
+    Run(1);
+    EXPECT_EQ(g_Hero.gravityOff, 1);
+    Place(f.x + 33, f.y - 16, 0);
+    Run(1);
+    EXPECT_EQ(g_Hero.gravityOff, 0);
+    Place(f.x, f.y - 17, 0);
+    Run(1);
+    EXPECT_EQ(g_Hero.gravityOff, 0);
+}
+
+TEST_F(Stage9, BothInThePitWinWhoeverCameFirst) {
+    g_Partner.x = 352;
+    g_Partner.y = 256;
+    Run(1);
+    EXPECT_EQ(g_PartnerArrived, 1);
+    EXPECT_EQ(g_Partner.facing, 1);
+    EXPECT_EQ(g_StageCleared, 0);
+    Place(384, 256, 0);
+    Run(1);
+    EXPECT_EQ(g_HeroArrived, 0);
+    EXPECT_EQ(g_Partner.facing, 0);  // she turns to him
+    EXPECT_EQ(g_Hero.halted, 1);
+    EXPECT_EQ(g_StageCleared, 1);
+    EXPECT_EQ(g_TimerPaused, 1);
+}
+
+TEST_F(Stage9, ResetRewindsTheEventsButKeepsTheGoalClock) {
+    Place(320, 0, 0);
+    g_HeroPaint = kPaintBlue;
+    RunUntilUnpainted();
+    ASSERT_EQ(g_Stage9.obstacleState, 2);
+    unsigned goalClock = g_Stage9.t1;
+    g_ScriptReset = 1;
+    Run(1);
+    g_ScriptReset = 0;
+    EXPECT_EQ(g_Stage9.obstacleState, 0);
+    EXPECT_EQ(g_Stage9.count[2], 0);
+    EXPECT_GE(g_Stage9.t1, goalClock);  // the goal column's clock is not rewound
+    // The idle animation writes the obstacle back within 250 ms.
+    Run(17);
+    EXPECT_NE(MapCell(9, 0, 11), 0);
+}
