@@ -264,29 +264,7 @@ void WalkerRules() {
     const bool heroHome = g_Hero.x >= 576 && g_Hero.x + 32 <= 608 && g_Hero.y >= 256 && g_Hero.y + 32 <= 288;
     const bool partnerHome =
         g_Partner.x >= 544 && g_Partner.x + 32 <= 576 && g_Partner.y >= 256 && g_Partner.y + 32 <= 288;
-    if (heroHome && g_PartnerArrived == 0) {
-        g_Hero.halted = 1;
-        g_Hero.facing = 1;
-        g_HeroArrived = 1;
-    }
-    if (partnerHome && g_HeroArrived == 0) {
-        g_Partner.halted = 1;
-        g_Partner.facing = 1;
-        g_PartnerArrived = 1;
-    }
-    // The one who arrives second stops beside the one waiting.
-    if (g_Partner.x + 32 == g_Hero.x && g_HeroArrived == 1 && g_Hero.facing == 1) {
-        g_Hero.facing = 0;
-        g_Partner.halted = 1;
-    }
-    if (g_Partner.x + 32 == g_Hero.x && g_PartnerArrived == 1 && g_Partner.facing == 1) {
-        g_Partner.facing = 0;
-        g_Hero.halted = 1;
-    }
-    if (heroHome && partnerHome) {
-        g_TimerPaused = 1;
-        g_StageCleared = 1;
-    }
+    MeetAtGoal(heroHome, partnerHome, true);
 }
 
 void Stage2Init() {

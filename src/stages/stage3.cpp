@@ -316,30 +316,8 @@ void WalkerRules() {
 
     const bool heroHome = h.x >= 32 && h.x + 32 <= 64 && h.y >= 224 && h.y + 32 <= 256;
     const bool partnerHome = p.x >= 64 && p.x + 32 <= 96 && p.y >= 224 && p.y + 32 <= 256;
-    if (heroHome && g_PartnerArrived == 0) {
-        h.halted = 1;
-        h.facing = 0;
-        g_HeroArrived = 1;
-    }
-    if (partnerHome && g_HeroArrived == 0) {
-        p.halted = 1;
-        p.facing = 0;
-        g_PartnerArrived = 1;
-    }
     if (h.y >= 200) s.heroWasLow = 1;
-    // The one who arrives second stops beside the one waiting.
-    if (h.x + 32 == p.x && g_HeroArrived == 1 && h.facing == 0) {
-        h.facing = 1;
-        p.halted = 1;
-    }
-    if (h.x + 32 == p.x && s.heroWasLow == 1 && g_PartnerArrived == 1 && p.facing == 0) {
-        p.facing = 1;
-        h.halted = 1;
-    }
-    if (heroHome && partnerHome) {
-        g_TimerPaused = 1;
-        g_StageCleared = 1;
-    }
+    MeetAtGoal(heroHome, partnerHome, false, s.heroWasLow == 1);
 }
 
 void Stage3Init() {

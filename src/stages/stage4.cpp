@@ -520,28 +520,7 @@ void Rules() {
     if (s.partnerCharred == 1) SetQuadUV(g_PartnerQuad, 0.625f, 0.0f, 0.75f, 0.0625f);
     s.partnerNearPlant = (p.x + 32 >= 128 && p.x <= 256 && p.y + 32 == 224) ? 1 : 0;
 
-    if (At(h, 576, 224) && g_PartnerArrived == 0) {
-        h.halted = 1;
-        h.facing = 1;
-        g_HeroArrived = 1;
-    }
-    if (At(p, 544, 224) && g_HeroArrived == 0) {
-        p.halted = 1;
-        p.facing = 1;
-        g_PartnerArrived = 1;
-    }
-    if (p.x + 32 == h.x && g_HeroArrived == 1 && h.facing == 1) {
-        h.facing = 0;
-        p.halted = 1;
-    }
-    if (p.x + 32 == h.x && g_PartnerArrived == 1 && p.facing == 1) {
-        p.facing = 0;
-        h.halted = 1;
-    }
-    if (At(h, 576, 224) && At(p, 544, 224)) {
-        g_TimerPaused = 1;
-        g_StageCleared = 1;
-    }
+    MeetAtGoal(At(h, 576, 224), At(p, 544, 224), true);
 }
 
 void Stage4Init() {

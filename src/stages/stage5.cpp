@@ -491,29 +491,8 @@ void Rules() {
     if (s.heroStopLow == 1 && h.y + 16 >= f1.y && s.faller1State == 3) SitDown(h, g_HeroQuad, g_HeroColumnU);
     if (s.partnerStopLow == 1 && p.y + 16 >= f1.y && s.faller1State == 3) SitDown(p, g_PartnerQuad, g_PartnerColumnU);
 
-    if (At(h, 32, 256) && g_PartnerArrived == 0) {
-        h.halted = 1;
-        h.facing = 0;
-        g_HeroArrived = 1;
-    }
-    if (At(p, 64, 256) && g_HeroArrived == 0) {
-        p.halted = 1;
-        p.facing = 0;
-        g_PartnerArrived = 1;
-    }
     if (h.y >= 200) s.heroWasLow = 1;
-    if (h.x + 32 == p.x && g_HeroArrived == 1 && h.facing == 0) {
-        h.facing = 1;
-        p.halted = 1;
-    }
-    if (h.x + 32 == p.x && s.heroWasLow == 1 && g_PartnerArrived == 1 && p.facing == 0) {
-        p.facing = 1;
-        h.halted = 1;
-    }
-    if (At(h, 32, 256) && At(p, 64, 256)) {
-        g_TimerPaused = 1;
-        g_StageCleared = 1;
-    }
+    MeetAtGoal(At(h, 32, 256), At(p, 64, 256), false, s.heroWasLow == 1);
 }
 
 void Stage5Init() {

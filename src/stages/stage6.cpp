@@ -362,28 +362,7 @@ void Rules() {
     if (s.partnerStopLow == 1 && g_Partner.y == 224) StopLow(g_Partner, g_PartnerQuad, g_PartnerColumnU);
 
     // The first to reach the goal floor waits facing the other.
-    if (At(g_Hero, 32, 192) && g_PartnerArrived == 0) {
-        g_Hero.halted = 1;
-        g_Hero.facing = 0;
-        g_HeroArrived = 1;
-    }
-    if (At(g_Partner, 64, 192) && g_HeroArrived == 0) {
-        g_Partner.halted = 1;
-        g_Partner.facing = 0;
-        g_PartnerArrived = 1;
-    }
-    if (g_Hero.x + 32 == g_Partner.x && g_HeroArrived == 1 && g_Hero.facing == 0) {
-        g_Hero.facing = 1;
-        g_Partner.halted = 1;
-    }
-    if (g_Hero.x + 32 == g_Partner.x && g_PartnerArrived == 1 && g_Partner.facing == 0) {
-        g_Partner.facing = 1;
-        g_Hero.halted = 1;
-    }
-    if (At(g_Hero, 32, 192) && At(g_Partner, 64, 192)) {
-        g_TimerPaused = 1;
-        g_StageCleared = 1;
-    }
+    MeetAtGoal(At(g_Hero, 32, 192), At(g_Partner, 64, 192), false);
 }
 
 void Stage6Init() {

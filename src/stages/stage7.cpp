@@ -398,28 +398,7 @@ void Rules() {
     if (g_PartnerPaint == kTrapped) HoldTrapped(g_Partner, g_PartnerQuad, s_TrapPartner, s.trapCountPartner);
 
     // The first to reach the bottom floor's end waits facing the other.
-    if (At(g_Hero, 32, 256) && g_PartnerArrived == 0) {
-        g_Hero.halted = 1;
-        g_Hero.facing = 0;
-        g_HeroArrived = 1;
-    }
-    if (At(g_Partner, 64, 256) && g_HeroArrived == 0) {
-        g_Partner.halted = 1;
-        g_Partner.facing = 0;
-        g_PartnerArrived = 1;
-    }
-    if (g_Hero.x + 32 == g_Partner.x && g_HeroArrived == 1 && g_Hero.facing == 0) {
-        g_Hero.facing = 1;
-        g_Partner.halted = 1;
-    }
-    if (g_Hero.x + 32 == g_Partner.x && g_PartnerArrived == 1 && g_Partner.facing == 0) {
-        g_Partner.facing = 1;
-        g_Hero.halted = 1;
-    }
-    if (At(g_Hero, 32, 256) && At(g_Partner, 64, 256)) {
-        g_TimerPaused = 1;
-        g_StageCleared = 1;
-    }
+    MeetAtGoal(At(g_Hero, 32, 256), At(g_Partner, 64, 256), false);
 }
 
 void Stage7Init() {

@@ -499,28 +499,7 @@ void Rules() {
 
     bool heroHome = AtPlace(g_Hero, 576);
     bool partnerHome = AtPlace(g_Partner, 544);
-    if (heroHome && g_PartnerArrived == 0) {
-        g_Hero.halted = 1;
-        g_Hero.facing = 1;
-        g_HeroArrived = 1;
-    }
-    if (partnerHome && g_HeroArrived == 0) {
-        g_Partner.halted = 1;
-        g_Partner.facing = 1;
-        g_PartnerArrived = 1;
-    }
-    if (g_Partner.x + 32 == g_Hero.x && g_HeroArrived == 1 && g_Hero.facing == 1) {
-        g_Hero.facing = 0;
-        g_Partner.halted = 1;
-    }
-    if (g_Partner.x + 32 == g_Hero.x && g_PartnerArrived == 1 && g_Partner.facing == 1) {
-        g_Partner.facing = 0;
-        g_Hero.halted = 1;
-    }
-    if (heroHome && partnerHome) {
-        g_TimerPaused = 1;
-        g_StageCleared = 1;
-    }
+    MeetAtGoal(heroHome, partnerHome, true);
 }
 
 void Stage8Init() {

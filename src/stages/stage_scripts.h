@@ -3,6 +3,12 @@
 #include "stage/stage_flow.h"
 
 extern const StageScript kStage1Script;
+
+// The meeting goal of stages 2 to 9: the first walker home waits, the second
+// stops beside it, both home clears the stage. heroOnRight: the hero's place
+// is right of the partner's. partnerMayTurn: a stage's extra condition on the
+// waiting partner turning to the hero.
+void MeetAtGoal(bool heroHome, bool partnerHome, bool heroOnRight, bool partnerMayTurn = true);
 extern const StageScript kStage2Script;
 extern const StageScript kStage3Script;
 extern const StageScript kStage4Script;

@@ -1,0 +1,33 @@
+// The goal shared by the stages where the two walkers meet at a place: the
+// first one home waits facing the way the other comes; when the other stands
+// right beside it, the waiting one turns and the newcomer stops; both home
+// clears the stage.
+#include "stage/stage_state.h"
+#include "stages/stage_scripts.h"
+
+void MeetAtGoal(bool heroHome, bool partnerHome, bool heroOnRight, bool partnerMayTurn) {
+    const int wait = heroOnRight ? 1 : 0;
+    const bool beside = heroOnRight ? g_Partner.x + 32 == g_Hero.x : g_Hero.x + 32 == g_Partner.x;
+    if (heroHome && g_PartnerArrived == 0) {
+        g_Hero.halted = 1;
+        g_Hero.facing = wait;
+        g_HeroArrived = 1;
+    }
+    if (partnerHome && g_HeroArrived == 0) {
+        g_Partner.halted = 1;
+        g_Partner.facing = wait;
+        g_PartnerArrived = 1;
+    }
+    if (beside && g_HeroArrived == 1 && g_Hero.facing == wait) {
+        g_Hero.facing = 1 - wait;
+        g_Partner.halted = 1;
+    }
+    if (beside && partnerMayTurn && g_PartnerArrived == 1 && g_Partner.facing == wait) {
+        g_Partner.facing = 1 - wait;
+        g_Hero.halted = 1;
+    }
+    if (heroHome && partnerHome) {
+        g_TimerPaused = 1;
+        g_StageCleared = 1;
+    }
+}
