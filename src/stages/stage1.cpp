@@ -31,18 +31,6 @@ void ResetPictures() {
     DrawBigEffect(0, 0, 0, 0, 0);
 }
 
-// Two growing rings on the second frame of a window; the gate rewinds outside.
-void RingWindow(int& gate, int count, int from, int to, float x, float y) {
-    if (count >= from && count <= to) {
-        if (gate == 1) {
-            UpdateRingBursts(x, y, 1);
-            UpdateRingBursts(x, y, 1);
-        }
-        gate += 1;
-    } else {
-        gate = 0;
-    }
-}
 
 bool Triggered(float triggerRight) {
     return g_HeroPaint == kPaintRed && g_Hero.facing == 0 && g_Hero.x + 32 == triggerRight;
@@ -87,7 +75,7 @@ void PostEvent() {
     float x = g_Hero.x, y = g_Hero.y;
     Spark(c, 0, 15, x, y);
     if (c == 1) PlayEffect(1);
-    RingWindow(s.ringGateA, c, 11, 12, x + 48, y + 48);
+    RingWindow(s.ringGateA, c >= 11 && c <= 12, x + 48, y + 48, 2);
     if (c >= 15 && c < 20) Column(x, y - 64, 50);
     if (c == 17) {
         PlayEffect(0);
@@ -95,7 +83,7 @@ void PostEvent() {
         SetCell(5, 6, 0);
         SetCell(6, 6, 2);
     }
-    RingWindow(s.ringGateB, c, 15, 20, x + 48, y);
+    RingWindow(s.ringGateB, c >= 15 && c <= 20, x + 48, y, 2);
     if (c > 20) Big(x + 32, y);
     if (c == 50) EndEvent();
     if (s.postCount < 70) s.postCount += 1;
@@ -109,10 +97,10 @@ void BlockEvent() {
     float x = g_Hero.x, y = g_Hero.y;
     Spark(c, 0, 15, x, y);
     if (c == 1) PlayEffect(1);
-    RingWindow(s.ringGateA, c, 11, 12, x + 64, y + 48);
+    RingWindow(s.ringGateA, c >= 11 && c <= 12, x + 64, y + 48, 2);
     if (c >= 15 && c < 20) Column(x + 16, y - 64, 100);
     if (c == 17) PlayEffect(0);
-    RingWindow(s.ringGateB, c, 15, 20, x + 64, y);
+    RingWindow(s.ringGateB, c >= 15 && c <= 20, x + 64, y, 2);
     if (c > 20) Big(x + 48, y);
     if (c >= 20 && c < 50) {
         if (c == 30) PlayEffect(2);
@@ -162,10 +150,10 @@ void FlameEvent() {
     float x = g_Hero.x, y = g_Hero.y;
     Spark(c, 1, 15, x, y);
     if (c == 1) PlayEffect(1);
-    RingWindow(s.ringGateA, c, 11, 12, x + 48, y + 48);
+    RingWindow(s.ringGateA, c >= 11 && c <= 12, x + 48, y + 48, 2);
     if (c >= 15 && c <= 20) Column(x, y - 64, 100);
     if (c == 17) PlayEffect(0);
-    RingWindow(s.ringGateB, c, 15, 20, x + 48, y);
+    RingWindow(s.ringGateB, c >= 15 && c <= 20, x + 48, y, 2);
     if (c > 20) Big(x + 32, y);
     if (c >= 20 && c <= 30) UpdateSpray(s_Fire, 20, DrawFireEffect, 1, 0, 2, 480, 128, 100, 50);
     if (c >= 30) {

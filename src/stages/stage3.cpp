@@ -24,14 +24,6 @@ Faller& Faller3() { return g_Fallers[3][2]; }
 
 void SetCell(int row, int col, ChipCode code) { MapCell(3, row, col) = code; }
 
-// The walker an event acts through, with its paint and pose.
-struct Actor {
-    Walker& w;
-    PaintColour& paint;
-    int& pose;
-};
-Actor Hero() { return {g_Hero, g_HeroPaint, g_HeroPose}; }
-Actor Partner() { return {g_Partner, g_PartnerPaint, g_PartnerPose}; }
 
 bool Green(const Actor& a) { return a.paint == kPaintGreen; }
 
@@ -122,7 +114,7 @@ void ObstacleFlicker() {
 // Event 1: the hero blows away the flickering block at the long shelf's end.
 void ObstacleEvent() {
     Stage3State& s = g_Stage3;
-    const Actor a = Hero();
+    const Actor a = HeroActor();
     if (!(Green(a) && g_Hero.x + 32 == 320 && g_Hero.facing == 0 && s.obstacleState <= 1)) return;
     s.obstacleState = 1;
     int& c = s.count[0];
@@ -146,7 +138,7 @@ void ObstacleEvent() {
 // Event 2: the hero blows faller 1 off the top-left shelf onto the long one.
 void Faller1OffTopEvent() {
     Stage3State& s = g_Stage3;
-    const Actor a = Hero();
+    const Actor a = HeroActor();
     if (!(Green(a) && g_Hero.x + 32 == 127 && g_Hero.y + 32 == 32 && g_Hero.facing == 0 && s.faller1State == 0))
         return;
     int& c = s.count[1];
@@ -163,7 +155,7 @@ void Faller1OffTopEvent() {
 // Event 3: walking back left, the hero blows faller 1 to the long shelf's end.
 void Faller1BackEvent() {
     Stage3State& s = g_Stage3;
-    const Actor a = Hero();
+    const Actor a = HeroActor();
     if (!(Green(a) && g_Hero.x == 195 && g_Hero.y + 32 == 128 && g_Hero.facing == 1 && s.faller1State == 1))
         return;
     s.splashCount1 = 0;
@@ -181,7 +173,7 @@ void Faller1BackEvent() {
 // Event 4: faller 1 goes off the long shelf onto the bottom-left shelf.
 void Faller1DownEvent() {
     Stage3State& s = g_Stage3;
-    const Actor a = Hero();
+    const Actor a = HeroActor();
     if (!(Green(a) && g_Hero.x == 161 && g_Hero.y == 96 && g_Hero.facing == 1 && s.faller1State == 2)) return;
     int& c = s.count[3];
     BeginEvent(a, c);
@@ -197,7 +189,7 @@ void Faller1DownEvent() {
 // Event 5: the hero blows faller 2 one block further along the middle shelf.
 void Faller2HeroEvent() {
     Stage3State& s = g_Stage3;
-    const Actor a = Hero();
+    const Actor a = HeroActor();
     if (!(Green(a) && g_Hero.x + 32 == 478 && g_Hero.y + 32 == 192 && g_Hero.facing == 0 && s.faller2State == 1))
         return;
     int& c = s.count[4];
@@ -239,7 +231,7 @@ void Faller3Event(const Actor& a, int& c, float step, bool timeFirst) {
 // Event 8: the partner blows faller 2 off the top-right shelf.
 void Faller2OffTopEvent() {
     Stage3State& s = g_Stage3;
-    const Actor a = Partner();
+    const Actor a = PartnerActor();
     if (!(Green(a) && g_Partner.x == 545 && g_Partner.y + 32 == 64 && g_Partner.facing == 1 && s.faller2State == 0))
         return;
     int& c = s.count[7];
@@ -257,7 +249,7 @@ void Faller2OffTopEvent() {
 // one step each.
 void Faller2PartnerEvent(int event, float triggerRight, int fromState, float limit) {
     Stage3State& s = g_Stage3;
-    const Actor a = Partner();
+    const Actor a = PartnerActor();
     if (!(Green(a) && g_Partner.x + 32 == triggerRight && g_Partner.y + 32 == 192 && g_Partner.facing == 0 &&
           s.faller2State == fromState))
         return;
@@ -350,8 +342,8 @@ void Stage3Script() {
     Faller1BackEvent();
     Faller1DownEvent();
     Faller2HeroEvent();
-    Faller3Event(Hero(), s.count[5], -2, false);
-    Faller3Event(Partner(), s.count[6], -1, true);
+    Faller3Event(HeroActor(), s.count[5], -2, false);
+    Faller3Event(PartnerActor(), s.count[6], -1, true);
     Faller2OffTopEvent();
     Faller2PartnerEvent(9, 477, 1, 512);
     Faller2PartnerEvent(10, 511, 2, 544);

@@ -39,14 +39,6 @@ void SetFallerV(Faller& f, float v0) {
     f.quad.v[2].v = f.quad.v[3].v = v0 + 0.0625f;
 }
 
-// The walker an event acts on.
-struct Actor {
-    Walker& w;
-    PaintColour& paint;
-    int& pose;
-};
-Actor HeroActor() { return {g_Hero, g_HeroPaint, g_HeroPose}; }
-Actor PartnerActor() { return {g_Partner, g_PartnerPaint, g_PartnerPose}; }
 
 // Where a cast puts its pictures, relative to the actor.
 struct Cast {
@@ -88,16 +80,6 @@ void CountUp(int& n, int limit) {
     if (n < limit) n += 1;
 }
 
-// Rings on the second frame of a window; outside it the gate rewinds.
-void RingWindow(int& gate, int c, int from, int to, float x, float y, int bursts) {
-    if (c >= from && c <= to) {
-        if (gate == 1)
-            for (int i = 0; i < bursts; ++i) UpdateRingBursts(x, y, 1);
-        gate += 1;
-    } else {
-        gate = 0;
-    }
-}
 
 void RedCast(const Cast& k, int c, float x, float y) {
     Stage4State& s = g_Stage4;
@@ -106,8 +88,8 @@ void RedCast(const Cast& k, int c, float x, float y) {
         DrawSparkEffect(x + k.ax, y, -1, 1, k.flag, 0);
     }
     if (c == 1) PlayEffect(1);
-    RingWindow(s.spawnGateA, c, 11, 12, x + k.aX, y + k.aY, k.bursts);
-    RingWindow(s.spawnGateB, c, k.bFrom, k.bTo, x + k.bX, y + k.bY, k.bursts);
+    RingWindow(s.spawnGateA, c >= 11 && c <= 12, x + k.aX, y + k.aY, k.bursts);
+    RingWindow(s.spawnGateB, c >= k.bFrom && c <= k.bTo, x + k.bX, y + k.bY, k.bursts);
     if (c >= 15 && c < 20) {
         DrawColumnEffect(x + k.cx, y - 64, k.columnAlpha, 1);
         DrawColumnEffect(x + k.cx, y - 64, -1, 1);

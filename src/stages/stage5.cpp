@@ -24,14 +24,6 @@ Faller& Faller2() { return g_Fallers[5][1]; }
 
 void SetCell(int row, int col, ChipCode code) { MapCell(5, row, col) = code; }
 
-// The walker an event acts on.
-struct Actor {
-    Walker& w;
-    PaintColour& paint;
-    int& pose;
-};
-Actor HeroActor() { return {g_Hero, g_HeroPaint, g_HeroPose}; }
-Actor PartnerActor() { return {g_Partner, g_PartnerPaint, g_PartnerPose}; }
 
 // Which way a cast is thrown, as offsets from the actor.
 struct Aim {
@@ -72,15 +64,6 @@ void CountUp(int& n, int limit) {
     if (n < limit) n += 1;
 }
 
-// One ring on the second frame of a window; outside it the gate rewinds.
-void RingWindow(int& gate, int c, int from, int to, float x, float y) {
-    if (c >= from && c <= to) {
-        if (gate == 1) UpdateRingBursts(x, y, 1);
-        gate += 1;
-    } else {
-        gate = 0;
-    }
-}
 
 void RedCast(const Aim& k, int c, float x, float y) {
     Stage5State& s = g_Stage5;
@@ -89,8 +72,8 @@ void RedCast(const Aim& k, int c, float x, float y) {
         DrawSparkEffect(x + k.ax, y, -1, 1, k.flag, 0);
     }
     if (c == 1) PlayEffect(1);
-    RingWindow(s.spawnGateA, c, 11, 12, x + k.ringX, y + 48);
-    RingWindow(s.spawnGateB, c, 18, 20, x + k.ringX, y);
+    RingWindow(s.spawnGateA, c >= 11 && c <= 12, x + k.ringX, y + 48, 1);
+    RingWindow(s.spawnGateB, c >= 18 && c <= 20, x + k.ringX, y, 1);
     if (c >= 15 && c < 20) {
         DrawColumnEffect(x + k.cx, y - 64, 50, 1);
         DrawColumnEffect(x + k.cx, y - 64, -1, 1);

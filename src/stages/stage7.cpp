@@ -66,15 +66,6 @@ void EndEvent(int who, Gesture g) {
     if (g == kWind) DrawColumnEffect2(0, 0, 0, 0);
 }
 
-// One ring on the window's second tick; the gate rewinds outside it.
-void RingWindow(int& gate, bool inside, float x, float y) {
-    if (!inside) {
-        gate = 0;
-        return;
-    }
-    if (gate == 1) UpdateRingBursts(x, y, 1);
-    gate += 1;
-}
 
 // The gestures; `right` mirrors them for a walker facing right.
 void FireGesture(const Walker& w, int n, bool right) {
@@ -86,13 +77,13 @@ void FireGesture(const Walker& w, int n, bool right) {
         DrawSparkEffect(near, w.y, -1, 1, right ? 1 : 0, 0);
     }
     if (n == 1) PlayEffect(1);
-    RingWindow(s.ringGateA, n > 10 && n <= 12, ringX, w.y + 48);
+    RingWindow(s.ringGateA, n > 10 && n <= 12, ringX, w.y + 48, 1);
     if (n >= 15 && n < 20) {
         DrawColumnEffect(near, w.y - 64, 50, 1);
         DrawColumnEffect(near, w.y - 64, -1, 1);
     }
     if (n == 17) PlayEffect(0);
-    RingWindow(s.ringGateB, n >= 18 && n <= 20, ringX, w.y);
+    RingWindow(s.ringGateB, n >= 18 && n <= 20, ringX, w.y, 1);
     if (n > 20) {
         const float bigX = right ? w.x + 32 : w.x - 32;
         DrawBigEffect(bigX, w.y, 70, 1, 0);

@@ -33,14 +33,6 @@ Faller& Faller1() { return g_Fallers[kStage][0]; }
 
 void SetCell(int row, int col, ChipCode code) { MapCell(kStage, row, col) = code; }
 
-// A walker as the events see it.
-struct Actor {
-    Walker& w;
-    PaintColour& paint;
-    int& pose;
-};
-Actor HeroActor() { return {g_Hero, g_HeroPaint, g_HeroPose}; }
-Actor PartnerActor() { return {g_Partner, g_PartnerPaint, g_PartnerPose}; }
 
 bool Triggered(const Actor& a, PaintColour paint, int facing, float x, float y) {
     return a.paint == paint && a.w.facing == facing && a.w.x == x && a.w.y == y;
@@ -73,15 +65,6 @@ void WaterEnd(const Actor& a, bool column = false) {
     if (column) DrawColumnEffect(0, 0, 0, 0);
 }
 
-// One ring burst on the second tick inside a window; the gate rewinds outside.
-void RingWindow(int& gate, bool inside, float x, float y) {
-    if (!inside) {
-        gate = 0;
-        return;
-    }
-    if (gate == 1) UpdateRingBursts(x, y, 1);
-    gate += 1;
-}
 
 // The casting of fire: sparks, a column of light, two rings, the big burst.
 // bigX is where the big burst stands relative to the walker.
@@ -96,13 +79,13 @@ void FireGesture(const Actor& a, int n, float bigX) {
     }
     if (n == 1) PlayEffect(1);
     float rx = left ? x - 16 : x + 48;
-    RingWindow(s.ringGateA, n > 10 && n <= 12, rx, y + 48);
+    RingWindow(s.ringGateA, n > 10 && n <= 12, rx, y + 48, 1);
     if (n >= 15 && n < 20) {
         DrawColumnEffect(sx, y - 64, 50, 1);
         DrawColumnEffect(sx, y - 64, -1, 1);
     }
     if (n == 17) PlayEffect(0);
-    RingWindow(s.ringGateB, n >= 18 && n <= 20, rx, y);
+    RingWindow(s.ringGateB, n >= 18 && n <= 20, rx, y, 1);
     if (n > 20) {
         DrawBigEffect(x + bigX, y, 70, 1, 0);
         DrawBigEffect(x + bigX, y, -1, 1, 0);

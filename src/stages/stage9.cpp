@@ -62,15 +62,6 @@ void Count(int& n, int limit) {
     if (n < limit) n += 1;
 }
 
-// One ring burst on the second tick inside a window; the gate rewinds outside.
-void RingWindow(int& gate, bool inside, float x, float y) {
-    if (!inside) {
-        gate = 0;
-        return;
-    }
-    if (gate == 1) UpdateRingBursts(x, y, 1);
-    gate += 1;
-}
 
 // The windows of a fire gesture: most events use the long ones, event 4 its
 // own shorter ones.
@@ -95,13 +86,13 @@ void FireGesture(int n, const FireWindows& f) {
     }
     if (n == 1) PlayEffect(1);
     float rx = Left() ? x - 16 : x + 48;
-    RingWindow(s.ringGateA, n > f.ringA0 && n <= f.ringA1, rx, y + 48);
+    RingWindow(s.ringGateA, n > f.ringA0 && n <= f.ringA1, rx, y + 48, 1);
     if (n >= f.column0 && n < f.column1) {
         DrawColumnEffect(sx, y - 64, 50, 1);
         DrawColumnEffect(sx, y - 64, -1, 1);
     }
     if (n == f.columnSound) PlayEffect(0);
-    RingWindow(s.ringGateB, n >= f.ringB0 && n <= f.ringB1, rx, y);
+    RingWindow(s.ringGateB, n >= f.ringB0 && n <= f.ringB1, rx, y, 1);
     if (n > f.bigAfter) {
         float bx = Left() ? x - 32 : x + 32;
         DrawBigEffect(bx, y, 70, 1, 0);

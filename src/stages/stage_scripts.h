@@ -1,6 +1,7 @@
 // The stage scripts: each stage's own objects and events.
 #pragma once
 #include "stage/stage_flow.h"
+#include "stage/stage_state.h"
 
 extern const StageScript kStage1Script;
 
@@ -9,6 +10,20 @@ extern const StageScript kStage1Script;
 // is right of the partner's. partnerMayTurn: a stage's extra condition on the
 // waiting partner turning to the hero.
 void MeetAtGoal(bool heroHome, bool partnerHome, bool heroOnRight, bool partnerMayTurn = true);
+
+// Ring bursts on the second frame of an event's window: on a frame inside the
+// window the gate counts up and `bursts` rings spawn at (x, y) when it is 1;
+// on a frame outside it the gate rewinds.
+void RingWindow(int& gate, bool inside, float x, float y, int bursts);
+
+// The walker an event acts on, with the paint and pose that belong to it.
+struct Actor {
+    Walker& w;
+    PaintColour& paint;
+    int& pose;
+};
+Actor HeroActor();
+Actor PartnerActor();
 extern const StageScript kStage2Script;
 extern const StageScript kStage3Script;
 extern const StageScript kStage4Script;

@@ -1,8 +1,11 @@
+// What the stage scripts share.
+//
 // The goal shared by the stages where the two walkers meet at a place: the
 // first one home waits facing the way the other comes; when the other stands
 // right beside it, the waiting one turns and the newcomer stops; both home
 // clears the stage.
 #include "stage/stage_state.h"
+#include "stage/effects.h"
 #include "stages/stage_scripts.h"
 
 void MeetAtGoal(bool heroHome, bool partnerHome, bool heroOnRight, bool partnerMayTurn) {
@@ -31,3 +34,16 @@ void MeetAtGoal(bool heroHome, bool partnerHome, bool heroOnRight, bool partnerM
         g_StageCleared = 1;
     }
 }
+
+void RingWindow(int& gate, bool inside, float x, float y, int bursts) {
+    if (!inside) {
+        gate = 0;
+        return;
+    }
+    if (gate == 1)
+        for (int i = 0; i < bursts; ++i) UpdateRingBursts(x, y, 1);
+    gate += 1;
+}
+
+Actor HeroActor() { return {g_Hero, g_HeroPaint, g_HeroPose}; }
+Actor PartnerActor() { return {g_Partner, g_PartnerPaint, g_PartnerPose}; }
