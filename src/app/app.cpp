@@ -55,6 +55,7 @@ void Deliver(const ScriptEvent& e, std::vector<std::string>& shots) {
         case ScriptKind::KeyUp: InputKey(e.vk, false); break;
         case ScriptKind::Shot: shots.push_back(e.path); break;
         case ScriptKind::Quit: PostClose(); break;
+        case ScriptKind::Wait: break;  // the loop holds the script itself
     }
 }
 
@@ -125,6 +126,8 @@ int RunGame(const AppOptions& optsIn) {
     {
         const uint32_t start = NowMs();
         size_t next = 0;
+        uint32_t scriptBase = 0;  // script times count from here
+        int awaitedScene = -1;    // a wait line holds the script until this scene runs
         std::vector<std::string> shots;
         for (;;) {
             if (QuitPosted()) break;
@@ -132,13 +135,23 @@ int RunGame(const AppOptions& optsIn) {
             if (opts.maxMs >= 0 && elapsed >= opts.maxMs) break;
             if (opts.headless) {
                 // Script events due by now arrive as messages before the tick.
-                while (next < script.size() && script[next].time <= elapsed) Deliver(script[next++], shots);
+                while (awaitedScene < 0 && next < script.size() && scriptBase + script[next].time <= elapsed) {
+                    const ScriptEvent& e = script[next++];
+                    if (e.kind == ScriptKind::Wait)
+                        awaitedScene = e.scene;
+                    else
+                        Deliver(e, shots);
+                }
                 if (QuitPosted()) break;
             } else if (PumpOneMessage()) {
                 continue;
             }
             FrameTick();
             if (s_TickRan) {
+                if (s_TickScene == awaitedScene) {
+                    scriptBase = elapsed;
+                    awaitedScene = -1;
+                }
                 TraceTick(elapsed, s_TickScene);
                 for (const std::string& s : shots)
                     if (!SaveFramePng(s.c_str())) std::fprintf(stderr, "tolvane: cannot save the shot '%s'\n", s.c_str());

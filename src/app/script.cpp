@@ -24,16 +24,33 @@ int ParseButton(const std::string& w) { return w == "left" ? 1 : w == "right" ? 
 
 }  // namespace
 
-bool ParseScript(const std::string& text, const std::string& name, std::vector<ScriptEvent>& out,
-                 std::string& error) {
-    out.clear();
+namespace {
+
+bool ReadWhole(const std::string& path, std::string& text) {
+    std::ifstream f(path, std::ios::binary);
+    if (!f) return false;
+    std::stringstream ss;
+    ss << f.rdbuf();
+    text = ss.str();
+    return true;
+}
+
+std::string FolderOf(const std::string& path) {
+    size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "." : path.substr(0, slash);
+}
+
+// Parses one file's lines into out. Times are relative to the segment they
+// sit in (a wait line starts a new segment); an included file's lines are
+// shifted by the include line's time and may neither wait nor include.
+bool ParseLines(const std::string& text, const std::string& name, uint32_t shift, bool nested,
+                std::vector<ScriptEvent>& out, std::string& error) {
     std::istringstream in(text);
     std::string line;
     int lineNo = 0;
     long long last = 0;
     auto fail = [&](const std::string& why) {
-        error = name + ":" + std::to_string(lineNo) + ": " + why;
-        out.clear();
+        if (error.empty()) error = name + ":" + std::to_string(lineNo) + ": " + why;
         return false;
     };
     while (std::getline(in, line)) {
@@ -50,7 +67,7 @@ bool ParseScript(const std::string& text, const std::string& name, std::vector<S
         if (w.size() < 2) return fail("missing event after the time");
         const std::string& ev = w[1];
         ScriptEvent e;
-        e.time = uint32_t(t);
+        e.time = uint32_t(t) + shift;
         auto need = [&](size_t n) { return w.size() == n; };
         if (ev == "move" || ev == "click") {
             long long x = 0, y = 0;
@@ -66,7 +83,7 @@ bool ParseScript(const std::string& text, const std::string& name, std::vector<S
                 e.button = 1;
                 out.push_back(e);
                 e.kind = ScriptKind::Release;
-                e.time = uint32_t(t + 50);
+                e.time += 50;
                 out.push_back(e);
             }
         } else if (ev == "press" || ev == "release") {
@@ -91,23 +108,54 @@ bool ParseScript(const std::string& text, const std::string& name, std::vector<S
             if (!need(2)) return fail("quit takes nothing");
             e.kind = ScriptKind::Quit;
             out.push_back(e);
+        } else if (ev == "wait") {
+            long long scene = 0;
+            if (!need(3) || !ParseNumber(w[2], 0, 255, scene)) return fail("wait takes a scene number 0..255");
+            if (nested) return fail("an included script cannot wait");
+            e.kind = ScriptKind::Wait;
+            e.scene = int(scene);
+            out.push_back(e);
+            last = 0;  // the lines below count from the awaited tick
+        } else if (ev == "include") {
+            if (!need(3)) return fail("include takes a file name");
+            if (nested) return fail("an included script cannot include another");
+            std::string path = w[2][0] == '/' ? w[2] : FolderOf(name) + "/" + w[2];
+            std::string inner;
+            if (!ReadWhole(path, inner)) return fail("cannot open the included script '" + w[2] + "'");
+            if (!ParseLines(inner, path, e.time, true, out, error)) return false;
         } else {
             return fail("unknown event '" + ev + "'");
         }
     }
-    // Click releases may fall after later lines: keep time order, stable.
-    std::stable_sort(out.begin(), out.end(),
-                     [](const ScriptEvent& a, const ScriptEvent& b) { return a.time < b.time; });
+    return true;
+}
+
+}  // namespace
+
+bool ParseScript(const std::string& text, const std::string& name, std::vector<ScriptEvent>& out,
+                 std::string& error) {
+    out.clear();
+    error.clear();
+    if (!ParseLines(text, name, 0, false, out, error)) {
+        out.clear();
+        return false;
+    }
+    // Click releases and included lines may fall after later lines: keep time
+    // order, stable, within each stretch between two waits.
+    auto from = out.begin();
+    while (from != out.end()) {
+        auto to = std::find_if(from, out.end(), [](const ScriptEvent& e) { return e.kind == ScriptKind::Wait; });
+        std::stable_sort(from, to, [](const ScriptEvent& a, const ScriptEvent& b) { return a.time < b.time; });
+        from = to == out.end() ? to : to + 1;
+    }
     return true;
 }
 
 bool LoadScriptFile(const std::string& path, std::vector<ScriptEvent>& out, std::string& error) {
-    std::ifstream f(path, std::ios::binary);
-    if (!f) {
+    std::string text;
+    if (!ReadWhole(path, text)) {
         error = path + ": cannot open the script";
         return false;
     }
-    std::stringstream ss;
-    ss << f.rdbuf();
-    return ParseScript(ss.str(), path, out, error);
+    return ParseScript(text, path, out, error);
 }

@@ -8,9 +8,10 @@
 #include "stage/effects.h"
 #include "stages/stage_scripts.h"
 
-void MeetAtGoal(bool heroHome, bool partnerHome, bool heroOnRight, bool partnerMayTurn) {
+void MeetAtGoal(bool heroHome, bool partnerHome, bool heroOnRight, bool partnerMayTurn, bool sameRow) {
     const int wait = heroOnRight ? 1 : 0;
-    const bool beside = heroOnRight ? g_Partner.x + 32 == g_Hero.x : g_Hero.x + 32 == g_Partner.x;
+    const bool beside = (heroOnRight ? g_Partner.x + 32 == g_Hero.x : g_Hero.x + 32 == g_Partner.x) &&
+                        (!sameRow || g_Hero.y == g_Partner.y);
     if (heroHome && g_PartnerArrived == 0) {
         g_Hero.halted = 1;
         g_Hero.facing = wait;

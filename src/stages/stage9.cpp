@@ -401,7 +401,9 @@ void Rules() {
 
     bool heroHome = AtPlace(g_Hero, 384);
     bool partnerHome = AtPlace(g_Partner, 352);
-    MeetAtGoal(heroHome, partnerHome, true);
+    // The hero comes down the partner's way on the right after her, passing
+    // her place's x on the floors above: only a meeting on her row counts.
+    MeetAtGoal(heroHome, partnerHome, true, true, true);
 }
 
 void Stage9Init() {

@@ -8,8 +8,11 @@ extern const StageScript kStage1Script;
 // The meeting goal of stages 2 to 9: the first walker home waits, the second
 // stops beside it, both home clears the stage. heroOnRight: the hero's place
 // is right of the partner's. partnerMayTurn: a stage's extra condition on the
-// waiting partner turning to the hero.
-void MeetAtGoal(bool heroHome, bool partnerHome, bool heroOnRight, bool partnerMayTurn = true);
+// waiting partner turning to the hero. sameRow: "beside" also needs the two
+// on one row, where the other walker can pass the waiting one's x on another
+// floor on the way down.
+void MeetAtGoal(bool heroHome, bool partnerHome, bool heroOnRight, bool partnerMayTurn = true,
+                bool sameRow = false);
 
 // Ring bursts on the second frame of an event's window: on a frame inside the
 // window the gate counts up and `bursts` rings spawn at (x, y) when it is 1;

@@ -1,10 +1,13 @@
 // Window messages into input globals, and the input-script format.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "app/app.h"
 #include "app/input.h"
 #include "app/platform.h"
 #include "app/script.h"
+#include "game_run.h"
 
 TEST(Input, ClickFlagSetOnPressClearedOnRelease) {
     ResetInput();
@@ -112,6 +115,64 @@ TEST(Script, MalformedLinesNameFileLineAndProblem) {
         EXPECT_FALSE(ParseScript(c.text, "s.txt", ev, err)) << c.text;
         EXPECT_EQ(err, c.error);
         EXPECT_TRUE(ev.empty());
+    }
+}
+
+TEST(Script, WaitRestartsTheClockAndIncludedLinesPlayFromTheirIncludeTime) {
+    std::string dir = MakeTempDir("script");
+    {
+        std::ofstream inner(dir + "/stage.txt");
+        inner << "# a stage's own solution\n10 click 5 6\n40 keydown enter\n";
+    }
+    std::vector<ScriptEvent> ev;
+    std::string err;
+    ASSERT_TRUE(ParseScript("500 keydown space\n"
+                            "600 wait 43\n"
+                            "0 keyup space\n"
+                            "20 include stage.txt\n"
+                            "50 move 1 1\n",
+                            dir + "/story.txt", ev, err))
+        << err;
+    ASSERT_EQ(ev.size(), 8u);
+    EXPECT_EQ(ev[0].kind, ScriptKind::KeyDown);
+    EXPECT_EQ(ev[1].kind, ScriptKind::Wait);
+    EXPECT_EQ(ev[1].scene, 43);
+    EXPECT_EQ(ev[1].time, 600u);
+    // After the wait, times count from the awaited tick, sorted within it.
+    EXPECT_EQ(ev[2].kind, ScriptKind::KeyUp);
+    EXPECT_EQ(ev[2].time, 0u);
+    EXPECT_EQ(ev[3].time, 30u);  // the included click at 20 + 10
+    EXPECT_EQ(ev[3].x, 5);
+    EXPECT_EQ(ev[5].kind, ScriptKind::Move);  // the outer move at 50 sorts before ...
+    EXPECT_EQ(ev[6].kind, ScriptKind::KeyDown);  // ... the included key at 60
+    EXPECT_EQ(ev[6].time, 60u);
+    EXPECT_EQ(ev[7].kind, ScriptKind::Release);  // the click's release at 80
+}
+
+TEST(Script, IncludesAndWaitsThatCannotWorkAreRejected) {
+    std::string dir = MakeTempDir("script");
+    {
+        std::ofstream(dir + "/waits.txt") << "0 wait 11\n";
+        std::ofstream(dir + "/bad.txt") << "0 move 1 1\n5 jump\n";
+    }
+    struct Case {
+        const char* text;
+        std::string error;
+    } cases[] = {
+        {"0 include missing.txt\n", "s.txt:1: cannot open the included script 'missing.txt'"},
+        {"0 include waits.txt\n", dir + "/waits.txt:1: an included script cannot wait"},
+        {"0 include bad.txt\n", dir + "/bad.txt:2: unknown event 'jump'"},
+        {"0 wait 256\n", "s.txt:1: wait takes a scene number 0..255"},
+        {"0 wait\n", "s.txt:1: wait takes a scene number 0..255"},
+        {"100 wait 7\n50 quit\n", ""},  // a wait restarts the count: 50 is fine
+        {"100 quit\n50 wait 7\n", "s.txt:2: time 50 is earlier than the line before"},
+    };
+    for (const Case& c : cases) {
+        std::vector<ScriptEvent> ev;
+        std::string err;
+        bool ok = ParseScript(c.text, dir + "/s.txt", ev, err);
+        EXPECT_EQ(ok, c.error.empty()) << c.text;
+        EXPECT_EQ(err, c.error.empty() ? "" : (c.error[0] == 's' ? dir + "/" + c.error : c.error)) << c.text;
     }
 }
 
