@@ -137,6 +137,8 @@ int RunGame(const AppOptions& optsIn) {
             } else if (PumpOneMessage()) {
                 continue;
             }
+            // Headless frames are drawn only when a shot will save them.
+            if (opts.headless && !opts.render) SetFrameDrawing(!shots.empty());
             FrameTick();
             if (s_TickRan) {
                 TraceTick(elapsed, s_TickScene);
@@ -152,6 +154,7 @@ int RunGame(const AppOptions& optsIn) {
         status = ExitStatus();
     }
 done:
+    SetFrameDrawing(true);
     ReleaseGraphics();
     ReleaseSoundSlots();
     CloseSound();

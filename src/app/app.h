@@ -6,6 +6,7 @@
 struct AppOptions {
     bool headless = false;
     bool windowed = false;
+    bool render = false;  // headless: draw every frame, not only those shot
     uint32_t clockStart = 100000;
     std::string scriptPath, tracePath, logPath, dataDir;
     long long maxMs = -1;  // -1: no limit

@@ -21,6 +21,8 @@ GLuint s_Program = 0, s_Vao = 0, s_Vbo = 0;
 GLuint s_Fbo = 0, s_FboColour = 0;
 bool s_Additive = false;
 bool s_Alive = false;
+bool s_Drawing = true;
+bool s_GlPending = false;  // GL work queued since the last flush
 int s_QuadsThisFrame = 0;
 constexpr int kRingQuads = 8192;  // quads per streaming buffer before orphaning
 
@@ -119,6 +121,8 @@ void ApplyBlend() {
 }  // namespace
 
 bool GraphicsAlive() { return s_Alive; }
+void SetFrameDrawing(bool on) { s_Drawing = on; }
+bool FrameDrawing() { return s_Drawing; }
 bool BlendIsAdditive() { return s_Additive; }
 
 int InitDX8(bool /*windowed*/) {
@@ -185,7 +189,8 @@ void SetAdditiveBlend(bool additive) {
 }
 
 void ClearFrame(uint32_t argb) {
-    if (!s_Alive) return;
+    if (!s_Alive || !s_Drawing) return;
+    s_GlPending = true;
     glBindFramebuffer(GL_FRAMEBUFFER, s_Fbo);
     glViewport(0, 0, kScreenW, kScreenH);
     glClearColor(((argb >> 16) & 0xFF) / 255.0f, ((argb >> 8) & 0xFF) / 255.0f, (argb & 0xFF) / 255.0f,
@@ -194,7 +199,7 @@ void ClearFrame(uint32_t argb) {
 }
 
 void BeginDrawing() {
-    if (!s_Alive) return;
+    if (!s_Alive || !s_Drawing) return;
     glBindFramebuffer(GL_FRAMEBUFFER, s_Fbo);
     glViewport(0, 0, kScreenW, kScreenH);
     glUseProgram(s_Program);
@@ -208,7 +213,7 @@ void BeginDrawing() {
 void EndDrawing() {}
 
 void DrawQuadWithTexture(unsigned texture, const Quad& q) {
-    if (!s_Alive || texture == 0) return;
+    if (!s_Alive || !s_Drawing || texture == 0) return;
     if (s_QuadsThisFrame >= kRingQuads) {
         glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(sizeof(Quad)) * kRingQuads, nullptr, GL_STREAM_DRAW);
         s_QuadsThisFrame = 0;
@@ -227,7 +232,15 @@ void DrawQuad(int slot, const Quad& q) {
 bool PresentFrame() {
     if (!s_Alive) return true;
     SDL_Window* win = AppWindow();
-    if (!AppHeadless() && win) {
+    if (AppHeadless()) {
+        // Nothing swaps a headless frame: without a flush the driver keeps
+        // queueing every frame's commands and grows without bound.
+        if (s_GlPending) glFlush();
+        s_GlPending = false;
+        return true;
+    }
+    if (!s_Drawing) return true;
+    if (win) {
         int w = 0, h = 0;
         SDL_GL_GetDrawableSize(win, &w, &h);
         // Largest 4:3 picture that fits, centred; whole multiples stay sharp.
@@ -313,6 +326,7 @@ static bool LoadIntoSlot(int slot, const char* path, const uint32_t* key) {
         img = &cache.back().img;
     }
     GLuint t = UploadTexture(*img);
+    s_GlPending = true;
     if (s_Slots[slot]) glDeleteTextures(1, &s_Slots[slot]);
     s_Slots[slot] = t;
     glBindFramebuffer(GL_FRAMEBUFFER, s_Fbo);

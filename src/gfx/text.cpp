@@ -147,7 +147,7 @@ void ReleaseTextFont() {
 }
 
 void DrawString(const char* text, int x, int y, uint32_t argb) {
-    if (!GraphicsAlive() || !s_Font || !text) return;
+    if (!GraphicsAlive() || !FrameDrawing() || !s_Font || !text) return;
     // Text is always drawn with normal blending, whatever the scene has set.
     bool additive = BlendIsAdditive();
     if (additive) SetAdditiveBlend(false);
