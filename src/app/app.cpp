@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/bench.h"
 #include "app/input.h"
 #include "app/platform.h"
 #include "app/scenes.h"
@@ -89,6 +90,7 @@ bool EnterDataDir(const AppOptions& opts) {
 
 int RunGame(const AppOptions& optsIn) {
     AppOptions opts = optsIn;
+    if (opts.bench) BenchStart();
     char cwd[4096];
     std::string base = getcwd(cwd, sizeof cwd) ? cwd : ".";
     std::vector<ScriptEvent> script;
@@ -113,6 +115,8 @@ int RunGame(const AppOptions& optsIn) {
 
     SetVirtualClock(opts.headless, opts.clockStart);
     ResetQuit();
+    // Headless frames are drawn only when a shot will save them.
+    SetFrameDrawing(!opts.headless || opts.render);
     int status = 1;
     if (!InitApp(opts)) goto done;
     DebugLog("InitApp OK!\n");
@@ -137,9 +141,10 @@ int RunGame(const AppOptions& optsIn) {
             } else if (PumpOneMessage()) {
                 continue;
             }
-            // Headless frames are drawn only when a shot will save them.
             if (opts.headless && !opts.render) SetFrameDrawing(!shots.empty());
+            if (opts.bench) BenchFrameBegin();
             FrameTick();
+            if (opts.bench) BenchFrameEnd(s_TickRan);
             if (s_TickRan) {
                 TraceTick(elapsed, s_TickScene);
                 for (const std::string& s : shots)
@@ -152,10 +157,11 @@ int RunGame(const AppOptions& optsIn) {
                 SDL_Delay(1);
         }
         status = ExitStatus();
+        if (opts.bench) BenchReport(NowMs() - start);
     }
 done:
-    SetFrameDrawing(true);
     ReleaseGraphics();
+    SetFrameDrawing(true);
     ReleaseSoundSlots();
     CloseSound();
     ShutdownApp();

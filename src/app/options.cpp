@@ -20,6 +20,7 @@ const char* kUsage =
     "                      frames a script's shot saves are drawn)\n"
     "  --trace FILE        write one JSON line per frame\n"
     "  --log FILE          write the debug log to FILE ('-': standard error)\n"
+    "  --bench             print frame timings and peak memory at the end\n"
     "  --max-ms N          end the run after N ms of game time\n"
     "  --scene N           start at scene N (0..255) instead of 0\n"
     "  --help              show this text\n";
@@ -65,6 +66,8 @@ int ParseOptions(int argc, char** argv, AppOptions& out) {
             return -1;
         } else if (a == "--headless") {
             out.headless = true;
+        } else if (a == "--bench") {
+            out.bench = true;
         } else if (a == "--render") {
             out.render = true;
         } else if (a == "--windowed") {
