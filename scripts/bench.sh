@@ -24,7 +24,7 @@ row() {  # kind scene ms script is_stage
   skipped=$("$bin" --headless --bench --data "$data" --scene "$2" --max-ms "$3" --script "$tmp/$4" --log /dev/null)
   speed=$(awk -v g="$(field game_ms "$skipped")" -v w="$(field wall_ms "$skipped")" 'BEGIN{printf "%.0f", g / (w > 0 ? w : 1)}')
   restart=-
-  [ "$5" = 1 ] && restart=$(field slowest_later_ms "$drawn")
+  [ "$5" = 1 ] && restart=$(field slowest_later_cpu_ms "$drawn")
   printf '%-12s %5s %8s %8s %8s %8s %9s %9.1f %9.1f\n' "$1" "$2" \
     "$(field cpu_median_us "$drawn")" "$(field cpu_p99_us "$drawn")" "$speed" \
     "$(field first_frame_ms "$drawn")" "$restart" \
