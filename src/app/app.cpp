@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/bench.h"
 #include "app/input.h"
 #include "app/platform.h"
 #include "app/scenes.h"
@@ -90,6 +91,7 @@ bool EnterDataDir(const AppOptions& opts) {
 
 int RunGame(const AppOptions& optsIn) {
     AppOptions opts = optsIn;
+    if (opts.bench) BenchStart();
     char cwd[4096];
     std::string base = getcwd(cwd, sizeof cwd) ? cwd : ".";
     std::vector<ScriptEvent> script;
@@ -114,6 +116,8 @@ int RunGame(const AppOptions& optsIn) {
 
     SetVirtualClock(opts.headless, opts.clockStart);
     ResetQuit();
+    // Headless frames are drawn only when a shot will save them.
+    SetFrameDrawing(!opts.headless || opts.render);
     int status = 1;
     if (!InitApp(opts)) goto done;
     DebugLog("InitApp OK!\n");
@@ -146,7 +150,10 @@ int RunGame(const AppOptions& optsIn) {
             } else if (PumpOneMessage()) {
                 continue;
             }
+            if (opts.headless && !opts.render) SetFrameDrawing(!shots.empty());
+            if (opts.bench) BenchFrameBegin();
             FrameTick();
+            if (opts.bench) BenchFrameEnd(s_TickRan);
             if (s_TickRan) {
                 if (s_TickScene == awaitedScene) {
                     scriptBase = elapsed;
@@ -163,9 +170,11 @@ int RunGame(const AppOptions& optsIn) {
                 SDL_Delay(1);
         }
         status = ExitStatus();
+        if (opts.bench) BenchReport(NowMs() - start);
     }
 done:
     ReleaseGraphics();
+    SetFrameDrawing(true);
     ReleaseSoundSlots();
     CloseSound();
     ShutdownApp();

@@ -6,6 +6,8 @@
 struct AppOptions {
     bool headless = false;
     bool windowed = false;
+    bool render = false;  // headless: draw every frame, not only those shot
+    bool bench = false;   // print frame timings and peak memory at the end
     uint32_t clockStart = 100000;
     std::string scriptPath, tracePath, logPath, dataDir;
     long long maxMs = -1;  // -1: no limit

@@ -16,8 +16,11 @@ const char* kUsage =
     "  --headless          no window, no sound device, virtual clock (tests)\n"
     "  --clock-start MS    headless clock at start-up (default 100000)\n"
     "  --script FILE       timed input events for a headless run\n"
+    "  --render            headless: draw every frame (by default only the\n"
+    "                      frames a script's shot saves are drawn)\n"
     "  --trace FILE        write one JSON line per frame\n"
     "  --log FILE          write the debug log to FILE ('-': standard error)\n"
+    "  --bench             print frame timings and peak memory at the end\n"
     "  --max-ms N          end the run after N ms of game time\n"
     "  --scene N           start at scene N (0..255) instead of 0\n"
     "  --help              show this text\n";
@@ -63,6 +66,10 @@ int ParseOptions(int argc, char** argv, AppOptions& out) {
             return -1;
         } else if (a == "--headless") {
             out.headless = true;
+        } else if (a == "--bench") {
+            out.bench = true;
+        } else if (a == "--render") {
+            out.render = true;
         } else if (a == "--windowed") {
             out.windowed = true;
         } else if (a == "--clock-start") {
@@ -88,6 +95,10 @@ int ParseOptions(int argc, char** argv, AppOptions& out) {
     }
     if (!out.headless && (!out.scriptPath.empty())) {
         std::fprintf(stderr, "tolvane: --script needs --headless\n");
+        return 2;
+    }
+    if (!out.headless && out.render) {
+        std::fprintf(stderr, "tolvane: --render needs --headless\n");
         return 2;
     }
     return 0;

@@ -9,12 +9,14 @@
 #include "app/app.h"
 #include "app/input.h"
 #include "app/platform.h"
+#include "gfx/gfx.h"
 #include "gfx/image.h"
 
 namespace {
 SDL_Window* s_Window = nullptr;
 bool s_Headless = false;
 bool s_SdlUp = false;
+bool s_Windowed = false;
 int s_PicX = 0, s_PicY = 0, s_PicW = 640, s_PicH = 480, s_DrawW = 640, s_DrawH = 480;
 
 int SdlKeyToVk(SDL_Keycode k) {
@@ -76,26 +78,13 @@ void SetPictureRect(int x, int y, int w, int h, int drawableW, int drawableH) {
     s_DrawH = drawableH;
 }
 
-bool InitApp(const AppOptions& opts) {
-    s_Headless = opts.headless;
-    if (s_Headless) SDL_SetHint(SDL_HINT_VIDEODRIVER, "offscreen");
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
-        std::fprintf(stderr, "tolvane: cannot start the video system: %s\n", SDL_GetError());
-        return false;
-    }
-    s_SdlUp = true;
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
-    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
-
+bool EnsureAppWindow() {
+    if (s_Window) return true;
     Uint32 flags = SDL_WINDOW_OPENGL;
     int w = 640, h = 480;
     if (s_Headless) {
         flags |= SDL_WINDOW_HIDDEN;
-    } else if (opts.windowed) {
+    } else if (s_Windowed) {
         // The largest whole multiple of 640x480 that fits the desktop.
         SDL_Rect usable{0, 0, 640, 480};
         SDL_GetDisplayUsableBounds(0, &usable);
@@ -114,6 +103,28 @@ bool InitApp(const AppOptions& opts) {
     SetIcon();
     // The game draws its own brush; the system cursor stays hidden.
     SDL_ShowCursor(SDL_DISABLE);
+    return true;
+}
+
+bool InitApp(const AppOptions& opts) {
+    s_Headless = opts.headless;
+    if (s_Headless) SDL_SetHint(SDL_HINT_VIDEODRIVER, "offscreen");
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+        std::fprintf(stderr, "tolvane: cannot start the video system: %s\n", SDL_GetError());
+        return false;
+    }
+    s_SdlUp = true;
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
+
+    s_Windowed = opts.windowed;
+    // A headless run that draws no frame never needs the GL window: it is
+    // made when the first frame is drawn (a shot), if ever.
+    if (!(s_Headless && !FrameDrawing()) && !EnsureAppWindow()) return false;
     ResetInput();
     return true;
 }

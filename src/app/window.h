@@ -5,6 +5,8 @@
 struct SDL_Window;
 
 SDL_Window* AppWindow();
+// Makes the window if it is not there yet (headless runs make it late).
+bool EnsureAppWindow();
 bool AppHeadless();
 
 // Where the 640x480 picture lies in the window's drawable (for mouse mapping).

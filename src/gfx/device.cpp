@@ -3,6 +3,7 @@
 // window (aspect kept, black bars around).
 #include <SDL2/SDL.h>
 #include <epoxy/gl.h>
+#include <sys/stat.h>
 
 #include <cstring>
 #include <string>
@@ -21,10 +22,26 @@ GLuint s_Program = 0, s_Vao = 0, s_Vbo = 0;
 GLuint s_Fbo = 0, s_FboColour = 0;
 bool s_Additive = false;
 bool s_Alive = false;
+bool s_Drawing = true;
+bool s_GlPending = false;  // GL work queued since the last flush
 int s_QuadsThisFrame = 0;
 constexpr int kRingQuads = 8192;  // quads per streaming buffer before orphaning
 
-GLuint s_Slots[kTextureSlots];
+// A decoded and uploaded picture file; tex is 0 until a device exists.
+struct Picture {
+    std::string path;
+    bool keyed;
+    uint32_t key;
+    off_t size;
+    time_t mtimeSec;
+    long mtimeNsec;
+    GLuint tex;
+};
+std::vector<Picture> s_Pictures;
+int s_SlotPicture[kTextureSlots] = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1,
+                                    -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
+void UploadSlotPictures();
+bool CreateDevice();
 
 const char* kVertexShader = R"(#version 330 core
 layout(location = 0) in vec4 a_pos;
@@ -112,6 +129,7 @@ bool CreateFrameTarget() {
 }
 
 void ApplyBlend() {
+    if (!s_Context) return;
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, s_Additive ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
 }
@@ -119,18 +137,29 @@ void ApplyBlend() {
 }  // namespace
 
 bool GraphicsAlive() { return s_Alive; }
+bool DeviceReady() { return s_Context != nullptr; }
+void SetFrameDrawing(bool on) {
+    s_Drawing = on;
+    // The first drawn frame of a headless run makes the device it put off.
+    if (on && s_Alive && !s_Context && !CreateDevice()) s_Drawing = false;
+}
+bool FrameDrawing() { return s_Drawing; }
 bool BlendIsAdditive() { return s_Additive; }
 
-int InitDX8(bool /*windowed*/) {
-    SDL_Window* win = AppWindow();
+namespace {
+
+// Makes the GL context and everything drawn through it; false (after an
+// ErrorBox) when the driver refuses.
+bool CreateDevice() {
+    SDL_Window* win = EnsureAppWindow() ? AppWindow() : nullptr;
     if (!win) {
         ErrorBox("DirectXD3D8オブジェクト生成失敗");
-        return -1;
+        return false;
     }
     s_Context = SDL_GL_CreateContext(win);
     if (!s_Context) {
         ErrorBox("DirectXデバイス生成失敗");
-        return -1;
+        return false;
     }
     SDL_GL_MakeCurrent(win, s_Context);
     // Frames are paced by the game's own 15 ms gate, not by the display.
@@ -139,36 +168,57 @@ int InitDX8(bool /*windowed*/) {
         SDL_GL_DeleteContext(s_Context);
         s_Context = nullptr;
         ErrorBox("DirectXデバイス生成失敗");
-        return -1;
+        return false;
     }
-    const char* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
-    bool software = renderer && (std::strstr(renderer, "llvmpipe") || std::strstr(renderer, "softpipe") ||
-                                 std::strstr(renderer, "Software"));
-    DebugLog(software ? "ソフトウェアデバイス\n" : "高性能ハード\n");
-    s_Alive = true;
-    SetDrawStates();
+    ApplyBlend();
     // Pictures are drawn as they are: no depth test, counter-clockwise culled.
     glDisable(GL_DEPTH_TEST);
     glEnable(GL_CULL_FACE);
     glCullFace(GL_BACK);
     glFrontFace(GL_CW);  // clockwise on screen is the front
+    CreateTextAtlas();
+    UploadSlotPictures();
+    return true;
+}
+
+}  // namespace
+
+int InitDX8(bool /*windowed*/) {
+    s_Additive = false;
+    if (AppHeadless() && !s_Drawing) {
+        // A headless run makes its device only when a frame is first drawn;
+        // until then it is the software device that it would be.
+        s_Alive = true;
+        DebugLog("ソフトウェアデバイス\n");
+        return 0;
+    }
+    if (!CreateDevice()) return -1;
+    const char* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+    bool software = renderer && (std::strstr(renderer, "llvmpipe") || std::strstr(renderer, "softpipe") ||
+                                 std::strstr(renderer, "Software"));
+    DebugLog(software ? "ソフトウェアデバイス\n" : "高性能ハード\n");
+    s_Alive = true;
     return 0;
 }
 
 void ReleaseGraphics() {
     if (!s_Alive && !s_Context) return;
-    for (GLuint& t : s_Slots) {
-        if (t) glDeleteTextures(1, &t);
-        t = 0;
+    if (s_Context) {
+        for (Picture& p : s_Pictures)
+            if (p.tex) glDeleteTextures(1, &p.tex);
     }
+    s_Pictures.clear();
+    for (int& p : s_SlotPicture) p = -1;
     ReleaseTextFont();
-    if (s_Fbo) glDeleteFramebuffers(1, &s_Fbo);
-    if (s_FboColour) glDeleteTextures(1, &s_FboColour);
-    if (s_Vbo) glDeleteBuffers(1, &s_Vbo);
-    if (s_Vao) glDeleteVertexArrays(1, &s_Vao);
-    if (s_Program) glDeleteProgram(s_Program);
+    if (s_Context) {
+        if (s_Fbo) glDeleteFramebuffers(1, &s_Fbo);
+        if (s_FboColour) glDeleteTextures(1, &s_FboColour);
+        if (s_Vbo) glDeleteBuffers(1, &s_Vbo);
+        if (s_Vao) glDeleteVertexArrays(1, &s_Vao);
+        if (s_Program) glDeleteProgram(s_Program);
+        SDL_GL_DeleteContext(s_Context);
+    }
     s_Fbo = s_FboColour = s_Vbo = s_Vao = s_Program = 0;
-    if (s_Context) SDL_GL_DeleteContext(s_Context);
     s_Context = nullptr;
     s_Alive = false;
 }
@@ -185,7 +235,8 @@ void SetAdditiveBlend(bool additive) {
 }
 
 void ClearFrame(uint32_t argb) {
-    if (!s_Alive) return;
+    if (!s_Context || !s_Drawing) return;
+    s_GlPending = true;
     glBindFramebuffer(GL_FRAMEBUFFER, s_Fbo);
     glViewport(0, 0, kScreenW, kScreenH);
     glClearColor(((argb >> 16) & 0xFF) / 255.0f, ((argb >> 8) & 0xFF) / 255.0f, (argb & 0xFF) / 255.0f,
@@ -194,7 +245,7 @@ void ClearFrame(uint32_t argb) {
 }
 
 void BeginDrawing() {
-    if (!s_Alive) return;
+    if (!s_Context || !s_Drawing) return;
     glBindFramebuffer(GL_FRAMEBUFFER, s_Fbo);
     glViewport(0, 0, kScreenW, kScreenH);
     glUseProgram(s_Program);
@@ -208,7 +259,7 @@ void BeginDrawing() {
 void EndDrawing() {}
 
 void DrawQuadWithTexture(unsigned texture, const Quad& q) {
-    if (!s_Alive || texture == 0) return;
+    if (!s_Context || !s_Drawing || texture == 0) return;
     if (s_QuadsThisFrame >= kRingQuads) {
         glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(sizeof(Quad)) * kRingQuads, nullptr, GL_STREAM_DRAW);
         s_QuadsThisFrame = 0;
@@ -220,14 +271,22 @@ void DrawQuadWithTexture(unsigned texture, const Quad& q) {
 }
 
 void DrawQuad(int slot, const Quad& q) {
-    if (slot < 0 || slot >= kTextureSlots) return;
-    DrawQuadWithTexture(s_Slots[slot], q);
+    if (slot < 0 || slot >= kTextureSlots || s_SlotPicture[slot] < 0) return;
+    DrawQuadWithTexture(s_Pictures[size_t(s_SlotPicture[slot])].tex, q);
 }
 
 bool PresentFrame() {
-    if (!s_Alive) return true;
+    if (!s_Context) return true;
     SDL_Window* win = AppWindow();
-    if (!AppHeadless() && win) {
+    if (AppHeadless()) {
+        // Nothing swaps a headless frame: without a flush the driver keeps
+        // queueing every frame's commands and grows without bound.
+        if (s_GlPending) glFlush();
+        s_GlPending = false;
+        return true;
+    }
+    if (!s_Drawing) return true;
+    if (win) {
         int w = 0, h = 0;
         SDL_GL_GetDrawableSize(win, &w, &h);
         // Largest 4:3 picture that fits, centred; whole multiples stay sharp.
@@ -251,7 +310,7 @@ bool PresentFrame() {
 void ResetDevice() {}
 
 bool ReadFramePixels(uint32_t* out) {
-    if (!s_Alive) return false;
+    if (!s_Context) return false;
     std::vector<uint32_t> rows(size_t(kScreenW) * kScreenH);
     glBindFramebuffer(GL_READ_FRAMEBUFFER, s_Fbo);
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
@@ -272,7 +331,9 @@ bool SaveFramePng(const char* path) {
 
 // ---- Textures ----
 
-static GLuint UploadTexture(const Image& img) {
+namespace {
+
+GLuint UploadTexture(const Image& img) {
     GLuint t = 0;
     glGenTextures(1, &t);
     glBindTexture(GL_TEXTURE_2D, t);
@@ -287,40 +348,64 @@ static GLuint UploadTexture(const Image& img) {
     return t;
 }
 
-static bool LoadIntoSlot(int slot, const char* path, const uint32_t* key) {
-    if (!s_Alive || slot < 0 || slot >= kTextureSlots) return false;
-    // Decoded pictures are cached by path: stage restarts reload the same
-    // files many times and must stay quick.
-    struct Cached {
-        std::string path;
-        uint32_t key;
-        bool keyed;
-        Image img;
-    };
-    static std::vector<Cached> cache;
-    const Image* img = nullptr;
-    for (const Cached& c : cache)
-        if (c.path == path && c.keyed == (key != nullptr) && (!key || c.key == *key)) img = &c.img;
-    if (!img) {
-        Image decoded;
-        if (!DecodeImageFile(path, decoded)) {
-            if (s_Slots[slot]) glDeleteTextures(1, &s_Slots[slot]);
-            s_Slots[slot] = 0;
-            return false;
-        }
-        if (key) ApplyColourKey(decoded, *key);
-        cache.push_back(Cached{path, key ? *key : 0u, key != nullptr, std::move(decoded)});
-        img = &cache.back().img;
-    }
-    GLuint t = UploadTexture(*img);
-    if (s_Slots[slot]) glDeleteTextures(1, &s_Slots[slot]);
-    s_Slots[slot] = t;
+}  // namespace
+
+namespace {
+
+bool SameStamp(const Picture& p, const struct stat& st) {
+    return p.size == st.st_size && p.mtimeSec == st.st_mtim.tv_sec && p.mtimeNsec == st.st_mtim.tv_nsec;
+}
+
+// Decodes a picture's file (colour key applied) and uploads it; 0 when the
+// file does not decode.
+GLuint DecodeAndUpload(const Picture& p) {
+    Image img;
+    if (!DecodeImageFile(p.path.c_str(), img)) return 0;
+    if (p.keyed) ApplyColourKey(img, p.key);
+    GLuint t = UploadTexture(img);
+    s_GlPending = true;
     glBindFramebuffer(GL_FRAMEBUFFER, s_Fbo);
+    return t;
+}
+
+void UploadSlotPictures() {
+    for (int i : s_SlotPicture)
+        if (i >= 0 && !s_Pictures[size_t(i)].tex) s_Pictures[size_t(i)].tex = DecodeAndUpload(s_Pictures[size_t(i)]);
+}
+
+bool LoadIntoSlot(int slot, const char* path, const uint32_t* key) {
+    if (!s_Alive || slot < 0 || slot >= kTextureSlots) return false;
+    s_SlotPicture[slot] = -1;
+    // Pictures are kept by path, colour key and file stamp: stage restarts
+    // load the same files again and must stay quick, while a file that
+    // changed or went away is seen exactly as a fresh load would see it.
+    struct stat st;
+    if (stat(path, &st) != 0) return false;
+    for (size_t i = 0; i < s_Pictures.size(); ++i) {
+        const Picture& p = s_Pictures[i];
+        if (p.path == path && p.keyed == (key != nullptr) && (!key || p.key == *key) && SameStamp(p, st)) {
+            s_SlotPicture[slot] = int(i);
+            return true;
+        }
+    }
+    Picture p{path, key != nullptr, key ? *key : 0u, st.st_size, st.st_mtim.tv_sec, st.st_mtim.tv_nsec, 0};
+    if (s_Context) {
+        p.tex = DecodeAndUpload(p);
+        if (!p.tex) return false;
+    } else {
+        // No device yet: the file is still checked now, as a load would.
+        Image img;
+        if (!DecodeImageFile(path, img)) return false;
+    }
+    s_Pictures.push_back(std::move(p));
+    s_SlotPicture[slot] = int(s_Pictures.size() - 1);
     return true;
 }
+
+}  // namespace
 
 void LoadTexture(int slot, const char* path, uint32_t colourKey) { LoadIntoSlot(slot, path, &colourKey); }
 
 bool LoadTexturePlain(int slot, const char* path) { return LoadIntoSlot(slot, path, nullptr); }
 
-bool TextureLoaded(int slot) { return slot >= 0 && slot < kTextureSlots && s_Slots[slot] != 0; }
+bool TextureLoaded(int slot) { return slot >= 0 && slot < kTextureSlots && s_SlotPicture[slot] >= 0; }

@@ -6,3 +6,7 @@
 void DrawQuadWithTexture(unsigned texture, const Quad& q);
 bool BlendIsAdditive();
 void ReleaseTextFont();
+// Makes the text atlas once a device exists (the font may come first).
+void CreateTextAtlas();
+// Whether the GL context exists (headless runs make it late, if ever).
+bool DeviceReady();

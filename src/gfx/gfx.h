@@ -44,6 +44,10 @@ void ReleaseGraphics();
 bool GraphicsAlive();
 
 // Frame: clear, begin, draw, end, present. Present returns false on failure.
+// With frame drawing off, these and every draw call do nothing, so a headless
+// run spends no time on frames nobody looks at; game logic runs the same.
+void SetFrameDrawing(bool on);
+bool FrameDrawing();
 void ClearFrame(uint32_t argb);
 void BeginDrawing();
 void EndDrawing();

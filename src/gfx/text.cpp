@@ -17,7 +17,9 @@
 namespace {
 
 constexpr int kCellH = 35;
-constexpr int kAtlasSize = 2048;
+// One alpha channel, 1024 square: room for 1479 glyphs, far more than the
+// game's texts use (1 MB where a 2048 square of colour took 16.)
+constexpr int kAtlasSize = 1024;
 constexpr int kCellW = 20;
 constexpr int kCols = kAtlasSize / kCellW;
 constexpr int kRows = kAtlasSize / kCellH;
@@ -82,7 +84,7 @@ Glyph GlyphFor(uint32_t cp) {
             SDL_UnlockSurface(s);
             SDL_FreeSurface(s);
             // Area-average the box horizontally into the cell width.
-            std::vector<uint32_t> cell(size_t(kCellW) * kCellH, 0);
+            std::vector<uint8_t> cell(size_t(kCellW) * kCellH, 0);
             for (int y = 0; y < kCellH; ++y)
                 for (int x = 0; x < g.width; ++x) {
                     float x0 = float(x) * boxW / g.width, x1 = float(x + 1) * boxW / g.width;
@@ -93,12 +95,13 @@ Glyph GlyphFor(uint32_t cp) {
                         wsum += w;
                     }
                     float a = wsum > 0 ? std::min(1.0f, 1.25f * sum / wsum) : 0.0f;
-                    cell[size_t(y) * kCellW + x] = (uint32_t(a * 255.0f + 0.5f) << 24) | 0x00FFFFFFu;
+                    cell[size_t(y) * kCellW + x] = uint8_t(a * 255.0f + 0.5f);
                 }
             glBindTexture(GL_TEXTURE_2D, s_Atlas);
-            glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+            glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
             glTexSubImage2D(GL_TEXTURE_2D, 0, (index % kCols) * kCellW, (index / kCols) * kCellH, kCellW, kCellH,
-                            GL_BGRA, GL_UNSIGNED_BYTE, cell.data());
+                            GL_RED, GL_UNSIGNED_BYTE, cell.data());
+            glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
             g.cell = index;
         }
     }
@@ -127,19 +130,31 @@ int CreateTextFont() {
         if (s_Font) break;
     }
     if (!s_Font) return -1;
+    CreateTextAtlas();
+    return 0;
+}
+
+void CreateTextAtlas() {
+    if (!s_Font || s_Atlas || !DeviceReady()) return;
     glGenTextures(1, &s_Atlas);
     glBindTexture(GL_TEXTURE_2D, s_Atlas);
-    std::vector<uint32_t> clear(size_t(kAtlasSize) * kAtlasSize, 0);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, kAtlasSize, kAtlasSize, 0, GL_BGRA, GL_UNSIGNED_BYTE, clear.data());
+    std::vector<uint8_t> clear(size_t(kAtlasSize) * kAtlasSize, 0);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_R8, kAtlasSize, kAtlasSize, 0, GL_RED, GL_UNSIGNED_BYTE, clear.data());
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    // Sampled as white with the glyph's coverage for alpha.
+    const GLint swizzle[4] = {GL_ONE, GL_ONE, GL_ONE, GL_RED};
+    glTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_SWIZZLE_RGBA, swizzle);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    return 0;
+    // Glyphs are made again into the new atlas as they are drawn.
+    s_Glyphs.clear();
 }
 
 void ReleaseTextFont() {
-    if (s_Atlas) glDeleteTextures(1, &s_Atlas);
+    if (s_Atlas && DeviceReady()) glDeleteTextures(1, &s_Atlas);
     s_Atlas = 0;
     if (s_Font) TTF_CloseFont(s_Font);
     s_Font = nullptr;
@@ -147,7 +162,7 @@ void ReleaseTextFont() {
 }
 
 void DrawString(const char* text, int x, int y, uint32_t argb) {
-    if (!GraphicsAlive() || !s_Font || !text) return;
+    if (!GraphicsAlive() || !FrameDrawing() || !s_Font || !s_Atlas || !text) return;
     // Text is always drawn with normal blending, whatever the scene has set.
     bool additive = BlendIsAdditive();
     if (additive) SetAdditiveBlend(false);

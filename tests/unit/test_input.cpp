@@ -191,4 +191,6 @@ TEST(Options, BadCommandLinesEndWithStatusTwo) {
     EXPECT_EQ(parse({"--max-ms"}), 2);
     EXPECT_EQ(parse({"--bogus"}), 2);
     EXPECT_EQ(parse({"--script", "s.txt"}), 2);  // scripts drive headless runs only
+    EXPECT_EQ(parse({"--render"}), 2);            // so does drawing every headless frame
+    EXPECT_EQ(parse({"--headless", "--render"}), 0);
 }

@@ -1,6 +1,7 @@
 // Drawing rules, checked by reading back headless frames.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -147,4 +148,24 @@ TEST(ColourKey, ComparesAllFourBytes) {
     EXPECT_EQ(img.argb[0], 0u);
     EXPECT_EQ(img.argb[1], 0xFE00FF00u | 0xFF000000u);  // alpha differs: opaque
     EXPECT_EQ(img.argb[2], 0xFF00FE00u);
+}
+
+TEST_F(Render, ReloadSeesAChangedFileAndAVanishedOne) {
+    std::string path = testing::TempDir() + "changing.png";
+    std::vector<uint32_t> black = {0xFF000000u};
+    ASSERT_TRUE(WritePng(path.c_str(), 1, 1, black.data()));
+    LoadTexture(11, path.c_str(), kKeyGreen);
+    LoadTexture(11, path.c_str(), kKeyGreen);  // again, as a stage restart does
+    DrawQuad(11, MakeQuad(0, 0, 50, 50, 0, 0, 1, 1));
+    // Rewritten (another size, so the stamp differs even on a coarse clock).
+    std::vector<uint32_t> red = {0xFFFF0000u, 0xFFFF0000u};
+    ASSERT_TRUE(WritePng(path.c_str(), 2, 1, red.data()));
+    LoadTexture(11, path.c_str(), kKeyGreen);
+    ASSERT_TRUE(TextureLoaded(11));
+    DrawQuad(11, MakeQuad(100, 0, 150, 50, 0, 0, 1, 1));
+    EXPECT_EQ(Pixel(25, 25), 0x000000u);
+    EXPECT_EQ(Pixel(125, 25), 0xFF0000u);
+    std::remove(path.c_str());
+    LoadTexture(11, path.c_str(), kKeyGreen);
+    EXPECT_FALSE(TextureLoaded(11));
 }

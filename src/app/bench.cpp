@@ -1,0 +1,66 @@
+#include "app/bench.h"
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <vector>
+
+namespace {
+
+struct BenchState {
+    std::vector<uint32_t> cpuUs, wallUs;
+    double start = 0, frameCpu = 0, frameWall = 0, firstFrame = -1;
+};
+BenchState g_Bench;
+
+double Seconds(clockid_t clock) {
+    timespec ts{};
+    clock_gettime(clock, &ts);
+    return double(ts.tv_sec) + double(ts.tv_nsec) * 1e-9;
+}
+
+uint32_t Percentile(std::vector<uint32_t> v, double p) {
+    if (v.empty()) return 0;
+    std::sort(v.begin(), v.end());
+    return v[std::min(v.size() - 1, size_t(p * double(v.size() - 1) + 0.5))];
+}
+
+}  // namespace
+
+void BenchStart() {
+    g_Bench = BenchState{};
+    g_Bench.cpuUs.reserve(1 << 16);
+    g_Bench.wallUs.reserve(1 << 16);
+    g_Bench.start = Seconds(CLOCK_MONOTONIC);
+}
+
+void BenchFrameBegin() {
+    g_Bench.frameCpu = Seconds(CLOCK_THREAD_CPUTIME_ID);
+    g_Bench.frameWall = Seconds(CLOCK_MONOTONIC);
+}
+
+void BenchFrameEnd(bool ran) {
+    if (!ran) return;
+    double wall = Seconds(CLOCK_MONOTONIC);
+    if (g_Bench.firstFrame < 0) g_Bench.firstFrame = wall - g_Bench.start;
+    g_Bench.cpuUs.push_back(uint32_t((Seconds(CLOCK_THREAD_CPUTIME_ID) - g_Bench.frameCpu) * 1e6));
+    g_Bench.wallUs.push_back(uint32_t((wall - g_Bench.frameWall) * 1e6));
+}
+
+void BenchReport(long long gameMs) {
+    double wall = Seconds(CLOCK_MONOTONIC) - g_Bench.start;
+    // The slowest frame after the first: in a stage with a reset, its restart.
+    uint32_t slowest = 0, slowestCpu = 0;
+    for (size_t i = 1; i < g_Bench.wallUs.size(); ++i) {
+        slowest = std::max(slowest, g_Bench.wallUs[i]);
+        slowestCpu = std::max(slowestCpu, g_Bench.cpuUs[i]);
+    }
+    rusage ru{};
+    getrusage(RUSAGE_SELF, &ru);
+    std::printf("bench frames=%zu cpu_median_us=%u cpu_p99_us=%u first_frame_ms=%.1f slowest_later_ms=%.1f "
+                "slowest_later_cpu_ms=%.1f game_ms=%lld wall_ms=%.0f peak_rss_kb=%ld\n",
+                g_Bench.cpuUs.size(), Percentile(g_Bench.cpuUs, 0.5), Percentile(g_Bench.cpuUs, 0.99),
+                g_Bench.firstFrame * 1e3, slowest / 1e3, slowestCpu / 1e3, gameMs, wall * 1e3, ru.ru_maxrss);
+}
