@@ -2,12 +2,14 @@
 #include "app/app.h"
 
 #include <SDL2/SDL.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "app/close_signals.h"
 #include "app/input.h"
 #include "app/platform.h"
 #include "app/scenes.h"
@@ -113,6 +115,7 @@ int RunGame(const AppOptions& optsIn) {
 
     SetVirtualClock(opts.headless, opts.clockStart);
     ResetQuit();
+    InstallCloseSignals();
     int status = 1;
     if (!InitApp(opts)) goto done;
     DebugLog("InitApp OK!\n");
@@ -127,6 +130,10 @@ int RunGame(const AppOptions& optsIn) {
         size_t next = 0;
         std::vector<std::string> shots;
         for (;;) {
+            if (int sig = TakeCloseSignal()) {
+                DebugLog(sig == SIGTERM ? "closing on SIGTERM\n" : "closing on SIGINT\n");
+                PostClose();
+            }
             if (QuitPosted()) break;
             uint32_t elapsed = NowMs() - start;
             if (opts.maxMs >= 0 && elapsed >= opts.maxMs) break;
@@ -158,5 +165,6 @@ done:
     ShutdownApp();
     CloseTrace();
     CloseLog();
+    RemoveCloseSignals();
     return status;
 }
