@@ -31,6 +31,17 @@ bool ReadVarLen(const uint8_t* t, size_t len, size_t& i, uint32_t& out) {
     return false;
 }
 
+bool MetaLengthSound(uint8_t type, uint32_t n) {
+    switch (type) {
+        case 0x2F: return n == 0;  // end of track
+        case 0x51: return n == 3;  // tempo
+        case 0x54: return n == 5;  // SMPTE offset
+        case 0x58: return n == 4;  // time signature
+        case 0x59: return n == 2;  // key signature
+        default: return true;
+    }
+}
+
 struct TrackSummary {
     uint64_t ticks = 0;
     uint32_t fastestTempo = 0;  // 0: no tempo event
@@ -68,8 +79,10 @@ const char* TrackProblem(const uint8_t* t, size_t len, TrackSummary& sum) {
         }
         uint32_t n = 0;
         if (!ReadVarLen(t, len, i, n) || n > len - i) return "a MIDI event runs past the end of its track";
+        // The synthesizer refuses these meta events at any other length, and
+        // a tune it refuses to read spins it for ever.
+        if (status == 0xFF && !MetaLengthSound(type, n)) return "a MIDI meta event has a bad length";
         if (status == 0xFF && type == 0x51) {
-            if (n != 3) return "a MIDI tempo event has a bad length";
             uint32_t tempo = uint32_t(t[i]) << 16 | uint32_t(t[i + 1]) << 8 | t[i + 2];
             if (tempo < kMinTempo) return "a MIDI tempo is too fast";
             sum.fastestTempo = sum.fastestTempo ? std::min(sum.fastestTempo, tempo) : tempo;
@@ -84,7 +97,8 @@ const char* TrackProblem(const uint8_t* t, size_t len, TrackSummary& sum) {
 const char* MidiProblem(const uint8_t* d, size_t n) {
     if (n < 14 || std::memcmp(d, "MThd", 4) != 0) return "not a MIDI file";
     uint32_t headerLen = Be32(d + 4);
-    if (headerLen < 6 || headerLen > n - 8) return "bad MIDI header length";
+    // Exactly six: the synthesizer reads the first track right after them.
+    if (headerLen != 6) return "bad MIDI header length";
     uint32_t format = Be16(d + 8), tracks = Be16(d + 10), division = Be16(d + 12);
     if (format > 2) return "unknown MIDI format";
     if (tracks == 0) return "a MIDI file without tracks";

@@ -5,9 +5,10 @@
 #include <cstddef>
 #include <cstdint>
 
-// Standard MIDI file: the header chunk (length, format 0/1/2, track count,
+// Standard MIDI file: the header chunk (length 6, format 0/1/2, track count,
 // ticks-per-beat timing), every track chunk within the file and each track's
-// events well formed up to its end-of-track event, with some playing time.
+// events well formed up to its end-of-track event (meta events of fixed size
+// at their size), with some playing time.
 const char* MidiProblem(const uint8_t* data, size_t size);
 
 // RIFF wave: a format chunk with sane channels and rate, and a data chunk

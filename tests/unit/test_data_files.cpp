@@ -92,6 +92,8 @@ TEST(MidiCheck, HeaderFaults) {
     EXPECT_STREQ(Midi(Join({MidiHeader(3, 1, 480), OneNoteTrack()})), "unknown MIDI format");
     EXPECT_STREQ(Midi(Join({MidiHeader(0, 2, 480), OneNoteTrack(), OneNoteTrack()})), "bad MIDI track count");
     EXPECT_STREQ(Midi(Join({MidiHeader(0, 1, 0), OneNoteTrack()})), "zero ticks per beat in a MIDI file");
+    Bytes longHeader = Join({Bytes{'M', 'T', 'h', 'd', 0, 0, 0, 8, 0, 0, 0, 1, 1, 0xE0, 0, 0}, OneNoteTrack()});
+    EXPECT_STREQ(Midi(longHeader), "bad MIDI header length");
     Bytes hugeHeader = good;
     hugeHeader[4] = 0x7F;  // header length far past the end
     EXPECT_STREQ(Midi(hugeHeader), "bad MIDI header length");
@@ -117,6 +119,13 @@ TEST(MidiCheck, TrackFaults) {
     // Five-byte delta times do not exist.
     EXPECT_STREQ(Midi(Join({h1, MidiTrack({0x81, 0x81, 0x81, 0x81, 0x01, 0xFF, 0x2F, 0x00})})),
                  "a MIDI track is cut short or has a bad delta time");
+    // Meta events of fixed size at another size stop the synthesizer's reading.
+    EXPECT_STREQ(Midi(Join({h1, MidiTrack({0x00, 0xFF, 0x59, 0x03, 0, 0, 0, 0x83, 0x60, 0xFF, 0x2F, 0x00})})),
+                 "a MIDI meta event has a bad length");
+    EXPECT_STREQ(Midi(Join({h1, MidiTrack({0x00, 0xFF, 0x58, 0x02, 4, 2, 0x83, 0x60, 0xFF, 0x2F, 0x00})})),
+                 "a MIDI meta event has a bad length");
+    EXPECT_EQ(Midi(Join({h1, MidiTrack({0x00, 0xFF, 0x58, 0x04, 4, 2, 24, 8, 0x83, 0x60, 0xFF, 0x2F, 0x00})})),
+              nullptr);
     // Chunks of other kinds are skipped.
     Bytes alien{'X', 'y', 'z', 'w', 0, 0, 0, 2, 9, 9};
     EXPECT_EQ(Midi(Join({h1, alien, OneNoteTrack()})), nullptr);
