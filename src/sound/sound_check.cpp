@@ -88,7 +88,9 @@ const char* TrackProblem(const uint8_t* t, size_t len, TrackSummary& sum) {
             sum.fastestTempo = sum.fastestTempo ? std::min(sum.fastestTempo, tempo) : tempo;
         }
         i += n;
-        if (status == 0xFF && type == 0x2F) return nullptr;  // end of track
+        // The end of the track closes its chunk: the synthesizer's reader looks
+        // for the next track right after it.
+        if (status == 0xFF && type == 0x2F) return i == len ? nullptr : "a MIDI track has bytes after its end";
     }
 }
 
@@ -113,14 +115,14 @@ const char* MidiProblem(const uint8_t* d, size_t n) {
         if (n - at < 8) return "a MIDI track is missing or cut short";
         uint32_t len = Be32(d + at + 4);
         if (len > n - at - 8) return "a MIDI track runs past the end of the file";
-        // Chunks of unknown kinds are skipped, as the format allows.
-        if (std::memcmp(d + at, "MTrk", 4) == 0) {
-            TrackSummary sum;
-            if (const char* why = TrackProblem(d + at + 8, len, sum)) return why;
-            longest = std::max(longest, sum.ticks);
-            if (sum.fastestTempo) fastest = fastest ? std::min(fastest, sum.fastestTempo) : sum.fastestTempo;
-            ++found;
-        }
+        // The format lets readers skip chunks of other kinds, but the
+        // synthesizer's reader does not get past one: it spins on it.
+        if (std::memcmp(d + at, "MTrk", 4) != 0) return "a MIDI file with a chunk that is not a track";
+        TrackSummary sum;
+        if (const char* why = TrackProblem(d + at + 8, len, sum)) return why;
+        longest = std::max(longest, sum.ticks);
+        if (sum.fastestTempo) fastest = fastest ? std::min(fastest, sum.fastestTempo) : sum.fastestTempo;
+        ++found;
         at += 8 + size_t(len);
     }
     // Shortest possible length: every beat at the fastest tempo in the file.

@@ -6,7 +6,8 @@
 #include <cstdint>
 
 // Standard MIDI file: the header chunk (length 6, format 0/1/2, track count,
-// ticks-per-beat timing), every track chunk within the file and each track's
+// ticks-per-beat timing), the track chunks one after another within the
+// file (no chunks of other kinds between them) and each track's
 // events well formed up to its end-of-track event (meta events of fixed size
 // at their size), with some playing time.
 const char* MidiProblem(const uint8_t* data, size_t size);

@@ -126,9 +126,13 @@ TEST(MidiCheck, TrackFaults) {
                  "a MIDI meta event has a bad length");
     EXPECT_EQ(Midi(Join({h1, MidiTrack({0x00, 0xFF, 0x58, 0x04, 4, 2, 24, 8, 0x83, 0x60, 0xFF, 0x2F, 0x00})})),
               nullptr);
-    // Chunks of other kinds are skipped.
+    // Chunks of other kinds are refused: the synthesizer cannot skip them.
     Bytes alien{'X', 'y', 'z', 'w', 0, 0, 0, 2, 9, 9};
-    EXPECT_EQ(Midi(Join({h1, alien, OneNoteTrack()})), nullptr);
+    EXPECT_STREQ(Midi(Join({h1, alien, OneNoteTrack()})), "a MIDI file with a chunk that is not a track");
+    EXPECT_STREQ(Midi(Join({h1, MidiTrack({0x83, 0x60, 0xFF, 0x2F, 0x00, 0x00})})),
+                 "a MIDI track has bytes after its end");
+    // Bytes after the last track are never read.
+    EXPECT_EQ(Midi(Join({h1, OneNoteTrack(), alien})), nullptr);
 }
 
 TEST(MidiCheck, TunesThatWouldSpinTheSynthesizer) {
