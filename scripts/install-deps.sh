@@ -5,11 +5,12 @@ set -euo pipefail
 
 PACKAGES=(
   build-essential cmake pkg-config
-  libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev libepoxy-dev
+  libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev libepoxy-dev libx11-dev
   libpng-dev zlib1g-dev
   libgtest-dev googletest
   libgl1-mesa-dri libegl1 libegl-mesa0 libgl1
   libfluidsynth3 timgm6mb-soundfont
+  xvfb xauth
   fonts-ipaexfont-mincho fonts-ipaexfont-gothic
 )
 

@@ -2,6 +2,7 @@
 #include "app/app.h"
 
 #include <SDL2/SDL.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "app/bench.h"
+#include "app/close_signals.h"
 #include "app/input.h"
 #include "app/platform.h"
 #include "app/scenes.h"
@@ -118,6 +120,7 @@ int RunGame(const AppOptions& optsIn) {
     ResetQuit();
     // Headless frames are drawn only when a shot will save them.
     SetFrameDrawing(!opts.headless || opts.render);
+    InstallCloseSignals();
     int status = 1;
     if (!InitApp(opts)) goto done;
     DebugLog("InitApp OK!\n");
@@ -134,6 +137,10 @@ int RunGame(const AppOptions& optsIn) {
         int awaitedScene = -1;    // a wait line holds the script until this scene runs
         std::vector<std::string> shots;
         for (;;) {
+            if (int sig = TakeCloseSignal()) {
+                DebugLog(sig == SIGTERM ? "closing on SIGTERM\n" : "closing on SIGINT\n");
+                PostClose();
+            }
             if (QuitPosted()) break;
             uint32_t elapsed = NowMs() - start;
             if (opts.maxMs >= 0 && elapsed >= opts.maxMs) break;
@@ -180,5 +187,6 @@ done:
     ShutdownApp();
     CloseTrace();
     CloseLog();
+    RemoveCloseSignals();
     return status;
 }

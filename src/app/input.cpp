@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <strings.h>
 
 #include "app/platform.h"
 
@@ -64,10 +65,11 @@ void ResetInput() {
 }
 
 int KeyNameToVk(const char* name) {
-    if (!std::strcmp(name, "escape")) return VK_ESCAPE;
-    if (!std::strcmp(name, "space")) return VK_SPACE;
-    if (!std::strcmp(name, "enter")) return VK_RETURN;
-    if (!std::strcmp(name, "f1")) return VK_F1;
+    // Names are read in any case: "Escape", "ESCAPE" and "escape" alike.
+    if (!strcasecmp(name, "escape")) return VK_ESCAPE;
+    if (!strcasecmp(name, "space")) return VK_SPACE;
+    if (!strcasecmp(name, "enter")) return VK_RETURN;
+    if (!strcasecmp(name, "f1")) return VK_F1;
     if (name[0] && !name[1]) {
         char c = name[0];
         if (c >= 'a' && c <= 'z') return 'A' + (c - 'a');

@@ -75,10 +75,10 @@ void ErrorBox(const char* format, ...) {
     std::vsnprintf(text, sizeof text, format, ap);
     va_end(ap);
     ReleaseGraphics();
+    DebugLog(text);
+    DebugLog("\n");
     if (AppHeadless()) {
         std::fprintf(stderr, "ERROR: %s\n", text);
-        DebugLog(text);
-        DebugLog("\n");
     } else {
         SDL_Window* w = AppWindow();
         if (w) SDL_SetWindowFullscreen(w, 0);
@@ -89,6 +89,12 @@ void ErrorBox(const char* format, ...) {
     // fatal error is never reported as success.
     s_QuitPosted = true;
     s_ExitStatus = 1;
+}
+
+void ErrorDetail(const char* text) {
+    std::fprintf(stderr, "ERROR: %s\n", text);
+    DebugLog(text);
+    DebugLog("\n");
 }
 
 void PostClose() { s_QuitPosted = true; }

@@ -32,5 +32,9 @@ void DebugLog(const char* text);
 // after the current tick with exit status 1. Returns to its caller.
 void ErrorBox(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
+// A second line under the last fatal error (the file it was about, say):
+// written to the log and to standard error; the message box is unchanged.
+void ErrorDetail(const char* text);
+
 // Ask the program to close after this tick, as the window's close box would.
 void PostClose();

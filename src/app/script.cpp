@@ -1,5 +1,7 @@
 #include "app/script.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
@@ -151,11 +153,52 @@ bool ParseScript(const std::string& text, const std::string& name, std::vector<S
     return true;
 }
 
+namespace {
+
+// A script's error message names the bad word as written; from a binary file
+// that word may hold control bytes or broken UTF-8 that must not reach the
+// terminal raw. Those become \xNN, and a very long message is cut.
+std::string EscapeForTerminal(const std::string& text) {
+    constexpr size_t kMaxShown = 200;
+    std::string out;
+    for (size_t i = 0; i < text.size() && out.size() < kMaxShown;) {
+        auto c = static_cast<unsigned char>(text[i]);
+        size_t len = c < 0x80 ? 1 : (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : (c & 0xF8) == 0xF0 ? 4 : 0;
+        bool whole = len > 1 && i + len <= text.size() && c >= 0xC2;
+        for (size_t k = 1; whole && k < len; ++k) whole = (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80;
+        if (len == 1 && c >= 0x20 && c != 0x7F) {
+            out += char(c);
+            ++i;
+        } else if (whole) {
+            out.append(text, i, len);
+            i += len;
+        } else {
+            static const char kHex[] = "0123456789abcdef";
+            out += "\\x";
+            out += kHex[c >> 4];
+            out += kHex[c & 15];
+            ++i;
+        }
+    }
+    if (out.size() >= kMaxShown) out += "...";
+    return out;
+}
+
+}  // namespace
+
 bool LoadScriptFile(const std::string& path, std::vector<ScriptEvent>& out, std::string& error) {
-    std::string text;
-    if (!ReadWhole(path, text)) {
-        error = path + ": cannot open the script";
+    // A directory opens as an empty stream: say so instead of running nothing.
+    struct stat st {};
+    if (stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+        error = EscapeForTerminal(path) + ": is a directory, not a script";
         return false;
     }
-    return ParseScript(text, path, out, error);
+    std::string text;
+    if (!ReadWhole(path, text)) {
+        error = EscapeForTerminal(path) + ": cannot open the script";
+        return false;
+    }
+    if (ParseScript(text, path, out, error)) return true;
+    error = EscapeForTerminal(error);
+    return false;
 }

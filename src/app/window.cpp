@@ -2,12 +2,15 @@
 #include "app/window.h"
 
 #include <SDL2/SDL.h>
+#include <SDL2/SDL_syswm.h>
+#include <X11/Xlib.h>
 
 #include <algorithm>
 #include <cstdio>
 
 #include "app/app.h"
 #include "app/input.h"
+#include "app/letterbox.h"
 #include "app/platform.h"
 #include "gfx/gfx.h"
 #include "gfx/image.h"
@@ -17,7 +20,7 @@ SDL_Window* s_Window = nullptr;
 bool s_Headless = false;
 bool s_SdlUp = false;
 bool s_Windowed = false;
-int s_PicX = 0, s_PicY = 0, s_PicW = 640, s_PicH = 480, s_DrawW = 640, s_DrawH = 480;
+int s_WinW = 640, s_WinH = 480, s_DrawW = 640, s_DrawH = 480;
 
 int SdlKeyToVk(SDL_Keycode k) {
     if (k >= SDLK_a && k <= SDLK_z) return 'A' + (k - SDLK_a);
@@ -44,15 +47,23 @@ int SdlKeyToVk(SDL_Keycode k) {
     }
 }
 
-// Window points to 640x480 picture pixels, clamped to the picture.
-void MapMouse(int wx, int wy, int& x, int& y) {
-    int ww = 1, wh = 1;
-    SDL_GetWindowSize(s_Window, &ww, &wh);
-    double sx = double(s_DrawW) / std::max(ww, 1), sy = double(s_DrawH) / std::max(wh, 1);
-    double px = (wx * sx - s_PicX) * 640.0 / std::max(s_PicW, 1);
-    double py = (wy * sy - s_PicY) * 480.0 / std::max(s_PicH, 1);
-    x = std::clamp(int(px), 0, 639);
-    y = std::clamp(int(py), 0, 479);
+// The sizes the window really has, read again on every window event.
+// Without a window manager a refused full-screen request leaves SDL
+// believing the desktop's size while the X window keeps its own, so on X
+// the server is asked (there, window points are drawable pixels).
+void RefreshWindowSize() {
+    if (!s_Window) return;
+    SDL_GetWindowSize(s_Window, &s_WinW, &s_WinH);
+    SDL_GL_GetDrawableSize(s_Window, &s_DrawW, &s_DrawH);
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (SDL_GetWindowWMInfo(s_Window, &info) && info.subsystem == SDL_SYSWM_X11) {
+        XWindowAttributes a{};
+        if (XGetWindowAttributes(info.info.x11.display, info.info.x11.window, &a) && a.width > 0 && a.height > 0) {
+            s_WinW = s_DrawW = a.width;
+            s_WinH = s_DrawH = a.height;
+        }
+    }
 }
 
 void SetIcon() {
@@ -69,13 +80,9 @@ void SetIcon() {
 SDL_Window* AppWindow() { return s_Window; }
 bool AppHeadless() { return s_Headless; }
 
-void SetPictureRect(int x, int y, int w, int h, int drawableW, int drawableH) {
-    s_PicX = x;
-    s_PicY = y;
-    s_PicW = w;
-    s_PicH = h;
-    s_DrawW = drawableW;
-    s_DrawH = drawableH;
+void WindowDrawableSize(int& w, int& h) {
+    w = s_DrawW;
+    h = s_DrawH;
 }
 
 bool EnsureAppWindow() {
@@ -101,6 +108,7 @@ bool EnsureAppWindow() {
         return false;
     }
     SetIcon();
+    RefreshWindowSize();
     // The game draws its own brush; the system cursor stays hidden.
     SDL_ShowCursor(SDL_DISABLE);
     return true;
@@ -150,19 +158,21 @@ bool PumpOneMessage() {
             break;
         }
         case SDL_MOUSEMOTION:
-            MapMouse(e.motion.x, e.motion.y, x, y);
+            MapPointer(e.motion.x, e.motion.y, s_WinW, s_WinH, s_DrawW, s_DrawH, x, y);
             InputMouseMove(x, y);
             break;
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP:
             if (e.button.button == SDL_BUTTON_LEFT || e.button.button == SDL_BUTTON_RIGHT) {
-                MapMouse(e.button.x, e.button.y, x, y);
+                MapPointer(e.button.x, e.button.y, s_WinW, s_WinH, s_DrawW, s_DrawH, x, y);
                 InputMouseMove(x, y);
                 InputButton(e.button.button == SDL_BUTTON_LEFT ? 1 : 2, e.type == SDL_MOUSEBUTTONDOWN, NowMs());
             }
             break;
         case SDL_WINDOWEVENT:
             if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) InputReleaseAll();
+            // Resized, moved to another screen, full screen taken or refused.
+            RefreshWindowSize();
             break;
         default: break;
     }

@@ -9,8 +9,9 @@ SDL_Window* AppWindow();
 bool EnsureAppWindow();
 bool AppHeadless();
 
-// Where the 640x480 picture lies in the window's drawable (for mouse mapping).
-void SetPictureRect(int x, int y, int w, int h, int drawableW, int drawableH);
+// The drawable's real size in pixels, as last seen (the picture is
+// letterboxed into it and the pointer mapped back through the same box).
+void WindowDrawableSize(int& w, int& h);
 
 // Handles one waiting window message; false when none was waiting.
 bool PumpOneMessage();

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/letterbox.h"
 #include "app/platform.h"
 #include "app/window.h"
 #include "gfx/device_internal.h"
@@ -288,11 +289,10 @@ bool PresentFrame() {
     if (!s_Drawing) return true;
     if (win) {
         int w = 0, h = 0;
-        SDL_GL_GetDrawableSize(win, &w, &h);
+        WindowDrawableSize(w, h);
         // Largest 4:3 picture that fits, centred; whole multiples stay sharp.
-        int sw = w, sh = w * 3 / 4;
-        if (sh > h) { sh = h; sw = h * 4 / 3; }
-        int ox = (w - sw) / 2, oy = (h - sh) / 2;
+        Letterbox box = FitPicture(w, h);
+        int ox = box.x, oy = box.y, sw = box.w, sh = box.h;
         bool whole = sw % kScreenW == 0 && sh % kScreenH == 0;
         glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
         glBindFramebuffer(GL_READ_FRAMEBUFFER, s_Fbo);
@@ -302,7 +302,6 @@ bool PresentFrame() {
         glBlitFramebuffer(0, 0, kScreenW, kScreenH, ox, oy, ox + sw, oy + sh, GL_COLOR_BUFFER_BIT,
                           whole ? GL_NEAREST : GL_LINEAR);
         SDL_GL_SwapWindow(win);
-        SetPictureRect(ox, oy, sw, sh, w, h);
     }
     return true;
 }

@@ -7,14 +7,24 @@
 #include <cstring>
 #include <vector>
 
-static bool DecodePng(const char* path, Image& out) {
+#include "app/data_file.h"
+
+namespace {
+
+// Bigger pictures than this are damaged files, not art.
+constexpr uint32_t kMaxPictureSide = 8192;
+
+uint32_t Le32(const uint8_t* p) { return uint32_t(p[3]) << 24 | uint32_t(p[2]) << 16 | uint32_t(p[1]) << 8 | p[0]; }
+uint32_t Le16(const uint8_t* p) { return uint32_t(p[1]) << 8 | p[0]; }
+
+bool DecodePng(const std::vector<uint8_t>& bytes, Image& out) {
     png_image img;
     std::memset(&img, 0, sizeof img);
     img.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_file(&img, path)) return false;
+    if (!png_image_begin_read_from_memory(&img, bytes.data(), bytes.size())) return false;
     // BGRA in memory is ARGB as a little-endian 32-bit word.
     img.format = PNG_FORMAT_BGRA;
-    if (img.width == 0 || img.height == 0 || img.width > 8192 || img.height > 8192) {
+    if (img.width == 0 || img.height == 0 || img.width > kMaxPictureSide || img.height > kMaxPictureSide) {
         png_image_free(&img);
         return false;
     }
@@ -29,8 +39,38 @@ static bool DecodePng(const char* path, Image& out) {
     return true;
 }
 
-static bool DecodeBmp(const char* path, Image& out) {
-    SDL_Surface* s = SDL_LoadBMP(path);
+// The bitmap header, checked before the decoder sizes anything from it: the
+// picture within the size cap, and uncompressed pixels within the file.
+bool BmpHeaderSound(const std::vector<uint8_t>& b) {
+    if (b.size() < 26) return false;
+    uint32_t pixelsAt = Le32(&b[10]), infoSize = Le32(&b[14]);
+    int64_t w = 0, h = 0;
+    uint32_t bits = 0, compression = 0;
+    if (infoSize == 12) {  // the oldest header: 16-bit sizes
+        w = int16_t(Le16(&b[18]));
+        h = int16_t(Le16(&b[20]));
+        bits = Le16(&b[24]);
+    } else if (infoSize >= 40 && b.size() >= 34) {
+        w = int32_t(Le32(&b[18]));
+        h = int32_t(Le32(&b[22]));
+        bits = Le16(&b[28]);
+        compression = Le32(&b[30]);
+    } else {
+        return false;
+    }
+    if (h < 0) h = -h;  // negative height: rows stored top-down
+    if (w <= 0 || h <= 0 || w > kMaxPictureSide || h > kMaxPictureSide) return false;
+    if (bits == 0 || bits > 32 || pixelsAt >= b.size()) return false;
+    if (compression == 0 || compression == 3) {  // plain rows (or bit fields)
+        uint64_t row = (uint64_t(w) * bits + 31) / 32 * 4;
+        if (row * uint64_t(h) > b.size() - pixelsAt) return false;
+    }
+    return true;
+}
+
+bool DecodeBmp(const std::vector<uint8_t>& bytes, Image& out) {
+    if (!BmpHeaderSound(bytes)) return false;
+    SDL_Surface* s = SDL_LoadBMP_RW(SDL_RWFromConstMem(bytes.data(), int(bytes.size())), 1);
     if (!s) return false;
     SDL_Surface* c = SDL_ConvertSurfaceFormat(s, SDL_PIXELFORMAT_ARGB8888, 0);
     SDL_FreeSurface(s);
@@ -47,15 +87,14 @@ static bool DecodeBmp(const char* path, Image& out) {
     return true;
 }
 
+}  // namespace
+
 bool DecodeImageFile(const char* path, Image& out) {
     out = Image{};
-    FILE* f = std::fopen(path, "rb");
-    if (!f) return false;
-    unsigned char sig[8] = {};
-    size_t n = std::fread(sig, 1, sizeof sig, f);
-    std::fclose(f);
-    if (n >= 8 && png_sig_cmp(sig, 0, 8) == 0) return DecodePng(path, out);
-    if (n >= 2 && sig[0] == 'B' && sig[1] == 'M') return DecodeBmp(path, out);
+    std::vector<uint8_t> bytes;
+    if (ReadDataFile(path, bytes)) return false;
+    if (bytes.size() >= 8 && png_sig_cmp(bytes.data(), 0, 8) == 0) return DecodePng(bytes, out);
+    if (bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M') return DecodeBmp(bytes, out);
     return false;
 }
 

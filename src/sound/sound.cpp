@@ -15,6 +15,7 @@
 
 #include "app/platform.h"
 #include "app/window.h"
+#include "sound/sound_files.h"
 
 int g_MusicOnce = 0;
 int g_SoundOnce[8] = {};
@@ -120,13 +121,15 @@ bool LoadSound(int slot, const char* path, bool loop) {
         l->size = st.st_size;
         l->mtime = st.st_mtim;
         // Wave files are effects (or a primary wave); everything else is music.
+        std::string why;
         if (EndsWith(path, ".wav"))
-            l->chunk = Mix_LoadWAV(path);
+            l->chunk = OpenWaveFile(path, why);
         else
-            l->music = Mix_LoadMUS(path);
+            l->music = OpenMusicFile(path, why);
         if (!l->chunk && !l->music) {
             delete l;
             ErrorBox("MIDIファイルのロードに失敗");
+            ErrorDetail((std::string(path) + ": " + why).c_str());
             return false;
         }
         s_Loaded.push_back(l);

@@ -1,0 +1,10 @@
+// SIGTERM and SIGINT close the game the way its close box does: the loop
+// ends after the current tick and the normal exit sequence runs.
+#pragma once
+
+// Installs the handlers; a second signal of the same kind ends the program
+// at once, in case the exit sequence itself hangs.
+void InstallCloseSignals();
+void RemoveCloseSignals();
+// The signal that asked to close (0 when none), cleared by the call.
+int TakeCloseSignal();
