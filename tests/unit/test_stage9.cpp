@@ -215,3 +215,35 @@ TEST_F(Stage9, ResetRewindsTheEventsButKeepsTheGoalClock) {
     Run(17);
     EXPECT_NE(MapCell(9, 0, 11), 0);
 }
+
+TEST_F(Stage9, AHomePartnerStopsTheHeroOnlyOnHerOwnRow) {
+    g_Partner.x = 352;
+    g_Partner.y = 256;
+    Run(1);
+    ASSERT_EQ(g_PartnerArrived, 1);
+    // Coming down the right-hand floors he passes x 384 on the floor of row
+    // 6, above her: he walks on.
+    Place(384, 160, 1);
+    Run(1);
+    EXPECT_EQ(g_Hero.halted, 0);
+    EXPECT_EQ(g_Partner.facing, 1);
+    EXPECT_EQ(g_StageCleared, 0);
+}
+
+TEST_F(Stage9, ThePartnersOwnWayEndsInThePitBesideTheGoal) {
+    // She walks right off the top floor and down the floors on the right,
+    // then from the floor of row 6 into the pit, where she is halted at her
+    // place whatever the hero does.
+    g_Partner.x = 384;
+    g_Partner.y = 0;
+    g_Partner.facing = 0;
+    Place(96, 256, 0);  // out of everyone's way, on the bottom floor
+    for (int i = 0; i < 4000 && g_PartnerArrived == 0; ++i) {
+        g_Partner.halted = 0;
+        StepPartner(9);
+        Run(1);
+    }
+    EXPECT_EQ(g_PartnerArrived, 1);
+    EXPECT_EQ(g_Partner.x, 352);
+    EXPECT_EQ(g_Partner.y, 256);
+}
