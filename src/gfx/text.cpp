@@ -127,6 +127,9 @@ int CreateTextFont() {
         if (s_Font) break;
     }
     if (!s_Font) return -1;
+    // Full hinting snaps the Mincho face's thin horizontal strokes away at
+    // this size (a three-stroke kanji shows two); light hinting keeps them.
+    TTF_SetFontHinting(s_Font, TTF_HINTING_LIGHT);
     glGenTextures(1, &s_Atlas);
     glBindTexture(GL_TEXTURE_2D, s_Atlas);
     std::vector<uint32_t> clear(size_t(kAtlasSize) * kAtlasSize, 0);
