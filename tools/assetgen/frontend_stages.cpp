@@ -262,31 +262,30 @@ Canvas boxDown(const Canvas& src, int dw, int dh) {
     return out;
 }
 
-namespace {
-
-// Area-averaged shrink that keeps transparency: colours weighted by alpha.
-Canvas iconDown(const Canvas& src, int dw, int dh) {
+Canvas shrinkKeepingAlpha(const Canvas& src, int dw, int dh) {
     Canvas out(dw, dh);
-    const int kx = src.width() / dw, ky = src.height() / dh;
+    const float kx = float(src.width()) / float(dw), ky = float(src.height()) / float(dh);
     for (int y = 0; y < dh; ++y)
         for (int x = 0; x < dw; ++x) {
-            float r = 0, g = 0, b = 0, a = 0;
-            for (int sy = y * ky; sy < (y + 1) * ky; ++sy)
-                for (int sx = x * kx; sx < (x + 1) * kx; ++sx) {
+            const float fx0 = float(x) * kx, fx1 = fx0 + kx, fy0 = float(y) * ky, fy1 = fy0 + ky;
+            float r = 0, g = 0, b = 0, a = 0, wsum = 0;
+            for (int sy = int(fy0); sy < int(std::ceil(fy1)) && sy < src.height(); ++sy) {
+                float wy = std::min(fy1, float(sy + 1)) - std::max(fy0, float(sy));
+                for (int sx = int(fx0); sx < int(std::ceil(fx1)) && sx < src.width(); ++sx) {
+                    float w = wy * (std::min(fx1, float(sx + 1)) - std::max(fx0, float(sx)));
                     const Rgba& p = src.at(sx, sy);
-                    r += float(p.r) * p.a;
-                    g += float(p.g) * p.a;
-                    b += float(p.b) * p.a;
-                    a += p.a;
+                    r += w * float(p.r) * p.a;
+                    g += w * float(p.g) * p.a;
+                    b += w * float(p.b) * p.a;
+                    a += w * p.a;
+                    wsum += w;
                 }
+            }
             if (a <= 0) continue;
-            out.at(x, y) = Rgba{uint8_t(r / a + 0.5f), uint8_t(g / a + 0.5f), uint8_t(b / a + 0.5f),
-                                uint8_t(a / float(kx * ky) + 0.5f)};
+            out.at(x, y) = Rgba{uint8_t(r / a + 0.5f), uint8_t(g / a + 0.5f), uint8_t(b / a + 0.5f), uint8_t(a / wsum + 0.5f)};
         }
     return out;
 }
-
-}  // namespace
 
 Canvas stageThumbnails(Output& out) {
     Canvas sheet(512, 512, hex(0xFFFFFF, 0));
@@ -318,7 +317,7 @@ Canvas stageThumbnails(Output& out) {
     for (int c = 0; c < 3; ++c) {
         Canvas pot(64, 64);
         hud::paintPot(pot, 0, 0, paints[c]);
-        sheet.blit(iconDown(pot, 32, 32), 32 * c, 288);
+        sheet.blit(shrinkKeepingAlpha(pot, 32, 32), 32 * c, 288);
     }
     Canvas digits = readBack("img/char.move.png");
     for (int y = 0; y < digits.height(); ++y)
@@ -329,7 +328,7 @@ Canvas stageThumbnails(Output& out) {
     if (digits.width() >= 224 && digits.height() >= 13 * 64)
         for (int c = 0; c < 3; ++c)
             for (int n = 0; n <= 4; ++n)
-                sheet.blit(iconDown(digits.crop(32 * (4 + c), 64 * (8 + n), 32, 64), 16, 32), 20 * (5 * c + n) + 2, 324);
+                sheet.blit(shrinkKeepingAlpha(digits.crop(32 * (4 + c), 64 * (8 + n), 32, 64), 16, 32), 20 * (5 * c + n) + 2, 324);
     for (int p = 1; p <= 3; ++p) {
         Canvas label(48, 24);
         TextStyle st = gothic(17, pal::kGoldLight, hex(0x2A2444), 2);
