@@ -116,6 +116,7 @@ void HandlePots(const StageInfo& s) {
             g_LButton = 0;
             g_SelectedPaint = s.onePotColour;
             n -= 1;
+            PlayEffect(kPickUpSlot);
         }
         return;
     }
@@ -294,7 +295,8 @@ void StageFrame(int stage) {
                 StopAllSound();
             } else {
                 g_TimeUpRequest = 1;
-                PlayEffect(kLifeLostSlot);
+                // The strip stays at its end until the restart: heard once.
+                if (penalty > 0) PlayEffect(kLifeLostSlot);
             }
         }
     }
