@@ -9,7 +9,7 @@ PACKAGES=(
   libpng-dev zlib1g-dev
   libgtest-dev googletest
   libgl1-mesa-dri libegl1 libegl-mesa0 libgl1
-  libfluidsynth3 timgm6mb-soundfont
+  libfluidsynth3 musescore-general-soundfont-small timgm6mb-soundfont
   xvfb xauth
   fonts-ipaexfont-mincho fonts-ipaexfont-gothic
 )

@@ -130,6 +130,9 @@ int CreateTextFont() {
         if (s_Font) break;
     }
     if (!s_Font) return -1;
+    // Full hinting snaps the Mincho face's thin horizontal strokes away at
+    // this size (a three-stroke kanji shows two); light hinting keeps them.
+    TTF_SetFontHinting(s_Font, TTF_HINTING_LIGHT);
     CreateTextAtlas();
     return 0;
 }

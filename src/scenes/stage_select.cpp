@@ -1,5 +1,7 @@
 #include "scenes/stage_select.h"
 
+#include <cstdlib>
+#include <cstring>
 #include <initializer_list>
 
 #include "app/platform.h"
@@ -19,9 +21,6 @@ constexpr int kSlotBackTile = 8;
 constexpr int kSlotMozi = 9;
 constexpr int kSlotGlow = 10;
 
-constexpr uint32_t kRedText = 0xFFFF0000u;
-constexpr uint32_t kGreenText = 0xFF008000u;
-constexpr uint32_t kBlueText = 0xFF0000FFu;
 constexpr uint32_t kStarText = 0xFFFFFF00u;
 constexpr uint32_t kTitleText = 0xFF800080u;
 
@@ -36,6 +35,11 @@ constexpr Arrow kNext = {550, 614, 500, 614, 0.875f};
 constexpr float kArrowY0 = 30, kArrowY1 = 62;
 
 Quad s_Thumb = MakeQuad(0, 0, 128, 96, 0, 0, 0.25f, 0.1875f);
+// Below the thumbnails the sheet (512x512) holds the panel's pots (32x32 at
+// (32c, 288)), its digits 0..4 (20x40 at (20(5c+n), 320)) and the page
+// numbers (48x24 at (48(p-1), 368)).
+constexpr float kSheet = 512.0f;
+Quad s_Icon = MakeQuad(0, 0, 32, 32, 0, 0, 0, 0);
 Quad s_RatingLabel = MakeQuad(0, 0, 128, 64, 0.1875f, 0.5f, 0.4375f, 0.625f);
 Quad s_ArrowQuad = MakeQuad(0, 0, 64, 32, 0, 0, 0.125f, 0.0625f);
 Quad s_Band = MakeQuad(0, 0, 640, 144, 0, 0.48436f, 1, 0.72654f);
@@ -69,11 +73,33 @@ void DrawEntry(const StageEntry& e, int row) {
     SetQuadRect(s_RatingLabel, 160, 138 + 130 * r, 288, 202 + 130 * r);
     DrawQuad(kSlotMozi, s_RatingLabel);
     int y = 100 + 130 * row;
-    DrawString(e.red, 180, y, kRedText);
-    DrawString(e.green, 250, y, kGreenText);
-    DrawString(e.blue, 320, y, kBlueText);
+    // The allowance as the panel shows it: each pot with its count; a pot
+    // the stage does not fill is shown faded.
+    const char* texts[3] = {e.red, e.green, e.blue};
+    for (int c = 0; c < 3; ++c) {
+        int n = PaintAllowance(texts[c]);
+        float x = 176.0f + 68.0f * float(c);
+        SetQuadRect(s_Icon, x, float(y), x + 32, float(y + 32));
+        SetQuadUV(s_Icon, 32.0f * float(c) / kSheet, 288 / kSheet, 32.0f * float(c + 1) / kSheet, 320 / kSheet);
+        SetQuadColour(s_Icon, n > 0 ? 0xFFFFFFFFu : 0x80FFFFFFu);
+        DrawQuad(kSlotThumbs, s_Icon);
+        float u = 20.0f * float(5 * c + n) / kSheet;
+        SetQuadRect(s_Icon, x + 34, float(y - 4), x + 54, float(y + 36));
+        SetQuadUV(s_Icon, u, 320 / kSheet, u + 20 / kSheet, 360 / kSheet);
+        SetQuadColour(s_Icon, 0xFFFFFFFFu);
+        DrawQuad(kSlotThumbs, s_Icon);
+    }
     DrawString(e.stars, 300, 153 + 130 * row, kStarText);
     DrawString(e.title, 390, y, kTitleText);
+}
+
+// The page number between the arrows, under "ページ".
+void DrawPageNumber() {
+    int p = g_SelectPage >= 1 && g_SelectPage <= 3 ? g_SelectPage : 1;
+    SetQuadRect(s_Icon, 483, 42, 531, 66);
+    SetQuadUV(s_Icon, 48.0f * float(p - 1) / kSheet, 368 / kSheet, 48.0f * float(p) / kSheet, 392 / kSheet);
+    SetQuadColour(s_Icon, 0xFFFFFFFFu);
+    DrawQuad(kSlotThumbs, s_Icon);
 }
 
 // Alternates a hovered arrow between its two pictures; a step of the one
@@ -150,6 +176,7 @@ void Optionframe() {
     for (int row = 0; row < 3; ++row) DrawEntry(page[row], row);
     DrawArrow(kPrev, g_ArrowBlinkPrev);
     DrawArrow(kNext, g_ArrowBlinkNext);
+    DrawPageNumber();
 
     for (int row = 0; row < 3; ++row) {
         SetQuadRect(s_Band, 0, 70 + 130.0f * float(row), 640, 214 + 130.0f * float(row));
@@ -186,4 +213,12 @@ void Optionframe() {
     }
 
     if (KeyDown(VK_RBUTTON)) g_FrameNo = 7;
+}
+
+int PaintAllowance(const char* text) {
+    if (!text) return 0;
+    const char* colon = std::strchr(text, ':');
+    if (!colon) return 0;
+    int n = std::atoi(colon + 1);
+    return n >= 0 && n <= 4 ? n : 0;
 }

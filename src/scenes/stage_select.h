@@ -14,6 +14,10 @@ struct StageEntry {
 };
 
 extern const StageEntry kStageEntries[3][3];  // [page - 1][row]
+
+// The count in an allowance text such as "R : 3" (0..4; anything else 0),
+// shown beside the row's pot.
+int PaintAllowance(const char* text);
 extern int g_SelectPage;                      // 1..3
 extern int g_SelectArmed[3];                  // rows top to bottom
 extern float g_ArrowBlinkPrev, g_ArrowBlinkNext;

@@ -44,10 +44,15 @@ SoundStats s_Stats{{}, {}, 0, -1};
 constexpr int kPrimaryChannel = 0;
 constexpr int kChannels = 32;
 
+// Best first: the MuseScore General set (40 MB) plays our tunes best for its
+// size; the large Fluid set next; the small TimGM6mb set is the fallback.
 const char* kSoundFonts[] = {
+    "/usr/share/sounds/sf3/MuseScore_General_Lite.sf3",
+    "/usr/share/sounds/sf3/MuseScore_General.sf3",
     "/usr/share/sounds/sf2/FluidR3_GM.sf2",
     "/usr/share/sounds/sf2/TimGM6mb.sf2",
     "/usr/share/sounds/sf2/default-GM.sf2",
+    "/usr/share/sounds/sf3/default-GM.sf3",
 };
 const char* kSmallSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 

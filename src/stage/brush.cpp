@@ -1,6 +1,8 @@
 #include "stage/brush.h"
 
 #include "app/platform.h"
+#include "sound/sound.h"
+#include "stage/stage_flow.h"
 #include "stage/stage_state.h"
 
 namespace {
@@ -80,6 +82,7 @@ void UpdateWalkerPaint(const WalkerPaint& p) {
             g_LButton = 0;
             p.paint = x;
             g_SelectedPaint = 0;
+            PlayEffect(kPaintSlot);
         }
     }
 

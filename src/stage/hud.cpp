@@ -211,9 +211,37 @@ void ClearBanner() {
     }
 }
 
-static void DrawFullPicture(int slot) {
+namespace {
+
+int s_LossSlot = -1;  // the picture last shown for a lost life, -1 none
+uint32_t s_LossShown;
+
+void DrawFullPicture(int slot) {
     Quad q = MakeQuad(0, 0, 640, 480, 0, 0, 1, 1);
     DrawQuad(slot, q);
+    s_LossSlot = slot;
+    s_LossShown = g_Now;
+}
+
+}  // namespace
+
+int LossAfterimageAlpha() {
+    if (s_LossSlot < 0) return 0;
+    uint32_t age = g_Now - s_LossShown;
+    if (age >= kLossPictureMs) return 0;
+    if (age <= kLossPictureHoldMs) return 255;
+    return int(255 - 255 * (age - kLossPictureHoldMs) / (kLossPictureMs - kLossPictureHoldMs));
+}
+
+// Drawing only: the restart itself keeps its tick.
+void DrawLossAfterimage() {
+    int alpha = LossAfterimageAlpha();
+    if (alpha == 0) {
+        s_LossSlot = -1;
+        return;
+    }
+    Quad q = MakeQuad(0, 0, 640, 480, 0, 0, 1, 1, AlphaColour(alpha));
+    DrawQuad(s_LossSlot, q);
 }
 
 void DrawResetPicture() {

@@ -29,6 +29,13 @@ void StartBanner();
 void ClearBanner();
 void DrawResetPicture();
 void DrawTimeUpPicture();
+// The last reset or time-up picture stays over the restarted stage for
+// kLossPictureMs, held and then fading, so a lost life is seen.
+constexpr uint32_t kLossPictureHoldMs = 400;
+constexpr uint32_t kLossPictureMs = 1000;
+void DrawLossAfterimage();
+// Alpha (0..255) the after-image has at this tick; 0 when none shows.
+int LossAfterimageAlpha();
 
 // The strip's top-right x: the time is up at 612 or less.
 inline float TimeStripRight() { return TimeStrip.v[1].x; }

@@ -83,6 +83,9 @@ void LoadStageSounds(const StageInfo& s) {
                                        "wav/op5.wav"};
     LoadSound(kMusicSlot, s.music, true);
     for (int i = 0; i < 10; ++i) LoadSound(i, kEffects[i], false);
+    LoadSound(kPickUpSlot, "wav/pick.wav", false);
+    LoadSound(kPaintSlot, "wav/paint.wav", false);
+    LoadSound(kLifeLostSlot, "wav/miss.wav", false);
     g_MusicOnce = 0;
     g_SoundOnce[0] = 0;
 }
@@ -113,6 +116,7 @@ void HandlePots(const StageInfo& s) {
             g_LButton = 0;
             g_SelectedPaint = s.onePotColour;
             n -= 1;
+            PlayEffect(kPickUpSlot);
         }
         return;
     }
@@ -124,6 +128,7 @@ void HandlePots(const StageInfo& s) {
         if (g_BrushPaint >= 1 && g_BrushPaint <= 3) PaintCount(g_BrushPaint) += 1;
         g_SelectedPaint = x;
         PaintCount(x) -= 1;
+        PlayEffect(kPickUpSlot);
     }
 }
 
@@ -244,14 +249,17 @@ void StageFrame(int stage) {
         static const Quad kLabel = MakeQuad(512, 112, 608, 144, 0.1875f, 0.4375f, 0.375f, 0.5f);
         DrawQuad(15, kLabel);
     }
+    UpdatePaintDigits();
+    DrawLives();
+    // The banners come after the whole panel, so their giant zooming
+    // letters pass over the lives row instead of under it.
     if (g_StageRunning == 0) StartBanner();
     if (g_StageCleared == 1) {
         if (PlayOnceDue(g_SoundOnce[0])) PlayEffect(9);
         ClearBanner();
     }
-    UpdatePaintDigits();
-    DrawLives();
     UpdateBrush();
+    DrawLossAfterimage();
     if (g_ResetPictureRequest == 1) {
         DrawResetPicture();
         if (g_ResetPictureRequest == 0) g_FrameNo = s.initScene;
@@ -275,6 +283,7 @@ void StageFrame(int stage) {
                 StopAllSound();
             } else {
                 g_ResetPictureRequest = 1;
+                PlayEffect(kLifeLostSlot);
             }
         }
         if (TimeStripRight() <= 612.0f) {
@@ -286,6 +295,8 @@ void StageFrame(int stage) {
                 StopAllSound();
             } else {
                 g_TimeUpRequest = 1;
+                // The strip stays at its end until the restart: heard once.
+                if (penalty > 0) PlayEffect(kLifeLostSlot);
             }
         }
     }

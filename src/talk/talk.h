@@ -2,11 +2,11 @@
 #pragma once
 #include <cstdint>
 
-// Text colours name the speaker.
-constexpr uint32_t kHeroColour = 0xFFFF0000u;
-// The god speaks in a deep green: full-strength green does not read on the
-// talk window's light paper.
-constexpr uint32_t kGodColour = 0xFF008A00u;
+// Text colours name the speaker. Each reads at least 4.5:1 against the talk
+// window's cream paper (#F1E4C8 at its darkest): full-strength red and green
+// are too light on it, so both are deepened, keeping their hue.
+constexpr uint32_t kHeroColour = 0xFFC00000u;
+constexpr uint32_t kGodColour = 0xFF006E00u;
 constexpr uint32_t kCompanionColour = 0xFF0000FFu;
 constexpr uint32_t kNarrationColour = 0xFF000000u;
 constexpr uint32_t kChiefColour = 0xFF800080u;

@@ -7,6 +7,7 @@
 
 #include "game_run.h"
 #include "gfx/image.h"
+#include "scenes/opening.h"
 
 TEST(OpeningRun, StartUpToTheTitleWithLogLinesAndTimings) {
     GameRun run = RunGameHeadless({"--max-ms", "60000"});
@@ -63,7 +64,8 @@ TEST(OpeningRun, PrologueShotShowsPictureFrameCaptionAndPortrait) {
         return n;
     };
     auto notWhite = [](uint32_t p) { return p != 0xFFFFFF; };
-    auto red = [](uint32_t p) { return p == 0xFF0000; };
+    const uint32_t heroRed = kPrologueCaptions[9].colour & 0xFFFFFF;  // caption 10
+    auto red = [&](uint32_t p) { return p == heroRed; };
     EXPECT_GT(count(0, 0, 640, 256, notWhite), 640 * 200);       // the picture and frame
     EXPECT_GT(count(100, 330, 600, 420, red), 50);               // a red caption
     std::set<uint32_t> portrait;

@@ -34,7 +34,12 @@ const char* const kSounds[] = {
     "notice1", "omg",
     // the dialogue cues
     "god", "zyaran!", "tame", "kyupin", "Bom", "nubble", "quiz2", "Crow", "harisen", "quiz1", "zyan", "ELR", "!!!",
-    "syaran", "10", "get", "BGM-SLOT-M132", "Wow", "GAO", "SE065"};
+    "syaran", "10", "get", "BGM-SLOT-M132", "Wow", "GAO", "SE065",
+    // a life lost in a stage
+    "miss"};
+// The player's own small answers (paint taken, a walker painted) sit under
+// the effects.
+const char* const kSoftSounds[] = {"pick", "paint"};
 
 fs::path tunePath(const std::string& name) { return kData / "mid" / (name + ".mid"); }
 fs::path soundPath(const std::string& name) { return kData / "wav" / (name + ".wav"); }
@@ -157,6 +162,7 @@ int bursts(const std::vector<float>& x, int rate) {
 TEST(AudioFiles, EveryTuneAndSoundTheScenesLoadIsThere) {
     for (const char* t : kTunes) EXPECT_GT(fs::exists(tunePath(t)) ? fs::file_size(tunePath(t)) : 0u, 200u) << t;
     for (const char* s : kSounds) EXPECT_GT(fs::exists(soundPath(s)) ? fs::file_size(soundPath(s)) : 0u, 1000u) << s;
+    for (const char* s : kSoftSounds) EXPECT_GT(fs::exists(soundPath(s)) ? fs::file_size(soundPath(s)) : 0u, 1000u) << s;
 }
 
 // ---------------------------------------------------------------- tunes
@@ -264,17 +270,21 @@ TEST(AudioTunes, MetreAndTempoFollowTheMoods) {
 
 // ---------------------------------------------------------------- sounds
 
-TEST(AudioSounds, AreCleanPcmPeakingNearMinusThreeDecibels) {
-    for (const char* name : kSounds) {
+TEST(AudioSounds, AreCleanPcmPeakingAtMostMinusThreeDecibels) {
+    std::vector<const char*> all(std::begin(kSounds), std::end(kSounds));
+    all.insert(all.end(), std::begin(kSoftSounds), std::end(kSoftSounds));
+    for (const char* name : all) {
         SCOPED_TRACE(name);
         Sound s = readSound(soundPath(name));
         ASSERT_TRUE(s.w.ok());
         EXPECT_EQ(s.w.format, 1);
         EXPECT_EQ(s.w.bits, 16);
         EXPECT_TRUE(s.w.rate == 22050 || s.w.rate == 44100);
+        // Loudness, not the peak, sets the level (below); the peak stays
+        // under -3 dBFS and is not wasted either.
         double db = 20.0 * std::log10(std::max(1e-9f, s.peak));
-        EXPECT_GE(db, -6.0);
-        EXPECT_LE(db, -1.0);
+        EXPECT_GE(db, -12.0);
+        EXPECT_LE(db, -2.95);
         double sum = 0;
         for (float v : s.x) sum += v;
         EXPECT_LT(std::fabs(sum / double(s.x.size())), 0.002) << "DC offset";
@@ -283,6 +293,61 @@ TEST(AudioSounds, AreCleanPcmPeakingNearMinusThreeDecibels) {
         EXPECT_GE(s.w.seconds(), 0.05);
         EXPECT_LE(s.w.seconds(), 4.0) << "effects are short";
     }
+}
+
+// dBFS RMS over the sounding part: 10 ms blocks within 30 dB of the
+// loudest block.
+double loudness(const Sound& s) {
+    const size_t block = size_t(s.w.rate / 100);
+    std::vector<double> power;
+    for (size_t at = 0; at < s.x.size(); at += block) {
+        size_t end = std::min(s.x.size(), at + block);
+        double sum = 0;
+        for (size_t i = at; i < end; ++i) sum += double(s.x[i]) * s.x[i];
+        power.push_back(sum / double(end - at));
+    }
+    double loudest = *std::max_element(power.begin(), power.end()), sum = 0;
+    int n = 0;
+    for (double p : power)
+        if (p >= loudest / 1000.0) sum += p, ++n;
+    return 10.0 * std::log10(sum / n);
+}
+
+// Peak of the last 10 ms, in dBFS.
+double tailPeakDb(const Sound& s) {
+    float m = 0;
+    for (size_t i = s.x.size() - std::min(s.x.size(), size_t(s.w.rate / 100)); i < s.x.size(); ++i)
+        m = std::max(m, std::fabs(s.x[i]));
+    return 20.0 * std::log10(std::max(1e-9f, m));
+}
+
+TEST(AudioSounds, EffectsShareOneLoudnessAndEveryOneEndsInSilence) {
+    std::vector<double> levels;
+    for (const char* name : kSounds) {
+        SCOPED_TRACE(name);
+        Sound s = readSound(soundPath(name));
+        ASSERT_TRUE(s.w.ok());
+        ASSERT_FALSE(s.x.empty());
+        double l = loudness(s);
+        EXPECT_NEAR(l, ag::sfx::kEffectLoudnessDb, 3.0);
+        levels.push_back(l);
+        EXPECT_LT(tailPeakDb(s), -60.0) << "the last 10 ms are not silent";
+    }
+    auto [lo, hi] = std::minmax_element(levels.begin(), levels.end());
+    EXPECT_LE(*hi - *lo, 6.0);
+    for (const char* name : kSoftSounds) {
+        SCOPED_TRACE(name);
+        Sound s = readSound(soundPath(name));
+        ASSERT_TRUE(s.w.ok());
+        double l = loudness(s);
+        EXPECT_LE(l, ag::sfx::kEffectLoudnessDb - 4.0) << "sits under the effects";
+        EXPECT_GE(l, ag::sfx::kEffectLoudnessDb - 12.0) << "but is heard";
+        EXPECT_LT(tailPeakDb(s), -60.0);
+        EXPECT_LT(s.w.seconds(), 0.6) << "short";
+    }
+    Sound bed = readSound(kData / "wav" / "prolog.wav");
+    ASSERT_TRUE(bed.w.ok());
+    EXPECT_LT(tailPeakDb(bed), -60.0);
 }
 
 TEST(AudioSounds, EffectsStartPromptlyAndJinglesHaveTheirLengths) {
@@ -492,12 +557,24 @@ TEST(AudioEffectKit, FiltersVoicesAndFinishing) {
     for (int i = 0; i < 2; ++i) horn = filter(horn, Pass::Low, [](double) { return 300.0; });
     EXPECT_NEAR(crossingHz(horn, frames(0.1), frames(0.35), kRate), 220, 15);
 
-    // finishing: -3 dBFS peak, quiet ends, a long silent tail cut off
+    // finishing: the common loudness, peaks at most -3 dBFS, quiet ends, a
+    // long silent tail cut off and a short silent one added
     Buf ring = tone(0.3, [](double) { return 440.0; }, [](double t) { return hit(t, 0.002, 0.2); });
     ring.resize(frames(2.0), 0.f);
     ag::Pcm p = finishMono(ring);
-    EXPECT_NEAR(20 * std::log10(ag::peak(p)), -3.0, 0.01);
-    EXPECT_LT(p.seconds(), 0.4);
+    EXPECT_NEAR(ag::loudnessDb(p), kEffectLoudnessDb, 0.5);
+    EXPECT_LE(20 * std::log10(ag::peak(p)), -3.0 + 1e-3);
+    EXPECT_LT(p.seconds(), 0.45);
     EXPECT_LT(std::fabs(p.chan(0).front()), 1e-3f);
-    EXPECT_LT(std::fabs(p.chan(0).back()), 1e-3f);
+    for (size_t i = p.frames() - frames(0.01); i < p.frames(); ++i) ASSERT_EQ(p.chan(0)[i], 0.f);
+    // a sound cut off while loud still ends without a click
+    ag::Pcm cut = finishMono(tone(0.5, [](double) { return 300.0; }, [](double) { return 1.0; }));
+    EXPECT_LT(std::fabs(cut.chan(0)[cut.frames() - frames(0.015) - 1]), 0.01f);
+    // a spiky sound is lifted to the common loudness by limiting its peaks
+    Buf spikes(frames(0.5), 0.f);
+    for (size_t i = 0; i < spikes.size(); i += frames(0.05)) spikes[i] = 1.f;
+    mix(spikes, tone(0.5, [](double) { return 200.0; }, [](double) { return 0.01; }), 0);
+    ag::Pcm lifted = finishMono(spikes);
+    EXPECT_NEAR(ag::loudnessDb(lifted), kEffectLoudnessDb, 1.0);
+    EXPECT_LE(20 * std::log10(ag::peak(lifted)), -3.0 + 1e-3);
 }

@@ -16,6 +16,7 @@
 // The drawing kit itself is compiled into test_assetgen_kit.cpp.
 #include "../../tools/assetgen/frontend_kit.cpp"
 #include "../../tools/assetgen/frontend_stages.cpp"
+#include "../../tools/assetgen/hud_kit.cpp"
 
 #include "gfx/image.h"
 #include "scenes/help.h"
@@ -281,6 +282,27 @@ TEST(FrontendPictures, ThumbnailsAreOpaqueAndEachStageHasItsOwn) {
             EXPECT_GT(colours.size(), 40u) << "stage " << e.stage << " looks blank";
             EXPECT_TRUE(seen.insert(cell).second) << "stage " << e.stage << " repeats another thumbnail";
         }
+}
+
+// Below the thumbnails: the three pots, the digits 0..4 of each paint and
+// the page numbers, each a picture (not key) with key around it.
+TEST(FrontendPictures, ThumbnailSheetCarriesPotsDigitsAndPageNumbers) {
+    Image sheet = load("img/ステージ場面.png");
+    ASSERT_EQ(sheet.width, 512);
+    auto ink = [&](int x0, int y0, int w, int h) { return w * h - keyedInRect(sheet, kWhite, x0, y0, x0 + w, y0 + h); };
+    for (int c = 0; c < 3; ++c) EXPECT_GT(ink(32 * c, 288, 32, 32), 32 * 32 / 2) << "pot " << c;
+    std::set<std::vector<uint32_t>> digits;
+    for (int c = 0; c < 3; ++c)
+        for (int n = 0; n <= 4; ++n) {
+            const int x0 = 20 * (5 * c + n);
+            EXPECT_GT(ink(x0, 320, 20, 40), 60) << "digit " << n << " of paint " << c;
+            EXPECT_EQ(keyedInRect(sheet, kWhite, x0, 320, x0 + 20, 322), 20 * 2) << "clear above the digit";
+            std::vector<uint32_t> cell;
+            for (int y = 320; y < 360; ++y)
+                for (int x = x0; x < x0 + 20; ++x) cell.push_back(at(sheet, x, y));
+            EXPECT_TRUE(digits.insert(cell).second) << "digit " << n << " of paint " << c << " repeats another";
+        }
+    for (int p = 0; p < 3; ++p) EXPECT_GT(ink(48 * p, 368, 48, 24), 60) << "page " << p + 1;
 }
 
 TEST(FrontendPictures, GameOverAndEndingsAreOpaque) {

@@ -18,6 +18,7 @@
 #include "scenes/help.h"
 #include "stage/hud.h"
 #include "stage/stage_flow.h"
+#include "talk/talk.h"
 
 namespace {
 
@@ -371,10 +372,14 @@ TEST(HudScreens, TalkWindowLeavesThePortraitsClearAndReadsTheStoryColours) {
     EXPECT_EQ(countKeyOnScreen(p, kKeyGreen, {0, 0, 640, 262}), 640 * 262) << "background and portraits show above";
     EXPECT_EQ(countKeyOnScreen(p, kKeyGreen, {0, 380, 640, 480}), 640 * 100);
     EXPECT_EQ(countKeyOnScreen(p, kKeyGreen, {46, 276, 628, 366}), 0) << "the text area is opaque";
-    // The paper behind the lines: black, red, blue and purple must read on it.
-    uint32_t paper = p.at(320, shownRow(320));
-    for (uint32_t ink : {0xFF000000u, 0xFFFF0000u, 0xFF0000FFu, 0xFF800080u})
-        EXPECT_GE(contrast(ink, paper), 3.0) << std::hex << ink;
+    // The paper behind the lines: every speaker's colour reads on it, down to
+    // the darkest paper where text is drawn.
+    for (int y = 280; y < 352; y += 3)  // the page-turn mark sits below
+        for (int x = 50; x < 600; x += 7) {
+            uint32_t paper = p.at(x, shownRow(y));
+            for (uint32_t ink : {kHeroColour, kGodColour, kCompanionColour, kNarrationColour, kChiefColour})
+                ASSERT_GE(contrast(ink, paper), 4.5) << std::hex << ink << std::dec << " at " << x << "," << y;
+        }
 }
 
 TEST(HudScreens, RestartPicturesCoverOnlyTheMiddle) {

@@ -182,6 +182,60 @@ TEST_F(StageFlow, ResetWithLivesLeftShowsThePictureAndRestarts) {
     EXPECT_EQ(g_FrameNo, 11);
 }
 
+TEST_F(StageFlow, ALostLifeStaysInViewForASecondOverTheRestartedStage) {
+    StartRunning(1);
+    Tick(70);  // let any earlier picture run out
+    ASSERT_EQ(LossAfterimageAlpha(), 0);
+    int plays = GetSoundStats().effectPlays[kLifeLostSlot];
+    Click(360, 424);
+    EXPECT_EQ(GetSoundStats().effectPlays[kLifeLostSlot], plays + 1) << "a lost life is heard";
+    Tick();  // the picture, and the restart stored in the same tick as ever
+    EXPECT_EQ(g_FrameNo, 11);
+    EXPECT_EQ(LossAfterimageAlpha(), 255);
+    Tick();  // the restarted stage runs under the picture
+    EXPECT_EQ(g_FrameNo, 12);
+    EXPECT_EQ(g_StageRunning, 0);
+    EXPECT_EQ(LossAfterimageAlpha(), 255);
+    // Held, then fading out, gone after about a second.
+    int last = 255, ticks = 2;
+    while (LossAfterimageAlpha() > 0 && ticks < 200) {
+        Tick();
+        ++ticks;
+        EXPECT_LE(LossAfterimageAlpha(), last);
+        last = LossAfterimageAlpha();
+    }
+    EXPECT_GE(ticks * 15, int(kLossPictureMs) - 30);
+    EXPECT_LE(ticks * 15, int(kLossPictureMs) + 30);
+    // The time-up picture does the same.
+    StartRunning(1);
+    for (TlVertex& v : TimeStrip.v) v.x -= 192.0f;
+    Tick(2);
+    EXPECT_EQ(g_FrameNo, 11);
+    EXPECT_EQ(LossAfterimageAlpha(), 255);
+    EXPECT_EQ(GetSoundStats().effectPlays[kLifeLostSlot], plays + 2);
+}
+
+TEST_F(StageFlow, TakingPaintAndPaintingAWalkerAreHeard) {
+    StartRunning(1);
+    int pick = GetSoundStats().effectPlays[kPickUpSlot], paint = GetSoundStats().effectPlays[kPaintSlot];
+    Click(150, 400);  // the red pot
+    EXPECT_EQ(g_SelectedPaint, 1);
+    EXPECT_EQ(GetSoundStats().effectPlays[kPickUpSlot], pick + 1);
+    Tick();
+    SettleBrush();
+    g_Hero.halted = 1;
+    Click(int(g_Hero.x) + 16, int(g_Hero.y) + 32);
+    EXPECT_EQ(g_HeroPaint, 1);
+    EXPECT_EQ(GetSoundStats().effectPlays[kPaintSlot], paint + 1);
+    // A click that takes nothing is silent.
+    SettleBrush();
+    Click(150, 400);
+    EXPECT_EQ(GetSoundStats().effectPlays[kPickUpSlot], pick + 2);
+    SettleBrush();
+    Click(150, 400);  // loaded: the pot gives nothing
+    EXPECT_EQ(GetSoundStats().effectPlays[kPickUpSlot], pick + 2);
+}
+
 TEST_F(StageFlow, PotsAndResetAreDeadWhileTheBannerPlays) {
     g_FrameNo = 11;
     Tick();

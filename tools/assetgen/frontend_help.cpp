@@ -3,7 +3,10 @@
 #include <cmath>
 
 #include "frontend_kit.h"
+#include "hud_kit.h"
+#include "hud_parts.h"
 #include "palette.h"
+#include "stage_sheets.h"
 #include "props.h"
 #include "scenery.h"
 
@@ -242,36 +245,43 @@ void miniStage(Canvas& c) {
     partner.far = Arm::Wave;
     traveller(c, Who::Partner, 288, py(202), 36, partner);
 
-    // the panel
-    const Ramp wood = shade(hex(0xC89A62));
+    // the panel, from the real panel's pieces: its planks and trim, the
+    // "えのぐ" and "じかん" tags, the glazed pots, the digits and hearts of the
+    // hero's sheet, the time strip with its apple, the round reset button
+    // and the "のこり" caption, each under its numbered ring
+    const Canvas real = hud::stagePanel(4);
+    const Canvas walkers = sheet::heroSheet();
+    const Canvas letters = hud::letteringSheet();
     Box p{screen.x0, panelTop, screen.x1, screen.y1};
-    c.fill(Shape::rect(p.x0, p.y0, p.x1 - p.x0, p.y1 - p.y0), [&](int, int y) {
-        return mix(hex(0xF3E6CC), hex(0xE6D4B2), (float(y) - p.y0) / (p.y1 - p.y0));
-    });
-    c.fill(Shape::rect(p.x0, p.y0, p.x1 - p.x0, 3), wood.base);
-    c.fill(Shape::rect(p.x0, p.y0 + 3, p.x1 - p.x0, 1), wood.shadow);
-    // a label plate on the left
-    Shape plate = Shape::roundRect(36, py(310), 118, 24, 6);
-    c.fill(plate.grow(1), pal::kOutline);
-    c.fill(plate, hex(0x4FA866));
-    TextStyle lab = gothic(14, hex(0xFFFBF0), pal::kOutline, 1);
-    lab.align = Align::Centre;
-    drawText(c, 95, int(py(310)) + 3, "ステージ１", lab);
-    // the time strip, its apple on the right end
-    timeStrip(c, 166, py(316), 140, 20, 0.9f);
+    const Canvas boards = hud::panelBoards(4);
+    c.blit(boards.crop(0, 320, int(p.x1 - p.x0), int(p.y1 - p.y0)), int(p.x0), int(p.y0));
+    // the tags, cut from the real panel
+    c.blit(shrinkKeepingAlpha(real.crop(20, 336, 64, 24), 48, 18), 40, int(py(306)));
+    c.blit(shrinkKeepingAlpha(real.crop(419, 369, 56, 22), 42, 16), 114, int(py(322)));
+    // the time strip as its window shows it at the start: the full bar with
+    // the apple on its end, under ring 4
+    Shape window = Shape::roundRect(163, py(305), 148, 42, 5);
+    c.fill(window.grow(1), pal::kOutline);
+    c.fill(window, hex(0x2C2648));
+    c.blit(shrinkKeepingAlpha(hud::timeStrip().crop(0, 6, 192, 52), 146, 40), 164, int(py(305)) + 1);
     // pots and their digits
     const Rgba paints[3] = {pal::kRed, pal::kGreen, pal::kBlue};
     const int counts[3] = {3, 2, 1};
     for (int i = 0; i < 3; ++i) {
         float x = 102.f + 52.f * float(i);
-        paintPot(c, x, py(394), 32, paints[i]);
-        digit(c, x + 17, py(364), counts[i], paints[i], 22);
+        Canvas pot(64, 64);
+        hud::paintPot(pot, 0, 0, paints[i]);
+        c.blit(shrinkKeepingAlpha(pot, 32, 32), int(x) - 16, int(py(394)) - 32);
+        c.blit(shrinkKeepingAlpha(walkers.crop(32 * (4 + i), 64 * (8 + counts[i]), 32, 64), 16, 32), int(x) + 17,
+               int(py(394)) - 32);
     }
-    // reset button and lives
-    resetButton(c, 308, py(381), 14);
-    TextStyle livesSt = gothic(13, pal::kInk);
-    drawText(c, 340, int(py(356)), "のこり", livesSt);
-    for (int i = 0; i < 3; ++i) heart(c, 348.f + 22.f * float(i), py(384), 8, i == 2);
+    // the reset button, cut from the real panel, and the lives
+    c.blit(shrinkKeepingAlpha(real.crop(358, 422, 52, 52), 26, 26), 295, int(py(381)) - 13);
+    c.blit(shrinkKeepingAlpha(letters.crop(0, 384, 64, 32), 40, 20), 330, int(py(352)));
+    for (int i = 0; i < 3; ++i) {
+        const int v = i == 2 ? 226 : 128;  // the lost life, then the living ones
+        c.blit(shrinkKeepingAlpha(walkers.crop(160, v, 32, 32), 20, 20), 336 + 24 * i, int(py(384)) - 10);
+    }
 }
 
 }  // namespace

@@ -95,6 +95,8 @@ Pt thumbnailCell(int k);
 // Area-weighted box filter (each output pixel averages the source area it
 // covers, fractions included).
 Canvas boxDown(const Canvas& src, int w, int h);
+// The same for sprites: colours weighted by alpha, transparency kept.
+Canvas shrinkKeepingAlpha(const Canvas& src, int w, int h);
 Canvas gameOver();          // img/gameover.png
 Canvas ending(int k);       // img/end0.png .. img/end2.png
 Canvas endingLogo();        // img/end.logo.png

@@ -5,8 +5,10 @@
 #include <cmath>
 #include <filesystem>
 #include <map>
+#include <string>
 
 #include "frontend_kit.h"
+#include "hud_kit.h"
 #include "imageio.h"
 #include "output.h"
 #include "palette.h"
@@ -38,9 +40,10 @@ Canvas stageSelectFrame() {
     c.fill(plate.grow(1), gold.base);
     c.fill(plate, hex(0x3A3258));
     c.fill(plate - plate.shift(0, -2), hex(0x2A2444));
-    TextStyle pageSt = gothic(13, pal::kGoldLight);
+    // "ページ" on top; the screen draws the page number (1/3 ...) under it
+    TextStyle pageSt = gothic(12, pal::kGoldLight);
     pageSt.align = Align::Centre;
-    drawText(c, 507, int(py(37)), "ページ", pageSt);
+    drawText(c, 507, int(py(27)), "ページ", pageSt);
 
     for (int r = 0; r < 3; ++r) {
         const float thumbTop = 96.f + 128.f * float(r), textTop = 100.f + 130.f * float(r), starTop = 153.f + 130.f * float(r);
@@ -259,6 +262,31 @@ Canvas boxDown(const Canvas& src, int dw, int dh) {
     return out;
 }
 
+Canvas shrinkKeepingAlpha(const Canvas& src, int dw, int dh) {
+    Canvas out(dw, dh);
+    const float kx = float(src.width()) / float(dw), ky = float(src.height()) / float(dh);
+    for (int y = 0; y < dh; ++y)
+        for (int x = 0; x < dw; ++x) {
+            const float fx0 = float(x) * kx, fx1 = fx0 + kx, fy0 = float(y) * ky, fy1 = fy0 + ky;
+            float r = 0, g = 0, b = 0, a = 0, wsum = 0;
+            for (int sy = int(fy0); sy < int(std::ceil(fy1)) && sy < src.height(); ++sy) {
+                float wy = std::min(fy1, float(sy + 1)) - std::max(fy0, float(sy));
+                for (int sx = int(fx0); sx < int(std::ceil(fx1)) && sx < src.width(); ++sx) {
+                    float w = wy * (std::min(fx1, float(sx + 1)) - std::max(fx0, float(sx)));
+                    const Rgba& p = src.at(sx, sy);
+                    r += w * float(p.r) * p.a;
+                    g += w * float(p.g) * p.a;
+                    b += w * float(p.b) * p.a;
+                    a += w * p.a;
+                    wsum += w;
+                }
+            }
+            if (a <= 0) continue;
+            out.at(x, y) = Rgba{uint8_t(r / a + 0.5f), uint8_t(g / a + 0.5f), uint8_t(b / a + 0.5f), uint8_t(a / wsum + 0.5f)};
+        }
+    return out;
+}
+
 Canvas stageThumbnails(Output& out) {
     Canvas sheet(512, 512, hex(0xFFFFFF, 0));
     ReadBack readBack(out);
@@ -280,6 +308,33 @@ Canvas stageThumbnails(Output& out) {
         }
         Pt at = thumbnailCell(k);
         sheet.blit(thumb, int(at.x), int(at.y));
+    }
+    // Below the thumbnails, the rows' paint allowance and the page number:
+    // the panel's pots at 32x32 from (32c, 288), c = red, green, blue; the
+    // panel's digits 0..4 at 20x40 from (20(5c+n), 320); the page numbers
+    // "1/3" .. "3/3" at 48x24 from (48(p-1), 368).
+    const Rgba paints[3] = {pal::kRed, pal::kGreen, pal::kBlue};
+    for (int c = 0; c < 3; ++c) {
+        Canvas pot(64, 64);
+        hud::paintPot(pot, 0, 0, paints[c]);
+        sheet.blit(shrinkKeepingAlpha(pot, 32, 32), 32 * c, 288);
+    }
+    Canvas digits = readBack("img/char.move.png");
+    for (int y = 0; y < digits.height(); ++y)
+        for (int x = 0; x < digits.width(); ++x) {
+            Rgba& p = digits.at(x, y);
+            if (p.r == 1 && p.g == 1 && p.b == 1) p = kClear;  // the sheet's key
+        }
+    if (digits.width() >= 224 && digits.height() >= 13 * 64)
+        for (int c = 0; c < 3; ++c)
+            for (int n = 0; n <= 4; ++n)
+                sheet.blit(shrinkKeepingAlpha(digits.crop(32 * (4 + c), 64 * (8 + n), 32, 64), 16, 32), 20 * (5 * c + n) + 2, 324);
+    for (int p = 1; p <= 3; ++p) {
+        Canvas label(48, 24);
+        TextStyle st = gothic(17, pal::kGoldLight, hex(0x2A2444), 2);
+        st.bold = true;
+        hud::textCentred(label, 24, 12, std::to_string(p) + "/3", st);
+        sheet.blit(label, 48 * (p - 1), 368);
     }
     return sheet;
 }

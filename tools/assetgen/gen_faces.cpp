@@ -585,16 +585,37 @@ Canvas godInDisguise() {
 
 // ---------------------------------------------------------------- cover
 // Laid over a portrait at half strength to dim the listener, or fully to
-// hide an absent character: an opaque, quiet slate panel.
+// hide an absent character. It has the portraits' own outline (the round
+// backdrop and the shoulders below it), so at half strength it is a round
+// shade over the listener, and opaque it is a quiet night-blue disc with
+// an empty seat: the faint silhouette of someone not there.
 Canvas cover() {
-    Canvas c(kCell, kCell);
+    Canvas c(kArt, kArt);
     Rng rng(seedOf("img/kao.png cover"));
-    c.vGradient(0, 0, kCell, kCell, hex(0x454A60), hex(0x33374A));
-    c.radialGradient(80, 70, 110, hex(0x50566E, 110), hex(0x50566E, 0));
-    c.noise(0, 0, kCell, kCell, 2.f, rng);
-    Shape frame = Shape::rect(0, 0, kCell, kCell) - Shape::rect(3, 3, kCell - 6, kCell - 6);
-    c.fill(frame, hex(0x2A2D3C));
-    c.fill(Shape::rect(3, 3, kCell - 6, kCell - 6) - Shape::rect(4, 4, kCell - 8, kCell - 8), hex(0x5A607A));
+    const Shape disc = hardEllipse(40.f, 40.f, 37.5f, 37.5f);
+    const Rgba top = hex(0x5A6384), bottom = hex(0x3A405A);
+    c.fill(disc.grow(1), pal::kOutline);
+    c.fill(disc, [&](int, int y) { return mix(top, bottom, float(y) / kArt); });
+    c.fill(disc - hardEllipse(40.f, 40.f, 36.5f, 36.5f), hex(0x2E3347));
+    // the empty seat: head and shoulders a shade lighter than the ground,
+    // lit from the top left like everything else
+    // The shoulders reach past the disc exactly as the portraits' do, so an
+    // opaque cover hides every portrait whole.
+    const Shape head = hardEllipse(40.f, 36.f, 13.f, 14.f);
+    const Shape body = hardPoly({{3.5f, 80.f}, {7.5f, 68.f}, {21.5f, 60.5f}, {34.f, 58.5f}, {46.f, 58.5f},
+                                 {58.5f, 60.5f}, {72.5f, 68.f}, {76.5f, 80.f}});
+    const Shape seat = (head & disc) | body;
+    const Ramp ghost = shade(hex(0x717B9E));
+    c.fill(body.grow(1) - disc, pal::kOutline);
+    c.fill(seat, ghost.base);
+    c.fill(seat - seat.shift(-2, -2), ghost.shadow);
+    c.fill(seat - seat.shift(1, 1), ghost.light);
+    // a few faint stars in the night ground
+    for (int k = 0; k < 9; ++k) {
+        int x = int(rng.range(8, 72)), y = int(rng.range(6, 40));
+        if ((disc - seat.grow(3)).at(x, y) < 0.5f) continue;
+        c.at(x, y) = mix(top, hex(0xE8ECFF), 0.5f);
+    }
     return c;
 }
 
@@ -607,7 +628,7 @@ void genFaces(Output& out) {
         sheet.blit(partner(k).scaled(2), kCell * k, kCell);
         sheet.blit((k == 3 ? godInDisguise() : god(k)).scaled(2), kCell * k, 2 * kCell);
     }
-    sheet.blit(cover(), 4 * kCell, 0);
+    sheet.blit(cover().scaled(2), 4 * kCell, 0);
     // The help screen's seventh page borrows the free space on the right.
     fe::helpPage(sheet, 7, 800, 0);
     out.keyedPng("img/kao.png", sheet, kKeyGreen);

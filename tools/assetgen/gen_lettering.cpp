@@ -234,7 +234,9 @@ Canvas letteringSheet() {
     Canvas c(512, 512);
     c.blit(bannerRibbon(), 0, 0);
     Canvas label(192, 64);
-    sticker(label, 96, 32, 186, 60, "ステージ", kCream, hex(0x8A5A3C), 2, 2);
+    // A full, warm fill: the label fades in over the stage, and pale
+    // lettering turns into a see-through grey while it does.
+    sticker(label, 96, 32, 186, 60, "ステージ", hex(0xF29A2E), kCream, 2, 2);
     c.blit(label, 0, 32);
 
     Canvas strip = timeStrip();

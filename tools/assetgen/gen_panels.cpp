@@ -195,6 +195,15 @@ void tag(Canvas& c, float cx, float cy, float w, float h, const char* text, cons
 
 }  // namespace
 
+Canvas panelBoards(int n) {
+    Canvas c(kScreenW, kScreenH);
+    const Theme t = themeOf(n);
+    Rng rng(seedOf("img/panel" + std::to_string(n)));
+    planks(c, t, rng);
+    topTrim(c, t);
+    return c;
+}
+
 Canvas stagePanel(int n) {
     Canvas c(kScreenW, kScreenH);
     const Theme t = themeOf(n);

@@ -1,5 +1,6 @@
 // The stage's effects (fire, magic, steam, water, chimes, pops, thuds,
-// drags and the clear fanfare) and the front end's two: the title's confirm
+// drags, the clear fanfare, and the player's own small answers: paint taken,
+// a walker painted, a life lost) and the front end's two: the title's confirm
 // chime and the game-over sting. All synthesised, mono 44.1 kHz.
 #include <cmath>
 
@@ -245,6 +246,37 @@ Buf gameOverSting() {
     return out;
 }
 
+// The brush dips into a pot: a soft wet "plip" (a small bubble rising) over
+// the faint knock of the brush on the pot's rim.
+Buf pickUp() {
+    Buf out = bubble(720, 0.16, 0.9f, 0.8);
+    mix(out, tone(0.08, [](double t) { return glide(t, 420, 300, 0, 0.06); }, [](double t) { return hit(t, 0.002, 0.05); },
+                  Wave::Triangle),
+        0, 0.35f);
+    return out;
+}
+
+// A walker takes the paint: a soft swish of the brush and a small bright
+// twinkle as the colour takes.
+Buf paintStroke() {
+    Rng rng(seedOf("wav/paint.wav"));
+    Buf out = bandNoise(
+        0.22, [](double t) { return glide(t, 1400, 3600, 0, 0.2); }, 1.2, [](double t) { return swell(t, 0.03, 0.22, 0.12); },
+        rng.next());
+    mix(out, synth::tine(kRate, midiHz(91), 0.35, 0.5f), 0.07, 0.45f);
+    mix(out, synth::tine(kRate, midiHz(98), 0.3, 0.4f), 0.11, 0.3f);
+    return out;
+}
+
+// A life is lost: a short falling "bwoop" with a soft low thump under it.
+Buf lifeLost() {
+    Buf out = tone(0.55, [](double t) { return glide(t, 520, 190, 0.02, 0.5); }, [](double t) { return swell(t, 0.01, 0.55, 0.25); },
+                   Wave::Triangle);
+    mix(out, tone(0.3, [](double t) { return glide(t, 110, 60, 0, 0.25); }, [](double t) { return hit(t, 0.004, 0.25); }), 0,
+        0.6f);
+    return out;
+}
+
 }  // namespace
 
 void genSounds(Output& out) {
@@ -260,6 +292,9 @@ void genSounds(Output& out) {
     out.wav("wav/op5.wav", finishMono(clearFanfare(), 0.22f));
     out.wav("wav/notice1.wav", finishMono(confirmChime(), 0.18f));
     out.wav("wav/omg.wav", finishMono(gameOverSting(), 0.15f));
+    out.wav("wav/pick.wav", finishMono(pickUp(), 0.08f, 0.6f, kEffectLoudnessDb - kSoftBelowDb));
+    out.wav("wav/paint.wav", finishMono(paintStroke(), 0.12f, 0.6f, kEffectLoudnessDb - kSoftBelowDb));
+    out.wav("wav/miss.wav", finishMono(lifeLost(), 0.1f));
 }
 
 }  // namespace ag

@@ -637,6 +637,8 @@ Canvas sheetPicture() {
 
 }  // namespace
 
+Canvas heroSheet() { return sheetPicture(); }
+
 void genWalkers(Output& out) {
     Canvas sheet = sheetPicture();
     // Events may point either walker's quad at the shared pictures (the

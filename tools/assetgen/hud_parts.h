@@ -15,6 +15,8 @@ Canvas letteringSheet();
 Canvas timeStrip();
 // Stage panel n = 1..7 (full screen, transparent above the panel).
 Canvas stagePanel(int n);
+// The same panel's bare boards and top trim, without shelves or pieces.
+Canvas panelBoards(int n);
 // Background n = 1..8 (full screen, opaque).
 Canvas stageBackground(int n);
 // The one-tick pictures before a restart, and the unused gauge.

@@ -136,7 +136,7 @@ Buf formant(const Buf& source, const std::function<Vowel(double)>& vowel, double
     return out;
 }
 
-Pcm finishMono(const Buf& b, float reverbWet, float room) {
+Pcm finishMono(const Buf& b, float reverbWet, float room, double loudnessDb) {
     Pcm p(kRate, 1);
     p.chan(0) = b;
     if (reverbWet > 0) reverb(p, reverbWet, room);
@@ -146,7 +146,13 @@ Pcm finishMono(const Buf& b, float reverbWet, float room) {
     size_t last = d.size();
     while (last > 0 && std::fabs(d[last - 1]) < floor) --last;
     d.resize(std::min(d.size(), last + frames(0.01)));
-    finish(p, -3.0);
+    removeDC(p);
+    fadeIn(p, 0.003);
+    // A sound cut while still loud (a charge-up) fades over 40 ms, not 10:
+    // a shorter ramp clicks.
+    fadeOut(p, std::min(0.04, p.seconds() / 4));
+    level(p, loudnessDb, -3.0);
+    endInSilence(p, 0.01);
     return p;
 }
 

@@ -68,8 +68,14 @@ Vowel between(const Vowel& a, const Vowel& b, double x);
 Buf formant(const Buf& source, const std::function<Vowel(double)>& vowel, double q = 6.0);
 
 // ---- finishing ----
+// Every effect sits at this loudness (dBFS RMS over its sounding part), so
+// no cue jumps out or gets lost; the player's own small sounds (taking
+// paint, painting) sit kSoftBelowDb under it.
+constexpr double kEffectLoudnessDb = -16.5;
+constexpr double kSoftBelowDb = 7.0;
 // Mono Pcm with optional room (wet 0..1), the tail cut 55 dB down, DC removed,
-// faded ends, peak at -3 dBFS.
-Pcm finishMono(const Buf& b, float reverbWet = 0.f, float room = 0.75f);
+// faded ends, brought to `loudnessDb` with peaks at most -3 dBFS, and ended in
+// silence.
+Pcm finishMono(const Buf& b, float reverbWet = 0.f, float room = 0.75f, double loudnessDb = kEffectLoudnessDb);
 
 }  // namespace ag::sfx

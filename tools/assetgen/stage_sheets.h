@@ -13,6 +13,10 @@ namespace ag::sheet {
 
 constexpr int kChip = 32;
 
+// The hero's sheet as img/char.move.png holds it (transparent where keyed):
+// the walkers, the panel's paint digits and the life hearts.
+Canvas heroSheet();
+
 // Hard-edged shapes for pixel art.
 inline Shape hEllipse(float cx, float cy, float rx, float ry) { return Shape::ellipse(cx, cy, rx, ry).hard(); }
 inline Shape hCircle(float cx, float cy, float r) { return Shape::circle(cx, cy, r).hard(); }

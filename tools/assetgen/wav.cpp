@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <deque>
 
 #include "common.h"
 
@@ -113,6 +114,77 @@ void finish(Pcm& p, double peakDbfs) {
     fadeIn(p, 0.003);
     fadeOut(p, 0.01);
     normalize(p, peakDbfs);
+}
+
+double loudnessDb(const Pcm& p) {
+    const size_t block = std::max<size_t>(1, size_t(p.rate() / 100));
+    std::vector<double> power;
+    for (size_t at = 0; at < p.frames(); at += block) {
+        size_t end = std::min(p.frames(), at + block);
+        double sum = 0;
+        for (int c = 0; c < p.channels(); ++c)
+            for (size_t i = at; i < end; ++i) sum += double(p.chan(c)[i]) * p.chan(c)[i];
+        power.push_back(sum / double((end - at) * size_t(p.channels())));
+    }
+    if (power.empty()) return -200.0;
+    double loudest = *std::max_element(power.begin(), power.end());
+    double sum = 0;
+    int n = 0;
+    for (double w : power)
+        if (w >= loudest * 1e-3) {
+            sum += w;
+            ++n;
+        }
+    return sum > 0 ? 10.0 * std::log10(sum / n) : -200.0;
+}
+
+void limit(Pcm& p, float ceiling, double release) {
+    const size_t n = p.frames(), ahead = std::max<size_t>(1, size_t(0.002 * p.rate()));
+    // The gain each frame needs on its own, then the smallest over the
+    // look-ahead window, then a smooth recovery.
+    std::vector<float> need(n, 1.f);
+    for (int c = 0; c < p.channels(); ++c)
+        for (size_t i = 0; i < n; ++i) {
+            float a = std::fabs(p.chan(c)[i]);
+            if (a > ceiling) need[i] = std::min(need[i], ceiling / a);
+        }
+    std::vector<float> g(n, 1.f);
+    std::deque<size_t> window;  // indices of rising `need` values: the front is the minimum
+    for (size_t j = n; j-- > 0;) {
+        while (!window.empty() && need[window.back()] >= need[j]) window.pop_back();
+        window.push_back(j);
+        while (window.front() >= j + ahead) window.pop_front();
+        g[j] = need[window.front()];
+    }
+    const float rel = float(1.0 - std::exp(-1.0 / (release * p.rate())));
+    float cur = 1.f;
+    for (size_t i = 0; i < n; ++i) {
+        cur = g[i] < cur ? g[i] : cur + (g[i] - cur) * rel;
+        g[i] = std::min(cur, g[i]);
+    }
+    for (int c = 0; c < p.channels(); ++c)
+        for (size_t i = 0; i < n; ++i) p.chan(c)[i] *= g[i];
+}
+
+void level(Pcm& p, double targetDb, double peakDbfs) {
+    const float ceiling = float(std::pow(10.0, peakDbfs / 20.0));
+    // Limiting lowers the loudness a little: a few rounds settle it.
+    for (int round = 0; round < 4; ++round) {
+        double now = loudnessDb(p);
+        if (now <= -199.0) return;
+        gain(p, float(std::pow(10.0, (targetDb - now) / 20.0)));
+        if (peak(p) > ceiling) limit(p, ceiling * 0.995f);
+    }
+    if (peak(p) > ceiling) normalize(p, peakDbfs);
+}
+
+void endInSilence(Pcm& p, double seconds, double silence) {
+    fadeOut(p, seconds);
+    // The cosine ramp leaves its last steps just above zero: clear them.
+    size_t f = p.frames(), tail = std::min(f, size_t(0.002 * p.rate()));
+    for (int c = 0; c < p.channels(); ++c)
+        for (size_t i = f - tail; i < f; ++i) p.chan(c)[i] = 0.f;
+    p.resize(f + size_t(silence * p.rate()));
 }
 
 namespace {

@@ -44,6 +44,18 @@ void normalize(Pcm& p, double peakDbfs = -3.0);
 void fadeIn(Pcm& p, double seconds);  // raised-cosine ramps
 void fadeOut(Pcm& p, double seconds);
 void finish(Pcm& p, double peakDbfs = -3.0);
+
+// Loudness in dBFS: the RMS over the sounding part (10 ms blocks within
+// 30 dB of the loudest block), so a long quiet tail does not count.
+double loudnessDb(const Pcm& p);
+// A look-ahead peak limiter: no sample above `ceiling` (linear), the gain
+// dipping over a few ms and recovering over `release` seconds.
+void limit(Pcm& p, float ceiling, double release = 0.06);
+// Brings the loudness to `targetDb`, limiting peaks at `peakDbfs`.
+void level(Pcm& p, double targetDb, double peakDbfs = -3.0);
+// Fades the last `seconds` to nothing, then `silence` seconds of zeros, so
+// the sound ends without a click.
+void endInSilence(Pcm& p, double seconds, double silence = 0.015);
 // Small stereo-friendly room (comb and all-pass network); wet 0..1.
 void reverb(Pcm& p, float wet, float room = 0.8f, float damp = 0.35f);
 
