@@ -19,7 +19,11 @@
 
 namespace {
 
-std::string TempPath(const std::string& name) { return testing::TempDir() + "datafile_" + name; }
+// Per process: CTest runs the tests of this file side by side in separate
+// processes, and they must not share a log or a file.
+std::string TempPath(const std::string& name) {
+    return testing::TempDir() + "datafile_" + std::to_string(getpid()) + "_" + name;
+}
 
 std::string WriteFile(const std::string& name, const Bytes& b) {
     std::string p = TempPath(name);
