@@ -2,31 +2,10 @@
 #pragma once
 #include "stage/stage_flow.h"
 #include "stage/stage_state.h"
+#include "stages/script_kit.h"
 
 extern const StageScript kStage1Script;
 
-// The meeting goal of stages 2 to 9: the first walker home waits, the second
-// stops beside it, both home clears the stage. heroOnRight: the hero's place
-// is right of the partner's. partnerMayTurn: a stage's extra condition on the
-// waiting partner turning to the hero. sameRow: "beside" also needs the two
-// on one row, where the other walker can pass the waiting one's x on another
-// floor on the way down.
-void MeetAtGoal(bool heroHome, bool partnerHome, bool heroOnRight, bool partnerMayTurn = true,
-                bool sameRow = false);
-
-// Ring bursts on the second frame of an event's window: on a frame inside the
-// window the gate counts up and `bursts` rings spawn at (x, y) when it is 1;
-// on a frame outside it the gate rewinds.
-void RingWindow(int& gate, bool inside, float x, float y, int bursts);
-
-// The walker an event acts on, with the paint and pose that belong to it.
-struct Actor {
-    Walker& w;
-    PaintColour& paint;
-    int& pose;
-};
-Actor HeroActor();
-Actor PartnerActor();
 extern const StageScript kStage2Script;
 extern const StageScript kStage3Script;
 extern const StageScript kStage4Script;
@@ -76,25 +55,31 @@ struct Stage3State {
 extern Stage3State g_Stage3;
 void Stage3Script();
 
-// Stages 6 and 7's events, for tests. Step times are indexed by timer
-// number (1..8 in stage 6, 1..6 in stage 7); counters by event number.
+// Stage 6's events, for tests: one tick counter per event, by number.
 constexpr int kStage6Events = 17;
 struct Stage6State {
-    int count[kStage6Events + 1];
-    int col0Frame, col5IdleFrame, col5State, col5Step;
-    int faller1Moved, faller2Moved, faller2Frame, faller3State, faller3Frame;
-    int heroStopLow, partnerStopLow, ringGate;
-    unsigned t[9];
+    int eventTicks[kStage6Events + 1];
+    int goalFrame, rockFrame, rockState, rockStep;  // rock: 0 flickers, 1 blown, 2 gone
+    int blockMoved, wideBlockMoved, wideBlockFrame, lowBlockState, lowBlockFrame;  // low block: 1 pushed, 2 soft
+    int heroStopLow, partnerStopLow;
+    RingGates gates;
+    // flickerTime also paces the water twinkles.
+    unsigned goalTime, flickerTime, rockBlowTime, heroPushTime, partnerPushTime, wideBlockTime,
+        lowBlockSoftenTime, lowBlockPushTime;
 };
 extern Stage6State g_Stage6;
 void Stage6Script();
+// Stage 7's events, for tests: one tick counter per event, by number.
 constexpr int kStage7Events = 14;
 struct Stage7State {
-    int count[kStage7Events + 1];
-    int col0Frame, obstacleIdleFrame, obstacleState, obstacleStep;
-    int faller1State, faller1Frame, faller2Moved, faller2Frame;
-    int heroStopLow, trapCountHero, trapCountPartner, ringGateA, ringGateB;
-    unsigned t[7];
+    int eventTicks[kStage7Events + 1];
+    int goalFrame, stoneFrame, stoneState, stoneStep;  // stone: 0 flickers, 1 going, 2 gone
+    int blockState, blockFrame;  // block: 1 on the ledge, 2 dropped through the stone
+    int partnerBlockMoved, partnerBlockFrame;
+    int heroStopLow, heroTrapTicks, partnerTrapTicks;
+    RingGates gates;
+    // flickerTime: the stone's; blockTime also paces its shaking.
+    unsigned goalTime, flickerTime, stoneBlowTime, blockTime, partnerBlockTime, twinkleTime;
 };
 extern Stage7State g_Stage7;
 void Stage7Script();
