@@ -119,15 +119,17 @@ struct Stage8State {
 extern Stage8State g_Stage8;
 void Stage8Script();
 
-// Stage 9's events, for tests. count[k] is event k's tick counter (1..13),
-// landing[k] the landing counter of push event k.
+// Stage 9's events, for tests: tick and landing counters by event number.
+constexpr int kStage9Events = 13;
 struct Stage9State {
-    int count[14];
-    int landing[14];
-    int col13Frame, obstacleIdleFrame, obstacleState, obstacleStep;
+    int eventTicks[kStage9Events + 1];
+    int landingTicks[kStage9Events + 1];
+    int goalFrame, obstacleFrame, obstacleState, obstacleStep;  // obstacle: 1 blown, 2 gone
     int faller1State, faller1Frame, faller2State, faller2Frame;
-    int ringGateA, ringGateB;
-    unsigned t1, t2, t3, t4, t5;
+    RingGates gates;
+    // flickerTime also paces faller 1's pictures and its push; faller2Time
+    // its shaking and pushes.
+    unsigned goalTime, flickerTime, obstacleBlowTime, faller2Time, twinkleTime;
 };
 extern Stage9State g_Stage9;
 void Stage9Script();
