@@ -105,16 +105,19 @@ struct Stage4State {
 extern Stage4State g_Stage4;
 void Stage4Script();
 
-// Stage 8's events, for tests. count[k] is event k's tick counter (1..22).
+// Stage 8's events, for tests: one tick counter per event, by number.
+constexpr int kStage8Events = 22;
 struct Stage8State {
-    int count[23];
-    int col19Frame, flame17Frame, flame18Frame, flame17State, flame18State;
+    int eventTicks[kStage8Events + 1];
+    int goalFrame, flame17Frame, flame18Frame, flame17State, flame18State;  // flame: 2 out
     int plantAGrown, plantAStep, plantBStep, plantBChanged;
     int blockShakeFrame, faller1Gone, faller1Frame;
     int columnChanged, columnStep, ledgeStep;
     int heroStopLow, partnerStopLow;
-    int ringGateA, ringGateB;
-    unsigned t1, t2, t3, t4, t5, t6;
+    RingGates gates;
+    // twinkleTime also paces the block's shaking, growTime the plants and
+    // faller 1's fading, columnTime the column and the burning ledge.
+    unsigned goalTime, flame17Time, flame18Time, twinkleTime, growTime, columnTime;
 };
 extern Stage8State g_Stage8;
 void Stage8Script();
