@@ -41,13 +41,15 @@ struct Stage2State {
 extern Stage2State g_Stage2;
 void Stage2Script();
 
-// Stage 3's events, for tests.
+// Stage 3's events, for tests: one tick counter per event, by number.
+constexpr int kStage3Events = 11;
 struct Stage3State {
-    int count[11];  // count[n - 1]: frames of event n
+    int eventTicks[kStage3Events + 1];
     int obstacleState, obstacleFrame, burnStep;  // obstacle: 0 flickers, 1 burns, 2 gone
     int goalFrame;
     int faller1State, faller2State, faller3State;
     int splashCount1, splashCount2;
+    RingGates gates;  // wind alone rings none
     unsigned goalStepTime, obstacleStepTime, burnStepTime;
     unsigned pushTime1, pushTime2, pushTime3;
     int heroWasLow;
