@@ -30,33 +30,60 @@ void DrawFallersOf(int stage) {
 // clang-format off
 const StageInfo kStageInfo[10] = {
     {},
-    {11, 12, 13, "mid/1.mid", "img/haik.png",  kKeyBlack, "img/下１.png", "img/mapchip1.png",
-     0, 160, 0, 576, 128, 1, {3, -1, -1}, 0.05f,  false, 1, 128, 0b001,
-     {{192, 384}, {-1, -1}, {-1, -1}}, &kStage1Script},
-    {15, 16, 17, "mid/2.mid", "img/haik2.png", kKeyWhite, "img/下２.png", "img/mapchip2.png",
-     0, 64, 0, 0, 128, 0, {0, -1, 4}, 0.04f, false, 3, 192, 0b101,
-     {{128, 384}, {-1, -1}, {256, 384}}, &kStage2Script},
-    {19, 20, 21, "mid/3.mid", "img/haik3.png", kKeyBlack, "img/下３.png", "img/mapchip3.png",
-     0, 0, 0, 608, 32, 1, {0, 4, 0}, 0.03f, false, 2, 128, 0b111,
-     {{96, 384}, {192, 384}, {288, 384}}, &kStage3Script},
-    {23, 24, 41, "mid/4.mid", "img/haik4.png", kKeyBlack, "img/下４.png", "img/mapchip3.png",
-     0, 224, 0, 608, 32, 1, {1, 2, 1}, 0.015f, true, 0, 0, 0b111,
-     {{96, 384}, {192, 384}, {288, 384}}, &kStage4Script},
-    {27, 28, 29, "mid/4.mid", "img/haik6.png", kKeyWhite, "img/下４.png", "img/mapchip3.png",
-     0, 0, 0, 320, 128, 1, {2, 2, 0}, 0.02f, true, 0, 0, 0b111,
-     {{96, 384}, {192, 384}, {288, 384}}, &kStage5Script},
-    {31, 32, 37, "mid/2.mid", "img/haik2.png", kKeyWhite, "img/下６.png", "img/mapchip2.png",
-     192, 0, 0, 388, 64, 0, {0, 2, 2}, 0.02f, true, 0, 0, 0b111,
-     {{96, 384}, {192, 384}, {288, 384}}, &kStage6Script},
-    {35, 36, 33, "mid/3.mid", "img/haik7.png", kKeyWhite, "img/下３.png", "img/mapchip3.png",
-     96, 0, 0, 160, 64, 1, {1, 1, 1}, 0.02f, true, 0, 0, 0b111,
-     {{96, 384}, {192, 384}, {288, 384}}, &kStage7Script},
-    {39, 40, 53, "mid/1.mid", "img/haik.png",  kKeyWhite, "img/下７.png", "img/mapchip1.png",
-     0, 32, 0, 352, 96, 1, {2, 0, 3}, 0.03f, true, 0, 0, 0b111,
-     {{96, 384}, {192, 384}, {288, 384}}, &kStage8Script},
-    {43, 44, 25, "mid/5.mid", "img/haik5.png", kKeyWhite, "img/下５.png", "img/mapchip3.png",
-     320, 0, 1, 384, 0, 0, {1, 1, 1}, 0.08f, true, 0, 0, 0b111,
-     {{96, 384}, {192, 384}, {288, 384}}, &kStage9Script},
+    {.initScene = 11, .frameScene = 12, .nextScene = 13, .music = "mid/1.mid",
+     .background = "img/haik.png", .backgroundKey = kKeyBlack, .panel = "img/下１.png", .chips = "img/mapchip1.png",
+     .heroX = 0, .heroY = 160, .heroFacing = 0, .partnerX = 576, .partnerY = 128, .partnerFacing = 1,
+     .paints = {3, -1, -1}, .stripSpeed = 0.05f, .threePots = false, .onePotColour = 1, .onePotX = 128,
+     .digitsDrawn = 0b001, .digitPos = {{192, 384}, {-1, -1}, {-1, -1}},
+     .script = &kStage1Script, .partnerStill = true, .partnerLabel = true, .soundsFirst = true},
+    {.initScene = 15, .frameScene = 16, .nextScene = 17, .music = "mid/2.mid",
+     .background = "img/haik2.png", .backgroundKey = kKeyWhite, .panel = "img/下２.png", .chips = "img/mapchip2.png",
+     .heroX = 0, .heroY = 64, .heroFacing = 0, .partnerX = 0, .partnerY = 128, .partnerFacing = 0,
+     .paints = {0, -1, 4}, .stripSpeed = 0.04f, .threePots = false, .onePotColour = 3, .onePotX = 192,
+     .digitsDrawn = 0b101, .digitPos = {{128, 384}, {-1, -1}, {256, 384}},
+     .script = &kStage2Script},
+    {.initScene = 19, .frameScene = 20, .nextScene = 21, .music = "mid/3.mid",
+     .background = "img/haik3.png", .backgroundKey = kKeyBlack, .panel = "img/下３.png", .chips = "img/mapchip3.png",
+     .heroX = 0, .heroY = 0, .heroFacing = 0, .partnerX = 608, .partnerY = 32, .partnerFacing = 1,
+     .paints = {0, 4, 0}, .stripSpeed = 0.03f, .threePots = false, .onePotColour = 2, .onePotX = 128,
+     .digitsDrawn = 0b111, .digitPos = {{96, 384}, {192, 384}, {288, 384}},
+     .script = &kStage3Script, .waveStrip = true},
+    {.initScene = 23, .frameScene = 24, .nextScene = 41, .music = "mid/4.mid",
+     .background = "img/haik4.png", .backgroundKey = kKeyBlack, .panel = "img/下４.png", .chips = "img/mapchip3.png",
+     .heroX = 0, .heroY = 224, .heroFacing = 0, .partnerX = 608, .partnerY = 32, .partnerFacing = 1,
+     .paints = {1, 2, 1}, .stripSpeed = 0.015f, .threePots = true,
+     .digitsDrawn = 0b111, .digitPos = {{96, 384}, {192, 384}, {288, 384}},
+     .script = &kStage4Script},
+    {.initScene = 27, .frameScene = 28, .nextScene = 29, .music = "mid/4.mid",
+     .background = "img/haik6.png", .backgroundKey = kKeyWhite, .panel = "img/下４.png", .chips = "img/mapchip3.png",
+     .heroX = 0, .heroY = 0, .heroFacing = 0, .partnerX = 320, .partnerY = 128, .partnerFacing = 1,
+     .paints = {2, 2, 0}, .stripSpeed = 0.02f, .threePots = true,
+     .digitsDrawn = 0b111, .digitPos = {{96, 384}, {192, 384}, {288, 384}},
+     .script = &kStage5Script},
+    {.initScene = 31, .frameScene = 32, .nextScene = 37, .music = "mid/2.mid",
+     .background = "img/haik2.png", .backgroundKey = kKeyWhite, .panel = "img/下６.png", .chips = "img/mapchip2.png",
+     .heroX = 192, .heroY = 0, .heroFacing = 0, .partnerX = 388, .partnerY = 64, .partnerFacing = 0,
+     .paints = {0, 2, 2}, .stripSpeed = 0.02f, .threePots = true,
+     .digitsDrawn = 0b111, .digitPos = {{96, 384}, {192, 384}, {288, 384}},
+     .script = &kStage6Script},
+    {.initScene = 35, .frameScene = 36, .nextScene = 33, .music = "mid/3.mid",
+     .background = "img/haik7.png", .backgroundKey = kKeyWhite, .panel = "img/下３.png", .chips = "img/mapchip3.png",
+     .heroX = 96, .heroY = 0, .heroFacing = 0, .partnerX = 160, .partnerY = 64, .partnerFacing = 1,
+     .paints = {1, 1, 1}, .stripSpeed = 0.02f, .threePots = true,
+     .digitsDrawn = 0b111, .digitPos = {{96, 384}, {192, 384}, {288, 384}},
+     .script = &kStage7Script},
+    {.initScene = 39, .frameScene = 40, .nextScene = 53, .music = "mid/1.mid",
+     .background = "img/haik.png", .backgroundKey = kKeyWhite, .panel = "img/下７.png", .chips = "img/mapchip1.png",
+     .heroX = 0, .heroY = 32, .heroFacing = 0, .partnerX = 352, .partnerY = 96, .partnerFacing = 1,
+     .paints = {2, 0, 3}, .stripSpeed = 0.03f, .threePots = true,
+     .digitsDrawn = 0b111, .digitPos = {{96, 384}, {192, 384}, {288, 384}},
+     .script = &kStage8Script},
+    {.initScene = 43, .frameScene = 44, .nextScene = 25, .music = "mid/5.mid",
+     .background = "img/haik5.png", .backgroundKey = kKeyWhite, .panel = "img/下５.png", .chips = "img/mapchip3.png",
+     .heroX = 320, .heroY = 0, .heroFacing = 1, .partnerX = 384, .partnerY = 0, .partnerFacing = 0,
+     .paints = {1, 1, 1}, .stripSpeed = 0.08f, .threePots = true,
+     .digitsDrawn = 0b111, .digitPos = {{96, 384}, {192, 384}, {288, 384}},
+     .script = &kStage9Script, .enterStarts = true},
 };
 // clang-format on
 
@@ -95,7 +122,7 @@ void StepObjects(int stage) {
     StepHero(stage);
     UpdateHeroPaint();
     StepPartner(stage);
-    if (stage == 1)
+    if (kStageInfo[stage].partnerStill)
         UpdateStage1Partner();
     else
         UpdatePartnerPaint();
@@ -161,7 +188,7 @@ void StageInit(int stage) {
     LoadTexture(22, "img/eff.Blue.png", kKeyBlack);
     LoadTexture(23, "img/suna.png", kKeyBlack);
     LoadTexture(24, "img/fire.png", kKeyBlack);
-    if (stage == 3) {
+    if (s.waveStrip) {
         LoadTexture(14, "img/波ね.png", kKeyGreyBlue);
         LoadTexture(19, "img/kaze.png", kKeyBlack);
     }
@@ -204,7 +231,7 @@ void StageInit(int stage) {
 
     UpdateBrush();
     StepObjects(stage);
-    if (stage == 3) DrawWaveStrip();
+    if (s.waveStrip) DrawWaveStrip();
     CreateTextFont();
 
     ResetTimeStrip();
@@ -212,7 +239,7 @@ void StageInit(int stage) {
     g_TimeOutPenalty = 1;
     SetStageNumberGlyph(PlayPosition(stage));
 
-    if (stage == 1) LoadStageSounds(s);
+    if (s.soundsFirst) LoadStageSounds(s);
     g_ScriptReset = 1;
     s.script->run();
     g_ScriptReset = 0;
@@ -222,7 +249,7 @@ void StageInit(int stage) {
     g_ClearBannerFlag = 1;
     ClearBanner();
     g_ClearBannerFlag = 0;
-    if (stage != 1) LoadStageSounds(s);
+    if (!s.soundsFirst) LoadStageSounds(s);
 
     g_FrameNo = s.frameScene;
 }
@@ -239,13 +266,13 @@ void StageFrame(int stage) {
     s.script->drawObjects();
     DrawQuad(4, g_HeroQuad);
     DrawQuad(kPartnerSheetSlot, g_PartnerQuad);
-    if (stage == 3) DrawWaveStrip();
+    if (s.waveStrip) DrawWaveStrip();
     DrawTimeStrip();
     static const Quad kPanel = MakeQuad(0, 0, 640, 480, 0, 0.01f, 1, 1);
     DrawQuad(10, kPanel);
     for (int c = 0; c < 3; ++c)
         if (s.digitsDrawn & (1 << c)) DrawQuad(4, PaintDigit[c]);
-    if (stage == 1 && g_Partner.x == 576.0f && g_Partner.y == 128.0f) {
+    if (s.partnerLabel && g_Partner.x == 576.0f && g_Partner.y == 128.0f) {
         static const Quad kLabel = MakeQuad(512, 112, 608, 144, 0.1875f, 0.4375f, 0.375f, 0.5f);
         DrawQuad(15, kLabel);
     }
@@ -270,7 +297,7 @@ void StageFrame(int stage) {
     }
 
     StepObjects(stage);
-    if (stage == 9 && KeyDown(VK_RETURN)) g_StageRunning = 1;
+    if (s.enterStarts && KeyDown(VK_RETURN)) g_StageRunning = 1;
     if (g_StageRunning == 1) {
         g_Hero.halted = g_Partner.halted = 0;
         g_TimerPaused = 0;

@@ -31,6 +31,11 @@ struct StageInfo {
     uint8_t digitsDrawn;    // bit 0 red, 1 green, 2 blue
     float digitPos[3][2];   // -1: left as it was
     const StageScript* script;
+    bool partnerStill;      // the partner waits as a faller and takes no paint
+    bool partnerLabel;      // her name tag while she stands at her start
+    bool waveStrip;         // water across the bottom of the screen
+    bool soundsFirst;       // sounds load before the script's first run
+    bool enterStarts;       // Enter starts the stage as well as a click
 };
 
 extern const StageInfo kStageInfo[10];  // stages 1..9

@@ -1,13 +1,64 @@
-// What the stage scripts share.
-//
+// The stage scripts' kit: the event runner, the gestures and the helpers
+// every stage shares.
+#include "stages/script_kit.h"
+
+#include <algorithm>
+
+#include "app/platform.h"
+#include "sound/sound.h"
+#include "stage/brush.h"
+#include "stage/effects.h"
+
+Actor ActorOf(int who) {
+    if (who == kHero) return {g_Hero, g_HeroPaint, g_HeroPose};
+    return {g_Partner, g_PartnerPaint, g_PartnerPose};
+}
+
+bool Due(unsigned& last, unsigned interval) {
+    if (g_Now - last < interval) return false;
+    last = g_Now;
+    return true;
+}
+
+void CountUp(int& n, int limit) {
+    if (n < limit) n += 1;
+}
+
+bool At(const Walker& w, float x, float y) { return w.x >= x && w.x + 32 <= x + 32 && w.y >= y && w.y + 32 <= y + 32; }
+
+void StopLow(Walker& w, Quad& q, float columnU) {
+    SetQuadUV(q, columnU, 0.625f, columnU + 0.125f, 0.6875f);
+    w.halted = 1;
+}
+
+void SetU(Quad& q, float u0, float u1) {
+    q.v[0].u = q.v[3].u = u0;
+    q.v[1].u = q.v[2].u = u1;
+}
+
+void SetV(Quad& q, float v0, float v1) {
+    q.v[0].v = q.v[1].v = v0;
+    q.v[2].v = q.v[3].v = v1;
+}
+
+void SetCell(int stage, int row, int col, ChipCode code) { MapCell(stage, row, col) = code; }
+
+void SetCells(int stage, std::initializer_list<CellWrite> cells) {
+    for (const CellWrite& c : cells) MapCell(stage, c.row, c.col) = c.code;
+}
+
+void AnimateLoop(int stage, const CellLoop& loop, int& frame, unsigned& time, bool stopped, bool clockFirst) {
+    if (!clockFirst && stopped) return;
+    if (!Due(time, loop.interval) || stopped) return;
+    SetCell(stage, loop.row, loop.col, ChipCode(loop.top + frame));
+    SetCell(stage, loop.row + 1, loop.col, ChipCode(loop.bottom + frame));
+    frame = (frame + 1) % loop.frames;
+}
+
 // The goal shared by the stages where the two walkers meet at a place: the
 // first one home waits facing the way the other comes; when the other stands
 // right beside it, the waiting one turns and the newcomer stops; both home
 // clears the stage.
-#include "stage/stage_state.h"
-#include "stage/effects.h"
-#include "stages/stage_scripts.h"
-
 void MeetAtGoal(bool heroHome, bool partnerHome, bool heroOnRight, bool partnerMayTurn, bool sameRow) {
     const int wait = heroOnRight ? 1 : 0;
     const bool beside = (heroOnRight ? g_Partner.x + 32 == g_Hero.x : g_Hero.x + 32 == g_Partner.x) &&
@@ -46,5 +97,127 @@ void RingWindow(int& gate, bool inside, float x, float y, int bursts) {
     gate += 1;
 }
 
-Actor HeroActor() { return {g_Hero, g_HeroPaint, g_HeroPose}; }
-Actor PartnerActor() { return {g_Partner, g_PartnerPaint, g_PartnerPose}; }
+void RewindPictures(uint8_t which) {
+    if (which & kRewindColumn) DrawColumnEffect(0, 0, 0, 0);
+    if (which & kRewindSpark) DrawSparkEffect(0, 0, 0, 0, 0, 0);
+    if (which & kRewindBig) DrawBigEffect(0, 0, 0, 0, 0);
+    if (which & kRewindColumn2) DrawColumnEffect2(0, 0, 0, 0);
+    if (which & kRewindSand) DrawSandEffect(0, 0, 0, 0);
+}
+
+namespace {
+
+void FireGesture(const Gesture& g, float x, float y, int n, RingGates& gates) {
+    if (n >= g.sparkFrom && n < g.sparkTo) {
+        DrawSparkEffect(x + g.sparkX, y, 128, 1, g.sparkFacing, 0);
+        DrawSparkEffect(x + g.sparkX, y, -1, 1, g.sparkFacing, 0);
+    }
+    if (n == 1) PlayEffect(1);
+    RingWindow(gates.a, n >= 11 && n <= 12, x + g.ringAX, y + g.ringAY, g.rings);
+    auto ringB = [&] {
+        RingWindow(gates.b, n >= g.ringBFrom && n <= g.ringBTo, x + g.ringBX, y + g.ringBY, g.rings);
+    };
+    if (g.ringsFirst) ringB();
+    if (n >= g.columnFrom && n < g.columnTo) {
+        DrawColumnEffect(x + g.columnX, y - 64, g.columnAlpha, 1);
+        DrawColumnEffect(x + g.columnX, y - 64, -1, 1);
+    }
+    if (n == g.columnSoundAt) PlayEffect(0);
+    if (!g.ringsFirst) ringB();
+    if (n > g.bigAfter) {
+        DrawBigEffect(x + g.bigX, y, 70, 1, 0);
+        DrawBigEffect(x + g.bigX, y, -1, 1, 0);
+    }
+}
+
+void WindGesture(const Gesture& g, float x, float y, int n) {
+    if (n >= 0 && n < 30) {
+        DrawSparkEffect(x + g.sparkX, y, 100, 1, g.sparkFacing, 2);
+        DrawSparkEffect(x + g.sparkX, y, -1, 1, g.sparkFacing, 2);
+    }
+    if (n == 1) PlayEffect(1);
+    if (n >= 10 && n < 20) {
+        DrawColumnEffect2(x + g.columnX, y - 64, 70, 1);
+        DrawColumnEffect2(x + g.columnX, y - 64, -1, 1);
+    }
+    if (n == 13) PlayEffect(5);
+    if (n > g.bigAfter) {
+        DrawBigEffect(x + g.bigX, y, 70, 1, 2);
+        DrawBigEffect(x + g.bigX, y, -1, 1, 2);
+    }
+}
+
+void WaterGesture(const Gesture& g, float x, float y, int n, RingGates& gates, unsigned& twinkleTime,
+                  SprayParticle* twinkles) {
+    if (n >= 0 && n < 15) {
+        DrawSparkEffect(x + g.sparkX, y, -1, 1, g.sparkFacing, 1);
+        DrawSparkEffect(x + g.sparkX, y, 128, 1, g.sparkFacing, 1);
+    }
+    if (n == 1) PlayEffect(1);
+    // Two rings of drops on the window's second tick.
+    if (n >= 1 && n <= 15) {
+        if (gates.a == 1) {
+            SpawnColourBurst(x + g.burstX, y + g.burstY, 1, 3, 1);
+            SpawnColourBurst(x + g.burstX, y + g.burstY, 1, 3, 1);
+        }
+        gates.a += 1;
+    } else {
+        gates.a = 0;
+    }
+    if (n >= 15 && n < g.twinkleTo && Due(twinkleTime, 30))
+        UpdateSpray(twinkles, 20, DrawTwinkle, 0, g.twinkleFall, g.twinkleFade, x + g.twinkleX, y + g.twinkleY, 60,
+                    60);
+    if (g.soundFirst && n == g.splashAt) PlayEffect(3);
+    if (n > g.bigAfter) {
+        DrawBigEffect(x + g.bigX, y + 16, g.brightFirst ? -1 : 70, 1, 1);
+        DrawBigEffect(x + g.bigX, y + 16, g.brightFirst ? 70 : -1, 1, 1);
+    }
+    if (!g.soundFirst && n == g.splashAt) PlayEffect(3);
+}
+
+}  // namespace
+
+void PlayGesture(const Gesture& g, const Walker& w, int n, RingGates& gates, unsigned& twinkleTime,
+                 SprayParticle* twinkles) {
+    switch (g.kind) {
+        case kFire: FireGesture(g, w.x, w.y, n, gates); break;
+        case kWind: WindGesture(g, w.x, w.y, n); break;
+        case kWater: WaterGesture(g, w.x, w.y, n, gates, twinkleTime, twinkles); break;
+    }
+}
+
+bool RunEvent(const EventTable& t, int e) {
+    const EventRow& row = t.rows[e];
+    const Actor a = ActorOf(row.who);
+    if (a.paint != row.paint || a.w.facing != row.facing || a.w.x != row.x) return false;
+    if (a.w.y < row.yFrom || a.w.y > row.yTo) return false;
+    if (row.ready && !row.ready()) return false;
+    int& n = t.ticks[e];
+    a.w.halted = 1;
+    if (t.ringsOnHold) UpdateRingBursts(0, 0, 0);
+    a.pose = 2;
+    PlayGesture(*row.gesture, a.w, n, t.gates, t.twinkleTime, t.twinkles ? t.twinkles[e] : nullptr);
+    if (row.act) row.act({e, row.who, a, n, *row.gesture});
+    CountUp(n, row.limit);
+    return true;
+}
+
+void RunEvents(const EventTable& t) {
+    for (int e = 1; e <= t.count; ++e) RunEvent(t, e);
+}
+
+namespace {
+constexpr uint8_t kDrawnBy[3] = {kRewindColumn | kRewindSpark | kRewindBig, kRewindSpark | kRewindBig | kRewindColumn2,
+                                 kRewindSpark | kRewindBig};
+}
+
+void FinishActor(const Actor& a, GestureKind kind, uint8_t extra) {
+    a.paint = 0;
+    a.w.halted = 0;
+    a.pose = 0;
+    RewindPictures(uint8_t(kDrawnBy[kind] | extra));
+}
+
+void Finish(const EventCtx& c, uint8_t extra) { FinishActor(c.a, c.gesture.kind, extra); }
+
+void ClearSprays(SprayParticle* sprays, int count) { std::fill(sprays, sprays + count, SprayParticle{}); }

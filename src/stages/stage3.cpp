@@ -9,11 +9,14 @@
 #include "stage/stage_map.h"
 #include "stage/stage_state.h"
 #include "stage/walker.h"
+#include "stages/script_kit.h"
 #include "stages/stage_scripts.h"
 
 Stage3State g_Stage3;
 
 namespace {
+
+constexpr int kStage = 3;
 
 // A shelf piece that shows in cell (8,8) without being part of the map.
 const Quad kLooseChip = MakeQuad(256, 256, 288, 288, 0.4375f, 0.0f, 0.5f, 0.0625f);
@@ -22,64 +25,14 @@ Faller& Faller1() { return g_Fallers[3][0]; }
 Faller& Faller2() { return g_Fallers[3][1]; }
 Faller& Faller3() { return g_Fallers[3][2]; }
 
-void SetCell(int row, int col, ChipCode code) { MapCell(3, row, col) = code; }
-
-
-bool Green(const Actor& a) { return a.paint == kPaintGreen; }
-
-void ResetCast() {
-    DrawSparkEffect(0, 0, 0, 0, 0, 0);
-    DrawColumnEffect2(0, 0, 0, 0);
-    DrawBigEffect(0, 0, 0, 0, 0);
-}
-
-// The wind cast every event shows; it stands on the side the actor faces.
-void Cast(const Actor& a, int c, int bigAfter) {
-    const bool right = a.w.facing == 0;
-    const float ax = right ? a.w.x : a.w.x - 64;
-    const float y = a.w.y;
-    if (c < 30) {
-        DrawSparkEffect(ax, y, 100, 1, right ? 1 : 0, 2);
-        DrawSparkEffect(ax, y, -1, 1, right ? 1 : 0, 2);
-    }
-    if (c == 1) PlayEffect(1);
-    if (c >= 10 && c < 20) {
-        DrawColumnEffect2(ax, y - 64, 70, 1);
-        DrawColumnEffect2(ax, y - 64, -1, 1);
-    }
-    if (c == 13) PlayEffect(5);
-    if (c > bigAfter) {
-        DrawBigEffect(ax + 32, y, 70, 1, 2);
-        DrawBigEffect(ax + 32, y, -1, 1, 2);
-    }
-}
-
-void BeginEvent(const Actor& a, int c, int bigAfter = 20) {
-    a.w.halted = 1;
-    a.pose = 2;
-    Cast(a, c, bigAfter);
-}
-
-void EndEvent(const Actor& a, bool resetSand = true) {
-    a.paint = 0;
-    a.w.halted = 0;
-    a.pose = 0;
-    ResetCast();
-    if (resetSand) DrawSandEffect(0, 0, 0, 0);
-}
-
-void CountUp(int& count, int limit) {
-    if (count <= limit) count += 1;
-}
 
 // One push of a faller towards its limit, at most every 25 ms; the scrape
-// sounds on the push that falls on counter soundAt.
-void Push(Faller& f, float step, float limit, unsigned& pushTime, int c, int soundAt) {
+// sounds on the push that falls on tick soundAt.
+void Push(Faller& f, float step, float limit, unsigned& pushTime, int n, int soundAt) {
     const bool nearSide = step > 0 ? f.x <= limit : f.x >= limit;
-    if (!nearSide || g_Now - pushTime < 25) return;
-    pushTime = g_Now;
+    if (!nearSide || !Due(pushTime, 25)) return;
     f.x += step;
-    if (c == soundAt) PlayEffect(8);
+    if (n == soundAt) PlayEffect(8);
 }
 
 // The faller lands in a cloud of sand; true once the cloud has settled.
@@ -87,182 +40,144 @@ bool Splash(int& n, int limit, const Faller& f) {
     if (n == 0) PlayEffect(7);
     if (n >= 1 && n <= 9) DrawSandEffect(f.x, f.y + 40, -1, 1);
     const bool done = n > 10;
-    if (n < limit) n += 1;
+    CountUp(n, limit);
     return done;
 }
 
-void GoalColumn() {
-    Stage3State& s = g_Stage3;
-    if (g_Now - s.goalStepTime < 250) return;
-    s.goalStepTime = g_Now;
-    static const ChipCode kGoal[4][2] = {{160, 176}, {161, 177}, {162, 178}, {163, 179}};
-    SetCell(7, 0, kGoal[s.goalFrame][0]);
-    SetCell(8, 0, kGoal[s.goalFrame][1]);
-    s.goalFrame = (s.goalFrame + 1) % 4;
-}
-
-void ObstacleFlicker() {
-    Stage3State& s = g_Stage3;
-    if (s.obstacleState != 0 || g_Now - s.obstacleStepTime < 250) return;
-    s.obstacleStepTime = g_Now;
-    static const ChipCode kFrames[3][2] = {{57, 73}, {58, 74}, {59, 75}};
-    SetCell(3, 10, kFrames[s.obstacleFrame][0]);
-    SetCell(4, 10, kFrames[s.obstacleFrame][1]);
-    s.obstacleFrame = (s.obstacleFrame + 1) % 3;
-}
+constexpr CellLoop kGoalColumn = {7, 0, 160, 176, 4, 250};
+constexpr CellLoop kObstacle = {3, 10, 57, 73, 3, 250};
 
 // Event 1: the hero blows away the flickering block at the long shelf's end.
-void ObstacleEvent() {
+void BlowObstacle(const EventCtx& c) {
     Stage3State& s = g_Stage3;
-    const Actor a = HeroActor();
-    if (!(Green(a) && g_Hero.x + 32 == 320 && g_Hero.facing == 0 && s.obstacleState <= 1)) return;
     s.obstacleState = 1;
-    int& c = s.count[0];
-    BeginEvent(a, c);
-    if (c >= 30 && g_Now - s.burnStepTime >= 150) {
-        s.burnStepTime = g_Now;
-        if (s.burnStep == 0) {
-            SetCell(3, 10, 60);
-            SetCell(4, 10, 76);
-            s.burnStep = 1;
-        } else {
-            SetCell(3, 10, 0);
-            SetCell(4, 10, 77);
-            EndEvent(a, false);
-            s.obstacleState = 2;
-        }
+    if (c.n < 30 || !Due(s.burnStepTime, 150)) return;
+    if (s.burnStep == 0) {
+        SetCells(kStage, {{3, 10, 60}, {4, 10, 76}});
+        s.burnStep = 1;
+        return;
     }
-    CountUp(c, 70);
+    SetCells(kStage, {{3, 10, 0}, {4, 10, 77}});
+    Finish(c);
+    s.obstacleState = 2;
 }
 
 // Event 2: the hero blows faller 1 off the top-left shelf onto the long one.
-void Faller1OffTopEvent() {
+void Faller1OffTop(const EventCtx& c) {
     Stage3State& s = g_Stage3;
-    const Actor a = HeroActor();
-    if (!(Green(a) && g_Hero.x + 32 == 127 && g_Hero.y + 32 == 32 && g_Hero.facing == 0 && s.faller1State == 0))
-        return;
-    int& c = s.count[1];
-    BeginEvent(a, c);
     Faller& f = Faller1();
-    Push(f, 2, 160, s.pushTime1, c, 25);
+    Push(f, 2, 160, s.pushTime1, c.n, 25);
     if (f.y + 32 == 128 && Splash(s.splashCount1, 30, f)) {
-        EndEvent(a);
+        Finish(c, kRewindSand);
         s.faller1State = 1;
     }
-    CountUp(c, 30);
 }
 
 // Event 3: walking back left, the hero blows faller 1 to the long shelf's end.
-void Faller1BackEvent() {
+void Faller1Back(const EventCtx& c) {
     Stage3State& s = g_Stage3;
-    const Actor a = HeroActor();
-    if (!(Green(a) && g_Hero.x == 195 && g_Hero.y + 32 == 128 && g_Hero.facing == 1 && s.faller1State == 1))
-        return;
     s.splashCount1 = 0;
-    int& c = s.count[2];
-    BeginEvent(a, c);
     Faller& f = Faller1();
-    if (c >= 31) Push(f, -2, 128, s.pushTime1, c, 35);
+    if (c.n >= 31) Push(f, -2, 128, s.pushTime1, c.n, 35);
     if (f.x + 32 == 160) {
-        EndEvent(a);
+        Finish(c, kRewindSand);
         s.faller1State = 2;
     }
-    CountUp(c, 50);
 }
 
 // Event 4: faller 1 goes off the long shelf onto the bottom-left shelf.
-void Faller1DownEvent() {
+void Faller1Down(const EventCtx& c) {
     Stage3State& s = g_Stage3;
-    const Actor a = HeroActor();
-    if (!(Green(a) && g_Hero.x == 161 && g_Hero.y == 96 && g_Hero.facing == 1 && s.faller1State == 2)) return;
-    int& c = s.count[3];
-    BeginEvent(a, c);
     Faller& f = Faller1();
-    Push(f, -2, 96, s.pushTime1, c, 25);
+    Push(f, -2, 96, s.pushTime1, c.n, 25);
     if (f.y + 32 == 256 && Splash(s.splashCount1, 20, f)) {
-        EndEvent(a);
+        Finish(c, kRewindSand);
         s.faller1State = 3;
     }
-    CountUp(c, 30);
 }
 
 // Event 5: the hero blows faller 2 one block further along the middle shelf.
-void Faller2HeroEvent() {
+void Faller2Along(const EventCtx& c) {
     Stage3State& s = g_Stage3;
-    const Actor a = HeroActor();
-    if (!(Green(a) && g_Hero.x + 32 == 478 && g_Hero.y + 32 == 192 && g_Hero.facing == 0 && s.faller2State == 1))
-        return;
-    int& c = s.count[4];
-    BeginEvent(a, c, 10);
     Faller& f = Faller2();
-    Push(f, 2, 512, s.pushTime1, c, 15);
+    Push(f, 2, 512, s.pushTime1, c.n, 15);
     if (f.x + 32 == 544) {
-        EndEvent(a);
+        Finish(c, kRewindSand);
         s.faller2State = 2;
     }
-    CountUp(c, 30);
 }
 
 // Events 6 and 7: the wide faller 3 goes off the middle shelf onto the small
 // ledge; the partner's wind is half as strong as the hero's.
-void Faller3Event(const Actor& a, int& c, float step, bool timeFirst) {
+void Faller3Down(const EventCtx& c) {
     Stage3State& s = g_Stage3;
-    if (!(Green(a) && a.w.x == 385 && a.w.y + 32 == 192 && a.w.facing == 1 && s.faller3State == 0)) return;
-    BeginEvent(a, c);
     Faller& f = Faller3();
-    if (timeFirst) {
-        if (g_Now - s.pushTime3 >= 25) {
-            s.pushTime3 = g_Now;
-            if (f.x >= 288) {
-                f.x += step;
-                if (c == 25) PlayEffect(8);
-            }
-        }
-    } else {
-        Push(f, step, 288, s.pushTime3, c, 25);
+    if (c.who == kHero) {
+        Push(f, -2, 288, s.pushTime3, c.n, 25);
+    } else if (Due(s.pushTime3, 25) && f.x >= 288) {
+        f.x -= 1;
+        if (c.n == 25) PlayEffect(8);
     }
     if (f.y + 32 == 288) {
-        EndEvent(a);
+        Finish(c, kRewindSand);
         s.faller3State = 1;
     }
-    CountUp(c, 30);
 }
 
 // Event 8: the partner blows faller 2 off the top-right shelf.
-void Faller2OffTopEvent() {
+void Faller2OffTop(const EventCtx& c) {
     Stage3State& s = g_Stage3;
-    const Actor a = PartnerActor();
-    if (!(Green(a) && g_Partner.x == 545 && g_Partner.y + 32 == 64 && g_Partner.facing == 1 && s.faller2State == 0))
-        return;
-    int& c = s.count[7];
-    BeginEvent(a, c);
     Faller& f = Faller2();
-    Push(f, -2, 480, s.pushTime2, c, 25);
+    Push(f, -2, 480, s.pushTime2, c.n, 25);
     if (f.y + 32 == 192 && Splash(s.splashCount2, 20, f)) {
-        EndEvent(a);
+        Finish(c, kRewindSand);
         s.faller2State = 1;
     }
-    CountUp(c, 30);
 }
 
 // Events 9 to 11: the partner blows faller 2 right along the middle shelf,
 // one step each.
-void Faller2PartnerEvent(int event, float triggerRight, int fromState, float limit) {
+void Faller2Right(const EventCtx& c) {
     Stage3State& s = g_Stage3;
-    const Actor a = PartnerActor();
-    if (!(Green(a) && g_Partner.x + 32 == triggerRight && g_Partner.y + 32 == 192 && g_Partner.facing == 0 &&
-          s.faller2State == fromState))
-        return;
-    int& c = s.count[event - 1];
-    BeginEvent(a, c);
+    const float limit = 480 + 32 * float(c.event - 8);
     Faller& f = Faller2();
-    if (c >= 31) Push(f, 2, limit, s.pushTime2, c, 35);
+    if (c.n >= 31) Push(f, 2, limit, s.pushTime2, c.n, 35);
     if (f.x == limit) {
-        EndEvent(a);
-        s.faller2State = fromState + 1;
+        Finish(c, kRewindSand);
+        s.faller2State += 1;
     }
-    CountUp(c, 50);
 }
+
+bool ObstacleStanding() { return g_Stage3.obstacleState <= 1; }
+template <int kState>
+bool Faller1In() { return g_Stage3.faller1State == kState; }
+template <int kState>
+bool Faller2In() { return g_Stage3.faller2State == kState; }
+bool Faller3Up() { return g_Stage3.faller3State == 0; }
+
+constexpr Gesture kWindRightSoon = {.kind = kWind, .bigAfter = 10};
+constexpr PaintColour G = kPaintGreen;
+constexpr float kAny = kAnyY, kLow = kLowestY;
+
+// The eleven events, in the order they are tried every tick.
+const EventRow kEvents[kStage3Events + 1] = {
+    {},
+    {kHero, G, 0, 288, kAny, kLow, &kWindRight, 71, ObstacleStanding, BlowObstacle},
+    {kHero, G, 0, 95, 0, 0, &kWindRight, 31, Faller1In<0>, Faller1OffTop},
+    {kHero, G, 1, 195, 96, 96, &kWindLeft, 51, Faller1In<1>, Faller1Back},
+    {kHero, G, 1, 161, 96, 96, &kWindLeft, 31, Faller1In<2>, Faller1Down},
+    {kHero, G, 0, 446, 160, 160, &kWindRightSoon, 31, Faller2In<1>, Faller2Along},
+    {kHero, G, 1, 385, 160, 160, &kWindLeft, 31, Faller3Up, Faller3Down},
+    {kPartner, G, 1, 385, 160, 160, &kWindLeft, 31, Faller3Up, Faller3Down},
+    {kPartner, G, 1, 545, 32, 32, &kWindLeft, 31, Faller2In<0>, Faller2OffTop},
+    {kPartner, G, 0, 445, 160, 160, &kWindRight, 51, Faller2In<1>, Faller2Right},
+    {kPartner, G, 0, 479, 160, 160, &kWindRight, 51, Faller2In<2>, Faller2Right},
+    {kPartner, G, 0, 511, 160, 160, &kWindRight, 51, Faller2In<3>, Faller2Right},
+};
+
+// Wind has no twinkles: their clock is never read.
+const EventTable kTable = {kEvents, kStage3Events, g_Stage3.eventTicks, nullptr, g_Stage3.gates,
+                           g_Stage3.goalStepTime, false};
 
 bool InRange(float v, float lo, float hi) { return v >= lo && v <= hi; }
 
@@ -299,11 +214,7 @@ void WalkerRules() {
 
     // Faller 1 lying on the bottom-left shelf pins the hero there for good.
     if (s.faller1State == 3 && h.y + 32 >= 235 && InRange(h.x, 64, 128)) {
-        g_HeroQuad.v[0].u = g_HeroQuad.v[3].u = g_HeroColumnU;
-        g_HeroQuad.v[1].u = g_HeroQuad.v[2].u = g_HeroColumnU + 0.125f;
-        g_HeroQuad.v[0].v = g_HeroQuad.v[1].v = 0.625f;
-        g_HeroQuad.v[2].v = g_HeroQuad.v[3].v = 0.6875f;
-        h.halted = 1;
+        StopLow(h, g_HeroQuad, g_HeroColumnU);
     }
 
     const bool heroHome = h.x >= 32 && h.x + 32 <= 64 && h.y >= 224 && h.y + 32 <= 256;
@@ -333,21 +244,11 @@ void Stage3Script() {
     UpdateRingBursts(0, 0, 0);
     if (g_ScriptReset == 1) {
         s = Stage3State{};
-        ResetCast();
+        RewindPictures(kRewindSpark | kRewindColumn2 | kRewindBig);
     }
-    GoalColumn();
-    ObstacleFlicker();
-    ObstacleEvent();
-    Faller1OffTopEvent();
-    Faller1BackEvent();
-    Faller1DownEvent();
-    Faller2HeroEvent();
-    Faller3Event(HeroActor(), s.count[5], -2, false);
-    Faller3Event(PartnerActor(), s.count[6], -1, true);
-    Faller2OffTopEvent();
-    Faller2PartnerEvent(9, 477, 1, 512);
-    Faller2PartnerEvent(10, 511, 2, 544);
-    Faller2PartnerEvent(11, 543, 3, 576);
+    AnimateLoop(kStage, kGoalColumn, s.goalFrame, s.goalStepTime);
+    AnimateLoop(kStage, kObstacle, s.obstacleFrame, s.obstacleStepTime, s.obstacleState != 0);
+    RunEvents(kTable);
     WalkerRules();
 }
 

@@ -476,8 +476,6 @@ void TubEvents() {
     }
 }
 
-bool At(const Walker& w, float x, float y) { return w.x >= x && w.x + 32 <= x + 32 && w.y >= y && w.y + 32 <= y + 32; }
-
 void Rules() {
     Stage4State& s = g_Stage4;
     const Faller& b = Block();

@@ -450,8 +450,6 @@ bool OnFaller(const Walker& w, const Faller& f) {
     return f.y >= w.y && f.y <= w.y + 16 && w.x + 32 >= f.x && f.x + 32 >= w.x;
 }
 
-bool At(const Walker& w, float x, float y) { return w.x >= x && w.x + 32 <= x + 32 && w.y >= y && w.y + 32 <= y + 32; }
-
 void Rules() {
     Stage5State& s = g_Stage5;
     const Faller& f1 = Faller1();

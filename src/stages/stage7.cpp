@@ -5,16 +5,11 @@
 // pushes it off its floor; fire only makes a block shake. The partner's wind
 // or fire clears the tall rock. Standing on the flickering stone traps a
 // walker for good.
-#include <algorithm>
-
 #include "app/platform.h"
 #include "sound/sound.h"
 #include "stage/brush.h"
 #include "stage/effects.h"
-#include "stage/spray.h"
-#include "stage/stage_map.h"
-#include "stage/stage_state.h"
-#include "stage/walker.h"
+#include "stages/script_kit.h"
 #include "stages/stage_scripts.h"
 
 Stage7State g_Stage7;
@@ -22,7 +17,6 @@ Stage7State g_Stage7;
 namespace {
 
 constexpr int kStage = 7;
-constexpr int kHero = 0, kPartner = 1;
 constexpr PaintColour kTrapped = 4;  // no event starts with it; no brush paints over it
 
 // Twinkles of the water events, by event number, and the trapped walkers'
@@ -33,122 +27,8 @@ SprayParticle s_TrapHero[20], s_TrapPartner[20];
 Faller& Block() { return g_Fallers[kStage][0]; }         // faller 1, top floor
 Faller& PartnerBlock() { return g_Fallers[kStage][1]; }  // faller 2, partner's floor
 
-void SetCell(int row, int col, ChipCode code) { MapCell(kStage, row, col) = code; }
-
-Walker& WalkerOf(int who) { return who == kHero ? g_Hero : g_Partner; }
-PaintColour& PaintOf(int who) { return who == kHero ? g_HeroPaint : g_PartnerPaint; }
-int& PoseOf(int who) { return who == kHero ? g_HeroPose : g_PartnerPose; }
-
-void SetU(Quad& q, float u0, float u1) {
-    q.v[0].u = q.v[3].u = u0;
-    q.v[1].u = q.v[2].u = u1;
-}
-void SetV(Quad& q, float v0, float v1) {
-    q.v[0].v = q.v[1].v = v0;
-    q.v[2].v = q.v[3].v = v1;
-}
-
-bool Due(unsigned& last, unsigned interval) {
-    if (g_Now - last < interval) return false;
-    last = g_Now;
-    return true;
-}
-
-enum Gesture : uint8_t { kFire, kWind, kWater };
-
-void EndEvent(int who, Gesture g) {
-    PaintOf(who) = 0;
-    WalkerOf(who).halted = 0;
-    PoseOf(who) = 0;
-    if (g == kFire) DrawColumnEffect(0, 0, 0, 0);
-    DrawSparkEffect(0, 0, 0, 0, 0, 0);
-    DrawBigEffect(0, 0, 0, 0, 0);
-    if (g == kWind) DrawColumnEffect2(0, 0, 0, 0);
-}
-
-
-// The gestures; `right` mirrors them for a walker facing right.
-void FireGesture(const Walker& w, int n, bool right) {
-    Stage7State& s = g_Stage7;
-    const float near = right ? w.x : w.x - 64;
-    const float ringX = right ? w.x + 48 : w.x - 16;
-    if (n < 15) {
-        DrawSparkEffect(near, w.y, 128, 1, right ? 1 : 0, 0);
-        DrawSparkEffect(near, w.y, -1, 1, right ? 1 : 0, 0);
-    }
-    if (n == 1) PlayEffect(1);
-    RingWindow(s.ringGateA, n > 10 && n <= 12, ringX, w.y + 48, 1);
-    if (n >= 15 && n < 20) {
-        DrawColumnEffect(near, w.y - 64, 50, 1);
-        DrawColumnEffect(near, w.y - 64, -1, 1);
-    }
-    if (n == 17) PlayEffect(0);
-    RingWindow(s.ringGateB, n >= 18 && n <= 20, ringX, w.y, 1);
-    if (n > 20) {
-        const float bigX = right ? w.x + 32 : w.x - 32;
-        DrawBigEffect(bigX, w.y, 70, 1, 0);
-        DrawBigEffect(bigX, w.y, -1, 1, 0);
-    }
-}
-
-void WindGesture(const Walker& w, int n, bool right) {
-    const float near = right ? w.x : w.x - 64;
-    if (n < 30) {
-        DrawSparkEffect(near, w.y, 100, 1, right ? 1 : 0, 2);
-        DrawSparkEffect(near, w.y, -1, 1, right ? 1 : 0, 2);
-    }
-    if (n == 1) PlayEffect(1);
-    if (n >= 10 && n < 20) {
-        DrawColumnEffect2(near, w.y - 64, 70, 1);
-        DrawColumnEffect2(near, w.y - 64, -1, 1);
-    }
-    if (n == 13) PlayEffect(5);
-    if (n > 20) {
-        const float bigX = right ? w.x + 32 : w.x - 32;
-        DrawBigEffect(bigX, w.y, 70, 1, 2);
-        DrawBigEffect(bigX, w.y, -1, 1, 2);
-    }
-}
-
-void WaterGesture(const Walker& w, int n, bool right, int event, float sprayX, float sprayY) {
-    Stage7State& s = g_Stage7;
-    const float near = right ? w.x : w.x - 64;
-    if (n < 15) {
-        DrawSparkEffect(near, w.y, -1, 1, right ? 1 : 0, 1);
-        DrawSparkEffect(near, w.y, 128, 1, right ? 1 : 0, 1);
-    }
-    if (n == 1) PlayEffect(1);
-    // Two rings of drops on the window's second tick.
-    if (n >= 1 && n <= 15) {
-        if (s.ringGateA == 1) {
-            const float rx = right ? w.x + 32 : w.x;
-            SpawnColourBurst(rx, w.y + 32, 1, 3, 1);
-            SpawnColourBurst(rx, w.y + 32, 1, 3, 1);
-        }
-        s.ringGateA += 1;
-    } else {
-        s.ringGateA = 0;
-    }
-    if (n >= 15 && n < 35 && Due(s.t[6], 30))
-        UpdateSpray(s_Twinkles[event], 20, DrawTwinkle, 0, right ? 0.5f : 0.2f, right ? 5 : 4, sprayX, sprayY, 60,
-                    60);
-    if (n > 20) {
-        const float bigX = right ? w.x + 32 : w.x - 32;
-        DrawBigEffect(bigX, w.y + 16, 70, 1, 1);
-        DrawBigEffect(bigX, w.y + 16, -1, 1, 1);
-    }
-    if (n == 20) PlayEffect(3);
-}
-
-struct EventCtx {
-    int event, who, n;
-    Gesture gesture;
-};
-
-void End(const EventCtx& c) {
-    EndEvent(c.who, c.gesture);
-    if (c.event == 10) DrawColumnEffect(0, 0, 0, 0);
-}
+constexpr CellLoop kGoalColumn = {8, 0, 160, 176, 4, 250};
+constexpr CellLoop kStone = {4, 12, 57, 73, 3, 250};
 
 // Moves a block 2 pixels every 25 ms while `mayMove` holds.
 void Push(Faller& f, unsigned& timer, bool mayMove, float dx, int n) {
@@ -162,7 +42,7 @@ void Push(Faller& f, unsigned& timer, bool mayMove, float dx, int n) {
 void Shake(const EventCtx& c, Faller& f, unsigned& timer, int& step, bool alongU) {
     static const float kU[7] = {0.5f, 0.625f, 0.75f, 0.875f, 0.75f, 0.625f, 0.5f};
     static const float kV[7] = {0, 0.0625f, 0.125f, 0.1875f, 0.125f, 0.0625f, 0};
-    if (!Due(timer, 150)) return;
+    if (c.n < 30 || !Due(timer, 150)) return;
     if (step < 7) {
         if (alongU)
             SetU(f.quad, kU[step], kU[step] + 0.125f);
@@ -171,169 +51,123 @@ void Shake(const EventCtx& c, Faller& f, unsigned& timer, int& step, bool alongU
         step += 1;
         return;
     }
-    End(c);
+    Finish(c);
     step = 0;
 }
+
+void StoneGone() { SetCells(kStage, {{4, 12, 0}, {5, 12, 77}}); }
 
 // Event 1: wind blows the flickering stone away in two 200 ms steps.
 void BlowStoneAway(const EventCtx& c) {
     Stage7State& s = g_Stage7;
-    if (c.n <= 30 || !Due(s.t[3], 200) || s.obstacleState != 1) return;
-    if (s.obstacleStep == 0) {
-        SetCell(4, 12, 60);
-        SetCell(5, 12, 76);
-        s.obstacleStep = 1;
-    } else {
-        SetCell(4, 12, 0);
-        SetCell(5, 12, 77);
-        End(c);
-        s.obstacleState = 2;
+    s.stoneState = 1;
+    if (c.n <= 30 || !Due(s.stoneBlowTime, 200) || s.stoneState != 1) return;
+    if (s.stoneStep == 0) {
+        SetCells(kStage, {{4, 12, 60}, {5, 12, 76}});
+        s.stoneStep = 1;
+        return;
     }
+    StoneGone();
+    Finish(c);
+    s.stoneState = 2;
 }
 
 // Event 2: fire burns the ledge; the block on it falls through the stone.
 void BurnLedge(const EventCtx& c) {
     Stage7State& s = g_Stage7;
-    if (c.n >= 30) SetCell(2, 12, 0);
+    if (c.n >= 30) SetCell(kStage, 2, 12, 0);
     if (Block().y < 96) return;
-    s.obstacleState = 1;
-    SetCell(4, 12, 0);
-    SetCell(5, 12, 77);
+    s.stoneState = 1;
+    StoneGone();
     if (Block().y >= 128) {
-        End(c);
+        Finish(c);
         g_Hero.facing = 0;
-        s.obstacleState = 2;
-        s.faller1State = 2;
+        s.stoneState = 2;
+        s.blockState = 2;
     }
 }
 
 void WashStoneAway(const EventCtx& c) {
     if (c.n <= 30) return;
-    SetCell(4, 12, 0);
-    SetCell(5, 12, 77);
-    End(c);
-    g_Stage7.obstacleState = 2;
+    StoneGone();
+    Finish(c);
+    g_Stage7.stoneState = 2;
 }
 
 void PushBlockOntoLedge(const EventCtx& c) {
     Stage7State& s = g_Stage7;
     if (c.n <= 30) return;
-    Push(Block(), s.t[4], Block().x <= 384, 2, c.n);
+    Push(Block(), s.blockTime, Block().x <= 384, 2, c.n);
     if (Block().y == 32) {
-        End(c);
+        Finish(c);
         s.heroStopLow = 0;
-        s.faller1State = 1;
+        s.blockState = 1;
     }
 }
 
-void ShakeBlock(const EventCtx& c) {
-    if (c.n >= 30) Shake(c, Block(), g_Stage7.t[4], g_Stage7.faller1Frame, true);
-}
+void ShakeBlock(const EventCtx& c) { Shake(c, Block(), g_Stage7.blockTime, g_Stage7.blockFrame, true); }
 
 void PushPartnerBlock(const EventCtx& c) {
     Stage7State& s = g_Stage7;
     if (c.n <= 30) return;
-    Push(PartnerBlock(), s.t[5], PartnerBlock().x >= 65, -2, c.n);
+    Push(PartnerBlock(), s.partnerBlockTime, PartnerBlock().x >= 65, -2, c.n);
     if (PartnerBlock().y == 160) {
-        End(c);
-        s.faller2Moved = 1;
+        Finish(c, c.event == 10 ? kRewindColumn : 0);
+        s.partnerBlockMoved = 1;
     }
 }
 
 void ShakePartnerBlock(const EventCtx& c) {
-    if (c.n >= 30) Shake(c, PartnerBlock(), g_Stage7.t[5], g_Stage7.faller2Frame, false);
+    Shake(c, PartnerBlock(), g_Stage7.partnerBlockTime, g_Stage7.partnerBlockFrame, false);
 }
 
 // Events 13 and 14: the tall rock goes; two floor cells stay on the
 // partner's floor and the top floor has a gap.
 void ClearTallRock(const EventCtx& c) {
-    if (c.gesture == kWind ? c.n <= 50 : c.n < 50) return;
-    SetCell(1, 6, 0);
-    SetCell(1, 7, 0);
-    SetCell(2, 6, 0);
-    SetCell(2, 7, 0);
-    SetCell(3, 6, 7);
-    SetCell(3, 7, 7);
-    End(c);
+    if (c.gesture.kind == kWind ? c.n <= 50 : c.n < 50) return;
+    SetCells(kStage, {{1, 6, 0}, {1, 7, 0}, {2, 6, 0}, {2, 7, 0}, {3, 6, 7}, {3, 7, 7}});
+    Finish(c);
 }
 
-bool Always() { return true; }
-bool StoneStanding() { return g_Stage7.obstacleState <= 1; }
-bool StoneStandingPartnerClean() { return g_Stage7.obstacleState <= 1 && g_PartnerPaint == 0; }
-bool BlockAtStart() { return g_Stage7.faller1State == 0; }
-bool PartnerBlockInPlace() { return g_Stage7.faller2Moved == 0; }
+bool StoneStanding() { return g_Stage7.stoneState <= 1; }
+bool StoneStandingPartnerClean() { return g_Stage7.stoneState <= 1 && g_PartnerPaint == 0; }
+bool BlockAtStart() { return g_Stage7.blockState == 0; }
+bool PartnerBlockInPlace() { return g_Stage7.partnerBlockMoved == 0; }
 
-constexpr float kUpToY = -1;  // y: the floor at 96 or any above it
-
-struct EventRow {
-    uint8_t who;
-    PaintColour paint;
-    uint8_t facing;
-    float x, y;  // kUpToY: y 96 or less
-    Gesture gesture;
-    int limit;
-    bool (*ready)();
-    void (*act)(const EventCtx&);
-    float sprayDx, sprayDy;  // water: twinkles' origin from the walker
-};
-
+// Water thrown left rains its twinkles from (twinkleX, twinkleY); thrown
+// right they fall faster and fade sooner.
+constexpr Gesture WaterLeft(float twinkleX, float twinkleY) {
+    return {.kind = kWater, .sparkX = -64, .sparkFacing = 0, .bigX = -32, .burstX = 0, .twinkleX = twinkleX,
+            .twinkleY = twinkleY};
+}
+constexpr Gesture kWaterAtStone = WaterLeft(-32, -32);
+constexpr Gesture kWaterAtBlock = WaterLeft(-32, 0);
+constexpr Gesture kWaterRight = {.kind = kWater, .twinkleX = 48, .twinkleY = -16, .twinkleFall = 0.5f,
+                                 .twinkleFade = 5};
 constexpr PaintColour R = kPaintRed, G = kPaintGreen, B = kPaintBlue;
+constexpr float kAny = kAnyY;
 
 // The fourteen events, in the order they are tried every tick.
 const EventRow kEvents[kStage7Events + 1] = {
     {},
-    {kHero, G, 1, 416, 128, kWind, 70, StoneStanding, BlowStoneAway, 0, 0},
-    {kHero, R, 1, 417, 128, kFire, 71, StoneStandingPartnerClean, BurnLedge, 0, 0},
-    {kHero, B, 1, 416, 128, kWater, 70, Always, WashStoneAway, -32, -32},
-    {kHero, G, 0, 319, 0, kWind, 70, BlockAtStart, PushBlockOntoLedge, 0, 0},
-    {kHero, B, 0, 319, 0, kWater, 70, BlockAtStart, PushBlockOntoLedge, 48, -16},
-    {kHero, R, 0, 319, 0, kFire, 71, BlockAtStart, ShakeBlock, 0, 0},
-    {kPartner, G, 1, 129, 64, kWind, 70, PartnerBlockInPlace, PushPartnerBlock, 0, 0},
-    {kPartner, B, 1, 129, 64, kWater, 70, PartnerBlockInPlace, PushPartnerBlock, -32, 0},
-    {kPartner, R, 1, 129, 64, kFire, 70, PartnerBlockInPlace, ShakePartnerBlock, 0, 0},
-    {kHero, G, 1, 129, 64, kWind, 70, PartnerBlockInPlace, PushPartnerBlock, 0, 0},
-    {kHero, B, 1, 129, 64, kWater, 70, PartnerBlockInPlace, PushPartnerBlock, -32, 0},
-    {kHero, R, 1, 129, 64, kFire, 70, PartnerBlockInPlace, ShakePartnerBlock, 0, 0},
-    {kPartner, G, 0, 183, kUpToY, kWind, 70, Always, ClearTallRock, 0, 0},
-    {kPartner, R, 0, 183, kUpToY, kFire, 70, Always, ClearTallRock, 0, 0},
+    {kHero, G, 1, 416, 128, 128, &kWindLeft, 70, StoneStanding, BlowStoneAway},
+    {kHero, R, 1, 417, 128, 128, &kFireLeft, 71, StoneStandingPartnerClean, BurnLedge},
+    {kHero, B, 1, 416, 128, 128, &kWaterAtStone, 70, nullptr, WashStoneAway},
+    {kHero, G, 0, 319, 0, 0, &kWindRight, 70, BlockAtStart, PushBlockOntoLedge},
+    {kHero, B, 0, 319, 0, 0, &kWaterRight, 70, BlockAtStart, PushBlockOntoLedge},
+    {kHero, R, 0, 319, 0, 0, &kFireRight, 71, BlockAtStart, ShakeBlock},
+    {kPartner, G, 1, 129, 64, 64, &kWindLeft, 70, PartnerBlockInPlace, PushPartnerBlock},
+    {kPartner, B, 1, 129, 64, 64, &kWaterAtBlock, 70, PartnerBlockInPlace, PushPartnerBlock},
+    {kPartner, R, 1, 129, 64, 64, &kFireLeft, 70, PartnerBlockInPlace, ShakePartnerBlock},
+    {kHero, G, 1, 129, 64, 64, &kWindLeft, 70, PartnerBlockInPlace, PushPartnerBlock},
+    {kHero, B, 1, 129, 64, 64, &kWaterAtBlock, 70, PartnerBlockInPlace, PushPartnerBlock},
+    {kHero, R, 1, 129, 64, 64, &kFireLeft, 70, PartnerBlockInPlace, ShakePartnerBlock},
+    {kPartner, G, 0, 183, kAny, 96, &kWindRight, 70, nullptr, ClearTallRock},
+    {kPartner, R, 0, 183, kAny, 96, &kFireRight, 70, nullptr, ClearTallRock},
 };
 
-void RunEvent(int e) {
-    const EventRow& row = kEvents[e];
-    Walker& w = WalkerOf(row.who);
-    if (PaintOf(row.who) != row.paint || w.facing != row.facing || w.x != row.x) return;
-    if (row.y == kUpToY ? w.y > 96 : w.y != row.y) return;
-    if (!row.ready()) return;
-    Stage7State& s = g_Stage7;
-    if (e == 1) s.obstacleState = 1;
-    int& n = s.count[e];
-    w.halted = 1;
-    PoseOf(row.who) = 2;
-    const bool right = row.facing == 0;
-    switch (row.gesture) {
-        case kFire: FireGesture(w, n, right); break;
-        case kWind: WindGesture(w, n, right); break;
-        case kWater: WaterGesture(w, n, right, e, w.x + row.sprayDx, w.y + row.sprayDy); break;
-    }
-    row.act({e, row.who, n, row.gesture});
-    if (n < row.limit) n += 1;
-}
-
-void AnimateGoalColumn() {
-    Stage7State& s = g_Stage7;
-    if (!Due(s.t[1], 250)) return;
-    SetCell(8, 0, ChipCode(160 + s.col0Frame));
-    SetCell(9, 0, ChipCode(176 + s.col0Frame));
-    s.col0Frame = (s.col0Frame + 1) % 4;
-}
-
-void AnimateStone() {
-    Stage7State& s = g_Stage7;
-    if (!Due(s.t[2], 250) || s.obstacleState != 0) return;
-    SetCell(4, 12, ChipCode(57 + s.obstacleIdleFrame));
-    SetCell(5, 12, ChipCode(73 + s.obstacleIdleFrame));
-    s.obstacleIdleFrame = (s.obstacleIdleFrame + 1) % 3;
-}
+const EventTable kTable = {kEvents, kStage7Events, g_Stage7.eventTicks, s_Twinkles, g_Stage7.gates,
+                           g_Stage7.twinkleTime, false};
 
 bool SameY(const Walker& w, const Faller& f) { return w.y == f.y; }
 
@@ -346,17 +180,12 @@ bool OnLowBlock(const Walker& w, const Faller& f) {
 
 bool OnStone(const Walker& w) { return w.x >= 384 && w.x + 32 <= 416 && w.y + 32 == 128; }
 
-bool At(const Walker& w, float x, float y) {
-    return w.x >= x && w.x + 32 <= x + 32 && w.y >= y && w.y + 32 <= y + 32;
-}
-
 // A trapped walker glows for 21 ticks and then just stands, caught.
-void HoldTrapped(Walker& w, Quad& q, SprayParticle* glow, int& count) {
-    if (count >= 0 && count <= 20)
-        UpdateSpray(glow, 20, DrawGlowDot, 0, 0.5f, 9, w.x - 16, w.y, 50, 50);
+void HoldTrapped(Walker& w, Quad& q, SprayParticle* glow, int& ticks) {
+    if (ticks >= 0 && ticks <= 20) UpdateSpray(glow, 20, DrawGlowDot, 0, 0.5f, 9, w.x - 16, w.y, 50, 50);
     SetQuadUV(q, 0.625f, 0, 0.75f, 0.0625f);
     w.halted = 1;
-    if (count < 21) count += 1;
+    CountUp(ticks, 21);
 }
 
 void Rules() {
@@ -376,17 +205,14 @@ void Rules() {
     g_Partner.collisionMode =
         (g_Partner.x >= 128 && g_Partner.x <= 192 && g_Partner.y >= 64 && g_Partner.y <= 96) ? 1 : 0;
 
-    if (OnStone(g_Hero) && s.faller1State != 2) g_HeroPaint = kTrapped;
-    if (OnStone(g_Partner) && s.faller1State != 2) g_PartnerPaint = kTrapped;
+    if (OnStone(g_Hero) && s.blockState != 2) g_HeroPaint = kTrapped;
+    if (OnStone(g_Partner) && s.blockState != 2) g_PartnerPaint = kTrapped;
 
     if (g_Hero.x + 32 <= 240 && g_Hero.y == 0 && g_Hero.facing == 1) s.heroStopLow = 1;
-    if (s.heroStopLow == 1 && g_Hero.y == 128) {
-        SetQuadUV(g_HeroQuad, g_HeroColumnU, 0.625f, g_HeroColumnU + 0.125f, 0.6875f);
-        g_Hero.halted = 1;
-    }
+    if (s.heroStopLow == 1 && g_Hero.y == 128) StopLow(g_Hero, g_HeroQuad, g_HeroColumnU);
 
-    if (g_HeroPaint == kTrapped) HoldTrapped(g_Hero, g_HeroQuad, s_TrapHero, s.trapCountHero);
-    if (g_PartnerPaint == kTrapped) HoldTrapped(g_Partner, g_PartnerQuad, s_TrapPartner, s.trapCountPartner);
+    if (g_HeroPaint == kTrapped) HoldTrapped(g_Hero, g_HeroQuad, s_TrapHero, s.heroTrapTicks);
+    if (g_PartnerPaint == kTrapped) HoldTrapped(g_Partner, g_PartnerQuad, s_TrapPartner, s.partnerTrapTicks);
 
     // The first to reach the bottom floor's end waits facing the other.
     MeetAtGoal(At(g_Hero, 32, 256), At(g_Partner, 64, 256), false);
@@ -412,21 +238,19 @@ void Stage7DrawObjects() {
 }  // namespace
 
 void Stage7Script() {
+    Stage7State& s = g_Stage7;
     UpdateRingBursts(0, 0, 0);
     if (g_ScriptReset == 1) {
-        const unsigned sprayTime = g_Stage7.t[6];
-        g_Stage7 = Stage7State{};
-        g_Stage7.t[6] = sprayTime;
+        // The twinkles' clock runs on across a try.
+        const unsigned twinkleTime = s.twinkleTime;
+        s = Stage7State{};
+        s.twinkleTime = twinkleTime;
         UpdateRingBursts(0, 0, 0);
-        DrawSparkEffect(0, 0, 0, 0, 0, 0);
-        DrawBigEffect(0, 0, 0, 0, 0);
-        DrawColumnEffect2(0, 0, 0, 0);
-        DrawColumnEffect(0, 0, 0, 0);
-        DrawSandEffect(0, 0, 0, 0);
+        RewindPictures(kRewindAll);
     }
-    AnimateGoalColumn();
-    AnimateStone();
-    for (int e = 1; e <= kStage7Events; ++e) RunEvent(e);
+    AnimateLoop(kStage, kGoalColumn, s.goalFrame, s.goalTime, false, true);
+    AnimateLoop(kStage, kStone, s.stoneFrame, s.flickerTime, s.stoneState != 0, true);
+    RunEvents(kTable);
     Rules();
 }
 

@@ -2,31 +2,10 @@
 #pragma once
 #include "stage/stage_flow.h"
 #include "stage/stage_state.h"
+#include "stages/script_kit.h"
 
 extern const StageScript kStage1Script;
 
-// The meeting goal of stages 2 to 9: the first walker home waits, the second
-// stops beside it, both home clears the stage. heroOnRight: the hero's place
-// is right of the partner's. partnerMayTurn: a stage's extra condition on the
-// waiting partner turning to the hero. sameRow: "beside" also needs the two
-// on one row, where the other walker can pass the waiting one's x on another
-// floor on the way down.
-void MeetAtGoal(bool heroHome, bool partnerHome, bool heroOnRight, bool partnerMayTurn = true,
-                bool sameRow = false);
-
-// Ring bursts on the second frame of an event's window: on a frame inside the
-// window the gate counts up and `bursts` rings spawn at (x, y) when it is 1;
-// on a frame outside it the gate rewinds.
-void RingWindow(int& gate, bool inside, float x, float y, int bursts);
-
-// The walker an event acts on, with the paint and pose that belong to it.
-struct Actor {
-    Walker& w;
-    PaintColour& paint;
-    int& pose;
-};
-Actor HeroActor();
-Actor PartnerActor();
 extern const StageScript kStage2Script;
 extern const StageScript kStage3Script;
 extern const StageScript kStage4Script;
@@ -62,13 +41,15 @@ struct Stage2State {
 extern Stage2State g_Stage2;
 void Stage2Script();
 
-// Stage 3's events, for tests.
+// Stage 3's events, for tests: one tick counter per event, by number.
+constexpr int kStage3Events = 11;
 struct Stage3State {
-    int count[11];  // count[n - 1]: frames of event n
+    int eventTicks[kStage3Events + 1];
     int obstacleState, obstacleFrame, burnStep;  // obstacle: 0 flickers, 1 burns, 2 gone
     int goalFrame;
     int faller1State, faller2State, faller3State;
     int splashCount1, splashCount2;
+    RingGates gates;  // wind alone rings none
     unsigned goalStepTime, obstacleStepTime, burnStepTime;
     unsigned pushTime1, pushTime2, pushTime3;
     int heroWasLow;
@@ -76,25 +57,31 @@ struct Stage3State {
 extern Stage3State g_Stage3;
 void Stage3Script();
 
-// Stages 6 and 7's events, for tests. Step times are indexed by timer
-// number (1..8 in stage 6, 1..6 in stage 7); counters by event number.
+// Stage 6's events, for tests: one tick counter per event, by number.
 constexpr int kStage6Events = 17;
 struct Stage6State {
-    int count[kStage6Events + 1];
-    int col0Frame, col5IdleFrame, col5State, col5Step;
-    int faller1Moved, faller2Moved, faller2Frame, faller3State, faller3Frame;
-    int heroStopLow, partnerStopLow, ringGate;
-    unsigned t[9];
+    int eventTicks[kStage6Events + 1];
+    int goalFrame, rockFrame, rockState, rockStep;  // rock: 0 flickers, 1 blown, 2 gone
+    int blockMoved, wideBlockMoved, wideBlockFrame, lowBlockState, lowBlockFrame;  // low block: 1 pushed, 2 soft
+    int heroStopLow, partnerStopLow;
+    RingGates gates;
+    // flickerTime also paces the water twinkles.
+    unsigned goalTime, flickerTime, rockBlowTime, heroPushTime, partnerPushTime, wideBlockTime,
+        lowBlockSoftenTime, lowBlockPushTime;
 };
 extern Stage6State g_Stage6;
 void Stage6Script();
+// Stage 7's events, for tests: one tick counter per event, by number.
 constexpr int kStage7Events = 14;
 struct Stage7State {
-    int count[kStage7Events + 1];
-    int col0Frame, obstacleIdleFrame, obstacleState, obstacleStep;
-    int faller1State, faller1Frame, faller2Moved, faller2Frame;
-    int heroStopLow, trapCountHero, trapCountPartner, ringGateA, ringGateB;
-    unsigned t[7];
+    int eventTicks[kStage7Events + 1];
+    int goalFrame, stoneFrame, stoneState, stoneStep;  // stone: 0 flickers, 1 going, 2 gone
+    int blockState, blockFrame;  // block: 1 on the ledge, 2 dropped through the stone
+    int partnerBlockMoved, partnerBlockFrame;
+    int heroStopLow, heroTrapTicks, partnerTrapTicks;
+    RingGates gates;
+    // flickerTime: the stone's; blockTime also paces its shaking.
+    unsigned goalTime, flickerTime, stoneBlowTime, blockTime, partnerBlockTime, twinkleTime;
 };
 extern Stage7State g_Stage7;
 void Stage7Script();
@@ -120,29 +107,34 @@ struct Stage4State {
 extern Stage4State g_Stage4;
 void Stage4Script();
 
-// Stage 8's events, for tests. count[k] is event k's tick counter (1..22).
+// Stage 8's events, for tests: one tick counter per event, by number.
+constexpr int kStage8Events = 22;
 struct Stage8State {
-    int count[23];
-    int col19Frame, flame17Frame, flame18Frame, flame17State, flame18State;
+    int eventTicks[kStage8Events + 1];
+    int goalFrame, flame17Frame, flame18Frame, flame17State, flame18State;  // flame: 2 out
     int plantAGrown, plantAStep, plantBStep, plantBChanged;
     int blockShakeFrame, faller1Gone, faller1Frame;
     int columnChanged, columnStep, ledgeStep;
     int heroStopLow, partnerStopLow;
-    int ringGateA, ringGateB;
-    unsigned t1, t2, t3, t4, t5, t6;
+    RingGates gates;
+    // twinkleTime also paces the block's shaking, growTime the plants and
+    // faller 1's fading, columnTime the column and the burning ledge.
+    unsigned goalTime, flame17Time, flame18Time, twinkleTime, growTime, columnTime;
 };
 extern Stage8State g_Stage8;
 void Stage8Script();
 
-// Stage 9's events, for tests. count[k] is event k's tick counter (1..13),
-// landing[k] the landing counter of push event k.
+// Stage 9's events, for tests: tick and landing counters by event number.
+constexpr int kStage9Events = 13;
 struct Stage9State {
-    int count[14];
-    int landing[14];
-    int col13Frame, obstacleIdleFrame, obstacleState, obstacleStep;
+    int eventTicks[kStage9Events + 1];
+    int landingTicks[kStage9Events + 1];
+    int goalFrame, obstacleFrame, obstacleState, obstacleStep;  // obstacle: 1 blown, 2 gone
     int faller1State, faller1Frame, faller2State, faller2Frame;
-    int ringGateA, ringGateB;
-    unsigned t1, t2, t3, t4, t5;
+    RingGates gates;
+    // flickerTime also paces faller 1's pictures and its push; faller2Time
+    // its shaking and pushes.
+    unsigned goalTime, flickerTime, obstacleBlowTime, faller2Time, twinkleTime;
 };
 extern Stage9State g_Stage9;
 void Stage9Script();

@@ -41,7 +41,7 @@ protected:
 TEST_F(Stage3, HeroBlowsFaller1OffTheTopShelfOnlyWithGreen) {
     Place(g_Hero, 95, 0, 0, kPaintRed);
     Run(10, true);
-    EXPECT_EQ(g_Stage3.count[1], 0);
+    EXPECT_EQ(g_Stage3.eventTicks[2], 0);
     EXPECT_EQ(F(1).x, 128);
     g_HeroPaint = kPaintGreen;
     int frames = 0;
@@ -215,7 +215,7 @@ TEST_F(Stage3, ResetRewindsTheEventsAndTheInitRestoresTheStage) {
     Run(1);
     g_ScriptReset = 0;
     EXPECT_EQ(g_Stage3.obstacleState, 0);
-    EXPECT_EQ(g_Stage3.count[0], 0);
+    EXPECT_EQ(g_Stage3.eventTicks[1], 0);
     StageInit(3);
     EXPECT_EQ(MapCell(3, 3, 10), 57);
     EXPECT_EQ(MapCell(3, 4, 10), 73);

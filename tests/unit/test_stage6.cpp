@@ -53,7 +53,7 @@ TEST_F(Stage6, SmallBlockOnlyAnswersTheRightPaintAndFacing) {
     g_HeroPaint = kPaintGreen;
     g_Hero.facing = 0;  // facing away
     Run(40);
-    EXPECT_EQ(g_Stage6.count[3], 0);
+    EXPECT_EQ(g_Stage6.eventTicks[3], 0);
     EXPECT_EQ(F(1).x, 352);
     g_Hero.facing = 1;
     Run(1);
@@ -75,7 +75,7 @@ TEST_F(Stage6, WaterPushesTheSmallBlockDownAndEndsWhenItLands) {
     }
     EXPECT_EQ(F(1).x, 318);
     EXPECT_EQ(F(1).y, 96);
-    EXPECT_EQ(g_Stage6.faller1Moved, 1);
+    EXPECT_EQ(g_Stage6.blockMoved, 1);
     EXPECT_EQ(g_Partner.halted, 0);
     EXPECT_EQ(g_PartnerPose, 0);
 }
@@ -88,13 +88,13 @@ TEST_F(Stage6, WindTakesTheRockInTwoStepsWaterAtOnce) {
     Run(32);  // n = 31: the first 200 ms step
     EXPECT_EQ(MapCell(6, 0, 5), 13);
     EXPECT_EQ(MapCell(6, 1, 5), 29);
-    EXPECT_EQ(g_Stage6.col5State, 1);
+    EXPECT_EQ(g_Stage6.rockState, 1);
     Run(13);  // 195 ms later: not yet
     EXPECT_EQ(MapCell(6, 0, 5), 13);
     Run(1);
     EXPECT_EQ(MapCell(6, 0, 5), 0);
     EXPECT_EQ(MapCell(6, 1, 5), 30);
-    EXPECT_EQ(g_Stage6.col5State, 2);
+    EXPECT_EQ(g_Stage6.rockState, 2);
     EXPECT_EQ(g_Stage6.heroStopLow, 1);
     EXPECT_EQ(g_HeroPaint, 0);
 
@@ -142,8 +142,8 @@ TEST_F(Stage6, WideBlockPushedStillTurnsWalkersMeltedItDoesNot) {
     }
     EXPECT_EQ(F(2).x, 126);
     EXPECT_EQ(F(2).y, 224);
-    EXPECT_EQ(g_Stage6.faller2Moved, 0);
-    EXPECT_EQ(g_Stage6.faller1Moved, 1);  // the small block's events are off now
+    EXPECT_EQ(g_Stage6.wideBlockMoved, 0);
+    EXPECT_EQ(g_Stage6.blockMoved, 1);  // the small block's events are off now
     g_Partner.x = 176;
     g_Partner.y = 224;
     g_Partner.facing = 1;
@@ -162,7 +162,7 @@ TEST_F(Stage6, WideBlockPushedStillTurnsWalkersMeltedItDoesNot) {
         Run(1);
         ++frames;
     }
-    EXPECT_EQ(g_Stage6.faller2Moved, 1);
+    EXPECT_EQ(g_Stage6.wideBlockMoved, 1);
     EXPECT_EQ(F(2).quad.v[0].diffuse >> 24, 0u);
     EXPECT_EQ(g_Stage6.heroStopLow, 1);
     g_Hero.x = 242;
@@ -186,7 +186,7 @@ TEST_F(Stage6, LowBlockPushedOneCellStillTurnsWaterSoftensIt) {
         ++frames;
     }
     EXPECT_EQ(F(3).x, 288);
-    EXPECT_EQ(g_Stage6.faller3State, 1);
+    EXPECT_EQ(g_Stage6.lowBlockState, 1);
     g_Hero.x = 320;
     g_Hero.facing = 1;
     Run(1);
@@ -200,7 +200,7 @@ TEST_F(Stage6, LowBlockPushedOneCellStillTurnsWaterSoftensIt) {
         Run(1);
         ++frames;
     }
-    EXPECT_EQ(g_Stage6.faller3State, 2);
+    EXPECT_EQ(g_Stage6.lowBlockState, 2);
     EXPECT_FLOAT_EQ(F(3).quad.v[0].u, 0.5f);
     g_Hero.x = 320;
     g_Hero.facing = 1;
@@ -214,15 +214,15 @@ TEST_F(Stage6, ResetRewindsEventsButNotTheGoalColumn) {
     g_Hero.facing = 1;
     g_HeroPaint = kPaintGreen;
     Run(40);
-    g_Stage6.faller3State = 2;
-    const int column = g_Stage6.col0Frame;
+    g_Stage6.lowBlockState = 2;
+    const int column = g_Stage6.goalFrame;
     g_HeroPaint = 0;  // the rest of a reset call runs as usual
     g_ScriptReset = 1;
     Stage6Script();
     g_ScriptReset = 0;
-    EXPECT_EQ(g_Stage6.count[3], 0);
-    EXPECT_EQ(g_Stage6.faller3State, 0);
-    EXPECT_EQ(g_Stage6.col0Frame, column);
+    EXPECT_EQ(g_Stage6.eventTicks[3], 0);
+    EXPECT_EQ(g_Stage6.lowBlockState, 0);
+    EXPECT_EQ(g_Stage6.goalFrame, column);
 }
 
 TEST_F(Stage6, WonOnlyWithBothWalkersAtTheGoal) {

@@ -72,7 +72,7 @@ TEST_F(Stage7, FireAtTheStoneWaitsWhileThePartnerWearsPaint) {
     Place(g_Hero, 417, 128, 1, g_HeroPaint, kPaintRed);
     g_PartnerPaint = kPaintGreen;
     Run(40);
-    EXPECT_EQ(g_Stage7.count[2], 0);
+    EXPECT_EQ(g_Stage7.eventTicks[2], 0);
     EXPECT_EQ(MapCell(7, 2, 12), 8);
     g_PartnerPaint = 0;
     Run(31);
@@ -84,14 +84,14 @@ TEST_F(Stage7, BlockOnTheLedgeDropsThroughTheStoneWhenTheLedgeBurns) {
     RunUntilClean(g_HeroPaint, true);
     EXPECT_EQ(F(1).x, 386);
     EXPECT_EQ(F(1).y, 32);
-    EXPECT_EQ(g_Stage7.faller1State, 1);
+    EXPECT_EQ(g_Stage7.blockState, 1);
     Place(g_Hero, 417, 128, 1, g_HeroPaint, kPaintRed);
     RunUntilClean(g_HeroPaint, true);
     EXPECT_EQ(F(1).y, 128);
     EXPECT_EQ(MapCell(7, 4, 12), 0);
     EXPECT_EQ(MapCell(7, 5, 12), 77);
-    EXPECT_EQ(g_Stage7.faller1State, 2);
-    EXPECT_EQ(g_Stage7.obstacleState, 2);
+    EXPECT_EQ(g_Stage7.blockState, 2);
+    EXPECT_EQ(g_Stage7.stoneState, 2);
     EXPECT_EQ(g_Hero.facing, 0);
     // Smashed by the block, the stone traps nobody.
     Place(g_Partner, 384, 96, 0, g_PartnerPaint, 0);
@@ -110,8 +110,8 @@ TEST_F(Stage7, FireOnlyShakesTheTopBlock) {
     const int frames = RunUntilClean(g_HeroPaint);
     EXPECT_EQ(frames, 6 * 10);  // six more steps 150 ms apart
     EXPECT_EQ(F(1).x, 352);
-    EXPECT_EQ(g_Stage7.faller1State, 0);
-    EXPECT_EQ(g_Stage7.faller1Frame, 0);
+    EXPECT_EQ(g_Stage7.blockState, 0);
+    EXPECT_EQ(g_Stage7.blockFrame, 0);
     EXPECT_EQ(g_Hero.halted, 0);
 }
 
@@ -121,7 +121,7 @@ TEST_F(Stage7, AWalkerOnTheStoneIsTrappedForGood) {
     EXPECT_EQ(g_HeroPaint, 4);
     EXPECT_EQ(g_Hero.halted, 1);
     Run(40);
-    EXPECT_EQ(g_Stage7.trapCountHero, 21);
+    EXPECT_EQ(g_Stage7.heroTrapTicks, 21);
     EXPECT_EQ(g_Hero.halted, 1);
     EXPECT_FLOAT_EQ(g_HeroQuad.v[0].u, 0.625f);
     // No event starts with the trap's paint.
@@ -129,7 +129,7 @@ TEST_F(Stage7, AWalkerOnTheStoneIsTrappedForGood) {
     g_Hero.y = 128;
     g_Hero.facing = 1;
     Run(40);
-    EXPECT_EQ(g_Stage7.count[1] + g_Stage7.count[2] + g_Stage7.count[3], 0);
+    EXPECT_EQ(g_Stage7.eventTicks[1] + g_Stage7.eventTicks[2] + g_Stage7.eventTicks[3], 0);
 }
 
 TEST_F(Stage7, PartnerWindClearsTheTallRockAfterFiftyTicksOnAnyUpperFloor) {
@@ -166,12 +166,12 @@ TEST_F(Stage7, WalkingLeftOnTheTopFloorStopsTheHeroLowUntilHePushesTheBlock) {
 TEST_F(Stage7, ResetRewindsTheEventsAndWinNeedsBoth) {
     Place(g_Hero, 416, 128, 1, g_HeroPaint, kPaintGreen);
     RunUntilClean(g_HeroPaint);
-    EXPECT_EQ(g_Stage7.obstacleState, 2);
+    EXPECT_EQ(g_Stage7.stoneState, 2);
     g_ScriptReset = 1;
     Stage7Script();
     g_ScriptReset = 0;
-    EXPECT_EQ(g_Stage7.obstacleState, 0);
-    EXPECT_EQ(g_Stage7.count[1], 0);
+    EXPECT_EQ(g_Stage7.stoneState, 0);
+    EXPECT_EQ(g_Stage7.eventTicks[1], 0);
 
     Park(g_Hero);
     g_Partner.x = 64;

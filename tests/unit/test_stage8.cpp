@@ -50,12 +50,12 @@ TEST_F(Stage8, PlantAGrowsForTheBluePartnerOnlyWhileTheHeroIsClearOfTheGap) {
     Place(g_Partner, 260, 96, 0);
     g_PartnerPaint = kPaintBlue;
     Run(20);
-    EXPECT_EQ(g_Stage8.count[3], 0);  // facing right: not the plant's side
+    EXPECT_EQ(g_Stage8.eventTicks[3], 0);  // facing right: not the plant's side
 
     g_Partner.facing = 1;
     Place(g_Hero, 200, 32, 0);
     Run(20);
-    EXPECT_EQ(g_Stage8.count[3], 0);  // the hero stands over the gap
+    EXPECT_EQ(g_Stage8.eventTicks[3], 0);  // the hero stands over the gap
     EXPECT_EQ(g_Partner.halted, 0);
 
     g_Hero.x = 256;
@@ -93,8 +93,8 @@ TEST_F(Stage8, BurningPlantASetsTheStopLowFlagsUnlessPlantBHasChanged) {
     g_PartnerPaint = kPaintRed;
     RunUntilUnpainted(g_PartnerPaint);
     EXPECT_EQ(MapCell(8, 2, 7), 0);
-    EXPECT_EQ(g_Stage8.count[5], 0);
-    EXPECT_EQ(g_Stage8.count[6], 51);
+    EXPECT_EQ(g_Stage8.eventTicks[5], 0);
+    EXPECT_EQ(g_Stage8.eventTicks[6], 51);
     EXPECT_EQ(g_Stage8.heroStopLow, 0);
     EXPECT_EQ(g_Stage8.partnerStopLow, 0);
 }
@@ -146,7 +146,7 @@ TEST_F(Stage8, FireAtTheColumnBurnsItThenTheLedgeDropsFaller1OnTheFlames) {
     EXPECT_EQ(MapCell(8, 8, 16), 0);
     EXPECT_EQ(MapCell(8, 9, 16), 2);
     EXPECT_EQ(MapCell(8, 5, 16), 36);  // the ledge still stands
-    EXPECT_EQ(g_Stage8.count[21], 0);
+    EXPECT_EQ(g_Stage8.eventTicks[21], 0);
 
     g_HeroPaint = kPaintRed;  // event 21 now that the column has changed
     Run(21);
@@ -249,7 +249,7 @@ TEST_F(Stage8, ScriptResetRewindsTheEventsAndTheInitRestoresTheCells) {
     g_ScriptReset = 0;
     EXPECT_EQ(g_Stage8.columnChanged, 0);
     EXPECT_EQ(g_Stage8.plantAGrown, 0);
-    EXPECT_EQ(g_Stage8.count[13], 0);
+    EXPECT_EQ(g_Stage8.eventTicks[13], 0);
     EXPECT_EQ(g_HeroArrived, 1);  // the init clears the arrival flags
     StageInit(8);
     EXPECT_EQ(MapCell(8, 8, 16), 35);

@@ -50,7 +50,7 @@ TEST_F(Stage9, WaterWashesTheObstacleAwayAndItsFlickerStops) {
     Place(320, 0, 1);
     g_HeroPaint = kPaintBlue;
     Run(10);
-    EXPECT_EQ(g_Stage9.count[2], 0);  // facing left: not the obstacle's side
+    EXPECT_EQ(g_Stage9.eventTicks[2], 0);  // facing left: not the obstacle's side
     g_Hero.facing = 0;
     Run(31);
     EXPECT_NE(MapCell(9, 0, 11), 0);
@@ -148,7 +148,7 @@ TEST_F(Stage9, WaterPushesFaller2OffItsFloorAndTheEventEndsAfterItsLanding) {
     EXPECT_EQ(f.x, 62);  // 17 pushes of 2
     EXPECT_EQ(f.y, 160);
     EXPECT_EQ(g_Stage9.faller2State, 1);
-    EXPECT_EQ(g_Stage9.landing[10], 12);  // ends on the twelfth tick at 160
+    EXPECT_EQ(g_Stage9.landingTicks[10], 12);  // ends on the twelfth tick at 160
 
     // Wind from the left then pushes it right onto the floor of row 8.
     Place(29, 160, 0);
@@ -204,13 +204,13 @@ TEST_F(Stage9, ResetRewindsTheEventsButKeepsTheGoalClock) {
     g_HeroPaint = kPaintBlue;
     RunUntilUnpainted();
     ASSERT_EQ(g_Stage9.obstacleState, 2);
-    unsigned goalClock = g_Stage9.t1;
+    unsigned goalClock = g_Stage9.goalTime;
     g_ScriptReset = 1;
     Run(1);
     g_ScriptReset = 0;
     EXPECT_EQ(g_Stage9.obstacleState, 0);
-    EXPECT_EQ(g_Stage9.count[2], 0);
-    EXPECT_GE(g_Stage9.t1, goalClock);  // the goal column's clock is not rewound
+    EXPECT_EQ(g_Stage9.eventTicks[2], 0);
+    EXPECT_GE(g_Stage9.goalTime, goalClock);  // the goal column's clock is not rewound
     // The idle animation writes the obstacle back within 250 ms.
     Run(17);
     EXPECT_NE(MapCell(9, 0, 11), 0);

@@ -1,0 +1,185 @@
+// The one way a stage script is written: a table of event rows run by the
+// kit, plus the few helpers every stage shares. An event is a row: who acts,
+// with which paint, facing which way, where; a ready test on the stage's
+// state; the gesture the walker plays (fire, wind or water, placed by a small
+// offsets record); and the consequence that runs on every tick of the event
+// after the gesture, on cells, walkers and fallers.
+#pragma once
+#include <cstdint>
+#include <initializer_list>
+
+#include "gfx/gfx.h"
+#include "stage/spray.h"
+#include "stage/stage_map.h"
+#include "stage/stage_state.h"
+#include "stage/walker.h"
+
+enum Who : uint8_t { kHero, kPartner };
+
+// The walker an event acts on, with the paint and pose that belong to it.
+struct Actor {
+    Walker& w;
+    PaintColour& paint;
+    int& pose;
+};
+Actor ActorOf(int who);
+inline Actor HeroActor() { return ActorOf(kHero); }
+inline Actor PartnerActor() { return ActorOf(kPartner); }
+
+// True once `interval` ms have passed since `last`, which then restarts.
+bool Due(unsigned& last, unsigned interval);
+// Counts n up while it is below limit.
+void CountUp(int& n, int limit);
+// The walker's box lies inside the cell whose top-left is (x, y).
+bool At(const Walker& w, float x, float y);
+// The walker sits down with the crouching picture and stays.
+void StopLow(Walker& w, Quad& q, float columnU);
+// Texture ranges of a sprite: u across, v down.
+void SetU(Quad& q, float u0, float u1);
+void SetV(Quad& q, float v0, float v1);
+
+struct CellWrite {
+    int8_t row, col;
+    ChipCode code;
+};
+void SetCell(int stage, int row, int col, ChipCode code);
+void SetCells(int stage, std::initializer_list<CellWrite> cells);
+
+// Two cells of one column (row, row + 1) cycling through `frames` pictures,
+// codes top + frame and bottom + frame, one every `interval` ms: goal
+// columns, flickering flames and stones. `stopped` freezes it; with
+// clockFirst the clock restarts even while it is frozen (it may be shared).
+struct CellLoop {
+    int8_t row, col;
+    ChipCode top, bottom;
+    uint8_t frames;
+    uint16_t interval;
+};
+void AnimateLoop(int stage, const CellLoop& loop, int& frame, unsigned& time, bool stopped = false,
+                 bool clockFirst = false);
+
+// The meeting goal of stages 2 to 9: the first walker home waits, the second
+// stops beside it, both home clears the stage. heroOnRight: the hero's place
+// is right of the partner's. partnerMayTurn: a stage's extra condition on the
+// waiting partner turning to the hero. sameRow: "beside" also needs the two
+// on one row, where the other walker can pass the waiting one's x on another
+// floor on the way down.
+void MeetAtGoal(bool heroHome, bool partnerHome, bool heroOnRight, bool partnerMayTurn = true,
+                bool sameRow = false);
+
+// Ring bursts on the second frame of an event's window: on a frame inside the
+// window the gate counts up and `bursts` rings spawn at (x, y) when it is 1;
+// on a frame outside it the gate rewinds.
+void RingWindow(int& gate, bool inside, float x, float y, int bursts);
+
+// Pictures a finished event rewinds.
+enum Rewind : uint8_t {
+    kRewindSpark = 1,
+    kRewindColumn = 2,
+    kRewindColumn2 = 4,
+    kRewindBig = 8,
+    kRewindSand = 16,
+    kRewindAll = 31,
+};
+void RewindPictures(uint8_t which);
+
+enum GestureKind : uint8_t { kFire, kWind, kWater };
+
+// Where a gesture puts its pictures, relative to the walker, and the windows
+// of the event's tick counter they show in. The defaults throw to the right.
+struct Gesture {
+    GestureKind kind = kFire;
+    float sparkX = 0;     // spark at (x + sparkX, y)
+    int sparkFacing = 1;  // 1 as stored, 0 mirrored
+    float columnX = 0;    // column of light at (x + columnX, y - 64)
+    float bigX = 32;      // big burst at (x + bigX, y); water's 16 lower
+    int bigAfter = 20;
+    // Fire: sparks [sparkFrom, sparkTo), ring A on ticks 11..12, the column
+    // [columnFrom, columnTo) with its sound at columnSoundAt, ring B
+    // [ringBFrom, ringBTo]; ringsFirst draws ring B before the column.
+    int sparkFrom = 0, sparkTo = 15;
+    int columnFrom = 15, columnTo = 20, columnSoundAt = 17, columnAlpha = 50;
+    float ringAX = 48, ringAY = 48, ringBX = 48, ringBY = 0;
+    int ringBFrom = 18, ringBTo = 20, rings = 1;
+    bool ringsFirst = false;
+    // Water: colour bursts at (x + burstX, y + burstY) on ticks 1..15,
+    // twinkles from (x + twinkleX, y + twinkleY) on [15, twinkleTo) every
+    // 30 ms, the splash sound at splashAt (before the big burst with
+    // soundFirst).
+    float burstX = 32, burstY = 32;
+    float twinkleX = 16, twinkleY = -32, twinkleFall = 0.2f;
+    int twinkleFade = 4, twinkleTo = 35, splashAt = 20;
+    bool soundFirst = false;
+    bool brightFirst = false;  // water's bright copies before the soft ones
+};
+
+// The standard throws of each kind to the right and (mirrored) to the left.
+constexpr Gesture kFireRight = {.kind = kFire};
+constexpr Gesture kFireLeft = {.kind = kFire, .sparkX = -64, .sparkFacing = 0, .columnX = -64, .bigX = -32,
+                               .ringAX = -16, .ringBX = -16};
+constexpr Gesture kWindRight = {.kind = kWind};
+constexpr Gesture kWindLeft = {.kind = kWind, .sparkX = -64, .sparkFacing = 0, .columnX = -64, .bigX = -32};
+
+// The ring gates the gestures of one stage share (A serves fire's first ring
+// and water's bursts); they rewind with the stage's state.
+struct RingGates {
+    int a, b;
+};
+
+// Plays tick n of a gesture for walker w; twinkles: the event's own spray,
+// passed every 30 ms of twinkleTime.
+void PlayGesture(const Gesture& g, const Walker& w, int n, RingGates& gates, unsigned& twinkleTime,
+                 SprayParticle* twinkles);
+
+struct EventCtx;
+using Consequence = void (*)(const EventCtx&);
+
+constexpr float kAnyY = -1e9f, kLowestY = 1e9f;
+
+// One event: who, paint, facing, the trigger place (x exact, y within
+// [yFrom, yTo]), the gesture, the counter's limit, the ready test and the
+// consequence.
+struct EventRow {
+    Who who;
+    PaintColour paint;
+    uint8_t facing;
+    float x, yFrom, yTo;
+    const Gesture* gesture;
+    int limit;
+    bool (*ready)();
+    Consequence act;
+};
+
+struct EventCtx {
+    int event;
+    Who who;
+    Actor a;
+    int& n;  // the event's tick counter; counted up after the consequence
+    const Gesture& gesture;
+};
+
+// A stage's events: rows[1..count] (row 0 unused), one tick counter and one
+// twinkle spray per row.
+struct EventTable {
+    const EventRow* rows;
+    int count;
+    int* ticks;
+    SprayParticle (*twinkles)[20];
+    RingGates& gates;
+    unsigned& twinkleTime;
+    bool ringsOnHold;  // the rings age once more as a walker takes the pose
+};
+
+// Tries event e: when its walker stands at the place with the paint and the
+// stage is ready, the walker holds, plays the gesture, the consequence runs
+// and the counter counts up. True when it ran.
+bool RunEvent(const EventTable& t, int e);
+void RunEvents(const EventTable& t);
+
+// The end of an event: the walker loses its paint and walks on; the kind's
+// pictures and `extra` rewind.
+void Finish(const EventCtx& c, uint8_t extra = 0);
+void FinishActor(const Actor& a, GestureKind kind, uint8_t extra = 0);
+
+// Rewinds the pictures and empties the sprays at the start of a try.
+void ClearSprays(SprayParticle* sprays, int count);
