@@ -65,7 +65,11 @@ struct LayerData {
     uint32_t painted = 0;     // the quads in the picture
     GLuint paintedTex = 0;    // the chip picture they were painted with
     bool pending = false;     // drawn in the list being recorded
-    GLuint vao = 0, vbo = 0, fbo = 0, colour = 0;
+    GLuint vao = 0, vbo = 0;
+    // Two pictures, painted in turn: a repaint never waits for the driver to
+    // finish a frame that still reads the other one.
+    GLuint fbo[2] = {}, colour[2] = {};
+    int front = 0;
 };
 // Draws a layer's picture onto the whole frame, pixel for pixel (picture rows
 // run bottom-up).
@@ -200,13 +204,15 @@ bool CreateTarget(GLuint& fbo, GLuint& colour) {
 
 bool CreateFrameTarget() {
     for (LayerData& l : s_Layers)
-        if (!CreateTarget(l.fbo, l.colour)) return false;
+        for (int i = 0; i < 2; ++i)
+            if (!CreateTarget(l.fbo[i], l.colour[i])) return false;
     return CreateTarget(s_Fbo, s_FboColour);
 }
 
 // Paints a layer's quads into its picture with `tex`, copying texels as they are.
 void PaintLayer(LayerData& l, GLuint tex) {
-    glBindFramebuffer(GL_FRAMEBUFFER, l.fbo);
+    l.front ^= 1;
+    glBindFramebuffer(GL_FRAMEBUFFER, l.fbo[l.front]);
     glDisable(GL_BLEND);
     glClearColor(0, 0, 0, 0);
     glClear(GL_COLOR_BUFFER_BIT);
@@ -246,9 +252,16 @@ void ExecuteFrame(bool partial) {
         return;
     }
     s_GlPending = true;
-    glBindFramebuffer(GL_FRAMEBUFFER, s_Fbo);
     glViewport(0, 0, kScreenW, kScreenH);
     glUseProgram(s_Program);
+    // Layers to paint again are painted before the frame, so the driver
+    // switches drawing targets once rather than in the middle of the frame.
+    for (const DrawCmd& c : f.cmds) {
+        if (c.kind != kCmdLayer) continue;
+        LayerData& l = s_Layers[c.layer];
+        if (l.painted != l.generation || l.paintedTex != c.tex) PaintLayer(l, c.tex);
+    }
+    glBindFramebuffer(GL_FRAMEBUFFER, s_Fbo);
     glBindVertexArray(s_Vao);
     glBindBuffer(GL_ARRAY_BUFFER, s_Vbo);
     // A fresh buffer each time lets the driver keep the old one in flight.
@@ -268,7 +281,7 @@ void ExecuteFrame(bool partial) {
                 PaintLayer(l, c.tex);
                 blend = -1;
             }
-            tex = l.colour;
+            tex = l.colour[l.front];
         }
         if (blend != int(c.additive)) {
             blend = int(c.additive);
@@ -390,9 +403,9 @@ void ReleaseGraphics() {
         for (LayerData& l : s_Layers) {
             if (l.vbo) glDeleteBuffers(1, &l.vbo);
             if (l.vao) glDeleteVertexArrays(1, &l.vao);
-            if (l.fbo) glDeleteFramebuffers(1, &l.fbo);
-            if (l.colour) glDeleteTextures(1, &l.colour);
-            l.vbo = l.vao = l.fbo = l.colour = 0;
+            glDeleteFramebuffers(2, l.fbo);
+            glDeleteTextures(2, l.colour);
+            l.vbo = l.vao = l.fbo[0] = l.fbo[1] = l.colour[0] = l.colour[1] = 0;
             l.painted = 0;
             l.paintedTex = 0;
             l.pending = false;
@@ -487,9 +500,10 @@ bool PresentFrame() {
     const bool changed = FinishFrame();
     SDL_Window* win = AppWindow();
     if (AppHeadless()) {
-        // Nothing swaps a headless frame: without a flush the driver keeps
-        // queueing every frame's commands and grows without bound.
-        if (s_GlPending) glFlush();
+        // Nothing swaps a headless frame: it is finished here as a window's
+        // swap would finish it. Unfinished, the driver keeps queueing frames
+        // and grows, and a later wait for one frame waits for them all.
+        if (s_GlPending) glFinish();
         s_GlPending = false;
         return true;
     }
