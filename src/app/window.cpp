@@ -173,6 +173,11 @@ bool PumpOneMessage() {
             if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) InputReleaseAll();
             // Resized, moved to another screen, full screen taken or refused.
             RefreshWindowSize();
+            // Uncovered, resized or shown again: the unchanged frame is shown anew.
+            if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
+                e.window.event == SDL_WINDOWEVENT_SHOWN || e.window.event == SDL_WINDOWEVENT_RESTORED ||
+                e.window.event == SDL_WINDOWEVENT_MAXIMIZED)
+                MarkWindowDamaged();
             break;
         default: break;
     }

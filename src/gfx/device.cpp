@@ -5,6 +5,7 @@
 #include <epoxy/gl.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -25,8 +26,57 @@ bool s_Additive = false;
 bool s_Alive = false;
 bool s_Drawing = true;
 bool s_GlPending = false;  // GL work queued since the last flush
-int s_QuadsThisFrame = 0;
-constexpr int kRingQuads = 8192;  // quads per streaming buffer before orphaning
+bool s_WindowDamaged = true;  // the window must be drawn again whatever the frame holds
+
+// A frame is recorded as a list of draws and sent to GL in one go when it is
+// shown or read: one vertex upload, and one draw per run of quads with the
+// same picture and blend, in the order they were asked for.
+constexpr int kMaxQuads = 8192;  // quads a list holds before it is sent early
+enum : uint32_t { kCmdClear, kCmdQuads, kCmdLayer };
+struct DrawCmd {  // 4-byte fields only: lists compare as bytes
+    uint32_t kind;
+    uint32_t additive;
+    GLuint tex;
+    uint32_t colour;      // clear colour
+    int32_t first;        // first quad
+    int32_t count;
+    int32_t layer;        // layer: which one
+    uint32_t generation;  // layer: its contents
+};
+static_assert(sizeof(DrawCmd) == 32, "DrawCmd has no padding");
+struct FrameList {
+    std::vector<DrawCmd> cmds;
+    std::vector<Quad> quads;
+    bool partial = false;  // part of the frame was sent before the rest
+};
+FrameList s_Frame;        // being recorded
+FrameList s_Shown;        // the last list sent, which the frame target holds
+bool s_ShownValid = false;
+GLuint s_Indices = 0;     // 0,1,2, 0,2,3 for every quad: the fan as triangles
+
+// Quad layers: each is painted into a picture of its own only when its quads
+// or picture changed, and every frame draws that one picture. The layer's
+// quads are copied (no blending) into a clear picture, so drawing it pixel for
+// pixel blends exactly the texels the quads would have drawn themselves.
+constexpr int kLayerQuads = 512;
+struct LayerData {
+    Quad quads[kLayerQuads];
+    int count = 0;
+    uint32_t generation = 0;  // these quads
+    uint32_t painted = 0;     // the quads in the picture
+    GLuint paintedTex = 0;    // the chip picture they were painted with
+    bool pending = false;     // drawn in the list being recorded
+    GLuint vao = 0, vbo = 0;
+    // Two pictures, painted in turn: a repaint never waits for the driver to
+    // finish a frame that still reads the other one.
+    GLuint fbo[2] = {}, colour[2] = {};
+    int front = 0;
+};
+// Draws a layer's picture onto the whole frame, pixel for pixel (picture rows
+// run bottom-up).
+const Quad kLayerQuad = MakeQuad(0, 0, float(kScreenW), float(kScreenH), 0, 1, 1, 0);
+LayerData s_Layers[kQuadLayers];
+uint32_t s_LayerGeneration = 0;
 
 // A decoded and uploaded picture file; tex is 0 until a device exists.
 struct Picture {
@@ -43,6 +93,8 @@ int s_SlotPicture[kTextureSlots] = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, 
                                     -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
 void UploadSlotPictures();
 bool CreateDevice();
+void ExecuteFrame(bool partial);
+bool FinishFrame();
 
 const char* kVertexShader = R"(#version 330 core
 layout(location = 0) in vec4 a_pos;
@@ -84,6 +136,24 @@ GLuint CompileShader(GLenum kind, const char* src) {
     return sh;
 }
 
+// A vertex array over its own buffer of Quads, drawn through the shared indices.
+void MakeVertexArray(GLuint& vao, GLuint& vbo) {
+    glGenVertexArrays(1, &vao);
+    glBindVertexArray(vao);
+    glGenBuffers(1, &vbo);
+    glBindBuffer(GL_ARRAY_BUFFER, vbo);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, s_Indices);
+    glEnableVertexAttribArray(0);
+    glVertexAttribPointer(0, 4, GL_FLOAT, GL_FALSE, sizeof(TlVertex), reinterpret_cast<void*>(0));
+    // ARGB words are B,G,R,A bytes in memory.
+    glEnableVertexAttribArray(1);
+    glVertexAttribPointer(1, GL_BGRA, GL_UNSIGNED_BYTE, GL_TRUE, sizeof(TlVertex),
+                          reinterpret_cast<void*>(offsetof(TlVertex, diffuse)));
+    glEnableVertexAttribArray(2);
+    glVertexAttribPointer(2, 2, GL_FLOAT, GL_FALSE, sizeof(TlVertex),
+                          reinterpret_cast<void*>(offsetof(TlVertex, u)));
+}
+
 bool CreatePipeline() {
     GLuint vs = CompileShader(GL_VERTEX_SHADER, kVertexShader);
     GLuint fs = CompileShader(GL_FRAGMENT_SHADER, kFragmentShader);
@@ -100,39 +170,152 @@ bool CreatePipeline() {
     glUseProgram(s_Program);
     glUniform1i(glGetUniformLocation(s_Program, "u_tex"), 0);
 
-    glGenVertexArrays(1, &s_Vao);
+    std::vector<uint32_t> idx(size_t(kMaxQuads) * 6);
+    for (uint32_t q = 0; q < uint32_t(kMaxQuads); ++q) {
+        const uint32_t b = q * 4, tri[6] = {b, b + 1, b + 2, b, b + 2, b + 3};
+        std::memcpy(&idx[size_t(q) * 6], tri, sizeof tri);
+    }
+    glGenBuffers(1, &s_Indices);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, s_Indices);
+    glBufferData(GL_ELEMENT_ARRAY_BUFFER, GLsizeiptr(idx.size() * sizeof(uint32_t)), idx.data(), GL_STATIC_DRAW);
+    MakeVertexArray(s_Vao, s_Vbo);
+    for (LayerData& l : s_Layers) {
+        MakeVertexArray(l.vao, l.vbo);
+        l.painted = 0;
+        l.paintedTex = 0;
+    }
     glBindVertexArray(s_Vao);
-    glGenBuffers(1, &s_Vbo);
-    glBindBuffer(GL_ARRAY_BUFFER, s_Vbo);
-    glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(sizeof(Quad)) * kRingQuads, nullptr, GL_STREAM_DRAW);
-    glEnableVertexAttribArray(0);
-    glVertexAttribPointer(0, 4, GL_FLOAT, GL_FALSE, sizeof(TlVertex), reinterpret_cast<void*>(0));
-    // ARGB words are B,G,R,A bytes in memory.
-    glEnableVertexAttribArray(1);
-    glVertexAttribPointer(1, GL_BGRA, GL_UNSIGNED_BYTE, GL_TRUE, sizeof(TlVertex),
-                          reinterpret_cast<void*>(offsetof(TlVertex, diffuse)));
-    glEnableVertexAttribArray(2);
-    glVertexAttribPointer(2, 2, GL_FLOAT, GL_FALSE, sizeof(TlVertex),
-                          reinterpret_cast<void*>(offsetof(TlVertex, u)));
     return true;
 }
 
-bool CreateFrameTarget() {
-    glGenTextures(1, &s_FboColour);
-    glBindTexture(GL_TEXTURE_2D, s_FboColour);
+// A 640x480 picture to draw into.
+bool CreateTarget(GLuint& fbo, GLuint& colour) {
+    glGenTextures(1, &colour);
+    glBindTexture(GL_TEXTURE_2D, colour);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, kScreenW, kScreenH, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glGenFramebuffers(1, &s_Fbo);
-    glBindFramebuffer(GL_FRAMEBUFFER, s_Fbo);
-    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, s_FboColour, 0);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glGenFramebuffers(1, &fbo);
+    glBindFramebuffer(GL_FRAMEBUFFER, fbo);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, colour, 0);
     return glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
 }
 
-void ApplyBlend() {
-    if (!s_Context) return;
+bool CreateFrameTarget() {
+    for (LayerData& l : s_Layers)
+        for (int i = 0; i < 2; ++i)
+            if (!CreateTarget(l.fbo[i], l.colour[i])) return false;
+    return CreateTarget(s_Fbo, s_FboColour);
+}
+
+// Paints a layer's quads into its picture with `tex`, copying texels as they are.
+void PaintLayer(LayerData& l, GLuint tex) {
+    l.front ^= 1;
+    glBindFramebuffer(GL_FRAMEBUFFER, l.fbo[l.front]);
+    glDisable(GL_BLEND);
+    glClearColor(0, 0, 0, 0);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glBindVertexArray(l.vao);
+    glBindBuffer(GL_ARRAY_BUFFER, l.vbo);
+    glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(sizeof(Quad) * size_t(l.count)), l.quads, GL_STATIC_DRAW);
+    glBindTexture(GL_TEXTURE_2D, tex);
+    glDrawElements(GL_TRIANGLES, l.count * 6, GL_UNSIGNED_INT, nullptr);
+    glBindVertexArray(s_Vao);
+    glBindFramebuffer(GL_FRAMEBUFFER, s_Fbo);
+    l.painted = l.generation;
+    l.paintedTex = tex;
+}
+
+void ApplyBlend(bool additive) {
     glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, s_Additive ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
+    glBlendFunc(GL_SRC_ALPHA, additive ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
+}
+
+bool SameList(const FrameList& a, const FrameList& b) {
+    return a.cmds.size() == b.cmds.size() && a.quads.size() == b.quads.size() &&
+           std::memcmp(a.cmds.data(), b.cmds.data(), a.cmds.size() * sizeof(DrawCmd)) == 0 &&
+           std::memcmp(a.quads.data(), b.quads.data(), a.quads.size() * sizeof(Quad)) == 0;
+}
+
+// Sends the recorded list into the frame target. `partial`: more of the same
+// frame follows, so the target will not be what this list alone draws.
+void ExecuteFrame(bool partial) {
+    FrameList& f = s_Frame;
+    if (!s_Context || f.cmds.empty()) {
+        if (f.partial && !partial) {
+            f.partial = false;
+            s_ShownValid = false;
+        }
+        f.cmds.clear();
+        f.quads.clear();
+        return;
+    }
+    s_GlPending = true;
+    glViewport(0, 0, kScreenW, kScreenH);
+    glUseProgram(s_Program);
+    // Layers to paint again are painted before the frame, so the driver
+    // switches drawing targets once rather than in the middle of the frame.
+    for (const DrawCmd& c : f.cmds) {
+        if (c.kind != kCmdLayer) continue;
+        LayerData& l = s_Layers[c.layer];
+        if (l.painted != l.generation || l.paintedTex != c.tex) PaintLayer(l, c.tex);
+    }
+    glBindFramebuffer(GL_FRAMEBUFFER, s_Fbo);
+    glBindVertexArray(s_Vao);
+    glBindBuffer(GL_ARRAY_BUFFER, s_Vbo);
+    // A fresh buffer each time lets the driver keep the old one in flight.
+    glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(sizeof(Quad) * f.quads.size()), f.quads.data(), GL_STREAM_DRAW);
+    int blend = -1;
+    for (const DrawCmd& c : f.cmds) {
+        if (c.kind == kCmdClear) {
+            glClearColor(((c.colour >> 16) & 0xFF) / 255.0f, ((c.colour >> 8) & 0xFF) / 255.0f,
+                         (c.colour & 0xFF) / 255.0f, (c.colour >> 24) / 255.0f);
+            glClear(GL_COLOR_BUFFER_BIT);
+            continue;
+        }
+        GLuint tex = c.tex;
+        if (c.kind == kCmdLayer) {
+            LayerData& l = s_Layers[c.layer];
+            if (l.painted != l.generation || l.paintedTex != c.tex) {
+                PaintLayer(l, c.tex);
+                blend = -1;
+            }
+            tex = l.colour[l.front];
+        }
+        if (blend != int(c.additive)) {
+            blend = int(c.additive);
+            ApplyBlend(c.additive != 0);
+        }
+        glBindTexture(GL_TEXTURE_2D, tex);
+        glDrawElements(GL_TRIANGLES, c.count * 6, GL_UNSIGNED_INT,
+                       reinterpret_cast<void*>(size_t(c.first) * 6 * sizeof(uint32_t)));
+    }
+    for (LayerData& l : s_Layers) l.pending = false;
+    if (partial || f.partial) {
+        s_ShownValid = false;
+        f.partial = partial;
+    } else {
+        std::swap(s_Frame, s_Shown);
+        s_ShownValid = true;
+    }
+    s_Frame.cmds.clear();
+    s_Frame.quads.clear();
+}
+
+// Ends the recorded frame; false when the frame target already holds exactly
+// what it draws (same draws, same quads, same pictures and layers).
+bool FinishFrame() {
+    if (s_Frame.cmds.empty() && !s_Frame.partial) return false;
+    if (s_ShownValid && !s_Frame.partial && SameList(s_Frame, s_Shown)) {
+        s_Frame.cmds.clear();
+        s_Frame.quads.clear();
+        for (LayerData& l : s_Layers) l.pending = false;
+        return false;
+    }
+    ExecuteFrame(false);
+    return true;
 }
 
 }  // namespace
@@ -171,7 +354,8 @@ bool CreateDevice() {
         ErrorBox("DirectXデバイス生成失敗");
         return false;
     }
-    ApplyBlend();
+    s_WindowDamaged = true;
+    s_ShownValid = false;
     // Pictures are drawn as they are: no depth test, counter-clockwise culled.
     glDisable(GL_DEPTH_TEST);
     glEnable(GL_CULL_FACE);
@@ -216,59 +400,65 @@ void ReleaseGraphics() {
         if (s_FboColour) glDeleteTextures(1, &s_FboColour);
         if (s_Vbo) glDeleteBuffers(1, &s_Vbo);
         if (s_Vao) glDeleteVertexArrays(1, &s_Vao);
+        if (s_Indices) glDeleteBuffers(1, &s_Indices);
+        for (LayerData& l : s_Layers) {
+            if (l.vbo) glDeleteBuffers(1, &l.vbo);
+            if (l.vao) glDeleteVertexArrays(1, &l.vao);
+            glDeleteFramebuffers(2, l.fbo);
+            glDeleteTextures(2, l.colour);
+            l.vbo = l.vao = l.fbo[0] = l.fbo[1] = l.colour[0] = l.colour[1] = 0;
+            l.painted = 0;
+            l.paintedTex = 0;
+            l.pending = false;
+        }
         if (s_Program) glDeleteProgram(s_Program);
         SDL_GL_DeleteContext(s_Context);
     }
-    s_Fbo = s_FboColour = s_Vbo = s_Vao = s_Program = 0;
+    s_Fbo = s_FboColour = s_Vbo = s_Vao = s_Program = s_Indices = 0;
+    s_Frame = FrameList{};
+    s_Shown = FrameList{};
+    s_ShownValid = false;
     s_Context = nullptr;
     s_Alive = false;
 }
 
-void SetDrawStates() {
-    s_Additive = false;
-    if (s_Alive) ApplyBlend();
-}
+void SetDrawStates() { s_Additive = false; }
 
-void SetAdditiveBlend(bool additive) {
-    if (s_Additive == additive) return;
-    s_Additive = additive;
-    if (s_Alive) ApplyBlend();
-}
+void SetAdditiveBlend(bool additive) { s_Additive = additive; }
 
 void ClearFrame(uint32_t argb) {
     if (!s_Context || !s_Drawing) return;
-    s_GlPending = true;
-    glBindFramebuffer(GL_FRAMEBUFFER, s_Fbo);
-    glViewport(0, 0, kScreenW, kScreenH);
-    glClearColor(((argb >> 16) & 0xFF) / 255.0f, ((argb >> 8) & 0xFF) / 255.0f, (argb & 0xFF) / 255.0f,
-                 (argb >> 24) / 255.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
+    DrawCmd c{};
+    c.kind = kCmdClear;
+    c.colour = argb;
+    s_Frame.cmds.push_back(c);
 }
 
-void BeginDrawing() {
-    if (!s_Context || !s_Drawing) return;
-    glBindFramebuffer(GL_FRAMEBUFFER, s_Fbo);
-    glViewport(0, 0, kScreenW, kScreenH);
-    glUseProgram(s_Program);
-    glBindVertexArray(s_Vao);
-    glBindBuffer(GL_ARRAY_BUFFER, s_Vbo);
-    // A fresh buffer each frame lets the driver keep the old one in flight.
-    glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(sizeof(Quad)) * kRingQuads, nullptr, GL_STREAM_DRAW);
-    s_QuadsThisFrame = 0;
-}
+void BeginDrawing() {}
 
 void EndDrawing() {}
 
 void DrawQuadWithTexture(unsigned texture, const Quad& q) {
     if (!s_Context || !s_Drawing || texture == 0) return;
-    if (s_QuadsThisFrame >= kRingQuads) {
-        glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(sizeof(Quad)) * kRingQuads, nullptr, GL_STREAM_DRAW);
-        s_QuadsThisFrame = 0;
+    if (s_Frame.quads.size() >= size_t(kMaxQuads)) ExecuteFrame(true);
+    const int n = int(s_Frame.quads.size());
+    s_Frame.quads.push_back(q);
+    // Quads in a row with the same picture and blend are one draw.
+    if (!s_Frame.cmds.empty()) {
+        DrawCmd& last = s_Frame.cmds.back();
+        if (last.kind == kCmdQuads && last.tex == texture && last.additive == uint32_t(s_Additive) &&
+            last.first + last.count == n) {
+            ++last.count;
+            return;
+        }
     }
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glBufferSubData(GL_ARRAY_BUFFER, GLintptr(sizeof(Quad)) * s_QuadsThisFrame, sizeof(Quad), &q);
-    glDrawArrays(GL_TRIANGLE_FAN, s_QuadsThisFrame * 4, 4);
-    ++s_QuadsThisFrame;
+    DrawCmd c{};
+    c.kind = kCmdQuads;
+    c.additive = s_Additive;
+    c.tex = texture;
+    c.first = n;
+    c.count = 1;
+    s_Frame.cmds.push_back(c);
 }
 
 void DrawQuad(int slot, const Quad& q) {
@@ -276,17 +466,52 @@ void DrawQuad(int slot, const Quad& q) {
     DrawQuadWithTexture(s_Pictures[size_t(s_SlotPicture[slot])].tex, q);
 }
 
+void SetQuadLayer(int layer, const Quad* quads, int count) {
+    if (layer < 0 || layer >= kQuadLayers) return;
+    LayerData& l = s_Layers[layer];
+    // A draw of the old contents still waiting in this frame goes out first.
+    if (l.pending) ExecuteFrame(true);
+    l.count = std::clamp(count, 0, kLayerQuads);
+    std::memcpy(l.quads, quads, sizeof(Quad) * size_t(l.count));
+    l.generation = ++s_LayerGeneration;
+}
+
+void DrawQuadLayer(int slot, int layer) {
+    if (layer < 0 || layer >= kQuadLayers || slot < 0 || slot >= kTextureSlots || s_SlotPicture[slot] < 0) return;
+    const GLuint tex = s_Pictures[size_t(s_SlotPicture[slot])].tex;
+    if (!s_Context || !s_Drawing || tex == 0 || s_Layers[layer].count == 0) return;
+    if (s_Frame.quads.size() >= size_t(kMaxQuads)) ExecuteFrame(true);
+    DrawCmd c{};
+    c.kind = kCmdLayer;
+    c.additive = s_Additive;
+    c.tex = tex;
+    c.first = int(s_Frame.quads.size());
+    c.count = 1;
+    c.layer = layer;
+    c.generation = s_Layers[layer].generation;
+    s_Frame.quads.push_back(kLayerQuad);
+    s_Frame.cmds.push_back(c);
+    s_Layers[layer].pending = true;
+}
+
+void MarkWindowDamaged() { s_WindowDamaged = true; }
+
 bool PresentFrame() {
     if (!s_Context) return true;
+    const bool changed = FinishFrame();
     SDL_Window* win = AppWindow();
     if (AppHeadless()) {
-        // Nothing swaps a headless frame: without a flush the driver keeps
-        // queueing every frame's commands and grows without bound.
-        if (s_GlPending) glFlush();
+        // Nothing swaps a headless frame: it is finished here as a window's
+        // swap would finish it. Unfinished, the driver keeps queueing frames
+        // and grows, and a later wait for one frame waits for them all.
+        if (s_GlPending) glFinish();
         s_GlPending = false;
         return true;
     }
     if (!s_Drawing) return true;
+    // A frame the same as the one on screen need not be shown again.
+    if (!changed && !s_WindowDamaged) return true;
+    s_WindowDamaged = false;
     if (win) {
         int w = 0, h = 0;
         WindowDrawableSize(w, h);
@@ -310,6 +535,7 @@ void ResetDevice() {}
 
 bool ReadFramePixels(uint32_t* out) {
     if (!s_Context) return false;
+    FinishFrame();
     std::vector<uint32_t> rows(size_t(kScreenW) * kScreenH);
     glBindFramebuffer(GL_READ_FRAMEBUFFER, s_Fbo);
     glPixelStorei(GL_PACK_ALIGNMENT, 4);

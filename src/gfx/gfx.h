@@ -44,6 +44,9 @@ void ReleaseGraphics();
 bool GraphicsAlive();
 
 // Frame: clear, begin, draw, end, present. Present returns false on failure.
+// Draws are recorded and sent at present (or when the frame is read); a frame
+// whose draws are the same as the last one shown is not sent or shown again,
+// unless the window was uncovered or resized (MarkWindowDamaged).
 // With frame drawing off, these and every draw call do nothing, so a headless
 // run spends no time on frames nobody looks at; game logic runs the same.
 void SetFrameDrawing(bool on);
@@ -53,6 +56,7 @@ void BeginDrawing();
 void EndDrawing();
 bool PresentFrame();
 void ResetDevice();
+void MarkWindowDamaged();
 
 // Render states: normal alpha blending; the additive switch changes only the
 // destination factor.
@@ -65,6 +69,14 @@ void LoadTexture(int slot, const char* path, uint32_t colourKey);
 bool LoadTexturePlain(int slot, const char* path);
 bool TextureLoaded(int slot);
 void DrawQuad(int slot, const Quad& q);
+
+// Quad layers: a set of quads kept on the device, for what changes seldom
+// (the stage map). SetQuadLayer replaces a layer's quads; call it only when
+// they changed. DrawQuadLayer draws them all, in order, with a slot's picture
+// under the current blend, exactly as DrawQuad would one by one.
+constexpr int kQuadLayers = 1;
+void SetQuadLayer(int layer, const Quad* quads, int count);
+void DrawQuadLayer(int slot, int layer);
 
 // Text: 35 px high; half-width characters advance 10 px, full-width 20 px.
 // UTF-8 input; a line feed starts a new line 35 px lower at the same x.

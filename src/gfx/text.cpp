@@ -116,18 +116,19 @@ int CreateTextFont() {
     if (s_Font) return 0;  // one face serves every scene; glyphs stay cached
     if (!TTF_WasInit() && TTF_Init() != 0) return -1;
     for (const char* path : kFontPaths) {
-        // The largest size whose line is no taller than the 35-px cell.
+        // The largest size whose line is no taller than the 35-px cell; the
+        // face is opened once and sized down (opening it is the slow part).
+        TTF_Font* f = TTF_OpenFont(path, 40);
+        if (!f) continue;
         for (int pt = 40; pt >= 20 && !s_Font; --pt) {
-            TTF_Font* f = TTF_OpenFont(path, pt);
-            if (!f) break;
+            if (TTF_SetFontSize(f, pt) != 0) break;
             if (TTF_FontHeight(f) <= kCellH) {
                 s_Font = f;
                 s_FontPt = pt;
-            } else {
-                TTF_CloseFont(f);
             }
         }
         if (s_Font) break;
+        TTF_CloseFont(f);
     }
     if (!s_Font) return -1;
     // Full hinting snaps the Mincho face's thin horizontal strokes away at

@@ -9,6 +9,12 @@ ChipCode s_OffGridCell = 0;
 
 bool ValidStage(int stage) { return stage >= 1 && stage <= kStageCount; }
 
+// The grid the map layer was last built from.
+constexpr int kMapLayer = 0;
+int s_LayerStage = 0;
+StageMap s_LayerMap{};
+Quad s_LayerQuads[kMapCells];
+
 }  // namespace
 
 ChipCode CellAt(int stage, float x, float y) {
@@ -46,11 +52,21 @@ void PlaceCellQuad(int col, int row, ChipCode code) {
 void DrawStageMap(int stage) {
     if (!ValidStage(stage)) return;
     const StageMap& map = g_StageMap[stage];
-    for (int row = 0; row < kMapRows; ++row) {
-        for (int col = 0; col < kMapCols; ++col) {
-            // Empty cells are drawn too: chip 0 is keyed out on every sheet.
-            PlaceCellQuad(col, row, map[row * kMapCols + col]);
-            DrawQuad(kChipSheetSlot, g_CellQuad);
+    // The cells' quads live in a layer on the device, built again only when
+    // a cell (or the stage) differs from what the layer shows: events write
+    // cells directly, so the grid itself is compared.
+    if (stage != s_LayerStage || map != s_LayerMap) {
+        for (int row = 0; row < kMapRows; ++row) {
+            for (int col = 0; col < kMapCols; ++col) {
+                // Empty cells are drawn too: chip 0 is keyed out on every sheet.
+                PlaceCellQuad(col, row, map[row * kMapCols + col]);
+                s_LayerQuads[row * kMapCols + col] = g_CellQuad;
+            }
         }
+        SetQuadLayer(kMapLayer, s_LayerQuads, kMapCells);
+        s_LayerStage = stage;
+        s_LayerMap = map;
     }
+    g_CellQuad = s_LayerQuads[kMapCells - 1];
+    DrawQuadLayer(kChipSheetSlot, kMapLayer);
 }

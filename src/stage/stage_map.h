@@ -62,8 +62,9 @@ ChipCode& MapCell(int stage, int row, int col);
 // Writes g_CellQuad for the cell at (col, row) showing chip `code`.
 void PlaceCellQuad(int col, int row, ChipCode code);
 
-// Draws all 300 cells of grid k with the chip sheet, one draw per cell, under
-// whatever blend state the caller set.
+// Draws all 300 cells of grid k with the chip sheet, in cell order, under
+// whatever blend state the caller set. The cells' quads are kept as one layer
+// on the device and built again only when a cell of the grid changed.
 void DrawStageMap(int stage);
 
 // Puts back the initial code of every cell that stage k's events change, so

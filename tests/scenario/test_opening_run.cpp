@@ -88,6 +88,24 @@ TEST(OpeningRun, MissingPrologueSoundEndsTheProgramWithItsMessage) {
     EXPECT_EQ(CountLines(run.log, "Prologueframe関数通過"), 1);
 }
 
+// Headless tunes go through the data folder's quiet soundfont: the title's
+// tune plays with nothing said about it, and a missing one still fails.
+TEST(OpeningRun, TitleTuneUnderTheQuietSoundFontAndWithoutIt) {
+    namespace fs = std::filesystem;
+    ASSERT_TRUE(fs::exists(fs::path(TOLVANE_DATA_DIR) / "sf2/quiet.sf2"));
+    GameRun fine = RunGameHeadless({"--scene", "7", "--max-ms", "1000"});
+    EXPECT_EQ(fine.exitCode, 0);
+    EXPECT_EQ(fine.stderrText, "");
+
+    std::string dir = MakeTempDir("nomid");
+    fs::create_directory(dir + "/mid");
+    for (const char* sub : {"img", "wav", "sf2"})
+        fs::create_directory_symlink(fs::path(TOLVANE_DATA_DIR) / sub, dir + "/" + sub);
+    GameRun run = RunGameHeadless({"--scene", "7", "--max-ms", "1000"}, "", dir);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.stderrText.find("MIDIファイルのロードに失敗"), std::string::npos) << run.stderrText;
+}
+
 TEST(OpeningRun, MalformedScriptIsRejectedBeforeTheGameStarts) {
     GameRun run = RunGameHeadless({"--max-ms", "100"}, "0 move 1 2\n10 wiggle\n");
     EXPECT_EQ(run.exitCode, 2);

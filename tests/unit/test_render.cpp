@@ -8,6 +8,7 @@
 #include "app/app.h"
 #include "gfx/gfx.h"
 #include "gfx/image.h"
+#include "stage/stage_map.h"
 
 namespace {
 
@@ -168,4 +169,72 @@ TEST_F(Render, ReloadSeesAChangedFileAndAVanishedOne) {
     std::remove(path.c_str());
     LoadTexture(11, path.c_str(), kKeyGreen);
     EXPECT_FALSE(TextureLoaded(11));
+}
+
+namespace {
+
+// A 16x16 chip sheet whose chip n is the single pixel n: chip 0 green (keyed
+// out), chip 1 `one`, the rest red.
+std::vector<uint32_t> ChipSheet(uint32_t one) {
+    std::vector<uint32_t> px(256, 0xFFFF0000u);
+    px[0] = 0xFF00FF00u;
+    px[1] = one;
+    return px;
+}
+
+}  // namespace
+
+TEST_F(Render, StageMapShowsCellsWrittenSinceTheLastFrameAndANewChipSheet) {
+    const StageMap saved = g_StageMap[1];
+    g_StageMap[1].fill(0);
+    MapCell(1, 2, 3) = 1;
+    LoadPicture(kChipSheetSlot, 16, 16, ChipSheet(0xFF000000u), kKeyGreen);
+    std::vector<uint32_t> px(640 * 480);
+    auto at = [&](int row, int col) { return px[size_t(row * 32 + 16) * 640 + size_t(col * 32 + 16)] & 0xFFFFFFu; };
+    DrawStageMap(1);
+    ASSERT_TRUE(ReadFramePixels(px.data()));
+    EXPECT_EQ(at(2, 3), 0x000000u);
+    EXPECT_EQ(at(4, 5), 0xFFFFFFu);  // chip 0 is keyed out
+
+    // An event rewrites two cells between frames.
+    MapCell(1, 2, 3) = 0;
+    MapCell(1, 4, 5) = 1;
+    ClearFrame(0xFFFFFFFFu);
+    DrawStageMap(1);
+    ASSERT_TRUE(ReadFramePixels(px.data()));
+    EXPECT_EQ(at(2, 3), 0xFFFFFFu);
+    EXPECT_EQ(at(4, 5), 0x000000u);
+
+    // The same grid with another sheet in the slot shows the new sheet.
+    LoadPicture(kChipSheetSlot, 16, 16, ChipSheet(0xFF0000FFu), kKeyGreen);
+    ClearFrame(0xFFFFFFFFu);
+    DrawStageMap(1);
+    ASSERT_TRUE(ReadFramePixels(px.data()));
+    EXPECT_EQ(at(4, 5), 0x0000FFu);
+    g_StageMap[1] = saved;
+}
+
+TEST_F(Render, RepeatedFrameReadsTheSameAndAnyChangeIsDrawn) {
+    LoadPicture(11, 1, 1, {0xFF000000u}, kKeyGreen);
+    std::vector<uint32_t> first(640 * 480), again(640 * 480);
+    auto draw = [&](uint32_t colour, std::vector<uint32_t>& out) {
+        ClearFrame(0xFFFFFFFFu);
+        DrawQuad(11, MakeQuad(0, 0, 100, 100, 0, 0, 1, 1, colour));
+        DrawString("A", 200, 200, 0xFF000000u);
+        ASSERT_TRUE(ReadFramePixels(out.data()));
+    };
+    draw(0xFF00FF00u, first);
+    draw(0xFF00FF00u, again);
+    EXPECT_TRUE(first == again);
+    EXPECT_EQ(again[50 * 640 + 50] & 0xFFFFFFu, 0x000000u);
+    // Only the vertex colour's alpha differs: the frame must be drawn anew.
+    draw(0x00FFFFFFu, again);
+    EXPECT_EQ(again[50 * 640 + 50] & 0xFFFFFFu, 0xFFFFFFu);
+    // The same draws under the other blend differ too.
+    SetAdditiveBlend(true);
+    draw(0xFFFFFFFFu, again);
+    SetAdditiveBlend(false);
+    EXPECT_EQ(again[50 * 640 + 50] & 0xFFFFFFu, 0xFFFFFFu);  // black added to white
+    draw(0xFFFFFFFFu, again);
+    EXPECT_EQ(again[50 * 640 + 50] & 0xFFFFFFu, 0x000000u);
 }

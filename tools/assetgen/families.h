@@ -18,5 +18,6 @@ void genSounds(Output& out);    // stage effects, the clear fanfare, the title c
 void genCues(Output& out);      // the dialogue scenes' sound cues
 void genHud(Output& out);      // brush, lettering, stage panels and backgrounds, title, talk window
 void genFrontend(Output& out); // menus, help, stage select, game over, endings
+void genSoundFont(Output& out); // the quiet soundfont headless runs play their tunes through
 
 }  // namespace ag

@@ -1,6 +1,6 @@
 // Generates every picture, tune and sound of the game into OUTDIR/img,
-// OUTDIR/mid and OUTDIR/wav. Deterministic: the same build writes the same
-// bytes.
+// OUTDIR/mid and OUTDIR/wav, and a quiet soundfont into OUTDIR/sf2.
+// Deterministic: the same build writes the same bytes.
 #include <chrono>
 #include <cstdio>
 #include <exception>
@@ -26,6 +26,7 @@ const Family kFamilies[] = {
     {"cues", ag::genCues},
     {"hud", ag::genHud},
     {"frontend", ag::genFrontend},
+    {"soundfont", ag::genSoundFont},
 };
 
 }  // namespace
