@@ -14,13 +14,6 @@
 
 namespace {
 
-std::string ReadAll(const std::string& path) {
-    std::ifstream f(path);
-    std::stringstream ss;
-    ss << f.rdbuf();
-    return ss.str();
-}
-
 // Starts the game headless on the title (which never ends by itself), waits
 // for its first frames, sends sig and returns the exit status (-1: killed or
 // still running after 20 s) and the log.
@@ -35,7 +28,7 @@ int CloseWith(int sig, std::string& log) {
     }
     using Clock = std::chrono::steady_clock;
     auto deadline = Clock::now() + std::chrono::seconds(60);
-    while (ReadAll(logPath).find("Startframe") == std::string::npos && Clock::now() < deadline)
+    while (ReadTextFile(logPath).find("Startframe") == std::string::npos && Clock::now() < deadline)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     kill(pid, sig);
     int status = 0;
@@ -48,7 +41,7 @@ int CloseWith(int sig, std::string& log) {
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    log = ReadAll(logPath);
+    log = ReadTextFile(logPath);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 

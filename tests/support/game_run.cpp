@@ -24,6 +24,13 @@ std::string Quote(const std::string& s) {
 
 }  // namespace
 
+std::string ReadTextFile(const std::string& path) {
+    std::ifstream f(path);
+    std::stringstream ss;
+    ss << f.rdbuf();
+    return ss.str();
+}
+
 std::string MakeTempDir(const char* tag) {
     std::string tmpl = std::string(std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp") + "/tolvane-" + tag +
                        "-XXXXXX";

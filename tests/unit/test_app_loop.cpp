@@ -8,22 +8,16 @@
 #include "app/app.h"
 #include "app/platform.h"
 #include "app/scenes.h"
+#include "game_run.h"
 
 namespace {
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream f(path);
-    std::stringstream ss;
-    ss << f.rdbuf();
-    return ss.str();
-}
 
 struct LogCapture {
     std::string path = testing::TempDir() + "dispatch_log.txt";
     LogCapture() { OpenLog(path.c_str()); }
     std::string Text() {
         CloseLog();
-        return ReadAll(path);
+        return ReadTextFile(path);
     }
 };
 
