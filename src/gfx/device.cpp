@@ -78,7 +78,10 @@ const Quad kLayerQuad = MakeQuad(0, 0, float(kScreenW), float(kScreenH), 0, 1, 1
 LayerData s_Layers[kQuadLayers];
 uint32_t s_LayerGeneration = 0;
 
-// A decoded and uploaded picture file; tex is 0 until a device exists.
+// A picture file, uploaded once a device exists (tex is 0 until then). Without
+// a device its bytes are read at load and decoded only when a frame first
+// draws it, or when the loader must answer at once: a headless run that
+// never shoots decodes nothing.
 struct Picture {
     std::string path;
     bool keyed;
@@ -87,6 +90,9 @@ struct Picture {
     time_t mtimeSec;
     long mtimeNsec;
     GLuint tex;
+    std::vector<uint8_t> bytes;  // as read at load, until uploaded
+    bool checked;                // decoded once without fault
+    bool bad;                    // does not decode: never drawn
 };
 std::vector<Picture> s_Pictures;
 int s_SlotPicture[kTextureSlots] = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1,
@@ -581,11 +587,16 @@ bool SameStamp(const Picture& p, const struct stat& st) {
     return p.size == st.st_size && p.mtimeSec == st.st_mtim.tv_sec && p.mtimeNsec == st.st_mtim.tv_nsec;
 }
 
-// Decodes a picture's file (colour key applied) and uploads it; 0 when the
-// file does not decode.
-GLuint DecodeAndUpload(const Picture& p) {
+// Decodes a picture (the bytes read at load, else its file), applies the
+// colour key and uploads it; 0, and the picture marked bad, when it does
+// not decode.
+GLuint DecodeAndUpload(Picture& p) {
     Image img;
-    if (!DecodeImageFile(p.path.c_str(), img)) return 0;
+    const bool ok = p.bytes.empty() ? DecodeImageFile(p.path.c_str(), img) : DecodeImageBytes(p.bytes, img);
+    std::vector<uint8_t>().swap(p.bytes);
+    p.checked = true;
+    p.bad = !ok;
+    if (!ok) return 0;
     if (p.keyed) ApplyColourKey(img, p.key);
     GLuint t = UploadTexture(img);
     s_GlPending = true;
@@ -594,11 +605,26 @@ GLuint DecodeAndUpload(const Picture& p) {
 }
 
 void UploadSlotPictures() {
-    for (int i : s_SlotPicture)
-        if (i >= 0 && !s_Pictures[size_t(i)].tex) s_Pictures[size_t(i)].tex = DecodeAndUpload(s_Pictures[size_t(i)]);
+    for (int i : s_SlotPicture) {
+        if (i < 0) continue;
+        Picture& p = s_Pictures[size_t(i)];
+        if (!p.tex && !p.bad) p.tex = DecodeAndUpload(p);
+    }
 }
 
-bool LoadIntoSlot(int slot, const char* path, const uint32_t* key) {
+// Decodes a picture whose decoding was put off, to learn whether it is whole.
+bool PictureSound(Picture& p) {
+    if (!p.checked && !p.bad) {
+        Image img;
+        p.bad = !DecodeImageBytes(p.bytes, img);
+        p.checked = true;
+        if (p.bad) std::vector<uint8_t>().swap(p.bytes);
+    }
+    return !p.bad;
+}
+
+// mustKnow: the caller acts on the answer, so a put-off decode happens now.
+bool LoadIntoSlot(int slot, const char* path, const uint32_t* key, bool mustKnow) {
     if (!s_Alive || slot < 0 || slot >= kTextureSlots) return false;
     s_SlotPicture[slot] = -1;
     // Pictures are kept by path, colour key and file stamp: stage restarts
@@ -607,20 +633,23 @@ bool LoadIntoSlot(int slot, const char* path, const uint32_t* key) {
     struct stat st;
     if (stat(path, &st) != 0) return false;
     for (size_t i = 0; i < s_Pictures.size(); ++i) {
-        const Picture& p = s_Pictures[i];
+        Picture& p = s_Pictures[i];
         if (p.path == path && p.keyed == (key != nullptr) && (!key || p.key == *key) && SameStamp(p, st)) {
+            if (p.bad || (mustKnow && !PictureSound(p))) return false;
             s_SlotPicture[slot] = int(i);
             return true;
         }
     }
-    Picture p{path, key != nullptr, key ? *key : 0u, st.st_size, st.st_mtim.tv_sec, st.st_mtim.tv_nsec, 0};
+    Picture p{path, key != nullptr, key ? *key : 0u, st.st_size, st.st_mtim.tv_sec, st.st_mtim.tv_nsec, 0, {},
+              false, false};
     if (s_Context) {
         p.tex = DecodeAndUpload(p);
         if (!p.tex) return false;
     } else {
-        // No device yet: the file is still checked now, as a load would.
-        Image img;
-        if (!DecodeImageFile(path, img)) return false;
+        // No device yet: the bytes are read now, as a load would read them;
+        // a file that is not a picture at all fails here.
+        if (!ReadPictureBytes(path, p.bytes)) return false;
+        if (mustKnow && !PictureSound(p)) return false;
     }
     s_Pictures.push_back(std::move(p));
     s_SlotPicture[slot] = int(s_Pictures.size() - 1);
@@ -629,8 +658,11 @@ bool LoadIntoSlot(int slot, const char* path, const uint32_t* key) {
 
 }  // namespace
 
-void LoadTexture(int slot, const char* path, uint32_t colourKey) { LoadIntoSlot(slot, path, &colourKey); }
+void LoadTexture(int slot, const char* path, uint32_t colourKey) { LoadIntoSlot(slot, path, &colourKey, false); }
 
-bool LoadTexturePlain(int slot, const char* path) { return LoadIntoSlot(slot, path, nullptr); }
+bool LoadTexturePlain(int slot, const char* path) { return LoadIntoSlot(slot, path, nullptr, true); }
 
-bool TextureLoaded(int slot) { return slot >= 0 && slot < kTextureSlots && s_SlotPicture[slot] >= 0; }
+bool TextureLoaded(int slot) {
+    if (slot < 0 || slot >= kTextureSlots || s_SlotPicture[slot] < 0) return false;
+    return PictureSound(s_Pictures[size_t(s_SlotPicture[slot])]);
+}

@@ -87,15 +87,29 @@ bool DecodeBmp(const std::vector<uint8_t>& bytes, Image& out) {
     return true;
 }
 
+bool IsPng(const std::vector<uint8_t>& b) { return b.size() >= 8 && png_sig_cmp(b.data(), 0, 8) == 0; }
+bool IsBmp(const std::vector<uint8_t>& b) { return b.size() >= 2 && b[0] == 'B' && b[1] == 'M'; }
+
 }  // namespace
+
+bool ReadPictureBytes(const char* path, std::vector<uint8_t>& out) {
+    if (!ReadDataFile(path, out) && (IsPng(out) || IsBmp(out))) return true;
+    std::vector<uint8_t>().swap(out);
+    return false;
+}
+
+bool DecodeImageBytes(const std::vector<uint8_t>& bytes, Image& out) {
+    out = Image{};
+    if (IsPng(bytes)) return DecodePng(bytes, out);
+    if (IsBmp(bytes)) return DecodeBmp(bytes, out);
+    return false;
+}
 
 bool DecodeImageFile(const char* path, Image& out) {
     out = Image{};
     std::vector<uint8_t> bytes;
     if (ReadDataFile(path, bytes)) return false;
-    if (bytes.size() >= 8 && png_sig_cmp(bytes.data(), 0, 8) == 0) return DecodePng(bytes, out);
-    if (bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M') return DecodeBmp(bytes, out);
-    return false;
+    return DecodeImageBytes(bytes, out);
 }
 
 void ApplyColourKey(Image& img, uint32_t key) {

@@ -10,6 +10,12 @@ struct Image {
 
 // Decodes a PNG or BMP (chosen by content). False when unreadable.
 bool DecodeImageFile(const char* path, Image& out);
+bool DecodeImageBytes(const std::vector<uint8_t>& bytes, Image& out);
+
+// Reads a picture file whole, as decoding would, and checks only that it
+// starts as a PNG or a bitmap does: the cheap check made when decoding is
+// put off. False when unreadable or not a picture.
+bool ReadPictureBytes(const char* path, std::vector<uint8_t>& out);
 
 // Turns pixels equal to the key (ARGB, alpha included) fully transparent and
 // every other pixel fully opaque (1-bit alpha, threshold at half).

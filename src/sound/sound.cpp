@@ -36,6 +36,9 @@ struct Slot {
 };
 
 bool s_Open = false;
+// The device plays nothing (the dummy driver, paused): files are checked as
+// a load would check them, and nothing is converted, synthesised or mixed.
+bool s_Silent = false;
 Slot s_Slots[kSoundSlots];
 // Loaded files are kept by path and stamp until exit: a slot that is loaded over may
 // still be playing, and stage restarts load the same files again.
@@ -95,7 +98,8 @@ bool InitSound() {
     // Sound for the dummy driver goes nowhere: with the device paused, the
     // mixer never renders it, while loads and play requests work as ever.
     const char* driver = SDL_GetCurrentAudioDriver();
-    if (driver && std::strcmp(driver, "dummy") == 0)
+    s_Silent = driver && std::strcmp(driver, "dummy") == 0;
+    if (s_Silent)
         for (SDL_AudioDeviceID id = 1; id <= 16; ++id)
             if (SDL_GetAudioDeviceStatus(id) == SDL_AUDIO_PLAYING) SDL_PauseAudioDevice(id, 1);
     char cwd[4096];
@@ -140,11 +144,15 @@ bool LoadSound(int slot, const char* path, bool loop) {
         l->mtime = st.st_mtim;
         // Wave files are effects (or a primary wave); everything else is music.
         std::string why;
-        if (EndsWith(path, ".wav"))
-            l->chunk = OpenWaveFile(path, why);
+        const bool wave = EndsWith(path, ".wav");
+        bool ok;
+        if (s_Silent)
+            ok = wave ? CheckWaveFile(path, why) : CheckMusicFile(path, why);
+        else if (wave)
+            ok = (l->chunk = OpenWaveFile(path, why)) != nullptr;
         else
-            l->music = OpenMusicFile(path, why);
-        if (!l->chunk && !l->music) {
+            ok = (l->music = OpenMusicFile(path, why)) != nullptr;
+        if (!ok) {
             delete l;
             ErrorBox("MIDIファイルのロードに失敗");
             ErrorDetail((std::string(path) + ": " + why).c_str());
@@ -162,7 +170,7 @@ void PlayMusic(int slot) {
     ++s_Stats.musicPlays[slot];
     s_Stats.lastMusicSlot = slot;
     const Slot& s = s_Slots[slot];
-    if (!s_Open || !s.sound) return;
+    if (!s_Open || s_Silent || !s.sound) return;
     Mix_HaltChannel(kPrimaryChannel);
     if (s.sound->music) {
         Mix_PlayMusic(s.sound->music, s.loop ? -1 : 1);
@@ -176,7 +184,7 @@ void PlayEffect(int slot) {
     if (slot < 0 || slot >= kSoundSlots) return;
     ++s_Stats.effectPlays[slot];
     const Slot& s = s_Slots[slot];
-    if (!s_Open || !s.sound || !s.sound->chunk) return;
+    if (!s_Open || s_Silent || !s.sound || !s.sound->chunk) return;
     Mix_PlayChannel(-1, s.sound->chunk, 0);
 }
 
@@ -206,6 +214,7 @@ void CloseSound() {
     Mix_Quit();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     s_Open = false;
+    s_Silent = false;
 }
 
 const SoundStats& GetSoundStats() { return s_Stats; }

@@ -33,3 +33,30 @@ Mix_Music* OpenMusicFile(const char* path, std::string& why) {
     if (!m) why = SDL_GetError();
     return m;
 }
+
+bool CheckWaveFile(const char* path, std::string& why) {
+    std::vector<uint8_t> bytes;
+    const char* problem = ReadDataFile(path, bytes, kMaxWaveBytes);
+    if (!problem) problem = WaveProblem(bytes.data(), bytes.size());
+    if (problem) {
+        why = problem;
+        return false;
+    }
+    SDL_AudioSpec spec;
+    Uint8* samples = nullptr;
+    Uint32 length = 0;
+    if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), int(bytes.size())), 1, &spec, &samples, &length)) {
+        why = SDL_GetError();
+        return false;
+    }
+    SDL_FreeWAV(samples);
+    return true;
+}
+
+bool CheckMusicFile(const char* path, std::string& why) {
+    std::vector<uint8_t> bytes;
+    const char* problem = ReadDataFile(path, bytes, kMaxMidiBytes);
+    if (!problem) problem = MidiProblem(bytes.data(), bytes.size());
+    if (problem) why = problem;
+    return problem == nullptr;
+}

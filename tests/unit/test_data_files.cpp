@@ -16,6 +16,7 @@
 #include "midi_bytes.h"
 #include "sound/sound.h"
 #include "sound/sound_check.h"
+#include "sound/sound_files.h"
 
 namespace {
 
@@ -239,4 +240,49 @@ TEST_F(SoundFiles, SoundTunePlaysAndADirectoryWaveFails) {
     EXPECT_FALSE(LoadSound(3, dir.c_str(), false));
     EXPECT_EQ(ExitStatus(), 1);
     EXPECT_EQ(Log(), "MIDIファイルのロードに失敗\n" + dir + ": a directory, not a file\n");
+}
+
+// A device that plays nothing skips the decoders' conversion and the
+// synthesizer, so its checks must accept and refuse exactly what the full
+// loaders do: the generated files, and faults each check alone would miss.
+TEST_F(SoundFiles, SilentChecksAgreeWithTheLoaders) {
+    // The synthesizer's own soundfont is loaded for every tune: take the small one.
+    ReleaseSoundSlots();
+    CloseSound();
+    setenv("TOLVANE_SOUNDFONT", (std::string(TOLVANE_DATA_DIR) + "/sf2/quiet.sf2").c_str(), 1);
+    ASSERT_TRUE(InitSound());
+    unsetenv("TOLVANE_SOUNDFONT");
+    Bytes wave = ReadFile(DataFiles("wav", ".wav").at(0));
+    Bytes oddCodec = wave;
+    oddCodec[20] = 0x34;  // the format tag: no decoder knows codec 0x1234
+    oddCodec[21] = 0x12;
+    ASSERT_EQ(Wave(oddCodec), nullptr);  // the header alone looks sound
+    Bytes cutWave(wave.begin(), wave.begin() + 30);
+    std::vector<std::string> waves = DataFiles("wav", ".wav");
+    waves.push_back(WriteFile("codec.wav", oddCodec));
+    waves.push_back(WriteFile("cut.wav", cutWave));
+    for (const std::string& p : waves) {
+        std::string why;
+        Mix_Chunk* c = OpenWaveFile(p.c_str(), why);
+        EXPECT_EQ(CheckWaveFile(p.c_str(), why), c != nullptr) << p;
+        if (c) Mix_FreeChunk(c);
+    }
+    // The synthesizer takes any bytes at load (it reads a tune as it plays
+    // it), so for tunes the checks decide alone.
+    std::vector<std::string> tunes = DataFiles("mid", ".mid");
+    tunes.push_back(WriteFile("cut.mid", Join({MidiHeader(0, 1, 480)})));
+    tunes.push_back(WriteFile("noise.mid", Bytes(64, 0x5A)));
+    for (const std::string& p : tunes) {
+        std::string why;
+        const bool checked = CheckMusicFile(p.c_str(), why);
+        if (Mix_Music* m = OpenMusicFile(p.c_str(), why)) {
+            EXPECT_TRUE(checked) << p;
+            Mix_FreeMusic(m);
+        } else {
+            EXPECT_FALSE(checked) << p;
+        }
+    }
+    // And the slot loader, silent here, fails on the odd codec as a missing file.
+    EXPECT_FALSE(LoadSound(3, waves[waves.size() - 2].c_str(), false));
+    EXPECT_EQ(ExitStatus(), 1);
 }

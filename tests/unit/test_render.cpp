@@ -1,6 +1,8 @@
 // Drawing rules, checked by reading back headless frames.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -237,4 +239,43 @@ TEST_F(Render, RepeatedFrameReadsTheSameAndAnyChangeIsDrawn) {
     EXPECT_EQ(again[50 * 640 + 50] & 0xFFFFFFu, 0xFFFFFFu);  // black added to white
     draw(0xFFFFFFFFu, again);
     EXPECT_EQ(again[50 * 640 + 50] & 0xFFFFFFu, 0x000000u);
+}
+
+// Without a device (a headless run before its first shot) a picture's bytes
+// are read at load and decoded when a frame first draws it: what is drawn is
+// the file as it was at load, and a damaged file is never drawn. A caller that
+// acts on the answer gets it at once.
+TEST(PutOffPictures, DecodedAtFirstDrawAsTheyWereAtLoad) {
+    AppOptions o;
+    o.headless = true;
+    ASSERT_TRUE(InitApp(o));
+    SetFrameDrawing(false);
+    ASSERT_EQ(InitDX8(false), 0);
+    const std::string good = testing::TempDir() + "later_good.png", cut = testing::TempDir() + "later_cut.png";
+    std::vector<uint32_t> red(16, 0xFFFF0000u), blue(16, 0xFF0000FFu);
+    ASSERT_TRUE(WritePng(good.c_str(), 4, 4, red.data()));
+    ASSERT_TRUE(WritePng(cut.c_str(), 4, 4, red.data()));
+    ASSERT_EQ(truncate(cut.c_str(), 40), 0);  // the signature survives, the pixels do not
+    LoadTexture(3, good.c_str(), kKeyGreen);
+    LoadTexture(4, cut.c_str(), kKeyGreen);
+    LoadTexture(6, "no/such/picture.png", kKeyGreen);
+    EXPECT_FALSE(TextureLoaded(6));
+    EXPECT_FALSE(LoadTexturePlain(5, cut.c_str()));
+    ASSERT_TRUE(WritePng(good.c_str(), 4, 4, blue.data()));  // changed after the load
+    SetFrameDrawing(true);  // the first drawn frame makes the device
+    SetDrawStates();
+    ClearFrame(0xFFFFFFFFu);
+    BeginDrawing();
+    DrawQuad(3, MakeQuad(0, 0, 100, 100, 0, 0, 1, 1));
+    DrawQuad(4, MakeQuad(100, 0, 200, 100, 0, 0, 1, 1));
+    std::vector<uint32_t> frame(640 * 480);
+    ASSERT_TRUE(ReadFramePixels(frame.data()));
+    EXPECT_EQ(frame[50 * 640 + 50] & 0xFFFFFFu, 0xFF0000u);   // red, as read at load
+    EXPECT_EQ(frame[50 * 640 + 150] & 0xFFFFFFu, 0xFFFFFFu);  // damaged: not drawn
+    EXPECT_TRUE(TextureLoaded(3));
+    EXPECT_FALSE(TextureLoaded(4));
+    ReleaseGraphics();
+    ShutdownApp();
+    std::remove(good.c_str());
+    std::remove(cut.c_str());
 }
