@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/language.h"
 #include "app/letterbox.h"
 #include "app/platform.h"
 #include "app/window.h"
@@ -627,10 +628,20 @@ bool LoadIntoSlot(int slot, const char* path, const uint32_t* key) {
     return true;
 }
 
+// In English a lettered picture has its own copy under img/en/; a picture
+// without one (or whose copy is damaged) is the shared one.
+bool LoadInLanguage(int slot, const char* path, const uint32_t* key) {
+    if (g_Language == kLangEn && std::strncmp(path, "img/", 4) == 0) {
+        std::string own = std::string("img/en/") + (path + 4);
+        if (LoadIntoSlot(slot, own.c_str(), key)) return true;
+    }
+    return LoadIntoSlot(slot, path, key);
+}
+
 }  // namespace
 
-void LoadTexture(int slot, const char* path, uint32_t colourKey) { LoadIntoSlot(slot, path, &colourKey); }
+void LoadTexture(int slot, const char* path, uint32_t colourKey) { LoadInLanguage(slot, path, &colourKey); }
 
-bool LoadTexturePlain(int slot, const char* path) { return LoadIntoSlot(slot, path, nullptr); }
+bool LoadTexturePlain(int slot, const char* path) { return LoadInLanguage(slot, path, nullptr); }
 
 bool TextureLoaded(int slot) { return slot >= 0 && slot < kTextureSlots && s_SlotPicture[slot] >= 0; }
