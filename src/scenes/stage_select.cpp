@@ -143,7 +143,7 @@ const StageEntry kStageEntries[3][3] = {
         {35, 7, 0.75f, 0.1875f, "R : 1", "G : 1", "B : 1", "★ ★ ★ ★ ★ ★ ★", "『 高いのよ、崖が 』",
          "“Such High Cliffs!”"},
         {31, 6, 0.5f, 0.1875f, "R : 0", "G : 2", "B : 2", "★ ★ ★ ★ ★ ★ ★ ★ ★", "『 ここを抜けたら… 』",
-         "“Once We're Through…”"},
+         "“Just Past Here…”"},
         {39, 8, 0.0f, 0.375f, "R : 2", "G : 0", "B : 3", "★ ★ ★ ★ ★ ★ ★ ★", "『 そして伝説へ 』",
          "“And into Legend”"},
     },

@@ -10,7 +10,7 @@ inline constexpr Words kTitleName{"いろどりの足あと", "Footprints of Col
 // The logo sets the name as a small line and three big pieces, one a paint.
 inline constexpr Words kLogoSmall{"いろどりの", "Footprints of"};
 inline constexpr Words kLogoBig[3] = {{"足", "Co"}, {"あ", "lo"}, {"と", "ur"}};
-inline constexpr Words kStart{"はじめから", "New Game"};
+inline constexpr Words kStart{"はじめから", "Start"};
 inline constexpr Words kMenu{"メニュー", "Menu"};
 inline constexpr Words kQuit{"おわる", "Quit"};
 inline constexpr Words kStageSelect{"ステージセレクト", "Stage Select"};
@@ -90,7 +90,7 @@ inline constexpr Words kPrev{"まえ", "Back"};
 // Four clear letters: three in the paints, the last (half as wide) in gold.
 inline constexpr Words kClear[4] = {{"ク", "Y"}, {"リ", "A"}, {"ア", "Y"}, {"!", "!"}};
 inline constexpr Words kStageWord{"ステージ", "STAGE"};
-inline constexpr Words kRetry{"やり直し！", "Try again!"};
+inline constexpr Words kRetry{"やり直し！", "Retry!"};
 inline constexpr Words kRetrySub{"もういちど はじめから", "Once more, from the start"};
 inline constexpr Words kTimeUp{"時間切れ！", "Time's up!"};
 inline constexpr Words kPotFire{"ほのお", "Fire"};
