@@ -51,7 +51,7 @@ const TalkLine kTalk0Lines[] = {
     {2, 4, 3, {Hero("うわっ！　だ、だれだ！？",
         "Whoa! Wh-who said that?!")}, {12, 1}, 4},
     {2, 4, 0, {God("わしは色の神。空の上から、ずっと見ておったぞ。",
-        "I am the God of Colours. I've watched from the sky.")}, kNoCue, 5},
+        "I am the God of Colours. I've been watching you.")}, kNoCue, 5},
     {2, 4, 0, {God2("ナブルの長老を救いたいのであろう？\n  ならば、わしの色の力を貸してやろう。",
         "You wish to save the Nubbles' Elder, don't you?\n  Then I shall lend you the power of my colours.")}, {13, 2}, 6},
     {0, 4, 3, {Hero("色の力……？",
