@@ -46,7 +46,7 @@ TTF_Font* s_Font = nullptr;
 int s_FontPt = 0;
 TTF_Font* s_Latin = nullptr;
 bool s_LatinTried = false;
-int s_LatinDy = 0;  // moves Latin glyphs onto the Mincho's baseline
+int s_LatinDy = 0;  // moves Latin glyphs down towards the Mincho's baseline
 GLuint s_Atlas = 0;
 int s_NextCell = 0;
 
@@ -74,7 +74,10 @@ void OpenLatinFont() {
     }
     if (!s_Latin) return;  // the Mincho's own Latin letters serve
     TTF_SetFontHinting(s_Latin, TTF_HINTING_LIGHT);
-    s_LatinDy = TTF_FontAscent(s_Font) - TTF_FontAscent(s_Latin);
+    // On the Mincho's baseline as far as the cell allows: the Latin line,
+    // descenders included, must stay inside the 35 rows.
+    s_LatinDy = std::max(0, std::min(TTF_FontAscent(s_Font) - TTF_FontAscent(s_Latin),
+                                     kCellH - TTF_FontHeight(s_Latin)));
 }
 
 bool UsesLatin(uint32_t cp) {

@@ -3,12 +3,15 @@
 // stays inside the box it is drawn in.
 #include <gtest/gtest.h>
 
+#include <SDL2/SDL.h>
+#include <SDL2/SDL_ttf.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -313,4 +316,66 @@ TEST(Language, PicturesLoadTheirEnglishCopyOrTheSharedOne) {
     ShutdownApp();
     EXPECT_EQ(chdir(cwd), 0);
     fs::remove_all(dir);
+}
+
+// Every letter of the English texts keeps all its ink as drawn: the glyph
+// drawn by DrawString has as many inked pixels as the book face renders for
+// it (a glyph cut by its cell, a descender below the 35 rows say, has fewer).
+TEST(Language, EveryEnglishGlyphIsWhole) {
+    LanguageGuard keep;
+    g_Language = kLangEn;
+    AppOptions o;
+    o.headless = true;
+    ASSERT_TRUE(InitApp(o));
+    ASSERT_EQ(InitDX8(false), 0);
+    SetFrameDrawing(true);
+    ASSERT_EQ(CreateTextFont(), 0);
+    ASSERT_TRUE(LatinFaceOpen());
+    if (!TTF_WasInit()) {
+        ASSERT_EQ(TTF_Init(), 0);
+    }
+    // The face and size the game sets English in.
+    TTF_Font* face = TTF_OpenFont("/usr/share/texmf/fonts/opentype/public/tex-gyre/texgyreschola-regular.otf", 22);
+    ASSERT_NE(face, nullptr);
+    TTF_SetFontHinting(face, TTF_HINTING_LIGHT);
+
+    std::set<char> letters;
+    for (const Drawn& d : EnglishTexts())
+        for (const char* p = d.text; *p; ++p)
+            if (*p > ' ' && static_cast<unsigned char>(*p) < 0x80) letters.insert(*p);
+    ASSERT_GT(letters.size(), 50u);
+    std::vector<uint32_t> frame(size_t(kScreenW) * kScreenH);
+    std::string cut;
+    for (char ch : letters) {
+        const char text[2] = {ch, 0};
+        SetDrawStates();
+        ClearFrame(0xFFFFFFFFu);
+        BeginDrawing();
+        DrawString(text, 100, 100, 0xFF000000u);
+        EndDrawing();
+        ASSERT_TRUE(PresentFrame());
+        ASSERT_TRUE(ReadFramePixels(frame.data()));
+        int drawn = 0;
+        for (int y = 60; y < 180; ++y)
+            for (int x = 60; x < 180; ++x) drawn += (frame[size_t(y) * kScreenW + x] & 0xFF) < 128;
+        SDL_Color white{255, 255, 255, 255};
+        SDL_Surface* raw = TTF_RenderGlyph32_Blended(face, uint32_t(ch), white);
+        ASSERT_NE(raw, nullptr);
+        SDL_Surface* s = SDL_ConvertSurfaceFormat(raw, SDL_PIXELFORMAT_ARGB8888, 0);
+        SDL_FreeSurface(raw);
+        ASSERT_NE(s, nullptr);
+        int reference = 0;
+        SDL_LockSurface(s);
+        for (int y = 0; y < s->h; ++y)
+            for (int x = 0; x < s->w; ++x)
+                reference += (reinterpret_cast<const uint32_t*>(static_cast<uint8_t*>(s->pixels) + y * s->pitch)[x] >>
+                              24) > 127;
+        SDL_UnlockSurface(s);
+        SDL_FreeSurface(s);
+        if (drawn + 1 < reference) cut += std::string(text) + " (" + std::to_string(drawn) + " of " + std::to_string(reference) + ") ";
+    }
+    TTF_CloseFont(face);
+    ReleaseGraphics();
+    ShutdownApp();
+    EXPECT_EQ(cut, "") << "letters drawn with less ink than the face has";
 }
