@@ -1,7 +1,8 @@
 // Text: glyphs of the Mincho face rendered once each into an atlas, squeezed
 // into cells 35 px high and 10 px (half-width) or 20 px (full-width) wide.
 // In English, letters come from a Latin book face at their own widths (up to
-// two cells), on the Mincho's baseline; what it lacks (stars) stays Mincho.
+// two cells), its whole line inside the cell; what it lacks (stars) stays
+// Mincho.
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_ttf.h>
 #include <epoxy/gl.h>
