@@ -12,6 +12,7 @@
 #include "app/bench.h"
 #include "app/close_signals.h"
 #include "app/input.h"
+#include "app/language.h"
 #include "app/platform.h"
 #include "app/scenes.h"
 #include "app/script.h"
@@ -115,6 +116,7 @@ int RunGame(const AppOptions& optsIn) {
         return 2;
     }
     if (!EnterDataDir(opts)) return 2;
+    g_Language = ChooseLanguage(opts.lang.c_str(), nullptr);
 
     SetVirtualClock(opts.headless, opts.clockStart);
     ResetQuit();

@@ -12,6 +12,7 @@ struct AppOptions {
     std::string scriptPath, tracePath, logPath, dataDir;
     long long maxMs = -1;  // -1: no limit
     int startScene = 0;
+    std::string lang;  // --lang as given; empty: the settings or the locale decide
 };
 
 // Parses the command line. Returns 0 to go on, or the exit status to end

@@ -5,12 +5,14 @@
 #include <string>
 
 #include "app/app.h"
+#include "app/language.h"
 
 namespace {
 
 const char* kUsage =
     "usage: tolvane [options]\n"
     "  --windowed          play in a window instead of full screen\n"
+    "  --lang ja|en        Japanese or English (default: the system locale)\n"
     "  --data DIR          folder holding img/, mid/ and wav/ (default: the\n"
     "                      current folder, else data/ beside the program)\n"
     "  --headless          no window, no sound device, virtual clock (tests)\n"
@@ -81,6 +83,14 @@ int ParseOptions(int argc, char** argv, AppOptions& out) {
         } else if (a == "--scene") {
             if (!number(0, 255, n)) return 2;
             out.startScene = int(n);
+        } else if (a == "--lang") {
+            Language l;
+            if (!value(v)) return 2;
+            if (!ParseLanguage(v, l)) {
+                std::fprintf(stderr, "tolvane: --lang wants ja or en, not '%s'\n", v);
+                return 2;
+            }
+            out.lang = v;
         } else if (a == "--script" || a == "--trace" || a == "--log" || a == "--data") {
             if (!value(v)) return 2;
             std::string& dst = a == "--script" ? out.scriptPath

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/language.h"
 #include "app/letterbox.h"
 #include "app/platform.h"
 #include "app/window.h"
@@ -656,11 +657,22 @@ bool LoadIntoSlot(int slot, const char* path, const uint32_t* key, bool mustKnow
     return true;
 }
 
+// In English a lettered picture has its own copy under img/en/; a picture
+// without one (or whose copy is damaged) is the shared one. Choosing needs
+// to know at once whether the copy decodes.
+bool LoadInLanguage(int slot, const char* path, const uint32_t* key, bool mustKnow) {
+    if (g_Language == kLangEn && std::strncmp(path, "img/", 4) == 0) {
+        std::string own = std::string("img/en/") + (path + 4);
+        if (LoadIntoSlot(slot, own.c_str(), key, true)) return true;
+    }
+    return LoadIntoSlot(slot, path, key, mustKnow);
+}
+
 }  // namespace
 
-void LoadTexture(int slot, const char* path, uint32_t colourKey) { LoadIntoSlot(slot, path, &colourKey, false); }
+void LoadTexture(int slot, const char* path, uint32_t colourKey) { LoadInLanguage(slot, path, &colourKey, false); }
 
-bool LoadTexturePlain(int slot, const char* path) { return LoadIntoSlot(slot, path, nullptr, true); }
+bool LoadTexturePlain(int slot, const char* path) { return LoadInLanguage(slot, path, nullptr, true); }
 
 bool TextureLoaded(int slot) {
     if (slot < 0 || slot >= kTextureSlots || s_SlotPicture[slot] < 0) return false;

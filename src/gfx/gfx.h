@@ -78,10 +78,18 @@ constexpr int kQuadLayers = 1;
 void SetQuadLayer(int layer, const Quad* quads, int count);
 void DrawQuadLayer(int slot, int layer);
 
-// Text: 35 px high; half-width characters advance 10 px, full-width 20 px.
-// UTF-8 input; a line feed starts a new line 35 px lower at the same x.
+// Text: 35 px high; half-width characters advance 10 px, full-width 20 px;
+// in English, Latin letters advance by their own widths. UTF-8 input; a line
+// feed starts a new line 35 px lower at the same x. kTextHide turns drawing
+// off and on again: the text between takes its room but is not drawn, so
+// several texts drawn at one place can colour the parts of one sentence.
+constexpr char kTextHide = '\x01';
 int CreateTextFont();
 void DrawString(const char* text, int x, int y, uint32_t argb);
+// The widest line of a text in pixels, as DrawString would set it now.
+int TextWidth(const char* text);
+// Whether English letters have their own face (else the Mincho's are used).
+bool LatinFaceOpen();
 
 // The last finished frame, 640x480 ARGB rows top-down (headless checks).
 bool ReadFramePixels(uint32_t* out);

@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include "app/language.h"
 #include "app/platform.h"
 #include "app/scenes.h"
 #include "gfx/gfx.h"
@@ -34,19 +35,32 @@ Quad s_FootQuad = MakeQuad(0, 0, 64, 64, 0, 0, 1, 1);
 }  // namespace
 
 const PrologueCaption kPrologueCaptions[13] = {
-    {100, 330, kWhite, "ここは、わたしたちの世界によく似た\nもうひとつの世界。"},
-    {120, 350, kWhite, "人びとは、おだやかに暮らしていた。"},
-    {100, 330, kWhite, "けれど、その足もとの草かげには\nだれも知らない小さな国があった。"},
-    {110, 330, kWhite, "朝つゆほどの背たけしかない\n小さな住人たちの国である。"},
-    {100, 330, kWhite, "彼らの名は「ナブル」。\n丸くて、やさしくて、歌が大好き。"},
-    {100, 350, kWhite, "ところがある日、ナブルの長老が倒れた。"},
-    {140, 340, kWhite, "長老の病は重く、\n村のどんな薬も効かなかった。"},
-    {130, 340, kWhite, "「伝説の薬草なら、あるいは…」\nナブルたちは、ひとりの若者をたよった。"},
-    {140, 340, kRed, "「まかせてくれ。\n  薬は、おれがきっと見つけてくる」"},
-    {155, 355, kRed, "「待っていてくれ、長老」"},
-    {250, 355, kRed, "「必ず、もどる」"},
-    {185, 350, kRed, "「さあ、出発だ！」"},
-    {155, 350, kWhite, "こうして、若者の旅がはじまった。"},
+    {100, 330, kWhite, "ここは、わたしたちの世界によく似た\nもうひとつの世界。",
+     "This is another world,\nmuch like our own."},
+    {120, 350, kWhite, "人びとは、おだやかに暮らしていた。",
+     "Its people lived their days in peace."},
+    {100, 330, kWhite, "けれど、その足もとの草かげには\nだれも知らない小さな国があった。",
+     "But in the grass beneath their feet\nlay a tiny land that no one knew."},
+    {110, 330, kWhite, "朝つゆほどの背たけしかない\n小さな住人たちの国である。",
+     "A land of little folk,\nno taller than a drop of dew."},
+    {100, 330, kWhite, "彼らの名は「ナブル」。\n丸くて、やさしくて、歌が大好き。",
+     "They are called the Nubbles:\nround, gentle, and fond of song."},
+    {100, 350, kWhite, "ところがある日、ナブルの長老が倒れた。",
+     "Then one day, the Nubbles' Elder fell ill."},
+    {140, 340, kWhite, "長老の病は重く、\n村のどんな薬も効かなかった。",
+     "His illness was grave, and no medicine\nin the village could cure it."},
+    {130, 340, kWhite, "「伝説の薬草なら、あるいは…」\nナブルたちは、ひとりの若者をたよった。",
+     "“Perhaps the herb of legend...”\nThe Nubbles turned to one young man."},
+    {140, 340, kRed, "「まかせてくれ。\n  薬は、おれがきっと見つけてくる」",
+     "“Leave it to me.\n  I'll find that cure, I promise.”"},
+    {155, 355, kRed, "「待っていてくれ、長老」",
+     "“Wait for me, Elder.”"},
+    {250, 355, kRed, "「必ず、もどる」",
+     "“I'll be back.”"},
+    {185, 350, kRed, "「さあ、出発だ！」",
+     "“Right, off I go!”"},
+    {155, 350, kWhite, "こうして、若者の旅がはじまった。",
+     "And so the young man's journey began."},
 };
 
 void Veskinit() {
@@ -160,7 +174,7 @@ void Prologueframe() {
     if (g_CaptionNo == 12) g_LeftFace = 1;
     if (g_CaptionNo >= 1 && g_CaptionNo <= 13) {
         const PrologueCaption& c = kPrologueCaptions[g_CaptionNo - 1];
-        DrawString(c.text, c.x, c.y, c.colour);
+        DrawString(g_Language == kLangEn ? c.en : c.text, c.x, c.y, c.colour);
     } else {
         g_FrameNo = 7;
     }

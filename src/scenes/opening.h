@@ -13,6 +13,7 @@ extern unsigned g_ScrollTime, g_CaptionTime, g_FaceTime;
 struct PrologueCaption {
     int x, y;
     unsigned colour;
-    const char* text;
+    const char* text;  // Japanese
+    const char* en;    // English
 };
 extern const PrologueCaption kPrologueCaptions[13];

@@ -10,7 +10,8 @@ struct StageEntry {
     const char* green;
     const char* blue;
     const char* stars;
-    const char* title;
+    const char* title;    // Japanese
+    const char* titleEn;  // English
 };
 
 extern const StageEntry kStageEntries[3][3];  // [page - 1][row]

@@ -24,7 +24,8 @@ extern int g_TalkOnce[4];
 struct TalkText {
     int y;
     uint32_t colour;
-    const char* text;  // nullptr ends a line's texts
+    const char* text;  // Japanese; nullptr ends a line's texts
+    const char* en;    // the same words in English
 };
 
 struct TalkCue {

@@ -1,5 +1,6 @@
 // The talk engine: every dialogue scene runs through these two functions
 // with its own table.
+#include "app/language.h"
 #include "app/platform.h"
 #include "app/scenes.h"
 #include "gfx/gfx.h"
@@ -81,7 +82,7 @@ void TalkFrame(const TalkScene& scene) {
     g_RightFace = line.rightFace;
     g_FaceCover = line.cover;
     for (const TalkText& t : line.texts)
-        if (t.text) DrawString(t.text, kTalkTextX, t.y, t.colour);
+        if (t.text) DrawString(g_Language == kLangEn ? t.en : t.text, kTalkTextX, t.y, t.colour);
     if (line.cue.slot >= 0 && PlayOnceDue(TalkCounter(line.cue.counter))) PlayEffect(line.cue.slot);
 
     if (KeyDown(VK_LBUTTON) && g_LButton == 1) {

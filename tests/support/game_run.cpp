@@ -43,7 +43,7 @@ std::string MakeTempDir(const char* tag) {
 GameRun RunGameHeadless(const std::vector<std::string>& args, const std::string& script, const std::string& dataDir) {
     std::string dir = MakeTempDir("run");
     std::string cmd = Quote(TOLVANE_BIN) + " --headless --data " + Quote(dataDir) + " --log " + Quote(dir + "/log") +
-                      " --trace " + Quote(dir + "/trace");
+                      " --trace " + Quote(dir + "/trace") + " --lang ja";
     if (!script.empty()) {
         std::ofstream(dir + "/script") << script;
         cmd += " --script " + Quote(dir + "/script");

@@ -10,7 +10,8 @@ struct GameRun {
     std::vector<std::string> trace;  // one JSON object per line
 };
 
-// args: extra command-line words; --headless, --log and --trace are added.
+// args: extra command-line words; --headless, --log, --trace and --lang ja
+// (whatever the machine's locale; a later --lang in args wins) are added.
 // dataDir: the folder given to --data (the generated data by default).
 GameRun RunGameHeadless(const std::vector<std::string>& args, const std::string& script = "",
                         const std::string& dataDir = TOLVANE_DATA_DIR);

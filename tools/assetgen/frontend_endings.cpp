@@ -12,6 +12,7 @@
 #include "palette.h"
 #include "props.h"
 #include "scenery.h"
+#include "words.h"
 
 namespace ag::fe {
 
@@ -137,7 +138,7 @@ Canvas homecoming() {
         float x = float(rng.range(0, WW)), y = float(rng.range(40, 200));
         c.radialGradient(x, y, 5, hex(0xFFF6B8, 190), hex(0xFFF6B8, 0));
     }
-    return storyPage(c, "伝説の薬草を手に、\nふたりは村へ帰ってきた。", seedOf("end0 page"));
+    return storyPage(c, say(words::kEnd0), seedOf("end0 page"));
 }
 
 // ---------------------------------------------------------------- end1
@@ -231,7 +232,7 @@ Canvas recovery() {
     heart(150, 128, 9);
     heart(236, 150, 6);
     c.noise(0, 0, WW, WH, 1.5f, rng);
-    return storyPage(c, "薬草の湯を飲むと、\n長老はすっかり元気になった。", seedOf("end1 page"));
+    return storyPage(c, say(words::kEnd1), seedOf("end1 page"));
 }
 
 // ---------------------------------------------------------------- end2
@@ -320,7 +321,7 @@ Canvas celebration() {
     traveller(c, Who::Partner, 318, 338, 98, partner);
     // a warm wash of lantern light over the crowd
     c.radialGradient(240, 330, 220, hex(0xFFC870, 40), hex(0xFFC870, 0));
-    return storyPage(c, "その夜、村の空には\n黄色、水色、桃色の花火が上がった。", seedOf("end2 page"));
+    return storyPage(c, say(words::kEnd2), seedOf("end2 page"));
 }
 
 }  // namespace
@@ -334,7 +335,7 @@ Canvas ending(int k) {
 }
 
 // ---------------------------------------------------------------- logo
-// The closing page: "おしまい" over a night sky, the game's name, the three
+// The closing page: say(words::kTheEnd) over a night sky, the game's name, the three
 // paints and thanks. It rests at the top of the screen and covers the
 // wrapped pages behind it.
 Canvas endingLogo() {
@@ -386,7 +387,7 @@ Canvas endingLogo() {
     big.align = Align::Centre;
     big.tracking = 10;
     big.shadow = hex(0x0C0A18);
-    drawText(c, PW / 2, 62, "おしまい", big);
+    drawText(c, PW / 2, 62, say(words::kTheEnd), big);
     c.fill(Shape::polyline({{120, 158}, {230, 158}}, 0.8f), gold);
     c.fill(Shape::polyline({{282, 158}, {392, 158}}, 0.8f), gold);
     const Rgba paints[3] = {pal::kRed, pal::kGreen, pal::kBlue};
@@ -394,7 +395,7 @@ Canvas endingLogo() {
 
     TextStyle ja = mincho(26, hex(0xF6EEDC), hex(0x14101F), 2);
     ja.align = Align::Centre;
-    drawText(c, PW / 2, 190, pal::kTitleJa, ja);
+    drawText(c, PW / 2, 190, say(words::kTitleName), ja);
     TextStyle en = gothic(40, hex(0xF6EEDC), hex(0x14101F), 2);
     en.align = Align::Centre;
     en.tracking = 7;
@@ -405,7 +406,7 @@ Canvas endingLogo() {
     }
     TextStyle thanks = mincho(22, hex(0xF2D58A), hex(0x14101F), 2);
     thanks.align = Align::Centre;
-    drawText(c, PW / 2, 318, "あそんでくれて、ありがとう！", thanks);
+    drawText(c, PW / 2, 318, say(words::kThanksForPlaying), thanks);
     return c;
 }
 
@@ -468,7 +469,7 @@ Canvas lastPicture() {
     thanks.align = Align::Centre;
     thanks.tracking = 8;
     thanks.shadow = hex(0x6A2E4E);
-    drawText(c, w / 2, 56, "ありがとう", thanks);
+    drawText(c, w / 2, 56, say(words::kThankYou), thanks);
     c.noise(0, 0, w, h, 1.5f, rng);
     return c;
 }

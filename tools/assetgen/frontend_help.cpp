@@ -9,6 +9,7 @@
 #include "stage_sheets.h"
 #include "props.h"
 #include "scenery.h"
+#include "words.h"
 
 namespace ag::fe {
 
@@ -288,14 +289,14 @@ void miniStage(Canvas& c) {
 
 Canvas helpScreen() {
     Canvas c(W, H);
-    ribbonHeading(c, 150, py(22), "ヘルプ", 30, hex(0x4A86D4));
+    ribbonHeading(c, 150, py(22), say(words::kHelp), 30, hex(0x4A86D4));
     // a note beside the heading
     TextStyle note = gothic(15, pal::kInk, hex(0xFFF8EA), 2);
-    drawText(c, 262, int(py(36)), "しりたい番号を\nえらんでね", note);
+    drawText(c, 262, int(py(36)), say(words::kHelpNote), note);
     paintBrush(c, {420, py(24)}, {386, py(76)}, 7.f, pal::kBlue, false);
     miniStage(c);
     for (int n = 1; n <= 7; ++n) spotRing(c, n);
-    hintTag(c, 320, py(446), "ブラシで番号をクリックしてね／右クリックでタイトルへ", 15);
+    hintTag(c, 320, py(446), say(words::kHelpHint), 15);
     return c;
 }
 
@@ -340,19 +341,21 @@ void pageCard(Canvas& c, int ox, int oy, const PageText& t, const std::function<
     for (int y = 0; y < pic.height(); ++y)
         for (int x = 0; x < pic.width(); ++x)
             if (inside.at(x, y) >= 0.5f) c.plot(int(win.x0) + x, int(win.y0) + y, pic.at(x, y), 1.f);
-    // the text: the largest of 15 or 14 px at which every line fits
+    // the text: the largest of 15 down to 12 px at which every line fits
+    // (in English the book face's regular weight, narrower than its bold)
     TextStyle body = gothic(15, pal::kInk);
     body.bold = false;
+    if (lang() == Lang::En) body.face = Face::Mincho;
     for (const auto& l : t.lines)
-        if (measureText(l, body).w > int(w) - 12) body.size = 14;
+        while (body.size > 12 && measureText(l, body).w > int(w) - 12) --body.size;
     int y = int(win.y1) + 10;
     const int step = int(t.lines.size()) > 5 ? 20 : 22;
     for (const auto& l : t.lines) {
         // a line opening with a paint's name is written in that paint
         TextStyle st = body;
-        if (l.rfind("赤", 0) == 0) st.colour = darker(pal::kRed, 0.15f), st.bold = true;
-        if (l.rfind("緑", 0) == 0) st.colour = darker(pal::kGreen, 0.2f), st.bold = true;
-        if (l.rfind("青", 0) == 0) st.colour = darker(pal::kBlue, 0.15f), st.bold = true;
+        if (l.rfind("赤", 0) == 0 || l.rfind("Red", 0) == 0) st.colour = darker(pal::kRed, 0.15f), st.bold = true;
+        if (l.rfind("緑", 0) == 0 || l.rfind("Green", 0) == 0) st.colour = darker(pal::kGreen, 0.2f), st.bold = true;
+        if (l.rfind("青", 0) == 0 || l.rfind("Blue", 0) == 0) st.colour = darker(pal::kBlue, 0.15f), st.bold = true;
         drawText(c, int(x0) + 8, y, l, st);
         y += step;
     }
@@ -432,14 +435,14 @@ void illustrateTime(Canvas& c, Box b) {
     // which way it goes
     arrowAlong(c, {{124, 54}, {92, 54}}, 2.4f, hex(0xFF8A3D));
     TextStyle small = gothic(12, pal::kInk);
-    drawText(c, 8, 70, "のこり", small);
+    drawText(c, 8, 70, say(words::kLivesWord), small);
     for (int i = 0; i < 3; ++i) heart(c, 62.f + 24.f * float(i), 80, 8, i == 2);
 }
 
 void illustratePots(Canvas& c, Box) {
     c.vGradient(0, 0, c.width(), c.height(), hex(0xF6EEDC), hex(0xE6D8BC));
     const Rgba paints[3] = {pal::kRed, pal::kGreen, pal::kBlue};
-    const char* names[3] = {"火", "風", "水"};
+    const char* names[3] = {say(words::kFire), say(words::kWind), say(words::kWater)};
     for (int i = 0; i < 3; ++i) {
         float x = 26.f + 44.f * float(i);
         paintPot(c, x, 64, 34, paints[i]);
@@ -456,7 +459,7 @@ void illustrateCount(Canvas& c, Box) {
     digit(c, 70, 30, 2, pal::kBlue, 44);
     arrowAlong(c, {{124, 22}, {110, 36}}, 2.4f, hex(0xFF8A3D));
     TextStyle small = gothic(12, pal::kInk);
-    drawText(c, 100, 6, "あと", small);
+    drawText(c, 100, 6, say(words::kLeftWord), small);
 }
 
 // The reset button costs a life, and so does the time running out: the
@@ -468,7 +471,7 @@ void illustrateLives(Canvas& c, Box) {
     TextStyle minus = gothic(14, loss, hex(0xFFF8EA), 2);
     minus.align = Align::Centre;
     // the lives: three hearts, the last one lost
-    drawText(c, 70, 4, "のこり", small);
+    drawText(c, 70, 4, say(words::kLivesWord), small);
     for (int i = 0; i < 3; ++i) heart(c, 80.f + 22.f * float(i), 32, 8, i == 2);
     // the reset button takes one
     resetButton(c, 24, 30, 15);
@@ -484,21 +487,16 @@ void illustrateLives(Canvas& c, Box) {
 }  // namespace
 
 void helpPage(Canvas& c, int n, int ox, int oy) {
-    const PageText texts[7] = {
-        {"相棒とゴール", hex(0xE0674A), {"相棒のところまで", "主人公をつれて", "いこう。", "二人がであえば", "ステージクリア！"}},
-        {"主人公の歩き方", hex(0x4FA866), {"主人公は自分で", "歩いていくよ。", "かべに当たると", "向きをかえて、", "段差では落ちるよ。"}},
-        {"しかけ", hex(0x8C6CC8), {"道をふさぐしかけは", "ぬった色で動くよ。", "赤　もやす", "緑　ふきとばす", "青　ながす・育てる"}},
-        {"時間ゲージ", hex(0xD9A94A), {"ゲージは少しずつ", "へっていくよ。", "なくなると", "ライフが一つへって", "やり直しになるよ。"}},
-        {"絵の具のつぼ", hex(0x4A86D4), {"つぼをクリックして", "ブラシに絵の具を", "つけたら、主人公を", "クリック！", "色がぬれるよ。"}},
-        {"残りの絵の具", hex(0x3FA0A0), {"つぼの横の数字は", "あと何回ぬれるか。", "0になったら", "もうぬれないよ。", "よく考えてね！"}},
-        {"やり直しと残り人数", hex(0xC8587A),
-         {"やり直しボタンで", "最初からやり直し。", "のこりが一つへるよ。", "時間切れでもへるよ。", "三つともなくなると",
-          "ゲームオーバー！"}},
-    };
+    const Rgba colours[7] = {hex(0xE0674A), hex(0x4FA866), hex(0x8C6CC8), hex(0xD9A94A),
+                             hex(0x4A86D4), hex(0x3FA0A0), hex(0xC8587A)};
     const std::function<void(Canvas&, Box)> pictures[7] = {illustrateGoal, illustrateWalk,  illustrateObstacles, illustrateTime,
                                                            illustratePots, illustrateCount, illustrateLives};
     if (n < 1 || n > 7) throw Failure("help page " + std::to_string(n) + " does not exist");
-    pageCard(c, ox, oy, texts[n - 1], pictures[n - 1]);
+    const words::HelpPageWords& w = words::kHelpPages[n - 1];
+    PageText text{say(w.heading), colours[n - 1], {}};
+    for (const Words& l : w.lines)
+        if (l.ja) text.lines.push_back(say(l));
+    pageCard(c, ox, oy, text, pictures[n - 1]);
 }
 
 Canvas helpPages(int first) {

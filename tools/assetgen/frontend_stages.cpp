@@ -13,6 +13,7 @@
 #include "output.h"
 #include "palette.h"
 #include "stage/stage_map.h"
+#include "words.h"
 
 namespace ag::fe {
 
@@ -30,20 +31,20 @@ constexpr int W = 640, H = 480;
 Canvas stageSelectFrame() {
     Canvas c(W, H);
     const Ramp gold = shade(pal::kGold), wood = shade(hex(0x9C6A3E));
-    ribbonHeading(c, 196, py(8), "ステージセレクト", 26, hex(0xE0674A));
+    ribbonHeading(c, 196, py(8), say(words::kStageSelect), 26, hex(0xE0674A));
     // the hint under the header
     TextStyle hint = gothic(14, pal::kInk, hex(0xFFF8EA), 2);
-    drawText(c, 48, int(py(60)), "右クリックでタイトルへ", hint);
+    drawText(c, 48, int(py(60)), say(words::kRightClickTitle), hint);
     // a plate behind the page arrows
     Shape plate = Shape::roundRect(392, py(24), 230, py(68) - py(24), 14);
     c.fill(plate.grow(2), pal::kOutline);
     c.fill(plate.grow(1), gold.base);
     c.fill(plate, hex(0x3A3258));
     c.fill(plate - plate.shift(0, -2), hex(0x2A2444));
-    // "ページ" on top; the screen draws the page number (1/3 ...) under it
+    // say(words::kPage) on top; the screen draws the page number (1/3 ...) under it
     TextStyle pageSt = gothic(12, pal::kGoldLight);
     pageSt.align = Align::Centre;
-    drawText(c, 507, int(py(27)), "ページ", pageSt);
+    drawText(c, 507, int(py(27)), say(words::kPage), pageSt);
 
     for (int r = 0; r < 3; ++r) {
         const float thumbTop = 96.f + 128.f * float(r), textTop = 100.f + 130.f * float(r), starTop = 153.f + 130.f * float(r);

@@ -11,6 +11,7 @@
 #include "palette.h"
 #include "props.h"
 #include "scenery.h"
+#include "words.h"
 
 namespace ag {
 
@@ -120,12 +121,12 @@ Canvas selectMenu() {
         float x = 70.f + 36.f * float(i) + float(rng.range(-8, 8)), y = py(396) + float(rng.range(0, 10));
         for (int k = -1; k <= 1; ++k) c.line(x, y, x + float(k) * 3.f, y - 6.f + std::abs(k) * 1.5f, hex(0x9CC384), 1.1f);
     }
-    ribbonHeading(c, 320, py(18), "メニュー", 30, hex(0x4FA866));
+    ribbonHeading(c, 320, py(18), say(words::kMenu), 30, hex(0x4FA866));
 
     // stage select: x 96..542, y 128..190 on screen
-    raisedButton(c, 100, py(131), 438, py(188) - py(131), hex(0xE0674A), "ステージセレクト", 30);
+    raisedButton(c, 100, py(131), 438, py(188) - py(131), hex(0xE0674A), say(words::kStageSelect), 30);
     // help: x 192..444, y 256..320
-    raisedButton(c, 196, py(259), 244, py(318) - py(259), hex(0x4A86D4), "ヘルプ", 30);
+    raisedButton(c, 196, py(259), 244, py(318) - py(259), hex(0x4A86D4), say(words::kHelp), 30);
     // small emblems on the buttons' left ends: a flag and a question bubble
     {
         float x = 136, y = py(146);
@@ -160,7 +161,7 @@ Canvas selectMenu() {
     pp.expr = Expr::Smile;
     traveller(c, Who::Partner, 528, py(404), 68, pp);
 
-    hintTag(c, 320, py(432), "右クリックでタイトルへ", 16);
+    hintTag(c, 320, py(432), say(words::kRightClickTitle), 16);
     return c;
 }
 
@@ -233,7 +234,7 @@ Canvas gameOver() {
     }
 
     // the title, drooping letters with a drip of each paint
-    const char* title = "ゲームオーバー";
+    const char* title = say(words::kGameOver);
     const Rgba letter = hex(0xE8E2F4);
     TextStyle t = gothic(60, letter, pal::kOutline, 3);
     t.tracking = 4;
@@ -242,17 +243,20 @@ Canvas gameOver() {
     Canvas lettering(W, H);
     drawText(lettering, tx, ty, title, t);
     c.blit(lettering, 0, 0);
-    // drips run from the lowest point of a stroke of ゲ, ム and バ
+    // drips run from the lowest point of a stroke of ゲ, ム and バ (G, M, V):
+    // the letters before it, the letter, where along it, how long
     const struct {
-        const char* prefix;
-        const char* glyph;
+        Words prefix, glyph;
         float at, len;
-    } drips[3] = {{"", "ゲ", 0.3f, 16}, {"ゲー", "ム", 0.7f, 24}, {"ゲームオー", "バ", 0.3f, 20}};
+    } drips[3] = {{{"", ""}, {"ゲ", "G"}, 0.3f, 16},
+                  {{"ゲー", "GA"}, {"ム", "M"}, 0.7f, 24},
+                  {{"ゲームオー", "GAME O"}, {"バ", "V"}, 0.3f, 20}};
     for (int i = 0; i < 3; ++i) {
         TextStyle plain = t;
         plain.outlineWidth = 0;
-        const float x0 = float(tx) + (*drips[i].prefix ? float(measureText(drips[i].prefix, plain).w + t.tracking) : 0.f);
-        const int guess = int(x0 + float(measureText(drips[i].glyph, plain).w) * drips[i].at);
+        const char* prefix = say(drips[i].prefix);
+        const float x0 = float(tx) + (*prefix ? float(measureText(prefix, plain).w + t.tracking) : 0.f);
+        const int guess = int(x0 + float(measureText(say(drips[i].glyph), plain).w) * drips[i].at);
         int bestX = guess, bestY = -1;
         for (int x = guess - 10; x <= guess + 10; ++x)
             for (int y = H - 1; y > bestY; --y) {
@@ -269,7 +273,7 @@ Canvas gameOver() {
         c.fill(drip, paints[i]);
         c.fillCircle(x - 1.5f, y + drips[i].len + 0.5f, 1.5f, lighter(paints[i], 0.6f));
     }
-    hintTag(c, 320, py(168), "スペースキーでタイトルへ", 18);
+    hintTag(c, 320, py(168), say(words::kSpaceTitle), 18);
     c.noise(0, 0, W, H, 1.5f, rng);
     return c;
 }
@@ -277,13 +281,15 @@ Canvas gameOver() {
 }  // namespace fe
 
 void genFrontend(Output& out) {
-    out.keyedPng("img/helpback.png", fe::helpBackTile(), kKeyWhite);
+    // The English pass letters again only what carries words.
+    const bool all = lang() == Lang::Ja;
+    if (all) out.keyedPng("img/helpback.png", fe::helpBackTile(), kKeyWhite);
     out.keyedPng("img/select.png", fe::selectMenu(), kKeyGreen);
     out.keyedPng("img/help.png", fe::helpScreen(), kKeyGreen);
     out.keyedPng("img/説明123.png", fe::helpPages(1), kKeyGreen);
     out.keyedPng("img/説明456.png", fe::helpPages(4), kKeyGreen);
     out.keyedPng("img/ステージセレクト.png", fe::stageSelectFrame(), kKeyGreen);
-    out.keyedPng("img/ステージ場面.png", fe::stageThumbnails(out), kKeyWhite);
+    if (all) out.keyedPng("img/ステージ場面.png", fe::stageThumbnails(out), kKeyWhite);
     out.keyedPng("img/gameover.png", fe::gameOver(), kKeyGreen);
     for (int k = 0; k < 3; ++k) out.png("img/end" + std::to_string(k) + ".png", fe::ending(k), PngKind::Rgb);
     out.png("img/end.logo.png", fe::endingLogo(), PngKind::Rgb);

@@ -19,6 +19,7 @@
 #include "hud_parts.h"
 #include "palette.h"
 #include "props.h"
+#include "words.h"
 
 namespace ag::hud {
 
@@ -131,9 +132,9 @@ Canvas waitingBubble() {
     st.colour = pal::kInk;
     for (int size = 16; size >= 9; --size) {
         st.size = size;
-        if (inkSize("まってるよ", st).w <= 64) break;
+        if (inkSize(say(words::kWaiting), st).w <= 64) break;
     }
-    textCentred(c, 37, 13, "まってるよ", st);
+    textCentred(c, 37, 13, say(words::kWaiting), st);
     return c;
 }
 
@@ -155,7 +156,7 @@ Canvas difficultyPlaque() {
     st.bold = true;
     st.size = 19;
     st.colour = pal::kInk;
-    textCentred(c, 55, 32, "むずかしさ", st);
+    textCentred(c, 55, 32, say(words::kDifficulty), st);
     return c;
 }
 
@@ -175,7 +176,7 @@ Canvas pageArrow(bool next, bool lit) {
     st.bold = true;
     st.size = 12;
     st.colour = pal::kOutline;
-    textCentred(c, X(23), 16, next ? "つぎ" : "まえ", st);
+    textCentred(c, X(23), 16, say(next ? words::kNext : words::kPrev), st);
     return c;
 }
 
@@ -190,7 +191,7 @@ Canvas stageNumber(int p) {
 
 // The clear letters: ク, リ, ア in the three paints, then a gold "!".
 Canvas clearLetter(int i) {
-    const char* text[4] = {"ク", "リ", "ア", "!"};
+    const char* text[4] = {say(words::kClear[0]), say(words::kClear[1]), say(words::kClear[2]), say(words::kClear[3])};
     const Rgba fills[4] = {pal::kRed, pal::kGreen, pal::kBlue, kAmber};
     Canvas c = cell(i == 3 ? 32 : 64, 64);
     sticker(c, float(c.width()) / 2.f, 32, float(c.width()) - 2.f, 60, text[i], fills[i], kCream, 3, 2);
@@ -236,7 +237,7 @@ Canvas letteringSheet() {
     Canvas label(192, 64);
     // A full, warm fill: the label fades in over the stage, and pale
     // lettering turns into a see-through grey while it does.
-    sticker(label, 96, 32, 186, 60, "ステージ", hex(0xF29A2E), kCream, 2, 2);
+    sticker(label, 96, 32, 186, 60, say(words::kStageWord), hex(0xF29A2E), kCream, 2, 2);
     c.blit(label, 0, 32);
 
     Canvas strip = timeStrip();
@@ -249,7 +250,7 @@ Canvas letteringSheet() {
     for (int i = 0; i < 4; ++i) c.blit(clearLetter(i), i * 64, 320);
 
     Canvas lives(64, 32);
-    sticker(lives, 32, 16, 62, 30, "のこり", kCream, pal::kBrown, 1, 2);
+    sticker(lives, 32, 16, 62, 30, say(words::kLivesWord), kCream, pal::kBrown, 1, 2);
     c.blit(lives, 0, 384);
 
     for (int p = 1; p <= 9; ++p) {
@@ -287,12 +288,12 @@ Canvas resetPicture() {
     st.size = 46;
     st.colour = pal::kInk;
     st.shadow = hex(0xD8C39A);
-    textCentred(c, 366, 234, "やり直し！", st);
+    textCentred(c, 366, 234, say(words::kRetry), st);
     TextStyle sub = st;
     sub.size = 15;
     sub.shadow = kClear;
     sub.colour = pal::kBrown;
-    textCentred(c, 366, 286, "もういちど はじめから", sub);
+    textCentred(c, 366, 286, say(words::kRetrySub), sub);
     c.matte(pal::kNight);
     return c;
 }
@@ -311,7 +312,7 @@ Canvas timeUpPicture() {
     apple(c, 320, 184, 92, true, true);
     TextStyle st;
     Canvas text(460, 110);
-    sticker(text, 230, 55, 440, 96, "時間切れ！", pal::kRed, kCream, 5, 3);
+    sticker(text, 230, 55, 440, 96, say(words::kTimeUp), pal::kRed, kCream, 5, 3);
     c.blit(text, 90, 300);
     return c;
 }

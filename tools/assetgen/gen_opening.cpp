@@ -7,6 +7,7 @@
 #include "palette.h"
 #include "props.h"
 #include "text.h"
+#include "words.h"
 
 namespace ag {
 
@@ -182,18 +183,20 @@ Canvas gameLogo() {
     ja.align = Align::Centre;
     ja.outline = hex(0xFFF8EA);
     ja.outlineWidth = 2;
-    drawText(c, tx - 40, 196, "いろどりの", ja);  // pal::kTitleJa, set over two lines
+    drawText(c, tx - 40, 196, say(words::kLogoSmall), ja);  // the game's name, set over two lines
     TextStyle big = ja;
-    big.size = 70;
+    big.size = lang() == Lang::En ? 60 : 70;
     big.outline = pal::kOutline;
     big.outlineWidth = 3;
     big.shadow = hex(0xD2BC96);
     big.align = Align::Left;
-    const char* chars[3] = {"足", "あ", "と"};
     const Rgba paints[3] = {pal::kRed, pal::kGreen, pal::kBlue};
+    // Japanese: three glyphs 80 px apart; English: one word in three pieces.
+    int pen = tx - 118;
     for (int i = 0; i < 3; ++i) {
         big.colour = paints[i];
-        drawText(c, tx - 118 + i * 80, 236 + (i == 1 ? 6 : 0), chars[i], big);
+        drawText(c, pen, 236 + (i == 1 ? 6 : 0), say(words::kLogoBig[i]), big);
+        pen += lang() == Lang::En ? measureText(say(words::kLogoBig[i]), big).w - 6 : 80;
     }
     TextStyle en;
     en.face = Face::Gothic;
@@ -233,6 +236,12 @@ Canvas gameLogo() {
 }  // namespace
 
 void genOpening(Output& out) {
+    // The English pass letters again only the game's logo: the maker's
+    // name is the same in both languages.
+    if (lang() == Lang::En) {
+        out.keyedPng("img/Logo.png", gameLogo(), kKeyBlack);
+        return;
+    }
     out.keyedPng("img/vesk.png", makerLogo(), kKeyWhite);
     out.keyedPng("img/Logo.png", gameLogo(), kKeyBlack);
     out.keyedBmp("img/asiato.bmp", footprint(), kKeyWhite);

@@ -18,6 +18,7 @@
 #include "hud_parts.h"
 #include "palette.h"
 #include "props.h"
+#include "words.h"
 
 namespace ag::hud {
 
@@ -54,9 +55,11 @@ struct Pot {
 };
 
 std::vector<Pot> potsOf(int n) {
-    const Pot red{32, pal::kRed, "ほのお"}, green{128, pal::kGreen, "かぜ"}, blue{224, pal::kBlue, "みず"};
-    if (n == 1) return {{128, pal::kRed, "ほのお"}};
-    if (n == 2) return {{64, pal::kRed, "ほのお"}, {192, pal::kBlue, "みず"}};
+    const char* fire = say(words::kPotFire);
+    const char* water = say(words::kPotWater);
+    const Pot red{32, pal::kRed, fire}, green{128, pal::kGreen, say(words::kPotWind)}, blue{224, pal::kBlue, water};
+    if (n == 1) return {{128, pal::kRed, fire}};
+    if (n == 2) return {{64, pal::kRed, fire}, {192, pal::kBlue, water}};
     return {red, green, blue};
 }
 
@@ -215,7 +218,7 @@ Canvas stagePanel(int n) {
     Shape shelf = Shape::roundRect(14, 334, 326, 138, 10);
     recess(c, shelf, t.cloth, t.wood);
 
-    tag(c, 52, 348, 60, 20, "えのぐ", t);
+    tag(c, 52, 348, 60, 20, say(words::kPaintTag), t);
     // ornaments along the top of the shelf
     for (int i = 0; i < 9; ++i) {
         float x = 104 + float(i) * 27.f + float(rng.range(-3, 3));
@@ -239,7 +242,7 @@ Canvas stagePanel(int n) {
     }
 
     // The reset button with its label.
-    tag(c, 384, 409, 54, 20, "やり直し", t);
+    tag(c, 384, 409, 54, 20, say(words::kRetryTag), t);
     {
         const float cx = 384, cy = 447;
         Shape lip = Shape::circle(cx, cy + 1, 23);
@@ -269,7 +272,7 @@ Canvas stagePanel(int n) {
     recess(c, lives, darker(t.wood, 0.45f), t.wood);
 
     // The time window with its frame and caption.
-    tag(c, 447, 380, 52, 19, "じかん", t);
+    tag(c, 447, 380, 52, 19, say(words::kTimeTag), t);
     Shape frame = Shape::roundRect(kWinX0 - 7, kWinY0 - 6, kWinX1 - kWinX0 + 14, kWinY1 - kWinY0 + 12, 10);
     c.fill(frame.grow(1), pal::kOutline);
     c.fill(frame, w.deep);

@@ -19,6 +19,7 @@
 #include "palette.h"
 #include "props.h"
 #include "scenery.h"
+#include "words.h"
 
 namespace ag::hud {
 
@@ -28,13 +29,13 @@ namespace {
 
 struct TitleButton {
     float x0, y0, x1, y1;
-    const char* label;
+    Words label;
     Rgba paint;
 };
 const TitleButton kButtons[3] = {
-    {384, 94, 544, 160, "はじめから", pal::kRed},
-    {425, 215, 555, 270, "メニュー", pal::kGreen},
-    {440, 330, 610, 384, "おわる", pal::kBlue},
+    {384, 94, 544, 160, words::kStart, pal::kRed},
+    {425, 215, 555, 270, words::kMenu, pal::kGreen},
+    {440, 330, 610, 384, words::kQuit, pal::kBlue},
 };
 
 // The legendary gate on a far hill, pale in the haze.
@@ -150,16 +151,24 @@ Canvas titlePicture() {
     ja.bold = true;
     ja.outline = hex(0xFFF8EA);
     ja.outlineWidth = 2;
-    textCentred(c, 172, 38, "いろどりの", ja);
+    textCentred(c, 172, 38, say(words::kLogoSmall), ja);
     TextStyle big = ja;
-    big.size = 78;
+    big.size = lang() == Lang::En ? 64 : 78;
     big.outline = pal::kOutline;
     big.outlineWidth = 3;
     big.shadow = hex(0x6A7AA8);
-    const char* chars[3] = {"足", "あ", "と"};
+    // Japanese: three glyphs 92 px apart; English: one word in three
+    // pieces, set side by side and centred where the glyphs are.
+    float at[3] = {80, 172, 264};
+    if (lang() == Lang::En) {
+        float w[3], total = 0;
+        for (int i = 0; i < 3; ++i) total += w[i] = float(measureText(say(words::kLogoBig[i]), big).w - 6);
+        float x = 172.f - total / 2.f;
+        for (int i = 0; i < 3; ++i) at[i] = x + w[i] / 2.f, x += w[i];
+    }
     for (int i = 0; i < 3; ++i) {
         big.colour = steps[i];
-        textCentred(c, 80.f + float(i) * 92.f, 108.f + (i == 1 ? 5.f : 0.f), chars[i], big);
+        textCentred(c, at[i], 108.f + (i == 1 ? 5.f : 0.f), say(words::kLogoBig[i]), big);
     }
     TextStyle en;
     en.face = Face::Gothic;
@@ -174,7 +183,7 @@ Canvas titlePicture() {
     for (const TitleButton& b : kButtons) {
         Rgba face = mix(b.paint, hex(0xF6E6C4), 0.12f);
         int size = int((b.y1 - b.y0) * 0.42f);
-        fe::raisedButton(c, b.x0 + 1, b.y0 + 1, b.x1 - b.x0 - 2, b.y1 - b.y0 - 2, face, b.label, size);
+        fe::raisedButton(c, b.x0 + 1, b.y0 + 1, b.x1 - b.x0 - 2, b.y1 - b.y0 - 2, face, say(b.label), size);
     }
     paperGrain(c, 2);
     avoidBlackAndWhite(c);

@@ -29,6 +29,13 @@ const Family kFamilies[] = {
     {"soundfont", ag::genSoundFont},
 };
 
+// The families whose pictures carry words.
+const Family kLettered[] = {
+    {"opening", ag::genOpening},
+    {"hud", ag::genHud},
+    {"frontend", ag::genFrontend},
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -45,6 +52,13 @@ int main(int argc, char** argv) {
             family = f.name;
             f.generate(out);
         }
+        // The lettered pictures again in English, into img/en/.
+        ag::setLang(ag::Lang::En);
+        for (const Family& f : kLettered) {
+            family = f.name;
+            f.generate(out);
+        }
+        ag::setLang(ag::Lang::Ja);
         ag::shutdownText();
         double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
         std::printf("assetgen: %d pictures, %d tunes, %d sounds (%.1f MB) in %s, %.2f s\n", out.pictures(),

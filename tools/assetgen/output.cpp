@@ -1,8 +1,12 @@
 #include "output.h"
 
+#include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <system_error>
 
 #include "midi.h"
+#include "text.h"
 #include "wav.h"
 
 namespace ag {
@@ -32,30 +36,54 @@ void Output::counted(const std::string& abs) {
     bytes_ += n;
 }
 
+std::string Output::picturePath(const std::string& rel) {
+    if (lang() == Lang::En && rel.rfind("img/", 0) == 0) return path("img/en/" + rel.substr(4));
+    return path(rel);
+}
+
+namespace {
+
+bool sameBytes(const std::string& a, const std::string& b) {
+    std::ifstream fa(a, std::ios::binary), fb(b, std::ios::binary);
+    if (!fa || !fb) return false;
+    return std::equal(std::istreambuf_iterator<char>(fa), std::istreambuf_iterator<char>(),
+                      std::istreambuf_iterator<char>(fb), std::istreambuf_iterator<char>());
+}
+
+}  // namespace
+
+void Output::pictureWritten(const std::string& rel, const std::string& abs) {
+    if (lang() == Lang::En && sameBytes(abs, path(rel))) {
+        std::error_code ec;
+        fs::remove(abs, ec);
+        return;
+    }
+    counted(abs);
+    ++pictures_;
+}
+
 void Output::keyedPng(const std::string& rel, Canvas c, Rgba key) {
     c.keyed(key);
-    std::string p = path(rel);
+    std::string p = picturePath(rel);
     writePng(p, c, PngKind::Rgb);
-    counted(p);
-    ++pictures_;
+    pictureWritten(rel, p);
 }
 
 void Output::keyedBmp(const std::string& rel, Canvas c, Rgba key) {
     c.keyed(key);
-    std::string p = path(rel);
+    std::string p = picturePath(rel);
     writeBmp24(p, c);
-    counted(p);
-    ++pictures_;
+    pictureWritten(rel, p);
 }
 
 void Output::png(const std::string& rel, const Canvas& c, PngKind kind) {
-    std::string p = path(rel);
+    std::string p = picturePath(rel);
     writePng(p, c, kind);
-    counted(p);
-    ++pictures_;
+    pictureWritten(rel, p);
 }
 
 void Output::wav(const std::string& rel, const Pcm& pcm) {
+    if (lang() == Lang::En) return;
     std::string p = path(rel);
     writeWav(p, pcm);
     counted(p);
@@ -63,6 +91,7 @@ void Output::wav(const std::string& rel, const Pcm& pcm) {
 }
 
 void Output::midi(const std::string& rel, const Midi& m) {
+    if (lang() == Lang::En) return;
     std::string p = path(rel);
     m.write(p);
     counted(p);

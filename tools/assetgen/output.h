@@ -20,6 +20,10 @@ public:
     // Absolute path of a data file (for example "img/kao.png"); its folder exists.
     std::string path(const std::string& rel);
 
+    // While lettering English, pictures go to img/en/ beside the Japanese
+    // ones, and only those that differ from theirs are kept; tunes and
+    // sounds are not written again.
+
     // A picture the game loads with colour key `key`: pixels under half
     // coverage become the exact key, opaque pixels never equal it; saved as
     // 8-bit RGB so the key compares equal with alpha 0xFF.
@@ -37,6 +41,11 @@ public:
     uintmax_t bytes() const { return bytes_; }
 
 private:
+    // Where a picture is written: its own path, or its English copy's.
+    std::string picturePath(const std::string& rel);
+    // Counts a written picture; drops an English copy that is the same as
+    // the shared picture.
+    void pictureWritten(const std::string& rel, const std::string& abs);
     void counted(const std::string& abs);
     std::filesystem::path root_;
     int pictures_ = 0, sounds_ = 0, tunes_ = 0;

@@ -13,11 +13,38 @@ namespace ag {
 namespace {
 
 bool g_ttfReady = false;
-std::map<std::tuple<int, int, int>, TTF_Font*> g_fonts;  // face, size, outline
+Lang g_lang = Lang::Ja;
+std::map<std::tuple<int, int, int, int>, TTF_Font*> g_fonts;  // language, face, size, outline
+
+bool readable(const char* path) {
+    SDL_RWops* rw = SDL_RWFromFile(path, "rb");
+    if (rw) SDL_RWclose(rw);
+    return rw != nullptr;
+}
+
+const char* ipaexPath(Face f) {
+    return f == Face::Gothic ? "/usr/share/fonts/opentype/ipaexfont-gothic/ipaexg.ttf"
+                             : "/usr/share/fonts/opentype/ipaexfont-mincho/ipaexm.ttf";
+}
+
+// A storybook serif for English, bold where the Japanese uses Gothic.
+const char* latinPath(Face f) {
+    static const char* const kBold[] = {
+        "/usr/share/texmf/fonts/opentype/public/tex-gyre/texgyreschola-bold.otf",
+        "/usr/share/fonts/truetype/dejavu/DejaVuSerif-Bold.ttf",
+    };
+    static const char* const kRegular[] = {
+        "/usr/share/texmf/fonts/opentype/public/tex-gyre/texgyreschola-regular.otf",
+        "/usr/share/fonts/truetype/dejavu/DejaVuSerif.ttf",
+    };
+    for (const char* p : f == Face::Gothic ? kBold : kRegular)
+        if (readable(p)) return p;
+    return ipaexPath(f);
+}
 
 TTF_Font* font(Face f, int size, int outline) {
     initText();
-    auto key = std::make_tuple(int(f), size, outline);
+    auto key = std::make_tuple(int(g_lang), int(f), size, outline);
     auto it = g_fonts.find(key);
     if (it != g_fonts.end()) return it->second;
     TTF_Font* ft = TTF_OpenFont(fontPath(f), size);
@@ -123,20 +150,18 @@ int lineWidth(const TextStyle& st, const std::string& line) {
 
 }  // namespace
 
-const char* fontPath(Face f) {
-    return f == Face::Gothic ? "/usr/share/fonts/opentype/ipaexfont-gothic/ipaexg.ttf"
-                             : "/usr/share/fonts/opentype/ipaexfont-mincho/ipaexm.ttf";
-}
+void setLang(Lang l) { g_lang = l; }
+Lang lang() { return g_lang; }
+const char* say(const Words& w) { return g_lang == Lang::En ? w.en : w.ja; }
+
+const char* fontPath(Face f) { return g_lang == Lang::En ? latinPath(f) : ipaexPath(f); }
 
 void initText() {
     if (g_ttfReady) return;
     if (TTF_Init() != 0) throw Failure(std::string("cannot start the font renderer: ") + TTF_GetError());
     g_ttfReady = true;
-    for (Face f : {Face::Gothic, Face::Mincho}) {
-        SDL_RWops* rw = SDL_RWFromFile(fontPath(f), "rb");
-        if (!rw) throw Failure(std::string("font missing: ") + fontPath(f));
-        SDL_RWclose(rw);
-    }
+    for (Face f : {Face::Gothic, Face::Mincho})
+        if (!readable(ipaexPath(f))) throw Failure(std::string("font missing: ") + ipaexPath(f));
 }
 
 void shutdownText() {

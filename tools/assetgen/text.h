@@ -12,6 +12,20 @@
 namespace ag {
 
 enum class Face { Gothic, Mincho };
+
+// The language being lettered. In English both faces are one Latin book
+// face (bold for Gothic's buttons and labels), falling back to DejaVu Serif
+// and then to the IPAex faces' own Latin letters.
+enum class Lang { Ja, En };
+void setLang(Lang l);
+Lang lang();
+
+// A lettered picture's words in both languages; say() picks the current one.
+struct Words {
+    const char* ja;
+    const char* en;
+};
+const char* say(const Words& w);
 enum class Align { Left, Centre, Right };
 
 struct TextStyle {
@@ -40,7 +54,7 @@ TextSize measureText(std::string_view utf8, const TextStyle& st);
 // (x, y) is the top of the first line; x is interpreted per st.align.
 void drawText(Canvas& c, int x, int y, std::string_view utf8, const TextStyle& st);
 
-// Path of a face's font file.
+// Path of a face's font file in the current language.
 const char* fontPath(Face f);
 
 }  // namespace ag

@@ -1,0 +1,147 @@
+// The English lettered pictures against the Japanese ones they stand in for:
+// each worded picture has its English copy, of the same size (every texture
+// rectangle the scenes draw stays where it is), and the two differ only
+// inside the boxes that hold words (a word that outgrew its button, card or
+// sprite would show outside them). And every word of the generator exists
+// in both languages.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "../../tools/assetgen/words.h"
+#include "gfx/image.h"
+
+namespace {
+
+const std::string kData = TOLVANE_DATA_DIR;
+
+struct Box {
+    int x0, y0, x1, y1;  // edges included
+};
+
+struct Lettered {
+    const char* name;
+    std::vector<Box> words;
+};
+
+// Where each worded picture carries words, from the scenes that draw it.
+const std::vector<Lettered>& LetteredPictures() {
+    static const std::vector<Lettered> kAll = [] {
+        std::vector<Lettered> v = {
+            // the name, then the start, menu and quit buttons where they are clicked
+            {"back.png", {{0, 0, 344, 230}, {384, 94, 544, 160}, {425, 215, 555, 270}, {440, 330, 610, 384}}},
+            {"Logo.png", {{330, 180, 639, 400}}},
+            // the heading, the two choices where they are clicked, the hint
+            {"select.png", {{150, 0, 490, 100}, {96, 128, 542, 190}, {192, 256, 444, 320}, {180, 420, 460, 479}}},
+            // heading and note, the small stage with its labels, the hint
+            {"help.png", {{40, 0, 400, 110}, {16, 110, 430, 432}, {100, 430, 540, 479}}},
+            {"ステージセレクト.png", {{0, 0, 380, 95}, {390, 24, 624, 74}}},
+            // the cards of the help pages, each inside its 160 x 288 cell
+            // (their words keep clear of the card's rim at x 3 and 157)
+            {"説明123.png", {{8, 0, 151, 287}, {168, 0, 311, 287}, {328, 0, 471, 287}}},
+            {"説明456.png", {{8, 0, 151, 287}, {168, 0, 311, 287}, {328, 0, 471, 287}}},
+            // the sprites the HUD, the banners and the stage select take
+            {"mozi.png",
+             {{0, 32, 191, 95},      // StageLabel
+              {288, 0, 479, 479},    // stage-number glyphs
+              {96, 224, 191, 255},   // the partner's bubble
+              {96, 256, 223, 319},   // rating label
+              {0, 320, 223, 383},    // ClearLetter 1..4
+              {0, 384, 63, 415},     // LivesLabel
+              {384, 384, 511, 447}}},  // page arrows
+            {"reset.png", {{160, 170, 480, 310}}},
+            {"タイムアップル.png", {{90, 300, 550, 410}}},
+            {"gameover.png", {{60, 30, 580, 220}}},
+            {"end0.png", {{16, 380, 496, 470}}},
+            {"end1.png", {{16, 380, 496, 470}}},
+            {"end2.png", {{16, 380, 496, 470}}},
+            {"end.logo.png", {{16, 16, 496, 380}}},
+            {"tfp.png", {{16, 16, 624, 200}}},
+        };
+        // the panels: the pot names and the paint, retry and time tags
+        for (const char* p : {"下１.png", "下２.png", "下３.png", "下４.png", "下５.png", "下６.png", "下７.png"})
+            v.push_back({p, {{16, 336, 480, 470}}});
+        return v;
+    }();
+    return kAll;
+}
+
+bool Inside(const std::vector<Box>& boxes, int x, int y) {
+    for (const Box& b : boxes)
+        if (x >= b.x0 && x <= b.x1 && y >= b.y0 && y <= b.y1) return true;
+    return false;
+}
+
+bool HasJapanese(const char* s) {
+    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(s); *p; ++p)
+        if (*p >= 0xE3) return true;  // kana and kanji start at U+3000
+    return false;
+}
+
+}  // namespace
+
+TEST(EnglishPictures, EveryWordedPictureHasAnEnglishCopyOfTheSameSize) {
+    for (const Lettered& l : LetteredPictures()) {
+        Image ja, en;
+        ASSERT_TRUE(DecodeImageFile((kData + "/img/" + l.name).c_str(), ja)) << l.name;
+        ASSERT_TRUE(DecodeImageFile((kData + "/img/en/" + l.name).c_str(), en)) << "img/en/" << l.name;
+        EXPECT_EQ(en.width, ja.width) << l.name;
+        EXPECT_EQ(en.height, ja.height) << l.name;
+    }
+}
+
+TEST(EnglishPictures, DifferOnlyWhereTheWordsAre) {
+    for (const Lettered& l : LetteredPictures()) {
+        Image ja, en;
+        if (!DecodeImageFile((kData + "/img/" + l.name).c_str(), ja) ||
+            !DecodeImageFile((kData + "/img/en/" + l.name).c_str(), en) || ja.width != en.width ||
+            ja.height != en.height) {
+            ADD_FAILURE() << l.name << " is missing or of another size";
+            continue;
+        }
+        int differ = 0, outside = 0, fx = -1, fy = -1;
+        for (int y = 0; y < ja.height; ++y)
+            for (int x = 0; x < ja.width; ++x) {
+                size_t i = size_t(y) * size_t(ja.width) + size_t(x);
+                if (ja.argb[i] == en.argb[i]) continue;
+                ++differ;
+                if (!Inside(l.words, x, y) && outside++ == 0) fx = x, fy = y;
+            }
+        EXPECT_GT(differ, 50) << l.name << ": the English copy shows the same words";
+        EXPECT_EQ(outside, 0) << l.name << ": " << outside << " pixels differ outside the word boxes, first at (" << fx
+                              << ", " << fy << ")";
+    }
+}
+
+TEST(EnglishPictures, WordlessPicturesAreShared) {
+    // Only worded pictures get a copy; the rest are loaded as they are.
+    for (const char* name : {"kaiwa.png", "haik.png", "kao.png", "ブラシ.png", "helpback.png", "vesk.png",
+                             "ステージ場面.png", "gage.png"}) {
+        Image img;
+        EXPECT_FALSE(DecodeImageFile((kData + "/img/en/" + name).c_str(), img)) << name;
+    }
+}
+
+TEST(EnglishPictures, EveryGeneratorWordExistsInBothLanguages) {
+    for (const ag::Words* w : ag::words::kAll) {
+        ASSERT_NE(w->ja, nullptr);
+        ASSERT_NE(w->en, nullptr);
+        EXPECT_STRNE(w->ja, "");
+        EXPECT_STRNE(w->en, "") << w->ja;
+        EXPECT_FALSE(HasJapanese(w->en)) << w->en;
+    }
+    for (const ag::words::HelpPageWords& page : ag::words::kHelpPages) {
+        EXPECT_STRNE(page.heading.en, "");
+        EXPECT_FALSE(HasJapanese(page.heading.en)) << page.heading.en;
+        int lines = 0;
+        for (const ag::Words& l : page.lines) {
+            EXPECT_EQ(l.ja == nullptr, l.en == nullptr) << page.heading.en;
+            if (!l.ja) continue;
+            ++lines;
+            EXPECT_STRNE(l.en, "") << page.heading.en;
+            EXPECT_FALSE(HasJapanese(l.en)) << l.en;
+        }
+        EXPECT_GE(lines, 5) << page.heading.en;
+    }
+}
