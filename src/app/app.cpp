@@ -68,7 +68,8 @@ std::string Absolute(const std::string& path, const std::string& base) {
 }
 
 // The data folder: --data, else the current folder if it holds img/, else
-// data/ beside the program.
+// data/ beside the program (a build folder), else ../share/tolvane beside it
+// (an installed game).
 bool EnterDataDir(const AppOptions& opts) {
     if (!opts.dataDir.empty()) {
         if (chdir(opts.dataDir.c_str()) != 0) {
@@ -82,9 +83,12 @@ bool EnterDataDir(const AppOptions& opts) {
     ssize_t n = readlink("/proc/self/exe", exe, sizeof exe - 1);
     if (n > 0) {
         exe[n] = 0;
-        std::string dir(exe);
-        dir = dir.substr(0, dir.rfind('/')) + "/data";
-        if (access((dir + "/img").c_str(), F_OK) == 0 && chdir(dir.c_str()) == 0) return true;
+        std::string bin(exe);
+        bin = bin.substr(0, bin.rfind('/'));
+        for (const char* rel : {"/data", "/../share/tolvane"}) {
+            std::string dir = bin + rel;
+            if (access((dir + "/img").c_str(), F_OK) == 0 && chdir(dir.c_str()) == 0) return true;
+        }
     }
     return true;  // missing pictures are simply not drawn; sounds will say so
 }
