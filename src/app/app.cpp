@@ -15,6 +15,8 @@
 #include "app/platform.h"
 #include "app/scenes.h"
 #include "app/script.h"
+#include "app/settings.h"
+#include "app/shell_keys.h"
 #include "app/trace.h"
 #include "app/window.h"
 #include "gfx/gfx.h"
@@ -39,6 +41,7 @@ void FrameTick() {
     BeginDrawing();
     s_TickScene = g_FrameNo;
     Dispatch();
+    DrawShellNote();
     EndDrawing();
     if (!PresentFrame()) {
         ResetDevice();
@@ -118,9 +121,15 @@ int RunGame(const AppOptions& optsIn) {
         std::fprintf(stderr, "tolvane: cannot write the trace '%s'\n", opts.tracePath.c_str());
         return 2;
     }
+    // Headless runs keep no settings unless given a file.
+    SetSettingsPath(!opts.configPath.empty() ? Absolute(opts.configPath, base)
+                    : opts.headless          ? std::string()
+                                             : DefaultSettingsPath());
+    LoadSettings();
+    StartRunSettings(opts);
     if (!EnterDataDir(opts)) return 2;
 
-    SetVirtualClock(opts.headless, opts.clockStart);
+    SetVirtualClock(true, opts.clockStart);
     ResetQuit();
     // Headless frames are drawn only when a shot will save them.
     SetFrameDrawing(!opts.headless || opts.render);
@@ -131,6 +140,7 @@ int RunGame(const AppOptions& optsIn) {
     if (InitDX8(opts.windowed) != 0) goto done;
     DebugLog("InitDX8 OK!\n");
     if (!InitSound()) goto done;
+    ApplySoundLevels();
     CreateTextFont();
 
     g_FrameNo = uint8_t(opts.startScene);
@@ -140,6 +150,8 @@ int RunGame(const AppOptions& optsIn) {
         uint32_t scriptBase = 0;  // script times count from here
         int awaitedScene = -1;    // a wait line holds the script until this scene runs
         std::vector<std::string> shots;
+        FrameGate gate;
+        bool paused = false;
         for (;;) {
             if (int sig = TakeCloseSignal()) {
                 DebugLog(sig == SIGTERM ? "closing on SIGTERM\n" : "closing on SIGINT\n");
@@ -160,11 +172,19 @@ int RunGame(const AppOptions& optsIn) {
                 if (QuitPosted()) break;
             } else if (PumpOneMessage()) {
                 continue;
+            } else if (AppPaused() != paused) {
+                // Music stops and resumes where it was; the game clock
+                // simply stands still meanwhile.
+                paused = !paused;
+                PauseSound(paused);
             }
             if (opts.headless && !opts.render) SetFrameDrawing(!shots.empty());
-            if (opts.bench) BenchFrameBegin();
-            FrameTick();
-            if (opts.bench) BenchFrameEnd(s_TickRan);
+            s_TickRan = false;
+            if (opts.headless || (!paused && FrameGateDue(gate, WallClockMs()))) {
+                if (opts.bench) BenchFrameBegin();
+                FrameTick();
+                if (opts.bench) BenchFrameEnd(s_TickRan);
+            }
             if (s_TickRan) {
                 if (s_TickScene == awaitedScene) {
                     scriptBase = elapsed;
@@ -175,10 +195,14 @@ int RunGame(const AppOptions& optsIn) {
                     if (!SaveFramePng(s.c_str())) std::fprintf(stderr, "tolvane: cannot save the shot '%s'\n", s.c_str());
                 shots.clear();
             }
-            if (opts.headless)
+            if (opts.headless) {
                 AdvanceVirtualClock(1);
-            else
+            } else {
+                // The next frame's game time, which the input that arrives
+                // meanwhile is stamped with.
+                if (s_TickRan) AdvanceVirtualClock(15);
                 SDL_Delay(1);
+            }
         }
         status = ExitStatus();
         if (opts.bench) BenchReport(NowMs() - start);

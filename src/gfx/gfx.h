@@ -82,6 +82,8 @@ void DrawQuadLayer(int slot, int layer);
 // UTF-8 input; a line feed starts a new line 35 px lower at the same x.
 int CreateTextFont();
 void DrawString(const char* text, int x, int y, uint32_t argb);
+// The same over a 2-px rim of another colour, readable over any picture.
+void DrawStringRimmed(const char* text, int x, int y, uint32_t argb, uint32_t rimArgb);
 
 // The last finished frame, 640x480 ARGB rows top-down (headless checks).
 bool ReadFramePixels(uint32_t* out);

@@ -193,3 +193,10 @@ void DrawString(const char* text, int x, int y, uint32_t argb) {
     }
     if (additive) SetAdditiveBlend(true);
 }
+
+void DrawStringRimmed(const char* text, int x, int y, uint32_t argb, uint32_t rimArgb) {
+    for (int dy = -2; dy <= 2; dy += 2)
+        for (int dx = -2; dx <= 2; dx += 2)
+            if (dx || dy) DrawString(text, x + dx, y + dy, rimArgb);
+    DrawString(text, x, y, argb);
+}
