@@ -13,6 +13,7 @@
 #include "app/close_signals.h"
 #include "app/input.h"
 #include "app/platform.h"
+#include "app/progress.h"
 #include "app/scenes.h"
 #include "app/script.h"
 #include "app/settings.h"
@@ -127,6 +128,10 @@ int RunGame(const AppOptions& optsIn) {
                                              : DefaultSettingsPath());
     LoadSettings();
     StartRunSettings(opts);
+    SetProgressPath(!opts.progressPath.empty() ? Absolute(opts.progressPath, base)
+                    : opts.headless            ? std::string()
+                                               : DefaultProgressPath());
+    LoadProgress();
     if (!EnterDataDir(opts)) return 2;
 
     SetVirtualClock(true, opts.clockStart);

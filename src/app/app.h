@@ -18,6 +18,7 @@ struct AppOptions {
     int windowScale = -1;  // 0: the largest that fits
     int musicVolume = -1, effectsVolume = -1;
     std::string configPath;    // --config: the settings file (headless too)
+    std::string progressPath;  // --progress: the progress file (headless too)
 };
 
 // Parses the command line. Returns 0 to go on, or the exit status to end

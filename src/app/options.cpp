@@ -18,7 +18,9 @@ const char* kUsage =
     "  --config FILE       the settings file (default\n"
     "                      $XDG_CONFIG_HOME/tolvane/settings.ini; headless runs\n"
     "                      use none unless given one)\n"
-
+    "  --progress FILE     the record of cleared stages (default\n"
+    "                      $XDG_DATA_HOME/tolvane/progress.ini; headless runs\n"
+    "                      use none unless given one)\n"
     "  --data DIR          folder holding img/, mid/ and wav/ (default: the\n"
     "                      current folder, else data/ beside the program,\n"
     "                      else ../share/tolvane beside it)\n"
@@ -99,12 +101,14 @@ int ParseOptions(int argc, char** argv, AppOptions& out) {
         } else if (a == "--scene") {
             if (!number(0, 255, n)) return 2;
             out.startScene = int(n);
-        } else if (a == "--script" || a == "--trace" || a == "--log" || a == "--data" || a == "--config") {
+        } else if (a == "--script" || a == "--trace" || a == "--log" || a == "--data" || a == "--config" ||
+                   a == "--progress") {
             if (!value(v)) return 2;
             std::string& dst = a == "--script"   ? out.scriptPath
                                : a == "--trace"  ? out.tracePath
                                : a == "--log"    ? out.logPath
                                : a == "--config"   ? out.configPath
+                               : a == "--progress" ? out.progressPath
                                                    : out.dataDir;
             dst = v;
         } else {

@@ -1,6 +1,6 @@
-// The settings reader against damaged files from the same seeded generator
-// as the data files: every case must load (defaults for what is damaged)
-// with every value in its range.
+// The settings and progress readers against damaged files from the same
+// seeded generator as the data files: every case must load (defaults or no
+// progress for what is damaged) with every value in its range.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -10,6 +10,7 @@
 #include <cstring>
 #include <fstream>
 
+#include "app/progress.h"
 #include "app/settings.h"
 #include "data_fuzz.h"
 #include "game_run.h"
@@ -39,7 +40,7 @@ void Remove(const std::string& path) {
 
 }  // namespace
 
-TEST(KeptFilesFuzz, DamagedSettingsLoadInRange) {
+TEST(KeptFilesFuzz, DamagedSettingsAndProgressLoadInRange) {
     const uint64_t cases = EnvNumber("TOLVANE_FUZZ_CASES", 500);
     const uint64_t seed = EnvNumber("TOLVANE_FUZZ_SEED", 1);
     Settings sample;
@@ -49,11 +50,16 @@ TEST(KeptFilesFuzz, DamagedSettingsLoadInRange) {
     sample.effectsVolume = 40;
     std::strcpy(sample.language, "en");
     std::string settingsText = FormatSettings(sample);
+    Progress done{};
+    for (int k = 0; k < kProgressStages; k += 2) done.stages[k] = StageRecord{true, 1000u * uint32_t(k + 7)};
+    std::string progressText = FormatProgress(done);
     const std::vector<uint8_t> settingsBytes(settingsText.begin(), settingsText.end());
+    const std::vector<uint8_t> progressBytes(progressText.begin(), progressText.end());
 
     std::string dir = MakeTempDir("keptfuzz");
-    std::string settingsPath = dir + "/settings.ini";
+    std::string settingsPath = dir + "/settings.ini", progressPath = dir + "/progress.ini";
     SetSettingsPath(settingsPath);
+    SetProgressPath(progressPath);
     for (uint64_t i = 0; i < cases; ++i) {
         SCOPED_TRACE("seed " + std::to_string(seed) + " case " + std::to_string(i));
         FuzzCase s = MakeFuzzCase(seed, i, settingsBytes);
@@ -67,7 +73,14 @@ TEST(KeptFilesFuzz, DamagedSettingsLoadInRange) {
         EXPECT_LE(g_Settings.effectsVolume, 100);
         EXPECT_TRUE(!std::strcmp(g_Settings.language, "ja") || !std::strcmp(g_Settings.language, "en"));
         Remove(settingsPath);
+
+        FuzzCase p = MakeFuzzCase(seed, i, progressBytes);
+        Place(p, progressPath);
+        LoadProgress();
+        for (int k = 1; k <= kProgressStages; ++k) EXPECT_LE(StageProgress(k).bestMs, kMaxClearMs);
+        Remove(progressPath);
     }
     SetSettingsPath("");
+    SetProgressPath("");
     g_Settings = Settings{};
 }
