@@ -14,6 +14,7 @@
 #include "app/input.h"
 #include "app/platform.h"
 #include "app/progress.h"
+#include "app/record.h"
 #include "app/scenes.h"
 #include "app/script.h"
 #include "app/settings.h"
@@ -122,6 +123,13 @@ int RunGame(const AppOptions& optsIn) {
         std::fprintf(stderr, "tolvane: cannot write the trace '%s'\n", opts.tracePath.c_str());
         return 2;
     }
+    // Stamps count from the game clock's start, where the loop begins.
+    if (!opts.recordPath.empty() && !StartRecording(Absolute(opts.recordPath, base), opts.clockStart, opts.startScene)) {
+        std::fprintf(stderr, "tolvane: cannot write the recording '%s'\n", opts.recordPath.c_str());
+        CloseTrace();
+        CloseLog();
+        return 2;
+    }
     // Headless runs keep no settings unless given a file.
     SetSettingsPath(!opts.configPath.empty() ? Absolute(opts.configPath, base)
                     : opts.headless          ? std::string()
@@ -132,7 +140,10 @@ int RunGame(const AppOptions& optsIn) {
                     : opts.headless            ? std::string()
                                                : DefaultProgressPath());
     LoadProgress();
-    if (!EnterDataDir(opts)) return 2;
+    if (!EnterDataDir(opts)) {
+        StopRecording();
+        return 2;
+    }
 
     SetVirtualClock(true, opts.clockStart);
     ResetQuit();
@@ -160,6 +171,7 @@ int RunGame(const AppOptions& optsIn) {
         for (;;) {
             if (int sig = TakeCloseSignal()) {
                 DebugLog(sig == SIGTERM ? "closing on SIGTERM\n" : "closing on SIGINT\n");
+                RecordEvent("quit");
                 PostClose();
             }
             if (QuitPosted()) break;
@@ -219,6 +231,7 @@ done:
     CloseSound();
     ShutdownApp();
     CloseTrace();
+    StopRecording();
     CloseLog();
     RemoveCloseSignals();
     return status;

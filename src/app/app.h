@@ -19,6 +19,7 @@ struct AppOptions {
     int musicVolume = -1, effectsVolume = -1;
     std::string configPath;    // --config: the settings file (headless too)
     std::string progressPath;  // --progress: the progress file (headless too)
+    std::string recordPath;    // --record: every input written as a script
 };
 
 // Parses the command line. Returns 0 to go on, or the exit status to end

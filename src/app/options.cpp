@@ -30,7 +30,8 @@ const char* kUsage =
     "  --render            headless: draw every frame (by default only the\n"
     "                      frames a script's shot saves are drawn)\n"
     "  --trace FILE        write one JSON line per frame\n"
-
+    "  --record FILE       write every input of the run as a script that\n"
+    "                      replays it headless (--script)\n"
     "  --log FILE          write the debug log to FILE ('-': standard error)\n"
     "  --bench             print frame timings and peak memory at the end\n"
     "  --max-ms N          end the run after N ms of game time\n"
@@ -102,13 +103,14 @@ int ParseOptions(int argc, char** argv, AppOptions& out) {
             if (!number(0, 255, n)) return 2;
             out.startScene = int(n);
         } else if (a == "--script" || a == "--trace" || a == "--log" || a == "--data" || a == "--config" ||
-                   a == "--progress") {
+                   a == "--progress" || a == "--record") {
             if (!value(v)) return 2;
             std::string& dst = a == "--script"   ? out.scriptPath
                                : a == "--trace"  ? out.tracePath
                                : a == "--log"    ? out.logPath
                                : a == "--config"   ? out.configPath
                                : a == "--progress" ? out.progressPath
+                               : a == "--record"   ? out.recordPath
                                                    : out.dataDir;
             dst = v;
         } else {

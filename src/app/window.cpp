@@ -12,6 +12,7 @@
 #include "app/input.h"
 #include "app/letterbox.h"
 #include "app/platform.h"
+#include "app/record.h"
 #include "app/shell_keys.h"
 #include "gfx/gfx.h"
 #include "gfx/image.h"
@@ -180,7 +181,10 @@ bool PumpOneMessage() {
     if (!SDL_PollEvent(&e)) return false;
     int x = 0, y = 0;
     switch (e.type) {
-        case SDL_QUIT: PostClose(); break;
+        case SDL_QUIT:
+            RecordEvent("quit");
+            PostClose();
+            break;
         case SDL_KEYDOWN:
         case SDL_KEYUP: {
             ShellKey shell = ShellKeyOf(e.key);
