@@ -2,6 +2,11 @@
 # (make package). The program finds its data at ../share/tolvane beside it,
 # so bin/ and share/tolvane/ stay side by side under one prefix.
 
+# Installing and packaging never build: `make install` and `make package`
+# build first, and the test that packages must not rebuild the tree it runs
+# from.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
+
 set(TOLVANE_SCREENSHOT_URL "https://tolvane.example.org/screenshots" CACHE STRING
     "Web folder where the software centre finds the screenshots (installed in share/tolvane/screenshots)")
 
