@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "app/app.h"
 #include "app/platform.h"
 
 namespace {
@@ -14,10 +15,13 @@ bool StartRecording(const std::string& path, uint32_t startMs, int startScene) {
     s_File = std::fopen(path.c_str(), "wb");
     if (!s_File) return false;
     s_Start = startMs;
+    // The replay must start where the run started, on the same clock.
+    std::string how = startScene ? " --scene " + std::to_string(startScene) : "";
+    if (startMs != AppOptions{}.clockStart) how += " --clock-start " + std::to_string(startMs);
     std::fprintf(s_File,
                  "# Recorded play: every input, stamped with the game time of the frame that saw it.\n"
                  "# Replay: tolvane --headless%s --script FILE\n",
-                 startScene ? (" --scene " + std::to_string(startScene)).c_str() : "");
+                 how.c_str());
     std::fflush(s_File);
     return true;
 }
