@@ -54,10 +54,11 @@ set(CPACK_PACKAGE_DESCRIPTION
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
-# The libraries the program links come from dpkg-shlibdeps; what it opens at
-# run time is named here: an OpenGL driver, the Japanese font, a General MIDI
-# soundfont for the music (the best first).
+# The libraries the program links (SDL2, its mixer and fonts, epoxy, libpng,
+# X11) come from dpkg-shlibdeps; what it opens at run time is named here: an
+# OpenGL driver, the Japanese font, a General MIDI soundfont for the music
+# (the best first).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libsdl2-2.0-0, libsdl2-mixer-2.0-0, libsdl2-ttf-2.0-0, libfluidsynth3, libgl1, libgl1-mesa-dri, fonts-ipaexfont-mincho, musescore-general-soundfont-small | fluid-soundfont-gm | timgm6mb-soundfont")
+    "libgl1, libgl1-mesa-dri, fonts-ipaexfont-mincho, musescore-general-soundfont-small | fluid-soundfont-gm | timgm6mb-soundfont")
 include(CPack)
