@@ -72,7 +72,13 @@ void DrawShellNote() {
         s_Note[0] = 0;
         return;
     }
-    DrawStringRimmed(s_Note, 24, 16, 0xFFFFFFFFu, 0xFF202020u);
+    // White on a dark band, readable over any picture.
+    int width = 0;
+    for (const char* p = s_Note; *p; ++p)
+        if ((*p & 0xC0) != 0x80) width += (*p & 0x80) ? 20 : 10;  // full-width 20 px, half-width 10
+    const Quad band = MakeQuad(12, 12, float(36 + width), 50, 0, 0, 1, 1, 0xB0202030u);
+    DrawSolidQuad(band);
+    DrawString(s_Note, 24, 14, 0xFFFFFFFFu);
 }
 
 const char* ShellNoteText() { return s_Note; }

@@ -69,6 +69,8 @@ void LoadTexture(int slot, const char* path, uint32_t colourKey);
 bool LoadTexturePlain(int slot, const char* path);
 bool TextureLoaded(int slot);
 void DrawQuad(int slot, const Quad& q);
+// A quad of its vertex colours alone, no picture, normally blended.
+void DrawSolidQuad(const Quad& q);
 
 // Quad layers: a set of quads kept on the device, for what changes seldom
 // (the stage map). SetQuadLayer replaces a layer's quads; call it only when
