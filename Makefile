@@ -2,11 +2,12 @@
 # Both install missing system packages first (scripts/install-deps.sh).
 
 BUILD      ?= build
+PREFIX     ?= /usr/local
 TEST_BUILD ?= build-test
 JOBS       ?= $(shell nproc)
 CI_FLAGS   := $(if $(CI),-DTOLVANE_WERROR=ON,)
 
-.PHONY: all deps build run test clean
+.PHONY: all deps build run test install package clean
 
 all: build
 
@@ -19,6 +20,14 @@ build: deps
 
 run: build
 	cd $(BUILD)/data && ../tolvane $(ARGS)
+
+# Installs into PREFIX (bin/, share/tolvane/, the menu entry, icons, man page).
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A Debian package in $(BUILD)/.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 test: deps
 	cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTOLVANE_SANITIZE=ON -DTOLVANE_WERROR=ON >/dev/null

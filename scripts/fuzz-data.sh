@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Damaged data files, as many as wanted: runs the suite's data-file fuzz test
+# and the settings and progress readers' one
 # (the same seeded generator) for CASES cases from SEED. Each case must end in
 # a clean error or play on; the run stops at the first that does not, naming
 # it (seed and case number) so that it can be run again alone with
@@ -15,4 +16,4 @@ tests="$build/tests/tolvane_tests"
 cd "$build/data"
 export TOLVANE_FUZZ_CASES="$cases" TOLVANE_FUZZ_SEED="$seed" TOLVANE_FUZZ_SCENE_EVERY="${TOLVANE_FUZZ_SCENE_EVERY:-8}"
 export SDL_AUDIODRIVER=dummy ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0}" UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1}"
-exec "../tests/tolvane_tests" --gtest_filter='DataFuzz.*'
+exec "../tests/tolvane_tests" --gtest_filter='DataFuzz.*:KeptFilesFuzz.*'

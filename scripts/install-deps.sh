@@ -10,7 +10,8 @@ PACKAGES=(
   libgtest-dev googletest
   libgl1-mesa-dri libegl1 libegl-mesa0 libgl1
   libfluidsynth3 musescore-general-soundfont-small timgm6mb-soundfont
-  xvfb xauth
+  xvfb xauth xdotool
+  desktop-file-utils appstream dpkg-dev file
   fonts-ipaexfont-mincho fonts-ipaexfont-gothic fonts-texgyre
 )
 

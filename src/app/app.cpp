@@ -14,8 +14,12 @@
 #include "app/input.h"
 #include "app/language.h"
 #include "app/platform.h"
+#include "app/progress.h"
+#include "app/record.h"
 #include "app/scenes.h"
 #include "app/script.h"
+#include "app/settings.h"
+#include "app/shell_keys.h"
 #include "app/trace.h"
 #include "app/window.h"
 #include "gfx/gfx.h"
@@ -40,6 +44,7 @@ void FrameTick() {
     BeginDrawing();
     s_TickScene = g_FrameNo;
     Dispatch();
+    DrawShellNote();
     EndDrawing();
     if (!PresentFrame()) {
         ResetDevice();
@@ -69,7 +74,8 @@ std::string Absolute(const std::string& path, const std::string& base) {
 }
 
 // The data folder: --data, else the current folder if it holds img/, else
-// data/ beside the program.
+// data/ beside the program (a build folder), else ../share/tolvane beside it
+// (an installed game).
 bool EnterDataDir(const AppOptions& opts) {
     if (!opts.dataDir.empty()) {
         if (chdir(opts.dataDir.c_str()) != 0) {
@@ -83,9 +89,12 @@ bool EnterDataDir(const AppOptions& opts) {
     ssize_t n = readlink("/proc/self/exe", exe, sizeof exe - 1);
     if (n > 0) {
         exe[n] = 0;
-        std::string dir(exe);
-        dir = dir.substr(0, dir.rfind('/')) + "/data";
-        if (access((dir + "/img").c_str(), F_OK) == 0 && chdir(dir.c_str()) == 0) return true;
+        std::string bin(exe);
+        bin = bin.substr(0, bin.rfind('/'));
+        for (const char* rel : {"/data", "/../share/tolvane"}) {
+            std::string dir = bin + rel;
+            if (access((dir + "/img").c_str(), F_OK) == 0 && chdir(dir.c_str()) == 0) return true;
+        }
     }
     return true;  // missing pictures are simply not drawn; sounds will say so
 }
@@ -115,10 +124,31 @@ int RunGame(const AppOptions& optsIn) {
         std::fprintf(stderr, "tolvane: cannot write the trace '%s'\n", opts.tracePath.c_str());
         return 2;
     }
-    if (!EnterDataDir(opts)) return 2;
-    g_Language = ChooseLanguage(opts.lang.c_str(), nullptr);
+    // Headless runs keep no settings unless given a file.
+    SetSettingsPath(!opts.configPath.empty() ? Absolute(opts.configPath, base)
+                    : opts.headless          ? std::string()
+                                             : DefaultSettingsPath());
+    LoadSettings();
+    StartRunSettings(opts);
+    g_Language = ChooseLanguage(opts.lang.c_str(), SettingsLanguage());
+    SetProgressPath(!opts.progressPath.empty() ? Absolute(opts.progressPath, base)
+                    : opts.headless            ? std::string()
+                                               : DefaultProgressPath());
+    LoadProgress();
+    // Stamps count from the game clock's start, where the loop begins.
+    if (!opts.recordPath.empty() && !StartRecording(Absolute(opts.recordPath, base), opts.clockStart, opts.startScene,
+                                                   g_Language == kLangEn ? "en" : "ja")) {
+        std::fprintf(stderr, "tolvane: cannot write the recording '%s'\n", opts.recordPath.c_str());
+        CloseTrace();
+        CloseLog();
+        return 2;
+    }
+    if (!EnterDataDir(opts)) {
+        StopRecording();
+        return 2;
+    }
 
-    SetVirtualClock(opts.headless, opts.clockStart);
+    SetVirtualClock(true, opts.clockStart);
     ResetQuit();
     // Headless frames are drawn only when a shot will save them.
     SetFrameDrawing(!opts.headless || opts.render);
@@ -129,6 +159,7 @@ int RunGame(const AppOptions& optsIn) {
     if (InitDX8(opts.windowed) != 0) goto done;
     DebugLog("InitDX8 OK!\n");
     if (!InitSound()) goto done;
+    ApplySoundLevels();
     CreateTextFont();
 
     g_FrameNo = uint8_t(opts.startScene);
@@ -138,9 +169,12 @@ int RunGame(const AppOptions& optsIn) {
         uint32_t scriptBase = 0;  // script times count from here
         int awaitedScene = -1;    // a wait line holds the script until this scene runs
         std::vector<std::string> shots;
+        FrameGate gate;
+        bool paused = false;
         for (;;) {
             if (int sig = TakeCloseSignal()) {
                 DebugLog(sig == SIGTERM ? "closing on SIGTERM\n" : "closing on SIGINT\n");
+                RecordEvent("quit");
                 PostClose();
             }
             if (QuitPosted()) break;
@@ -158,11 +192,19 @@ int RunGame(const AppOptions& optsIn) {
                 if (QuitPosted()) break;
             } else if (PumpOneMessage()) {
                 continue;
+            } else if (AppPaused() != paused) {
+                // Music stops and resumes where it was; the game clock
+                // simply stands still meanwhile.
+                paused = !paused;
+                PauseSound(paused);
             }
             if (opts.headless && !opts.render) SetFrameDrawing(!shots.empty());
-            if (opts.bench) BenchFrameBegin();
-            FrameTick();
-            if (opts.bench) BenchFrameEnd(s_TickRan);
+            s_TickRan = false;
+            if (opts.headless || (!paused && FrameGateDue(gate, WallClockMs()))) {
+                if (opts.bench) BenchFrameBegin();
+                FrameTick();
+                if (opts.bench) BenchFrameEnd(s_TickRan);
+            }
             if (s_TickRan) {
                 if (s_TickScene == awaitedScene) {
                     scriptBase = elapsed;
@@ -173,10 +215,14 @@ int RunGame(const AppOptions& optsIn) {
                     if (!SaveFramePng(s.c_str())) std::fprintf(stderr, "tolvane: cannot save the shot '%s'\n", s.c_str());
                 shots.clear();
             }
-            if (opts.headless)
+            if (opts.headless) {
                 AdvanceVirtualClock(1);
-            else
+            } else {
+                // The next frame's game time, which the input that arrives
+                // meanwhile is stamped with.
+                if (s_TickRan) AdvanceVirtualClock(15);
                 SDL_Delay(1);
+            }
         }
         status = ExitStatus();
         if (opts.bench) BenchReport(NowMs() - start);
@@ -188,6 +234,7 @@ done:
     CloseSound();
     ShutdownApp();
     CloseTrace();
+    StopRecording();
     CloseLog();
     RemoveCloseSignals();
     return status;

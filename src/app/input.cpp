@@ -1,10 +1,12 @@
 #include "app/input.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <strings.h>
 
 #include "app/platform.h"
+#include "app/record.h"
 
 namespace {
 bool s_Held[256];
@@ -15,16 +17,44 @@ constexpr int kDoubleClickSlop = 2;
 uint32_t s_LastPressTime;
 int s_LastPressX, s_LastPressY;
 bool s_HaveLastPress;
+
+// Script names of the keys a window passes to the game, beyond a-z and 0-9.
+struct KeyName {
+    int vk;
+    const char* name;
+};
+const KeyName kKeyNames[] = {
+    {VK_ESCAPE, "escape"}, {VK_SPACE, "space"}, {VK_RETURN, "enter"}, {0x08, "backspace"}, {0x09, "tab"},
+    {0x10, "shift"},       {0x11, "ctrl"},      {0x12, "alt"},        {0x25, "left"},      {0x26, "up"},
+    {0x27, "right"},       {0x28, "down"},      {0x70, "f1"},         {0x71, "f2"},        {0x72, "f3"},
+    {0x73, "f4"},          {0x74, "f5"},        {0x75, "f6"},         {0x76, "f7"},        {0x77, "f8"},
+    {0x78, "f9"},          {0x79, "f10"},       {0x7A, "f11"},        {0x7B, "f12"},
+};
+
+void RecordWords(const char* a, const char* b) {
+    if (!Recording()) return;
+    char line[48];
+    std::snprintf(line, sizeof line, "%s %s", a, b);
+    RecordEvent(line);
+}
 }  // namespace
 
 void InputMouseMove(int x, int y) {
     // Positions are 16-bit unsigned window coordinates.
-    g_MouseX = x & 0xFFFF;
-    g_MouseY = y & 0xFFFF;
+    x &= 0xFFFF;
+    y &= 0xFFFF;
+    if (Recording() && (x != g_MouseX || y != g_MouseY)) {
+        char line[32];
+        std::snprintf(line, sizeof line, "move %d %d", x, y);
+        RecordEvent(line);
+    }
+    g_MouseX = x;
+    g_MouseY = y;
 }
 
 void InputButton(int button, bool down, uint32_t time) {
     int vk = button == 1 ? VK_LBUTTON : VK_RBUTTON;
+    RecordWords(down ? "press" : "release", button == 1 ? "left" : "right");
     s_Held[vk] = down;
     if (button != 1) return;
     if (!down) {
@@ -47,11 +77,23 @@ void InputButton(int button, bool down, uint32_t time) {
 
 void InputKey(int vk, bool down) {
     if (vk < 0 || vk > 255) return;
+    if (const char* name = VkKeyName(vk)) RecordWords(down ? "keydown" : "keyup", name);
     s_Held[vk] = down;
     if (down && vk == VK_ESCAPE) PostClose();
 }
 
-void InputReleaseAll() { std::memset(s_Held, 0, sizeof s_Held); }
+void InputReleaseAll() {
+    // A recording says what was let go, as a script can.
+    if (Recording())
+        for (int vk = 0; vk < 256; ++vk) {
+            if (!s_Held[vk]) continue;
+            if (vk == VK_LBUTTON || vk == VK_RBUTTON)
+                RecordWords("release", vk == VK_LBUTTON ? "left" : "right");
+            else if (const char* name = VkKeyName(vk))
+                RecordWords("keyup", name);
+        }
+    std::memset(s_Held, 0, sizeof s_Held);
+}
 
 void SnapshotKeys() {
     for (int i = 0; i < 256; ++i) g_KeyState[i] = s_Held[i] ? 0x80 : 0;
@@ -66,10 +108,8 @@ void ResetInput() {
 
 int KeyNameToVk(const char* name) {
     // Names are read in any case: "Escape", "ESCAPE" and "escape" alike.
-    if (!strcasecmp(name, "escape")) return VK_ESCAPE;
-    if (!strcasecmp(name, "space")) return VK_SPACE;
-    if (!strcasecmp(name, "enter")) return VK_RETURN;
-    if (!strcasecmp(name, "f1")) return VK_F1;
+    for (const KeyName& k : kKeyNames)
+        if (!strcasecmp(name, k.name)) return k.vk;
     if (name[0] && !name[1]) {
         char c = name[0];
         if (c >= 'a' && c <= 'z') return 'A' + (c - 'a');
@@ -77,4 +117,15 @@ int KeyNameToVk(const char* name) {
         if (c >= '0' && c <= '9') return c;
     }
     return -1;
+}
+
+const char* VkKeyName(int vk) {
+    static char letter[256][2];
+    for (const KeyName& k : kKeyNames)
+        if (k.vk == vk) return k.name;
+    if ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9')) {
+        letter[vk][0] = char(vk >= 'A' && vk <= 'Z' ? vk - 'A' + 'a' : vk);
+        return letter[vk];
+    }
+    return nullptr;
 }

@@ -1,5 +1,6 @@
 // Window messages turned into the game's input globals. Independent of the
-// platform so that real windows, input scripts and tests feed it alike.
+// platform so that real windows, input scripts and tests feed it alike; a
+// recorded run writes down everything that passes here.
 #pragma once
 #include <cstdint>
 
@@ -12,6 +13,8 @@ void InputReleaseAll();  // focus lost: nothing stays held
 void SnapshotKeys();
 void ResetInput();
 
-// Virtual-key code for a script key name (escape, space, enter, f1, a-z, 0-9),
-// or -1.
+// Virtual-key code for a script key name (escape, space, enter, f1..f12,
+// backspace, tab, shift, ctrl, alt, left, up, right, down, a-z, 0-9), or -1.
 int KeyNameToVk(const char* name);
+// The script name of a virtual-key code, or nullptr when it has none.
+const char* VkKeyName(int vk);

@@ -32,6 +32,10 @@ int s_ExitStatus = 0;
 // seconds at start-up.
 uint32_t NowMs() {
     if (s_Virtual) return s_VirtualNow;
+    return WallClockMs();
+}
+
+uint32_t WallClockMs() {
     timespec ts{};
     clock_gettime(CLOCK_BOOTTIME, &ts);
     return uint32_t(uint64_t(ts.tv_sec) * 1000u + uint64_t(ts.tv_nsec) / 1000000u);
@@ -43,6 +47,20 @@ void SetVirtualClock(bool on, uint32_t now) {
 }
 
 void AdvanceVirtualClock(uint32_t ms) { s_VirtualNow += ms; }
+
+bool FrameGateDue(FrameGate& gate, uint32_t wallMs) {
+    if (!gate.started) {
+        gate.started = true;
+        gate.last = wallMs;
+        return true;
+    }
+    uint32_t since = wallMs - gate.last;
+    if (since < 15) return false;
+    // On time, the cadence stays exact; a frame or more behind (a slow
+    // frame, a pause), it starts afresh from now instead of catching up.
+    gate.last = since >= 30 ? wallMs : gate.last + 15;
+    return true;
+}
 
 bool OpenLog(const char* path) {
     CloseLog();

@@ -96,7 +96,7 @@ bool ParseLines(const std::string& text, const std::string& name, uint32_t shift
         } else if (ev == "keydown" || ev == "keyup") {
             if (!need(3)) return fail(ev + " takes a key name");
             e.vk = KeyNameToVk(w[2].c_str());
-            if (e.vk < 0) return fail("unknown key '" + w[2] + "' (escape, space, enter, f1, a-z, 0-9)");
+            if (e.vk < 0) return fail("unknown key '" + w[2] + "' (escape, space, enter, f1..f12, arrows, a-z, 0-9 ...)");
             e.kind = ev == "keydown" ? ScriptKind::KeyDown : ScriptKind::KeyUp;
             out.push_back(e);
         } else if (ev == "shot") {

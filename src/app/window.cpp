@@ -12,6 +12,8 @@
 #include "app/input.h"
 #include "app/letterbox.h"
 #include "app/platform.h"
+#include "app/record.h"
+#include "app/shell_keys.h"
 #include "gfx/gfx.h"
 #include "gfx/image.h"
 
@@ -20,7 +22,37 @@ SDL_Window* s_Window = nullptr;
 bool s_Headless = false;
 bool s_SdlUp = false;
 bool s_Windowed = false;
+int s_Scale = 0;  // 0: the largest that fits
 int s_WinW = 640, s_WinH = 480, s_DrawW = 640, s_DrawH = 480;
+bool s_Focused = true, s_Minimised = false;
+
+// The window's size: the asked multiple of 640x480, at most the largest
+// that fits the desktop.
+void WindowedSize(int& w, int& h) {
+    SDL_Rect usable{0, 0, 640, 480};
+    SDL_GetDisplayUsableBounds(0, &usable);
+    int fits = std::max(1, std::min((usable.w - 32) / 640, (usable.h - 64) / 480));
+    int scale = s_Scale > 0 ? std::min(s_Scale, fits) : fits;
+    w = 640 * scale;
+    h = 480 * scale;
+}
+
+// Keys the shell keeps for itself or answers besides the game.
+ShellKey ShellKeyOf(const SDL_KeyboardEvent& k) {
+    if (k.type != SDL_KEYDOWN || k.repeat) return ShellKey::NoKey;
+    switch (k.keysym.sym) {
+        case SDLK_F11: return ShellKey::ToggleFullscreen;
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER: return (k.keysym.mod & KMOD_ALT) ? ShellKey::ToggleFullscreen : ShellKey::NoKey;
+        case SDLK_m: return ShellKey::Mute;
+        case SDLK_MINUS:
+        case SDLK_KP_MINUS: return ShellKey::MusicDown;
+        case SDLK_PLUS:
+        case SDLK_EQUALS:  // + without shift on most keyboards
+        case SDLK_KP_PLUS: return ShellKey::MusicUp;
+        default: return ShellKey::NoKey;
+    }
+}
 
 int SdlKeyToVk(SDL_Keycode k) {
     if (k >= SDLK_a && k <= SDLK_z) return 'A' + (k - SDLK_a);
@@ -91,16 +123,12 @@ bool EnsureAppWindow() {
     int w = 640, h = 480;
     if (s_Headless) {
         flags |= SDL_WINDOW_HIDDEN;
-    } else if (s_Windowed) {
-        // The largest whole multiple of 640x480 that fits the desktop.
-        SDL_Rect usable{0, 0, 640, 480};
-        SDL_GetDisplayUsableBounds(0, &usable);
-        int scale = std::max(1, std::min((usable.w - 32) / 640, (usable.h - 64) / 480));
-        w = 640 * scale;
-        h = 480 * scale;
-        flags |= SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
     } else {
-        flags |= SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_ALLOW_HIGHDPI;
+        // A whole multiple of 640x480, also the size a full-screen game
+        // returns to when switched into a window.
+        WindowedSize(w, h);
+        flags |= SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
+        if (!s_Windowed) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
     }
     s_Window = SDL_CreateWindow("Tolvane", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h, flags);
     if (!s_Window) {
@@ -130,6 +158,9 @@ bool InitApp(const AppOptions& opts) {
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
 
     s_Windowed = opts.windowed;
+    s_Scale = std::max(0, opts.windowScale);
+    s_Focused = true;
+    s_Minimised = false;
     // A headless run that draws no frame never needs the GL window: it is
     // made when the first frame is drawn (a shot), if ever.
     if (!(s_Headless && !FrameDrawing()) && !EnsureAppWindow()) return false;
@@ -150,9 +181,16 @@ bool PumpOneMessage() {
     if (!SDL_PollEvent(&e)) return false;
     int x = 0, y = 0;
     switch (e.type) {
-        case SDL_QUIT: PostClose(); break;
+        case SDL_QUIT:
+            RecordEvent("quit");
+            PostClose();
+            break;
         case SDL_KEYDOWN:
         case SDL_KEYUP: {
+            ShellKey shell = ShellKeyOf(e.key);
+            HandleShellKey(shell);
+            // The full-screen keys are the shell's alone (Enter ends a scene).
+            if (shell == ShellKey::ToggleFullscreen || e.key.keysym.sym == SDLK_F11) break;
             int vk = SdlKeyToVk(e.key.keysym.sym);
             if (vk >= 0) InputKey(vk, e.type == SDL_KEYDOWN);
             break;
@@ -171,6 +209,12 @@ bool PumpOneMessage() {
             break;
         case SDL_WINDOWEVENT:
             if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) InputReleaseAll();
+            if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST || e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED)
+                s_Focused = e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED;
+            if (e.window.event == SDL_WINDOWEVENT_MINIMIZED) s_Minimised = true;
+            if (e.window.event == SDL_WINDOWEVENT_RESTORED || e.window.event == SDL_WINDOWEVENT_MAXIMIZED ||
+                e.window.event == SDL_WINDOWEVENT_SHOWN)
+                s_Minimised = false;
             // Resized, moved to another screen, full screen taken or refused.
             RefreshWindowSize();
             // Uncovered, resized or shown again: the unchanged frame is shown anew.
@@ -183,3 +227,23 @@ bool PumpOneMessage() {
     }
     return true;
 }
+
+void SetAppFullscreen(bool on) {
+    s_Windowed = !on;
+    if (!s_Window || s_Headless) return;
+    if (on) {
+        SDL_SetWindowFullscreen(s_Window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    } else {
+        SDL_SetWindowFullscreen(s_Window, 0);
+        int w = 640, h = 480;
+        WindowedSize(w, h);
+        SDL_SetWindowSize(s_Window, w, h);
+        SDL_SetWindowPosition(s_Window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    }
+    RefreshWindowSize();
+    MarkWindowDamaged();
+}
+
+bool AppFullscreen() { return !s_Windowed; }
+
+bool AppPaused() { return !s_Headless && (s_Minimised || (s_Windowed && !s_Focused)); }

@@ -15,3 +15,12 @@ void WindowDrawableSize(int& w, int& h);
 
 // Handles one waiting window message; false when none was waiting.
 bool PumpOneMessage();
+
+// Desktop full screen or a window, switched at any time (Alt+Enter, F11);
+// the picture keeps its 4:3 letterbox either way.
+void SetAppFullscreen(bool on);
+bool AppFullscreen();
+
+// The game pauses while its window is minimised, or unfocused when it is
+// not full screen.
+bool AppPaused();

@@ -23,6 +23,7 @@ namespace {
 SDL_GLContext s_Context = nullptr;
 GLuint s_Program = 0, s_Vao = 0, s_Vbo = 0;
 GLuint s_Fbo = 0, s_FboColour = 0;
+GLuint s_White = 0;  // one white texel, for plain coloured quads
 bool s_Additive = false;
 bool s_Alive = false;
 bool s_Drawing = true;
@@ -419,9 +420,10 @@ void ReleaseGraphics() {
             l.pending = false;
         }
         if (s_Program) glDeleteProgram(s_Program);
+        if (s_White) glDeleteTextures(1, &s_White);
         SDL_GL_DeleteContext(s_Context);
     }
-    s_Fbo = s_FboColour = s_Vbo = s_Vao = s_Program = s_Indices = 0;
+    s_Fbo = s_FboColour = s_Vbo = s_Vao = s_Program = s_Indices = s_White = 0;
     s_Frame = FrameList{};
     s_Shown = FrameList{};
     s_ShownValid = false;
@@ -677,4 +679,19 @@ bool LoadTexturePlain(int slot, const char* path) { return LoadInLanguage(slot, 
 bool TextureLoaded(int slot) {
     if (slot < 0 || slot >= kTextureSlots || s_SlotPicture[slot] < 0) return false;
     return PictureSound(s_Pictures[size_t(s_SlotPicture[slot])]);
+}
+
+void DrawSolidQuad(const Quad& q) {
+    if (!s_Context || !s_Drawing) return;
+    if (!s_White) {
+        Image white;
+        white.width = white.height = 1;
+        white.argb = {0xFFFFFFFFu};
+        s_White = UploadTexture(white);
+    }
+    // Drawn with normal blending, whatever the scene has set (as text is).
+    bool additive = s_Additive;
+    s_Additive = false;
+    DrawQuadWithTexture(s_White, q);
+    s_Additive = additive;
 }

@@ -69,6 +69,8 @@ void LoadTexture(int slot, const char* path, uint32_t colourKey);
 bool LoadTexturePlain(int slot, const char* path);
 bool TextureLoaded(int slot);
 void DrawQuad(int slot, const Quad& q);
+// A quad of its vertex colours alone, no picture, normally blended.
+void DrawSolidQuad(const Quad& q);
 
 // Quad layers: a set of quads kept on the device, for what changes seldom
 // (the stage map). SetQuadLayer replaces a layer's quads; call it only when
@@ -90,6 +92,8 @@ void DrawString(const char* text, int x, int y, uint32_t argb);
 int TextWidth(const char* text);
 // Whether English letters have their own face (else the Mincho's are used).
 bool LatinFaceOpen();
+// The same over a 2-px rim of another colour, readable over any picture.
+void DrawStringRimmed(const char* text, int x, int y, uint32_t argb, uint32_t rimArgb);
 
 // The last finished frame, 640x480 ARGB rows top-down (headless checks).
 bool ReadFramePixels(uint32_t* out);

@@ -1,11 +1,13 @@
 #include "scenes/stage_select.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <initializer_list>
 
 #include "app/language.h"
 #include "app/platform.h"
+#include "app/progress.h"
 #include "app/scenes.h"
 #include "gfx/gfx.h"
 #include "scenes/menu_backdrop.h"
@@ -24,6 +26,8 @@ constexpr int kSlotGlow = 10;
 
 constexpr uint32_t kStarText = 0xFFFFFF00u;
 constexpr uint32_t kTitleText = 0xFF800080u;
+constexpr uint32_t kClearText = 0xFFFFD040u;
+constexpr uint32_t kMarkRim = 0xFF302040u;
 
 struct Arrow {
     float x0, x1;            // drawn and hovered
@@ -66,6 +70,19 @@ void DrawArrow(const Arrow& a, float blink) {
     DrawQuad(kSlotMozi, s_ArrowQuad);
 }
 
+// A stage the player has cleared: "クリア" over the top of its thumbnail and
+// the best time at its foot.
+void DrawClearMark(int stage, int row) {
+    StageRecord r = StageProgress(stage);
+    if (!r.cleared) return;
+    int top = 96 + 128 * row;
+    DrawStringRimmed(g_Language == kLangEn ? "Cleared" : "クリア", 38, top + 2, kClearText, kMarkRim);
+    char time[16];
+    FormatClearTime(r.bestMs, time);
+    int width = TextWidth(time);
+    DrawStringRimmed(time, 154 - width, top + 58, 0xFFFFFFFFu, kMarkRim);
+}
+
 void DrawEntry(const StageEntry& e, int row) {
     float r = float(row);
     SetQuadRect(s_Thumb, 32, 96 + 128 * r, 160, 192 + 128 * r);
@@ -92,6 +109,7 @@ void DrawEntry(const StageEntry& e, int row) {
     }
     DrawString(e.stars, 300, 153 + 130 * row, kStarText);
     DrawString(g_Language == kLangEn ? e.titleEn : e.title, 390, y, kTitleText);
+    DrawClearMark(e.stage, row);
 }
 
 // The page number between the arrows, under "ページ".
@@ -223,6 +241,12 @@ void Optionframe() {
     }
 
     if (KeyDown(VK_RBUTTON)) g_FrameNo = 7;
+}
+
+void FormatClearTime(uint32_t ms, char* buf) {
+    uint32_t tenths = ms / 100;
+    if (tenths > 99u * 600u + 599u) tenths = 99u * 600u + 599u;  // 99:59.9 at the most
+    std::snprintf(buf, 16, "%u:%02u.%u", tenths / 600, tenths / 10 % 60, tenths % 10);
 }
 
 int PaintAllowance(const char* text) {

@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -91,8 +92,7 @@ bool InitSound() {
         return false;
     }
     Mix_AllocateChannels(kChannels);
-    // Music a little under full level leaves headroom for the effects.
-    Mix_VolumeMusic(MIX_MAX_VOLUME * 3 / 4);
+    SetSoundLevels(100, 100, false);
     Mix_ReserveChannels(1);
     Mix_Init(MIX_INIT_MID);
     // Sound for the dummy driver goes nowhere: with the device paused, the
@@ -193,6 +193,26 @@ void StopAllSound() {
     if (!s_Open) return;
     Mix_HaltChannel(-1);
     Mix_HaltMusic();
+}
+
+void SetSoundLevels(int musicPercent, int effectsPercent, bool muted) {
+    auto level = [muted](int full, int percent) { return muted ? 0 : full * std::clamp(percent, 0, 100) / 100; };
+    // Music a little under full level leaves headroom for the effects.
+    Mix_VolumeMusic(level(MIX_MAX_VOLUME * 3 / 4, musicPercent));
+    Mix_Volume(-1, level(MIX_MAX_VOLUME, effectsPercent));
+    // A tune kept as a wave plays on the primary channel: it is music too.
+    Mix_Volume(kPrimaryChannel, level(MIX_MAX_VOLUME, musicPercent));
+}
+
+void PauseSound(bool paused) {
+    if (!s_Open) return;
+    if (paused) {
+        Mix_PauseMusic();
+        Mix_Pause(-1);
+    } else {
+        Mix_ResumeMusic();
+        Mix_Resume(-1);
+    }
 }
 
 void ReleaseSoundSlots() {

@@ -12,6 +12,10 @@ void PlayMusic(int slot);
 void PlayEffect(int slot);
 void StopAllSound();
 void ReleaseSoundSlots();
+// Volumes in percent of the game's full level; muted silences everything.
+void SetSoundLevels(int musicPercent, int effectsPercent, bool muted);
+// Pauses and resumes everything that plays, where it was.
+void PauseSound(bool paused);
 void CloseSound();
 
 // Play-once counters: inits zero them, frames count them up every tick a cue

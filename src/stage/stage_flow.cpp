@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/platform.h"
+#include "app/progress.h"
 #include "app/scenes.h"
 #include "gfx/gfx.h"
 #include "sound/sound.h"
@@ -17,6 +18,10 @@
 namespace {
 
 int s_CurrentStage = 0;
+// When play of this try began (the first tick after the start banner), for
+// the clear time kept in the player's progress.
+uint32_t s_PlaySince = 0;
+bool s_PlayStarted = false;
 
 // A slot no other scene loads.
 constexpr int kPartnerSheetSlot = 16;
@@ -169,6 +174,7 @@ void LoseLife(int lives) {
 void StageInit(int stage) {
     const StageInfo& s = kStageInfo[stage];
     s_CurrentStage = stage;
+    s_PlayStarted = false;
 
     LoadTexture(9, s.background, s.backgroundKey);
     LoadTexture(10, s.panel, kKeyWhite);
@@ -282,7 +288,10 @@ void StageFrame(int stage) {
     // letters pass over the lives row instead of under it.
     if (g_StageRunning == 0) StartBanner();
     if (g_StageCleared == 1) {
-        if (PlayOnceDue(g_SoundOnce[0])) PlayEffect(9);
+        if (PlayOnceDue(g_SoundOnce[0])) {
+            PlayEffect(9);
+            NoteStageClear(stage, s_PlayStarted ? g_Now - s_PlaySince : 0);
+        }
         ClearBanner();
     }
     UpdateBrush();
@@ -299,6 +308,10 @@ void StageFrame(int stage) {
     StepObjects(stage);
     if (s.enterStarts && KeyDown(VK_RETURN)) g_StageRunning = 1;
     if (g_StageRunning == 1) {
+        if (!s_PlayStarted) {
+            s_PlayStarted = true;
+            s_PlaySince = g_Now;
+        }
         g_Hero.halted = g_Partner.halted = 0;
         g_TimerPaused = 0;
         HandlePots(s);

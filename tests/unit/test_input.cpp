@@ -103,7 +103,7 @@ TEST(Script, MalformedLinesNameFileLineAndProblem) {
         {"100 quit\n50 quit\n", "s.txt:2: time 50 is earlier than the line before"},
         {"0 move 640 2\n", "s.txt:1: position must be within 0..639, 0..479"},
         {"0 press middle\n", "s.txt:1: press takes left or right"},
-        {"0 keydown tab\n", "s.txt:1: unknown key 'tab' (escape, space, enter, f1, a-z, 0-9)"},
+        {"0 keydown home\n", "s.txt:1: unknown key 'home' (escape, space, enter, f1..f12, arrows, a-z, 0-9 ...)"},
         {"0 jump\n", "s.txt:1: unknown event 'jump'"},
         {"0 shot a.bmp\n", "s.txt:1: shot file must end in .png"},
         {"7\n", "s.txt:1: missing event after the time"},

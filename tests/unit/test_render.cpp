@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/app.h"
+#include "app/shell_keys.h"
 #include "gfx/gfx.h"
 #include "gfx/image.h"
 #include "stage/stage_map.h"
@@ -278,4 +279,21 @@ TEST(PutOffPictures, DecodedAtFirstDrawAsTheyWereAtLoad) {
     ShutdownApp();
     std::remove(good.c_str());
     std::remove(cut.c_str());
+
+TEST_F(Render, VolumeNoteShowsOverTheFrameForASecondWhateverTheBlend) {
+    SetVirtualClock(true, 5000);
+    HandleShellKey(ShellKey::Mute);
+    SetAdditiveBlend(true);  // as a scene may leave it
+    DrawShellNote();
+    EXPECT_LT(Pixel(16, 46) & 0xFF, 0x80u);  // the dark band under the note (white if added)
+    EXPECT_EQ(Pixel(300, 46), 0xFFFFFFu);
+    HandleShellKey(ShellKey::Mute);  // unmuted again, and the run's level kept
+    AdvanceVirtualClock(1000);
+    frame.clear();
+    ClearFrame(0xFFFFFFFFu);
+    DrawShellNote();
+    EXPECT_EQ(Pixel(16, 46), 0xFFFFFFu);  // gone after a second
+    EXPECT_STREQ(ShellNoteText(), "");
+    SetAdditiveBlend(false);
+    SetVirtualClock(false, 0);
 }

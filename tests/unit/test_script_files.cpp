@@ -54,6 +54,8 @@ TEST(ScriptFile, KeyNamesInAnyCase) {
     EXPECT_EQ(KeyNameToVk("ENTER"), VK_RETURN);
     EXPECT_EQ(KeyNameToVk("F1"), VK_F1);
     EXPECT_EQ(KeyNameToVk("q"), 'Q');
-    EXPECT_EQ(KeyNameToVk("Tab"), -1);
+    EXPECT_EQ(KeyNameToVk("Tab"), 0x09);
+    EXPECT_EQ(KeyNameToVk("F11"), 0x7A);
+    EXPECT_EQ(KeyNameToVk("Home"), -1);
     EXPECT_TRUE(Load(Write("keys", "0 keydown ESCAPE\n10 keyup Escape\n"), true).empty());
 }

@@ -1,61 +1,31 @@
-// The pointer mapping with a real X window, on a virtual X server: full
-// screen refused (no window manager), and a window resized. Skipped when no
-// X server can be started here.
+// A real X window on a virtual X server: the pointer mapping with full
+// screen refused (no window manager) and with a window resized, the
+// full-screen keys, and pausing. Skipped when no X server can be started.
 #include <gtest/gtest.h>
 #include <SDL2/SDL.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <poll.h>
-#include <unistd.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "app/app.h"
 #include "app/input.h"
 #include "app/platform.h"
+#include "app/settings.h"
 #include "app/window.h"
+#include "game_run.h"
 #include "gfx/gfx.h"
+#include "xvfb.h"
 
 namespace {
 
 class XWindow : public testing::Test {
 protected:
     void SetUp() override {
-        if (access("/usr/bin/Xvfb", X_OK) != 0) GTEST_SKIP() << "no Xvfb";
-        int fds[2];
-        ASSERT_EQ(pipe(fds), 0);
-        server_ = fork();
-        if (server_ == 0) {
-            close(fds[0]);
-            std::string fd = std::to_string(fds[1]);
-            execl("/usr/bin/Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24", "-nolisten",
-                  "tcp", "-noreset", static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        close(fds[1]);
-        // The server writes its display number, then a line feed, once it is
-        // ready; the pipe stays open until then (a closed pipe kills it).
-        pipe_ = fds[0];
-        std::string number;
-        pollfd p{pipe_, POLLIN, 0};
-        char c = 0;
-        while (number.find('\n') == std::string::npos && poll(&p, 1, 30000) == 1 && read(pipe_, &c, 1) == 1)
-            number += c;
-        if (number.find('\n') != std::string::npos) display_ = std::atoi(number.c_str());
-        if (display_ < 0 || waitpid(server_, nullptr, WNOHANG) != 0) GTEST_SKIP() << "the virtual X server did not start";
-        setenv("DISPLAY", (":" + std::to_string(display_)).c_str(), 1);
-        unsetenv("SDL_VIDEODRIVER");
-        unsetenv("WAYLAND_DISPLAY");
+        if (!StartXvfb(server_)) GTEST_SKIP() << "the virtual X server did not start";
     }
     void TearDown() override {
         ReleaseGraphics();
         ShutdownApp();
-        if (pipe_ >= 0) close(pipe_);
-        if (server_ > 0) {
-            kill(server_, SIGTERM);
-            waitpid(server_, nullptr, 0);
-        }
+        StopXvfb(server_);
     }
     // Whether the window opened on our server (its one 1280x1024 screen) and
     // not on another one that took the display number meanwhile.
@@ -82,9 +52,7 @@ protected:
         while (PumpOneMessage()) {
         }
     }
-    pid_t server_ = -1;
-    int pipe_ = -1;
-    int display_ = -1;
+    XvfbServer server_;
 };
 
 }  // namespace
@@ -125,4 +93,89 @@ TEST_F(XWindow, ResizedWindowMapsThroughItsNewLetterbox) {
     MoveTo(640, 512);  // the centre, below a 32-pixel bar
     EXPECT_EQ(g_MouseX, 320);
     EXPECT_EQ(g_MouseY, 240);
+}
+
+namespace {
+
+void PushKey(SDL_Keycode sym, bool down, Uint16 mod = KMOD_NONE) {
+    SDL_Event e{};
+    e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+    e.key.windowID = SDL_GetWindowID(AppWindow());
+    e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+    e.key.keysym.sym = sym;
+    e.key.keysym.mod = mod;
+    SDL_PushEvent(&e);
+    while (PumpOneMessage()) {
+    }
+}
+
+void PushWindowEvent(Uint8 what) {
+    SDL_Event e{};
+    e.type = SDL_WINDOWEVENT;
+    e.window.windowID = SDL_GetWindowID(AppWindow());
+    e.window.event = what;
+    SDL_PushEvent(&e);
+    while (PumpOneMessage()) {
+    }
+}
+
+}  // namespace
+
+TEST_F(XWindow, AltEnterAndF11SwitchFullScreenAndAreRemembered) {
+    std::string dir = MakeTempDir("fullscreen");
+    SetSettingsPath(dir + "/settings.ini");
+    g_Settings = Settings{};
+    AppOptions o;
+    o.windowed = true;
+    ASSERT_TRUE(InitApp(o));
+    if (!OnOurServer()) GTEST_SKIP() << "not our X server";
+    Settle();
+    EXPECT_FALSE(AppFullscreen());
+    PushKey(SDLK_F11, true);
+    PushKey(SDLK_F11, false);
+    EXPECT_TRUE(AppFullscreen());
+    EXPECT_NE(ReadTextFile(dir + "/settings.ini").find("fullscreen = 1\n"), std::string::npos);
+    // Alt+Enter is the shell's: the game never sees that Enter.
+    PushKey(SDLK_RETURN, true, KMOD_LALT);
+    SnapshotKeys();
+    EXPECT_FALSE(KeyDown(VK_RETURN));
+    EXPECT_FALSE(AppFullscreen());
+    EXPECT_NE(ReadTextFile(dir + "/settings.ini").find("fullscreen = 0\n"), std::string::npos);
+    Settle();
+    int w = 0, h = 0;
+    WindowDrawableSize(w, h);
+    EXPECT_EQ(w, 640);  // back to the window's whole multiple
+    EXPECT_EQ(h, 480);
+    // Enter alone still reaches the game.
+    PushKey(SDLK_RETURN, true);
+    SnapshotKeys();
+    EXPECT_TRUE(KeyDown(VK_RETURN));
+    PushKey(SDLK_RETURN, false);
+    SetSettingsPath("");
+    g_Settings = Settings{};
+}
+
+TEST_F(XWindow, PausedWhileUnfocusedInAWindowOrMinimised) {
+    AppOptions o;
+    o.windowed = true;
+    ASSERT_TRUE(InitApp(o));
+    if (!OnOurServer()) GTEST_SKIP() << "not our X server";
+    Settle();
+    PushWindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED);
+    EXPECT_FALSE(AppPaused());
+    PushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
+    EXPECT_TRUE(AppPaused());
+    PushWindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED);
+    EXPECT_FALSE(AppPaused());
+    PushWindowEvent(SDL_WINDOWEVENT_MINIMIZED);
+    EXPECT_TRUE(AppPaused());
+    PushWindowEvent(SDL_WINDOWEVENT_RESTORED);
+    EXPECT_FALSE(AppPaused());
+    // Full screen, focus alone does not pause (the desktop minimises a
+    // full-screen game that loses it, and that pauses).
+    SetAppFullscreen(true);
+    PushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
+    EXPECT_FALSE(AppPaused());
+    PushWindowEvent(SDL_WINDOWEVENT_MINIMIZED);
+    EXPECT_TRUE(AppPaused());
 }

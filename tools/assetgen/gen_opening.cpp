@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "families.h"
+#include "gen_icons.h"
 #include "output.h"
 #include "palette.h"
 #include "props.h"
@@ -94,16 +95,6 @@ Canvas footprint() {
     const Pt dir{k, -k};  // walking up and to the right
     print({32.f + 10.f * k - 9.f * k, 32.f - 10.f * k - 9.f * k}, dir, true);    // left foot, forward
     print({32.f - 10.f * k + 9.f * k, 32.f + 10.f * k + 9.f * k}, dir, false);   // right foot, behind
-    return c;
-}
-
-// ---------------------------------------------------------------- icon
-Canvas windowIcon() {
-    Canvas c(64, 64);
-    paintBrush(c, {56, 6}, {13, 49}, 9.f, pal::kBlue, false);
-    paintDrop(c, 12, 20, 6.2f, pal::kRed, false);
-    paintDrop(c, 27, 11, 5.2f, pal::kGreen, false);
-    paintDrop(c, 44, 52, 5.6f, pal::kBlue, false);
     return c;
 }
 
@@ -245,7 +236,7 @@ void genOpening(Output& out) {
     out.keyedPng("img/vesk.png", makerLogo(), kKeyWhite);
     out.keyedPng("img/Logo.png", gameLogo(), kKeyBlack);
     out.keyedBmp("img/asiato.bmp", footprint(), kKeyWhite);
-    out.png("img/icon.png", windowIcon(), PngKind::Rgba);
+    out.png("img/icon.png", gameIcon(64), PngKind::Rgba);
 }
 
 }  // namespace ag

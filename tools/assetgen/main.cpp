@@ -1,11 +1,14 @@
 // Generates every picture, tune and sound of the game into OUTDIR/img,
 // OUTDIR/mid and OUTDIR/wav, and a quiet soundfont into OUTDIR/sf2.
-// Deterministic: the same build writes the same bytes.
+// Deterministic: the same build writes the same bytes. With --icons DIR it
+// writes the desktop menu's icons instead.
 #include <chrono>
 #include <cstdio>
 #include <exception>
+#include <string>
 
 #include "families.h"
+#include "gen_icons.h"
 #include "output.h"
 #include "text.h"
 
@@ -39,8 +42,18 @@ const Family kLettered[] = {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--icons") {
+        // The desktop menu's icons, kept apart from the game's data.
+        try {
+            ag::writeDesktopIcons(argv[2]);
+            return 0;
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "assetgen: icons: %s\n", e.what());
+            return 1;
+        }
+    }
     if (argc != 2) {
-        std::fprintf(stderr, "usage: assetgen OUTDIR\n");
+        std::fprintf(stderr, "usage: assetgen OUTDIR | assetgen --icons DIR\n");
         return 2;
     }
     const char* family = "";

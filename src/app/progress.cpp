@@ -1,0 +1,79 @@
+#include "app/progress.h"
+
+#include <cstring>
+#include <sstream>
+
+#include "app/platform.h"
+#include "app/text_file.h"
+
+namespace {
+Progress s_Progress;
+std::string s_Path;
+bool s_Kept = false;  // whether this run keeps progress
+
+bool IsBlankOrComment(const std::string& line) {
+    size_t a = line.find_first_not_of(" \t\r");
+    return a == std::string::npos || line[a] == '#' || line[a] == ';';
+}
+}  // namespace
+
+bool ParseProgress(const std::string& text, const std::string& name, Progress& out, std::string& why) {
+    out = Progress{};
+    std::istringstream in(text);
+    std::string line, key, value;
+    int lineNo = 0;
+    while (std::getline(in, line)) {
+        ++lineNo;
+        if (IsBlankOrComment(line)) continue;
+        long stage = 0, ms = 0;
+        bool ok = SplitIniLine(line, key, value) && key.size() == 6 && key.compare(0, 5, "stage") == 0 &&
+                  ParseIniInt(key.substr(5), 1, kProgressStages, stage) && ParseIniInt(value, 0, kMaxClearMs, ms);
+        if (!ok) {
+            why = name + ":" + std::to_string(lineNo) + ": not 'stageN = best time in ms'";
+            out = Progress{};
+            return false;
+        }
+        out.stages[stage - 1] = StageRecord{true, uint32_t(ms)};
+    }
+    return true;
+}
+
+std::string FormatProgress(const Progress& p) {
+    std::string t = "# Tolvane progress: stages cleared, best clear time in ms (written by the game)\n";
+    for (int k = 0; k < kProgressStages; ++k)
+        if (p.stages[k].cleared) t += "stage" + std::to_string(k + 1) + " = " + std::to_string(p.stages[k].bestMs) + "\n";
+    return t;
+}
+
+std::string DefaultProgressPath() { return XdgFilePath("XDG_DATA_HOME", ".local/share", "progress.ini"); }
+
+void SetProgressPath(const std::string& path) {
+    s_Path = path;
+    s_Kept = !path.empty();
+}
+
+void LoadProgress() {
+    s_Progress = Progress{};
+    if (s_Path.empty()) return;
+    std::string text, why;
+    if (const char* err = ReadSmallTextFile(s_Path, text)) {
+        if (std::strcmp(err, "no such file") != 0)
+            DebugLog(("progress: " + s_Path + ": " + err + ", no progress used\n").c_str());
+        return;
+    }
+    if (!ParseProgress(text, s_Path, s_Progress, why)) DebugLog(("progress: " + why + ", no progress used\n").c_str());
+}
+
+void NoteStageClear(int stage, uint32_t ms) {
+    if (!s_Kept || stage < 1 || stage > kProgressStages) return;
+    StageRecord& r = s_Progress.stages[stage - 1];
+    if (r.cleared && r.bestMs <= ms) return;
+    r = StageRecord{true, ms < kMaxClearMs ? ms : kMaxClearMs};
+    if (!WriteFileAtomically(s_Path, FormatProgress(s_Progress)))
+        DebugLog(("progress: cannot write " + s_Path + "\n").c_str());
+}
+
+StageRecord StageProgress(int stage) {
+    if (!s_Kept || stage < 1 || stage > kProgressStages) return StageRecord{false, 0};
+    return s_Progress.stages[stage - 1];
+}

@@ -1,0 +1,16 @@
+// Recorded play (--record FILE): every input of a run written as an input
+// script that replays the same run exactly headless. Each event is stamped
+// with the game time of the frame that first sees it.
+#pragma once
+#include <cstdint>
+#include <string>
+
+// Opens the file and writes its head (how to replay it). startMs: the game
+// clock at the run's start; stamps count from it.
+bool StartRecording(const std::string& path, uint32_t startMs, int startScene, const char* lang);
+void StopRecording();
+bool Recording();
+
+// One event, as a script line's words after the time ("move 10 20",
+// "press left", "keydown space", "quit").
+void RecordEvent(const char* words);

@@ -1,0 +1,104 @@
+#include "app/settings.h"
+
+#include <cstring>
+#include <sstream>
+
+#include "app/platform.h"
+#include "app/text_file.h"
+
+Settings g_Settings;
+
+namespace {
+std::string s_Path;
+
+// A line of the log about the file (why it or a line of it was not used).
+void LogLine(const std::string& text) { DebugLog((text + "\n").c_str()); }
+
+bool IsComment(const std::string& line) {
+    size_t a = line.find_first_not_of(" \t\r");
+    return a == std::string::npos || line[a] == '#' || line[a] == ';' || line[a] == '[';
+}
+
+}  // namespace
+
+void ParseSettings(const std::string& text, const std::string& name, Settings& out, std::string& complaints) {
+    std::istringstream in(text);
+    std::string line, key, value;
+    int lineNo = 0;
+    auto complain = [&](const std::string& why) {
+        complaints += name + ":" + std::to_string(lineNo) + ": " + why + ", line ignored\n";
+    };
+    while (std::getline(in, line)) {
+        ++lineNo;
+        if (IsComment(line)) continue;
+        if (!SplitIniLine(line, key, value)) {
+            complain("not 'key = value'");
+            continue;
+        }
+        long n = 0;
+        if (key == "fullscreen" || key == "muted") {
+            if (!ParseIniInt(value, 0, 1, n)) {
+                complain(key + " wants 0 or 1");
+                continue;
+            }
+            (key == "fullscreen" ? out.fullscreen : out.muted) = n == 1;
+        } else if (key == "window_scale") {
+            if (!ParseIniInt(value, 0, kMaxWindowScale, n)) {
+                complain("window_scale wants 0.." + std::to_string(kMaxWindowScale));
+                continue;
+            }
+            out.windowScale = int(n);
+        } else if (key == "music_volume" || key == "effects_volume") {
+            if (!ParseIniInt(value, 0, 100, n)) {
+                complain(key + " wants 0..100");
+                continue;
+            }
+            (key == "music_volume" ? out.musicVolume : out.effectsVolume) = int(n);
+        } else if (key == "language") {
+            if (value != "ja" && value != "en") {
+                complain("language wants ja or en");
+                continue;
+            }
+            std::memcpy(out.language, value.c_str(), 3);
+        } else {
+            complain("unknown key");
+        }
+    }
+}
+
+std::string FormatSettings(const Settings& s) {
+    std::string t = "# Tolvane settings (written by the game)\n";
+    t += "fullscreen = " + std::to_string(s.fullscreen ? 1 : 0) + "\n";
+    t += "window_scale = " + std::to_string(s.windowScale) + "\n";
+    t += "music_volume = " + std::to_string(s.musicVolume) + "\n";
+    t += "effects_volume = " + std::to_string(s.effectsVolume) + "\n";
+    t += "muted = " + std::to_string(s.muted ? 1 : 0) + "\n";
+    if (s.language[0]) t += std::string("language = ") + s.language + "\n";
+    return t;
+}
+
+std::string DefaultSettingsPath() { return XdgFilePath("XDG_CONFIG_HOME", ".config", "settings.ini"); }
+void SetSettingsPath(const std::string& path) { s_Path = path; }
+const std::string& SettingsPath() { return s_Path; }
+
+void LoadSettings() {
+    g_Settings = Settings{};
+    if (s_Path.empty()) return;
+    std::string text;
+    if (const char* why = ReadSmallTextFile(s_Path, text)) {
+        if (std::strcmp(why, "no such file") != 0) LogLine("settings: " + s_Path + ": " + why + ", defaults used");
+        return;
+    }
+    std::string complaints;
+    ParseSettings(text, s_Path, g_Settings, complaints);
+    if (!complaints.empty()) DebugLog(complaints.c_str());
+}
+
+bool SaveSettings() {
+    if (s_Path.empty()) return true;
+    if (WriteFileAtomically(s_Path, FormatSettings(g_Settings))) return true;
+    LogLine("settings: cannot write " + s_Path);
+    return false;
+}
+
+const char* SettingsLanguage() { return g_Settings.language; }

@@ -1,0 +1,88 @@
+#include "app/shell_keys.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+#include "app/app.h"
+#include "app/language.h"
+#include "app/platform.h"
+#include "app/settings.h"
+#include "app/window.h"
+#include "gfx/gfx.h"
+#include "sound/sound.h"
+
+namespace {
+int s_Music = 100, s_Effects = 100;
+bool s_Muted = false;
+char s_Note[48];
+uint32_t s_NoteSince;
+constexpr uint32_t kNoteMs = 1000;
+
+void ShowNote() {
+    bool en = g_Language == kLangEn;
+    if (s_Muted)
+        std::snprintf(s_Note, sizeof s_Note, "%s", en ? "Sound off" : "消音");
+    else
+        std::snprintf(s_Note, sizeof s_Note, "%s %d%%", en ? "Music" : "音楽", s_Music);
+    s_NoteSince = NowMs();
+}
+}  // namespace
+
+void StartRunSettings(AppOptions& opts) {
+    const Settings& s = g_Settings;
+    if (!opts.windowed && !opts.fullscreen) opts.windowed = !s.fullscreen;
+    if (opts.windowScale < 0) opts.windowScale = s.windowScale;
+    s_Music = opts.musicVolume >= 0 ? opts.musicVolume : s.musicVolume;
+    s_Effects = opts.effectsVolume >= 0 ? opts.effectsVolume : s.effectsVolume;
+    s_Muted = s.muted;
+    s_Note[0] = 0;
+}
+
+void ApplySoundLevels() { SetSoundLevels(s_Music, s_Effects, s_Muted); }
+
+void HandleShellKey(ShellKey key) {
+    switch (key) {
+        case ShellKey::NoKey: return;
+        case ShellKey::ToggleFullscreen:
+            SetAppFullscreen(!AppFullscreen());
+            g_Settings.fullscreen = AppFullscreen();
+            SaveSettings();
+            return;
+        case ShellKey::Mute: s_Muted = !s_Muted; break;
+        case ShellKey::MusicDown:
+        case ShellKey::MusicUp:
+            // Steps land on whole tens whatever level the run started at.
+            if (key == ShellKey::MusicUp)
+                s_Music = std::min(100, (s_Music / kVolumeStep + 1) * kVolumeStep);
+            else
+                s_Music = std::max(0, (s_Music + kVolumeStep - 1) / kVolumeStep * kVolumeStep - kVolumeStep);
+            s_Muted = false;
+            break;
+    }
+    ApplySoundLevels();
+    g_Settings.musicVolume = s_Music;
+    g_Settings.muted = s_Muted;
+    SaveSettings();
+    ShowNote();
+}
+
+void DrawShellNote() {
+    if (!s_Note[0]) return;
+    if (NowMs() - s_NoteSince >= kNoteMs) {
+        s_Note[0] = 0;
+        return;
+    }
+    // White on a dark band, readable over any picture.
+    int width = 0;
+    for (const char* p = s_Note; *p; ++p)
+        if ((*p & 0xC0) != 0x80) width += (*p & 0x80) ? 20 : 10;  // full-width 20 px, half-width 10
+    const Quad band = MakeQuad(12, 12, float(36 + width), 50, 0, 0, 1, 1, 0xB0202030u);
+    DrawSolidQuad(band);
+    DrawString(s_Note, 24, 14, 0xFFFFFFFFu);
+}
+
+const char* ShellNoteText() { return s_Note; }
+int RunMusicVolume() { return s_Music; }
+int RunEffectsVolume() { return s_Effects; }
+bool RunMuted() { return s_Muted; }

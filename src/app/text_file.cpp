@@ -1,0 +1,90 @@
+#include "app/text_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <vector>
+
+#include "app/data_file.h"
+
+const char* ReadSmallTextFile(const std::string& path, std::string& text) {
+    std::vector<uint8_t> bytes;
+    text.clear();
+    const char* why = ReadDataFile(path.c_str(), bytes, size_t(64) << 10);
+    if (why) return why;
+    text.assign(bytes.begin(), bytes.end());
+    return nullptr;
+}
+
+namespace {
+
+bool MakeFolders(const std::string& dir) {
+    if (dir.empty()) return true;
+    struct stat st {};
+    if (stat(dir.c_str(), &st) == 0) return S_ISDIR(st.st_mode);
+    size_t slash = dir.rfind('/');
+    if (slash != std::string::npos && slash > 0 && !MakeFolders(dir.substr(0, slash))) return false;
+    return mkdir(dir.c_str(), 0755) == 0 || errno == EEXIST;
+}
+
+bool WriteAll(int fd, const std::string& text) {
+    size_t done = 0;
+    while (done < text.size()) {
+        ssize_t n = write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += size_t(n);
+    }
+    return true;
+}
+
+}  // namespace
+
+bool WriteFileAtomically(const std::string& path, const std::string& text) {
+    size_t slash = path.rfind('/');
+    if (slash != std::string::npos && !MakeFolders(path.substr(0, slash))) return false;
+    std::string tmp = path + ".tmp." + std::to_string(getpid());
+    int fd = open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    bool ok = WriteAll(fd, text) && fsync(fd) == 0;
+    ok = close(fd) == 0 && ok;
+    if (ok) ok = rename(tmp.c_str(), path.c_str()) == 0;
+    if (!ok) unlink(tmp.c_str());
+    return ok;
+}
+
+std::string XdgFilePath(const char* var, const char* fallback, const char* file) {
+    const char* base = std::getenv(var);
+    // The XDG rules: a relative path in the variable is ignored.
+    if (base && base[0] == '/') return std::string(base) + "/tolvane/" + file;
+    const char* home = std::getenv("HOME");
+    if (home && home[0] == '/') return std::string(home) + "/" + fallback + "/tolvane/" + file;
+    return "";
+}
+
+bool SplitIniLine(const std::string& line, std::string& key, std::string& value) {
+    size_t eq = line.find('=');
+    if (eq == std::string::npos) return false;
+    auto trim = [](std::string s) {
+        const char* blanks = " \t\r";
+        size_t a = s.find_first_not_of(blanks);
+        if (a == std::string::npos) return std::string();
+        return s.substr(a, s.find_last_not_of(blanks) - a + 1);
+    };
+    key = trim(line.substr(0, eq));
+    value = trim(line.substr(eq + 1));
+    return !key.empty();
+}
+
+bool ParseIniInt(const std::string& s, long lo, long hi, long& out) {
+    if (s.empty() || s.size() > 12) return false;
+    char* end = nullptr;
+    errno = 0;
+    long v = std::strtol(s.c_str(), &end, 10);
+    if (errno || *end || v < lo || v > hi) return false;
+    out = v;
+    return true;
+}

@@ -1,0 +1,146 @@
+// The settings file (its reader, atomic writes and XDG place), the keys
+// that change settings, and the real window's frame gate.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "app/app.h"
+#include "app/settings.h"
+#include "app/shell_keys.h"
+#include "app/text_file.h"
+#include "game_run.h"
+#include "temp_env.h"
+
+TEST(SettingsFile, ReadsEveryKeyAndWritesWhatItReads) {
+    Settings s;
+    std::string complaints;
+    ParseSettings("fullscreen = 0\nwindow_scale=2\n  music_volume =  30 \neffects_volume = 70\nmuted = 1\n"
+                  "language = en\n# a comment\n\n[tolvane]\n",
+                  "s.ini", s, complaints);
+    EXPECT_EQ(complaints, "");
+    EXPECT_FALSE(s.fullscreen);
+    EXPECT_EQ(s.windowScale, 2);
+    EXPECT_EQ(s.musicVolume, 30);
+    EXPECT_EQ(s.effectsVolume, 70);
+    EXPECT_TRUE(s.muted);
+    EXPECT_STREQ(s.language, "en");
+    Settings again;
+    ParseSettings(FormatSettings(s), "s.ini", again, complaints);
+    EXPECT_EQ(complaints, "");
+    EXPECT_EQ(FormatSettings(again), FormatSettings(s));
+}
+
+TEST(SettingsFile, DamagedLinesAreIgnoredOneByOneAndNamed) {
+    Settings s;
+    std::string complaints;
+    ParseSettings("music_volume = 40\nmusic_volume = 101\nwindow_scale = -1\nfullscreen = yes\nlanguage = fr\n"
+                  "colour = blue\njust words\nmuted = 1x\neffects_volume = 99999999999999999999\nmusic_volume = 50\n",
+                  "s.ini", s, complaints);
+    EXPECT_EQ(s.musicVolume, 50);  // the last good line counts
+    EXPECT_EQ(s.windowScale, 0);
+    EXPECT_TRUE(s.fullscreen);
+    EXPECT_STREQ(s.language, "");  // unset: the locale decides
+    EXPECT_FALSE(s.muted);
+    EXPECT_EQ(s.effectsVolume, 100);
+    for (int line = 2; line <= 9; ++line)
+        EXPECT_NE(complaints.find("s.ini:" + std::to_string(line) + ": "), std::string::npos) << complaints;
+    EXPECT_EQ(complaints.find("s.ini:1:"), std::string::npos);
+    EXPECT_NE(complaints.find("s.ini:6: unknown key, line ignored"), std::string::npos);
+}
+
+TEST(SettingsFile, SavedAtomicallyIntoFoldersItMakes) {
+    std::string dir = MakeTempDir("settings");
+    std::string path = dir + "/a/b/settings.ini";
+    SetSettingsPath(path);
+    g_Settings = Settings{};
+    g_Settings.musicVolume = 60;
+    ASSERT_TRUE(SaveSettings());
+    g_Settings.musicVolume = 70;
+    ASSERT_TRUE(SaveSettings());
+    EXPECT_EQ(FilesIn(dir + "/a/b"), 1);  // no temporary file left behind
+    LoadSettings();
+    EXPECT_EQ(g_Settings.musicVolume, 70);
+    // A folder where the file should be: defaults, and saving fails cleanly.
+    SetSettingsPath(dir + "/a");
+    LoadSettings();
+    EXPECT_EQ(g_Settings.musicVolume, 100);
+    EXPECT_FALSE(SaveSettings());
+    SetSettingsPath("");
+}
+
+TEST(KeptFiles, XdgFoldersAndTheirFallbacks) {
+    EnvGuard config("XDG_CONFIG_HOME"), data("XDG_DATA_HOME"), home("HOME");
+    setenv("HOME", "/home/player", 1);
+    setenv("XDG_CONFIG_HOME", "/cfg", 1);
+    setenv("XDG_DATA_HOME", "/dat", 1);
+    EXPECT_EQ(DefaultSettingsPath(), "/cfg/tolvane/settings.ini");
+    EXPECT_EQ(XdgFilePath("XDG_DATA_HOME", ".local/share", "x.ini"), "/dat/tolvane/x.ini");
+    // Relative values are not to be used; unset ones fall back to HOME.
+    setenv("XDG_CONFIG_HOME", "cfg", 1);
+    unsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(DefaultSettingsPath(), "/home/player/.config/tolvane/settings.ini");
+    EXPECT_EQ(XdgFilePath("XDG_DATA_HOME", ".local/share", "x.ini"), "/home/player/.local/share/tolvane/x.ini");
+    unsetenv("HOME");
+    EXPECT_EQ(DefaultSettingsPath(), "");
+}
+
+TEST(ShellKeys, VolumeStepsMuteAndTheRunsOverrides) {
+    std::string dir = MakeTempDir("shellkeys");
+    SetSettingsPath(dir + "/settings.ini");
+    g_Settings = Settings{};
+    g_Settings.fullscreen = false;
+    g_Settings.musicVolume = 80;
+    AppOptions opts;
+    opts.musicVolume = 35;  // this run only
+    StartRunSettings(opts);
+    EXPECT_TRUE(opts.windowed);  // from the file
+    EXPECT_EQ(RunMusicVolume(), 35);
+    EXPECT_STREQ(ShellNoteText(), "");
+    HandleShellKey(ShellKey::MusicUp);
+    EXPECT_EQ(RunMusicVolume(), 40);
+    EXPECT_STREQ(ShellNoteText(), "音楽 40%");
+    HandleShellKey(ShellKey::MusicDown);
+    HandleShellKey(ShellKey::MusicDown);
+    EXPECT_EQ(RunMusicVolume(), 20);
+    EXPECT_NE(ReadTextFile(dir + "/settings.ini").find("music_volume = 20\n"), std::string::npos);
+    for (int i = 0; i < 15; ++i) HandleShellKey(ShellKey::MusicDown);
+    EXPECT_EQ(RunMusicVolume(), 0);
+    for (int i = 0; i < 15; ++i) HandleShellKey(ShellKey::MusicUp);
+    EXPECT_EQ(RunMusicVolume(), 100);
+    HandleShellKey(ShellKey::Mute);
+    EXPECT_TRUE(RunMuted());
+    EXPECT_STREQ(ShellNoteText(), "消音");
+    EXPECT_NE(ReadTextFile(dir + "/settings.ini").find("muted = 1\n"), std::string::npos);
+    HandleShellKey(ShellKey::Mute);
+    EXPECT_FALSE(RunMuted());
+    // The command line wins over the file for the run.
+    AppOptions full;
+    full.fullscreen = true;
+    StartRunSettings(full);
+    EXPECT_FALSE(full.windowed);
+    SetSettingsPath("");
+    g_Settings = Settings{};
+}
+
+TEST(FrameGate, KeepsItsCadenceWithoutCatchingUp) {
+    FrameGate g;
+    EXPECT_TRUE(FrameGateDue(g, 1000));
+    EXPECT_FALSE(FrameGateDue(g, 1014));
+    EXPECT_TRUE(FrameGateDue(g, 1016));  // a late turn does not shift the beat
+    EXPECT_TRUE(FrameGateDue(g, 1030));
+    EXPECT_FALSE(FrameGateDue(g, 1044));
+    // Back from a pause of 5 s: one frame, then the beat from there.
+    EXPECT_TRUE(FrameGateDue(g, 6000));
+    EXPECT_FALSE(FrameGateDue(g, 6001));
+    EXPECT_FALSE(FrameGateDue(g, 6014));
+    EXPECT_TRUE(FrameGateDue(g, 6015));
+    // The clock's wrap-around changes nothing.
+    FrameGate w;
+    EXPECT_TRUE(FrameGateDue(w, 0xFFFFFFF8u));
+    EXPECT_FALSE(FrameGateDue(w, 2));
+    EXPECT_TRUE(FrameGateDue(w, 7));
+}

@@ -1,0 +1,17 @@
+// The game's icon at any size, and the desktop menu's icon set.
+#pragma once
+#include <string>
+
+#include "canvas.h"
+
+namespace ag {
+
+inline constexpr int kDesktopIconSizes[] = {48, 64, 128, 256};
+
+Canvas gameIcon(int size);
+std::string gameIconSvg();
+// Writes DIR/NxN/apps/tolvane.png for each size and DIR/scalable/apps/tolvane.svg
+// (the layout of an icon theme).
+void writeDesktopIcons(const std::string& dir);
+
+}  // namespace ag
