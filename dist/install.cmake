@@ -56,9 +56,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 # The libraries the program links (SDL2, its mixer and fonts, epoxy, libpng,
 # X11) come from dpkg-shlibdeps; what it opens at run time is named here: an
-# OpenGL driver, the Japanese font, a General MIDI soundfont for the music
+# OpenGL driver, the Japanese font and the English one, a General MIDI soundfont for the music
 # (the best first).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libgl1, libgl1-mesa-dri, fonts-ipaexfont-mincho, musescore-general-soundfont-small | fluid-soundfont-gm | timgm6mb-soundfont")
+    "libgl1, libgl1-mesa-dri, fonts-ipaexfont-mincho, fonts-texgyre, musescore-general-soundfont-small | fluid-soundfont-gm | timgm6mb-soundfont")
 include(CPack)

@@ -50,7 +50,7 @@ if command -v dpkg-deb >/dev/null && command -v dpkg-shlibdeps >/dev/null && com
     grep -q " $f\$" "$tmp/contents" || fail "the package lacks $f"
   done
   deps=$(dpkg-deb -f "$deb" Depends)
-  for d in libsdl2-2.0-0 libsdl2-mixer-2.0-0 libsdl2-ttf-2.0-0 libepoxy0 libpng16-16 fonts-ipaexfont-mincho \
+  for d in libsdl2-2.0-0 libsdl2-mixer-2.0-0 libsdl2-ttf-2.0-0 libepoxy0 libpng16-16 fonts-ipaexfont-mincho fonts-texgyre \
       timgm6mb-soundfont; do
     case "$deps" in *"$d"*) ;; *) fail "the package does not depend on $d: $deps" ;; esac
   done
