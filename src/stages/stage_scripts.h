@@ -15,10 +15,12 @@ extern const StageScript kStage7Script;
 extern const StageScript kStage8Script;
 extern const StageScript kStage9Script;
 
-// Stage 1's events, for tests.
+// Stage 1's events, for tests: one tick counter per event (1 the post, 2
+// the block, 3 the flame).
+constexpr int kStage1Events = 3;
 struct Stage1State {
-    int postCount, blockCount, flameCount;
-    int ringGateA, ringGateB;
+    int eventTicks[kStage1Events + 1];
+    RingGates gates;
     int blockFrame;
     unsigned blockStepTime;
     int flameFrame;

@@ -35,7 +35,7 @@ TEST_F(Stage1, PostBurnsOnlyForARedHeroFacingRight) {
     g_Hero.x = 160;
     g_Hero.facing = 1;
     Run(30);
-    EXPECT_EQ(g_Stage1.postCount, 0);
+    EXPECT_EQ(g_Stage1.eventTicks[1], 0);
     EXPECT_EQ(MapCell(1, 4, 6), 19);
     g_Hero.facing = 0;
     Run(17);
@@ -82,7 +82,7 @@ TEST_F(Stage1, FlameGoesOutEvenWithoutTheBlockDown) {
     EXPECT_EQ(MapCell(1, 7, 16), 0);
     EXPECT_EQ(MapCell(1, 8, 16), 2);
     EXPECT_EQ(g_Fallers[1][0].quad.v[0].diffuse, 0x00FFFFFFu);  // hidden
-    EXPECT_EQ(g_Stage1.flameCount, 1);
+    EXPECT_EQ(g_Stage1.eventTicks[3], 1);
     EXPECT_EQ(g_HeroPaint, 0);
 }
 
@@ -118,8 +118,8 @@ TEST_F(Stage1, ScriptResetRewindsEverythingAndTheInitRestoresTheMap) {
     g_ScriptReset = 1;
     Run(1);
     g_ScriptReset = 0;
-    EXPECT_EQ(g_Stage1.postCount, 1);  // rewound, then this frame's event ran
+    EXPECT_EQ(g_Stage1.eventTicks[1], 1);  // rewound, then this frame's event ran
     StageInit(1);
     EXPECT_EQ(MapCell(1, 4, 6), 19);
-    EXPECT_EQ(g_Stage1.postCount, 0);
+    EXPECT_EQ(g_Stage1.eventTicks[1], 0);
 }
