@@ -196,7 +196,8 @@ bool RunEvent(const EventTable& t, int e) {
     a.w.halted = 1;
     if (t.ringsOnHold) UpdateRingBursts(0, 0, 0);
     a.pose = 2;
-    PlayGesture(*row.gesture, a.w, n, t.gates, t.twinkleTime, t.twinkles ? t.twinkles[e] : nullptr);
+    unsigned& twinkleTime = t.twinkleTimes ? t.twinkleTimes[e] : t.twinkleTime;
+    PlayGesture(*row.gesture, a.w, n, t.gates, twinkleTime, t.twinkles ? t.twinkles[e] : nullptr);
     if (row.act) row.act({e, row.who, a, n, *row.gesture});
     CountUp(n, row.limit);
     return true;
@@ -219,5 +220,13 @@ void FinishActor(const Actor& a, GestureKind kind, uint8_t extra) {
 }
 
 void Finish(const EventCtx& c, uint8_t extra) { FinishActor(c.a, c.gesture.kind, extra); }
+
+bool Splash(int& n, int limit, const Faller& f, int sandFrom) {
+    if (n == 0) PlayEffect(7);
+    if (n >= sandFrom && n < 10) DrawSandEffect(f.x, f.y + 40, -1, 1);
+    const bool done = n > 10;
+    CountUp(n, limit);
+    return done;
+}
 
 void ClearSprays(SprayParticle* sprays, int count) { std::fill(sprays, sprays + count, SprayParticle{}); }

@@ -168,6 +168,7 @@ struct EventTable {
     RingGates& gates;
     unsigned& twinkleTime;
     bool ringsOnHold;  // the rings age once more as a walker takes the pose
+    unsigned* twinkleTimes = nullptr;  // a twinkle clock per row instead of the shared one
 };
 
 // Tries event e: when its walker stands at the place with the paint and the
@@ -180,6 +181,10 @@ void RunEvents(const EventTable& t);
 // pictures and `extra` rewind.
 void Finish(const EventCtx& c, uint8_t extra = 0);
 void FinishActor(const Actor& a, GestureKind kind, uint8_t extra = 0);
+
+// A faller lands in a cloud of sand: a thud on tick 0, the cloud on ticks
+// [sandFrom, 10); true once it has settled (past tick 10).
+bool Splash(int& n, int limit, const Faller& f, int sandFrom = 1);
 
 // Rewinds the pictures and empties the sprays at the start of a try.
 void ClearSprays(SprayParticle* sprays, int count);

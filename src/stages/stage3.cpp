@@ -35,15 +35,6 @@ void Push(Faller& f, float step, float limit, unsigned& pushTime, int n, int sou
     if (n == soundAt) PlayEffect(8);
 }
 
-// The faller lands in a cloud of sand; true once the cloud has settled.
-bool Splash(int& n, int limit, const Faller& f) {
-    if (n == 0) PlayEffect(7);
-    if (n >= 1 && n <= 9) DrawSandEffect(f.x, f.y + 40, -1, 1);
-    const bool done = n > 10;
-    CountUp(n, limit);
-    return done;
-}
-
 constexpr CellLoop kGoalColumn = {7, 0, 160, 176, 4, 250};
 constexpr CellLoop kObstacle = {3, 10, 57, 73, 3, 250};
 

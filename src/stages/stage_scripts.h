@@ -30,15 +30,20 @@ struct Stage1State {
 extern Stage1State g_Stage1;
 void Stage1Script();
 
-// Stage 2's events, for tests. The arrival flags are shared by the stages
-// whose goal is two walkers meeting; each init clears them.
+// Stage 2's events, for tests: one tick counter and twinkle clock per event
+// (1 the top block, 2 the plant, 3 the flicker, 4 the loose block). The
+// arrival flags are shared by the stages whose goal is two walkers meeting;
+// each init clears them.
+constexpr int kStage2Events = 4;
 struct Stage2State {
-    int topCount, plantCount, flickerCount, blockCount, splashCount;
-    int spawnGate;
+    int eventTicks[kStage2Events + 1];
+    unsigned twinkleTimes[kStage2Events + 1];
+    RingGates gates;
+    int splashCount;
     int topFrame, plantFrame, flickerFrame, goalFrame;
     int flickerOut, heroDropped, heroCaught;
+    // topStepTime also paces the loose block's push.
     unsigned topStepTime, plantStepTime, flickerStepTime, goalStepTime;
-    unsigned topSprayTime, plantSprayTime, flickerSprayTime;
 };
 extern Stage2State g_Stage2;
 void Stage2Script();

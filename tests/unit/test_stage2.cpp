@@ -41,11 +41,11 @@ TEST_F(Stage2, TopBlockGoesOnlyForABlueHeroFacingRightAtX160) {
     g_Hero.x = 160;
     g_HeroPaint = kPaintRed;
     Run(20);
-    EXPECT_EQ(g_Stage2.topCount, 0);
+    EXPECT_EQ(g_Stage2.eventTicks[1], 0);
     g_HeroPaint = kPaintBlue;
     g_Hero.facing = 1;
     Run(20);
-    EXPECT_EQ(g_Stage2.topCount, 0);
+    EXPECT_EQ(g_Stage2.eventTicks[1], 0);
     g_Hero.facing = 0;
     Run(15);
     EXPECT_EQ(g_Hero.halted, 1);
@@ -73,18 +73,18 @@ TEST_F(Stage2, PlantGrowsInFiveStepsAndOnlyOnce) {
     g_Partner.y = 128;  // still above the middle shelf: no watering
     g_PartnerPaint = kPaintBlue;
     Run(5);
-    EXPECT_EQ(g_Stage2.plantCount, 0);
+    EXPECT_EQ(g_Stage2.eventTicks[2], 0);
     g_Partner.y = 192;
-    while (g_PartnerPaint == kPaintBlue && g_Stage2.plantCount < 70) Run(1);
+    while (g_PartnerPaint == kPaintBlue && g_Stage2.eventTicks[2] < 70) Run(1);
     EXPECT_EQ(g_Stage2.plantFrame, 5);
     EXPECT_EQ(MapCell(2, 5, 9), 8);
     EXPECT_EQ(MapCell(2, 5, 10), 9);
     EXPECT_EQ(MapCell(2, 7, 9), 40);
     EXPECT_EQ(g_Partner.halted, 0);
-    const int count = g_Stage2.plantCount;
+    const int count = g_Stage2.eventTicks[2];
     g_PartnerPaint = kPaintBlue;
     Run(10);
-    EXPECT_EQ(g_Stage2.plantCount, count);
+    EXPECT_EQ(g_Stage2.eventTicks[2], count);
     EXPECT_EQ(g_PartnerPaint, kPaintBlue);
 }
 
@@ -104,7 +104,7 @@ TEST_F(Stage2, HeroLandingOnTheBarePlantIsCaughtAndStopsTheWatering) {
     g_Partner.y = 192;
     g_PartnerPaint = kPaintBlue;
     Run(30);
-    EXPECT_EQ(g_Stage2.plantCount, 0);
+    EXPECT_EQ(g_Stage2.eventTicks[2], 0);
     EXPECT_EQ(MapCell(2, 5, 9), 0);
 }
 
@@ -224,7 +224,7 @@ TEST_F(Stage2, ResetRewindsTheEventsButNotTheArrivals) {
     g_Hero.x = 0;
     Run(1);
     g_ScriptReset = 0;
-    EXPECT_EQ(g_Stage2.topCount, 0);
+    EXPECT_EQ(g_Stage2.eventTicks[1], 0);
     EXPECT_EQ(g_Stage2.topFrame, 0);
     EXPECT_EQ(g_HeroArrived, 1);
     StageInit(2);
