@@ -192,7 +192,7 @@ bool RunEvent(const EventTable& t, int e) {
     if (a.paint != row.paint || a.w.facing != row.facing || a.w.x != row.x) return false;
     if (a.w.y < row.yFrom || a.w.y > row.yTo) return false;
     if (row.ready && !row.ready()) return false;
-    int& n = t.ticks[e];
+    int& n = t.ticks[row.ticksOf ? row.ticksOf : e];
     a.w.halted = 1;
     if (t.ringsOnHold) UpdateRingBursts(0, 0, 0);
     a.pose = 2;

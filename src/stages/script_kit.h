@@ -138,7 +138,7 @@ constexpr float kAnyY = -1e9f, kLowestY = 1e9f;
 
 // One event: who, paint, facing, the trigger place (x exact, y within
 // [yFrom, yTo]), the gesture, the counter's limit, the ready test and the
-// consequence.
+// consequence; ticksOf: the row whose tick counter it shares (0: its own).
 struct EventRow {
     Who who;
     PaintColour paint;
@@ -148,6 +148,7 @@ struct EventRow {
     int limit;
     bool (*ready)();
     Consequence act;
+    uint8_t ticksOf = 0;
 };
 
 struct EventCtx {

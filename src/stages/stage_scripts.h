@@ -93,22 +93,21 @@ struct Stage7State {
 extern Stage7State g_Stage7;
 void Stage7Script();
 
-// Stage 4's events, for tests. Counters per flame [flame][hero, partner]
-// [red, green, blue]; the block's [green, blue, red]; the plant's [blue,
-// red small, green (both sizes), red grown]; the tub's [green, red].
+// Stage 4's events, for tests: one tick counter per event, by number.
+constexpr int kStage4Events = 22;
 struct Stage4State {
-    int flameCount[2][2][3];
+    int eventTicks[kStage4Events + 1];
+    RingGates gates;
     int flame1State, flame2State;  // 0 burning, 1 being blown out, 2 out
     int flame1Step, flame2Step, flame1Frame, flame2Frame;
     unsigned flame1StepTime, flame2StepTime;
     int goalFrame;
     unsigned goalStepTime;
-    int blockState, block1Frame, blockCount[3];
-    int plantGrowth, plantDone, partnerNearPlant, plantCount[4];
-    int tankState, tankBurnt, tankFrame, tankCount[2];
+    int blockState, block1Frame;
+    int plantGrowth, plantDone, partnerNearPlant;
+    int tankState, tankBurnt, tankFrame;
     int partnerCharred, charCount;
-    int splashCount[3], steamCount;
-    int spawnGateA, spawnGateB;
+    int splashCount[3], steamCount;  // splashes: the block shoved by green, by blue, burnt by red
     unsigned effectTime, pushTime, growTime;
 };
 extern Stage4State g_Stage4;

@@ -48,7 +48,7 @@ TEST_F(Stage4, RedAtAFlameOnlyShowsItsPicturesAndIsSpent) {
     Put(g_Hero, 448, 224, 1);  // facing away: nothing
     g_HeroPaint = kPaintRed;
     Run(5);
-    EXPECT_EQ(s.flameCount[0][0][0], 0);
+    EXPECT_EQ(s.eventTicks[1], 0);
     g_Hero.facing = 0;
     Run(30);
     EXPECT_EQ(g_Hero.halted, 1);
@@ -86,7 +86,7 @@ TEST_F(Stage4, GreenFlameStepsLateStillFinishTheEvent) {
         s.effectTime = g_Now;
         Run(1);
     }
-    EXPECT_EQ(s.flameCount[0][0][1], 50);
+    EXPECT_EQ(s.eventTicks[2], 50);
     EXPECT_EQ(g_HeroPaint, kPaintGreen);
     Run(30);
     EXPECT_EQ(s.flame1State, 2);
@@ -112,7 +112,7 @@ TEST_F(Stage4, PlantGrowsIntoABridgeUnlessThePartnerStandsOnIt) {
     Put(g_Hero, 144, 224, 0);
     g_HeroPaint = kPaintBlue;
     Run(10);
-    EXPECT_EQ(s.plantCount[0], 0);
+    EXPECT_EQ(s.eventTicks[16], 0);
     EXPECT_EQ(g_HeroPaint, kPaintBlue);
 
     Put(g_Partner, 0, 160, 0);  // gone again
@@ -154,14 +154,14 @@ TEST_F(Stage4, RedOrGreenClearsTheSmallOrTheGrownPlant) {
     EXPECT_EQ(MapCell(4, 6, 6), 0);
     Run(20);
     EXPECT_EQ(g_HeroPaint, 0);
-    EXPECT_EQ(s.plantCount[2], 50);
+    EXPECT_EQ(s.eventTicks[18], 50);
 }
 
 TEST_F(Stage4, GreenShovesTheTopBlockDownToTheShortShelf) {
     Put(g_Partner, 290, 32, 1);  // one pixel early: nothing
     g_PartnerPaint = kPaintGreen;
     Run(3);
-    EXPECT_EQ(s.blockCount[0], 0);
+    EXPECT_EQ(s.eventTicks[13], 0);
     g_Partner.x = 289;
     int frames = 0;
     while (s.blockState == 0 && frames < 300) {
