@@ -145,17 +145,16 @@ struct Stage9State {
 extern Stage9State g_Stage9;
 void Stage9Script();
 
-// Stage 5's events, for tests: one counter per event (the partner's greens
-// at the left flame's base and on the plant share one), one splash counter
-// per event that drops a block.
+// Stage 5's events, for tests: one tick counter per event, by number (some
+// events share one), one splash counter per event that drops a block.
+constexpr int kStage5Events = 17;
 struct Stage5State {
-    int site3Red, site4Red, site3Green, site4Green, site1Green, site2Green, partnerGreen, site6Green;
-    int site1Red, site2Red, site5Red, site6Red, site7HeroRed, site7PartnerRed, site7HeroGreen;
+    int eventTicks[kStage5Events + 1];
+    RingGates gates;
     int flame1State, flame2State;  // 0 burning, 1 going out or put out by a block, 2 blown out
     int flame1Step, flame2Step, flame1Frame, flame2Frame, goalFrame;
     int faller1State, faller1Dropped, faller1Frame, faller2State, faller2Frame;
     int heroStopLow, partnerStopLow, heroFellLeft, heroWasLow;
-    int spawnGateA, spawnGateB;
     int site1Splash, site2Splash, site5Splash, site6Splash, site7PartnerSplash, site7HeroSplash;
     unsigned goalStepTime, flame1StepTime, flame2StepTime, effectTime, pushTime1, pushTime2;
 };

@@ -59,13 +59,13 @@ TEST_F(Stage5, RedAtTheBurningLeftFlameIsSpentAndCanRunAgain) {
     EXPECT_EQ(g_Partner.halted, 1);
     Run(1);  // counter 30
     EXPECT_EQ(g_PartnerPaint, 0);
-    EXPECT_EQ(s.site3Red, 1);  // back to 0, then counted
+    EXPECT_EQ(s.eventTicks[1], 1);  // back to 0, then counted
     EXPECT_EQ(s.flame1State, 0);
     EXPECT_TRUE(IsFlame(MapCell(5, 4, 6)));
     g_PartnerPaint = kPaintRed;
     Run(1);
     EXPECT_EQ(g_Partner.halted, 1);
-    EXPECT_EQ(s.site3Red, 2);
+    EXPECT_EQ(s.eventTicks[1], 2);
 }
 
 TEST_F(Stage5, RedBurnsTheTopRightShelfAndItsBlockPutsTheRightFlameOut) {
@@ -147,7 +147,7 @@ TEST_F(Stage5, GreenBlowsTheRightBlockOntoThePlantThenDownToTheFloor) {
 }
 
 TEST_F(Stage5, PartnersGreenOnThePlantStartsWhereHerGreenAtTheBaseStopped) {
-    s.partnerGreen = 70;  // spent at the left flame's base
+    s.eventTicks[7] = 70;  // spent at the left flame's base
     s.faller2State = 2;
     f2.x = 450;
     f2.y = 192;
@@ -155,7 +155,7 @@ TEST_F(Stage5, PartnersGreenOnThePlantStartsWhereHerGreenAtTheBaseStopped) {
     g_PartnerPaint = kPaintGreen;
     Run(1);
     EXPECT_EQ(f2.x, 448);  // pushes at once
-    EXPECT_EQ(s.partnerGreen, 70);
+    EXPECT_EQ(s.eventTicks[7], 70);
 }
 
 TEST_F(Stage5, GreenAtAFlameNoLongerStartsOnceABlockHasPutItOut) {
@@ -164,13 +164,13 @@ TEST_F(Stage5, GreenAtAFlameNoLongerStartsOnceABlockHasPutItOut) {
     Put(g_Partner, 224, 128, 1);
     g_PartnerPaint = kPaintGreen;
     Run(5);
-    EXPECT_EQ(s.site3Green, 0);
+    EXPECT_EQ(s.eventTicks[3], 0);
     EXPECT_EQ(g_PartnerPaint, kPaintGreen);
 
     s.faller2State = 1;
     Put(g_Partner, 384, 128, 0);
     Run(5);
-    EXPECT_EQ(s.site4Green, 0);
+    EXPECT_EQ(s.eventTicks[4], 0);
 }
 
 TEST_F(Stage5, PartnersGreenBlowsTheLeftFlameOutAndSetsTheTrap) {
@@ -256,7 +256,7 @@ TEST_F(Stage5, ResetRewindsTheEventsAndTheInitRestoresBlocksAndShelves) {
     g_ScriptReset = 0;
     EXPECT_EQ(s.faller1State, 0);
     EXPECT_EQ(s.heroStopLow, 0);
-    EXPECT_EQ(s.site1Red, 0);
+    EXPECT_EQ(s.eventTicks[10], 0);
     StageInit(5);
     EXPECT_EQ(MapCell(5, 1, 6), 8);
     EXPECT_EQ(MapCell(5, 4, 6), 52);
