@@ -12,7 +12,7 @@
 #include "app/bench.h"
 #include "app/close_signals.h"
 #include "app/input.h"
-#include "app/platform.h"
+#include "base/platform.h"
 #include "app/scenes.h"
 #include "app/script.h"
 #include "app/trace.h"

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <strings.h>
 
-#include "app/platform.h"
+#include "base/platform.h"
 
 namespace {
 bool s_Held[256];

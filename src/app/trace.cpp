@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "app/scenes.h"
 #include "stage/stage_flow.h"
 #include "stage/stage_state.h"

@@ -10,8 +10,8 @@
 
 #include "app/app.h"
 #include "app/input.h"
-#include "app/letterbox.h"
-#include "app/platform.h"
+#include "base/letterbox.h"
+#include "base/platform.h"
 #include "gfx/gfx.h"
 #include "gfx/image.h"
 

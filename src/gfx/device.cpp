@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "app/letterbox.h"
-#include "app/platform.h"
+#include "base/letterbox.h"
+#include "base/platform.h"
 #include "app/window.h"
 #include "gfx/device_internal.h"
 #include "gfx/gfx.h"

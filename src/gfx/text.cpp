@@ -10,7 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "gfx/device_internal.h"
 #include "gfx/gfx.h"
 

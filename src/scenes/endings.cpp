@@ -1,6 +1,6 @@
 #include "scenes/endings.h"
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "app/scenes.h"
 #include "gfx/gfx.h"
 #include "scenes/shared_quads.h"

@@ -1,6 +1,6 @@
 #include "scenes/help.h"
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "app/scenes.h"
 #include "scenes/menu_backdrop.h"
 #include "sound/sound.h"

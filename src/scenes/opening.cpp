@@ -2,7 +2,7 @@
 
 #include <initializer_list>
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "app/scenes.h"
 #include "gfx/gfx.h"
 #include "scenes/shared_quads.h"

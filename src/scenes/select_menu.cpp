@@ -1,6 +1,6 @@
 #include "scenes/select_menu.h"
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "app/scenes.h"
 #include "gfx/gfx.h"
 #include "scenes/menu_backdrop.h"

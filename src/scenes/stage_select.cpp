@@ -4,7 +4,7 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "app/scenes.h"
 #include "gfx/gfx.h"
 #include "scenes/menu_backdrop.h"

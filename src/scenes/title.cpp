@@ -1,6 +1,6 @@
 #include "scenes/title.h"
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "app/scenes.h"
 #include "gfx/gfx.h"
 #include "sound/sound.h"

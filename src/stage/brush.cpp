@@ -1,6 +1,6 @@
 #include "stage/brush.h"
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "sound/sound.h"
 #include "stage/stage_flow.h"
 #include "stage/stage_state.h"

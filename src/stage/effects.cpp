@@ -1,6 +1,6 @@
 #include "stage/effects.h"
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "stage/stage_map.h"
 
 Quad g_SparkQuad = kWhiteQuad;

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "app/scenes.h"
 #include "gfx/gfx.h"
 #include "sound/sound.h"

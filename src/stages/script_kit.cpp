@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "sound/sound.h"
 #include "stage/brush.h"
 #include "stage/effects.h"

@@ -1,7 +1,7 @@
 // Stage 1 teaches the red paint: a post, a block and a flame give way to a
 // hero who arrives in front of them wearing fire. Burning the flame's
 // surroundings drops the partner's ledge; the falling block puts the flame out.
-#include "app/platform.h"
+#include "base/platform.h"
 #include "sound/sound.h"
 #include "stage/effects.h"
 #include "stage/spray.h"

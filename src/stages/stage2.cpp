@@ -3,7 +3,7 @@
 // makes a plant grow so the hero does not land on its thorns, and washes a
 // loose block off the middle shelf into the gap. Both walkers then meet at
 // the right end of the bottom floor.
-#include "app/platform.h"
+#include "base/platform.h"
 #include "sound/sound.h"
 #include "stage/brush.h"
 #include "stage/effects.h"

@@ -2,7 +2,7 @@
 // pushes the loose blocks along their shelves, two pixels at a time, until
 // they drop. The walkers ride down on the blocks and meet on the bottom-left
 // shelf beside the goal column; water fills the bottom of the screen.
-#include "app/platform.h"
+#include "base/platform.h"
 #include "sound/sound.h"
 #include "stage/brush.h"
 #include "stage/effects.h"

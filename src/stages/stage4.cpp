@@ -4,7 +4,7 @@
 // green clears it away; the blocks are shoved by green or blue, or burnt by
 // red. The hero walks the bottom floor, the partner starts on the top shelf;
 // they meet at the right end of the floor beside the goal column.
-#include "app/platform.h"
+#include "base/platform.h"
 #include "sound/sound.h"
 #include "stage/brush.h"
 #include "stage/effects.h"

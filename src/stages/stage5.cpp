@@ -6,7 +6,7 @@
 // floor at the left, beside the goal column. The left side is a trap: a
 // walker that comes down there once the left flame is dealt with the wrong
 // way sits down and stays.
-#include "app/platform.h"
+#include "base/platform.h"
 #include "sound/sound.h"
 #include "stage/brush.h"
 #include "stage/effects.h"

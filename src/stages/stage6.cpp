@@ -4,7 +4,7 @@
 // to become a step near the goal or water melts it, the third block is pushed
 // a cell or softened by water, and the partner's wind opens a shaft through
 // the tall rock so that the hero can come down.
-#include "app/platform.h"
+#include "base/platform.h"
 #include "sound/sound.h"
 #include "stage/brush.h"
 #include "stage/effects.h"

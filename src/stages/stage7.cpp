@@ -5,7 +5,7 @@
 // pushes it off its floor; fire only makes a block shake. The partner's wind
 // or fire clears the tall rock. Standing on the flickering stone traps a
 // walker for good.
-#include "app/platform.h"
+#include "base/platform.h"
 #include "sound/sound.h"
 #include "stage/brush.h"
 #include "stage/effects.h"

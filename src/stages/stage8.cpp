@@ -3,7 +3,7 @@
 // fire at the changed column burns the ledge so that the wide block drops on
 // the flames and smothers both. The goal is the hero and the partner standing
 // where the flames were.
-#include "app/platform.h"
+#include "base/platform.h"
 #include "stage/effects.h"
 #include "stage/brush.h"
 #include "stages/script_kit.h"

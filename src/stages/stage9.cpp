@@ -4,7 +4,7 @@
 // block so that he can pass it and wind pushes it down; water or wind pushes
 // the second block off two floors in turn, fire only shakes it. The goal is
 // the two walkers side by side in the pit beside the goal column.
-#include "app/platform.h"
+#include "base/platform.h"
 #include "sound/sound.h"
 #include "stage/effects.h"
 #include "stages/script_kit.h"

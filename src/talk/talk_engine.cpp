@@ -1,6 +1,6 @@
 // The talk engine: every dialogue scene runs through these two functions
 // with its own table.
-#include "app/platform.h"
+#include "base/platform.h"
 #include "app/scenes.h"
 #include "gfx/gfx.h"
 #include "sound/sound.h"

@@ -1,7 +1,7 @@
 // Stage 1's events, driven directly with a fake clock.
 #include <gtest/gtest.h>
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "stage/stage_flow.h"
 #include "stage/stage_map.h"
 #include "stage/stage_state.h"

@@ -1,7 +1,7 @@
 // Stage 3's wind events and walker rules, driven directly with a fake clock.
 #include <gtest/gtest.h>
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "stage/brush.h"
 #include "stage/stage_flow.h"
 #include "stage/stage_map.h"

@@ -2,7 +2,7 @@
 // the block on the top shelf, the tub, the fire trap and the meeting.
 #include <gtest/gtest.h>
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "stage/stage_flow.h"
 #include "stage/stage_map.h"
 #include "stage/stage_state.h"

@@ -3,7 +3,7 @@
 // trap on the left side.
 #include <gtest/gtest.h>
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "stage/effects.h"
 #include "stage/stage_flow.h"
 #include "stage/stage_map.h"

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "stage/stage_flow.h"
 #include "stage/stage_map.h"
 #include "stage/stage_state.h"

@@ -1,5 +1,5 @@
 // Input globals, the clock, the log, fatal errors and the quit state.
-#include "app/platform.h"
+#include "base/platform.h"
 
 #include <SDL2/SDL.h>
 #include <time.h>
