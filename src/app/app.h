@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "base/platform.h"  // the quit state, the clock and the log the loop runs on
+
 struct AppOptions {
     bool headless = false;
     bool windowed = false;
@@ -31,15 +33,4 @@ void FrameTick();
 bool LastTickRan();
 int LastTickScene();
 
-// The loop's quit state.
-bool QuitPosted();
-int ExitStatus();
-void ResetQuit();
 
-// Clock control for headless runs and tests.
-void SetVirtualClock(bool on, uint32_t now);
-void AdvanceVirtualClock(uint32_t ms);
-
-// Log destination: nullptr path discards, "-" is standard error.
-bool OpenLog(const char* path);
-void CloseLog();

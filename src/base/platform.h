@@ -36,5 +36,32 @@ void ErrorBox(const char* format, ...) __attribute__((format(printf, 1, 2)));
 // written to the log and to standard error; the message box is unchanged.
 void ErrorDetail(const char* text);
 
+// How the app frees the graphics and shows a fatal error in a box (false
+// when it cannot); until it says, and in headless runs, the message goes to
+// standard error.
+struct FatalErrorHooks {
+    void (*release)();
+    bool (*show)(const char* text);
+};
+void SetFatalErrorHooks(FatalErrorHooks hooks);
+
 // Ask the program to close after this tick, as the window's close box would.
 void PostClose();
+
+// The loop's quit state.
+bool QuitPosted();
+int ExitStatus();
+void ResetQuit();
+
+// Clock control for headless runs and tests.
+void SetVirtualClock(bool on, uint32_t now);
+void AdvanceVirtualClock(uint32_t ms);
+
+// Log destination: nullptr path discards, "-" is standard error.
+bool OpenLog(const char* path);
+void CloseLog();
+
+// A headless run: no window unless a frame is drawn, a virtual clock, no
+// message boxes.
+bool AppHeadless();
+void SetAppHeadless(bool on);

@@ -14,7 +14,6 @@
 #include <vector>
 
 #include "base/platform.h"
-#include "app/window.h"
 #include "sound/sound_files.h"
 
 int g_MusicOnce = 0;

@@ -12,7 +12,6 @@
 #include "stage/stage_map.h"
 #include "stage/stage_state.h"
 #include "stage/walker.h"
-#include "stages/stage_scripts.h"
 
 namespace {
 
@@ -26,66 +25,6 @@ void DrawFallersOf(int stage) {
 }
 
 }  // namespace
-
-// clang-format off
-const StageInfo kStageInfo[10] = {
-    {},
-    {.initScene = 11, .frameScene = 12, .nextScene = 13, .music = "mid/1.mid",
-     .background = "img/haik.png", .backgroundKey = kKeyBlack, .panel = "img/下１.png", .chips = "img/mapchip1.png",
-     .heroX = 0, .heroY = 160, .heroFacing = 0, .partnerX = 576, .partnerY = 128, .partnerFacing = 1,
-     .paints = {3, -1, -1}, .stripSpeed = 0.05f, .threePots = false, .onePotColour = 1, .onePotX = 128,
-     .digitsDrawn = 0b001, .digitPos = {{192, 384}, {-1, -1}, {-1, -1}},
-     .script = &kStage1Script, .partnerStill = true, .partnerLabel = true, .soundsFirst = true},
-    {.initScene = 15, .frameScene = 16, .nextScene = 17, .music = "mid/2.mid",
-     .background = "img/haik2.png", .backgroundKey = kKeyWhite, .panel = "img/下２.png", .chips = "img/mapchip2.png",
-     .heroX = 0, .heroY = 64, .heroFacing = 0, .partnerX = 0, .partnerY = 128, .partnerFacing = 0,
-     .paints = {0, -1, 4}, .stripSpeed = 0.04f, .threePots = false, .onePotColour = 3, .onePotX = 192,
-     .digitsDrawn = 0b101, .digitPos = {{128, 384}, {-1, -1}, {256, 384}},
-     .script = &kStage2Script},
-    {.initScene = 19, .frameScene = 20, .nextScene = 21, .music = "mid/3.mid",
-     .background = "img/haik3.png", .backgroundKey = kKeyBlack, .panel = "img/下３.png", .chips = "img/mapchip3.png",
-     .heroX = 0, .heroY = 0, .heroFacing = 0, .partnerX = 608, .partnerY = 32, .partnerFacing = 1,
-     .paints = {0, 4, 0}, .stripSpeed = 0.03f, .threePots = false, .onePotColour = 2, .onePotX = 128,
-     .digitsDrawn = 0b111, .digitPos = {{96, 384}, {192, 384}, {288, 384}},
-     .script = &kStage3Script, .waveStrip = true},
-    {.initScene = 23, .frameScene = 24, .nextScene = 41, .music = "mid/4.mid",
-     .background = "img/haik4.png", .backgroundKey = kKeyBlack, .panel = "img/下４.png", .chips = "img/mapchip3.png",
-     .heroX = 0, .heroY = 224, .heroFacing = 0, .partnerX = 608, .partnerY = 32, .partnerFacing = 1,
-     .paints = {1, 2, 1}, .stripSpeed = 0.015f, .threePots = true,
-     .digitsDrawn = 0b111, .digitPos = {{96, 384}, {192, 384}, {288, 384}},
-     .script = &kStage4Script},
-    {.initScene = 27, .frameScene = 28, .nextScene = 29, .music = "mid/4.mid",
-     .background = "img/haik6.png", .backgroundKey = kKeyWhite, .panel = "img/下４.png", .chips = "img/mapchip3.png",
-     .heroX = 0, .heroY = 0, .heroFacing = 0, .partnerX = 320, .partnerY = 128, .partnerFacing = 1,
-     .paints = {2, 2, 0}, .stripSpeed = 0.02f, .threePots = true,
-     .digitsDrawn = 0b111, .digitPos = {{96, 384}, {192, 384}, {288, 384}},
-     .script = &kStage5Script},
-    {.initScene = 31, .frameScene = 32, .nextScene = 37, .music = "mid/2.mid",
-     .background = "img/haik2.png", .backgroundKey = kKeyWhite, .panel = "img/下６.png", .chips = "img/mapchip2.png",
-     .heroX = 192, .heroY = 0, .heroFacing = 0, .partnerX = 388, .partnerY = 64, .partnerFacing = 0,
-     .paints = {0, 2, 2}, .stripSpeed = 0.02f, .threePots = true,
-     .digitsDrawn = 0b111, .digitPos = {{96, 384}, {192, 384}, {288, 384}},
-     .script = &kStage6Script},
-    {.initScene = 35, .frameScene = 36, .nextScene = 33, .music = "mid/3.mid",
-     .background = "img/haik7.png", .backgroundKey = kKeyWhite, .panel = "img/下３.png", .chips = "img/mapchip3.png",
-     .heroX = 96, .heroY = 0, .heroFacing = 0, .partnerX = 160, .partnerY = 64, .partnerFacing = 1,
-     .paints = {1, 1, 1}, .stripSpeed = 0.02f, .threePots = true,
-     .digitsDrawn = 0b111, .digitPos = {{96, 384}, {192, 384}, {288, 384}},
-     .script = &kStage7Script},
-    {.initScene = 39, .frameScene = 40, .nextScene = 53, .music = "mid/1.mid",
-     .background = "img/haik.png", .backgroundKey = kKeyWhite, .panel = "img/下７.png", .chips = "img/mapchip1.png",
-     .heroX = 0, .heroY = 32, .heroFacing = 0, .partnerX = 352, .partnerY = 96, .partnerFacing = 1,
-     .paints = {2, 0, 3}, .stripSpeed = 0.03f, .threePots = true,
-     .digitsDrawn = 0b111, .digitPos = {{96, 384}, {192, 384}, {288, 384}},
-     .script = &kStage8Script},
-    {.initScene = 43, .frameScene = 44, .nextScene = 25, .music = "mid/5.mid",
-     .background = "img/haik5.png", .backgroundKey = kKeyWhite, .panel = "img/下５.png", .chips = "img/mapchip3.png",
-     .heroX = 320, .heroY = 0, .heroFacing = 1, .partnerX = 384, .partnerY = 0, .partnerFacing = 0,
-     .paints = {1, 1, 1}, .stripSpeed = 0.08f, .threePots = true,
-     .digitsDrawn = 0b111, .digitPos = {{96, 384}, {192, 384}, {288, 384}},
-     .script = &kStage9Script, .enterStarts = true},
-};
-// clang-format on
 
 int CurrentStage() { return s_CurrentStage; }
 
