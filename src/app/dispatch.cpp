@@ -3,7 +3,7 @@
 #include "base/platform.h"
 #include "app/scenes.h"
 
-uint8_t g_FrameNo = 0;
+uint8_t g_FrameNo = kSceneVeskInit;
 int g_FromSelect = 0;
 
 namespace {

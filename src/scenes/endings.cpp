@@ -53,7 +53,7 @@ void EndInit() {
     SetQuadColour(ScrollQuad, 0xFFFFFFFFu);
     LoadSound(kMusicSlot, "mid/kake17gm.mid", true);
     g_MusicOnce = 0;
-    g_FrameNo = 58;
+    g_FrameNo = kSceneEndFrame;
 }
 
 void EndFrame() {
@@ -79,7 +79,7 @@ void EndFrame() {
 
     if (g_EndScrollY[4] <= 0.0f) g_EndRestTicks += 1;
     if (KeyDown(VK_RETURN) || g_EndRestTicks > 250) {
-        g_FrameNo = 63;
+        g_FrameNo = kSceneEnd2Init;
         StopAllSound();
         RewindColumn();  // a later ending starts from the beginning
         g_ScriptReset = 1;
@@ -89,7 +89,7 @@ void EndFrame() {
 void End2Init() {
     LoadEndPicture(kLastPicture);
     g_End2Ticks = 0;
-    g_FrameNo = 64;
+    g_FrameNo = kSceneEnd2Frame;
 }
 
 void End2Frame() {
@@ -97,7 +97,7 @@ void End2Frame() {
     SetQuadRect(ScrollQuad, 0, 0, 640, 480);
     DrawQuad(0, ScrollQuad);
     if (g_End2Ticks >= 200) {
-        g_FrameNo = 7;
+        g_FrameNo = kSceneTitleInit;
         StopAllSound();
     }
     g_End2Ticks += 1;

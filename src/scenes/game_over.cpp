@@ -19,7 +19,7 @@ void Gameoverinit() {
     g_Lives = 3;
     g_ScriptReset = 1;
     LoadSound(0, "wav/omg.wav", false);
-    g_FrameNo = 48;
+    g_FrameNo = kSceneGameOverFrame;
 }
 
 void Gameoverframe() {
@@ -27,7 +27,7 @@ void Gameoverframe() {
     if (PlayOnceDue(g_GameOverSound)) PlayEffect(0);
     DrawQuad(kSlotGameOver, FullScreenQuad);
     if (KeyDown(VK_SPACE)) {
-        g_FrameNo = 7;
+        g_FrameNo = kSceneTitleInit;
         g_GameOverSound = 0;  // the next game over sounds again
     }
 }

@@ -43,7 +43,7 @@ void HelpInit() {
     SetQuadColour(HelpPageQuad, 0xFFFFFFFFu);
     CreateTextFont();
     g_HelpPage = 0;
-    g_FrameNo = 60;
+    g_FrameNo = kSceneHelpFrame;
 }
 
 void HelpFrame() {
@@ -71,5 +71,5 @@ void HelpFrame() {
     }
 
     UpdateBrush();
-    if (KeyDown(VK_RBUTTON)) g_FrameNo = 7;
+    if (KeyDown(VK_RBUTTON)) g_FrameNo = kSceneTitleInit;
 }

@@ -52,7 +52,7 @@ const PrologueCaption kPrologueCaptions[13] = {
 void Veskinit() {
     LoadTexture(0, "img/vesk.png", kKeyWhite);
     SetDrawStates();
-    g_FrameNo = 1;
+    g_FrameNo = kSceneVeskFrame;
 }
 
 void Veskframe() {
@@ -63,8 +63,8 @@ void Veskframe() {
         g_LogoAlpha += g_LogoFadeOut == 1 ? -4 : 4;
         SetQuadColour(LogoQuad, (uint32_t(g_LogoAlpha & 0xFF) << 24) | 0x00FFFFFFu);
         if (g_LogoAlpha >= 252) g_LogoFadeOut = 1;
-        if (g_LogoAlpha == 0) g_FrameNo = 2;
-        if (KeyDown(VK_SPACE)) g_FrameNo = 7;
+        if (g_LogoAlpha == 0) g_FrameNo = kSceneLogoInit;
+        if (KeyDown(VK_SPACE)) g_FrameNo = kSceneTitleInit;
     }
 }
 
@@ -72,7 +72,7 @@ void Logoinit() {
     LoadTexture(1, "img/Logo.png", kKeyBlack);
     LoadTexture(2, "img/asiato.bmp", kKeyWhite);
     SetDrawStates();
-    g_FrameNo = 3;
+    g_FrameNo = kSceneLogoFrame;
 }
 
 void Logoframe() {
@@ -82,7 +82,7 @@ void Logoframe() {
         g_StepTime = g_Now;
         g_LogoHold += 3;
         SetQuadColour(FullScreenQuad, 0xFFFFFFFFu);
-        if (g_LogoHold >= 255) g_FrameNo = 4;
+        if (g_LogoHold >= 255) g_FrameNo = kSceneLogoFrame2;
     }
 }
 
@@ -98,8 +98,8 @@ void Logoframe2() {
     if (g_Now - g_StepTime > 100) {
         g_StepTime = g_Now;
         g_FootprintCount += 1;
-        if (g_FootprintCount > 8) g_FrameNo = 5;
-        if (KeyDown(VK_SPACE)) g_FrameNo = 7;
+        if (g_FootprintCount > 8) g_FrameNo = kScenePrologueInit;
+        if (KeyDown(VK_SPACE)) g_FrameNo = kSceneTitleInit;
     }
 }
 
@@ -112,7 +112,7 @@ void PrologueInit() {
     g_TalkLine = 0;
     LoadSound(0, "wav/prolog.wav", false);
     g_MusicOnce = 0;
-    g_FrameNo = 6;
+    g_FrameNo = kScenePrologueFrame;
 }
 
 void Prologueframe() {
@@ -162,8 +162,8 @@ void Prologueframe() {
         const PrologueCaption& c = kPrologueCaptions[g_CaptionNo - 1];
         DrawString(c.text, c.x, c.y, c.colour);
     } else {
-        g_FrameNo = 7;
+        g_FrameNo = kSceneTitleInit;
     }
 
-    if (KeyDown(VK_SPACE)) g_FrameNo = 7;
+    if (KeyDown(VK_SPACE)) g_FrameNo = kSceneTitleInit;
 }

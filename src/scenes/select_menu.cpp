@@ -17,8 +17,8 @@ int s_CarriedPress;
 }  // namespace
 
 const MenuChoice kMenuChoices[2] = {
-    {96, 128, 542, 190, 45},   // stage select
-    {192, 256, 444, 320, 59},  // help
+    {96, 128, 542, 190, kSceneStageSelectInit},
+    {192, 256, 444, 320, kSceneHelpInit},
 };
 
 int g_MenuArmed[2] = {0, 0};
@@ -30,7 +30,7 @@ void Selectinit() {
     ResetTileQuad();
     CreateTextFont();
     s_CarriedPress = KeyDown(VK_LBUTTON) ? 1 : 0;
-    g_FrameNo = 62;
+    g_FrameNo = kSceneSelectFrame;
 }
 
 void Selectinframe() {
@@ -54,5 +54,5 @@ void Selectinframe() {
     }
 
     UpdateBrush();
-    if (KeyDown(VK_RBUTTON)) g_FrameNo = 7;
+    if (KeyDown(VK_RBUTTON)) g_FrameNo = kSceneTitleInit;
 }

@@ -164,7 +164,7 @@ void Optioninit() {
     // The title's tune again, from its beginning.
     LoadSound(kMusicSlot, "mid/tam-n11.mid", true);
     g_MusicOnce = 0;
-    g_FrameNo = 46;
+    g_FrameNo = kSceneStageSelectFrame;
 }
 
 void Optionframe() {
@@ -212,7 +212,7 @@ void Optionframe() {
         }
     }
 
-    if (KeyDown(VK_RBUTTON)) g_FrameNo = 7;
+    if (KeyDown(VK_RBUTTON)) g_FrameNo = kSceneTitleInit;
 }
 
 int PaintAllowance(const char* text) {

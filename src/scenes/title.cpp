@@ -42,7 +42,7 @@ void Startinit() {
     g_StartBannerReset = 0;
     ClearBanner();
     g_ClearBannerFlag = 0;
-    g_FrameNo = 8;
+    g_FrameNo = kSceneTitleFrame;
 }
 
 void Startframe() {
@@ -65,13 +65,13 @@ void Startframe() {
     // Buttons act on the last frame of the brush stroke.
     if (g_TitleArmed[0] == 1 && g_BrushAnim == 1.0f) {
         g_FromSelect = 0;
-        g_FrameNo = 9;
+        g_FrameNo = kSceneTalk0Init;
         if (PlayOnceDue(g_SoundOnce[0])) PlayEffect(0);
         g_TitleArmed[0] = 0;
     }
     if (g_TitleArmed[1] == 1 && g_BrushAnim == 1.0f) {
         if (PlayOnceDue(g_SoundOnce[0])) PlayEffect(0);
-        g_FrameNo = 61;
+        g_FrameNo = kSceneSelectInit;
         g_TitleArmed[1] = 0;
     }
     if (g_TitleArmed[2] == 1 && g_BrushAnim == 1.0f) {

@@ -196,7 +196,7 @@ void StageInit(int stage) {
 void StageFrame(int stage) {
     const StageInfo& s = kStageInfo[stage];
     s_CurrentStage = stage;
-    if (KeyDown(VK_F1)) g_FrameNo = 7;
+    if (KeyDown(VK_F1)) g_FrameNo = kSceneTitleInit;
     if (PlayOnceDue(g_MusicOnce)) PlayMusic(kMusicSlot);
     SetAdditiveBlend(false);
 
@@ -245,7 +245,7 @@ void StageFrame(int stage) {
             g_LButton = 0;
             LoseLife(1);
             if (g_Lives == 0) {
-                g_FrameNo = 47;
+                g_FrameNo = kSceneGameOverInit;
                 StopAllSound();
             } else {
                 g_ResetPictureRequest = 1;
@@ -257,7 +257,7 @@ void StageFrame(int stage) {
             g_TimeOutPenalty = 0;
             LoseLife(penalty);
             if (g_Lives == 0) {
-                g_FrameNo = 47;
+                g_FrameNo = kSceneGameOverInit;
                 StopAllSound();
             } else {
                 g_TimeUpRequest = 1;
@@ -267,14 +267,14 @@ void StageFrame(int stage) {
         }
     }
     if (g_ClearBannerFlag == 1) {
-        g_FrameNo = g_FromSelect == 1 ? 45 : s.nextScene;
+        g_FrameNo = uint8_t(g_FromSelect == 1 ? int(kSceneStageSelectInit) : s.nextScene);
         StopAllSound();
     }
     s.script->run();
 }
 
 void AppendStageTraceFields(std::string& line, int scene) {
-    if (scene < 11 || scene > 44) return;
+    if (scene < kSceneStage1Init || scene > kSceneStage9Frame) return;
     bool isStage = false;
     for (int k = 1; k <= 9; ++k) isStage |= scene == kStageInfo[k].initScene || scene == kStageInfo[k].frameScene;
     if (!isStage) return;

@@ -53,7 +53,7 @@ void Leave(const TalkScene& scene) {
 
 void TalkFrame(const TalkScene& scene) {
     // A store later in this tick (Space reaching the last line) wins over F1.
-    if (KeyDown(VK_F1)) g_FrameNo = 7;
+    if (KeyDown(VK_F1)) g_FrameNo = kSceneTitleInit;
     if (PlayOnceDue(g_MusicOnce)) PlayMusic(kMusicSlot);
 
     DrawQuad(9, FullScreenQuad);

@@ -63,7 +63,7 @@ const TalkLine kTalk0Lines[] = {
     {2, 2, 3, {Hero("おい、勝手に決めるなよ！")}, kNoCue, 21},
     {1, 2, 3, {Hero("……しかたない。むかえに行くか！")}, kNoCue, 11},  // -> GameST1init
 };
-const TalkScene kTalk0 = {9, 10, "img/haik.png", "mid/1.mid", kStoryEffects, 14, 0, 4, 5,
+const TalkScene kTalk0 = {kSceneTalk0Init, kSceneTalk0Frame, "img/haik.png", "mid/1.mid", kStoryEffects, 14, 0, 4, 5,
                           kTalk0Lines, int(std::size(kTalk0Lines)), false, false};
 
 const TalkLine kTalk1Lines[] = {
@@ -86,7 +86,7 @@ const TalkLine kTalk1Lines[] = {
     {0, 3, 3, {Hero("……わかったよ。いっしょに行こう。")}, kNoCue, 17},
     {0, 3, 3, {Hero("ただし、足を引っぱるなよな！")}, kNoCue, 49},  // -> Talk01Init
 };
-const TalkScene kTalk1 = {13, 14, "img/haik.png", "mid/1.mid", kStoryEffects, 14, 0, 0, 0,
+const TalkScene kTalk1 = {kSceneTalk1Init, kSceneTalk1Frame, "img/haik.png", "mid/1.mid", kStoryEffects, 14, 0, 0, 0,
                           kTalk1Lines, int(std::size(kTalk1Lines)), false, false};
 
 const TalkLine kTalk01Lines[] = {
@@ -110,7 +110,7 @@ const TalkLine kTalk01Lines[] = {
     {2, 4, 0, {God("では、ゆけい！")}, {2, 11}, 18},
     {1, 4, 3, {Hero("よし、行くぞ！　雨なんかに負けるもんか！")}, kNoCue, 15},  // -> GameST2init
 };
-const TalkScene kTalk01 = {49, 50, "img/haik2.png", "mid/2.mid", kStoryEffects, 15, 0, 0, 0,
+const TalkScene kTalk01 = {kSceneTalk01Init, kSceneTalk01Frame, "img/haik2.png", "mid/2.mid", kStoryEffects, 15, 0, 0, 0,
                           kTalk01Lines, int(std::size(kTalk01Lines)), true, false};
 
 const TalkLine kTalk2Lines[] = {
@@ -132,7 +132,7 @@ const TalkLine kTalk2Lines[] = {
     {0, 4, 0, {God("高い所では、風がおまえたちの味方になろう。")}, kNoCue, 16},
     {0, 4, 0, {God("ではな。下を見るでないぞ、ほっほっ！")}, {13, 5}, 19},  // -> GameST3init
 };
-const TalkScene kTalk2 = {17, 18, "img/haik3.png", "mid/3.mid", kStoryEffects, 15, 0, 2, 5,
+const TalkScene kTalk2 = {kSceneTalk2Init, kSceneTalk2Frame, "img/haik3.png", "mid/3.mid", kStoryEffects, 15, 0, 2, 5,
                           kTalk2Lines, int(std::size(kTalk2Lines)), false, false};
 
 const TalkLine kTalk3Lines[] = {
@@ -145,7 +145,7 @@ const TalkLine kTalk3Lines[] = {
     {2, 4, 0, {God2("どの色を、どこで使うか。\n  それを考えるのが、ここからの旅じゃ。")}, kNoCue, 7},
     {2, 6, 0, {God("三色そろったおまえたちなら、きっとできる！")}, {10, 5}, 23},  // -> GameST4init
 };
-const TalkScene kTalk3 = {21, 22, "img/haik4.png", "mid/4.mid", kStoryEffects, 15, 0, 1, 5,
+const TalkScene kTalk3 = {kSceneTalk3Init, kSceneTalk3Frame, "img/haik4.png", "mid/4.mid", kStoryEffects, 15, 0, 1, 5,
                           kTalk3Lines, int(std::size(kTalk3Lines)), false, false};
 
 const TalkLine kTalk8Lines[] = {
@@ -164,7 +164,7 @@ const TalkLine kTalk8Lines[] = {
     {1, 1, 3, {Hero("はなれるなよ！")}, kNoCue, 13},
     {1, 1, 0, {Companion("そっちこそ！")}, {3, 4}, 43},  // -> GameST9init
 };
-const TalkScene kTalk8 = {41, 42, "img/haik5.png", "mid/5.mid", kStoryEffects, 15, 0, 1, 5,
+const TalkScene kTalk8 = {kSceneTalk8Init, kSceneTalk8Frame, "img/haik5.png", "mid/5.mid", kStoryEffects, 15, 0, 1, 5,
                           kTalk8Lines, int(std::size(kTalk8Lines)), false, false};
 
 const TalkLine kTalk4Lines[] = {
@@ -175,7 +175,7 @@ const TalkLine kTalk4Lines[] = {
     {0, 0, 3, {Hero("丘の上なら、星もよく見えるはずだ。")}, kNoCue, 5},
     {0, 1, 0, {Companion("もう、いいかげんなんだから。でも、さんせい！")}, {3, 1}, 51},  // -> Talk02Init
 };
-const TalkScene kTalk4 = {25, 26, "img/haik5.png", "mid/5.mid", kCityEffects, 2, 0, 0, 5,
+const TalkScene kTalk4 = {kSceneTalk4Init, kSceneTalk4Frame, "img/haik5.png", "mid/5.mid", kCityEffects, 2, 0, 0, 5,
                           kTalk4Lines, int(std::size(kTalk4Lines)), false, false};
 
 const TalkLine kTalk02Lines[] = {
@@ -199,7 +199,7 @@ const TalkLine kTalk02Lines[] = {
     {5, 6, 0, {God("流れ星の落ちる方へ進むがよい。ではな！")}, {13, 9}, 18},
     {1, 6, 3, {Hero("よし、流れ星を追いかけよう！")}, kNoCue, 27},  // -> GameST5init
 };
-const TalkScene kTalk02 = {51, 52, "img/haik6.png", "mid/4.mid", kStoryEffects, 18, 0, 7, 5,
+const TalkScene kTalk02 = {kSceneTalk02Init, kSceneTalk02Frame, "img/haik6.png", "mid/4.mid", kStoryEffects, 18, 0, 7, 5,
                           kTalk02Lines, int(std::size(kTalk02Lines)), true, false};
 
 const TalkLine kTalk5Lines[] = {
@@ -214,7 +214,7 @@ const TalkLine kTalk5Lines[] = {
     {0, 0, 3, {Hero("みんなが待ってる。こわがってる場合じゃないな。")}, kNoCue, 9},
     {0, 1, 0, {Companion("その意気！　さあ、崖を下りていこう！")}, {2, 6}, 35},  // -> GameST7init
 };
-const TalkScene kTalk5 = {29, 30, "img/haik7.png", "mid/3.mid", kStoryEffects, 18, 3, 2, 2,
+const TalkScene kTalk5 = {kSceneTalk5Init, kSceneTalk5Frame, "img/haik7.png", "mid/3.mid", kStoryEffects, 18, 3, 2, 2,
                           kTalk5Lines, int(std::size(kTalk5Lines)), false, false};
 
 const TalkLine kTalk6Lines[] = {
@@ -229,7 +229,7 @@ const TalkLine kTalk6Lines[] = {
     {0, 2, 3, {Hero("行こう。暗い所なら、高い所よりずっとましだ。")}, kNoCue, 9},
     {0, 2, 0, {Companion("……まったく。もう置いていかないでよね。")}, kNoCue, 31},  // -> GameST6init
 };
-const TalkScene kTalk6 = {33, 34, "img/haik2.png", "mid/2.mid", kStoryEffects, 18, 2, 2, 2,
+const TalkScene kTalk6 = {kSceneTalk6Init, kSceneTalk6Frame, "img/haik2.png", "mid/2.mid", kStoryEffects, 18, 2, 2, 2,
                           kTalk6Lines, int(std::size(kTalk6Lines)), false, false};
 
 const TalkLine kTalk7Lines[] = {
@@ -245,7 +245,7 @@ const TalkLine kTalk7Lines[] = {
     {1, 1, 1, {At(280, kHeroColour, "まかせてくれ！"), At(320, kCompanionColour, "まかせて！")}, {3, 5}, 10},
     {1, 1, 3, {Hero("長老さま、もうすぐだ！")}, {4, 6}, 39},  // -> GameST8init
 };
-const TalkScene kTalk7 = {37, 38, "img/haik.png", "mid/1.mid", kStoryEffects, 18, 0, 4, 5,
+const TalkScene kTalk7 = {kSceneTalk7Init, kSceneTalk7Frame, "img/haik.png", "mid/1.mid", kStoryEffects, 18, 0, 4, 5,
                           kTalk7Lines, int(std::size(kTalk7Lines)), false, false};
 
 const TalkLine kTalk9Lines[] = {
@@ -265,7 +265,7 @@ const TalkLine kTalk9Lines[] = {
      {18, 0},
      55},  // -> Talk03Init
 };
-const TalkScene kTalk9 = {53, 54, "img/haik8.png", "mid/1.mid", kVillageEffects, 1, 0, 0, 5,
+const TalkScene kTalk9 = {kSceneTalk9Init, kSceneTalk9Frame, "img/haik8.png", "mid/1.mid", kVillageEffects, 1, 0, 0, 5,
                           kTalk9Lines, int(std::size(kTalk9Lines)), false, false};
 
 const TalkLine kTalk03Lines[] = {
@@ -282,7 +282,7 @@ const TalkLine kTalk03Lines[] = {
     {0, 0, 0, {Companion("約束だよ。")}, kNoCue, 11},
     {0, 0, 0, {Companion("さあ、帰ろう。みんなが待ってる！")}, kNoCue, 57},  // -> EndInit
 };
-const TalkScene kTalk03 = {55, 56, "img/haik.png", "mid/1.mid", kStoryEffects, 18, 0, 0, 5,
+const TalkScene kTalk03 = {kSceneTalk03Init, kSceneTalk03Frame, "img/haik.png", "mid/1.mid", kStoryEffects, 18, 0, 0, 5,
                           kTalk03Lines, int(std::size(kTalk03Lines)), false, true};
 
 }  // namespace
