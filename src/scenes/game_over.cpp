@@ -3,12 +3,12 @@
 #include "base/platform.h"
 #include "app/scenes.h"
 #include "gfx/gfx.h"
+#include "gfx/texture_slots.h"
 #include "sound/sound.h"
 #include "stage/brush.h"
 #include "stage/stage_state.h"
 
 namespace {
-constexpr int kSlotGameOver = 8;
 }  // namespace
 
 int g_GameOverSound = 0;

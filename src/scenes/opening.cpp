@@ -5,6 +5,7 @@
 #include "base/platform.h"
 #include "app/scenes.h"
 #include "gfx/gfx.h"
+#include "gfx/texture_slots.h"
 #include "scenes/shared_quads.h"
 #include "sound/sound.h"
 #include "talk/talk_faces.h"
@@ -50,14 +51,14 @@ const PrologueCaption kPrologueCaptions[13] = {
 };
 
 void Veskinit() {
-    LoadTexture(0, "img/vesk.png", kKeyWhite);
+    LoadTexture(kSlotVesk, "img/vesk.png", kKeyWhite);
     SetDrawStates();
     g_FrameNo = kSceneVeskFrame;
 }
 
 void Veskframe() {
     g_Now = NowMs();
-    DrawQuad(0, LogoQuad);
+    DrawQuad(kSlotVesk, LogoQuad);
     if (g_Now - g_StepTime > 1) {
         g_StepTime = g_Now;
         g_LogoAlpha += g_LogoFadeOut == 1 ? -4 : 4;
@@ -69,15 +70,15 @@ void Veskframe() {
 }
 
 void Logoinit() {
-    LoadTexture(1, "img/Logo.png", kKeyBlack);
-    LoadTexture(2, "img/asiato.bmp", kKeyWhite);
+    LoadTexture(kSlotLogo, "img/Logo.png", kKeyBlack);
+    LoadTexture(kSlotFootprints, "img/asiato.bmp", kKeyWhite);
     SetDrawStates();
     g_FrameNo = kSceneLogoFrame;
 }
 
 void Logoframe() {
     g_Now = NowMs();
-    DrawQuad(1, FullScreenQuad);
+    DrawQuad(kSlotLogo, FullScreenQuad);
     if (g_Now - g_StepTime > 1) {
         g_StepTime = g_Now;
         g_LogoHold += 3;
@@ -88,12 +89,12 @@ void Logoframe() {
 
 void Logoframe2() {
     g_Now = NowMs();
-    DrawQuad(1, FullScreenQuad);
+    DrawQuad(kSlotLogo, FullScreenQuad);
     SetQuadColour(FullScreenQuad, 0xFFFFFFFFu);
     for (int i = 0; i < g_FootprintCount && i < 8; ++i) {
         float x = float(kFootprints[i][0]), y = float(kFootprints[i][1]);
         SetQuadRect(s_FootQuad, x, y - 64, x + 64, y);
-        DrawQuad(2, s_FootQuad);
+        DrawQuad(kSlotFootprints, s_FootQuad);
     }
     if (g_Now - g_StepTime > 100) {
         g_StepTime = g_Now;
@@ -104,9 +105,9 @@ void Logoframe2() {
 }
 
 void PrologueInit() {
-    LoadTexture(13, "img/plg.png", kKeyGreen);
-    LoadTexture(12, "img/Gplg.png", kKeyGreen);
-    LoadTexture(10, "img/kao.png", kKeyGreen);
+    LoadTexture(kSlotPrologue, "img/plg.png", kKeyGreen);
+    LoadTexture(kSlotPrologueScroll, "img/Gplg.png", kKeyGreen);
+    LoadTexture(kSlotFaces, "img/kao.png", kKeyGreen);
     SetDrawStates();
     ScrollQuad = MakeQuad(0, 0, 1024, 256, 0.01f, 0.0f, 1.0f, 0.5f);
     g_TalkLine = 0;
@@ -117,12 +118,12 @@ void PrologueInit() {
 
 void Prologueframe() {
     if (PlayOnceDue(g_MusicOnce)) PlayMusic(0);
-    DrawQuad(12, ScrollQuad);
-    DrawQuad(13, FullScreenQuad);
+    DrawQuad(kSlotPrologueScroll, ScrollQuad);
+    DrawQuad(kSlotPrologue, FullScreenQuad);
 
     SetupTalkFaces();
     SetQuadRect(LeftFaceQuad, g_FaceX, 70, g_FaceX + 160, 230);
-    DrawQuad(10, LeftFaceQuad);
+    DrawQuad(kSlotFaces, LeftFaceQuad);
 
     g_Now = NowMs();
     if (g_Now - g_ScrollTime >= 45) {

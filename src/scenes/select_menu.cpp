@@ -3,14 +3,13 @@
 #include "base/platform.h"
 #include "app/scenes.h"
 #include "gfx/gfx.h"
+#include "gfx/texture_slots.h"
 #include "scenes/menu_backdrop.h"
 #include "sound/sound.h"
 #include "stage/brush.h"
 #include "stage/stage_flow.h"
 
 namespace {
-constexpr int kSlotBackTile = 8;
-constexpr int kSlotSelect = 11;
 // The title's press may still be held when this screen opens, with the
 // stroke still at its last frame; it must not arm (and fire) a choice.
 int s_CarriedPress;
@@ -25,8 +24,8 @@ int g_MenuArmed[2] = {0, 0};
 
 void Selectinit() {
     LoadTexture(kSlotBackTile, "img/helpback.png", kKeyWhite);
-    LoadTexture(10, "img/kao.png", kKeyGreen);
-    LoadTexture(kSlotSelect, "img/select.png", kKeyGreen);
+    LoadTexture(kSlotFaces, "img/kao.png", kKeyGreen);
+    LoadTexture(kSlotSelectMenu, "img/select.png", kKeyGreen);
     ResetTileQuad();
     CreateTextFont();
     s_CarriedPress = KeyDown(VK_LBUTTON) ? 1 : 0;
@@ -37,7 +36,7 @@ void Selectinframe() {
     // The title's music goes on: the counter is not rewound here.
     if (PlayOnceDue(g_MusicOnce)) PlayMusic(kMusicSlot);
     DriftAndDrawTiles(g_SelectBgTile, kSlotBackTile);
-    DrawQuad(kSlotSelect, FullScreenQuad);
+    DrawQuad(kSlotSelectMenu, FullScreenQuad);
 
     // A choice is armed by the held button (dragging onto it counts) and
     // fires on the stroke's last frame, so the brush finishes its swing.

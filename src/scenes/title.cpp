@@ -3,6 +3,7 @@
 #include "base/platform.h"
 #include "app/scenes.h"
 #include "gfx/gfx.h"
+#include "gfx/texture_slots.h"
 #include "sound/sound.h"
 #include "stage/brush.h"
 #include "stage/hud.h"
@@ -22,8 +23,8 @@ const TitleButton kTitleButtons[3] = {
 };
 
 void Startinit() {
-    LoadTexture(3, "img/back.png", kKeyWhite);
-    LoadTexture(5, "img/ブラシ.png", kKeyGreen);
+    LoadTexture(kSlotTitleBack, "img/back.png", kKeyWhite);
+    LoadTexture(kSlotBrush, "img/ブラシ.png", kKeyGreen);
     SetDrawStates();
     LoadSound(kMusicSlot, "mid/tam-n11.mid", true);
     LoadSound(0, "wav/notice1.wav", false);
@@ -47,7 +48,7 @@ void Startinit() {
 
 void Startframe() {
     if (PlayOnceDue(g_MusicOnce)) PlayMusic(kMusicSlot);
-    DrawQuad(3, FullScreenQuad);
+    DrawQuad(kSlotTitleBack, FullScreenQuad);
     UpdateBrush();
     if (g_TitleShown == 0) {
         g_TitleAlpha += 5;

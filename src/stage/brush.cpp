@@ -4,13 +4,10 @@
 #include "sound/sound.h"
 #include "stage/stage_flow.h"
 #include "stage/stage_state.h"
+#include "gfx/texture_slots.h"
 
 namespace {
 
-constexpr int kSlotBrush = 5;
-constexpr int kSlotChar = 4;
-constexpr int kSlotEffect1 = 17;
-constexpr int kSlotEffect2 = 18;
 
 // Per colour (index = PaintColour): brush column, droplet variant, walker column.
 const float kBrushU[4] = {0.75f, 0.0f, 0.5f, 0.25f};

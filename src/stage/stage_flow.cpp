@@ -5,6 +5,7 @@
 #include "base/platform.h"
 #include "app/scenes.h"
 #include "gfx/gfx.h"
+#include "gfx/texture_slots.h"
 #include "sound/sound.h"
 #include "stage/brush.h"
 #include "stage/effects.h"
@@ -18,10 +19,9 @@ namespace {
 int s_CurrentStage = 0;
 
 // A slot no other scene loads.
-constexpr int kPartnerSheetSlot = 16;
 
 void DrawFallersOf(int stage) {
-    for (int n = 0; n < StageFallerCount(stage); ++n) DrawQuad(4, g_Fallers[stage][n].quad);
+    for (int n = 0; n < StageFallerCount(stage); ++n) DrawQuad(kSlotCharacters, g_Fallers[stage][n].quad);
 }
 
 }  // namespace
@@ -109,27 +109,27 @@ void StageInit(int stage) {
     const StageInfo& s = kStageInfo[stage];
     s_CurrentStage = stage;
 
-    LoadTexture(9, s.background, s.backgroundKey);
-    LoadTexture(10, s.panel, kKeyWhite);
-    LoadTexture(7, s.chips, kKeyGreen);
-    LoadTexture(0, "img/reset.png", kKeyNearBlack);
-    LoadTexture(4, "img/char.move.png", kKeyNearBlack);
+    LoadTexture(kSlotStageBack, s.background, s.backgroundKey);
+    LoadTexture(kSlotPanel, s.panel, kKeyWhite);
+    LoadTexture(kSlotChips, s.chips, kKeyGreen);
+    LoadTexture(kSlotResetPicture, "img/reset.png", kKeyNearBlack);
+    LoadTexture(kSlotCharacters, "img/char.move.png", kKeyNearBlack);
     // The partner wears her own sheet, laid out like the hero's columns.
-    LoadTexture(kPartnerSheetSlot, "img/char.partner.png", kKeyNearBlack);
-    LoadTexture(5, "img/ブラシ.png", kKeyGreen);
-    LoadTexture(11, "img/gage.png", kKeyWhite);
-    LoadTexture(12, "img/タイムアップル.png", kKeyGreen);
-    LoadTexture(15, "img/mozi.png", kKeyGreen);
-    LoadTexture(17, "img/effect1.png", kKeyBlack);
-    LoadTexture(18, "img/effect2.png", kKeyBlack);
-    LoadTexture(20, "img/eff.window.png", kKeyBlack);
-    LoadTexture(21, "img/eff.ハート完.png", kKeyBlack);
-    LoadTexture(22, "img/eff.Blue.png", kKeyBlack);
-    LoadTexture(23, "img/suna.png", kKeyBlack);
-    LoadTexture(24, "img/fire.png", kKeyBlack);
+    LoadTexture(kSlotPartnerSheet, "img/char.partner.png", kKeyNearBlack);
+    LoadTexture(kSlotBrush, "img/ブラシ.png", kKeyGreen);
+    LoadTexture(kSlotGauge, "img/gage.png", kKeyWhite);
+    LoadTexture(kSlotTimeUp, "img/タイムアップル.png", kKeyGreen);
+    LoadTexture(kSlotStageLetters, "img/mozi.png", kKeyGreen);
+    LoadTexture(kSlotEffect1, "img/effect1.png", kKeyBlack);
+    LoadTexture(kSlotEffect2, "img/effect2.png", kKeyBlack);
+    LoadTexture(kSlotEffWindow, "img/eff.window.png", kKeyBlack);
+    LoadTexture(kSlotEffHeart, "img/eff.ハート完.png", kKeyBlack);
+    LoadTexture(kSlotEffBlue, "img/eff.Blue.png", kKeyBlack);
+    LoadTexture(kSlotSand, "img/suna.png", kKeyBlack);
+    LoadTexture(kSlotFire, "img/fire.png", kKeyBlack);
     if (s.waveStrip) {
-        LoadTexture(14, "img/波ね.png", kKeyGreyBlue);
-        LoadTexture(19, "img/kaze.png", kKeyBlack);
+        LoadTexture(kSlotWave, "img/波ね.png", kKeyGreyBlue);
+        LoadTexture(kSlotWind, "img/kaze.png", kKeyBlack);
     }
 
     g_Hero.x = s.heroX;
@@ -200,20 +200,20 @@ void StageFrame(int stage) {
     if (PlayOnceDue(g_MusicOnce)) PlayMusic(kMusicSlot);
     SetAdditiveBlend(false);
 
-    DrawQuad(9, FullScreenQuad);
+    DrawQuad(kSlotStageBack, FullScreenQuad);
     DrawStageMap(stage);
     s.script->drawObjects();
-    DrawQuad(4, g_HeroQuad);
-    DrawQuad(kPartnerSheetSlot, g_PartnerQuad);
+    DrawQuad(kSlotCharacters, g_HeroQuad);
+    DrawQuad(kSlotPartnerSheet, g_PartnerQuad);
     if (s.waveStrip) DrawWaveStrip();
     DrawTimeStrip();
     static const Quad kPanel = MakeQuad(0, 0, 640, 480, 0, 0.01f, 1, 1);
-    DrawQuad(10, kPanel);
+    DrawQuad(kSlotPanel, kPanel);
     for (int c = 0; c < 3; ++c)
-        if (s.digitsDrawn & (1 << c)) DrawQuad(4, PaintDigit[c]);
+        if (s.digitsDrawn & (1 << c)) DrawQuad(kSlotCharacters, PaintDigit[c]);
     if (s.partnerLabel && g_Partner.x == 576.0f && g_Partner.y == 128.0f) {
         static const Quad kLabel = MakeQuad(512, 112, 608, 144, 0.1875f, 0.4375f, 0.375f, 0.5f);
-        DrawQuad(15, kLabel);
+        DrawQuad(kSlotStageLetters, kLabel);
     }
     UpdatePaintDigits();
     DrawLives();

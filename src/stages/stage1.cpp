@@ -108,7 +108,7 @@ void WinTest() {
 
 void Stage1Init() { SetQuadColour(Block().quad, 0xFFFFFFFFu); }
 
-void Stage1DrawObjects() { DrawQuad(4, Block().quad); }
+void Stage1DrawObjects() { DrawQuad(kSlotCharacters, Block().quad); }
 
 }  // namespace
 

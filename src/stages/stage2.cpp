@@ -151,7 +151,7 @@ void Stage2Init() {
     g_Stage2.splashCount = 0;
 }
 
-void Stage2DrawObjects() { DrawQuad(4, Block().quad); }
+void Stage2DrawObjects() { DrawQuad(kSlotCharacters, Block().quad); }
 
 }  // namespace
 

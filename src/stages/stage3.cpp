@@ -224,7 +224,7 @@ void Stage3Init() {
 }
 
 void Stage3DrawObjects() {
-    DrawQuad(kChipSheetSlot, kLooseChip);
+    DrawQuad(kSlotChips, kLooseChip);
     DrawStageFallers(3);
 }
 

@@ -315,7 +315,7 @@ void Stage4DrawObjects() {
     DrawStageFallers(4);
     // The charred picture is on the shared character sheet only; the
     // partner's own sheet is empty there, so it shows through from behind.
-    if (g_Stage4.partnerCharred == 1) DrawQuad(4, g_PartnerQuad);
+    if (g_Stage4.partnerCharred == 1) DrawQuad(kSlotCharacters, g_PartnerQuad);
 }
 
 }  // namespace

@@ -216,10 +216,10 @@ void Stage6Init() {
 void Stage6DrawObjects() {
     // The chip at the foot of the goal floor, drawn over the map.
     static const Quad kGoalChip = MakeQuad(96, 224, 128, 256, 0.1875f, 0, 0.25f, 0.0625f);
-    DrawQuad(kChipSheetSlot, kGoalChip);
-    DrawQuad(4, Block().quad);
-    DrawQuad(4, WideBlock().quad);
-    DrawQuad(4, LowBlock().quad);
+    DrawQuad(kSlotChips, kGoalChip);
+    DrawQuad(kSlotCharacters, Block().quad);
+    DrawQuad(kSlotCharacters, WideBlock().quad);
+    DrawQuad(kSlotCharacters, LowBlock().quad);
 }
 
 }  // namespace

@@ -230,9 +230,9 @@ void Stage7Init() {
 void Stage7DrawObjects() {
     // A rock chip hanging in the gap of the top floor; it is only a picture.
     static const Quad kGapChip = MakeQuad(416, 32, 448, 64, 0.4375f, 0, 0.5f, 0.0625f);
-    DrawQuad(kChipSheetSlot, kGapChip);
-    DrawQuad(4, Block().quad);
-    DrawQuad(4, PartnerBlock().quad);
+    DrawQuad(kSlotChips, kGapChip);
+    DrawQuad(kSlotCharacters, Block().quad);
+    DrawQuad(kSlotCharacters, PartnerBlock().quad);
 }
 
 }  // namespace

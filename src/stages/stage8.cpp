@@ -259,9 +259,9 @@ void Stage8Init() {
 }
 
 void Stage8DrawObjects() {
-    DrawQuad(4, Faller1().quad);
-    DrawQuad(4, s_Block1);
-    DrawQuad(4, s_Block2);
+    DrawQuad(kSlotCharacters, Faller1().quad);
+    DrawQuad(kSlotCharacters, s_Block1);
+    DrawQuad(kSlotCharacters, s_Block2);
 }
 
 }  // namespace

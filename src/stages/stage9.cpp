@@ -201,8 +201,8 @@ void Stage9Init() {
 }
 
 void Stage9DrawObjects() {
-    DrawQuad(4, Faller1().quad);
-    DrawQuad(4, Faller2().quad);
+    DrawQuad(kSlotCharacters, Faller1().quad);
+    DrawQuad(kSlotCharacters, Faller2().quad);
 }
 
 }  // namespace
