@@ -18,13 +18,13 @@ void Gameoverinit() {
     // The next game starts afresh: full lives, scripts asked to rewind.
     g_Lives = 3;
     g_ScriptReset = 1;
-    LoadSound(0, "wav/omg.wav", false);
+    LoadSound(kSoundGameOver, "wav/omg.wav", false);
     g_FrameNo = kSceneGameOverFrame;
 }
 
 void Gameoverframe() {
     UpdateBrush();  // under the picture: it shows only through the key colour
-    if (PlayOnceDue(g_GameOverSound)) PlayEffect(0);
+    if (PlayOnceDue(g_GameOverSound)) PlayEffect(kSoundGameOver);
     DrawQuad(kSlotGameOver, FullScreenQuad);
     if (KeyDown(VK_SPACE)) {
         g_FrameNo = kSceneTitleInit;

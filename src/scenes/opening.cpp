@@ -111,13 +111,13 @@ void PrologueInit() {
     SetDrawStates();
     ScrollQuad = MakeQuad(0, 0, 1024, 256, 0.01f, 0.0f, 1.0f, 0.5f);
     g_TalkLine = 0;
-    LoadSound(0, "wav/prolog.wav", false);
+    LoadSound(kSoundPrologue, "wav/prolog.wav", false);
     g_MusicOnce = 0;
     g_FrameNo = kScenePrologueFrame;
 }
 
 void Prologueframe() {
-    if (PlayOnceDue(g_MusicOnce)) PlayMusic(0);
+    if (PlayOnceDue(g_MusicOnce)) PlayMusic(kSoundPrologue);
     DrawQuad(kSlotPrologueScroll, ScrollQuad);
     DrawQuad(kSlotPrologue, FullScreenQuad);
 

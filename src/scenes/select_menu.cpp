@@ -47,7 +47,7 @@ void Selectinframe() {
             g_MenuArmed[i] = 1;
         if (g_MenuArmed[i] == 1 && g_BrushAnim == 1.0f) {
             g_FrameNo = uint8_t(c.nextScene);
-            if (PlayOnceDue(g_SoundOnce[0])) PlayEffect(0);
+            if (PlayOnceDue(g_SoundOnce[0])) PlayEffect(kSoundNotice);
             g_MenuArmed[i] = 0;
         }
     }

@@ -27,7 +27,7 @@ void Startinit() {
     LoadTexture(kSlotBrush, "img/ブラシ.png", kKeyGreen);
     SetDrawStates();
     LoadSound(kMusicSlot, "mid/tam-n11.mid", true);
-    LoadSound(0, "wav/notice1.wav", false);
+    LoadSound(kSoundNotice, "wav/notice1.wav", false);
     g_MusicOnce = 0;
     g_SoundOnce[0] = g_SoundOnce[1] = 0;
     CreateTextFont();
@@ -67,11 +67,11 @@ void Startframe() {
     if (g_TitleArmed[0] == 1 && g_BrushAnim == 1.0f) {
         g_FromSelect = 0;
         g_FrameNo = kSceneTalk0Init;
-        if (PlayOnceDue(g_SoundOnce[0])) PlayEffect(0);
+        if (PlayOnceDue(g_SoundOnce[0])) PlayEffect(kSoundNotice);
         g_TitleArmed[0] = 0;
     }
     if (g_TitleArmed[1] == 1 && g_BrushAnim == 1.0f) {
-        if (PlayOnceDue(g_SoundOnce[0])) PlayEffect(0);
+        if (PlayOnceDue(g_SoundOnce[0])) PlayEffect(kSoundNotice);
         g_FrameNo = kSceneSelectInit;
         g_TitleArmed[1] = 0;
     }

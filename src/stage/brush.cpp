@@ -79,7 +79,7 @@ void UpdateWalkerPaint(const WalkerPaint& p) {
             g_LButton = 0;
             p.paint = x;
             g_SelectedPaint = 0;
-            PlayEffect(kPaintSlot);
+            PlayEffect(kSoundPaint);
         }
     }
 

@@ -43,15 +43,15 @@ bool InRect(int x, int y, float x0, float y0, float x1, float y1) {
 namespace {
 
 void LoadStageSounds(const StageInfo& s) {
-    static const char* kEffects[10] = {"wav/bom31_b.wav",  "wav/pyoro52.wav",    "wav/SteamD@22.wav",
+    static const char* kEffects[kStageEffectSounds] = {"wav/bom31_b.wav",  "wav/pyoro52.wav",    "wav/SteamD@22.wav",
                                        "wav/water01_c.wav", "wav/mizu07.wav",    "wav/magic_08.wav",
                                        "wav/pochi03@11.wav", "wav/bosu32.wav",   "wav/drag02.wav",
                                        "wav/op5.wav"};
     LoadSound(kMusicSlot, s.music, true);
-    for (int i = 0; i < 10; ++i) LoadSound(i, kEffects[i], false);
-    LoadSound(kPickUpSlot, "wav/pick.wav", false);
-    LoadSound(kPaintSlot, "wav/paint.wav", false);
-    LoadSound(kLifeLostSlot, "wav/miss.wav", false);
+    for (int i = 0; i < kStageEffectSounds; ++i) LoadSound(i, kEffects[i], false);
+    LoadSound(kSoundPickUp, "wav/pick.wav", false);
+    LoadSound(kSoundPaint, "wav/paint.wav", false);
+    LoadSound(kSoundLifeLost, "wav/miss.wav", false);
     g_MusicOnce = 0;
     g_SoundOnce[0] = 0;
 }
@@ -82,7 +82,7 @@ void HandlePots(const StageInfo& s) {
             g_LButton = 0;
             g_SelectedPaint = s.onePotColour;
             n -= 1;
-            PlayEffect(kPickUpSlot);
+            PlayEffect(kSoundPickUp);
         }
         return;
     }
@@ -94,7 +94,7 @@ void HandlePots(const StageInfo& s) {
         if (g_BrushPaint >= 1 && g_BrushPaint <= 3) PaintCount(g_BrushPaint) += 1;
         g_SelectedPaint = x;
         PaintCount(x) -= 1;
-        PlayEffect(kPickUpSlot);
+        PlayEffect(kSoundPickUp);
     }
 }
 
@@ -221,7 +221,7 @@ void StageFrame(int stage) {
     // letters pass over the lives row instead of under it.
     if (g_StageRunning == 0) StartBanner();
     if (g_StageCleared == 1) {
-        if (PlayOnceDue(g_SoundOnce[0])) PlayEffect(9);
+        if (PlayOnceDue(g_SoundOnce[0])) PlayEffect(kSoundStageClear);
         ClearBanner();
     }
     UpdateBrush();
@@ -249,7 +249,7 @@ void StageFrame(int stage) {
                 StopAllSound();
             } else {
                 g_ResetPictureRequest = 1;
-                PlayEffect(kLifeLostSlot);
+                PlayEffect(kSoundLifeLost);
             }
         }
         if (TimeStripRight() <= 612.0f) {
@@ -262,7 +262,7 @@ void StageFrame(int stage) {
             } else {
                 g_TimeUpRequest = 1;
                 // The strip stays at its end until the restart: heard once.
-                if (penalty > 0) PlayEffect(kLifeLostSlot);
+                if (penalty > 0) PlayEffect(kSoundLifeLost);
             }
         }
     }

@@ -112,7 +112,7 @@ void FireGesture(const Gesture& g, float x, float y, int n, RingGates& gates) {
         DrawSparkEffect(x + g.sparkX, y, 128, 1, g.sparkFacing, 0);
         DrawSparkEffect(x + g.sparkX, y, -1, 1, g.sparkFacing, 0);
     }
-    if (n == 1) PlayEffect(1);
+    if (n == 1) PlayEffect(kSoundThrow);
     RingWindow(gates.a, n >= 11 && n <= 12, x + g.ringAX, y + g.ringAY, g.rings);
     auto ringB = [&] {
         RingWindow(gates.b, n >= g.ringBFrom && n <= g.ringBTo, x + g.ringBX, y + g.ringBY, g.rings);
@@ -122,7 +122,7 @@ void FireGesture(const Gesture& g, float x, float y, int n, RingGates& gates) {
         DrawColumnEffect(x + g.columnX, y - 64, g.columnAlpha, 1);
         DrawColumnEffect(x + g.columnX, y - 64, -1, 1);
     }
-    if (n == g.columnSoundAt) PlayEffect(0);
+    if (n == g.columnSoundAt) PlayEffect(kSoundBurst);
     if (!g.ringsFirst) ringB();
     if (n > g.bigAfter) {
         DrawBigEffect(x + g.bigX, y, 70, 1, 0);
@@ -135,12 +135,12 @@ void WindGesture(const Gesture& g, float x, float y, int n) {
         DrawSparkEffect(x + g.sparkX, y, 100, 1, g.sparkFacing, 2);
         DrawSparkEffect(x + g.sparkX, y, -1, 1, g.sparkFacing, 2);
     }
-    if (n == 1) PlayEffect(1);
+    if (n == 1) PlayEffect(kSoundThrow);
     if (n >= 10 && n < 20) {
         DrawColumnEffect2(x + g.columnX, y - 64, 70, 1);
         DrawColumnEffect2(x + g.columnX, y - 64, -1, 1);
     }
-    if (n == 13) PlayEffect(5);
+    if (n == 13) PlayEffect(kSoundWind);
     if (n > g.bigAfter) {
         DrawBigEffect(x + g.bigX, y, 70, 1, 2);
         DrawBigEffect(x + g.bigX, y, -1, 1, 2);
@@ -153,7 +153,7 @@ void WaterGesture(const Gesture& g, float x, float y, int n, RingGates& gates, u
         DrawSparkEffect(x + g.sparkX, y, -1, 1, g.sparkFacing, 1);
         DrawSparkEffect(x + g.sparkX, y, 128, 1, g.sparkFacing, 1);
     }
-    if (n == 1) PlayEffect(1);
+    if (n == 1) PlayEffect(kSoundThrow);
     // Two rings of drops on the window's second tick.
     if (n >= 1 && n <= 15) {
         if (gates.a == 1) {
@@ -167,12 +167,12 @@ void WaterGesture(const Gesture& g, float x, float y, int n, RingGates& gates, u
     if (n >= 15 && n < g.twinkleTo && Due(twinkleTime, 30))
         UpdateSpray(twinkles, 20, DrawTwinkle, 0, g.twinkleFall, g.twinkleFade, x + g.twinkleX, y + g.twinkleY, 60,
                     60);
-    if (g.soundFirst && n == g.splashAt) PlayEffect(3);
+    if (g.soundFirst && n == g.splashAt) PlayEffect(kSoundSplash);
     if (n > g.bigAfter) {
         DrawBigEffect(x + g.bigX, y + 16, g.brightFirst ? -1 : 70, 1, 1);
         DrawBigEffect(x + g.bigX, y + 16, g.brightFirst ? 70 : -1, 1, 1);
     }
-    if (!g.soundFirst && n == g.splashAt) PlayEffect(3);
+    if (!g.soundFirst && n == g.splashAt) PlayEffect(kSoundSplash);
 }
 
 }  // namespace
@@ -222,7 +222,7 @@ void FinishActor(const Actor& a, GestureKind kind, uint8_t extra) {
 void Finish(const EventCtx& c, uint8_t extra) { FinishActor(c.a, c.gesture.kind, extra); }
 
 bool Splash(int& n, int limit, const Faller& f, int sandFrom) {
-    if (n == 0) PlayEffect(7);
+    if (n == 0) PlayEffect(kSoundThud);
     if (n >= sandFrom && n < 10) DrawSandEffect(f.x, f.y + 40, -1, 1);
     const bool done = n > 10;
     CountUp(n, limit);

@@ -36,7 +36,7 @@ void BurnPost(const EventCtx& c) {
 void CharBlock(const EventCtx& c) {
     Stage1State& s = g_Stage1;
     if (c.n < 20 || c.n >= 50) return;
-    if (c.n == 30) PlayEffect(2);
+    if (c.n == 30) PlayEffect(kSoundSteam);
     UpdateSpray(s_BlockSteam, 10, DrawGlowDot, 0, 0.5f, 9, c.a.w.x + 16, c.a.w.y, 50, 50);
     if (Due(s.blockStepTime, 100)) {
         static const ChipCode kFrames[4][4] = {
@@ -66,7 +66,7 @@ void BurnLedge(const EventCtx& c) {
     }
     Faller& b = Block();
     if (b.y + 32 >= 200) {
-        if (c.n == 50) PlayEffect(2);
+        if (c.n == 50) PlayEffect(kSoundSteam);
         UpdateSpray(s_FlameSteam, 10, DrawGlowDot, 0, 0.5f, 9, b.x - 24, b.y + 16, 50, 50);
     }
     if (c.n < 85) return;

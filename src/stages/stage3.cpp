@@ -32,7 +32,7 @@ void Push(Faller& f, float step, float limit, unsigned& pushTime, int n, int sou
     const bool nearSide = step > 0 ? f.x <= limit : f.x >= limit;
     if (!nearSide || !Due(pushTime, 25)) return;
     f.x += step;
-    if (n == soundAt) PlayEffect(8);
+    if (n == soundAt) PlayEffect(kSoundScrape);
 }
 
 constexpr CellLoop kGoalColumn = {7, 0, 160, 176, 4, 250};
@@ -107,7 +107,7 @@ void Faller3Down(const EventCtx& c) {
         Push(f, -2, 288, s.pushTime3, c.n, 25);
     } else if (Due(s.pushTime3, 25) && f.x >= 288) {
         f.x -= 1;
-        if (c.n == 25) PlayEffect(8);
+        if (c.n == 25) PlayEffect(kSoundScrape);
     }
     if (f.y + 32 == 288) {
         Finish(c, kRewindSand);

@@ -182,12 +182,12 @@ void BlowTub(const EventCtx& c) {
     Faller& t = Tub();
     if (c.n >= 21 && Due(s.pushTime, 25) && t.x + 32 <= 512) {
         t.x += 2;
-        if (c.n == 25) PlayEffect(8);
+        if (c.n == 25) PlayEffect(kSoundScrape);
     }
     if (t.y + 32 != 224) return;
     const int n = s.steamCount;
     if (n > 0 && n < 20) UpdateSpray(s_Steam, 20, DrawGlowDot, 0, 0.5f, 9, t.x, t.y, 60, 60);
-    if (n == 3) PlayEffect(2);
+    if (n == 3) PlayEffect(kSoundSteam);
     if (n >= 20) {
         FlameOut(0);
         FlameOut(1);
@@ -205,7 +205,7 @@ void BurnTub(const EventCtx& c) {
     Stage4State& s = g_Stage4;
     Faller& t = Tub();
     if (c.n < 30) return;
-    if (c.n == 35) PlayEffect(2);
+    if (c.n == 35) PlayEffect(kSoundSteam);
     UpdateSpray(s_TubGlow, 20, DrawGlowDot, 0, 0.6f, 5, c.a.w.x + 16, c.a.w.y, 60, 60);
     if (!Due(s.pushTime, 100)) return;
     if (s.tankFrame < 4) {

@@ -34,7 +34,7 @@ void EndAfterSplash(const EventCtx& c) { Finish(c, kRewindColumn | kRewindColumn
 void Push(Faller& f, unsigned& pushTime, int n, float dx, bool boundHolds) {
     if (n < 31 || !Due(pushTime, 25) || !boundHolds) return;
     f.x += dx;
-    if (n == 35) PlayEffect(8);
+    if (n == 35) PlayEffect(kSoundScrape);
 }
 
 void SetFallerV(Faller& f, float v0) { SetV(f.quad, v0, v0 + 0.0625f); }

@@ -33,7 +33,7 @@ void Push(Faller& f, unsigned& timer, float limit, int n) {
     if (!Due(timer, 25)) return;
     if (f.x >= limit) {
         f.x -= 2;
-        if (n == 35) PlayEffect(8);
+        if (n == 35) PlayEffect(kSoundScrape);
     }
 }
 

@@ -35,7 +35,7 @@ void Push(Faller& f, unsigned& timer, bool mayMove, float dx, int n) {
     if (!Due(timer, 25)) return;
     if (!mayMove) return;
     f.x += dx;
-    if (n == 35) PlayEffect(8);
+    if (n == 35) PlayEffect(kSoundScrape);
 }
 
 // Fire only rocks a block through seven pictures, then lets the walker go.

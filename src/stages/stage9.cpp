@@ -41,14 +41,14 @@ bool Faller1Pictures() {
 void Push(Faller& f, unsigned& t, float dx, bool more, int n, int soundAt) {
     if (!Due(t, 25) || !more) return;
     f.x += dx;
-    if (n == soundAt) PlayEffect(8);
+    if (n == soundAt) PlayEffect(kSoundScrape);
 }
 
 // A faller landed at height y thuds, raises sand for ten ticks, and the event
 // ends on the twelfth tick there. True on the ticks it ends.
 bool Landing(const Faller& f, float y, int& l) {
     if (f.y != y) return false;
-    if (l == 0) PlayEffect(7);
+    if (l == 0) PlayEffect(kSoundThud);
     if (l < 10) DrawSandEffect(f.x, f.y + 40, -1, 1);
     const bool ends = l > 10;
     CountUp(l, 30);
