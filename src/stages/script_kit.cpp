@@ -47,6 +47,28 @@ void SetCells(int stage, std::initializer_list<CellWrite> cells) {
     for (const CellWrite& c : cells) MapCell(stage, c.row, c.col) = c.code;
 }
 
+void SetCells2x2(int stage, int row, int col, int code) {
+    MapCell(stage, row, col) = ChipCode(code);
+    MapCell(stage, row, col + 1) = ChipCode(code + 1);
+    MapCell(stage, row + 1, col) = ChipCode(code + kChipBelow);
+    MapCell(stage, row + 1, col + 1) = ChipCode(code + kChipBelow + 1);
+}
+
+void SetPlant(int stage, int bottom, int col, Plant plant, ChipCode floor) {
+    for (int r = 0; r < 3; ++r) {
+        const int level = plant.high - 1 - r;  // the picture's chip row, from its top
+        int left = 0, right = 0;
+        if (plant.top != 0 && level >= 0) {
+            left = plant.top + kChipBelow * level;
+            right = left + 1;
+        } else if (r == 0) {
+            left = right = floor;
+        }
+        MapCell(stage, bottom - r, col) = ChipCode(left);
+        MapCell(stage, bottom - r, col + 1) = ChipCode(right);
+    }
+}
+
 void AnimateLoop(int stage, const CellLoop& loop, int& frame, unsigned& time, bool stopped, bool clockFirst) {
     if (!clockFirst && stopped) return;
     if (!Due(time, loop.interval) || stopped) return;

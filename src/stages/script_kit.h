@@ -9,6 +9,7 @@
 #include <initializer_list>
 
 #include "gfx/gfx.h"
+#include "stage/chip_codes.h"
 #include "stage/spray.h"
 #include "stage/stage_map.h"
 #include "stage/stage_state.h"
@@ -44,6 +45,17 @@ struct CellWrite {
 };
 void SetCell(int stage, int row, int col, ChipCode code);
 void SetCells(int stage, std::initializer_list<CellWrite> cells);
+// A 2x2 picture whose top-left chip is `code` at (row, col).
+void SetCells2x2(int stage, int row, int col, int code);
+
+// A plant picture two chips wide and `high` (2 or 3) tall, its top-left chip
+// `top`. SetPlant fills the three rows up from `bottom` in columns col and
+// col + 1 with it, empty above it; a plant with top 0 is cleared away and
+// leaves `floor` on the bottom row.
+struct Plant {
+    uint8_t top, high;
+};
+void SetPlant(int stage, int bottom, int col, Plant plant, ChipCode floor = 0);
 
 // Two cells of one column (row, row + 1) cycling through `frames` pictures,
 // codes top + frame and bottom + frame, one every `interval` ms: goal

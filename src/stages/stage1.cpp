@@ -23,11 +23,11 @@ SprayParticle s_FlameSteam[10];
 
 Faller& Block() { return g_Fallers[kStage][0]; }
 
-constexpr CellLoop kFlame = {7, 16, 144, 160, 3, 250};
+constexpr CellLoop kFlame = {7, 16, kMeadowFire, kMeadowFire + kChipBelow, 3, 250};
 
 // Event 1: the post burns away on the fire's 17th tick.
 void BurnPost(const EventCtx& c) {
-    if (c.n == 17) SetCells(kStage, {{4, 6, 0}, {5, 6, 0}, {6, 6, 2}});
+    if (c.n == 17) SetCells(kStage, {{4, 6, 0}, {5, 6, 0}, {6, 6, kMeadowGround}});
     if (c.n == 50) Finish(c);
 }
 
@@ -39,14 +39,11 @@ void CharBlock(const EventCtx& c) {
     if (c.n == 30) PlayEffect(kSoundSteam);
     UpdateSpray(s_BlockSteam, 10, DrawGlowDot, 0, 0.5f, 9, c.a.w.x + 16, c.a.w.y, 50, 50);
     if (Due(s.blockStepTime, 100)) {
-        static const ChipCode kFrames[4][4] = {
-            {96, 97, 112, 113}, {98, 99, 114, 115}, {100, 101, 116, 117}, {102, 103, 118, 119}};
         if (s.blockFrame < 4) {
-            const ChipCode* f = kFrames[s.blockFrame];
-            SetCells(kStage, {{6, 11, f[0]}, {6, 12, f[1]}, {7, 11, f[2]}, {7, 12, f[3]}});
+            SetCells2x2(kStage, 6, 11, kMeadowHayBale + 2 * s.blockFrame);
             s.blockFrame += 1;
         } else {
-            SetCells(kStage, {{6, 11, 0}, {6, 12, 0}, {7, 11, 16}, {7, 12, 16}});
+            SetCells(kStage, {{6, 11, 0}, {6, 12, 0}, {7, 11, kMeadowScorched}, {7, 12, kMeadowScorched}});
             Finish(c);
         }
     }
@@ -71,7 +68,7 @@ void BurnLedge(const EventCtx& c) {
     }
     if (c.n < 85) return;
     SetQuadColour(b.quad, 0x00FFFFFFu);
-    SetCells(kStage, {{7, 16, 0}, {8, 16, 2}});
+    SetCells(kStage, {{7, 16, 0}, {8, 16, kMeadowGround}});
     s.flameOut = 1;
     s.eventTicks[2] = 0;
     c.n = 0;

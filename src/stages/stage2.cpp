@@ -27,8 +27,8 @@ Faller& Block() { return g_Fallers[kStage][0]; }
 
 bool InRange(float v, float lo, float hi) { return v >= lo && v <= hi; }
 
-constexpr CellLoop kGoalColumn = {8, 19, 42, 58, 4, 250};
-constexpr CellLoop kFlicker = {6, 5, 10, 26, 3, 250};
+constexpr CellLoop kGoalColumn = {8, 19, kGladeGoal, kGladeGoal + kChipBelow, 4, 250};
+constexpr CellLoop kFlicker = {6, 5, kGladeFire, kGladeFire + kChipBelow, 3, 250};
 
 // Event 1: the 2x2 block on the top shelf shrinks in four pictures, 150 ms
 // apart, and leaves shelf behind.
@@ -36,13 +36,11 @@ void ShrinkTopBlock(const EventCtx& c) {
     Stage2State& s = g_Stage2;
     if (c.n < 15 || c.n > 70) return;
     if (Due(s.topStepTime, 150)) {
-        static const ChipCode kFrames[5][4] = {
-            {48, 49, 64, 65}, {50, 51, 66, 67}, {52, 53, 68, 69}, {54, 55, 70, 71}, {0, 0, 2, 2}};
-        const ChipCode* f = kFrames[s.topFrame];
-        SetCells(kStage, {{2, 6, f[0]}, {2, 7, f[1]}, {3, 6, f[2]}, {3, 7, f[3]}});
         if (s.topFrame < 4) {
+            SetCells2x2(kStage, 2, 6, kGladeBonfire + 2 * s.topFrame);
             s.topFrame += 1;
         } else {
+            SetCells(kStage, {{2, 6, 0}, {2, 7, 0}, {3, 6, kGladeGround}, {3, 7, kGladeGround}});
             Finish(c);
         }
     }
@@ -54,13 +52,9 @@ void GrowPlant(const EventCtx& c) {
     Stage2State& s = g_Stage2;
     if (c.n < 20) return;
     if (Due(s.plantStepTime, 100)) {
-        static const ChipCode kFrames[5][6] = {{32, 33, 16, 17, 0, 0},
-                                               {34, 35, 18, 19, 0, 0},
-                                               {36, 37, 20, 21, 4, 5},
-                                               {38, 39, 22, 23, 6, 7},
-                                               {40, 41, 24, 25, 8, 9}};
-        const ChipCode* f = kFrames[s.plantFrame];
-        SetCells(kStage, {{7, 9, f[0]}, {7, 10, f[1]}, {6, 9, f[2]}, {6, 10, f[3]}, {5, 9, f[4]}, {5, 10, f[5]}});
+        static const Plant kSteps[5] = {
+            {kGladePlant, 2}, {kGladePlant2, 2}, {kGladePlant3, 3}, {kGladePlant4, 3}, {kGladePlant5, 3}};
+        SetPlant(kStage, 7, 9, kSteps[s.plantFrame]);
         if (s.plantFrame < 4) {
             s.plantFrame += 1;
         } else {
@@ -76,7 +70,7 @@ void GrowPlant(const EventCtx& c) {
 void PutOutFlicker(const EventCtx& c) {
     g_Stage2.flickerOut = 1;
     if (c.n < 35) return;
-    SetCells(kStage, {{6, 5, 0}, {7, 5, 30}});
+    SetCells(kStage, {{6, 5, 0}, {7, 5, kGladeAshes}});
     Finish(c);
 }
 

@@ -35,8 +35,8 @@ void Push(Faller& f, float step, float limit, unsigned& pushTime, int n, int sou
     if (n == soundAt) PlayEffect(kSoundScrape);
 }
 
-constexpr CellLoop kGoalColumn = {7, 0, 160, 176, 4, 250};
-constexpr CellLoop kObstacle = {3, 10, 57, 73, 3, 250};
+constexpr CellLoop kGoalColumn = {7, 0, kTownSkyGoal, kTownSkyGoal + kChipBelow, 4, 250};
+constexpr CellLoop kObstacle = {3, 10, kTownRockFire, kTownRockFire + kChipBelow, 3, 250};
 
 // Event 1: the hero blows away the flickering block at the long shelf's end.
 void BlowObstacle(const EventCtx& c) {
@@ -44,11 +44,11 @@ void BlowObstacle(const EventCtx& c) {
     s.obstacleState = 1;
     if (c.n < 30 || !Due(s.burnStepTime, 150)) return;
     if (s.burnStep == 0) {
-        SetCells(kStage, {{3, 10, 60}, {4, 10, 76}});
+        SetCells(kStage, {{3, 10, kTownRockFireLow}, {4, 10, kTownRockFireLow + kChipBelow}});
         s.burnStep = 1;
         return;
     }
-    SetCells(kStage, {{3, 10, 0}, {4, 10, 77}});
+    SetCells(kStage, {{3, 10, 0}, {4, 10, kTownRockFireOut}});
     Finish(c);
     s.obstacleState = 2;
 }

@@ -37,8 +37,9 @@ void SetFallerV(Faller& f, float v0) { SetV(f.quad, v0, v0 + 0.0625f); }
 // Every picture rewinds when an event of this stage ends.
 void End(const EventCtx& c) { Finish(c, kRewindAll); }
 
-constexpr CellLoop kGoalColumn = {7, 19, 128, 144, 4, 250};
-constexpr CellLoop kFlames[2] = {{7, 15, 52, 68, 3, 250}, {7, 16, 52, 68, 3, 250}};
+constexpr CellLoop kGoalColumn = {7, 19, kTownLanternGoal, kTownLanternGoal + kChipBelow, 4, 250};
+constexpr CellLoop kFlames[2] = {{7, 15, kTownCoals, kTownCoals + kChipBelow, 3, 250},
+                                 {7, 16, kTownCoals, kTownCoals + kChipBelow, 3, 250}};
 
 struct FlameRefs {
     int& state;
@@ -53,7 +54,7 @@ FlameRefs Flame(int f) {
     return {s.flame2State, s.flame2Step, s.flame2Frame, s.flame2StepTime};
 }
 
-void FlameOut(int f) { SetCells(kStage, {{7, int8_t(15 + f), 0}, {8, int8_t(15 + f), 72}}); }
+void FlameOut(int f) { SetCells(kStage, {{7, int8_t(15 + f), 0}, {8, int8_t(15 + f), kTownCoalsOut}}); }
 
 // At flame f red only shows its pictures.
 void RedAtFlame(const EventCtx& c) {
@@ -70,7 +71,7 @@ void BlowFlame(const EventCtx& c) {
     fl.state = 1;
     if (c.n <= 30 || !Due(s.effectTime, 200)) return;
     if (fl.step == 0) {
-        SetCells(kStage, {{7, 15 + kFlame, 55}, {8, 15 + kFlame, 71}});
+        SetCells(kStage, {{7, 15 + kFlame, kTownCoalsLow}, {8, 15 + kFlame, kTownCoalsLow + kChipBelow}});
         fl.step = 1;
         return;
     }
@@ -126,30 +127,20 @@ void BurnBlock(const EventCtx& c) {
     if (b.y + 32 >= 127 && b.y + 32 <= 129) BlockDown(c, s.splashCount[2], 20, 0);
 }
 
-// The plant cells for each growth step: (8,5), (8,6), (7,5), (7,6), (6,5),
-// (6,6).
-// clang-format off
-constexpr ChipCode kPlantGrowth[6][6] = {
-    {36, 37, 20, 21,  0,  0},
-    {38, 39, 22, 23,  0,  0},
-    {40, 41, 24, 25,  0,  0},
-    {42, 43, 26, 27, 10, 11},
-    {44, 45, 28, 29, 12, 13},
-    { 5,  5,  0,  0,  0,  0},  // cleared away: floor under it, nothing above
-};
-// clang-format on
+// The plant on the floor in columns 5 and 6, at each growth step; cleared
+// away it leaves the floor under it.
+constexpr Plant kPlantGrowth[6] = {{kTownPlant, 2}, {kTownPlant2, 2}, {kTownPlant3, 2}, {kTownPlant4, 3}, {kTownPlant5, 3}};
 constexpr int kPlantCleared = 5;
 
-void SetPlant(int step) {
-    const ChipCode* c = kPlantGrowth[step];
-    SetCells(kStage, {{8, 5, c[0]}, {8, 6, c[1]}, {7, 5, c[2]}, {7, 6, c[3]}, {6, 5, c[4]}, {6, 6, c[5]}});
+void SetPlantStep(int step) {
+    SetPlant(kStage, 8, 5, step == kPlantCleared ? Plant{} : kPlantGrowth[step], kTownBrick);
 }
 
 // Blue grows the plant into a bridge, a step every 120 ms.
 void GrowPlant(const EventCtx& c) {
     Stage4State& s = g_Stage4;
     if (c.n < 31 || !Due(s.growTime, 120)) return;
-    SetPlant(s.plantGrowth);
+    SetPlantStep(s.plantGrowth);
     s.plantGrowth += 1;
     if (s.plantGrowth == 5) {
         End(c);
@@ -161,7 +152,7 @@ void GrowPlant(const EventCtx& c) {
 // event ends on tick kEndAt.
 template <int kFrom, int kEndAt>
 void ClearPlant(const EventCtx& c) {
-    if (c.n >= kFrom) SetPlant(kPlantCleared);
+    if (c.n >= kFrom) SetPlantStep(kPlantCleared);
     if (c.n != kEndAt) return;
     End(c);
     g_Stage4.plantDone = 1;

@@ -55,10 +55,11 @@ FlameRefs Flame(int f) {
     return {s.flame2State, s.flame2Step, s.flame2Frame, s.flame2StepTime, 13};
 }
 
-void FlameOut(const FlameRefs& fl) { SetCells(kStage, {{4, fl.col, 0}, {5, fl.col, 72}}); }
+void FlameOut(const FlameRefs& fl) { SetCells(kStage, {{4, fl.col, 0}, {5, fl.col, kTownCoalsOut}}); }
 
-constexpr CellLoop kGoalColumn = {8, 0, 128, 144, 4, 250};
-constexpr CellLoop kFlames[2] = {{4, 6, 52, 68, 3, 250}, {4, 13, 52, 68, 3, 250}};
+constexpr CellLoop kGoalColumn = {8, 0, kTownLanternGoal, kTownLanternGoal + kChipBelow, 4, 250};
+constexpr CellLoop kFlames[2] = {{4, 6, kTownCoals, kTownCoals + kChipBelow, 3, 250},
+                                 {4, 13, kTownCoals, kTownCoals + kChipBelow, 3, 250}};
 
 // Event 1: fire does nothing to the left flame; the event may run again.
 void RedAtLeftFlame(const EventCtx& c) {
@@ -93,7 +94,7 @@ void BlowFlame(const EventCtx& c) {
     fl.state = 1;
     if (c.n <= 30 || !Due(s.effectTime, 200)) return;
     if (fl.step == 0) {
-        SetCells(kStage, {{4, fl.col, 55}, {5, fl.col, 71}});
+        SetCells(kStage, {{4, fl.col, kTownCoalsLow}, {5, fl.col, kTownCoalsLow + kChipBelow}});
         fl.step = 1;
         return;
     }

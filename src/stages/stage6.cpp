@@ -25,8 +25,8 @@ Faller& Block() { return g_Fallers[kStage][0]; }      // faller 1, the small blo
 Faller& WideBlock() { return g_Fallers[kStage][1]; }  // faller 2
 Faller& LowBlock() { return g_Fallers[kStage][2]; }   // faller 3
 
-constexpr CellLoop kGoalColumn = {6, 0, 42, 58, 4, 250};
-constexpr CellLoop kRock = {0, 5, 10, 26, 3, 250};
+constexpr CellLoop kGoalColumn = {6, 0, kGladeGoal, kGladeGoal + kChipBelow, 4, 250};
+constexpr CellLoop kRock = {0, 5, kGladeFire, kGladeFire + kChipBelow, 3, 250};
 
 // Shoves a block 2 pixels left every 25 ms while it is not yet past limit.
 void Push(Faller& f, unsigned& timer, float limit, int n) {
@@ -38,7 +38,7 @@ void Push(Faller& f, unsigned& timer, float limit, int n) {
 }
 
 void RockGone(const EventCtx& c) {
-    SetCells(kStage, {{0, 5, 0}, {1, 5, 30}});
+    SetCells(kStage, {{0, 5, 0}, {1, 5, kGladeAshes}});
     Finish(c);
     g_Stage6.heroStopLow = 1;
     g_Stage6.rockState = 2;
@@ -50,7 +50,7 @@ void BlowRockAway(const EventCtx& c) {
     s.rockState = 1;
     if (c.n <= 30 || !Due(s.rockBlowTime, 200) || s.rockState != 1) return;
     if (s.rockStep == 1) return RockGone(c);
-    SetCells(kStage, {{0, 5, 13}, {1, 5, 29}});
+    SetCells(kStage, {{0, 5, kGladeFireLow}, {1, 5, kGladeFireLow + kChipBelow}});
     s.rockStep = 1;
 }
 
@@ -83,7 +83,7 @@ void PushWideBlock(const EventCtx& c) {
 // Event 9: the tall rock goes, leaving a shaft and two floor cells.
 void OpenShaft(const EventCtx& c) {
     if (c.n <= 30) return;
-    SetCells(kStage, {{3, 14, 3}, {3, 15, 3}, {2, 14, 0}, {2, 15, 0}, {1, 14, 0}, {1, 15, 0}});
+    SetCells(kStage, {{3, 14, kGladeGroundRight}, {3, 15, kGladeGroundRight}, {2, 14, 0}, {2, 15, 0}, {1, 14, 0}, {1, 15, 0}});
     Finish(c);
 }
 

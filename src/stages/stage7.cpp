@@ -27,8 +27,8 @@ SprayParticle s_TrapHero[20], s_TrapPartner[20];
 Faller& Block() { return g_Fallers[kStage][0]; }         // faller 1, top floor
 Faller& PartnerBlock() { return g_Fallers[kStage][1]; }  // faller 2, partner's floor
 
-constexpr CellLoop kGoalColumn = {8, 0, 160, 176, 4, 250};
-constexpr CellLoop kStone = {4, 12, 57, 73, 3, 250};
+constexpr CellLoop kGoalColumn = {8, 0, kTownSkyGoal, kTownSkyGoal + kChipBelow, 4, 250};
+constexpr CellLoop kStone = {4, 12, kTownRockFire, kTownRockFire + kChipBelow, 3, 250};
 
 // Moves a block 2 pixels every 25 ms while `mayMove` holds.
 void Push(Faller& f, unsigned& timer, bool mayMove, float dx, int n) {
@@ -55,7 +55,7 @@ void Shake(const EventCtx& c, Faller& f, unsigned& timer, int& step, bool alongU
     step = 0;
 }
 
-void StoneGone() { SetCells(kStage, {{4, 12, 0}, {5, 12, 77}}); }
+void StoneGone() { SetCells(kStage, {{4, 12, 0}, {5, 12, kTownRockFireOut}}); }
 
 // Event 1: wind blows the flickering stone away in two 200 ms steps.
 void BlowStoneAway(const EventCtx& c) {
@@ -63,7 +63,7 @@ void BlowStoneAway(const EventCtx& c) {
     s.stoneState = 1;
     if (c.n <= 30 || !Due(s.stoneBlowTime, 200) || s.stoneState != 1) return;
     if (s.stoneStep == 0) {
-        SetCells(kStage, {{4, 12, 60}, {5, 12, 76}});
+        SetCells(kStage, {{4, 12, kTownRockFireLow}, {5, 12, kTownRockFireLow + kChipBelow}});
         s.stoneStep = 1;
         return;
     }
@@ -125,7 +125,7 @@ void ShakePartnerBlock(const EventCtx& c) {
 // partner's floor and the top floor has a gap.
 void ClearTallRock(const EventCtx& c) {
     if (c.gesture.kind == kWind ? c.n <= 50 : c.n < 50) return;
-    SetCells(kStage, {{1, 6, 0}, {1, 7, 0}, {2, 6, 0}, {2, 7, 0}, {3, 6, 7}, {3, 7, 7}});
+    SetCells(kStage, {{1, 6, 0}, {1, 7, 0}, {2, 6, 0}, {2, 7, 0}, {3, 6, kTownRock}, {3, 7, kTownRock}});
     Finish(c);
 }
 

@@ -22,8 +22,8 @@ SprayParticle s_Twinkles[kStage9Events + 1][20];
 Faller& Faller1() { return g_Fallers[kStage][0]; }
 Faller& Faller2() { return g_Fallers[kStage][1]; }
 
-constexpr CellLoop kGoalColumn = {8, 13, 132, 148, 4, 250};
-constexpr CellLoop kObstacle = {0, 11, 136, 152, 3, 250};
+constexpr CellLoop kGoalColumn = {8, 13, kTownNeonGoal, kTownNeonGoal + kChipBelow, 4, 250};
+constexpr CellLoop kObstacle = {0, 11, kTownDrumFire, kTownDrumFire + kChipBelow, 3, 250};
 
 // Faller 1 changes in five pictures (on the flicker's clock); true once they
 // are shown, on every later 100-ms step too.
@@ -61,7 +61,7 @@ void SpentAfter30(const EventCtx& c) {
 
 void WashObstacle(const EventCtx& c) {
     if (c.n <= 30) return;
-    SetCells(kStage, {{0, 11, 0}, {1, 11, 156}});
+    SetCells(kStage, {{0, 11, 0}, {1, 11, kTownDrumFireOut}});
     Finish(c);
     g_Stage9.obstacleState = 2;
 }
@@ -71,11 +71,11 @@ void BlowObstacle(const EventCtx& c) {
     s.obstacleState = 1;  // the flicker stops while the wind blows
     if (c.n <= 30 || !Due(s.obstacleBlowTime, 150)) return;
     if (s.obstacleStep == 0) {
-        SetCells(kStage, {{0, 11, 139}, {1, 11, 155}});
+        SetCells(kStage, {{0, 11, kTownDrumFireLow}, {1, 11, kTownDrumFireLow + kChipBelow}});
         s.obstacleStep = 1;
         return;
     }
-    SetCells(kStage, {{0, 11, 0}, {1, 11, 172}});
+    SetCells(kStage, {{0, 11, 0}, {1, 11, kTownDrumGone}});
     Finish(c);
     s.obstacleState = 2;
 }
