@@ -41,6 +41,25 @@ void SetV(Quad& q, float v0, float v1) {
     q.v[2].v = q.v[3].v = v1;
 }
 
+void SetFallerV(Faller& f, float v0) { SetV(f.quad, v0, v0 + 0.0625f); }
+
+bool NextPicture(Quad& q, int& frame, int frames, bool alongU) {
+    if (frame >= frames) return false;
+    if (alongU) {
+        const float u0 = 0.125f * float(frame);
+        SetU(q, u0, u0 + 0.125f);
+    } else {
+        SetV(q, 0.0625f * float(frame), 0.0625f * float(frame) + 0.0625f);
+    }
+    frame += 1;
+    return true;
+}
+
+void ShowFaller(Faller& f) {
+    SetQuadColour(f.quad, 0xFFFFFFFFu);
+    SetFallerV(f, 0);
+}
+
 void SetCell(int stage, int row, int col, ChipCode code) { MapCell(stage, row, col) = code; }
 
 void SetCells(int stage, std::initializer_list<CellWrite> cells) {
@@ -81,6 +100,11 @@ void AnimateLoop(int stage, const CellLoop& loop, int& frame, unsigned& time, bo
 // first one home waits facing the way the other comes; when the other stands
 // right beside it, the waiting one turns and the newcomer stops; both home
 // clears the stage.
+void ResetMeeting() {
+    g_HeroArrived = 0;
+    g_PartnerArrived = 0;
+}
+
 void MeetAtGoal(bool heroHome, bool partnerHome, bool heroOnRight, bool partnerMayTurn, bool sameRow) {
     const int wait = heroOnRight ? 1 : 0;
     const bool beside = (heroOnRight ? g_Partner.x + 32 == g_Hero.x : g_Hero.x + 32 == g_Partner.x) &&
@@ -242,6 +266,22 @@ void FinishActor(const Actor& a, GestureKind kind, uint8_t extra) {
 }
 
 void Finish(const EventCtx& c, uint8_t extra) { FinishActor(c.a, c.gesture.kind, extra); }
+
+bool Shake(const EventCtx& c, Quad& q, unsigned& timer, int& step, bool alongU, int from, uint8_t extra) {
+    static const float kU[7] = {0.5f, 0.625f, 0.75f, 0.875f, 0.75f, 0.625f, 0.5f};
+    if (c.n < from || !Due(timer, 150)) return false;
+    if (step < 7) {
+        if (alongU)
+            SetU(q, kU[step], kU[step] + 0.125f);
+        else
+            SetV(q, kGlowV[step], kGlowV[step] + 0.0625f);
+        step += 1;
+        return false;
+    }
+    Finish(c, extra);
+    step = 0;
+    return true;
+}
 
 bool Splash(int& n, int limit, const Faller& f, int sandFrom) {
     if (n == 0) PlayEffect(kSoundThud);

@@ -10,6 +10,7 @@
 
 #include "gfx/gfx.h"
 #include "stage/chip_codes.h"
+#include "stage/effects.h"
 #include "stage/spray.h"
 #include "stage/stage_map.h"
 #include "stage/stage_state.h"
@@ -38,6 +39,25 @@ void StopLow(Walker& w, Quad& q, float columnU);
 // Texture ranges of a sprite: u across, v down.
 void SetU(Quad& q, float u0, float u1);
 void SetV(Quad& q, float v0, float v1);
+// A faller's picture row from v0 (a row is 1/16 of the sheet), and the
+// faller seen whole again on its first row.
+void SetFallerV(Faller& f, float v0);
+void ShowFaller(Faller& f);
+// Shows picture `frame` of a sprite's strip (rows down the sheet, or with
+// alongU columns across) and counts on; false once all `frames` have shown.
+bool NextPicture(Quad& q, int& frame, int frames, bool alongU = false);
+// The picture rows of a block glowing hotter and cooling again.
+constexpr float kGlowV[7] = {0, 0.0625f, 0.125f, 0.1875f, 0.125f, 0.0625f, 0};
+
+// The start of every script's tick: the rings age; on a new try the stage's
+// state starts afresh. True on a new try, for the stage to rewind the rest.
+template <typename State>
+bool NewTry(State& s) {
+    UpdateRingBursts(0, 0, 0);
+    if (g_ScriptReset != 1) return false;
+    s = State{};
+    return true;
+}
 
 struct CellWrite {
     int8_t row, col;
@@ -76,6 +96,7 @@ void AnimateLoop(int stage, const CellLoop& loop, int& frame, unsigned& time, bo
 // waiting partner turning to the hero. sameRow: "beside" also needs the two
 // on one row, where the other walker can pass the waiting one's x on another
 // floor on the way down.
+void ResetMeeting();  // nobody home yet: each meeting stage's init
 void MeetAtGoal(bool heroHome, bool partnerHome, bool heroOnRight, bool partnerMayTurn = true,
                 bool sameRow = false);
 
@@ -194,6 +215,13 @@ void RunEvents(const EventTable& t);
 // pictures and `extra` rewind.
 void Finish(const EventCtx& c, uint8_t extra = 0);
 void FinishActor(const Actor& a, GestureKind kind, uint8_t extra = 0);
+
+// A block rocking or glowing in seven pictures, one every 150 ms from tick
+// `from`: rows kGlowV of its sheet, or with alongU columns from u 0.5. After
+// the seventh the event finishes (rewinding `extra` too) and the pictures
+// start again; true then.
+bool Shake(const EventCtx& c, Quad& q, unsigned& timer, int& step, bool alongU = false, int from = 30,
+           uint8_t extra = 0);
 
 // A faller lands in a cloud of sand: a thud on tick 0, the cloud on ticks
 // [sandFrom, 10); true once it has settled (past tick 10).

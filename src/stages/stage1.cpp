@@ -111,9 +111,7 @@ void Stage1DrawObjects() { DrawQuad(kSlotCharacters, Block().quad); }
 
 void Stage1Script() {
     Stage1State& s = g_Stage1;
-    UpdateRingBursts(0, 0, 0);
-    if (g_ScriptReset == 1) {
-        s = Stage1State{};
+    if (NewTry(s)) {
         ClearSprays(s_BlockSteam, 10);
         ClearSprays(s_FlameSteam, 10);
         ClearSprays(s_Fire, 20);

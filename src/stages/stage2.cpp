@@ -138,9 +138,8 @@ void WalkerRules() {
 }
 
 void Stage2Init() {
-    SetV(Block().quad, 0.0f, 0.0625f);
-    g_HeroArrived = 0;
-    g_PartnerArrived = 0;
+    SetFallerV(Block(), 0);
+    ResetMeeting();
     g_Stage2.eventTicks[4] = 0;
     g_Stage2.splashCount = 0;
 }
@@ -151,9 +150,7 @@ void Stage2DrawObjects() { DrawQuad(kSlotCharacters, Block().quad); }
 
 void Stage2Script() {
     Stage2State& s = g_Stage2;
-    UpdateRingBursts(0, 0, 0);
-    if (g_ScriptReset == 1) {
-        s = Stage2State{};
+    if (NewTry(s)) {
         for (auto& t : s_Twinkles) ClearSprays(t, 20);
         RewindPictures(kRewindSpark | kRewindBig | kRewindSand);
     }

@@ -217,8 +217,7 @@ void WalkerRules() {
 void Stage3Init() {
     for (int n = 0; n < 3; ++n) SetQuadColour(g_Fallers[3][n].quad, 0xFFFFFFFFu);
     g_WaveStripQuad = MakeQuad(0, 262, 640, 390, 0.0f, 0.0f, 1.0f, 0.25f);
-    g_HeroArrived = 0;
-    g_PartnerArrived = 0;
+    ResetMeeting();
     g_Stage3.splashCount1 = 0;
     g_Stage3.splashCount2 = 0;
 }
@@ -232,11 +231,7 @@ void Stage3DrawObjects() {
 
 void Stage3Script() {
     Stage3State& s = g_Stage3;
-    UpdateRingBursts(0, 0, 0);
-    if (g_ScriptReset == 1) {
-        s = Stage3State{};
-        RewindPictures(kRewindSpark | kRewindColumn2 | kRewindBig);
-    }
+    if (NewTry(s)) RewindPictures(kRewindSpark | kRewindColumn2 | kRewindBig);
     AnimateLoop(kStage, kGoalColumn, s.goalFrame, s.goalStepTime);
     AnimateLoop(kStage, kObstacle, s.obstacleFrame, s.obstacleStepTime, s.obstacleState != 0);
     RunEvents(kTable);

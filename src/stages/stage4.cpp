@@ -32,8 +32,6 @@ SprayParticle s_Charring[20];
 Faller& Block() { return g_Fallers[kStage][0]; }
 Faller& Tub() { return g_Fallers[kStage][1]; }
 
-void SetFallerV(Faller& f, float v0) { SetV(f.quad, v0, v0 + 0.0625f); }
-
 // Every picture rewinds when an event of this stage ends.
 void End(const EventCtx& c) { Finish(c, kRewindAll); }
 
@@ -118,8 +116,7 @@ void BurnBlock(const EventCtx& c) {
     if (c.n >= 20) {
         UpdateSpray(s_BlockGlow, 20, DrawGlowDot, 0, 0.5f, 9, c.a.w.x - 64, c.a.w.y, 60, 60);
         if (Due(s.pushTime, 100)) {
-            static const float kV[7] = {0, 0.0625f, 0.125f, 0.1875f, 0.125f, 0.0625f, 0};
-            SetFallerV(b, kV[s.block1Frame]);
+            SetFallerV(b, kGlowV[s.block1Frame]);
             if (s.block1Frame == 4) SetCell(kStage, 2, 8, 0);
             if (s.block1Frame < 6) s.block1Frame += 1;
         }
@@ -129,7 +126,8 @@ void BurnBlock(const EventCtx& c) {
 
 // The plant on the floor in columns 5 and 6, at each growth step; cleared
 // away it leaves the floor under it.
-constexpr Plant kPlantGrowth[6] = {{kTownPlant, 2}, {kTownPlant2, 2}, {kTownPlant3, 2}, {kTownPlant4, 3}, {kTownPlant5, 3}};
+constexpr Plant kPlantGrowth[5] = {
+    {kTownPlant, 2}, {kTownPlant2, 2}, {kTownPlant3, 2}, {kTownPlant4, 3}, {kTownPlant5, 3}};
 constexpr int kPlantCleared = 5;
 
 void SetPlantStep(int step) {
@@ -198,12 +196,7 @@ void BurnTub(const EventCtx& c) {
     if (c.n < 30) return;
     if (c.n == 35) PlayEffect(kSoundSteam);
     UpdateSpray(s_TubGlow, 20, DrawGlowDot, 0, 0.6f, 5, c.a.w.x + 16, c.a.w.y, 60, 60);
-    if (!Due(s.pushTime, 100)) return;
-    if (s.tankFrame < 4) {
-        SetFallerV(t, 0.0625f * float(s.tankFrame));
-        s.tankFrame += 1;
-        return;
-    }
+    if (!Due(s.pushTime, 100) || NextPicture(t.quad, s.tankFrame, 4)) return;
     SetQuadColour(t.quad, 0x00FFFFFFu);
     End(c);
     s.tankState = 1;
@@ -294,12 +287,9 @@ void Rules() {
 }
 
 void Stage4Init() {
-    for (Faller* f : {&Block(), &Tub()}) {
-        SetFallerV(*f, 0);
-        SetQuadColour(f->quad, 0xFFFFFFFFu);
-    }
-    g_HeroArrived = 0;
-    g_PartnerArrived = 0;
+    ShowFaller(Block());
+    ShowFaller(Tub());
+    ResetMeeting();
 }
 
 void Stage4DrawObjects() {
@@ -313,9 +303,7 @@ void Stage4DrawObjects() {
 
 void Stage4Script() {
     Stage4State& s = g_Stage4;
-    UpdateRingBursts(0, 0, 0);
-    if (g_ScriptReset == 1) {
-        s = Stage4State{};
+    if (NewTry(s)) {
         for (auto& t : s_Twinkles) ClearSprays(t, 20);
         for (SprayParticle* a : {s_BlockGlow, s_TubGlow, s_Steam, s_Charring}) ClearSprays(a, 20);
         SetQuadColour(Tub().quad, 0xFFFFFFFFu);

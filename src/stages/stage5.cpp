@@ -37,11 +37,6 @@ void Push(Faller& f, unsigned& pushTime, int n, float dx, bool boundHolds) {
     if (n == 35) PlayEffect(kSoundScrape);
 }
 
-void SetFallerV(Faller& f, float v0) { SetV(f.quad, v0, v0 + 0.0625f); }
-
-// The glowing block's picture rows, hot and cooling again.
-constexpr float kGlowV[7] = {0, 0.0625f, 0.125f, 0.1875f, 0.125f, 0.0625f, 0};
-
 struct FlameRefs {
     int& state;
     int& step;
@@ -107,67 +102,54 @@ void BlowFlame(const EventCtx& c) {
         s.faller2State = 1;
 }
 
+// A green shove that blows a faller off its ledge: true once it has landed
+// with its bottom at `land` and its sand has settled; the event has ended.
+bool ShovedDown(const EventCtx& c, Faller& f, unsigned& timer, float dx, bool bound, float land, int& splash) {
+    Push(f, timer, c.n, dx, bound);
+    if (f.y + 32 != land || !Splash(splash, 20, f)) return false;
+    EndAfterSplash(c);
+    return true;
+}
+
 // Event 5: the hero blows faller 1 off the top-left shelf.
 void Faller1OffTop(const EventCtx& c) {
     Stage5State& s = g_Stage5;
-    Faller& b = Faller1();
-    Push(b, s.pushTime1, c.n, 2, b.x <= 224);
-    if (b.y + 32 == 96 && Splash(s.site1Splash, 20, b)) {
-        EndAfterSplash(c);
-        s.faller1State = 1;
-    }
+    if (ShovedDown(c, Faller1(), s.pushTime1, 2, Faller1().x <= 224, 96, s.site1Splash)) s.faller1State = 1;
 }
 
 // Event 6: he blows it on, onto the left flame, which goes out, and down
 // onto its base.
 void Faller1OntoFlame(const EventCtx& c) {
     Stage5State& s = g_Stage5;
-    Faller& b = Faller1();
-    Push(b, s.pushTime1, c.n, -2, b.x >= 192);
-    if (b.y + 32 == 128) {
-        s.flame1State = 1;
-        FlameOut(Flame(0));
-    }
-    if (b.y + 32 == 160 && Splash(s.site2Splash, 20, b)) {
-        EndAfterSplash(c);
+    if (ShovedDown(c, Faller1(), s.pushTime1, -2, Faller1().x >= 192, 160, s.site2Splash)) {
         s.faller1State = 2;
         s.heroStopLow = 1;
+    }
+    if (Faller1().y + 32 == 128) {
+        s.flame1State = 1;
+        FlameOut(Flame(0));
     }
 }
 
 // Event 7: the partner blows faller 1 off the left flame's base.
 void Faller1OffBase(const EventCtx& c) {
     Stage5State& s = g_Stage5;
-    Faller& b = Faller1();
-    Push(b, s.pushTime1, c.n, -2, b.x >= 160);
-    if (b.y + 32 == 288 && Splash(s.site5Splash, 20, b)) {
-        EndAfterSplash(c);
-        s.faller1State = 3;
-        s.partnerStopLow = 1;
-    }
+    if (!ShovedDown(c, Faller1(), s.pushTime1, -2, Faller1().x >= 160, 288, s.site5Splash)) return;
+    s.faller1State = 3;
+    s.partnerStopLow = 1;
 }
 
 // Event 8: the partner blows faller 2 off the right flame's base.
 void Faller2OffBase(const EventCtx& c) {
     Stage5State& s = g_Stage5;
-    Faller& b = Faller2();
-    Push(b, s.pushTime2, c.n, 2, b.x + 32 <= 480);
-    if (b.y + 32 == 224 && Splash(s.site6Splash, 20, b)) {
-        EndAfterSplash(c);
-        s.faller2State = 2;
-    }
+    if (ShovedDown(c, Faller2(), s.pushTime2, 2, Faller2().x + 32 <= 480, 224, s.site6Splash)) s.faller2State = 2;
 }
 
 // Events 9 and 17: faller 2 is blown off the plant top down to the floor.
 void Faller2OffPlant(const EventCtx& c) {
     Stage5State& s = g_Stage5;
-    Faller& b = Faller2();
-    Push(b, s.pushTime2, c.n, -2, b.x >= 416);
     int& splash = c.who == kHero ? s.site7HeroSplash : s.site7PartnerSplash;
-    if (b.y + 32 == 288 && Splash(splash, 20, b)) {
-        EndAfterSplash(c);
-        s.faller2State = 3;
-    }
+    if (ShovedDown(c, Faller2(), s.pushTime2, -2, Faller2().x >= 416, 288, splash)) s.faller2State = 3;
 }
 
 // Event 10: the hero's fire glows faller 1 and burns its shelf end away; it
@@ -196,16 +178,9 @@ template <int kFaller, int kFrom, bool kAgain = false>
 void Glow(const EventCtx& c) {
     Stage5State& s = g_Stage5;
     Faller& f = kFaller == 1 ? Faller1() : Faller2();
+    unsigned& timer = kFaller == 1 ? s.pushTime1 : s.pushTime2;
     int& frame = kFaller == 1 ? s.faller1Frame : s.faller2Frame;
-    if (c.n < kFrom || !Due(kFaller == 1 ? s.pushTime1 : s.pushTime2, 150)) return;
-    if (frame < 7) {
-        SetFallerV(f, kGlowV[frame]);
-        frame += 1;
-        return;
-    }
-    frame = 0;
-    End(c);
-    if (kAgain) c.n = 0;
+    if (Shake(c, f.quad, timer, frame, false, kFrom, kRewindColumn | kRewindColumn2) && kAgain) c.n = 0;
 }
 
 bool LeftFlameBurning() { return g_Stage5.flame1State == 0; }
@@ -295,12 +270,9 @@ void Rules() {
 }
 
 void Stage5Init() {
-    for (Faller* f : {&Faller1(), &Faller2()}) {
-        SetFallerV(*f, 0);
-        SetQuadColour(f->quad, 0xFFFFFFFFu);
-    }
-    g_HeroArrived = 0;
-    g_PartnerArrived = 0;
+    ShowFaller(Faller1());
+    ShowFaller(Faller2());
+    ResetMeeting();
 }
 
 void Stage5DrawObjects() { DrawStageFallers(5); }
@@ -309,9 +281,7 @@ void Stage5DrawObjects() { DrawStageFallers(5); }
 
 void Stage5Script() {
     Stage5State& s = g_Stage5;
-    UpdateRingBursts(0, 0, 0);
-    if (g_ScriptReset == 1) {
-        s = Stage5State{};
+    if (NewTry(s)) {
         UpdateRingBursts(0, 0, 0);
         RewindPictures(kRewindColumn | kRewindSpark | kRewindBig | kRewindColumn2);
     }

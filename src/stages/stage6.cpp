@@ -83,19 +83,14 @@ void PushWideBlock(const EventCtx& c) {
 // Event 9: the tall rock goes, leaving a shaft and two floor cells.
 void OpenShaft(const EventCtx& c) {
     if (c.n <= 30) return;
-    SetCells(kStage, {{3, 14, kGladeGroundRight}, {3, 15, kGladeGroundRight}, {2, 14, 0}, {2, 15, 0}, {1, 14, 0}, {1, 15, 0}});
+    SetCells(kStage, {{3, 14, kGladeGroundRight}, {3, 15, kGladeGroundRight}});
+    SetCells(kStage, {{2, 14, 0}, {2, 15, 0}, {1, 14, 0}, {1, 15, 0}});
     Finish(c);
 }
 
 void MeltWideBlock(const EventCtx& c) {
     Stage6State& s = g_Stage6;
-    if (c.n <= 30 || !Due(s.wideBlockTime, 100)) return;
-    if (s.wideBlockFrame < 4) {
-        const float v0 = 0.0625f * float(s.wideBlockFrame);
-        SetV(WideBlock().quad, v0, v0 + 0.0625f);
-        s.wideBlockFrame += 1;
-        return;
-    }
+    if (c.n <= 30 || !Due(s.wideBlockTime, 100) || NextPicture(WideBlock().quad, s.wideBlockFrame, 4)) return;
     SetQuadColour(WideBlock().quad, 0x00FFFFFFu);
     Finish(c);
     (c.who == kHero ? s.heroStopLow : s.partnerStopLow) = 1;
@@ -106,12 +101,7 @@ void MeltWideBlock(const EventCtx& c) {
 void SoftenLowBlock(const EventCtx& c) {
     Stage6State& s = g_Stage6;
     if (c.n <= 30 || !Due(c.who == kHero ? s.wideBlockTime : s.lowBlockSoftenTime, 100)) return;
-    if (s.lowBlockFrame < 5) {
-        const float u0 = 0.125f * float(s.lowBlockFrame);
-        SetU(LowBlock().quad, u0, u0 + 0.125f);
-        s.lowBlockFrame += 1;
-        return;
-    }
+    if (NextPicture(LowBlock().quad, s.lowBlockFrame, 5, true)) return;
     Finish(c);
     s.lowBlockState = 2;
 }
@@ -203,14 +193,11 @@ void Rules() {
 }
 
 void Stage6Init() {
-    SetQuadColour(Block().quad, 0xFFFFFFFFu);
-    SetV(Block().quad, 0, 0.0625f);
-    SetQuadColour(WideBlock().quad, 0xFFFFFFFFu);
-    SetV(WideBlock().quad, 0, 0.0625f);
+    ShowFaller(Block());
+    ShowFaller(WideBlock());
     SetQuadColour(LowBlock().quad, 0xFFFFFFFFu);
     SetU(LowBlock().quad, 0, 0.125f);
-    g_HeroArrived = 0;
-    g_PartnerArrived = 0;
+    ResetMeeting();
 }
 
 void Stage6DrawObjects() {
@@ -226,12 +213,10 @@ void Stage6DrawObjects() {
 
 void Stage6Script() {
     Stage6State& s = g_Stage6;
-    UpdateRingBursts(0, 0, 0);
-    if (g_ScriptReset == 1) {
-        // The goal column runs on across a try.
-        const int goalFrame = s.goalFrame;
-        const unsigned goalTime = s.goalTime;
-        s = Stage6State{};
+    // The goal column runs on across a try.
+    const int goalFrame = s.goalFrame;
+    const unsigned goalTime = s.goalTime;
+    if (NewTry(s)) {
         s.goalFrame = goalFrame;
         s.goalTime = goalTime;
         RewindPictures(kRewindSpark | kRewindBig | kRewindColumn2 | kRewindColumn);

@@ -38,23 +38,6 @@ void Push(Faller& f, unsigned& timer, bool mayMove, float dx, int n) {
     if (n == 35) PlayEffect(kSoundScrape);
 }
 
-// Fire only rocks a block through seven pictures, then lets the walker go.
-void Shake(const EventCtx& c, Faller& f, unsigned& timer, int& step, bool alongU) {
-    static const float kU[7] = {0.5f, 0.625f, 0.75f, 0.875f, 0.75f, 0.625f, 0.5f};
-    static const float kV[7] = {0, 0.0625f, 0.125f, 0.1875f, 0.125f, 0.0625f, 0};
-    if (c.n < 30 || !Due(timer, 150)) return;
-    if (step < 7) {
-        if (alongU)
-            SetU(f.quad, kU[step], kU[step] + 0.125f);
-        else
-            SetV(f.quad, kV[step], kV[step] + 0.0625f);
-        step += 1;
-        return;
-    }
-    Finish(c);
-    step = 0;
-}
-
 void StoneGone() { SetCells(kStage, {{4, 12, 0}, {5, 12, kTownRockFireOut}}); }
 
 // Event 1: wind blows the flickering stone away in two 200 ms steps.
@@ -105,7 +88,7 @@ void PushBlockOntoLedge(const EventCtx& c) {
     }
 }
 
-void ShakeBlock(const EventCtx& c) { Shake(c, Block(), g_Stage7.blockTime, g_Stage7.blockFrame, true); }
+void ShakeBlock(const EventCtx& c) { Shake(c, Block().quad, g_Stage7.blockTime, g_Stage7.blockFrame, true); }
 
 void PushPartnerBlock(const EventCtx& c) {
     Stage7State& s = g_Stage7;
@@ -118,7 +101,7 @@ void PushPartnerBlock(const EventCtx& c) {
 }
 
 void ShakePartnerBlock(const EventCtx& c) {
-    Shake(c, PartnerBlock(), g_Stage7.partnerBlockTime, g_Stage7.partnerBlockFrame, false);
+    Shake(c, PartnerBlock().quad, g_Stage7.partnerBlockTime, g_Stage7.partnerBlockFrame, false);
 }
 
 // Events 13 and 14: the tall rock goes; two floor cells stay on the
@@ -221,10 +204,8 @@ void Rules() {
 void Stage7Init() {
     SetQuadColour(Block().quad, 0xFFFFFFFFu);
     SetU(Block().quad, 0.5f, 0.625f);
-    SetQuadColour(PartnerBlock().quad, 0xFFFFFFFFu);
-    SetV(PartnerBlock().quad, 0, 0.0625f);
-    g_HeroArrived = 0;
-    g_PartnerArrived = 0;
+    ShowFaller(PartnerBlock());
+    ResetMeeting();
 }
 
 void Stage7DrawObjects() {
@@ -239,11 +220,9 @@ void Stage7DrawObjects() {
 
 void Stage7Script() {
     Stage7State& s = g_Stage7;
-    UpdateRingBursts(0, 0, 0);
-    if (g_ScriptReset == 1) {
-        // The twinkles' clock runs on across a try.
-        const unsigned twinkleTime = s.twinkleTime;
-        s = Stage7State{};
+    // The twinkles' clock runs on across a try.
+    const unsigned twinkleTime = s.twinkleTime;
+    if (NewTry(s)) {
         s.twinkleTime = twinkleTime;
         UpdateRingBursts(0, 0, 0);
         RewindPictures(kRewindAll);

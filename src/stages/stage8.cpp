@@ -30,18 +30,7 @@ constexpr CellLoop kFlame17 = {8, 17, kMeadowFire, kMeadowFire + kChipBelow, 3, 
 constexpr CellLoop kFlame18 = {8, 18, kMeadowFire, kMeadowFire + kChipBelow, 3, 250};
 
 // The block sprite over the walls shakes in seven pictures; fire cannot move it.
-void ShakeBlock(const EventCtx& c) {
-    Stage8State& s = g_Stage8;
-    static const float kU[7] = {0.5f, 0.625f, 0.75f, 0.875f, 0.75f, 0.625f, 0.5f};
-    if (c.n < 30 || !Due(s.twinkleTime, 150)) return;
-    if (s.blockShakeFrame < 7) {
-        SetU(s_Block1, kU[s.blockShakeFrame], kU[s.blockShakeFrame] + 0.125f);
-        s.blockShakeFrame += 1;
-        return;
-    }
-    Finish(c);
-    s.blockShakeFrame = 0;
-}
+void ShakeBlock(const EventCtx& c) { Shake(c, s_Block1, g_Stage8.twinkleTime, g_Stage8.blockShakeFrame, true); }
 
 // Plant A stands on the partner's shelf, plant B on the hero's floor.
 constexpr int kPlantBottom[2] = {4, 9}, kPlantCol[2] = {7, 3};
@@ -79,14 +68,8 @@ void BurnPlant(const EventCtx& c) {
 void VanishFaller1(const EventCtx& c) {
     Stage8State& s = g_Stage8;
     if (c.n < (c.gesture.kind == kFire ? 30 : 31) || !Due(s.growTime, 100)) return;
-    Faller& f = Faller1();
-    if (s.faller1Frame < 4) {
-        const float v = 0.0625f * float(s.faller1Frame);
-        SetV(f.quad, v, v + 0.0625f);
-        s.faller1Frame += 1;
-        return;
-    }
-    SetQuadColour(f.quad, 0x00FFFFFFu);
+    if (NextPicture(Faller1().quad, s.faller1Frame, 4)) return;
+    SetQuadColour(Faller1().quad, 0x00FFFFFFu);
     s.faller1Gone = 1;
     Finish(c);
 }
@@ -237,13 +220,10 @@ void Rules() {
 }
 
 void Stage8Init() {
-    Faller& f = Faller1();
-    SetV(f.quad, 0, 0.0625f);
-    SetQuadColour(f.quad, 0xFFFFFFFFu);
+    ShowFaller(Faller1());
     s_Block1 = MakeQuad(384, 96, 416, 160, 0.5f, 0.8125f, 0.625f, 0.875f);
     s_Block2 = MakeQuad(416, 96, 448, 160, 0.5f, 0.8125f, 0.625f, 0.875f);
-    g_HeroArrived = 0;
-    g_PartnerArrived = 0;
+    ResetMeeting();
     g_Stage8.eventTicks[1] = 0;
     g_Stage8.eventTicks[2] = 0;
 }
@@ -258,9 +238,7 @@ void Stage8DrawObjects() {
 
 void Stage8Script() {
     Stage8State& s = g_Stage8;
-    UpdateRingBursts(0, 0, 0);
-    if (g_ScriptReset == 1) {
-        s = Stage8State{};
+    if (NewTry(s)) {
         UpdateRingBursts(0, 0, 0);
         RewindPictures(kRewindSpark | kRewindBig | kRewindColumn2 | kRewindColumn);
     }

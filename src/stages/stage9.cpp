@@ -99,18 +99,7 @@ void PushFaller1(const EventCtx& c) {
 }
 
 // Fire only shakes faller 2 in seven pictures, then lets the hero go.
-void ShakeFaller2(const EventCtx& c) {
-    Stage9State& s = g_Stage9;
-    static const float kV[7] = {0, 0.0625f, 0.125f, 0.1875f, 0.125f, 0.0625f, 0};
-    if (c.n < 30 || !Due(s.faller2Time, 150)) return;
-    if (s.faller2Frame < 7) {
-        SetV(Faller2().quad, kV[s.faller2Frame], kV[s.faller2Frame] + 0.0625f);
-        s.faller2Frame += 1;
-        return;
-    }
-    Finish(c);
-    s.faller2Frame = 0;
-}
+void ShakeFaller2(const EventCtx& c) { Shake(c, Faller2().quad, g_Stage9.faller2Time, g_Stage9.faller2Frame); }
 
 // Water or wind pushes faller 2 off the left end of its floor, then off the
 // right end of the next one; water waits for its gesture going left.
@@ -191,11 +180,8 @@ void Stage9Init() {
     Faller& f1 = Faller1();
     SetU(f1.quad, 0, 0.125f);
     SetQuadColour(f1.quad, 0xFFFFFFFFu);
-    Faller& f2 = Faller2();
-    SetV(f2.quad, 0, 0.0625f);
-    SetQuadColour(f2.quad, 0xFFFFFFFFu);
-    g_HeroArrived = 0;
-    g_PartnerArrived = 0;
+    ShowFaller(Faller2());
+    ResetMeeting();
     g_Stage9.eventTicks[1] = 0;
     g_Stage9.eventTicks[2] = 0;
 }
@@ -209,11 +195,9 @@ void Stage9DrawObjects() {
 
 void Stage9Script() {
     Stage9State& s = g_Stage9;
-    UpdateRingBursts(0, 0, 0);
-    if (g_ScriptReset == 1) {
-        // The goal column's and the twinkles' clocks run on across a reset.
-        const unsigned goalTime = s.goalTime, twinkleTime = s.twinkleTime;
-        s = Stage9State{};
+    // The goal column's and the twinkles' clocks run on across a reset.
+    const unsigned goalTime = s.goalTime, twinkleTime = s.twinkleTime;
+    if (NewTry(s)) {
         s.goalTime = goalTime;
         s.twinkleTime = twinkleTime;
         UpdateRingBursts(0, 0, 0);
