@@ -25,7 +25,6 @@ Faller& Faller1() { return g_Fallers[3][0]; }
 Faller& Faller2() { return g_Fallers[3][1]; }
 Faller& Faller3() { return g_Fallers[3][2]; }
 
-
 // One push of a faller towards its limit, at most every 25 ms; the scrape
 // sounds on the push that falls on tick soundAt.
 void Push(Faller& f, float step, float limit, unsigned& pushTime, int n, int soundAt) {
@@ -33,6 +32,16 @@ void Push(Faller& f, float step, float limit, unsigned& pushTime, int n, int sou
     if (!nearSide || !Due(pushTime, 25)) return;
     f.x += step;
     if (n == soundAt) PlayEffect(kSoundScrape);
+}
+
+// The push is over once the faller has landed with its bottom at `land` and
+// its sand has settled, or once it stands where it should.
+bool Reached(const EventCtx& c, bool there) {
+    if (there) Finish(c, kRewindSand);
+    return there;
+}
+bool Landed(const EventCtx& c, const Faller& f, float land, int& splash, int limit) {
+    return f.y + 32 == land && Reached(c, Splash(splash, limit, f));
 }
 
 constexpr CellLoop kGoalColumn = {7, 0, kTownSkyGoal, kTownSkyGoal + kChipBelow, 4, 250};
@@ -58,10 +67,7 @@ void Faller1OffTop(const EventCtx& c) {
     Stage3State& s = g_Stage3;
     Faller& f = Faller1();
     Push(f, 2, 160, s.pushTime1, c.n, 25);
-    if (f.y + 32 == 128 && Splash(s.splashCount1, 30, f)) {
-        Finish(c, kRewindSand);
-        s.faller1State = 1;
-    }
+    if (Landed(c, f, 128, s.splashCount1, 30)) s.faller1State = 1;
 }
 
 // Event 3: walking back left, the hero blows faller 1 to the long shelf's end.
@@ -70,10 +76,7 @@ void Faller1Back(const EventCtx& c) {
     s.splashCount1 = 0;
     Faller& f = Faller1();
     if (c.n >= 31) Push(f, -2, 128, s.pushTime1, c.n, 35);
-    if (f.x + 32 == 160) {
-        Finish(c, kRewindSand);
-        s.faller1State = 2;
-    }
+    if (Reached(c, f.x + 32 == 160)) s.faller1State = 2;
 }
 
 // Event 4: faller 1 goes off the long shelf onto the bottom-left shelf.
@@ -81,10 +84,7 @@ void Faller1Down(const EventCtx& c) {
     Stage3State& s = g_Stage3;
     Faller& f = Faller1();
     Push(f, -2, 96, s.pushTime1, c.n, 25);
-    if (f.y + 32 == 256 && Splash(s.splashCount1, 20, f)) {
-        Finish(c, kRewindSand);
-        s.faller1State = 3;
-    }
+    if (Landed(c, f, 256, s.splashCount1, 20)) s.faller1State = 3;
 }
 
 // Event 5: the hero blows faller 2 one block further along the middle shelf.
@@ -92,10 +92,7 @@ void Faller2Along(const EventCtx& c) {
     Stage3State& s = g_Stage3;
     Faller& f = Faller2();
     Push(f, 2, 512, s.pushTime1, c.n, 15);
-    if (f.x + 32 == 544) {
-        Finish(c, kRewindSand);
-        s.faller2State = 2;
-    }
+    if (Reached(c, f.x + 32 == 544)) s.faller2State = 2;
 }
 
 // Events 6 and 7: the wide faller 3 goes off the middle shelf onto the small
@@ -109,10 +106,7 @@ void Faller3Down(const EventCtx& c) {
         f.x -= 1;
         if (c.n == 25) PlayEffect(kSoundScrape);
     }
-    if (f.y + 32 == 288) {
-        Finish(c, kRewindSand);
-        s.faller3State = 1;
-    }
+    if (Reached(c, f.y + 32 == 288)) s.faller3State = 1;
 }
 
 // Event 8: the partner blows faller 2 off the top-right shelf.
@@ -120,10 +114,7 @@ void Faller2OffTop(const EventCtx& c) {
     Stage3State& s = g_Stage3;
     Faller& f = Faller2();
     Push(f, -2, 480, s.pushTime2, c.n, 25);
-    if (f.y + 32 == 192 && Splash(s.splashCount2, 20, f)) {
-        Finish(c, kRewindSand);
-        s.faller2State = 1;
-    }
+    if (Landed(c, f, 192, s.splashCount2, 20)) s.faller2State = 1;
 }
 
 // Events 9 to 11: the partner blows faller 2 right along the middle shelf,
@@ -133,10 +124,7 @@ void Faller2Right(const EventCtx& c) {
     const float limit = 480 + 32 * float(c.event - 8);
     Faller& f = Faller2();
     if (c.n >= 31) Push(f, 2, limit, s.pushTime2, c.n, 35);
-    if (f.x == limit) {
-        Finish(c, kRewindSand);
-        s.faller2State += 1;
-    }
+    if (Reached(c, f.x == limit)) s.faller2State += 1;
 }
 
 bool ObstacleStanding() { return g_Stage3.obstacleState <= 1; }
