@@ -1,6 +1,8 @@
 // Stage 1's events, driven directly with a fake clock.
 #include <gtest/gtest.h>
 
+#include "stage_test.h"
+
 #include "base/platform.h"
 #include "stage/stage_flow.h"
 #include "stage/stage_map.h"
@@ -10,22 +12,14 @@
 
 namespace {
 
-class Stage1 : public testing::Test {
+class Stage1 : public StageTest {
 protected:
+    Stage1() : StageTest(1) {}
     void SetUp() override {
-        StageInit(1);
-        g_Now = 900000;
+        StageTest::SetUp();
         g_Hero.y = 160;
         g_Hero.facing = 0;
         g_HeroPaint = kPaintRed;
-    }
-    // One script call per frame, with the frame's clearing of halted.
-    void Run(int frames) {
-        for (int i = 0; i < frames; ++i) {
-            g_Now += 15;
-            g_Hero.halted = 0;
-            Stage1Script();
-        }
     }
 };
 

@@ -1,6 +1,8 @@
 // Stage 2's events and walker rules, driven directly with a fake clock.
 #include <gtest/gtest.h>
 
+#include "stage_test.h"
+
 #include "base/platform.h"
 #include "stage/brush.h"
 #include "stage/stage_flow.h"
@@ -11,26 +13,14 @@
 
 namespace {
 
-class Stage2 : public testing::Test {
+class Stage2 : public StageTest {
 protected:
+    Stage2() : StageTest(2) {}
     void SetUp() override {
-        StageInit(2);
-        g_Now = 900000;
+        StageTest::SetUp();
         // Walkers parked where no rule or event touches them.
-        g_Hero.x = 0;
-        g_Hero.y = 64;
-        g_Partner.x = 0;
-        g_Partner.y = 128;
-    }
-    // One script call per frame, after the frame's clearing of halted; the
-    // block falls when the fallers are stepped.
-    void Run(int frames, bool stepBlock = false) {
-        for (int i = 0; i < frames; ++i) {
-            g_Now += 15;
-            g_Hero.halted = g_Partner.halted = 0;
-            if (stepBlock) StepStageFallers(2);
-            Stage2Script();
-        }
+        Place(g_Hero, 0, 64, g_Hero.facing);
+        Place(g_Partner, 0, 128, g_Partner.facing);
     }
     Faller& Block() { return g_Fallers[2][0]; }
 };
