@@ -267,6 +267,11 @@ void FinishActor(const Actor& a, GestureKind kind, uint8_t extra) {
 
 void Finish(const EventCtx& c, uint8_t extra) { FinishActor(c.a, c.gesture.kind, extra); }
 
+bool FinishIf(const EventCtx& c, bool done, uint8_t extra) {
+    if (done) Finish(c, extra);
+    return done;
+}
+
 bool Shake(const EventCtx& c, Quad& q, unsigned& timer, int& step, bool alongU, int from, uint8_t extra) {
     static const float kU[7] = {0.5f, 0.625f, 0.75f, 0.875f, 0.75f, 0.625f, 0.5f};
     if (c.n < from || !Due(timer, 150)) return false;

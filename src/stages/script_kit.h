@@ -214,6 +214,8 @@ void RunEvents(const EventTable& t);
 // The end of an event: the walker loses its paint and walks on; the kind's
 // pictures and `extra` rewind.
 void Finish(const EventCtx& c, uint8_t extra = 0);
+// Finishes the event once `done`; returns done.
+bool FinishIf(const EventCtx& c, bool done, uint8_t extra = 0);
 void FinishActor(const Actor& a, GestureKind kind, uint8_t extra = 0);
 
 // A block rocking or glowing in seven pictures, one every 150 ms from tick

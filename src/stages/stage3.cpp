@@ -35,11 +35,8 @@ void Push(Faller& f, float step, float limit, unsigned& pushTime, int n, int sou
 }
 
 // The push is over once the faller has landed with its bottom at `land` and
-// its sand has settled, or once it stands where it should.
-bool Reached(const EventCtx& c, bool there) {
-    if (there) Finish(c, kRewindSand);
-    return there;
-}
+// its sand has settled, or (Reached) once it stands where it should.
+bool Reached(const EventCtx& c, bool there) { return FinishIf(c, there, kRewindSand); }
 bool Landed(const EventCtx& c, const Faller& f, float land, int& splash, int limit) {
     return f.y + 32 == land && Reached(c, Splash(splash, limit, f));
 }

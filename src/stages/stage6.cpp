@@ -63,10 +63,7 @@ void PushBlock(const EventCtx& c) {
     Stage6State& s = g_Stage6;
     if (c.n <= 30) return;
     Push(Block(), c.who == kHero ? s.heroPushTime : s.partnerPushTime, 320, c.n);
-    if (Block().y == 96) {
-        Finish(c);
-        s.blockMoved = 1;
-    }
+    if (FinishIf(c, Block().y == 96)) s.blockMoved = 1;
 }
 
 // The wide block, once down, also ends any push of the small one.
@@ -74,10 +71,7 @@ void PushWideBlock(const EventCtx& c) {
     Stage6State& s = g_Stage6;
     if (c.n <= 30) return;
     Push(WideBlock(), s.wideBlockTime, 128, c.n);
-    if (WideBlock().y == 224) {
-        Finish(c);
-        s.blockMoved = 1;
-    }
+    if (FinishIf(c, WideBlock().y == 224)) s.blockMoved = 1;
 }
 
 // Event 9: the tall rock goes, leaving a shaft and two floor cells.
@@ -110,10 +104,7 @@ void PushLowBlock(const EventCtx& c) {
     Stage6State& s = g_Stage6;
     if (c.n <= 30) return;
     Push(LowBlock(), s.lowBlockPushTime, 288, c.n);
-    if (LowBlock().x == 288) {
-        Finish(c);
-        s.lowBlockState = 1;
-    }
+    if (FinishIf(c, LowBlock().x == 288)) s.lowBlockState = 1;
 }
 
 bool RockStanding() { return g_Stage6.rockState <= 1; }

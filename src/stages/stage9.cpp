@@ -92,10 +92,7 @@ void PushFaller1(const EventCtx& c) {
     if (c.n <= 30) return;
     Faller& f = Faller1();
     Push(f, s.flickerTime, -2, f.x >= 192, c.n, 35);
-    if (Landing(f, 96, s.landingTicks[c.event])) {
-        Finish(c);
-        s.faller1State = 1;
-    }
+    if (FinishIf(c, Landing(f, 96, s.landingTicks[c.event]))) s.faller1State = 1;
 }
 
 // Fire only shakes faller 2 in seven pictures, then lets the hero go.
@@ -110,10 +107,7 @@ void PushFaller2(const EventCtx& c) {
     const bool water = c.gesture.kind == kWater;
     if (left && (!water || c.n > 30)) Push(f, s.faller2Time, -2, f.x >= 64, c.n, water ? 35 : 25);
     if (!left) Push(f, s.faller2Time, 2, f.x + 32 <= 128, c.n, 25);
-    if (Landing(f, left ? 160 : 224, s.landingTicks[c.event])) {
-        Finish(c);
-        if (left) s.faller2State = 1;
-    }
+    if (FinishIf(c, Landing(f, left ? 160 : 224, s.landingTicks[c.event])) && left) s.faller2State = 1;
 }
 
 bool Faller1Changed() { return g_Stage9.faller1State == 1; }
