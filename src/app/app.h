@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "base/platform.h"  // the quit state, the clock and the log the loop runs on
+
 struct AppOptions {
     bool headless = false;
     bool windowed = false;
@@ -40,27 +42,4 @@ void FrameTick();
 bool LastTickRan();
 int LastTickScene();
 
-// The loop's quit state.
-bool QuitPosted();
-int ExitStatus();
-void ResetQuit();
 
-// The game clock. Headless runs advance it 1 ms a loop turn; a real window
-// advances it 15 ms a frame, so that game time is the same in both and
-// stands still while the game is paused.
-void SetVirtualClock(bool on, uint32_t now);
-void AdvanceVirtualClock(uint32_t ms);
-// Milliseconds since boot from the system clock.
-uint32_t WallClockMs();
-
-// A real window's frame gate: a frame every 15 ms of wall time, without a
-// burst of frames to catch up after a slow frame or a pause.
-struct FrameGate {
-    uint32_t last = 0;
-    bool started = false;
-};
-bool FrameGateDue(FrameGate& gate, uint32_t wallMs);
-
-// Log destination: nullptr path discards, "-" is standard error.
-bool OpenLog(const char* path);
-void CloseLog();

@@ -1,9 +1,9 @@
 // The scene table and the dispatcher: one byte names the scene; an init
 // falls through into its frame in the same tick.
-#include "app/platform.h"
+#include "base/platform.h"
 #include "app/scenes.h"
 
-uint8_t g_FrameNo = 0;
+uint8_t g_FrameNo = kSceneVeskInit;
 int g_FromSelect = 0;
 
 namespace {

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <strings.h>
 
-#include "app/platform.h"
 #include "app/record.h"
+#include "base/platform.h"
 
 namespace {
 bool s_Held[256];

@@ -5,7 +5,8 @@
 #include <string>
 
 #include "app/app.h"
-#include "app/language.h"
+#include "base/language.h"
+#include "base/parse_int.h"
 
 namespace {
 
@@ -39,16 +40,6 @@ const char* kUsage =
     "  --max-ms N          end the run after N ms of game time\n"
     "  --scene N           start at scene N (0..255) instead of 0\n"
     "  --help              show this text\n";
-
-bool ParseInt(const char* s, long long lo, long long hi, long long& out) {
-    if (!s || !*s) return false;
-    char* end = nullptr;
-    errno = 0;
-    long long v = std::strtoll(s, &end, 10);
-    if (errno || *end || v < lo || v > hi) return false;
-    out = v;
-    return true;
-}
 
 }  // namespace
 

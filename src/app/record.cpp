@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "app/app.h"
-#include "app/platform.h"
+#include "base/platform.h"
 
 namespace {
 FILE* s_File = nullptr;

@@ -2,7 +2,76 @@
 #pragma once
 #include <cstdint>
 
-constexpr int kSceneCount = 65;
+// Scene numbers, each naming the scene function of the same number below;
+// g_FrameNo and every stored or compared scene use these names.
+enum Scene : uint8_t {
+    kSceneVeskInit,          // 0
+    kSceneVeskFrame,         // 1
+    kSceneLogoInit,          // 2
+    kSceneLogoFrame,         // 3
+    kSceneLogoFrame2,        // 4
+    kScenePrologueInit,      // 5
+    kScenePrologueFrame,     // 6
+    kSceneTitleInit,         // 7
+    kSceneTitleFrame,        // 8
+    kSceneTalk0Init,         // 9
+    kSceneTalk0Frame,        // 10
+    kSceneStage1Init,        // 11
+    kSceneStage1Frame,       // 12
+    kSceneTalk1Init,         // 13
+    kSceneTalk1Frame,        // 14
+    kSceneStage2Init,        // 15
+    kSceneStage2Frame,       // 16
+    kSceneTalk2Init,         // 17
+    kSceneTalk2Frame,        // 18
+    kSceneStage3Init,        // 19
+    kSceneStage3Frame,       // 20
+    kSceneTalk3Init,         // 21
+    kSceneTalk3Frame,        // 22
+    kSceneStage4Init,        // 23
+    kSceneStage4Frame,       // 24
+    kSceneTalk4Init,         // 25
+    kSceneTalk4Frame,        // 26
+    kSceneStage5Init,        // 27
+    kSceneStage5Frame,       // 28
+    kSceneTalk5Init,         // 29
+    kSceneTalk5Frame,        // 30
+    kSceneStage6Init,        // 31
+    kSceneStage6Frame,       // 32
+    kSceneTalk6Init,         // 33
+    kSceneTalk6Frame,        // 34
+    kSceneStage7Init,        // 35
+    kSceneStage7Frame,       // 36
+    kSceneTalk7Init,         // 37
+    kSceneTalk7Frame,        // 38
+    kSceneStage8Init,        // 39
+    kSceneStage8Frame,       // 40
+    kSceneTalk8Init,         // 41
+    kSceneTalk8Frame,        // 42
+    kSceneStage9Init,        // 43
+    kSceneStage9Frame,       // 44
+    kSceneStageSelectInit,   // 45
+    kSceneStageSelectFrame,  // 46
+    kSceneGameOverInit,      // 47
+    kSceneGameOverFrame,     // 48
+    kSceneTalk01Init,        // 49
+    kSceneTalk01Frame,       // 50
+    kSceneTalk02Init,        // 51
+    kSceneTalk02Frame,       // 52
+    kSceneTalk9Init,         // 53
+    kSceneTalk9Frame,        // 54
+    kSceneTalk03Init,        // 55
+    kSceneTalk03Frame,       // 56
+    kSceneEndInit,           // 57
+    kSceneEndFrame,          // 58
+    kSceneHelpInit,          // 59
+    kSceneHelpFrame,         // 60
+    kSceneSelectInit,        // 61
+    kSceneSelectFrame,       // 62
+    kSceneEnd2Init,          // 63
+    kSceneEnd2Frame,         // 64
+    kSceneCount
+};
 
 extern uint8_t g_FrameNo;
 extern int g_FromSelect;

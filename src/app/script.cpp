@@ -3,24 +3,14 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 
 #include "app/input.h"
+#include "base/parse_int.h"
 
 namespace {
-
-bool ParseNumber(const std::string& word, long long lo, long long hi, long long& out) {
-    if (word.empty()) return false;
-    char* end = nullptr;
-    errno = 0;
-    long long v = std::strtoll(word.c_str(), &end, 10);
-    if (errno || *end || v < lo || v > hi) return false;
-    out = v;
-    return true;
-}
 
 int ParseButton(const std::string& w) { return w == "left" ? 1 : w == "right" ? 2 : 0; }
 
@@ -63,7 +53,7 @@ bool ParseLines(const std::string& text, const std::string& name, uint32_t shift
         for (std::string s; words >> s;) w.push_back(s);
         if (w.empty()) continue;
         long long t = 0;
-        if (!ParseNumber(w[0], 0, 4000000000LL, t)) return fail("bad time '" + w[0] + "'");
+        if (!ParseInt(w[0].c_str(), 0, 4000000000LL, t)) return fail("bad time '" + w[0] + "'");
         if (t < last) return fail("time " + w[0] + " is earlier than the line before");
         last = t;
         if (w.size() < 2) return fail("missing event after the time");
@@ -74,7 +64,7 @@ bool ParseLines(const std::string& text, const std::string& name, uint32_t shift
         if (ev == "move" || ev == "click") {
             long long x = 0, y = 0;
             if (!need(4)) return fail(ev + " takes X Y");
-            if (!ParseNumber(w[2], 0, 639, x) || !ParseNumber(w[3], 0, 479, y))
+            if (!ParseInt(w[2].c_str(), 0, 639, x) || !ParseInt(w[3].c_str(), 0, 479, y))
                 return fail("position must be within 0..639, 0..479");
             e.kind = ScriptKind::Move;
             e.x = int(x);
@@ -112,7 +102,7 @@ bool ParseLines(const std::string& text, const std::string& name, uint32_t shift
             out.push_back(e);
         } else if (ev == "wait") {
             long long scene = 0;
-            if (!need(3) || !ParseNumber(w[2], 0, 255, scene)) return fail("wait takes a scene number 0..255");
+            if (!need(3) || !ParseInt(w[2].c_str(), 0, 255, scene)) return fail("wait takes a scene number 0..255");
             if (nested) return fail("an included script cannot wait");
             e.kind = ScriptKind::Wait;
             e.scene = int(scene);

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <sstream>
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "app/text_file.h"
 
 Settings g_Settings;

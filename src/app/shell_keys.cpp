@@ -5,8 +5,8 @@
 #include <cstring>
 
 #include "app/app.h"
-#include "app/language.h"
-#include "app/platform.h"
+#include "base/language.h"
+#include "base/platform.h"
 #include "app/settings.h"
 #include "app/window.h"
 #include "gfx/gfx.h"

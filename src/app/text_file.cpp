@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/data_file.h"
+#include "base/data_file.h"
 
 const char* ReadSmallTextFile(const std::string& path, std::string& text) {
     std::vector<uint8_t> bytes;

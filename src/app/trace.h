@@ -6,5 +6,7 @@ bool OpenTrace(const char* path);
 void CloseTrace();
 void TraceTick(unsigned elapsedMs, int scene);
 
-// Adds the fields of the running scene's own state (walkers, talk line ...).
+// Adds what the game reports of a tick: the lives, then the running scene's
+// own state (walkers, talk line ...). The game writes it; the trace only
+// asks.
 void AppendSceneTraceFields(std::string& line, int scene);

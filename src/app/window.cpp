@@ -10,16 +10,16 @@
 
 #include "app/app.h"
 #include "app/input.h"
-#include "app/letterbox.h"
-#include "app/platform.h"
 #include "app/record.h"
 #include "app/shell_keys.h"
+#include "base/letterbox.h"
+#include "base/platform.h"
 #include "gfx/gfx.h"
+#include "gfx/gfx_window.h"
 #include "gfx/image.h"
 
 namespace {
 SDL_Window* s_Window = nullptr;
-bool s_Headless = false;
 bool s_SdlUp = false;
 bool s_Windowed = false;
 int s_Scale = 0;  // 0: the largest that fits
@@ -107,10 +107,15 @@ void SetIcon() {
     SDL_SetWindowIcon(s_Window, s);
     SDL_FreeSurface(s);
 }
+// A fatal error in a message box over the window, which leaves full screen
+// for it; false when no box could be shown.
+bool ShowErrorMessage(const char* text) {
+    if (s_Window) SDL_SetWindowFullscreen(s_Window, 0);
+    return SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "ERROR", text, s_Window) == 0;
+}
 }  // namespace
 
 SDL_Window* AppWindow() { return s_Window; }
-bool AppHeadless() { return s_Headless; }
 
 void WindowDrawableSize(int& w, int& h) {
     w = s_DrawW;
@@ -121,7 +126,7 @@ bool EnsureAppWindow() {
     if (s_Window) return true;
     Uint32 flags = SDL_WINDOW_OPENGL;
     int w = 640, h = 480;
-    if (s_Headless) {
+    if (AppHeadless()) {
         flags |= SDL_WINDOW_HIDDEN;
     } else {
         // A whole multiple of 640x480, also the size a full-screen game
@@ -143,8 +148,10 @@ bool EnsureAppWindow() {
 }
 
 bool InitApp(const AppOptions& opts) {
-    s_Headless = opts.headless;
-    if (s_Headless) SDL_SetHint(SDL_HINT_VIDEODRIVER, "offscreen");
+    SetAppHeadless(opts.headless);
+    SetGfxWindow({EnsureAppWindow, AppWindow, WindowDrawableSize});
+    SetFatalErrorHooks({ReleaseGraphics, ShowErrorMessage});
+    if (AppHeadless()) SDL_SetHint(SDL_HINT_VIDEODRIVER, "offscreen");
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         std::fprintf(stderr, "tolvane: cannot start the video system: %s\n", SDL_GetError());
@@ -163,7 +170,7 @@ bool InitApp(const AppOptions& opts) {
     s_Minimised = false;
     // A headless run that draws no frame never needs the GL window: it is
     // made when the first frame is drawn (a shot), if ever.
-    if (!(s_Headless && !FrameDrawing()) && !EnsureAppWindow()) return false;
+    if (!(AppHeadless() && !FrameDrawing()) && !EnsureAppWindow()) return false;
     ResetInput();
     return true;
 }

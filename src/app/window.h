@@ -7,7 +7,6 @@ struct SDL_Window;
 SDL_Window* AppWindow();
 // Makes the window if it is not there yet (headless runs make it late).
 bool EnsureAppWindow();
-bool AppHeadless();
 
 // The drawable's real size in pixels, as last seen (the picture is
 // letterboxed into it and the pointer mapped back through the same box).

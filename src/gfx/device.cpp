@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "app/language.h"
-#include "app/letterbox.h"
-#include "app/platform.h"
-#include "app/window.h"
+#include "base/language.h"
+#include "base/letterbox.h"
+#include "base/platform.h"
 #include "gfx/device_internal.h"
 #include "gfx/gfx.h"
+#include "gfx/gfx_window.h"
 #include "gfx/image.h"
 
 namespace {
@@ -336,6 +336,12 @@ void SetFrameDrawing(bool on) {
     if (on && s_Alive && !s_Context && !CreateDevice()) s_Drawing = false;
 }
 bool FrameDrawing() { return s_Drawing; }
+
+namespace {
+GfxWindow s_Window = {};
+}  // namespace
+
+void SetGfxWindow(const GfxWindow& w) { s_Window = w; }
 bool BlendIsAdditive() { return s_Additive; }
 
 namespace {
@@ -343,7 +349,7 @@ namespace {
 // Makes the GL context and everything drawn through it; false (after an
 // ErrorBox) when the driver refuses.
 bool CreateDevice() {
-    SDL_Window* win = EnsureAppWindow() ? AppWindow() : nullptr;
+    SDL_Window* win = s_Window.ensure && s_Window.ensure() ? s_Window.window() : nullptr;
     if (!win) {
         ErrorBox("DirectXD3D8オブジェクト生成失敗");
         return false;
@@ -508,7 +514,7 @@ void MarkWindowDamaged() { s_WindowDamaged = true; }
 bool PresentFrame() {
     if (!s_Context) return true;
     const bool changed = FinishFrame();
-    SDL_Window* win = AppWindow();
+    SDL_Window* win = s_Window.window ? s_Window.window() : nullptr;
     if (AppHeadless()) {
         // Nothing swaps a headless frame: it is finished here as a window's
         // swap would finish it. Unfinished, the driver keeps queueing frames
@@ -523,7 +529,7 @@ bool PresentFrame() {
     s_WindowDamaged = false;
     if (win) {
         int w = 0, h = 0;
-        WindowDrawableSize(w, h);
+        s_Window.drawableSize(w, h);
         // Largest 4:3 picture that fits, centred; whole multiples stay sharp.
         Letterbox box = FitPicture(w, h);
         int ox = box.x, oy = box.y, sw = box.w, sh = box.h;

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <vector>
 
-#include "app/data_file.h"
+#include "base/data_file.h"
 
 namespace {
 

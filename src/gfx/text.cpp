@@ -13,8 +13,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "app/language.h"
-#include "app/platform.h"
+#include "base/language.h"
+#include "base/platform.h"
 #include "gfx/device_internal.h"
 #include "gfx/gfx.h"
 

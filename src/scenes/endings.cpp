@@ -1,8 +1,9 @@
 #include "scenes/endings.h"
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "app/scenes.h"
 #include "gfx/gfx.h"
+#include "gfx/texture_slots.h"
 #include "scenes/shared_quads.h"
 #include "sound/sound.h"
 #include "stage/stage_state.h"
@@ -11,7 +12,7 @@ namespace {
 
 constexpr float kColumnStart[5] = {0, 480, 960, 1440, 1920};
 // Texture slot of each picture of the column, in drawing order.
-constexpr int kColumnSlot[5] = {0, 1, 2, 0, 3};
+constexpr int kColumnSlot[5] = {kSlotEnd0, kSlotEnd1, kSlotEnd2, kSlotEnd0, kSlotEndLogo};
 
 struct EndPicture {
     int slot;
@@ -19,12 +20,12 @@ struct EndPicture {
     const char* message;
 };
 const EndPicture kEndPictures[4] = {
-    {0, "img/end0.png", "end0.png をテクスチャとして読み込めませんでした"},
-    {1, "img/end1.png", "end1.png をテクスチャとして読み込めませんでした"},
-    {2, "img/end2.png", "end2.png をテクスチャとして読み込めませんでした"},
-    {3, "img/end.logo.png", "end.logo.png をテクスチャとして読み込めませんでした"},
+    {kSlotEnd0, "img/end0.png", "end0.png をテクスチャとして読み込めませんでした"},
+    {kSlotEnd1, "img/end1.png", "end1.png をテクスチャとして読み込めませんでした"},
+    {kSlotEnd2, "img/end2.png", "end2.png をテクスチャとして読み込めませんでした"},
+    {kSlotEndLogo, "img/end.logo.png", "end.logo.png をテクスチャとして読み込めませんでした"},
 };
-const EndPicture kLastPicture = {0, "img/tfp.png", "tfp.png をテクスチャとして読み込めませんでした"};
+const EndPicture kLastPicture = {kSlotEnd0, "img/tfp.png", "tfp.png をテクスチャとして読み込めませんでした"};
 
 // A failed load is fatal. Once one has been reported the graphics are gone
 // and every later load fails too; those are not missing pictures, so only
@@ -53,7 +54,7 @@ void EndInit() {
     SetQuadColour(ScrollQuad, 0xFFFFFFFFu);
     LoadSound(kMusicSlot, "mid/kake17gm.mid", true);
     g_MusicOnce = 0;
-    g_FrameNo = 58;
+    g_FrameNo = kSceneEndFrame;
 }
 
 void EndFrame() {
@@ -79,7 +80,7 @@ void EndFrame() {
 
     if (g_EndScrollY[4] <= 0.0f) g_EndRestTicks += 1;
     if (KeyDown(VK_RETURN) || g_EndRestTicks > 250) {
-        g_FrameNo = 63;
+        g_FrameNo = kSceneEnd2Init;
         StopAllSound();
         RewindColumn();  // a later ending starts from the beginning
         g_ScriptReset = 1;
@@ -89,15 +90,15 @@ void EndFrame() {
 void End2Init() {
     LoadEndPicture(kLastPicture);
     g_End2Ticks = 0;
-    g_FrameNo = 64;
+    g_FrameNo = kSceneEnd2Frame;
 }
 
 void End2Frame() {
     ClearFrame(0xFF000000u);
     SetQuadRect(ScrollQuad, 0, 0, 640, 480);
-    DrawQuad(0, ScrollQuad);
+    DrawQuad(kSlotEnd0, ScrollQuad);
     if (g_End2Ticks >= 200) {
-        g_FrameNo = 7;
+        g_FrameNo = kSceneTitleInit;
         StopAllSound();
     }
     g_End2Ticks += 1;

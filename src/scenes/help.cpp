@@ -1,31 +1,26 @@
 #include "scenes/help.h"
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "app/scenes.h"
 #include "scenes/menu_backdrop.h"
 #include "sound/sound.h"
 #include "stage/brush.h"
 #include "stage/hud.h"
 #include "stage/stage_flow.h"
+#include "gfx/texture_slots.h"
 
 namespace {
-constexpr int kSlotHelp = 6;
-constexpr int kSlotPages123 = 7;
-constexpr int kSlotBackTile = 8;
-constexpr int kSlotPages456 = 9;
-constexpr int kSlotFaces = 10;
-constexpr int kSlotMozi = 11;
 }  // namespace
 
 // Page 6 starts at u 0.627 and page 7 is a half-width cell of the face
 // sheet stretched to the same size: both as the sheets are laid out.
 const HelpPage kHelpPages[7] = {
-    {256, 156, 307, 202, kSlotPages123, 0.0f, 0, 0.3125f, 0.5625f, 0.5625f, 0.0f, 0.75f, 0.1875f},
-    {50, 213, 90, 258, kSlotPages123, 0.3125f, 0, 0.625f, 0.5625f, 0.5625f, 0.1875f, 0.75f, 0.375f},
-    {222, 224, 266, 278, kSlotPages123, 0.625f, 0, 0.9375f, 0.5625f, 0.5625f, 0.375f, 0.75f, 0.5625f},
-    {265, 301, 311, 352, kSlotPages456, 0.0f, 0, 0.3125f, 0.5625f, 0.5625f, 0.5625f, 0.75f, 0.75f},
-    {82, 348, 123, 399, kSlotPages456, 0.3125f, 0, 0.625f, 0.5625f, 0.5625f, 0.75f, 0.75f, 0.9375f},
-    {210, 350, 253, 402, kSlotPages456, 0.627f, 0, 0.9375f, 0.5625f, 0.75f, 0.0f, 0.9375f, 0.1875f},
+    {256, 156, 307, 202, kSlotHelpPages123, 0.0f, 0, 0.3125f, 0.5625f, 0.5625f, 0.0f, 0.75f, 0.1875f},
+    {50, 213, 90, 258, kSlotHelpPages123, 0.3125f, 0, 0.625f, 0.5625f, 0.5625f, 0.1875f, 0.75f, 0.375f},
+    {222, 224, 266, 278, kSlotHelpPages123, 0.625f, 0, 0.9375f, 0.5625f, 0.5625f, 0.375f, 0.75f, 0.5625f},
+    {265, 301, 311, 352, kSlotHelpPages456, 0.0f, 0, 0.3125f, 0.5625f, 0.5625f, 0.5625f, 0.75f, 0.75f},
+    {82, 348, 123, 399, kSlotHelpPages456, 0.3125f, 0, 0.625f, 0.5625f, 0.5625f, 0.75f, 0.75f, 0.9375f},
+    {210, 350, 253, 402, kSlotHelpPages456, 0.627f, 0, 0.9375f, 0.5625f, 0.75f, 0.0f, 0.9375f, 0.1875f},
     {288, 356, 328, 404, kSlotFaces, 0.78125f, 0, 0.9375f, 0.5625f, 0.75f, 0.1875f, 0.9375f, 0.375f},
 };
 
@@ -35,15 +30,15 @@ Quad HelpPageQuad = MakeQuad(470, 150, 630, 438, 0, 0, 1, 1);
 void HelpInit() {
     LoadTexture(kSlotHelp, "img/help.png", kKeyGreen);
     LoadTexture(kSlotBackTile, "img/helpback.png", kKeyWhite);
-    LoadTexture(kSlotPages123, "img/説明123.png", kKeyGreen);
-    LoadTexture(kSlotPages456, "img/説明456.png", kKeyGreen);
+    LoadTexture(kSlotHelpPages123, "img/説明123.png", kKeyGreen);
+    LoadTexture(kSlotHelpPages456, "img/説明456.png", kKeyGreen);
     LoadTexture(kSlotFaces, "img/kao.png", kKeyGreen);
-    LoadTexture(kSlotMozi, "img/mozi.png", kKeyGreen);
+    LoadTexture(kSlotHelpLetters, "img/mozi.png", kKeyGreen);
     ResetTileQuad();
     SetQuadColour(HelpPageQuad, 0xFFFFFFFFu);
     CreateTextFont();
     g_HelpPage = 0;
-    g_FrameNo = 60;
+    g_FrameNo = kSceneHelpFrame;
 }
 
 void HelpFrame() {
@@ -67,9 +62,9 @@ void HelpFrame() {
         // rest size; it keeps the colours the banner reset gave it.
         SetQuadUV(StageNumber, p.gu0, p.gv0, p.gu1, p.gv1);
         BannerTransform(StageNumber, 460, 140, 24, 24, 0);
-        DrawQuad(kSlotMozi, StageNumber);
+        DrawQuad(kSlotHelpLetters, StageNumber);
     }
 
     UpdateBrush();
-    if (KeyDown(VK_RBUTTON)) g_FrameNo = 7;
+    if (KeyDown(VK_RBUTTON)) g_FrameNo = kSceneTitleInit;
 }

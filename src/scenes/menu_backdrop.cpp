@@ -1,6 +1,6 @@
 #include "scenes/menu_backdrop.h"
 
-#include "app/platform.h"
+#include "base/platform.h"
 
 namespace {
 // Two columns by two rows of tiles cover 1280x960; one of each pair is

@@ -2,10 +2,11 @@
 
 #include <initializer_list>
 
-#include "app/language.h"
-#include "app/platform.h"
+#include "base/language.h"
+#include "base/platform.h"
 #include "app/scenes.h"
 #include "gfx/gfx.h"
+#include "gfx/texture_slots.h"
 #include "scenes/shared_quads.h"
 #include "sound/sound.h"
 #include "talk/talk_faces.h"
@@ -64,79 +65,79 @@ const PrologueCaption kPrologueCaptions[13] = {
 };
 
 void Veskinit() {
-    LoadTexture(0, "img/vesk.png", kKeyWhite);
+    LoadTexture(kSlotVesk, "img/vesk.png", kKeyWhite);
     SetDrawStates();
-    g_FrameNo = 1;
+    g_FrameNo = kSceneVeskFrame;
 }
 
 void Veskframe() {
     g_Now = NowMs();
-    DrawQuad(0, LogoQuad);
+    DrawQuad(kSlotVesk, LogoQuad);
     if (g_Now - g_StepTime > 1) {
         g_StepTime = g_Now;
         g_LogoAlpha += g_LogoFadeOut == 1 ? -4 : 4;
         SetQuadColour(LogoQuad, (uint32_t(g_LogoAlpha & 0xFF) << 24) | 0x00FFFFFFu);
         if (g_LogoAlpha >= 252) g_LogoFadeOut = 1;
-        if (g_LogoAlpha == 0) g_FrameNo = 2;
-        if (KeyDown(VK_SPACE)) g_FrameNo = 7;
+        if (g_LogoAlpha == 0) g_FrameNo = kSceneLogoInit;
+        if (KeyDown(VK_SPACE)) g_FrameNo = kSceneTitleInit;
     }
 }
 
 void Logoinit() {
-    LoadTexture(1, "img/Logo.png", kKeyBlack);
-    LoadTexture(2, "img/asiato.bmp", kKeyWhite);
+    LoadTexture(kSlotLogo, "img/Logo.png", kKeyBlack);
+    LoadTexture(kSlotFootprints, "img/asiato.bmp", kKeyWhite);
     SetDrawStates();
-    g_FrameNo = 3;
+    g_FrameNo = kSceneLogoFrame;
 }
 
 void Logoframe() {
     g_Now = NowMs();
-    DrawQuad(1, FullScreenQuad);
+    DrawQuad(kSlotLogo, FullScreenQuad);
     if (g_Now - g_StepTime > 1) {
         g_StepTime = g_Now;
         g_LogoHold += 3;
         SetQuadColour(FullScreenQuad, 0xFFFFFFFFu);
-        if (g_LogoHold >= 255) g_FrameNo = 4;
+        if (g_LogoHold >= 255) g_FrameNo = kSceneLogoFrame2;
     }
 }
 
 void Logoframe2() {
     g_Now = NowMs();
-    DrawQuad(1, FullScreenQuad);
+    DrawQuad(kSlotLogo, FullScreenQuad);
     SetQuadColour(FullScreenQuad, 0xFFFFFFFFu);
     for (int i = 0; i < g_FootprintCount && i < 8; ++i) {
         float x = float(kFootprints[i][0]), y = float(kFootprints[i][1]);
         SetQuadRect(s_FootQuad, x, y - 64, x + 64, y);
-        DrawQuad(2, s_FootQuad);
+        DrawQuad(kSlotFootprints, s_FootQuad);
     }
     if (g_Now - g_StepTime > 100) {
         g_StepTime = g_Now;
         g_FootprintCount += 1;
-        if (g_FootprintCount > 8) g_FrameNo = 5;
-        if (KeyDown(VK_SPACE)) g_FrameNo = 7;
+        if (g_FootprintCount > 8) g_FrameNo = kScenePrologueInit;
+        if (KeyDown(VK_SPACE)) g_FrameNo = kSceneTitleInit;
     }
 }
 
 void PrologueInit() {
-    LoadTexture(13, "img/plg.png", kKeyGreen);
-    LoadTexture(12, "img/Gplg.png", kKeyGreen);
-    LoadTexture(10, "img/kao.png", kKeyGreen);
+    LoadTexture(kSlotPrologue, "img/plg.png", kKeyGreen);
+    LoadTexture(kSlotPrologueScroll, "img/Gplg.png", kKeyGreen);
+    LoadTexture(kSlotFaces, "img/kao.png", kKeyGreen);
     SetDrawStates();
     ScrollQuad = MakeQuad(0, 0, 1024, 256, 0.01f, 0.0f, 1.0f, 0.5f);
     g_TalkLine = 0;
-    LoadSound(0, "wav/prolog.wav", false);
+    LoadSound(kSoundPrologue, "wav/prolog.wav", false);
     g_MusicOnce = 0;
-    g_FrameNo = 6;
+    g_FrameNo = kScenePrologueFrame;
 }
 
 void Prologueframe() {
-    if (PlayOnceDue(g_MusicOnce)) PlayMusic(0);
-    DrawQuad(12, ScrollQuad);
-    DrawQuad(13, FullScreenQuad);
+    if (PlayOnceDue(g_MusicOnce)) PlayMusic(kSoundPrologue);
+    DrawQuad(kSlotPrologueScroll, ScrollQuad);
+    DrawQuad(kSlotPrologue, FullScreenQuad);
 
     SetupTalkFaces();
     SetQuadRect(LeftFaceQuad, g_FaceX, 70, g_FaceX + 160, 230);
-    DrawQuad(10, LeftFaceQuad);
+    DrawQuad(kSlotFaces, LeftFaceQuad);
 
     g_Now = NowMs();
     if (g_Now - g_ScrollTime >= 45) {
@@ -176,8 +177,8 @@ void Prologueframe() {
         const PrologueCaption& c = kPrologueCaptions[g_CaptionNo - 1];
         DrawString(g_Language == kLangEn ? c.en : c.text, c.x, c.y, c.colour);
     } else {
-        g_FrameNo = 7;
+        g_FrameNo = kSceneTitleInit;
     }
 
-    if (KeyDown(VK_SPACE)) g_FrameNo = 7;
+    if (KeyDown(VK_SPACE)) g_FrameNo = kSceneTitleInit;
 }

@@ -1,43 +1,42 @@
 #include "scenes/select_menu.h"
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "app/scenes.h"
 #include "gfx/gfx.h"
+#include "gfx/texture_slots.h"
 #include "scenes/menu_backdrop.h"
 #include "sound/sound.h"
 #include "stage/brush.h"
 #include "stage/stage_flow.h"
 
 namespace {
-constexpr int kSlotBackTile = 8;
-constexpr int kSlotSelect = 11;
 // The title's press may still be held when this screen opens, with the
 // stroke still at its last frame; it must not arm (and fire) a choice.
 int s_CarriedPress;
 }  // namespace
 
 const MenuChoice kMenuChoices[2] = {
-    {96, 128, 542, 190, 45},   // stage select
-    {192, 256, 444, 320, 59},  // help
+    {96, 128, 542, 190, kSceneStageSelectInit},
+    {192, 256, 444, 320, kSceneHelpInit},
 };
 
 int g_MenuArmed[2] = {0, 0};
 
 void Selectinit() {
     LoadTexture(kSlotBackTile, "img/helpback.png", kKeyWhite);
-    LoadTexture(10, "img/kao.png", kKeyGreen);
-    LoadTexture(kSlotSelect, "img/select.png", kKeyGreen);
+    LoadTexture(kSlotFaces, "img/kao.png", kKeyGreen);
+    LoadTexture(kSlotSelectMenu, "img/select.png", kKeyGreen);
     ResetTileQuad();
     CreateTextFont();
     s_CarriedPress = KeyDown(VK_LBUTTON) ? 1 : 0;
-    g_FrameNo = 62;
+    g_FrameNo = kSceneSelectFrame;
 }
 
 void Selectinframe() {
     // The title's music goes on: the counter is not rewound here.
     if (PlayOnceDue(g_MusicOnce)) PlayMusic(kMusicSlot);
     DriftAndDrawTiles(g_SelectBgTile, kSlotBackTile);
-    DrawQuad(kSlotSelect, FullScreenQuad);
+    DrawQuad(kSlotSelectMenu, FullScreenQuad);
 
     // A choice is armed by the held button (dragging onto it counts) and
     // fires on the stroke's last frame, so the brush finishes its swing.
@@ -48,11 +47,11 @@ void Selectinframe() {
             g_MenuArmed[i] = 1;
         if (g_MenuArmed[i] == 1 && g_BrushAnim == 1.0f) {
             g_FrameNo = uint8_t(c.nextScene);
-            if (PlayOnceDue(g_SoundOnce[0])) PlayEffect(0);
+            if (PlayOnceDue(g_SoundOnce[0])) PlayEffect(kSoundNotice);
             g_MenuArmed[i] = 0;
         }
     }
 
     UpdateBrush();
-    if (KeyDown(VK_RBUTTON)) g_FrameNo = 7;
+    if (KeyDown(VK_RBUTTON)) g_FrameNo = kSceneTitleInit;
 }

@@ -5,11 +5,12 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "app/language.h"
-#include "app/platform.h"
 #include "app/progress.h"
+#include "base/language.h"
+#include "base/platform.h"
 #include "app/scenes.h"
 #include "gfx/gfx.h"
+#include "gfx/texture_slots.h"
 #include "scenes/menu_backdrop.h"
 #include "sound/sound.h"
 #include "stage/brush.h"
@@ -17,12 +18,6 @@
 
 namespace {
 
-constexpr int kSlotThumbs = 1;
-constexpr int kSlotBrush = 5;
-constexpr int kSlotFrame = 6;
-constexpr int kSlotBackTile = 8;
-constexpr int kSlotMozi = 9;
-constexpr int kSlotGlow = 10;
 
 constexpr uint32_t kStarText = 0xFFFFFF00u;
 constexpr uint32_t kTitleText = 0xFF800080u;
@@ -67,7 +62,7 @@ bool ArrowClicked(const Arrow& a) {
 void DrawArrow(const Arrow& a, float blink) {
     SetQuadRect(s_ArrowQuad, a.x0, kArrowY0, a.x1, kArrowY1);
     SetQuadUV(s_ArrowQuad, a.u0, 0.75f + blink, a.u0 + 0.125f, 0.8125f + blink);
-    DrawQuad(kSlotMozi, s_ArrowQuad);
+    DrawQuad(kSlotSelectLetters, s_ArrowQuad);
 }
 
 // A stage the player has cleared: "クリア" over the top of its thumbnail and
@@ -89,7 +84,7 @@ void DrawEntry(const StageEntry& e, int row) {
     SetQuadUV(s_Thumb, e.u0, e.v0, e.u0 + 0.25f, e.v0 + 0.1875f);
     DrawQuad(kSlotThumbs, s_Thumb);
     SetQuadRect(s_RatingLabel, 160, 138 + 130 * r, 288, 202 + 130 * r);
-    DrawQuad(kSlotMozi, s_RatingLabel);
+    DrawQuad(kSlotSelectLetters, s_RatingLabel);
     int y = 100 + 130 * row;
     // The allowance as the panel shows it: each pot with its count; a pot
     // the stage does not fill is shown faded.
@@ -178,10 +173,10 @@ const StageEntry* PageEntries() { return kStageEntries[g_SelectPage >= 1 && g_Se
 void Optioninit() {
     LoadTexture(kSlotThumbs, "img/ステージ場面.png", kKeyWhite);
     LoadTexture(kSlotBrush, "img/ブラシ.png", kKeyGreen);
-    LoadTexture(kSlotFrame, "img/ステージセレクト.png", kKeyGreen);
+    LoadTexture(kSlotSelectFrame, "img/ステージセレクト.png", kKeyGreen);
     LoadTexture(kSlotBackTile, "img/helpback.png", kKeyWhite);
-    LoadTexture(kSlotMozi, "img/mozi.png", kKeyGreen);
-    LoadTexture(kSlotGlow, "img/effect1.png", kKeyWhite);
+    LoadTexture(kSlotSelectLetters, "img/mozi.png", kKeyGreen);
+    LoadTexture(kSlotSelectGlow, "img/effect1.png", kKeyWhite);
     g_SelectPage = 1;
     g_FromSelect = 0;
     s_CarriedPress = KeyDown(VK_LBUTTON) ? 1 : 0;
@@ -192,13 +187,13 @@ void Optioninit() {
     // The title's tune again, from its beginning.
     LoadSound(kMusicSlot, "mid/tam-n11.mid", true);
     g_MusicOnce = 0;
-    g_FrameNo = 46;
+    g_FrameNo = kSceneStageSelectFrame;
 }
 
 void Optionframe() {
     if (PlayOnceDue(g_MusicOnce)) PlayMusic(kMusicSlot);
     DriftAndDrawTiles(g_BgTile, kSlotBackTile);
-    DrawQuad(kSlotFrame, FullScreenQuad);
+    DrawQuad(kSlotSelectFrame, FullScreenQuad);
 
     const StageEntry* page = PageEntries();
     for (int row = 0; row < 3; ++row) DrawEntry(page[row], row);
@@ -210,7 +205,7 @@ void Optionframe() {
         SetQuadRect(s_Band, 0, 70 + 130.0f * float(row), 640, 214 + 130.0f * float(row));
         SetQuadColour(s_Band, InBand(row) ? 0x40FFFFFFu : 0x00FFFFFFu);
         SetAdditiveBlend(true);  // the brush, drawn next, sets normal blending back
-        DrawQuad(kSlotGlow, s_Band);
+        DrawQuad(kSlotSelectGlow, s_Band);
     }
     UpdateBrush();
 
@@ -240,7 +235,7 @@ void Optionframe() {
         }
     }
 
-    if (KeyDown(VK_RBUTTON)) g_FrameNo = 7;
+    if (KeyDown(VK_RBUTTON)) g_FrameNo = kSceneTitleInit;
 }
 
 void FormatClearTime(uint32_t ms, char* buf) {

@@ -1,8 +1,9 @@
 #include "scenes/title.h"
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "app/scenes.h"
 #include "gfx/gfx.h"
+#include "gfx/texture_slots.h"
 #include "sound/sound.h"
 #include "stage/brush.h"
 #include "stage/hud.h"
@@ -22,11 +23,11 @@ const TitleButton kTitleButtons[3] = {
 };
 
 void Startinit() {
-    LoadTexture(3, "img/back.png", kKeyWhite);
-    LoadTexture(5, "img/ブラシ.png", kKeyGreen);
+    LoadTexture(kSlotTitleBack, "img/back.png", kKeyWhite);
+    LoadTexture(kSlotBrush, "img/ブラシ.png", kKeyGreen);
     SetDrawStates();
     LoadSound(kMusicSlot, "mid/tam-n11.mid", true);
-    LoadSound(0, "wav/notice1.wav", false);
+    LoadSound(kSoundNotice, "wav/notice1.wav", false);
     g_MusicOnce = 0;
     g_SoundOnce[0] = g_SoundOnce[1] = 0;
     CreateTextFont();
@@ -42,12 +43,12 @@ void Startinit() {
     g_StartBannerReset = 0;
     ClearBanner();
     g_ClearBannerFlag = 0;
-    g_FrameNo = 8;
+    g_FrameNo = kSceneTitleFrame;
 }
 
 void Startframe() {
     if (PlayOnceDue(g_MusicOnce)) PlayMusic(kMusicSlot);
-    DrawQuad(3, FullScreenQuad);
+    DrawQuad(kSlotTitleBack, FullScreenQuad);
     UpdateBrush();
     if (g_TitleShown == 0) {
         g_TitleAlpha += 5;
@@ -65,13 +66,13 @@ void Startframe() {
     // Buttons act on the last frame of the brush stroke.
     if (g_TitleArmed[0] == 1 && g_BrushAnim == 1.0f) {
         g_FromSelect = 0;
-        g_FrameNo = 9;
-        if (PlayOnceDue(g_SoundOnce[0])) PlayEffect(0);
+        g_FrameNo = kSceneTalk0Init;
+        if (PlayOnceDue(g_SoundOnce[0])) PlayEffect(kSoundNotice);
         g_TitleArmed[0] = 0;
     }
     if (g_TitleArmed[1] == 1 && g_BrushAnim == 1.0f) {
-        if (PlayOnceDue(g_SoundOnce[0])) PlayEffect(0);
-        g_FrameNo = 61;
+        if (PlayOnceDue(g_SoundOnce[0])) PlayEffect(kSoundNotice);
+        g_FrameNo = kSceneSelectInit;
         g_TitleArmed[1] = 0;
     }
     if (g_TitleArmed[2] == 1 && g_BrushAnim == 1.0f) {

@@ -14,8 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "app/platform.h"
-#include "app/window.h"
+#include "base/platform.h"
 #include "sound/sound_files.h"
 
 int g_MusicOnce = 0;

@@ -2,9 +2,9 @@
 // Music plays as the one primary sound (starting another replaces it);
 // effects mix over it and over each other.
 #pragma once
+#include "sound/sound_slots.h"
 
 constexpr int kSoundSlots = 32;
-constexpr int kMusicSlot = 31;
 
 bool InitSound();
 bool LoadSound(int slot, const char* path, bool loop);

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/data_file.h"
+#include "base/data_file.h"
 #include "sound/sound_check.h"
 
 Mix_Chunk* OpenWaveFile(const char* path, std::string& why) {

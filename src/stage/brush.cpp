@@ -1,16 +1,13 @@
 #include "stage/brush.h"
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "sound/sound.h"
 #include "stage/stage_flow.h"
 #include "stage/stage_state.h"
+#include "gfx/texture_slots.h"
 
 namespace {
 
-constexpr int kSlotBrush = 5;
-constexpr int kSlotChar = 4;
-constexpr int kSlotEffect1 = 17;
-constexpr int kSlotEffect2 = 18;
 
 // Per colour (index = PaintColour): brush column, droplet variant, walker column.
 const float kBrushU[4] = {0.75f, 0.0f, 0.5f, 0.25f};
@@ -82,7 +79,7 @@ void UpdateWalkerPaint(const WalkerPaint& p) {
             g_LButton = 0;
             p.paint = x;
             g_SelectedPaint = 0;
-            PlayEffect(kPaintSlot);
+            PlayEffect(kSoundPaint);
         }
     }
 

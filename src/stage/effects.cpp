@@ -1,6 +1,6 @@
 #include "stage/effects.h"
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "stage/stage_map.h"
 
 Quad g_SparkQuad = kWhiteQuad;
@@ -110,7 +110,7 @@ void DrawColumn(FrameAnim& a, Quad& q, float u0, int lastFrame, uint32_t interva
     const int row = a.frame < 7 ? a.frame : 7;
     SetQuadUV(q, u0, row / 8.0f, u0 + 0.125f, (row + 1) / 8.0f);
     ApplyAlpha(q, alpha);
-    DrawQuad(kEffect2Slot, q);
+    DrawQuad(kSlotEffect2, q);
     if (StepDue(a.last, interval) && animate && a.frame < lastFrame) ++a.frame;
 }
 
@@ -131,7 +131,7 @@ void DrawSparkEffect(float x, float y, int alpha, int animate, int facing, int r
         SetQuadUV(g_SparkQuad, uL, s_SparkV, uR, s_SparkV + 0.0625f);
     }
     ApplyAlpha(g_SparkQuad, alpha);
-    DrawQuad(kEffect1Slot, g_SparkQuad);
+    DrawQuad(kSlotEffect1, g_SparkQuad);
     if (StepDue(a.last, 50) && animate && a.frame < 8) ++a.frame;
 }
 
@@ -149,7 +149,7 @@ void DrawBigEffect(float x, float y, int alpha, int animate, int kind) {
     SetQuadRect(g_BigEffectQuad, a.x - 80.0f, a.y - 80.0f, a.x + 112.0f, a.y + 112.0f);
     SetQuadUV(g_BigEffectQuad, a.u0, a.v0, a.u0 + 0.25f, a.v0 + 0.25f);
     ApplyAlpha(g_BigEffectQuad, alpha);
-    const int slot = kind == 0 ? kEffHeartSlot : kind == 1 ? kEffBlueSlot : kind == 2 ? kEffWindowSlot : -1;
+    const int slot = kind == 0 ? kSlotEffHeart : kind == 1 ? kSlotEffBlue : kind == 2 ? kSlotEffWindow : -1;
     DrawQuad(slot, g_BigEffectQuad);  // an unknown kind draws nothing
     // After the 16th frame it stays on the last one until rewound.
     if (StepDue(a.last, 30) && animate && NextSheetCell(a, 0.25f)) a.u0 = a.v0 = 0.75f;
@@ -161,7 +161,7 @@ void DrawSandEffect(float x, float y, int alpha, int animate) {
     SetQuadRect(g_SandQuad, a.x - 80.0f, a.y - 80.0f, a.x + 112.0f, a.y + 112.0f);
     SetQuadUV(g_SandQuad, a.u0, a.v0, a.u0 + 0.25f, a.v0 + 0.5f);
     ApplyAlpha(g_SandQuad, alpha);
-    DrawQuad(kSandSlot, g_SandQuad);
+    DrawQuad(kSlotSand, g_SandQuad);
     if (StepDue(a.last, 25) && animate && NextSheetCell(a, 0.5f)) a.u0 = a.v0 = 0.0f;
 }
 
@@ -170,7 +170,7 @@ void DrawFireEffect(float x, float y, int grey) {
     SetQuadRect(g_FireQuad, x, y, x + 64.0f, y + 64.0f);
     SetQuadUV(g_FireQuad, a.u0, a.v0, a.u0 + 0.25f, a.v0 + 0.25f);
     ApplyGrey(g_FireQuad, grey);
-    DrawQuad(kFireSlot, g_FireQuad);
+    DrawQuad(kSlotFire, g_FireQuad);
     if (StepDue(a.last, 50) && NextSheetCell(a, 0.25f)) a.u0 = a.v0 = 0.0f;
 }
 
@@ -178,7 +178,7 @@ void DrawTwinkle(float x, float y, int grey) {
     SetQuadRect(g_TwinkleQuad, x, y, x + 32.0f, y + 32.0f);
     SetQuadUV(g_TwinkleQuad, s_TwinkleFrame / 16.0f, 0.0625f, (s_TwinkleFrame + 1.0f) / 16.0f, 0.125f);
     ApplyGrey(g_TwinkleQuad, grey);
-    DrawQuad(kEffect1Slot, g_TwinkleQuad);
+    DrawQuad(kSlotEffect1, g_TwinkleQuad);
     if (StepDue(s_TwinkleLast, 118)) {
         s_TwinkleFrame += 1.0f;
         if (s_TwinkleFrame >= 7.0f) s_TwinkleFrame = 0.0f;
@@ -190,7 +190,7 @@ void DrawGlowDot(float x, float y, int grey, int keepColumn) {
     SetQuadRect(g_GlowDotQuad, x, y, x + 32.0f, y + 32.0f);
     SetQuadUV(g_GlowDotQuad, s_GlowU, 0.125f, s_GlowU + 0.125f, 0.25f);
     ApplyGrey(g_GlowDotQuad, grey);
-    DrawQuad(kEffect2Slot, g_GlowDotQuad);
+    DrawQuad(kSlotEffect2, g_GlowDotQuad);
 }
 
 void DrawGlowDot(float x, float y, int grey) { DrawGlowDot(x, y, grey, 0); }
@@ -199,7 +199,7 @@ void DrawRingBurst(float x, float y, float size, int grey) {
     SetQuadRect(g_RingBurstQuad, x, y, x + size, y + size);
     SetQuadUV(g_RingBurstQuad, 0.5f, 0.75f, 0.625f, 0.875f);
     ApplyGrey(g_RingBurstQuad, grey);
-    DrawQuad(kEffect2Slot, g_RingBurstQuad);
+    DrawQuad(kSlotEffect2, g_RingBurstQuad);
 }
 
 void UpdateRingBursts(float x, float y, int spawn) {
@@ -222,7 +222,7 @@ void UpdateRingBursts(float x, float y, int spawn) {
 
 void DrawWaveStrip() {
     SetQuadUV(g_WaveStripQuad, 0.0f, s_WaveV + 0.01f, 1.0f, s_WaveV + 0.25f);
-    DrawQuad(kWaveSlot, g_WaveStripQuad);
+    DrawQuad(kSlotWave, g_WaveStripQuad);
     if (StepDue(s_WaveLast, 1000)) {
         s_WaveV += 0.25f;
         if (s_WaveV >= 1.0f) s_WaveV = 0.0f;

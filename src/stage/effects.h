@@ -16,17 +16,10 @@
 #include <cstdint>
 
 #include "gfx/gfx.h"
+#include "gfx/texture_slots.h"
 #include "stage/spray.h"
 
 // Texture slots of the effect pictures.
-constexpr int kWaveSlot = 14;       // img/波ね.png (stage 3 only)
-constexpr int kEffect1Slot = 17;    // img/effect1.png
-constexpr int kEffect2Slot = 18;    // img/effect2.png
-constexpr int kEffWindowSlot = 20;  // img/eff.window.png (green burst)
-constexpr int kEffHeartSlot = 21;   // img/eff.ハート完.png (red burst)
-constexpr int kEffBlueSlot = 22;    // img/eff.Blue.png (blue burst)
-constexpr int kSandSlot = 23;       // img/suna.png
-constexpr int kFireSlot = 24;       // img/fire.png
 
 // A spark beside a walker: effect1, 9 frames 50 ms apart, then holds.
 // row picks the sheet row: 0 red, 1 blue, 2 green (other rows keep the last).

@@ -2,13 +2,12 @@
 
 #include <cmath>
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "stage/stage_state.h"
+#include "gfx/texture_slots.h"
 
 namespace {
 
-constexpr int kSlotMozi = 15;
-constexpr int kSlotChar = 4;
 
 uint32_t AlphaColour(int alpha) {
     if (alpha < 0) alpha = 0;
@@ -99,11 +98,11 @@ void DrawTimeStrip() {
     TimeStrip.v[3].u = 0.4375f; TimeStrip.v[3].v = 0.0625f;
     if (TimeStripRight() >= 612.0f && g_TimerPaused == 0)
         for (TlVertex& v : TimeStrip.v) v.x -= g_StripSpeed;
-    DrawQuad(kSlotMozi, TimeStrip);
+    DrawQuad(kSlotStageLetters, TimeStrip);
 }
 
 void DrawLives() {
-    DrawQuad(kSlotMozi, LivesLabel);
+    DrawQuad(kSlotStageLetters, LivesLabel);
     if (g_Lives < 1 || g_Lives > 3) return;
     if (Due(s_LifeTimer, 250)) {
         g_LifeAnimV += 0.03125f;
@@ -115,7 +114,7 @@ void DrawLives() {
     for (int i = 0; i < 3; ++i) {
         Quad& q = i < g_Lives ? LifeIcon : LostLifeIcon;
         SetQuadRect(q, kIconX[i], 324, kIconX[i] + 32, 356);
-        DrawQuad(kSlotChar, q);
+        DrawQuad(kSlotCharacters, q);
     }
 }
 
@@ -140,7 +139,7 @@ void StartBanner() {
         s_Phase = 1;
         s_AlphaA = 255;
     }
-    DrawQuad(kSlotMozi, StageLabel);
+    DrawQuad(kSlotStageLetters, StageLabel);
 
     BannerTransform(StageNumber, 410, 175, 48 * s_StartZoom, 48 * s_StartZoom, 0);
     if (Due(s_ZoomTimer, 20)) {
@@ -149,12 +148,12 @@ void StartBanner() {
         else
             s_StartZoom -= 0.25f;
     }
-    DrawQuad(kSlotMozi, StageNumber);
+    DrawQuad(kSlotStageLetters, StageNumber);
 
     BannerTransform(BannerBar, 175, 230, 144, 16, 0);
     BannerBar.v[1].x = BannerBar.v[2].x = s_RollerX;
     BannerBar.v[0].x = BannerBar.v[3].x = 175.0f;
-    DrawQuad(kSlotMozi, BannerBar);
+    DrawQuad(kSlotStageLetters, BannerBar);
 
     const float kDegree = 0.0174532887f;
     BannerTransform(BannerRoller, s_RollerX, 230, 48, 48, float(s_AngleStep) * 10.0f * kDegree * 1.5f);
@@ -180,7 +179,7 @@ void StartBanner() {
             }
         }
     }
-    DrawQuad(kSlotMozi, BannerRoller);
+    DrawQuad(kSlotStageLetters, BannerRoller);
 }
 
 void ClearBanner() {
@@ -194,7 +193,7 @@ void ClearBanner() {
     for (int i = 0; i < 4; ++i) {
         float sx = (i == 3 ? 24.0f : 48.0f) * s_ClearZoom;
         BannerTransform(ClearLetter[i], kCentreX[i], 175, sx, 48 * s_ClearZoom, 0);
-        DrawQuad(kSlotMozi, ClearLetter[i]);
+        DrawQuad(kSlotStageLetters, ClearLetter[i]);
     }
     if (Due(s_ClearZoomTimer, 25) && s_ClearZoom != 1.0f) s_ClearZoom -= 0.25f;
     if (s_ClearZoom == 1.0f) {
@@ -245,11 +244,11 @@ void DrawLossAfterimage() {
 }
 
 void DrawResetPicture() {
-    DrawFullPicture(0);
+    DrawFullPicture(kSlotResetPicture);
     g_ResetPictureRequest = 0;
 }
 
 void DrawTimeUpPicture() {
-    DrawFullPicture(12);
+    DrawFullPicture(kSlotTimeUp);
     g_TimeUpRequest = 0;
 }

@@ -1,6 +1,6 @@
 #include "stage/spray.h"
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "stage/game_rand.h"
 
 namespace {

@@ -2,10 +2,11 @@
 
 #include <cstdio>
 
-#include "app/platform.h"
 #include "app/progress.h"
+#include "base/platform.h"
 #include "app/scenes.h"
 #include "gfx/gfx.h"
+#include "gfx/texture_slots.h"
 #include "sound/sound.h"
 #include "stage/brush.h"
 #include "stage/effects.h"
@@ -13,7 +14,6 @@
 #include "stage/stage_map.h"
 #include "stage/stage_state.h"
 #include "stage/walker.h"
-#include "stages/stage_scripts.h"
 
 namespace {
 
@@ -24,73 +24,12 @@ uint32_t s_PlaySince = 0;
 bool s_PlayStarted = false;
 
 // A slot no other scene loads.
-constexpr int kPartnerSheetSlot = 16;
 
 void DrawFallersOf(int stage) {
-    for (int n = 0; n < StageFallerCount(stage); ++n) DrawQuad(4, g_Fallers[stage][n].quad);
+    for (int n = 0; n < StageFallerCount(stage); ++n) DrawQuad(kSlotCharacters, g_Fallers[stage][n].quad);
 }
 
 }  // namespace
-
-// clang-format off
-const StageInfo kStageInfo[10] = {
-    {},
-    {.initScene = 11, .frameScene = 12, .nextScene = 13, .music = "mid/1.mid",
-     .background = "img/haik.png", .backgroundKey = kKeyBlack, .panel = "img/下１.png", .chips = "img/mapchip1.png",
-     .heroX = 0, .heroY = 160, .heroFacing = 0, .partnerX = 576, .partnerY = 128, .partnerFacing = 1,
-     .paints = {3, -1, -1}, .stripSpeed = 0.05f, .threePots = false, .onePotColour = 1, .onePotX = 128,
-     .digitsDrawn = 0b001, .digitPos = {{192, 384}, {-1, -1}, {-1, -1}},
-     .script = &kStage1Script, .partnerStill = true, .partnerLabel = true, .soundsFirst = true},
-    {.initScene = 15, .frameScene = 16, .nextScene = 17, .music = "mid/2.mid",
-     .background = "img/haik2.png", .backgroundKey = kKeyWhite, .panel = "img/下２.png", .chips = "img/mapchip2.png",
-     .heroX = 0, .heroY = 64, .heroFacing = 0, .partnerX = 0, .partnerY = 128, .partnerFacing = 0,
-     .paints = {0, -1, 4}, .stripSpeed = 0.04f, .threePots = false, .onePotColour = 3, .onePotX = 192,
-     .digitsDrawn = 0b101, .digitPos = {{128, 384}, {-1, -1}, {256, 384}},
-     .script = &kStage2Script},
-    {.initScene = 19, .frameScene = 20, .nextScene = 21, .music = "mid/3.mid",
-     .background = "img/haik3.png", .backgroundKey = kKeyBlack, .panel = "img/下３.png", .chips = "img/mapchip3.png",
-     .heroX = 0, .heroY = 0, .heroFacing = 0, .partnerX = 608, .partnerY = 32, .partnerFacing = 1,
-     .paints = {0, 4, 0}, .stripSpeed = 0.03f, .threePots = false, .onePotColour = 2, .onePotX = 128,
-     .digitsDrawn = 0b111, .digitPos = {{96, 384}, {192, 384}, {288, 384}},
-     .script = &kStage3Script, .waveStrip = true},
-    {.initScene = 23, .frameScene = 24, .nextScene = 41, .music = "mid/4.mid",
-     .background = "img/haik4.png", .backgroundKey = kKeyBlack, .panel = "img/下４.png", .chips = "img/mapchip3.png",
-     .heroX = 0, .heroY = 224, .heroFacing = 0, .partnerX = 608, .partnerY = 32, .partnerFacing = 1,
-     .paints = {1, 2, 1}, .stripSpeed = 0.015f, .threePots = true,
-     .digitsDrawn = 0b111, .digitPos = {{96, 384}, {192, 384}, {288, 384}},
-     .script = &kStage4Script},
-    {.initScene = 27, .frameScene = 28, .nextScene = 29, .music = "mid/4.mid",
-     .background = "img/haik6.png", .backgroundKey = kKeyWhite, .panel = "img/下４.png", .chips = "img/mapchip3.png",
-     .heroX = 0, .heroY = 0, .heroFacing = 0, .partnerX = 320, .partnerY = 128, .partnerFacing = 1,
-     .paints = {2, 2, 0}, .stripSpeed = 0.02f, .threePots = true,
-     .digitsDrawn = 0b111, .digitPos = {{96, 384}, {192, 384}, {288, 384}},
-     .script = &kStage5Script},
-    {.initScene = 31, .frameScene = 32, .nextScene = 37, .music = "mid/2.mid",
-     .background = "img/haik2.png", .backgroundKey = kKeyWhite, .panel = "img/下６.png", .chips = "img/mapchip2.png",
-     .heroX = 192, .heroY = 0, .heroFacing = 0, .partnerX = 388, .partnerY = 64, .partnerFacing = 0,
-     .paints = {0, 2, 2}, .stripSpeed = 0.02f, .threePots = true,
-     .digitsDrawn = 0b111, .digitPos = {{96, 384}, {192, 384}, {288, 384}},
-     .script = &kStage6Script},
-    {.initScene = 35, .frameScene = 36, .nextScene = 33, .music = "mid/3.mid",
-     .background = "img/haik7.png", .backgroundKey = kKeyWhite, .panel = "img/下３.png", .chips = "img/mapchip3.png",
-     .heroX = 96, .heroY = 0, .heroFacing = 0, .partnerX = 160, .partnerY = 64, .partnerFacing = 1,
-     .paints = {1, 1, 1}, .stripSpeed = 0.02f, .threePots = true,
-     .digitsDrawn = 0b111, .digitPos = {{96, 384}, {192, 384}, {288, 384}},
-     .script = &kStage7Script},
-    {.initScene = 39, .frameScene = 40, .nextScene = 53, .music = "mid/1.mid",
-     .background = "img/haik.png", .backgroundKey = kKeyWhite, .panel = "img/下７.png", .chips = "img/mapchip1.png",
-     .heroX = 0, .heroY = 32, .heroFacing = 0, .partnerX = 352, .partnerY = 96, .partnerFacing = 1,
-     .paints = {2, 0, 3}, .stripSpeed = 0.03f, .threePots = true,
-     .digitsDrawn = 0b111, .digitPos = {{96, 384}, {192, 384}, {288, 384}},
-     .script = &kStage8Script},
-    {.initScene = 43, .frameScene = 44, .nextScene = 25, .music = "mid/5.mid",
-     .background = "img/haik5.png", .backgroundKey = kKeyWhite, .panel = "img/下５.png", .chips = "img/mapchip3.png",
-     .heroX = 320, .heroY = 0, .heroFacing = 1, .partnerX = 384, .partnerY = 0, .partnerFacing = 0,
-     .paints = {1, 1, 1}, .stripSpeed = 0.08f, .threePots = true,
-     .digitsDrawn = 0b111, .digitPos = {{96, 384}, {192, 384}, {288, 384}},
-     .script = &kStage9Script, .enterStarts = true},
-};
-// clang-format on
 
 int CurrentStage() { return s_CurrentStage; }
 
@@ -109,15 +48,15 @@ bool InRect(int x, int y, float x0, float y0, float x1, float y1) {
 namespace {
 
 void LoadStageSounds(const StageInfo& s) {
-    static const char* kEffects[10] = {"wav/bom31_b.wav",  "wav/pyoro52.wav",    "wav/SteamD@22.wav",
+    static const char* kEffects[kStageEffectSounds] = {"wav/bom31_b.wav",  "wav/pyoro52.wav",    "wav/SteamD@22.wav",
                                        "wav/water01_c.wav", "wav/mizu07.wav",    "wav/magic_08.wav",
                                        "wav/pochi03@11.wav", "wav/bosu32.wav",   "wav/drag02.wav",
                                        "wav/op5.wav"};
     LoadSound(kMusicSlot, s.music, true);
-    for (int i = 0; i < 10; ++i) LoadSound(i, kEffects[i], false);
-    LoadSound(kPickUpSlot, "wav/pick.wav", false);
-    LoadSound(kPaintSlot, "wav/paint.wav", false);
-    LoadSound(kLifeLostSlot, "wav/miss.wav", false);
+    for (int i = 0; i < kStageEffectSounds; ++i) LoadSound(i, kEffects[i], false);
+    LoadSound(kSoundPickUp, "wav/pick.wav", false);
+    LoadSound(kSoundPaint, "wav/paint.wav", false);
+    LoadSound(kSoundLifeLost, "wav/miss.wav", false);
     g_MusicOnce = 0;
     g_SoundOnce[0] = 0;
 }
@@ -148,7 +87,7 @@ void HandlePots(const StageInfo& s) {
             g_LButton = 0;
             g_SelectedPaint = s.onePotColour;
             n -= 1;
-            PlayEffect(kPickUpSlot);
+            PlayEffect(kSoundPickUp);
         }
         return;
     }
@@ -160,7 +99,7 @@ void HandlePots(const StageInfo& s) {
         if (g_BrushPaint >= 1 && g_BrushPaint <= 3) PaintCount(g_BrushPaint) += 1;
         g_SelectedPaint = x;
         PaintCount(x) -= 1;
-        PlayEffect(kPickUpSlot);
+        PlayEffect(kSoundPickUp);
     }
 }
 
@@ -176,27 +115,27 @@ void StageInit(int stage) {
     s_CurrentStage = stage;
     s_PlayStarted = false;
 
-    LoadTexture(9, s.background, s.backgroundKey);
-    LoadTexture(10, s.panel, kKeyWhite);
-    LoadTexture(7, s.chips, kKeyGreen);
-    LoadTexture(0, "img/reset.png", kKeyNearBlack);
-    LoadTexture(4, "img/char.move.png", kKeyNearBlack);
+    LoadTexture(kSlotStageBack, s.background, s.backgroundKey);
+    LoadTexture(kSlotPanel, s.panel, kKeyWhite);
+    LoadTexture(kSlotChips, s.chips, kKeyGreen);
+    LoadTexture(kSlotResetPicture, "img/reset.png", kKeyNearBlack);
+    LoadTexture(kSlotCharacters, "img/char.move.png", kKeyNearBlack);
     // The partner wears her own sheet, laid out like the hero's columns.
-    LoadTexture(kPartnerSheetSlot, "img/char.partner.png", kKeyNearBlack);
-    LoadTexture(5, "img/ブラシ.png", kKeyGreen);
-    LoadTexture(11, "img/gage.png", kKeyWhite);
-    LoadTexture(12, "img/タイムアップル.png", kKeyGreen);
-    LoadTexture(15, "img/mozi.png", kKeyGreen);
-    LoadTexture(17, "img/effect1.png", kKeyBlack);
-    LoadTexture(18, "img/effect2.png", kKeyBlack);
-    LoadTexture(20, "img/eff.window.png", kKeyBlack);
-    LoadTexture(21, "img/eff.ハート完.png", kKeyBlack);
-    LoadTexture(22, "img/eff.Blue.png", kKeyBlack);
-    LoadTexture(23, "img/suna.png", kKeyBlack);
-    LoadTexture(24, "img/fire.png", kKeyBlack);
+    LoadTexture(kSlotPartnerSheet, "img/char.partner.png", kKeyNearBlack);
+    LoadTexture(kSlotBrush, "img/ブラシ.png", kKeyGreen);
+    LoadTexture(kSlotGauge, "img/gage.png", kKeyWhite);
+    LoadTexture(kSlotTimeUp, "img/タイムアップル.png", kKeyGreen);
+    LoadTexture(kSlotStageLetters, "img/mozi.png", kKeyGreen);
+    LoadTexture(kSlotEffect1, "img/effect1.png", kKeyBlack);
+    LoadTexture(kSlotEffect2, "img/effect2.png", kKeyBlack);
+    LoadTexture(kSlotEffWindow, "img/eff.window.png", kKeyBlack);
+    LoadTexture(kSlotEffHeart, "img/eff.ハート完.png", kKeyBlack);
+    LoadTexture(kSlotEffBlue, "img/eff.Blue.png", kKeyBlack);
+    LoadTexture(kSlotSand, "img/suna.png", kKeyBlack);
+    LoadTexture(kSlotFire, "img/fire.png", kKeyBlack);
     if (s.waveStrip) {
-        LoadTexture(14, "img/波ね.png", kKeyGreyBlue);
-        LoadTexture(19, "img/kaze.png", kKeyBlack);
+        LoadTexture(kSlotWave, "img/波ね.png", kKeyGreyBlue);
+        LoadTexture(kSlotWind, "img/kaze.png", kKeyBlack);
     }
 
     g_Hero.x = s.heroX;
@@ -263,24 +202,24 @@ void StageInit(int stage) {
 void StageFrame(int stage) {
     const StageInfo& s = kStageInfo[stage];
     s_CurrentStage = stage;
-    if (KeyDown(VK_F1)) g_FrameNo = 7;
+    if (KeyDown(VK_F1)) g_FrameNo = kSceneTitleInit;
     if (PlayOnceDue(g_MusicOnce)) PlayMusic(kMusicSlot);
     SetAdditiveBlend(false);
 
-    DrawQuad(9, FullScreenQuad);
+    DrawQuad(kSlotStageBack, FullScreenQuad);
     DrawStageMap(stage);
     s.script->drawObjects();
-    DrawQuad(4, g_HeroQuad);
-    DrawQuad(kPartnerSheetSlot, g_PartnerQuad);
+    DrawQuad(kSlotCharacters, g_HeroQuad);
+    DrawQuad(kSlotPartnerSheet, g_PartnerQuad);
     if (s.waveStrip) DrawWaveStrip();
     DrawTimeStrip();
     static const Quad kPanel = MakeQuad(0, 0, 640, 480, 0, 0.01f, 1, 1);
-    DrawQuad(10, kPanel);
+    DrawQuad(kSlotPanel, kPanel);
     for (int c = 0; c < 3; ++c)
-        if (s.digitsDrawn & (1 << c)) DrawQuad(4, PaintDigit[c]);
+        if (s.digitsDrawn & (1 << c)) DrawQuad(kSlotCharacters, PaintDigit[c]);
     if (s.partnerLabel && g_Partner.x == 576.0f && g_Partner.y == 128.0f) {
         static const Quad kLabel = MakeQuad(512, 112, 608, 144, 0.1875f, 0.4375f, 0.375f, 0.5f);
-        DrawQuad(15, kLabel);
+        DrawQuad(kSlotStageLetters, kLabel);
     }
     UpdatePaintDigits();
     DrawLives();
@@ -289,7 +228,7 @@ void StageFrame(int stage) {
     if (g_StageRunning == 0) StartBanner();
     if (g_StageCleared == 1) {
         if (PlayOnceDue(g_SoundOnce[0])) {
-            PlayEffect(9);
+            PlayEffect(kSoundStageClear);
             NoteStageClear(stage, s_PlayStarted ? g_Now - s_PlaySince : 0);
         }
         ClearBanner();
@@ -319,11 +258,11 @@ void StageFrame(int stage) {
             g_LButton = 0;
             LoseLife(1);
             if (g_Lives == 0) {
-                g_FrameNo = 47;
+                g_FrameNo = kSceneGameOverInit;
                 StopAllSound();
             } else {
                 g_ResetPictureRequest = 1;
-                PlayEffect(kLifeLostSlot);
+                PlayEffect(kSoundLifeLost);
             }
         }
         if (TimeStripRight() <= 612.0f) {
@@ -331,24 +270,24 @@ void StageFrame(int stage) {
             g_TimeOutPenalty = 0;
             LoseLife(penalty);
             if (g_Lives == 0) {
-                g_FrameNo = 47;
+                g_FrameNo = kSceneGameOverInit;
                 StopAllSound();
             } else {
                 g_TimeUpRequest = 1;
                 // The strip stays at its end until the restart: heard once.
-                if (penalty > 0) PlayEffect(kLifeLostSlot);
+                if (penalty > 0) PlayEffect(kSoundLifeLost);
             }
         }
     }
     if (g_ClearBannerFlag == 1) {
-        g_FrameNo = g_FromSelect == 1 ? 45 : s.nextScene;
+        g_FrameNo = uint8_t(g_FromSelect == 1 ? int(kSceneStageSelectInit) : s.nextScene);
         StopAllSound();
     }
     s.script->run();
 }
 
 void AppendStageTraceFields(std::string& line, int scene) {
-    if (scene < 11 || scene > 44) return;
+    if (scene < kSceneStage1Init || scene > kSceneStage9Frame) return;
     bool isStage = false;
     for (int k = 1; k <= 9; ++k) isStage |= scene == kStageInfo[k].initScene || scene == kStageInfo[k].frameScene;
     if (!isStage) return;

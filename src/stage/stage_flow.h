@@ -40,11 +40,6 @@ struct StageInfo {
 
 extern const StageInfo kStageInfo[10];  // stages 1..9
 
-// Sound slots of the stage's own answers to the player, on slots that no
-// scene's events use: paint taken from a pot, a walker painted, a life lost.
-constexpr int kPickUpSlot = 20;
-constexpr int kPaintSlot = 21;
-constexpr int kLifeLostSlot = 22;
 
 void StageInit(int stage);
 void StageFrame(int stage);

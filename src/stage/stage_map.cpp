@@ -68,5 +68,5 @@ void DrawStageMap(int stage) {
         s_LayerMap = map;
     }
     g_CellQuad = s_LayerQuads[kMapCells - 1];
-    DrawQuadLayer(kChipSheetSlot, kMapLayer);
+    DrawQuadLayer(kSlotChips, kMapLayer);
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "gfx/gfx.h"
+#include "gfx/texture_slots.h"
 
 // One cell's picture and solidity: 0 is empty, anything else is solid. Code n
 // shows chip (n mod 16, n div 16) of the stage's 16x16 chip sheet.
@@ -40,7 +41,6 @@ constexpr Quad kWhiteQuad = {{
 extern Quad g_CellQuad;
 
 // Texture slot of the stage chip sheet.
-constexpr int kChipSheetSlot = 7;
 
 constexpr bool IsSolid(ChipCode code) { return code != 0; }
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "stage/stage_state.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "sound/sound.h"
 #include "stage/brush.h"
 #include "stage/effects.h"
@@ -41,10 +41,51 @@ void SetV(Quad& q, float v0, float v1) {
     q.v[2].v = q.v[3].v = v1;
 }
 
+void SetFallerV(Faller& f, float v0) { SetV(f.quad, v0, v0 + 0.0625f); }
+
+bool NextPicture(Quad& q, int& frame, int frames, bool alongU) {
+    if (frame >= frames) return false;
+    if (alongU) {
+        const float u0 = 0.125f * float(frame);
+        SetU(q, u0, u0 + 0.125f);
+    } else {
+        SetV(q, 0.0625f * float(frame), 0.0625f * float(frame) + 0.0625f);
+    }
+    frame += 1;
+    return true;
+}
+
+void ShowFaller(Faller& f) {
+    SetQuadColour(f.quad, 0xFFFFFFFFu);
+    SetFallerV(f, 0);
+}
+
 void SetCell(int stage, int row, int col, ChipCode code) { MapCell(stage, row, col) = code; }
 
 void SetCells(int stage, std::initializer_list<CellWrite> cells) {
     for (const CellWrite& c : cells) MapCell(stage, c.row, c.col) = c.code;
+}
+
+void SetCells2x2(int stage, int row, int col, int code) {
+    MapCell(stage, row, col) = ChipCode(code);
+    MapCell(stage, row, col + 1) = ChipCode(code + 1);
+    MapCell(stage, row + 1, col) = ChipCode(code + kChipBelow);
+    MapCell(stage, row + 1, col + 1) = ChipCode(code + kChipBelow + 1);
+}
+
+void SetPlant(int stage, int bottom, int col, Plant plant, ChipCode floor) {
+    for (int r = 0; r < 3; ++r) {
+        const int level = plant.high - 1 - r;  // the picture's chip row, from its top
+        int left = 0, right = 0;
+        if (plant.top != 0 && level >= 0) {
+            left = plant.top + kChipBelow * level;
+            right = left + 1;
+        } else if (r == 0) {
+            left = right = floor;
+        }
+        MapCell(stage, bottom - r, col) = ChipCode(left);
+        MapCell(stage, bottom - r, col + 1) = ChipCode(right);
+    }
 }
 
 void AnimateLoop(int stage, const CellLoop& loop, int& frame, unsigned& time, bool stopped, bool clockFirst) {
@@ -59,6 +100,11 @@ void AnimateLoop(int stage, const CellLoop& loop, int& frame, unsigned& time, bo
 // first one home waits facing the way the other comes; when the other stands
 // right beside it, the waiting one turns and the newcomer stops; both home
 // clears the stage.
+void ResetMeeting() {
+    g_HeroArrived = 0;
+    g_PartnerArrived = 0;
+}
+
 void MeetAtGoal(bool heroHome, bool partnerHome, bool heroOnRight, bool partnerMayTurn, bool sameRow) {
     const int wait = heroOnRight ? 1 : 0;
     const bool beside = (heroOnRight ? g_Partner.x + 32 == g_Hero.x : g_Hero.x + 32 == g_Partner.x) &&
@@ -112,7 +158,7 @@ void FireGesture(const Gesture& g, float x, float y, int n, RingGates& gates) {
         DrawSparkEffect(x + g.sparkX, y, 128, 1, g.sparkFacing, 0);
         DrawSparkEffect(x + g.sparkX, y, -1, 1, g.sparkFacing, 0);
     }
-    if (n == 1) PlayEffect(1);
+    if (n == 1) PlayEffect(kSoundThrow);
     RingWindow(gates.a, n >= 11 && n <= 12, x + g.ringAX, y + g.ringAY, g.rings);
     auto ringB = [&] {
         RingWindow(gates.b, n >= g.ringBFrom && n <= g.ringBTo, x + g.ringBX, y + g.ringBY, g.rings);
@@ -122,7 +168,7 @@ void FireGesture(const Gesture& g, float x, float y, int n, RingGates& gates) {
         DrawColumnEffect(x + g.columnX, y - 64, g.columnAlpha, 1);
         DrawColumnEffect(x + g.columnX, y - 64, -1, 1);
     }
-    if (n == g.columnSoundAt) PlayEffect(0);
+    if (n == g.columnSoundAt) PlayEffect(kSoundBurst);
     if (!g.ringsFirst) ringB();
     if (n > g.bigAfter) {
         DrawBigEffect(x + g.bigX, y, 70, 1, 0);
@@ -135,12 +181,12 @@ void WindGesture(const Gesture& g, float x, float y, int n) {
         DrawSparkEffect(x + g.sparkX, y, 100, 1, g.sparkFacing, 2);
         DrawSparkEffect(x + g.sparkX, y, -1, 1, g.sparkFacing, 2);
     }
-    if (n == 1) PlayEffect(1);
+    if (n == 1) PlayEffect(kSoundThrow);
     if (n >= 10 && n < 20) {
         DrawColumnEffect2(x + g.columnX, y - 64, 70, 1);
         DrawColumnEffect2(x + g.columnX, y - 64, -1, 1);
     }
-    if (n == 13) PlayEffect(5);
+    if (n == 13) PlayEffect(kSoundWind);
     if (n > g.bigAfter) {
         DrawBigEffect(x + g.bigX, y, 70, 1, 2);
         DrawBigEffect(x + g.bigX, y, -1, 1, 2);
@@ -153,7 +199,7 @@ void WaterGesture(const Gesture& g, float x, float y, int n, RingGates& gates, u
         DrawSparkEffect(x + g.sparkX, y, -1, 1, g.sparkFacing, 1);
         DrawSparkEffect(x + g.sparkX, y, 128, 1, g.sparkFacing, 1);
     }
-    if (n == 1) PlayEffect(1);
+    if (n == 1) PlayEffect(kSoundThrow);
     // Two rings of drops on the window's second tick.
     if (n >= 1 && n <= 15) {
         if (gates.a == 1) {
@@ -167,12 +213,12 @@ void WaterGesture(const Gesture& g, float x, float y, int n, RingGates& gates, u
     if (n >= 15 && n < g.twinkleTo && Due(twinkleTime, 30))
         UpdateSpray(twinkles, 20, DrawTwinkle, 0, g.twinkleFall, g.twinkleFade, x + g.twinkleX, y + g.twinkleY, 60,
                     60);
-    if (g.soundFirst && n == g.splashAt) PlayEffect(3);
+    if (g.soundFirst && n == g.splashAt) PlayEffect(kSoundSplash);
     if (n > g.bigAfter) {
         DrawBigEffect(x + g.bigX, y + 16, g.brightFirst ? -1 : 70, 1, 1);
         DrawBigEffect(x + g.bigX, y + 16, g.brightFirst ? 70 : -1, 1, 1);
     }
-    if (!g.soundFirst && n == g.splashAt) PlayEffect(3);
+    if (!g.soundFirst && n == g.splashAt) PlayEffect(kSoundSplash);
 }
 
 }  // namespace
@@ -192,11 +238,12 @@ bool RunEvent(const EventTable& t, int e) {
     if (a.paint != row.paint || a.w.facing != row.facing || a.w.x != row.x) return false;
     if (a.w.y < row.yFrom || a.w.y > row.yTo) return false;
     if (row.ready && !row.ready()) return false;
-    int& n = t.ticks[e];
+    int& n = t.ticks[row.ticksOf ? row.ticksOf : e];
     a.w.halted = 1;
     if (t.ringsOnHold) UpdateRingBursts(0, 0, 0);
     a.pose = 2;
-    PlayGesture(*row.gesture, a.w, n, t.gates, t.twinkleTime, t.twinkles ? t.twinkles[e] : nullptr);
+    unsigned& twinkleTime = t.twinkleTimes ? t.twinkleTimes[e] : t.twinkleTime;
+    PlayGesture(*row.gesture, a.w, n, t.gates, twinkleTime, t.twinkles ? t.twinkles[e] : nullptr);
     if (row.act) row.act({e, row.who, a, n, *row.gesture});
     CountUp(n, row.limit);
     return true;
@@ -219,5 +266,34 @@ void FinishActor(const Actor& a, GestureKind kind, uint8_t extra) {
 }
 
 void Finish(const EventCtx& c, uint8_t extra) { FinishActor(c.a, c.gesture.kind, extra); }
+
+bool FinishIf(const EventCtx& c, bool done, uint8_t extra) {
+    if (done) Finish(c, extra);
+    return done;
+}
+
+bool Shake(const EventCtx& c, Quad& q, unsigned& timer, int& step, bool alongU, int from, uint8_t extra) {
+    static const float kU[7] = {0.5f, 0.625f, 0.75f, 0.875f, 0.75f, 0.625f, 0.5f};
+    if (c.n < from || !Due(timer, 150)) return false;
+    if (step < 7) {
+        if (alongU)
+            SetU(q, kU[step], kU[step] + 0.125f);
+        else
+            SetV(q, kGlowV[step], kGlowV[step] + 0.0625f);
+        step += 1;
+        return false;
+    }
+    Finish(c, extra);
+    step = 0;
+    return true;
+}
+
+bool Splash(int& n, int limit, const Faller& f, int sandFrom) {
+    if (n == 0) PlayEffect(kSoundThud);
+    if (n >= sandFrom && n < 10) DrawSandEffect(f.x, f.y + 40, -1, 1);
+    const bool done = n > 10;
+    CountUp(n, limit);
+    return done;
+}
 
 void ClearSprays(SprayParticle* sprays, int count) { std::fill(sprays, sprays + count, SprayParticle{}); }

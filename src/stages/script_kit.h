@@ -9,6 +9,8 @@
 #include <initializer_list>
 
 #include "gfx/gfx.h"
+#include "stage/chip_codes.h"
+#include "stage/effects.h"
 #include "stage/spray.h"
 #include "stage/stage_map.h"
 #include "stage/stage_state.h"
@@ -37,6 +39,25 @@ void StopLow(Walker& w, Quad& q, float columnU);
 // Texture ranges of a sprite: u across, v down.
 void SetU(Quad& q, float u0, float u1);
 void SetV(Quad& q, float v0, float v1);
+// A faller's picture row from v0 (a row is 1/16 of the sheet), and the
+// faller seen whole again on its first row.
+void SetFallerV(Faller& f, float v0);
+void ShowFaller(Faller& f);
+// Shows picture `frame` of a sprite's strip (rows down the sheet, or with
+// alongU columns across) and counts on; false once all `frames` have shown.
+bool NextPicture(Quad& q, int& frame, int frames, bool alongU = false);
+// The picture rows of a block glowing hotter and cooling again.
+constexpr float kGlowV[7] = {0, 0.0625f, 0.125f, 0.1875f, 0.125f, 0.0625f, 0};
+
+// The start of every script's tick: the rings age; on a new try the stage's
+// state starts afresh. True on a new try, for the stage to rewind the rest.
+template <typename State>
+bool NewTry(State& s) {
+    UpdateRingBursts(0, 0, 0);
+    if (g_ScriptReset != 1) return false;
+    s = State{};
+    return true;
+}
 
 struct CellWrite {
     int8_t row, col;
@@ -44,6 +65,17 @@ struct CellWrite {
 };
 void SetCell(int stage, int row, int col, ChipCode code);
 void SetCells(int stage, std::initializer_list<CellWrite> cells);
+// A 2x2 picture whose top-left chip is `code` at (row, col).
+void SetCells2x2(int stage, int row, int col, int code);
+
+// A plant picture two chips wide and `high` (2 or 3) tall, its top-left chip
+// `top`. SetPlant fills the three rows up from `bottom` in columns col and
+// col + 1 with it, empty above it; a plant with top 0 is cleared away and
+// leaves `floor` on the bottom row.
+struct Plant {
+    uint8_t top, high;
+};
+void SetPlant(int stage, int bottom, int col, Plant plant, ChipCode floor = 0);
 
 // Two cells of one column (row, row + 1) cycling through `frames` pictures,
 // codes top + frame and bottom + frame, one every `interval` ms: goal
@@ -64,6 +96,7 @@ void AnimateLoop(int stage, const CellLoop& loop, int& frame, unsigned& time, bo
 // waiting partner turning to the hero. sameRow: "beside" also needs the two
 // on one row, where the other walker can pass the waiting one's x on another
 // floor on the way down.
+void ResetMeeting();  // nobody home yet: each meeting stage's init
 void MeetAtGoal(bool heroHome, bool partnerHome, bool heroOnRight, bool partnerMayTurn = true,
                 bool sameRow = false);
 
@@ -138,7 +171,7 @@ constexpr float kAnyY = -1e9f, kLowestY = 1e9f;
 
 // One event: who, paint, facing, the trigger place (x exact, y within
 // [yFrom, yTo]), the gesture, the counter's limit, the ready test and the
-// consequence.
+// consequence; ticksOf: the row whose tick counter it shares (0: its own).
 struct EventRow {
     Who who;
     PaintColour paint;
@@ -148,6 +181,7 @@ struct EventRow {
     int limit;
     bool (*ready)();
     Consequence act;
+    uint8_t ticksOf = 0;
 };
 
 struct EventCtx {
@@ -168,6 +202,7 @@ struct EventTable {
     RingGates& gates;
     unsigned& twinkleTime;
     bool ringsOnHold;  // the rings age once more as a walker takes the pose
+    unsigned* twinkleTimes = nullptr;  // a twinkle clock per row instead of the shared one
 };
 
 // Tries event e: when its walker stands at the place with the paint and the
@@ -179,7 +214,20 @@ void RunEvents(const EventTable& t);
 // The end of an event: the walker loses its paint and walks on; the kind's
 // pictures and `extra` rewind.
 void Finish(const EventCtx& c, uint8_t extra = 0);
+// Finishes the event once `done`; returns done.
+bool FinishIf(const EventCtx& c, bool done, uint8_t extra = 0);
 void FinishActor(const Actor& a, GestureKind kind, uint8_t extra = 0);
+
+// A block rocking or glowing in seven pictures, one every 150 ms from tick
+// `from`: rows kGlowV of its sheet, or with alongU columns from u 0.5. After
+// the seventh the event finishes (rewinding `extra` too) and the pictures
+// start again; true then.
+bool Shake(const EventCtx& c, Quad& q, unsigned& timer, int& step, bool alongU = false, int from = 30,
+           uint8_t extra = 0);
+
+// A faller lands in a cloud of sand: a thud on tick 0, the cloud on ticks
+// [sandFrom, 10); true once it has settled (past tick 10).
+bool Splash(int& n, int limit, const Faller& f, int sandFrom = 1);
 
 // Rewinds the pictures and empties the sprays at the start of a try.
 void ClearSprays(SprayParticle* sprays, int count);

@@ -3,10 +3,7 @@
 // makes a plant grow so the hero does not land on its thorns, and washes a
 // loose block off the middle shelf into the gap. Both walkers then meet at
 // the right end of the bottom floor.
-#include <algorithm>
-#include <initializer_list>
-
-#include "app/platform.h"
+#include "base/platform.h"
 #include "sound/sound.h"
 #include "stage/brush.h"
 #include "stage/effects.h"
@@ -14,221 +11,102 @@
 #include "stage/stage_map.h"
 #include "stage/stage_state.h"
 #include "stage/walker.h"
+#include "stages/script_kit.h"
 #include "stages/stage_scripts.h"
 
 Stage2State g_Stage2;
-// Who reached the goal first; the stage inits clear them, the scripts leave
-// them alone on a reset.
 
 namespace {
 
-SprayParticle s_TopTwinkles[20];
-SprayParticle s_PlantTwinkles[20];
-SprayParticle s_FlickerTwinkles[20];
-SprayParticle s_BlockTwinkles[20];
+constexpr int kStage = 2;
 
-Faller& Block() { return g_Fallers[2][0]; }
+// One twinkle spray and clock per event, by event number.
+SprayParticle s_Twinkles[kStage2Events + 1][20];
 
-void SetCell(int row, int col, ChipCode code) { MapCell(2, row, col) = code; }
-
-void SetCells(const int (*cells)[2], const ChipCode* codes, int n) {
-    for (int i = 0; i < n; ++i) SetCell(cells[i][0], cells[i][1], codes[i]);
-}
-
-// A soft copy under a bright additive one.
-void Spark(float x, float y) {
-    DrawSparkEffect(x, y, -1, 1, 1, 1);
-    DrawSparkEffect(x, y, 128, 1, 1, 1);
-}
-
-void Big(float x, float y) {
-    DrawBigEffect(x, y, -1, 1, 1);
-    DrawBigEffect(x, y, 70, 1, 1);
-}
-
-void ResetSparkAndBig() {
-    DrawSparkEffect(0, 0, 0, 0, 0, 0);
-    DrawBigEffect(0, 0, 0, 0, 0);
-}
-
-// Two colour bursts on the second frame of the window; one gate serves every
-// event, and a frame of a running event outside its window rewinds it.
-void SpawnWindow(int count, int from, int to, float x, float y) {
-    int& gate = g_Stage2.spawnGate;
-    if (count >= from && count <= to) {
-        if (gate == 1) {
-            SpawnColourBurst(x, y, 1, 3, 1);
-            SpawnColourBurst(x, y, 1, 3, 1);
-        }
-        gate += 1;
-    } else {
-        gate = 0;
-    }
-}
-
-// Twinkles drift down slowly; the pass runs at most every 30 ms.
-void Twinkles(uint32_t* lastPass, SprayParticle* spray, float x, float y) {
-    UpdateSprayEvery(30, lastPass, spray, 20, DrawTwinkle, 0, 0.2f, 4, x, y, 60, 60);
-}
+Faller& Block() { return g_Fallers[kStage][0]; }
 
 bool InRange(float v, float lo, float hi) { return v >= lo && v <= hi; }
 
-void GoalColumn() {
-    Stage2State& s = g_Stage2;
-    if (g_Now - s.goalStepTime < 250) return;
-    s.goalStepTime = g_Now;
-    static const ChipCode kGoal[4][2] = {{42, 58}, {43, 59}, {44, 60}, {45, 61}};
-    SetCell(8, 19, kGoal[s.goalFrame][0]);
-    SetCell(9, 19, kGoal[s.goalFrame][1]);
-    s.goalFrame = (s.goalFrame + 1) % 4;
-}
+constexpr CellLoop kGoalColumn = {8, 19, kGladeGoal, kGladeGoal + kChipBelow, 4, 250};
+constexpr CellLoop kFlicker = {6, 5, kGladeFire, kGladeFire + kChipBelow, 3, 250};
 
-// The 2x2 block on the top shelf, put out by a blue hero just before it.
-void TopEvent() {
+// Event 1: the 2x2 block on the top shelf shrinks in four pictures, 150 ms
+// apart, and leaves shelf behind.
+void ShrinkTopBlock(const EventCtx& c) {
     Stage2State& s = g_Stage2;
-    if (!(g_Hero.x + 32 == 192 && g_HeroPaint == kPaintBlue && g_Hero.facing == 0)) return;
-    g_Hero.halted = 1;
-    g_HeroPose = 2;
-    const int c = s.topCount;
-    const float x = g_Hero.x, y = g_Hero.y;
-    if (c < 15) Spark(x, y);
-    if (c == 1) PlayEffect(1);
-    SpawnWindow(c, 1, 15, x + 32, y + 32);
-    if (c >= 15 && c <= 40) Twinkles(&s.topSprayTime, s_TopTwinkles, x + 16, y - 16);
-    if (c == 20) PlayEffect(3);
-    if (c > 20) Big(x + 48, y + 16);
-    if (c >= 15 && c <= 70) {
-        if (g_Now - s.topStepTime >= 150) {
-            s.topStepTime = g_Now;
-            static const int kCells[4][2] = {{2, 6}, {2, 7}, {3, 6}, {3, 7}};
-            // The block shrinks in four pictures and leaves shelf behind.
-            static const ChipCode kFrames[5][4] = {
-                {48, 49, 64, 65}, {50, 51, 66, 67}, {52, 53, 68, 69}, {54, 55, 70, 71}, {0, 0, 2, 2}};
-            SetCells(kCells, kFrames[s.topFrame], 4);
-            if (s.topFrame < 4) {
-                s.topFrame += 1;
-            } else {
-                g_HeroPaint = 0;
-                g_Hero.halted = 0;
-                ResetSparkAndBig();
-            }
+    if (c.n < 15 || c.n > 70) return;
+    if (Due(s.topStepTime, 150)) {
+        if (s.topFrame < 4) {
+            SetCells2x2(kStage, 2, 6, kGladeBonfire + 2 * s.topFrame);
+            s.topFrame += 1;
+        } else {
+            SetCells(kStage, {{2, 6, 0}, {2, 7, 0}, {3, 6, kGladeGround}, {3, 7, kGladeGround}});
+            Finish(c);
         }
-        g_HeroPose = 0;
     }
-    if (s.topCount < 70) s.topCount += 1;
+    c.a.pose = 0;
 }
 
-// The plant on the middle shelf grows a step higher under a blue partner.
-void PlantEvent() {
+// Event 2: the plant on the middle shelf grows a step every 100 ms.
+void GrowPlant(const EventCtx& c) {
     Stage2State& s = g_Stage2;
-    if (!(s.heroCaught == 0 && g_Partner.x + 32 == 304 && g_Partner.y + 32 >= 192 &&
-          g_PartnerPaint == kPaintBlue && g_Partner.facing == 0 && s.plantFrame <= 4))
-        return;
-    g_Partner.halted = 1;
-    g_PartnerPose = 2;
-    const int c = s.plantCount;
-    const float x = g_Partner.x, y = g_Partner.y;
-    if (c < 15) Spark(x, y);
-    if (c == 1) PlayEffect(1);
-    SpawnWindow(c, 1, 15, x + 32, y + 32);
-    if (c >= 15 && c < 35) Twinkles(&s.plantSprayTime, s_PlantTwinkles, x + 16, y - 32);
-    if (c == 20) PlayEffect(3);
-    if (c > 20) Big(x + 32, y + 16);
-    if (c >= 20) {
-        if (g_Now - s.plantStepTime >= 100) {
-            s.plantStepTime = g_Now;
-            static const int kCells[6][2] = {{7, 9}, {7, 10}, {6, 9}, {6, 10}, {5, 9}, {5, 10}};
-            static const ChipCode kFrames[5][6] = {{32, 33, 16, 17, 0, 0},
-                                                   {34, 35, 18, 19, 0, 0},
-                                                   {36, 37, 20, 21, 4, 5},
-                                                   {38, 39, 22, 23, 6, 7},
-                                                   {40, 41, 24, 25, 8, 9}};
-            SetCells(kCells, kFrames[s.plantFrame], 6);
-            if (s.plantFrame < 4) {
-                s.plantFrame += 1;
-            } else {
-                g_PartnerPaint = 0;
-                g_Partner.halted = 0;
-                s.plantFrame = 5;
-                ResetSparkAndBig();
-            }
+    if (c.n < 20) return;
+    if (Due(s.plantStepTime, 100)) {
+        static const Plant kSteps[5] = {
+            {kGladePlant, 2}, {kGladePlant2, 2}, {kGladePlant3, 3}, {kGladePlant4, 3}, {kGladePlant5, 3}};
+        SetPlant(kStage, 7, 9, kSteps[s.plantFrame]);
+        if (s.plantFrame < 4) {
+            s.plantFrame += 1;
+        } else {
+            s.plantFrame = 5;
+            Finish(c);
         }
-        g_PartnerPose = 0;
     }
-    if (s.plantCount < 70) s.plantCount += 1;
+    c.a.pose = 0;
 }
 
-void Flicker() {
-    Stage2State& s = g_Stage2;
-    if (s.flickerOut != 0 || g_Now - s.flickerStepTime < 250) return;
-    s.flickerStepTime = g_Now;
-    static const ChipCode kFrames[3][2] = {{10, 26}, {11, 27}, {12, 28}};
-    SetCell(6, 5, kFrames[s.flickerFrame][0]);
-    SetCell(7, 5, kFrames[s.flickerFrame][1]);
-    s.flickerFrame = (s.flickerFrame + 1) % 3;
+// Event 3: the flickering block at the left of the middle shelf goes out;
+// the partner then walks down to the bottom floor.
+void PutOutFlicker(const EventCtx& c) {
+    g_Stage2.flickerOut = 1;
+    if (c.n < 35) return;
+    SetCells(kStage, {{6, 5, 0}, {7, 5, kGladeAshes}});
+    Finish(c);
 }
 
-// The flickering block at the left of the middle shelf, put out by a blue
-// partner walking left into it; she then walks down to the bottom floor.
-void FlickerEvent() {
+// Event 4: the loose block is washed off the end of the middle shelf, 2
+// pixels every 25 ms, into the gap.
+void WashBlockOff(const EventCtx& c) {
     Stage2State& s = g_Stage2;
-    if (!(g_Partner.x == 192 && g_PartnerPaint == kPaintBlue && g_Partner.facing == 1)) return;
-    s.flickerOut = 1;
-    g_Partner.halted = 1;
-    g_PartnerPose = 2;
-    const int c = s.flickerCount;
-    const float x = g_Partner.x, y = g_Partner.y;
-    if (c < 15) Spark(x - 64, y);
-    if (c == 1) PlayEffect(1);
-    SpawnWindow(c, 1, 15, x - 12, y + 32);
-    if (c >= 15 && c < 35) Twinkles(&s.flickerSprayTime, s_FlickerTwinkles, x - 64, y - 8);
-    if (c == 20) PlayEffect(3);
-    if (c > 20) Big(x - 32, y + 16);
-    if (c >= 35) {
-        SetCell(6, 5, 0);
-        SetCell(7, 5, 30);
-        g_PartnerPaint = 0;
-        g_Partner.halted = 0;
-        ResetSparkAndBig();
-        g_PartnerPose = 0;
-    }
-    if (s.flickerCount < 42) s.flickerCount += 1;
-}
-
-// A blue hero washes the loose block off the end of the middle shelf.
-void BlockEvent() {
-    Stage2State& s = g_Stage2;
-    if (!(g_Hero.x + 32 == 447 && g_Hero.y + 32 == 224 && g_HeroPaint == kPaintBlue && g_Hero.facing == 0)) return;
-    g_Hero.halted = 1;
-    g_HeroPose = 2;
-    const int c = s.blockCount;
-    const float x = g_Hero.x, y = g_Hero.y;
-    if (c < 15) Spark(x, y);
-    if (c == 1) PlayEffect(1);
-    SpawnWindow(c, 1, 15, x + 32, y + 32);
-    if (c >= 15 && c <= 40) Twinkles(&s.topSprayTime, s_BlockTwinkles, x + 16, y - 16);
-    if (c == 20) PlayEffect(3);
-    if (c > 20) Big(x + 32, y + 16);
-
     Faller& b = Block();
-    if (g_Now - s.topStepTime >= 25) {
-        s.topStepTime = g_Now;
-        if (b.x <= 480) b.x += 2;
-    }
-    if (b.y + 32 == 288) {
-        if (s.splashCount == 0) PlayEffect(7);
-        if (s.splashCount < 10) DrawSandEffect(b.x, b.y + 40, -1, 1);
-        if (s.splashCount > 10) {
-            g_HeroPaint = 0;
-            g_Hero.halted = 0;
-            g_HeroPose = 0;
-            DrawSandEffect(0, 0, 0, 0);
-            ResetSparkAndBig();
-        }
-        if (s.splashCount < 30) s.splashCount += 1;
-    }
-    if (s.blockCount < 50) s.blockCount += 1;
+    if (Due(s.topStepTime, 25) && b.x <= 480) b.x += 2;
+    if (b.y + 32 == 288 && Splash(s.splashCount, 30, b, 0)) Finish(c, kRewindSand);
 }
+
+bool PlantCanGrow() { return g_Stage2.heroCaught == 0 && g_Stage2.plantFrame <= 4; }
+
+// Thrown to the right, a soft spark under a bright one, the splash before
+// the big burst.
+constexpr Gesture kWaterTop = {.kind = kWater, .bigX = 48, .twinkleY = -16, .twinkleTo = 41, .soundFirst = true,
+                               .brightFirst = true};
+constexpr Gesture kWaterPlant = {.kind = kWater, .soundFirst = true, .brightFirst = true};
+constexpr Gesture kWaterFlicker = {.kind = kWater, .sparkX = -64, .bigX = -32, .burstX = -12, .twinkleX = -64,
+                                   .twinkleY = -8, .soundFirst = true, .brightFirst = true};
+constexpr Gesture kWaterBlock = {.kind = kWater, .twinkleY = -16, .twinkleTo = 41, .soundFirst = true,
+                                 .brightFirst = true};
+constexpr PaintColour B = kPaintBlue;
+constexpr float kAny = kAnyY, kLow = kLowestY;
+
+const EventRow kEvents[kStage2Events + 1] = {
+    {},
+    {kHero, B, 0, 160, kAny, kLow, &kWaterTop, 70, nullptr, ShrinkTopBlock},
+    {kPartner, B, 0, 272, 160, kLow, &kWaterPlant, 70, PlantCanGrow, GrowPlant},
+    {kPartner, B, 1, 192, kAny, kLow, &kWaterFlicker, 42, nullptr, PutOutFlicker},
+    {kHero, B, 0, 415, 192, 192, &kWaterBlock, 50, nullptr, WashBlockOff},
+};
+
+const EventTable kTable = {kEvents, kStage2Events, g_Stage2.eventTicks, s_Twinkles, g_Stage2.gates,
+                           g_Stage2.twinkleTimes[0], false, g_Stage2.twinkleTimes};
 
 void WalkerRules() {
     Stage2State& s = g_Stage2;
@@ -240,12 +118,7 @@ void WalkerRules() {
         g_Hero.halted = 1;
         s.heroCaught = 1;
     }
-    if (s.heroCaught == 1) {
-        g_HeroQuad.v[0].u = g_HeroQuad.v[3].u = g_HeroColumnU;
-        g_HeroQuad.v[1].u = g_HeroQuad.v[2].u = g_HeroColumnU + 0.125f;
-        g_HeroQuad.v[0].v = g_HeroQuad.v[1].v = 0.625f;
-        g_HeroQuad.v[2].v = g_HeroQuad.v[3].v = 0.6875f;
-    }
+    if (s.heroCaught == 1) SetQuadUV(g_HeroQuad, g_HeroColumnU, 0.625f, g_HeroColumnU + 0.125f, 0.6875f);
 
     // Narrow boxes near the plant: the partner can step into its columns to
     // water it, the hero can walk back through it.
@@ -261,42 +134,29 @@ void WalkerRules() {
     g_Hero.gravityOff =
         InRange(b.y, g_Hero.y, g_Hero.y + 16) && g_Hero.x + 32 >= b.x && b.x + 32 >= g_Hero.x ? 1 : 0;
 
-    const bool heroHome = g_Hero.x >= 576 && g_Hero.x + 32 <= 608 && g_Hero.y >= 256 && g_Hero.y + 32 <= 288;
-    const bool partnerHome =
-        g_Partner.x >= 544 && g_Partner.x + 32 <= 576 && g_Partner.y >= 256 && g_Partner.y + 32 <= 288;
-    MeetAtGoal(heroHome, partnerHome, true);
+    MeetAtGoal(At(g_Hero, 576, 256), At(g_Partner, 544, 256), true);
 }
 
 void Stage2Init() {
-    Faller& b = Block();
-    b.quad.v[0].v = b.quad.v[1].v = 0.0f;
-    b.quad.v[2].v = b.quad.v[3].v = 0.0625f;
-    g_HeroArrived = 0;
-    g_PartnerArrived = 0;
-    g_Stage2.blockCount = 0;
+    SetFallerV(Block(), 0);
+    ResetMeeting();
+    g_Stage2.eventTicks[4] = 0;
     g_Stage2.splashCount = 0;
 }
 
-void Stage2DrawObjects() { DrawQuad(4, Block().quad); }
+void Stage2DrawObjects() { DrawQuad(kSlotCharacters, Block().quad); }
 
 }  // namespace
 
 void Stage2Script() {
-    UpdateRingBursts(0, 0, 0);
-    if (g_ScriptReset == 1) {
-        g_Stage2 = Stage2State{};
-        for (SprayParticle* a : {s_TopTwinkles, s_PlantTwinkles, s_FlickerTwinkles, s_BlockTwinkles})
-            std::fill(a, a + 20, SprayParticle{});
-        DrawSparkEffect(0, 0, 0, 0, 0, 0);
-        DrawBigEffect(0, 0, 0, 0, 0);
-        DrawSandEffect(0, 0, 0, 0);
+    Stage2State& s = g_Stage2;
+    if (NewTry(s)) {
+        for (auto& t : s_Twinkles) ClearSprays(t, 20);
+        RewindPictures(kRewindSpark | kRewindBig | kRewindSand);
     }
-    GoalColumn();
-    TopEvent();
-    PlantEvent();
-    Flicker();
-    FlickerEvent();
-    BlockEvent();
+    AnimateLoop(kStage, kGoalColumn, s.goalFrame, s.goalStepTime);
+    AnimateLoop(kStage, kFlicker, s.flickerFrame, s.flickerStepTime, s.flickerOut != 0);
+    RunEvents(kTable);
     WalkerRules();
 }
 

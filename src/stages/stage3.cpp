@@ -2,7 +2,7 @@
 // pushes the loose blocks along their shelves, two pixels at a time, until
 // they drop. The walkers ride down on the blocks and meet on the bottom-left
 // shelf beside the goal column; water fills the bottom of the screen.
-#include "app/platform.h"
+#include "base/platform.h"
 #include "sound/sound.h"
 #include "stage/brush.h"
 #include "stage/effects.h"
@@ -25,27 +25,24 @@ Faller& Faller1() { return g_Fallers[3][0]; }
 Faller& Faller2() { return g_Fallers[3][1]; }
 Faller& Faller3() { return g_Fallers[3][2]; }
 
-
 // One push of a faller towards its limit, at most every 25 ms; the scrape
 // sounds on the push that falls on tick soundAt.
 void Push(Faller& f, float step, float limit, unsigned& pushTime, int n, int soundAt) {
     const bool nearSide = step > 0 ? f.x <= limit : f.x >= limit;
     if (!nearSide || !Due(pushTime, 25)) return;
     f.x += step;
-    if (n == soundAt) PlayEffect(8);
+    if (n == soundAt) PlayEffect(kSoundScrape);
 }
 
-// The faller lands in a cloud of sand; true once the cloud has settled.
-bool Splash(int& n, int limit, const Faller& f) {
-    if (n == 0) PlayEffect(7);
-    if (n >= 1 && n <= 9) DrawSandEffect(f.x, f.y + 40, -1, 1);
-    const bool done = n > 10;
-    CountUp(n, limit);
-    return done;
+// The push is over once the faller has landed with its bottom at `land` and
+// its sand has settled, or (Reached) once it stands where it should.
+bool Reached(const EventCtx& c, bool there) { return FinishIf(c, there, kRewindSand); }
+bool Landed(const EventCtx& c, const Faller& f, float land, int& splash, int limit) {
+    return f.y + 32 == land && Reached(c, Splash(splash, limit, f));
 }
 
-constexpr CellLoop kGoalColumn = {7, 0, 160, 176, 4, 250};
-constexpr CellLoop kObstacle = {3, 10, 57, 73, 3, 250};
+constexpr CellLoop kGoalColumn = {7, 0, kTownSkyGoal, kTownSkyGoal + kChipBelow, 4, 250};
+constexpr CellLoop kObstacle = {3, 10, kTownRockFire, kTownRockFire + kChipBelow, 3, 250};
 
 // Event 1: the hero blows away the flickering block at the long shelf's end.
 void BlowObstacle(const EventCtx& c) {
@@ -53,11 +50,11 @@ void BlowObstacle(const EventCtx& c) {
     s.obstacleState = 1;
     if (c.n < 30 || !Due(s.burnStepTime, 150)) return;
     if (s.burnStep == 0) {
-        SetCells(kStage, {{3, 10, 60}, {4, 10, 76}});
+        SetCells(kStage, {{3, 10, kTownRockFireLow}, {4, 10, kTownRockFireLow + kChipBelow}});
         s.burnStep = 1;
         return;
     }
-    SetCells(kStage, {{3, 10, 0}, {4, 10, 77}});
+    SetCells(kStage, {{3, 10, 0}, {4, 10, kTownRockFireOut}});
     Finish(c);
     s.obstacleState = 2;
 }
@@ -67,10 +64,7 @@ void Faller1OffTop(const EventCtx& c) {
     Stage3State& s = g_Stage3;
     Faller& f = Faller1();
     Push(f, 2, 160, s.pushTime1, c.n, 25);
-    if (f.y + 32 == 128 && Splash(s.splashCount1, 30, f)) {
-        Finish(c, kRewindSand);
-        s.faller1State = 1;
-    }
+    if (Landed(c, f, 128, s.splashCount1, 30)) s.faller1State = 1;
 }
 
 // Event 3: walking back left, the hero blows faller 1 to the long shelf's end.
@@ -79,10 +73,7 @@ void Faller1Back(const EventCtx& c) {
     s.splashCount1 = 0;
     Faller& f = Faller1();
     if (c.n >= 31) Push(f, -2, 128, s.pushTime1, c.n, 35);
-    if (f.x + 32 == 160) {
-        Finish(c, kRewindSand);
-        s.faller1State = 2;
-    }
+    if (Reached(c, f.x + 32 == 160)) s.faller1State = 2;
 }
 
 // Event 4: faller 1 goes off the long shelf onto the bottom-left shelf.
@@ -90,10 +81,7 @@ void Faller1Down(const EventCtx& c) {
     Stage3State& s = g_Stage3;
     Faller& f = Faller1();
     Push(f, -2, 96, s.pushTime1, c.n, 25);
-    if (f.y + 32 == 256 && Splash(s.splashCount1, 20, f)) {
-        Finish(c, kRewindSand);
-        s.faller1State = 3;
-    }
+    if (Landed(c, f, 256, s.splashCount1, 20)) s.faller1State = 3;
 }
 
 // Event 5: the hero blows faller 2 one block further along the middle shelf.
@@ -101,10 +89,7 @@ void Faller2Along(const EventCtx& c) {
     Stage3State& s = g_Stage3;
     Faller& f = Faller2();
     Push(f, 2, 512, s.pushTime1, c.n, 15);
-    if (f.x + 32 == 544) {
-        Finish(c, kRewindSand);
-        s.faller2State = 2;
-    }
+    if (Reached(c, f.x + 32 == 544)) s.faller2State = 2;
 }
 
 // Events 6 and 7: the wide faller 3 goes off the middle shelf onto the small
@@ -116,12 +101,9 @@ void Faller3Down(const EventCtx& c) {
         Push(f, -2, 288, s.pushTime3, c.n, 25);
     } else if (Due(s.pushTime3, 25) && f.x >= 288) {
         f.x -= 1;
-        if (c.n == 25) PlayEffect(8);
+        if (c.n == 25) PlayEffect(kSoundScrape);
     }
-    if (f.y + 32 == 288) {
-        Finish(c, kRewindSand);
-        s.faller3State = 1;
-    }
+    if (Reached(c, f.y + 32 == 288)) s.faller3State = 1;
 }
 
 // Event 8: the partner blows faller 2 off the top-right shelf.
@@ -129,10 +111,7 @@ void Faller2OffTop(const EventCtx& c) {
     Stage3State& s = g_Stage3;
     Faller& f = Faller2();
     Push(f, -2, 480, s.pushTime2, c.n, 25);
-    if (f.y + 32 == 192 && Splash(s.splashCount2, 20, f)) {
-        Finish(c, kRewindSand);
-        s.faller2State = 1;
-    }
+    if (Landed(c, f, 192, s.splashCount2, 20)) s.faller2State = 1;
 }
 
 // Events 9 to 11: the partner blows faller 2 right along the middle shelf,
@@ -142,10 +121,7 @@ void Faller2Right(const EventCtx& c) {
     const float limit = 480 + 32 * float(c.event - 8);
     Faller& f = Faller2();
     if (c.n >= 31) Push(f, 2, limit, s.pushTime2, c.n, 35);
-    if (f.x == limit) {
-        Finish(c, kRewindSand);
-        s.faller2State += 1;
-    }
+    if (Reached(c, f.x == limit)) s.faller2State += 1;
 }
 
 bool ObstacleStanding() { return g_Stage3.obstacleState <= 1; }
@@ -226,14 +202,13 @@ void WalkerRules() {
 void Stage3Init() {
     for (int n = 0; n < 3; ++n) SetQuadColour(g_Fallers[3][n].quad, 0xFFFFFFFFu);
     g_WaveStripQuad = MakeQuad(0, 262, 640, 390, 0.0f, 0.0f, 1.0f, 0.25f);
-    g_HeroArrived = 0;
-    g_PartnerArrived = 0;
+    ResetMeeting();
     g_Stage3.splashCount1 = 0;
     g_Stage3.splashCount2 = 0;
 }
 
 void Stage3DrawObjects() {
-    DrawQuad(kChipSheetSlot, kLooseChip);
+    DrawQuad(kSlotChips, kLooseChip);
     DrawStageFallers(3);
 }
 
@@ -241,11 +216,7 @@ void Stage3DrawObjects() {
 
 void Stage3Script() {
     Stage3State& s = g_Stage3;
-    UpdateRingBursts(0, 0, 0);
-    if (g_ScriptReset == 1) {
-        s = Stage3State{};
-        RewindPictures(kRewindSpark | kRewindColumn2 | kRewindBig);
-    }
+    if (NewTry(s)) RewindPictures(kRewindSpark | kRewindColumn2 | kRewindBig);
     AnimateLoop(kStage, kGoalColumn, s.goalFrame, s.goalStepTime);
     AnimateLoop(kStage, kObstacle, s.obstacleFrame, s.obstacleStepTime, s.obstacleState != 0);
     RunEvents(kTable);

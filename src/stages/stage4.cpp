@@ -4,9 +4,7 @@
 // green clears it away; the blocks are shoved by green or blue, or burnt by
 // red. The hero walks the bottom floor, the partner starts on the top shelf;
 // they meet at the right end of the floor beside the goal column.
-#include <algorithm>
-
-#include "app/platform.h"
+#include "base/platform.h"
 #include "sound/sound.h"
 #include "stage/brush.h"
 #include "stage/effects.h"
@@ -14,143 +12,32 @@
 #include "stage/stage_map.h"
 #include "stage/stage_state.h"
 #include "stage/walker.h"
+#include "stages/script_kit.h"
 #include "stages/stage_scripts.h"
 
 Stage4State g_Stage4;
 
 namespace {
 
-// Twinkles of the six blue events (hero and partner at each flame, the
-// block, the plant), glow of the burning block and tub, steam, the trap.
-enum { kTwinkleHero1, kTwinklePartner1, kTwinkleHero2, kTwinklePartner2, kTwinkleBlock, kTwinklePlant };
-SprayParticle s_Twinkles[6][20];
+constexpr int kStage = 4;
+
+// One twinkle spray per event, by event number; the glow of the burning
+// block and tub, the steam, the trap.
+SprayParticle s_Twinkles[kStage4Events + 1][20];
 SprayParticle s_BlockGlow[20];
 SprayParticle s_TubGlow[20];
 SprayParticle s_Steam[20];
 SprayParticle s_Charring[20];
 
-Faller& Block() { return g_Fallers[4][0]; }
-Faller& Tub() { return g_Fallers[4][1]; }
+Faller& Block() { return g_Fallers[kStage][0]; }
+Faller& Tub() { return g_Fallers[kStage][1]; }
 
-void SetCell(int row, int col, ChipCode code) { MapCell(4, row, col) = code; }
+// Every picture rewinds when an event of this stage ends.
+void End(const EventCtx& c) { Finish(c, kRewindAll); }
 
-void SetFallerV(Faller& f, float v0) {
-    f.quad.v[0].v = f.quad.v[1].v = v0;
-    f.quad.v[2].v = f.quad.v[3].v = v0 + 0.0625f;
-}
-
-
-// Where a cast puts its pictures, relative to the actor.
-struct Cast {
-    float ax = 0;                             // spark
-    int flag = 1;                             // spark facing flag
-    float cx = 0;                             // column
-    float bx = 32;                            // big picture
-    float aX = 48, aY = 48, bX = 48, bY = 0;  // red ring points A and B
-    int bFrom = 15, bTo = 17;                 // red ring window B
-    int bursts = 2;                           // rings per spawn
-    int columnAlpha = 100;
-    float pX = 32, pY = 32;   // blue colour bursts
-    float oX = 16, oY = -32;  // blue twinkle origin
-};
-
-void ResetPictures() {
-    DrawColumnEffect(0, 0, 0, 0);
-    DrawSparkEffect(0, 0, 0, 0, 0, 0);
-    DrawBigEffect(0, 0, 0, 0, 0);
-    DrawColumnEffect2(0, 0, 0, 0);
-    DrawSandEffect(0, 0, 0, 0);
-}
-
-// While an event runs its walker stands still in the casting pose.
-void Hold(const Actor& a) {
-    a.w.halted = 1;
-    a.pose = 2;
-}
-
-// The paint is spent: the walker goes on and the pictures rewind.
-void Finish(const Actor& a) {
-    a.paint = 0;
-    a.w.halted = 0;
-    a.pose = 0;
-    ResetPictures();
-}
-
-void CountUp(int& n, int limit) {
-    if (n < limit) n += 1;
-}
-
-
-void RedCast(const Cast& k, int c, float x, float y) {
-    Stage4State& s = g_Stage4;
-    if (c >= 0 && c < 15) {
-        DrawSparkEffect(x + k.ax, y, 128, 1, k.flag, 0);
-        DrawSparkEffect(x + k.ax, y, -1, 1, k.flag, 0);
-    }
-    if (c == 1) PlayEffect(1);
-    RingWindow(s.spawnGateA, c >= 11 && c <= 12, x + k.aX, y + k.aY, k.bursts);
-    RingWindow(s.spawnGateB, c >= k.bFrom && c <= k.bTo, x + k.bX, y + k.bY, k.bursts);
-    if (c >= 15 && c < 20) {
-        DrawColumnEffect(x + k.cx, y - 64, k.columnAlpha, 1);
-        DrawColumnEffect(x + k.cx, y - 64, -1, 1);
-    }
-    if (c == 17) PlayEffect(0);
-    if (c > 20) {
-        DrawBigEffect(x + k.bx, y, 70, 1, 0);
-        DrawBigEffect(x + k.bx, y, -1, 1, 0);
-    }
-}
-
-void GreenCast(const Cast& k, int c, float x, float y) {
-    if (c >= 0 && c < 30) {
-        DrawSparkEffect(x + k.ax, y, 100, 1, k.flag, 2);
-        DrawSparkEffect(x + k.ax, y, -1, 1, k.flag, 2);
-    }
-    if (c == 1) PlayEffect(1);
-    if (c >= 10 && c < 20) {
-        DrawColumnEffect2(x + k.cx, y - 64, 70, 1);
-        DrawColumnEffect2(x + k.cx, y - 64, -1, 1);
-    }
-    if (c == 13) PlayEffect(5);
-    if (c > 20) {
-        DrawBigEffect(x + k.bx, y, 70, 1, 2);
-        DrawBigEffect(x + k.bx, y, -1, 1, 2);
-    }
-}
-
-void BlueCast(const Cast& k, int c, float x, float y, SprayParticle* twinkles) {
-    Stage4State& s = g_Stage4;
-    if (c >= 0 && c < 15) {
-        DrawSparkEffect(x + k.ax, y, -1, 1, k.flag, 1);
-        DrawSparkEffect(x + k.ax, y, 128, 1, k.flag, 1);
-    }
-    if (c == 1) PlayEffect(1);
-    if (c >= 1 && c <= 15) {
-        if (s.spawnGateA == 1) {
-            SpawnColourBurst(x + k.pX, y + k.pY, 1, 3, 1);
-            SpawnColourBurst(x + k.pX, y + k.pY, 1, 3, 1);
-        }
-        s.spawnGateA += 1;
-    } else {
-        s.spawnGateA = 0;
-    }
-    if (c >= 15 && c < 35)
-        UpdateSprayEvery(30, &s.effectTime, twinkles, 20, DrawTwinkle, 0, 0.2f, 4, x + k.oX, y + k.oY, 60, 60);
-    if (c == 20) PlayEffect(3);
-    if (c > 20) {
-        DrawBigEffect(x + k.bx, y + 16, 70, 1, 1);
-        DrawBigEffect(x + k.bx, y + 16, -1, 1, 1);
-    }
-}
-
-void GoalColumn() {
-    Stage4State& s = g_Stage4;
-    if (g_Now - s.goalStepTime < 250) return;
-    s.goalStepTime = g_Now;
-    SetCell(7, 19, ChipCode(128 + s.goalFrame));
-    SetCell(8, 19, ChipCode(144 + s.goalFrame));
-    s.goalFrame = (s.goalFrame + 1) % 4;
-}
+constexpr CellLoop kGoalColumn = {7, 19, kTownLanternGoal, kTownLanternGoal + kChipBelow, 4, 250};
+constexpr CellLoop kFlames[2] = {{7, 15, kTownCoals, kTownCoals + kChipBelow, 3, 250},
+                                 {7, 16, kTownCoals, kTownCoals + kChipBelow, 3, 250}};
 
 struct FlameRefs {
     int& state;
@@ -165,316 +52,212 @@ FlameRefs Flame(int f) {
     return {s.flame2State, s.flame2Step, s.flame2Frame, s.flame2StepTime};
 }
 
-// A flame flickers until it is put out.
-void FlameFlicker(int f) {
-    const FlameRefs fl = Flame(f);
-    if (fl.state != 0 || g_Now - fl.stepTime < 250) return;
-    fl.stepTime = g_Now;
-    SetCell(7, 15 + f, ChipCode(52 + fl.frame));
-    SetCell(8, 15 + f, ChipCode(68 + fl.frame));
-    fl.frame = (fl.frame + 1) % 3;
+void FlameOut(int f) { SetCells(kStage, {{7, int8_t(15 + f), 0}, {8, int8_t(15 + f), kTownCoalsOut}}); }
+
+// At flame f red only shows its pictures.
+void RedAtFlame(const EventCtx& c) {
+    if (c.n == 30) End(c);
 }
 
-void FlameOut(int f) {
-    SetCell(7, 15 + f, 0);
-    SetCell(8, 15 + f, 72);
-}
-
-// Sites 1 and 2: a walker on the floor facing flame f. Red only shows its
-// pictures; green blows the flame out in two steps; blue washes it out.
-void FlameEvents(int f, const Actor& a, int who) {
+// Green stops the flicker at once and blows the flame out in two steps. The
+// steps may wait for the shared step time; they go on while the counter
+// stands at its limit, so the walker is never left holding.
+template <int kFlame>
+void BlowFlame(const EventCtx& c) {
     Stage4State& s = g_Stage4;
-    const float x = a.w.x, y = a.w.y;
-    if (x + 32 != 480 + 32 * f || y + 32 != 256 || a.w.facing != 0) return;
-    int* n = s.flameCount[f][who];
-    const FlameRefs fl = Flame(f);
-    const Cast k;
-    if (a.paint == kPaintRed && fl.state == 0) {
-        Hold(a);
-        const int c = n[0];
-        RedCast(k, c, x, y);
-        if (c == 30) Finish(a);
-        CountUp(n[0], 31);
+    const FlameRefs fl = Flame(kFlame);
+    fl.state = 1;
+    if (c.n <= 30 || !Due(s.effectTime, 200)) return;
+    if (fl.step == 0) {
+        SetCells(kStage, {{7, 15 + kFlame, kTownCoalsLow}, {8, 15 + kFlame, kTownCoalsLow + kChipBelow}});
+        fl.step = 1;
+        return;
     }
-    if (a.paint == kPaintGreen && fl.state <= 1) {
-        fl.state = 1;  // the flame stops flickering at once
-        Hold(a);
-        const int c = n[1];
-        GreenCast(k, c, x, y);
-        // The steps may wait for the shared step time; they go on while the
-        // counter stands at its limit, so the walker is never left holding.
-        if (c > 30 && g_Now - s.effectTime >= 200 && fl.state == 1) {
-            s.effectTime = g_Now;
-            if (fl.step == 0) {
-                SetCell(7, 15 + f, 55);
-                SetCell(8, 15 + f, 71);
-                fl.step = 1;
-            } else {
-                FlameOut(f);
-                Finish(a);
-                fl.state = 2;
-            }
-        }
-        CountUp(n[1], 50);
-    }
-    if (a.paint == kPaintBlue && fl.state == 0) {
-        Hold(a);
-        const int c = n[2];
-        BlueCast(k, c, x, y, s_Twinkles[f * 2 + who]);
-        if (c == 40) {
-            FlameOut(f);
-            Finish(a);
-            fl.state = 2;
-        }
-        CountUp(n[2], 42);
+    FlameOut(kFlame);
+    End(c);
+    fl.state = 2;
+}
+
+template <int kFlame>
+void WashFlame(const EventCtx& c) {
+    if (c.n != 40) return;
+    FlameOut(kFlame);
+    End(c);
+    Flame(kFlame).state = 2;
+}
+
+template <int kFlame>
+bool FlameBurning() { return Flame(kFlame).state == 0; }
+template <int kFlame>
+bool FlameNotOut() { return Flame(kFlame).state <= 1; }
+
+// The block lands on the short shelf.
+void BlockDown(const EventCtx& c, int& splash, int limit, int sandFrom) {
+    if (Splash(splash, limit, Block(), sandFrom)) {
+        End(c);
+        g_Stage4.blockState = 1;
     }
 }
 
-// The block lands on the short shelf: a thud and a cloud of sand; returns
-// true when the cloud has settled.
-bool Splash(int& n, int limit, int sandFrom) {
-    const Faller& b = Block();
-    if (n == 0) PlayEffect(7);
-    if (n >= sandFrom && n < 10) DrawSandEffect(b.x, b.y + 40, -1, 1);
-    const bool over = n > 10;
-    CountUp(n, limit);
-    return over;
-}
-
-// Site 3: the partner faces the block on the top shelf from its right.
-void BlockEvents() {
+// Green and blue shove the block off the top shelf, 2 pixels a step.
+void ShoveBlock(const EventCtx& c) {
     Stage4State& s = g_Stage4;
-    const Actor a = PartnerActor();
-    const float x = g_Partner.x, y = g_Partner.y;
-    if (x != 289 || y + 32 != 64 || g_Partner.facing != 1 || s.blockState != 0) return;
-    Cast k;
-    k.ax = -64;
-    k.flag = 0;
-    k.cx = -64;
-    k.bx = -32;
     Faller& b = Block();
-    if (a.paint == kPaintGreen) {
-        Hold(a);
-        const int c = s.blockCount[0];
-        GreenCast(k, c, x, y);
-        if (c >= 21 && g_Now - s.pushTime >= 20) {
-            s.pushTime = g_Now;
-            if (b.x >= 224) b.x -= 2;
-        }
-        if (b.y + 32 == 128 && Splash(s.splashCount[0], 30, 1)) {
-            Finish(a);
-            s.blockState = 1;
-        }
-        CountUp(s.blockCount[0], 61);
-    }
-    if (a.paint == kPaintBlue) {
-        Hold(a);
-        const int c = s.blockCount[1];
-        k.pX = 0;
-        k.pY = 32;
-        k.oX = -64;
-        k.oY = -16;
-        BlueCast(k, c, x, y, s_Twinkles[kTwinkleBlock]);
-        if (c >= 31 && g_Now - s.pushTime >= 25) {
-            s.pushTime = g_Now;
-            if (b.x >= 224) b.x -= 2;
-        }
-        if (b.y + 32 == 128 && Splash(s.splashCount[1], 30, 1)) {
-            Finish(a);
-            s.blockState = 1;
-        }
-        CountUp(s.blockCount[1], 50);
-    }
-    if (a.paint == kPaintRed) {
-        Hold(a);
-        const int c = s.blockCount[2];
-        k.aX = -16;
-        k.bX = -16;
-        k.bTo = 20;
-        k.bursts = 1;
-        RedCast(k, c, x, y);
-        if (c >= 20) {
-            UpdateSpray(s_BlockGlow, 20, DrawGlowDot, 0, 0.5f, 9, x - 64, y, 60, 60);
-            if (g_Now - s.pushTime >= 100) {
-                s.pushTime = g_Now;
-                // Glowing hotter, then the shelf end under it burns away
-                // and it cools while it drops.
-                static const float kV[7] = {0, 0.0625f, 0.125f, 0.1875f, 0.125f, 0.0625f, 0};
-                SetFallerV(b, kV[s.block1Frame]);
-                if (s.block1Frame == 4) SetCell(2, 8, 0);
-                if (s.block1Frame < 6) s.block1Frame += 1;
-            }
-        }
-        if (b.y + 32 >= 127 && b.y + 32 <= 129 && Splash(s.splashCount[2], 20, 0)) {
-            Finish(a);
-            s.blockState = 1;
-        }
-        CountUp(s.blockCount[2], 83);
-    }
+    const bool wind = c.gesture.kind == kWind;
+    if (c.n >= (wind ? 21 : 31) && Due(s.pushTime, wind ? 20 : 25) && b.x >= 224) b.x -= 2;
+    if (b.y + 32 == 128) BlockDown(c, s.splashCount[wind ? 0 : 1], 30, 1);
 }
 
-// The plant cells for each growth step: (8,5), (8,6), (7,5), (7,6), (6,5),
-// (6,6).
-// clang-format off
-constexpr ChipCode kPlantGrowth[5][6] = {
-    {36, 37, 20, 21,  0,  0},
-    {38, 39, 22, 23,  0,  0},
-    {40, 41, 24, 25,  0,  0},
-    {42, 43, 26, 27, 10, 11},
-    {44, 45, 28, 29, 12, 13},
-};
-// clang-format on
-
-void SetPlant(const ChipCode* c) {
-    SetCell(8, 5, c[0]);
-    SetCell(8, 6, c[1]);
-    SetCell(7, 5, c[2]);
-    SetCell(7, 6, c[3]);
-    SetCell(6, 5, c[4]);
-    SetCell(6, 6, c[5]);
-}
-
-// The plant is cleared away: floor under it, nothing above.
-void ClearPlant() {
-    static const ChipCode kGone[6] = {5, 5, 0, 0, 0, 0};
-    SetPlant(kGone);
-}
-
-// Site 4: the hero against the plant (his narrow box lets him this close).
-void PlantEvents() {
+// Red makes it glow hotter; the shelf end under it burns away and it cools
+// while it drops.
+void BurnBlock(const EventCtx& c) {
     Stage4State& s = g_Stage4;
-    const Actor a = HeroActor();
-    const float x = g_Hero.x, y = g_Hero.y;
-    if (x + 32 != 176 || g_Hero.facing != 0) return;
-    if (a.paint == kPaintBlue && s.plantGrowth <= 4 && s.plantDone == 0 && s.partnerNearPlant == 0) {
-        Hold(a);
-        const int c = s.plantCount[0];
-        BlueCast(Cast{}, c, x, y, s_Twinkles[kTwinklePlant]);
-        if (c >= 31 && g_Now - s.growTime >= 120) {
-            s.growTime = g_Now;
-            SetPlant(kPlantGrowth[s.plantGrowth]);
-            s.plantGrowth += 1;
-            if (s.plantGrowth == 5) {
-                Finish(a);
-                s.plantDone = 1;
-            }
+    Faller& b = Block();
+    if (c.n >= 20) {
+        UpdateSpray(s_BlockGlow, 20, DrawGlowDot, 0, 0.5f, 9, c.a.w.x - 64, c.a.w.y, 60, 60);
+        if (Due(s.pushTime, 100)) {
+            SetFallerV(b, kGlowV[s.block1Frame]);
+            if (s.block1Frame == 4) SetCell(kStage, 2, 8, 0);
+            if (s.block1Frame < 6) s.block1Frame += 1;
         }
-        CountUp(s.plantCount[0], 70);
     }
-    Cast red;
-    red.bursts = 1;
-    red.columnAlpha = 50;
-    if (a.paint == kPaintRed && s.plantGrowth == 0 && s.plantDone == 0) {
-        Hold(a);
-        const int c = s.plantCount[1];
-        RedCast(red, c, x, y);
-        if (c >= 30) ClearPlant();
-        if (c == 42) {
-            Finish(a);
-            s.plantDone = 1;
-        }
-        CountUp(s.plantCount[1], 43);
-    }
-    if (a.paint == kPaintGreen && s.plantGrowth == 0 && s.plantDone == 0) {
-        Hold(a);
-        const int c = s.plantCount[2];
-        GreenCast(Cast{}, c, x, y);
-        if (c > 30) ClearPlant();
-        if (c == 49) {
-            Finish(a);
-            s.plantDone = 1;
-        }
-        CountUp(s.plantCount[2], 50);
-    }
-    if (a.paint == kPaintRed && s.plantGrowth == 5) {
-        Hold(a);
-        const int c = s.plantCount[3];
-        red.bFrom = 18;
-        red.bTo = 20;
-        RedCast(red, c, x, y);
-        if (c >= 30) ClearPlant();
-        if (c == 40) Finish(a);
-        CountUp(s.plantCount[3], 41);
-    }
-    if (a.paint == kPaintGreen && s.plantGrowth == 5) {
-        Hold(a);
-        const int c = s.plantCount[2];  // shared with the small plant's green
-        Cast k;
-        k.flag = 0;
-        GreenCast(k, c, x, y);
-        if (c > 30) ClearPlant();
-        if (c == 49) Finish(a);
-        CountUp(s.plantCount[2], 50);
+    if (b.y + 32 >= 127 && b.y + 32 <= 129) BlockDown(c, s.splashCount[2], 20, 0);
+}
+
+// The plant on the floor in columns 5 and 6, at each growth step; cleared
+// away it leaves the floor under it.
+constexpr Plant kPlantGrowth[5] = {
+    {kTownPlant, 2}, {kTownPlant2, 2}, {kTownPlant3, 2}, {kTownPlant4, 3}, {kTownPlant5, 3}};
+constexpr int kPlantCleared = 5;
+
+void SetPlantStep(int step) {
+    SetPlant(kStage, 8, 5, step == kPlantCleared ? Plant{} : kPlantGrowth[step], kTownBrick);
+}
+
+// Blue grows the plant into a bridge, a step every 120 ms.
+void GrowPlant(const EventCtx& c) {
+    Stage4State& s = g_Stage4;
+    if (c.n < 31 || !Due(s.growTime, 120)) return;
+    SetPlantStep(s.plantGrowth);
+    s.plantGrowth += 1;
+    if (s.plantGrowth == 5) {
+        End(c);
+        s.plantDone = 1;
     }
 }
 
-// Site 5: the partner reaches the wide tub on the right middle shelf.
-void TubEvents() {
+// Red (from tick 30) and green (after tick 30) clear the plant away; the
+// event ends on tick kEndAt.
+template <int kFrom, int kEndAt>
+void ClearPlant(const EventCtx& c) {
+    if (c.n >= kFrom) SetPlantStep(kPlantCleared);
+    if (c.n != kEndAt) return;
+    End(c);
+    g_Stage4.plantDone = 1;
+}
+
+bool PlantMayGrow() {
+    const Stage4State& s = g_Stage4;
+    return s.plantGrowth <= 4 && s.plantDone == 0 && s.partnerNearPlant == 0;
+}
+bool PlantSmall() { return g_Stage4.plantGrowth == 0 && g_Stage4.plantDone == 0; }
+bool PlantGrown() { return g_Stage4.plantGrowth == 5; }
+bool BlockUp() { return g_Stage4.blockState == 0; }
+bool TubUp() { return g_Stage4.tankState == 0; }
+
+// Green blows the tub off the shelf onto both flames: steam, and they are out.
+void BlowTub(const EventCtx& c) {
     Stage4State& s = g_Stage4;
-    const Actor a = PartnerActor();
-    const float x = g_Partner.x, y = g_Partner.y;
-    if (x + 32 != 415 || y + 32 != 192 || g_Partner.facing != 0 || s.tankState != 0) return;
-    Cast k;
-    k.cx = 16;
-    k.bx = 48;
     Faller& t = Tub();
-    if (a.paint == kPaintGreen) {
-        Hold(a);
-        const int c = s.tankCount[0];
-        GreenCast(k, c, x, y);
-        if (c >= 21 && g_Now - s.pushTime >= 25) {
-            s.pushTime = g_Now;
-            if (t.x + 32 <= 512) {
-                t.x += 2;
-                if (c == 25) PlayEffect(8);
-            }
-        }
-        // Blown off the shelf, the tub lands on both flames: steam.
-        if (t.y + 32 == 224) {
-            const int n = s.steamCount;
-            if (n > 0 && n < 20) UpdateSpray(s_Steam, 20, DrawGlowDot, 0, 0.5f, 9, t.x, t.y, 60, 60);
-            if (n == 3) PlayEffect(2);
-            if (n >= 20) {
-                FlameOut(0);
-                FlameOut(1);
-                SetQuadColour(t.quad, 0x00FFFFFFu);
-                Finish(a);
-                s.tankState = 1;
-                s.flame1State = 1;
-                s.flame2State = 1;
-            }
-            CountUp(s.steamCount, 24);
-        }
-        CountUp(s.tankCount[0], 50);
+    if (c.n >= 21 && Due(s.pushTime, 25) && t.x + 32 <= 512) {
+        t.x += 2;
+        if (c.n == 25) PlayEffect(kSoundScrape);
     }
-    if (a.paint == kPaintRed) {
-        Hold(a);
-        const int c = s.tankCount[1];
-        k.aX = 64;
-        k.bX = 64;
-        k.bTo = 20;
-        k.bursts = 1;
-        k.columnAlpha = 50;
-        RedCast(k, c, x, y);
-        if (c >= 30) {
-            if (c == 35) PlayEffect(2);
-            UpdateSpray(s_TubGlow, 20, DrawGlowDot, 0, 0.6f, 5, x + 16, y, 60, 60);
-            if (g_Now - s.pushTime >= 100) {
-                s.pushTime = g_Now;
-                if (s.tankFrame < 4) {
-                    SetFallerV(t, 0.0625f * float(s.tankFrame));
-                    s.tankFrame += 1;
-                } else {
-                    SetQuadColour(t.quad, 0x00FFFFFFu);  // burnt away
-                    Finish(a);
-                    s.tankState = 1;
-                    s.tankBurnt = 1;
-                }
-            }
-        }
-        CountUp(s.tankCount[1], 51);
+    if (t.y + 32 != 224) return;
+    const int n = s.steamCount;
+    if (n > 0 && n < 20) UpdateSpray(s_Steam, 20, DrawGlowDot, 0, 0.5f, 9, t.x, t.y, 60, 60);
+    if (n == 3) PlayEffect(kSoundSteam);
+    if (n >= 20) {
+        FlameOut(0);
+        FlameOut(1);
+        SetQuadColour(t.quad, 0x00FFFFFFu);
+        End(c);
+        s.tankState = 1;
+        s.flame1State = 1;
+        s.flame2State = 1;
     }
+    CountUp(s.steamCount, 24);
 }
+
+// Red burns the tub away, 100 ms a picture; the flames below burn on.
+void BurnTub(const EventCtx& c) {
+    Stage4State& s = g_Stage4;
+    Faller& t = Tub();
+    if (c.n < 30) return;
+    if (c.n == 35) PlayEffect(kSoundSteam);
+    UpdateSpray(s_TubGlow, 20, DrawGlowDot, 0, 0.6f, 5, c.a.w.x + 16, c.a.w.y, 60, 60);
+    if (!Due(s.pushTime, 100) || NextPicture(t.quad, s.tankFrame, 4)) return;
+    SetQuadColour(t.quad, 0x00FFFFFFu);
+    End(c);
+    s.tankState = 1;
+    s.tankBurnt = 1;
+}
+
+// Fire here rings once or twice, its second ring before the column.
+constexpr Gesture kRed = {.kind = kFire, .columnAlpha = 100, .ringBFrom = 15, .ringBTo = 17, .rings = 2,
+                          .ringsFirst = true};
+constexpr Gesture kRedPlant = {.kind = kFire, .ringBFrom = 15, .ringBTo = 17, .ringsFirst = true};
+constexpr Gesture kRedGrownPlant = {.kind = kFire, .ringsFirst = true};
+constexpr Gesture kRedLeft = {.kind = kFire, .sparkX = -64, .sparkFacing = 0, .columnX = -64, .bigX = -32,
+                              .columnAlpha = 100, .ringAX = -16, .ringBX = -16, .ringBFrom = 15,
+                              .ringsFirst = true};
+constexpr Gesture kRedTub = {.kind = kFire, .columnX = 16, .bigX = 48, .ringAX = 64, .ringBX = 64,
+                             .ringBFrom = 15, .ringsFirst = true};
+constexpr Gesture kWindGrownPlant = {.kind = kWind, .sparkFacing = 0};
+constexpr Gesture kWindTub = {.kind = kWind, .columnX = 16, .bigX = 48};
+// Water: the splash before the big burst.
+constexpr Gesture kBlue = {.kind = kWater, .soundFirst = true};
+constexpr Gesture kBlueLeft = {.kind = kWater, .sparkX = -64, .sparkFacing = 0, .bigX = -32, .burstX = 0,
+                               .twinkleX = -64, .twinkleY = -16, .soundFirst = true};
+constexpr PaintColour R = kPaintRed, G = kPaintGreen, B = kPaintBlue;
+constexpr float kAny = kAnyY, kLow = kLowestY;
+// Green at the plant counts on one counter whatever its size.
+constexpr uint8_t kGreenAtPlant = 18;
+
+// The events, in the order they are tried every tick; first each walker on
+// the floor facing each flame, with each paint.
+const EventRow kEvents[kStage4Events + 1] = {
+    {},
+    {kHero, R, 0, 448, 224, 224, &kRed, 31, FlameBurning<0>, RedAtFlame},
+    {kHero, G, 0, 448, 224, 224, &kWindRight, 50, FlameNotOut<0>, BlowFlame<0>},
+    {kHero, B, 0, 448, 224, 224, &kBlue, 42, FlameBurning<0>, WashFlame<0>},
+    {kPartner, R, 0, 448, 224, 224, &kRed, 31, FlameBurning<0>, RedAtFlame},
+    {kPartner, G, 0, 448, 224, 224, &kWindRight, 50, FlameNotOut<0>, BlowFlame<0>},
+    {kPartner, B, 0, 448, 224, 224, &kBlue, 42, FlameBurning<0>, WashFlame<0>},
+    {kHero, R, 0, 480, 224, 224, &kRed, 31, FlameBurning<1>, RedAtFlame},
+    {kHero, G, 0, 480, 224, 224, &kWindRight, 50, FlameNotOut<1>, BlowFlame<1>},
+    {kHero, B, 0, 480, 224, 224, &kBlue, 42, FlameBurning<1>, WashFlame<1>},
+    {kPartner, R, 0, 480, 224, 224, &kRed, 31, FlameBurning<1>, RedAtFlame},
+    {kPartner, G, 0, 480, 224, 224, &kWindRight, 50, FlameNotOut<1>, BlowFlame<1>},
+    {kPartner, B, 0, 480, 224, 224, &kBlue, 42, FlameBurning<1>, WashFlame<1>},
+    // the partner at the block on the top shelf
+    {kPartner, G, 1, 289, 32, 32, &kWindLeft, 61, BlockUp, ShoveBlock},
+    {kPartner, B, 1, 289, 32, 32, &kBlueLeft, 50, BlockUp, ShoveBlock},
+    {kPartner, R, 1, 289, 32, 32, &kRedLeft, 83, BlockUp, BurnBlock},
+    // the hero at the plant (his narrow box lets him this close)
+    {kHero, B, 0, 144, kAny, kLow, &kBlue, 70, PlantMayGrow, GrowPlant},
+    {kHero, R, 0, 144, kAny, kLow, &kRedPlant, 43, PlantSmall, ClearPlant<30, 42>},
+    {kHero, G, 0, 144, kAny, kLow, &kWindRight, 50, PlantSmall, ClearPlant<31, 49>},  // event 18
+    {kHero, R, 0, 144, kAny, kLow, &kRedGrownPlant, 41, PlantGrown, ClearPlant<30, 40>},
+    {kHero, G, 0, 144, kAny, kLow, &kWindGrownPlant, 50, PlantGrown, ClearPlant<31, 49>, kGreenAtPlant},
+    // the partner at the wide tub
+    {kPartner, G, 0, 383, 160, 160, &kWindTub, 50, TubUp, BlowTub},
+    {kPartner, R, 0, 383, 160, 160, &kRedTub, 51, TubUp, BurnTub},
+};
+
+// The blue events' twinkles share the green flames' step time.
+const EventTable kTable = {kEvents, kStage4Events, g_Stage4.eventTicks, s_Twinkles, g_Stage4.gates,
+                           g_Stage4.effectTime, false};
 
 void Rules() {
     Stage4State& s = g_Stage4;
@@ -504,44 +287,33 @@ void Rules() {
 }
 
 void Stage4Init() {
-    for (Faller* f : {&Block(), &Tub()}) {
-        SetFallerV(*f, 0);
-        SetQuadColour(f->quad, 0xFFFFFFFFu);
-    }
-    g_HeroArrived = 0;
-    g_PartnerArrived = 0;
+    ShowFaller(Block());
+    ShowFaller(Tub());
+    ResetMeeting();
 }
 
 void Stage4DrawObjects() {
     DrawStageFallers(4);
     // The charred picture is on the shared character sheet only; the
     // partner's own sheet is empty there, so it shows through from behind.
-    if (g_Stage4.partnerCharred == 1) DrawQuad(4, g_PartnerQuad);
+    if (g_Stage4.partnerCharred == 1) DrawQuad(kSlotCharacters, g_PartnerQuad);
 }
 
 }  // namespace
 
 void Stage4Script() {
     Stage4State& s = g_Stage4;
-    UpdateRingBursts(0, 0, 0);
-    if (g_ScriptReset == 1) {
-        s = Stage4State{};
-        for (auto& a : s_Twinkles) std::fill(a, a + 20, SprayParticle{});
-        for (SprayParticle* a : {s_BlockGlow, s_TubGlow, s_Steam, s_Charring}) std::fill(a, a + 20, SprayParticle{});
+    if (NewTry(s)) {
+        for (auto& t : s_Twinkles) ClearSprays(t, 20);
+        for (SprayParticle* a : {s_BlockGlow, s_TubGlow, s_Steam, s_Charring}) ClearSprays(a, 20);
         SetQuadColour(Tub().quad, 0xFFFFFFFFu);
         UpdateRingBursts(0, 0, 0);
-        ResetPictures();
+        RewindPictures(kRewindAll);
     }
-    GoalColumn();
-    FlameFlicker(0);
-    FlameFlicker(1);
-    for (int f = 0; f < 2; ++f) {
-        FlameEvents(f, HeroActor(), 0);
-        FlameEvents(f, PartnerActor(), 1);
-    }
-    BlockEvents();
-    PlantEvents();
-    TubEvents();
+    AnimateLoop(kStage, kGoalColumn, s.goalFrame, s.goalStepTime);
+    AnimateLoop(kStage, kFlames[0], s.flame1Frame, s.flame1StepTime, s.flame1State != 0);
+    AnimateLoop(kStage, kFlames[1], s.flame2Frame, s.flame2StepTime, s.flame2State != 0);
+    RunEvents(kTable);
     Rules();
 }
 

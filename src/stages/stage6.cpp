@@ -4,7 +4,7 @@
 // to become a step near the goal or water melts it, the third block is pushed
 // a cell or softened by water, and the partner's wind opens a shaft through
 // the tall rock so that the hero can come down.
-#include "app/platform.h"
+#include "base/platform.h"
 #include "sound/sound.h"
 #include "stage/brush.h"
 #include "stage/effects.h"
@@ -25,20 +25,20 @@ Faller& Block() { return g_Fallers[kStage][0]; }      // faller 1, the small blo
 Faller& WideBlock() { return g_Fallers[kStage][1]; }  // faller 2
 Faller& LowBlock() { return g_Fallers[kStage][2]; }   // faller 3
 
-constexpr CellLoop kGoalColumn = {6, 0, 42, 58, 4, 250};
-constexpr CellLoop kRock = {0, 5, 10, 26, 3, 250};
+constexpr CellLoop kGoalColumn = {6, 0, kGladeGoal, kGladeGoal + kChipBelow, 4, 250};
+constexpr CellLoop kRock = {0, 5, kGladeFire, kGladeFire + kChipBelow, 3, 250};
 
 // Shoves a block 2 pixels left every 25 ms while it is not yet past limit.
 void Push(Faller& f, unsigned& timer, float limit, int n) {
     if (!Due(timer, 25)) return;
     if (f.x >= limit) {
         f.x -= 2;
-        if (n == 35) PlayEffect(8);
+        if (n == 35) PlayEffect(kSoundScrape);
     }
 }
 
 void RockGone(const EventCtx& c) {
-    SetCells(kStage, {{0, 5, 0}, {1, 5, 30}});
+    SetCells(kStage, {{0, 5, 0}, {1, 5, kGladeAshes}});
     Finish(c);
     g_Stage6.heroStopLow = 1;
     g_Stage6.rockState = 2;
@@ -50,7 +50,7 @@ void BlowRockAway(const EventCtx& c) {
     s.rockState = 1;
     if (c.n <= 30 || !Due(s.rockBlowTime, 200) || s.rockState != 1) return;
     if (s.rockStep == 1) return RockGone(c);
-    SetCells(kStage, {{0, 5, 13}, {1, 5, 29}});
+    SetCells(kStage, {{0, 5, kGladeFireLow}, {1, 5, kGladeFireLow + kChipBelow}});
     s.rockStep = 1;
 }
 
@@ -63,10 +63,7 @@ void PushBlock(const EventCtx& c) {
     Stage6State& s = g_Stage6;
     if (c.n <= 30) return;
     Push(Block(), c.who == kHero ? s.heroPushTime : s.partnerPushTime, 320, c.n);
-    if (Block().y == 96) {
-        Finish(c);
-        s.blockMoved = 1;
-    }
+    if (FinishIf(c, Block().y == 96)) s.blockMoved = 1;
 }
 
 // The wide block, once down, also ends any push of the small one.
@@ -74,28 +71,20 @@ void PushWideBlock(const EventCtx& c) {
     Stage6State& s = g_Stage6;
     if (c.n <= 30) return;
     Push(WideBlock(), s.wideBlockTime, 128, c.n);
-    if (WideBlock().y == 224) {
-        Finish(c);
-        s.blockMoved = 1;
-    }
+    if (FinishIf(c, WideBlock().y == 224)) s.blockMoved = 1;
 }
 
 // Event 9: the tall rock goes, leaving a shaft and two floor cells.
 void OpenShaft(const EventCtx& c) {
     if (c.n <= 30) return;
-    SetCells(kStage, {{3, 14, 3}, {3, 15, 3}, {2, 14, 0}, {2, 15, 0}, {1, 14, 0}, {1, 15, 0}});
+    SetCells(kStage, {{3, 14, kGladeGroundRight}, {3, 15, kGladeGroundRight}});
+    SetCells(kStage, {{2, 14, 0}, {2, 15, 0}, {1, 14, 0}, {1, 15, 0}});
     Finish(c);
 }
 
 void MeltWideBlock(const EventCtx& c) {
     Stage6State& s = g_Stage6;
-    if (c.n <= 30 || !Due(s.wideBlockTime, 100)) return;
-    if (s.wideBlockFrame < 4) {
-        const float v0 = 0.0625f * float(s.wideBlockFrame);
-        SetV(WideBlock().quad, v0, v0 + 0.0625f);
-        s.wideBlockFrame += 1;
-        return;
-    }
+    if (c.n <= 30 || !Due(s.wideBlockTime, 100) || NextPicture(WideBlock().quad, s.wideBlockFrame, 4)) return;
     SetQuadColour(WideBlock().quad, 0x00FFFFFFu);
     Finish(c);
     (c.who == kHero ? s.heroStopLow : s.partnerStopLow) = 1;
@@ -106,12 +95,7 @@ void MeltWideBlock(const EventCtx& c) {
 void SoftenLowBlock(const EventCtx& c) {
     Stage6State& s = g_Stage6;
     if (c.n <= 30 || !Due(c.who == kHero ? s.wideBlockTime : s.lowBlockSoftenTime, 100)) return;
-    if (s.lowBlockFrame < 5) {
-        const float u0 = 0.125f * float(s.lowBlockFrame);
-        SetU(LowBlock().quad, u0, u0 + 0.125f);
-        s.lowBlockFrame += 1;
-        return;
-    }
+    if (NextPicture(LowBlock().quad, s.lowBlockFrame, 5, true)) return;
     Finish(c);
     s.lowBlockState = 2;
 }
@@ -120,10 +104,7 @@ void PushLowBlock(const EventCtx& c) {
     Stage6State& s = g_Stage6;
     if (c.n <= 30) return;
     Push(LowBlock(), s.lowBlockPushTime, 288, c.n);
-    if (LowBlock().x == 288) {
-        Finish(c);
-        s.lowBlockState = 1;
-    }
+    if (FinishIf(c, LowBlock().x == 288)) s.lowBlockState = 1;
 }
 
 bool RockStanding() { return g_Stage6.rockState <= 1; }
@@ -203,35 +184,30 @@ void Rules() {
 }
 
 void Stage6Init() {
-    SetQuadColour(Block().quad, 0xFFFFFFFFu);
-    SetV(Block().quad, 0, 0.0625f);
-    SetQuadColour(WideBlock().quad, 0xFFFFFFFFu);
-    SetV(WideBlock().quad, 0, 0.0625f);
+    ShowFaller(Block());
+    ShowFaller(WideBlock());
     SetQuadColour(LowBlock().quad, 0xFFFFFFFFu);
     SetU(LowBlock().quad, 0, 0.125f);
-    g_HeroArrived = 0;
-    g_PartnerArrived = 0;
+    ResetMeeting();
 }
 
 void Stage6DrawObjects() {
     // The chip at the foot of the goal floor, drawn over the map.
     static const Quad kGoalChip = MakeQuad(96, 224, 128, 256, 0.1875f, 0, 0.25f, 0.0625f);
-    DrawQuad(kChipSheetSlot, kGoalChip);
-    DrawQuad(4, Block().quad);
-    DrawQuad(4, WideBlock().quad);
-    DrawQuad(4, LowBlock().quad);
+    DrawQuad(kSlotChips, kGoalChip);
+    DrawQuad(kSlotCharacters, Block().quad);
+    DrawQuad(kSlotCharacters, WideBlock().quad);
+    DrawQuad(kSlotCharacters, LowBlock().quad);
 }
 
 }  // namespace
 
 void Stage6Script() {
     Stage6State& s = g_Stage6;
-    UpdateRingBursts(0, 0, 0);
-    if (g_ScriptReset == 1) {
-        // The goal column runs on across a try.
-        const int goalFrame = s.goalFrame;
-        const unsigned goalTime = s.goalTime;
-        s = Stage6State{};
+    // The goal column runs on across a try.
+    const int goalFrame = s.goalFrame;
+    const unsigned goalTime = s.goalTime;
+    if (NewTry(s)) {
         s.goalFrame = goalFrame;
         s.goalTime = goalTime;
         RewindPictures(kRewindSpark | kRewindBig | kRewindColumn2 | kRewindColumn);

@@ -5,7 +5,7 @@
 // pushes it off its floor; fire only makes a block shake. The partner's wind
 // or fire clears the tall rock. Standing on the flickering stone traps a
 // walker for good.
-#include "app/platform.h"
+#include "base/platform.h"
 #include "sound/sound.h"
 #include "stage/brush.h"
 #include "stage/effects.h"
@@ -27,35 +27,18 @@ SprayParticle s_TrapHero[20], s_TrapPartner[20];
 Faller& Block() { return g_Fallers[kStage][0]; }         // faller 1, top floor
 Faller& PartnerBlock() { return g_Fallers[kStage][1]; }  // faller 2, partner's floor
 
-constexpr CellLoop kGoalColumn = {8, 0, 160, 176, 4, 250};
-constexpr CellLoop kStone = {4, 12, 57, 73, 3, 250};
+constexpr CellLoop kGoalColumn = {8, 0, kTownSkyGoal, kTownSkyGoal + kChipBelow, 4, 250};
+constexpr CellLoop kStone = {4, 12, kTownRockFire, kTownRockFire + kChipBelow, 3, 250};
 
 // Moves a block 2 pixels every 25 ms while `mayMove` holds.
 void Push(Faller& f, unsigned& timer, bool mayMove, float dx, int n) {
     if (!Due(timer, 25)) return;
     if (!mayMove) return;
     f.x += dx;
-    if (n == 35) PlayEffect(8);
+    if (n == 35) PlayEffect(kSoundScrape);
 }
 
-// Fire only rocks a block through seven pictures, then lets the walker go.
-void Shake(const EventCtx& c, Faller& f, unsigned& timer, int& step, bool alongU) {
-    static const float kU[7] = {0.5f, 0.625f, 0.75f, 0.875f, 0.75f, 0.625f, 0.5f};
-    static const float kV[7] = {0, 0.0625f, 0.125f, 0.1875f, 0.125f, 0.0625f, 0};
-    if (c.n < 30 || !Due(timer, 150)) return;
-    if (step < 7) {
-        if (alongU)
-            SetU(f.quad, kU[step], kU[step] + 0.125f);
-        else
-            SetV(f.quad, kV[step], kV[step] + 0.0625f);
-        step += 1;
-        return;
-    }
-    Finish(c);
-    step = 0;
-}
-
-void StoneGone() { SetCells(kStage, {{4, 12, 0}, {5, 12, 77}}); }
+void StoneGone() { SetCells(kStage, {{4, 12, 0}, {5, 12, kTownRockFireOut}}); }
 
 // Event 1: wind blows the flickering stone away in two 200 ms steps.
 void BlowStoneAway(const EventCtx& c) {
@@ -63,7 +46,7 @@ void BlowStoneAway(const EventCtx& c) {
     s.stoneState = 1;
     if (c.n <= 30 || !Due(s.stoneBlowTime, 200) || s.stoneState != 1) return;
     if (s.stoneStep == 0) {
-        SetCells(kStage, {{4, 12, 60}, {5, 12, 76}});
+        SetCells(kStage, {{4, 12, kTownRockFireLow}, {5, 12, kTownRockFireLow + kChipBelow}});
         s.stoneStep = 1;
         return;
     }
@@ -105,7 +88,7 @@ void PushBlockOntoLedge(const EventCtx& c) {
     }
 }
 
-void ShakeBlock(const EventCtx& c) { Shake(c, Block(), g_Stage7.blockTime, g_Stage7.blockFrame, true); }
+void ShakeBlock(const EventCtx& c) { Shake(c, Block().quad, g_Stage7.blockTime, g_Stage7.blockFrame, true); }
 
 void PushPartnerBlock(const EventCtx& c) {
     Stage7State& s = g_Stage7;
@@ -118,14 +101,14 @@ void PushPartnerBlock(const EventCtx& c) {
 }
 
 void ShakePartnerBlock(const EventCtx& c) {
-    Shake(c, PartnerBlock(), g_Stage7.partnerBlockTime, g_Stage7.partnerBlockFrame, false);
+    Shake(c, PartnerBlock().quad, g_Stage7.partnerBlockTime, g_Stage7.partnerBlockFrame, false);
 }
 
 // Events 13 and 14: the tall rock goes; two floor cells stay on the
 // partner's floor and the top floor has a gap.
 void ClearTallRock(const EventCtx& c) {
     if (c.gesture.kind == kWind ? c.n <= 50 : c.n < 50) return;
-    SetCells(kStage, {{1, 6, 0}, {1, 7, 0}, {2, 6, 0}, {2, 7, 0}, {3, 6, 7}, {3, 7, 7}});
+    SetCells(kStage, {{1, 6, 0}, {1, 7, 0}, {2, 6, 0}, {2, 7, 0}, {3, 6, kTownRock}, {3, 7, kTownRock}});
     Finish(c);
 }
 
@@ -221,29 +204,25 @@ void Rules() {
 void Stage7Init() {
     SetQuadColour(Block().quad, 0xFFFFFFFFu);
     SetU(Block().quad, 0.5f, 0.625f);
-    SetQuadColour(PartnerBlock().quad, 0xFFFFFFFFu);
-    SetV(PartnerBlock().quad, 0, 0.0625f);
-    g_HeroArrived = 0;
-    g_PartnerArrived = 0;
+    ShowFaller(PartnerBlock());
+    ResetMeeting();
 }
 
 void Stage7DrawObjects() {
     // A rock chip hanging in the gap of the top floor; it is only a picture.
     static const Quad kGapChip = MakeQuad(416, 32, 448, 64, 0.4375f, 0, 0.5f, 0.0625f);
-    DrawQuad(kChipSheetSlot, kGapChip);
-    DrawQuad(4, Block().quad);
-    DrawQuad(4, PartnerBlock().quad);
+    DrawQuad(kSlotChips, kGapChip);
+    DrawQuad(kSlotCharacters, Block().quad);
+    DrawQuad(kSlotCharacters, PartnerBlock().quad);
 }
 
 }  // namespace
 
 void Stage7Script() {
     Stage7State& s = g_Stage7;
-    UpdateRingBursts(0, 0, 0);
-    if (g_ScriptReset == 1) {
-        // The twinkles' clock runs on across a try.
-        const unsigned twinkleTime = s.twinkleTime;
-        s = Stage7State{};
+    // The twinkles' clock runs on across a try.
+    const unsigned twinkleTime = s.twinkleTime;
+    if (NewTry(s)) {
         s.twinkleTime = twinkleTime;
         UpdateRingBursts(0, 0, 0);
         RewindPictures(kRewindAll);

@@ -3,7 +3,7 @@
 // fire at the changed column burns the ledge so that the wide block drops on
 // the flames and smothers both. The goal is the hero and the partner standing
 // where the flames were.
-#include "app/platform.h"
+#include "base/platform.h"
 #include "stage/effects.h"
 #include "stage/brush.h"
 #include "stages/script_kit.h"
@@ -25,31 +25,12 @@ Quad s_Block1, s_Block2;
 
 Faller& Faller1() { return g_Fallers[kStage][0]; }
 
-constexpr CellLoop kGoalColumn = {8, 19, 4, 20, 4, 250};
-constexpr CellLoop kFlame17 = {8, 17, 144, 160, 3, 250};
-constexpr CellLoop kFlame18 = {8, 18, 144, 160, 3, 250};
+constexpr CellLoop kGoalColumn = {8, 19, kMeadowGoal, kMeadowGoal + kChipBelow, 4, 250};
+constexpr CellLoop kFlame17 = {8, 17, kMeadowFire, kMeadowFire + kChipBelow, 3, 250};
+constexpr CellLoop kFlame18 = {8, 18, kMeadowFire, kMeadowFire + kChipBelow, 3, 250};
 
 // The block sprite over the walls shakes in seven pictures; fire cannot move it.
-void ShakeBlock(const EventCtx& c) {
-    Stage8State& s = g_Stage8;
-    static const float kU[7] = {0.5f, 0.625f, 0.75f, 0.875f, 0.75f, 0.625f, 0.5f};
-    if (c.n < 30 || !Due(s.twinkleTime, 150)) return;
-    if (s.blockShakeFrame < 7) {
-        SetU(s_Block1, kU[s.blockShakeFrame], kU[s.blockShakeFrame] + 0.125f);
-        s.blockShakeFrame += 1;
-        return;
-    }
-    Finish(c);
-    s.blockShakeFrame = 0;
-}
-
-// A plant standing in columns col, col + 1 with its bottom at row `bottom`.
-void SetPlantRows(int bottom, int col, const ChipCode (&rows)[6]) {
-    for (int r = 0; r < 3; ++r) {
-        SetCell(kStage, bottom - r, col, rows[2 * r]);
-        SetCell(kStage, bottom - r, col + 1, rows[2 * r + 1]);
-    }
-}
+void ShakeBlock(const EventCtx& c) { Shake(c, s_Block1, g_Stage8.twinkleTime, g_Stage8.blockShakeFrame, true); }
 
 // Plant A stands on the partner's shelf, plant B on the hero's floor.
 constexpr int kPlantBottom[2] = {4, 9}, kPlantCol[2] = {7, 3};
@@ -60,13 +41,9 @@ void GrowPlant(const EventCtx& c) {
     const int p = c.event == 3 ? 0 : 1;
     int& step = p == 0 ? s.plantAStep : s.plantBStep;
     if (c.n <= 30 || !Due(s.growTime, 100)) return;
-    // Bottom, middle and top row of each picture.
-    static const ChipCode kSteps[5][6] = {{84, 85, 68, 69, 0, 0},
-                                          {86, 87, 70, 71, 0, 0},
-                                          {88, 89, 72, 73, 0, 0},
-                                          {90, 91, 74, 75, 58, 59},
-                                          {92, 93, 76, 77, 60, 61}};
-    SetPlantRows(kPlantBottom[p], kPlantCol[p], kSteps[step]);
+    static const Plant kSteps[5] = {
+        {kMeadowPlant, 2}, {kMeadowPlant2, 2}, {kMeadowPlant3, 2}, {kMeadowPlant4, 3}, {kMeadowPlant5, 3}};
+    SetPlant(kStage, kPlantBottom[p], kPlantCol[p], kSteps[step]);
     if (step < 4) {
         step += 1;
         return;
@@ -80,9 +57,8 @@ void GrowPlant(const EventCtx& c) {
 void BurnPlant(const EventCtx& c) {
     Stage8State& s = g_Stage8;
     if (c.n < 50) return;
-    static const ChipCode kBurnt[6] = {2, 2, 0, 0, 0, 0};
     const int p = c.event <= 6 ? 0 : 1;
-    SetPlantRows(kPlantBottom[p], kPlantCol[p], kBurnt);
+    SetPlant(kStage, kPlantBottom[p], kPlantCol[p], Plant{}, kMeadowGround);
     Finish(c);
     if (c.event == 5 || (c.event == 6 && s.plantBChanged == 0)) s.partnerStopLow = s.heroStopLow = 1;
     if (c.event == 7) s.plantBChanged = 1;
@@ -92,14 +68,8 @@ void BurnPlant(const EventCtx& c) {
 void VanishFaller1(const EventCtx& c) {
     Stage8State& s = g_Stage8;
     if (c.n < (c.gesture.kind == kFire ? 30 : 31) || !Due(s.growTime, 100)) return;
-    Faller& f = Faller1();
-    if (s.faller1Frame < 4) {
-        const float v = 0.0625f * float(s.faller1Frame);
-        SetV(f.quad, v, v + 0.0625f);
-        s.faller1Frame += 1;
-        return;
-    }
-    SetQuadColour(f.quad, 0x00FFFFFFu);
+    if (NextPicture(Faller1().quad, s.faller1Frame, 4)) return;
+    SetQuadColour(Faller1().quad, 0x00FFFFFFu);
     s.faller1Gone = 1;
     Finish(c);
 }
@@ -112,7 +82,10 @@ void SetColumn(ChipCode r6, ChipCode r7, ChipCode r8, ChipCode r9) {
 void GrowColumn(const EventCtx& c) {
     Stage8State& s = g_Stage8;
     if (c.n <= 30 || !Due(s.columnTime, 150)) return;
-    static const ChipCode kSteps[3][4] = {{0, 0, 35, 51}, {0, 18, 34, 50}, {1, 17, 33, 49}};
+    static const ChipCode kSteps[3][4] = {
+        {0, 0, kMeadowPostMiddle, kMeadowPostFoot},
+        {0, kMeadowBambooTop, kMeadowBambooMiddle, kMeadowBambooFoot},
+        {kMeadowTallBambooTop, kMeadowTallBambooMiddle, kMeadowTallBambooLower, kMeadowTallBambooFoot}};
     if (s.columnStep < 3) {
         const ChipCode* k = kSteps[s.columnStep];
         SetColumn(k[0], k[1], k[2], k[3]);
@@ -131,7 +104,7 @@ void BurnColumn(const EventCtx& c) {
 }
 
 void PutOutFlame(int col) {
-    SetCells(kStage, {{8, int8_t(col), 0}, {9, int8_t(col), 164}});
+    SetCells(kStage, {{8, int8_t(col), 0}, {9, int8_t(col), kMeadowFireOut}});
     (col == 17 ? g_Stage8.flame17State : g_Stage8.flame18State) = 2;
 }
 
@@ -247,30 +220,25 @@ void Rules() {
 }
 
 void Stage8Init() {
-    Faller& f = Faller1();
-    SetV(f.quad, 0, 0.0625f);
-    SetQuadColour(f.quad, 0xFFFFFFFFu);
+    ShowFaller(Faller1());
     s_Block1 = MakeQuad(384, 96, 416, 160, 0.5f, 0.8125f, 0.625f, 0.875f);
     s_Block2 = MakeQuad(416, 96, 448, 160, 0.5f, 0.8125f, 0.625f, 0.875f);
-    g_HeroArrived = 0;
-    g_PartnerArrived = 0;
+    ResetMeeting();
     g_Stage8.eventTicks[1] = 0;
     g_Stage8.eventTicks[2] = 0;
 }
 
 void Stage8DrawObjects() {
-    DrawQuad(4, Faller1().quad);
-    DrawQuad(4, s_Block1);
-    DrawQuad(4, s_Block2);
+    DrawQuad(kSlotCharacters, Faller1().quad);
+    DrawQuad(kSlotCharacters, s_Block1);
+    DrawQuad(kSlotCharacters, s_Block2);
 }
 
 }  // namespace
 
 void Stage8Script() {
     Stage8State& s = g_Stage8;
-    UpdateRingBursts(0, 0, 0);
-    if (g_ScriptReset == 1) {
-        s = Stage8State{};
+    if (NewTry(s)) {
         UpdateRingBursts(0, 0, 0);
         RewindPictures(kRewindSpark | kRewindBig | kRewindColumn2 | kRewindColumn);
     }

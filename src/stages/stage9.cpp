@@ -4,7 +4,7 @@
 // block so that he can pass it and wind pushes it down; water or wind pushes
 // the second block off two floors in turn, fire only shakes it. The goal is
 // the two walkers side by side in the pit beside the goal column.
-#include "app/platform.h"
+#include "base/platform.h"
 #include "sound/sound.h"
 #include "stage/effects.h"
 #include "stages/script_kit.h"
@@ -22,8 +22,8 @@ SprayParticle s_Twinkles[kStage9Events + 1][20];
 Faller& Faller1() { return g_Fallers[kStage][0]; }
 Faller& Faller2() { return g_Fallers[kStage][1]; }
 
-constexpr CellLoop kGoalColumn = {8, 13, 132, 148, 4, 250};
-constexpr CellLoop kObstacle = {0, 11, 136, 152, 3, 250};
+constexpr CellLoop kGoalColumn = {8, 13, kTownNeonGoal, kTownNeonGoal + kChipBelow, 4, 250};
+constexpr CellLoop kObstacle = {0, 11, kTownDrumFire, kTownDrumFire + kChipBelow, 3, 250};
 
 // Faller 1 changes in five pictures (on the flicker's clock); true once they
 // are shown, on every later 100-ms step too.
@@ -41,14 +41,14 @@ bool Faller1Pictures() {
 void Push(Faller& f, unsigned& t, float dx, bool more, int n, int soundAt) {
     if (!Due(t, 25) || !more) return;
     f.x += dx;
-    if (n == soundAt) PlayEffect(8);
+    if (n == soundAt) PlayEffect(kSoundScrape);
 }
 
 // A faller landed at height y thuds, raises sand for ten ticks, and the event
 // ends on the twelfth tick there. True on the ticks it ends.
 bool Landing(const Faller& f, float y, int& l) {
     if (f.y != y) return false;
-    if (l == 0) PlayEffect(7);
+    if (l == 0) PlayEffect(kSoundThud);
     if (l < 10) DrawSandEffect(f.x, f.y + 40, -1, 1);
     const bool ends = l > 10;
     CountUp(l, 30);
@@ -61,7 +61,7 @@ void SpentAfter30(const EventCtx& c) {
 
 void WashObstacle(const EventCtx& c) {
     if (c.n <= 30) return;
-    SetCells(kStage, {{0, 11, 0}, {1, 11, 156}});
+    SetCells(kStage, {{0, 11, 0}, {1, 11, kTownDrumFireOut}});
     Finish(c);
     g_Stage9.obstacleState = 2;
 }
@@ -71,11 +71,11 @@ void BlowObstacle(const EventCtx& c) {
     s.obstacleState = 1;  // the flicker stops while the wind blows
     if (c.n <= 30 || !Due(s.obstacleBlowTime, 150)) return;
     if (s.obstacleStep == 0) {
-        SetCells(kStage, {{0, 11, 139}, {1, 11, 155}});
+        SetCells(kStage, {{0, 11, kTownDrumFireLow}, {1, 11, kTownDrumFireLow + kChipBelow}});
         s.obstacleStep = 1;
         return;
     }
-    SetCells(kStage, {{0, 11, 0}, {1, 11, 172}});
+    SetCells(kStage, {{0, 11, 0}, {1, 11, kTownDrumGone}});
     Finish(c);
     s.obstacleState = 2;
 }
@@ -92,25 +92,11 @@ void PushFaller1(const EventCtx& c) {
     if (c.n <= 30) return;
     Faller& f = Faller1();
     Push(f, s.flickerTime, -2, f.x >= 192, c.n, 35);
-    if (Landing(f, 96, s.landingTicks[c.event])) {
-        Finish(c);
-        s.faller1State = 1;
-    }
+    if (FinishIf(c, Landing(f, 96, s.landingTicks[c.event]))) s.faller1State = 1;
 }
 
 // Fire only shakes faller 2 in seven pictures, then lets the hero go.
-void ShakeFaller2(const EventCtx& c) {
-    Stage9State& s = g_Stage9;
-    static const float kV[7] = {0, 0.0625f, 0.125f, 0.1875f, 0.125f, 0.0625f, 0};
-    if (c.n < 30 || !Due(s.faller2Time, 150)) return;
-    if (s.faller2Frame < 7) {
-        SetV(Faller2().quad, kV[s.faller2Frame], kV[s.faller2Frame] + 0.0625f);
-        s.faller2Frame += 1;
-        return;
-    }
-    Finish(c);
-    s.faller2Frame = 0;
-}
+void ShakeFaller2(const EventCtx& c) { Shake(c, Faller2().quad, g_Stage9.faller2Time, g_Stage9.faller2Frame); }
 
 // Water or wind pushes faller 2 off the left end of its floor, then off the
 // right end of the next one; water waits for its gesture going left.
@@ -121,10 +107,7 @@ void PushFaller2(const EventCtx& c) {
     const bool water = c.gesture.kind == kWater;
     if (left && (!water || c.n > 30)) Push(f, s.faller2Time, -2, f.x >= 64, c.n, water ? 35 : 25);
     if (!left) Push(f, s.faller2Time, 2, f.x + 32 <= 128, c.n, 25);
-    if (Landing(f, left ? 160 : 224, s.landingTicks[c.event])) {
-        Finish(c);
-        if (left) s.faller2State = 1;
-    }
+    if (FinishIf(c, Landing(f, left ? 160 : 224, s.landingTicks[c.event])) && left) s.faller2State = 1;
 }
 
 bool Faller1Changed() { return g_Stage9.faller1State == 1; }
@@ -191,29 +174,24 @@ void Stage9Init() {
     Faller& f1 = Faller1();
     SetU(f1.quad, 0, 0.125f);
     SetQuadColour(f1.quad, 0xFFFFFFFFu);
-    Faller& f2 = Faller2();
-    SetV(f2.quad, 0, 0.0625f);
-    SetQuadColour(f2.quad, 0xFFFFFFFFu);
-    g_HeroArrived = 0;
-    g_PartnerArrived = 0;
+    ShowFaller(Faller2());
+    ResetMeeting();
     g_Stage9.eventTicks[1] = 0;
     g_Stage9.eventTicks[2] = 0;
 }
 
 void Stage9DrawObjects() {
-    DrawQuad(4, Faller1().quad);
-    DrawQuad(4, Faller2().quad);
+    DrawQuad(kSlotCharacters, Faller1().quad);
+    DrawQuad(kSlotCharacters, Faller2().quad);
 }
 
 }  // namespace
 
 void Stage9Script() {
     Stage9State& s = g_Stage9;
-    UpdateRingBursts(0, 0, 0);
-    if (g_ScriptReset == 1) {
-        // The goal column's and the twinkles' clocks run on across a reset.
-        const unsigned goalTime = s.goalTime, twinkleTime = s.twinkleTime;
-        s = Stage9State{};
+    // The goal column's and the twinkles' clocks run on across a reset.
+    const unsigned goalTime = s.goalTime, twinkleTime = s.twinkleTime;
+    if (NewTry(s)) {
         s.goalTime = goalTime;
         s.twinkleTime = twinkleTime;
         UpdateRingBursts(0, 0, 0);

@@ -15,10 +15,12 @@ extern const StageScript kStage7Script;
 extern const StageScript kStage8Script;
 extern const StageScript kStage9Script;
 
-// Stage 1's events, for tests.
+// Stage 1's events, for tests: one tick counter per event (1 the post, 2
+// the block, 3 the flame).
+constexpr int kStage1Events = 3;
 struct Stage1State {
-    int postCount, blockCount, flameCount;
-    int ringGateA, ringGateB;
+    int eventTicks[kStage1Events + 1];
+    RingGates gates;
     int blockFrame;
     unsigned blockStepTime;
     int flameFrame;
@@ -28,15 +30,20 @@ struct Stage1State {
 extern Stage1State g_Stage1;
 void Stage1Script();
 
-// Stage 2's events, for tests. The arrival flags are shared by the stages
-// whose goal is two walkers meeting; each init clears them.
+// Stage 2's events, for tests: one tick counter and twinkle clock per event
+// (1 the top block, 2 the plant, 3 the flicker, 4 the loose block). The
+// arrival flags are shared by the stages whose goal is two walkers meeting;
+// each init clears them.
+constexpr int kStage2Events = 4;
 struct Stage2State {
-    int topCount, plantCount, flickerCount, blockCount, splashCount;
-    int spawnGate;
+    int eventTicks[kStage2Events + 1];
+    unsigned twinkleTimes[kStage2Events + 1];
+    RingGates gates;
+    int splashCount;
     int topFrame, plantFrame, flickerFrame, goalFrame;
     int flickerOut, heroDropped, heroCaught;
+    // topStepTime also paces the loose block's push.
     unsigned topStepTime, plantStepTime, flickerStepTime, goalStepTime;
-    unsigned topSprayTime, plantSprayTime, flickerSprayTime;
 };
 extern Stage2State g_Stage2;
 void Stage2Script();
@@ -86,22 +93,21 @@ struct Stage7State {
 extern Stage7State g_Stage7;
 void Stage7Script();
 
-// Stage 4's events, for tests. Counters per flame [flame][hero, partner]
-// [red, green, blue]; the block's [green, blue, red]; the plant's [blue,
-// red small, green (both sizes), red grown]; the tub's [green, red].
+// Stage 4's events, for tests: one tick counter per event, by number.
+constexpr int kStage4Events = 22;
 struct Stage4State {
-    int flameCount[2][2][3];
+    int eventTicks[kStage4Events + 1];
+    RingGates gates;
     int flame1State, flame2State;  // 0 burning, 1 being blown out, 2 out
     int flame1Step, flame2Step, flame1Frame, flame2Frame;
     unsigned flame1StepTime, flame2StepTime;
     int goalFrame;
     unsigned goalStepTime;
-    int blockState, block1Frame, blockCount[3];
-    int plantGrowth, plantDone, partnerNearPlant, plantCount[4];
-    int tankState, tankBurnt, tankFrame, tankCount[2];
+    int blockState, block1Frame;
+    int plantGrowth, plantDone, partnerNearPlant;
+    int tankState, tankBurnt, tankFrame;
     int partnerCharred, charCount;
-    int splashCount[3], steamCount;
-    int spawnGateA, spawnGateB;
+    int splashCount[3], steamCount;  // splashes: the block shoved by green, by blue, burnt by red
     unsigned effectTime, pushTime, growTime;
 };
 extern Stage4State g_Stage4;
@@ -139,17 +145,16 @@ struct Stage9State {
 extern Stage9State g_Stage9;
 void Stage9Script();
 
-// Stage 5's events, for tests: one counter per event (the partner's greens
-// at the left flame's base and on the plant share one), one splash counter
-// per event that drops a block.
+// Stage 5's events, for tests: one tick counter per event, by number (some
+// events share one), one splash counter per event that drops a block.
+constexpr int kStage5Events = 17;
 struct Stage5State {
-    int site3Red, site4Red, site3Green, site4Green, site1Green, site2Green, partnerGreen, site6Green;
-    int site1Red, site2Red, site5Red, site6Red, site7HeroRed, site7PartnerRed, site7HeroGreen;
+    int eventTicks[kStage5Events + 1];
+    RingGates gates;
     int flame1State, flame2State;  // 0 burning, 1 going out or put out by a block, 2 blown out
     int flame1Step, flame2Step, flame1Frame, flame2Frame, goalFrame;
     int faller1State, faller1Dropped, faller1Frame, faller2State, faller2Frame;
     int heroStopLow, partnerStopLow, heroFellLeft, heroWasLow;
-    int spawnGateA, spawnGateB;
     int site1Splash, site2Splash, site5Splash, site6Splash, site7PartnerSplash, site7HeroSplash;
     unsigned goalStepTime, flame1StepTime, flame2StepTime, effectTime, pushTime1, pushTime2;
 };

@@ -1,9 +1,10 @@
 // The talk engine: every dialogue scene runs through these two functions
 // with its own table.
-#include "app/language.h"
-#include "app/platform.h"
+#include "base/language.h"
+#include "base/platform.h"
 #include "app/scenes.h"
 #include "gfx/gfx.h"
+#include "gfx/texture_slots.h"
 #include "sound/sound.h"
 #include "talk/talk.h"
 #include "talk/talk_faces.h"
@@ -22,9 +23,9 @@ bool IsTalkScene(int sceneNo) { return FindTalkScene(sceneNo) != nullptr; }
 
 void TalkInit(const TalkScene& scene) {
     SetDrawStates();
-    LoadTexture(9, scene.background, kKeyWhite);
-    LoadTexture(10, "img/kao.png", kKeyGreen);
-    LoadTexture(13, "img/kaiwa.png", kKeyGreen);
+    LoadTexture(kSlotTalkBack, scene.background, kKeyWhite);
+    LoadTexture(kSlotFaces, "img/kao.png", kKeyGreen);
+    LoadTexture(kSlotTalkBox, "img/kaiwa.png", kKeyGreen);
     LoadSound(kMusicSlot, scene.music, true);
     for (int i = 0; i < scene.soundCount; ++i) LoadSound(scene.sounds[i].slot, scene.sounds[i].path, false);
 
@@ -54,17 +55,17 @@ void Leave(const TalkScene& scene) {
 
 void TalkFrame(const TalkScene& scene) {
     // A store later in this tick (Space reaching the last line) wins over F1.
-    if (KeyDown(VK_F1)) g_FrameNo = 7;
+    if (KeyDown(VK_F1)) g_FrameNo = kSceneTitleInit;
     if (PlayOnceDue(g_MusicOnce)) PlayMusic(kMusicSlot);
 
-    DrawQuad(9, FullScreenQuad);
-    DrawQuad(13, FullScreenQuad);
+    DrawQuad(kSlotTalkBack, FullScreenQuad);
+    DrawQuad(kSlotTalkBox, FullScreenQuad);
     // The faces drawn here were stored by the previous tick's line, so the
     // portraits follow the text one tick late.
     SetupTalkFaces();
-    DrawQuad(10, LeftFaceQuad);
-    DrawQuad(10, RightFaceQuad);
-    DrawQuad(10, CoverQuad);
+    DrawQuad(kSlotFaces, LeftFaceQuad);
+    DrawQuad(kSlotFaces, RightFaceQuad);
+    DrawQuad(kSlotFaces, CoverQuad);
 
     const int last = scene.lineCount - 1;
     if (KeyDown(VK_SPACE)) {

@@ -87,7 +87,7 @@ const TalkLine kTalk0Lines[] = {
     {1, 2, 3, {Hero("……しかたない。むかえに行くか！",
         "...Fine. Guess I'd better go and fetch her!")}, kNoCue, 11},  // -> GameST1init
 };
-const TalkScene kTalk0 = {9, 10, "img/haik.png", "mid/1.mid", kStoryEffects, 14, 0, 4, 5,
+const TalkScene kTalk0 = {kSceneTalk0Init, kSceneTalk0Frame, "img/haik.png", "mid/1.mid", kStoryEffects, 14, 0, 4, 5,
                           kTalk0Lines, int(std::size(kTalk0Lines)), false, false};
 
 const TalkLine kTalk1Lines[] = {
@@ -128,7 +128,7 @@ const TalkLine kTalk1Lines[] = {
     {0, 3, 3, {Hero("ただし、足を引っぱるなよな！",
         "Just don't slow me down!")}, kNoCue, 49},  // -> Talk01Init
 };
-const TalkScene kTalk1 = {13, 14, "img/haik.png", "mid/1.mid", kStoryEffects, 14, 0, 0, 0,
+const TalkScene kTalk1 = {kSceneTalk1Init, kSceneTalk1Frame, "img/haik.png", "mid/1.mid", kStoryEffects, 14, 0, 0, 0,
                           kTalk1Lines, int(std::size(kTalk1Lines)), false, false};
 
 const TalkLine kTalk01Lines[] = {
@@ -171,7 +171,7 @@ const TalkLine kTalk01Lines[] = {
     {1, 4, 3, {Hero("よし、行くぞ！　雨なんかに負けるもんか！",
         "Right, let's go! A bit of rain won't beat us!")}, kNoCue, 15},  // -> GameST2init
 };
-const TalkScene kTalk01 = {49, 50, "img/haik2.png", "mid/2.mid", kStoryEffects, 15, 0, 0, 0,
+const TalkScene kTalk01 = {kSceneTalk01Init, kSceneTalk01Frame, "img/haik2.png", "mid/2.mid", kStoryEffects, 15, 0, 0, 0,
                           kTalk01Lines, int(std::size(kTalk01Lines)), true, false};
 
 const TalkLine kTalk2Lines[] = {
@@ -210,7 +210,7 @@ const TalkLine kTalk2Lines[] = {
     {0, 4, 0, {God("ではな。下を見るでないぞ、ほっほっ！",
         "Farewell. And don't look down, ho ho!")}, {13, 5}, 19},  // -> GameST3init
 };
-const TalkScene kTalk2 = {17, 18, "img/haik3.png", "mid/3.mid", kStoryEffects, 15, 0, 2, 5,
+const TalkScene kTalk2 = {kSceneTalk2Init, kSceneTalk2Frame, "img/haik3.png", "mid/3.mid", kStoryEffects, 15, 0, 2, 5,
                           kTalk2Lines, int(std::size(kTalk2Lines)), false, false};
 
 const TalkLine kTalk3Lines[] = {
@@ -231,7 +231,7 @@ const TalkLine kTalk3Lines[] = {
     {2, 6, 0, {God("三色そろったおまえたちなら、きっとできる！",
         "With all three colours, you two can surely do it!")}, {10, 5}, 23},  // -> GameST4init
 };
-const TalkScene kTalk3 = {21, 22, "img/haik4.png", "mid/4.mid", kStoryEffects, 15, 0, 1, 5,
+const TalkScene kTalk3 = {kSceneTalk3Init, kSceneTalk3Frame, "img/haik4.png", "mid/4.mid", kStoryEffects, 15, 0, 1, 5,
                           kTalk3Lines, int(std::size(kTalk3Lines)), false, false};
 
 const TalkLine kTalk8Lines[] = {
@@ -264,7 +264,7 @@ const TalkLine kTalk8Lines[] = {
     {1, 1, 0, {Companion("そっちこそ！",
         "You stay close to me!")}, {3, 4}, 43},  // -> GameST9init
 };
-const TalkScene kTalk8 = {41, 42, "img/haik5.png", "mid/5.mid", kStoryEffects, 15, 0, 1, 5,
+const TalkScene kTalk8 = {kSceneTalk8Init, kSceneTalk8Frame, "img/haik5.png", "mid/5.mid", kStoryEffects, 15, 0, 1, 5,
                           kTalk8Lines, int(std::size(kTalk8Lines)), false, false};
 
 const TalkLine kTalk4Lines[] = {
@@ -281,7 +281,7 @@ const TalkLine kTalk4Lines[] = {
     {0, 1, 0, {Companion("もう、いいかげんなんだから。でも、さんせい！",
         "Honestly, you're so random. But I'm with you!")}, {3, 1}, 51},  // -> Talk02Init
 };
-const TalkScene kTalk4 = {25, 26, "img/haik5.png", "mid/5.mid", kCityEffects, 2, 0, 0, 5,
+const TalkScene kTalk4 = {kSceneTalk4Init, kSceneTalk4Frame, "img/haik5.png", "mid/5.mid", kCityEffects, 2, 0, 0, 5,
                           kTalk4Lines, int(std::size(kTalk4Lines)), false, false};
 
 const TalkLine kTalk02Lines[] = {
@@ -324,7 +324,7 @@ const TalkLine kTalk02Lines[] = {
     {1, 6, 3, {Hero("よし、流れ星を追いかけよう！",
         "Right, let's chase the shooting stars!")}, kNoCue, 27},  // -> GameST5init
 };
-const TalkScene kTalk02 = {51, 52, "img/haik6.png", "mid/4.mid", kStoryEffects, 18, 0, 7, 5,
+const TalkScene kTalk02 = {kSceneTalk02Init, kSceneTalk02Frame, "img/haik6.png", "mid/4.mid", kStoryEffects, 18, 0, 7, 5,
                           kTalk02Lines, int(std::size(kTalk02Lines)), true, false};
 
 const TalkLine kTalk5Lines[] = {
@@ -349,7 +349,7 @@ const TalkLine kTalk5Lines[] = {
     {0, 1, 0, {Companion("その意気！　さあ、崖を下りていこう！",
         "That's the spirit! Come on, down the cliff we go!")}, {2, 6}, 35},  // -> GameST7init
 };
-const TalkScene kTalk5 = {29, 30, "img/haik7.png", "mid/3.mid", kStoryEffects, 18, 3, 2, 2,
+const TalkScene kTalk5 = {kSceneTalk5Init, kSceneTalk5Frame, "img/haik7.png", "mid/3.mid", kStoryEffects, 18, 3, 2, 2,
                           kTalk5Lines, int(std::size(kTalk5Lines)), false, false};
 
 const TalkLine kTalk6Lines[] = {
@@ -374,7 +374,7 @@ const TalkLine kTalk6Lines[] = {
     {0, 2, 0, {Companion("……まったく。もう置いていかないでよね。",
         "...Honestly. Don't leave me behind again, okay?")}, kNoCue, 31},  // -> GameST6init
 };
-const TalkScene kTalk6 = {33, 34, "img/haik2.png", "mid/2.mid", kStoryEffects, 18, 2, 2, 2,
+const TalkScene kTalk6 = {kSceneTalk6Init, kSceneTalk6Frame, "img/haik2.png", "mid/2.mid", kStoryEffects, 18, 2, 2, 2,
                           kTalk6Lines, int(std::size(kTalk6Lines)), false, false};
 
 const TalkLine kTalk7Lines[] = {
@@ -402,7 +402,7 @@ const TalkLine kTalk7Lines[] = {
     {1, 1, 3, {Hero("長老さま、もうすぐだ！",
         "Elder, we're almost there!")}, {4, 6}, 39},  // -> GameST8init
 };
-const TalkScene kTalk7 = {37, 38, "img/haik.png", "mid/1.mid", kStoryEffects, 18, 0, 4, 5,
+const TalkScene kTalk7 = {kSceneTalk7Init, kSceneTalk7Frame, "img/haik.png", "mid/1.mid", kStoryEffects, 18, 0, 4, 5,
                           kTalk7Lines, int(std::size(kTalk7Lines)), false, false};
 
 const TalkLine kTalk9Lines[] = {
@@ -433,7 +433,7 @@ const TalkLine kTalk9Lines[] = {
      {18, 0},
      55},  // -> Talk03Init
 };
-const TalkScene kTalk9 = {53, 54, "img/haik8.png", "mid/1.mid", kVillageEffects, 1, 0, 0, 5,
+const TalkScene kTalk9 = {kSceneTalk9Init, kSceneTalk9Frame, "img/haik8.png", "mid/1.mid", kVillageEffects, 1, 0, 0, 5,
                           kTalk9Lines, int(std::size(kTalk9Lines)), false, false};
 
 const TalkLine kTalk03Lines[] = {
@@ -462,7 +462,7 @@ const TalkLine kTalk03Lines[] = {
     {0, 0, 0, {Companion("さあ、帰ろう。みんなが待ってる！",
         "Come on, let's go home. Everyone's waiting!")}, kNoCue, 57},  // -> EndInit
 };
-const TalkScene kTalk03 = {55, 56, "img/haik.png", "mid/1.mid", kStoryEffects, 18, 0, 0, 5,
+const TalkScene kTalk03 = {kSceneTalk03Init, kSceneTalk03Frame, "img/haik.png", "mid/1.mid", kStoryEffects, 18, 0, 0, 5,
                           kTalk03Lines, int(std::size(kTalk03Lines)), false, true};
 
 }  // namespace

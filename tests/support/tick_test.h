@@ -5,7 +5,7 @@
 
 #include "app/app.h"
 #include "app/input.h"
-#include "app/platform.h"
+#include "base/platform.h"
 #include "app/scenes.h"
 #include "sound/sound.h"
 #include "stage/brush.h"

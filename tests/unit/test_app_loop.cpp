@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "app/app.h"
-#include "app/platform.h"
+#include "base/platform.h"
 #include "app/scenes.h"
 #include "game_run.h"
 

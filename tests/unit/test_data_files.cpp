@@ -10,8 +10,8 @@
 #include <string>
 
 #include "app/app.h"
-#include "app/data_file.h"
-#include "app/platform.h"
+#include "base/data_file.h"
+#include "base/platform.h"
 #include "gfx/image.h"
 #include "midi_bytes.h"
 #include "sound/sound.h"

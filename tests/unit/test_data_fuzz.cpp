@@ -24,8 +24,8 @@
 #include <thread>
 
 #include "app/app.h"
-#include "app/data_file.h"
-#include "app/platform.h"
+#include "base/data_file.h"
+#include "base/platform.h"
 #include "app/scenes.h"
 #include "data_fuzz.h"
 #include "game_run.h"

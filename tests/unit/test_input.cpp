@@ -5,7 +5,7 @@
 
 #include "app/app.h"
 #include "app/input.h"
-#include "app/platform.h"
+#include "base/platform.h"
 #include "app/script.h"
 #include "game_run.h"
 

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "app/app.h"
-#include "app/language.h"
+#include "base/language.h"
 #include "gfx/gfx.h"
 #include "gfx/image.h"
 #include "scenes/opening.h"

@@ -6,7 +6,7 @@
 
 #include "app/app.h"
 #include "app/input.h"
-#include "app/platform.h"
+#include "base/platform.h"
 #include "app/scenes.h"
 #include "scenes/game_over.h"
 #include "scenes/help.h"

@@ -10,7 +10,7 @@
 
 #include "app/app.h"
 #include "app/input.h"
-#include "app/platform.h"
+#include "base/platform.h"
 #include "app/scenes.h"
 #include "scenes/stage_select.h"
 #include "sound/sound.h"

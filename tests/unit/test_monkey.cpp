@@ -13,13 +13,14 @@
 
 #include "app/app.h"
 #include "app/input.h"
-#include "app/platform.h"
+#include "base/platform.h"
 #include "app/scenes.h"
 #include "sound/sound.h"
 #include "stage/brush.h"
 #include "stage/stage_flow.h"
 #include "stage/stage_state.h"
 #include "stage/walker.h"
+#include "tick_test.h"
 
 namespace {
 
@@ -58,23 +59,13 @@ struct Held {
     int ticks = 0;  // frames left to hold
 };
 
-class Monkey : public testing::TestWithParam<int> {
+class Monkey : public TickTest, public testing::WithParamInterface<int> {
 protected:
+    Monkey() : TickTest(700000) {}
     void SetUp() override {
-        SetVirtualClock(true, 700000);
-        g_LastTick = 0;
-        ResetInput();
-        ResetQuit();
-        ResetSoundStats();
-        g_BrushAnim = 0;
-        g_BrushStroking = 0;
+        TickTest::SetUp();
         g_Lives = 3;
         g_FromSelect = 0;
-    }
-    void TearDown() override {
-        ResetInput();
-        ResetQuit();
-        SetVirtualClock(false, 0);
     }
 
     // The monkey's input for one frame, delivered as window messages would be.

@@ -2,7 +2,7 @@
 // real size, whatever size the window asked for.
 #include <gtest/gtest.h>
 
-#include "app/letterbox.h"
+#include "base/letterbox.h"
 
 namespace {
 

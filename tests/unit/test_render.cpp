@@ -191,7 +191,7 @@ TEST_F(Render, StageMapShowsCellsWrittenSinceTheLastFrameAndANewChipSheet) {
     const StageMap saved = g_StageMap[1];
     g_StageMap[1].fill(0);
     MapCell(1, 2, 3) = 1;
-    LoadPicture(kChipSheetSlot, 16, 16, ChipSheet(0xFF000000u), kKeyGreen);
+    LoadPicture(kSlotChips, 16, 16, ChipSheet(0xFF000000u), kKeyGreen);
     std::vector<uint32_t> px(640 * 480);
     auto at = [&](int row, int col) { return px[size_t(row * 32 + 16) * 640 + size_t(col * 32 + 16)] & 0xFFFFFFu; };
     DrawStageMap(1);
@@ -209,7 +209,7 @@ TEST_F(Render, StageMapShowsCellsWrittenSinceTheLastFrameAndANewChipSheet) {
     EXPECT_EQ(at(4, 5), 0x000000u);
 
     // The same grid with another sheet in the slot shows the new sheet.
-    LoadPicture(kChipSheetSlot, 16, 16, ChipSheet(0xFF0000FFu), kKeyGreen);
+    LoadPicture(kSlotChips, 16, 16, ChipSheet(0xFF0000FFu), kKeyGreen);
     ClearFrame(0xFFFFFFFFu);
     DrawStageMap(1);
     ASSERT_TRUE(ReadFramePixels(px.data()));

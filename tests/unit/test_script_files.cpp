@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/input.h"
-#include "app/platform.h"
+#include "base/platform.h"
 #include "app/script.h"
 #include "game_run.h"
 

@@ -1,7 +1,9 @@
 // Stage 1's events, driven directly with a fake clock.
 #include <gtest/gtest.h>
 
-#include "app/platform.h"
+#include "stage_test.h"
+
+#include "base/platform.h"
 #include "stage/stage_flow.h"
 #include "stage/stage_map.h"
 #include "stage/stage_state.h"
@@ -10,22 +12,14 @@
 
 namespace {
 
-class Stage1 : public testing::Test {
+class Stage1 : public StageTest {
 protected:
+    Stage1() : StageTest(1) {}
     void SetUp() override {
-        StageInit(1);
-        g_Now = 900000;
+        StageTest::SetUp();
         g_Hero.y = 160;
         g_Hero.facing = 0;
         g_HeroPaint = kPaintRed;
-    }
-    // One script call per frame, with the frame's clearing of halted.
-    void Run(int frames) {
-        for (int i = 0; i < frames; ++i) {
-            g_Now += 15;
-            g_Hero.halted = 0;
-            Stage1Script();
-        }
     }
 };
 
@@ -35,7 +29,7 @@ TEST_F(Stage1, PostBurnsOnlyForARedHeroFacingRight) {
     g_Hero.x = 160;
     g_Hero.facing = 1;
     Run(30);
-    EXPECT_EQ(g_Stage1.postCount, 0);
+    EXPECT_EQ(g_Stage1.eventTicks[1], 0);
     EXPECT_EQ(MapCell(1, 4, 6), 19);
     g_Hero.facing = 0;
     Run(17);
@@ -82,7 +76,7 @@ TEST_F(Stage1, FlameGoesOutEvenWithoutTheBlockDown) {
     EXPECT_EQ(MapCell(1, 7, 16), 0);
     EXPECT_EQ(MapCell(1, 8, 16), 2);
     EXPECT_EQ(g_Fallers[1][0].quad.v[0].diffuse, 0x00FFFFFFu);  // hidden
-    EXPECT_EQ(g_Stage1.flameCount, 1);
+    EXPECT_EQ(g_Stage1.eventTicks[3], 1);
     EXPECT_EQ(g_HeroPaint, 0);
 }
 
@@ -118,8 +112,8 @@ TEST_F(Stage1, ScriptResetRewindsEverythingAndTheInitRestoresTheMap) {
     g_ScriptReset = 1;
     Run(1);
     g_ScriptReset = 0;
-    EXPECT_EQ(g_Stage1.postCount, 1);  // rewound, then this frame's event ran
+    EXPECT_EQ(g_Stage1.eventTicks[1], 1);  // rewound, then this frame's event ran
     StageInit(1);
     EXPECT_EQ(MapCell(1, 4, 6), 19);
-    EXPECT_EQ(g_Stage1.postCount, 0);
+    EXPECT_EQ(g_Stage1.eventTicks[1], 0);
 }

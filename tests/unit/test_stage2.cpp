@@ -1,7 +1,9 @@
 // Stage 2's events and walker rules, driven directly with a fake clock.
 #include <gtest/gtest.h>
 
-#include "app/platform.h"
+#include "stage_test.h"
+
+#include "base/platform.h"
 #include "stage/brush.h"
 #include "stage/stage_flow.h"
 #include "stage/stage_map.h"
@@ -11,26 +13,14 @@
 
 namespace {
 
-class Stage2 : public testing::Test {
+class Stage2 : public StageTest {
 protected:
+    Stage2() : StageTest(2) {}
     void SetUp() override {
-        StageInit(2);
-        g_Now = 900000;
+        StageTest::SetUp();
         // Walkers parked where no rule or event touches them.
-        g_Hero.x = 0;
-        g_Hero.y = 64;
-        g_Partner.x = 0;
-        g_Partner.y = 128;
-    }
-    // One script call per frame, after the frame's clearing of halted; the
-    // block falls when the fallers are stepped.
-    void Run(int frames, bool stepBlock = false) {
-        for (int i = 0; i < frames; ++i) {
-            g_Now += 15;
-            g_Hero.halted = g_Partner.halted = 0;
-            if (stepBlock) StepStageFallers(2);
-            Stage2Script();
-        }
+        Place(g_Hero, 0, 64, g_Hero.facing);
+        Place(g_Partner, 0, 128, g_Partner.facing);
     }
     Faller& Block() { return g_Fallers[2][0]; }
 };
@@ -41,11 +31,11 @@ TEST_F(Stage2, TopBlockGoesOnlyForABlueHeroFacingRightAtX160) {
     g_Hero.x = 160;
     g_HeroPaint = kPaintRed;
     Run(20);
-    EXPECT_EQ(g_Stage2.topCount, 0);
+    EXPECT_EQ(g_Stage2.eventTicks[1], 0);
     g_HeroPaint = kPaintBlue;
     g_Hero.facing = 1;
     Run(20);
-    EXPECT_EQ(g_Stage2.topCount, 0);
+    EXPECT_EQ(g_Stage2.eventTicks[1], 0);
     g_Hero.facing = 0;
     Run(15);
     EXPECT_EQ(g_Hero.halted, 1);
@@ -73,18 +63,18 @@ TEST_F(Stage2, PlantGrowsInFiveStepsAndOnlyOnce) {
     g_Partner.y = 128;  // still above the middle shelf: no watering
     g_PartnerPaint = kPaintBlue;
     Run(5);
-    EXPECT_EQ(g_Stage2.plantCount, 0);
+    EXPECT_EQ(g_Stage2.eventTicks[2], 0);
     g_Partner.y = 192;
-    while (g_PartnerPaint == kPaintBlue && g_Stage2.plantCount < 70) Run(1);
+    while (g_PartnerPaint == kPaintBlue && g_Stage2.eventTicks[2] < 70) Run(1);
     EXPECT_EQ(g_Stage2.plantFrame, 5);
     EXPECT_EQ(MapCell(2, 5, 9), 8);
     EXPECT_EQ(MapCell(2, 5, 10), 9);
     EXPECT_EQ(MapCell(2, 7, 9), 40);
     EXPECT_EQ(g_Partner.halted, 0);
-    const int count = g_Stage2.plantCount;
+    const int count = g_Stage2.eventTicks[2];
     g_PartnerPaint = kPaintBlue;
     Run(10);
-    EXPECT_EQ(g_Stage2.plantCount, count);
+    EXPECT_EQ(g_Stage2.eventTicks[2], count);
     EXPECT_EQ(g_PartnerPaint, kPaintBlue);
 }
 
@@ -104,7 +94,7 @@ TEST_F(Stage2, HeroLandingOnTheBarePlantIsCaughtAndStopsTheWatering) {
     g_Partner.y = 192;
     g_PartnerPaint = kPaintBlue;
     Run(30);
-    EXPECT_EQ(g_Stage2.plantCount, 0);
+    EXPECT_EQ(g_Stage2.eventTicks[2], 0);
     EXPECT_EQ(MapCell(2, 5, 9), 0);
 }
 
@@ -224,7 +214,7 @@ TEST_F(Stage2, ResetRewindsTheEventsButNotTheArrivals) {
     g_Hero.x = 0;
     Run(1);
     g_ScriptReset = 0;
-    EXPECT_EQ(g_Stage2.topCount, 0);
+    EXPECT_EQ(g_Stage2.eventTicks[1], 0);
     EXPECT_EQ(g_Stage2.topFrame, 0);
     EXPECT_EQ(g_HeroArrived, 1);
     StageInit(2);

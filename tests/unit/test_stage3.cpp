@@ -1,7 +1,9 @@
 // Stage 3's wind events and walker rules, driven directly with a fake clock.
 #include <gtest/gtest.h>
 
-#include "app/platform.h"
+#include "stage_test.h"
+
+#include "base/platform.h"
 #include "stage/brush.h"
 #include "stage/stage_flow.h"
 #include "stage/stage_map.h"
@@ -11,26 +13,11 @@
 
 namespace {
 
-class Stage3 : public testing::Test {
+class Stage3 : public StageTest {
 protected:
-    void SetUp() override {
-        StageInit(3);
-        g_Now = 900000;
-    }
-    // One script call per frame, after the frame's clearing of halted;
-    // stepping the fallers lets pushed blocks drop.
-    void Run(int frames, bool stepFallers = false) {
-        for (int i = 0; i < frames; ++i) {
-            g_Now += 15;
-            g_Hero.halted = g_Partner.halted = 0;
-            if (stepFallers) StepStageFallers(3);
-            Stage3Script();
-        }
-    }
+    Stage3() : StageTest(3) {}
     static void Place(Walker& w, float x, float y, int facing, PaintColour paint) {
-        w.x = x;
-        w.y = y;
-        w.facing = facing;
+        StageTest::Place(w, x, y, facing);
         (&w == &g_Hero ? g_HeroPaint : g_PartnerPaint) = paint;
     }
     Faller& F(int n) { return g_Fallers[3][n - 1]; }

@@ -2,7 +2,9 @@
 // the block on the top shelf, the tub, the fire trap and the meeting.
 #include <gtest/gtest.h>
 
-#include "app/platform.h"
+#include "stage_test.h"
+
+#include "base/platform.h"
 #include "stage/stage_flow.h"
 #include "stage/stage_map.h"
 #include "stage/stage_state.h"
@@ -11,30 +13,14 @@
 
 namespace {
 
-class Stage4 : public testing::Test {
+class Stage4 : public StageTest {
 protected:
+    Stage4() : StageTest(4) {}
     void SetUp() override {
-        StageInit(4);
-        g_Now = 900000;
+        StageTest::SetUp();
         // Out of every site unless a test puts them there.
-        Put(g_Hero, 0, 224, 0);
-        Put(g_Partner, 608, 32, 1);
-    }
-    static void Put(Walker& w, float x, float y, int facing) {
-        w.x = x;
-        w.y = y;
-        w.facing = facing;
-    }
-    // One script call per frame, with the frame's clearing of halted; the
-    // fallers step too when asked, so blocks pushed off a ledge come down.
-    void Run(int frames, bool fallers = false) {
-        for (int i = 0; i < frames; ++i) {
-            g_Now += 15;
-            if (fallers) StepStageFallers(4);
-            g_Hero.halted = 0;
-            g_Partner.halted = 0;
-            Stage4Script();
-        }
+        Place(g_Hero, 0, 224, 0);
+        Place(g_Partner, 608, 32, 1);
     }
     static bool IsFlame(ChipCode c) { return c >= 52 && c <= 54; }
     Stage4State& s = g_Stage4;
@@ -45,10 +31,10 @@ protected:
 }  // namespace
 
 TEST_F(Stage4, RedAtAFlameOnlyShowsItsPicturesAndIsSpent) {
-    Put(g_Hero, 448, 224, 1);  // facing away: nothing
+    Place(g_Hero, 448, 224, 1);  // facing away: nothing
     g_HeroPaint = kPaintRed;
     Run(5);
-    EXPECT_EQ(s.flameCount[0][0][0], 0);
+    EXPECT_EQ(s.eventTicks[1], 0);
     g_Hero.facing = 0;
     Run(30);
     EXPECT_EQ(g_Hero.halted, 1);
@@ -61,7 +47,7 @@ TEST_F(Stage4, RedAtAFlameOnlyShowsItsPicturesAndIsSpent) {
 }
 
 TEST_F(Stage4, GreenBlowsAFlameOutInTwoSteps) {
-    Put(g_Hero, 448, 224, 0);
+    Place(g_Hero, 448, 224, 0);
     g_HeroPaint = kPaintGreen;
     Run(1);
     EXPECT_EQ(s.flame1State, 1);  // the flicker stops at once
@@ -80,13 +66,13 @@ TEST_F(Stage4, GreenFlameStepsLateStillFinishTheEvent) {
     // A blue spray elsewhere keeps renewing the shared step time; the steps
     // then come after the counter has stopped, and the walker must not be
     // left standing with his paint.
-    Put(g_Hero, 448, 224, 0);
+    Place(g_Hero, 448, 224, 0);
     g_HeroPaint = kPaintGreen;
     for (int i = 0; i < 60; ++i) {
         s.effectTime = g_Now;
         Run(1);
     }
-    EXPECT_EQ(s.flameCount[0][0][1], 50);
+    EXPECT_EQ(s.eventTicks[2], 50);
     EXPECT_EQ(g_HeroPaint, kPaintGreen);
     Run(30);
     EXPECT_EQ(s.flame1State, 2);
@@ -94,7 +80,7 @@ TEST_F(Stage4, GreenFlameStepsLateStillFinishTheEvent) {
 }
 
 TEST_F(Stage4, BlueByThePartnerWashesTheSecondFlameOutAtCounter40) {
-    Put(g_Partner, 480, 224, 0);
+    Place(g_Partner, 480, 224, 0);
     g_PartnerPaint = kPaintBlue;
     Run(40);
     EXPECT_TRUE(IsFlame(MapCell(4, 7, 16)));
@@ -106,16 +92,16 @@ TEST_F(Stage4, BlueByThePartnerWashesTheSecondFlameOutAtCounter40) {
 }
 
 TEST_F(Stage4, PlantGrowsIntoABridgeUnlessThePartnerStandsOnIt) {
-    Put(g_Partner, 160, 192, 0);  // on the small plant's top
+    Place(g_Partner, 160, 192, 0);  // on the small plant's top
     Run(1);
     ASSERT_EQ(s.partnerNearPlant, 1);
-    Put(g_Hero, 144, 224, 0);
+    Place(g_Hero, 144, 224, 0);
     g_HeroPaint = kPaintBlue;
     Run(10);
-    EXPECT_EQ(s.plantCount[0], 0);
+    EXPECT_EQ(s.eventTicks[16], 0);
     EXPECT_EQ(g_HeroPaint, kPaintBlue);
 
-    Put(g_Partner, 0, 160, 0);  // gone again
+    Place(g_Partner, 0, 160, 0);  // gone again
     Run(1);
     ASSERT_EQ(s.partnerNearPlant, 0);
     Run(64);  // five steps 120 ms (8 frames) apart from counter 31
@@ -129,7 +115,7 @@ TEST_F(Stage4, PlantGrowsIntoABridgeUnlessThePartnerStandsOnIt) {
 }
 
 TEST_F(Stage4, RedOrGreenClearsTheSmallOrTheGrownPlant) {
-    Put(g_Hero, 144, 224, 0);
+    Place(g_Hero, 144, 224, 0);
     g_HeroPaint = kPaintRed;
     Run(30);
     EXPECT_EQ(MapCell(4, 7, 5), 20);
@@ -147,21 +133,21 @@ TEST_F(Stage4, RedOrGreenClearsTheSmallOrTheGrownPlant) {
     s.plantDone = 1;
     MapCell(4, 6, 5) = 12;
     MapCell(4, 6, 6) = 13;
-    Put(g_Hero, 144, 224, 0);
+    Place(g_Hero, 144, 224, 0);
     g_HeroPaint = kPaintGreen;
     Run(32);
     EXPECT_EQ(MapCell(4, 6, 5), 0);
     EXPECT_EQ(MapCell(4, 6, 6), 0);
     Run(20);
     EXPECT_EQ(g_HeroPaint, 0);
-    EXPECT_EQ(s.plantCount[2], 50);
+    EXPECT_EQ(s.eventTicks[18], 50);
 }
 
 TEST_F(Stage4, GreenShovesTheTopBlockDownToTheShortShelf) {
-    Put(g_Partner, 290, 32, 1);  // one pixel early: nothing
+    Place(g_Partner, 290, 32, 1);  // one pixel early: nothing
     g_PartnerPaint = kPaintGreen;
     Run(3);
-    EXPECT_EQ(s.blockCount[0], 0);
+    EXPECT_EQ(s.eventTicks[13], 0);
     g_Partner.x = 289;
     int frames = 0;
     while (s.blockState == 0 && frames < 300) {
@@ -176,7 +162,7 @@ TEST_F(Stage4, GreenShovesTheTopBlockDownToTheShortShelf) {
 }
 
 TEST_F(Stage4, RedBurnsTheShelfEndUnderTheTopBlock) {
-    Put(g_Partner, 289, 32, 1);
+    Place(g_Partner, 289, 32, 1);
     g_PartnerPaint = kPaintRed;
     int frames = 0;
     while (s.block1Frame < 4 && frames < 200) {
@@ -197,7 +183,7 @@ TEST_F(Stage4, RedBurnsTheShelfEndUnderTheTopBlock) {
 }
 
 TEST_F(Stage4, GreenBlowsTheTubOntoBothFlames) {
-    Put(g_Partner, 383, 160, 0);
+    Place(g_Partner, 383, 160, 0);
     g_PartnerPaint = kPaintGreen;
     int frames = 0;
     while (s.tankState == 0 && frames < 400) {
@@ -217,7 +203,7 @@ TEST_F(Stage4, GreenBlowsTheTubOntoBothFlames) {
 }
 
 TEST_F(Stage4, BurntTubLeavesAFireTrapThatCharsThePartner) {
-    Put(g_Partner, 383, 160, 0);
+    Place(g_Partner, 383, 160, 0);
     g_PartnerPaint = kPaintRed;
     Run(80);
     ASSERT_EQ(s.tankBurnt, 1);
@@ -225,7 +211,7 @@ TEST_F(Stage4, BurntTubLeavesAFireTrapThatCharsThePartner) {
     EXPECT_EQ(tub.quad.v[0].diffuse, 0x00FFFFFFu);
     EXPECT_TRUE(IsFlame(MapCell(4, 7, 15)));
 
-    Put(g_Partner, 496, 192, 0);
+    Place(g_Partner, 496, 192, 0);
     Run(1);
     EXPECT_EQ(s.partnerCharred, 1);
     EXPECT_EQ(g_Partner.halted, 1);
@@ -235,13 +221,13 @@ TEST_F(Stage4, BurntTubLeavesAFireTrapThatCharsThePartner) {
 }
 
 TEST_F(Stage4, BlocksTurnThePartnerAndTheHerosBoxNarrowsByThePlant) {
-    Put(g_Partner, 288, 32, 1);
+    Place(g_Partner, 288, 32, 1);
     Run(1);
     EXPECT_EQ(g_Partner.facing, 0);  // against the top block
-    Put(g_Partner, 400, 160, 0);
+    Place(g_Partner, 400, 160, 0);
     Run(1);
     EXPECT_EQ(g_Partner.facing, 1);  // 16 pixels into the tub
-    Put(g_Hero, 127, 224, 0);
+    Place(g_Hero, 127, 224, 0);
     Run(1);
     EXPECT_EQ(g_Partner.collisionMode, 0);
     g_Hero.x = 128;
@@ -250,12 +236,12 @@ TEST_F(Stage4, BlocksTurnThePartnerAndTheHerosBoxNarrowsByThePlant) {
 }
 
 TEST_F(Stage4, FirstToArriveWaitsAndTheSecondStopsBesideIt) {
-    Put(g_Hero, 576, 224, 0);
+    Place(g_Hero, 576, 224, 0);
     Run(1);
     EXPECT_EQ(g_HeroArrived, 1);
     EXPECT_EQ(g_Hero.facing, 1);
     EXPECT_EQ(g_StageCleared, 0);
-    Put(g_Partner, 543, 224, 0);
+    Place(g_Partner, 543, 224, 0);
     Run(1);
     EXPECT_EQ(g_StageCleared, 0);
     g_Partner.x = 544;
@@ -268,7 +254,7 @@ TEST_F(Stage4, FirstToArriveWaitsAndTheSecondStopsBesideIt) {
 }
 
 TEST_F(Stage4, ResetRewindsTheEventsAndTheInitTheMap) {
-    Put(g_Partner, 383, 160, 0);
+    Place(g_Partner, 383, 160, 0);
     g_PartnerPaint = kPaintRed;
     Run(80);
     ASSERT_EQ(s.tankBurnt, 1);

@@ -3,7 +3,9 @@
 // trap on the left side.
 #include <gtest/gtest.h>
 
-#include "app/platform.h"
+#include "stage_test.h"
+
+#include "base/platform.h"
 #include "stage/effects.h"
 #include "stage/stage_flow.h"
 #include "stage/stage_map.h"
@@ -13,36 +15,13 @@
 
 namespace {
 
-class Stage5 : public testing::Test {
+class Stage5 : public StageTest {
 protected:
+    Stage5() : StageTest(5) {}
     void SetUp() override {
-        StageInit(5);
-        g_Now = 900000;
-        Put(g_Hero, 0, 0, 0);
-        Put(g_Partner, 320, 128, 1);
-    }
-    static void Put(Walker& w, float x, float y, int facing) {
-        w.x = x;
-        w.y = y;
-        w.facing = facing;
-    }
-    void Run(int frames, bool fallers = false) {
-        for (int i = 0; i < frames; ++i) {
-            g_Now += 15;
-            if (fallers) StepStageFallers(5);
-            g_Hero.halted = 0;
-            g_Partner.halted = 0;
-            Stage5Script();
-        }
-    }
-    // Runs until the walker's paint is spent (or a frame budget runs out).
-    int RunUntilSpent(const PaintColour& paint, bool fallers, int budget = 400) {
-        int frames = 0;
-        while (paint != 0 && frames < budget) {
-            Run(1, fallers);
-            ++frames;
-        }
-        return frames;
+        StageTest::SetUp();
+        Place(g_Hero, 0, 0, 0);
+        Place(g_Partner, 320, 128, 1);
     }
     static bool IsFlame(ChipCode c) { return c >= 52 && c <= 54; }
     Stage5State& s = g_Stage5;
@@ -53,23 +32,23 @@ protected:
 }  // namespace
 
 TEST_F(Stage5, RedAtTheBurningLeftFlameIsSpentAndCanRunAgain) {
-    Put(g_Partner, 224, 128, 1);
+    Place(g_Partner, 224, 128, 1);
     g_PartnerPaint = kPaintRed;
     Run(30);
     EXPECT_EQ(g_Partner.halted, 1);
     Run(1);  // counter 30
     EXPECT_EQ(g_PartnerPaint, 0);
-    EXPECT_EQ(s.site3Red, 1);  // back to 0, then counted
+    EXPECT_EQ(s.eventTicks[1], 1);  // back to 0, then counted
     EXPECT_EQ(s.flame1State, 0);
     EXPECT_TRUE(IsFlame(MapCell(5, 4, 6)));
     g_PartnerPaint = kPaintRed;
     Run(1);
     EXPECT_EQ(g_Partner.halted, 1);
-    EXPECT_EQ(s.site3Red, 2);
+    EXPECT_EQ(s.eventTicks[1], 2);
 }
 
 TEST_F(Stage5, RedBurnsTheTopRightShelfAndItsBlockPutsTheRightFlameOut) {
-    Put(g_Partner, 384, 128, 0);
+    Place(g_Partner, 384, 128, 0);
     g_PartnerPaint = kPaintRed;
     Run(30, true);
     EXPECT_EQ(MapCell(5, 2, 13), 8);
@@ -85,7 +64,7 @@ TEST_F(Stage5, RedBurnsTheTopRightShelfAndItsBlockPutsTheRightFlameOut) {
 }
 
 TEST_F(Stage5, HerosRedDropsTheTopLeftBlockOntoTheLeftFlame) {
-    Put(g_Hero, 159, 0, 0);
+    Place(g_Hero, 159, 0, 0);
     g_HeroPaint = kPaintRed;
     Run(20, true);
     int frames = 0;
@@ -112,7 +91,7 @@ TEST_F(Stage5, RedOnABlockAlreadyDownOnlyMakesItGlow) {
     MapCell(5, 4, 13) = 0;
     f2.x = 416;
     f2.y = 128;
-    Put(g_Partner, 383, 128, 0);
+    Place(g_Partner, 383, 128, 0);
     g_PartnerPaint = kPaintRed;
     Run(22);
     // The partner's red here draws its big picture on her, not beside her.
@@ -131,14 +110,14 @@ TEST_F(Stage5, GreenBlowsTheRightBlockOntoThePlantThenDownToTheFloor) {
     MapCell(5, 4, 13) = 0;
     f2.x = 416;
     f2.y = 128;
-    Put(g_Partner, 383, 128, 0);
+    Place(g_Partner, 383, 128, 0);
     g_PartnerPaint = kPaintGreen;
     RunUntilSpent(g_PartnerPaint, true);
     EXPECT_EQ(s.faller2State, 2);
     EXPECT_EQ(f2.x, 450);
     EXPECT_EQ(f2.y, 192);
 
-    Put(g_Partner, 483, 192, 1);
+    Place(g_Partner, 483, 192, 1);
     g_PartnerPaint = kPaintGreen;
     RunUntilSpent(g_PartnerPaint, true);
     EXPECT_EQ(s.faller2State, 3);
@@ -147,34 +126,34 @@ TEST_F(Stage5, GreenBlowsTheRightBlockOntoThePlantThenDownToTheFloor) {
 }
 
 TEST_F(Stage5, PartnersGreenOnThePlantStartsWhereHerGreenAtTheBaseStopped) {
-    s.partnerGreen = 70;  // spent at the left flame's base
+    s.eventTicks[7] = 70;  // spent at the left flame's base
     s.faller2State = 2;
     f2.x = 450;
     f2.y = 192;
-    Put(g_Partner, 483, 192, 1);
+    Place(g_Partner, 483, 192, 1);
     g_PartnerPaint = kPaintGreen;
     Run(1);
     EXPECT_EQ(f2.x, 448);  // pushes at once
-    EXPECT_EQ(s.partnerGreen, 70);
+    EXPECT_EQ(s.eventTicks[7], 70);
 }
 
 TEST_F(Stage5, GreenAtAFlameNoLongerStartsOnceABlockHasPutItOut) {
     s.faller1Dropped = 1;
     s.flame1State = 1;
-    Put(g_Partner, 224, 128, 1);
+    Place(g_Partner, 224, 128, 1);
     g_PartnerPaint = kPaintGreen;
     Run(5);
-    EXPECT_EQ(s.site3Green, 0);
+    EXPECT_EQ(s.eventTicks[3], 0);
     EXPECT_EQ(g_PartnerPaint, kPaintGreen);
 
     s.faller2State = 1;
-    Put(g_Partner, 384, 128, 0);
+    Place(g_Partner, 384, 128, 0);
     Run(5);
-    EXPECT_EQ(s.site4Green, 0);
+    EXPECT_EQ(s.eventTicks[4], 0);
 }
 
 TEST_F(Stage5, PartnersGreenBlowsTheLeftFlameOutAndSetsTheTrap) {
-    Put(g_Partner, 224, 128, 1);
+    Place(g_Partner, 224, 128, 1);
     g_PartnerPaint = kPaintGreen;
     RunUntilSpent(g_PartnerPaint, false);
     EXPECT_EQ(s.flame1State, 2);
@@ -182,7 +161,7 @@ TEST_F(Stage5, PartnersGreenBlowsTheLeftFlameOutAndSetsTheTrap) {
     EXPECT_EQ(MapCell(5, 4, 6), 0);
     EXPECT_EQ(MapCell(5, 5, 6), 72);
     // Wherever she now comes down to the floor, she sits and stays.
-    Put(g_Partner, 400, 256, 0);
+    Place(g_Partner, 400, 256, 0);
     Run(1);
     EXPECT_EQ(g_Partner.halted, 1);
     EXPECT_FLOAT_EQ(g_PartnerQuad.v[0].v, 0.625f);
@@ -190,13 +169,13 @@ TEST_F(Stage5, PartnersGreenBlowsTheLeftFlameOutAndSetsTheTrap) {
 
 TEST_F(Stage5, TheHeroIsStoppedLowOnlyAfterComingDownLeftOfTheFlame) {
     s.heroStopLow = 1;
-    Put(g_Hero, 300, 256, 1);
+    Place(g_Hero, 300, 256, 1);
     Run(1);
     EXPECT_EQ(g_Hero.halted, 0);
-    Put(g_Hero, 150, 170, 1);  // passing row 5 left of the flame
+    Place(g_Hero, 150, 170, 1);  // passing row 5 left of the flame
     Run(1);
     EXPECT_EQ(s.heroFellLeft, 1);
-    Put(g_Hero, 150, 256, 1);
+    Place(g_Hero, 150, 256, 1);
     Run(1);
     EXPECT_EQ(g_Hero.halted, 1);
     EXPECT_FLOAT_EQ(g_HeroQuad.v[2].v, 0.6875f);
@@ -205,24 +184,24 @@ TEST_F(Stage5, TheHeroIsStoppedLowOnlyAfterComingDownLeftOfTheFlame) {
 TEST_F(Stage5, AWalkerComingDownOntoABlockStandsOnIt) {
     f1.x = 192;
     f1.y = 128;
-    Put(g_Hero, 200, 112, 0);
+    Place(g_Hero, 200, 112, 0);
     Run(1);
     EXPECT_EQ(g_Hero.gravityOff, 1);
     g_Hero.y = 111;  // more than 16 pixels above the block's top
     Run(1);
     EXPECT_EQ(g_Hero.gravityOff, 0);
-    Put(g_Partner, 161, 120, 1);  // overlapping by its left edge only
+    Place(g_Partner, 161, 120, 1);  // overlapping by its left edge only
     Run(1);
     EXPECT_EQ(g_Partner.gravityOff, 1);
 }
 
 TEST_F(Stage5, HeroFirstWaitsFacingRightAndThePartnerStopsBesideHim) {
-    Put(g_Hero, 32, 256, 1);
+    Place(g_Hero, 32, 256, 1);
     Run(1);
     EXPECT_EQ(g_HeroArrived, 1);
     EXPECT_EQ(g_Hero.facing, 0);
     EXPECT_EQ(g_Hero.halted, 1);
-    Put(g_Partner, 64, 256, 1);
+    Place(g_Partner, 64, 256, 1);
     Run(1);
     EXPECT_EQ(g_PartnerArrived, 0);
     EXPECT_EQ(g_Hero.facing, 1);
@@ -232,11 +211,11 @@ TEST_F(Stage5, HeroFirstWaitsFacingRightAndThePartnerStopsBesideHim) {
 }
 
 TEST_F(Stage5, PartnerFirstWaitsAndTheHeroComingDownStopsBesideHer) {
-    Put(g_Partner, 64, 256, 1);
+    Place(g_Partner, 64, 256, 1);
     Run(1);
     EXPECT_EQ(g_PartnerArrived, 1);
     EXPECT_EQ(g_Partner.facing, 0);
-    Put(g_Hero, 33, 256, 1);
+    Place(g_Hero, 33, 256, 1);
     Run(1);
     EXPECT_EQ(g_StageCleared, 0);
     g_Hero.x = 32;
@@ -247,7 +226,7 @@ TEST_F(Stage5, PartnerFirstWaitsAndTheHeroComingDownStopsBesideHer) {
 }
 
 TEST_F(Stage5, ResetRewindsTheEventsAndTheInitRestoresBlocksAndShelves) {
-    Put(g_Hero, 159, 0, 0);
+    Place(g_Hero, 159, 0, 0);
     g_HeroPaint = kPaintRed;
     RunUntilSpent(g_HeroPaint, true);
     ASSERT_EQ(s.faller1State, 1);
@@ -256,7 +235,7 @@ TEST_F(Stage5, ResetRewindsTheEventsAndTheInitRestoresBlocksAndShelves) {
     g_ScriptReset = 0;
     EXPECT_EQ(s.faller1State, 0);
     EXPECT_EQ(s.heroStopLow, 0);
-    EXPECT_EQ(s.site1Red, 0);
+    EXPECT_EQ(s.eventTicks[10], 0);
     StageInit(5);
     EXPECT_EQ(MapCell(5, 1, 6), 8);
     EXPECT_EQ(MapCell(5, 4, 6), 52);

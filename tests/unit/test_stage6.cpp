@@ -1,9 +1,11 @@
 // Stage 6's events, driven directly with a fake clock.
 #include <gtest/gtest.h>
 
+#include "stage_test.h"
+
 #include <algorithm>
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "stage/stage_flow.h"
 #include "stage/stage_map.h"
 #include "stage/stage_state.h"
@@ -12,32 +14,16 @@
 
 namespace {
 
-class Stage6 : public testing::Test {
+class Stage6 : public StageTest {
 protected:
+    Stage6() : StageTest(6, 0) {}
     void SetUp() override {
-        StageInit(6);
-        // The clock only goes forward, as in play: step times kept from an
-        // earlier test must lie in the past.
-        g_Now = std::max<uint32_t>(g_Now, 700000) + 100000;
+        StageTest::SetUp();
         // Park the walkers where no event or rule reaches them.
         Park(g_Hero);
         Park(g_Partner);
     }
-    static void Park(Walker& w) {
-        w.x = 600;
-        w.y = 300;
-        w.facing = 0;
-    }
-    // One frame: the fallers step (when asked), the frame clears halted, the
-    // script runs last.
-    void Run(int frames, bool fallers = false) {
-        for (int i = 0; i < frames; ++i) {
-            g_Now += 15;
-            if (fallers) StepStageFallers(6);
-            g_Hero.halted = g_Partner.halted = 0;
-            Stage6Script();
-        }
-    }
+    static void Park(Walker& w) { Place(w, 600, 300, 0); }
     static Faller& F(int n) { return g_Fallers[6][n - 1]; }
 };
 

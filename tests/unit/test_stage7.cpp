@@ -1,9 +1,11 @@
 // Stage 7's events, driven directly with a fake clock.
 #include <gtest/gtest.h>
 
+#include "stage_test.h"
+
 #include <algorithm>
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "stage/stage_flow.h"
 #include "stage/stage_map.h"
 #include "stage/stage_state.h"
@@ -12,43 +14,21 @@
 
 namespace {
 
-class Stage7 : public testing::Test {
+class Stage7 : public StageTest {
 protected:
+    Stage7() : StageTest(7, 0) {}
     void SetUp() override {
-        StageInit(7);
-        g_Now = std::max<uint32_t>(g_Now, 800000) + 100000;
+        StageTest::SetUp();
         Park(g_Hero);
         Park(g_Partner);
     }
-    static void Park(Walker& w) {
-        w.x = 600;
-        w.y = 300;
-        w.facing = 0;
-    }
-    void Run(int frames, bool fallers = false) {
-        for (int i = 0; i < frames; ++i) {
-            g_Now += 15;
-            if (fallers) StepStageFallers(7);
-            g_Hero.halted = g_Partner.halted = 0;
-            Stage7Script();
-        }
-    }
-    // Frames until the walker's paint is gone (or the cap).
-    int RunUntilClean(PaintColour& paint, bool fallers = false) {
-        int frames = 0;
-        while (paint != 0 && frames < 400) {
-            Run(1, fallers);
-            ++frames;
-        }
-        return frames;
-    }
+    static void Park(Walker& w) { Place(w, 600, 300, 0); }
     static Faller& F(int n) { return g_Fallers[7][n - 1]; }
     static void Place(Walker& w, float x, float y, int facing, PaintColour& paint, PaintColour p) {
-        w.x = x;
-        w.y = y;
-        w.facing = facing;
+        StageTest::Place(w, x, y, facing);
         paint = p;
     }
+    using StageTest::Place;
 };
 
 }  // namespace
@@ -81,12 +61,12 @@ TEST_F(Stage7, FireAtTheStoneWaitsWhileThePartnerWearsPaint) {
 
 TEST_F(Stage7, BlockOnTheLedgeDropsThroughTheStoneWhenTheLedgeBurns) {
     Place(g_Hero, 319, 0, 0, g_HeroPaint, kPaintGreen);
-    RunUntilClean(g_HeroPaint, true);
+    RunUntilSpent(g_HeroPaint, true);
     EXPECT_EQ(F(1).x, 386);
     EXPECT_EQ(F(1).y, 32);
     EXPECT_EQ(g_Stage7.blockState, 1);
     Place(g_Hero, 417, 128, 1, g_HeroPaint, kPaintRed);
-    RunUntilClean(g_HeroPaint, true);
+    RunUntilSpent(g_HeroPaint, true);
     EXPECT_EQ(F(1).y, 128);
     EXPECT_EQ(MapCell(7, 4, 12), 0);
     EXPECT_EQ(MapCell(7, 5, 12), 77);
@@ -107,7 +87,7 @@ TEST_F(Stage7, FireOnlyShakesTheTopBlock) {
     EXPECT_FLOAT_EQ(F(1).quad.v[0].u, 0.5f);
     Run(10);  // 150 ms later
     EXPECT_FLOAT_EQ(F(1).quad.v[0].u, 0.625f);
-    const int frames = RunUntilClean(g_HeroPaint);
+    const int frames = RunUntilSpent(g_HeroPaint);
     EXPECT_EQ(frames, 6 * 10);  // six more steps 150 ms apart
     EXPECT_EQ(F(1).x, 352);
     EXPECT_EQ(g_Stage7.blockState, 0);
@@ -159,13 +139,13 @@ TEST_F(Stage7, WalkingLeftOnTheTopFloorStopsTheHeroLowUntilHePushesTheBlock) {
     EXPECT_EQ(g_Hero.halted, 1);
     EXPECT_FLOAT_EQ(g_HeroQuad.v[0].v, 0.625f);
     Place(g_Hero, 319, 0, 0, g_HeroPaint, kPaintBlue);
-    RunUntilClean(g_HeroPaint, true);
+    RunUntilSpent(g_HeroPaint, true);
     EXPECT_EQ(g_Stage7.heroStopLow, 0);
 }
 
 TEST_F(Stage7, ResetRewindsTheEventsAndWinNeedsBoth) {
     Place(g_Hero, 416, 128, 1, g_HeroPaint, kPaintGreen);
-    RunUntilClean(g_HeroPaint);
+    RunUntilSpent(g_HeroPaint);
     EXPECT_EQ(g_Stage7.stoneState, 2);
     g_ScriptReset = 1;
     Stage7Script();

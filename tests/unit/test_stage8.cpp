@@ -1,7 +1,9 @@
 // Stage 8's events, driven directly with a fake clock.
 #include <gtest/gtest.h>
 
-#include "app/platform.h"
+#include "stage_test.h"
+
+#include "base/platform.h"
 #include "stage/stage_flow.h"
 #include "stage/stage_map.h"
 #include "stage/stage_state.h"
@@ -10,37 +12,14 @@
 
 namespace {
 
-class Stage8 : public testing::Test {
+class Stage8 : public StageTest {
 protected:
+    Stage8() : StageTest(8) {}
     void SetUp() override {
-        StageInit(8);
-        g_Now = 900000;
+        StageTest::SetUp();
         // Out of every event's way unless a test puts them somewhere.
         Place(g_Hero, 0, 32, 0);
         Place(g_Partner, 320, 96, 0);
-    }
-    static void Place(Walker& w, float x, float y, int facing) {
-        w.x = x;
-        w.y = y;
-        w.facing = facing;
-    }
-    // One script call per frame, with the frame's clearing of halted.
-    void Run(int frames) {
-        for (int i = 0; i < frames; ++i) {
-            g_Now += 15;
-            g_Hero.halted = 0;
-            g_Partner.halted = 0;
-            Stage8Script();
-        }
-    }
-    // Runs until the walker's paint is used up (at most `limit` frames).
-    int RunUntilUnpainted(const PaintColour& paint, int limit = 200) {
-        int frames = 0;
-        while (paint != 0 && frames < limit) {
-            Run(1);
-            ++frames;
-        }
-        return frames;
     }
 };
 
@@ -63,7 +42,7 @@ TEST_F(Stage8, PlantAGrowsForTheBluePartnerOnlyWhileTheHeroIsClearOfTheGap) {
     EXPECT_EQ(g_Partner.halted, 1);
     EXPECT_EQ(g_PartnerPose, 2);
     EXPECT_EQ(MapCell(8, 2, 7), 0);
-    RunUntilUnpainted(g_PartnerPaint);
+    RunUntilSpent(g_PartnerPaint, false, 200);
     EXPECT_EQ(g_Stage8.plantAGrown, 1);
     EXPECT_EQ(MapCell(8, 2, 7), 60);  // one cell taller: the gap is closed
     EXPECT_EQ(MapCell(8, 2, 8), 61);
@@ -91,7 +70,7 @@ TEST_F(Stage8, BurningPlantASetsTheStopLowFlagsUnlessPlantBHasChanged) {
     Place(g_Hero, 0, 32, 0);
     Place(g_Partner, 260, 96, 1);
     g_PartnerPaint = kPaintRed;
-    RunUntilUnpainted(g_PartnerPaint);
+    RunUntilSpent(g_PartnerPaint, false, 200);
     EXPECT_EQ(MapCell(8, 2, 7), 0);
     EXPECT_EQ(g_Stage8.eventTicks[5], 0);
     EXPECT_EQ(g_Stage8.eventTicks[6], 51);
@@ -115,7 +94,7 @@ TEST_F(Stage8, AWalkerStoppedLowIsHeldOnlyAtHeight224) {
 TEST_F(Stage8, WaterPutsTheFlamesOutOneByOneAndFireIsSpent) {
     Place(g_Hero, 512, 256, 0);
     g_HeroPaint = kPaintRed;  // fire at the flame: the gesture, nothing else
-    EXPECT_EQ(RunUntilUnpainted(g_HeroPaint), 51);
+    EXPECT_EQ(RunUntilSpent(g_HeroPaint, false, 200), 51);
     EXPECT_EQ(g_Stage8.flame17State, 0);
     EXPECT_NE(MapCell(8, 8, 17), 0);
 
@@ -141,7 +120,7 @@ TEST_F(Stage8, WaterPutsTheFlamesOutOneByOneAndFireIsSpent) {
 TEST_F(Stage8, FireAtTheColumnBurnsItThenTheLedgeDropsFaller1OnTheFlames) {
     Place(g_Hero, 480, 256, 0);
     g_HeroPaint = kPaintRed;
-    RunUntilUnpainted(g_HeroPaint);  // event 13: the column burns at n = 50
+    RunUntilSpent(g_HeroPaint, false, 200);  // event 13: the column burns at n = 50
     EXPECT_EQ(g_Stage8.columnChanged, 1);
     EXPECT_EQ(MapCell(8, 8, 16), 0);
     EXPECT_EQ(MapCell(8, 9, 16), 2);
@@ -168,7 +147,7 @@ TEST_F(Stage8, FireAtTheColumnBurnsItThenTheLedgeDropsFaller1OnTheFlames) {
 TEST_F(Stage8, WaterAtTheColumnGrowsItFourCellsHigh) {
     Place(g_Partner, 480, 256, 0);
     g_PartnerPaint = kPaintBlue;
-    RunUntilUnpainted(g_PartnerPaint);
+    RunUntilSpent(g_PartnerPaint, false, 200);
     EXPECT_EQ(g_Stage8.columnChanged, 1);
     EXPECT_EQ(MapCell(8, 6, 16), 1);
     EXPECT_EQ(MapCell(8, 7, 16), 17);
@@ -186,7 +165,7 @@ TEST_F(Stage8, Faller1TurnsTheHeroOnTheLedgeUntilItVanishes) {
 
     Place(g_Hero, 511, 128, 0);
     g_HeroPaint = kPaintBlue;
-    RunUntilUnpainted(g_HeroPaint);
+    RunUntilSpent(g_HeroPaint, false, 200);
     EXPECT_EQ(g_Stage8.faller1Gone, 1);
     EXPECT_EQ(f.quad.v[0].diffuse, 0x00FFFFFFu);
     EXPECT_FLOAT_EQ(f.quad.v[0].v, 0.1875f);  // the last of four pictures
@@ -198,7 +177,7 @@ TEST_F(Stage8, Faller1TurnsTheHeroOnTheLedgeUntilItVanishes) {
 TEST_F(Stage8, FireAtTheWallsOnlyShakesTheBlockSprite) {
     Place(g_Partner, 352, 96, 0);
     g_PartnerPaint = kPaintRed;
-    int frames = RunUntilUnpainted(g_PartnerPaint);
+    int frames = RunUntilSpent(g_PartnerPaint, false, 200);
     EXPECT_GT(frames, 30);
     EXPECT_EQ(g_Stage8.blockShakeFrame, 0);  // back at rest
     EXPECT_EQ(MapCell(8, 3, 12), 199);
@@ -240,7 +219,7 @@ TEST_F(Stage8, TheFirstToArriveWaitsFacingLeftAndBothInPlaceWin) {
 TEST_F(Stage8, ScriptResetRewindsTheEventsAndTheInitRestoresTheCells) {
     Place(g_Hero, 480, 256, 0);
     g_HeroPaint = kPaintRed;
-    RunUntilUnpainted(g_HeroPaint);
+    RunUntilSpent(g_HeroPaint, false, 200);
     ASSERT_EQ(MapCell(8, 8, 16), 0);
     g_Stage8.plantAGrown = 1;
     g_HeroArrived = 1;

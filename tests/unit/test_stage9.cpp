@@ -1,7 +1,9 @@
 // Stage 9's events, driven directly with a fake clock.
 #include <gtest/gtest.h>
 
-#include "app/platform.h"
+#include "stage_test.h"
+
+#include "base/platform.h"
 #include "stage/stage_flow.h"
 #include "stage/stage_map.h"
 #include "stage/stage_state.h"
@@ -10,38 +12,16 @@
 
 namespace {
 
-class Stage9 : public testing::Test {
+class Stage9 : public StageTest {
 protected:
+    Stage9() : StageTest(9) {}
     void SetUp() override {
-        StageInit(9);
-        g_Now = 900000;
+        StageTest::SetUp();
         Place(200, 256, 0);  // off every trigger
         g_Partner.x = 600;
         g_Partner.y = 0;
     }
-    static void Place(float x, float y, int facing) {
-        g_Hero.x = x;
-        g_Hero.y = y;
-        g_Hero.facing = facing;
-    }
-    // One frame: the fallers' steps (when asked) and the script, with the
-    // frame's clearing of halted.
-    void Run(int frames, bool fallers = false) {
-        for (int i = 0; i < frames; ++i) {
-            g_Now += 15;
-            if (fallers) StepStageFallers(9);
-            g_Hero.halted = 0;
-            Stage9Script();
-        }
-    }
-    int RunUntilUnpainted(bool fallers = false, int limit = 300) {
-        int frames = 0;
-        while (g_HeroPaint != 0 && frames < limit) {
-            Run(1, fallers);
-            ++frames;
-        }
-        return frames;
-    }
+    static void Place(float x, float y, int facing) { StageTest::Place(g_Hero, x, y, facing); }
 };
 
 }  // namespace
@@ -67,7 +47,7 @@ TEST_F(Stage9, WaterWashesTheObstacleAwayAndItsFlickerStops) {
 TEST_F(Stage9, FireAtTheObstacleIsSpentAndItFlickersOn) {
     Place(320, 0, 0);
     g_HeroPaint = kPaintRed;
-    EXPECT_EQ(RunUntilUnpainted(), 31);
+    EXPECT_EQ(RunUntilSpent(g_HeroPaint, false, 300), 31);
     EXPECT_EQ(g_Stage9.obstacleState, 0);
     g_Hero.x = 200;
     ChipCode seen[3];
@@ -121,7 +101,7 @@ TEST_F(Stage9, Faller1PicturesAreSharedSoALaterEventEndsAtItsFirstStep) {
     Faller& f = g_Fallers[9][0];
     Place(257, 0, 1);
     g_HeroPaint = kPaintRed;
-    RunUntilUnpainted();
+    RunUntilSpent(g_HeroPaint, false, 300);
     EXPECT_EQ(g_Stage9.faller1State, 1);
     EXPECT_EQ(g_Stage9.faller1Frame, 5);
     EXPECT_FLOAT_EQ(f.quad.v[0].u, 0.5f);
@@ -132,7 +112,7 @@ TEST_F(Stage9, Faller1PicturesAreSharedSoALaterEventEndsAtItsFirstStep) {
     g_HeroPaint = kPaintBlue;
     Run(31);
     EXPECT_EQ(g_HeroPaint, kPaintBlue);
-    EXPECT_LE(RunUntilUnpainted(), 8);  // one 100-ms step (the idle shares its clock)
+    EXPECT_LE(RunUntilSpent(g_HeroPaint, false, 300), 8);  // one 100-ms step (the idle shares its clock)
     EXPECT_EQ(g_Stage9.faller1State, 2);
     EXPECT_EQ(g_Stage9.faller1Frame, 5);
     EXPECT_FLOAT_EQ(f.quad.v[0].u, 0.5f);
@@ -144,7 +124,7 @@ TEST_F(Stage9, WaterPushesFaller2OffItsFloorAndTheEventEndsAfterItsLanding) {
     g_HeroPaint = kPaintBlue;
     Run(31, true);
     EXPECT_EQ(f.x, 96);  // no push before n > 30
-    RunUntilUnpainted(true);
+    RunUntilSpent(g_HeroPaint, true, 300);
     EXPECT_EQ(f.x, 62);  // 17 pushes of 2
     EXPECT_EQ(f.y, 160);
     EXPECT_EQ(g_Stage9.faller2State, 1);
@@ -153,7 +133,7 @@ TEST_F(Stage9, WaterPushesFaller2OffItsFloorAndTheEventEndsAfterItsLanding) {
     // Wind from the left then pushes it right onto the floor of row 8.
     Place(29, 160, 0);
     g_HeroPaint = kPaintGreen;
-    RunUntilUnpainted(true);
+    RunUntilSpent(g_HeroPaint, true, 300);
     EXPECT_EQ(f.x, 98);  // 18 pushes
     EXPECT_EQ(f.y, 224);
     EXPECT_EQ(g_Stage9.faller2State, 1);
@@ -163,7 +143,7 @@ TEST_F(Stage9, FireOnlyShakesFaller2) {
     Faller& f = g_Fallers[9][1];
     Place(129, 96, 1);
     g_HeroPaint = kPaintRed;
-    RunUntilUnpainted(true);
+    RunUntilSpent(g_HeroPaint, true, 300);
     EXPECT_EQ(f.x, 96);
     EXPECT_EQ(g_Stage9.faller2State, 0);
     EXPECT_EQ(g_Stage9.faller2Frame, 0);
@@ -202,7 +182,7 @@ TEST_F(Stage9, BothInThePitWinWhoeverCameFirst) {
 TEST_F(Stage9, ResetRewindsTheEventsButKeepsTheGoalClock) {
     Place(320, 0, 0);
     g_HeroPaint = kPaintBlue;
-    RunUntilUnpainted();
+    RunUntilSpent(g_HeroPaint, false, 300);
     ASSERT_EQ(g_Stage9.obstacleState, 2);
     unsigned goalClock = g_Stage9.goalTime;
     g_ScriptReset = 1;

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "stage/effects.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include "app/app.h"
 #include "app/input.h"
-#include "app/platform.h"
+#include "base/platform.h"
 #include "app/scenes.h"
 #include "sound/sound.h"
 #include "stage/brush.h"
@@ -186,9 +186,9 @@ TEST_F(StageFlow, ALostLifeStaysInViewForASecondOverTheRestartedStage) {
     StartRunning(1);
     Tick(70);  // let any earlier picture run out
     ASSERT_EQ(LossAfterimageAlpha(), 0);
-    int plays = GetSoundStats().effectPlays[kLifeLostSlot];
+    int plays = GetSoundStats().effectPlays[kSoundLifeLost];
     Click(360, 424);
-    EXPECT_EQ(GetSoundStats().effectPlays[kLifeLostSlot], plays + 1) << "a lost life is heard";
+    EXPECT_EQ(GetSoundStats().effectPlays[kSoundLifeLost], plays + 1) << "a lost life is heard";
     Tick();  // the picture, and the restart stored in the same tick as ever
     EXPECT_EQ(g_FrameNo, 11);
     EXPECT_EQ(LossAfterimageAlpha(), 255);
@@ -212,28 +212,28 @@ TEST_F(StageFlow, ALostLifeStaysInViewForASecondOverTheRestartedStage) {
     Tick(2);
     EXPECT_EQ(g_FrameNo, 11);
     EXPECT_EQ(LossAfterimageAlpha(), 255);
-    EXPECT_EQ(GetSoundStats().effectPlays[kLifeLostSlot], plays + 2);
+    EXPECT_EQ(GetSoundStats().effectPlays[kSoundLifeLost], plays + 2);
 }
 
 TEST_F(StageFlow, TakingPaintAndPaintingAWalkerAreHeard) {
     StartRunning(1);
-    int pick = GetSoundStats().effectPlays[kPickUpSlot], paint = GetSoundStats().effectPlays[kPaintSlot];
+    int pick = GetSoundStats().effectPlays[kSoundPickUp], paint = GetSoundStats().effectPlays[kSoundPaint];
     Click(150, 400);  // the red pot
     EXPECT_EQ(g_SelectedPaint, 1);
-    EXPECT_EQ(GetSoundStats().effectPlays[kPickUpSlot], pick + 1);
+    EXPECT_EQ(GetSoundStats().effectPlays[kSoundPickUp], pick + 1);
     Tick();
     SettleBrush();
     g_Hero.halted = 1;
     Click(int(g_Hero.x) + 16, int(g_Hero.y) + 32);
     EXPECT_EQ(g_HeroPaint, 1);
-    EXPECT_EQ(GetSoundStats().effectPlays[kPaintSlot], paint + 1);
+    EXPECT_EQ(GetSoundStats().effectPlays[kSoundPaint], paint + 1);
     // A click that takes nothing is silent.
     SettleBrush();
     Click(150, 400);
-    EXPECT_EQ(GetSoundStats().effectPlays[kPickUpSlot], pick + 2);
+    EXPECT_EQ(GetSoundStats().effectPlays[kSoundPickUp], pick + 2);
     SettleBrush();
     Click(150, 400);  // loaded: the pot gives nothing
-    EXPECT_EQ(GetSoundStats().effectPlays[kPickUpSlot], pick + 2);
+    EXPECT_EQ(GetSoundStats().effectPlays[kSoundPickUp], pick + 2);
 }
 
 TEST_F(StageFlow, PotsAndResetAreDeadWhileTheBannerPlays) {

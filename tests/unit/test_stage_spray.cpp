@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "stage/game_rand.h"
 #include "stage/spray.h"
 

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "stage/stage_state.h"
 #include "stage/walker.h"
 

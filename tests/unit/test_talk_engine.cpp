@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "app/scenes.h"
 #include "app/trace.h"
 #include "gfx/gfx.h"

@@ -6,7 +6,7 @@
 
 #include "app/app.h"
 #include "app/input.h"
-#include "app/platform.h"
+#include "base/platform.h"
 #include "app/scenes.h"
 #include "sound/sound.h"
 #include "stage/brush.h"
@@ -107,7 +107,7 @@ TEST_F(Title, PressOutsideTheButtonsOnlyStrokesTheBrush) {
 
 TEST_F(Title, ANewGameHasThreeLivesAndFreshStageEvents) {
     g_Lives = 0;
-    g_Stage1.postCount = 40;
+    g_Stage1.eventTicks[1] = 40;
     g_Stage1.flameOut = 1;
     g_SelectedPaint = 2;
     g_FrameNo = 7;

@@ -8,8 +8,8 @@
 
 #include "app/app.h"
 #include "app/input.h"
-#include "app/platform.h"
 #include "app/settings.h"
+#include "base/platform.h"
 #include "app/window.h"
 #include "game_run.h"
 #include "gfx/gfx.h"

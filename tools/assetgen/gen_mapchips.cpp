@@ -36,6 +36,7 @@
 //   with 97/113 and 98/114 their resting pictures.
 #include <cmath>
 
+#include "stage/chip_codes.h"
 #include "stage_sheets.h"
 
 namespace ag::sheet {
@@ -549,74 +550,74 @@ Canvas goalPic(int frame, const GoalLook& L, uint32_t seed) {
 // ---------------------------------------------------------------- mapchip1
 void mapchip1(Output& out) {
     ChipSheet s;
-    s.put(2, block(kMeadow, 12));
+    s.put(kMeadowGround, block(kMeadow, 12));
     {
         Canvas c = block(kMeadow, 13, 8, 0);
         Ramp grass = shade(kMeadow.cap);  // a tuft hanging over the rounded end
         part(c, hPoly({{3.f, 8.f}, {1.f, 14.f}, {5.f, 10.f}, {7.f, 15.f}, {8.f, 8.f}}), grass, 0, true);
-        s.put(3, c);
+        s.put(kMeadowGroundEnd, c);
     }
     {
-        Canvas c = block(kScorched, 16);
+        Canvas c = block(kScorched, kMeadowScorched);
         sprinkle(c, 2, 1, 28, 4, hex(0xF08A36), 7, 16);
         sprinkle(c, 2, 1, 28, 4, hex(0x9A929E), 10, 17);
-        s.put(16, c);
+        s.put(kMeadowScorched, c);
     }
     // the bamboo post: stage 1's dry one, then greener as water grows it
-    s.put(19, bambooTop(0.f, 2, 19));
-    s.put(35, bambooMiddle(0.f, true, 35));
-    s.put(51, bambooFoot(0.f, 51));
-    s.put(18, bambooTop(0.45f, 3, 18));
-    s.put(34, bambooMiddle(0.45f, true, 34));
-    s.put(50, bambooFoot(0.45f, 50));
-    s.put(1, bambooTop(0.9f, 4, 1));
-    s.put(17, bambooMiddle(0.9f, true, 17));
-    s.put(33, bambooMiddle(0.9f, false, 33));
-    s.put(49, bambooFoot(0.9f, 49));
+    s.put(kMeadowPostTop, bambooTop(0.f, 2, kMeadowPostTop));
+    s.put(kMeadowPostMiddle, bambooMiddle(0.f, true, kMeadowPostMiddle));
+    s.put(kMeadowPostFoot, bambooFoot(0.f, kMeadowPostFoot));
+    s.put(kMeadowBambooTop, bambooTop(0.45f, 3, kMeadowBambooTop));
+    s.put(kMeadowBambooMiddle, bambooMiddle(0.45f, true, kMeadowBambooMiddle));
+    s.put(kMeadowBambooFoot, bambooFoot(0.45f, kMeadowBambooFoot));
+    s.put(kMeadowTallBambooTop, bambooTop(0.9f, 4, kMeadowTallBambooTop));
+    s.put(kMeadowTallBambooMiddle, bambooMiddle(0.9f, true, kMeadowTallBambooMiddle));
+    s.put(kMeadowTallBambooLower, bambooMiddle(0.9f, false, kMeadowTallBambooLower));
+    s.put(kMeadowTallBambooFoot, bambooFoot(0.9f, kMeadowTallBambooFoot));
     // the ledge
-    s.put(36, ledgeChip(0, 36));
-    for (int code : {37, 38, 39}) s.put(code, ledgeChip(1, uint32_t(code)));
-    s.put(40, ledgeChip(2, 40));
+    s.put(kMeadowLedgeLeft, ledgeChip(0, kMeadowLedgeLeft));
+    for (int code = kMeadowLedge; code < kMeadowLedgeRight; ++code) s.put(code, ledgeChip(1, uint32_t(code)));
+    s.put(kMeadowLedgeRight, ledgeChip(2, kMeadowLedgeRight));
     // the hay bale burning down
-    for (int f = 0; f < 4; ++f) s.put(96 + 2 * f, hayBale(f));
+    for (int f = 0; f < 4; ++f) s.put(kMeadowHayBale + 2 * f, hayBale(f));
     // the campfire in the floor
-    for (int f = 0; f < 3; ++f) s.put(144 + f, fireOnBlock(kMeadow, 144, f, 0, 0, true));
+    for (int f = 0; f < 3; ++f) s.put(kMeadowFire + f, fireOnBlock(kMeadow, kMeadowFire, f, 0, 0, true));
     {
-        Canvas doused = fireOnBlock(kMeadow, 144, 4, 0, 0, true);
-        s.put(164, doused.crop(0, 32, 32, 32));
+        Canvas doused = fireOnBlock(kMeadow, kMeadowFire, 4, 0, 0, true);
+        s.put(kMeadowFireOut, doused.crop(0, 32, 32, 32));
     }
     // the flower plant growing
     PlantLook sun{hex(0x5E9E3E), hex(0x6DB44C), hex(0x78B04A), hex(0xF07A8A), hex(0xF4C23C), hex(0x8A5A2C)};
     sun.flowerTop = true;
-    s.put(68, plantPic(2, 27.f, 0.f, sun, kMeadow, 68));
-    s.put(70, plantPic(2, 29.f, 0.18f, sun, kMeadow, 70));
-    s.put(72, plantPic(2, 31.f, 0.4f, sun, kMeadow, 72));
-    s.put(58, plantPic(3, 52.f, 0.72f, sun, kMeadow, 58));
-    s.put(60, plantPic(3, 63.f, 1.f, sun, kMeadow, 60));
+    s.put(kMeadowPlant, plantPic(2, 27.f, 0.f, sun, kMeadow, kMeadowPlant));
+    s.put(kMeadowPlant2, plantPic(2, 29.f, 0.18f, sun, kMeadow, kMeadowPlant2));
+    s.put(kMeadowPlant3, plantPic(2, 31.f, 0.4f, sun, kMeadow, kMeadowPlant3));
+    s.put(kMeadowPlant4, plantPic(3, 52.f, 0.72f, sun, kMeadow, kMeadowPlant4));
+    s.put(kMeadowPlant5, plantPic(3, 63.f, 1.f, sun, kMeadow, kMeadowPlant5));
     // the golden goal column
     GoalLook gold{hex(0xFFF6D0), hex(0xF2C24A), hex(0xF7D66A), hex(0xFFFFF0), kGate};
-    for (int f = 0; f < 4; ++f) s.put(4 + f, goalPic(f, gold, 4));
-    s.put(199, block(kGate, 199));
+    for (int f = 0; f < 4; ++f) s.put(kMeadowGoal + f, goalPic(f, gold, kMeadowGoal));
+    s.put(kMeadowGate, block(kGate, kMeadowGate));
     out.keyedPng("img/mapchip1.png", s.canvas(), kKeyGreen);
 }
 
 // ---------------------------------------------------------------- mapchip2
 void mapchip2(Output& out) {
     ChipSheet s;
-    s.put(1, block(kMossy, 1, 8, 0));
-    s.put(2, block(kMossy, 2));
-    s.put(3, block(kMossy, 3, 0, 8));
+    s.put(kGladeGroundLeft, block(kMossy, kGladeGroundLeft, 8, 0));
+    s.put(kGladeGround, block(kMossy, kGladeGround));
+    s.put(kGladeGroundRight, block(kMossy, kGladeGroundRight, 0, 8));
     {
-        Canvas c = block(kMossy, 30, 8, 0);
+        Canvas c = block(kMossy, kGladeAshes, 8, 0);
         Ramp ch = shade(hex(0x3A3238));
         part(c, hLine({12.f, 3.f}, {24.f, 1.f}, 1.8f), ch, 1, true);
         sprinkle(c, 8, 1, 20, 4, hex(0x8A8494), 6, 30);
-        s.put(30, c);
+        s.put(kGladeAshes, c);
     }
     // the campfire on a left end
     FlameLook fl;
-    for (int f = 0; f < 3; ++f) s.put(10 + f, fireOnBlock(kMossy, 10, f, 8, 0, true, fl));
-    s.put(13, fireOnBlock(kMossy, 10, 3, 8, 0, true, fl));
+    for (int f = 0; f < 3; ++f) s.put(kGladeFire + f, fireOnBlock(kMossy, kGladeFire, f, 8, 0, true, fl));
+    s.put(kGladeFireLow, fireOnBlock(kMossy, kGladeFire, 3, 8, 0, true, fl));
     // the big bonfire, doused in three steps
     for (int f = 0; f < 4; ++f) {
         Canvas c(64, 64);
@@ -637,20 +638,20 @@ void mapchip2(Output& out) {
         // steam from the water
         for (int k = 0; k < f; ++k)
             wisp(c, 12.f + float(k) * 18.f, 26.f - float(k % 2) * 4.f, 22.f, hex(0xE4E8EE), uint32_t(60 + k + f));
-        s.put(48 + 2 * f, c);
+        s.put(kGladeBonfire + 2 * f, c);
     }
     // the fern: a curled bud that grows into a broad leaf
     PlantLook fern{hex(0x4E8A44), hex(0x5CA552), hex(0x7AB85A), hex(0x7AB85A), hex(0x68B458), kClear};
     fern.curl = true;
-    s.put(16, plantPic(2, 26.f, 0.f, fern, kMossy, 16));
-    s.put(18, plantPic(2, 30.f, 0.2f, fern, kMossy, 18));
-    s.put(4, plantPic(3, 42.f, 0.45f, fern, kMossy, 4));
-    s.put(6, plantPic(3, 54.f, 0.72f, fern, kMossy, 6));
-    s.put(8, plantPic(3, 63.f, 1.f, fern, kMossy, 8));
+    s.put(kGladePlant, plantPic(2, 26.f, 0.f, fern, kMossy, kGladePlant));
+    s.put(kGladePlant2, plantPic(2, 30.f, 0.2f, fern, kMossy, kGladePlant2));
+    s.put(kGladePlant3, plantPic(3, 42.f, 0.45f, fern, kMossy, kGladePlant3));
+    s.put(kGladePlant4, plantPic(3, 54.f, 0.72f, fern, kMossy, kGladePlant4));
+    s.put(kGladePlant5, plantPic(3, 63.f, 1.f, fern, kMossy, kGladePlant5));
     // the green goal column
     GoalLook glade{hex(0xEAFFF2), hex(0x58D6A0), hex(0x7CE0C8), hex(0xFFFFE0), kMossy};
-    for (int f = 0; f < 4; ++f) s.put(42 + f, goalPic(f, glade, 42));
-    s.put(15, goalPic(0, glade, 42));
+    for (int f = 0; f < 4; ++f) s.put(kGladeGoal + f, goalPic(f, glade, kGladeGoal));
+    s.put(kGladeGoalStill, goalPic(0, glade, kGladeGoal));
     out.keyedPng("img/mapchip2.png", s.canvas(), kKeyGreen);
 }
 
@@ -735,48 +736,48 @@ Canvas drumFire(int state) {
 
 void mapchip3(Output& out) {
     ChipSheet s;
-    s.put(7, block(kRock, 7));
-    s.put(4, block(kBrick, 4, 8, 0));
-    s.put(5, block(kBrick, 5));
-    s.put(6, block(kBrick, 6, 0, 8));
-    s.put(8, block(kPlank, 8));
-    s.put(1, block(kRoof, 1));
-    s.put(2, block(kFacade, 2));
+    s.put(kTownRock, block(kRock, kTownRock));
+    s.put(kTownBrickLeft, block(kBrick, kTownBrickLeft, 8, 0));
+    s.put(kTownBrick, block(kBrick, kTownBrick));
+    s.put(kTownBrickRight, block(kBrick, kTownBrickRight, 0, 8));
+    s.put(kTownPlank, block(kPlank, kTownPlank));
+    s.put(kTownRoof, block(kRoof, kTownRoof));
+    s.put(kTownFacade, block(kFacade, kTownFacade));
     // the vine: a small bush growing into a ladder with a broad leaf on top
     PlantLook vine{hex(0x4F8A3E), hex(0x5FA34C), hex(0xF2E6C8), hex(0xF6F0DC), hex(0x6AB452), hex(0xF4EEDC)};
     vine.bush = true;
-    s.put(20, plantPic(2, 27.f, 0.f, vine, kBrick, 20));
-    s.put(22, plantPic(2, 25.f, 0.15f, vine, kBrick, 22));
-    s.put(24, plantPic(2, 31.f, 0.38f, vine, kBrick, 24));
-    s.put(10, plantPic(3, 52.f, 0.72f, vine, kBrick, 10));
-    s.put(12, plantPic(3, 63.f, 1.f, vine, kBrick, 12));
+    s.put(kTownPlant, plantPic(2, 27.f, 0.f, vine, kBrick, kTownPlant));
+    s.put(kTownPlant2, plantPic(2, 25.f, 0.15f, vine, kBrick, kTownPlant2));
+    s.put(kTownPlant3, plantPic(2, 31.f, 0.38f, vine, kBrick, kTownPlant3));
+    s.put(kTownPlant4, plantPic(3, 52.f, 0.72f, vine, kBrick, kTownPlant4));
+    s.put(kTownPlant5, plantPic(3, 63.f, 1.f, vine, kBrick, kTownPlant5));
     // fire on a brick chip (coals)
     FlameLook fl;
-    for (int f = 0; f < 3; ++f) s.put(52 + f, fireOnBlock(kBrick, 52, f, 0, 0, false, fl));
-    s.put(55, fireOnBlock(kBrick, 52, 3, 0, 0, false, fl));
-    s.put(72, fireOnBlock(kBrick, 52, 4, 0, 0, false, fl).crop(0, 32, 32, 32));
+    for (int f = 0; f < 3; ++f) s.put(kTownCoals + f, fireOnBlock(kBrick, kTownCoals, f, 0, 0, false, fl));
+    s.put(kTownCoalsLow, fireOnBlock(kBrick, kTownCoals, 3, 0, 0, false, fl));
+    s.put(kTownCoalsOut, fireOnBlock(kBrick, kTownCoals, 4, 0, 0, false, fl).crop(0, 32, 32, 32));
     // campfire on rock
-    for (int f = 0; f < 3; ++f) s.put(57 + f, fireOnBlock(kRock, 57, f, 0, 0, true, fl));
-    s.put(60, fireOnBlock(kRock, 57, 3, 0, 0, true, fl));
-    s.put(77, fireOnBlock(kRock, 57, 4, 0, 0, true, fl).crop(0, 32, 32, 32));
+    for (int f = 0; f < 3; ++f) s.put(kTownRockFire + f, fireOnBlock(kRock, kTownRockFire, f, 0, 0, true, fl));
+    s.put(kTownRockFireLow, fireOnBlock(kRock, kTownRockFire, 3, 0, 0, true, fl));
+    s.put(kTownRockFireOut, fireOnBlock(kRock, kTownRockFire, 4, 0, 0, true, fl).crop(0, 32, 32, 32));
     // the hanging vines
-    s.put(92, hangingVines());
+    s.put(kTownHangingVines, hangingVines());
     // the drum of fire on the roof
-    for (int f = 0; f < 3; ++f) s.put(136 + f, drumFire(f));
-    s.put(139, drumFire(3));
-    s.put(156, drumFire(4).crop(0, 32, 32, 32));
-    s.put(172, drumFire(5).crop(0, 32, 32, 32));
+    for (int f = 0; f < 3; ++f) s.put(kTownDrumFire + f, drumFire(f));
+    s.put(kTownDrumFireLow, drumFire(3));
+    s.put(kTownDrumFireOut, drumFire(4).crop(0, 32, 32, 32));
+    s.put(kTownDrumGone, drumFire(5).crop(0, 32, 32, 32));
     // goal columns
     GoalLook lantern{hex(0xFFF0C8), hex(0xF2A04A), hex(0xF6C25A), hex(0xFFFFE8), kBrick};
     GoalLook sky{hex(0xF0FAFF), hex(0x7CC4F2), hex(0xA8E0FF), hex(0xFFFFFF), kRock};
     GoalLook neon{hex(0xE8FFFF), hex(0x3ED8E8), hex(0x8AF0F4), hex(0xFFF4FA), kRoof};
     for (int f = 0; f < 4; ++f) {
-        s.put(128 + f, goalPic(f, lantern, 128));
-        s.put(160 + f, goalPic(f, sky, 160));
-        s.put(132 + f, goalPic(f, neon, 132));
+        s.put(kTownLanternGoal + f, goalPic(f, lantern, kTownLanternGoal));
+        s.put(kTownSkyGoal + f, goalPic(f, sky, kTownSkyGoal));
+        s.put(kTownNeonGoal + f, goalPic(f, neon, kTownNeonGoal));
     }
-    s.put(97, goalPic(0, lantern, 128));
-    s.put(98, goalPic(0, sky, 160));
+    s.put(kTownLanternStill, goalPic(0, lantern, kTownLanternGoal));
+    s.put(kTownSkyStill, goalPic(0, sky, kTownSkyGoal));
     out.keyedPng("img/mapchip3.png", s.canvas(), kKeyGreen);
 }
 

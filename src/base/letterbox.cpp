@@ -1,4 +1,4 @@
-#include "app/letterbox.h"
+#include "base/letterbox.h"
 
 #include <algorithm>
 #include <cmath>

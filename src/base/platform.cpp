@@ -1,16 +1,11 @@
 // Input globals, the clock, the log, fatal errors and the quit state.
-#include "app/platform.h"
+#include "base/platform.h"
 
-#include <SDL2/SDL.h>
 #include <time.h>
 
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
-
-#include "app/app.h"
-#include "app/window.h"
-#include "gfx/gfx.h"
 
 uint8_t g_KeyState[256];
 int g_MouseX, g_MouseY;
@@ -26,6 +21,8 @@ FILE* s_Log = nullptr;
 bool s_LogIsStderr = false;
 bool s_QuitPosted = false;
 int s_ExitStatus = 0;
+bool s_Headless = false;
+FatalErrorHooks s_ErrorHooks = {};
 }  // namespace
 
 // Milliseconds since boot: scenes count on the clock being far past a few
@@ -92,17 +89,10 @@ void ErrorBox(const char* format, ...) {
     va_start(ap, format);
     std::vsnprintf(text, sizeof text, format, ap);
     va_end(ap);
-    ReleaseGraphics();
+    if (s_ErrorHooks.release) s_ErrorHooks.release();
     DebugLog(text);
     DebugLog("\n");
-    if (AppHeadless()) {
-        std::fprintf(stderr, "ERROR: %s\n", text);
-    } else {
-        SDL_Window* w = AppWindow();
-        if (w) SDL_SetWindowFullscreen(w, 0);
-        if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "ERROR", text, w) != 0)
-            std::fprintf(stderr, "ERROR: %s\n", text);
-    }
+    if (s_Headless || !s_ErrorHooks.show || !s_ErrorHooks.show(text)) std::fprintf(stderr, "ERROR: %s\n", text);
     // The window goes; the program ends at the next turn of the loop, and a
     // fatal error is never reported as success.
     s_QuitPosted = true;
@@ -114,6 +104,11 @@ void ErrorDetail(const char* text) {
     DebugLog(text);
     DebugLog("\n");
 }
+
+void SetFatalErrorHooks(FatalErrorHooks hooks) { s_ErrorHooks = hooks; }
+
+bool AppHeadless() { return s_Headless; }
+void SetAppHeadless(bool on) { s_Headless = on; }
 
 void PostClose() { s_QuitPosted = true; }
 bool QuitPosted() { return s_QuitPosted; }

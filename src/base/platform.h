@@ -36,5 +36,44 @@ void ErrorBox(const char* format, ...) __attribute__((format(printf, 1, 2)));
 // written to the log and to standard error; the message box is unchanged.
 void ErrorDetail(const char* text);
 
+// How the app frees the graphics and shows a fatal error in a box (false
+// when it cannot); until it says, and in headless runs, the message goes to
+// standard error.
+struct FatalErrorHooks {
+    void (*release)();
+    bool (*show)(const char* text);
+};
+void SetFatalErrorHooks(FatalErrorHooks hooks);
+
 // Ask the program to close after this tick, as the window's close box would.
 void PostClose();
+
+// The loop's quit state.
+bool QuitPosted();
+int ExitStatus();
+void ResetQuit();
+
+// The game clock. Headless runs advance it 1 ms a loop turn; a real window
+// advances it 15 ms a frame, so that game time is the same in both and
+// stands still while the game is paused.
+void SetVirtualClock(bool on, uint32_t now);
+void AdvanceVirtualClock(uint32_t ms);
+// Milliseconds since boot from the system clock.
+uint32_t WallClockMs();
+
+// A real window's frame gate: a frame every 15 ms of wall time, without a
+// burst of frames to catch up after a slow frame or a pause.
+struct FrameGate {
+    uint32_t last = 0;
+    bool started = false;
+};
+bool FrameGateDue(FrameGate& gate, uint32_t wallMs);
+
+// Log destination: nullptr path discards, "-" is standard error.
+bool OpenLog(const char* path);
+void CloseLog();
+
+// A headless run: no window unless a frame is drawn, a virtual clock, no
+// message boxes.
+bool AppHeadless();
+void SetAppHeadless(bool on);
