@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <strings.h>
 
 #include "app/record.h"
@@ -33,9 +34,7 @@ const KeyName kKeyNames[] = {
 
 void RecordWords(const char* a, const char* b) {
     if (!Recording()) return;
-    char line[48];
-    std::snprintf(line, sizeof line, "%s %s", a, b);
-    RecordEvent(line);
+    RecordEvent((std::string(a) + " " + b).c_str());
 }
 }  // namespace
 

@@ -237,7 +237,7 @@ bool PumpOneMessage() {
 
 void SetAppFullscreen(bool on) {
     s_Windowed = !on;
-    if (!s_Window || s_Headless) return;
+    if (!s_Window || AppHeadless()) return;
     if (on) {
         SDL_SetWindowFullscreen(s_Window, SDL_WINDOW_FULLSCREEN_DESKTOP);
     } else {
@@ -253,4 +253,4 @@ void SetAppFullscreen(bool on) {
 
 bool AppFullscreen() { return !s_Windowed; }
 
-bool AppPaused() { return !s_Headless && (s_Minimised || (s_Windowed && !s_Focused)); }
+bool AppPaused() { return !AppHeadless() && (s_Minimised || (s_Windowed && !s_Focused)); }

@@ -137,27 +137,27 @@ const StageEntry* PageEntries();
 // In the story's play order; the paint texts are the stages' starting pots.
 const StageEntry kStageEntries[3][3] = {
     {
-        {11, 1, 0.0f, 0.0f, "R : 3", "G : 0", "B : 0", "★", "『 お前とランデヴー 』",
+        {kSceneStage1Init, 1,0.0f, 0.0f, "R : 3", "G : 0", "B : 0", "★", "『 お前とランデヴー 』",
          "“A Date with You”"},
-        {15, 2, 0.25f, 0.0f, "R : 0", "G : 0", "B : 4", "★ ★ ★", "『 ジメジメをいく私 』",
+        {kSceneStage2Init, 2,0.25f, 0.0f, "R : 0", "G : 0", "B : 4", "★ ★ ★", "『 ジメジメをいく私 』",
          "“Through the Damp”"},
-        {19, 3, 0.5f, 0.0f, "R : 0", "G : 4", "B : 0", "★ ★", "『 高所恐怖症の彼 』",
+        {kSceneStage3Init, 3,0.5f, 0.0f, "R : 0", "G : 4", "B : 0", "★ ★", "『 高所恐怖症の彼 』",
          "“Scared of Heights”"},
     },
     {
-        {23, 4, 0.75f, 0.0f, "R : 1", "G : 2", "B : 1", "★ ★ ★ ★", "『 夕暮時の晩ごはん 』",
+        {kSceneStage4Init, 4,0.75f, 0.0f, "R : 1", "G : 2", "B : 1", "★ ★ ★ ★", "『 夕暮時の晩ごはん 』",
          "“Supper at Sundown”"},
-        {43, 9, 0.0f, 0.1875f, "R : 1", "G : 1", "B : 1", "★ ★ ★ ★ ★", "『 襲撃の摩天楼 』",
+        {kSceneStage9Init, 9,0.0f, 0.1875f, "R : 1", "G : 1", "B : 1", "★ ★ ★ ★ ★", "『 襲撃の摩天楼 』",
          "“Raid on the Towers”"},
-        {27, 5, 0.25f, 0.1875f, "R : 2", "G : 2", "B : 0", "★ ★ ★ ★ ★ ★", "『 夜空に願いを☆ 』",
+        {kSceneStage5Init, 5,0.25f, 0.1875f, "R : 2", "G : 2", "B : 0", "★ ★ ★ ★ ★ ★", "『 夜空に願いを☆ 』",
          "“Wish on a Star☆”"},
     },
     {
-        {35, 7, 0.75f, 0.1875f, "R : 1", "G : 1", "B : 1", "★ ★ ★ ★ ★ ★ ★", "『 高いのよ、崖が 』",
+        {kSceneStage7Init, 7,0.75f, 0.1875f, "R : 1", "G : 1", "B : 1", "★ ★ ★ ★ ★ ★ ★", "『 高いのよ、崖が 』",
          "“Such High Cliffs!”"},
-        {31, 6, 0.5f, 0.1875f, "R : 0", "G : 2", "B : 2", "★ ★ ★ ★ ★ ★ ★ ★ ★", "『 ここを抜けたら… 』",
+        {kSceneStage6Init, 6,0.5f, 0.1875f, "R : 0", "G : 2", "B : 2", "★ ★ ★ ★ ★ ★ ★ ★ ★", "『 ここを抜けたら… 』",
          "“Just Past Here…”"},
-        {39, 8, 0.0f, 0.375f, "R : 2", "G : 0", "B : 3", "★ ★ ★ ★ ★ ★ ★ ★", "『 そして伝説へ 』",
+        {kSceneStage8Init, 8,0.0f, 0.375f, "R : 2", "G : 0", "B : 3", "★ ★ ★ ★ ★ ★ ★ ★", "『 そして伝説へ 』",
          "“And into Legend”"},
     },
 };

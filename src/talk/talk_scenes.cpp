@@ -85,7 +85,7 @@ const TalkLine kTalk0Lines[] = {
     {2, 2, 3, {Hero("おい、勝手に決めるなよ！",
         "Hey, you can't just decide that on your own!")}, kNoCue, 21},
     {1, 2, 3, {Hero("……しかたない。むかえに行くか！",
-        "...Fine. Guess I'd better go and fetch her!")}, kNoCue, 11},  // -> GameST1init
+        "...Fine. Guess I'd better go and fetch her!")}, kNoCue, kSceneStage1Init},
 };
 const TalkScene kTalk0 = {kSceneTalk0Init, kSceneTalk0Frame, "img/haik.png", "mid/1.mid", kStoryEffects, 14, 0, 4, 5,
                           kTalk0Lines, int(std::size(kTalk0Lines)), false, false};
@@ -126,7 +126,7 @@ const TalkLine kTalk1Lines[] = {
     {0, 3, 3, {Hero("……わかったよ。いっしょに行こう。",
         "...All right. Let's go together.")}, kNoCue, 17},
     {0, 3, 3, {Hero("ただし、足を引っぱるなよな！",
-        "Just don't slow me down!")}, kNoCue, 49},  // -> Talk01Init
+        "Just don't slow me down!")}, kNoCue, kSceneTalk01Init},
 };
 const TalkScene kTalk1 = {kSceneTalk1Init, kSceneTalk1Frame, "img/haik.png", "mid/1.mid", kStoryEffects, 14, 0, 0, 0,
                           kTalk1Lines, int(std::size(kTalk1Lines)), false, false};
@@ -169,7 +169,7 @@ const TalkLine kTalk01Lines[] = {
     {2, 4, 0, {God("では、ゆけい！",
         "Now, off you go!")}, {2, 11}, 18},
     {1, 4, 3, {Hero("よし、行くぞ！　雨なんかに負けるもんか！",
-        "Right, let's go! A bit of rain won't beat us!")}, kNoCue, 15},  // -> GameST2init
+        "Right, let's go! A bit of rain won't beat us!")}, kNoCue, kSceneStage2Init},
 };
 const TalkScene kTalk01 = {kSceneTalk01Init, kSceneTalk01Frame, "img/haik2.png", "mid/2.mid", kStoryEffects, 15, 0, 0, 0,
                           kTalk01Lines, int(std::size(kTalk01Lines)), true, false};
@@ -208,7 +208,7 @@ const TalkLine kTalk2Lines[] = {
     {0, 4, 0, {God("高い所では、風がおまえたちの味方になろう。",
         "Up high, the wind will be your friend.")}, kNoCue, 16},
     {0, 4, 0, {God("ではな。下を見るでないぞ、ほっほっ！",
-        "Farewell. And don't look down, ho ho!")}, {13, 5}, 19},  // -> GameST3init
+        "Farewell. And don't look down, ho ho!")}, {13, 5}, kSceneStage3Init},
 };
 const TalkScene kTalk2 = {kSceneTalk2Init, kSceneTalk2Frame, "img/haik3.png", "mid/3.mid", kStoryEffects, 15, 0, 2, 5,
                           kTalk2Lines, int(std::size(kTalk2Lines)), false, false};
@@ -229,7 +229,7 @@ const TalkLine kTalk3Lines[] = {
     {2, 4, 0, {God2("どの色を、どこで使うか。\n  それを考えるのが、ここからの旅じゃ。",
         "Which colour, and where to use it: working\n  that out is your journey from here on.")}, kNoCue, 7},
     {2, 6, 0, {God("三色そろったおまえたちなら、きっとできる！",
-        "With all three colours, you two can surely do it!")}, {10, 5}, 23},  // -> GameST4init
+        "With all three colours, you two can surely do it!")}, {10, 5}, kSceneStage4Init},
 };
 const TalkScene kTalk3 = {kSceneTalk3Init, kSceneTalk3Frame, "img/haik4.png", "mid/4.mid", kStoryEffects, 15, 0, 1, 5,
                           kTalk3Lines, int(std::size(kTalk3Lines)), false, false};
@@ -262,7 +262,7 @@ const TalkLine kTalk8Lines[] = {
     {1, 1, 3, {Hero("はなれるなよ！",
         "Stay close to me!")}, kNoCue, 13},
     {1, 1, 0, {Companion("そっちこそ！",
-        "You stay close to me!")}, {3, 4}, 43},  // -> GameST9init
+        "You stay close to me!")}, {3, 4}, kSceneStage9Init},
 };
 const TalkScene kTalk8 = {kSceneTalk8Init, kSceneTalk8Frame, "img/haik5.png", "mid/5.mid", kStoryEffects, 15, 0, 1, 5,
                           kTalk8Lines, int(std::size(kTalk8Lines)), false, false};
@@ -279,7 +279,7 @@ const TalkLine kTalk4Lines[] = {
     {0, 0, 3, {Hero("丘の上なら、星もよく見えるはずだ。",
         "From up on the hill we'll see the stars clearly.")}, kNoCue, 5},
     {0, 1, 0, {Companion("もう、いいかげんなんだから。でも、さんせい！",
-        "Honestly, you're so random. But I'm with you!")}, {3, 1}, 51},  // -> Talk02Init
+        "Honestly, you're so random. But I'm with you!")}, {3, 1}, kSceneTalk02Init},
 };
 const TalkScene kTalk4 = {kSceneTalk4Init, kSceneTalk4Frame, "img/haik5.png", "mid/5.mid", kCityEffects, 2, 0, 0, 5,
                           kTalk4Lines, int(std::size(kTalk4Lines)), false, false};
@@ -322,7 +322,7 @@ const TalkLine kTalk02Lines[] = {
     {5, 6, 0, {God("流れ星の落ちる方へ進むがよい。ではな！",
         "Follow where the shooting stars fall. Farewell!")}, {13, 9}, 18},
     {1, 6, 3, {Hero("よし、流れ星を追いかけよう！",
-        "Right, let's chase the shooting stars!")}, kNoCue, 27},  // -> GameST5init
+        "Right, let's chase the shooting stars!")}, kNoCue, kSceneStage5Init},
 };
 const TalkScene kTalk02 = {kSceneTalk02Init, kSceneTalk02Frame, "img/haik6.png", "mid/4.mid", kStoryEffects, 18, 0, 7, 5,
                           kTalk02Lines, int(std::size(kTalk02Lines)), true, false};
@@ -347,7 +347,7 @@ const TalkLine kTalk5Lines[] = {
     {0, 0, 3, {Hero("みんなが待ってる。こわがってる場合じゃないな。",
         "They're all waiting. No time to be scared now.")}, kNoCue, 9},
     {0, 1, 0, {Companion("その意気！　さあ、崖を下りていこう！",
-        "That's the spirit! Come on, down the cliff we go!")}, {2, 6}, 35},  // -> GameST7init
+        "That's the spirit! Come on, down the cliff we go!")}, {2, 6}, kSceneStage7Init},
 };
 const TalkScene kTalk5 = {kSceneTalk5Init, kSceneTalk5Frame, "img/haik7.png", "mid/3.mid", kStoryEffects, 18, 3, 2, 2,
                           kTalk5Lines, int(std::size(kTalk5Lines)), false, false};
@@ -372,7 +372,7 @@ const TalkLine kTalk6Lines[] = {
     {0, 2, 3, {Hero("行こう。暗い所なら、高い所よりずっとましだ。",
         "Let's go. Somewhere dark beats somewhere high.")}, kNoCue, 9},
     {0, 2, 0, {Companion("……まったく。もう置いていかないでよね。",
-        "...Honestly. Don't leave me behind again, okay?")}, kNoCue, 31},  // -> GameST6init
+        "...Honestly. Don't leave me behind again, okay?")}, kNoCue, kSceneStage6Init},
 };
 const TalkScene kTalk6 = {kSceneTalk6Init, kSceneTalk6Frame, "img/haik2.png", "mid/2.mid", kStoryEffects, 18, 2, 2, 2,
                           kTalk6Lines, int(std::size(kTalk6Lines)), false, false};
@@ -400,7 +400,7 @@ const TalkLine kTalk7Lines[] = {
         "Leave it to us!"), At(320, kCompanionColour, "まかせて！",
         "You can count on us!")}, {3, 5}, 10},
     {1, 1, 3, {Hero("長老さま、もうすぐだ！",
-        "Elder, we're almost there!")}, {4, 6}, 39},  // -> GameST8init
+        "Elder, we're almost there!")}, {4, 6}, kSceneStage8Init},
 };
 const TalkScene kTalk7 = {kSceneTalk7Init, kSceneTalk7Frame, "img/haik.png", "mid/1.mid", kStoryEffects, 18, 0, 4, 5,
                           kTalk7Lines, int(std::size(kTalk7Lines)), false, false};
@@ -431,7 +431,7 @@ const TalkLine kTalk9Lines[] = {
       At(300, kNarrationColour, "                                  花火が上がった。",
          "\x01" "That night, " "yellow" "\x01" ", " "\x01" "blue" "\x01" " and " "\x01" "pink" "\x01" " fireworks lit the sky!")},
      {18, 0},
-     55},  // -> Talk03Init
+     kSceneTalk03Init},
 };
 const TalkScene kTalk9 = {kSceneTalk9Init, kSceneTalk9Frame, "img/haik8.png", "mid/1.mid", kVillageEffects, 1, 0, 0, 5,
                           kTalk9Lines, int(std::size(kTalk9Lines)), false, false};
@@ -460,7 +460,7 @@ const TalkLine kTalk03Lines[] = {
     {0, 0, 0, {Companion("約束だよ。",
         "It's a promise.")}, kNoCue, 11},
     {0, 0, 0, {Companion("さあ、帰ろう。みんなが待ってる！",
-        "Come on, let's go home. Everyone's waiting!")}, kNoCue, 57},  // -> EndInit
+        "Come on, let's go home. Everyone's waiting!")}, kNoCue, kSceneEndInit},
 };
 const TalkScene kTalk03 = {kSceneTalk03Init, kSceneTalk03Frame, "img/haik.png", "mid/1.mid", kStoryEffects, 18, 0, 0, 5,
                           kTalk03Lines, int(std::size(kTalk03Lines)), false, true};
