@@ -279,6 +279,7 @@ TEST(PutOffPictures, DecodedAtFirstDrawAsTheyWereAtLoad) {
     ShutdownApp();
     std::remove(good.c_str());
     std::remove(cut.c_str());
+}
 
 TEST_F(Render, VolumeNoteShowsOverTheFrameForASecondWhateverTheBlend) {
     SetVirtualClock(true, 5000);
