@@ -5,14 +5,23 @@
 #include "base/data_file.h"
 #include "sound/sound_check.h"
 
+namespace {
+
+using Check = const char* (*)(const uint8_t*, size_t);
+
+// Reads a sound file whole and checks it; false, with why, when either fails.
+bool ReadChecked(const char* path, size_t maxBytes, Check check, std::vector<uint8_t>& bytes, std::string& why) {
+    const char* problem = ReadDataFile(path, bytes, maxBytes);
+    if (!problem) problem = check(bytes.data(), bytes.size());
+    if (problem) why = problem;
+    return problem == nullptr;
+}
+
+}  // namespace
+
 Mix_Chunk* OpenWaveFile(const char* path, std::string& why) {
     std::vector<uint8_t> bytes;
-    const char* problem = ReadDataFile(path, bytes, kMaxWaveBytes);
-    if (!problem) problem = WaveProblem(bytes.data(), bytes.size());
-    if (problem) {
-        why = problem;
-        return nullptr;
-    }
+    if (!ReadChecked(path, kMaxWaveBytes, WaveProblem, bytes, why)) return nullptr;
     // The chunk keeps its own converted copy of the samples.
     Mix_Chunk* c = Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), int(bytes.size())), 1);
     if (!c) why = SDL_GetError();
@@ -21,12 +30,7 @@ Mix_Chunk* OpenWaveFile(const char* path, std::string& why) {
 
 Mix_Music* OpenMusicFile(const char* path, std::string& why) {
     std::vector<uint8_t> bytes;
-    const char* problem = ReadDataFile(path, bytes, kMaxMidiBytes);
-    if (!problem) problem = MidiProblem(bytes.data(), bytes.size());
-    if (problem) {
-        why = problem;
-        return nullptr;
-    }
+    if (!ReadChecked(path, kMaxMidiBytes, MidiProblem, bytes, why)) return nullptr;
     // The synthesizer reads the whole tune at load; hand it the checked bytes
     // rather than opening the path a second time.
     Mix_Music* m = Mix_LoadMUSType_RW(SDL_RWFromConstMem(bytes.data(), int(bytes.size())), MUS_MID, 1);
@@ -36,12 +40,7 @@ Mix_Music* OpenMusicFile(const char* path, std::string& why) {
 
 bool CheckWaveFile(const char* path, std::string& why) {
     std::vector<uint8_t> bytes;
-    const char* problem = ReadDataFile(path, bytes, kMaxWaveBytes);
-    if (!problem) problem = WaveProblem(bytes.data(), bytes.size());
-    if (problem) {
-        why = problem;
-        return false;
-    }
+    if (!ReadChecked(path, kMaxWaveBytes, WaveProblem, bytes, why)) return false;
     SDL_AudioSpec spec;
     Uint8* samples = nullptr;
     Uint32 length = 0;
@@ -55,8 +54,5 @@ bool CheckWaveFile(const char* path, std::string& why) {
 
 bool CheckMusicFile(const char* path, std::string& why) {
     std::vector<uint8_t> bytes;
-    const char* problem = ReadDataFile(path, bytes, kMaxMidiBytes);
-    if (!problem) problem = MidiProblem(bytes.data(), bytes.size());
-    if (problem) why = problem;
-    return problem == nullptr;
+    return ReadChecked(path, kMaxMidiBytes, MidiProblem, bytes, why);
 }
