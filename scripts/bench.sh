@@ -20,8 +20,8 @@ printf '%-12s %5s %8s %8s %8s %8s %9s %9s %9s\n' kind scene cpu_med cpu_p99 spee
 printf '%-12s %5s %8s %8s %8s %8s %9s %9s %9s\n' "" "" us us x ms ms MB MB
 row() {  # kind scene ms script is_stage
   local drawn skipped speed restart
-  drawn=$("$bin" --headless --render --bench --data "$data" --scene "$2" --max-ms "$3" --script "$tmp/$4" --log /dev/null)
-  skipped=$("$bin" --headless --bench --data "$data" --scene "$2" --max-ms "$3" --script "$tmp/$4" --log /dev/null)
+  drawn=$("$bin" --headless --lang ja --render --bench --data "$data" --scene "$2" --max-ms "$3" --script "$tmp/$4" --log /dev/null)
+  skipped=$("$bin" --headless --lang ja --bench --data "$data" --scene "$2" --max-ms "$3" --script "$tmp/$4" --log /dev/null)
   speed=$(awk -v g="$(field game_ms "$skipped")" -v w="$(field wall_ms "$skipped")" 'BEGIN{printf "%.0f", g / (w > 0 ? w : 1)}')
   restart=-
   [ "$5" = 1 ] && restart=$(field slowest_later_cpu_ms "$drawn")
