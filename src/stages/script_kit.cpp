@@ -31,6 +31,22 @@ void StopLow(Walker& w, Quad& q, float columnU) {
     w.halted = 1;
 }
 
+void PushFaller(Faller& f, unsigned& timer, float dx, bool more, int n, int soundAt) {
+    if (!Due(timer, 25) || !more) return;
+    f.x += dx;
+    if (n == soundAt) PlayEffect(kSoundScrape);
+}
+
+void TurnAtFaller(Walker& w, const Faller& f, uint8_t sides) {
+    if (w.y != f.y) return;
+    if ((sides & kMeetLeft) && w.x + 32 == f.x) w.facing = 1;
+    if ((sides & kMeetRight) && f.x + 32 == w.x) w.facing = 0;
+}
+
+bool OnFaller(const Walker& w, const Faller& f, float depth) {
+    return f.y - depth <= w.y && w.y <= f.y && f.x - 32 <= w.x && w.x <= f.x + 32;
+}
+
 void SetU(Quad& q, float u0, float u1) {
     q.v[0].u = q.v[3].u = u0;
     q.v[1].u = q.v[2].u = u1;

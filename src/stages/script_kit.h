@@ -34,6 +34,16 @@ bool Due(unsigned& last, unsigned interval);
 void CountUp(int& n, int limit);
 // The walker's box lies inside the cell whose top-left is (x, y).
 bool At(const Walker& w, float x, float y);
+// The fallers are not in the map, so the scripts turn the walkers at them: a
+// walker meeting one on its row turns back, at the sides given.
+enum FallerSide : uint8_t { kMeetLeft = 1, kMeetRight = 2, kMeetBoth = 3 };
+void TurnAtFaller(Walker& w, const Faller& f, uint8_t sides = kMeetBoth);
+// The walker stands on the faller: at most `depth` above its top, within a
+// cell either side.
+bool OnFaller(const Walker& w, const Faller& f, float depth = 16);
+// A push of a faller by dx every 25 ms while `more` holds (the clock
+// restarts either way); the scrape sounds on the push on tick soundAt.
+void PushFaller(Faller& f, unsigned& timer, float dx, bool more, int n, int soundAt = 35);
 // The walker sits down with the crouching picture and stays.
 void StopLow(Walker& w, Quad& q, float columnU);
 // Texture ranges of a sprite: u across, v down.
@@ -49,13 +59,30 @@ bool NextPicture(Quad& q, int& frame, int frames, bool alongU = false);
 // The picture rows of a block glowing hotter and cooling again.
 constexpr float kGlowV[7] = {0, 0.0625f, 0.125f, 0.1875f, 0.125f, 0.0625f, 0};
 
+// Pictures a finished event rewinds.
+enum Rewind : uint8_t {
+    kRewindSpark = 1,
+    kRewindColumn = 2,
+    kRewindColumn2 = 4,
+    kRewindBig = 8,
+    kRewindSand = 16,
+    kRewindAll = 31,
+};
+void RewindPictures(uint8_t which);
+
 // The start of every script's tick: the rings age; on a new try the stage's
-// state starts afresh. True on a new try, for the stage to rewind the rest.
-template <typename State>
-bool NewTry(State& s) {
+// state starts afresh but for the members in `kept` (clocks that run on
+// across a try), the rings age once more where ringsAgain, and the pictures
+// in `rewind` rewind. True on a new try, for the stage to rewind the rest.
+template <typename State, typename... Kept>
+bool NewTry(State& s, uint8_t rewind, bool ringsAgain, Kept State::*... kept) {
     UpdateRingBursts(0, 0, 0);
     if (g_ScriptReset != 1) return false;
-    s = State{};
+    State fresh{};
+    ((fresh.*kept = s.*kept), ...);
+    s = fresh;
+    if (ringsAgain) UpdateRingBursts(0, 0, 0);
+    RewindPictures(rewind);
     return true;
 }
 
@@ -105,16 +132,6 @@ void MeetAtGoal(bool heroHome, bool partnerHome, bool heroOnRight, bool partnerM
 // on a frame outside it the gate rewinds.
 void RingWindow(int& gate, bool inside, float x, float y, int bursts);
 
-// Pictures a finished event rewinds.
-enum Rewind : uint8_t {
-    kRewindSpark = 1,
-    kRewindColumn = 2,
-    kRewindColumn2 = 4,
-    kRewindBig = 8,
-    kRewindSand = 16,
-    kRewindAll = 31,
-};
-void RewindPictures(uint8_t which);
 
 enum GestureKind : uint8_t { kFire, kWind, kWater };
 

@@ -111,12 +111,10 @@ void Stage1DrawObjects() { DrawQuad(kSlotCharacters, Block().quad); }
 
 void Stage1Script() {
     Stage1State& s = g_Stage1;
-    if (NewTry(s)) {
+    if (NewTry(s, kRewindSpark | kRewindColumn | kRewindBig, true)) {
         ClearSprays(s_BlockSteam, 10);
         ClearSprays(s_FlameSteam, 10);
         ClearSprays(s_Fire, 20);
-        UpdateRingBursts(0, 0, 0);
-        RewindPictures(kRewindSpark | kRewindColumn | kRewindBig);
     }
     // Here the rings age once more before every step of the tick.
     UpdateRingBursts(0, 0, 0);

@@ -150,10 +150,8 @@ void Stage2DrawObjects() { DrawQuad(kSlotCharacters, Block().quad); }
 
 void Stage2Script() {
     Stage2State& s = g_Stage2;
-    if (NewTry(s)) {
+    if (NewTry(s, kRewindSpark | kRewindBig | kRewindSand, false))
         for (auto& t : s_Twinkles) ClearSprays(t, 20);
-        RewindPictures(kRewindSpark | kRewindBig | kRewindSand);
-    }
     AnimateLoop(kStage, kGoalColumn, s.goalFrame, s.goalStepTime);
     AnimateLoop(kStage, kFlicker, s.flickerFrame, s.flickerStepTime, s.flickerOut != 0);
     RunEvents(kTable);

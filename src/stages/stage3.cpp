@@ -25,13 +25,10 @@ Faller& Faller1() { return g_Fallers[3][0]; }
 Faller& Faller2() { return g_Fallers[3][1]; }
 Faller& Faller3() { return g_Fallers[3][2]; }
 
-// One push of a faller towards its limit, at most every 25 ms; the scrape
-// sounds on the push that falls on tick soundAt.
+// One push of a faller towards its limit, at most every 25 ms; here the
+// clock waits while the faller is past its limit.
 void Push(Faller& f, float step, float limit, unsigned& pushTime, int n, int soundAt) {
-    const bool nearSide = step > 0 ? f.x <= limit : f.x >= limit;
-    if (!nearSide || !Due(pushTime, 25)) return;
-    f.x += step;
-    if (n == soundAt) PlayEffect(kSoundScrape);
+    if (step > 0 ? f.x <= limit : f.x >= limit) PushFaller(f, pushTime, step, true, n, soundAt);
 }
 
 // The push is over once the faller has landed with its bottom at `land` and
@@ -97,12 +94,10 @@ void Faller2Along(const EventCtx& c) {
 void Faller3Down(const EventCtx& c) {
     Stage3State& s = g_Stage3;
     Faller& f = Faller3();
-    if (c.who == kHero) {
+    if (c.who == kHero)
         Push(f, -2, 288, s.pushTime3, c.n, 25);
-    } else if (Due(s.pushTime3, 25) && f.x >= 288) {
-        f.x -= 1;
-        if (c.n == 25) PlayEffect(kSoundScrape);
-    }
+    else
+        PushFaller(f, s.pushTime3, -1, f.x >= 288, c.n, 25);
     if (Reached(c, f.y + 32 == 288)) s.faller3State = 1;
 }
 
@@ -216,7 +211,7 @@ void Stage3DrawObjects() {
 
 void Stage3Script() {
     Stage3State& s = g_Stage3;
-    if (NewTry(s)) RewindPictures(kRewindSpark | kRewindColumn2 | kRewindBig);
+    NewTry(s, kRewindSpark | kRewindColumn2 | kRewindBig, false);
     AnimateLoop(kStage, kGoalColumn, s.goalFrame, s.goalStepTime);
     AnimateLoop(kStage, kObstacle, s.obstacleFrame, s.obstacleStepTime, s.obstacleState != 0);
     RunEvents(kTable);

@@ -169,10 +169,7 @@ bool TubUp() { return g_Stage4.tankState == 0; }
 void BlowTub(const EventCtx& c) {
     Stage4State& s = g_Stage4;
     Faller& t = Tub();
-    if (c.n >= 21 && Due(s.pushTime, 25) && t.x + 32 <= 512) {
-        t.x += 2;
-        if (c.n == 25) PlayEffect(kSoundScrape);
-    }
+    if (c.n >= 21) PushFaller(t, s.pushTime, 2, t.x + 32 <= 512, c.n, 25);
     if (t.y + 32 != 224) return;
     const int n = s.steamCount;
     if (n > 0 && n < 20) UpdateSpray(s_Steam, 20, DrawGlowDot, 0, 0.5f, 9, t.x, t.y, 60, 60);
@@ -303,12 +300,10 @@ void Stage4DrawObjects() {
 
 void Stage4Script() {
     Stage4State& s = g_Stage4;
-    if (NewTry(s)) {
+    if (NewTry(s, kRewindAll, true)) {
         for (auto& t : s_Twinkles) ClearSprays(t, 20);
         for (SprayParticle* a : {s_BlockGlow, s_TubGlow, s_Steam, s_Charring}) ClearSprays(a, 20);
         SetQuadColour(Tub().quad, 0xFFFFFFFFu);
-        UpdateRingBursts(0, 0, 0);
-        RewindPictures(kRewindAll);
     }
     AnimateLoop(kStage, kGoalColumn, s.goalFrame, s.goalStepTime);
     AnimateLoop(kStage, kFlames[0], s.flame1Frame, s.flame1StepTime, s.flame1State != 0);

@@ -29,13 +29,7 @@ constexpr CellLoop kGoalColumn = {6, 0, kGladeGoal, kGladeGoal + kChipBelow, 4, 
 constexpr CellLoop kRock = {0, 5, kGladeFire, kGladeFire + kChipBelow, 3, 250};
 
 // Shoves a block 2 pixels left every 25 ms while it is not yet past limit.
-void Push(Faller& f, unsigned& timer, float limit, int n) {
-    if (!Due(timer, 25)) return;
-    if (f.x >= limit) {
-        f.x -= 2;
-        if (n == 35) PlayEffect(kSoundScrape);
-    }
-}
+void Push(Faller& f, unsigned& timer, float limit, int n) { PushFaller(f, timer, -2, f.x >= limit, n); }
 
 void RockGone(const EventCtx& c) {
     SetCells(kStage, {{0, 5, 0}, {1, 5, kGladeAshes}});
@@ -153,18 +147,16 @@ const EventTable kTable = {kEvents, kStage6Events, g_Stage6.eventTicks, s_Twinkl
 void TurnAtBlocks(Walker& w) {
     const Stage6State& s = g_Stage6;
     const Faller &f1 = Block(), &f2 = WideBlock(), &f3 = LowBlock();
-    if (f1.x + 32 == w.x && f1.y == w.y) w.facing = 0;
-    if (w.x + 32 == f1.x && w.y == f1.y) w.facing = 1;
+    TurnAtFaller(w, f1);
     if (f2.x + 50 == w.x && s.wideBlockMoved == 0 && f2.y == w.y) w.facing = 0;
-    if (f3.x + 32 == w.x && f3.y == w.y && s.lowBlockState != 2) w.facing = 0;
+    if (s.lowBlockState != 2) TurnAtFaller(w, f3, kMeetRight);
 }
 
 // A walker on top of the small or the wide block stays at its height.
 void StandOnBlocks(Walker& w) {
     const Faller &f1 = Block(), &f2 = WideBlock();
-    const bool onBlock = f1.y - 16 <= w.y && w.y <= f1.y && f1.x - 32 <= w.x && w.x <= f1.x + 32;
     const bool onWide = f2.y - 42 <= w.y && w.y <= f2.y + 32 && f2.x - 32 <= w.x && w.x <= f2.x + 64;
-    w.gravityOff = (onBlock || onWide) ? 1 : 0;
+    w.gravityOff = (OnFaller(w, f1) || onWide) ? 1 : 0;
 }
 
 void Rules() {
@@ -205,13 +197,8 @@ void Stage6DrawObjects() {
 void Stage6Script() {
     Stage6State& s = g_Stage6;
     // The goal column runs on across a try.
-    const int goalFrame = s.goalFrame;
-    const unsigned goalTime = s.goalTime;
-    if (NewTry(s)) {
-        s.goalFrame = goalFrame;
-        s.goalTime = goalTime;
-        RewindPictures(kRewindSpark | kRewindBig | kRewindColumn2 | kRewindColumn);
-    }
+    NewTry(s, kRewindSpark | kRewindBig | kRewindColumn2 | kRewindColumn, false, &Stage6State::goalFrame,
+           &Stage6State::goalTime);
     AnimateLoop(kStage, kGoalColumn, s.goalFrame, s.goalTime);
     AnimateLoop(kStage, kRock, s.rockFrame, s.flickerTime, s.rockState != 0, true);
     RunEvents(kTable);

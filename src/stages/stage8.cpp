@@ -238,10 +238,7 @@ void Stage8DrawObjects() {
 
 void Stage8Script() {
     Stage8State& s = g_Stage8;
-    if (NewTry(s)) {
-        UpdateRingBursts(0, 0, 0);
-        RewindPictures(kRewindSpark | kRewindBig | kRewindColumn2 | kRewindColumn);
-    }
+    NewTry(s, kRewindSpark | kRewindBig | kRewindColumn2 | kRewindColumn, true);
     AnimateLoop(kStage, kGoalColumn, s.goalFrame, s.goalTime);
     AnimateLoop(kStage, kFlame17, s.flame17Frame, s.flame17Time, s.flame17State != 0, true);
     AnimateLoop(kStage, kFlame18, s.flame18Frame, s.flame18Time, s.flame18State != 0, true);
