@@ -312,4 +312,10 @@ bool Splash(int& n, int limit, const Faller& f, int sandFrom) {
     return done;
 }
 
+void RunTick(int stage, std::initializer_list<LoopRun> loops, const EventTable& t, void (*rules)()) {
+    for (const LoopRun& l : loops) AnimateLoop(stage, l.loop, l.frame, l.time, l.stopped, l.clockFirst);
+    RunEvents(t);
+    rules();
+}
+
 void ClearSprays(SprayParticle* sprays, int count) { std::fill(sprays, sprays + count, SprayParticle{}); }

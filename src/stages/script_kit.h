@@ -248,3 +248,16 @@ bool Splash(int& n, int limit, const Faller& f, int sandFrom = 1);
 
 // Rewinds the pictures and empties the sprays at the start of a try.
 void ClearSprays(SprayParticle* sprays, int count);
+
+// A cell loop a stage runs every tick, with its frame, its clock, whether it
+// is stopped and whether its clock restarts even then (see AnimateLoop).
+struct LoopRun {
+    const CellLoop& loop;
+    int& frame;
+    unsigned& time;
+    bool stopped = false;
+    bool clockFirst = false;
+};
+// A stage's tick after NewTry, in its one order: the cell loops run, then the
+// events are tried, then the stage's own rules for its walkers.
+void RunTick(int stage, std::initializer_list<LoopRun> loops, const EventTable& t, void (*rules)());

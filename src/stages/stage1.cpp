@@ -105,7 +105,7 @@ void WinTest() {
 
 void Stage1Init() { SetQuadColour(Block().quad, 0xFFFFFFFFu); }
 
-void Stage1DrawObjects() { DrawQuad(kSlotCharacters, Block().quad); }
+void Stage1DrawObjects() { DrawStageFallers(kStage); }
 
 }  // namespace
 

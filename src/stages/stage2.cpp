@@ -144,7 +144,7 @@ void Stage2Init() {
     g_Stage2.splashCount = 0;
 }
 
-void Stage2DrawObjects() { DrawQuad(kSlotCharacters, Block().quad); }
+void Stage2DrawObjects() { DrawStageFallers(kStage); }
 
 }  // namespace
 
@@ -152,10 +152,10 @@ void Stage2Script() {
     Stage2State& s = g_Stage2;
     if (NewTry(s, kRewindSpark | kRewindBig | kRewindSand, false))
         for (auto& t : s_Twinkles) ClearSprays(t, 20);
-    AnimateLoop(kStage, kGoalColumn, s.goalFrame, s.goalStepTime);
-    AnimateLoop(kStage, kFlicker, s.flickerFrame, s.flickerStepTime, s.flickerOut != 0);
-    RunEvents(kTable);
-    WalkerRules();
+    RunTick(kStage,
+            {{kGoalColumn, s.goalFrame, s.goalStepTime},
+             {kFlicker, s.flickerFrame, s.flickerStepTime, s.flickerOut != 0}},
+            kTable, WalkerRules);
 }
 
 const StageScript kStage2Script = {Stage2Init, Stage2DrawObjects, Stage2Script};

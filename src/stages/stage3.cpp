@@ -212,10 +212,10 @@ void Stage3DrawObjects() {
 void Stage3Script() {
     Stage3State& s = g_Stage3;
     NewTry(s, kRewindSpark | kRewindColumn2 | kRewindBig, false);
-    AnimateLoop(kStage, kGoalColumn, s.goalFrame, s.goalStepTime);
-    AnimateLoop(kStage, kObstacle, s.obstacleFrame, s.obstacleStepTime, s.obstacleState != 0);
-    RunEvents(kTable);
-    WalkerRules();
+    RunTick(kStage,
+            {{kGoalColumn, s.goalFrame, s.goalStepTime},
+             {kObstacle, s.obstacleFrame, s.obstacleStepTime, s.obstacleState != 0}},
+            kTable, WalkerRules);
 }
 
 const StageScript kStage3Script = {Stage3Init, Stage3DrawObjects, Stage3Script};

@@ -305,11 +305,11 @@ void Stage4Script() {
         for (SprayParticle* a : {s_BlockGlow, s_TubGlow, s_Steam, s_Charring}) ClearSprays(a, 20);
         SetQuadColour(Tub().quad, 0xFFFFFFFFu);
     }
-    AnimateLoop(kStage, kGoalColumn, s.goalFrame, s.goalStepTime);
-    AnimateLoop(kStage, kFlames[0], s.flame1Frame, s.flame1StepTime, s.flame1State != 0);
-    AnimateLoop(kStage, kFlames[1], s.flame2Frame, s.flame2StepTime, s.flame2State != 0);
-    RunEvents(kTable);
-    Rules();
+    RunTick(kStage,
+            {{kGoalColumn, s.goalFrame, s.goalStepTime},
+             {kFlames[0], s.flame1Frame, s.flame1StepTime, s.flame1State != 0},
+             {kFlames[1], s.flame2Frame, s.flame2StepTime, s.flame2State != 0}},
+            kTable, Rules);
 }
 
 const StageScript kStage4Script = {Stage4Init, Stage4DrawObjects, Stage4Script};

@@ -271,11 +271,11 @@ void Stage5DrawObjects() { DrawStageFallers(5); }
 void Stage5Script() {
     Stage5State& s = g_Stage5;
     NewTry(s, kRewindColumn | kRewindSpark | kRewindBig | kRewindColumn2, true);
-    AnimateLoop(kStage, kGoalColumn, s.goalFrame, s.goalStepTime);
-    AnimateLoop(kStage, kFlames[0], s.flame1Frame, s.flame1StepTime, s.flame1State != 0);
-    AnimateLoop(kStage, kFlames[1], s.flame2Frame, s.flame2StepTime, s.flame2State != 0);
-    RunEvents(kTable);
-    Rules();
+    RunTick(kStage,
+            {{kGoalColumn, s.goalFrame, s.goalStepTime},
+             {kFlames[0], s.flame1Frame, s.flame1StepTime, s.flame1State != 0},
+             {kFlames[1], s.flame2Frame, s.flame2StepTime, s.flame2State != 0}},
+            kTable, Rules);
 }
 
 const StageScript kStage5Script = {Stage5Init, Stage5DrawObjects, Stage5Script};

@@ -187,9 +187,7 @@ void Stage6DrawObjects() {
     // The chip at the foot of the goal floor, drawn over the map.
     static const Quad kGoalChip = MakeQuad(96, 224, 128, 256, 0.1875f, 0, 0.25f, 0.0625f);
     DrawQuad(kSlotChips, kGoalChip);
-    DrawQuad(kSlotCharacters, Block().quad);
-    DrawQuad(kSlotCharacters, WideBlock().quad);
-    DrawQuad(kSlotCharacters, LowBlock().quad);
+    DrawStageFallers(kStage);
 }
 
 }  // namespace
@@ -199,10 +197,10 @@ void Stage6Script() {
     // The goal column runs on across a try.
     NewTry(s, kRewindSpark | kRewindBig | kRewindColumn2 | kRewindColumn, false, &Stage6State::goalFrame,
            &Stage6State::goalTime);
-    AnimateLoop(kStage, kGoalColumn, s.goalFrame, s.goalTime);
-    AnimateLoop(kStage, kRock, s.rockFrame, s.flickerTime, s.rockState != 0, true);
-    RunEvents(kTable);
-    Rules();
+    RunTick(kStage,
+            {{kGoalColumn, s.goalFrame, s.goalTime},
+             {kRock, s.rockFrame, s.flickerTime, s.rockState != 0, true}},
+            kTable, Rules);
 }
 
 const StageScript kStage6Script = {Stage6Init, Stage6DrawObjects, Stage6Script};

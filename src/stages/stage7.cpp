@@ -193,8 +193,7 @@ void Stage7DrawObjects() {
     // A rock chip hanging in the gap of the top floor; it is only a picture.
     static const Quad kGapChip = MakeQuad(416, 32, 448, 64, 0.4375f, 0, 0.5f, 0.0625f);
     DrawQuad(kSlotChips, kGapChip);
-    DrawQuad(kSlotCharacters, Block().quad);
-    DrawQuad(kSlotCharacters, PartnerBlock().quad);
+    DrawStageFallers(kStage);
 }
 
 }  // namespace
@@ -203,10 +202,10 @@ void Stage7Script() {
     Stage7State& s = g_Stage7;
     // The twinkles' clock runs on across a try.
     NewTry(s, kRewindAll, true, &Stage7State::twinkleTime);
-    AnimateLoop(kStage, kGoalColumn, s.goalFrame, s.goalTime, false, true);
-    AnimateLoop(kStage, kStone, s.stoneFrame, s.flickerTime, s.stoneState != 0, true);
-    RunEvents(kTable);
-    Rules();
+    RunTick(kStage,
+            {{kGoalColumn, s.goalFrame, s.goalTime, false, true},
+             {kStone, s.stoneFrame, s.flickerTime, s.stoneState != 0, true}},
+            kTable, Rules);
 }
 
 const StageScript kStage7Script = {Stage7Init, Stage7DrawObjects, Stage7Script};

@@ -229,7 +229,7 @@ void Stage8Init() {
 }
 
 void Stage8DrawObjects() {
-    DrawQuad(kSlotCharacters, Faller1().quad);
+    DrawStageFallers(kStage);
     DrawQuad(kSlotCharacters, s_Block1);
     DrawQuad(kSlotCharacters, s_Block2);
 }
@@ -239,11 +239,11 @@ void Stage8DrawObjects() {
 void Stage8Script() {
     Stage8State& s = g_Stage8;
     NewTry(s, kRewindSpark | kRewindBig | kRewindColumn2 | kRewindColumn, true);
-    AnimateLoop(kStage, kGoalColumn, s.goalFrame, s.goalTime);
-    AnimateLoop(kStage, kFlame17, s.flame17Frame, s.flame17Time, s.flame17State != 0, true);
-    AnimateLoop(kStage, kFlame18, s.flame18Frame, s.flame18Time, s.flame18State != 0, true);
-    RunEvents(kTable);
-    Rules();
+    RunTick(kStage,
+            {{kGoalColumn, s.goalFrame, s.goalTime},
+             {kFlame17, s.flame17Frame, s.flame17Time, s.flame17State != 0, true},
+             {kFlame18, s.flame18Frame, s.flame18Time, s.flame18State != 0, true}},
+            kTable, Rules);
 }
 
 const StageScript kStage8Script = {Stage8Init, Stage8DrawObjects, Stage8Script};

@@ -168,10 +168,7 @@ void Stage9Init() {
     g_Stage9.eventTicks[2] = 0;
 }
 
-void Stage9DrawObjects() {
-    DrawQuad(kSlotCharacters, Faller1().quad);
-    DrawQuad(kSlotCharacters, Faller2().quad);
-}
+void Stage9DrawObjects() { DrawStageFallers(kStage); }
 
 }  // namespace
 
@@ -180,10 +177,10 @@ void Stage9Script() {
     // The goal column's and the twinkles' clocks run on across a reset.
     NewTry(s, kRewindSpark | kRewindBig | kRewindColumn2 | kRewindColumn, true, &Stage9State::goalTime,
            &Stage9State::twinkleTime);
-    AnimateLoop(kStage, kGoalColumn, s.goalFrame, s.goalTime);
-    AnimateLoop(kStage, kObstacle, s.obstacleFrame, s.flickerTime, s.obstacleState != 0, true);
-    RunEvents(kTable);
-    Rules();
+    RunTick(kStage,
+            {{kGoalColumn, s.goalFrame, s.goalTime},
+             {kObstacle, s.obstacleFrame, s.flickerTime, s.obstacleState != 0, true}},
+            kTable, Rules);
 }
 
 const StageScript kStage9Script = {Stage9Init, Stage9DrawObjects, Stage9Script};
