@@ -37,10 +37,10 @@ void PushFaller(Faller& f, unsigned& timer, float dx, bool more, int n, int soun
     if (n == soundAt) PlayEffect(kSoundScrape);
 }
 
-void TurnAtFaller(Walker& w, const Faller& f, uint8_t sides) {
+void TurnAtFaller(Walker& w, const Faller& f, uint8_t sides, float width) {
     if (w.y != f.y) return;
     if ((sides & kMeetLeft) && w.x + 32 == f.x) w.facing = 1;
-    if ((sides & kMeetRight) && f.x + 32 == w.x) w.facing = 0;
+    if ((sides & kMeetRight) && f.x + width == w.x) w.facing = 0;
 }
 
 bool OnFaller(const Walker& w, const Faller& f, float depth) {

@@ -35,9 +35,10 @@ void CountUp(int& n, int limit);
 // The walker's box lies inside the cell whose top-left is (x, y).
 bool At(const Walker& w, float x, float y);
 // The fallers are not in the map, so the scripts turn the walkers at them: a
-// walker meeting one on its row turns back, at the sides given.
+// walker meeting one on its row turns back, at the sides given; a wide
+// faller's right side lies `width` right of its x.
 enum FallerSide : uint8_t { kMeetLeft = 1, kMeetRight = 2, kMeetBoth = 3 };
-void TurnAtFaller(Walker& w, const Faller& f, uint8_t sides = kMeetBoth);
+void TurnAtFaller(Walker& w, const Faller& f, uint8_t sides = kMeetBoth, float width = 32);
 // The walker stands on the faller: at most `depth` above its top, within a
 // cell either side.
 bool OnFaller(const Walker& w, const Faller& f, float depth = 16);

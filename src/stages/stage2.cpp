@@ -127,8 +127,8 @@ void WalkerRules() {
     g_Hero.collisionMode = InRange(g_Hero.x, 256, 418) && InRange(g_Hero.y, 192, 224) ? 1 : 0;
 
     // The block turns walkers that walk into it from the left.
-    if (g_Hero.x + 32 == b.x && g_Hero.y == b.y) g_Hero.facing = 1;
-    if (g_Partner.x + 32 == b.x && g_Partner.y == b.y) g_Partner.facing = 1;
+    TurnAtFaller(g_Hero, b, kMeetLeft);
+    TurnAtFaller(g_Partner, b, kMeetLeft);
 
     // The hero floats over the washed-off block while its top is level.
     g_Hero.gravityOff =

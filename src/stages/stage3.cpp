@@ -164,13 +164,11 @@ void WalkerRules() {
 
     // The blocks turn walkers that meet them at the same height; the wide
     // one turns them 14 pixels inside its picture.
-    if (f1.x + 32 == h.x && h.y == f1.y) h.facing = 0;
-    if (h.x + 32 == f1.x && h.y == f1.y) h.facing = 1;
-    if (h.x + 32 == f2.x && h.y == f2.y) h.facing = 1;
-    if (f3.x + 50 == h.x && h.y == f3.y) h.facing = 0;
-    if (f2.x + 32 == p.x && p.y == f2.y) p.facing = 0;
-    if (p.x + 32 == f2.x && p.y == f2.y) p.facing = 1;
-    if (f3.x + 50 == p.x && p.y == f3.y) p.facing = 0;
+    TurnAtFaller(h, f1);
+    TurnAtFaller(h, f2, kMeetLeft);
+    TurnAtFaller(h, f3, kMeetRight, 50);
+    TurnAtFaller(p, f2);
+    TurnAtFaller(p, f3, kMeetRight, 50);
 
     // Walkers ride on a block whose top is level with their feet.
     const bool heroOnF1 = InRange(f1.y, h.y, h.y + 16) && OverlapsAcross(h, f1);

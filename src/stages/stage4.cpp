@@ -262,7 +262,7 @@ void Rules() {
     const Faller& t = Tub();
     Walker& h = g_Hero;
     Walker& p = g_Partner;
-    if (b.x + 32 == p.x && b.y == p.y) p.facing = 0;
+    TurnAtFaller(p, b, kMeetRight);
     if (p.x + 16 == t.x && s.tankState == 0 && p.y == t.y) p.facing = 1;
     p.gravityOff = (b.y >= p.y && b.y <= p.y + 16 && p.x + 32 >= b.x && b.x + 32 >= p.x) ? 1 : 0;
     // Near the plant the hero's box is a narrow sliver (his hit test reads

@@ -148,7 +148,7 @@ void TurnAtBlocks(Walker& w) {
     const Stage6State& s = g_Stage6;
     const Faller &f1 = Block(), &f2 = WideBlock(), &f3 = LowBlock();
     TurnAtFaller(w, f1);
-    if (f2.x + 50 == w.x && s.wideBlockMoved == 0 && f2.y == w.y) w.facing = 0;
+    if (s.wideBlockMoved == 0) TurnAtFaller(w, f2, kMeetRight, 50);
     if (s.lowBlockState != 2) TurnAtFaller(w, f3, kMeetRight);
 }
 

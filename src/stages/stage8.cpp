@@ -206,7 +206,7 @@ void Rules() {
     Stage8State& s = g_Stage8;
     const Faller& f = Faller1();
     // The wide block on the ledge turns a hero coming from the left.
-    if (g_Hero.x + 32 == f.x && g_Hero.y == f.y && s.faller1Gone == 0) g_Hero.facing = 1;
+    if (s.faller1Gone == 0) TurnAtFaller(g_Hero, f, kMeetLeft);
 
     // Inside the plants' reach a walker tests only its right side.
     g_Partner.collisionMode =
