@@ -89,6 +89,20 @@ void SetCells2x2(int stage, int row, int col, int code) {
     MapCell(stage, row + 1, col + 1) = ChipCode(code + kChipBelow + 1);
 }
 
+void BurnAway(const EventCtx& c, int stage, const BurnSite& site, int& frame, unsigned& timer, unsigned interval) {
+    if (!Due(timer, interval)) return;
+    if (frame < 4) {
+        SetCells2x2(stage, site.row, site.col, site.first + 2 * frame);
+        frame += 1;
+        return;
+    }
+    for (int k = 0; k < 2; ++k) {
+        MapCell(stage, site.row, site.col + k) = 0;
+        MapCell(stage, site.row + 1, site.col + k) = site.floor;
+    }
+    Finish(c);
+}
+
 void SetPlant(int stage, int bottom, int col, Plant plant, ChipCode floor) {
     for (int r = 0; r < 3; ++r) {
         const int level = plant.high - 1 - r;  // the picture's chip row, from its top

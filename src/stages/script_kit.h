@@ -96,6 +96,16 @@ void SetCells(int stage, std::initializer_list<CellWrite> cells);
 // A 2x2 picture whose top-left chip is `code` at (row, col).
 void SetCells2x2(int stage, int row, int col, int code);
 
+// A 2x2 block burning away: one of its four pictures from `first` (two chips
+// apart) every `interval` ms, then its top row empties, its bottom row turns
+// to `floor` and the event finishes.
+struct BurnSite {
+    int8_t row, col;
+    ChipCode first, floor;
+};
+struct EventCtx;
+void BurnAway(const EventCtx& c, int stage, const BurnSite& site, int& frame, unsigned& timer, unsigned interval);
+
 // A plant picture two chips wide and `high` (2 or 3) tall, its top-left chip
 // `top`. SetPlant fills the three rows up from `bottom` in columns col and
 // col + 1 with it, empty above it; a plant with top 0 is cleared away and

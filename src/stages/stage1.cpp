@@ -38,15 +38,7 @@ void CharBlock(const EventCtx& c) {
     if (c.n < 20 || c.n >= 50) return;
     if (c.n == 30) PlayEffect(kSoundSteam);
     UpdateSpray(s_BlockSteam, 10, DrawGlowDot, 0, 0.5f, 9, c.a.w.x + 16, c.a.w.y, 50, 50);
-    if (Due(s.blockStepTime, 100)) {
-        if (s.blockFrame < 4) {
-            SetCells2x2(kStage, 6, 11, kMeadowHayBale + 2 * s.blockFrame);
-            s.blockFrame += 1;
-        } else {
-            SetCells(kStage, {{6, 11, 0}, {6, 12, 0}, {7, 11, kMeadowScorched}, {7, 12, kMeadowScorched}});
-            Finish(c);
-        }
-    }
+    BurnAway(c, kStage, {6, 11, kMeadowHayBale, kMeadowScorched}, s.blockFrame, s.blockStepTime, 100);
     c.a.pose = 0;
 }
 

@@ -35,15 +35,7 @@ constexpr CellLoop kFlicker = {6, 5, kGladeFire, kGladeFire + kChipBelow, 3, 250
 void ShrinkTopBlock(const EventCtx& c) {
     Stage2State& s = g_Stage2;
     if (c.n < 15 || c.n > 70) return;
-    if (Due(s.topStepTime, 150)) {
-        if (s.topFrame < 4) {
-            SetCells2x2(kStage, 2, 6, kGladeBonfire + 2 * s.topFrame);
-            s.topFrame += 1;
-        } else {
-            SetCells(kStage, {{2, 6, 0}, {2, 7, 0}, {3, 6, kGladeGround}, {3, 7, kGladeGround}});
-            Finish(c);
-        }
-    }
+    BurnAway(c, kStage, {2, 6, kGladeBonfire, kGladeGround}, s.topFrame, s.topStepTime, 150);
     c.a.pose = 0;
 }
 
