@@ -103,6 +103,26 @@ void BurnAway(const EventCtx& c, int stage, const BurnSite& site, int& frame, un
     Finish(c);
 }
 
+bool BlowAway(const EventCtx& c, const Obstacle& o, int& state, int& step, unsigned& timer) {
+    state = 1;
+    if (c.n < o.from || !Due(timer, o.interval)) return false;
+    if (step == 0) {
+        MapCell(o.stage, o.row, o.col) = o.low;
+        MapCell(o.stage, o.row + 1, o.col) = ChipCode(o.low + kChipBelow);
+        step = 1;
+        return false;
+    }
+    ObstacleGone(c, o, state);
+    return true;
+}
+
+void ObstacleGone(const EventCtx& c, const Obstacle& o, int& state) {
+    MapCell(o.stage, o.row, o.col) = 0;
+    MapCell(o.stage, o.row + 1, o.col) = o.rest;
+    Finish(c);
+    state = 2;
+}
+
 void SetPlant(int stage, int bottom, int col, Plant plant, ChipCode floor) {
     for (int r = 0; r < 3; ++r) {
         const int level = plant.high - 1 - r;  // the picture's chip row, from its top

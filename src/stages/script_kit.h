@@ -106,6 +106,22 @@ struct BurnSite {
 struct EventCtx;
 void BurnAway(const EventCtx& c, int stage, const BurnSite& site, int& frame, unsigned& timer, unsigned interval);
 
+// A flickering obstacle in one column (row, row + 1) that wind blows away:
+// from tick `from` its low flame `low` shows for one step of `interval` ms,
+// then it is gone, its bottom cell left as `rest`.
+struct Obstacle {
+    int stage;
+    int8_t row, col;
+    ChipCode low, rest;
+    uint16_t interval;
+    uint8_t from;
+};
+// The wind at it: state 1 while it blows, 2 once gone and the event
+// finishes; true on the tick it goes.
+bool BlowAway(const EventCtx& c, const Obstacle& o, int& state, int& step, unsigned& timer);
+// It is gone at once: the event finishes, state 2.
+void ObstacleGone(const EventCtx& c, const Obstacle& o, int& state);
+
 // A plant picture two chips wide and `high` (2 or 3) tall, its top-left chip
 // `top`. SetPlant fills the three rows up from `bottom` in columns col and
 // col + 1 with it, empty above it; a plant with top 0 is cleared away and

@@ -43,17 +43,9 @@ constexpr CellLoop kObstacle = {3, 10, kTownRockFire, kTownRockFire + kChipBelow
 
 // Event 1: the hero blows away the flickering block at the long shelf's end.
 void BlowObstacle(const EventCtx& c) {
+    static constexpr Obstacle kAway = {kStage, 3, 10, kTownRockFireLow, kTownRockFireOut, 150, 30};
     Stage3State& s = g_Stage3;
-    s.obstacleState = 1;
-    if (c.n < 30 || !Due(s.burnStepTime, 150)) return;
-    if (s.burnStep == 0) {
-        SetCells(kStage, {{3, 10, kTownRockFireLow}, {4, 10, kTownRockFireLow + kChipBelow}});
-        s.burnStep = 1;
-        return;
-    }
-    SetCells(kStage, {{3, 10, 0}, {4, 10, kTownRockFireOut}});
-    Finish(c);
-    s.obstacleState = 2;
+    BlowAway(c, kAway, s.obstacleState, s.burnStep, s.burnStepTime);
 }
 
 // Event 2: the hero blows faller 1 off the top-left shelf onto the long one.

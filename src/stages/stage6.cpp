@@ -31,21 +31,17 @@ constexpr CellLoop kRock = {0, 5, kGladeFire, kGladeFire + kChipBelow, 3, 250};
 // Shoves a block 2 pixels left every 25 ms while it is not yet past limit.
 void Push(Faller& f, unsigned& timer, float limit, int n) { PushFaller(f, timer, -2, f.x >= limit, n); }
 
+constexpr Obstacle kRockAway = {kStage, 0, 5, kGladeFireLow, kGladeAshes, 200, 31};
+
 void RockGone(const EventCtx& c) {
-    SetCells(kStage, {{0, 5, 0}, {1, 5, kGladeAshes}});
-    Finish(c);
+    ObstacleGone(c, kRockAway, g_Stage6.rockState);
     g_Stage6.heroStopLow = 1;
-    g_Stage6.rockState = 2;
 }
 
 // Event 1: wind blows the column-5 rock away in two 200 ms steps.
 void BlowRockAway(const EventCtx& c) {
     Stage6State& s = g_Stage6;
-    s.rockState = 1;
-    if (c.n <= 30 || !Due(s.rockBlowTime, 200) || s.rockState != 1) return;
-    if (s.rockStep == 1) return RockGone(c);
-    SetCells(kStage, {{0, 5, kGladeFireLow}, {1, 5, kGladeFireLow + kChipBelow}});
-    s.rockStep = 1;
+    if (BlowAway(c, kRockAway, s.rockState, s.rockStep, s.rockBlowTime)) s.heroStopLow = 1;
 }
 
 // Event 2: water washes it away at once.

@@ -34,17 +34,9 @@ void StoneGone() { SetCells(kStage, {{4, 12, 0}, {5, 12, kTownRockFireOut}}); }
 
 // Event 1: wind blows the flickering stone away in two 200 ms steps.
 void BlowStoneAway(const EventCtx& c) {
+    static constexpr Obstacle kAway = {kStage, 4, 12, kTownRockFireLow, kTownRockFireOut, 200, 31};
     Stage7State& s = g_Stage7;
-    s.stoneState = 1;
-    if (c.n <= 30 || !Due(s.stoneBlowTime, 200) || s.stoneState != 1) return;
-    if (s.stoneStep == 0) {
-        SetCells(kStage, {{4, 12, kTownRockFireLow}, {5, 12, kTownRockFireLow + kChipBelow}});
-        s.stoneStep = 1;
-        return;
-    }
-    StoneGone();
-    Finish(c);
-    s.stoneState = 2;
+    BlowAway(c, kAway, s.stoneState, s.stoneStep, s.stoneBlowTime);
 }
 
 // Event 2: fire burns the ledge; the block on it falls through the stone.

@@ -60,17 +60,10 @@ void WashObstacle(const EventCtx& c) {
 }
 
 void BlowObstacle(const EventCtx& c) {
+    static constexpr Obstacle kAway = {kStage, 0, 11, kTownDrumFireLow, kTownDrumGone, 150, 31};
     Stage9State& s = g_Stage9;
-    s.obstacleState = 1;  // the flicker stops while the wind blows
-    if (c.n <= 30 || !Due(s.obstacleBlowTime, 150)) return;
-    if (s.obstacleStep == 0) {
-        SetCells(kStage, {{0, 11, kTownDrumFireLow}, {1, 11, kTownDrumFireLow + kChipBelow}});
-        s.obstacleStep = 1;
-        return;
-    }
-    SetCells(kStage, {{0, 11, 0}, {1, 11, kTownDrumGone}});
-    Finish(c);
-    s.obstacleState = 2;
+    // The flicker stops while the wind blows.
+    BlowAway(c, kAway, s.obstacleState, s.obstacleStep, s.obstacleBlowTime);
 }
 
 // Fire or water changes faller 1 (to state 1, or 2 from the right).
