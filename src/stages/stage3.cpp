@@ -40,12 +40,11 @@ bool Landed(const EventCtx& c, const Faller& f, float land, int& splash, int lim
 
 constexpr CellLoop kGoalColumn = {7, 0, kTownSkyGoal, kTownSkyGoal + kChipBelow, 4, 250};
 constexpr CellLoop kObstacle = {3, 10, kTownRockFire, kTownRockFire + kChipBelow, 3, 250};
+constexpr Obstacle kBlownAway = {kStage, 3, 10, kTownRockFireLow, kTownRockFireOut, 150, 30};
 
 // Event 1: the hero blows away the flickering block at the long shelf's end.
 void BlowObstacle(const EventCtx& c) {
-    static constexpr Obstacle kAway = {kStage, 3, 10, kTownRockFireLow, kTownRockFireOut, 150, 30};
-    Stage3State& s = g_Stage3;
-    BlowAway(c, kAway, s.obstacleState, s.burnStep, s.burnStepTime);
+    BlowAway(c, kBlownAway, g_Stage3.obstacleState, g_Stage3.burnStep, g_Stage3.burnStepTime);
 }
 
 // Event 2: the hero blows faller 1 off the top-left shelf onto the long one.

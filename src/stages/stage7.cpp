@@ -29,14 +29,13 @@ Faller& PartnerBlock() { return g_Fallers[kStage][1]; }  // faller 2, partner's 
 
 constexpr CellLoop kGoalColumn = {8, 0, kTownSkyGoal, kTownSkyGoal + kChipBelow, 4, 250};
 constexpr CellLoop kStone = {4, 12, kTownRockFire, kTownRockFire + kChipBelow, 3, 250};
+constexpr Obstacle kBlownAway = {kStage, 4, 12, kTownRockFireLow, kTownRockFireOut, 200, 31};
 
 void StoneGone() { SetCells(kStage, {{4, 12, 0}, {5, 12, kTownRockFireOut}}); }
 
 // Event 1: wind blows the flickering stone away in two 200 ms steps.
 void BlowStoneAway(const EventCtx& c) {
-    static constexpr Obstacle kAway = {kStage, 4, 12, kTownRockFireLow, kTownRockFireOut, 200, 31};
-    Stage7State& s = g_Stage7;
-    BlowAway(c, kAway, s.stoneState, s.stoneStep, s.stoneBlowTime);
+    BlowAway(c, kBlownAway, g_Stage7.stoneState, g_Stage7.stoneStep, g_Stage7.stoneBlowTime);
 }
 
 // Event 2: fire burns the ledge; the block on it falls through the stone.

@@ -24,6 +24,7 @@ Faller& Faller2() { return g_Fallers[kStage][1]; }
 
 constexpr CellLoop kGoalColumn = {8, 13, kTownNeonGoal, kTownNeonGoal + kChipBelow, 4, 250};
 constexpr CellLoop kObstacle = {0, 11, kTownDrumFire, kTownDrumFire + kChipBelow, 3, 250};
+constexpr Obstacle kBlownAway = {kStage, 0, 11, kTownDrumFireLow, kTownDrumGone, 150, 31};
 
 // Faller 1 changes in five pictures (on the flicker's clock); true once they
 // are shown, on every later 100-ms step too.
@@ -60,10 +61,8 @@ void WashObstacle(const EventCtx& c) {
 }
 
 void BlowObstacle(const EventCtx& c) {
-    static constexpr Obstacle kAway = {kStage, 0, 11, kTownDrumFireLow, kTownDrumGone, 150, 31};
-    Stage9State& s = g_Stage9;
     // The flicker stops while the wind blows.
-    BlowAway(c, kAway, s.obstacleState, s.obstacleStep, s.obstacleBlowTime);
+    BlowAway(c, kBlownAway, g_Stage9.obstacleState, g_Stage9.obstacleStep, g_Stage9.obstacleBlowTime);
 }
 
 // Fire or water changes faller 1 (to state 1, or 2 from the right).
