@@ -31,6 +31,22 @@ void StopLow(Walker& w, Quad& q, float columnU) {
     w.halted = 1;
 }
 
+void PushFaller(Faller& f, unsigned& timer, float dx, bool more, int n, int soundAt) {
+    if (!Due(timer, 25) || !more) return;
+    f.x += dx;
+    if (n == soundAt) PlayEffect(kSoundScrape);
+}
+
+void TurnAtFaller(Walker& w, const Faller& f, uint8_t sides, float width) {
+    if (w.y != f.y) return;
+    if ((sides & kMeetLeft) && w.x + 32 == f.x) w.facing = 1;
+    if ((sides & kMeetRight) && f.x + width == w.x) w.facing = 0;
+}
+
+bool OnFaller(const Walker& w, const Faller& f, float depth) {
+    return f.y - depth <= w.y && w.y <= f.y && f.x - 32 <= w.x && w.x <= f.x + 32;
+}
+
 void SetU(Quad& q, float u0, float u1) {
     q.v[0].u = q.v[3].u = u0;
     q.v[1].u = q.v[2].u = u1;
@@ -71,6 +87,40 @@ void SetCells2x2(int stage, int row, int col, int code) {
     MapCell(stage, row, col + 1) = ChipCode(code + 1);
     MapCell(stage, row + 1, col) = ChipCode(code + kChipBelow);
     MapCell(stage, row + 1, col + 1) = ChipCode(code + kChipBelow + 1);
+}
+
+void BurnAway(const EventCtx& c, int stage, const BurnSite& site, int& frame, unsigned& timer, unsigned interval) {
+    if (!Due(timer, interval)) return;
+    if (frame < 4) {
+        SetCells2x2(stage, site.row, site.col, site.first + 2 * frame);
+        frame += 1;
+        return;
+    }
+    for (int k = 0; k < 2; ++k) {
+        MapCell(stage, site.row, site.col + k) = 0;
+        MapCell(stage, site.row + 1, site.col + k) = site.floor;
+    }
+    Finish(c);
+}
+
+bool BlowAway(const EventCtx& c, const Obstacle& o, int& state, int& step, unsigned& timer) {
+    state = 1;
+    if (c.n < o.from || !Due(timer, o.interval)) return false;
+    if (step == 0) {
+        MapCell(o.stage, o.row, o.col) = o.low;
+        MapCell(o.stage, o.row + 1, o.col) = ChipCode(o.low + kChipBelow);
+        step = 1;
+        return false;
+    }
+    ObstacleGone(c, o, state);
+    return true;
+}
+
+void ObstacleGone(const EventCtx& c, const Obstacle& o, int& state) {
+    MapCell(o.stage, o.row, o.col) = 0;
+    MapCell(o.stage, o.row + 1, o.col) = o.rest;
+    Finish(c);
+    state = 2;
 }
 
 void SetPlant(int stage, int bottom, int col, Plant plant, ChipCode floor) {
@@ -294,6 +344,12 @@ bool Splash(int& n, int limit, const Faller& f, int sandFrom) {
     const bool done = n > 10;
     CountUp(n, limit);
     return done;
+}
+
+void RunTick(int stage, std::initializer_list<LoopRun> loops, const EventTable& t, void (*rules)()) {
+    for (const LoopRun& l : loops) AnimateLoop(stage, l.loop, l.frame, l.time, l.stopped, l.clockFirst);
+    RunEvents(t);
+    rules();
 }
 
 void ClearSprays(SprayParticle* sprays, int count) { std::fill(sprays, sprays + count, SprayParticle{}); }

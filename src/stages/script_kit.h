@@ -34,6 +34,17 @@ bool Due(unsigned& last, unsigned interval);
 void CountUp(int& n, int limit);
 // The walker's box lies inside the cell whose top-left is (x, y).
 bool At(const Walker& w, float x, float y);
+// The fallers are not in the map, so the scripts turn the walkers at them: a
+// walker meeting one on its row turns back, at the sides given; a wide
+// faller's right side lies `width` right of its x.
+enum FallerSide : uint8_t { kMeetLeft = 1, kMeetRight = 2, kMeetBoth = 3 };
+void TurnAtFaller(Walker& w, const Faller& f, uint8_t sides = kMeetBoth, float width = 32);
+// The walker stands on the faller: at most `depth` above its top, within a
+// cell either side.
+bool OnFaller(const Walker& w, const Faller& f, float depth = 16);
+// A push of a faller by dx every 25 ms while `more` holds (the clock
+// restarts either way); the scrape sounds on the push on tick soundAt.
+void PushFaller(Faller& f, unsigned& timer, float dx, bool more, int n, int soundAt = 35);
 // The walker sits down with the crouching picture and stays.
 void StopLow(Walker& w, Quad& q, float columnU);
 // Texture ranges of a sprite: u across, v down.
@@ -49,13 +60,30 @@ bool NextPicture(Quad& q, int& frame, int frames, bool alongU = false);
 // The picture rows of a block glowing hotter and cooling again.
 constexpr float kGlowV[7] = {0, 0.0625f, 0.125f, 0.1875f, 0.125f, 0.0625f, 0};
 
+// Pictures a finished event rewinds.
+enum Rewind : uint8_t {
+    kRewindSpark = 1,
+    kRewindColumn = 2,
+    kRewindColumn2 = 4,
+    kRewindBig = 8,
+    kRewindSand = 16,
+    kRewindAll = 31,
+};
+void RewindPictures(uint8_t which);
+
 // The start of every script's tick: the rings age; on a new try the stage's
-// state starts afresh. True on a new try, for the stage to rewind the rest.
-template <typename State>
-bool NewTry(State& s) {
+// state starts afresh but for the members in `kept` (clocks that run on
+// across a try), the rings age once more where ringsAgain, and the pictures
+// in `rewind` rewind. True on a new try, for the stage to rewind the rest.
+template <typename State, typename... Kept>
+bool NewTry(State& s, uint8_t rewind, bool ringsAgain, Kept State::*... kept) {
     UpdateRingBursts(0, 0, 0);
     if (g_ScriptReset != 1) return false;
-    s = State{};
+    State fresh{};
+    ((fresh.*kept = s.*kept), ...);
+    s = fresh;
+    if (ringsAgain) UpdateRingBursts(0, 0, 0);
+    RewindPictures(rewind);
     return true;
 }
 
@@ -67,6 +95,32 @@ void SetCell(int stage, int row, int col, ChipCode code);
 void SetCells(int stage, std::initializer_list<CellWrite> cells);
 // A 2x2 picture whose top-left chip is `code` at (row, col).
 void SetCells2x2(int stage, int row, int col, int code);
+
+// A 2x2 block burning away: one of its four pictures from `first` (two chips
+// apart) every `interval` ms, then its top row empties, its bottom row turns
+// to `floor` and the event finishes.
+struct BurnSite {
+    int8_t row, col;
+    ChipCode first, floor;
+};
+struct EventCtx;
+void BurnAway(const EventCtx& c, int stage, const BurnSite& site, int& frame, unsigned& timer, unsigned interval);
+
+// A flickering obstacle in one column (row, row + 1) that wind blows away:
+// from tick `from` its low flame `low` shows for one step of `interval` ms,
+// then it is gone, its bottom cell left as `rest`.
+struct Obstacle {
+    int stage;
+    int8_t row, col;
+    ChipCode low, rest;
+    uint16_t interval;
+    uint8_t from;
+};
+// The wind at it: state 1 while it blows, 2 once gone and the event
+// finishes; true on the tick it goes.
+bool BlowAway(const EventCtx& c, const Obstacle& o, int& state, int& step, unsigned& timer);
+// It is gone at once: the event finishes, state 2.
+void ObstacleGone(const EventCtx& c, const Obstacle& o, int& state);
 
 // A plant picture two chips wide and `high` (2 or 3) tall, its top-left chip
 // `top`. SetPlant fills the three rows up from `bottom` in columns col and
@@ -105,16 +159,6 @@ void MeetAtGoal(bool heroHome, bool partnerHome, bool heroOnRight, bool partnerM
 // on a frame outside it the gate rewinds.
 void RingWindow(int& gate, bool inside, float x, float y, int bursts);
 
-// Pictures a finished event rewinds.
-enum Rewind : uint8_t {
-    kRewindSpark = 1,
-    kRewindColumn = 2,
-    kRewindColumn2 = 4,
-    kRewindBig = 8,
-    kRewindSand = 16,
-    kRewindAll = 31,
-};
-void RewindPictures(uint8_t which);
 
 enum GestureKind : uint8_t { kFire, kWind, kWater };
 
@@ -231,3 +275,16 @@ bool Splash(int& n, int limit, const Faller& f, int sandFrom = 1);
 
 // Rewinds the pictures and empties the sprays at the start of a try.
 void ClearSprays(SprayParticle* sprays, int count);
+
+// A cell loop a stage runs every tick, with its frame, its clock, whether it
+// is stopped and whether its clock restarts even then (see AnimateLoop).
+struct LoopRun {
+    const CellLoop& loop;
+    int& frame;
+    unsigned& time;
+    bool stopped = false;
+    bool clockFirst = false;
+};
+// A stage's tick after NewTry, in its one order: the cell loops run, then the
+// events are tried, then the stage's own rules for its walkers.
+void RunTick(int stage, std::initializer_list<LoopRun> loops, const EventTable& t, void (*rules)());

@@ -38,15 +38,7 @@ void CharBlock(const EventCtx& c) {
     if (c.n < 20 || c.n >= 50) return;
     if (c.n == 30) PlayEffect(kSoundSteam);
     UpdateSpray(s_BlockSteam, 10, DrawGlowDot, 0, 0.5f, 9, c.a.w.x + 16, c.a.w.y, 50, 50);
-    if (Due(s.blockStepTime, 100)) {
-        if (s.blockFrame < 4) {
-            SetCells2x2(kStage, 6, 11, kMeadowHayBale + 2 * s.blockFrame);
-            s.blockFrame += 1;
-        } else {
-            SetCells(kStage, {{6, 11, 0}, {6, 12, 0}, {7, 11, kMeadowScorched}, {7, 12, kMeadowScorched}});
-            Finish(c);
-        }
-    }
+    BurnAway(c, kStage, {6, 11, kMeadowHayBale, kMeadowScorched}, s.blockFrame, s.blockStepTime, 100);
     c.a.pose = 0;
 }
 
@@ -105,18 +97,16 @@ void WinTest() {
 
 void Stage1Init() { SetQuadColour(Block().quad, 0xFFFFFFFFu); }
 
-void Stage1DrawObjects() { DrawQuad(kSlotCharacters, Block().quad); }
+void Stage1DrawObjects() { DrawStageFallers(kStage); }
 
 }  // namespace
 
 void Stage1Script() {
     Stage1State& s = g_Stage1;
-    if (NewTry(s)) {
+    if (NewTry(s, kRewindSpark | kRewindColumn | kRewindBig, true)) {
         ClearSprays(s_BlockSteam, 10);
         ClearSprays(s_FlameSteam, 10);
         ClearSprays(s_Fire, 20);
-        UpdateRingBursts(0, 0, 0);
-        RewindPictures(kRewindSpark | kRewindColumn | kRewindBig);
     }
     // Here the rings age once more before every step of the tick.
     UpdateRingBursts(0, 0, 0);

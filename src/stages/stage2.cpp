@@ -35,15 +35,7 @@ constexpr CellLoop kFlicker = {6, 5, kGladeFire, kGladeFire + kChipBelow, 3, 250
 void ShrinkTopBlock(const EventCtx& c) {
     Stage2State& s = g_Stage2;
     if (c.n < 15 || c.n > 70) return;
-    if (Due(s.topStepTime, 150)) {
-        if (s.topFrame < 4) {
-            SetCells2x2(kStage, 2, 6, kGladeBonfire + 2 * s.topFrame);
-            s.topFrame += 1;
-        } else {
-            SetCells(kStage, {{2, 6, 0}, {2, 7, 0}, {3, 6, kGladeGround}, {3, 7, kGladeGround}});
-            Finish(c);
-        }
-    }
+    BurnAway(c, kStage, {2, 6, kGladeBonfire, kGladeGround}, s.topFrame, s.topStepTime, 150);
     c.a.pose = 0;
 }
 
@@ -127,8 +119,8 @@ void WalkerRules() {
     g_Hero.collisionMode = InRange(g_Hero.x, 256, 418) && InRange(g_Hero.y, 192, 224) ? 1 : 0;
 
     // The block turns walkers that walk into it from the left.
-    if (g_Hero.x + 32 == b.x && g_Hero.y == b.y) g_Hero.facing = 1;
-    if (g_Partner.x + 32 == b.x && g_Partner.y == b.y) g_Partner.facing = 1;
+    TurnAtFaller(g_Hero, b, kMeetLeft);
+    TurnAtFaller(g_Partner, b, kMeetLeft);
 
     // The hero floats over the washed-off block while its top is level.
     g_Hero.gravityOff =
@@ -144,20 +136,18 @@ void Stage2Init() {
     g_Stage2.splashCount = 0;
 }
 
-void Stage2DrawObjects() { DrawQuad(kSlotCharacters, Block().quad); }
+void Stage2DrawObjects() { DrawStageFallers(kStage); }
 
 }  // namespace
 
 void Stage2Script() {
     Stage2State& s = g_Stage2;
-    if (NewTry(s)) {
+    if (NewTry(s, kRewindSpark | kRewindBig | kRewindSand, false))
         for (auto& t : s_Twinkles) ClearSprays(t, 20);
-        RewindPictures(kRewindSpark | kRewindBig | kRewindSand);
-    }
-    AnimateLoop(kStage, kGoalColumn, s.goalFrame, s.goalStepTime);
-    AnimateLoop(kStage, kFlicker, s.flickerFrame, s.flickerStepTime, s.flickerOut != 0);
-    RunEvents(kTable);
-    WalkerRules();
+    RunTick(kStage,
+            {{kGoalColumn, s.goalFrame, s.goalStepTime},
+             {kFlicker, s.flickerFrame, s.flickerStepTime, s.flickerOut != 0}},
+            kTable, WalkerRules);
 }
 
 const StageScript kStage2Script = {Stage2Init, Stage2DrawObjects, Stage2Script};

@@ -25,13 +25,10 @@ Faller& Faller1() { return g_Fallers[3][0]; }
 Faller& Faller2() { return g_Fallers[3][1]; }
 Faller& Faller3() { return g_Fallers[3][2]; }
 
-// One push of a faller towards its limit, at most every 25 ms; the scrape
-// sounds on the push that falls on tick soundAt.
+// One push of a faller towards its limit, at most every 25 ms; here the
+// clock waits while the faller is past its limit.
 void Push(Faller& f, float step, float limit, unsigned& pushTime, int n, int soundAt) {
-    const bool nearSide = step > 0 ? f.x <= limit : f.x >= limit;
-    if (!nearSide || !Due(pushTime, 25)) return;
-    f.x += step;
-    if (n == soundAt) PlayEffect(kSoundScrape);
+    if (step > 0 ? f.x <= limit : f.x >= limit) PushFaller(f, pushTime, step, true, n, soundAt);
 }
 
 // The push is over once the faller has landed with its bottom at `land` and
@@ -43,20 +40,11 @@ bool Landed(const EventCtx& c, const Faller& f, float land, int& splash, int lim
 
 constexpr CellLoop kGoalColumn = {7, 0, kTownSkyGoal, kTownSkyGoal + kChipBelow, 4, 250};
 constexpr CellLoop kObstacle = {3, 10, kTownRockFire, kTownRockFire + kChipBelow, 3, 250};
+constexpr Obstacle kBlownAway = {kStage, 3, 10, kTownRockFireLow, kTownRockFireOut, 150, 30};
 
 // Event 1: the hero blows away the flickering block at the long shelf's end.
 void BlowObstacle(const EventCtx& c) {
-    Stage3State& s = g_Stage3;
-    s.obstacleState = 1;
-    if (c.n < 30 || !Due(s.burnStepTime, 150)) return;
-    if (s.burnStep == 0) {
-        SetCells(kStage, {{3, 10, kTownRockFireLow}, {4, 10, kTownRockFireLow + kChipBelow}});
-        s.burnStep = 1;
-        return;
-    }
-    SetCells(kStage, {{3, 10, 0}, {4, 10, kTownRockFireOut}});
-    Finish(c);
-    s.obstacleState = 2;
+    BlowAway(c, kBlownAway, g_Stage3.obstacleState, g_Stage3.burnStep, g_Stage3.burnStepTime);
 }
 
 // Event 2: the hero blows faller 1 off the top-left shelf onto the long one.
@@ -97,12 +85,10 @@ void Faller2Along(const EventCtx& c) {
 void Faller3Down(const EventCtx& c) {
     Stage3State& s = g_Stage3;
     Faller& f = Faller3();
-    if (c.who == kHero) {
+    if (c.who == kHero)
         Push(f, -2, 288, s.pushTime3, c.n, 25);
-    } else if (Due(s.pushTime3, 25) && f.x >= 288) {
-        f.x -= 1;
-        if (c.n == 25) PlayEffect(kSoundScrape);
-    }
+    else
+        PushFaller(f, s.pushTime3, -1, f.x >= 288, c.n, 25);
     if (Reached(c, f.y + 32 == 288)) s.faller3State = 1;
 }
 
@@ -169,13 +155,11 @@ void WalkerRules() {
 
     // The blocks turn walkers that meet them at the same height; the wide
     // one turns them 14 pixels inside its picture.
-    if (f1.x + 32 == h.x && h.y == f1.y) h.facing = 0;
-    if (h.x + 32 == f1.x && h.y == f1.y) h.facing = 1;
-    if (h.x + 32 == f2.x && h.y == f2.y) h.facing = 1;
-    if (f3.x + 50 == h.x && h.y == f3.y) h.facing = 0;
-    if (f2.x + 32 == p.x && p.y == f2.y) p.facing = 0;
-    if (p.x + 32 == f2.x && p.y == f2.y) p.facing = 1;
-    if (f3.x + 50 == p.x && p.y == f3.y) p.facing = 0;
+    TurnAtFaller(h, f1);
+    TurnAtFaller(h, f2, kMeetLeft);
+    TurnAtFaller(h, f3, kMeetRight, 50);
+    TurnAtFaller(p, f2);
+    TurnAtFaller(p, f3, kMeetRight, 50);
 
     // Walkers ride on a block whose top is level with their feet.
     const bool heroOnF1 = InRange(f1.y, h.y, h.y + 16) && OverlapsAcross(h, f1);
@@ -216,11 +200,11 @@ void Stage3DrawObjects() {
 
 void Stage3Script() {
     Stage3State& s = g_Stage3;
-    if (NewTry(s)) RewindPictures(kRewindSpark | kRewindColumn2 | kRewindBig);
-    AnimateLoop(kStage, kGoalColumn, s.goalFrame, s.goalStepTime);
-    AnimateLoop(kStage, kObstacle, s.obstacleFrame, s.obstacleStepTime, s.obstacleState != 0);
-    RunEvents(kTable);
-    WalkerRules();
+    NewTry(s, kRewindSpark | kRewindColumn2 | kRewindBig, false);
+    RunTick(kStage,
+            {{kGoalColumn, s.goalFrame, s.goalStepTime},
+             {kObstacle, s.obstacleFrame, s.obstacleStepTime, s.obstacleState != 0}},
+            kTable, WalkerRules);
 }
 
 const StageScript kStage3Script = {Stage3Init, Stage3DrawObjects, Stage3Script};

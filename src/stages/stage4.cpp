@@ -169,10 +169,7 @@ bool TubUp() { return g_Stage4.tankState == 0; }
 void BlowTub(const EventCtx& c) {
     Stage4State& s = g_Stage4;
     Faller& t = Tub();
-    if (c.n >= 21 && Due(s.pushTime, 25) && t.x + 32 <= 512) {
-        t.x += 2;
-        if (c.n == 25) PlayEffect(kSoundScrape);
-    }
+    if (c.n >= 21) PushFaller(t, s.pushTime, 2, t.x + 32 <= 512, c.n, 25);
     if (t.y + 32 != 224) return;
     const int n = s.steamCount;
     if (n > 0 && n < 20) UpdateSpray(s_Steam, 20, DrawGlowDot, 0, 0.5f, 9, t.x, t.y, 60, 60);
@@ -265,7 +262,7 @@ void Rules() {
     const Faller& t = Tub();
     Walker& h = g_Hero;
     Walker& p = g_Partner;
-    if (b.x + 32 == p.x && b.y == p.y) p.facing = 0;
+    TurnAtFaller(p, b, kMeetRight);
     if (p.x + 16 == t.x && s.tankState == 0 && p.y == t.y) p.facing = 1;
     p.gravityOff = (b.y >= p.y && b.y <= p.y + 16 && p.x + 32 >= b.x && b.x + 32 >= p.x) ? 1 : 0;
     // Near the plant the hero's box is a narrow sliver (his hit test reads
@@ -303,18 +300,16 @@ void Stage4DrawObjects() {
 
 void Stage4Script() {
     Stage4State& s = g_Stage4;
-    if (NewTry(s)) {
+    if (NewTry(s, kRewindAll, true)) {
         for (auto& t : s_Twinkles) ClearSprays(t, 20);
         for (SprayParticle* a : {s_BlockGlow, s_TubGlow, s_Steam, s_Charring}) ClearSprays(a, 20);
         SetQuadColour(Tub().quad, 0xFFFFFFFFu);
-        UpdateRingBursts(0, 0, 0);
-        RewindPictures(kRewindAll);
     }
-    AnimateLoop(kStage, kGoalColumn, s.goalFrame, s.goalStepTime);
-    AnimateLoop(kStage, kFlames[0], s.flame1Frame, s.flame1StepTime, s.flame1State != 0);
-    AnimateLoop(kStage, kFlames[1], s.flame2Frame, s.flame2StepTime, s.flame2State != 0);
-    RunEvents(kTable);
-    Rules();
+    RunTick(kStage,
+            {{kGoalColumn, s.goalFrame, s.goalStepTime},
+             {kFlames[0], s.flame1Frame, s.flame1StepTime, s.flame1State != 0},
+             {kFlames[1], s.flame2Frame, s.flame2StepTime, s.flame2State != 0}},
+            kTable, Rules);
 }
 
 const StageScript kStage4Script = {Stage4Init, Stage4DrawObjects, Stage4Script};

@@ -32,9 +32,7 @@ void EndAfterSplash(const EventCtx& c) { Finish(c, kRewindColumn | kRewindColumn
 
 // A shove: from tick 31, every 25 ms, dx while the bound holds.
 void Push(Faller& f, unsigned& pushTime, int n, float dx, bool boundHolds) {
-    if (n < 31 || !Due(pushTime, 25) || !boundHolds) return;
-    f.x += dx;
-    if (n == 35) PlayEffect(kSoundScrape);
+    if (n >= 31) PushFaller(f, pushTime, dx, boundHolds, n);
 }
 
 struct FlameRefs {
@@ -237,25 +235,16 @@ const EventRow kEvents[kStage5Events + 1] = {
 const EventTable kTable = {kEvents, kStage5Events, g_Stage5.eventTicks, nullptr, g_Stage5.gates,
                            g_Stage5.goalStepTime, false};
 
-bool SameHeight(const Walker& w, const Faller& f) { return w.y == f.y; }
-
-bool OnFaller(const Walker& w, const Faller& f) {
-    return f.y >= w.y && f.y <= w.y + 16 && w.x + 32 >= f.x && f.x + 32 >= w.x;
-}
-
 void Rules() {
     Stage5State& s = g_Stage5;
     const Faller& f1 = Faller1();
     const Faller& f2 = Faller2();
     Walker& h = g_Hero;
     Walker& p = g_Partner;
-    if (h.x + 32 == f1.x && SameHeight(h, f1)) h.facing = 1;
-    if (f1.x + 32 == h.x && SameHeight(h, f1)) h.facing = 0;
-    if (h.x + 32 == f2.x && SameHeight(h, f2)) h.facing = 1;
-    if (f2.x + 32 == h.x && SameHeight(h, f2)) h.facing = 0;
-    if (f1.x + 32 == p.x && SameHeight(p, f1)) p.facing = 0;
-    if (p.x + 32 == f2.x && SameHeight(p, f2)) p.facing = 1;
-    if (f2.x + 32 == p.x && SameHeight(p, f2)) p.facing = 0;
+    TurnAtFaller(h, f1);
+    TurnAtFaller(h, f2);
+    TurnAtFaller(p, f1, kMeetRight);
+    TurnAtFaller(p, f2);
     h.gravityOff = (OnFaller(h, f1) || OnFaller(h, f2)) ? 1 : 0;
     p.gravityOff = (OnFaller(p, f1) || OnFaller(p, f2)) ? 1 : 0;
     if (h.y + 32 >= 192 && h.y + 32 < 224 && h.x + 32 >= 128 && h.x <= 192) s.heroFellLeft = 1;
@@ -281,15 +270,12 @@ void Stage5DrawObjects() { DrawStageFallers(5); }
 
 void Stage5Script() {
     Stage5State& s = g_Stage5;
-    if (NewTry(s)) {
-        UpdateRingBursts(0, 0, 0);
-        RewindPictures(kRewindColumn | kRewindSpark | kRewindBig | kRewindColumn2);
-    }
-    AnimateLoop(kStage, kGoalColumn, s.goalFrame, s.goalStepTime);
-    AnimateLoop(kStage, kFlames[0], s.flame1Frame, s.flame1StepTime, s.flame1State != 0);
-    AnimateLoop(kStage, kFlames[1], s.flame2Frame, s.flame2StepTime, s.flame2State != 0);
-    RunEvents(kTable);
-    Rules();
+    NewTry(s, kRewindColumn | kRewindSpark | kRewindBig | kRewindColumn2, true);
+    RunTick(kStage,
+            {{kGoalColumn, s.goalFrame, s.goalStepTime},
+             {kFlames[0], s.flame1Frame, s.flame1StepTime, s.flame1State != 0},
+             {kFlames[1], s.flame2Frame, s.flame2StepTime, s.flame2State != 0}},
+            kTable, Rules);
 }
 
 const StageScript kStage5Script = {Stage5Init, Stage5DrawObjects, Stage5Script};

@@ -29,29 +29,19 @@ constexpr CellLoop kGoalColumn = {6, 0, kGladeGoal, kGladeGoal + kChipBelow, 4, 
 constexpr CellLoop kRock = {0, 5, kGladeFire, kGladeFire + kChipBelow, 3, 250};
 
 // Shoves a block 2 pixels left every 25 ms while it is not yet past limit.
-void Push(Faller& f, unsigned& timer, float limit, int n) {
-    if (!Due(timer, 25)) return;
-    if (f.x >= limit) {
-        f.x -= 2;
-        if (n == 35) PlayEffect(kSoundScrape);
-    }
-}
+void Push(Faller& f, unsigned& timer, float limit, int n) { PushFaller(f, timer, -2, f.x >= limit, n); }
+
+constexpr Obstacle kRockAway = {kStage, 0, 5, kGladeFireLow, kGladeAshes, 200, 31};
 
 void RockGone(const EventCtx& c) {
-    SetCells(kStage, {{0, 5, 0}, {1, 5, kGladeAshes}});
-    Finish(c);
+    ObstacleGone(c, kRockAway, g_Stage6.rockState);
     g_Stage6.heroStopLow = 1;
-    g_Stage6.rockState = 2;
 }
 
 // Event 1: wind blows the column-5 rock away in two 200 ms steps.
 void BlowRockAway(const EventCtx& c) {
     Stage6State& s = g_Stage6;
-    s.rockState = 1;
-    if (c.n <= 30 || !Due(s.rockBlowTime, 200) || s.rockState != 1) return;
-    if (s.rockStep == 1) return RockGone(c);
-    SetCells(kStage, {{0, 5, kGladeFireLow}, {1, 5, kGladeFireLow + kChipBelow}});
-    s.rockStep = 1;
+    if (BlowAway(c, kRockAway, s.rockState, s.rockStep, s.rockBlowTime)) s.heroStopLow = 1;
 }
 
 // Event 2: water washes it away at once.
@@ -153,18 +143,16 @@ const EventTable kTable = {kEvents, kStage6Events, g_Stage6.eventTicks, s_Twinkl
 void TurnAtBlocks(Walker& w) {
     const Stage6State& s = g_Stage6;
     const Faller &f1 = Block(), &f2 = WideBlock(), &f3 = LowBlock();
-    if (f1.x + 32 == w.x && f1.y == w.y) w.facing = 0;
-    if (w.x + 32 == f1.x && w.y == f1.y) w.facing = 1;
-    if (f2.x + 50 == w.x && s.wideBlockMoved == 0 && f2.y == w.y) w.facing = 0;
-    if (f3.x + 32 == w.x && f3.y == w.y && s.lowBlockState != 2) w.facing = 0;
+    TurnAtFaller(w, f1);
+    if (s.wideBlockMoved == 0) TurnAtFaller(w, f2, kMeetRight, 50);
+    if (s.lowBlockState != 2) TurnAtFaller(w, f3, kMeetRight);
 }
 
 // A walker on top of the small or the wide block stays at its height.
 void StandOnBlocks(Walker& w) {
     const Faller &f1 = Block(), &f2 = WideBlock();
-    const bool onBlock = f1.y - 16 <= w.y && w.y <= f1.y && f1.x - 32 <= w.x && w.x <= f1.x + 32;
     const bool onWide = f2.y - 42 <= w.y && w.y <= f2.y + 32 && f2.x - 32 <= w.x && w.x <= f2.x + 64;
-    w.gravityOff = (onBlock || onWide) ? 1 : 0;
+    w.gravityOff = (OnFaller(w, f1) || onWide) ? 1 : 0;
 }
 
 void Rules() {
@@ -195,9 +183,7 @@ void Stage6DrawObjects() {
     // The chip at the foot of the goal floor, drawn over the map.
     static const Quad kGoalChip = MakeQuad(96, 224, 128, 256, 0.1875f, 0, 0.25f, 0.0625f);
     DrawQuad(kSlotChips, kGoalChip);
-    DrawQuad(kSlotCharacters, Block().quad);
-    DrawQuad(kSlotCharacters, WideBlock().quad);
-    DrawQuad(kSlotCharacters, LowBlock().quad);
+    DrawStageFallers(kStage);
 }
 
 }  // namespace
@@ -205,17 +191,12 @@ void Stage6DrawObjects() {
 void Stage6Script() {
     Stage6State& s = g_Stage6;
     // The goal column runs on across a try.
-    const int goalFrame = s.goalFrame;
-    const unsigned goalTime = s.goalTime;
-    if (NewTry(s)) {
-        s.goalFrame = goalFrame;
-        s.goalTime = goalTime;
-        RewindPictures(kRewindSpark | kRewindBig | kRewindColumn2 | kRewindColumn);
-    }
-    AnimateLoop(kStage, kGoalColumn, s.goalFrame, s.goalTime);
-    AnimateLoop(kStage, kRock, s.rockFrame, s.flickerTime, s.rockState != 0, true);
-    RunEvents(kTable);
-    Rules();
+    NewTry(s, kRewindSpark | kRewindBig | kRewindColumn2 | kRewindColumn, false, &Stage6State::goalFrame,
+           &Stage6State::goalTime);
+    RunTick(kStage,
+            {{kGoalColumn, s.goalFrame, s.goalTime},
+             {kRock, s.rockFrame, s.flickerTime, s.rockState != 0, true}},
+            kTable, Rules);
 }
 
 const StageScript kStage6Script = {Stage6Init, Stage6DrawObjects, Stage6Script};

@@ -29,30 +29,13 @@ Faller& PartnerBlock() { return g_Fallers[kStage][1]; }  // faller 2, partner's 
 
 constexpr CellLoop kGoalColumn = {8, 0, kTownSkyGoal, kTownSkyGoal + kChipBelow, 4, 250};
 constexpr CellLoop kStone = {4, 12, kTownRockFire, kTownRockFire + kChipBelow, 3, 250};
-
-// Moves a block 2 pixels every 25 ms while `mayMove` holds.
-void Push(Faller& f, unsigned& timer, bool mayMove, float dx, int n) {
-    if (!Due(timer, 25)) return;
-    if (!mayMove) return;
-    f.x += dx;
-    if (n == 35) PlayEffect(kSoundScrape);
-}
+constexpr Obstacle kBlownAway = {kStage, 4, 12, kTownRockFireLow, kTownRockFireOut, 200, 31};
 
 void StoneGone() { SetCells(kStage, {{4, 12, 0}, {5, 12, kTownRockFireOut}}); }
 
 // Event 1: wind blows the flickering stone away in two 200 ms steps.
 void BlowStoneAway(const EventCtx& c) {
-    Stage7State& s = g_Stage7;
-    s.stoneState = 1;
-    if (c.n <= 30 || !Due(s.stoneBlowTime, 200) || s.stoneState != 1) return;
-    if (s.stoneStep == 0) {
-        SetCells(kStage, {{4, 12, kTownRockFireLow}, {5, 12, kTownRockFireLow + kChipBelow}});
-        s.stoneStep = 1;
-        return;
-    }
-    StoneGone();
-    Finish(c);
-    s.stoneState = 2;
+    BlowAway(c, kBlownAway, g_Stage7.stoneState, g_Stage7.stoneStep, g_Stage7.stoneBlowTime);
 }
 
 // Event 2: fire burns the ledge; the block on it falls through the stone.
@@ -80,7 +63,7 @@ void WashStoneAway(const EventCtx& c) {
 void PushBlockOntoLedge(const EventCtx& c) {
     Stage7State& s = g_Stage7;
     if (c.n <= 30) return;
-    Push(Block(), s.blockTime, Block().x <= 384, 2, c.n);
+    PushFaller(Block(), s.blockTime, 2, Block().x <= 384, c.n);
     if (Block().y == 32) {
         Finish(c);
         s.heroStopLow = 0;
@@ -93,7 +76,7 @@ void ShakeBlock(const EventCtx& c) { Shake(c, Block().quad, g_Stage7.blockTime, 
 void PushPartnerBlock(const EventCtx& c) {
     Stage7State& s = g_Stage7;
     if (c.n <= 30) return;
-    Push(PartnerBlock(), s.partnerBlockTime, PartnerBlock().x >= 65, -2, c.n);
+    PushFaller(PartnerBlock(), s.partnerBlockTime, -2, PartnerBlock().x >= 65, c.n);
     if (PartnerBlock().y == 160) {
         Finish(c, c.event == 10 ? kRewindColumn : 0);
         s.partnerBlockMoved = 1;
@@ -152,15 +135,6 @@ const EventRow kEvents[kStage7Events + 1] = {
 const EventTable kTable = {kEvents, kStage7Events, g_Stage7.eventTicks, s_Twinkles, g_Stage7.gates,
                            g_Stage7.twinkleTime, false};
 
-bool SameY(const Walker& w, const Faller& f) { return w.y == f.y; }
-
-bool InBox(const Walker& w, const Faller& f) {
-    return f.y - 32 <= w.y && w.y <= f.y && f.x - 32 <= w.x && w.x <= f.x + 32;
-}
-bool OnLowBlock(const Walker& w, const Faller& f) {
-    return f.y - 16 <= w.y && w.y <= f.y && f.x - 32 <= w.x && w.x <= f.x + 32;
-}
-
 bool OnStone(const Walker& w) { return w.x >= 384 && w.x + 32 <= 416 && w.y + 32 == 128; }
 
 // A trapped walker glows for 21 ticks and then just stands, caught.
@@ -174,15 +148,13 @@ void HoldTrapped(Walker& w, Quad& q, SprayParticle* glow, int& ticks) {
 void Rules() {
     Stage7State& s = g_Stage7;
     const Faller &f1 = Block(), &f2 = PartnerBlock();
-    // The blocks are not in the map, so the script turns the walkers at them.
-    if (g_Hero.x + 32 == f1.x && SameY(g_Hero, f1)) g_Hero.facing = 1;
-    if (f1.x + 32 == g_Hero.x && SameY(g_Hero, f1)) g_Hero.facing = 0;
-    if (f2.x + 32 == g_Hero.x && SameY(g_Hero, f2)) g_Hero.facing = 0;
-    if (f2.x + 32 == g_Partner.x && SameY(g_Partner, f2)) g_Partner.facing = 0;
-    if (g_Partner.x + 32 == f2.x && SameY(g_Partner, f2)) g_Partner.facing = 1;
+    TurnAtFaller(g_Hero, f1);
+    TurnAtFaller(g_Hero, f2, kMeetRight);
+    TurnAtFaller(g_Partner, f2);
 
-    g_Hero.gravityOff = (InBox(g_Hero, f1) || OnLowBlock(g_Hero, f2)) ? 1 : 0;
-    g_Partner.gravityOff = (OnLowBlock(g_Partner, f2) || InBox(g_Partner, f1)) ? 1 : 0;
+    // Block 1 holds a walker anywhere in its cell's height, the low block one on top.
+    g_Hero.gravityOff = (OnFaller(g_Hero, f1, 32) || OnFaller(g_Hero, f2)) ? 1 : 0;
+    g_Partner.gravityOff = (OnFaller(g_Partner, f2) || OnFaller(g_Partner, f1, 32)) ? 1 : 0;
 
     // A narrow box near the tall rock lets the partner walk a little into it.
     g_Partner.collisionMode =
@@ -212,8 +184,7 @@ void Stage7DrawObjects() {
     // A rock chip hanging in the gap of the top floor; it is only a picture.
     static const Quad kGapChip = MakeQuad(416, 32, 448, 64, 0.4375f, 0, 0.5f, 0.0625f);
     DrawQuad(kSlotChips, kGapChip);
-    DrawQuad(kSlotCharacters, Block().quad);
-    DrawQuad(kSlotCharacters, PartnerBlock().quad);
+    DrawStageFallers(kStage);
 }
 
 }  // namespace
@@ -221,16 +192,11 @@ void Stage7DrawObjects() {
 void Stage7Script() {
     Stage7State& s = g_Stage7;
     // The twinkles' clock runs on across a try.
-    const unsigned twinkleTime = s.twinkleTime;
-    if (NewTry(s)) {
-        s.twinkleTime = twinkleTime;
-        UpdateRingBursts(0, 0, 0);
-        RewindPictures(kRewindAll);
-    }
-    AnimateLoop(kStage, kGoalColumn, s.goalFrame, s.goalTime, false, true);
-    AnimateLoop(kStage, kStone, s.stoneFrame, s.flickerTime, s.stoneState != 0, true);
-    RunEvents(kTable);
-    Rules();
+    NewTry(s, kRewindAll, true, &Stage7State::twinkleTime);
+    RunTick(kStage,
+            {{kGoalColumn, s.goalFrame, s.goalTime, false, true},
+             {kStone, s.stoneFrame, s.flickerTime, s.stoneState != 0, true}},
+            kTable, Rules);
 }
 
 const StageScript kStage7Script = {Stage7Init, Stage7DrawObjects, Stage7Script};

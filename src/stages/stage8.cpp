@@ -206,7 +206,7 @@ void Rules() {
     Stage8State& s = g_Stage8;
     const Faller& f = Faller1();
     // The wide block on the ledge turns a hero coming from the left.
-    if (g_Hero.x + 32 == f.x && g_Hero.y == f.y && s.faller1Gone == 0) g_Hero.facing = 1;
+    if (s.faller1Gone == 0) TurnAtFaller(g_Hero, f, kMeetLeft);
 
     // Inside the plants' reach a walker tests only its right side.
     g_Partner.collisionMode =
@@ -229,7 +229,7 @@ void Stage8Init() {
 }
 
 void Stage8DrawObjects() {
-    DrawQuad(kSlotCharacters, Faller1().quad);
+    DrawStageFallers(kStage);
     DrawQuad(kSlotCharacters, s_Block1);
     DrawQuad(kSlotCharacters, s_Block2);
 }
@@ -238,15 +238,12 @@ void Stage8DrawObjects() {
 
 void Stage8Script() {
     Stage8State& s = g_Stage8;
-    if (NewTry(s)) {
-        UpdateRingBursts(0, 0, 0);
-        RewindPictures(kRewindSpark | kRewindBig | kRewindColumn2 | kRewindColumn);
-    }
-    AnimateLoop(kStage, kGoalColumn, s.goalFrame, s.goalTime);
-    AnimateLoop(kStage, kFlame17, s.flame17Frame, s.flame17Time, s.flame17State != 0, true);
-    AnimateLoop(kStage, kFlame18, s.flame18Frame, s.flame18Time, s.flame18State != 0, true);
-    RunEvents(kTable);
-    Rules();
+    NewTry(s, kRewindSpark | kRewindBig | kRewindColumn2 | kRewindColumn, true);
+    RunTick(kStage,
+            {{kGoalColumn, s.goalFrame, s.goalTime},
+             {kFlame17, s.flame17Frame, s.flame17Time, s.flame17State != 0, true},
+             {kFlame18, s.flame18Frame, s.flame18Time, s.flame18State != 0, true}},
+            kTable, Rules);
 }
 
 const StageScript kStage8Script = {Stage8Init, Stage8DrawObjects, Stage8Script};

@@ -24,6 +24,7 @@ Faller& Faller2() { return g_Fallers[kStage][1]; }
 
 constexpr CellLoop kGoalColumn = {8, 13, kTownNeonGoal, kTownNeonGoal + kChipBelow, 4, 250};
 constexpr CellLoop kObstacle = {0, 11, kTownDrumFire, kTownDrumFire + kChipBelow, 3, 250};
+constexpr Obstacle kBlownAway = {kStage, 0, 11, kTownDrumFireLow, kTownDrumGone, 150, 31};
 
 // Faller 1 changes in five pictures (on the flicker's clock); true once they
 // are shown, on every later 100-ms step too.
@@ -35,13 +36,6 @@ bool Faller1Pictures() {
     SetU(Faller1().quad, u, u + 0.125f);
     s.faller1Frame += 1;
     return false;
-}
-
-// A push of two pixels every 25 ms while `more` holds; the scrape sounds once.
-void Push(Faller& f, unsigned& t, float dx, bool more, int n, int soundAt) {
-    if (!Due(t, 25) || !more) return;
-    f.x += dx;
-    if (n == soundAt) PlayEffect(kSoundScrape);
 }
 
 // A faller landed at height y thuds, raises sand for ten ticks, and the event
@@ -67,17 +61,8 @@ void WashObstacle(const EventCtx& c) {
 }
 
 void BlowObstacle(const EventCtx& c) {
-    Stage9State& s = g_Stage9;
-    s.obstacleState = 1;  // the flicker stops while the wind blows
-    if (c.n <= 30 || !Due(s.obstacleBlowTime, 150)) return;
-    if (s.obstacleStep == 0) {
-        SetCells(kStage, {{0, 11, kTownDrumFireLow}, {1, 11, kTownDrumFireLow + kChipBelow}});
-        s.obstacleStep = 1;
-        return;
-    }
-    SetCells(kStage, {{0, 11, 0}, {1, 11, kTownDrumGone}});
-    Finish(c);
-    s.obstacleState = 2;
+    // The flicker stops while the wind blows.
+    BlowAway(c, kBlownAway, g_Stage9.obstacleState, g_Stage9.obstacleStep, g_Stage9.obstacleBlowTime);
 }
 
 // Fire or water changes faller 1 (to state 1, or 2 from the right).
@@ -91,7 +76,7 @@ void PushFaller1(const EventCtx& c) {
     Stage9State& s = g_Stage9;
     if (c.n <= 30) return;
     Faller& f = Faller1();
-    Push(f, s.flickerTime, -2, f.x >= 192, c.n, 35);
+    PushFaller(f, s.flickerTime, -2, f.x >= 192, c.n, 35);
     if (FinishIf(c, Landing(f, 96, s.landingTicks[c.event]))) s.faller1State = 1;
 }
 
@@ -105,8 +90,8 @@ void PushFaller2(const EventCtx& c) {
     Faller& f = Faller2();
     const bool left = c.a.w.facing == 1;
     const bool water = c.gesture.kind == kWater;
-    if (left && (!water || c.n > 30)) Push(f, s.faller2Time, -2, f.x >= 64, c.n, water ? 35 : 25);
-    if (!left) Push(f, s.faller2Time, 2, f.x + 32 <= 128, c.n, 25);
+    if (left && (!water || c.n > 30)) PushFaller(f, s.faller2Time, -2, f.x >= 64, c.n, water ? 35 : 25);
+    if (!left) PushFaller(f, s.faller2Time, 2, f.x + 32 <= 128, c.n, 25);
     if (FinishIf(c, Landing(f, left ? 160 : 224, s.landingTicks[c.event])) && left) s.faller2State = 1;
 }
 
@@ -148,22 +133,17 @@ const EventRow kEvents[kStage9Events + 1] = {
 const EventTable kTable = {kEvents, kStage9Events, g_Stage9.eventTicks, s_Twinkles, g_Stage9.gates,
                            g_Stage9.twinkleTime, false};
 
-bool OnFaller(const Faller& f) {
-    return g_Hero.y >= f.y - 16 && g_Hero.y <= f.y && g_Hero.x >= f.x - 32 && g_Hero.x <= f.x + 32;
-}
-
 void Rules() {
     Stage9State& s = g_Stage9;
     const Faller& f1 = Faller1();
     const Faller& f2 = Faller2();
     // Faller 1 at its start turns a hero coming from the right; once changed
     // or pushed down, one coming from the left; changed again, nobody.
-    if (f1.x + 32 == g_Hero.x && f1.y == g_Hero.y && s.faller1State == 0) g_Hero.facing = 0;
-    if (g_Hero.x + 32 == f1.x && f1.y == g_Hero.y && s.faller1State == 1) g_Hero.facing = 1;
-    if (f2.x + 32 == g_Hero.x && f2.y == g_Hero.y) g_Hero.facing = 0;
-    if (g_Hero.x + 32 == f2.x && f2.y == g_Hero.y) g_Hero.facing = 1;
+    if (s.faller1State == 0) TurnAtFaller(g_Hero, f1, kMeetRight);
+    if (s.faller1State == 1) TurnAtFaller(g_Hero, f1, kMeetLeft);
+    TurnAtFaller(g_Hero, f2);
     // A hero coming down onto a block stays at its height until he is clear of it.
-    g_Hero.gravityOff = (OnFaller(f1) || OnFaller(f2)) ? 1 : 0;
+    g_Hero.gravityOff = (OnFaller(g_Hero, f1) || OnFaller(g_Hero, f2)) ? 1 : 0;
 
     // The hero comes down the partner's way on the right after her, passing
     // her place's x on the floors above: only a meeting on her row counts.
@@ -180,27 +160,19 @@ void Stage9Init() {
     g_Stage9.eventTicks[2] = 0;
 }
 
-void Stage9DrawObjects() {
-    DrawQuad(kSlotCharacters, Faller1().quad);
-    DrawQuad(kSlotCharacters, Faller2().quad);
-}
+void Stage9DrawObjects() { DrawStageFallers(kStage); }
 
 }  // namespace
 
 void Stage9Script() {
     Stage9State& s = g_Stage9;
     // The goal column's and the twinkles' clocks run on across a reset.
-    const unsigned goalTime = s.goalTime, twinkleTime = s.twinkleTime;
-    if (NewTry(s)) {
-        s.goalTime = goalTime;
-        s.twinkleTime = twinkleTime;
-        UpdateRingBursts(0, 0, 0);
-        RewindPictures(kRewindSpark | kRewindBig | kRewindColumn2 | kRewindColumn);
-    }
-    AnimateLoop(kStage, kGoalColumn, s.goalFrame, s.goalTime);
-    AnimateLoop(kStage, kObstacle, s.obstacleFrame, s.flickerTime, s.obstacleState != 0, true);
-    RunEvents(kTable);
-    Rules();
+    NewTry(s, kRewindSpark | kRewindBig | kRewindColumn2 | kRewindColumn, true, &Stage9State::goalTime,
+           &Stage9State::twinkleTime);
+    RunTick(kStage,
+            {{kGoalColumn, s.goalFrame, s.goalTime},
+             {kObstacle, s.obstacleFrame, s.flickerTime, s.obstacleState != 0, true}},
+            kTable, Rules);
 }
 
 const StageScript kStage9Script = {Stage9Init, Stage9DrawObjects, Stage9Script};

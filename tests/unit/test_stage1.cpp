@@ -37,9 +37,7 @@ TEST_F(Stage1, PostBurnsOnlyForARedHeroFacingRight) {
     EXPECT_EQ(g_Hero.halted, 1);
     EXPECT_EQ(g_HeroPose, 2);
     Run(1);
-    EXPECT_EQ(MapCell(1, 4, 6), 0);
-    EXPECT_EQ(MapCell(1, 5, 6), 0);
-    EXPECT_EQ(MapCell(1, 6, 6), 2);
+    ExpectCells(1, {{4, 6, 0}, {5, 6, 0}, {6, 6, 2}});
     Run(33);  // frame 50 ends the event
     EXPECT_EQ(g_HeroPaint, 0);
     EXPECT_EQ(g_HeroPose, 0);
@@ -52,14 +50,8 @@ TEST_F(Stage1, BlockChars100MsApartAndLeavesAFloor) {
     Run(21);  // frame 20 takes the first step at once
     EXPECT_EQ(MapCell(1, 6, 11), 96);
     EXPECT_EQ(g_Stage1.blockFrame, 1);
-    int frames = 0;
-    while (g_HeroPaint == kPaintRed && frames < 60) {
-        Run(1);
-        ++frames;
-    }
-    EXPECT_EQ(MapCell(1, 6, 11), 0);
-    EXPECT_EQ(MapCell(1, 7, 11), 16);
-    EXPECT_EQ(MapCell(1, 7, 12), 16);
+    int frames = RunUntilSpent(g_HeroPaint, false, 60);
+    ExpectCells(1, {{6, 11, 0}, {7, 11, 16}, {7, 12, 16}});
     // Four more steps of at least 100 ms at 15 ms frames: 7 frames each.
     EXPECT_EQ(frames, 28);
 }
@@ -73,8 +65,7 @@ TEST_F(Stage1, FlameGoesOutEvenWithoutTheBlockDown) {
     for (int col = 15; col <= 19; ++col) EXPECT_EQ(MapCell(1, 5, col), 0);
     Run(55);
     EXPECT_EQ(g_Stage1.flameOut, 1);
-    EXPECT_EQ(MapCell(1, 7, 16), 0);
-    EXPECT_EQ(MapCell(1, 8, 16), 2);
+    ExpectCells(1, {{7, 16, 0}, {8, 16, 2}});
     EXPECT_EQ(g_Fallers[1][0].quad.v[0].diffuse, 0x00FFFFFFu);  // hidden
     EXPECT_EQ(g_Stage1.eventTicks[3], 1);
     EXPECT_EQ(g_HeroPaint, 0);

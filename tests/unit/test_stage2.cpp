@@ -43,17 +43,10 @@ TEST_F(Stage2, TopBlockGoesOnlyForABlueHeroFacingRightAtX160) {
     EXPECT_EQ(MapCell(2, 2, 6), 48);
     Run(1);  // counter 15: the first step shows the first picture again
     EXPECT_EQ(g_Stage2.topFrame, 1);
-    int frames = 0;
-    while (g_HeroPaint == kPaintBlue && frames < 100) {
-        Run(1);
-        ++frames;
-    }
+    int frames = RunUntilSpent(g_HeroPaint, false, 100);
     // Four more steps of at least 150 ms at 15 ms frames.
     EXPECT_EQ(frames, 40);
-    EXPECT_EQ(MapCell(2, 2, 6), 0);
-    EXPECT_EQ(MapCell(2, 2, 7), 0);
-    EXPECT_EQ(MapCell(2, 3, 6), 2);
-    EXPECT_EQ(MapCell(2, 3, 7), 2);
+    ExpectCells(2, {{2, 6, 0}, {2, 7, 0}, {3, 6, 2}, {3, 7, 2}});
     EXPECT_EQ(g_Hero.halted, 0);
     EXPECT_EQ(g_HeroPose, 0);
 }
@@ -67,9 +60,7 @@ TEST_F(Stage2, PlantGrowsInFiveStepsAndOnlyOnce) {
     g_Partner.y = 192;
     while (g_PartnerPaint == kPaintBlue && g_Stage2.eventTicks[2] < 70) Run(1);
     EXPECT_EQ(g_Stage2.plantFrame, 5);
-    EXPECT_EQ(MapCell(2, 5, 9), 8);
-    EXPECT_EQ(MapCell(2, 5, 10), 9);
-    EXPECT_EQ(MapCell(2, 7, 9), 40);
+    ExpectCells(2, {{5, 9, 8}, {5, 10, 9}, {7, 9, 40}});
     EXPECT_EQ(g_Partner.halted, 0);
     const int count = g_Stage2.eventTicks[2];
     g_PartnerPaint = kPaintBlue;
@@ -99,10 +90,7 @@ TEST_F(Stage2, HeroLandingOnTheBarePlantIsCaughtAndStopsTheWatering) {
 }
 
 TEST_F(Stage2, FlickerStopsAtOnceAndTheBlockGoesAtCounter35) {
-    g_Partner.x = 192;
-    g_Partner.y = 192;
-    g_Partner.facing = 1;
-    g_PartnerPaint = kPaintBlue;
+    Place(g_Partner, 192, 192, 1, kPaintBlue);
     Run(1);
     EXPECT_EQ(g_Stage2.flickerOut, 1);
     const ChipCode shown = MapCell(2, 6, 5);
@@ -110,8 +98,7 @@ TEST_F(Stage2, FlickerStopsAtOnceAndTheBlockGoesAtCounter35) {
     EXPECT_EQ(MapCell(2, 6, 5), shown);
     EXPECT_EQ(g_PartnerPaint, kPaintBlue);
     Run(1);
-    EXPECT_EQ(MapCell(2, 6, 5), 0);
-    EXPECT_EQ(MapCell(2, 7, 5), 30);
+    ExpectCells(2, {{6, 5, 0}, {7, 5, 30}});
     EXPECT_EQ(g_PartnerPaint, 0);
     EXPECT_EQ(g_Partner.halted, 0);
 }
@@ -130,8 +117,7 @@ TEST_F(Stage2, BlockIsWashedTo482AndTheHeroWaitsForTheSplash) {
         ++frames;
     }
     EXPECT_TRUE(steps2);
-    EXPECT_EQ(Block().x, 482);
-    EXPECT_EQ(Block().y, 256);
+    ExpectAt(Block(), 482, 256);
     EXPECT_EQ(g_HeroPaint, kPaintBlue);
     EXPECT_EQ(g_Hero.halted, 1);
     Run(10, true);  // splash counts 1..10 hold him
@@ -166,39 +152,11 @@ TEST_F(Stage2, BlockTurnsWalkersComingFromTheLeftAndCarriesTheHero) {
 }
 
 TEST_F(Stage2, PartnerFirstWaitsAndTheHeroStopsBesideHer) {
-    g_Partner.x = 544;
-    g_Partner.y = 256;
-    g_Partner.facing = 0;
-    Run(1);
-    EXPECT_EQ(g_PartnerArrived, 1);
-    EXPECT_EQ(g_Partner.facing, 1);
-    EXPECT_EQ(g_Partner.halted, 1);
-    g_Hero.x = 575;
-    g_Hero.y = 256;
-    Run(1);
-    EXPECT_EQ(g_StageCleared, 0);
-    g_Hero.x = 576;
-    Run(1);
-    EXPECT_EQ(g_HeroArrived, 0);
-    EXPECT_EQ(g_Partner.facing, 0);
-    EXPECT_EQ(g_Hero.halted, 1);
-    EXPECT_EQ(g_StageCleared, 1);
-    EXPECT_EQ(g_TimerPaused, 1);
+    ExpectMeeting({g_Partner, 544, 256, 1, g_Hero, 576, 256, -1});
 }
 
 TEST_F(Stage2, HeroFirstIsTurnedRightByTheArrivingPartner) {
-    g_Hero.x = 576;
-    g_Hero.y = 256;
-    Run(1);
-    EXPECT_EQ(g_HeroArrived, 1);
-    EXPECT_EQ(g_Hero.facing, 1);
-    g_Partner.x = 544;
-    g_Partner.y = 256;
-    Run(1);
-    EXPECT_EQ(g_PartnerArrived, 0);
-    EXPECT_EQ(g_Hero.facing, 0);
-    EXPECT_EQ(g_Partner.halted, 1);
-    EXPECT_EQ(g_StageCleared, 1);
+    ExpectMeeting({g_Hero, 576, 256, 1, g_Partner, 544, 256, 0});
 }
 
 TEST_F(Stage2, ResetRewindsTheEventsButNotTheArrivals) {

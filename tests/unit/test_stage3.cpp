@@ -16,11 +16,6 @@ namespace {
 class Stage3 : public StageTest {
 protected:
     Stage3() : StageTest(3) {}
-    static void Place(Walker& w, float x, float y, int facing, PaintColour paint) {
-        StageTest::Place(w, x, y, facing);
-        (&w == &g_Hero ? g_HeroPaint : g_PartnerPaint) = paint;
-    }
-    Faller& F(int n) { return g_Fallers[3][n - 1]; }
 };
 
 }  // namespace
@@ -31,11 +26,7 @@ TEST_F(Stage3, HeroBlowsFaller1OffTheTopShelfOnlyWithGreen) {
     EXPECT_EQ(g_Stage3.eventTicks[2], 0);
     EXPECT_EQ(F(1).x, 128);
     g_HeroPaint = kPaintGreen;
-    int frames = 0;
-    while (g_HeroPaint == kPaintGreen && frames < 300) {
-        Run(1, true);
-        ++frames;
-    }
+    RunUntilSpent(g_HeroPaint, true, 300);
     EXPECT_EQ(F(1).x, 162);  // pushed while at most 160
     EXPECT_EQ(F(1).y, 96);   // on the long shelf
     EXPECT_EQ(g_Stage3.faller1State, 1);
@@ -85,11 +76,7 @@ TEST_F(Stage3, PartnersPushesCarryFaller2AlongInThreeSteps) {
     const float stops[3] = {512, 544, 576};
     for (int i = 0; i < 3; ++i) {
         Place(g_Partner, triggers[i], 160, 0, kPaintGreen);
-        int frames = 0;
-        while (g_PartnerPaint == kPaintGreen && frames < 200) {
-            Run(1);
-            ++frames;
-        }
+        RunUntilSpent(g_PartnerPaint, false, 200);
         EXPECT_EQ(F(2).x, stops[i]);
         EXPECT_EQ(g_Stage3.faller2State, 2 + i);
     }
@@ -111,11 +98,7 @@ TEST_F(Stage3, PartnersWindMovesTheWideBlockHalfAsFast) {
 
 TEST_F(Stage3, WideBlockEndsOnTheSmallLedge) {
     Place(g_Hero, 385, 160, 1, kPaintGreen);
-    int frames = 0;
-    while (g_HeroPaint == kPaintGreen && frames < 300) {
-        Run(1, true);
-        ++frames;
-    }
+    RunUntilSpent(g_HeroPaint, true, 300);
     EXPECT_EQ(g_Stage3.faller3State, 1);
     EXPECT_EQ(F(3).y, 256);
     EXPECT_LE(F(3).x, 288);
@@ -149,31 +132,17 @@ TEST_F(Stage3, ObstacleBurnsInTwoSteps150MsApartAndStopsFlickering) {
     Run(29);  // counters 1..29, 435 ms
     EXPECT_EQ(MapCell(3, 3, 10), shown);
     Run(1);
-    EXPECT_EQ(MapCell(3, 3, 10), 60);
-    EXPECT_EQ(MapCell(3, 4, 10), 76);
+    ExpectCells(3, {{3, 10, 60}, {4, 10, 76}});
     Run(9);
     EXPECT_EQ(g_Stage3.obstacleState, 1);
     Run(1);
-    EXPECT_EQ(MapCell(3, 3, 10), 0);
-    EXPECT_EQ(MapCell(3, 4, 10), 77);
+    ExpectCells(3, {{3, 10, 0}, {4, 10, 77}});
     EXPECT_EQ(g_Stage3.obstacleState, 2);
     EXPECT_EQ(g_HeroPaint, 0);
 }
 
 TEST_F(Stage3, HeroFirstWaitsAndThePartnerStopsBesideHim) {
-    Place(g_Hero, 32, 224, 1, 0);
-    Run(1);
-    EXPECT_EQ(g_HeroArrived, 1);
-    EXPECT_EQ(g_Hero.facing, 0);
-    Place(g_Partner, 65, 224, 1, 0);
-    Run(1);
-    EXPECT_EQ(g_StageCleared, 0);
-    g_Partner.x = 64;
-    Run(1);
-    EXPECT_EQ(g_PartnerArrived, 0);
-    EXPECT_EQ(g_Partner.halted, 1);
-    EXPECT_EQ(g_StageCleared, 1);
-    EXPECT_EQ(g_TimerPaused, 1);
+    ExpectMeeting({g_Hero, 32, 224, 0, g_Partner, 64, 224, 1});
 }
 
 TEST_F(Stage3, PartnerFirstStopsTheHeroOnlyAfterHeHasBeenLow) {
@@ -204,8 +173,7 @@ TEST_F(Stage3, ResetRewindsTheEventsAndTheInitRestoresTheStage) {
     EXPECT_EQ(g_Stage3.obstacleState, 0);
     EXPECT_EQ(g_Stage3.eventTicks[1], 0);
     StageInit(3);
-    EXPECT_EQ(MapCell(3, 3, 10), 57);
-    EXPECT_EQ(MapCell(3, 4, 10), 73);
+    ExpectCells(3, {{3, 10, 57}, {4, 10, 73}});
     EXPECT_EQ(F(2).x, 512);
     EXPECT_EQ(F(3).x, 320);
 }

@@ -47,16 +47,13 @@ TEST_F(Stage4, RedAtAFlameOnlyShowsItsPicturesAndIsSpent) {
 }
 
 TEST_F(Stage4, GreenBlowsAFlameOutInTwoSteps) {
-    Place(g_Hero, 448, 224, 0);
-    g_HeroPaint = kPaintGreen;
+    Place(g_Hero, 448, 224, 0, kPaintGreen);
     Run(1);
     EXPECT_EQ(s.flame1State, 1);  // the flicker stops at once
     Run(31);                      // counter 31: first step
-    EXPECT_EQ(MapCell(4, 7, 15), 55);
-    EXPECT_EQ(MapCell(4, 8, 15), 71);
+    ExpectCells(4, {{7, 15, 55}, {8, 15, 71}});
     Run(14);  // 200 ms later: out
-    EXPECT_EQ(MapCell(4, 7, 15), 0);
-    EXPECT_EQ(MapCell(4, 8, 15), 72);
+    ExpectCells(4, {{7, 15, 0}, {8, 15, 72}});
     EXPECT_EQ(s.flame1State, 2);
     EXPECT_EQ(g_HeroPaint, 0);
     EXPECT_TRUE(IsFlame(MapCell(4, 7, 16)));  // the other flame burns on
@@ -66,8 +63,7 @@ TEST_F(Stage4, GreenFlameStepsLateStillFinishTheEvent) {
     // A blue spray elsewhere keeps renewing the shared step time; the steps
     // then come after the counter has stopped, and the walker must not be
     // left standing with his paint.
-    Place(g_Hero, 448, 224, 0);
-    g_HeroPaint = kPaintGreen;
+    Place(g_Hero, 448, 224, 0, kPaintGreen);
     for (int i = 0; i < 60; ++i) {
         s.effectTime = g_Now;
         Run(1);
@@ -80,13 +76,11 @@ TEST_F(Stage4, GreenFlameStepsLateStillFinishTheEvent) {
 }
 
 TEST_F(Stage4, BlueByThePartnerWashesTheSecondFlameOutAtCounter40) {
-    Place(g_Partner, 480, 224, 0);
-    g_PartnerPaint = kPaintBlue;
+    Place(g_Partner, 480, 224, 0, kPaintBlue);
     Run(40);
     EXPECT_TRUE(IsFlame(MapCell(4, 7, 16)));
     Run(1);
-    EXPECT_EQ(MapCell(4, 7, 16), 0);
-    EXPECT_EQ(MapCell(4, 8, 16), 72);
+    ExpectCells(4, {{7, 16, 0}, {8, 16, 72}});
     EXPECT_EQ(s.flame2State, 2);
     EXPECT_EQ(g_PartnerPaint, 0);
 }
@@ -95,8 +89,7 @@ TEST_F(Stage4, PlantGrowsIntoABridgeUnlessThePartnerStandsOnIt) {
     Place(g_Partner, 160, 192, 0);  // on the small plant's top
     Run(1);
     ASSERT_EQ(s.partnerNearPlant, 1);
-    Place(g_Hero, 144, 224, 0);
-    g_HeroPaint = kPaintBlue;
+    Place(g_Hero, 144, 224, 0, kPaintBlue);
     Run(10);
     EXPECT_EQ(s.eventTicks[16], 0);
     EXPECT_EQ(g_HeroPaint, kPaintBlue);
@@ -108,21 +101,15 @@ TEST_F(Stage4, PlantGrowsIntoABridgeUnlessThePartnerStandsOnIt) {
     EXPECT_EQ(s.plantGrowth, 5);
     EXPECT_EQ(s.plantDone, 1);
     EXPECT_EQ(g_HeroPaint, 0);
-    EXPECT_EQ(MapCell(4, 6, 5), 12);
-    EXPECT_EQ(MapCell(4, 6, 6), 13);
-    EXPECT_EQ(MapCell(4, 7, 5), 28);
-    EXPECT_EQ(MapCell(4, 8, 6), 45);
+    ExpectCells(4, {{6, 5, 12}, {6, 6, 13}, {7, 5, 28}, {8, 6, 45}});
 }
 
 TEST_F(Stage4, RedOrGreenClearsTheSmallOrTheGrownPlant) {
-    Place(g_Hero, 144, 224, 0);
-    g_HeroPaint = kPaintRed;
+    Place(g_Hero, 144, 224, 0, kPaintRed);
     Run(30);
     EXPECT_EQ(MapCell(4, 7, 5), 20);
     Run(1);  // counter 30
-    EXPECT_EQ(MapCell(4, 7, 5), 0);
-    EXPECT_EQ(MapCell(4, 8, 5), 5);
-    EXPECT_EQ(MapCell(4, 8, 6), 5);
+    ExpectCells(4, {{7, 5, 0}, {8, 5, 5}, {8, 6, 5}});
     Run(15);
     EXPECT_EQ(g_HeroPaint, 0);
     EXPECT_EQ(s.plantDone, 1);
@@ -133,11 +120,9 @@ TEST_F(Stage4, RedOrGreenClearsTheSmallOrTheGrownPlant) {
     s.plantDone = 1;
     MapCell(4, 6, 5) = 12;
     MapCell(4, 6, 6) = 13;
-    Place(g_Hero, 144, 224, 0);
-    g_HeroPaint = kPaintGreen;
+    Place(g_Hero, 144, 224, 0, kPaintGreen);
     Run(32);
-    EXPECT_EQ(MapCell(4, 6, 5), 0);
-    EXPECT_EQ(MapCell(4, 6, 6), 0);
+    ExpectCells(4, {{6, 5, 0}, {6, 6, 0}});
     Run(20);
     EXPECT_EQ(g_HeroPaint, 0);
     EXPECT_EQ(s.eventTicks[18], 50);
@@ -162,8 +147,7 @@ TEST_F(Stage4, GreenShovesTheTopBlockDownToTheShortShelf) {
 }
 
 TEST_F(Stage4, RedBurnsTheShelfEndUnderTheTopBlock) {
-    Place(g_Partner, 289, 32, 1);
-    g_PartnerPaint = kPaintRed;
+    Place(g_Partner, 289, 32, 1, kPaintRed);
     int frames = 0;
     while (s.block1Frame < 4 && frames < 200) {
         Run(1, true);
@@ -183,19 +167,16 @@ TEST_F(Stage4, RedBurnsTheShelfEndUnderTheTopBlock) {
 }
 
 TEST_F(Stage4, GreenBlowsTheTubOntoBothFlames) {
-    Place(g_Partner, 383, 160, 0);
-    g_PartnerPaint = kPaintGreen;
+    Place(g_Partner, 383, 160, 0, kPaintGreen);
     int frames = 0;
     while (s.tankState == 0 && frames < 400) {
         Run(1, true);
         ++frames;
     }
-    EXPECT_EQ(tub.x, 482);
-    EXPECT_EQ(tub.y, 192);
+    ExpectAt(tub, 482, 192);
     EXPECT_EQ(tub.quad.v[0].diffuse, 0x00FFFFFFu);
     for (int col : {15, 16}) {
-        EXPECT_EQ(MapCell(4, 7, col), 0);
-        EXPECT_EQ(MapCell(4, 8, col), 72);
+        ExpectCells(4, {{7, col, 0}, {8, col, 72}});
     }
     EXPECT_EQ(s.flame1State, 1);
     EXPECT_EQ(s.flame2State, 1);
@@ -203,8 +184,7 @@ TEST_F(Stage4, GreenBlowsTheTubOntoBothFlames) {
 }
 
 TEST_F(Stage4, BurntTubLeavesAFireTrapThatCharsThePartner) {
-    Place(g_Partner, 383, 160, 0);
-    g_PartnerPaint = kPaintRed;
+    Place(g_Partner, 383, 160, 0, kPaintRed);
     Run(80);
     ASSERT_EQ(s.tankBurnt, 1);
     EXPECT_EQ(tub.x, 416);  // burnt where it stood
@@ -236,26 +216,11 @@ TEST_F(Stage4, BlocksTurnThePartnerAndTheHerosBoxNarrowsByThePlant) {
 }
 
 TEST_F(Stage4, FirstToArriveWaitsAndTheSecondStopsBesideIt) {
-    Place(g_Hero, 576, 224, 0);
-    Run(1);
-    EXPECT_EQ(g_HeroArrived, 1);
-    EXPECT_EQ(g_Hero.facing, 1);
-    EXPECT_EQ(g_StageCleared, 0);
-    Place(g_Partner, 543, 224, 0);
-    Run(1);
-    EXPECT_EQ(g_StageCleared, 0);
-    g_Partner.x = 544;
-    Run(1);
-    EXPECT_EQ(g_PartnerArrived, 0);  // the hero came first
-    EXPECT_EQ(g_Hero.facing, 0);
-    EXPECT_EQ(g_Partner.halted, 1);
-    EXPECT_EQ(g_StageCleared, 1);
-    EXPECT_EQ(g_TimerPaused, 1);
+    ExpectMeeting({g_Hero, 576, 224, 1, g_Partner, 544, 224, -1});
 }
 
 TEST_F(Stage4, ResetRewindsTheEventsAndTheInitTheMap) {
-    Place(g_Partner, 383, 160, 0);
-    g_PartnerPaint = kPaintRed;
+    Place(g_Partner, 383, 160, 0, kPaintRed);
     Run(80);
     ASSERT_EQ(s.tankBurnt, 1);
     g_ScriptReset = 1;
@@ -268,8 +233,7 @@ TEST_F(Stage4, ResetRewindsTheEventsAndTheInitTheMap) {
     MapCell(4, 6, 5) = 12;
     g_HeroArrived = 1;
     StageInit(4);
-    EXPECT_EQ(MapCell(4, 2, 8), 8);
-    EXPECT_EQ(MapCell(4, 6, 5), 0);
+    ExpectCells(4, {{2, 8, 8}, {6, 5, 0}});
     EXPECT_EQ(g_HeroArrived, 0);
     EXPECT_EQ(tub.x, 416);
 }

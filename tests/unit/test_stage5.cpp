@@ -32,8 +32,7 @@ protected:
 }  // namespace
 
 TEST_F(Stage5, RedAtTheBurningLeftFlameIsSpentAndCanRunAgain) {
-    Place(g_Partner, 224, 128, 1);
-    g_PartnerPaint = kPaintRed;
+    Place(g_Partner, 224, 128, 1, kPaintRed);
     Run(30);
     EXPECT_EQ(g_Partner.halted, 1);
     Run(1);  // counter 30
@@ -48,8 +47,7 @@ TEST_F(Stage5, RedAtTheBurningLeftFlameIsSpentAndCanRunAgain) {
 }
 
 TEST_F(Stage5, RedBurnsTheTopRightShelfAndItsBlockPutsTheRightFlameOut) {
-    Place(g_Partner, 384, 128, 0);
-    g_PartnerPaint = kPaintRed;
+    Place(g_Partner, 384, 128, 0, kPaintRed);
     Run(30, true);
     EXPECT_EQ(MapCell(5, 2, 13), 8);
     Run(1, true);
@@ -57,15 +55,13 @@ TEST_F(Stage5, RedBurnsTheTopRightShelfAndItsBlockPutsTheRightFlameOut) {
     RunUntilSpent(g_PartnerPaint, true);
     EXPECT_EQ(s.faller2State, 1);
     EXPECT_EQ(s.flame2State, 1);
-    EXPECT_EQ(MapCell(5, 4, 13), 0);
-    EXPECT_EQ(MapCell(5, 5, 13), 72);
+    ExpectCells(5, {{4, 13, 0}, {5, 13, 72}});
     EXPECT_EQ(f2.x, 416);
     EXPECT_EQ(f2.y, 128);  // on the flame's base
 }
 
 TEST_F(Stage5, HerosRedDropsTheTopLeftBlockOntoTheLeftFlame) {
-    Place(g_Hero, 159, 0, 0);
-    g_HeroPaint = kPaintRed;
+    Place(g_Hero, 159, 0, 0, kPaintRed);
     Run(20, true);
     int frames = 0;
     while (s.faller1Frame < 4 && frames < 100) {
@@ -74,16 +70,14 @@ TEST_F(Stage5, HerosRedDropsTheTopLeftBlockOntoTheLeftFlame) {
     }
     EXPECT_EQ(MapCell(5, 1, 6), 0);  // glow step 3 burns the shelf end
     RunUntilSpent(g_HeroPaint, true);
-    EXPECT_EQ(MapCell(5, 4, 6), 0);
-    EXPECT_EQ(MapCell(5, 5, 6), 72);
+    ExpectCells(5, {{4, 6, 0}, {5, 6, 72}});
     EXPECT_EQ(s.faller1State, 1);
     EXPECT_EQ(s.faller1Dropped, 1);
     EXPECT_EQ(s.flame1State, 1);
     EXPECT_EQ(s.heroStopLow, 1);
     EXPECT_EQ(s.faller1Frame, 0);
     Run(20, true);
-    EXPECT_EQ(f1.x, 192);
-    EXPECT_EQ(f1.y, 128);
+    ExpectAt(f1, 192, 128);
 }
 
 TEST_F(Stage5, RedOnABlockAlreadyDownOnlyMakesItGlow) {
@@ -91,15 +85,13 @@ TEST_F(Stage5, RedOnABlockAlreadyDownOnlyMakesItGlow) {
     MapCell(5, 4, 13) = 0;
     f2.x = 416;
     f2.y = 128;
-    Place(g_Partner, 383, 128, 0);
-    g_PartnerPaint = kPaintRed;
+    Place(g_Partner, 383, 128, 0, kPaintRed);
     Run(22);
     // The partner's red here draws its big picture on her, not beside her.
     EXPECT_FLOAT_EQ(g_BigEffectQuad.v[0].x, 383 - 80);
     const int frames = RunUntilSpent(g_PartnerPaint, true);
     EXPECT_GT(frames, 40);  // seven glow steps of 150 ms after counter 30
-    EXPECT_EQ(f2.x, 416);
-    EXPECT_EQ(f2.y, 128);
+    ExpectAt(f2, 416, 128);
     EXPECT_EQ(s.faller2Frame, 0);
     EXPECT_FLOAT_EQ(f2.quad.v[0].v, 0.0f);
     EXPECT_EQ(s.faller2State, 1);
@@ -110,19 +102,15 @@ TEST_F(Stage5, GreenBlowsTheRightBlockOntoThePlantThenDownToTheFloor) {
     MapCell(5, 4, 13) = 0;
     f2.x = 416;
     f2.y = 128;
-    Place(g_Partner, 383, 128, 0);
-    g_PartnerPaint = kPaintGreen;
+    Place(g_Partner, 383, 128, 0, kPaintGreen);
     RunUntilSpent(g_PartnerPaint, true);
     EXPECT_EQ(s.faller2State, 2);
-    EXPECT_EQ(f2.x, 450);
-    EXPECT_EQ(f2.y, 192);
+    ExpectAt(f2, 450, 192);
 
-    Place(g_Partner, 483, 192, 1);
-    g_PartnerPaint = kPaintGreen;
+    Place(g_Partner, 483, 192, 1, kPaintGreen);
     RunUntilSpent(g_PartnerPaint, true);
     EXPECT_EQ(s.faller2State, 3);
-    EXPECT_EQ(f2.x, 414);
-    EXPECT_EQ(f2.y, 256);
+    ExpectAt(f2, 414, 256);
 }
 
 TEST_F(Stage5, PartnersGreenOnThePlantStartsWhereHerGreenAtTheBaseStopped) {
@@ -130,8 +118,7 @@ TEST_F(Stage5, PartnersGreenOnThePlantStartsWhereHerGreenAtTheBaseStopped) {
     s.faller2State = 2;
     f2.x = 450;
     f2.y = 192;
-    Place(g_Partner, 483, 192, 1);
-    g_PartnerPaint = kPaintGreen;
+    Place(g_Partner, 483, 192, 1, kPaintGreen);
     Run(1);
     EXPECT_EQ(f2.x, 448);  // pushes at once
     EXPECT_EQ(s.eventTicks[7], 70);
@@ -140,8 +127,7 @@ TEST_F(Stage5, PartnersGreenOnThePlantStartsWhereHerGreenAtTheBaseStopped) {
 TEST_F(Stage5, GreenAtAFlameNoLongerStartsOnceABlockHasPutItOut) {
     s.faller1Dropped = 1;
     s.flame1State = 1;
-    Place(g_Partner, 224, 128, 1);
-    g_PartnerPaint = kPaintGreen;
+    Place(g_Partner, 224, 128, 1, kPaintGreen);
     Run(5);
     EXPECT_EQ(s.eventTicks[3], 0);
     EXPECT_EQ(g_PartnerPaint, kPaintGreen);
@@ -153,13 +139,11 @@ TEST_F(Stage5, GreenAtAFlameNoLongerStartsOnceABlockHasPutItOut) {
 }
 
 TEST_F(Stage5, PartnersGreenBlowsTheLeftFlameOutAndSetsTheTrap) {
-    Place(g_Partner, 224, 128, 1);
-    g_PartnerPaint = kPaintGreen;
+    Place(g_Partner, 224, 128, 1, kPaintGreen);
     RunUntilSpent(g_PartnerPaint, false);
     EXPECT_EQ(s.flame1State, 2);
     EXPECT_EQ(s.partnerStopLow, 1);
-    EXPECT_EQ(MapCell(5, 4, 6), 0);
-    EXPECT_EQ(MapCell(5, 5, 6), 72);
+    ExpectCells(5, {{4, 6, 0}, {5, 6, 72}});
     // Wherever she now comes down to the floor, she sits and stays.
     Place(g_Partner, 400, 256, 0);
     Run(1);
@@ -196,38 +180,15 @@ TEST_F(Stage5, AWalkerComingDownOntoABlockStandsOnIt) {
 }
 
 TEST_F(Stage5, HeroFirstWaitsFacingRightAndThePartnerStopsBesideHim) {
-    Place(g_Hero, 32, 256, 1);
-    Run(1);
-    EXPECT_EQ(g_HeroArrived, 1);
-    EXPECT_EQ(g_Hero.facing, 0);
-    EXPECT_EQ(g_Hero.halted, 1);
-    Place(g_Partner, 64, 256, 1);
-    Run(1);
-    EXPECT_EQ(g_PartnerArrived, 0);
-    EXPECT_EQ(g_Hero.facing, 1);
-    EXPECT_EQ(g_Partner.halted, 1);
-    EXPECT_EQ(g_StageCleared, 1);
-    EXPECT_EQ(g_TimerPaused, 1);
+    ExpectMeeting({g_Hero, 32, 256, 0, g_Partner, 64, 256, 0});
 }
 
 TEST_F(Stage5, PartnerFirstWaitsAndTheHeroComingDownStopsBesideHer) {
-    Place(g_Partner, 64, 256, 1);
-    Run(1);
-    EXPECT_EQ(g_PartnerArrived, 1);
-    EXPECT_EQ(g_Partner.facing, 0);
-    Place(g_Hero, 33, 256, 1);
-    Run(1);
-    EXPECT_EQ(g_StageCleared, 0);
-    g_Hero.x = 32;
-    Run(1);
-    EXPECT_EQ(g_Partner.facing, 1);
-    EXPECT_EQ(g_Hero.halted, 1);
-    EXPECT_EQ(g_StageCleared, 1);
+    ExpectMeeting({g_Partner, 64, 256, 0, g_Hero, 32, 256, 1});
 }
 
 TEST_F(Stage5, ResetRewindsTheEventsAndTheInitRestoresBlocksAndShelves) {
-    Place(g_Hero, 159, 0, 0);
-    g_HeroPaint = kPaintRed;
+    Place(g_Hero, 159, 0, 0, kPaintRed);
     RunUntilSpent(g_HeroPaint, true);
     ASSERT_EQ(s.faller1State, 1);
     g_ScriptReset = 1;
@@ -237,9 +198,7 @@ TEST_F(Stage5, ResetRewindsTheEventsAndTheInitRestoresBlocksAndShelves) {
     EXPECT_EQ(s.heroStopLow, 0);
     EXPECT_EQ(s.eventTicks[10], 0);
     StageInit(5);
-    EXPECT_EQ(MapCell(5, 1, 6), 8);
-    EXPECT_EQ(MapCell(5, 4, 6), 52);
-    EXPECT_EQ(f1.x, 192);
-    EXPECT_EQ(f1.y, 0);
+    ExpectCells(5, {{1, 6, 8}, {4, 6, 52}});
+    ExpectAt(f1, 192, 0);
     EXPECT_FLOAT_EQ(f1.quad.v[0].v, 0.0f);
 }

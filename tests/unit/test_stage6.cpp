@@ -16,23 +16,13 @@ namespace {
 
 class Stage6 : public StageTest {
 protected:
-    Stage6() : StageTest(6, 0) {}
-    void SetUp() override {
-        StageTest::SetUp();
-        // Park the walkers where no event or rule reaches them.
-        Park(g_Hero);
-        Park(g_Partner);
-    }
-    static void Park(Walker& w) { Place(w, 600, 300, 0); }
-    static Faller& F(int n) { return g_Fallers[6][n - 1]; }
+    Stage6() : StageTest(6, 0, true) {}
 };
 
 }  // namespace
 
 TEST_F(Stage6, SmallBlockOnlyAnswersTheRightPaintAndFacing) {
-    g_Hero.x = 389;
-    g_Hero.y = 64;
-    g_Hero.facing = 1;
+    Place(g_Hero, 389, 64, 1);
     g_HeroPaint = kPaintRed;  // no red event here
     Run(40);
     EXPECT_EQ(g_Hero.halted, 0);
@@ -48,53 +38,37 @@ TEST_F(Stage6, SmallBlockOnlyAnswersTheRightPaintAndFacing) {
 }
 
 TEST_F(Stage6, WaterPushesTheSmallBlockDownAndEndsWhenItLands) {
-    g_Partner.x = 389;
-    g_Partner.y = 64;
-    g_Partner.facing = 1;
-    g_PartnerPaint = kPaintBlue;
+    Place(g_Partner, 389, 64, 1, kPaintBlue);
     Run(31, true);
     EXPECT_EQ(F(1).x, 352);  // nothing moves before the gesture's 31st tick
-    int frames = 0;
-    while (g_PartnerPaint == kPaintBlue && frames < 200) {
-        Run(1, true);
-        ++frames;
-    }
-    EXPECT_EQ(F(1).x, 318);
-    EXPECT_EQ(F(1).y, 96);
+    RunUntilSpent(g_PartnerPaint, true, 200);
+    ExpectAt(F(1), 318, 96);
     EXPECT_EQ(g_Stage6.blockMoved, 1);
     EXPECT_EQ(g_Partner.halted, 0);
     EXPECT_EQ(g_PartnerPose, 0);
 }
 
 TEST_F(Stage6, WindTakesTheRockInTwoStepsWaterAtOnce) {
-    g_Hero.x = 192;
-    g_Hero.y = 0;
-    g_Hero.facing = 1;
-    g_HeroPaint = kPaintGreen;
+    Place(g_Hero, 192, 0, 1, kPaintGreen);
     Run(32);  // n = 31: the first 200 ms step
-    EXPECT_EQ(MapCell(6, 0, 5), 13);
-    EXPECT_EQ(MapCell(6, 1, 5), 29);
+    ExpectCells(6, {{0, 5, 13}, {1, 5, 29}});
     EXPECT_EQ(g_Stage6.rockState, 1);
     Run(13);  // 195 ms later: not yet
     EXPECT_EQ(MapCell(6, 0, 5), 13);
     Run(1);
-    EXPECT_EQ(MapCell(6, 0, 5), 0);
-    EXPECT_EQ(MapCell(6, 1, 5), 30);
+    ExpectCells(6, {{0, 5, 0}, {1, 5, 30}});
     EXPECT_EQ(g_Stage6.rockState, 2);
     EXPECT_EQ(g_Stage6.heroStopLow, 1);
     EXPECT_EQ(g_HeroPaint, 0);
 
     StageInit(6);
-    g_Hero.x = 192;
-    g_Hero.y = 0;
-    g_Hero.facing = 1;
+    Place(g_Hero, 192, 0, 1);
     Park(g_Partner);
     g_HeroPaint = kPaintBlue;
     Run(31);
     EXPECT_NE(MapCell(6, 0, 5), 0);
     Run(1);
-    EXPECT_EQ(MapCell(6, 0, 5), 0);
-    EXPECT_EQ(MapCell(6, 1, 5), 30);
+    ExpectCells(6, {{0, 5, 0}, {1, 5, 30}});
     EXPECT_EQ(g_HeroPaint, 0);
 }
 
@@ -107,42 +81,25 @@ TEST_F(Stage6, WindOpensTheShaftOnAnyFloorWaterDoesNot) {
     EXPECT_EQ(MapCell(6, 2, 14), 24);
     g_PartnerPaint = kPaintGreen;
     Run(32);
-    EXPECT_EQ(MapCell(6, 1, 14), 0);
-    EXPECT_EQ(MapCell(6, 1, 15), 0);
-    EXPECT_EQ(MapCell(6, 2, 14), 0);
-    EXPECT_EQ(MapCell(6, 3, 14), 3);
-    EXPECT_EQ(MapCell(6, 3, 15), 3);
+    ExpectCells(6, {{1, 14, 0}, {1, 15, 0}, {2, 14, 0}, {3, 14, 3}, {3, 15, 3}});
     EXPECT_EQ(g_PartnerPaint, 0);
 }
 
 TEST_F(Stage6, WideBlockPushedStillTurnsWalkersMeltedItDoesNot) {
     // Pushed off by wind: it lands beside the goal and keeps turning walkers.
-    g_Hero.x = 256;
-    g_Hero.y = 96;
-    g_Hero.facing = 1;
-    g_HeroPaint = kPaintGreen;
-    int frames = 0;
-    while (g_HeroPaint == kPaintGreen && frames < 300) {
-        Run(1, true);
-        ++frames;
-    }
-    EXPECT_EQ(F(2).x, 126);
-    EXPECT_EQ(F(2).y, 224);
+    Place(g_Hero, 256, 96, 1, kPaintGreen);
+    int frames = RunUntilSpent(g_HeroPaint, true, 300);
+    ExpectAt(F(2), 126, 224);
     EXPECT_EQ(g_Stage6.wideBlockMoved, 0);
     EXPECT_EQ(g_Stage6.blockMoved, 1);  // the small block's events are off now
-    g_Partner.x = 176;
-    g_Partner.y = 224;
-    g_Partner.facing = 1;
+    Place(g_Partner, 176, 224, 1);
     Run(1);
     EXPECT_EQ(g_Partner.facing, 0);
 
     // Melted by water: gone from sight, turns nobody, and stops the hero low.
     StageInit(6);
     Park(g_Partner);
-    g_Hero.x = 256;
-    g_Hero.y = 96;
-    g_Hero.facing = 1;
-    g_HeroPaint = kPaintBlue;
+    Place(g_Hero, 256, 96, 1, kPaintBlue);
     frames = 0;
     while (g_HeroPaint == kPaintBlue && frames < 300) {
         Run(1);
@@ -162,15 +119,8 @@ TEST_F(Stage6, WideBlockPushedStillTurnsWalkersMeltedItDoesNot) {
 }
 
 TEST_F(Stage6, LowBlockPushedOneCellStillTurnsWaterSoftensIt) {
-    g_Hero.x = 354;
-    g_Hero.y = 160;
-    g_Hero.facing = 1;
-    g_HeroPaint = kPaintGreen;
-    int frames = 0;
-    while (g_HeroPaint == kPaintGreen && frames < 200) {
-        Run(1);
-        ++frames;
-    }
+    Place(g_Hero, 354, 160, 1, kPaintGreen);
+    int frames = RunUntilSpent(g_HeroPaint, false, 200);
     EXPECT_EQ(F(3).x, 288);
     EXPECT_EQ(g_Stage6.lowBlockState, 1);
     g_Hero.x = 320;
@@ -195,10 +145,7 @@ TEST_F(Stage6, LowBlockPushedOneCellStillTurnsWaterSoftensIt) {
 }
 
 TEST_F(Stage6, ResetRewindsEventsButNotTheGoalColumn) {
-    g_Hero.x = 389;
-    g_Hero.y = 64;
-    g_Hero.facing = 1;
-    g_HeroPaint = kPaintGreen;
+    Place(g_Hero, 389, 64, 1, kPaintGreen);
     Run(40);
     g_Stage6.lowBlockState = 2;
     const int column = g_Stage6.goalFrame;
@@ -212,22 +159,5 @@ TEST_F(Stage6, ResetRewindsEventsButNotTheGoalColumn) {
 }
 
 TEST_F(Stage6, WonOnlyWithBothWalkersAtTheGoal) {
-    g_Hero.x = 32;
-    g_Hero.y = 192;
-    g_Hero.facing = 1;
-    Run(1);
-    EXPECT_EQ(g_HeroArrived, 1);
-    EXPECT_EQ(g_Hero.facing, 0);
-    EXPECT_EQ(g_StageCleared, 0);
-    g_Partner.x = 65;
-    g_Partner.y = 192;
-    g_Partner.facing = 1;
-    Run(1);
-    EXPECT_EQ(g_StageCleared, 0);
-    EXPECT_EQ(g_PartnerArrived, 0);
-    g_Partner.x = 64;
-    Run(1);
-    EXPECT_EQ(g_Partner.halted, 1);
-    EXPECT_EQ(g_StageCleared, 1);
-    EXPECT_EQ(g_TimerPaused, 1);
+    ExpectMeeting({g_Hero, 32, 192, 0, g_Partner, 64, 192, 1});
 }

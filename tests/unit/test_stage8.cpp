@@ -26,8 +26,7 @@ protected:
 }  // namespace
 
 TEST_F(Stage8, PlantAGrowsForTheBluePartnerOnlyWhileTheHeroIsClearOfTheGap) {
-    Place(g_Partner, 260, 96, 0);
-    g_PartnerPaint = kPaintBlue;
+    Place(g_Partner, 260, 96, 0, kPaintBlue);
     Run(20);
     EXPECT_EQ(g_Stage8.eventTicks[3], 0);  // facing right: not the plant's side
 
@@ -45,20 +44,15 @@ TEST_F(Stage8, PlantAGrowsForTheBluePartnerOnlyWhileTheHeroIsClearOfTheGap) {
     RunUntilSpent(g_PartnerPaint, false, 200);
     EXPECT_EQ(g_Stage8.plantAGrown, 1);
     EXPECT_EQ(MapCell(8, 2, 7), 60);  // one cell taller: the gap is closed
-    EXPECT_EQ(MapCell(8, 2, 8), 61);
-    EXPECT_EQ(MapCell(8, 3, 7), 76);
-    EXPECT_EQ(MapCell(8, 4, 8), 93);
+    ExpectCells(8, {{2, 8, 61}, {3, 7, 76}, {4, 8, 93}});
 }
 
 TEST_F(Stage8, BurningPlantASetsTheStopLowFlagsUnlessPlantBHasChanged) {
-    Place(g_Partner, 260, 96, 1);
-    g_PartnerPaint = kPaintRed;
+    Place(g_Partner, 260, 96, 1, kPaintRed);
     Run(50);
     EXPECT_EQ(MapCell(8, 3, 7), 68);
     Run(1);  // n = 50 burns
-    EXPECT_EQ(MapCell(8, 3, 7), 0);
-    EXPECT_EQ(MapCell(8, 4, 7), 2);
-    EXPECT_EQ(MapCell(8, 4, 8), 2);
+    ExpectCells(8, {{3, 7, 0}, {4, 7, 2}, {4, 8, 2}});
     EXPECT_EQ(g_PartnerPaint, 0);
     EXPECT_EQ(g_Stage8.heroStopLow, 1);
     EXPECT_EQ(g_Stage8.partnerStopLow, 1);
@@ -68,8 +62,7 @@ TEST_F(Stage8, BurningPlantASetsTheStopLowFlagsUnlessPlantBHasChanged) {
     g_Stage8.plantAGrown = 1;
     g_Stage8.plantBChanged = 1;
     Place(g_Hero, 0, 32, 0);
-    Place(g_Partner, 260, 96, 1);
-    g_PartnerPaint = kPaintRed;
+    Place(g_Partner, 260, 96, 1, kPaintRed);
     RunUntilSpent(g_PartnerPaint, false, 200);
     EXPECT_EQ(MapCell(8, 2, 7), 0);
     EXPECT_EQ(g_Stage8.eventTicks[5], 0);
@@ -102,8 +95,7 @@ TEST_F(Stage8, WaterPutsTheFlamesOutOneByOneAndFireIsSpent) {
     Run(51);
     EXPECT_NE(MapCell(8, 8, 17), 0);
     Run(1);  // n > 50
-    EXPECT_EQ(MapCell(8, 8, 17), 0);
-    EXPECT_EQ(MapCell(8, 9, 17), 164);
+    ExpectCells(8, {{8, 17, 0}, {9, 17, 164}});
     EXPECT_EQ(g_Stage8.flame17State, 2);
     EXPECT_EQ(g_HeroPaint, 0);
     Run(40);  // the flicker stays out
@@ -118,12 +110,10 @@ TEST_F(Stage8, WaterPutsTheFlamesOutOneByOneAndFireIsSpent) {
 }
 
 TEST_F(Stage8, FireAtTheColumnBurnsItThenTheLedgeDropsFaller1OnTheFlames) {
-    Place(g_Hero, 480, 256, 0);
-    g_HeroPaint = kPaintRed;
+    Place(g_Hero, 480, 256, 0, kPaintRed);
     RunUntilSpent(g_HeroPaint, false, 200);  // event 13: the column burns at n = 50
     EXPECT_EQ(g_Stage8.columnChanged, 1);
-    EXPECT_EQ(MapCell(8, 8, 16), 0);
-    EXPECT_EQ(MapCell(8, 9, 16), 2);
+    ExpectCells(8, {{8, 16, 0}, {9, 16, 2}});
     EXPECT_EQ(MapCell(8, 5, 16), 36);  // the ledge still stands
     EXPECT_EQ(g_Stage8.eventTicks[21], 0);
 
@@ -139,20 +129,15 @@ TEST_F(Stage8, FireAtTheColumnBurnsItThenTheLedgeDropsFaller1OnTheFlames) {
     Run(1);  // n = 70: faller 1 and both flames are gone, landed or not
     EXPECT_EQ(g_Stage8.faller1Gone, 1);
     EXPECT_EQ(g_Fallers[8][0].quad.v[0].diffuse, 0x00FFFFFFu);
-    EXPECT_EQ(MapCell(8, 8, 17), 0);
-    EXPECT_EQ(MapCell(8, 9, 18), 164);
+    ExpectCells(8, {{8, 17, 0}, {9, 18, 164}});
     EXPECT_EQ(g_HeroPaint, 0);
 }
 
 TEST_F(Stage8, WaterAtTheColumnGrowsItFourCellsHigh) {
-    Place(g_Partner, 480, 256, 0);
-    g_PartnerPaint = kPaintBlue;
+    Place(g_Partner, 480, 256, 0, kPaintBlue);
     RunUntilSpent(g_PartnerPaint, false, 200);
     EXPECT_EQ(g_Stage8.columnChanged, 1);
-    EXPECT_EQ(MapCell(8, 6, 16), 1);
-    EXPECT_EQ(MapCell(8, 7, 16), 17);
-    EXPECT_EQ(MapCell(8, 8, 16), 33);
-    EXPECT_EQ(MapCell(8, 9, 16), 49);
+    ExpectCells(8, {{6, 16, 1}, {7, 16, 17}, {8, 16, 33}, {9, 16, 49}});
 }
 
 TEST_F(Stage8, Faller1TurnsTheHeroOnTheLedgeUntilItVanishes) {
@@ -163,8 +148,7 @@ TEST_F(Stage8, Faller1TurnsTheHeroOnTheLedgeUntilItVanishes) {
     Run(1);
     EXPECT_EQ(g_Hero.facing, 1);
 
-    Place(g_Hero, 511, 128, 0);
-    g_HeroPaint = kPaintBlue;
+    Place(g_Hero, 511, 128, 0, kPaintBlue);
     RunUntilSpent(g_HeroPaint, false, 200);
     EXPECT_EQ(g_Stage8.faller1Gone, 1);
     EXPECT_EQ(f.quad.v[0].diffuse, 0x00FFFFFFu);
@@ -175,13 +159,11 @@ TEST_F(Stage8, Faller1TurnsTheHeroOnTheLedgeUntilItVanishes) {
 }
 
 TEST_F(Stage8, FireAtTheWallsOnlyShakesTheBlockSprite) {
-    Place(g_Partner, 352, 96, 0);
-    g_PartnerPaint = kPaintRed;
+    Place(g_Partner, 352, 96, 0, kPaintRed);
     int frames = RunUntilSpent(g_PartnerPaint, false, 200);
     EXPECT_GT(frames, 30);
     EXPECT_EQ(g_Stage8.blockShakeFrame, 0);  // back at rest
-    EXPECT_EQ(MapCell(8, 3, 12), 199);
-    EXPECT_EQ(MapCell(8, 3, 13), 199);
+    ExpectCells(8, {{3, 12, 199}, {3, 13, 199}});
 }
 
 TEST_F(Stage8, CollisionModesFollowThePlantsReach) {
@@ -198,27 +180,11 @@ TEST_F(Stage8, CollisionModesFollowThePlantsReach) {
 }
 
 TEST_F(Stage8, TheFirstToArriveWaitsFacingLeftAndBothInPlaceWin) {
-    Place(g_Hero, 576, 256, 0);
-    Run(1);
-    EXPECT_EQ(g_HeroArrived, 1);
-    EXPECT_EQ(g_Hero.halted, 1);
-    EXPECT_EQ(g_Hero.facing, 1);
-    EXPECT_EQ(g_StageCleared, 0);
-
-    Place(g_Partner, 543, 256, 0);
-    Run(1);
-    EXPECT_EQ(g_StageCleared, 0);
-    g_Partner.x = 544;
-    Run(1);
-    EXPECT_EQ(g_PartnerArrived, 0);  // the hero was first
-    EXPECT_EQ(g_Hero.facing, 0);     // he turns to her
-    EXPECT_EQ(g_StageCleared, 1);
-    EXPECT_EQ(g_TimerPaused, 1);
+    ExpectMeeting({g_Hero, 576, 256, 1, g_Partner, 544, 256, -1});
 }
 
 TEST_F(Stage8, ScriptResetRewindsTheEventsAndTheInitRestoresTheCells) {
-    Place(g_Hero, 480, 256, 0);
-    g_HeroPaint = kPaintRed;
+    Place(g_Hero, 480, 256, 0, kPaintRed);
     RunUntilSpent(g_HeroPaint, false, 200);
     ASSERT_EQ(MapCell(8, 8, 16), 0);
     g_Stage8.plantAGrown = 1;
@@ -231,7 +197,6 @@ TEST_F(Stage8, ScriptResetRewindsTheEventsAndTheInitRestoresTheCells) {
     EXPECT_EQ(g_Stage8.eventTicks[13], 0);
     EXPECT_EQ(g_HeroArrived, 1);  // the init clears the arrival flags
     StageInit(8);
-    EXPECT_EQ(MapCell(8, 8, 16), 35);
-    EXPECT_EQ(MapCell(8, 9, 16), 51);
+    ExpectCells(8, {{8, 16, 35}, {9, 16, 51}});
     EXPECT_EQ(g_HeroArrived, 0);
 }

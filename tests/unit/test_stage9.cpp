@@ -22,6 +22,7 @@ protected:
         g_Partner.y = 0;
     }
     static void Place(float x, float y, int facing) { StageTest::Place(g_Hero, x, y, facing); }
+    using StageTest::Place;
 };
 
 }  // namespace
@@ -35,8 +36,7 @@ TEST_F(Stage9, WaterWashesTheObstacleAwayAndItsFlickerStops) {
     Run(31);
     EXPECT_NE(MapCell(9, 0, 11), 0);
     Run(1);  // n > 30
-    EXPECT_EQ(MapCell(9, 0, 11), 0);
-    EXPECT_EQ(MapCell(9, 1, 11), 156);
+    ExpectCells(9, {{0, 11, 0}, {1, 11, 156}});
     EXPECT_EQ(g_Stage9.obstacleState, 2);
     EXPECT_EQ(g_HeroPaint, 0);
     EXPECT_EQ(g_Hero.halted, 0);
@@ -68,13 +68,11 @@ TEST_F(Stage9, WindStopsTheFlickerAtOnceAndBlowsTheObstacleOffInTwoSteps) {
     Run(30);
     EXPECT_EQ(MapCell(9, 0, 11), before);  // nothing moves for 31 ticks
     Run(1);
-    EXPECT_EQ(MapCell(9, 0, 11), 139);
-    EXPECT_EQ(MapCell(9, 1, 11), 155);
+    ExpectCells(9, {{0, 11, 139}, {1, 11, 155}});
     Run(9);
     EXPECT_EQ(MapCell(9, 0, 11), 139);
     Run(1);  // 150 ms later
-    EXPECT_EQ(MapCell(9, 0, 11), 0);
-    EXPECT_EQ(MapCell(9, 1, 11), 172);
+    ExpectCells(9, {{0, 11, 0}, {1, 11, 172}});
     EXPECT_EQ(g_Stage9.obstacleState, 2);
     EXPECT_EQ(g_HeroPaint, 0);
 }
@@ -164,19 +162,7 @@ TEST_F(Stage9, TheHeroKeepsHisHeightJustAboveAFaller) {
 }
 
 TEST_F(Stage9, BothInThePitWinWhoeverCameFirst) {
-    g_Partner.x = 352;
-    g_Partner.y = 256;
-    Run(1);
-    EXPECT_EQ(g_PartnerArrived, 1);
-    EXPECT_EQ(g_Partner.facing, 1);
-    EXPECT_EQ(g_StageCleared, 0);
-    Place(384, 256, 0);
-    Run(1);
-    EXPECT_EQ(g_HeroArrived, 0);
-    EXPECT_EQ(g_Partner.facing, 0);  // she turns to him
-    EXPECT_EQ(g_Hero.halted, 1);
-    EXPECT_EQ(g_StageCleared, 1);
-    EXPECT_EQ(g_TimerPaused, 1);
+    ExpectMeeting({g_Partner, 352, 256, 1, g_Hero, 384, 256, 0});
 }
 
 TEST_F(Stage9, ResetRewindsTheEventsButKeepsTheGoalClock) {
@@ -214,9 +200,7 @@ TEST_F(Stage9, ThePartnersOwnWayEndsInThePitBesideTheGoal) {
     // She walks right off the top floor and down the floors on the right,
     // then from the floor of row 6 into the pit, where she is halted at her
     // place whatever the hero does.
-    g_Partner.x = 384;
-    g_Partner.y = 0;
-    g_Partner.facing = 0;
+    Place(g_Partner, 384, 0, 0);
     Place(96, 256, 0);  // out of everyone's way, on the bottom floor
     for (int i = 0; i < 4000 && g_PartnerArrived == 0; ++i) {
         g_Partner.halted = 0;
@@ -224,6 +208,5 @@ TEST_F(Stage9, ThePartnersOwnWayEndsInThePitBesideTheGoal) {
         Run(1);
     }
     EXPECT_EQ(g_PartnerArrived, 1);
-    EXPECT_EQ(g_Partner.x, 352);
-    EXPECT_EQ(g_Partner.y, 256);
+    ExpectAt(g_Partner, 352, 256);
 }
