@@ -3,6 +3,7 @@
 #include <cstring>
 #include <sstream>
 
+#include "base/parse_int.h"
 #include "base/platform.h"
 #include "app/text_file.h"
 
@@ -11,10 +12,6 @@ Progress s_Progress;
 std::string s_Path;
 bool s_Kept = false;  // whether this run keeps progress
 
-bool IsBlankOrComment(const std::string& line) {
-    size_t a = line.find_first_not_of(" \t\r");
-    return a == std::string::npos || line[a] == '#' || line[a] == ';';
-}
 }  // namespace
 
 bool ParseProgress(const std::string& text, const std::string& name, Progress& out, std::string& why) {
@@ -24,10 +21,10 @@ bool ParseProgress(const std::string& text, const std::string& name, Progress& o
     int lineNo = 0;
     while (std::getline(in, line)) {
         ++lineNo;
-        if (IsBlankOrComment(line)) continue;
-        long stage = 0, ms = 0;
+        if (IniLineSkipped(line, false)) continue;
+        long long stage = 0, ms = 0;
         bool ok = SplitIniLine(line, key, value) && key.size() == 6 && key.compare(0, 5, "stage") == 0 &&
-                  ParseIniInt(key.substr(5), 1, kProgressStages, stage) && ParseIniInt(value, 0, kMaxClearMs, ms);
+                  ParseInt(key.substr(5).c_str(), 1, kProgressStages, stage) && ParseInt(value.c_str(), 0, kMaxClearMs, ms);
         if (!ok) {
             why = name + ":" + std::to_string(lineNo) + ": not 'stageN = best time in ms'";
             out = Progress{};

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <sstream>
 
+#include "base/parse_int.h"
 #include "base/platform.h"
 #include "app/text_file.h"
 
@@ -14,10 +15,6 @@ std::string s_Path;
 // A line of the log about the file (why it or a line of it was not used).
 void LogLine(const std::string& text) { DebugLog((text + "\n").c_str()); }
 
-bool IsComment(const std::string& line) {
-    size_t a = line.find_first_not_of(" \t\r");
-    return a == std::string::npos || line[a] == '#' || line[a] == ';' || line[a] == '[';
-}
 
 }  // namespace
 
@@ -30,26 +27,26 @@ void ParseSettings(const std::string& text, const std::string& name, Settings& o
     };
     while (std::getline(in, line)) {
         ++lineNo;
-        if (IsComment(line)) continue;
+        if (IniLineSkipped(line, true)) continue;
         if (!SplitIniLine(line, key, value)) {
             complain("not 'key = value'");
             continue;
         }
-        long n = 0;
+        long long n = 0;
         if (key == "fullscreen" || key == "muted") {
-            if (!ParseIniInt(value, 0, 1, n)) {
+            if (!ParseInt(value.c_str(), 0, 1, n)) {
                 complain(key + " wants 0 or 1");
                 continue;
             }
             (key == "fullscreen" ? out.fullscreen : out.muted) = n == 1;
         } else if (key == "window_scale") {
-            if (!ParseIniInt(value, 0, kMaxWindowScale, n)) {
+            if (!ParseInt(value.c_str(), 0, kMaxWindowScale, n)) {
                 complain("window_scale wants 0.." + std::to_string(kMaxWindowScale));
                 continue;
             }
             out.windowScale = int(n);
         } else if (key == "music_volume" || key == "effects_volume") {
-            if (!ParseIniInt(value, 0, 100, n)) {
+            if (!ParseInt(value.c_str(), 0, 100, n)) {
                 complain(key + " wants 0..100");
                 continue;
             }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 
 #include "app/app.h"
 #include "base/language.h"
@@ -74,9 +73,7 @@ void DrawShellNote() {
         return;
     }
     // White on a dark band, readable over any picture.
-    int width = 0;
-    for (const char* p = s_Note; *p; ++p)
-        if ((*p & 0xC0) != 0x80) width += (*p & 0x80) ? 20 : 10;  // full-width 20 px, half-width 10
+    const int width = TextWidth(s_Note);
     const Quad band = MakeQuad(12, 12, float(36 + width), 50, 0, 0, 1, 1, 0xB0202030u);
     DrawSolidQuad(band);
     DrawString(s_Note, 24, 14, 0xFFFFFFFFu);

@@ -79,12 +79,7 @@ bool SplitIniLine(const std::string& line, std::string& key, std::string& value)
     return !key.empty();
 }
 
-bool ParseIniInt(const std::string& s, long lo, long hi, long& out) {
-    if (s.empty() || s.size() > 12) return false;
-    char* end = nullptr;
-    errno = 0;
-    long v = std::strtol(s.c_str(), &end, 10);
-    if (errno || *end || v < lo || v > hi) return false;
-    out = v;
-    return true;
+bool IniLineSkipped(const std::string& line, bool sections) {
+    size_t a = line.find_first_not_of(" \t\r");
+    return a == std::string::npos || line[a] == '#' || line[a] == ';' || (sections && line[a] == '[');
 }

@@ -19,5 +19,6 @@ std::string XdgFilePath(const char* var, const char* fallback, const char* file)
 // Splits "key = value" (blanks around both trimmed; '#' or ';' starts a
 // comment line). False for a line that is not of that shape.
 bool SplitIniLine(const std::string& line, std::string& key, std::string& value);
-// A whole decimal number within lo..hi.
-bool ParseIniInt(const std::string& s, long lo, long hi, long& out);
+// A blank line or a comment ('#' or ';' first); with sections, a "[section]"
+// line too.
+bool IniLineSkipped(const std::string& line, bool sections);

@@ -623,7 +623,7 @@ void UploadSlotPictures() {
 
 // Decodes a picture whose decoding was put off, to learn whether it is whole.
 bool PictureSound(Picture& p) {
-    if (!p.checked && !p.bad) {
+    if (!p.checked) {
         Image img;
         p.bad = !DecodeImageBytes(p.bytes, img);
         p.checked = true;

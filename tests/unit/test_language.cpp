@@ -56,6 +56,17 @@ struct LanguageGuard {
     ~LanguageGuard() { g_Language = saved; }
 };
 
+// A headless device that draws, with the text faces open, English among them.
+void StartEnglishText() {
+    AppOptions o;
+    o.headless = true;
+    ASSERT_TRUE(InitApp(o));
+    ASSERT_EQ(InitDX8(false), 0);
+    SetFrameDrawing(true);
+    ASSERT_EQ(CreateTextFont(), 0);
+    ASSERT_TRUE(LatinFaceOpen()) << "the English face is not installed (scripts/install-deps.sh)";
+}
+
 int Parse(std::vector<std::string> words, AppOptions& out) {
     std::vector<char*> argv;
     words.insert(words.begin(), "tolvane");
@@ -229,13 +240,7 @@ TEST(Language, TheFireworksSentenceShowsEachWordOnce) {
 TEST(Language, EveryEnglishTextFitsItsBox) {
     LanguageGuard keep;
     g_Language = kLangEn;
-    AppOptions o;
-    o.headless = true;
-    ASSERT_TRUE(InitApp(o));
-    ASSERT_EQ(InitDX8(false), 0);
-    SetFrameDrawing(true);
-    ASSERT_EQ(CreateTextFont(), 0);
-    ASSERT_TRUE(LatinFaceOpen()) << "the English face is not installed (scripts/install-deps.sh)";
+    ASSERT_NO_FATAL_FAILURE(StartEnglishText());
 
     std::vector<uint32_t> frame(size_t(kScreenW) * kScreenH);
     int drawnTexts = 0;
@@ -324,13 +329,7 @@ TEST(Language, PicturesLoadTheirEnglishCopyOrTheSharedOne) {
 TEST(Language, EveryEnglishGlyphIsWhole) {
     LanguageGuard keep;
     g_Language = kLangEn;
-    AppOptions o;
-    o.headless = true;
-    ASSERT_TRUE(InitApp(o));
-    ASSERT_EQ(InitDX8(false), 0);
-    SetFrameDrawing(true);
-    ASSERT_EQ(CreateTextFont(), 0);
-    ASSERT_TRUE(LatinFaceOpen());
+    ASSERT_NO_FATAL_FAILURE(StartEnglishText());
     if (!TTF_WasInit()) {
         ASSERT_EQ(TTF_Init(), 0);
     }

@@ -3,7 +3,6 @@
 // menu's sizes) and written as SVG for the scalable menu icon.
 #include "gen_icons.h"
 
-#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -35,7 +34,7 @@ std::string css(Rgba c) {
     return s;
 }
 
-std::string points(std::initializer_list<Pt> pts) {
+std::string points(const std::vector<Pt>& pts) {
     std::string out;
     char s[32];
     for (Pt p : pts) {
@@ -76,20 +75,14 @@ std::string svgDrop(const Drop& d) {
 // The same shapes as paintBrush: handle, ferrule, bristle tuft, its dipped
 // end and the ring at the handle's end.
 std::string svgBrush(Pt end, Pt tip, float t, Rgba paint) {
-    float dx = tip.x - end.x, dy = tip.y - end.y;
-    float len = std::sqrt(dx * dx + dy * dy);
-    dx /= len;
-    dy /= len;
-    float nx = -dy, ny = dx;
-    auto at = [&](float k, float side) { return Pt{end.x + dx * len * k + nx * side, end.y + dy * len * k + ny * side}; };
+    const BrushAxis b = brushAxis(end, tip);
+    auto at = [&b](float k, float side) { return b.at(k, side); };
     const float bw = t * 1.25f;
-    std::string tuft = points({at(0.62f, -bw * 0.9f), at(0.72f, -bw * 1.12f), at(0.84f, -bw * 0.95f),
-                               at(0.95f, -bw * 0.4f), at(1.0f, 0), at(0.95f, bw * 0.4f), at(0.84f, bw * 0.95f),
-                               at(0.72f, bw * 1.12f), at(0.62f, bw * 0.9f)});
+    std::string tuft = points(brushTuft(b, t));
     // The dipped part: the tuft from 0.78 of the length on.
     std::string dipped = points({at(0.78f, -bw * 1.02f), at(0.84f, -bw * 0.95f), at(0.95f, -bw * 0.4f), at(1.0f, 0),
                                  at(0.95f, bw * 0.4f), at(0.84f, bw * 0.95f), at(0.78f, bw * 1.02f)});
-    std::string ferrule = points({at(0.5f, -t * 0.62f), at(0.64f, -t * 0.75f), at(0.64f, t * 0.75f), at(0.5f, t * 0.62f)});
+    std::string ferrule = points(brushFerrule(b, t));
     Pt h0 = at(0, 0), h1 = at(0.58f, 0), r0 = at(0.02f, -t * 0.3f), r1 = at(0.02f, t * 0.3f);
     const Ramp wood = shade(hex(0xB0713F)), metal = shade(hex(0xB9BCCB)), hair = shade(hex(0xF0E0C0));
     const std::string ol = css(pal::kOutline);

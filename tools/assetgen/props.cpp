@@ -30,24 +30,37 @@ void paintDrop(Canvas& c, float cx, float cy, float r, Rgba paint, bool crisp) {
     c.fill(f(Shape::ellipse(cx - r * 0.38f, cy - r * 0.3f, r * 0.26f, r * 0.36f)), rp.shine);
 }
 
-void paintBrush(Canvas& c, Pt end, Pt tip, float t, Rgba paint, bool crisp) {
-    auto f = [crisp](Shape s) { return crisp ? s.hard() : s; };
+BrushAxis brushAxis(Pt end, Pt tip) {
     float dx = tip.x - end.x, dy = tip.y - end.y;
     float len = std::sqrt(dx * dx + dy * dy);
     dx /= len;
     dy /= len;
-    float nx = -dy, ny = dx;
-    auto at = [&](float k, float side) { return Pt{end.x + dx * len * k + nx * side, end.y + dy * len * k + ny * side}; };
+    return BrushAxis{end, dx, dy, len, -dy, dx};
+}
+
+std::vector<Pt> brushTuft(const BrushAxis& b, float t) {
+    const float bw = t * 1.25f;
+    return {b.at(0.62f, -bw * 0.9f), b.at(0.72f, -bw * 1.12f), b.at(0.84f, -bw * 0.95f),
+            b.at(0.95f, -bw * 0.4f), b.at(1.0f, 0),            b.at(0.95f, bw * 0.4f),
+            b.at(0.84f, bw * 0.95f), b.at(0.72f, bw * 1.12f),  b.at(0.62f, bw * 0.9f)};
+}
+
+std::vector<Pt> brushFerrule(const BrushAxis& b, float t) {
+    return {b.at(0.5f, -t * 0.62f), b.at(0.64f, -t * 0.75f), b.at(0.64f, t * 0.75f), b.at(0.5f, t * 0.62f)};
+}
+
+void paintBrush(Canvas& c, Pt end, Pt tip, float t, Rgba paint, bool crisp) {
+    auto f = [crisp](Shape s) { return crisp ? s.hard() : s; };
+    const BrushAxis b = brushAxis(end, tip);
+    auto at = [&b](float k, float side) { return b.at(k, side); };
 
     // Bristles: a plump tuft narrowing to the tip.
     const float bw = t * 1.25f;
-    Shape tuft = f(Shape::polygon({at(0.62f, -bw * 0.9f), at(0.72f, -bw * 1.12f), at(0.84f, -bw * 0.95f),
-                                   at(0.95f, -bw * 0.4f), at(1.0f, 0), at(0.95f, bw * 0.4f), at(0.84f, bw * 0.95f),
-                                   at(0.72f, bw * 1.12f), at(0.62f, bw * 0.9f)}));
+    Shape tuft = f(Shape::polygon(brushTuft(b, t)));
     Shape dipped = tuft & f(Shape::polygon({at(0.78f, -bw * 2), at(1.1f, -bw * 2), at(1.1f, bw * 2), at(0.78f, bw * 2)}));
     // Handle and ferrule.
     Shape handle = f(Shape::capsule(at(0.0f, 0), at(0.58f, 0), t * 0.5f));
-    Shape ferrule = f(Shape::polygon({at(0.5f, -t * 0.62f), at(0.64f, -t * 0.75f), at(0.64f, t * 0.75f), at(0.5f, t * 0.62f)}));
+    Shape ferrule = f(Shape::polygon(brushFerrule(b, t)));
 
     Shape all = handle | ferrule | tuft;
     c.fill(all.grow(1), pal::kOutline);
