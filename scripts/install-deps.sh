@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages needed to build, run and test the game.
 # Only what is missing is installed; uses sudo when not run as root.
+#   install-deps.sh            the native game and its tests
+#   install-deps.sh web        also the browser build and its tests
+#   install-deps.sh windows    also the Windows build and its tests
+#   install-deps.sh all        everything (what `make test` uses)
 set -euo pipefail
 
 PACKAGES=(
@@ -15,6 +19,20 @@ PACKAGES=(
   desktop-file-utils appstream dpkg-dev file
   fonts-ipaexfont-mincho fonts-ipaexfont-gothic fonts-texgyre
 )
+# Both other platforms: the tunes rendered at build time, their sources
+# built from Debian's source packages.
+CROSS_PACKAGES=(fluidsynth vorbis-tools dpkg-dev ninja-build)
+WEB_PACKAGES=(emscripten chromium)
+WINDOWS_PACKAGES=(mingw-w64 wine64 wine libz-mingw-w64-dev meson)
+
+for group in "$@"; do
+  case "$group" in
+    web) PACKAGES+=("${CROSS_PACKAGES[@]}" "${WEB_PACKAGES[@]}") ;;
+    windows) PACKAGES+=("${CROSS_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}") ;;
+    all) PACKAGES+=("${CROSS_PACKAGES[@]}" "${WEB_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}") ;;
+    *) echo "install-deps.sh: unknown group '$group' (web, windows, all)" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -101,19 +101,34 @@ bool EnterDataDir(const AppOptions& opts) {
 
 }  // namespace
 
-int RunGame(const AppOptions& optsIn) {
-    AppOptions opts = optsIn;
-    if (opts.bench) BenchStart();
+namespace {
+
+// What one run keeps from one loop turn to the next.
+struct Run {
+    AppOptions opts;
+    std::vector<ScriptEvent> script;
+    size_t next = 0;           // the next script event to deliver
+    uint32_t start = 0;        // the game clock where the loop began
+    uint32_t scriptBase = 0;   // script times count from here
+    int awaitedScene = -1;     // a wait line holds the script until this scene runs
+    std::vector<std::string> shots;  // saved after the coming frame is drawn
+    FrameGate gate;
+    bool paused = false;
+};
+Run s_Run;
+
+// Script, log, trace, settings, progress, recording and the data folder: a
+// failure here is the player's input, status 2.
+int OpenRunFiles(AppOptions& opts) {
     char cwd[4096];
     std::string base = getcwd(cwd, sizeof cwd) ? cwd : ".";
-    std::vector<ScriptEvent> script;
     if (!opts.scriptPath.empty()) {
         std::string err;
-        if (!LoadScriptFile(opts.scriptPath, script, err)) {
+        if (!LoadScriptFile(opts.scriptPath, s_Run.script, err)) {
             std::fprintf(stderr, "tolvane: %s\n", err.c_str());
             return 2;
         }
-        for (ScriptEvent& e : script)
+        for (ScriptEvent& e : s_Run.script)
             if (e.kind == ScriptKind::Shot) e.path = Absolute(e.path, base);
     }
     if (!opts.logPath.empty() && !OpenLog(Absolute(opts.logPath, base).c_str())) {
@@ -147,87 +162,115 @@ int RunGame(const AppOptions& optsIn) {
         StopRecording();
         return 2;
     }
+    return 0;
+}
 
+// The window, graphics device, sound and text face.
+bool StartDevices(const AppOptions& opts) {
+    if (!InitApp(opts)) return false;
+    DebugLog("InitApp OK!\n");
+    if (InitDX8(opts.windowed) != 0) return false;
+    DebugLog("InitDX8 OK!\n");
+    if (!InitSound()) return false;
+    ApplySoundLevels();
+    CreateTextFont();
+    return true;
+}
+
+// A close signal arrives as the close box would.
+void TakeSignals() {
+    if (int sig = TakeCloseSignal()) {
+        DebugLog(sig == SIGTERM ? "closing on SIGTERM\n" : "closing on SIGINT\n");
+        RecordEvent("quit");
+        PostClose();
+    }
+}
+
+// Headless: the script events due by now arrive as messages before the tick.
+void DeliverDueScript(uint32_t elapsed) {
+    Run& r = s_Run;
+    while (r.awaitedScene < 0 && r.next < r.script.size() && r.scriptBase + r.script[r.next].time <= elapsed) {
+        const ScriptEvent& e = r.script[r.next++];
+        if (e.kind == ScriptKind::Wait)
+            r.awaitedScene = e.scene;
+        else
+            Deliver(e, r.shots);
+    }
+}
+
+// After a frame ran: release a waiting script, trace it, save its shots.
+void AfterFrame(uint32_t elapsed) {
+    Run& r = s_Run;
+    if (s_TickScene == r.awaitedScene) {
+        r.scriptBase = elapsed;
+        r.awaitedScene = -1;
+    }
+    TraceTick(elapsed, s_TickScene);
+    for (const std::string& s : r.shots)
+        if (!SaveFramePng(s.c_str())) std::fprintf(stderr, "tolvane: cannot save the shot '%s'\n", s.c_str());
+    r.shots.clear();
+}
+
+}  // namespace
+
+int StartRun(const AppOptions& opts) {
+    s_Run = Run();
+    s_Run.opts = opts;
+    if (opts.bench) BenchStart();
+    if (int status = OpenRunFiles(s_Run.opts)) return status;
     SetVirtualClock(true, opts.clockStart);
     ResetQuit();
     // Headless frames are drawn only when a shot will save them.
     SetFrameDrawing(!opts.headless || opts.render);
     InstallCloseSignals();
-    int status = 1;
-    if (!InitApp(opts)) goto done;
-    DebugLog("InitApp OK!\n");
-    if (InitDX8(opts.windowed) != 0) goto done;
-    DebugLog("InitDX8 OK!\n");
-    if (!InitSound()) goto done;
-    ApplySoundLevels();
-    CreateTextFont();
-
+    if (!StartDevices(opts)) return 1;
     g_FrameNo = uint8_t(opts.startScene);
-    {
-        const uint32_t start = NowMs();
-        size_t next = 0;
-        uint32_t scriptBase = 0;  // script times count from here
-        int awaitedScene = -1;    // a wait line holds the script until this scene runs
-        std::vector<std::string> shots;
-        FrameGate gate;
-        bool paused = false;
-        for (;;) {
-            if (int sig = TakeCloseSignal()) {
-                DebugLog(sig == SIGTERM ? "closing on SIGTERM\n" : "closing on SIGINT\n");
-                RecordEvent("quit");
-                PostClose();
-            }
-            if (QuitPosted()) break;
-            uint32_t elapsed = NowMs() - start;
-            if (opts.maxMs >= 0 && elapsed >= opts.maxMs) break;
-            if (opts.headless) {
-                // Script events due by now arrive as messages before the tick.
-                while (awaitedScene < 0 && next < script.size() && scriptBase + script[next].time <= elapsed) {
-                    const ScriptEvent& e = script[next++];
-                    if (e.kind == ScriptKind::Wait)
-                        awaitedScene = e.scene;
-                    else
-                        Deliver(e, shots);
-                }
-                if (QuitPosted()) break;
-            } else if (PumpOneMessage()) {
-                continue;
-            } else if (AppPaused() != paused) {
-                // Music stops and resumes where it was; the game clock
-                // simply stands still meanwhile.
-                paused = !paused;
-                PauseSound(paused);
-            }
-            if (opts.headless && !opts.render) SetFrameDrawing(!shots.empty());
-            s_TickRan = false;
-            if (opts.headless || (!paused && FrameGateDue(gate, WallClockMs()))) {
-                if (opts.bench) BenchFrameBegin();
-                FrameTick();
-                if (opts.bench) BenchFrameEnd(s_TickRan);
-            }
-            if (s_TickRan) {
-                if (s_TickScene == awaitedScene) {
-                    scriptBase = elapsed;
-                    awaitedScene = -1;
-                }
-                TraceTick(elapsed, s_TickScene);
-                for (const std::string& s : shots)
-                    if (!SaveFramePng(s.c_str())) std::fprintf(stderr, "tolvane: cannot save the shot '%s'\n", s.c_str());
-                shots.clear();
-            }
-            if (opts.headless) {
-                AdvanceVirtualClock(1);
-            } else {
-                // The next frame's game time, which the input that arrives
-                // meanwhile is stamped with.
-                if (s_TickRan) AdvanceVirtualClock(15);
-                SDL_Delay(1);
-            }
-        }
-        status = ExitStatus();
-        if (opts.bench) BenchReport(NowMs() - start);
+    s_Run.start = NowMs();
+    return 0;
+}
+
+LoopTurn RunLoopTurn() {
+    Run& r = s_Run;
+    const AppOptions& opts = r.opts;
+    TakeSignals();
+    if (QuitPosted()) return LoopTurn::Over;
+    uint32_t elapsed = NowMs() - r.start;
+    if (opts.maxMs >= 0 && elapsed >= opts.maxMs) return LoopTurn::Over;
+    if (opts.headless) {
+        DeliverDueScript(elapsed);
+        if (QuitPosted()) return LoopTurn::Over;
+        if (!opts.render) SetFrameDrawing(!r.shots.empty());
+    } else if (PumpOneMessage()) {
+        return LoopTurn::Message;
+    } else if (AppPaused() != r.paused) {
+        // Music stops and resumes where it was; the game clock simply
+        // stands still meanwhile.
+        r.paused = !r.paused;
+        PauseSound(r.paused);
     }
-done:
+    s_TickRan = false;
+    if (opts.headless || (!r.paused && FrameGateDue(r.gate, WallClockMs()))) {
+        if (opts.bench) BenchFrameBegin();
+        FrameTick();
+        if (opts.bench) BenchFrameEnd(s_TickRan);
+    }
+    if (s_TickRan) AfterFrame(elapsed);
+    if (opts.headless) {
+        AdvanceVirtualClock(1);
+        return s_TickRan ? LoopTurn::Frame : LoopTurn::Idle;
+    }
+    // The next frame's game time, which the input that arrives meanwhile is
+    // stamped with.
+    if (s_TickRan) AdvanceVirtualClock(15);
+    return s_TickRan ? LoopTurn::Frame : LoopTurn::Idle;
+}
+
+int EndRun(bool looped) {
+    int status = 1;
+    if (looped) {
+        status = ExitStatus();
+        if (s_Run.opts.bench) BenchReport(NowMs() - s_Run.start);
+    }
     ReleaseGraphics();
     SetFrameDrawing(true);
     ReleaseSoundSlots();
@@ -237,5 +280,15 @@ done:
     StopRecording();
     CloseLog();
     RemoveCloseSignals();
+    s_Run = Run();
     return status;
+}
+
+int RunGame(const AppOptions& opts) {
+    int status = StartRun(opts);
+    if (status == 2) return status;
+    if (status == 0)
+        for (LoopTurn t; (t = RunLoopTurn()) != LoopTurn::Over;)
+            if (t == LoopTurn::Idle && !opts.headless) SDL_Delay(1);
+    return EndRun(status == 0);
 }

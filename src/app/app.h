@@ -29,8 +29,20 @@ struct AppOptions {
 // with at once (2 for bad input, 0 for --help); writes messages to stderr.
 int ParseOptions(int argc, char** argv, AppOptions& out);
 
-// Runs the game with the given options and returns the exit status.
+// Runs the game with the given options and returns the exit status: start-up,
+// loop turns until the run is over, shut-down.
 int RunGame(const AppOptions& opts);
+
+// The three phases, for a platform whose frames come from its own callback.
+// StartRun returns 0 to go on, 2 when the run's files or options are bad
+// (nothing to shut down), 1 when a device failed (shut down with EndRun).
+int StartRun(const AppOptions& opts);
+// One turn of the loop: a message taken, a frame run, or nothing due yet
+// (a window then waits a moment before the next turn).
+enum class LoopTurn { Message, Frame, Idle, Over };
+LoopTurn RunLoopTurn();
+// Shuts everything down and returns the exit status; looped: the loop ran.
+int EndRun(bool looped);
 
 // Set-up and teardown of the platform alone (also used by rendering tests).
 bool InitApp(const AppOptions& opts);
