@@ -28,13 +28,18 @@ constexpr int kCellW = 20;
 constexpr int kCols = kAtlasSize / kCellW;
 constexpr int kRows = kAtlasSize / kCellH;
 
+// The faces shipped in the data folder (cut down to the game's characters)
+// come first; the system's stand in for a data folder without them.
 const char* kFontPaths[] = {
+    "fonts/mincho.ttf",
     "/usr/share/fonts/opentype/ipaexfont-mincho/ipaexm.ttf",
     "/usr/share/fonts/truetype/fonts-japanese-mincho.ttf",
 };
 
 // A storybook serif for English; the next ones stand in when it is absent.
 const char* kLatinPaths[] = {
+    "fonts/latin.otf",
+    "fonts/latin.ttf",
     "/usr/share/texmf/fonts/opentype/public/tex-gyre/texgyreschola-regular.otf",
     "/usr/share/fonts/truetype/dejavu/DejaVuSerif.ttf",
 };
