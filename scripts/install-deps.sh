@@ -14,13 +14,14 @@ PACKAGES=(
   libgtest-dev googletest
   libgl1-mesa-dri libegl1 libegl-mesa0 libgl1
   libfluidsynth3 musescore-general-soundfont-small timgm6mb-soundfont
+  fluidsynth vorbis-tools
   xvfb xauth xdotool
   python3 python3-fonttools
   desktop-file-utils appstream dpkg-dev file
   fonts-ipaexfont-mincho fonts-ipaexfont-gothic fonts-texgyre
 )
-# Both other platforms: the tunes rendered at build time, their sources
-# built from Debian's source packages.
+# Both other platforms: their sources built from Debian's source packages
+# (the tunes rendered at build time are in the base set).
 CROSS_PACKAGES=(fluidsynth vorbis-tools dpkg-dev ninja-build)
 WEB_PACKAGES=(emscripten chromium)
 WINDOWS_PACKAGES=(mingw-w64 wine64 wine libz-mingw-w64-dev meson)

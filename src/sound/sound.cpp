@@ -1,5 +1,6 @@
-// Music through SDL_mixer's music stream (MIDI rendered by FluidSynth with a
-// General MIDI soundfont), effects on mixer channels. Channel 0 is kept for a
+// Music through SDL_mixer's music stream (a tune's build-time rendering, or
+// else its MIDI synthesised live by FluidSynth with a General MIDI
+// soundfont), effects on mixer channels. Channel 0 is kept for a
 // wave file played as the primary sound (the prologue's narration bed).
 #include "sound/sound.h"
 
@@ -28,6 +29,7 @@ struct Loaded {
     timespec mtime;
     Mix_Chunk* chunk = nullptr;
     Mix_Music* music = nullptr;
+    std::vector<uint8_t> rendering;  // a rendered tune's bytes, which its music streams from
 };
 
 struct Slot {
@@ -150,13 +152,14 @@ bool LoadSound(int slot, const char* path, bool loop) {
         else if (wave)
             ok = (l->chunk = OpenWaveFile(path, why)) != nullptr;
         else
-            ok = (l->music = OpenMusicFile(path, why)) != nullptr;
+            ok = (l->music = OpenMusicFile(path, l->rendering, why)) != nullptr;
         if (!ok) {
             delete l;
             ErrorBox("MIDIファイルのロードに失敗");
             ErrorDetail((std::string(path) + ": " + why).c_str());
             return false;
         }
+        if (l->music && l->rendering.empty()) DebugLog((std::string(path) + ": no matching rendering, synthesised live\n").c_str());
         s_Loaded.push_back(l);
         found = l;
     }

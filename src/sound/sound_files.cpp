@@ -4,6 +4,7 @@
 
 #include "base/data_file.h"
 #include "sound/sound_check.h"
+#include "sound/tune_rendering.h"
 
 namespace {
 
@@ -28,9 +29,19 @@ Mix_Chunk* OpenWaveFile(const char* path, std::string& why) {
     return c;
 }
 
-Mix_Music* OpenMusicFile(const char* path, std::string& why) {
+Mix_Music* OpenMusicFile(const char* path, std::vector<uint8_t>& rendering, std::string& why) {
     std::vector<uint8_t> bytes;
     if (!ReadChecked(path, kMaxMidiBytes, MidiProblem, bytes, why)) return nullptr;
+    // The tune's rendering streams from memory that the caller keeps while
+    // the music lives; anything else about it sends the tune to the synthesizer.
+    const std::string renderingPath = RenderingPath(path);
+    if (!renderingPath.empty() && !ReadDataFile(renderingPath.c_str(), rendering, kMaxRenderingBytes) &&
+        RenderingMatches(rendering.data(), rendering.size(), TuneHash(bytes.data(), bytes.size()))) {
+        if (Mix_Music* m = Mix_LoadMUSType_RW(SDL_RWFromConstMem(rendering.data(), int(rendering.size())), MUS_OGG, 1))
+            return m;
+    }
+    rendering.clear();
+    rendering.shrink_to_fit();
     // The synthesizer reads the whole tune at load; hand it the checked bytes
     // rather than opening the path a second time.
     Mix_Music* m = Mix_LoadMUSType_RW(SDL_RWFromConstMem(bytes.data(), int(bytes.size())), MUS_MID, 1);

@@ -3,11 +3,17 @@
 #pragma once
 #include <SDL2/SDL_mixer.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 // nullptr when the file is missing or damaged; why then says what is wrong.
 Mix_Chunk* OpenWaveFile(const char* path, std::string& why);
-Mix_Music* OpenMusicFile(const char* path, std::string& why);
+// A tune plays its build-time rendering when one matches it (see
+// tune_rendering.h): rendering then holds the bytes it streams from, which
+// must outlive the music; otherwise rendering is left empty and the tune is
+// synthesised live.
+Mix_Music* OpenMusicFile(const char* path, std::vector<uint8_t>& rendering, std::string& why);
 
 // For a device that plays nothing: the same checks, and a wave decoded as
 // the loader would decode it, but nothing converted or synthesised. False

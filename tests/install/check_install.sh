@@ -13,7 +13,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 prefix=$tmp/prefix
 "$cmake" --install "$build" --prefix "$prefix" >"$tmp/install.log" || { cat "$tmp/install.log"; fail "cmake --install"; }
 
-for f in bin/tolvane share/tolvane/img/icon.png share/tolvane/mid/1.mid share/tolvane/wav share/tolvane/sf2/quiet.sf2 \
+for f in bin/tolvane share/tolvane/img/icon.png share/tolvane/mid/1.mid share/tolvane/ogg/1.ogg share/tolvane/wav share/tolvane/sf2/quiet.sf2 \
     share/applications/org.tolvane.tolvane.desktop share/metainfo/org.tolvane.tolvane.metainfo.xml \
     share/man/man6/tolvane.6 share/icons/hicolor/scalable/apps/tolvane.svg \
     share/tolvane/screenshots/title.png share/tolvane/screenshots/stage.png share/tolvane/screenshots/stage-select.png; do

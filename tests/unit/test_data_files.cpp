@@ -5,6 +5,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -17,6 +19,7 @@
 #include "sound/sound.h"
 #include "sound/sound_check.h"
 #include "sound/sound_files.h"
+#include "sound/tune_rendering.h"
 
 namespace {
 
@@ -166,6 +169,37 @@ TEST(WaveCheck, GeneratedSoundsPassAndDamagedOnesFail) {
     EXPECT_STREQ(Wave(noFormat), "wave data before its format");
 }
 
+TEST(TuneRendering, HashAndPlace) {
+    EXPECT_EQ(TuneHash(nullptr, 0), 0xCBF29CE484222325ull);
+    EXPECT_EQ(TuneHash(reinterpret_cast<const uint8_t*>("a"), 1), 0xAF63DC4C8601EC8Cull);
+    EXPECT_EQ(RenderingPath("mid/1.mid"), "ogg/1.ogg");
+    EXPECT_EQ(RenderingPath("/opt/data/mid/tam-n11.mid"), "/opt/data/ogg/tam-n11.ogg");
+    EXPECT_EQ(RenderingPath("1.mid"), "");
+    EXPECT_EQ(RenderingPath("/1.mid"), "");
+}
+
+// Every generated tune has a rendering made from its bytes and no other's;
+// a rendering cut before its hash, or with another hash, never matches.
+TEST(TuneRendering, EveryTuneHasItsOwnRendering) {
+    std::vector<std::string> tunes = DataFiles("mid", ".mid");
+    ASSERT_FALSE(tunes.empty());
+    for (const std::string& t : tunes) {
+        Bytes midi = ReadFile(t);
+        Bytes ogg = ReadFile(RenderingPath(t));
+        const uint64_t hash = TuneHash(midi.data(), midi.size());
+        EXPECT_TRUE(RenderingMatches(ogg.data(), ogg.size(), hash)) << t;
+        EXPECT_FALSE(RenderingMatches(ogg.data(), ogg.size(), hash ^ 1)) << t;
+        const std::string name = "TOLVANE_MIDI=";
+        auto at = std::search(ogg.begin(), ogg.end(), name.begin(), name.end());
+        ASSERT_NE(at, ogg.end()) << t;
+        const size_t end = size_t(at - ogg.begin()) + name.size() + 16;
+        for (size_t cut = 0; cut < end; cut += 7) EXPECT_FALSE(RenderingMatches(ogg.data(), cut, hash)) << t << cut;
+        Bytes lower = ogg;
+        std::transform(at, at + 12, lower.begin() + (at - ogg.begin()), [](uint8_t c) { return std::tolower(c); });
+        EXPECT_TRUE(RenderingMatches(lower.data(), lower.size(), hash)) << t;  // names ignore case
+    }
+}
+
 TEST(PictureFiles, BitmapHeaderSizesAreCheckedBeforeDecoding) {
     Bytes bmp = ReadFile(std::string(TOLVANE_DATA_DIR) + "/img/asiato.bmp");
     Image img;
@@ -217,6 +251,14 @@ protected:
         std::ifstream f(logPath_);
         return std::string(std::istreambuf_iterator<char>(f), {});
     }
+    // The synthesizer loads its soundfont for every tune: take the small one.
+    void UseQuietSoundFont() {
+        ReleaseSoundSlots();
+        CloseSound();
+        setenv("TOLVANE_SOUNDFONT", (std::string(TOLVANE_DATA_DIR) + "/sf2/quiet.sf2").c_str(), 1);
+        ASSERT_TRUE(InitSound());
+        unsetenv("TOLVANE_SOUNDFONT");
+    }
     std::string logPath_;
 };
 
@@ -242,16 +284,52 @@ TEST_F(SoundFiles, SoundTunePlaysAndADirectoryWaveFails) {
     EXPECT_EQ(Log(), "MIDIファイルのロードに失敗\n" + dir + ": a directory, not a file\n");
 }
 
+// A tune plays its rendering only when the rendering was made from its very
+// bytes; a changed tune is synthesised live, and a damaged one fails before
+// its rendering is looked at.
+TEST_F(SoundFiles, TunePlaysTheRenderingMadeFromIt) {
+    UseQuietSoundFont();
+    const std::string tune = DataFiles("mid", ".mid").at(0);
+    Bytes midi = ReadFile(tune);
+    const std::string root = TempPath("data");
+    mkdir(root.c_str(), 0700);
+    mkdir((root + "/mid").c_str(), 0700);
+    mkdir((root + "/ogg").c_str(), 0700);
+    auto put = [](const std::string& p, const Bytes& b) {
+        std::ofstream(p, std::ios::binary).write(reinterpret_cast<const char*>(b.data()), std::streamsize(b.size()));
+    };
+    put(root + "/ogg/t.ogg", ReadFile(RenderingPath(tune)));
+    Bytes slower = midi;
+    const uint8_t tempo[] = {0xFF, 0x51, 0x03};
+    auto at = std::search(slower.begin(), slower.end(), tempo, tempo + 3);
+    ASSERT_NE(at, slower.end());
+    at[5] ^= 1;  // a tempo a microsecond off: still a sound tune
+    Bytes cut(midi.begin(), midi.begin() + 40);
+    const struct {
+        Bytes bytes;
+        bool plays, rendered;
+    } cases[] = {{midi, true, true}, {slower, true, false}, {cut, false, false}};
+    for (const auto& c : cases) {
+        put(root + "/mid/t.mid", c.bytes);
+        std::string why;
+        std::vector<uint8_t> rendering;
+        Mix_Music* m = OpenMusicFile((root + "/mid/t.mid").c_str(), rendering, why);
+        EXPECT_EQ(m != nullptr, c.plays);
+        EXPECT_EQ(!rendering.empty(), c.rendered);
+        if (m) {
+            EXPECT_EQ(Mix_GetMusicType(m), c.rendered ? MUS_OGG : MUS_MID);
+            Mix_FreeMusic(m);
+        } else {
+            EXPECT_EQ(why, "a MIDI track runs past the end of the file");
+        }
+    }
+}
+
 // A device that plays nothing skips the decoders' conversion and the
 // synthesizer, so its checks must accept and refuse exactly what the full
 // loaders do: the generated files, and faults each check alone would miss.
 TEST_F(SoundFiles, SilentChecksAgreeWithTheLoaders) {
-    // The synthesizer's own soundfont is loaded for every tune: take the small one.
-    ReleaseSoundSlots();
-    CloseSound();
-    setenv("TOLVANE_SOUNDFONT", (std::string(TOLVANE_DATA_DIR) + "/sf2/quiet.sf2").c_str(), 1);
-    ASSERT_TRUE(InitSound());
-    unsetenv("TOLVANE_SOUNDFONT");
+    UseQuietSoundFont();
     Bytes wave = ReadFile(DataFiles("wav", ".wav").at(0));
     Bytes oddCodec = wave;
     oddCodec[20] = 0x34;  // the format tag: no decoder knows codec 0x1234
@@ -275,7 +353,8 @@ TEST_F(SoundFiles, SilentChecksAgreeWithTheLoaders) {
     for (const std::string& p : tunes) {
         std::string why;
         const bool checked = CheckMusicFile(p.c_str(), why);
-        if (Mix_Music* m = OpenMusicFile(p.c_str(), why)) {
+        std::vector<uint8_t> rendering;
+        if (Mix_Music* m = OpenMusicFile(p.c_str(), rendering, why)) {
             EXPECT_TRUE(checked) << p;
             Mix_FreeMusic(m);
         } else {
