@@ -1,11 +1,15 @@
 #!/usr/bin/env python3
-"""Fails on an include that goes against the layers of src/ or closes a loop.
+"""Fails on an include or a call that goes against the layers of src/, or an
+include loop.
 
 The layers, bottom to top: base (clock, log, fatal errors, data files);
 gfx and sound; app (window, loop, dispatcher, options, trace); the game
 (stage, stages, scenes, talk). A folder may include its own layer's or lower
 layers' headers only; gfx and sound stay apart. Across folders the includes
 must form no loop, and within a folder no header may come back to itself.
+Below the game, no file may declare a function that a higher layer defines:
+the game hands its functions down (the scene table, the trace fields)
+instead of being called by name.
 Usage: check-includes.py [source folder]; exit status 1 names each fault.
 """
 import os
@@ -14,6 +18,9 @@ import sys
 
 LAYERS = {"base": 0, "gfx": 1, "sound": 1, "app": 2, "stage": 3, "stages": 3, "scenes": 3, "talk": 3}
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"')
+# A function declared or defined at file scope: a line from the first column,
+# a return type, a name, its parameters, then ";" (declared) or "{" (defined).
+FUNCTION = re.compile(r'^(?!return\b|using\b|typedef\b|#)[A-Za-z_][\w:<>,\*& ]*?[\*& ]([A-Za-z_]\w*)\s*\(([^;{}]*)\)\s*(?:const\s*)?(;|\{)')
 
 
 def includes(src):
@@ -54,6 +61,37 @@ def find_loop(graph):
     return None
 
 
+def sources(src):
+    """(path relative to src, text) of every source file under src."""
+    for root, _, files in os.walk(src):
+        for name in sorted(files):
+            if name.endswith((".h", ".cpp")):
+                path = os.path.join(root, name)
+                with open(path, encoding="utf-8") as f:
+                    yield os.path.relpath(path, src), f.read()
+
+
+def calls_up(src):
+    """Faults for functions declared below the game and defined above them."""
+    declared, defined = {}, {}
+    for path, text in sources(src):
+        layer = LAYERS.get(path.split(os.sep)[0])
+        if layer is None:
+            continue
+        for line in text.splitlines():
+            m = FUNCTION.match(line)
+            if m:
+                table = declared if m.group(3) == ";" else defined
+                table.setdefault(m.group(1), []).append((layer, path))
+    faults = []
+    for name, places in sorted(declared.items()):
+        for layer, path in places:
+            above = [p for l, p in defined.get(name, ()) if l > layer]
+            if above and not any(l <= layer for l, _ in defined.get(name, ())):
+                faults.append(f"{path}: declares {name}, defined above it in {above[0]}")
+    return faults
+
+
 def main():
     src = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..", "src")
     faults = []
@@ -78,6 +116,7 @@ def main():
     loop = find_loop(headers)
     if loop:
         faults.append("headers include each other: " + " -> ".join(loop))
+    faults += calls_up(src)
     for f in faults:
         print("check-includes: " + f, file=sys.stderr)
     return 1 if faults else 0

@@ -135,7 +135,7 @@ int OpenRunFiles(AppOptions& opts) {
         std::fprintf(stderr, "tolvane: cannot write the log '%s'\n", opts.logPath.c_str());
         return 2;
     }
-    if (!opts.tracePath.empty() && !OpenTrace(Absolute(opts.tracePath, base).c_str())) {
+    if (!opts.tracePath.empty() && !OpenTrace(Absolute(opts.tracePath, base).c_str(), !opts.headless)) {
         std::fprintf(stderr, "tolvane: cannot write the trace '%s'\n", opts.tracePath.c_str());
         return 2;
     }
@@ -152,7 +152,7 @@ int OpenRunFiles(AppOptions& opts) {
     LoadProgress();
     // Stamps count from the game clock's start, where the loop begins.
     if (!opts.recordPath.empty() && !StartRecording(Absolute(opts.recordPath, base), opts.clockStart, opts.startScene,
-                                                   g_Language == kLangEn ? "en" : "ja")) {
+                                                   InLanguage("ja", "en"))) {
         std::fprintf(stderr, "tolvane: cannot write the recording '%s'\n", opts.recordPath.c_str());
         CloseTrace();
         CloseLog();
@@ -291,4 +291,12 @@ int RunGame(const AppOptions& opts) {
         for (LoopTurn t; (t = RunLoopTurn()) != LoopTurn::Over;)
             if (t == LoopTurn::Idle && !opts.headless) SDL_Delay(1);
     return EndRun(status == 0);
+}
+
+int AppMain(int argc, char** argv) {
+    AppOptions opts;
+    int parsed = ParseOptions(argc, argv, opts);
+    if (parsed == -1) return 0;  // --help
+    if (parsed != 0) return parsed;
+    return RunGame(opts);
 }

@@ -29,6 +29,10 @@ struct AppOptions {
 // with at once (2 for bad input, 0 for --help); writes messages to stderr.
 int ParseOptions(int argc, char** argv, AppOptions& out);
 
+// The program: parses the command line and runs the game with it; returns
+// the exit status. The game hands in its scene table first.
+int AppMain(int argc, char** argv);
+
 // Runs the game with the given options and returns the exit status: start-up,
 // loop turns until the run is over, shut-down.
 int RunGame(const AppOptions& opts);

@@ -24,7 +24,7 @@ bool ParseProgress(const std::string& text, const std::string& name, Progress& o
         if (IniLineSkipped(line, false)) continue;
         long long stage = 0, ms = 0;
         bool ok = SplitIniLine(line, key, value) && key.size() == 6 && key.compare(0, 5, "stage") == 0 &&
-                  ParseInt(key.substr(5).c_str(), 1, kProgressStages, stage) && ParseInt(value.c_str(), 0, kMaxClearMs, ms);
+                  ParseInt(key.substr(5).c_str(), 1, kStageCount, stage) && ParseInt(value.c_str(), 0, kMaxClearMs, ms);
         if (!ok) {
             why = name + ":" + std::to_string(lineNo) + ": not 'stageN = best time in ms'";
             out = Progress{};
@@ -37,7 +37,7 @@ bool ParseProgress(const std::string& text, const std::string& name, Progress& o
 
 std::string FormatProgress(const Progress& p) {
     std::string t = "# Tolvane progress: stages cleared, best clear time in ms (written by the game)\n";
-    for (int k = 0; k < kProgressStages; ++k)
+    for (int k = 0; k < kStageCount; ++k)
         if (p.stages[k].cleared) t += "stage" + std::to_string(k + 1) + " = " + std::to_string(p.stages[k].bestMs) + "\n";
     return t;
 }
@@ -62,7 +62,7 @@ void LoadProgress() {
 }
 
 void NoteStageClear(int stage, uint32_t ms) {
-    if (!s_Kept || stage < 1 || stage > kProgressStages) return;
+    if (!s_Kept || stage < 1 || stage > kStageCount) return;
     StageRecord& r = s_Progress.stages[stage - 1];
     if (r.cleared && r.bestMs <= ms) return;
     r = StageRecord{true, ms < kMaxClearMs ? ms : kMaxClearMs};
@@ -71,6 +71,6 @@ void NoteStageClear(int stage, uint32_t ms) {
 }
 
 StageRecord StageProgress(int stage) {
-    if (!s_Kept || stage < 1 || stage > kProgressStages) return StageRecord{false, 0};
+    if (!s_Kept || stage < 1 || stage > kStageCount) return StageRecord{false, 0};
     return s_Progress.stages[stage - 1];
 }

@@ -5,18 +5,19 @@
 #include <cstdint>
 #include <string>
 
+#include "app/scenes.h"
+
 struct StageRecord {
     bool cleared;
     uint32_t bestMs;  // from the start of play to the clear
 };
 
-constexpr int kProgressStages = 9;
 // The longest time a file may give (anything longer is damage).
 constexpr uint32_t kMaxClearMs = 24u * 3600u * 1000u;
 
 // Stages 1..9 at [stage - 1].
 struct Progress {
-    StageRecord stages[kProgressStages];
+    StageRecord stages[kStageCount];
 };
 
 // Reads progress text. False (and `out` empty, `why` set to

@@ -1,9 +1,11 @@
-// The scene machine: g_FrameNo names the scene; Dispatch runs it.
+// The scene machine: g_FrameNo names the scene; Dispatch runs it from the
+// scene table the game hands in at start-up.
 #pragma once
 #include <cstdint>
 
-// Scene numbers, each naming the scene function of the same number below;
-// g_FrameNo and every stored or compared scene use these names.
+// Scene numbers, the contract between the app and the game: the game's scene
+// table holds one entry per number; g_FrameNo and every stored or compared
+// scene use these names.
 enum Scene : uint8_t {
     kSceneVeskInit,          // 0
     kSceneVeskFrame,         // 1
@@ -73,77 +75,24 @@ enum Scene : uint8_t {
     kSceneCount
 };
 
+// Stages are numbered 1..kStageCount; each has an init and a frame scene
+// above, and an entry in the player's progress.
+constexpr int kStageCount = 9;
+
 extern uint8_t g_FrameNo;
 extern int g_FromSelect;
 
+// One scene: the function a tick runs and the line it writes to the log. An
+// init falls through into the next entry, its frame, in the same tick.
+struct SceneEntry {
+    void (*run)();
+    const char* log;
+    bool isInit;
+};
+
+// The game hands its table (kSceneCount entries, by scene number) over once,
+// before the run, as the app hands the device its window.
+void SetSceneTable(const SceneEntry* scenes);
+
+// Runs scene g_FrameNo (and, for an init, its frame).
 void Dispatch();
-
-// Name of scene n's function ("Veskinit" ...), or nullptr when out of range.
-const char* SceneName(int n);
-
-// Scene functions, by number.
-void Veskinit();       // 0
-void Veskframe();      // 1
-void Logoinit();       // 2
-void Logoframe();      // 3
-void Logoframe2();     // 4
-void PrologueInit();   // 5
-void Prologueframe();  // 6
-void Startinit();      // 7
-void Startframe();     // 8
-void Talk0Init();      // 9
-void Talk0Frame();     // 10
-void GameST1init();    // 11
-void GameST1frame();   // 12
-void Talk1Init();      // 13
-void Talk1Frame();     // 14
-void GameST2init();    // 15
-void GameST2frame();   // 16
-void Talk2Init();      // 17
-void Talk2Frame();     // 18
-void GameST3init();    // 19
-void GameST3frame();   // 20
-void Talk3Init();      // 21
-void Talk3Frame();     // 22
-void GameST4init();    // 23
-void GameST4frame();   // 24
-void Talk4Init();      // 25
-void Talk4Frame();     // 26
-void GameST5init();    // 27
-void GameST5frame();   // 28
-void Talk5Init();      // 29
-void Talk5Frame();     // 30
-void GameST6init();    // 31
-void GameST6frame();   // 32
-void Talk6Init();      // 33
-void Talk6Frame();     // 34
-void GameST7init();    // 35
-void GameST7frame();   // 36
-void Talk7Init();      // 37
-void Talk7Frame();     // 38
-void GameST8init();    // 39
-void GameST8frame();   // 40
-void Talk8Init();      // 41
-void Talk8Frame();     // 42
-void GameST9init();    // 43
-void GameST9frame();   // 44
-void Optioninit();     // 45
-void Optionframe();    // 46
-void Gameoverinit();   // 47
-void Gameoverframe();  // 48
-void Talk01Init();     // 49
-void Talk01Frame();    // 50
-void Talk02Init();     // 51
-void Talk02Frame();    // 52
-void Talk9Init();      // 53
-void Talk9Frame();     // 54
-void Talk03Init();     // 55
-void Talk03Frame();    // 56
-void EndInit();        // 57
-void EndFrame();       // 58
-void HelpInit();       // 59
-void HelpFrame();      // 60
-void Selectinit();     // 61
-void Selectinframe();  // 62
-void End2Init();       // 63
-void End2Frame();      // 64

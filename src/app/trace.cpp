@@ -7,11 +7,15 @@
 
 namespace {
 FILE* s_Trace = nullptr;
-}
+SceneTraceFields s_SceneFields = nullptr;
+}  // namespace
 
-bool OpenTrace(const char* path) {
+void SetSceneTraceFields(SceneTraceFields fields) { s_SceneFields = fields; }
+
+bool OpenTrace(const char* path, bool lineByLine) {
     CloseTrace();
     s_Trace = std::fopen(path, "wb");
+    if (s_Trace && lineByLine) std::setvbuf(s_Trace, nullptr, _IOLBF, 0);
     return s_Trace != nullptr;
 }
 
@@ -26,7 +30,7 @@ void TraceTick(unsigned elapsedMs, int scene) {
     std::snprintf(head, sizeof head, "{\"t\":%u,\"scene\":%d,\"next\":%d,\"mouse\":[%d,%d]", elapsedMs, scene,
                   int(g_FrameNo), g_MouseX, g_MouseY);
     std::string line = head;
-    AppendSceneTraceFields(line, scene);
+    if (s_SceneFields) s_SceneFields(line, scene);
     line += "}\n";
     std::fputs(line.c_str(), s_Trace);
 }

@@ -2,11 +2,14 @@
 #pragma once
 #include <string>
 
-bool OpenTrace(const char* path);
+// lineByLine: each line reaches the file as its frame ends (a windowed run,
+// which something may be watching); else the lines are written in blocks.
+bool OpenTrace(const char* path, bool lineByLine);
 void CloseTrace();
 void TraceTick(unsigned elapsedMs, int scene);
 
-// Adds what the game reports of a tick: the lives, then the running scene's
-// own state (walkers, talk line ...). The game writes it; the trace only
-// asks.
-void AppendSceneTraceFields(std::string& line, int scene);
+// What the game reports of a tick (the lives, then the running scene's own
+// state: walkers, talk line ...) is appended by the function it hands in at
+// start-up; the trace only asks.
+using SceneTraceFields = void (*)(std::string& line, int scene);
+void SetSceneTraceFields(SceneTraceFields fields);

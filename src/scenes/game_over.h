@@ -2,3 +2,7 @@
 #pragma once
 
 extern int g_GameOverSound;  // play-once counter of the game-over sting
+
+// The game-over scenes.
+void Gameoverinit();
+void Gameoverframe();

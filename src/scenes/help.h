@@ -13,3 +13,7 @@ struct HelpPage {
 extern const HelpPage kHelpPages[7];  // pages 1..7
 extern int g_HelpPage;                // 0: none shown yet
 extern Quad HelpPageQuad;
+
+// The help screen's scenes.
+void HelpInit();
+void HelpFrame();

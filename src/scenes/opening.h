@@ -17,3 +17,12 @@ struct PrologueCaption {
     const char* en;    // English
 };
 extern const PrologueCaption kPrologueCaptions[13];
+
+// The opening's scenes: maker logo, game logo (two parts), prologue.
+void Veskinit();
+void Veskframe();
+void Logoinit();
+void Logoframe();
+void Logoframe2();
+void PrologueInit();
+void Prologueframe();

@@ -8,3 +8,7 @@ struct MenuChoice {
 
 extern const MenuChoice kMenuChoices[2];  // stage select, help
 extern int g_MenuArmed[2];                // pressed, waiting for the stroke
+
+// The select menu's scenes.
+void Selectinit();
+void Selectinframe();

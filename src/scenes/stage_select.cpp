@@ -1,8 +1,6 @@
 #include "scenes/stage_select.h"
 
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <initializer_list>
 
 #include "app/progress.h"
@@ -71,26 +69,26 @@ void DrawClearMark(int stage, int row) {
     StageRecord r = StageProgress(stage);
     if (!r.cleared) return;
     int top = 96 + 128 * row;
-    DrawStringRimmed(g_Language == kLangEn ? "Cleared" : "クリア", 38, top + 2, kClearText, kMarkRim);
+    DrawStringRimmed(InLanguage("クリア", "Cleared"), 38, top + 2, kClearText, kMarkRim);
     char time[16];
     FormatClearTime(r.bestMs, time);
     int width = TextWidth(time);
     DrawStringRimmed(time, 154 - width, top + 58, 0xFFFFFFFFu, kMarkRim);
 }
 
-void DrawEntry(const StageEntry& e, int row) {
+void DrawEntry(const Stage& s, int row) {
+    const SelectEntry& e = s.select;
     float r = float(row);
     SetQuadRect(s_Thumb, 32, 96 + 128 * r, 160, 192 + 128 * r);
-    SetQuadUV(s_Thumb, e.u0, e.v0, e.u0 + 0.25f, e.v0 + 0.1875f);
+    SetQuadUV(s_Thumb, e.thumbU, e.thumbV, e.thumbU + 0.25f, e.thumbV + 0.1875f);
     DrawQuad(kSlotThumbs, s_Thumb);
     SetQuadRect(s_RatingLabel, 160, 138 + 130 * r, 288, 202 + 130 * r);
     DrawQuad(kSlotSelectLetters, s_RatingLabel);
     int y = 100 + 130 * row;
     // The allowance as the panel shows it: each pot with its count; a pot
     // the stage does not fill is shown faded.
-    const char* texts[3] = {e.red, e.green, e.blue};
     for (int c = 0; c < 3; ++c) {
-        int n = PaintAllowance(texts[c]);
+        int n = s.paints[c] == kPaintKept ? 0 : s.paints[c];
         float x = 176.0f + 68.0f * float(c);
         SetQuadRect(s_Icon, x, float(y), x + 32, float(y + 32));
         SetQuadUV(s_Icon, 32.0f * float(c) / kSheet, 288 / kSheet, 32.0f * float(c + 1) / kSheet, 320 / kSheet);
@@ -103,8 +101,8 @@ void DrawEntry(const StageEntry& e, int row) {
         DrawQuad(kSlotThumbs, s_Icon);
     }
     DrawString(e.stars, 300, 153 + 130 * row, kStarText);
-    DrawString(g_Language == kLangEn ? e.titleEn : e.title, 390, y, kTitleText);
-    DrawClearMark(e.stage, row);
+    DrawString(InLanguage(e.title, e.titleEn), 390, y, kTitleText);
+    DrawClearMark(s.number, row);
 }
 
 // The page number between the arrows, under "ページ".
@@ -130,44 +128,20 @@ void BlinkArrow(const Arrow& a, float& blink) {
     }
 }
 
-const StageEntry* PageEntries();
+const Stage& RowStage(int row);
 
 }  // namespace
-
-// In the story's play order; the paint texts are the stages' starting pots.
-const StageEntry kStageEntries[3][3] = {
-    {
-        {kSceneStage1Init, 1,0.0f, 0.0f, "R : 3", "G : 0", "B : 0", "★", "『 お前とランデヴー 』",
-         "“A Date with You”"},
-        {kSceneStage2Init, 2,0.25f, 0.0f, "R : 0", "G : 0", "B : 4", "★ ★ ★", "『 ジメジメをいく私 』",
-         "“Through the Damp”"},
-        {kSceneStage3Init, 3,0.5f, 0.0f, "R : 0", "G : 4", "B : 0", "★ ★", "『 高所恐怖症の彼 』",
-         "“Scared of Heights”"},
-    },
-    {
-        {kSceneStage4Init, 4,0.75f, 0.0f, "R : 1", "G : 2", "B : 1", "★ ★ ★ ★", "『 夕暮時の晩ごはん 』",
-         "“Supper at Sundown”"},
-        {kSceneStage9Init, 9,0.0f, 0.1875f, "R : 1", "G : 1", "B : 1", "★ ★ ★ ★ ★", "『 襲撃の摩天楼 』",
-         "“Raid on the Towers”"},
-        {kSceneStage5Init, 5,0.25f, 0.1875f, "R : 2", "G : 2", "B : 0", "★ ★ ★ ★ ★ ★", "『 夜空に願いを☆ 』",
-         "“Wish on a Star☆”"},
-    },
-    {
-        {kSceneStage7Init, 7,0.75f, 0.1875f, "R : 1", "G : 1", "B : 1", "★ ★ ★ ★ ★ ★ ★", "『 高いのよ、崖が 』",
-         "“Such High Cliffs!”"},
-        {kSceneStage6Init, 6,0.5f, 0.1875f, "R : 0", "G : 2", "B : 2", "★ ★ ★ ★ ★ ★ ★ ★ ★", "『 ここを抜けたら… 』",
-         "“Just Past Here…”"},
-        {kSceneStage8Init, 8,0.0f, 0.375f, "R : 2", "G : 0", "B : 3", "★ ★ ★ ★ ★ ★ ★ ★", "『 そして伝説へ 』",
-         "“And into Legend”"},
-    },
-};
 
 int g_SelectPage = 1;
 int g_SelectArmed[3] = {0, 0, 0};
 float g_ArrowBlinkPrev = 0, g_ArrowBlinkNext = 0;
 
 namespace {
-const StageEntry* PageEntries() { return kStageEntries[g_SelectPage >= 1 && g_SelectPage <= 3 ? g_SelectPage - 1 : 0]; }
+// The stage on row 0..2 of the page shown: three to a page in story order.
+const Stage& RowStage(int row) {
+    const int page = g_SelectPage >= 1 && g_SelectPage <= 3 ? g_SelectPage : 1;
+    return StageAtPlace(3 * (page - 1) + row + 1);
+}
 }  // namespace
 
 void Optioninit() {
@@ -195,8 +169,7 @@ void Optionframe() {
     DriftAndDrawTiles(g_BgTile, kSlotBackTile);
     DrawQuad(kSlotSelectFrame, FullScreenQuad);
 
-    const StageEntry* page = PageEntries();
-    for (int row = 0; row < 3; ++row) DrawEntry(page[row], row);
+    for (int row = 0; row < 3; ++row) DrawEntry(RowStage(row), row);
     DrawArrow(kPrev, g_ArrowBlinkPrev);
     DrawArrow(kNext, g_ArrowBlinkNext);
     DrawPageNumber();
@@ -223,13 +196,12 @@ void Optionframe() {
 
     // A row armed by the held button starts its stage on the stroke's last
     // frame; of several armed rows the lowest decides.
-    page = PageEntries();
     if (!KeyDown(VK_LBUTTON)) s_CarriedPress = 0;
     for (int row = 0; row < 3; ++row) {
         if (KeyDown(VK_LBUTTON) && !s_CarriedPress && InBand(row)) g_SelectArmed[row] = 1;
         if (g_SelectArmed[row] == 1 && g_BrushAnim == 1.0f) {
             g_FromSelect = 1;
-            g_FrameNo = page[row].initScene;
+            g_FrameNo = RowStage(row).initScene;
             StopAllSound();
             g_SelectArmed[row] = 0;
         }
@@ -242,12 +214,4 @@ void FormatClearTime(uint32_t ms, char* buf) {
     uint32_t tenths = ms / 100;
     if (tenths > 99u * 600u + 599u) tenths = 99u * 600u + 599u;  // 99:59.9 at the most
     std::snprintf(buf, 16, "%u:%02u.%u", tenths / 600, tenths / 10 % 60, tenths % 10);
-}
-
-int PaintAllowance(const char* text) {
-    if (!text) return 0;
-    const char* colon = std::strchr(text, ':');
-    if (!colon) return 0;
-    int n = std::atoi(colon + 1);
-    return n >= 0 && n <= 4 ? n : 0;
 }

@@ -9,3 +9,7 @@ struct TitleButton {
     float x0, y0, x1, y1;
 };
 extern const TitleButton kTitleButtons[3];
+
+// The title's scenes.
+void Startinit();
+void Startframe();

@@ -54,11 +54,6 @@ Quad ClearLetter[4] = {Sprite(0, 0.125f, 0.625f, 0.75f), Sprite(0.125f, 0.25f, 0
                        Sprite(0.25f, 0.375f, 0.625f, 0.75f), Sprite(0.375f, 0.4375f, 0.625f, 0.75f)};
 float g_LifeAnimV = 0.125f;
 
-int PlayPosition(int stage) {
-    static const int kPosition[10] = {0, 1, 2, 3, 4, 6, 8, 7, 9, 5};
-    return stage >= 1 && stage <= 9 ? kPosition[stage] : 0;
-}
-
 void BannerTransform(Quad& q, float cx, float cy, float sx, float sy, float a) {
     static const float kUnit[4][2] = {{-1, -1}, {1, -1}, {1, 1}, {-1, 1}};
     float c = std::cos(a), s = std::sin(a);

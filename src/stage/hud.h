@@ -10,16 +10,13 @@ extern Quad StageLabel, StageNumber, BannerBar, BannerRoller;
 extern Quad ClearLetter[4];
 extern float g_LifeAnimV;
 
-// Place 1..9 of stage k in the story's play order.
-int PlayPosition(int stage);
-
 // Corners of a sprite centred at (cx, cy) with half-sizes (sx, sy), turned
 // by angle a (radians) about its centre.
 void BannerTransform(Quad& q, float cx, float cy, float sx, float sy, float a);
 
 // Puts the time strip at its start (x 420..804).
 void ResetTimeStrip();
-// Writes the glyph of play position p (1..9) into StageNumber.
+// Writes the glyph of story place p (1..9) into StageNumber.
 void SetStageNumberGlyph(int playPosition);
 
 void UpdatePaintDigits();

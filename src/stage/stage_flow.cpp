@@ -17,13 +17,10 @@
 
 namespace {
 
-int s_CurrentStage = 0;
 // When play of this try began (the first tick after the start banner), for
 // the clear time kept in the player's progress.
 uint32_t s_PlaySince = 0;
 bool s_PlayStarted = false;
-
-// A slot no other scene loads.
 
 void DrawFallersOf(int stage) {
     for (int n = 0; n < StageFallerCount(stage); ++n) DrawQuad(kSlotCharacters, g_Fallers[stage][n].quad);
@@ -31,13 +28,11 @@ void DrawFallersOf(int stage) {
 
 }  // namespace
 
-int CurrentStage() { return s_CurrentStage; }
-
 void DrawStageFallers(int stage) { DrawFallersOf(stage); }
 
 void ResetAllStageScripts() {
     g_ScriptReset = 1;
-    for (int k = 1; k <= 9; ++k) kStageInfo[k].script->run();
+    for (int k = 1; k <= kStageCount; ++k) StageOf(k).script->run();
     g_ScriptReset = 0;
 }
 
@@ -47,7 +42,7 @@ bool InRect(int x, int y, float x0, float y0, float x1, float y1) {
 
 namespace {
 
-void LoadStageSounds(const StageInfo& s) {
+void LoadStageSounds(const Stage& s) {
     static const char* kEffects[kStageEffectSounds] = {"wav/bom31_b.wav",  "wav/pyoro52.wav",    "wav/SteamD@22.wav",
                                        "wav/water01_c.wav", "wav/mizu07.wav",    "wav/magic_08.wav",
                                        "wav/pochi03@11.wav", "wav/bosu32.wav",   "wav/drag02.wav",
@@ -66,7 +61,7 @@ void StepObjects(int stage) {
     StepHero(stage);
     UpdateHeroPaint();
     StepPartner(stage);
-    if (kStageInfo[stage].partnerStill)
+    if (StageOf(stage).partnerStill)
         UpdateStage1Partner();
     else
         UpdatePartnerPaint();
@@ -79,7 +74,7 @@ bool Clicked(float x0, float y0, float x1, float y1) {
 
 int& PaintCount(int colour) { return colour == 1 ? g_PaintR : colour == 2 ? g_PaintG : g_PaintB; }
 
-void HandlePots(const StageInfo& s) {
+void HandlePots(const Stage& s) {
     if (!s.threePots) {
         // A loaded brush or an empty pot leaves the click to others.
         int& n = PaintCount(s.onePotColour);
@@ -111,8 +106,7 @@ void LoseLife(int lives) {
 }  // namespace
 
 void StageInit(int stage) {
-    const StageInfo& s = kStageInfo[stage];
-    s_CurrentStage = stage;
+    const Stage& s = StageOf(stage);
     s_PlayStarted = false;
 
     LoadTexture(kSlotStageBack, s.background, s.backgroundKey);
@@ -138,12 +132,12 @@ void StageInit(int stage) {
         LoadTexture(kSlotWind, "img/kaze.png", kKeyBlack);
     }
 
-    g_Hero.x = s.heroX;
-    g_Hero.y = s.heroY;
-    g_Hero.facing = s.heroFacing;
-    g_Partner.x = s.partnerX;
-    g_Partner.y = s.partnerY;
-    g_Partner.facing = s.partnerFacing;
+    g_Hero.x = s.hero.x;
+    g_Hero.y = s.hero.y;
+    g_Hero.facing = s.hero.facing;
+    g_Partner.x = s.partner.x;
+    g_Partner.y = s.partner.y;
+    g_Partner.facing = s.partner.facing;
     g_Hero.halted = g_Partner.halted = 1;
     g_Hero.gravityOff = g_Partner.gravityOff = 0;
     g_HeroPaint = g_PartnerPaint = 0;
@@ -158,9 +152,8 @@ void StageInit(int stage) {
     RestoreStageCells(stage);
 
     g_SelectedPaint = 0;
-    if (s.paints[0] >= 0) g_PaintR = s.paints[0];
-    if (s.paints[1] >= 0) g_PaintG = s.paints[1];
-    if (s.paints[2] >= 0) g_PaintB = s.paints[2];
+    for (int c = 1; c <= 3; ++c)
+        if (s.paints[c - 1] != kPaintKept) PaintCount(c) = s.paints[c - 1];
     g_TimerPaused = 1;
     g_StageRunning = 0;
     g_StageCleared = 0;
@@ -182,7 +175,7 @@ void StageInit(int stage) {
     ResetTimeStrip();
     g_StripSpeed = s.stripSpeed;
     g_TimeOutPenalty = 1;
-    SetStageNumberGlyph(PlayPosition(stage));
+    SetStageNumberGlyph(s.storyPlace);
 
     if (s.soundsFirst) LoadStageSounds(s);
     g_ScriptReset = 1;
@@ -200,8 +193,7 @@ void StageInit(int stage) {
 }
 
 void StageFrame(int stage) {
-    const StageInfo& s = kStageInfo[stage];
-    s_CurrentStage = stage;
+    const Stage& s = StageOf(stage);
     if (KeyDown(VK_F1)) g_FrameNo = kSceneTitleInit;
     if (PlayOnceDue(g_MusicOnce)) PlayMusic(kMusicSlot);
     SetAdditiveBlend(false);
@@ -287,10 +279,7 @@ void StageFrame(int stage) {
 }
 
 void AppendStageTraceFields(std::string& line, int scene) {
-    if (scene < kSceneStage1Init || scene > kSceneStage9Frame) return;
-    bool isStage = false;
-    for (int k = 1; k <= 9; ++k) isStage |= scene == kStageInfo[k].initScene || scene == kStageInfo[k].frameScene;
-    if (!isStage) return;
+    if (!IsStageScene(scene)) return;
     char buf[512];
     auto walker = [](const Walker& w, int paint, char* out, size_t n) {
         std::snprintf(out, n, "{\"x\":%g,\"y\":%g,\"facing\":%d,\"paint\":%d,\"halted\":%d}", double(w.x),
@@ -306,23 +295,3 @@ void AppendStageTraceFields(std::string& line, int scene) {
                   double(TimeStripRight()));
     line += buf;
 }
-
-// The scene functions of the nine stages.
-void GameST1init() { StageInit(1); }
-void GameST1frame() { StageFrame(1); }
-void GameST2init() { StageInit(2); }
-void GameST2frame() { StageFrame(2); }
-void GameST3init() { StageInit(3); }
-void GameST3frame() { StageFrame(3); }
-void GameST4init() { StageInit(4); }
-void GameST4frame() { StageFrame(4); }
-void GameST5init() { StageInit(5); }
-void GameST5frame() { StageFrame(5); }
-void GameST6init() { StageInit(6); }
-void GameST6frame() { StageFrame(6); }
-void GameST7init() { StageInit(7); }
-void GameST7frame() { StageFrame(7); }
-void GameST8init() { StageInit(8); }
-void GameST8frame() { StageFrame(8); }
-void GameST9init() { StageInit(9); }
-void GameST9frame() { StageFrame(9); }

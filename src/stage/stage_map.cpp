@@ -1,5 +1,7 @@
 #include "stage/stage_map.h"
 
+#include "stage/stage.h"
+
 Quad g_CellQuad = kWhiteQuad;
 
 namespace {
@@ -69,4 +71,13 @@ void DrawStageMap(int stage) {
     }
     g_CellQuad = s_LayerQuads[kMapCells - 1];
     DrawQuadLayer(kSlotChips, kMapLayer);
+}
+
+void RestoreStageCells(int stage) {
+    if (!ValidStage(stage)) return;
+    const RestoredCells& r = StageOf(stage).restored;
+    for (int i = 0; i < r.count; ++i) {
+        const int index = CellIndex(r.cells[i].row, r.cells[i].col);
+        if (index >= 0) g_StageMap[stage][index] = kInitialStageMap[stage][index];
+    }
 }

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 
+#include "app/scenes.h"
 #include "gfx/gfx.h"
 #include "gfx/texture_slots.h"
 
@@ -15,7 +16,6 @@ constexpr int kMapCols = 20;
 constexpr int kMapRows = 15;
 constexpr int kMapCells = kMapCols * kMapRows;  // 300
 constexpr int kCellSize = 32;
-constexpr int kStageCount = 9;                  // stages are numbered 1..9
 
 // Row-major grid: cell (col, row) is byte row * 20 + col. Only rows 0..9 ever
 // hold chips; the panel covers the rest of the screen.
@@ -67,16 +67,7 @@ void PlaceCellQuad(int col, int row, ChipCode code);
 // on the device and built again only when a cell of the grid changed.
 void DrawStageMap(int stage);
 
-// Puts back the initial code of every cell that stage k's events change, so
-// that a restarted stage begins from the same grid. Animated edge cells and
-// stage 9 are left alone: their events rewrite them anyway.
+// Puts back the initial code of every cell that stage k's events change
+// (its record's restored cells), so that a restarted stage begins from the
+// same grid.
 void RestoreStageCells(int stage);
-
-// One restorable cell of a stage.
-struct CellRestore {
-    uint8_t row, col;
-    ChipCode code;
-};
-
-// The restore list of stage k (count 0 for stage 9 or an unknown stage).
-const CellRestore* StageRestoreList(int stage, int* count);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "base/platform.h"
+#include "stage/stage.h"
 #include "stage/stage_state.h"
 
 namespace {
@@ -59,11 +60,11 @@ int WalkerMode(const Walker& w, const WalkerRule& rule) {
     }
 }
 
-void StepFallerBody(Body b, uint32_t& lastStep, Quad& quad, const FallerRule& rule) {
+void StepFallerBody(int stage, Body b, uint32_t& lastStep, Quad& quad, const FallerRule& rule) {
     const uint32_t now = g_Now;
     if (now - lastStep <= kStepIntervalMs) return;
     ApplyGravity(b);
-    Land(b, BoxHitsMap(rule.stage, b.x, b.y, rule.boxRight, rule.test));
+    Land(b, BoxHitsMap(stage, b.x, b.y, rule.boxRight, rule.test));
     lastStep = now;
     PlaceSprite(quad, b.x, b.y, rule.quadWidth);
     // The coordinate a rule leaves alone belongs to the stage script, which
@@ -96,11 +97,11 @@ bool BoxHitsMap(int stage, float x, float y, int right, BoxTest test) {
     }
 }
 
-void StepWalker(Walker& w, Quad& sprite, const WalkerRule& rule) {
+void StepWalker(int stage, Walker& w, Quad& sprite, const WalkerRule& rule) {
     const uint32_t now = g_Now;
     if (now - w.lastStep <= kStepIntervalMs) return;
     const BoxTest test = WalkerMode(w, rule) == 1 ? rule.mode1 : rule.mode0;
-    auto hits = [&] { return BoxHitsMap(rule.stage, w.x, w.y, 31, test); };
+    auto hits = [&] { return BoxHitsMap(stage, w.x, w.y, 31, test); };
     // Right first: a walker bumping on the right is turned and at once moved
     // back, so it never overlaps; one bumping on the left ends a pixel inside.
     if (w.facing == 0 && !w.halted) {
@@ -118,54 +119,49 @@ void StepWalker(Walker& w, Quad& sprite, const WalkerRule& rule) {
     PlaceSprite(sprite, w.x, w.y, 31.0f);
 }
 
-void StepFaller(Faller& f, const FallerRule& rule) {
-    StepFallerBody(Body{f.x, f.y, f.fallSpeed}, f.lastStep, f.quad, rule);
+void StepFaller(int stage, Faller& f, const FallerRule& rule) {
+    StepFallerBody(stage, Body{f.x, f.y, f.fallSpeed}, f.lastStep, f.quad, rule);
 }
 
-void StepFaller(Walker& w, Quad& sprite, const FallerRule& rule) {
-    StepFallerBody(Body{w.x, w.y, w.fallSpeed}, w.lastStep, sprite, rule);
+void StepFaller(int stage, Walker& w, Quad& sprite, const FallerRule& rule) {
+    StepFallerBody(stage, Body{w.x, w.y, w.fallSpeed}, w.lastStep, sprite, rule);
 }
 
 const FallerRule* FindFallerRule(int stage, int number) {
-    for (int i = 0; i < kFallerTableSize; ++i) {
-        if (kFallerTable[i].stage == stage && kFallerTable[i].number == number) return &kFallerTable[i];
-    }
-    return nullptr;
+    if (stage < 1 || stage > kStageCount || number < 1 || number > StageFallerCount(stage)) return nullptr;
+    return &StageOf(stage).fallers[number - 1];
 }
 
 int StageFallerCount(int stage) {
+    if (stage < 1 || stage > kStageCount) return 0;
     int count = 0;
-    for (int i = 0; i < kFallerTableSize; ++i) count += (kFallerTable[i].stage == stage);
+    while (count < kMaxFallers && StageOf(stage).fallers[count].quadWidth > 0) ++count;
     return count;
 }
 
 void StepHero(int stage) {
     if (stage < 1 || stage > kStageCount) return;
-    StepWalker(g_Hero, g_HeroQuad, kHeroRules[stage]);
+    StepWalker(stage, g_Hero, g_HeroQuad, StageOf(stage).heroRule);
 }
 
 void StepPartner(int stage) {
     if (stage < 1 || stage > kStageCount) return;
-    if (stage == 1) {
-        StepFaller(g_Partner, g_PartnerQuad, kStage1PartnerRule);
+    const Stage& s = StageOf(stage);
+    if (s.partnerStill) {
+        StepFaller(stage, g_Partner, g_PartnerQuad, s.partnerFall);
     } else {
-        StepWalker(g_Partner, g_PartnerQuad, kPartnerRules[stage]);
+        StepWalker(stage, g_Partner, g_PartnerQuad, s.partnerRule);
     }
 }
 
 void StepStageFallers(int stage) {
-    for (int i = 0; i < kFallerTableSize; ++i) {
-        const FallerRule& rule = kFallerTable[i];
-        if (rule.stage == stage) StepFaller(g_Fallers[stage][rule.number - 1], rule);
-    }
+    for (int n = 1; n <= StageFallerCount(stage); ++n) StepFaller(stage, g_Fallers[stage][n - 1], StageOf(stage).fallers[n - 1]);
 }
 
 void PlaceStageFallers(int stage) {
-    for (int i = 0; i < kFallerTableSize; ++i) {
-        const FallerRule& rule = kFallerTable[i];
-        if (rule.stage != stage) continue;
-        Faller& f = g_Fallers[stage][rule.number - 1];
-        f.x = rule.startX;
-        f.y = rule.startY;
+    for (int n = 1; n <= StageFallerCount(stage); ++n) {
+        Faller& f = g_Fallers[stage][n - 1];
+        f.x = StageOf(stage).fallers[n - 1].startX;
+        f.y = StageOf(stage).fallers[n - 1].startY;
     }
 }

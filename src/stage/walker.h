@@ -61,7 +61,6 @@ enum ModeSource : uint8_t {
 // A walker's stage-specific behaviour: its hit test in modes 0 and 1 and
 // whether gravityOff switches its gravity off.
 struct WalkerRule {
-    uint8_t stage;
     BoxTest mode0, mode1;
     uint8_t modeFrom;  // ModeSource
     bool gated;
@@ -72,7 +71,6 @@ enum UvWrite : uint8_t { kUvNone, kUvOnlyU, kUvOnlyV, kUvBoth };
 
 // A faller's stage-specific behaviour and start position.
 struct FallerRule {
-    uint8_t stage, number;  // faller `number` (1..3) of stage `stage`
     float startX, startY;
     BoxTest test;
     int boxRight;           // R: 31, 63, or 64 for the one 65-pixel box
@@ -80,15 +78,6 @@ struct FallerRule {
     uint8_t uvWrite;        // UvWrite
     float u0, u1, v0, v1;   // u left..right, v top..bottom
 };
-
-// Per-stage tables, indexed by stage 1..9 (index 0 unused).
-extern const WalkerRule kHeroRules[kStageCount + 1];
-extern const WalkerRule kPartnerRules[kStageCount + 1];
-// Stage 1's partner never walks: it steps as a faller with a walker's quad.
-extern const FallerRule kStage1PartnerRule;
-// Every faller of every stage, in the order the stage frame steps them.
-extern const FallerRule kFallerTable[];
-extern const int kFallerTableSize;
 
 // The fallers of each stage: g_Fallers[k][n - 1] is faller n of stage k.
 extern Faller g_Fallers[kStageCount + 1][kMaxFallers];
@@ -98,16 +87,16 @@ const FallerRule* FindFallerRule(int stage, int number);
 // Number of fallers stage k has (0..3).
 int StageFallerCount(int stage);
 
-// One step of a walker if more than 20 ms have passed since its last:
-// walk and turn, gravity, landing snap, then the sprite's positions.
-void StepWalker(Walker& w, Quad& sprite, const WalkerRule& rule);
+// One step of a walker on grid k if more than 20 ms have passed since its
+// last: walk and turn, gravity, landing snap, then the sprite's positions.
+void StepWalker(int stage, Walker& w, Quad& sprite, const WalkerRule& rule);
 
 // One step of a faller if more than 20 ms have passed since its last:
 // gravity (never gated), landing snap, then the sprite's positions and the
 // rule's texture coordinates.
-void StepFaller(Faller& f, const FallerRule& rule);
+void StepFaller(int stage, Faller& f, const FallerRule& rule);
 // The same for a walker that only falls (stage 1's partner).
-void StepFaller(Walker& w, Quad& sprite, const FallerRule& rule);
+void StepFaller(int stage, Walker& w, Quad& sprite, const FallerRule& rule);
 
 // The stage frame's calls, with the stage's own rules.
 void StepHero(int stage);          // g_Hero → g_HeroQuad

@@ -4,8 +4,10 @@
 #include "stage/stage_state.h"
 #include "stages/script_kit.h"
 
-extern const StageScript kStage1Script;
+// Every stage's record, by stage number (entry 0 unused).
+extern const Stage kStages[kStageCount + 1];
 
+extern const StageScript kStage1Script;
 extern const StageScript kStage2Script;
 extern const StageScript kStage3Script;
 extern const StageScript kStage4Script;

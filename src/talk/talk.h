@@ -16,8 +16,8 @@ constexpr uint32_t kChiefColour = 0xFF800080u;
 constexpr int kTalkTextX = 50;
 constexpr int kTalkMaxTexts = 5;
 
-// Play-once counters guarding the cues: c0..c7 are g_SoundOnce (c3 belongs
-// to the stages), c8..c11 are g_TalkOnce.
+// Play-once counters guarding the cues: c0..c7 are g_SoundOnce (shared with
+// the stages, whose clear sting c0 guards), c8..c11 are g_TalkOnce.
 constexpr int kTalkCounters = 12;
 extern int g_TalkOnce[4];
 
@@ -74,3 +74,31 @@ int& TalkCounter(int c);
 
 void TalkInit(const TalkScene& scene);
 void TalkFrame(const TalkScene& scene);
+
+// The scene functions of the thirteen dialogue scenes.
+void Talk0Init();
+void Talk0Frame();
+void Talk1Init();
+void Talk1Frame();
+void Talk01Init();
+void Talk01Frame();
+void Talk2Init();
+void Talk2Frame();
+void Talk3Init();
+void Talk3Frame();
+void Talk8Init();
+void Talk8Frame();
+void Talk4Init();
+void Talk4Frame();
+void Talk02Init();
+void Talk02Frame();
+void Talk5Init();
+void Talk5Frame();
+void Talk6Init();
+void Talk6Frame();
+void Talk7Init();
+void Talk7Frame();
+void Talk9Init();
+void Talk9Frame();
+void Talk03Init();
+void Talk03Frame();

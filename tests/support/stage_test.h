@@ -63,7 +63,7 @@ protected:
             g_Now += 15;
             if (fallers) StepStageFallers(stage_);
             g_Hero.halted = g_Partner.halted = 0;
-            kStageInfo[stage_].script->run();
+            StageOf(stage_).script->run();
         }
     }
     // The meeting goal: `first` comes home to its place and waits there,

@@ -270,18 +270,18 @@ TEST(FrontendPictures, ThumbnailsAreOpaqueAndEachStageHasItsOwn) {
     Image sheet = load("img/ステージ場面.png");
     ASSERT_EQ(sheet.width, 512);
     std::set<std::vector<uint32_t>> seen;
-    for (const auto& page : kStageEntries)
-        for (const StageEntry& e : page) {
-            const int x0 = int(e.u0 * 512.f), y0 = int(std::lround(e.v0 * 512.f));
-            // white is the sheet's key: a white pixel would be a hole
-            EXPECT_EQ(keyedInRect(sheet, kWhite, x0, y0, x0 + 128, y0 + 96), 0) << "stage " << e.stage;
-            std::vector<uint32_t> cell;
-            for (int y = y0; y < y0 + 96; ++y)
-                for (int x = x0; x < x0 + 128; ++x) cell.push_back(at(sheet, x, y));
-            std::set<uint32_t> colours(cell.begin(), cell.end());
-            EXPECT_GT(colours.size(), 40u) << "stage " << e.stage << " looks blank";
-            EXPECT_TRUE(seen.insert(cell).second) << "stage " << e.stage << " repeats another thumbnail";
-        }
+    for (int k = 1; k <= kStageCount; ++k) {
+        const SelectEntry& e = StageOf(k).select;
+        const int x0 = int(e.thumbU * 512.f), y0 = int(std::lround(e.thumbV * 512.f));
+        // white is the sheet's key: a white pixel would be a hole
+        EXPECT_EQ(keyedInRect(sheet, kWhite, x0, y0, x0 + 128, y0 + 96), 0) << "stage " << k;
+        std::vector<uint32_t> cell;
+        for (int y = y0; y < y0 + 96; ++y)
+            for (int x = x0; x < x0 + 128; ++x) cell.push_back(at(sheet, x, y));
+        std::set<uint32_t> colours(cell.begin(), cell.end());
+        EXPECT_GT(colours.size(), 40u) << "stage " << k << " looks blank";
+        EXPECT_TRUE(seen.insert(cell).second) << "stage " << k << " repeats another thumbnail";
+    }
 }
 
 // Below the thumbnails: the three pots, the digits 0..4 of each paint and
@@ -329,66 +329,66 @@ TEST(FrontendPictures, ThumbnailsShowTheirStagesGridOverItsBackground) {
     Image sheet = load("img/ステージ場面.png");
     ASSERT_EQ(sheet.width, 512);
     int comparedEmpty = 0, comparedSolid = 0;
-    for (const auto& page : kStageEntries)
-        for (const StageEntry& e : page) {
-            const StageInfo& info = kStageInfo[e.stage];
-            Image bg, chips;
-            const bool haveBg = DecodeImageFile((kData + "/" + info.background).c_str(), bg) && bg.width == 640 && !isFlat(bg);
-            const bool haveChips = DecodeImageFile((kData + "/" + info.chips).c_str(), chips) && chips.width == chips.height;
-            const int ox = int(e.u0 * 512.f), oy = int(std::lround(e.v0 * 512.f));
-            const StageMap& map = kInitialStageMap[e.stage];
-            auto solid = [&](int row, int col) {
-                return row >= 0 && col >= 0 && row < 10 && col < kMapCols && IsSolid(map[size_t(row * kMapCols + col)]);
-            };
-            auto nearWalker = [&](int row, int col) {
-                for (float wx : {info.heroX, info.partnerX})
-                    for (float wy : {info.heroY, info.partnerY})
-                        if (std::abs(float(col * 32) - wx) < 64 && std::abs(float(row * 32) - wy) < 64) return true;
-                return false;
-            };
-            for (int row = 0; row < 10; ++row)
-                for (int col = 0; col < kMapCols; ++col) {
-                    if (nearWalker(row, col)) continue;
-                    // the block of the thumbnail wholly inside this cell, less the
-                    // thumbnail's darkened edge
-                    const int tx0 = ox + std::max(1, int(std::ceil(col * 6.4))), tx1 = ox + std::min(127, int(std::floor((col + 1) * 6.4)));
-                    const int ty0 = oy + std::max(1, int(std::ceil(row * 9.6))), ty1 = oy + std::min(95, int(std::floor((row + 1) * 9.6)));
-                    Mean shown = meanOf(sheet, tx0, ty0, tx1, ty1, [](uint32_t) { return true; });
-                    bool alone = true;
-                    for (int dr = -1; dr <= 1; ++dr)
-                        for (int dc = -1; dc <= 1; ++dc) alone = alone && !solid(row + dr, col + dc);
-                    if (alone && haveBg) {
-                        // the background as the stage draws it (v from 0.01), keyed
-                        // pixels showing the white screen
-                        Mean expected;
-                        int n = 0;
-                        for (int y = row * 32; y < row * 32 + 32; ++y)
-                            for (int x = col * 32; x < col * 32 + 32; ++x) {
-                                uint32_t p = at(bg, x, std::min(479, pictureRow(float(y) + 0.5f)));
-                                if ((p | 0xFF000000u) == info.backgroundKey) p = 0xFFFFFFFFu;
-                                expected.r += (p >> 16) & 0xFF;
-                                expected.g += (p >> 8) & 0xFF;
-                                expected.b += p & 0xFF;
-                                ++n;
-                            }
-                        expected.r /= n, expected.g /= n, expected.b /= n;
-                        EXPECT_LT(shown.distance(expected), 14.0) << "stage " << e.stage << " empty cell (" << col << ", " << row << ")";
-                        ++comparedEmpty;
-                    }
-                    if (solid(row, col) && haveChips) {
-                        // a chip that covers its whole cell shows as that chip
-                        const ChipCode code = map[size_t(row * kMapCols + col)];
-                        const int size = chips.width / 16, sx = (code % 16) * size, sy = (code / 16) * size;
-                        Mean chip = meanOf(chips, sx, sy, sx + size, sy + size, [](uint32_t p) { return p != kGreen; });
-                        int keyed = 0;
-                        for (int y = sy; y < sy + size; ++y)
-                            for (int x = sx; x < sx + size; ++x) keyed += at(chips, x, y) == kGreen;
-                        if (keyed > size * size / 20) continue;
-                        EXPECT_LT(shown.distance(chip), 24.0) << "stage " << e.stage << " solid cell (" << col << ", " << row << ")";
-                        ++comparedSolid;
-                    }
+    for (int k = 1; k <= kStageCount; ++k) {
+        const SelectEntry& e = StageOf(k).select;
+        const Stage& info = StageOf(k);
+        Image bg, chips;
+        const bool haveBg = DecodeImageFile((kData + "/" + info.background).c_str(), bg) && bg.width == 640 && !isFlat(bg);
+        const bool haveChips = DecodeImageFile((kData + "/" + info.chips).c_str(), chips) && chips.width == chips.height;
+        const int ox = int(e.thumbU * 512.f), oy = int(std::lround(e.thumbV * 512.f));
+        const StageMap& map = kInitialStageMap[k];
+        auto solid = [&](int row, int col) {
+            return row >= 0 && col >= 0 && row < 10 && col < kMapCols && IsSolid(map[size_t(row * kMapCols + col)]);
+        };
+        auto nearWalker = [&](int row, int col) {
+            for (float wx : {info.hero.x, info.partner.x})
+                for (float wy : {info.hero.y, info.partner.y})
+                    if (std::abs(float(col * 32) - wx) < 64 && std::abs(float(row * 32) - wy) < 64) return true;
+            return false;
+        };
+        for (int row = 0; row < 10; ++row)
+            for (int col = 0; col < kMapCols; ++col) {
+                if (nearWalker(row, col)) continue;
+                // the block of the thumbnail wholly inside this cell, less the
+                // thumbnail's darkened edge
+                const int tx0 = ox + std::max(1, int(std::ceil(col * 6.4))), tx1 = ox + std::min(127, int(std::floor((col + 1) * 6.4)));
+                const int ty0 = oy + std::max(1, int(std::ceil(row * 9.6))), ty1 = oy + std::min(95, int(std::floor((row + 1) * 9.6)));
+                Mean shown = meanOf(sheet, tx0, ty0, tx1, ty1, [](uint32_t) { return true; });
+                bool alone = true;
+                for (int dr = -1; dr <= 1; ++dr)
+                    for (int dc = -1; dc <= 1; ++dc) alone = alone && !solid(row + dr, col + dc);
+                if (alone && haveBg) {
+                    // the background as the stage draws it (v from 0.01), keyed
+                    // pixels showing the white screen
+                    Mean expected;
+                    int n = 0;
+                    for (int y = row * 32; y < row * 32 + 32; ++y)
+                        for (int x = col * 32; x < col * 32 + 32; ++x) {
+                            uint32_t p = at(bg, x, std::min(479, pictureRow(float(y) + 0.5f)));
+                            if ((p | 0xFF000000u) == info.backgroundKey) p = 0xFFFFFFFFu;
+                            expected.r += (p >> 16) & 0xFF;
+                            expected.g += (p >> 8) & 0xFF;
+                            expected.b += p & 0xFF;
+                            ++n;
+                        }
+                    expected.r /= n, expected.g /= n, expected.b /= n;
+                    EXPECT_LT(shown.distance(expected), 14.0) << "stage " << k << " empty cell (" << col << ", " << row << ")";
+                    ++comparedEmpty;
                 }
-        }
+                if (solid(row, col) && haveChips) {
+                    // a chip that covers its whole cell shows as that chip
+                    const ChipCode code = map[size_t(row * kMapCols + col)];
+                    const int size = chips.width / 16, sx = (code % 16) * size, sy = (code / 16) * size;
+                    Mean chip = meanOf(chips, sx, sy, sx + size, sy + size, [](uint32_t p) { return p != kGreen; });
+                    int keyed = 0;
+                    for (int y = sy; y < sy + size; ++y)
+                        for (int x = sx; x < sx + size; ++x) keyed += at(chips, x, y) == kGreen;
+                    if (keyed > size * size / 20) continue;
+                    EXPECT_LT(shown.distance(chip), 24.0) << "stage " << k << " solid cell (" << col << ", " << row << ")";
+                    ++comparedSolid;
+                }
+            }
+    }
     if (comparedEmpty + comparedSolid == 0) GTEST_SKIP() << "no stage backgrounds or chip sheets in this data";
 }
 
@@ -396,13 +396,13 @@ TEST(FrontendPictures, ThumbnailsShowTheirStagesGridOverItsBackground) {
 
 TEST(FrontendKit, ThumbnailCellsAreWhereTheStageSelectSamplesThem) {
     std::set<std::pair<int, int>> used;
-    for (const auto& page : kStageEntries)
-        for (const StageEntry& e : page) {
-            ag::Pt cell = ag::fe::thumbnailCell(e.stage);
-            EXPECT_FLOAT_EQ(cell.x, e.u0 * 512.f) << "stage " << e.stage;
-            EXPECT_NEAR(cell.y, e.v0 * 512.f, 0.01) << "stage " << e.stage;
-            EXPECT_TRUE(used.insert({int(cell.x), int(cell.y)}).second) << "stage " << e.stage << " shares a cell";
-        }
+    for (int k = 1; k <= kStageCount; ++k) {
+        const SelectEntry& e = StageOf(k).select;
+        ag::Pt cell = ag::fe::thumbnailCell(k);
+        EXPECT_FLOAT_EQ(cell.x, e.thumbU * 512.f) << "stage " << k;
+        EXPECT_NEAR(cell.y, e.thumbV * 512.f, 0.01) << "stage " << k;
+        EXPECT_TRUE(used.insert({int(cell.x), int(cell.y)}).second) << "stage " << k << " shares a cell";
+    }
 }
 
 TEST(FrontendKit, BoxFilterAveragesWholeAndPartialPixels) {

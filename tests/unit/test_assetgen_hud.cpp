@@ -295,8 +295,8 @@ TEST(HudPanels, OpenAboveTheStageAndOverTheTimeWindow) {
 }
 
 TEST(HudPanels, EachStageShowsItsPotsWhereItsClicksLandAndItsCountsBesideThem) {
-    for (int k = 1; k <= 9; ++k) {
-        const StageInfo& s = kStageInfo[k];
+    for (int k = 1; k <= kStageCount; ++k) {
+        const Stage& s = StageOf(k);
         Picture p = load(s.panel);
         ASSERT_EQ(p.img.height, 480) << s.panel;
         std::vector<std::pair<int, int>> pots;  // x, colour

@@ -73,7 +73,7 @@ const std::set<int> kScriptCodes[4] = {
 };
 
 int sheetOf(int stage) {
-    const std::string chips = kStageInfo[stage].chips;
+    const std::string chips = StageOf(stage).chips;
     return chips.find("mapchip1") != std::string::npos ? 1 : chips.find("mapchip2") != std::string::npos ? 2 : 3;
 }
 
@@ -380,11 +380,12 @@ TEST(StageSheets, FallersHaveEveryPictureTheStagesShow) {
     Image img = load("img/char.move.png");
     ASSERT_EQ(img.height, 1024);
     // the cells the faller steps write themselves
-    for (int i = 0; i < kFallerTableSize; ++i) {
-        const FallerRule& r = kFallerTable[i];
-        if (r.uvWrite == kUvBoth)
-            expectSprite(img, r.u0, r.v0, r.u1, r.v1, "faller " + std::to_string(r.number) + " of stage " + std::to_string(r.stage));
-    }
+    for (int k = 1; k <= kStageCount; ++k)
+        for (int n = 1; n <= StageFallerCount(k); ++n) {
+            const FallerRule& r = *FindFallerRule(k, n);
+            if (r.uvWrite == kUvBoth)
+                expectSprite(img, r.u0, r.v0, r.u1, r.v1, "faller " + std::to_string(n) + " of stage " + std::to_string(k));
+        }
     // and the pictures the stage events step them through
     for (int heat = 0; heat < 4; ++heat) expectSprite(img, 0.5f, heat / 16.f, 0.625f, (heat + 1) / 16.f, "block");
     for (int d = 0; d < 4; ++d) expectSprite(img, 0.75f, d / 16.f, 1.f, (d + 1) / 16.f, "wide tub");

@@ -51,7 +51,7 @@ TEST(KeptFilesFuzz, DamagedSettingsAndProgressLoadInRange) {
     std::strcpy(sample.language, "en");
     std::string settingsText = FormatSettings(sample);
     Progress done{};
-    for (int k = 0; k < kProgressStages; k += 2) done.stages[k] = StageRecord{true, 1000u * uint32_t(k + 7)};
+    for (int k = 0; k < kStageCount; k += 2) done.stages[k] = StageRecord{true, 1000u * uint32_t(k + 7)};
     std::string progressText = FormatProgress(done);
     const std::vector<uint8_t> settingsBytes(settingsText.begin(), settingsText.end());
     const std::vector<uint8_t> progressBytes(progressText.begin(), progressText.end());
@@ -78,7 +78,7 @@ TEST(KeptFilesFuzz, DamagedSettingsAndProgressLoadInRange) {
         FuzzCase p = MakeFuzzCase(seed, i, progressBytes);
         Place(p, progressPath);
         LoadProgress();
-        for (int k = 1; k <= kProgressStages; ++k) EXPECT_LE(StageProgress(k).bestMs, kMaxClearMs);
+        for (int k = 1; k <= kStageCount; ++k) EXPECT_LE(StageProgress(k).bestMs, kMaxClearMs);
         Remove(progressPath);
     }
     SetSettingsPath("");

@@ -17,6 +17,7 @@
 
 #include "app/app.h"
 #include "base/language.h"
+#include "stage/stage.h"
 #include "gfx/gfx.h"
 #include "gfx/image.h"
 #include "scenes/opening.h"
@@ -110,10 +111,10 @@ std::vector<Drawn> EnglishTexts() {
         out.push_back({c.en, c.x, c.y, c.colour, 26, 264, 614, 462, "caption " + std::to_string(++n)});
     for (int page = 0; page < 3; ++page)
         for (int row = 0; row < 3; ++row) {
-            const StageEntry& e = kStageEntries[page][row];
+            const Stage& s = StageAtPlace(3 * page + row + 1);
             int y = 100 + 130 * row;
-            out.push_back({e.titleEn, 390, y, 0xFF800080u, 170, y - 8, 618, y + 40,
-                           "stage title " + std::to_string(e.stage)});
+            out.push_back({s.select.titleEn, 390, y, 0xFF800080u, 170, y - 8, 618, y + 40,
+                           "stage title " + std::to_string(s.number)});
         }
     return out;
 }
@@ -197,11 +198,11 @@ TEST(Language, EveryTextExistsInBothLanguages) {
                   std::count(c.en, c.en + std::string(c.en).size(), '\n'))
             << c.en;
     }
-    for (const auto& page : kStageEntries)
-        for (const StageEntry& e : page) {
-            EXPECT_STRNE(e.title, "");
-            EXPECT_EQ(EnglishFault(e.titleEn), "") << e.titleEn;
-        }
+    for (int k = 1; k <= kStageCount; ++k) {
+        const SelectEntry& e = StageOf(k).select;
+        EXPECT_STRNE(e.title, "");
+        EXPECT_EQ(EnglishFault(e.titleEn), "") << e.titleEn;
+    }
 }
 
 // The sentence in five colours: the five English texts are the same

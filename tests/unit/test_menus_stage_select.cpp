@@ -77,42 +77,8 @@ TEST_F(StageSelect, EveryRowLaunchesItsStageInPlayOrderWithSoundStopped) {
             EXPECT_EQ(g_FromSelect, 1);
             EXPECT_EQ(g_SelectArmed[row], 0);
             EXPECT_EQ(GetSoundStats().stopAll, stops + 1);
-            // The entry's stage really starts at that scene.
-            const StageEntry& e = kStageEntries[page - 1][row];
-            EXPECT_EQ(kStageInfo[e.stage].initScene, e.initScene);
         }
     }
-}
-
-TEST_F(StageSelect, PaintTextsMatchTheStagesStartingPots) {
-    for (const auto& page : kStageEntries)
-        for (const StageEntry& e : page) {
-            const int* pots = kStageInfo[e.stage].paints;
-            const char* texts[3] = {e.red, e.green, e.blue};
-            const char letters[3] = {'R', 'G', 'B'};
-            for (int c = 0; c < 3; ++c) {
-                if (pots[c] < 0) continue;  // carried over from the previous try
-                char want[16];
-                std::snprintf(want, sizeof want, "%c : %d", letters[c], pots[c]);
-                EXPECT_STREQ(texts[c], want) << "stage " << e.stage;
-            }
-        }
-}
-
-TEST_F(StageSelect, PotIconsShowTheCountOfEachAllowance) {
-    EXPECT_EQ(PaintAllowance("R : 3"), 3);
-    EXPECT_EQ(PaintAllowance("B : 0"), 0);
-    EXPECT_EQ(PaintAllowance("G : 4"), 4);
-    // Only the digits 0..4 are in the sheet: anything else shows 0.
-    EXPECT_EQ(PaintAllowance("G : 7"), 0);
-    EXPECT_EQ(PaintAllowance("G"), 0);
-    EXPECT_EQ(PaintAllowance(nullptr), 0);
-    for (const auto& page : kStageEntries)
-        for (const StageEntry& e : page)
-            for (const char* t : {e.red, e.green, e.blue}) {
-                int want = t[std::strlen(t) - 1] - '0';
-                EXPECT_EQ(PaintAllowance(t), want) << t;
-            }
 }
 
 TEST_F(StageSelect, RowTextsFitBesideEachOther) {
@@ -126,11 +92,11 @@ TEST_F(StageSelect, RowTextsFitBesideEachOther) {
         }
         return w;
     };
-    for (const auto& page : kStageEntries)
-        for (const StageEntry& e : page) {
-            EXPECT_LE(390 + width(e.title), 640) << e.title;
-            EXPECT_LE(300 + width(e.stars), 640) << e.title;
-        }
+    for (int k = 1; k <= kStageCount; ++k) {
+        const SelectEntry& e = StageOf(k).select;
+        EXPECT_LE(390 + width(e.title), 640) << e.title;
+        EXPECT_LE(300 + width(e.stars), 640) << e.title;
+    }
 }
 
 TEST_F(StageSelect, ArrowsTurnOnePagePerClickAndWrapBothWays) {

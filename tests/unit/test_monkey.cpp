@@ -49,7 +49,7 @@ constexpr int kStageFrames[] = {12, 16, 20, 24, 28, 32, 36, 40, 44};
 // endings' roll, the longest, takes about 90 s).
 uint32_t LongestSpanMs(int scene) {
     for (int k = 1; k <= 9; ++k)
-        if (scene == kStageFrames[k - 1]) return uint32_t(192.0f / kStageInfo[k].stripSpeed) * kTickMs + 60000;
+        if (scene == kStageFrames[k - 1]) return uint32_t(192.0f / StageOf(k).stripSpeed) * kTickMs + 60000;
     return 120000;
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <set>
 
+#include "stage/stage.h"
 #include "stage/stage_map.h"
 
 namespace {
@@ -30,26 +31,17 @@ TEST_F(StageMapTest, LowerRowsAreEmptyInEveryGrid) {
     }
 }
 
-TEST_F(StageMapTest, RestoreListsMatchInitialGridsAndStayOnTheMap) {
+TEST_F(StageMapTest, RestoredCellsLieOnTheMapOnceEach) {
     for (int k = 1; k <= kStageCount; ++k) {
-        int count = -1;
-        const CellRestore* cells = StageRestoreList(k, &count);
-        ASSERT_GE(count, 0);
+        const RestoredCells& r = StageOf(k).restored;
         std::set<int> seen;
-        for (int i = 0; i < count; ++i) {
-            const CellRestore& c = cells[i];
+        for (int i = 0; i < r.count; ++i) {
+            const GridCell& c = r.cells[i];
             ASSERT_LT(c.row, 10) << "stage " << k;
             ASSERT_LT(c.col, kMapCols) << "stage " << k;
-            EXPECT_EQ(c.code, Initial(k, c.row, c.col)) << "stage " << k << " cell " << int(c.row) << "," << int(c.col);
             EXPECT_TRUE(seen.insert(c.row * kMapCols + c.col).second) << "stage " << k << " lists a cell twice";
         }
     }
-    int count = -1;
-    EXPECT_EQ(StageRestoreList(9, &count), nullptr);
-    EXPECT_EQ(count, 0);
-    EXPECT_EQ(StageRestoreList(0, &count), nullptr);
-    EXPECT_EQ(StageRestoreList(10, &count), nullptr);
-    EXPECT_EQ(count, 0);
 }
 
 TEST_F(StageMapTest, RestorePutsBackChangedCellsOnly) {

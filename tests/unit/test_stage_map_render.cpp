@@ -18,8 +18,8 @@ TEST(StageMapRender, EverySolidCellOfEveryGridShowsItsChip) {
     std::string data = TOLVANE_DATA_DIR;
     std::vector<uint32_t> px(640 * 480);
     for (int k = 1; k <= kStageCount; ++k) {
-        LoadTexture(kSlotChips, (data + "/" + kStageInfo[k].chips).c_str(), kKeyGreen);
-        ASSERT_TRUE(TextureLoaded(kSlotChips)) << kStageInfo[k].chips;
+        LoadTexture(kSlotChips, (data + "/" + StageOf(k).chips).c_str(), kKeyGreen);
+        ASSERT_TRUE(TextureLoaded(kSlotChips)) << StageOf(k).chips;
         // A colour no chip uses, so a keyed-out cell shows it unchanged.
         ClearFrame(0xFFFF00FFu);
         BeginDrawing();

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "base/platform.h"
+#include "stage/stage.h"
 #include "stage/stage_state.h"
 #include "stage/walker.h"
 
@@ -47,7 +48,7 @@ protected:
 };
 
 // A plain walker of the test grid: both edges, four corners, gravity on.
-const WalkerRule kPlain = {kTestStage, {kBothEdges, kCorners}, {kBothEdges, kCorners}, kModeNone, true};
+const WalkerRule kPlain = {{kBothEdges, kCorners}, {kBothEdges, kCorners}, kModeNone, true};
 
 }  // namespace
 
@@ -55,7 +56,7 @@ TEST_F(StageWalkerTest, WalksOnePixelPerStepAfterMoreThan20ms) {
     Clear(kTestStage);
     Floor(kTestStage, 6);
     Walker w = At(100, 160, 0);
-    StepWalker(w, sprite_, kPlain);
+    StepWalker(kTestStage, w, sprite_, kPlain);
     EXPECT_EQ(w.x, 101.0f);
     EXPECT_EQ(w.lastStep, g_Now);
 
@@ -63,20 +64,20 @@ TEST_F(StageWalkerTest, WalksOnePixelPerStepAfterMoreThan20ms) {
     const Quad before = sprite_;
     g_Now += 20;
     w.y = 170;  // a change the step would snap back
-    StepWalker(w, sprite_, kPlain);
+    StepWalker(kTestStage, w, sprite_, kPlain);
     EXPECT_EQ(w.x, 101.0f);
     EXPECT_EQ(w.y, 170.0f);
     EXPECT_EQ(sprite_.v[0].x, before.v[0].x);
 
     g_Now += 1;
     w.y = 160;
-    StepWalker(w, sprite_, kPlain);
+    StepWalker(kTestStage, w, sprite_, kPlain);
     EXPECT_EQ(w.x, 102.0f);
 
     // The clock may wrap between steps.
     w.lastStep = 0xFFFFFFF0u;
     g_Now = 0x10;
-    StepWalker(w, sprite_, kPlain);
+    StepWalker(kTestStage, w, sprite_, kPlain);
     EXPECT_EQ(w.x, 103.0f);
 }
 
@@ -88,21 +89,21 @@ TEST_F(StageWalkerTest, TurningAtWalls) {
 
     // Walking right into a wall: turned and moved back in the same step.
     Walker w = At(160, 160, 0);
-    StepWalker(w, sprite_, kPlain);
+    StepWalker(kTestStage, w, sprite_, kPlain);
     EXPECT_EQ(w.x, 160.0f);
     EXPECT_EQ(w.facing, 1);
     NextTick();
-    StepWalker(w, sprite_, kPlain);
+    StepWalker(kTestStage, w, sprite_, kPlain);
     EXPECT_EQ(w.x, 159.0f);
 
     // Walking left into a wall: one pixel inside it for a step, facing right.
     w = At(96, 160, 1);
-    StepWalker(w, sprite_, kPlain);
+    StepWalker(kTestStage, w, sprite_, kPlain);
     EXPECT_EQ(w.x, 95.0f);
     EXPECT_EQ(w.facing, 0);
     EXPECT_EQ(w.y, 160.0f);
     NextTick();
-    StepWalker(w, sprite_, kPlain);
+    StepWalker(kTestStage, w, sprite_, kPlain);
     EXPECT_EQ(w.x, 96.0f);
     EXPECT_EQ(w.facing, 0);
 }
@@ -111,17 +112,17 @@ TEST_F(StageWalkerTest, LeftScreenEdgeTurnsAtMinusOne) {
     Clear(kTestStage);
     Floor(kTestStage, 6);
     Walker w = At(0, 160, 1);
-    StepWalker(w, sprite_, kPlain);
+    StepWalker(kTestStage, w, sprite_, kPlain);
     EXPECT_EQ(w.x, -1.0f);
     EXPECT_EQ(w.facing, 0);
     EXPECT_EQ(sprite_.v[0].x, -1.0f);
     NextTick();
-    StepWalker(w, sprite_, kPlain);
+    StepWalker(kTestStage, w, sprite_, kPlain);
     EXPECT_EQ(w.x, 0.0f);
 
     // The right edge turns a walker without letting it past 608.
     w = At(608, 160, 0);
-    StepWalker(w, sprite_, kPlain);
+    StepWalker(kTestStage, w, sprite_, kPlain);
     EXPECT_EQ(w.x, 608.0f);
     EXPECT_EQ(w.facing, 1);
 }
@@ -132,12 +133,12 @@ TEST_F(StageWalkerTest, LeftBumpInMidAirSnapsToTheRowAndRestartsTheFall) {
     Wall(kTestStage, 4, 2);
     Walker w = At(96, 100, 1);
     w.fallSpeed = 6;
-    StepWalker(w, sprite_, kPlain);
+    StepWalker(kTestStage, w, sprite_, kPlain);
     EXPECT_EQ(w.x, 95.0f);
     EXPECT_EQ(w.y, 96.0f);  // 100 + 7 = 107, truncated to the row
     EXPECT_EQ(w.fallSpeed, 0.0f);
     NextTick();
-    StepWalker(w, sprite_, kPlain);
+    StepWalker(kTestStage, w, sprite_, kPlain);
     EXPECT_EQ(w.x, 96.0f);
     EXPECT_EQ(w.y, 97.0f);  // falling again from speed 1
 }
@@ -146,7 +147,7 @@ TEST_F(StageWalkerTest, HaltedWalkerOnlyFalls) {
     Clear(kTestStage);
     Walker w = At(100, 0, 0);
     w.halted = 1;
-    StepWalker(w, sprite_, kPlain);
+    StepWalker(kTestStage, w, sprite_, kPlain);
     EXPECT_EQ(w.x, 100.0f);
     EXPECT_EQ(w.y, 1.0f);
 }
@@ -155,10 +156,10 @@ TEST_F(StageWalkerTest, FallAcceleratesAndLandsOnARow) {
     Clear(kTestStage);
     Floor(kTestStage, 5);  // y 160
     Faller f{0, 0, 0, g_Now - 1000, kWhiteQuad};
-    const FallerRule rule = {kTestStage, 1, 0, 0, {kNoEdges, kCorners}, 31, 32, kUvNone, 0, 0, 0, 0};
+    const FallerRule rule = {0, 0, {kNoEdges, kCorners}, 31, 32, kUvNone, 0, 0, 0, 0};
     std::vector<float> ys;
     for (int i = 0; i < 20 && (ys.empty() || f.fallSpeed != 0.0f); ++i) {
-        StepFaller(f, rule);
+        StepFaller(kTestStage, f, rule);
         ys.push_back(f.y);
         NextTick();
     }
@@ -167,7 +168,7 @@ TEST_F(StageWalkerTest, FallAcceleratesAndLandsOnARow) {
     EXPECT_EQ(f.fallSpeed, 0.0f);
 
     // Standing: a pixel down and snapped back on every step.
-    StepFaller(f, rule);
+    StepFaller(kTestStage, f, rule);
     EXPECT_EQ(f.y, 128.0f);
     EXPECT_EQ(f.fallSpeed, 0.0f);
 }
@@ -177,7 +178,7 @@ TEST_F(StageWalkerTest, RunawayFallSpeedIsCapped) {
     Walker w = At(100, -5000, 0);
     w.halted = 1;
     w.fallSpeed = 1000;
-    StepWalker(w, sprite_, kPlain);
+    StepWalker(kTestStage, w, sprite_, kPlain);
     EXPECT_EQ(w.fallSpeed, 5.0f);
     EXPECT_EQ(w.y, -4995.0f);
 }
@@ -187,7 +188,7 @@ TEST_F(StageWalkerTest, GravityOffHoldsHeightButStillTurns) {
     Wall(kTestStage, 3, 6);
     Walker w = At(160, 100, 0);
     w.gravityOff = 1;
-    StepWalker(w, sprite_, kPlain);
+    StepWalker(kTestStage, w, sprite_, kPlain);
     EXPECT_EQ(w.y, 100.0f);
     EXPECT_EQ(w.x, 160.0f);
     EXPECT_EQ(w.facing, 1);
@@ -195,7 +196,7 @@ TEST_F(StageWalkerTest, GravityOffHoldsHeightButStillTurns) {
     // Overlapping a wall while standing: no snap.
     w = At(190, 100, 1);
     w.gravityOff = 1;
-    StepWalker(w, sprite_, kPlain);
+    StepWalker(kTestStage, w, sprite_, kPlain);
     EXPECT_EQ(w.x, 189.0f);
     EXPECT_EQ(w.y, 100.0f);
     EXPECT_EQ(w.fallSpeed, 0.0f);
@@ -205,7 +206,7 @@ TEST_F(StageWalkerTest, GravityOffHoldsHeightButStillTurns) {
     ungated.gated = false;
     w = At(100, 0, 0);
     w.gravityOff = 1;
-    StepWalker(w, sprite_, ungated);
+    StepWalker(kTestStage, w, sprite_, ungated);
     EXPECT_EQ(w.y, 1.0f);
 }
 
@@ -214,7 +215,7 @@ TEST_F(StageWalkerTest, SpriteHangsFromTheBox) {
     Floor(kTestStage, 6);
     sprite_.v[0].u = 0.375f;
     Walker w = At(40, 160, 0);
-    StepWalker(w, sprite_, kPlain);
+    StepWalker(kTestStage, w, sprite_, kPlain);
     const float xs[4] = {41, 72, 72, 41}, ys[4] = {160, 160, 224, 224};
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(sprite_.v[i].x, xs[i]) << i;
@@ -230,30 +231,30 @@ TEST_F(StageWalkerTest, ModeOneSamplesOfStage2) {
     // The hero in mode 1 passes walls on his left ...
     Walker hero = At(160, 160, 1);
     hero.collisionMode = 1;
-    StepWalker(hero, sprite_, kHeroRules[2]);
+    StepWalker(2, hero, sprite_, StageOf(2).heroRule);
     EXPECT_EQ(hero.x, 159.0f);
     EXPECT_EQ(hero.facing, 1);
     // ... but the left screen edge still stops him.
     hero = At(0, 160, 1);
     hero.collisionMode = 1;
-    StepWalker(hero, sprite_, kHeroRules[2]);
+    StepWalker(2, hero, sprite_, StageOf(2).heroRule);
     EXPECT_EQ(hero.x, -1.0f);
     EXPECT_EQ(hero.facing, 0);
     // In mode 0 the same wall turns him.
     hero = At(160, 160, 1);
-    StepWalker(hero, sprite_, kHeroRules[2]);
+    StepWalker(2, hero, sprite_, StageOf(2).heroRule);
     EXPECT_EQ(hero.facing, 0);
 
     // The partner in mode 1 feels only a 6-pixel sliver: a wall 6 pixels to
     // the right of its left edge goes unnoticed.
     Walker partner = At(96, 160, 0);
     partner.collisionMode = 1;
-    StepWalker(partner, sprite_, kPartnerRules[2]);
+    StepWalker(2, partner, sprite_, StageOf(2).partnerRule);
     EXPECT_EQ(partner.x, 97.0f);
     EXPECT_EQ(partner.facing, 0);
     partner = At(122, 160, 0);
     partner.collisionMode = 1;
-    StepWalker(partner, sprite_, kPartnerRules[2]);
+    StepWalker(2, partner, sprite_, StageOf(2).partnerRule);
     EXPECT_EQ(partner.x, 122.0f);
     EXPECT_EQ(partner.facing, 1);
 }
@@ -265,12 +266,12 @@ TEST_F(StageWalkerTest, Stage4HeroReadsThePartnersMode) {
     g_Partner.collisionMode = 1;
     Walker hero = At(160, 160, 0);
     hero.collisionMode = 0;
-    StepWalker(hero, sprite_, kHeroRules[4]);
+    StepWalker(4, hero, sprite_, StageOf(4).heroRule);
     EXPECT_EQ(hero.x, 161.0f);  // the sliver has not reached the wall
     g_Partner.collisionMode = 0;
     hero = At(160, 160, 0);
     hero.collisionMode = 1;
-    StepWalker(hero, sprite_, kHeroRules[4]);
+    StepWalker(4, hero, sprite_, StageOf(4).heroRule);
     EXPECT_EQ(hero.x, 160.0f);
     EXPECT_EQ(hero.facing, 1);
 }
@@ -282,7 +283,7 @@ TEST_F(StageWalkerTest, ModeOneOfStages6And8DropsTheEdges) {
     Floor(8, 6);
     Walker partner = At(0, 160, 1);
     partner.collisionMode = 1;
-    StepWalker(partner, sprite_, kPartnerRules[6]);
+    StepWalker(6, partner, sprite_, StageOf(6).partnerRule);
     EXPECT_EQ(partner.x, -1.0f);
     EXPECT_EQ(partner.facing, 1);
 
@@ -290,12 +291,12 @@ TEST_F(StageWalkerTest, ModeOneOfStages6And8DropsTheEdges) {
     Wall(8, 5, 2);
     Walker hero = At(96, 160, 1);
     hero.collisionMode = 1;
-    StepWalker(hero, sprite_, kHeroRules[8]);
+    StepWalker(8, hero, sprite_, StageOf(8).heroRule);
     EXPECT_EQ(hero.x, 95.0f);
     EXPECT_EQ(hero.facing, 1);
     hero = At(32, 160, 0);
     hero.collisionMode = 1;
-    StepWalker(hero, sprite_, kHeroRules[8]);
+    StepWalker(8, hero, sprite_, StageOf(8).heroRule);
     EXPECT_EQ(hero.x, 32.0f);
     EXPECT_EQ(hero.facing, 1);
 }
@@ -334,10 +335,10 @@ TEST_F(StageWalkerTest, WideBoxesSampleTheirRightEdge) {
 TEST_F(StageWalkerTest, FallerStepWritesItsPictureCoordinates) {
     Clear(kTestStage);
     Floor(kTestStage, 6);
-    const FallerRule onlyU = {kTestStage, 1, 0, 0, {kNoEdges, kCorners}, 63, 64, kUvOnlyU, 0.75f, 1.0f, 0, 0};
+    const FallerRule onlyU = {0, 0, {kNoEdges, kCorners}, 63, 64, kUvOnlyU, 0.75f, 1.0f, 0, 0};
     Faller f{100, 160, 0, g_Now - 1000, kWhiteQuad};
     SetQuadUV(f.quad, 0, 0.25f, 0, 0.3125f);  // the script's picture row
-    StepFaller(f, onlyU);
+    StepFaller(kTestStage, f, onlyU);
     EXPECT_EQ(f.quad.v[1].x, 164.0f);
     EXPECT_EQ(f.quad.v[2].y, 224.0f);
     EXPECT_EQ(f.quad.v[0].u, 0.75f);
@@ -349,7 +350,7 @@ TEST_F(StageWalkerTest, FallerStepWritesItsPictureCoordinates) {
     ASSERT_NE(onlyV, nullptr);
     SetQuadUV(f.quad, 0.125f, 0, 0.25f, 0);
     NextTick();
-    StepFaller(f, *onlyV);
+    StepFaller(6, f, *onlyV);
     EXPECT_EQ(f.quad.v[1].u, 0.25f);
     EXPECT_EQ(f.quad.v[0].v, 0.875f);
     EXPECT_EQ(f.quad.v[2].v, 0.9375f);
@@ -357,7 +358,7 @@ TEST_F(StageWalkerTest, FallerStepWritesItsPictureCoordinates) {
     // A gate of 20 ms applies to fallers too.
     g_Now += 20;
     f.y = 150;
-    StepFaller(f, *onlyV);
+    StepFaller(6, f, *onlyV);
     EXPECT_EQ(f.y, 150.0f);
 }
 
@@ -375,7 +376,7 @@ TEST_F(StageWalkerTest, StageFallersRestWhereTheyStart) {
                 << "stage " << k << " faller " << n << " starts inside a wall";
             f.fallSpeed = 0;
             f.lastStep = g_Now - 1000;
-            StepFaller(f, *rule);
+            StepFaller(k, f, *rule);
             EXPECT_EQ(f.y, rule->startY) << "stage " << k << " faller " << n << " does not rest";
         }
     }

@@ -1,13 +1,13 @@
 // The talk engine driven tick by tick through the dispatcher: clicks, Space,
 // F1, cues and the late portraits.
-#include <gtest/gtest.h>
+#include "tick_test.h"
 
 #include <cstring>
 #include <string>
 
 #include "base/platform.h"
 #include "app/scenes.h"
-#include "app/trace.h"
+#include "scenes/game_scenes.h"
 #include "gfx/gfx.h"
 #include "sound/sound.h"
 #include "talk/talk.h"
@@ -15,16 +15,18 @@
 
 namespace {
 
-class TalkEngine : public testing::Test {
+// Ticks run the dispatcher alone, on key states the test holds.
+class TalkEngine : public TickTest {
 protected:
     void SetUp() override {
+        TickTest::SetUp();
         std::memset(g_KeyState, 0, sizeof g_KeyState);
         g_LButton = 0;
-        ResetSoundStats();
     }
     void TearDown() override {
         std::memset(g_KeyState, 0, sizeof g_KeyState);
         g_LButton = 0;
+        TickTest::TearDown();
     }
     static void Hold(int vk, bool down) { g_KeyState[vk] = down ? 0x80 : 0; }
     // Starts a scene: its init and first frame run in one tick.

@@ -17,6 +17,7 @@
 #include "app/app.h"
 #include "gfx/gfx.h"
 #include "scenes/opening.h"
+#include "stage/stage.h"
 #include "scenes/stage_select.h"
 #include "talk/talk.h"
 
@@ -64,11 +65,10 @@ std::set<uint32_t> GameCharacters() {
         for (int i = 0; i < scene->lineCount; ++i)
             for (const TalkText& t : scene->lines[i].texts) AddText(chars, t.text);
     for (const PrologueCaption& c : kPrologueCaptions) AddText(chars, c.text);
-    for (const auto& page : kStageEntries)
-        for (const StageEntry& e : page) {
-            AddText(chars, e.stars);
-            AddText(chars, e.title);
-        }
+    for (int k = 1; k <= kStageCount; ++k) {
+        AddText(chars, StageOf(k).select.stars);
+        AddText(chars, StageOf(k).select.title);
+    }
     return chars;
 }
 
