@@ -41,84 +41,112 @@ const char* kUsage =
     "  --scene N           start at scene N (0..255) instead of 0\n"
     "  --help              show this text\n";
 
-}  // namespace
+// Options that switch something on.
+struct FlagOption {
+    const char* name;
+    bool AppOptions::*field;
+};
+const FlagOption kFlags[] = {
+    {"--headless", &AppOptions::headless}, {"--bench", &AppOptions::bench},
+    {"--render", &AppOptions::render},     {"--windowed", &AppOptions::windowed},
+    {"--fullscreen", &AppOptions::fullscreen},
+};
 
-int ParseOptions(int argc, char** argv, AppOptions& out) {
-    out = AppOptions{};
-    for (int i = 1; i < argc; ++i) {
-        std::string a = argv[i];
-        auto value = [&](const char*& v) {
-            if (i + 1 >= argc) {
-                std::fprintf(stderr, "tolvane: %s needs a value\n%s", a.c_str(), kUsage);
-                return false;
-            }
-            v = argv[++i];
-            return true;
-        };
-        auto number = [&](long long lo, long long hi, long long& n) {
-            const char* v = nullptr;
-            if (!value(v)) return false;
-            if (!ParseInt(v, lo, hi, n)) {
-                std::fprintf(stderr, "tolvane: %s wants a whole number in %lld..%lld, not '%s'\n", a.c_str(), lo, hi,
-                             v);
-                return false;
-            }
-            return true;
-        };
-        const char* v = nullptr;
-        long long n = 0;
-        if (a == "--help" || a == "-h") {
-            std::fputs(kUsage, stdout);
-            return -1;
-        } else if (a == "--headless") {
-            out.headless = true;
-        } else if (a == "--bench") {
-            out.bench = true;
-        } else if (a == "--render") {
-            out.render = true;
-        } else if (a == "--windowed") {
-            out.windowed = true;
-        } else if (a == "--fullscreen") {
-            out.fullscreen = true;
-        } else if (a == "--scale") {
-            if (!number(0, 8, n)) return 2;
-            out.windowScale = int(n);
-        } else if (a == "--music-volume" || a == "--effects-volume") {
-            if (!number(0, 100, n)) return 2;
-            (a == "--music-volume" ? out.musicVolume : out.effectsVolume) = int(n);
-        } else if (a == "--clock-start") {
-            if (!number(0, 0xFFFFFFFFLL, n)) return 2;
-            out.clockStart = uint32_t(n);
-        } else if (a == "--max-ms") {
-            if (!number(0, 1LL << 40, n)) return 2;
-            out.maxMs = n;
-        } else if (a == "--scene") {
-            if (!number(0, 255, n)) return 2;
-            out.startScene = int(n);
-        } else if (a == "--lang") {
-            Language l;
-            if (!value(v)) return 2;
-            if (!ParseLanguage(v, l)) {
-                std::fprintf(stderr, "tolvane: --lang wants ja or en, not '%s'\n", v);
-                return 2;
-            }
-            out.lang = v;
-        } else if (a == "--script" || a == "--trace" || a == "--log" || a == "--data" || a == "--config" ||
-                   a == "--progress" || a == "--record") {
-            if (!value(v)) return 2;
-            std::string& dst = a == "--script"   ? out.scriptPath
-                               : a == "--trace"  ? out.tracePath
-                               : a == "--log"    ? out.logPath
-                               : a == "--config"   ? out.configPath
-                               : a == "--progress" ? out.progressPath
-                               : a == "--record"   ? out.recordPath
-                                                   : out.dataDir;
-            dst = v;
-        } else {
-            std::fprintf(stderr, "tolvane: unknown option '%s'\n%s", a.c_str(), kUsage);
-            return 2;
-        }
+// Options that name a file or folder.
+struct PathOption {
+    const char* name;
+    std::string AppOptions::*field;
+};
+const PathOption kPaths[] = {
+    {"--script", &AppOptions::scriptPath}, {"--trace", &AppOptions::tracePath},
+    {"--log", &AppOptions::logPath},       {"--data", &AppOptions::dataDir},
+    {"--config", &AppOptions::configPath}, {"--progress", &AppOptions::progressPath},
+    {"--record", &AppOptions::recordPath},
+};
+
+// Options that take a whole number in lo..hi.
+struct NumberOption {
+    const char* name;
+    long long lo, hi;
+    void (*set)(AppOptions& o, long long n);
+};
+const NumberOption kNumbers[] = {
+    {"--scale", 0, 8, [](AppOptions& o, long long n) { o.windowScale = int(n); }},
+    {"--music-volume", 0, 100, [](AppOptions& o, long long n) { o.musicVolume = int(n); }},
+    {"--effects-volume", 0, 100, [](AppOptions& o, long long n) { o.effectsVolume = int(n); }},
+    {"--clock-start", 0, 0xFFFFFFFFLL, [](AppOptions& o, long long n) { o.clockStart = uint32_t(n); }},
+    {"--max-ms", 0, 1LL << 40, [](AppOptions& o, long long n) { o.maxMs = n; }},
+    {"--scene", 0, 255, [](AppOptions& o, long long n) { o.startScene = int(n); }},
+};
+
+// The command line as it is read: argument i is the option at hand.
+struct ArgReader {
+    int argc;
+    char** argv;
+    int i;
+};
+
+// The value after option a, or nullptr (said on stderr) when there is none.
+const char* TakeValue(ArgReader& r, const std::string& a) {
+    if (r.i + 1 >= r.argc) {
+        std::fprintf(stderr, "tolvane: %s needs a value\n%s", a.c_str(), kUsage);
+        return nullptr;
     }
+    return r.argv[++r.i];
+}
+
+bool TakeNumber(ArgReader& r, const NumberOption& o, AppOptions& out) {
+    const char* v = TakeValue(r, o.name);
+    if (!v) return false;
+    long long n = 0;
+    if (!ParseInt(v, o.lo, o.hi, n)) {
+        std::fprintf(stderr, "tolvane: %s wants a whole number in %lld..%lld, not '%s'\n", o.name, o.lo, o.hi, v);
+        return false;
+    }
+    o.set(out, n);
+    return true;
+}
+
+bool TakeLanguage(ArgReader& r, AppOptions& out) {
+    const char* v = TakeValue(r, "--lang");
+    if (!v) return false;
+    Language l;
+    if (!ParseLanguage(v, l)) {
+        std::fprintf(stderr, "tolvane: --lang wants ja or en, not '%s'\n", v);
+        return false;
+    }
+    out.lang = v;
+    return true;
+}
+
+// Reads the option at r.i (and its value): 0 taken, -1 for --help, 2 bad.
+int TakeOption(ArgReader& r, AppOptions& out) {
+    const std::string a = r.argv[r.i];
+    if (a == "--help" || a == "-h") {
+        std::fputs(kUsage, stdout);
+        return -1;
+    }
+    if (a == "--lang") return TakeLanguage(r, out) ? 0 : 2;
+    for (const FlagOption& f : kFlags)
+        if (a == f.name) {
+            out.*f.field = true;
+            return 0;
+        }
+    for (const NumberOption& o : kNumbers)
+        if (a == o.name) return TakeNumber(r, o, out) ? 0 : 2;
+    for (const PathOption& p : kPaths)
+        if (a == p.name) {
+            const char* v = TakeValue(r, a);
+            if (!v) return 2;
+            out.*p.field = v;
+            return 0;
+        }
+    std::fprintf(stderr, "tolvane: unknown option '%s'\n%s", a.c_str(), kUsage);
+    return 2;
+}
+
+// Options that make no sense together.
+int CheckCombination(const AppOptions& out) {
     if (!out.headless && (!out.scriptPath.empty())) {
         std::fprintf(stderr, "tolvane: --script needs --headless\n");
         return 2;
@@ -132,4 +160,13 @@ int ParseOptions(int argc, char** argv, AppOptions& out) {
         return 2;
     }
     return 0;
+}
+
+}  // namespace
+
+int ParseOptions(int argc, char** argv, AppOptions& out) {
+    out = AppOptions{};
+    for (ArgReader r{argc, argv, 1}; r.i < argc; ++r.i)
+        if (int status = TakeOption(r, out)) return status;
+    return CheckCombination(out);
 }

@@ -76,7 +76,6 @@ std::string FormatSettings(const Settings& s) {
 
 std::string DefaultSettingsPath() { return XdgFilePath("XDG_CONFIG_HOME", ".config", "settings.ini"); }
 void SetSettingsPath(const std::string& path) { s_Path = path; }
-const std::string& SettingsPath() { return s_Path; }
 
 void LoadSettings() {
     g_Settings = Settings{};

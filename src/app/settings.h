@@ -31,7 +31,6 @@ std::string FormatSettings(const Settings& s);
 // empty path means the run neither reads nor writes one.
 std::string DefaultSettingsPath();
 void SetSettingsPath(const std::string& path);
-const std::string& SettingsPath();
 
 // Reads the file into g_Settings (a missing file leaves the defaults);
 // problems go to the log. Saves g_Settings atomically (temporary file and

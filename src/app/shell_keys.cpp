@@ -19,11 +19,10 @@ uint32_t s_NoteSince;
 constexpr uint32_t kNoteMs = 1000;
 
 void ShowNote() {
-    bool en = g_Language == kLangEn;
     if (s_Muted)
-        std::snprintf(s_Note, sizeof s_Note, "%s", en ? "Sound off" : "消音");
+        std::snprintf(s_Note, sizeof s_Note, "%s", InLanguage("消音", "Sound off"));
     else
-        std::snprintf(s_Note, sizeof s_Note, "%s %d%%", en ? "Music" : "音楽", s_Music);
+        std::snprintf(s_Note, sizeof s_Note, "%s %d%%", InLanguage("音楽", "Music"), s_Music);
     s_NoteSince = NowMs();
 }
 }  // namespace
@@ -81,5 +80,4 @@ void DrawShellNote() {
 
 const char* ShellNoteText() { return s_Note; }
 int RunMusicVolume() { return s_Music; }
-int RunEffectsVolume() { return s_Effects; }
 bool RunMuted() { return s_Muted; }

@@ -23,5 +23,4 @@ const char* ShellNoteText();
 
 // The run's volumes, after overrides and keys.
 int RunMusicVolume();
-int RunEffectsVolume();
 bool RunMuted();

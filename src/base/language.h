@@ -4,7 +4,6 @@
 #pragma once
 
 enum Language : int { kLangJa = 0, kLangEn = 1 };
-constexpr int kLanguages = 2;
 
 // The language of this run; Japanese until start-up chooses.
 extern Language g_Language;
@@ -21,8 +20,6 @@ Language LanguageFromLocale();
 // settings file's language, the locale. Either argument may be null or empty.
 Language ChooseLanguage(const char* fromOption, const char* fromSettings);
 
-// Picks a language's member of a {Japanese, English} pair.
-template <typename T>
-inline const T& InLanguage(const T (&pair)[kLanguages]) {
-    return pair[g_Language == kLangEn ? 1 : 0];
-}
+// The player's language's member of a Japanese/English pair: every word the
+// player reads is chosen through here.
+inline const char* InLanguage(const char* ja, const char* en) { return g_Language == kLangEn ? en : ja; }

@@ -3,6 +3,8 @@
 #pragma once
 #include <cstdint>
 
+#include "gfx/colour_keys.h"  // the keys picture loads take
+
 // One pre-transformed vertex: screen pixels, ARGB colour, texture coordinates.
 struct TlVertex {
     float x, y, z, rhw;
@@ -21,12 +23,6 @@ constexpr int kScreenW = 640;
 constexpr int kScreenH = 480;
 constexpr int kTextureSlots = 25;
 
-// Colour keys used by picture loads.
-constexpr uint32_t kKeyGreen = 0xFF00FF00u;
-constexpr uint32_t kKeyBlack = 0xFF000000u;
-constexpr uint32_t kKeyWhite = 0xFFFFFFFFu;
-constexpr uint32_t kKeyNearBlack = 0xFF010101u;
-constexpr uint32_t kKeyGreyBlue = 0xFFE6F0F0u;
 
 extern Quad FullScreenQuad;  // whole screen, v from 0.01 at the top
 extern Quad LogoQuad;        // centred logo, starts fully transparent

@@ -175,7 +175,7 @@ void Prologueframe() {
     if (g_CaptionNo == 12) g_LeftFace = 1;
     if (g_CaptionNo >= 1 && g_CaptionNo <= 13) {
         const PrologueCaption& c = kPrologueCaptions[g_CaptionNo - 1];
-        DrawString(g_Language == kLangEn ? c.en : c.text, c.x, c.y, c.colour);
+        DrawString(InLanguage(c.text, c.en), c.x, c.y, c.colour);
     } else {
         g_FrameNo = kSceneTitleInit;
     }

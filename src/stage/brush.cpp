@@ -51,6 +51,23 @@ PoolRecord* Spawn(PoolRecord (&pool)[10]) {
     return nullptr;
 }
 
+// Draws each live record of a pool and ages it by `step`.
+template <typename Draw>
+void AgePool(PoolRecord (&pool)[10], int step, Draw draw) {
+    for (PoolRecord& r : pool) {
+        if (r.life <= 0) continue;
+        draw(r);
+        r.life -= step;
+    }
+}
+
+// A square of the effect sheet, additively blended at brightness grey.
+void DrawEffectSquare(float x, float y, float size, float u0, float v0, float u1, float v1, int grey) {
+    Quad q = MakeQuad(x, y, x + size, y + size, u0, v0, u1, v1, Grey(grey));
+    SetAdditiveBlend(true);
+    DrawQuad(kSlotEffect2, q);
+}
+
 // The painting shared by both walkers; they differ in trail size, spreads
 // and where the smoke puff starts.
 struct WalkerPaint {
@@ -214,12 +231,10 @@ void UpdateSmokePuffs(float x, float y, int spawn, int blend, int variant) {
         s_SmokeBlend = blend;
         s_SmokeVariant = variant;
     }
-    for (PoolRecord& r : s_Smoke) {
-        if (r.life <= 0) continue;
+    AgePool(s_Smoke, 5, [](const PoolRecord& r) {
         int rise = (255 - r.life) / 2;
         DrawSmokePuff(s_SmokeX, s_SmokeY - float(rise) / 2, 64, 64, r.life, s_SmokeBlend, s_SmokeVariant);
-        r.life -= 5;
-    }
+    });
 }
 
 void DrawSmokePuff(float x, float y, float w, float h, int life, int blend, int variant) {
@@ -248,12 +263,10 @@ void SpawnColourBurst(float x, float y, int spawn, int column, int row) {
         s_BurstColumn = column;
         s_BurstRow = row;
     }
-    for (PoolRecord& r : s_ColourBursts) {
-        if (r.life <= 0) continue;
+    AgePool(s_ColourBursts, 5, [](const PoolRecord& r) {
         float size = float(255 - r.life);
         DrawColourBurst(s_BurstX - size / 2, s_BurstY - size / 2, size, r.life, s_BurstColumn, s_BurstRow);
-        r.life -= 5;
-    }
+    });
 }
 
 void DrawColourBurst(float x, float y, float size, int grey, int column, int row) {
@@ -261,10 +274,8 @@ void DrawColourBurst(float x, float y, float size, int grey, int column, int row
     if (column >= 0 && column <= 3) s_ColourBurstU = kU[column];
     if (row == 0) s_ColourBurstV = 0.75f;
     if (row == 1) s_ColourBurstV = 0.5f;
-    Quad q = MakeQuad(x, y, x + size, y + size, s_ColourBurstU, s_ColourBurstV, s_ColourBurstU + 0.125f,
-                      s_ColourBurstV + 0.125f, Grey(grey));
-    SetAdditiveBlend(true);
-    DrawQuad(kSlotEffect2, q);
+    DrawEffectSquare(x, y, size, s_ColourBurstU, s_ColourBurstV, s_ColourBurstU + 0.125f, s_ColourBurstV + 0.125f,
+                     grey);
 }
 
 static void StepBurstPool(PoolRecord (&pool)[10], float x, float y, int spawn, void (*draw)(float, float, float, int)) {
@@ -273,12 +284,10 @@ static void StepBurstPool(PoolRecord (&pool)[10], float x, float y, int spawn, v
             r->x = x;
             r->y = y;
         }
-    for (PoolRecord& r : pool) {
-        if (r.life <= 0) continue;
+    AgePool(pool, 6, [draw](const PoolRecord& r) {
         float size = float(255 - r.life);
         draw(r.x - size / 2, r.y - size / 2, size, r.life);
-        r.life -= 6;
-    }
+    });
 }
 
 void UpdateBursts(float x, float y, int spawn) { StepBurstPool(s_Bursts, x, y, spawn, DrawBurst); }
@@ -286,26 +295,8 @@ void UpdateMirroredBursts(float x, float y, int spawn) {
     StepBurstPool(s_MirroredBursts, x, y, spawn, DrawMirroredBurst);
 }
 
-void DrawBurst(float x, float y, float size, int grey) {
-    Quad q = MakeQuad(x, y, x + size, y + size, 0, 0.125f, 0.125f, 0.25f, Grey(grey));
-    SetAdditiveBlend(true);
-    DrawQuad(kSlotEffect2, q);
-}
+void DrawBurst(float x, float y, float size, int grey) { DrawEffectSquare(x, y, size, 0, 0.125f, 0.125f, 0.25f, grey); }
 
 void DrawMirroredBurst(float x, float y, float size, int grey) {
-    Quad q = MakeQuad(x, y, x + size, y + size, 0.125f, 0.125f, 0, 0.25f, Grey(grey));
-    SetAdditiveBlend(true);
-    DrawQuad(kSlotEffect2, q);
-}
-
-int LiveSmokePuffs() {
-    int n = 0;
-    for (const PoolRecord& r : s_Smoke) n += r.life > 0;
-    return n;
-}
-
-int LiveColourBursts() {
-    int n = 0;
-    for (const PoolRecord& r : s_ColourBursts) n += r.life > 0;
-    return n;
+    DrawEffectSquare(x, y, size, 0.125f, 0.125f, 0, 0.25f, grey);
 }

@@ -35,7 +35,3 @@ void UpdateBursts(float x, float y, int spawn);
 void DrawBurst(float x, float y, float size, int grey);
 void UpdateMirroredBursts(float x, float y, int spawn);
 void DrawMirroredBurst(float x, float y, float size, int grey);
-
-// Live records of each pool (tests).
-int LiveSmokePuffs();
-int LiveColourBursts();

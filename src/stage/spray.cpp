@@ -33,12 +33,3 @@ void UpdateSpray(SprayParticle* particles, int count, SprayDraw draw, float dx, 
         }
     }
 }
-
-bool UpdateSprayEvery(uint32_t interval, uint32_t* lastPass, SprayParticle* particles, int count,
-                      SprayDraw draw, float dx, float dy, int fade, float ox, float oy, int sx,
-                      int sy) {
-    if (!lastPass || g_Now - *lastPass < interval) return false;
-    UpdateSpray(particles, count, draw, dx, dy, fade, ox, oy, sx, sy);
-    *lastPass = g_Now;
-    return true;
-}

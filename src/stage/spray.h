@@ -17,9 +17,3 @@ using SprayDraw = void (*)(float x, float y, int grey);
 // (ox + 0..sx-1, oy + 0..sy-1) with an even brightness 0..254.
 void UpdateSpray(SprayParticle* particles, int count, SprayDraw draw, float dx, float dy, int fade,
                  float ox, float oy, int sx, int sy);
-
-// The same pass, run (drawing included) only when at least `interval` ms have
-// passed since *lastPass; it then stores the time. Returns whether it ran.
-bool UpdateSprayEvery(uint32_t interval, uint32_t* lastPass, SprayParticle* particles, int count,
-                      SprayDraw draw, float dx, float dy, int fade, float ox, float oy, int sx,
-                      int sy);

@@ -25,8 +25,6 @@ struct Actor {
     int& pose;
 };
 Actor ActorOf(int who);
-inline Actor HeroActor() { return ActorOf(kHero); }
-inline Actor PartnerActor() { return ActorOf(kPartner); }
 
 // True once `interval` ms have passed since `last`, which then restarts.
 bool Due(unsigned& last, unsigned interval);

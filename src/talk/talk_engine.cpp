@@ -83,7 +83,7 @@ void TalkFrame(const TalkScene& scene) {
     g_RightFace = line.rightFace;
     g_FaceCover = line.cover;
     for (const TalkText& t : line.texts)
-        if (t.text) DrawString(g_Language == kLangEn ? t.en : t.text, kTalkTextX, t.y, t.colour);
+        if (t.text) DrawString(InLanguage(t.text, t.en), kTalkTextX, t.y, t.colour);
     if (line.cue.slot >= 0 && PlayOnceDue(TalkCounter(line.cue.counter))) PlayEffect(line.cue.slot);
 
     if (KeyDown(VK_LBUTTON) && g_LButton == 1) {

@@ -340,7 +340,7 @@ TEST(AssetKitFiles, OutputKeysPicturesAndMakesFolders) {
     EXPECT_TRUE(fs::is_directory(tmp.path / "wav"));
     Canvas c(2, 1);
     c.at(0, 0) = hex(0x00FF00);  // opaque but the key's colour
-    out.keyedPng("img/sub/名前.png", c, kKeyGreen);
+    out.keyedPng("img/sub/名前.png", c, ag::kKeyGreen);
     assetcheck::Image img = assetcheck::readPng(tmp.path / "img/sub/名前.png");
     ASSERT_TRUE(img.ok());
     EXPECT_FALSE(img.hasAlpha);
@@ -396,10 +396,10 @@ TEST(AssetKitText, LetteringMeasuresAndAlignsAsDrawn) {
     EXPECT_LT(k.y1, 10 + one.h);
 
     // Soft glyph edges blend with the panel and never leave the key behind.
-    c.keyed(kKeyGreen);
+    c.keyed(ag::kKeyGreen);
     int light = 0;
     for (const Rgba& p : c.pixels()) {
-        EXPECT_NE(p, kKeyGreen);
+        EXPECT_NE(p, ag::kKeyGreen);
         light += p.r > 200;
     }
     EXPECT_GT(light, 40);
@@ -416,7 +416,7 @@ TEST(AssetKitText, OutlinedTextOverTransparencyKeysCleanly) {
     st.outlineWidth = 2;
     st.bold = true;
     drawText(c, 4, 4, "足あと", st);
-    c.keyed(kKeyBlack);
+    c.keyed(ag::kKeyBlack);
     int rim = 0, body = 0;
     for (const Rgba& p : c.pixels()) {
         EXPECT_EQ(p.a, 255);

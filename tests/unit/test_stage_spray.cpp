@@ -103,16 +103,3 @@ TEST_F(StageSprayTest, EmptySpreadRespawnsAtTheOrigin) {
     UpdateSpray(nullptr, 3, Record, 0, 0, 1, 0, 0, 1, 1);
 }
 
-TEST_F(StageSprayTest, IntervalPassRunsOnlyWhenDue) {
-    SprayParticle p = {1, 2, 50};
-    uint32_t last = g_Now - 29;
-    EXPECT_FALSE(UpdateSprayEvery(30, &last, &p, 1, Record, 1, 0, 5, 0, 0, 10, 10));
-    EXPECT_TRUE(g_Drawn.empty());
-    EXPECT_EQ(p.grey, 50);
-    g_Now += 1;
-    EXPECT_TRUE(UpdateSprayEvery(30, &last, &p, 1, Record, 1, 0, 5, 0, 0, 10, 10));
-    EXPECT_EQ(g_Drawn.size(), 1u);
-    EXPECT_EQ(p.grey, 45);
-    EXPECT_EQ(last, g_Now);
-    EXPECT_FALSE(UpdateSprayEvery(30, &last, &p, 1, Record, 1, 0, 5, 0, 0, 10, 10));
-}

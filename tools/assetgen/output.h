@@ -6,6 +6,7 @@
 #include <string>
 
 #include "canvas.h"
+#include "gfx/colour_keys.h"
 #include "imageio.h"
 
 namespace ag {
@@ -52,11 +53,11 @@ private:
     uintmax_t bytes_ = 0;
 };
 
-// Colour keys of the game's picture loads.
-inline constexpr Rgba kKeyGreen = hex(0x00FF00);
-inline constexpr Rgba kKeyBlack = hex(0x000000);
-inline constexpr Rgba kKeyWhite = hex(0xFFFFFF);
-inline constexpr Rgba kKeyNearBlack = hex(0x010101);
-inline constexpr Rgba kKeyGreyBlue = hex(0xE6F0F0);
+// The game's colour keys (gfx/colour_keys.h) as the generator's colours.
+inline constexpr Rgba kKeyGreen = fromArgb(::kKeyGreen);
+inline constexpr Rgba kKeyBlack = fromArgb(::kKeyBlack);
+inline constexpr Rgba kKeyWhite = fromArgb(::kKeyWhite);
+inline constexpr Rgba kKeyNearBlack = fromArgb(::kKeyNearBlack);
+inline constexpr Rgba kKeyGreyBlue = fromArgb(::kKeyGreyBlue);
 
 }  // namespace ag
