@@ -32,6 +32,17 @@ std::vector<std::string> Lines(const std::string& text) {
     return out;
 }
 
+// Waits until the run's trace (written line by line) holds `frames` frames,
+// the last of them containing `text`; false after the deadline.
+bool WaitForTrace(const std::string& trace, size_t frames, const std::string& text, Clock::time_point deadline) {
+    while (Clock::now() < deadline) {
+        std::vector<std::string> lines = Lines(ReadTextFile(trace));
+        if (lines.size() >= frames && lines.back().find(text) != std::string::npos) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return false;
+}
+
 }  // namespace
 
 TEST(RecordedPlay, AWindowedRunReplaysHeadlessFrameForFrame) {
@@ -55,12 +66,14 @@ TEST(RecordedPlay, AWindowedRunReplaysHeadlessFrameForFrame) {
     // key the game reads and one it ignores, a drag; moves in between.
     std::string wid = dir + "/wid";
     bool found = Sh("timeout 60 xdotool search --sync --onlyvisible --name '^Tolvane$' >" + wid + " 2>/dev/null");
+    const auto deadline = Clock::now() + std::chrono::seconds(60);
+    bool running = false;
     if (found) {
         std::string w = Lines(ReadTextFile(wid)).at(0);
         Sh("xdotool windowfocus " + w + " 2>/dev/null");
-        std::this_thread::sleep_for(std::chrono::milliseconds(2500));  // the start banner
-        // Presses and releases apart: a click within one frame is not seen
-        // held (the same in a replay).
+        running = WaitForTrace(trace, 1, "\"running\":1", deadline);  // the start banner is over
+        // Presses and releases apart: each step waits for three more frames,
+        // so a click is seen held (the same in a replay).
         const char* steps[] = {"mousemove --window W 300 200", "mousemove --window W 160 416", "mousedown 1",
                                "mouseup 1", "mousemove --window W 75 176", "mousedown 1", "mouseup 1", "key space",
                                "mousemove --window W 400 300", "click 3", "key q", "mousedown 1",
@@ -69,7 +82,7 @@ TEST(RecordedPlay, AWindowedRunReplaysHeadlessFrameForFrame) {
             std::string step = s;
             if (size_t at = step.find(" W "); at != std::string::npos) step.replace(at, 3, " " + w + " ");
             Sh("xdotool " + step + " 2>/dev/null");
-            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            WaitForTrace(trace, Lines(ReadTextFile(trace)).size() + 3, "", deadline);
         }
     }
     int status = 0;
@@ -84,6 +97,7 @@ TEST(RecordedPlay, AWindowedRunReplaysHeadlessFrameForFrame) {
     }
     StopXvfb(x);
     ASSERT_TRUE(found) << "the window did not appear";
+    ASSERT_TRUE(running) << "the stage did not start";
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
 
     std::string recorded = ReadTextFile(rec);

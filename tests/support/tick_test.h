@@ -1,5 +1,5 @@
-// A fixture that runs the game's frame tick on a virtual clock, with clicks
-// fed in as window messages. Scene tests derive from it.
+// The one fixture for scene tests: the game's frame tick on a virtual clock,
+// with clicks fed in as window messages.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -28,12 +28,13 @@ protected:
         ResetQuit();
         SetVirtualClock(false, 0);
     }
-    // n frame ticks, 15 ms apart.
-    void Tick(int n = 1) {
+    // n frame ticks, 15 ms apart; returns the scene the last one dispatched.
+    int Tick(int n = 1) {
         for (int i = 0; i < n; ++i) {
             AdvanceVirtualClock(15);
             FrameTick();
         }
+        return LastTickScene();
     }
     // A fresh click at (x, y): pressed for one tick, then released.
     void Click(int x, int y) {

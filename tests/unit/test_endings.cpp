@@ -1,8 +1,6 @@
 // The endings' timings, driven tick by tick with a virtual clock.
-#include <gtest/gtest.h>
+#include "tick_test.h"
 
-#include "app/app.h"
-#include "app/input.h"
 #include "base/platform.h"
 #include "app/scenes.h"
 #include "scenes/endings.h"
@@ -12,14 +10,11 @@
 
 namespace {
 
-class Ending : public testing::Test {
+class Ending : public TickTest {
 protected:
+    Ending() : TickTest(2100000) {}
     void SetUp() override {
-        SetVirtualClock(true, 2100000);
-        g_LastTick = 0;
-        ResetInput();
-        ResetQuit();
-        ResetSoundStats();
+        TickTest::SetUp();
         g_ScriptReset = 0;
         // A test may stop in the middle of an ending.
         const float start[5] = {0, 480, 960, 1440, 1920};
@@ -28,14 +23,8 @@ protected:
         g_EndRestTicks = 0;
     }
     void TearDown() override {
-        ResetInput();
-        ResetQuit();
         g_ScriptReset = 0;
-        SetVirtualClock(false, 0);
-    }
-    void Tick() {
-        AdvanceVirtualClock(15);
-        FrameTick();
+        TickTest::TearDown();
     }
     struct Run {
         int ticksToTop = 0;  // ticks until the logo first stands at the top

@@ -67,27 +67,6 @@ TEST_F(Menus, SelectChoiceFiresWhenTheStrokeEndsEvenAfterAQuickRelease) {
     EXPECT_EQ(GetSoundStats().effectPlays[0], 1);
 }
 
-TEST_F(Menus, SelectChoiceRectanglesIncludeTheirEdges) {
-    struct Probe {
-        int x, y, choice;  // -1: neither
-    };
-    const Probe probes[] = {{96, 128, 0},  {542, 190, 0},  {95, 128, -1}, {542, 191, -1},
-                            {192, 256, 1}, {444, 320, 1},  {445, 320, -1}, {192, 255, -1}};
-    for (const Probe& p : probes) {
-        Enter(61);
-        g_MenuArmed[0] = g_MenuArmed[1] = 0;
-        InputMouseMove(p.x, p.y);
-        InputButton(1, true, NowMs());
-        Tick();
-        EXPECT_EQ(g_MenuArmed[0], p.choice == 0 ? 1 : 0) << p.x << "," << p.y;
-        EXPECT_EQ(g_MenuArmed[1], p.choice == 1 ? 1 : 0) << p.x << "," << p.y;
-        InputButton(1, false, NowMs());
-        g_MenuArmed[0] = g_MenuArmed[1] = 0;
-        while (g_BrushStroking) Tick();
-        ResetInput();
-    }
-}
-
 TEST_F(Menus, DraggingOntoHelpWhileHoldingArmsItAndFiresAtTheStrokesEnd) {
     Enter(61);
     InputMouseMove(20, 20);
@@ -166,32 +145,6 @@ TEST_F(Menus, HelpShowsNoPageUntilAHotSpotIsClicked) {
     Click(20, 20);
     Tick(3);
     EXPECT_EQ(g_HelpPage, 0);
-}
-
-TEST_F(Menus, HelpHotSpotsTakeClicksOnTheirCornersAndNotBeyond) {
-    Enter(59);
-    for (int page = 1; page <= 7; ++page) {
-        const HelpPage& p = kHelpPages[page - 1];
-        const int x0 = int(p.x0), y0 = int(p.y0), x1 = int(p.x1), y1 = int(p.y1);
-        const int inside[4][2] = {{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}};
-        const int outside[4][2] = {{x0 - 1, y0}, {x1 + 1, y1}, {x0, y0 - 1}, {x1, y1 + 1}};
-        for (const auto& pt : inside) {
-            g_HelpPage = 0;
-            Click(pt[0], pt[1]);
-            EXPECT_EQ(g_HelpPage, page) << pt[0] << "," << pt[1];
-        }
-        for (const auto& pt : outside) {
-            g_HelpPage = 0;
-            Click(pt[0], pt[1]);
-            EXPECT_EQ(g_HelpPage, 0) << pt[0] << "," << pt[1];
-        }
-    }
-    // The example of page 1: (307, 202) is its corner, (308, 202) is not.
-    g_HelpPage = 0;
-    Click(308, 202);
-    EXPECT_EQ(g_HelpPage, 0);
-    Click(307, 202);
-    EXPECT_EQ(g_HelpPage, 1);
 }
 
 TEST_F(Menus, HelpPageStaysUntilAnotherSpotAndShowsItsNumberAboveIt) {

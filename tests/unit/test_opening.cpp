@@ -1,8 +1,6 @@
 // The opening's timings, driven tick by tick with a virtual clock.
-#include <gtest/gtest.h>
+#include "tick_test.h"
 
-#include "app/app.h"
-#include "app/input.h"
 #include "base/platform.h"
 #include "app/scenes.h"
 #include "gfx/gfx.h"
@@ -12,27 +10,18 @@
 
 namespace {
 
-class Opening : public testing::Test {
+class Opening : public TickTest {
 protected:
+    Opening() : TickTest(100000) {}
     void SetUp() override {
+        TickTest::SetUp();
         g_LogoAlpha = g_LogoFadeOut = g_LogoHold = g_FootprintCount = 0;
         g_ScrollX = 0;
         g_CaptionNo = 0;
         g_FaceX = -160;
         g_ScrollTime = g_CaptionTime = g_FaceTime = 0;
         g_StepTime = 0;
-        g_LastTick = 0;
-        ResetInput();
         SnapshotKeys();
-        SetVirtualClock(true, 100000);
-    }
-    void TearDown() override { SetVirtualClock(false, 0); }
-
-    // One 15 ms frame tick; returns the scene it dispatched.
-    int Tick() {
-        AdvanceVirtualClock(15);
-        FrameTick();
-        return LastTickScene();
     }
     // Ticks until g_FrameNo leaves `scene`; returns the ticks run (frame ticks
     // include the init's own tick).

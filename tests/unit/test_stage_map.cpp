@@ -19,8 +19,6 @@ protected:
     }
 };
 
-ChipCode Initial(int k, int row, int col) { return kInitialStageMap[k][row * kMapCols + col]; }
-
 }  // namespace
 
 TEST_F(StageMapTest, LowerRowsAreEmptyInEveryGrid) {

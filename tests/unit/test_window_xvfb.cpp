@@ -33,13 +33,41 @@ protected:
         SDL_Rect r{};
         return SDL_GetDisplayBounds(0, &r) == 0 && r.w == 1280 && r.h == 1024;
     }
-    // Lets the server and SDL settle: handles every window message for a while.
-    static void Settle() {
-        for (int i = 0; i < 30; ++i) {
+    // Handles window messages until `done` holds; false when it still does
+    // not after two seconds.
+    template <typename Done>
+    static bool WaitFor(Done done) {
+        for (Uint32 start = SDL_GetTicks(); !done(); SDL_Delay(1)) {
             while (PumpOneMessage()) {
             }
-            SDL_Delay(10);
+            if (SDL_GetTicks() - start > 2000) return done();
         }
+        return true;
+    }
+    // Waits for the server to show the window: its first exposure.
+    static bool WaitShown() {
+        static bool exposed;
+        exposed = false;
+        auto watch = [](void*, SDL_Event* e) {
+            if (e->type == SDL_WINDOWEVENT && e->window.event == SDL_WINDOWEVENT_EXPOSED) exposed = true;
+            return 0;
+        };
+        SDL_AddEventWatch(watch, nullptr);
+        // It may already wait in the queue.
+        SDL_Event queued[64];
+        int n = SDL_PeepEvents(queued, 64, SDL_PEEKEVENT, SDL_WINDOWEVENT, SDL_WINDOWEVENT);
+        for (int i = 0; i < n; ++i) watch(nullptr, &queued[i]);
+        bool shown = WaitFor([] { return exposed; });
+        SDL_DelEventWatch(watch, nullptr);
+        return shown;
+    }
+    // Waits for the window's drawable size to become w x h.
+    static bool WaitSize(int w, int h) {
+        return WaitFor([&] {
+            int dw = 0, dh = 0;
+            WindowDrawableSize(dw, dh);
+            return dw == w && dh == h;
+        });
     }
     // A pointer move at window point (x, y), as the server would report it.
     static void MoveTo(int x, int y) {
@@ -62,7 +90,7 @@ TEST_F(XWindow, RefusedFullScreenMapsThroughTheWindowItGot) {
     ASSERT_TRUE(InitApp(o));
     if (!OnOurServer()) GTEST_SKIP() << "not our X server";
     ASSERT_EQ(InitDX8(false), 0);
-    Settle();
+    ASSERT_TRUE(WaitShown());
     int w = 0, h = 0;
     WindowDrawableSize(w, h);
     // No window manager: the window keeps 640x480 whatever SDL was told.
@@ -80,16 +108,12 @@ TEST_F(XWindow, ResizedWindowMapsThroughItsNewLetterbox) {
     o.windowed = true;
     ASSERT_TRUE(InitApp(o));
     if (!OnOurServer()) GTEST_SKIP() << "not our X server";
-    Settle();
+    ASSERT_TRUE(WaitShown());
     MoveTo(100, 200);
     EXPECT_EQ(g_MouseX, 100);
     EXPECT_EQ(g_MouseY, 200);
     SDL_SetWindowSize(AppWindow(), 1280, 1024);
-    Settle();
-    int w = 0, h = 0;
-    WindowDrawableSize(w, h);
-    EXPECT_EQ(w, 1280);
-    EXPECT_EQ(h, 1024);
+    EXPECT_TRUE(WaitSize(1280, 1024));
     MoveTo(640, 512);  // the centre, below a 32-pixel bar
     EXPECT_EQ(g_MouseX, 320);
     EXPECT_EQ(g_MouseY, 240);
@@ -129,7 +153,7 @@ TEST_F(XWindow, AltEnterAndF11SwitchFullScreenAndAreRemembered) {
     o.windowed = true;
     ASSERT_TRUE(InitApp(o));
     if (!OnOurServer()) GTEST_SKIP() << "not our X server";
-    Settle();
+    ASSERT_TRUE(WaitShown());
     EXPECT_FALSE(AppFullscreen());
     PushKey(SDLK_F11, true);
     PushKey(SDLK_F11, false);
@@ -141,11 +165,7 @@ TEST_F(XWindow, AltEnterAndF11SwitchFullScreenAndAreRemembered) {
     EXPECT_FALSE(KeyDown(VK_RETURN));
     EXPECT_FALSE(AppFullscreen());
     EXPECT_NE(ReadTextFile(dir + "/settings.ini").find("fullscreen = 0\n"), std::string::npos);
-    Settle();
-    int w = 0, h = 0;
-    WindowDrawableSize(w, h);
-    EXPECT_EQ(w, 640);  // back to the window's whole multiple
-    EXPECT_EQ(h, 480);
+    EXPECT_TRUE(WaitSize(640, 480));  // back to the window's whole multiple
     // Enter alone still reaches the game.
     PushKey(SDLK_RETURN, true);
     SnapshotKeys();
@@ -160,7 +180,7 @@ TEST_F(XWindow, PausedWhileUnfocusedInAWindowOrMinimised) {
     o.windowed = true;
     ASSERT_TRUE(InitApp(o));
     if (!OnOurServer()) GTEST_SKIP() << "not our X server";
-    Settle();
+    ASSERT_TRUE(WaitShown());
     PushWindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED);
     EXPECT_FALSE(AppPaused());
     PushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
