@@ -100,7 +100,7 @@ void RefreshWindowSize() {
 
 void SetIcon() {
     Image icon;
-    if (!DecodeImageFile("img/icon.png", icon)) return;
+    if (!DecodeImageFile(kPicWindowIcon.path, icon)) return;
     SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(icon.argb.data(), icon.width, icon.height, 32,
                                                         icon.width * 4, SDL_PIXELFORMAT_ARGB8888);
     if (!s) return;

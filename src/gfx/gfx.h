@@ -3,7 +3,8 @@
 #pragma once
 #include <cstdint>
 
-#include "gfx/colour_keys.h"  // the keys picture loads take
+#include "gfx/colour_keys.h"    // the keys picture loads take
+#include "gfx/picture_files.h"  // the names they load
 
 // One pre-transformed vertex: screen pixels, ARGB colour, texture coordinates.
 struct TlVertex {
@@ -63,6 +64,8 @@ void SetAdditiveBlend(bool additive);
 // slot draws nothing.
 void LoadTexture(int slot, const char* path, uint32_t colourKey);
 bool LoadTexturePlain(int slot, const char* path);
+// Loads a picture of the list to the key it is written with.
+inline void LoadPicture(int slot, const PictureFile& p) { LoadTexture(slot, p.path, p.key); }
 bool TextureLoaded(int slot);
 void DrawQuad(int slot, const Quad& q);
 // A quad of its vertex colours alone, no picture, normally blended.

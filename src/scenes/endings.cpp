@@ -20,12 +20,12 @@ struct EndPicture {
     const char* message;
 };
 const EndPicture kEndPictures[4] = {
-    {kSlotEnd0, "img/end0.png", "end0.png をテクスチャとして読み込めませんでした"},
-    {kSlotEnd1, "img/end1.png", "end1.png をテクスチャとして読み込めませんでした"},
-    {kSlotEnd2, "img/end2.png", "end2.png をテクスチャとして読み込めませんでした"},
-    {kSlotEndLogo, "img/end.logo.png", "end.logo.png をテクスチャとして読み込めませんでした"},
+    {kSlotEnd0, kPicEndings[0].path, "end0.png をテクスチャとして読み込めませんでした"},
+    {kSlotEnd1, kPicEndings[1].path, "end1.png をテクスチャとして読み込めませんでした"},
+    {kSlotEnd2, kPicEndings[2].path, "end2.png をテクスチャとして読み込めませんでした"},
+    {kSlotEndLogo, kPicEndLogo.path, "end.logo.png をテクスチャとして読み込めませんでした"},
 };
-const EndPicture kLastPicture = {kSlotEnd0, "img/tfp.png", "tfp.png をテクスチャとして読み込めませんでした"};
+const EndPicture kLastPicture = {kSlotEnd0, kPicLastPicture.path, "tfp.png をテクスチャとして読み込めませんでした"};
 
 // A failed load is fatal. Once one has been reported the graphics are gone
 // and every later load fails too; those are not missing pictures, so only

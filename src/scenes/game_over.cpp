@@ -14,7 +14,7 @@ namespace {
 int g_GameOverSound = 0;
 
 void Gameoverinit() {
-    LoadTexture(kSlotGameOver, "img/gameover.png", kKeyGreen);
+    LoadPicture(kSlotGameOver, kPicGameOver);
     // The next game starts afresh: full lives, scripts asked to rewind.
     g_Lives = 3;
     g_ScriptReset = 1;

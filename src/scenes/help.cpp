@@ -28,12 +28,12 @@ int g_HelpPage = 0;
 Quad HelpPageQuad = MakeQuad(470, 150, 630, 438, 0, 0, 1, 1);
 
 void HelpInit() {
-    LoadTexture(kSlotHelp, "img/help.png", kKeyGreen);
-    LoadTexture(kSlotBackTile, "img/helpback.png", kKeyWhite);
-    LoadTexture(kSlotHelpPages123, "img/説明123.png", kKeyGreen);
-    LoadTexture(kSlotHelpPages456, "img/説明456.png", kKeyGreen);
-    LoadTexture(kSlotFaces, "img/kao.png", kKeyGreen);
-    LoadTexture(kSlotHelpLetters, "img/mozi.png", kKeyGreen);
+    LoadPicture(kSlotHelp, kPicHelp);
+    LoadPicture(kSlotBackTile, kPicMenuTile);
+    LoadPicture(kSlotHelpPages123, kPicHelpPages123);
+    LoadPicture(kSlotHelpPages456, kPicHelpPages456);
+    LoadPicture(kSlotFaces, kPicFaces);
+    LoadPicture(kSlotHelpLetters, kPicLettering);
     ResetTileQuad();
     SetQuadColour(HelpPageQuad, 0xFFFFFFFFu);
     CreateTextFont();

@@ -65,7 +65,7 @@ const PrologueCaption kPrologueCaptions[13] = {
 };
 
 void Veskinit() {
-    LoadTexture(kSlotVesk, "img/vesk.png", kKeyWhite);
+    LoadPicture(kSlotVesk, kPicMakerLogo);
     SetDrawStates();
     g_FrameNo = kSceneVeskFrame;
 }
@@ -84,8 +84,8 @@ void Veskframe() {
 }
 
 void Logoinit() {
-    LoadTexture(kSlotLogo, "img/Logo.png", kKeyBlack);
-    LoadTexture(kSlotFootprints, "img/asiato.bmp", kKeyWhite);
+    LoadPicture(kSlotLogo, kPicGameLogo);
+    LoadPicture(kSlotFootprints, kPicFootprint);
     SetDrawStates();
     g_FrameNo = kSceneLogoFrame;
 }
@@ -119,9 +119,9 @@ void Logoframe2() {
 }
 
 void PrologueInit() {
-    LoadTexture(kSlotPrologue, "img/plg.png", kKeyGreen);
-    LoadTexture(kSlotPrologueScroll, "img/Gplg.png", kKeyGreen);
-    LoadTexture(kSlotFaces, "img/kao.png", kKeyGreen);
+    LoadPicture(kSlotPrologue, kPicPrologueFrame);
+    LoadPicture(kSlotPrologueScroll, kPicPrologueScroll);
+    LoadPicture(kSlotFaces, kPicFaces);
     SetDrawStates();
     ScrollQuad = MakeQuad(0, 0, 1024, 256, 0.01f, 0.0f, 1.0f, 0.5f);
     g_TalkLine = 0;

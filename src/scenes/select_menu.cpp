@@ -23,9 +23,9 @@ const MenuChoice kMenuChoices[2] = {
 int g_MenuArmed[2] = {0, 0};
 
 void Selectinit() {
-    LoadTexture(kSlotBackTile, "img/helpback.png", kKeyWhite);
-    LoadTexture(kSlotFaces, "img/kao.png", kKeyGreen);
-    LoadTexture(kSlotSelectMenu, "img/select.png", kKeyGreen);
+    LoadPicture(kSlotBackTile, kPicMenuTile);
+    LoadPicture(kSlotFaces, kPicFaces);
+    LoadPicture(kSlotSelectMenu, kPicSelectMenu);
     ResetTileQuad();
     CreateTextFont();
     s_CarriedPress = KeyDown(VK_LBUTTON) ? 1 : 0;

@@ -145,12 +145,12 @@ const Stage& RowStage(int row) {
 }  // namespace
 
 void Optioninit() {
-    LoadTexture(kSlotThumbs, "img/ステージ場面.png", kKeyWhite);
-    LoadTexture(kSlotBrush, "img/ブラシ.png", kKeyGreen);
-    LoadTexture(kSlotSelectFrame, "img/ステージセレクト.png", kKeyGreen);
-    LoadTexture(kSlotBackTile, "img/helpback.png", kKeyWhite);
-    LoadTexture(kSlotSelectLetters, "img/mozi.png", kKeyGreen);
-    LoadTexture(kSlotSelectGlow, "img/effect1.png", kKeyWhite);
+    LoadPicture(kSlotThumbs, kPicThumbnails);
+    LoadPicture(kSlotBrush, kPicBrush);
+    LoadPicture(kSlotSelectFrame, kPicStageSelect);
+    LoadPicture(kSlotBackTile, kPicMenuTile);
+    LoadPicture(kSlotSelectLetters, kPicLettering);
+    LoadTexture(kSlotSelectGlow, kPicEffect1.path, kKeyWhite);
     g_SelectPage = 1;
     g_FromSelect = 0;
     s_CarriedPress = KeyDown(VK_LBUTTON) ? 1 : 0;

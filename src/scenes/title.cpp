@@ -23,8 +23,8 @@ const TitleButton kTitleButtons[3] = {
 };
 
 void Startinit() {
-    LoadTexture(kSlotTitleBack, "img/back.png", kKeyWhite);
-    LoadTexture(kSlotBrush, "img/ブラシ.png", kKeyGreen);
+    LoadPicture(kSlotTitleBack, kPicTitle);
+    LoadPicture(kSlotBrush, kPicBrush);
     SetDrawStates();
     LoadSound(kMusicSlot, "mid/tam-n11.mid", true);
     LoadSound(kSoundNotice, "wav/notice1.wav", false);

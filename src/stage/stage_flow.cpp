@@ -112,24 +112,24 @@ void StageInit(int stage) {
     LoadTexture(kSlotStageBack, s.background, s.backgroundKey);
     LoadTexture(kSlotPanel, s.panel, kKeyWhite);
     LoadTexture(kSlotChips, s.chips, kKeyGreen);
-    LoadTexture(kSlotResetPicture, "img/reset.png", kKeyNearBlack);
-    LoadTexture(kSlotCharacters, "img/char.move.png", kKeyNearBlack);
+    LoadPicture(kSlotResetPicture, kPicReset);
+    LoadPicture(kSlotCharacters, kPicWalkers);
     // The partner wears her own sheet, laid out like the hero's columns.
-    LoadTexture(kSlotPartnerSheet, "img/char.partner.png", kKeyNearBlack);
-    LoadTexture(kSlotBrush, "img/ブラシ.png", kKeyGreen);
-    LoadTexture(kSlotGauge, "img/gage.png", kKeyWhite);
-    LoadTexture(kSlotTimeUp, "img/タイムアップル.png", kKeyGreen);
-    LoadTexture(kSlotStageLetters, "img/mozi.png", kKeyGreen);
-    LoadTexture(kSlotEffect1, "img/effect1.png", kKeyBlack);
-    LoadTexture(kSlotEffect2, "img/effect2.png", kKeyBlack);
-    LoadTexture(kSlotEffWindow, "img/eff.window.png", kKeyBlack);
-    LoadTexture(kSlotEffHeart, "img/eff.ハート完.png", kKeyBlack);
-    LoadTexture(kSlotEffBlue, "img/eff.Blue.png", kKeyBlack);
-    LoadTexture(kSlotSand, "img/suna.png", kKeyBlack);
-    LoadTexture(kSlotFire, "img/fire.png", kKeyBlack);
+    LoadPicture(kSlotPartnerSheet, kPicPartner);
+    LoadPicture(kSlotBrush, kPicBrush);
+    LoadPicture(kSlotGauge, kPicGauge);
+    LoadPicture(kSlotTimeUp, kPicTimeUp);
+    LoadPicture(kSlotStageLetters, kPicLettering);
+    LoadPicture(kSlotEffect1, kPicEffect1);
+    LoadPicture(kSlotEffect2, kPicEffect2);
+    LoadPicture(kSlotEffWindow, kPicSwirlBurst);
+    LoadPicture(kSlotEffHeart, kPicHeartBurst);
+    LoadPicture(kSlotEffBlue, kPicDropBurst);
+    LoadPicture(kSlotSand, kPicSand);
+    LoadPicture(kSlotFire, kPicFire);
     if (s.waveStrip) {
-        LoadTexture(kSlotWave, "img/波ね.png", kKeyGreyBlue);
-        LoadTexture(kSlotWind, "img/kaze.png", kKeyBlack);
+        LoadPicture(kSlotWave, kPicSea);
+        LoadPicture(kSlotWind, kPicGust);
     }
 
     g_Hero.x = s.hero.x;

@@ -24,8 +24,8 @@ bool IsTalkScene(int sceneNo) { return FindTalkScene(sceneNo) != nullptr; }
 void TalkInit(const TalkScene& scene) {
     SetDrawStates();
     LoadTexture(kSlotTalkBack, scene.background, kKeyWhite);
-    LoadTexture(kSlotFaces, "img/kao.png", kKeyGreen);
-    LoadTexture(kSlotTalkBox, "img/kaiwa.png", kKeyGreen);
+    LoadPicture(kSlotFaces, kPicFaces);
+    LoadPicture(kSlotTalkBox, kPicTalkWindow);
     LoadSound(kMusicSlot, scene.music, true);
     for (int i = 0; i < scene.soundCount; ++i) LoadSound(scene.sounds[i].slot, scene.sounds[i].path, false);
 

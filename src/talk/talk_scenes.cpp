@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "app/scenes.h"
+#include "gfx/picture_files.h"
 #include "talk/talk.h"
 
 namespace {
@@ -87,7 +88,7 @@ const TalkLine kTalk0Lines[] = {
     {1, 2, 3, {Hero("……しかたない。むかえに行くか！",
         "...Fine. Guess I'd better go and fetch her!")}, kNoCue, kSceneStage1Init},
 };
-const TalkScene kTalk0 = {kSceneTalk0Init, kSceneTalk0Frame, "img/haik.png", "mid/1.mid", kStoryEffects, 14, 0, 4, 5,
+const TalkScene kTalk0 = {kSceneTalk0Init, kSceneTalk0Frame, kPicBackgrounds[1].path, "mid/1.mid", kStoryEffects, 14, 0, 4, 5,
                           kTalk0Lines, int(std::size(kTalk0Lines)), false, false};
 
 const TalkLine kTalk1Lines[] = {
@@ -128,7 +129,7 @@ const TalkLine kTalk1Lines[] = {
     {0, 3, 3, {Hero("ただし、足を引っぱるなよな！",
         "Just don't slow me down!")}, kNoCue, kSceneTalk01Init},
 };
-const TalkScene kTalk1 = {kSceneTalk1Init, kSceneTalk1Frame, "img/haik.png", "mid/1.mid", kStoryEffects, 14, 0, 0, 0,
+const TalkScene kTalk1 = {kSceneTalk1Init, kSceneTalk1Frame, kPicBackgrounds[1].path, "mid/1.mid", kStoryEffects, 14, 0, 0, 0,
                           kTalk1Lines, int(std::size(kTalk1Lines)), false, false};
 
 const TalkLine kTalk01Lines[] = {
@@ -171,7 +172,7 @@ const TalkLine kTalk01Lines[] = {
     {1, 4, 3, {Hero("よし、行くぞ！　雨なんかに負けるもんか！",
         "Right, let's go! A bit of rain won't beat us!")}, kNoCue, kSceneStage2Init},
 };
-const TalkScene kTalk01 = {kSceneTalk01Init, kSceneTalk01Frame, "img/haik2.png", "mid/2.mid", kStoryEffects, 15, 0, 0, 0,
+const TalkScene kTalk01 = {kSceneTalk01Init, kSceneTalk01Frame, kPicBackgrounds[2].path, "mid/2.mid", kStoryEffects, 15, 0, 0, 0,
                           kTalk01Lines, int(std::size(kTalk01Lines)), true, false};
 
 const TalkLine kTalk2Lines[] = {
@@ -210,7 +211,7 @@ const TalkLine kTalk2Lines[] = {
     {0, 4, 0, {God("ではな。下を見るでないぞ、ほっほっ！",
         "Farewell. And don't look down, ho ho!")}, {13, 5}, kSceneStage3Init},
 };
-const TalkScene kTalk2 = {kSceneTalk2Init, kSceneTalk2Frame, "img/haik3.png", "mid/3.mid", kStoryEffects, 15, 0, 2, 5,
+const TalkScene kTalk2 = {kSceneTalk2Init, kSceneTalk2Frame, kPicBackgrounds[3].path, "mid/3.mid", kStoryEffects, 15, 0, 2, 5,
                           kTalk2Lines, int(std::size(kTalk2Lines)), false, false};
 
 const TalkLine kTalk3Lines[] = {
@@ -231,7 +232,7 @@ const TalkLine kTalk3Lines[] = {
     {2, 6, 0, {God("三色そろったおまえたちなら、きっとできる！",
         "With all three colours, you two can surely do it!")}, {10, 5}, kSceneStage4Init},
 };
-const TalkScene kTalk3 = {kSceneTalk3Init, kSceneTalk3Frame, "img/haik4.png", "mid/4.mid", kStoryEffects, 15, 0, 1, 5,
+const TalkScene kTalk3 = {kSceneTalk3Init, kSceneTalk3Frame, kPicBackgrounds[4].path, "mid/4.mid", kStoryEffects, 15, 0, 1, 5,
                           kTalk3Lines, int(std::size(kTalk3Lines)), false, false};
 
 const TalkLine kTalk8Lines[] = {
@@ -264,7 +265,7 @@ const TalkLine kTalk8Lines[] = {
     {1, 1, 0, {Companion("そっちこそ！",
         "You stay close to me!")}, {3, 4}, kSceneStage9Init},
 };
-const TalkScene kTalk8 = {kSceneTalk8Init, kSceneTalk8Frame, "img/haik5.png", "mid/5.mid", kStoryEffects, 15, 0, 1, 5,
+const TalkScene kTalk8 = {kSceneTalk8Init, kSceneTalk8Frame, kPicBackgrounds[5].path, "mid/5.mid", kStoryEffects, 15, 0, 1, 5,
                           kTalk8Lines, int(std::size(kTalk8Lines)), false, false};
 
 const TalkLine kTalk4Lines[] = {
@@ -281,7 +282,7 @@ const TalkLine kTalk4Lines[] = {
     {0, 1, 0, {Companion("もう、いいかげんなんだから。でも、さんせい！",
         "Honestly, you're so random. But I'm with you!")}, {3, 1}, kSceneTalk02Init},
 };
-const TalkScene kTalk4 = {kSceneTalk4Init, kSceneTalk4Frame, "img/haik5.png", "mid/5.mid", kCityEffects, 2, 0, 0, 5,
+const TalkScene kTalk4 = {kSceneTalk4Init, kSceneTalk4Frame, kPicBackgrounds[5].path, "mid/5.mid", kCityEffects, 2, 0, 0, 5,
                           kTalk4Lines, int(std::size(kTalk4Lines)), false, false};
 
 const TalkLine kTalk02Lines[] = {
@@ -324,7 +325,7 @@ const TalkLine kTalk02Lines[] = {
     {1, 6, 3, {Hero("よし、流れ星を追いかけよう！",
         "Right, let's chase the shooting stars!")}, kNoCue, kSceneStage5Init},
 };
-const TalkScene kTalk02 = {kSceneTalk02Init, kSceneTalk02Frame, "img/haik6.png", "mid/4.mid", kStoryEffects, 18, 0, 7, 5,
+const TalkScene kTalk02 = {kSceneTalk02Init, kSceneTalk02Frame, kPicBackgrounds[6].path, "mid/4.mid", kStoryEffects, 18, 0, 7, 5,
                           kTalk02Lines, int(std::size(kTalk02Lines)), true, false};
 
 const TalkLine kTalk5Lines[] = {
@@ -349,7 +350,7 @@ const TalkLine kTalk5Lines[] = {
     {0, 1, 0, {Companion("その意気！　さあ、崖を下りていこう！",
         "That's the spirit! Come on, down the cliff we go!")}, {2, 6}, kSceneStage7Init},
 };
-const TalkScene kTalk5 = {kSceneTalk5Init, kSceneTalk5Frame, "img/haik7.png", "mid/3.mid", kStoryEffects, 18, 3, 2, 2,
+const TalkScene kTalk5 = {kSceneTalk5Init, kSceneTalk5Frame, kPicBackgrounds[7].path, "mid/3.mid", kStoryEffects, 18, 3, 2, 2,
                           kTalk5Lines, int(std::size(kTalk5Lines)), false, false};
 
 const TalkLine kTalk6Lines[] = {
@@ -374,7 +375,7 @@ const TalkLine kTalk6Lines[] = {
     {0, 2, 0, {Companion("……まったく。もう置いていかないでよね。",
         "...Honestly. Don't leave me behind again, okay?")}, kNoCue, kSceneStage6Init},
 };
-const TalkScene kTalk6 = {kSceneTalk6Init, kSceneTalk6Frame, "img/haik2.png", "mid/2.mid", kStoryEffects, 18, 2, 2, 2,
+const TalkScene kTalk6 = {kSceneTalk6Init, kSceneTalk6Frame, kPicBackgrounds[2].path, "mid/2.mid", kStoryEffects, 18, 2, 2, 2,
                           kTalk6Lines, int(std::size(kTalk6Lines)), false, false};
 
 const TalkLine kTalk7Lines[] = {
@@ -402,7 +403,7 @@ const TalkLine kTalk7Lines[] = {
     {1, 1, 3, {Hero("長老さま、もうすぐだ！",
         "Elder, we're almost there!")}, {4, 6}, kSceneStage8Init},
 };
-const TalkScene kTalk7 = {kSceneTalk7Init, kSceneTalk7Frame, "img/haik.png", "mid/1.mid", kStoryEffects, 18, 0, 4, 5,
+const TalkScene kTalk7 = {kSceneTalk7Init, kSceneTalk7Frame, kPicBackgrounds[1].path, "mid/1.mid", kStoryEffects, 18, 0, 4, 5,
                           kTalk7Lines, int(std::size(kTalk7Lines)), false, false};
 
 const TalkLine kTalk9Lines[] = {
@@ -433,7 +434,7 @@ const TalkLine kTalk9Lines[] = {
      {18, 0},
      kSceneTalk03Init},
 };
-const TalkScene kTalk9 = {kSceneTalk9Init, kSceneTalk9Frame, "img/haik8.png", "mid/1.mid", kVillageEffects, 1, 0, 0, 5,
+const TalkScene kTalk9 = {kSceneTalk9Init, kSceneTalk9Frame, kPicBackgrounds[8].path, "mid/1.mid", kVillageEffects, 1, 0, 0, 5,
                           kTalk9Lines, int(std::size(kTalk9Lines)), false, false};
 
 const TalkLine kTalk03Lines[] = {
@@ -462,7 +463,7 @@ const TalkLine kTalk03Lines[] = {
     {0, 0, 0, {Companion("さあ、帰ろう。みんなが待ってる！",
         "Come on, let's go home. Everyone's waiting!")}, kNoCue, kSceneEndInit},
 };
-const TalkScene kTalk03 = {kSceneTalk03Init, kSceneTalk03Frame, "img/haik.png", "mid/1.mid", kStoryEffects, 18, 0, 0, 5,
+const TalkScene kTalk03 = {kSceneTalk03Init, kSceneTalk03Frame, kPicBackgrounds[1].path, "mid/1.mid", kStoryEffects, 18, 0, 0, 5,
                           kTalk03Lines, int(std::size(kTalk03Lines)), false, true};
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "figures.h"
+#include "gfx/picture_files.h"
 #include "frontend_kit.h"
 #include "palette.h"
 #include "props.h"
@@ -99,7 +100,7 @@ void nubbleAt(Canvas& c, float x, float base, float size, uint32_t body, float f
 // the nubbles come running.
 Canvas homecoming() {
     Canvas c(WW, WH);
-    Rng rng(seedOf("img/end0.png"));
+    Rng rng(seedOf(kPicEndings[0].path));
     village(c, rng, false);
     sc::hill(c, sc::hillShape(0, WW, 250, 8, 0.012f, 51, WH), hex(0x7AAE5A), hex(0xA2CC72));
     sc::mushroomHouse(c, 70, 262, 110, hex(0xD9553F), rng);
@@ -146,7 +147,7 @@ Canvas homecoming() {
 // herb tea steaming; his granddaughter hugs his arm, the hero beams.
 Canvas recovery() {
     Canvas c(WW, WH);
-    Rng rng(seedOf("img/end1.png"));
+    Rng rng(seedOf(kPicEndings[1].path));
     // a round room inside a mushroom: warm walls, a round window of morning
     c.vGradient(0, 0, WW, WH, {{0.f, hex(0xF3D9B0)}, {1.f, hex(0xE6BE8C)}});
     for (int i = 0; i < 9; ++i)
@@ -256,7 +257,7 @@ void firework(Canvas& c, float x, float y, float r, Rgba col, Rng& rng) {
 // fireworks; everyone watches from the square with lanterns lit.
 Canvas celebration() {
     Canvas c(WW, WH);
-    Rng rng(seedOf("img/end2.png"));
+    Rng rng(seedOf(kPicEndings[2].path));
     village(c, rng, true);
     firework(c, 110, 84, 62, hex(0xF6D85A), rng);
     firework(c, 250, 56, 50, hex(0x8ED8F4), rng);
@@ -340,7 +341,7 @@ Canvas ending(int k) {
 // wrapped pages behind it.
 Canvas endingLogo() {
     Canvas c(PW, PH);
-    Rng rng(seedOf("img/end.logo.png"));
+    Rng rng(seedOf(kPicEndLogo.path));
     c.vGradient(0, 0, PW, PH, {{0.f, hex(0x141A3C)}, {0.55f, hex(0x2A2852)}, {1.f, hex(0x4A3A62)}});
     for (int i = 0; i < 90; ++i) {
         float x = float(rng.range(0, PW)), y = float(rng.range(0, PH * 0.8));
@@ -417,7 +418,7 @@ Canvas endingLogo() {
 Canvas lastPicture() {
     const int w = 640, h = 480;
     Canvas c(w, h);
-    Rng rng(seedOf("img/tfp.png"));
+    Rng rng(seedOf(kPicLastPicture.path));
     c.vGradient(0, 0, w, h, {{0.f, hex(0x4A3A78)}, {0.3f, hex(0xC86A78)}, {0.55f, hex(0xF4A262)}, {0.72f, hex(0xFBD58A)}, {1.f, hex(0xF8E6B8)}});
     sc::sun(c, 320, 300, 46, hex(0xFFF2C8), hex(0xFFC070));
     sc::cloud(c, 130, 150, 150, hex(0xF6B4A0), hex(0xD88A8C), rng);

@@ -102,15 +102,15 @@ struct StageLook {
 // What each stage's first screen shows (as the stage table sets it up).
 const StageLook kLooks[10] = {
     {},
-    {"img/haik.png", kKeyBlack, "img/mapchip1.png", 0, 160, 0, 576, 128, 1, hex(0x8EC5EE), hex(0xFBE8C8), hex(0x8C6A4A)},
-    {"img/haik2.png", kKeyWhite, "img/mapchip2.png", 0, 64, 0, 0, 128, 0, hex(0x5E7E78), hex(0xA8C4A0), hex(0x5A6A48)},
-    {"img/haik3.png", kKeyBlack, "img/mapchip3.png", 0, 0, 0, 608, 32, 1, hex(0x4A8EE0), hex(0xCFE6F8), hex(0x8A8AA0)},
-    {"img/haik4.png", kKeyBlack, "img/mapchip3.png", 0, 224, 0, 608, 32, 1, hex(0xE88A5A), hex(0xF8D890), hex(0x7A5A48)},
-    {"img/haik6.png", kKeyWhite, "img/mapchip3.png", 0, 0, 0, 320, 128, 1, hex(0x101838), hex(0x3A3A78), hex(0x3A4A5A)},
-    {"img/haik2.png", kKeyWhite, "img/mapchip2.png", 192, 0, 0, 388, 64, 0, hex(0x2A2430), hex(0x8A7A60), hex(0x5A4A40)},
-    {"img/haik7.png", kKeyWhite, "img/mapchip3.png", 96, 0, 0, 160, 64, 1, hex(0xE8A870), hex(0xF8E0B0), hex(0xA8684A)},
-    {"img/haik.png", kKeyWhite, "img/mapchip1.png", 0, 32, 0, 352, 96, 1, hex(0xE8B050), hex(0xFFF0C0), hex(0x8A6A3A)},
-    {"img/haik5.png", kKeyWhite, "img/mapchip3.png", 320, 0, 1, 384, 0, 0, hex(0x3A1830), hex(0xC8483A), hex(0x4A4A5A)},
+    {kPicBackgrounds[1].path, kKeyBlack, kPicChips[1].path, 0, 160, 0, 576, 128, 1, hex(0x8EC5EE), hex(0xFBE8C8), hex(0x8C6A4A)},
+    {kPicBackgrounds[2].path, kKeyWhite, kPicChips[2].path, 0, 64, 0, 0, 128, 0, hex(0x5E7E78), hex(0xA8C4A0), hex(0x5A6A48)},
+    {kPicBackgrounds[3].path, kKeyBlack, kPicChips[3].path, 0, 0, 0, 608, 32, 1, hex(0x4A8EE0), hex(0xCFE6F8), hex(0x8A8AA0)},
+    {kPicBackgrounds[4].path, kKeyBlack, kPicChips[3].path, 0, 224, 0, 608, 32, 1, hex(0xE88A5A), hex(0xF8D890), hex(0x7A5A48)},
+    {kPicBackgrounds[6].path, kKeyWhite, kPicChips[3].path, 0, 0, 0, 320, 128, 1, hex(0x101838), hex(0x3A3A78), hex(0x3A4A5A)},
+    {kPicBackgrounds[2].path, kKeyWhite, kPicChips[2].path, 192, 0, 0, 388, 64, 0, hex(0x2A2430), hex(0x8A7A60), hex(0x5A4A40)},
+    {kPicBackgrounds[7].path, kKeyWhite, kPicChips[3].path, 96, 0, 0, 160, 64, 1, hex(0xE8A870), hex(0xF8E0B0), hex(0xA8684A)},
+    {kPicBackgrounds[1].path, kKeyWhite, kPicChips[1].path, 0, 32, 0, 352, 96, 1, hex(0xE8B050), hex(0xFFF0C0), hex(0x8A6A3A)},
+    {kPicBackgrounds[5].path, kKeyWhite, kPicChips[3].path, 320, 0, 1, 384, 0, 0, hex(0x3A1830), hex(0xC8483A), hex(0x4A4A5A)},
 };
 
 // Pictures written earlier in this run, each read once; a missing or
@@ -320,7 +320,7 @@ Canvas stageThumbnails(Output& out) {
         hud::paintPot(pot, 0, 0, paints[c]);
         sheet.blit(shrinkKeepingAlpha(pot, 32, 32), 32 * c, 288);
     }
-    Canvas digits = readBack("img/char.move.png");
+    Canvas digits = readBack(kPicWalkers.path);
     for (int y = 0; y < digits.height(); ++y)
         for (int x = 0; x < digits.width(); ++x) {
             Rgba& p = digits.at(x, y);

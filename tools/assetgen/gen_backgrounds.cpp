@@ -16,6 +16,7 @@
 #include <cmath>
 
 #include "figures.h"
+#include "gfx/picture_files.h"
 #include "hud_kit.h"
 #include "hud_parts.h"
 #include "palette.h"
@@ -55,7 +56,7 @@ void puffBank(Canvas& c, float cx, float cy, float w, float h, Rgba body, Rgba s
 // ---------------------------------------------------------------- 1 meadow
 Canvas meadow() {
     Canvas c(W, H);
-    Rng rng(seedOf("img/haik.png"));
+    Rng rng(seedOf(kPicBackgrounds[1].path));
     c.vGradient(0, 0, W, H, {{0.f, hex(0x86BDEB)}, {0.45f, hex(0xBADBF2)}, {0.66f, hex(0xF2EBD6)}, {1.f, hex(0xF6E6C6)}});
     c.radialGradient(520, 40, 260, hex(0xFFF6DA, 90), hex(0xFFF6DA, 0));
     const Rgba cloudBody = hex(0xFCFAF3), cloudShade = hex(0xD3DFEE);
@@ -92,7 +93,7 @@ Canvas meadow() {
 // ---------------------------------------------------------------- 2 rainy forest
 Canvas rainyForest() {
     Canvas c(W, H);
-    Rng rng(seedOf("img/haik2.png"));
+    Rng rng(seedOf(kPicBackgrounds[2].path));
     c.vGradient(0, 0, W, H, {{0.f, hex(0x8FA39E)}, {0.5f, hex(0xB8C8BC)}, {1.f, hex(0x9DB394)}});
     // layers of trees fading into the mist
     struct Layer {
@@ -145,7 +146,7 @@ Canvas rainyForest() {
 // ---------------------------------------------------------------- 3 high sky
 Canvas highSky() {
     Canvas c(W, H);
-    Rng rng(seedOf("img/haik3.png"));
+    Rng rng(seedOf(kPicBackgrounds[3].path));
     c.vGradient(0, 0, W, H, {{0.f, hex(0x3C74C4)}, {0.4f, hex(0x74A8E2)}, {0.75f, hex(0xBCDAF2)}, {1.f, hex(0xE2EEF6)}});
     sc::sun(c, 90, 70, 22, hex(0xFFF8E2), hex(0xFFF0C0));
     puffBank(c, 430, 56, 110, 40, hex(0xF4F7FA), hex(0xC6D2E6), hex(0xFDFCF8), rng);
@@ -191,7 +192,7 @@ Canvas highSky() {
 // ---------------------------------------------------------------- 4 dusk village
 Canvas duskVillage() {
     Canvas c(W, H);
-    Rng rng(seedOf("img/haik4.png"));
+    Rng rng(seedOf(kPicBackgrounds[4].path));
     c.vGradient(0, 0, W, H, {{0.f, hex(0x4E4482)}, {0.3f, hex(0x9A5E8E)}, {0.55f, hex(0xE8896A)}, {0.72f, hex(0xF6BE72)}, {1.f, hex(0xF2A868)}});
     sc::sun(c, 430, 318, 38, hex(0xFFE6A8), hex(0xFFB060));
     // first stars high up
@@ -239,7 +240,7 @@ Canvas duskVillage() {
 // ---------------------------------------------------------------- 5 red-sky city
 Canvas redCity() {
     Canvas c(W, H);
-    Rng rng(seedOf("img/haik5.png"));
+    Rng rng(seedOf(kPicBackgrounds[5].path));
     c.vGradient(0, 0, W, H, {{0.f, hex(0x24101E)}, {0.35f, hex(0x5A1A2A)}, {0.7f, hex(0xA8323A)}, {1.f, hex(0xD85A3E)}});
     // a huge low moon and drifting smoke
     c.radialGradient(500, 120, 160, hex(0xF08060, 70), hex(0xF08060, 0));
@@ -280,7 +281,7 @@ Canvas redCity() {
 // ---------------------------------------------------------------- 6 starry night
 Canvas starryNight() {
     Canvas c(W, H);
-    Rng rng(seedOf("img/haik6.png"));
+    Rng rng(seedOf(kPicBackgrounds[6].path));
     c.vGradient(0, 0, W, H, {{0.f, hex(0x0C1230)}, {0.5f, hex(0x1C2A5A)}, {0.8f, hex(0x34457E)}, {1.f, hex(0x2A3566)}});
     // the milky way: a soft diagonal band of glow and dust
     for (int i = 0; i < 60; ++i) {
@@ -333,7 +334,7 @@ Canvas starryNight() {
 // ---------------------------------------------------------------- 7 canyon
 Canvas canyon() {
     Canvas c(W, H);
-    Rng rng(seedOf("img/haik7.png"));
+    Rng rng(seedOf(kPicBackgrounds[7].path));
     c.vGradient(0, 0, W, H, {{0.f, hex(0x7EB8E4)}, {0.35f, hex(0xBFDCEE)}, {0.6f, hex(0xF4DEBC)}, {1.f, hex(0xE8B888)}});
     const Rgba cloudBody = hex(0xFCF8F0), cloudShade = hex(0xE0D2C8);
     sc::cloud(c, 200, 60, 120, cloudBody, cloudShade, rng);
@@ -401,7 +402,7 @@ Canvas canyon() {
 // ---------------------------------------------------------------- 8 nubble village
 Canvas nubbleElderVillage() {
     Canvas c(W, H);
-    Rng rng(seedOf("img/haik8.png"));
+    Rng rng(seedOf(kPicBackgrounds[8].path));
     c.vGradient(0, 0, W, H, {{0.f, hex(0x2F5E50)}, {0.45f, hex(0x5E9A62)}, {1.f, hex(0xA8CF82)}});
     for (Pt p : {Pt{160, 40}, Pt{480, 30}})
         c.radialGradient(p.x, p.y, 220, hex(0xFFF2C0, 110), hex(0xFFF2C0, 0));

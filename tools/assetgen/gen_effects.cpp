@@ -632,15 +632,15 @@ Canvas sea() {
 }  // namespace
 
 void genEffects(Output& out) {
-    out.keyedPng("img/effect1.png", effect1(), kKeyBlack);
-    out.keyedPng("img/effect2.png", effect2(), kKeyBlack);
-    out.keyedPng("img/eff.ハート完.png", bigBurst(heartBurst, kEmber), kKeyBlack);
-    out.keyedPng("img/eff.Blue.png", bigBurst(dropBurst, kFoam), kKeyBlack);
-    out.keyedPng("img/eff.window.png", bigBurst(swirlBurst, kLeafLight), kKeyBlack);
-    out.keyedPng("img/suna.png", sand(), kKeyBlack);
-    out.keyedPng("img/fire.png", fireLoop(), kKeyBlack);
-    out.keyedPng("img/波ね.png", sea(), kKeyGreyBlue);
-    out.keyedPng("img/kaze.png", gust(), kKeyBlack);
+    out.keyedPng(kPicEffect1, effect1());
+    out.keyedPng(kPicEffect2, effect2());
+    out.keyedPng(kPicHeartBurst, bigBurst(heartBurst, kEmber));
+    out.keyedPng(kPicDropBurst, bigBurst(dropBurst, kFoam));
+    out.keyedPng(kPicSwirlBurst, bigBurst(swirlBurst, kLeafLight));
+    out.keyedPng(kPicSand, sand());
+    out.keyedPng(kPicFire, fireLoop());
+    out.keyedPng(kPicSea, sea());
+    out.keyedPng(kPicGust, gust());
 }
 
 }  // namespace ag::sheet

@@ -631,7 +631,7 @@ void genFaces(Output& out) {
     sheet.blit(cover().scaled(2), 4 * kCell, 0);
     // The help screen's seventh page borrows the free space on the right.
     fe::helpPage(sheet, 7, 800, 0);
-    out.keyedPng("img/kao.png", sheet, kKeyGreen);
+    out.keyedPng(kPicFaces, sheet);
 }
 
 }  // namespace ag

@@ -51,7 +51,7 @@ void softDrop(Canvas& c, float x, float y, float r, Rgba paint) {
 // tile and every motif wraps, so four copies side by side show no seam.
 Canvas helpBackTile() {
     Canvas c(W, H);
-    Rng rng(seedOf("img/helpback.png"));
+    Rng rng(seedOf(kPicMenuTile.path));
     const float tau = 2.f * float(kPi);
     const Rgba paper = hex(0xF5EDDC), peach = hex(0xF7E0D2), mint = hex(0xE2EFD8), sky = hex(0xDDE8F4);
     c.fill(Shape::rect(0, 0, W, H), [&](int x, int y) {
@@ -116,7 +116,7 @@ Canvas selectMenu() {
     c.radialGradient(90, py(90), 80, hex(0xF2C8B8, 90), hex(0xF2C8B8, 0));
     c.fill(scenery::hillShape(52, 588, py(362), 8, 0.012f, 91, py(420)) & card, hex(0xDCE8C4));
     c.fill(scenery::hillShape(52, 588, py(380), 6, 0.018f, 92, py(420)) & card, hex(0xC6DCA8));
-    Rng rng(seedOf("img/select.png"));
+    Rng rng(seedOf(kPicSelectMenu.path));
     for (int i = 0; i < 14; ++i) {
         float x = 70.f + 36.f * float(i) + float(rng.range(-8, 8)), y = py(396) + float(rng.range(0, 10));
         for (int k = -1; k <= 1; ++k) c.line(x, y, x + float(k) * 3.f, y - 6.f + std::abs(k) * 1.5f, hex(0x9CC384), 1.1f);
@@ -171,7 +171,7 @@ Canvas selectMenu() {
 // Opaque all over: the brush drawn underneath never shows.
 Canvas gameOver() {
     Canvas c(W, H);
-    Rng rng(seedOf("img/gameover.png"));
+    Rng rng(seedOf(kPicGameOver.path));
     c.vGradient(0, 0, W, H, {{0.f, hex(0x2C2A52)}, {0.45f, hex(0x5A4E7E)}, {0.75f, hex(0x9A7C9E)}, {1.f, hex(0xC49AA0)}});
     for (int i = 0; i < 40; ++i) {
         float x = float(rng.range(0, W)), y = float(rng.range(8, 200));
@@ -283,17 +283,17 @@ Canvas gameOver() {
 void genFrontend(Output& out) {
     // The English pass letters again only what carries words.
     const bool all = lang() == Lang::Ja;
-    if (all) out.keyedPng("img/helpback.png", fe::helpBackTile(), kKeyWhite);
-    out.keyedPng("img/select.png", fe::selectMenu(), kKeyGreen);
-    out.keyedPng("img/help.png", fe::helpScreen(), kKeyGreen);
-    out.keyedPng("img/説明123.png", fe::helpPages(1), kKeyGreen);
-    out.keyedPng("img/説明456.png", fe::helpPages(4), kKeyGreen);
-    out.keyedPng("img/ステージセレクト.png", fe::stageSelectFrame(), kKeyGreen);
-    if (all) out.keyedPng("img/ステージ場面.png", fe::stageThumbnails(out), kKeyWhite);
-    out.keyedPng("img/gameover.png", fe::gameOver(), kKeyGreen);
-    for (int k = 0; k < 3; ++k) out.png("img/end" + std::to_string(k) + ".png", fe::ending(k), PngKind::Rgb);
-    out.png("img/end.logo.png", fe::endingLogo(), PngKind::Rgb);
-    out.png("img/tfp.png", fe::lastPicture(), PngKind::Rgb);
+    if (all) out.keyedPng(kPicMenuTile, fe::helpBackTile());
+    out.keyedPng(kPicSelectMenu, fe::selectMenu());
+    out.keyedPng(kPicHelp, fe::helpScreen());
+    out.keyedPng(kPicHelpPages123, fe::helpPages(1));
+    out.keyedPng(kPicHelpPages456, fe::helpPages(4));
+    out.keyedPng(kPicStageSelect, fe::stageSelectFrame());
+    if (all) out.keyedPng(kPicThumbnails, fe::stageThumbnails(out));
+    out.keyedPng(kPicGameOver, fe::gameOver());
+    for (int k = 0; k < 3; ++k) out.png(kPicEndings[k].path, fe::ending(k), PngKind::Rgb);
+    out.png(kPicEndLogo.path, fe::endingLogo(), PngKind::Rgb);
+    out.png(kPicLastPicture.path, fe::lastPicture(), PngKind::Rgb);
 }
 
 }  // namespace ag

@@ -131,23 +131,19 @@ void genHud(Output& out) {
     using namespace hud;
     // The English pass letters again only what carries words.
     const bool all = lang() == Lang::Ja;
-    if (all) out.keyedPng("img/ブラシ.png", brushSheet(), kKeyGreen);
-    out.keyedPng("img/mozi.png", letteringSheet(), kKeyGreen);
-    const char* panels[8] = {nullptr, "img/下１.png", "img/下２.png", "img/下３.png", "img/下４.png",
-                             "img/下５.png", "img/下６.png", "img/下７.png"};
-    for (int n = 1; n <= 7; ++n) out.keyedPng(panels[n], forFullScreenQuad(stagePanel(n)), kKeyWhite);
-    const char* backgrounds[9] = {nullptr, "img/haik.png", "img/haik2.png", "img/haik3.png", "img/haik4.png",
-                                  "img/haik5.png", "img/haik6.png", "img/haik7.png", "img/haik8.png"};
+    if (all) out.keyedPng(kPicBrush, brushSheet());
+    out.keyedPng(kPicLettering, letteringSheet());
+    for (int n = 1; n <= 7; ++n) out.keyedPng(kPicPanels[n], forFullScreenQuad(stagePanel(n)));
     for (int n = 1; n <= 8 && all; ++n) {
         Canvas bg = forFullScreenQuad(stageBackground(n));
         avoidBlackAndWhite(bg);
-        out.keyedPng(backgrounds[n], bg, kKeyWhite);
+        out.keyedPng(kPicBackgrounds[n], bg);
     }
-    out.keyedPng("img/reset.png", resetPicture(), kKeyNearBlack);
-    out.keyedPng("img/タイムアップル.png", timeUpPicture(), kKeyGreen);
-    if (all) out.keyedPng("img/gage.png", gaugePicture(), kKeyWhite);
-    out.keyedPng("img/back.png", forFullScreenQuad(titlePicture()), kKeyWhite);
-    if (all) out.keyedPng("img/kaiwa.png", forFullScreenQuad(talkWindow()), kKeyGreen);
+    out.keyedPng(kPicReset, resetPicture());
+    out.keyedPng(kPicTimeUp, timeUpPicture());
+    if (all) out.keyedPng(kPicGauge, gaugePicture());
+    out.keyedPng(kPicTitle, forFullScreenQuad(titlePicture()));
+    if (all) out.keyedPng(kPicTalkWindow, forFullScreenQuad(talkWindow()));
 }
 
 }  // namespace ag

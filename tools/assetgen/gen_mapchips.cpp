@@ -598,7 +598,7 @@ void mapchip1(Output& out) {
     GoalLook gold{hex(0xFFF6D0), hex(0xF2C24A), hex(0xF7D66A), hex(0xFFFFF0), kGate};
     for (int f = 0; f < 4; ++f) s.put(kMeadowGoal + f, goalPic(f, gold, kMeadowGoal));
     s.put(kMeadowGate, block(kGate, kMeadowGate));
-    out.keyedPng("img/mapchip1.png", s.canvas(), kKeyGreen);
+    out.keyedPng(kPicChips[1], s.canvas());
 }
 
 // ---------------------------------------------------------------- mapchip2
@@ -652,7 +652,7 @@ void mapchip2(Output& out) {
     GoalLook glade{hex(0xEAFFF2), hex(0x58D6A0), hex(0x7CE0C8), hex(0xFFFFE0), kMossy};
     for (int f = 0; f < 4; ++f) s.put(kGladeGoal + f, goalPic(f, glade, kGladeGoal));
     s.put(kGladeGoalStill, goalPic(0, glade, kGladeGoal));
-    out.keyedPng("img/mapchip2.png", s.canvas(), kKeyGreen);
+    out.keyedPng(kPicChips[2], s.canvas());
 }
 
 // ---------------------------------------------------------------- mapchip3
@@ -778,7 +778,7 @@ void mapchip3(Output& out) {
     }
     s.put(kTownLanternStill, goalPic(0, lantern, kTownLanternGoal));
     s.put(kTownSkyStill, goalPic(0, sky, kTownSkyGoal));
-    out.keyedPng("img/mapchip3.png", s.canvas(), kKeyGreen);
+    out.keyedPng(kPicChips[3], s.canvas());
 }
 
 }  // namespace

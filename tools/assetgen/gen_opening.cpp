@@ -106,7 +106,7 @@ Canvas footprint() {
 Canvas gameLogo() {
     const int W = 640, H = 480;
     Canvas c(W, H);
-    Rng rng(seedOf("img/Logo.png"));
+    Rng rng(seedOf(kPicGameLogo.path));
     // Paper page with a hand-cut edge.
     Shape page = Shape::where(0, 0, W, H, [&](float x, float y) {
         float wob = 2.2f * fbm1((x + y) * 0.05f, 7);
@@ -230,13 +230,13 @@ void genOpening(Output& out) {
     // The English pass letters again only the game's logo: the maker's
     // name is the same in both languages.
     if (lang() == Lang::En) {
-        out.keyedPng("img/Logo.png", gameLogo(), kKeyBlack);
+        out.keyedPng(kPicGameLogo, gameLogo());
         return;
     }
-    out.keyedPng("img/vesk.png", makerLogo(), kKeyWhite);
-    out.keyedPng("img/Logo.png", gameLogo(), kKeyBlack);
-    out.keyedBmp("img/asiato.bmp", footprint(), kKeyWhite);
-    out.png("img/icon.png", gameIcon(64), PngKind::Rgba);
+    out.keyedPng(kPicMakerLogo, makerLogo());
+    out.keyedPng(kPicGameLogo, gameLogo());
+    out.keyedBmp(kPicFootprint, footprint());
+    out.png(kPicWindowIcon.path, gameIcon(64), PngKind::Rgba);
 }
 
 }  // namespace ag

@@ -218,7 +218,7 @@ Canvas nubbleVillage() {
 Canvas storyFrame() {
     const int W = 640, H = 480;
     Canvas c(W, H);
-    Rng rng(seedOf("img/plg.png"));
+    Rng rng(seedOf(kPicPrologueFrame.path));
     c.vGradient(0, 0, W, H, {{0.f, hex(0x2A2340)}, {0.5f, hex(0x1F1A33)}, {1.f, hex(0x17132A)}});
     c.noise(0, 0, W, H, 3.f, rng);
     const Rgba gold = pal::kGold, goldDeep = hex(0x8C6A2E);
@@ -378,8 +378,8 @@ void genPrologue(Output& out) {
     Canvas pic(kPicW, kPicH * 2);
     pic.blit(townMorning(), 0, 0);
     pic.blit(nubbleVillage(), 0, kPicH);
-    out.keyedPng("img/Gplg.png", pic, kKeyGreen);
-    out.keyedPng("img/plg.png", storyFrame(), kKeyGreen);
+    out.keyedPng(kPicPrologueScroll, pic);
+    out.keyedPng(kPicPrologueFrame, storyFrame());
 }
 
 }  // namespace ag

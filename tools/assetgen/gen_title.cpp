@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "frontend_kit.h"
+#include "gfx/picture_files.h"
 #include "hud_kit.h"
 #include "hud_parts.h"
 #include "palette.h"
@@ -67,7 +68,7 @@ void footprint(Canvas& c, float x, float y, float angle, Rgba col) {
 Canvas titlePicture() {
     const int W = kScreenW, H = kScreenH;
     Canvas c(W, H);
-    Rng rng(seedOf("img/back.png"));
+    Rng rng(seedOf(kPicTitle.path));
     c.vGradient(0, 0, W, H, {{0.f, hex(0x8CC2EC)}, {0.5f, hex(0xCDE6F2)}, {0.7f, hex(0xF6EAD0)}, {1.f, hex(0xF6E2C0)}});
     c.radialGradient(600, 30, 300, hex(0xFFF4D6, 110), hex(0xFFF4D6, 0));
     // a rainbow of the three paints behind everything

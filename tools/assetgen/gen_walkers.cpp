@@ -645,8 +645,8 @@ void genWalkers(Output& out) {
     // charred walker, objects): the partner's sheet carries them too.
     Canvas partner = partnerPicture();
     partner.blit(sheet.crop(4 * kCellW, 0, 4 * kCellW, 16 * kCellH), 4 * kCellW, 0);
-    out.keyedPng("img/char.move.png", sheet, kKeyNearBlack);
-    out.keyedPng("img/char.partner.png", partner, kKeyNearBlack);
+    out.keyedPng(kPicWalkers, sheet);
+    out.keyedPng(kPicPartner, partner);
 }
 
 }  // namespace ag::sheet

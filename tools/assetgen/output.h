@@ -7,6 +7,7 @@
 
 #include "canvas.h"
 #include "gfx/colour_keys.h"
+#include "gfx/picture_files.h"
 #include "imageio.h"
 
 namespace ag {
@@ -31,6 +32,9 @@ public:
     void keyedPng(const std::string& rel, Canvas c, Rgba key);
     // Same contract, saved as a 24-bit Windows bitmap.
     void keyedBmp(const std::string& rel, Canvas c, Rgba key);
+    // A picture of the game's list, to its own key.
+    void keyedPng(const PictureFile& pic, Canvas c) { keyedPng(pic.path, std::move(c), fromArgb(pic.key)); }
+    void keyedBmp(const PictureFile& pic, Canvas c) { keyedBmp(pic.path, std::move(c), fromArgb(pic.key)); }
     // A picture with real alpha (the window icon) or none (plain loads).
     void png(const std::string& rel, const Canvas& c, PngKind kind);
     void wav(const std::string& rel, const Pcm& p);
