@@ -32,6 +32,84 @@ std::string FolderOf(const std::string& path) {
     return slash == std::string::npos ? "." : path.substr(0, slash);
 }
 
+bool ParseLines(const std::string& text, const std::string& name, uint32_t shift, bool nested,
+                std::vector<ScriptEvent>& out, std::string& error);
+
+// The events a player's input line makes (move, click, press, release,
+// keydown, keyup), appended to out; the reason the line is bad, or "".
+std::string ParseInputEvent(const std::vector<std::string>& w, ScriptEvent e, std::vector<ScriptEvent>& out) {
+    const std::string& ev = w[1];
+    auto need = [&](size_t n) { return w.size() == n; };
+    if (ev == "move" || ev == "click") {
+        long long x = 0, y = 0;
+        if (!need(4)) return ev + " takes X Y";
+        if (!ParseInt(w[2].c_str(), 0, 639, x) || !ParseInt(w[3].c_str(), 0, 479, y))
+            return "position must be within 0..639, 0..479";
+        e.kind = ScriptKind::Move;
+        e.x = int(x);
+        e.y = int(y);
+        out.push_back(e);
+        if (ev == "click") {
+            e.kind = ScriptKind::Press;
+            e.button = 1;
+            out.push_back(e);
+            e.kind = ScriptKind::Release;
+            e.time += 50;
+            out.push_back(e);
+        }
+    } else if (ev == "press" || ev == "release") {
+        if (!need(3) || !ParseButton(w[2])) return ev + " takes left or right";
+        e.kind = ev == "press" ? ScriptKind::Press : ScriptKind::Release;
+        e.button = ParseButton(w[2]);
+        out.push_back(e);
+    } else {
+        if (!need(3)) return ev + " takes a key name";
+        e.vk = KeyNameToVk(w[2].c_str());
+        if (e.vk < 0) return "unknown key '" + w[2] + "' (escape, space, enter, f1..f12, arrows, a-z, 0-9 ...)";
+        e.kind = ev == "keydown" ? ScriptKind::KeyDown : ScriptKind::KeyUp;
+        out.push_back(e);
+    }
+    return "";
+}
+
+// The events of a line that steers the run (shot, quit, wait, include),
+// appended to out; the reason the line is bad, or "" (an included file's
+// own fault is already in error). A wait restarts `last`.
+std::string ParseRunEvent(const std::vector<std::string>& w, ScriptEvent e, const std::string& name, bool nested,
+                          long long& last, std::vector<ScriptEvent>& out, std::string& error) {
+    const std::string& ev = w[1];
+    auto need = [&](size_t n) { return w.size() == n; };
+    if (ev == "shot") {
+        if (!need(3)) return "shot takes a file name";
+        if (w[2].size() < 5 || w[2].substr(w[2].size() - 4) != ".png") return "shot file must end in .png";
+        e.kind = ScriptKind::Shot;
+        e.path = w[2];
+        out.push_back(e);
+    } else if (ev == "quit") {
+        if (!need(2)) return "quit takes nothing";
+        e.kind = ScriptKind::Quit;
+        out.push_back(e);
+    } else if (ev == "wait") {
+        long long scene = 0;
+        if (!need(3) || !ParseInt(w[2].c_str(), 0, 255, scene)) return "wait takes a scene number 0..255";
+        if (nested) return "an included script cannot wait";
+        e.kind = ScriptKind::Wait;
+        e.scene = int(scene);
+        out.push_back(e);
+        last = 0;  // the lines below count from the awaited tick
+    } else if (ev == "include") {
+        if (!need(3)) return "include takes a file name";
+        if (nested) return "an included script cannot include another";
+        std::string path = w[2][0] == '/' ? w[2] : FolderOf(name) + "/" + w[2];
+        std::string inner;
+        if (!ReadWhole(path, inner)) return "cannot open the included script '" + w[2] + "'";
+        ParseLines(inner, path, e.time, true, out, error);
+    } else {
+        return "unknown event '" + ev + "'";
+    }
+    return "";
+}
+
 // Parses one file's lines into out. Times are relative to the segment they
 // sit in (a wait line starts a new segment); an included file's lines are
 // shifted by the include line's time and may neither wait nor include.
@@ -57,67 +135,14 @@ bool ParseLines(const std::string& text, const std::string& name, uint32_t shift
         if (t < last) return fail("time " + w[0] + " is earlier than the line before");
         last = t;
         if (w.size() < 2) return fail("missing event after the time");
-        const std::string& ev = w[1];
         ScriptEvent e;
         e.time = uint32_t(t) + shift;
-        auto need = [&](size_t n) { return w.size() == n; };
-        if (ev == "move" || ev == "click") {
-            long long x = 0, y = 0;
-            if (!need(4)) return fail(ev + " takes X Y");
-            if (!ParseInt(w[2].c_str(), 0, 639, x) || !ParseInt(w[3].c_str(), 0, 479, y))
-                return fail("position must be within 0..639, 0..479");
-            e.kind = ScriptKind::Move;
-            e.x = int(x);
-            e.y = int(y);
-            out.push_back(e);
-            if (ev == "click") {
-                e.kind = ScriptKind::Press;
-                e.button = 1;
-                out.push_back(e);
-                e.kind = ScriptKind::Release;
-                e.time += 50;
-                out.push_back(e);
-            }
-        } else if (ev == "press" || ev == "release") {
-            if (!need(3) || !ParseButton(w[2])) return fail(ev + " takes left or right");
-            e.kind = ev == "press" ? ScriptKind::Press : ScriptKind::Release;
-            e.button = ParseButton(w[2]);
-            out.push_back(e);
-        } else if (ev == "keydown" || ev == "keyup") {
-            if (!need(3)) return fail(ev + " takes a key name");
-            e.vk = KeyNameToVk(w[2].c_str());
-            if (e.vk < 0) return fail("unknown key '" + w[2] + "' (escape, space, enter, f1..f12, arrows, a-z, 0-9 ...)");
-            e.kind = ev == "keydown" ? ScriptKind::KeyDown : ScriptKind::KeyUp;
-            out.push_back(e);
-        } else if (ev == "shot") {
-            if (!need(3)) return fail("shot takes a file name");
-            if (w[2].size() < 5 || w[2].substr(w[2].size() - 4) != ".png")
-                return fail("shot file must end in .png");
-            e.kind = ScriptKind::Shot;
-            e.path = w[2];
-            out.push_back(e);
-        } else if (ev == "quit") {
-            if (!need(2)) return fail("quit takes nothing");
-            e.kind = ScriptKind::Quit;
-            out.push_back(e);
-        } else if (ev == "wait") {
-            long long scene = 0;
-            if (!need(3) || !ParseInt(w[2].c_str(), 0, 255, scene)) return fail("wait takes a scene number 0..255");
-            if (nested) return fail("an included script cannot wait");
-            e.kind = ScriptKind::Wait;
-            e.scene = int(scene);
-            out.push_back(e);
-            last = 0;  // the lines below count from the awaited tick
-        } else if (ev == "include") {
-            if (!need(3)) return fail("include takes a file name");
-            if (nested) return fail("an included script cannot include another");
-            std::string path = w[2][0] == '/' ? w[2] : FolderOf(name) + "/" + w[2];
-            std::string inner;
-            if (!ReadWhole(path, inner)) return fail("cannot open the included script '" + w[2] + "'");
-            if (!ParseLines(inner, path, e.time, true, out, error)) return false;
-        } else {
-            return fail("unknown event '" + ev + "'");
-        }
+        const std::string& ev = w[1];
+        const bool input = ev == "move" || ev == "click" || ev == "press" || ev == "release" || ev == "keydown" ||
+                           ev == "keyup";
+        std::string why = input ? ParseInputEvent(w, e, out) : ParseRunEvent(w, e, name, nested, last, out, error);
+        if (!why.empty()) return fail(why);
+        if (!error.empty()) return false;
     }
     return true;
 }

@@ -66,12 +66,12 @@ TEST(RecordedPlay, AWindowedRunReplaysHeadlessFrameForFrame) {
     // key the game reads and one it ignores, a drag; moves in between.
     std::string wid = dir + "/wid";
     bool found = Sh("timeout 60 xdotool search --sync --onlyvisible --name '^Tolvane$' >" + wid + " 2>/dev/null");
-    const auto deadline = Clock::now() + std::chrono::seconds(60);
+    const auto stepsBy = Clock::now() + std::chrono::seconds(60);
     bool running = false;
     if (found) {
         std::string w = Lines(ReadTextFile(wid)).at(0);
         Sh("xdotool windowfocus " + w + " 2>/dev/null");
-        running = WaitForTrace(trace, 1, "\"running\":1", deadline);  // the start banner is over
+        running = WaitForTrace(trace, 1, "\"running\":1", stepsBy);  // the start banner is over
         // Presses and releases apart: each step waits for three more frames,
         // so a click is seen held (the same in a replay).
         const char* steps[] = {"mousemove --window W 300 200", "mousemove --window W 160 416", "mousedown 1",
@@ -82,7 +82,7 @@ TEST(RecordedPlay, AWindowedRunReplaysHeadlessFrameForFrame) {
             std::string step = s;
             if (size_t at = step.find(" W "); at != std::string::npos) step.replace(at, 3, " " + w + " ");
             Sh("xdotool " + step + " 2>/dev/null");
-            WaitForTrace(trace, Lines(ReadTextFile(trace)).size() + 3, "", deadline);
+            WaitForTrace(trace, Lines(ReadTextFile(trace)).size() + 3, "", stepsBy);
         }
     }
     int status = 0;
