@@ -3,20 +3,21 @@
 include loop.
 
 The layers, bottom to top: base (clock, log, fatal errors, data files);
-gfx and sound; app (window, loop, dispatcher, options, trace); the game
-(stage, stages, scenes, talk). A folder may include its own layer's or lower
-layers' headers only; gfx and sound stay apart. Across folders the includes
-must form no loop, and within a folder no header may come back to itself.
-Below the game, no file may declare a function that a higher layer defines:
-the game hands its functions down (the scene table, the trace fields)
-instead of being called by name.
+gfx and sound; app (window, loop, dispatcher, options, trace); then the
+game's own: the stage engine and the dialogue (stage, talk), the stage table
+and scripts (stages), the scenes and the game's main (scenes). A folder may
+include its own layer's or lower layers' headers only; gfx and sound stay
+apart. Across folders the includes must form no loop, and within a folder no
+header may come back to itself. No file may declare a function that a
+higher layer defines: what a layer runs of a higher one is handed down (the
+scene table, the trace fields, the stage table) instead of named.
 Usage: check-includes.py [source folder]; exit status 1 names each fault.
 """
 import os
 import re
 import sys
 
-LAYERS = {"base": 0, "gfx": 1, "sound": 1, "app": 2, "stage": 3, "stages": 3, "scenes": 3, "talk": 3}
+LAYERS = {"base": 0, "gfx": 1, "sound": 1, "app": 2, "stage": 3, "talk": 3, "stages": 4, "scenes": 5}
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"')
 # A function declared or defined at file scope: a line from the first column,
 # a return type, a name, its parameters, then ";" (declared) or "{" (defined).
@@ -72,7 +73,7 @@ def sources(src):
 
 
 def calls_up(src):
-    """Faults for functions declared below the game and defined above them."""
+    """Faults for functions declared in one layer and defined in a higher one."""
     declared, defined = {}, {}
     for path, text in sources(src):
         layer = LAYERS.get(path.split(os.sep)[0])
