@@ -37,6 +37,10 @@ deps_source() {
   version="$(deps_version "$pkg")"
   [ -n "$version" ] || { echo "deps: no source package '$pkg'" >&2; return 1; }
   dir="$DEPS_CACHE/src/$pkg-$version"
+  mkdir -p "$DEPS_CACHE/src"
+  # Both cross builders may ask for the same package at once: one unpacks.
+  exec {lock}>"$dir.lock"
+  flock "$lock"
   if [ ! -f "$dir/.unpacked" ]; then
     rm -rf "$dir" "$dir.dl"
     mkdir -p "$dir.dl"
@@ -47,5 +51,6 @@ deps_source() {
     rm -rf "$dir.dl"
     touch "$dir/.unpacked"
   fi
+  exec {lock}>&-
   echo "$dir"
 }

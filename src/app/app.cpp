@@ -21,6 +21,9 @@
 #include "app/settings.h"
 #include "app/shell_keys.h"
 #include "app/trace.h"
+#ifdef __EMSCRIPTEN__
+#include "app/web_main.h"
+#endif
 #include "app/window.h"
 #include "gfx/gfx.h"
 #include "sound/sound.h"
@@ -28,7 +31,10 @@
 namespace {
 bool s_TickRan = false;
 int s_TickScene = 0;
+bool (*s_FrameDue)() = nullptr;
 }  // namespace
+
+void SetFramePacer(bool (*frameDue)()) { s_FrameDue = frameDue; }
 
 bool LastTickRan() { return s_TickRan; }
 int LastTickScene() { return s_TickScene; }
@@ -249,7 +255,7 @@ LoopTurn RunLoopTurn() {
         PauseSound(r.paused);
     }
     s_TickRan = false;
-    if (opts.headless || (!r.paused && FrameGateDue(r.gate, WallClockMs()))) {
+    if (opts.headless || (!r.paused && (s_FrameDue ? s_FrameDue() : FrameGateDue(r.gate, WallClockMs())))) {
         if (opts.bench) BenchFrameBegin();
         FrameTick();
         if (opts.bench) BenchFrameEnd(s_TickRan);
@@ -294,6 +300,9 @@ int RunGame(const AppOptions& opts) {
 }
 
 int AppMain(int argc, char** argv) {
+#ifdef __EMSCRIPTEN__
+    return RunWebGame(argc, argv);  // the browser's frame callback runs the loop
+#endif
     AppOptions opts;
     int parsed = ParseOptions(argc, argv, opts);
     if (parsed == -1) return 0;  // --help

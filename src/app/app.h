@@ -45,6 +45,9 @@ int StartRun(const AppOptions& opts);
 // (a window then waits a moment before the next turn).
 enum class LoopTurn { Message, Frame, Idle, Over };
 LoopTurn RunLoopTurn();
+// A platform whose frame callback paces the frames (the browser) says here
+// whether a window's frame is due; nullptr: a frame every 15 ms of wall time.
+void SetFramePacer(bool (*frameDue)());
 // Shuts everything down and returns the exit status; looped: the loop ran.
 int EndRun(bool looped);
 

@@ -1,5 +1,8 @@
 #include "app/text_file.h"
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -53,6 +56,11 @@ bool WriteFileAtomically(const std::string& path, const std::string& text) {
     ok = close(fd) == 0 && ok;
     if (ok) ok = rename(tmp.c_str(), path.c_str()) == 0;
     if (!ok) unlink(tmp.c_str());
+#ifdef __EMSCRIPTEN__
+    // A page keeps its files only once they are copied into the browser's
+    // storage (the page's script does it).
+    if (ok) EM_ASM({ if (Module.tolvaneStore) Module.tolvaneStore(); });
+#endif
     return ok;
 }
 

@@ -2,8 +2,10 @@
 #include "app/window.h"
 
 #include <SDL2/SDL.h>
+#ifndef __EMSCRIPTEN__
 #include <SDL2/SDL_syswm.h>
 #include <X11/Xlib.h>
+#endif
 
 #include <algorithm>
 #include <cstdio>
@@ -19,6 +21,11 @@
 #include "gfx/image.h"
 
 namespace {
+#ifdef __EMSCRIPTEN__
+constexpr bool kPageCanvas = true;  // the window is a canvas in a web page
+#else
+constexpr bool kPageCanvas = false;
+#endif
 SDL_Window* s_Window = nullptr;
 bool s_SdlUp = false;
 bool s_Windowed = false;
@@ -87,6 +94,7 @@ void RefreshWindowSize() {
     if (!s_Window) return;
     SDL_GetWindowSize(s_Window, &s_WinW, &s_WinH);
     SDL_GL_GetDrawableSize(s_Window, &s_DrawW, &s_DrawH);
+#ifndef __EMSCRIPTEN__
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
     if (SDL_GetWindowWMInfo(s_Window, &info) && info.subsystem == SDL_SYSWM_X11) {
@@ -96,6 +104,7 @@ void RefreshWindowSize() {
             s_WinH = s_DrawH = a.height;
         }
     }
+#endif
 }
 
 void SetIcon() {
@@ -128,6 +137,9 @@ bool EnsureAppWindow() {
     int w = 640, h = 480;
     if (AppHeadless()) {
         flags |= SDL_WINDOW_HIDDEN;
+    } else if (kPageCanvas) {
+        // The page scales the 640x480 canvas to its window and takes full
+        // screen itself.
     } else {
         // A whole multiple of 640x480, also the size a full-screen game
         // returns to when switched into a window.
@@ -151,7 +163,7 @@ bool InitApp(const AppOptions& opts) {
     SetAppHeadless(opts.headless);
     SetGfxWindow({EnsureAppWindow, AppWindow, WindowDrawableSize});
     SetFatalErrorHooks({ReleaseGraphics, ShowErrorMessage});
-    if (AppHeadless()) SDL_SetHint(SDL_HINT_VIDEODRIVER, "offscreen");
+    if (AppHeadless() && !kPageCanvas) SDL_SetHint(SDL_HINT_VIDEODRIVER, "offscreen");
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         std::fprintf(stderr, "tolvane: cannot start the video system: %s\n", SDL_GetError());
@@ -159,12 +171,14 @@ bool InitApp(const AppOptions& opts) {
     }
     s_SdlUp = true;
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, kPageCanvas ? 0 : 3);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK,
+                        kPageCanvas ? SDL_GL_CONTEXT_PROFILE_ES : SDL_GL_CONTEXT_PROFILE_CORE);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
 
-    s_Windowed = opts.windowed;
+    // A page cannot start in full screen: only a click or a key may ask.
+    s_Windowed = opts.windowed || kPageCanvas;
     s_Scale = std::max(0, opts.windowScale);
     s_Focused = true;
     s_Minimised = false;
@@ -198,6 +212,8 @@ bool PumpOneMessage() {
             HandleShellKey(shell);
             // The full-screen keys are the shell's alone (Enter ends a scene).
             if (shell == ShellKey::ToggleFullscreen || e.key.keysym.sym == SDLK_F11) break;
+            // In a page Escape leaves full screen (the browser's) and ends nothing.
+            if (kPageCanvas && e.key.keysym.sym == SDLK_ESCAPE) break;
             int vk = SdlKeyToVk(e.key.keysym.sym);
             if (vk >= 0) InputKey(vk, e.type == SDL_KEYDOWN);
             break;
@@ -236,8 +252,8 @@ bool PumpOneMessage() {
 }
 
 void SetAppFullscreen(bool on) {
-    s_Windowed = !on;
-    if (!s_Window || AppHeadless()) return;
+    s_Windowed = !on || kPageCanvas;  // the page's own keys and button switch it there
+    if (!s_Window || AppHeadless() || kPageCanvas) return;
     if (on) {
         SDL_SetWindowFullscreen(s_Window, SDL_WINDOW_FULLSCREEN_DESKTOP);
     } else {

@@ -34,7 +34,11 @@ uint32_t NowMs() {
 
 uint32_t WallClockMs() {
     timespec ts{};
+#ifdef __EMSCRIPTEN__
+    clock_gettime(CLOCK_MONOTONIC, &ts);  // the browser has no boot clock
+#else
     clock_gettime(CLOCK_BOOTTIME, &ts);
+#endif
     return uint32_t(uint64_t(ts.tv_sec) * 1000u + uint64_t(ts.tv_nsec) / 1000000u);
 }
 

@@ -1,8 +1,7 @@
-// The drawing device: an OpenGL 3.3 core context, a 640x480 offscreen frame
+// The drawing device: an OpenGL 3.3 core context (ES 3.0 in the browser), a 640x480 offscreen frame
 // that every scene draws into, and the present step that scales it to the
 // window (aspect kept, black bars around).
 #include <SDL2/SDL.h>
-#include <epoxy/gl.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -16,6 +15,7 @@
 #include "gfx/device_internal.h"
 #include "gfx/gfx.h"
 #include "gfx/gfx_window.h"
+#include "gfx/gl_api.h"
 #include "gfx/image.h"
 
 namespace {
@@ -104,8 +104,8 @@ bool CreateDevice();
 void ExecuteFrame(bool partial);
 bool FinishFrame();
 
-const char* kVertexShader = R"(#version 330 core
-layout(location = 0) in vec4 a_pos;
+// Both shaders follow the dialect's header (gl_api.h).
+const char* kVertexShader = R"(layout(location = 0) in vec4 a_pos;
 layout(location = 1) in vec4 a_colour;
 layout(location = 2) in vec2 a_uv;
 out vec4 v_colour;
@@ -113,13 +113,12 @@ out vec2 v_uv;
 void main() {
     // Screen pixels (y down) to clip space (y up).
     gl_Position = vec4(a_pos.x / 320.0 - 1.0, 1.0 - a_pos.y / 240.0, 0.0, 1.0);
-    v_colour = a_colour;
+    v_colour = VERTEX_COLOUR(a_colour);
     v_uv = a_uv;
 }
 )";
 
-const char* kFragmentShader = R"(#version 330 core
-in vec4 v_colour;
+const char* kFragmentShader = R"(in vec4 v_colour;
 in vec2 v_uv;
 uniform sampler2D u_tex;
 out vec4 o_colour;
@@ -130,7 +129,8 @@ void main() {
 
 GLuint CompileShader(GLenum kind, const char* src) {
     GLuint sh = glCreateShader(kind);
-    glShaderSource(sh, 1, &src, nullptr);
+    const char* parts[2] = {kShaderHeader, src};
+    glShaderSource(sh, 2, parts, nullptr);
     glCompileShader(sh);
     GLint ok = 0;
     glGetShaderiv(sh, GL_COMPILE_STATUS, &ok);
@@ -153,9 +153,10 @@ void MakeVertexArray(GLuint& vao, GLuint& vbo) {
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, s_Indices);
     glEnableVertexAttribArray(0);
     glVertexAttribPointer(0, 4, GL_FLOAT, GL_FALSE, sizeof(TlVertex), reinterpret_cast<void*>(0));
-    // ARGB words are B,G,R,A bytes in memory.
+    // ARGB words are B,G,R,A bytes in memory; GL ES reads them as R,G,B,A
+    // and the vertex shader swaps them.
     glEnableVertexAttribArray(1);
-    glVertexAttribPointer(1, GL_BGRA, GL_UNSIGNED_BYTE, GL_TRUE, sizeof(TlVertex),
+    glVertexAttribPointer(1, kGlEs ? 4 : GL_BGRA, GL_UNSIGNED_BYTE, GL_TRUE, sizeof(TlVertex),
                           reinterpret_cast<void*>(offsetof(TlVertex, diffuse)));
     glEnableVertexAttribArray(2);
     glVertexAttribPointer(2, 2, GL_FLOAT, GL_FALSE, sizeof(TlVertex),
@@ -194,6 +195,11 @@ bool CreatePipeline() {
     }
     glBindVertexArray(s_Vao);
     return true;
+}
+
+// ARGB words to ABGR, or back: R,G,B,A bytes in memory.
+void SwapRedBlue(uint32_t* px, size_t n) {
+    for (size_t i = 0; i < n; ++i) px[i] = (px[i] & 0xFF00FF00u) | ((px[i] >> 16) & 0xFFu) | ((px[i] & 0xFFu) << 16);
 }
 
 // A 640x480 picture to draw into.
@@ -554,7 +560,8 @@ bool ReadFramePixels(uint32_t* out) {
     std::vector<uint32_t> rows(size_t(kScreenW) * kScreenH);
     glBindFramebuffer(GL_READ_FRAMEBUFFER, s_Fbo);
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
-    glReadPixels(0, 0, kScreenW, kScreenH, GL_BGRA, GL_UNSIGNED_BYTE, rows.data());
+    glReadPixels(0, 0, kScreenW, kScreenH, kGlEs ? GL_RGBA : GL_BGRA, GL_UNSIGNED_BYTE, rows.data());
+    if (kGlEs) SwapRedBlue(rows.data(), rows.size());
     for (int y = 0; y < kScreenH; ++y)
         std::memcpy(out + size_t(y) * kScreenW, &rows[size_t(kScreenH - 1 - y) * kScreenW],
                     sizeof(uint32_t) * kScreenW);
@@ -573,12 +580,14 @@ bool SaveFramePng(const char* path) {
 
 namespace {
 
-GLuint UploadTexture(const Image& img) {
+GLuint UploadTexture(Image& img) {
     GLuint t = 0;
     glGenTextures(1, &t);
     glBindTexture(GL_TEXTURE_2D, t);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, img.width, img.height, 0, GL_BGRA, GL_UNSIGNED_BYTE,
+    // GL ES uploads R,G,B,A bytes only: the picture (not kept) is swapped.
+    if (kGlEs) SwapRedBlue(img.argb.data(), img.argb.size());
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, img.width, img.height, 0, kGlEs ? GL_RGBA : GL_BGRA, GL_UNSIGNED_BYTE,
                  img.argb.data());
     // Nearest texels, and coordinates past 1.0 repeat the picture.
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);

@@ -5,7 +5,6 @@
 // Mincho.
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_ttf.h>
-#include <epoxy/gl.h>
 
 #include <algorithm>
 #include <cmath>
@@ -17,6 +16,7 @@
 #include "base/platform.h"
 #include "gfx/device_internal.h"
 #include "gfx/gfx.h"
+#include "gfx/gl_api.h"
 
 namespace {
 
@@ -99,8 +99,15 @@ int LatinAdvance(uint32_t cp) {
 void Upload(int cell, int w, const uint8_t* pixels) {
     glBindTexture(GL_TEXTURE_2D, s_Atlas);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexSubImage2D(GL_TEXTURE_2D, 0, (cell % kCols) * kCellW, (cell / kCols) * kCellH, w, kCellH, GL_RED,
-                    GL_UNSIGNED_BYTE, pixels);
+    const int x = (cell % kCols) * kCellW, y = (cell / kCols) * kCellH;
+    if (kGlEs) {
+        // White with the coverage for alpha, as the swizzle makes it elsewhere.
+        std::vector<uint8_t> la(size_t(w) * kCellH * 2, 255);
+        for (size_t i = 0; i < size_t(w) * kCellH; ++i) la[i * 2 + 1] = pixels[i];
+        glTexSubImage2D(GL_TEXTURE_2D, 0, x, y, w, kCellH, GL_LUMINANCE_ALPHA, GL_UNSIGNED_BYTE, la.data());
+    } else {
+        glTexSubImage2D(GL_TEXTURE_2D, 0, x, y, w, kCellH, GL_RED, GL_UNSIGNED_BYTE, pixels);
+    }
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
 }
 
@@ -236,13 +243,20 @@ void CreateTextAtlas() {
     if (!s_Font || s_Atlas || !DeviceReady()) return;
     glGenTextures(1, &s_Atlas);
     glBindTexture(GL_TEXTURE_2D, s_Atlas);
-    std::vector<uint8_t> clear(size_t(kAtlasSize) * kAtlasSize, 0);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_R8, kAtlasSize, kAtlasSize, 0, GL_RED, GL_UNSIGNED_BYTE, clear.data());
+    if (kGlEs) {
+        // No swizzles in GL ES: luminance and alpha texels are white and coverage.
+        std::vector<uint8_t> clear(size_t(kAtlasSize) * kAtlasSize * 2, 0);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE_ALPHA, kAtlasSize, kAtlasSize, 0, GL_LUMINANCE_ALPHA,
+                     GL_UNSIGNED_BYTE, clear.data());
+    } else {
+        std::vector<uint8_t> clear(size_t(kAtlasSize) * kAtlasSize, 0);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_R8, kAtlasSize, kAtlasSize, 0, GL_RED, GL_UNSIGNED_BYTE, clear.data());
+        // Sampled as white with the glyph's coverage for alpha.
+        const GLint swizzle[4] = {GL_ONE, GL_ONE, GL_ONE, GL_RED};
+        glTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_SWIZZLE_RGBA, swizzle);
+    }
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    // Sampled as white with the glyph's coverage for alpha.
-    const GLint swizzle[4] = {GL_ONE, GL_ONE, GL_ONE, GL_RED};
-    glTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_SWIZZLE_RGBA, swizzle);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);

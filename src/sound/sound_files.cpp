@@ -1,5 +1,8 @@
 #include "sound/sound_files.h"
 
+#include <sys/stat.h>
+
+#include <cstring>
 #include <vector>
 
 #include "base/data_file.h"
@@ -18,11 +21,50 @@ bool ReadChecked(const char* path, size_t maxBytes, Check check, std::vector<uin
     return problem == nullptr;
 }
 
+#ifdef __EMSCRIPTEN__
+// The page carries its effects as Ogg Vorbis, a tenth of the download:
+// wav/NAME.ogg stands for wav/NAME.wav when only it is there.
+bool CarriedAsOgg(const char* path, std::string& ogg) {
+    size_t n = std::strlen(path);
+    if (n < 4 || std::strcmp(path + n - 4, ".wav") != 0) return false;
+    struct stat st {};
+    if (stat(path, &st) == 0) return false;
+    ogg.assign(path, n - 4);
+    ogg += ".ogg";
+    return stat(ogg.c_str(), &st) == 0;
+}
+
+const char* OggProblem(const uint8_t* data, size_t size) {
+    return size >= 4 && std::memcmp(data, "OggS", 4) == 0 ? nullptr : "not an Ogg file";
+}
+#endif
+
+// The file a wave's name is read from, and the check its bytes pass.
+Check WaveFileOf(const char*& path, std::string& carrier) {
+#ifdef __EMSCRIPTEN__
+    if (CarriedAsOgg(path, carrier)) {
+        path = carrier.c_str();
+        return OggProblem;
+    }
+#else
+    (void)carrier;
+#endif
+    return WaveProblem;
+}
+
 }  // namespace
+
+int StatSoundFile(const char* path, struct stat& st) {
+    std::string carrier;
+    WaveFileOf(path, carrier);
+    return stat(path, &st);
+}
 
 Mix_Chunk* OpenWaveFile(const char* path, std::string& why) {
     std::vector<uint8_t> bytes;
-    if (!ReadChecked(path, kMaxWaveBytes, WaveProblem, bytes, why)) return nullptr;
+    std::string carrier;
+    Check check = WaveFileOf(path, carrier);
+    if (!ReadChecked(path, kMaxWaveBytes, check, bytes, why)) return nullptr;
     // The chunk keeps its own converted copy of the samples.
     Mix_Chunk* c = Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), int(bytes.size())), 1);
     if (!c) why = SDL_GetError();
@@ -51,7 +93,15 @@ Mix_Music* OpenMusicFile(const char* path, std::vector<uint8_t>& rendering, std:
 
 bool CheckWaveFile(const char* path, std::string& why) {
     std::vector<uint8_t> bytes;
-    if (!ReadChecked(path, kMaxWaveBytes, WaveProblem, bytes, why)) return false;
+    std::string carrier;
+    Check check = WaveFileOf(path, carrier);
+    if (!ReadChecked(path, kMaxWaveBytes, check, bytes, why)) return false;
+    if (check != WaveProblem) {  // decoded as a load would decode it
+        Mix_Chunk* c = Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), int(bytes.size())), 1);
+        if (!c) why = SDL_GetError();
+        if (c) Mix_FreeChunk(c);
+        return c != nullptr;
+    }
     SDL_AudioSpec spec;
     Uint8* samples = nullptr;
     Uint32 length = 0;

@@ -7,6 +7,12 @@
 #include <string>
 #include <vector>
 
+struct stat;
+
+// stat() of the file a sound's name is read from (in the browser an effect
+// may be carried as Ogg Vorbis beside its name).
+int StatSoundFile(const char* path, struct stat& st);
+
 // nullptr when the file is missing or damaged; why then says what is wrong.
 Mix_Chunk* OpenWaveFile(const char* path, std::string& why);
 // A tune plays its build-time rendering when one matches it (see

@@ -1,0 +1,100 @@
+// The game in a web page: the browser calls one function a frame, which runs
+// the loop's turns that are due. A window's frames come 15 ms of game time
+// apart, about 66 a second on whatever rate the display has; a headless run
+// takes many turns a call so a replay ends quickly.
+#ifdef __EMSCRIPTEN__
+#include "app/web_main.h"
+
+#include <emscripten.h>
+
+#include "app/app.h"
+#include "app/scenes.h"
+#include "base/platform.h"
+
+namespace {
+
+AppOptions s_Opts;
+bool s_Started = false;
+// Frames owed by the wall clock, and the wall time of the last one paid.
+uint32_t s_LastFrame = 0;
+int s_Owed = 0;
+
+bool FrameOwed() {
+    if (s_Owed <= 0) return false;
+    --s_Owed;
+    return true;
+}
+
+// The frames owed since the last call: a display slower than 66 Hz gets two
+// in some calls; after a stall (a hidden tab) the game goes on from now.
+void CountOwedFrames() {
+    const uint32_t now = WallClockMs();
+    if (!s_Started) {
+        s_Started = true;
+        s_LastFrame = now - 15;
+    }
+    uint32_t since = now - s_LastFrame;
+    if (since > 100) {
+        s_LastFrame = now - 15;
+        since = 15;
+    }
+    s_Owed = int(since / 15);
+    s_LastFrame += uint32_t(s_Owed) * 15;
+}
+
+// The page learns the exit status (its tests wait for it).
+int Ended(int status) {
+    EM_ASM({ if (Module.tolvaneEnded) Module.tolvaneEnded($0); }, status);
+    return status;
+}
+
+void Finish() {
+    emscripten_cancel_main_loop();
+    Ended(EndRun(true));
+}
+
+// Over: a page is not closed by the game, so the title's quit (or Escape
+// there) comes back to the title; an error, --max-ms or a headless run's
+// end finish the run.
+bool RunOver() {
+    if (s_Opts.headless || s_Opts.maxMs >= 0 || ExitStatus() != 0) return true;
+    ResetQuit();
+    g_FrameNo = kSceneTitleInit;
+    return false;
+}
+
+void FrameCallback() {
+    if (s_Opts.headless) {
+        // Turns until a few milliseconds of this frame are spent.
+        const uint32_t start = WallClockMs();
+        while (WallClockMs() - start < 12)
+            for (int i = 0; i < 256; ++i)
+                if (RunLoopTurn() == LoopTurn::Over) return Finish();
+        return;
+    }
+    CountOwedFrames();
+    for (;;) {
+        LoopTurn t = RunLoopTurn();
+        if (t == LoopTurn::Over && RunOver()) return Finish();
+        if (t == LoopTurn::Idle) break;  // messages taken, owed frames run
+    }
+}
+
+}  // namespace
+
+int RunWebGame(int argc, char** argv) {
+    int parsed = ParseOptions(argc, argv, s_Opts);
+    if (parsed == -1) return Ended(0);  // --help
+    if (parsed != 0) return Ended(parsed);
+    // The page's data package is mounted at /data.
+    if (s_Opts.dataDir.empty()) s_Opts.dataDir = "/data";
+    SetFramePacer(FrameOwed);
+    int status = StartRun(s_Opts);
+    if (status == 2) return Ended(status);
+    if (status != 0) return Ended(EndRun(false));
+    EM_ASM({ if (Module.tolvaneStarted) Module.tolvaneStarted(); });
+    // The browser's frame callback; main returns at once and the page lives on.
+    emscripten_set_main_loop(FrameCallback, 0, 0);
+    return 0;
+}
+#endif

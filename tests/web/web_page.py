@@ -1,0 +1,279 @@
+#!/usr/bin/python3
+"""The browser build in headless Chromium, driven over its DevTools protocol:
+the page reaches the title and a click starts the story; replays in the page
+give the native traces byte for byte; settings survive a reload; shots of the
+title and of stage 1 are saved; the game's bench figures are printed.
+
+    web_page.py WEB_DIR NATIVE_BIN NATIVE_DATA REPLAY_DIR OUT_DIR
+"""
+import base64
+import functools
+import http.server
+import json
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+import urllib.parse
+import urllib.request
+
+import websocket
+
+CHROMIUM_FLAGS = [
+    "--headless", "--no-sandbox", "--use-gl=swiftshader", "--enable-unsafe-swiftshader",
+    "--disable-background-networking", "--disable-component-update", "--disable-sync",
+    "--no-first-run", "--autoplay-policy=no-user-gesture-required", "--remote-allow-origins=*",
+    "--window-size=800,600",
+]
+# The replays the page plays headless: name, first scene, run length (ms).
+REPLAYS = [("stage1_win.txt", 11, 28000), ("story.txt", 0, 600000)]
+TITLE_START = (320, 300)  # somewhere on the cover; the title's start button is below
+
+failures = []
+
+
+def check(ok, what):
+    print(("ok   " if ok else "FAIL ") + what, flush=True)
+    if not ok:
+        failures.append(what)
+
+
+class Handler(http.server.SimpleHTTPRequestHandler):
+    """The web folder, and the replays under /replays/."""
+
+    def __init__(self, *a, web_dir, replay_dir, **kw):
+        self.replay_dir = replay_dir
+        super().__init__(*a, directory=web_dir, **kw)
+
+    def translate_path(self, path):
+        p = urllib.parse.urlparse(path).path
+        if p.startswith("/replays/"):
+            return os.path.join(self.replay_dir, os.path.basename(p))
+        return super().translate_path(path)
+
+    def log_message(self, *a):
+        pass
+
+
+class Page:
+    """One tab: commands, console lines, and a wait for a condition."""
+
+    def __init__(self, port):
+        targets = json.load(urllib.request.urlopen(f"http://127.0.0.1:{port}/json/list"))
+        page = next(t for t in targets if t["type"] == "page")
+        self.ws = websocket.create_connection(page["webSocketDebuggerUrl"], suppress_origin=True, timeout=5)
+        self.next_id = 0
+        self.console = []  # (seconds since navigation, text)
+        self.t0 = time.monotonic()
+        for domain in ("Page", "Runtime"):
+            self.call(domain + ".enable")
+
+    def _take(self, msg):
+        if msg.get("method") == "Runtime.consoleAPICalled":
+            text = " ".join(str(a.get("value", "")) for a in msg["params"]["args"])
+            for line in text.splitlines():
+                self.console.append((time.monotonic() - self.t0, line))
+
+    def call(self, method, **params):
+        self.next_id += 1
+        self.ws.send(json.dumps({"id": self.next_id, "method": method, "params": params}))
+        while True:
+            msg = json.loads(self.ws.recv())
+            if msg.get("id") == self.next_id:
+                if "error" in msg:
+                    raise RuntimeError(f"{method}: {msg['error']}")
+                return msg.get("result", {})
+            self._take(msg)
+
+    def pump(self, seconds):
+        end = time.monotonic() + seconds
+        while time.monotonic() < end:
+            self.ws.settimeout(max(0.01, end - time.monotonic()))
+            try:
+                self._take(json.loads(self.ws.recv()))
+            except websocket.WebSocketTimeoutException:
+                break
+        self.ws.settimeout(5)
+
+    def eval(self, expr):
+        r = self.call("Runtime.evaluate", expression=expr, returnByValue=True, awaitPromise=True)
+        return r.get("result", {}).get("value")
+
+    def wait(self, expr, timeout):
+        end = time.monotonic() + timeout
+        while time.monotonic() < end:
+            if self.eval(expr):
+                return True
+            self.pump(0.05)
+        return False
+
+    def wait_console(self, needle, timeout):
+        end = time.monotonic() + timeout
+        while time.monotonic() < end:
+            for t, line in self.console:
+                if needle in line:
+                    return t
+            self.pump(0.05)
+        return None
+
+    def open(self, url):
+        self.console = []
+        self.t0 = time.monotonic()
+        self.call("Page.navigate", url=url)
+
+    def click(self, x, y):
+        # Page pixels: the canvas is scaled, the game sees its own 640x480.
+        for kind in ("mouseMoved", "mousePressed", "mouseReleased"):
+            self.call("Input.dispatchMouseEvent", type=kind, x=x, y=y, button="left", clickCount=1)
+
+    def key(self, key, code, vk):
+        for kind in ("keyDown", "keyUp"):
+            self.call("Input.dispatchKeyEvent", type=kind, key=key, code=code, windowsVirtualKeyCode=vk,
+                      text=key if kind == "keyDown" else "")
+
+    def shot(self, path):
+        data = self.call("Page.captureScreenshot", format="png")["data"]
+        with open(path, "wb") as f:
+            f.write(base64.b64decode(data))
+        print(f"     shot {path}", flush=True)
+
+    def canvas_point(self, gx, gy):
+        """Page pixels of the game's pixel (gx, gy) through the scaled canvas."""
+        r = self.eval("(() => { const b = document.getElementById('canvas').getBoundingClientRect();"
+                      " return [b.left, b.top, b.width, b.height]; })()")
+        return r[0] + (gx + 0.5) * r[2] / 640, r[1] + (gy + 0.5) * r[3] / 480
+
+
+def native_trace(native_bin, data_dir, name, scene, max_ms, replay_dir, lang):
+    with tempfile.TemporaryDirectory() as tmp:
+        trace = os.path.join(tmp, "trace")
+        env = dict(os.environ, ASAN_OPTIONS="detect_leaks=0", SDL_AUDIODRIVER="dummy")
+        subprocess.run([native_bin, "--headless", "--lang", lang, "--scene", str(scene), "--max-ms", str(max_ms),
+                        "--script", os.path.join(replay_dir, name), "--trace", trace],
+                       cwd=data_dir, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=False)
+        with open(trace) as f:
+            return f.read()
+
+
+def main(argv):
+    web_dir, native_bin, native_data, replay_dir, out_dir = argv[1:6]
+    os.makedirs(out_dir, exist_ok=True)
+    chromium = shutil.which("chromium") or "/usr/bin/chromium"
+    handler = functools.partial(Handler, web_dir=web_dir, replay_dir=replay_dir)
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    base = f"http://127.0.0.1:{server.server_address[1]}/index.html"
+    profile = tempfile.mkdtemp(prefix="tolvane-chromium-")
+    browser = subprocess.Popen([chromium, *CHROMIUM_FLAGS, "--remote-debugging-port=0",
+                                f"--user-data-dir={profile}", "about:blank"],
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        port_file = os.path.join(profile, "DevToolsActivePort")
+        for _ in range(300):
+            if os.path.exists(port_file) and open(port_file).read().strip():
+                break
+            time.sleep(0.1)
+        port = int(open(port_file).read().split()[0])
+        page = Page(port)
+        run_checks(page, base, native_bin, native_data, replay_dir, out_dir)
+    finally:
+        browser.terminate()
+        try:
+            browser.wait(10)
+        except subprocess.TimeoutExpired:
+            browser.kill()
+        shutil.rmtree(profile, ignore_errors=True)
+        server.shutdown()
+    print("web page: " + ("all passed" if not failures else f"{len(failures)} failed"), flush=True)
+    return 1 if failures else 0
+
+
+def q(args, **extra):
+    return "?" + urllib.parse.urlencode(dict(args=args, **extra))
+
+
+def run_checks(page, base, native_bin, native_data, replay_dir, out_dir):
+    # The page loads, a click on the cover starts the game, and the opening
+    # runs on to the title (the game's log on the console).
+    page.open(base + q("--log -"))
+    check(page.wait("document.getElementById('cover').classList.contains('ready')", 60), "the page loads its data")
+    ready = time.monotonic() - page.t0
+    page.click(*TITLE_START)
+    check(page.wait("window.tolvane.started", 20), "a click on the cover starts the game")
+    # Space races through the opening to the title.
+    page.call("Input.dispatchKeyEvent", type="keyDown", key=" ", code="Space", windowsVirtualKeyCode=32)
+    title = page.wait_console("Startinit", 60)
+    page.call("Input.dispatchKeyEvent", type="keyUp", key=" ", code="Space", windowsVirtualKeyCode=32)
+    check(title is not None, "the opening runs on to the title")
+    page.pump(1.5)
+    page.shot(os.path.join(out_dir, "web_title.png"))
+    # The title's start button begins the story.
+    lines = len(page.console)
+    page.click(*page.canvas_point(*TITLE_BUTTON))
+    page.pump(3)
+    later = [line for _, line in page.console[lines:]]
+    check(any("Talk0Init" in line for line in later), "the title's start button begins the story")
+
+    # The page's first frame of the title, started at once (no cover).
+    page.open(base + q("--log - --scene 7", autostart="1"))
+    first = page.wait_console("Startframe", 30)
+    check(first is not None, "a page started at the title draws it")
+    print(f"     figure: page load to the data ready {ready:.2f} s; to the title's first frame {first or -1:.2f} s",
+          flush=True)
+
+    # Stage 1, shot a few seconds in.
+    page.open(base + q("--scene 11", autostart="1"))
+    page.wait("window.tolvane.started", 30)
+    page.pump(4)
+    page.shot(os.path.join(out_dir, "web_stage1.png"))
+
+    # Replays in the page: traces byte for byte as the native game writes them.
+    for name, scene, max_ms in REPLAYS:
+        for lang in ("ja", "en") if name == "story.txt" else ("ja",):
+            args = f"--headless --lang {lang} --scene {scene} --max-ms {max_ms} --trace /run/trace.txt"
+            page.open(base + q(args, script="/replays/" + name))
+            started = time.monotonic()
+            ended = page.wait("window.tolvane.ended", 300)
+            took = time.monotonic() - started
+            web = page.eval("window.tolvane.files.trace") if ended else None
+            native = native_trace(native_bin, native_data, name, scene, max_ms, replay_dir, lang)
+            if web != native and web is not None:
+                with open(os.path.join(out_dir, f"web_{name}.{lang}.trace"), "w") as f:
+                    f.write(web)
+            check(ended and web == native and len(native) > 0,
+                  f"{name} ({lang}) in the page: the native trace, byte for byte ({took:.1f} s)")
+
+    # Settings: the music made quieter, the page reloaded, still quieter.
+    settings = "/home/web_user/.config/tolvane/settings.ini"
+    page.open(base + q("", autostart="1"))
+    page.wait("window.tolvane.started", 30)
+    page.pump(0.5)
+    stored = page.eval("window.tolvane.stored || 0")
+    page.key("-", "Minus", 189)
+    check(page.wait(f"(window.tolvane.stored || 0) > {stored}", 10), "a changed setting is stored")
+    page.open(base + q(""))
+    page.wait("document.getElementById('cover').classList.contains('ready')", 60)
+    text = page.eval(f"(() => {{ try {{ return new TextDecoder().decode(FS.readFile('{settings}')); }}"
+                     " catch (e) { return null; } })()") or ""
+    check("music_volume=90" in text.replace(" ", ""), "the setting is still there after a reload")
+
+    # Frame times of the title and of stage 1, from the game's bench line.
+    for label, scene in (("title", 7), ("stage 1", 11)):
+        page.open(base + q(f"--bench --max-ms 8000 --scene {scene}", autostart="1"))
+        at = page.wait_console("bench frames=", 60)
+        line = next((text for _, text in page.console if "bench frames=" in text), "")
+        check(at is not None, f"the {label} benchmark runs in the page")
+        fields = dict(f.split("=", 1) for f in line.split()[1:] if "=" in f)
+        run_ms = float(fields.get("wall_ms", 0)) - float(fields.get("first_frame_ms", 0))
+        fps = (int(fields.get("frames", 1)) - 1) * 1000 / max(1.0, run_ms)
+        print(f"     figure: {label}: {fps:.1f} frames a second; {line}", flush=True)
+
+
+# The title's start button, in game pixels (its first button).
+TITLE_BUTTON = (460, 130)
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
