@@ -18,11 +18,13 @@ file(GLOB WEB_SOURCES CONFIGURE_DEPENDS
 
 # What the page carries of the data (scripts/web-data.sh).
 set(WEB_DATA ${CMAKE_BINARY_DIR}/data)
+# make web configures afresh each time, so this list follows the native data.
+file(GLOB_RECURSE WEB_DATA_INPUTS ${TOLVANE_NATIVE_DATA}/*)
 add_custom_command(
   OUTPUT ${CMAKE_BINARY_DIR}/data.stamp
   COMMAND ${CMAKE_SOURCE_DIR}/scripts/web-data.sh ${TOLVANE_NATIVE_DATA} ${WEB_DATA}
   COMMAND ${CMAKE_COMMAND} -E touch ${CMAKE_BINARY_DIR}/data.stamp
-  DEPENDS ${TOLVANE_NATIVE_DATA}/.stamp ${CMAKE_SOURCE_DIR}/scripts/web-data.sh
+  DEPENDS ${WEB_DATA_INPUTS} ${CMAKE_SOURCE_DIR}/scripts/web-data.sh
   COMMENT "Packing the data for the page")
 add_custom_target(webdata DEPENDS ${CMAKE_BINARY_DIR}/data.stamp)
 

@@ -1,17 +1,34 @@
 #!/usr/bin/env bash
 # The data a web page carries, from a native build's data folder: the same
-# files but the headless runs' quiet soundfont, and the effects as Ogg
-# Vorbis beside their names (wav/NAME.ogg for wav/NAME.wav; the sound layer
-# reads them in the browser), a tenth of the download.
+# files but the headless runs' quiet soundfont, with the sounds made smaller
+# so the whole page stays under 15 MB to download:
+# - the effects as Ogg Vorbis beside their names (wav/NAME.ogg for
+#   wav/NAME.wav; the sound layer reads them in the browser), a tenth of the
+#   size;
+# - the tunes' renderings encoded again at a lower quality (about 55 kb/s
+#   instead of 112), their comments (loop points, the tune's hash) kept.
 #
 #   web-data.sh NATIVE_DATA_DIR OUT_DIR
 set -euo pipefail
 src="$1" out="$2"
+EFFECTS_QUALITY=3
+TUNE_QUALITY=-0.5
 rm -rf "$out"
 cp -a "$src" "$out"
 rm -rf "$out/sf2"
 find "$out" -name .stamp -delete
 for wav in "$out"/wav/*.wav; do
-  oggenc -Q -q 3 -o "${wav%.wav}.ogg" "$wav"
+  oggenc -Q -q "$EFFECTS_QUALITY" -o "${wav%.wav}.ogg" "$wav"
   rm "$wav"
+done
+for ogg in "$out"/ogg/*.ogg; do
+  [ -e "$ogg" ] || continue
+  comments=()
+  while IFS= read -r c; do comments+=(-c "$c"); done < <(vorbiscomment -l "$ogg")
+  channels=$(ogginfo "$ogg" | sed -n 's/^Channels: //p' | head -1)
+  rate=$(ogginfo "$ogg" | sed -n 's/^Rate: //p' | head -1)
+  oggdec -Q -R -o - "$ogg" |
+    oggenc -Q -r -R "$rate" -C "$channels" -B 16 --raw-endianness 0 -q "$TUNE_QUALITY" \
+      "${comments[@]}" -o "$ogg.new" -
+  mv "$ogg.new" "$ogg"
 done

@@ -2,7 +2,9 @@
 #include "app/window.h"
 
 #include <SDL2/SDL.h>
-#ifndef __EMSCRIPTEN__
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#else
 #include <SDL2/SDL_syswm.h>
 #include <X11/Xlib.h>
 #endif
@@ -119,6 +121,11 @@ void SetIcon() {
 // A fatal error in a message box over the window, which leaves full screen
 // for it; false when no box could be shown.
 bool ShowErrorMessage(const char* text) {
+#ifdef __EMSCRIPTEN__
+    // A page shows it over the picture: an alert box would stop the page.
+    EM_ASM({ if (Module.tolvaneError) Module.tolvaneError(UTF8ToString($0)); }, text);
+    return true;
+#endif
     if (s_Window) SDL_SetWindowFullscreen(s_Window, 0);
     return SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "ERROR", text, s_Window) == 0;
 }

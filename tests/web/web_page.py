@@ -64,7 +64,7 @@ class Page:
     def __init__(self, port):
         targets = json.load(urllib.request.urlopen(f"http://127.0.0.1:{port}/json/list"))
         page = next(t for t in targets if t["type"] == "page")
-        self.ws = websocket.create_connection(page["webSocketDebuggerUrl"], suppress_origin=True, timeout=5)
+        self.ws = websocket.create_connection(page["webSocketDebuggerUrl"], suppress_origin=True, timeout=60)
         self.next_id = 0
         self.console = []  # (seconds since navigation, text)
         self.t0 = time.monotonic()
@@ -96,7 +96,7 @@ class Page:
                 self._take(json.loads(self.ws.recv()))
             except websocket.WebSocketTimeoutException:
                 break
-        self.ws.settimeout(5)
+        self.ws.settimeout(60)
 
     def eval(self, expr):
         r = self.call("Runtime.evaluate", expression=expr, returnByValue=True, awaitPromise=True)
