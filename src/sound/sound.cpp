@@ -67,6 +67,14 @@ bool EndsWith(const char* s, const char* tail) {
     return n >= m && strcasecmp(s + n - m, tail) == 0;
 }
 
+#ifdef __EMSCRIPTEN__
+// SDL's dummy driver needs a thread of its own, which a page has not: a
+// headless run in a page opens the browser's audio and leaves it paused.
+constexpr bool kPageAudio = true;
+#else
+constexpr bool kPageAudio = false;
+#endif
+
 bool OpenAudio() {
     // A headless run's device plays nothing, and closing it waits out one
     // buffer: a short one ends the run sooner.
@@ -83,7 +91,7 @@ bool OpenAudio() {
 }  // namespace
 
 bool InitSound() {
-    if (AppHeadless() && !std::getenv("SDL_AUDIODRIVER")) SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
+    if (AppHeadless() && !kPageAudio && !std::getenv("SDL_AUDIODRIVER")) SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         ErrorBox("DirectMusicPerformance8オブジェクトの作成に失敗");
         return false;
@@ -99,7 +107,7 @@ bool InitSound() {
     // Sound for the dummy driver goes nowhere: with the device paused, the
     // mixer never renders it, while loads and play requests work as ever.
     const char* driver = SDL_GetCurrentAudioDriver();
-    s_Silent = driver && std::strcmp(driver, "dummy") == 0;
+    s_Silent = (driver && std::strcmp(driver, "dummy") == 0) || (kPageAudio && AppHeadless());
     if (s_Silent)
         for (SDL_AudioDeviceID id = 1; id <= 16; ++id)
             if (SDL_GetAudioDeviceStatus(id) == SDL_AUDIO_PLAYING) SDL_PauseAudioDevice(id, 1);

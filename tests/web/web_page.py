@@ -119,6 +119,14 @@ class Page:
             self.pump(0.05)
         return None
 
+    def wait_console_count(self, needle, count, timeout):
+        end = time.monotonic() + timeout
+        while time.monotonic() < end:
+            if sum(needle in line for _, line in self.console) >= count:
+                return True
+            self.pump(0.05)
+        return False
+
     def open(self, url):
         self.console = []
         self.t0 = time.monotonic()
@@ -159,7 +167,7 @@ def native_trace(native_bin, data_dir, name, scene, max_ms, replay_dir, lang):
 
 
 def main(argv):
-    web_dir, native_bin, native_data, replay_dir, out_dir = argv[1:6]
+    web_dir, native_bin, native_data, replay_dir, out_dir = map(os.path.abspath, argv[1:6])
     os.makedirs(out_dir, exist_ok=True)
     chromium = shutil.which("chromium") or "/usr/bin/chromium"
     handler = functools.partial(Handler, web_dir=web_dir, replay_dir=replay_dir)
@@ -208,14 +216,12 @@ def run_checks(page, base, native_bin, native_data, replay_dir, out_dir):
     title = page.wait_console("Startinit", 60)
     page.call("Input.dispatchKeyEvent", type="keyUp", key=" ", code="Space", windowsVirtualKeyCode=32)
     check(title is not None, "the opening runs on to the title")
-    page.pump(1.5)
+    # The title fades in over 51 frames, then takes clicks.
+    page.wait_console_count("Startframe", 70, 60)
     page.shot(os.path.join(out_dir, "web_title.png"))
     # The title's start button begins the story.
-    lines = len(page.console)
     page.click(*page.canvas_point(*TITLE_BUTTON))
-    page.pump(3)
-    later = [line for _, line in page.console[lines:]]
-    check(any("Talk0Init" in line for line in later), "the title's start button begins the story")
+    check(page.wait_console("Talk0Init", 30) is not None, "the title's start button begins the story")
 
     # The page's first frame of the title, started at once (no cover).
     page.open(base + q("--log - --scene 7", autostart="1"))
