@@ -134,8 +134,10 @@ class Page:
 
     def click(self, x, y):
         # Page pixels: the canvas is scaled, the game sees its own 640x480.
+        # Held a moment, as a hand does: the game reads the button once a frame.
         for kind in ("mouseMoved", "mousePressed", "mouseReleased"):
             self.call("Input.dispatchMouseEvent", type=kind, x=x, y=y, button="left", clickCount=1)
+            self.pump(0.25)
 
     def key(self, key, code, vk):
         for kind in ("keyDown", "keyUp"):
