@@ -142,7 +142,7 @@ class Page:
     def key(self, key, code, vk):
         for kind in ("keyDown", "keyUp"):
             self.call("Input.dispatchKeyEvent", type=kind, key=key, code=code, windowsVirtualKeyCode=vk,
-                      text=key if kind == "keyDown" else "")
+                      text=key if kind == "keyDown" and len(key) == 1 else "")
 
     def shot(self, path):
         data = self.call("Page.captureScreenshot", format="png")["data"]
@@ -221,6 +221,15 @@ def run_checks(page, base, native_bin, native_data, replay_dir, out_dir):
     # The title fades in over 51 frames, then takes clicks.
     page.wait_console_count("Startframe", 70, 60)
     page.shot(os.path.join(out_dir, "web_title.png"))
+    # A page is not closed by the game: the title's quit comes back to the
+    # title, and Escape (the browser's key to leave full screen) does nothing.
+    page.click(*page.canvas_point(*TITLE_QUIT))
+    check(page.wait_console_count("Startinit", 2, 30) and not page.eval("window.tolvane.ended"),
+          "the title's quit returns to the title")
+    page.key("Escape", "Escape", 27)
+    page.wait_console_count("Startframe", 160, 60)
+    check(sum("Startinit" in line for _, line in page.console) == 2 and not page.eval("window.tolvane.ended"),
+          "Escape in a page leaves the game where it is")
     # The title's start button begins the story.
     page.click(*page.canvas_point(*TITLE_BUTTON))
     check(page.wait_console("Talk0Init", 30) is not None, "the title's start button begins the story")
@@ -286,6 +295,7 @@ def run_checks(page, base, native_bin, native_data, replay_dir, out_dir):
 
 # The title's start button, in game pixels (its first button).
 TITLE_BUTTON = (460, 130)
+TITLE_QUIT = (525, 357)
 
 if __name__ == "__main__":
     sys.exit(main(sys.argv))
