@@ -47,6 +47,7 @@ Check WaveFileOf(const char*& path, std::string& carrier) {
         return OggProblem;
     }
 #else
+    (void)path;
     (void)carrier;
 #endif
     return WaveProblem;
