@@ -11,7 +11,9 @@
 
 #include "app/bench.h"
 #include "app/close_signals.h"
+#include "app/gamepad.h"
 #include "app/input.h"
+#include "app/pause.h"
 #include "app/progress.h"
 #include "app/record.h"
 #include "base/language.h"
@@ -120,6 +122,7 @@ struct Run {
     std::vector<std::string> shots;  // saved after the coming frame is drawn
     FrameGate gate;
     bool paused = false;
+    uint32_t pausedMs = 0;     // headless: script time spent paused
 };
 Run s_Run;
 
@@ -205,13 +208,14 @@ void DeliverDueScript(uint32_t elapsed) {
 }
 
 // After a frame ran: release a waiting script, trace it, save its shots.
-void AfterFrame(uint32_t elapsed) {
+// gameMs: game time since start; scriptMs: the script's clock.
+void AfterFrame(uint32_t gameMs, uint32_t scriptMs) {
     Run& r = s_Run;
     if (s_TickScene == r.awaitedScene) {
-        r.scriptBase = elapsed;
+        r.scriptBase = scriptMs;
         r.awaitedScene = -1;
     }
-    TraceTick(elapsed, s_TickScene);
+    TraceTick(gameMs, s_TickScene);
     for (const std::string& s : r.shots)
         if (!SaveFramePng(s.c_str())) std::fprintf(stderr, "tolvane: cannot save the shot '%s'\n", s.c_str());
     r.shots.clear();
@@ -235,12 +239,36 @@ int StartRun(const AppOptions& opts) {
     return 0;
 }
 
+namespace {
+
+// A pause begins or ends: the music stands still, the picture is kept.
+void FollowPause(bool paused) {
+    Run& r = s_Run;
+    if (paused == r.paused) return;
+    r.paused = paused;
+    PauseSound(paused);
+    if (paused) KeepShownFrame();
+}
+
+// A frame while paused: the game does not run; the kept picture, dimmed,
+// carries the card.
+void PausedFrame() {
+    DrawPausedFrame(AppPaused() && !PausedByPlayer());
+    if (!PresentFrame()) ResetDevice();
+    for (const std::string& s : s_Run.shots)
+        if (!SaveFramePng(s.c_str())) std::fprintf(stderr, "tolvane: cannot save the shot '%s'\n", s.c_str());
+    s_Run.shots.clear();
+}
+
+}  // namespace
+
 LoopTurn RunLoopTurn() {
     Run& r = s_Run;
     const AppOptions& opts = r.opts;
     TakeSignals();
     if (QuitPosted()) return LoopTurn::Over;
-    uint32_t elapsed = NowMs() - r.start;
+    // Script time: the game clock plus the time the game stood paused.
+    uint32_t elapsed = NowMs() - r.start + r.pausedMs;
     if (opts.maxMs >= 0 && elapsed >= opts.maxMs) return LoopTurn::Over;
     if (opts.headless) {
         DeliverDueScript(elapsed);
@@ -248,19 +276,25 @@ LoopTurn RunLoopTurn() {
         if (!opts.render) SetFrameDrawing(!r.shots.empty());
     } else if (PumpOneMessage()) {
         return LoopTurn::Message;
-    } else if (AppPaused() != r.paused) {
-        // Music stops and resumes where it was; the game clock simply
-        // stands still meanwhile.
-        r.paused = !r.paused;
-        PauseSound(r.paused);
     }
+    FollowPause(AppPaused() || PausedByPlayer());
     s_TickRan = false;
-    if (opts.headless || (!r.paused && (s_FrameDue ? s_FrameDue() : FrameGateDue(r.gate, WallClockMs())))) {
+    if (r.paused) {
+        // The game clock stands still; a headless script's clock goes on.
+        if (opts.headless) {
+            if (r.pausedMs++ % 15 == 0 && FrameDrawing()) PausedFrame();
+            return LoopTurn::Idle;
+        }
+        if (s_FrameDue ? s_FrameDue() : FrameGateDue(r.gate, WallClockMs())) PausedFrame();
+        return LoopTurn::Idle;
+    }
+    if (opts.headless || (s_FrameDue ? s_FrameDue() : FrameGateDue(r.gate, WallClockMs()))) {
+        if (!opts.headless) StepGamepadPointer();
         if (opts.bench) BenchFrameBegin();
         FrameTick();
         if (opts.bench) BenchFrameEnd(s_TickRan);
     }
-    if (s_TickRan) AfterFrame(elapsed);
+    if (s_TickRan) AfterFrame(NowMs() - r.start, elapsed);
     if (opts.headless) {
         AdvanceVirtualClock(1);
         return s_TickRan ? LoopTurn::Frame : LoopTurn::Idle;

@@ -6,11 +6,19 @@
 #include <string>
 #include <strings.h>
 
+#include "app/pause.h"
 #include "app/record.h"
 #include "base/platform.h"
 
 namespace {
 bool s_Held[256];
+// A press the game's frame has not seen yet: it shows as down in the next
+// snapshot even when released before it, so a click shorter than a frame
+// still counts. A left release that comes before that frame keeps the click
+// flag for it and clears it afterwards (at the next snapshot or press).
+bool s_Unseen[256];
+bool s_ReleaseDue;    // the left release waits for the frame that sees the press
+bool s_ReleaseArmed;  // ... and that frame has taken its snapshot
 // A second press soon after the first, near the same spot, is a double
 // click: it does not set the click flag (the release still clears it).
 constexpr uint32_t kDoubleClickMs = 500;
@@ -31,6 +39,11 @@ const KeyName kKeyNames[] = {
     {0x73, "f4"},          {0x74, "f5"},        {0x75, "f6"},         {0x76, "f7"},        {0x77, "f8"},
     {0x78, "f9"},          {0x79, "f10"},       {0x7A, "f11"},        {0x7B, "f12"},
 };
+
+void ApplyDueRelease() {
+    g_LButton = 0;
+    s_ReleaseDue = s_ReleaseArmed = false;
+}
 
 void RecordWords(const char* a, const char* b) {
     if (!Recording()) return;
@@ -53,13 +66,21 @@ void InputMouseMove(int x, int y) {
 
 void InputButton(int button, bool down, uint32_t time) {
     int vk = button == 1 ? VK_LBUTTON : VK_RBUTTON;
+    // A paused game takes no press: it would act when the game goes on.
+    if (down && PausedByPlayer()) return;
     RecordWords(down ? "press" : "release", button == 1 ? "left" : "right");
     s_Held[vk] = down;
+    if (down) s_Unseen[vk] = true;
     if (button != 1) return;
+    if (s_ReleaseArmed) ApplyDueRelease();
     if (!down) {
-        g_LButton = 0;
+        if (s_Unseen[vk])
+            s_ReleaseDue = true;
+        else
+            g_LButton = 0;
         return;
     }
+    s_ReleaseDue = false;
     bool isDouble = s_HaveLastPress && time - s_LastPressTime <= kDoubleClickMs &&
                     std::abs(g_MouseX - s_LastPressX) <= kDoubleClickSlop &&
                     std::abs(g_MouseY - s_LastPressY) <= kDoubleClickSlop;
@@ -76,8 +97,14 @@ void InputButton(int button, bool down, uint32_t time) {
 
 void InputKey(int vk, bool down) {
     if (vk < 0 || vk > 255) return;
+    const bool pauseKey = vk == kVkPause || vk == kVkKeyCard || vk == VK_ESCAPE;
+    if (down && !pauseKey && PausedByPlayer()) return;
     if (const char* name = VkKeyName(vk)) RecordWords(down ? "keydown" : "keyup", name);
+    // A held key's repeats do not toggle again.
+    if (down && !s_Held[vk] && vk == kVkPause) TogglePause();
+    if (down && !s_Held[vk] && vk == kVkKeyCard) ToggleKeyCard();
     s_Held[vk] = down;
+    if (down) s_Unseen[vk] = true;
     if (down && vk == VK_ESCAPE) PostClose();
 }
 
@@ -92,15 +119,21 @@ void InputReleaseAll() {
                 RecordWords("keyup", name);
         }
     std::memset(s_Held, 0, sizeof s_Held);
+    std::memset(s_Unseen, 0, sizeof s_Unseen);
 }
 
 void SnapshotKeys() {
-    for (int i = 0; i < 256; ++i) g_KeyState[i] = s_Held[i] ? 0x80 : 0;
+    if (s_ReleaseArmed) ApplyDueRelease();
+    for (int i = 0; i < 256; ++i) g_KeyState[i] = (s_Held[i] || s_Unseen[i]) ? 0x80 : 0;
+    std::memset(s_Unseen, 0, sizeof s_Unseen);
+    s_ReleaseArmed = s_ReleaseDue;
 }
 
 void ResetInput() {
     InputReleaseAll();
+    ResetPause();
     s_HaveLastPress = false;
+    s_ReleaseDue = s_ReleaseArmed = false;
     g_LButton = 0;
     g_MouseX = g_MouseY = 0;
 }

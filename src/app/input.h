@@ -4,6 +4,10 @@
 #pragma once
 #include <cstdint>
 
+// The shell's pause keys: P pauses, F2 (and ?) shows the key card.
+constexpr int kVkPause = 'P';
+constexpr int kVkKeyCard = 0x71;
+
 void InputMouseMove(int x, int y);
 // button: 1 left, 2 right. time: the ms clock, for double-click detection.
 void InputButton(int button, bool down, uint32_t time);

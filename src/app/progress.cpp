@@ -12,6 +12,11 @@ Progress s_Progress;
 std::string s_Path;
 bool s_Kept = false;  // whether this run keeps progress
 
+void SaveProgress() {
+    if (!WriteFileAtomically(s_Path, FormatProgress(s_Progress)))
+        DebugLog(("progress: cannot write " + s_Path + "\n").c_str());
+}
+
 }  // namespace
 
 bool ParseProgress(const std::string& text, const std::string& name, Progress& out, std::string& why) {
@@ -23,6 +28,10 @@ bool ParseProgress(const std::string& text, const std::string& name, Progress& o
         ++lineNo;
         if (IniLineSkipped(line, false)) continue;
         long long stage = 0, ms = 0;
+        if (SplitIniLine(line, key, value) && key == "story" && ParseInt(value.c_str(), 1, kStageCount, stage)) {
+            out.storyStage = int(stage);
+            continue;
+        }
         bool ok = SplitIniLine(line, key, value) && key.size() == 6 && key.compare(0, 5, "stage") == 0 &&
                   ParseInt(key.substr(5).c_str(), 1, kStageCount, stage) && ParseInt(value.c_str(), 0, kMaxClearMs, ms);
         if (!ok) {
@@ -39,6 +48,7 @@ std::string FormatProgress(const Progress& p) {
     std::string t = "# Tolvane progress: stages cleared, best clear time in ms (written by the game)\n";
     for (int k = 0; k < kStageCount; ++k)
         if (p.stages[k].cleared) t += "stage" + std::to_string(k + 1) + " = " + std::to_string(p.stages[k].bestMs) + "\n";
+    if (p.storyStage) t += "story = " + std::to_string(p.storyStage) + "\n";
     return t;
 }
 
@@ -66,9 +76,16 @@ void NoteStageClear(int stage, uint32_t ms) {
     StageRecord& r = s_Progress.stages[stage - 1];
     if (r.cleared && r.bestMs <= ms) return;
     r = StageRecord{true, ms < kMaxClearMs ? ms : kMaxClearMs};
-    if (!WriteFileAtomically(s_Path, FormatProgress(s_Progress)))
-        DebugLog(("progress: cannot write " + s_Path + "\n").c_str());
+    SaveProgress();
 }
+
+void NoteStoryStage(int stage) {
+    if (!s_Kept || stage < 0 || stage > kStageCount || s_Progress.storyStage == stage) return;
+    s_Progress.storyStage = stage;
+    SaveProgress();
+}
+
+int StoryStage() { return s_Kept ? s_Progress.storyStage : 0; }
 
 StageRecord StageProgress(int stage) {
     if (!s_Kept || stage < 1 || stage > kStageCount) return StageRecord{false, 0};

@@ -18,6 +18,7 @@ constexpr uint32_t kMaxClearMs = 24u * 3600u * 1000u;
 // Stages 1..9 at [stage - 1].
 struct Progress {
     StageRecord stages[kStageCount];
+    int storyStage;  // the last stage the story reached (1..kStageCount), 0: none
 };
 
 // Reads progress text. False (and `out` empty, `why` set to
@@ -36,6 +37,11 @@ void LoadProgress();
 // A stage was cleared after ms of play: remembered when it is the first
 // clear or a better time, and saved at once.
 void NoteStageClear(int stage, uint32_t ms);
+// The story reached stage 1..9 (0: the story is over): remembered so that
+// the player can go on from there, and saved when it changed.
+void NoteStoryStage(int stage);
+// The stage to go on with, 0 when none (and always when no progress is kept).
+int StoryStage();
 // The record of stage 1..9 (not cleared for any other number, and always
 // when the run keeps no progress).
 StageRecord StageProgress(int stage);

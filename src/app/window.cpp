@@ -13,6 +13,7 @@
 #include <cstdio>
 
 #include "app/app.h"
+#include "app/gamepad.h"
 #include "app/input.h"
 #include "app/record.h"
 #include "app/shell_keys.h"
@@ -84,6 +85,8 @@ int SdlKeyToVk(SDL_Keycode k) {
         case SDLK_UP: return 0x26;
         case SDLK_RIGHT: return 0x27;
         case SDLK_DOWN: return 0x28;
+        case SDLK_SLASH:  // ? on most keyboards
+        case SDLK_QUESTION: return kVkKeyCard;
         default: return -1;
     }
 }
@@ -193,10 +196,12 @@ bool InitApp(const AppOptions& opts) {
     // made when the first frame is drawn (a shot), if ever.
     if (!(AppHeadless() && !FrameDrawing()) && !EnsureAppWindow()) return false;
     ResetInput();
+    if (!AppHeadless() && !OpenGamepads()) DebugLog("no gamepads: the game-controller system did not start\n");
     return true;
 }
 
 void ShutdownApp() {
+    CloseGamepads();
     if (s_Window) SDL_DestroyWindow(s_Window);
     s_Window = nullptr;
     if (s_SdlUp) SDL_Quit();
@@ -253,7 +258,7 @@ bool PumpOneMessage() {
                 e.window.event == SDL_WINDOWEVENT_MAXIMIZED)
                 MarkWindowDamaged();
             break;
-        default: break;
+        default: HandleGamepadEvent(e); break;
     }
     return true;
 }
@@ -276,4 +281,4 @@ void SetAppFullscreen(bool on) {
 
 bool AppFullscreen() { return !s_Windowed; }
 
-bool AppPaused() { return !AppHeadless() && (s_Minimised || (s_Windowed && !s_Focused)); }
+bool AppPaused() { return !AppHeadless() && (s_Minimised || !s_Focused); }

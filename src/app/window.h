@@ -20,6 +20,6 @@ bool PumpOneMessage();
 void SetAppFullscreen(bool on);
 bool AppFullscreen();
 
-// The game pauses while its window is minimised, or unfocused when it is
-// not full screen.
+// The game pauses while its window is minimised or has lost the focus, full
+// screen or not.
 bool AppPaused();

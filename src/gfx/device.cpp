@@ -54,6 +54,7 @@ struct FrameList {
 FrameList s_Frame;        // being recorded
 FrameList s_Shown;        // the last list sent, which the frame target holds
 bool s_ShownValid = false;
+FrameList s_Kept;         // the picture a pause keeps under its card
 GLuint s_Indices = 0;     // 0,1,2, 0,2,3 for every quad: the fan as triangles
 
 // Quad layers: each is painted into a picture of its own only when its quads
@@ -516,6 +517,26 @@ void DrawQuadLayer(int slot, int layer) {
 }
 
 void MarkWindowDamaged() { s_WindowDamaged = true; }
+
+void KeepShownFrame() {
+    s_Kept.cmds.clear();
+    s_Kept.quads.clear();
+    if (s_ShownValid) {
+        s_Kept.cmds = s_Shown.cmds;
+        s_Kept.quads = s_Shown.quads;
+    }
+}
+
+void DrawKeptFrame() {
+    if (!s_Context || !s_Drawing) return;
+    const int base = int(s_Frame.quads.size());
+    s_Frame.quads.insert(s_Frame.quads.end(), s_Kept.quads.begin(), s_Kept.quads.end());
+    for (DrawCmd c : s_Kept.cmds) {
+        c.first += base;
+        if (c.kind == kCmdLayer) s_Layers[c.layer].pending = true;
+        s_Frame.cmds.push_back(c);
+    }
+}
 
 bool PresentFrame() {
     if (!s_Context) return true;

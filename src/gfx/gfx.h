@@ -54,6 +54,10 @@ void EndDrawing();
 bool PresentFrame();
 void ResetDevice();
 void MarkWindowDamaged();
+// A pause keeps the last frame shown and draws it again under its card
+// (nothing when no whole frame was shown).
+void KeepShownFrame();
+void DrawKeptFrame();
 
 // Render states: normal alpha blending; the additive switch changes only the
 // destination factor.

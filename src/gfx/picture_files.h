@@ -21,6 +21,7 @@ constexpr PictureFile kPicWindowIcon = {"img/icon.png", kNoKey};
 constexpr PictureFile kPicPrologueFrame = {"img/plg.png", kKeyGreen};
 constexpr PictureFile kPicPrologueScroll = {"img/Gplg.png", kKeyGreen};
 constexpr PictureFile kPicTitle = {"img/back.png", kKeyWhite};
+constexpr PictureFile kPicSkipHint = {"img/skip.png", kKeyGreen};
 
 // The menus, help, stage select and game over.
 constexpr PictureFile kPicSelectMenu = {"img/select.png", kKeyGreen};
@@ -31,6 +32,7 @@ constexpr PictureFile kPicHelpPages456 = {"img/説明456.png", kKeyGreen};
 constexpr PictureFile kPicStageSelect = {"img/ステージセレクト.png", kKeyGreen};
 constexpr PictureFile kPicThumbnails = {"img/ステージ場面.png", kKeyWhite};
 constexpr PictureFile kPicGameOver = {"img/gameover.png", kKeyGreen};
+constexpr PictureFile kPicContinue = {"img/continue.png", kKeyGreen};  // the title, game over
 
 // The endings.
 constexpr PictureFile kPicEndings[3] = {{"img/end0.png", kNoKey}, {"img/end1.png", kNoKey}, {"img/end2.png", kNoKey}};

@@ -10,6 +10,7 @@ enum TextureSlot : int {
     kSlotFootprints = 2,     // img/asiato.bmp
     kSlotPrologueScroll = 12,  // img/Gplg.png
     kSlotPrologue = 13,      // img/plg.png
+    kSlotSkipHint = 3,       // img/skip.png
     // Faces: the opening, the menus, the talks, the help.
     kSlotFaces = 10,  // img/kao.png
     // The title and the menus.
@@ -26,6 +27,7 @@ enum TextureSlot : int {
     kSlotHelpPages456 = 9,      // img/説明456.png
     kSlotHelpLetters = 11,      // img/mozi.png
     kSlotGameOver = 8,          // img/gameover.png
+    kSlotContinue = 6,          // img/continue.png (the title, game over)
     // The endings: the pictures of the scrolling column.
     kSlotEnd0 = 0,
     kSlotEnd1 = 1,

@@ -1,5 +1,6 @@
 #include "scenes/endings.h"
 
+#include "app/progress.h"
 #include "base/platform.h"
 #include "app/scenes.h"
 #include "gfx/gfx.h"
@@ -49,6 +50,7 @@ int g_EndRestTicks = 0;
 int g_End2Ticks = 0;
 
 void EndInit() {
+    NoteStoryStage(0);  // the story is told: nothing to go on with
     for (const EndPicture& p : kEndPictures) LoadEndPicture(p);
     SetQuadUV(ScrollQuad, 0, 0, 1, 1);
     SetQuadColour(ScrollQuad, 0xFFFFFFFFu);

@@ -2,19 +2,39 @@
 
 #include "base/platform.h"
 #include "app/scenes.h"
+#include "scenes/title.h"
 #include "gfx/gfx.h"
 #include "gfx/texture_slots.h"
 #include "sound/sound.h"
 #include "stage/brush.h"
+#include "stage/stage_flow.h"
 #include "stage/stage_state.h"
 
 namespace {
+// Going on from the stage just lost: a story's from the dialogue before it,
+// a stage chosen from the stage select's at once.
+const TitleButton kGameOverContinue = {240, 206, 399, 257};
+int s_ContinueScene = -1;
+int s_ContinueArmed = 0;
+
+void Continue() {
+    ResetForNewGame();
+    g_FrameNo = uint8_t(s_ContinueScene);
+    g_GameOverSound = 0;
+    s_ContinueArmed = 0;
+}
 }  // namespace
 
 int g_GameOverSound = 0;
 
 void Gameoverinit() {
     LoadPicture(kSlotGameOver, kPicGameOver);
+    const int lost = CurrentStage();
+    s_ContinueScene = lost < 1 || lost > kStageCount ? -1
+                      : g_FromSelect == 1            ? int(StageOf(lost).initScene)
+                                                     : StoryTalkBefore(lost);
+    s_ContinueArmed = 0;
+    if (s_ContinueScene >= 0) LoadPicture(kSlotContinue, kPicContinue);
     // The next game starts afresh: full lives, scripts asked to rewind.
     g_Lives = 3;
     g_ScriptReset = 1;
@@ -26,8 +46,19 @@ void Gameoverframe() {
     UpdateBrush();  // under the picture: it shows only through the key colour
     if (PlayOnceDue(g_GameOverSound)) PlayEffect(kSoundGameOver);
     DrawQuad(kSlotGameOver, FullScreenQuad);
+    if (s_ContinueScene >= 0) {
+        DrawContinueButton(kGameOverContinue);
+        // The brush shows over the button it is about to press.
+        DrawBrushCursor();
+        if (KeyDown(VK_LBUTTON) && InButton(kGameOverContinue)) s_ContinueArmed = 1;
+        if (KeyDown(VK_RETURN) || (s_ContinueArmed == 1 && g_BrushAnim == 1.0f)) {
+            Continue();
+            return;
+        }
+    }
     if (KeyDown(VK_SPACE)) {
         g_FrameNo = kSceneTitleInit;
         g_GameOverSound = 0;  // the next game over sounds again
+        s_ContinueArmed = 0;
     }
 }

@@ -33,6 +33,23 @@ const int kFootprints[8][2] = {{0, 416},   {128, 416}, {128, 288}, {256, 288},
 
 Quad s_FootQuad = MakeQuad(0, 0, 64, 64, 0, 0, 1, 1);
 
+// A quiet note in the corner that Space skips the opening: it fades in a
+// second after the opening began and stays until the title.
+uint32_t s_OpeningSince;
+bool s_OpeningStarted = false;
+void DrawSkipHint() {
+    const uint32_t now = NowMs();
+    if (!s_OpeningStarted) {
+        s_OpeningStarted = true;
+        s_OpeningSince = now;
+    }
+    const uint32_t shown = now - s_OpeningSince;
+    if (shown < 1000) return;
+    const uint32_t alpha = shown >= 1500 ? 0xD0 : 0xD0 * (shown - 1000) / 500;
+    SetAdditiveBlend(false);
+    DrawQuad(kSlotSkipHint, MakeQuad(482, 444, 632, 474, 0, 0, 1, 1, (alpha << 24) | 0x00FFFFFFu));
+}
+
 }  // namespace
 
 const PrologueCaption kPrologueCaptions[13] = {
@@ -66,6 +83,7 @@ const PrologueCaption kPrologueCaptions[13] = {
 
 void Veskinit() {
     LoadPicture(kSlotVesk, kPicMakerLogo);
+    LoadPicture(kSlotSkipHint, kPicSkipHint);
     SetDrawStates();
     g_FrameNo = kSceneVeskFrame;
 }
@@ -73,6 +91,7 @@ void Veskinit() {
 void Veskframe() {
     g_Now = NowMs();
     DrawQuad(kSlotVesk, LogoQuad);
+    DrawSkipHint();
     if (g_Now - g_StepTime > 1) {
         g_StepTime = g_Now;
         g_LogoAlpha += g_LogoFadeOut == 1 ? -4 : 4;
@@ -86,6 +105,7 @@ void Veskframe() {
 void Logoinit() {
     LoadPicture(kSlotLogo, kPicGameLogo);
     LoadPicture(kSlotFootprints, kPicFootprint);
+    LoadPicture(kSlotSkipHint, kPicSkipHint);
     SetDrawStates();
     g_FrameNo = kSceneLogoFrame;
 }
@@ -93,6 +113,7 @@ void Logoinit() {
 void Logoframe() {
     g_Now = NowMs();
     DrawQuad(kSlotLogo, FullScreenQuad);
+    DrawSkipHint();
     if (g_Now - g_StepTime > 1) {
         g_StepTime = g_Now;
         g_LogoHold += 3;
@@ -110,6 +131,7 @@ void Logoframe2() {
         SetQuadRect(s_FootQuad, x, y - 64, x + 64, y);
         DrawQuad(kSlotFootprints, s_FootQuad);
     }
+    DrawSkipHint();
     if (g_Now - g_StepTime > 100) {
         g_StepTime = g_Now;
         g_FootprintCount += 1;
@@ -122,6 +144,7 @@ void PrologueInit() {
     LoadPicture(kSlotPrologue, kPicPrologueFrame);
     LoadPicture(kSlotPrologueScroll, kPicPrologueScroll);
     LoadPicture(kSlotFaces, kPicFaces);
+    LoadPicture(kSlotSkipHint, kPicSkipHint);
     SetDrawStates();
     ScrollQuad = MakeQuad(0, 0, 1024, 256, 0.01f, 0.0f, 1.0f, 0.5f);
     g_TalkLine = 0;
@@ -179,6 +202,7 @@ void Prologueframe() {
     } else {
         g_FrameNo = kSceneTitleInit;
     }
+    DrawSkipHint();
 
     if (KeyDown(VK_SPACE)) g_FrameNo = kSceneTitleInit;
 }

@@ -1,6 +1,7 @@
 #include "scenes/title.h"
 
 #include "base/platform.h"
+#include "app/progress.h"
 #include "app/scenes.h"
 #include "gfx/gfx.h"
 #include "gfx/texture_slots.h"
@@ -21,18 +22,18 @@ const TitleButton kTitleButtons[3] = {
     {425, 215, 555, 270},  // menu
     {440, 330, 610, 384},  // quit
 };
+const TitleButton kTitleContinue = {452, 404, 611, 455};  // 160x52, below quit
+int g_TitleContinueArmed = 0;
 
-void Startinit() {
-    LoadPicture(kSlotTitleBack, kPicTitle);
-    LoadPicture(kSlotBrush, kPicBrush);
-    SetDrawStates();
-    LoadSound(kMusicSlot, "mid/tam-n11.mid", true);
-    LoadSound(kSoundNotice, "wav/notice1.wav", false);
-    g_MusicOnce = 0;
-    g_SoundOnce[0] = g_SoundOnce[1] = 0;
-    CreateTextFont();
+bool InButton(const TitleButton& b) {
+    return g_MouseX >= b.x0 && g_MouseX <= b.x1 && g_MouseY >= b.y0 && g_MouseY <= b.y1;
+}
 
-    // Every new game starts fresh: all stage events, lives, banners, paint.
+void DrawContinueButton(const TitleButton& b) {
+    DrawQuad(kSlotContinue, MakeQuad(b.x0, b.y0, b.x1 + 1, b.y1 + 1, 0, 0, 1, 1));
+}
+
+void ResetForNewGame() {
     g_StartBannerReset = 1;
     g_ClearBannerFlag = 1;
     g_TalkLine = 0;
@@ -43,12 +44,32 @@ void Startinit() {
     g_StartBannerReset = 0;
     ClearBanner();
     g_ClearBannerFlag = 0;
+}
+
+void Startinit() {
+    LoadPicture(kSlotTitleBack, kPicTitle);
+    LoadPicture(kSlotBrush, kPicBrush);
+    if (StoryStage()) LoadPicture(kSlotContinue, kPicContinue);
+    g_TitleContinueArmed = 0;
+    SetDrawStates();
+    LoadSound(kMusicSlot, "mid/tam-n11.mid", true);
+    LoadSound(kSoundNotice, "wav/notice1.wav", false);
+    g_MusicOnce = 0;
+    g_SoundOnce[0] = g_SoundOnce[1] = 0;
+    CreateTextFont();
+
+    // Every new game starts fresh: all stage events, lives, banners, paint.
+    ResetForNewGame();
     g_FrameNo = kSceneTitleFrame;
 }
 
 void Startframe() {
     if (PlayOnceDue(g_MusicOnce)) PlayMusic(kMusicSlot);
     DrawQuad(kSlotTitleBack, FullScreenQuad);
+    // A story in progress can be taken up again: a fourth button, shown
+    // only then, so the title is as it always was for a new player.
+    const bool canContinue = StoryStage() != 0;
+    if (canContinue && g_TitleShown == 1) DrawContinueButton(kTitleContinue);
     UpdateBrush();
     if (g_TitleShown == 0) {
         g_TitleAlpha += 5;
@@ -62,6 +83,14 @@ void Startframe() {
                 g_MouseY <= b.y1)
                 g_TitleArmed[i] = 1;
         }
+        if (canContinue && KeyDown(VK_LBUTTON) && InButton(kTitleContinue)) g_TitleContinueArmed = 1;
+    }
+    if (g_TitleContinueArmed == 1 && g_BrushAnim == 1.0f) {
+        g_FromSelect = 0;
+        g_FrameNo = uint8_t(StoryTalkBefore(StoryStage()));
+        if (PlayOnceDue(g_SoundOnce[0])) PlayEffect(kSoundNotice);
+        g_TitleContinueArmed = 0;
+        return;
     }
     // Buttons act on the last frame of the brush stroke.
     if (g_TitleArmed[0] == 1 && g_BrushAnim == 1.0f) {

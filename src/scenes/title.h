@@ -9,6 +9,16 @@ struct TitleButton {
     float x0, y0, x1, y1;
 };
 extern const TitleButton kTitleButtons[3];
+// Go on with the story where it was left: shown when there is one.
+extern const TitleButton kTitleContinue;
+extern int g_TitleContinueArmed;
+
+bool InButton(const TitleButton& b);
+// The continue button's picture (img/continue.png) over rectangle b.
+void DrawContinueButton(const TitleButton& b);
+// What every new or continued game starts from: all stage events at their
+// beginning, three lives, banners rewound, no paint.
+void ResetForNewGame();
 
 // The title's scenes.
 void Startinit();

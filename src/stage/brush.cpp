@@ -185,6 +185,30 @@ void UpdateBrush() {
     DrawQuad(kSlotBrush, g_BrushQuad);
 }
 
+void DrawPaintMarks() {
+    // Marks at row 15 of the character sheet: red, green, blue.
+    auto mark = [](const Quad& q, int paint) {
+        if (!IsColour(paint)) return;
+        const float x = q.v[0].x < q.v[1].x ? q.v[0].x : q.v[1].x, y = q.v[0].y;
+        const float u = 0.125f * float(paint - 1);
+        SetAdditiveBlend(false);
+        DrawQuad(kSlotCharacters, MakeQuad(x + 4, y - 22, x + 28, y + 2, u, 0.9375f, u + 0.125f, 0.96875f));
+    };
+    mark(g_HeroQuad, g_HeroPaint);
+    mark(g_PartnerQuad, g_PartnerPaint);
+}
+
+void DrawBrushCursor() {
+    SetAdditiveBlend(false);
+    DrawQuad(kSlotBrush, g_BrushQuad);
+}
+
+void DrawRestingBrush() {
+    const float x = float(g_MouseX), y = float(g_MouseY);
+    SetAdditiveBlend(false);
+    DrawQuad(kSlotBrush, MakeQuad(x - 52.5f, y - 63.0f, x + 11.5f, y + 1.0f, kBrushU[0], 0, kBrushU[0] + 0.25f, 0.25f));
+}
+
 void UpdateBrushStroke() {
     if (g_LButton == 1 && g_BrushStroking == 0) g_BrushStroking = 1;
     if (g_Now - s_StrokeTime >= 100) {

@@ -15,9 +15,19 @@ extern float g_HeroWalkRow, g_PartnerWalkRow;
 // the stroke animation.
 void UpdateBrush();
 void UpdateBrushStroke();
+// The brush again where UpdateBrush left it, over what was drawn since
+// (game over's button); nothing is stepped.
+void DrawBrushCursor();
+// The clean brush at rest at the mouse, as a pointer (dialogues); nothing
+// is stepped.
+void DrawRestingBrush();
 
 // One droplet or spark: variant 0 blue, 1 green, 2 red.
 void DrawPaintDroplet(float x, float y, int grey, int variant);
+
+// The mark of the paint each walker wears (flame, swirl, drop) over his
+// head, so that the paints differ by shape as well as hue.
+void DrawPaintMarks();
 
 // Paint clicks on a walker, its colour column, trail and first-tick marks.
 void UpdateHeroPaint();

@@ -21,12 +21,20 @@ namespace {
 // the clear time kept in the player's progress.
 uint32_t s_PlaySince = 0;
 bool s_PlayStarted = false;
+int s_CurrentStage = 0;
 
 void DrawFallersOf(int stage) {
     for (int n = 0; n < StageFallerCount(stage); ++n) DrawQuad(kSlotCharacters, g_Fallers[stage][n].quad);
 }
 
 }  // namespace
+
+int CurrentStage() { return s_CurrentStage; }
+
+int StoryTalkBefore(int stage) {
+    const int place = StageOf(stage).storyPlace;
+    return place <= 1 ? int(kSceneTalk0Init) : int(StageAtPlace(place - 1).nextScene);
+}
 
 void DrawStageFallers(int stage) { DrawFallersOf(stage); }
 
@@ -107,7 +115,10 @@ void LoseLife(int lives) {
 
 void StageInit(int stage) {
     const Stage& s = StageOf(stage);
+    s_CurrentStage = stage;
     s_PlayStarted = false;
+    // The story can be taken up again from here.
+    if (g_FromSelect == 0) NoteStoryStage(stage);
 
     LoadTexture(kSlotStageBack, s.background, s.backgroundKey);
     LoadTexture(kSlotPanel, s.panel, kKeyWhite);
@@ -203,6 +214,7 @@ void StageFrame(int stage) {
     s.script->drawObjects();
     DrawQuad(kSlotCharacters, g_HeroQuad);
     DrawQuad(kSlotPartnerSheet, g_PartnerQuad);
+    DrawPaintMarks();
     if (s.waveStrip) DrawWaveStrip();
     DrawTimeStrip();
     static const Quad kPanel = MakeQuad(0, 0, 640, 480, 0, 0.01f, 1, 1);

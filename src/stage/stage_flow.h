@@ -17,6 +17,13 @@ void ResetAllStageScripts();
 // Draws the stage's fallers (the default objects of a stage).
 void DrawStageFallers(int stage);
 
+// The stage last begun (0 before any).
+int CurrentStage();
+
+// The first dialogue scene before a stage in the story (the one a story
+// taken up again at that stage starts with).
+int StoryTalkBefore(int stage);
+
 // Trace fields of a running stage: walkers, paints, flags, strip.
 void AppendStageTraceFields(std::string& line, int scene);
 

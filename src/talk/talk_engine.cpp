@@ -6,6 +6,7 @@
 #include "gfx/gfx.h"
 #include "gfx/texture_slots.h"
 #include "sound/sound.h"
+#include "stage/brush.h"
 #include "talk/talk.h"
 #include "talk/talk_faces.h"
 
@@ -26,6 +27,7 @@ void TalkInit(const TalkScene& scene) {
     LoadTexture(kSlotTalkBack, scene.background, kKeyWhite);
     LoadPicture(kSlotFaces, kPicFaces);
     LoadPicture(kSlotTalkBox, kPicTalkWindow);
+    LoadPicture(kSlotBrush, kPicBrush);  // the pointer
     LoadSound(kMusicSlot, scene.music, true);
     for (int i = 0; i < scene.soundCount; ++i) LoadSound(scene.sounds[i].slot, scene.sounds[i].path, false);
 
@@ -84,6 +86,8 @@ void TalkFrame(const TalkScene& scene) {
     g_FaceCover = line.cover;
     for (const TalkText& t : line.texts)
         if (t.text) DrawString(InLanguage(t.text, t.en), kTalkTextX, t.y, t.colour);
+    // A click shows the next line: the player sees where the mouse is.
+    DrawRestingBrush();
     if (line.cue.slot >= 0 && PlayOnceDue(TalkCounter(line.cue.counter))) PlayEffect(line.cue.slot);
 
     if (KeyDown(VK_LBUTTON) && g_LButton == 1) {

@@ -1,6 +1,7 @@
 // Recorded play: a run in a real window on a virtual X server, driven by
 // real X input (xdotool), is recorded with --record; its headless replay
-// must match the window's trace frame for frame.
+// must match the window's trace frame for frame, pauses, the key card and
+// clicks shorter than a frame included.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -72,17 +73,24 @@ TEST(RecordedPlay, AWindowedRunReplaysHeadlessFrameForFrame) {
         std::string w = Lines(ReadTextFile(wid)).at(0);
         Sh("xdotool windowfocus " + w + " 2>/dev/null");
         running = WaitForTrace(trace, 1, "\"running\":1", stepsBy);  // the start banner is over
-        // Presses and releases apart: each step waits for three more frames,
-        // so a click is seen held (the same in a replay).
-        const char* steps[] = {"mousemove --window W 300 200", "mousemove --window W 160 416", "mousedown 1",
-                               "mouseup 1", "mousemove --window W 75 176", "mousedown 1", "mouseup 1", "key space",
-                               "mousemove --window W 400 300", "click 3", "key q", "mousedown 1",
-                               "mousemove --window W 420 310", "mouseup 1"};
+        // The pot and the hero each take a click shorter than a frame
+        // (xdotool's click presses and releases at once); P pauses and
+        // resumes, F2 shows and hides the key card. Each step waits for
+        // three more frames (a short while when paused: no frame runs).
+        const char* steps[] = {"mousemove --window W 300 200", "mousemove --window W 160 416", "click 1",
+                               "mousemove --window W 75 176", "click 1", "key p", "mousemove --window W 90 200",
+                               "key p", "key space", "key F2", "key F2", "mousemove --window W 400 300", "click 3",
+                               "key q", "mousedown 1", "mousemove --window W 420 310", "mouseup 1"};
+        bool paused = false;
         for (const char* s : steps) {
             std::string step = s;
             if (size_t at = step.find(" W "); at != std::string::npos) step.replace(at, 3, " " + w + " ");
             Sh("xdotool " + step + " 2>/dev/null");
-            WaitForTrace(trace, Lines(ReadTextFile(trace)).size() + 3, "", stepsBy);
+            if (step == "key p" || step == "key F2") paused = !paused;
+            if (paused)
+                std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            else
+                WaitForTrace(trace, Lines(ReadTextFile(trace)).size() + 3, "", stepsBy);
         }
     }
     int status = 0;
@@ -105,6 +113,8 @@ TEST(RecordedPlay, AWindowedRunReplaysHeadlessFrameForFrame) {
     EXPECT_NE(recorded.find(" press right\n"), std::string::npos) << recorded;
     EXPECT_NE(recorded.find(" keydown space\n"), std::string::npos) << recorded;
     EXPECT_NE(recorded.find(" keydown q\n"), std::string::npos) << recorded;
+    EXPECT_NE(recorded.find(" keydown p\n"), std::string::npos) << recorded;
+    EXPECT_NE(recorded.find(" keydown f2\n"), std::string::npos) << recorded;
 
     GameRun replay = RunGameHeadless({"--scene", "11", "--max-ms", maxMs}, recorded);
     ASSERT_EQ(replay.exitCode, 0) << replay.stderrText;
@@ -112,4 +122,8 @@ TEST(RecordedPlay, AWindowedRunReplaysHeadlessFrameForFrame) {
     ASSERT_EQ(window.size(), replay.trace.size());
     EXPECT_EQ(window.size(), 600u);  // a frame every 15 ms of game time
     for (size_t i = 0; i < window.size(); ++i) ASSERT_EQ(window[i], replay.trace[i]) << "frame " << i;
+    // The pot took the red paint from a click shorter than a frame.
+    bool loaded = false;
+    for (const std::string& l : window) loaded |= l.find("\"selected\":1") != std::string::npos;
+    EXPECT_TRUE(loaded);
 }

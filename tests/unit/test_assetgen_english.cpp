@@ -34,8 +34,8 @@ const std::vector<Lettered>& LetteredPictures() {
             {"Logo.png", {{330, 180, 639, 400}}},
             // the heading, the two choices where they are clicked, the hint
             {"select.png", {{150, 0, 490, 100}, {96, 128, 542, 190}, {192, 256, 444, 320}, {180, 420, 460, 479}}},
-            // heading and note, the small stage with its labels, the hint
-            {"help.png", {{40, 0, 400, 110}, {16, 110, 430, 432}, {100, 430, 540, 479}}},
+            // heading and note, the small stage with its labels, the hints
+            {"help.png", {{40, 0, 400, 110}, {16, 110, 430, 432}, {100, 430, 540, 479}, {420, 70, 639, 125}}},
             {"ステージセレクト.png", {{0, 0, 380, 95}, {390, 24, 624, 74}}},
             // the cards of the help pages, each inside its 160 x 288 cell
             // (their words keep clear of the card's rim at x 3 and 157)

@@ -5,6 +5,7 @@
 
 #include "app/app.h"
 #include "app/input.h"
+#include "app/pause.h"
 #include "base/platform.h"
 #include "app/script.h"
 #include "game_run.h"
@@ -26,7 +27,9 @@ TEST(Input, SecondPressOfADoubleClickDoesNotSetTheFlag) {
     ResetInput();
     InputMouseMove(10, 10);
     InputButton(1, true, 1000);
+    SnapshotKeys();  // frames between the presses
     InputButton(1, false, 1050);
+    SnapshotKeys();
     InputButton(1, true, 1200);  // quick, same spot
     EXPECT_EQ(g_LButton, 0);
     SnapshotKeys();
@@ -42,6 +45,71 @@ TEST(Input, SecondPressOfADoubleClickDoesNotSetTheFlag) {
     InputMouseMove(300, 10);
     InputButton(1, true, 3100);
     EXPECT_EQ(g_LButton, 1);
+}
+
+// A press and its release between two frames: the next frame sees the button
+// (or key) down and the click flag set; the frame after sees neither.
+TEST(Input, APressReleasedBeforeTheFrameCountsForOneFrame) {
+    struct Case {
+        int vk;
+        void (*press)(bool down);
+    } cases[] = {
+        {VK_LBUTTON, [](bool d) { InputButton(1, d, 5000); }},
+        {VK_RBUTTON, [](bool d) { InputButton(2, d, 5000); }},
+        {VK_SPACE, [](bool d) { InputKey(VK_SPACE, d); }},
+    };
+    for (const Case& c : cases) {
+        ResetInput();
+        SnapshotKeys();
+        c.press(true);
+        c.press(false);
+        SnapshotKeys();
+        EXPECT_TRUE(KeyDown(c.vk)) << c.vk;
+        EXPECT_EQ(g_LButton, c.vk == VK_LBUTTON ? 1 : 0) << c.vk;
+        SnapshotKeys();
+        EXPECT_FALSE(KeyDown(c.vk)) << c.vk;
+        EXPECT_EQ(g_LButton, 0) << c.vk;
+    }
+    // A click the frame used is not brought back by its late release.
+    ResetInput();
+    InputButton(1, true, 9000);
+    InputButton(1, false, 9010);
+    SnapshotKeys();
+    g_LButton = 0;
+    InputButton(1, true, 9900);  // the next click, after the frame
+    EXPECT_EQ(g_LButton, 1);
+    SnapshotKeys();
+    EXPECT_EQ(g_LButton, 1);
+}
+
+// P pauses and F2 shows the key card, once per press (a held key's repeats
+// do not toggle back); while either is up, presses are not taken, releases
+// and Escape are.
+TEST(Input, PauseKeysToggleAndAPausedGameTakesNoPress) {
+    ResetInput();
+    ResetQuit();
+    for (int vk : {kVkPause, kVkKeyCard}) {
+        InputKey(vk, true);
+        InputKey(vk, true);  // a repeat
+        EXPECT_TRUE(PausedByPlayer());
+        EXPECT_EQ(KeyCardShown(), vk == kVkKeyCard);
+        InputKey(vk, false);
+        InputButton(1, true, 100);
+        InputKey(VK_SPACE, true);
+        SnapshotKeys();
+        EXPECT_FALSE(KeyDown(VK_LBUTTON));
+        EXPECT_FALSE(KeyDown(VK_SPACE));
+        EXPECT_EQ(g_LButton, 0);
+        InputKey(vk, true);
+        InputKey(vk, false);
+        EXPECT_FALSE(PausedByPlayer());
+    }
+    InputKey(kVkPause, true);
+    InputKey(VK_ESCAPE, true);
+    EXPECT_TRUE(QuitPosted());
+    ResetQuit();
+    ResetInput();
+    EXPECT_FALSE(PausedByPlayer());
 }
 
 TEST(Input, EscapePostsACloseOtherKeysAreOnlyHeld) {

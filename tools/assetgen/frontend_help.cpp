@@ -297,6 +297,8 @@ Canvas helpScreen() {
     miniStage(c);
     for (int n = 1; n <= 7; ++n) spotRing(c, n);
     hintTag(c, 320, py(446), say(words::kHelpHint), 15);
+    // the keys have a card of their own
+    hintTag(c, 536, py(84), say(words::kKeysHint), 14);
     return c;
 }
 

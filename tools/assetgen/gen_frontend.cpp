@@ -278,6 +278,22 @@ Canvas gameOver() {
     return c;
 }
 
+// ---------------------------------------------------------------- continue
+// The button that takes a story up again, 160x52: on the title below quit
+// and on the game-over screen.
+Canvas continueButton() {
+    Canvas c(160, 52);
+    raisedButton(c, 2, 2, 156, 48, hex(0xB87A2E), say(words::kContinue), 21);
+    return c;
+}
+
+// The opening's quiet note that Space skips it.
+Canvas skipHint() {
+    Canvas c(150, 30);
+    hintTag(c, 75, 3, say(words::kSkipHint), 14);
+    return c;
+}
+
 }  // namespace fe
 
 void genFrontend(Output& out) {
@@ -291,6 +307,8 @@ void genFrontend(Output& out) {
     out.keyedPng(kPicStageSelect, fe::stageSelectFrame());
     if (all) out.keyedPng(kPicThumbnails, fe::stageThumbnails(out));
     out.keyedPng(kPicGameOver, fe::gameOver());
+    out.keyedPng(kPicContinue, fe::continueButton());
+    out.keyedPng(kPicSkipHint, fe::skipHint());
     for (int k = 0; k < 3; ++k) out.png(kPicEndings[k].path, fe::ending(k), PngKind::Rgb);
     out.png(kPicEndLogo.path, fe::endingLogo(), PngKind::Rgb);
     out.png(kPicLastPicture.path, fe::lastPicture(), PngKind::Rgb);

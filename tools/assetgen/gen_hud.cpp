@@ -95,6 +95,9 @@ void drawBrush(Canvas& c, float ox, float oy, const BrushPose& pose, Rgba paint)
             c.fill(Shape::capsule(P(tuftLen * 0.25f, k), P(tuftLen * 0.8f, k * 1.3f), 0.5f).hard() & tuftS, hair.shadow);
     }
 
+    // the paint's mark beside the loaded tip, clear of the bristles
+    if (paint.a > 0) paintBadge(c, tip.x - 2.f, tip.y - 35.f, 8.5f, paint);
+
     if (pose.flecks && paint.a > 0) {
         Ramp p = shade(paint);
         for (Pt q : {Pt{tip.x - 18, tip.y - 9}, Pt{tip.x + 5, tip.y - 12}}) {

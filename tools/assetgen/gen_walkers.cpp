@@ -17,12 +17,15 @@
 //     blue (5..7 where cells are free: no stage holds more than four).
 //   row 13, columns 4..7: the boulder, still and then shaking and glowing.
 //   row 14, columns 0..4: the ice block melting to a puddle.
+//   row 15, columns 0..2, upper 32x32: the marks of red, green and blue
+//     paint (flame, swirl, drop), worn over a painted walker.
 //
 // The partner's sheet img/char.partner.png has the same size, key and
 // walker cells (columns 0..3 of rows 0..9, 10 and 13); the rest is key.
 #include <cmath>
 #include <string>
 
+#include "hud_kit.h"
 #include "stage_sheets.h"
 #include "text.h"
 
@@ -632,6 +635,8 @@ Canvas sheetPicture() {
             bool taken = row == 13 || (row == 14 && col == 4);  // boulder and ice frames
             if (!taken) digit(s, col * kCellW, row * kCellH, n, paints[c]);
         }
+    // the paints' marks worn over a painted walker
+    for (int c = 0; c < 3; ++c) hud::paintBadge(s, float(c * kCellW) + 16.f, 15.f * kCellH + 16.f, 13.f, paints[c]);
     return s;
 }
 

@@ -107,8 +107,8 @@ void flameSign(Canvas& c, float cx, float cy, float s, Rgba col) {
     c.fill(flameShape(cx + s * 0.02f, cy + s * 0.2f, s * 0.5f), mix(col, hex(0xF6C453), 0.75f));
 }
 
-void windSign(Canvas& c, float cx, float cy, float s, Rgba col) {
-    const float lw = std::max(1.1f, s * 0.075f), r = s * 0.15f;
+void windSign(Canvas& c, float cx, float cy, float s, Rgba col, float weight) {
+    const float lw = std::max(1.1f, s * weight), r = s * 0.15f;
     // two gusts, each a straight line ending in a curl (one up, one down)
     for (int k = -1; k <= 1; k += 2) {
         float y = cy + float(k) * s * 0.13f, x0 = cx - s * 0.46f, x1 = cx + s * (k < 0 ? 0.14f : 0.22f);
@@ -130,6 +130,29 @@ void dropSign(Canvas& c, float cx, float cy, float s, Rgba col) {
     Shape point = Shape::polygon({{cx - r * 0.86f, cy + s * 0.16f - r * 0.5f}, {cx, cy - s * 0.5f},
                                   {cx + r * 0.86f, cy + s * 0.16f - r * 0.5f}});
     c.fill(belly | point, col);
+}
+
+void paintBadge(Canvas& c, float cx, float cy, float r, Rgba paint) {
+    const Ramp p = shade(paint);
+    Shape disc = Shape::circle(cx, cy, r);
+    c.fill(disc.grow(1), pal::kOutline);
+    c.fill(disc, hex(0xFBF3DE));
+    c.fill(disc - disc.shift(-1, -1), hex(0xE8DAB8));
+    const float s = r * 1.55f;
+    if (paint == pal::kRed) {
+        flameSign(c, cx, cy + r * 0.05f, s, p.base);
+    } else if (paint == pal::kGreen) {
+        // a swirl: one and a half turns opening outwards, then a gust leaving it
+        std::vector<Pt> pts;
+        for (int i = 0; i <= 36; ++i) {
+            const float t = float(i) / 36.f, a = float(kPi) + t * 3.f * float(kPi), rr = r * (0.1f + 0.55f * t);
+            pts.push_back({cx + std::cos(a) * rr, cy + std::sin(a) * rr});
+        }
+        pts.push_back({cx - r * 0.72f, cy + r * 0.45f});
+        c.fill(Shape::polyline(pts, std::max(0.9f, r * 0.085f)), p.deep);  // half the width
+    } else {
+        dropSign(c, cx, cy + r * 0.05f, s, p.base);
+    }
 }
 
 void paintPot(Canvas& c, float x, float y, Rgba paint) {

@@ -40,8 +40,13 @@ TextSize inkSize(std::string_view utf8, TextStyle st);
 void paintPot(Canvas& c, float x, float y, Rgba paint);
 // The element signs alone, centred on (cx, cy), about `size` px tall.
 void flameSign(Canvas& c, float cx, float cy, float size, Rgba col);
-void windSign(Canvas& c, float cx, float cy, float size, Rgba col);
+// weight: the gusts' line width as a share of the size.
+void windSign(Canvas& c, float cx, float cy, float size, Rgba col, float weight = 0.075f);
 void dropSign(Canvas& c, float cx, float cy, float size, Rgba col);
+// A paint's own mark on a small cream disc of radius r, outlined: the pots'
+// flame (red), swirl (green) or drop (blue), bold enough to read at a few
+// pixels, so that no player needs the hue to tell the paints apart.
+void paintBadge(Canvas& c, float cx, float cy, float r, Rgba paint);
 
 // A round red apple with a leaf; with clockFace, a clock dial on its cheek.
 void apple(Canvas& c, float cx, float cy, float r, bool clockFace, bool crisp);

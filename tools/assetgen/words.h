@@ -19,6 +19,9 @@ inline constexpr Words kRightClickTitle{"右クリックでタイトルへ", "Ri
 inline constexpr Words kPage{"ページ", "Page"};
 inline constexpr Words kGameOver{"ゲームオーバー", "GAME OVER"};
 inline constexpr Words kSpaceTitle{"スペースキーでタイトルへ", "Press Space for the title"};
+inline constexpr Words kContinue{"つづきから", "Continue"};
+inline constexpr Words kSkipHint{"Space：とばす", "Space: skip"};
+inline constexpr Words kKeysHint{"F2 か ? でキーの一覧", "F2 or ?: every key"};
 
 // Help screen and its pictures.
 inline constexpr Words kHelpNote{"しりたい番号を\nえらんでね", "Pick a number\nto learn more"};
@@ -114,7 +117,7 @@ inline constexpr Words kThankYou{"ありがとう", "Thank you"};
 // Every pair above, for the checks that both languages have all words.
 inline constexpr const Words* kAll[] = {
     &kTitleName, &kLogoSmall, &kLogoBig[0], &kLogoBig[1], &kLogoBig[2], &kStart,     &kMenu,      &kQuit,     &kStageSelect, &kHelp,      &kRightClickTitle,
-    &kPage,      &kGameOver,  &kSpaceTitle, &kHelpNote, &kHelpHint,   &kLivesWord, &kLeftWord,
+    &kPage,      &kGameOver,  &kSpaceTitle, &kContinue, &kSkipHint, &kKeysHint, &kHelpNote, &kHelpHint,   &kLivesWord, &kLeftWord,
     &kFire,      &kWind,      &kWater,     &kWaiting,  &kDifficulty,  &kNext,      &kPrev,
     &kClear[0],  &kClear[1],  &kClear[2],  &kClear[3], &kStageWord,   &kRetry,     &kRetrySub,
     &kTimeUp,    &kPotFire,   &kPotWind,   &kPotWater, &kPaintTag,    &kRetryTag,  &kTimeTag,

@@ -1,0 +1,87 @@
+#include "app/pause.h"
+
+#include "app/shell_keys.h"
+#include "base/language.h"
+#include "gfx/gfx.h"
+
+namespace {
+bool s_Paused = false;
+bool s_KeyCard = false;
+
+// Every key and gamepad button the game knows, in both languages.
+struct KeyLine {
+    const char* keys[kLanguages];
+    const char* action[kLanguages];
+};
+const KeyLine kKeyLines[] = {
+    {{"マウス・スティック", "Mouse, stick, pad"}, {"ブラシを動かす", "Move the brush"}},
+    {{"左クリック・Ａ", "Left click, A"}, {"えのぐ・ぬる・えらぶ", "Take paint, paint, choose"}},
+    {{"右クリック・Ｂ", "Right click, B"}, {"メニューからタイトルへ", "Menus: back to the title"}},
+    {{"Ｓｐａｃｅ・Ｘ", "Space, X"}, {"とばす・会話を進める", "Skip, go on in the talk"}},
+    {{"Ｅｎｔｅｒ", "Enter"}, {"先へ・ゲームオーバーから続き", "Go on; game over: continue"}},
+    {{"Ｆ１・Ｂａｃｋ", "F1, Back"}, {"タイトルへもどる", "Back to the title"}},
+    {{"Ｐ・Ｓｔａｒｔ", "P, Start"}, {"一時停止・再開", "Pause and go on"}},
+    {{"Ｆ２・？", "F2, ?"}, {"このキー一覧", "This key card"}},
+    {{"Ｆ１１・Ａｌｔ＋Ｅｎｔｅｒ", "F11, Alt+Enter"}, {"全画面・ウインドウ", "Full screen or window"}},
+    {{"Ｍ・−・＋", "M, -, +"}, {"消音・音楽の音量", "Sound off, music volume"}},
+    {{"Ｅｓｃ", "Esc"}, {"ゲームを終わる", "Quit the game"}},
+};
+constexpr int kKeyLineCount = int(sizeof kKeyLines / sizeof kKeyLines[0]);
+
+constexpr uint32_t kDim = 0x99101018u;      // over the whole picture
+constexpr uint32_t kCardRim = 0xFF2B2233u;  // the game's outline ink
+constexpr uint32_t kCardFill = 0xF0F6EEDCu; // the cream of the talk window
+constexpr uint32_t kCardInk = 0xFF2B2233u;
+constexpr uint32_t kCardHint = 0xFF6A5A48u;
+constexpr int kLineH = 35;
+
+void DrawCard(int x0, int y0, int x1, int y1) {
+    DrawSolidQuad(MakeQuad(float(x0 - 3), float(y0 - 3), float(x1 + 3), float(y1 + 3), 0, 0, 1, 1, kCardRim));
+    DrawSolidQuad(MakeQuad(float(x0), float(y0), float(x1), float(y1), 0, 0, 1, 1, kCardFill));
+}
+
+void DrawCentred(const char* text, int y, uint32_t argb) { DrawString(text, (kScreenW - TextWidth(text)) / 2, y, argb); }
+
+void DrawPauseCard(bool focusLost) {
+    static const char* const kTitle[kLanguages] = {"一時停止", "Paused"};
+    static const char* const kHint[kLanguages] = {"Ｐでつづける", "Press P to go on"};
+    const int h = focusLost ? 80 : 120;
+    const int y0 = (kScreenH - h) / 2;
+    DrawCard(190, y0, 450, y0 + h);
+    DrawCentred(InLanguage(kTitle), y0 + 22, kCardInk);
+    if (!focusLost) DrawCentred(InLanguage(kHint), y0 + 22 + kLineH + 6, kCardHint);
+}
+
+void DrawKeyCard() {
+    static const char* const kTitle[kLanguages] = {"キーとボタン", "Keys and buttons"};
+    const int top = 14;
+    DrawCard(16, top, kScreenW - 16, top + 12 + kLineH * (kKeyLineCount + 1));
+    DrawCentred(InLanguage(kTitle), top + 6, kCardInk);
+    for (int i = 0; i < kKeyLineCount; ++i) {
+        const int y = top + 6 + kLineH * (i + 1);
+        DrawString(KeyCardKeys(i), 30, y, kCardInk);
+        DrawString(KeyCardAction(i), 300, y, kCardHint);
+    }
+}
+}  // namespace
+
+void TogglePause() { s_Paused = !s_Paused; }
+void ToggleKeyCard() { s_KeyCard = !s_KeyCard; }
+bool PausedByPlayer() { return s_Paused || s_KeyCard; }
+bool KeyCardShown() { return s_KeyCard; }
+void ResetPause() { s_Paused = s_KeyCard = false; }
+
+void DrawPausedFrame(bool focusLost) {
+    ClearFrame(0xFF000000u);
+    DrawKeptFrame();
+    DrawSolidQuad(MakeQuad(0, 0, float(kScreenW), float(kScreenH), 0, 0, 1, 1, kDim));
+    if (s_KeyCard)
+        DrawKeyCard();
+    else
+        DrawPauseCard(focusLost && !s_Paused);
+    DrawShellNote();
+}
+
+int KeyCardLines() { return kKeyLineCount; }
+const char* KeyCardKeys(int line) { return InLanguage(kKeyLines[line].keys); }
+const char* KeyCardAction(int line) { return InLanguage(kKeyLines[line].action); }
