@@ -52,6 +52,9 @@ void DrawPauseCard(bool focusLost) {
     if (!focusLost) DrawCentred(InLanguage(kHint), y0 + 22 + kLineH + 6, kCardHint);
 }
 
+const char* KeyCardKeys(int line) { return InLanguage(kKeyLines[line].keys); }
+const char* KeyCardAction(int line) { return InLanguage(kKeyLines[line].action); }
+
 void DrawKeyCard() {
     static const char* const kTitle[kLanguages] = {"キーとボタン", "Keys and buttons"};
     const int top = 14;
@@ -81,7 +84,3 @@ void DrawPausedFrame(bool focusLost) {
         DrawPauseCard(focusLost && !s_Paused);
     DrawShellNote();
 }
-
-int KeyCardLines() { return kKeyLineCount; }
-const char* KeyCardKeys(int line) { return InLanguage(kKeyLines[line].keys); }
-const char* KeyCardAction(int line) { return InLanguage(kKeyLines[line].action); }

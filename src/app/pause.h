@@ -15,9 +15,3 @@ void ResetPause();
 // dimmed, the card (the key card when it is up), and the shell's note.
 // focusLost: paused by the window alone (no key resumes it).
 void DrawPausedFrame(bool focusLost);
-
-// The key card's lines (tests): key names and what they do, in the run's
-// language.
-int KeyCardLines();
-const char* KeyCardKeys(int line);
-const char* KeyCardAction(int line);
