@@ -10,21 +10,23 @@ bool s_KeyCard = false;
 
 // Every key and gamepad button the game knows, in both languages.
 struct KeyLine {
-    const char* keys[kLanguages];
-    const char* action[kLanguages];
+    const char* keysJa;
+    const char* keysEn;
+    const char* actionJa;
+    const char* actionEn;
 };
 const KeyLine kKeyLines[] = {
-    {{"マウス・スティック", "Mouse, stick, pad"}, {"ブラシを動かす", "Move the brush"}},
-    {{"左クリック・Ａ", "Left click, A"}, {"えのぐ・ぬる・えらぶ", "Take paint, paint, choose"}},
-    {{"右クリック・Ｂ", "Right click, B"}, {"メニューからタイトルへ", "Menus: back to the title"}},
-    {{"Ｓｐａｃｅ・Ｘ", "Space, X"}, {"とばす・会話を進める", "Skip, go on in the talk"}},
-    {{"Ｅｎｔｅｒ", "Enter"}, {"先へ・ゲームオーバーから続き", "Go on; game over: continue"}},
-    {{"Ｆ１・Ｂａｃｋ", "F1, Back"}, {"タイトルへもどる", "Back to the title"}},
-    {{"Ｐ・Ｓｔａｒｔ", "P, Start"}, {"一時停止・再開", "Pause and go on"}},
-    {{"Ｆ２・？", "F2, ?"}, {"このキー一覧", "This key card"}},
-    {{"Ｆ１１・Ａｌｔ＋Ｅｎｔｅｒ", "F11, Alt+Enter"}, {"全画面・ウインドウ", "Full screen or window"}},
-    {{"Ｍ・−・＋", "M, -, +"}, {"消音・音楽の音量", "Sound off, music volume"}},
-    {{"Ｅｓｃ", "Esc"}, {"ゲームを終わる", "Quit the game"}},
+    {"マウス・スティック", "Mouse, stick, pad", "ブラシを動かす", "Move the brush"},
+    {"左クリック・Ａ", "Left click, A", "えのぐ・ぬる・えらぶ", "Take paint, paint, choose"},
+    {"右クリック・Ｂ", "Right click, B", "メニューからタイトルへ", "Menus: back to the title"},
+    {"Ｓｐａｃｅ・Ｘ", "Space, X", "とばす・会話を進める", "Skip, go on in the talk"},
+    {"Ｅｎｔｅｒ", "Enter", "先へ・ゲームオーバーから続き", "Go on; game over: continue"},
+    {"Ｆ１・Ｂａｃｋ", "F1, Back", "タイトルへもどる", "Back to the title"},
+    {"Ｐ・Ｓｔａｒｔ", "P, Start", "一時停止・再開", "Pause and go on"},
+    {"Ｆ２・？", "F2, ?", "このキー一覧", "This key card"},
+    {"Ｆ１１・Ａｌｔ＋Ｅｎｔｅｒ", "F11, Alt+Enter", "全画面・ウインドウ", "Full screen or window"},
+    {"Ｍ・−・＋", "M, -, +", "消音・音楽の音量", "Sound off, music volume"},
+    {"Ｅｓｃ", "Esc", "ゲームを終わる", "Quit the game"},
 };
 constexpr int kKeyLineCount = int(sizeof kKeyLines / sizeof kKeyLines[0]);
 
@@ -43,23 +45,21 @@ void DrawCard(int x0, int y0, int x1, int y1) {
 void DrawCentred(const char* text, int y, uint32_t argb) { DrawString(text, (kScreenW - TextWidth(text)) / 2, y, argb); }
 
 void DrawPauseCard(bool focusLost) {
-    static const char* const kTitle[kLanguages] = {"一時停止", "Paused"};
-    static const char* const kHint[kLanguages] = {"Ｐでつづける", "Press P to go on"};
+
     const int h = focusLost ? 80 : 120;
     const int y0 = (kScreenH - h) / 2;
     DrawCard(190, y0, 450, y0 + h);
-    DrawCentred(InLanguage(kTitle), y0 + 22, kCardInk);
-    if (!focusLost) DrawCentred(InLanguage(kHint), y0 + 22 + kLineH + 6, kCardHint);
+    DrawCentred(InLanguage("一時停止", "Paused"), y0 + 22, kCardInk);
+    if (!focusLost) DrawCentred(InLanguage("Ｐでつづける", "Press P to go on"), y0 + 22 + kLineH + 6, kCardHint);
 }
 
-const char* KeyCardKeys(int line) { return InLanguage(kKeyLines[line].keys); }
-const char* KeyCardAction(int line) { return InLanguage(kKeyLines[line].action); }
+const char* KeyCardKeys(int line) { return InLanguage(kKeyLines[line].keysJa, kKeyLines[line].keysEn); }
+const char* KeyCardAction(int line) { return InLanguage(kKeyLines[line].actionJa, kKeyLines[line].actionEn); }
 
 void DrawKeyCard() {
-    static const char* const kTitle[kLanguages] = {"キーとボタン", "Keys and buttons"};
     const int top = 14;
     DrawCard(16, top, kScreenW - 16, top + 12 + kLineH * (kKeyLineCount + 1));
-    DrawCentred(InLanguage(kTitle), top + 6, kCardInk);
+    DrawCentred(InLanguage("キーとボタン", "Keys and buttons"), top + 6, kCardInk);
     for (int i = 0; i < kKeyLineCount; ++i) {
         const int y = top + 6 + kLineH * (i + 1);
         DrawString(KeyCardKeys(i), 30, y, kCardInk);
