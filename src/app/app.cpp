@@ -11,11 +11,13 @@
 
 #include "app/bench.h"
 #include "app/close_signals.h"
+#include "app/console.h"
 #include "app/gamepad.h"
 #include "app/input.h"
 #include "app/pause.h"
 #include "app/progress.h"
 #include "app/record.h"
+#include "base/files.h"
 #include "base/language.h"
 #include "base/platform.h"
 #include "app/scenes.h"
@@ -77,7 +79,7 @@ void Deliver(const ScriptEvent& e, std::vector<std::string>& shots) {
 }
 
 std::string Absolute(const std::string& path, const std::string& base) {
-    if (path.empty() || path[0] == '/' || path == "-") return path;
+    if (path.empty() || IsAbsolutePath(path) || path == "-") return path;
     return base + "/" + path;
 }
 
@@ -93,13 +95,10 @@ bool EnterDataDir(const AppOptions& opts) {
         return true;
     }
     if (access("img", F_OK) == 0) return true;
-    char exe[4096];
-    ssize_t n = readlink("/proc/self/exe", exe, sizeof exe - 1);
-    if (n > 0) {
-        exe[n] = 0;
+    if (char* exe = SDL_GetBasePath()) {  // the program's folder, with its separator
         std::string bin(exe);
-        bin = bin.substr(0, bin.rfind('/'));
-        for (const char* rel : {"/data", "/../share/tolvane"}) {
+        SDL_free(exe);
+        for (const char* rel : {"data", "../share/tolvane"}) {
             std::string dir = bin + rel;
             if (access((dir + "/img").c_str(), F_OK) == 0 && chdir(dir.c_str()) == 0) return true;
         }
@@ -337,6 +336,7 @@ int AppMain(int argc, char** argv) {
 #ifdef __EMSCRIPTEN__
     return RunWebGame(argc, argv);  // the browser's frame callback runs the loop
 #endif
+    UseStartingConsole();
     AppOptions opts;
     int parsed = ParseOptions(argc, argv, opts);
     if (parsed == -1) return 0;  // --help

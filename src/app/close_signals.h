@@ -1,5 +1,7 @@
 // SIGTERM and SIGINT close the game the way its close box does: the loop
-// ends after the current tick and the normal exit sequence runs.
+// ends after the current tick and the normal exit sequence runs. On Windows
+// the console's Ctrl+C and Ctrl+Break count as SIGINT, closing the console
+// as SIGTERM.
 #pragma once
 
 // Installs the handlers; a second signal of the same kind ends the program

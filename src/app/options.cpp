@@ -10,6 +10,13 @@
 
 namespace {
 
+// Where the settings and progress files are kept unless told.
+#ifdef _WIN32
+#define KEPT_FILE(xdg, name) "%APPDATA%\\Tolvane\\" name
+#else
+#define KEPT_FILE(xdg, name) "$" xdg "/tolvane/" name
+#endif
+
 const char* kUsage =
     "usage: tolvane [options]\n"
     "  --windowed          play in a window instead of full screen\n"
@@ -19,10 +26,10 @@ const char* kUsage =
     "  --music-volume N    music volume 0..100 for this run\n"
     "  --effects-volume N  sound effects volume 0..100 for this run\n"
     "  --config FILE       the settings file (default\n"
-    "                      $XDG_CONFIG_HOME/tolvane/settings.ini; headless runs\n"
+    "                      " KEPT_FILE("XDG_CONFIG_HOME", "settings.ini") "; headless runs\n"
     "                      use none unless given one)\n"
     "  --progress FILE     the record of cleared stages (default\n"
-    "                      $XDG_DATA_HOME/tolvane/progress.ini; headless runs\n"
+    "                      " KEPT_FILE("XDG_DATA_HOME", "progress.ini") "; headless runs\n"
     "                      use none unless given one)\n"
     "  --data DIR          folder holding img/, mid/ and wav/ (default: the\n"
     "                      current folder, else data/ beside the program,\n"

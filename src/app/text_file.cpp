@@ -12,6 +12,15 @@
 #include <vector>
 
 #include "base/data_file.h"
+#include "base/files.h"
+
+#ifdef _WIN32
+#include <SDL2/SDL.h>
+// Not inherited by programs the game starts; no newline translation.
+constexpr int kWriteFlags = O_WRONLY | O_CREAT | O_TRUNC | O_NOINHERIT | O_BINARY;
+#else
+constexpr int kWriteFlags = O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC;
+#endif
 
 const char* ReadSmallTextFile(const std::string& path, std::string& text) {
     std::vector<uint8_t> bytes;
@@ -24,13 +33,19 @@ const char* ReadSmallTextFile(const std::string& path, std::string& text) {
 
 namespace {
 
+size_t LastSeparator(const std::string& path) {
+    for (size_t i = path.size(); i-- > 0;)
+        if (IsPathSeparator(path[i])) return i;
+    return std::string::npos;
+}
+
 bool MakeFolders(const std::string& dir) {
     if (dir.empty()) return true;
     struct stat st {};
     if (stat(dir.c_str(), &st) == 0) return S_ISDIR(st.st_mode);
-    size_t slash = dir.rfind('/');
+    size_t slash = LastSeparator(dir);
     if (slash != std::string::npos && slash > 0 && !MakeFolders(dir.substr(0, slash))) return false;
-    return mkdir(dir.c_str(), 0755) == 0 || errno == EEXIST;
+    return MakeFolder(dir.c_str());
 }
 
 bool WriteAll(int fd, const std::string& text) {
@@ -47,14 +62,14 @@ bool WriteAll(int fd, const std::string& text) {
 }  // namespace
 
 bool WriteFileAtomically(const std::string& path, const std::string& text) {
-    size_t slash = path.rfind('/');
+    size_t slash = LastSeparator(path);
     if (slash != std::string::npos && !MakeFolders(path.substr(0, slash))) return false;
     std::string tmp = path + ".tmp." + std::to_string(getpid());
-    int fd = open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    int fd = open(tmp.c_str(), kWriteFlags, 0644);
     if (fd < 0) return false;
-    bool ok = WriteAll(fd, text) && fsync(fd) == 0;
+    bool ok = WriteAll(fd, text) && SyncFileToDisk(fd);
     ok = close(fd) == 0 && ok;
-    if (ok) ok = rename(tmp.c_str(), path.c_str()) == 0;
+    if (ok) ok = MoveFileOver(tmp.c_str(), path.c_str());
     if (!ok) unlink(tmp.c_str());
 #ifdef __EMSCRIPTEN__
     // A page keeps its files only once they are copied into the browser's
@@ -64,6 +79,15 @@ bool WriteFileAtomically(const std::string& path, const std::string& text) {
     return ok;
 }
 
+#ifdef _WIN32
+// Windows keeps a program's files in its roaming application data folder.
+std::string XdgFilePath(const char*, const char*, const char* file) {
+    char* pref = SDL_GetPrefPath(nullptr, "Tolvane");
+    std::string path = pref ? std::string(pref) + file : std::string();
+    SDL_free(pref);
+    return path;
+}
+#else
 std::string XdgFilePath(const char* var, const char* fallback, const char* file) {
     const char* base = std::getenv(var);
     // The XDG rules: a relative path in the variable is ignored.
@@ -72,6 +96,7 @@ std::string XdgFilePath(const char* var, const char* fallback, const char* file)
     if (home && home[0] == '/') return std::string(home) + "/" + fallback + "/tolvane/" + file;
     return "";
 }
+#endif
 
 bool SplitIniLine(const std::string& line, std::string& key, std::string& value) {
     size_t eq = line.find('=');

@@ -1,5 +1,6 @@
 // Small text files the game keeps between runs (settings, progress): read
-// whole and safely, written atomically, placed in the XDG folders.
+// whole and safely, written atomically, placed in the XDG folders (on
+// Windows, the application data folder).
 #pragma once
 #include <string>
 
@@ -7,13 +8,14 @@
 // why not ("no such file", "a directory, not a file", ...).
 const char* ReadSmallTextFile(const std::string& path, std::string& text);
 
-// Writes text to a temporary file beside path and renames it over path, so
+// Writes text to a temporary file beside path and moves it over path, so
 // that a crash leaves either the old file or the new one, never half of
 // one. Creates the missing folders. False when anything failed.
 bool WriteFileAtomically(const std::string& path, const std::string& text);
 
 // $VAR/tolvane/file when VAR holds an absolute path, else
-// $HOME/fallback/tolvane/file; empty when neither is known.
+// $HOME/fallback/tolvane/file; empty when neither is known. On Windows
+// %APPDATA%\Tolvane\file (SDL's preferences folder) for both.
 std::string XdgFilePath(const char* var, const char* fallback, const char* file);
 
 // Splits "key = value" (blanks around both trimmed; '#' or ';' starts a

@@ -4,7 +4,7 @@
 #include <SDL2/SDL.h>
 #ifdef __EMSCRIPTEN__
 #include <emscripten.h>
-#else
+#elif !defined(_WIN32)
 #include <SDL2/SDL_syswm.h>
 #include <X11/Xlib.h>
 #endif
@@ -99,7 +99,7 @@ void RefreshWindowSize() {
     if (!s_Window) return;
     SDL_GetWindowSize(s_Window, &s_WinW, &s_WinH);
     SDL_GL_GetDrawableSize(s_Window, &s_DrawW, &s_DrawH);
-#ifndef __EMSCRIPTEN__
+#if !defined(__EMSCRIPTEN__) && !defined(_WIN32)  // X11 only
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
     if (SDL_GetWindowWMInfo(s_Window, &info) && info.subsystem == SDL_SYSWM_X11) {

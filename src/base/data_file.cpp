@@ -6,10 +6,17 @@
 
 #include <cerrno>
 
+#ifdef _WIN32
+// No FIFOs or terminals to block on there; binary, so no byte is translated.
+constexpr int kReadFlags = O_RDONLY | O_BINARY | O_NOINHERIT;
+#else
+// Non-blocking: opening a FIFO for reading must not wait for a writer.
+constexpr int kReadFlags = O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
+#endif
+
 const char* ReadDataFile(const char* path, std::vector<uint8_t>& out, size_t maxBytes) {
     out.clear();
-    // Non-blocking: opening a FIFO for reading must not wait for a writer.
-    int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    int fd = open(path, kReadFlags);
     if (fd < 0) return errno == ENOENT ? "no such file" : "cannot be opened";
     struct stat st {};
     const char* why = nullptr;

@@ -2,6 +2,9 @@
 #include "base/platform.h"
 
 #include <time.h>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include <cstdarg>
 #include <cstdio>
@@ -32,6 +35,16 @@ uint32_t NowMs() {
     return WallClockMs();
 }
 
+#ifdef _WIN32
+// The performance counter runs from boot, finer than the tick count's 16 ms.
+uint32_t WallClockMs() {
+    LARGE_INTEGER now, freq;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&freq);
+    return uint32_t(uint64_t(now.QuadPart) / uint64_t(freq.QuadPart) * 1000u +
+                    uint64_t(now.QuadPart) % uint64_t(freq.QuadPart) * 1000u / uint64_t(freq.QuadPart));
+}
+#else
 uint32_t WallClockMs() {
     timespec ts{};
 #ifdef __EMSCRIPTEN__
@@ -41,6 +54,7 @@ uint32_t WallClockMs() {
 #endif
     return uint32_t(uint64_t(ts.tv_sec) * 1000u + uint64_t(ts.tv_nsec) / 1000000u);
 }
+#endif
 
 void SetVirtualClock(bool on, uint32_t now) {
     s_Virtual = on;

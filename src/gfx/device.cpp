@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "base/files.h"
 #include "base/language.h"
 #include "base/letterbox.h"
 #include "base/platform.h"
@@ -623,7 +624,8 @@ GLuint UploadTexture(Image& img) {
 namespace {
 
 bool SameStamp(const Picture& p, const struct stat& st) {
-    return p.size == st.st_size && p.mtimeSec == st.st_mtim.tv_sec && p.mtimeNsec == st.st_mtim.tv_nsec;
+    const timespec m = StatModified(st);
+    return p.size == st.st_size && p.mtimeSec == m.tv_sec && p.mtimeNsec == m.tv_nsec;
 }
 
 // Decodes a picture (the bytes read at load, else its file), applies the
@@ -679,8 +681,8 @@ bool LoadIntoSlot(int slot, const char* path, const uint32_t* key, bool mustKnow
             return true;
         }
     }
-    Picture p{path, key != nullptr, key ? *key : 0u, st.st_size, st.st_mtim.tv_sec, st.st_mtim.tv_nsec, 0, {},
-              false, false};
+    const timespec m = StatModified(st);
+    Picture p{path, key != nullptr, key ? *key : 0u, st.st_size, m.tv_sec, m.tv_nsec, 0, {}, false, false};
     if (s_Context) {
         p.tex = DecodeAndUpload(p);
         if (!p.tex) return false;

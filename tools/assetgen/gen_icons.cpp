@@ -142,4 +142,10 @@ void writeDesktopIcons(const std::string& dir) {
     if (!f.flush()) throw Failure("cannot write " + (scalable / "tolvane.svg").string());
 }
 
+void writeWindowsIcon(const std::string& path) {
+    std::vector<Canvas> sizes;
+    for (int size : kWindowsIconSizes) sizes.push_back(gameIcon(size));
+    writeIco(path, sizes);
+}
+
 }  // namespace ag

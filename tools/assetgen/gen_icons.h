@@ -7,11 +7,14 @@
 namespace ag {
 
 inline constexpr int kDesktopIconSizes[] = {48, 64, 128, 256};
+inline constexpr int kWindowsIconSizes[] = {16, 24, 32, 48, 64, 256};
 
 Canvas gameIcon(int size);
 std::string gameIconSvg();
 // Writes DIR/NxN/apps/tolvane.png for each size and DIR/scalable/apps/tolvane.svg
 // (the layout of an icon theme).
 void writeDesktopIcons(const std::string& dir);
+// Writes the Windows program's icon file (the sizes Explorer shows).
+void writeWindowsIcon(const std::string& path);
 
 }  // namespace ag

@@ -34,9 +34,12 @@ void put32(std::vector<uint8_t>& b, uint32_t v) {
 
 }  // namespace
 
-void writePng(const std::string& path, const Canvas& c, PngKind kind) {
+namespace {
+
+// The canvas as libpng's simplified API takes it.
+png_image pngImage(const Canvas& c, PngKind kind, std::vector<uint8_t>& buf) {
     const int channels = kind == PngKind::Rgba ? 4 : 3;
-    std::vector<uint8_t> buf(size_t(c.width()) * c.height() * channels);
+    buf.resize(size_t(c.width()) * c.height() * channels);
     uint8_t* o = buf.data();
     for (const Rgba& p : c.pixels()) {
         *o++ = p.r;
@@ -49,11 +52,59 @@ void writePng(const std::string& path, const Canvas& c, PngKind kind) {
     img.width = png_uint_32(c.width());
     img.height = png_uint_32(c.height());
     img.format = kind == PngKind::Rgba ? PNG_FORMAT_RGBA : PNG_FORMAT_RGB;
+    return img;
+}
+
+}  // namespace
+
+void writePng(const std::string& path, const Canvas& c, PngKind kind) {
+    std::vector<uint8_t> buf;
+    png_image img = pngImage(c, kind, buf);
     if (!png_image_write_to_file(&img, path.c_str(), 0, buf.data(), 0, nullptr)) {
         std::string why = img.message;
         png_image_free(&img);
         throw Failure("cannot write " + path + ": " + why);
     }
+}
+
+void writeIco(const std::string& path, const std::vector<Canvas>& sizes) {
+    std::vector<std::vector<uint8_t>> pngs;
+    for (const Canvas& c : sizes) {
+        std::vector<uint8_t> buf;
+        png_image img = pngImage(c, PngKind::Rgba, buf);
+        png_alloc_size_t size = 0;
+        std::vector<uint8_t> out;
+        if (png_image_write_to_memory(&img, nullptr, &size, 0, buf.data(), 0, nullptr)) {
+            out.resize(size);
+            if (!png_image_write_to_memory(&img, out.data(), &size, 0, buf.data(), 0, nullptr)) out.clear();
+        }
+        png_image_free(&img);
+        if (out.empty()) throw Failure("cannot encode the icon for " + path);
+        out.resize(size);
+        pngs.push_back(std::move(out));
+    }
+    // The icon directory, then one entry per size; each picture is stored as
+    // a PNG, which Windows reads in icons since Vista.
+    std::vector<uint8_t> b;
+    put16(b, 0);
+    put16(b, 1);  // an icon, not a cursor
+    put16(b, uint32_t(sizes.size()));
+    uint32_t offset = 6 + 16 * uint32_t(sizes.size());
+    for (size_t i = 0; i < sizes.size(); ++i) {
+        b.push_back(uint8_t(sizes[i].width() >= 256 ? 0 : sizes[i].width()));  // 0 stands for 256
+        b.push_back(uint8_t(sizes[i].height() >= 256 ? 0 : sizes[i].height()));
+        b.push_back(0);  // no palette
+        b.push_back(0);
+        put16(b, 1);   // colour planes
+        put16(b, 32);  // bits per pixel
+        put32(b, uint32_t(pngs[i].size()));
+        put32(b, offset);
+        offset += uint32_t(pngs[i].size());
+    }
+    for (const auto& png : pngs) b.insert(b.end(), png.begin(), png.end());
+    FilePtr f = openForWrite(path);
+    if (std::fwrite(b.data(), 1, b.size(), f.get()) != b.size() || std::fflush(f.get()) != 0)
+        throw Failure("cannot write " + path);
 }
 
 void writeBmp24(const std::string& path, const Canvas& c) {

@@ -1,7 +1,8 @@
 // Generates every picture, tune and sound of the game into OUTDIR/img,
 // OUTDIR/mid and OUTDIR/wav, and a quiet soundfont into OUTDIR/sf2.
 // Deterministic: the same build writes the same bytes. With --icons DIR it
-// writes the desktop menu's icons instead.
+// writes the desktop menu's icons instead, with --ico FILE the Windows
+// program's icon.
 #include <chrono>
 #include <cstdio>
 #include <exception>
@@ -42,10 +43,14 @@ const Family kLettered[] = {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 3 && std::string(argv[1]) == "--icons") {
-        // The desktop menu's icons, kept apart from the game's data.
+    if (argc == 3 && (std::string(argv[1]) == "--icons" || std::string(argv[1]) == "--ico")) {
+        // The desktop menu's and the Windows program's icons, kept apart
+        // from the game's data.
         try {
-            ag::writeDesktopIcons(argv[2]);
+            if (std::string(argv[1]) == "--icons")
+                ag::writeDesktopIcons(argv[2]);
+            else
+                ag::writeWindowsIcon(argv[2]);
             return 0;
         } catch (const std::exception& e) {
             std::fprintf(stderr, "assetgen: icons: %s\n", e.what());
@@ -53,7 +58,7 @@ int main(int argc, char** argv) {
         }
     }
     if (argc != 2) {
-        std::fprintf(stderr, "usage: assetgen OUTDIR | assetgen --icons DIR\n");
+        std::fprintf(stderr, "usage: assetgen OUTDIR | assetgen --icons DIR | assetgen --ico FILE\n");
         return 2;
     }
     const char* family = "";

@@ -1,0 +1,177 @@
+#!/usr/bin/env bash
+# The Windows game under Wine, on a virtual screen, in a fresh Wine prefix:
+#   - the folder holds every DLL the program and its DLLs load;
+#   - the stage wins and the whole story replay headless with traces, logs
+#     and exit statuses byte for byte those of the native game;
+#   - from a folder whose path has spaces and Japanese letters (data found
+#     beside the program, Japanese file names opened);
+#   - a damaged data file ends the game as it ends the native one (status 1);
+#   - in a window: the title is reached, the settings file written twice
+#     (the second write replaces the first), Alt+F4 ends the game as the
+#     close box does; a screenshot is kept.
+# Usage: run.sh FOLDER NATIVE_BUILD [OUT]  (FOLDER: build-windows/Tolvane;
+# NATIVE_BUILD: a native build with its data; OUT keeps the logs and the
+# screenshot, by default FOLDER/../wine-test).
+set -euo pipefail
+
+FOLDER="$(realpath "$1")"
+NATIVE="$(realpath "$2")"
+OUT="$(realpath -m "${3:-$FOLDER/../wine-test}")"
+HERE="$(cd "$(dirname "$0")" && pwd)"
+REPLAYS="$HERE/../replays"
+
+if [ -z "${TOLVANE_WINE_SCREEN:-}" ]; then
+  exec env TOLVANE_WINE_SCREEN=1 xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$FOLDER" "$NATIVE" "$OUT"
+fi
+
+rm -rf "$OUT"
+mkdir -p "$OUT/run"
+WORK="$(mktemp -d /tmp/tolvane-wine.XXXXXX)"
+export WINEPREFIX="$WORK/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C.UTF-8
+# This machine has no sound card: ALSA's null device takes the sound.
+export ALSA_CONFIG_PATH="$WORK/asound.conf"
+printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >"$ALSA_CONFIG_PATH"
+cleanup() { wineserver -k 2>/dev/null || true; rm -rf "$WORK"; }
+trap cleanup EXIT
+
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+pass() { echo "ok: $*"; }
+elapsed() { echo "$(( ($(date +%s%N) - $1) / 1000000 )) ms"; }
+
+t0=$(date +%s%N)
+wineboot -i >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\Drivers' /v Audio /d alsa /f >/dev/null 2>&1
+wineserver -w
+wineserver -p  # one server for every run below
+echo "wine prefix made in $(elapsed "$t0")"
+
+# Every DLL imported is in the folder or is part of Windows; none of the
+# compiler's runtime DLLs is needed.
+SYSTEM32="$WINEPREFIX/drive_c/windows/system32"
+for f in "$FOLDER"/*.exe "$FOLDER"/*.dll; do
+  for dll in $(x86_64-w64-mingw32-objdump -p "$f" | awk '/DLL Name:/ {print $3}'); do
+    if [ -e "$FOLDER/$dll" ]; then continue; fi
+    case "${dll,,}" in libgcc* | libstdc++* | libwinpthread*) fail "$(basename "$f") needs $dll" ;; esac
+    [ -e "$SYSTEM32/${dll,,}" ] || [ -e "$SYSTEM32/$dll" ] || fail "$(basename "$f") needs $dll, not in the folder"
+  done
+done
+pass "every imported DLL is in the folder or in Windows"
+
+# A headless run of each program; files go to $OUT/run/TAG.*.
+native_run() {  # TAG SCENE MAX_MS LANG SCRIPT [more options]
+  local tag="$1" scene="$2" max="$3" lang="$4" script="$5"; shift 5
+  (cd "$NATIVE/data" && ASAN_OPTIONS=detect_leaks=0 SDL_AUDIODRIVER=dummy "$NATIVE/tolvane" --headless \
+     --lang "$lang" --scene "$scene" --max-ms "$max" --script "$script" --trace "$OUT/run/$tag.trace" \
+     --log "$OUT/run/$tag.log" "$@" >/dev/null 2>"$OUT/run/$tag.err"; echo $? >"$OUT/run/$tag.rc")
+}
+wine_run() {  # EXE TAG SCENE MAX_MS LANG SCRIPT [more options]; relative paths from $OUT/run
+  local exe="$1" tag="$2" scene="$3" max="$4" lang="$5" script="$6"; shift 6
+  (cd "$OUT/run" && wine "$exe" --headless --lang "$lang" --scene "$scene" --max-ms "$max" --script "$script" \
+     --trace "$tag.trace" --log "$tag.log" "$@" >/dev/null 2>"$tag.err"; echo $? >"$tag.rc")
+}
+same_as_native() {  # TAG: trace, log and status as the native run's
+  local tag="$1" k
+  for k in trace log rc; do
+    cmp -s "$OUT/run/native.$tag.$k" "$OUT/run/wine.$tag.$k" || { fail "$tag: the $k differs from native"; return; }
+  done
+  pass "$tag: trace, log and status as native ($(wc -l <"$OUT/run/wine.$tag.trace") ticks)"
+}
+
+cp "$REPLAYS"/*.txt "$OUT/run/"
+t0=$(date +%s%N)
+while read -r name scene max; do
+  native_run "native.$name" "$scene" "$max" ja "$REPLAYS/$name"
+  wine_run "$FOLDER/tolvane.exe" "wine.$name" "$scene" "$max" ja "$name"
+  same_as_native "$name"
+done <<'LIST'
+stage1_win.txt 11 28000
+stage2_win.txt 15 46000
+stage3_win.txt 19 45000
+stage4_win.txt 23 57000
+stage5_win.txt 27 81000
+stage6_win.txt 31 56000
+stage7_win.txt 35 66000
+stage8_win.txt 39 72000
+stage9_win.txt 43 34000
+stage9_win_right.txt 43 31000
+LIST
+echo "stage wins replayed in $(elapsed "$t0")"
+
+# The whole story, in both languages, from a folder whose path has spaces
+# and Japanese letters; the program finds its data beside itself.
+ODD="$WORK/ゲーム フォルダ/Tolvane 遊び"
+mkdir -p "$(dirname "$ODD")"
+cp -r "$FOLDER" "$ODD"
+t0=$(date +%s%N)
+for lang in ja en; do
+  native_run "native.story.$lang" 0 600000 "$lang" "$REPLAYS/story.txt"
+  wine_run "$ODD/tolvane.exe" "wine.story.$lang" 0 600000 "$lang" story.txt
+  same_as_native "story.$lang"
+done
+echo "story replayed twice in $(elapsed "$t0")"
+
+# A damaged sound file: the same message, log and status 1 as natively.
+cp -r "$FOLDER/data" "$OUT/run/damaged"
+head -c 4096 /dev/urandom >"$OUT/run/damaged/wav/prolog.wav"
+: >"$OUT/run/empty.txt"
+native_run native.damaged 0 20000 ja "$OUT/run/empty.txt" --data "$OUT/run/damaged"
+wine_run "$FOLDER/tolvane.exe" wine.damaged 0 20000 ja empty.txt --data damaged
+if [ "$(cat "$OUT/run/wine.damaged.rc")" = 1 ] && cmp -s "$OUT/run/native.damaged.log" "$OUT/run/wine.damaged.log" &&
+   [ "$(tr -d '\r' <"$OUT/run/wine.damaged.err")" = "$(cat "$OUT/run/native.damaged.err")" ]; then
+  pass "a damaged sound file: status 1, $(head -1 "$OUT/run/wine.damaged.err" | tr -d '\r')"
+else
+  fail "a damaged sound file: status $(cat "$OUT/run/wine.damaged.rc"), see $OUT/run/*.damaged.*"
+fi
+rm -rf "$OUT/run/damaged"
+
+# In a window: the title comes (the opening is clicked through), M mutes and
+# unmutes (the settings file written twice), Alt+F4 closes.
+wait_for() {  # SECONDS COMMAND...: true once COMMAND succeeds
+  local until=$((SECONDS + $1)); shift
+  while ! "$@" 2>/dev/null; do [ $SECONDS -lt $until ] || return 1; sleep 0.1; done
+}
+in_file() { grep -q "$2" "$1"; }
+cd "$OUT/run"
+t0=$(date +%s%N)
+wine "$FOLDER/tolvane.exe" --windowed --bench --config settings.ini --progress progress.ini --log window.log \
+  >window.out 2>window.err &
+game=$!
+if wait_for 30 in_file window.log "InitDX8 OK"; then
+  wait_for 10 in_file window.log "関数通過"
+  echo "first frame in a window $(elapsed "$t0") after wine was started"
+fi
+wid="$(wait_for 20 xdotool search --name '^Tolvane$' && xdotool search --name '^Tolvane$' | head -1)" || true
+if [ -n "$wid" ]; then
+  eval "$(xdotool getwindowgeometry --shell "$wid")"
+  xdotool mousemove $((X + 320)) $((Y + 240))
+  for _ in $(seq 60); do
+    in_file window.log "Startinit" && break
+    xdotool click 1
+    sleep 0.5
+  done
+  in_file window.log "Startinit" && pass "the title in a window" || fail "the title never came (window.log)"
+  sleep 1
+  xwd -root -silent >"$WORK/shot.xwd" && python3 "$HERE/xwd_to_png.py" "$WORK/shot.xwd" "$OUT/window.png" \
+    "$X" "$Y" 640 480 || fail "the window shows nothing (window.png)"
+  xdotool key m
+  wait_for 10 in_file settings.ini "muted = 1" || fail "M wrote no settings"
+  xdotool key m
+  wait_for 10 in_file settings.ini "muted = 0" || fail "the second write did not replace the first"
+  if in_file settings.ini "muted = 0" && ! ls settings.ini.tmp.* >/dev/null 2>&1; then
+    pass "settings written twice, the second replaced the first"
+  fi
+  xdotool key alt+F4
+else
+  fail "no window called Tolvane"
+fi
+if wait_for 15 bash -c "! kill -0 $game"; then
+  wait "$game" && pass "Alt+F4 ended the game with status 0" || fail "the window run ended with status $?"
+else
+  fail "the game did not end on Alt+F4"
+  kill "$game" 2>/dev/null || true
+fi
+grep -h "bench" window.out | tr -d '\r' || true
+
+[ "$failures" = 0 ] && echo "ALL PASSED (files in $OUT)" || echo "$failures FAILED (files in $OUT)"
+[ "$failures" = 0 ]

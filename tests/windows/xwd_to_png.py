@@ -1,0 +1,43 @@
+#!/usr/bin/env python3
+"""Cuts a rectangle out of an X screen dump (xwd, 24 or 32 bits a pixel) into
+a PNG; exit status 1 when the rectangle is one flat colour (nothing drawn).
+Usage: xwd_to_png.py SHOT.xwd OUT.png X Y WIDTH HEIGHT
+"""
+import struct
+import sys
+import zlib
+
+
+def main():
+    src, dst = sys.argv[1], sys.argv[2]
+    x0, y0, w, h = (int(v) for v in sys.argv[3:7])
+    data = open(src, "rb").read()
+    fields = struct.unpack(">25I", data[:100])
+    header_size, width, height = fields[0], fields[4], fields[5]
+    byte_order, bits_per_pixel, bytes_per_line, ncolors = fields[7], fields[11], fields[12], fields[19]
+    if bits_per_pixel not in (24, 32):
+        sys.exit("xwd_to_png: %d bits a pixel is not handled" % bits_per_pixel)
+    step = bits_per_pixel // 8
+    pixels = data[header_size + 12 * ncolors:]
+    w, h = min(w, width - x0), min(h, height - y0)
+    rows, colours = [], set()
+    for y in range(y0, y0 + h):
+        row = bytearray([0])  # no filter
+        for x in range(x0, x0 + w):
+            p = pixels[y * bytes_per_line + x * step:][:step]
+            b, g, r = (p[0], p[1], p[2]) if byte_order == 0 else (p[-1], p[-2], p[-3])
+            row += bytes((r, g, b))
+            colours.add((r, g, b))
+        rows.append(bytes(row))
+
+    def chunk(kind, body):
+        return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
+
+    png = b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", w, h, 8, 2, 0, 0, 0))
+    png += chunk(b"IDAT", zlib.compress(b"".join(rows), 9)) + chunk(b"IEND", b"")
+    open(dst, "wb").write(png)
+    print("xwd_to_png: %dx%d at %d,%d, %d colours -> %s" % (w, h, x0, y0, len(colours), dst))
+    sys.exit(0 if len(colours) > 1 else 1)
+
+
+main()
