@@ -1,8 +1,9 @@
 # Puts the Windows game's folder together (cmake -P; see cmake/windows.cmake):
-# FOLDER receives EXE, the DLLS (stripped) and DATA as data/. Files that did
-# not change are left as they are.
+# FOLDER receives EXE, the DLLS (a comma-separated list; stripped) and DATA
+# as data/. Files that did not change are left as they are.
 file(MAKE_DIRECTORY ${FOLDER})
 file(COPY ${EXE} DESTINATION ${FOLDER})
+string(REPLACE "," ";" DLLS "${DLLS}")
 foreach(dll IN LISTS DLLS)
   get_filename_component(name ${dll} NAME)
   if(NOT EXISTS ${FOLDER}/${name} OR ${dll} IS_NEWER_THAN ${FOLDER}/${name})

@@ -55,8 +55,9 @@ set(WIN_DLLS
   ${TOLVANE_WINDOWS_PREFIX}/bin/SDL2_ttf.dll ${TOLVANE_WINDOWS_PREFIX}/bin/libfreetype.dll
   ${TOLVANE_WINDOWS_PREFIX}/bin/libpng16.dll ${TOLVANE_WINDOWS_PREFIX}/bin/libepoxy-0.dll
   /usr/x86_64-w64-mingw32/lib/zlib1.dll)
+string(REPLACE ";" "," WIN_DLL_ARG "${WIN_DLLS}")
 add_custom_target(windows_folder ALL
-  COMMAND ${CMAKE_COMMAND} -DFOLDER=${WIN_FOLDER} -DEXE=$<TARGET_FILE:tolvane> "-DDLLS=${WIN_DLLS}"
+  COMMAND ${CMAKE_COMMAND} -DFOLDER=${WIN_FOLDER} -DEXE=$<TARGET_FILE:tolvane> -DDLLS=${WIN_DLL_ARG}
           -DDATA=${NATIVE_DATA} -DSTRIP=${CMAKE_STRIP} -P ${CMAKE_SOURCE_DIR}/cmake/windows-folder.cmake
   DEPENDS tolvane
   COMMENT "Putting together ${WIN_FOLDER}")

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "base/files.h"
 #include "base/platform.h"
 #include "sound/sound_files.h"
 
@@ -146,16 +147,17 @@ bool LoadSound(int slot, const char* path, bool loop) {
     // load would when it went away.
     struct stat st {};
     const bool present = StatSoundFile(path, st) == 0;
+    const timespec modified = StatModified(st);
     const Loaded* found = nullptr;
     for (const Loaded* l : s_Loaded)
-        if (present && l->path == path && l->size == st.st_size && l->mtime.tv_sec == st.st_mtim.tv_sec &&
-            l->mtime.tv_nsec == st.st_mtim.tv_nsec)
+        if (present && l->path == path && l->size == st.st_size && l->mtime.tv_sec == modified.tv_sec &&
+            l->mtime.tv_nsec == modified.tv_nsec)
             found = l;
     if (!found) {
         auto* l = new Loaded;
         l->path = path;
         l->size = st.st_size;
-        l->mtime = st.st_mtim;
+        l->mtime = modified;
         // Wave files are effects (or a primary wave); everything else is music.
         std::string why;
         const bool wave = EndsWith(path, ".wav");

@@ -6,9 +6,13 @@
 #   - from a folder whose path has spaces and Japanese letters (data found
 #     beside the program, Japanese file names opened);
 #   - a damaged data file ends the game as it ends the native one (status 1);
-#   - in a window: the title is reached, the settings file written twice
-#     (the second write replaces the first), Alt+F4 ends the game as the
-#     close box does; a screenshot is kept.
+#   - Ctrl+C in the console it was started from ends it as SIGINT does;
+#   - in a window: the title is reached, the settings file (in the
+#     application data folder) written twice, the second write replacing the
+#     first; Alt+F4 ends the game as the close box does; a screenshot is kept.
+# The game runs from the prefix's drive C: with Wine's drive Z: (the host's
+# files) taken away, so it sees what it would see on Windows: no system
+# fonts or soundfonts of the host.
 # Usage: run.sh FOLDER NATIVE_BUILD [OUT]  (FOLDER: build-windows/Tolvane;
 # NATIVE_BUILD: a native build with its data; OUT keeps the logs and the
 # screenshot, by default FOLDER/../wine-test).
@@ -38,6 +42,11 @@ failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 pass() { echo "ok: $*"; }
 elapsed() { echo "$(( ($(date +%s%N) - $1) / 1000000 )) ms"; }
+wait_for() {  # SECONDS COMMAND...: true once COMMAND succeeds
+  local until=$((SECONDS + $1)); shift
+  while ! "$@" 2>/dev/null; do [ $SECONDS -lt $until ] || return 1; sleep 0.1; done
+}
+in_file() { grep -q "$2" "$1"; }
 
 t0=$(date +%s%N)
 wineboot -i >/dev/null 2>&1
@@ -45,6 +54,12 @@ wine reg add 'HKCU\Software\Wine\Drivers' /v Audio /d alsa /f >/dev/null 2>&1
 wineserver -w
 wineserver -p  # one server for every run below
 echo "wine prefix made in $(elapsed "$t0")"
+rm "$WINEPREFIX/dosdevices/z:"
+DRIVE_C="$WINEPREFIX/drive_c"
+RUN="$DRIVE_C/run"  # the Windows runs' files, copied to $OUT/run at the end
+mkdir -p "$RUN"
+cp -r "$FOLDER" "$DRIVE_C/Tolvane"
+EXE="$DRIVE_C/Tolvane/tolvane.exe"
 
 # Every DLL imported is in the folder or is part of Windows; none of the
 # compiler's runtime DLLs is needed.
@@ -63,26 +78,26 @@ native_run() {  # TAG SCENE MAX_MS LANG SCRIPT [more options]
   local tag="$1" scene="$2" max="$3" lang="$4" script="$5"; shift 5
   (cd "$NATIVE/data" && ASAN_OPTIONS=detect_leaks=0 SDL_AUDIODRIVER=dummy "$NATIVE/tolvane" --headless \
      --lang "$lang" --scene "$scene" --max-ms "$max" --script "$script" --trace "$OUT/run/$tag.trace" \
-     --log "$OUT/run/$tag.log" "$@" >/dev/null 2>"$OUT/run/$tag.err"; echo $? >"$OUT/run/$tag.rc")
+     --log "$OUT/run/$tag.log" "$@" >/dev/null 2>"$OUT/run/$tag.err" && rc=0 || rc=$?; echo $rc >"$OUT/run/$tag.rc")
 }
-wine_run() {  # EXE TAG SCENE MAX_MS LANG SCRIPT [more options]; relative paths from $OUT/run
+wine_run() {  # EXE TAG SCENE MAX_MS LANG SCRIPT [more options]; relative paths from $RUN
   local exe="$1" tag="$2" scene="$3" max="$4" lang="$5" script="$6"; shift 6
-  (cd "$OUT/run" && wine "$exe" --headless --lang "$lang" --scene "$scene" --max-ms "$max" --script "$script" \
-     --trace "$tag.trace" --log "$tag.log" "$@" >/dev/null 2>"$tag.err"; echo $? >"$tag.rc")
+  (cd "$RUN" && wine "$exe" --headless --lang "$lang" --scene "$scene" --max-ms "$max" --script "$script" \
+     --trace "$tag.trace" --log "$tag.log" "$@" >/dev/null 2>"$tag.err" && rc=0 || rc=$?; echo $rc >"$tag.rc")
 }
 same_as_native() {  # TAG: trace, log and status as the native run's
   local tag="$1" k
   for k in trace log rc; do
-    cmp -s "$OUT/run/native.$tag.$k" "$OUT/run/wine.$tag.$k" || { fail "$tag: the $k differs from native"; return; }
+    cmp -s "$OUT/run/native.$tag.$k" "$RUN/wine.$tag.$k" || { fail "$tag: the $k differs from native"; return; }
   done
-  pass "$tag: trace, log and status as native ($(wc -l <"$OUT/run/wine.$tag.trace") ticks)"
+  pass "$tag: trace, log and status as native ($(wc -l <"$RUN/wine.$tag.trace") ticks)"
 }
 
-cp "$REPLAYS"/*.txt "$OUT/run/"
+cp "$REPLAYS"/*.txt "$RUN/"
 t0=$(date +%s%N)
 while read -r name scene max; do
   native_run "native.$name" "$scene" "$max" ja "$REPLAYS/$name"
-  wine_run "$FOLDER/tolvane.exe" "wine.$name" "$scene" "$max" ja "$name"
+  wine_run "$EXE" "wine.$name" "$scene" "$max" ja "$name"
   same_as_native "$name"
 done <<'LIST'
 stage1_win.txt 11 28000
@@ -100,7 +115,7 @@ echo "stage wins replayed in $(elapsed "$t0")"
 
 # The whole story, in both languages, from a folder whose path has spaces
 # and Japanese letters; the program finds its data beside itself.
-ODD="$WORK/ゲーム フォルダ/Tolvane 遊び"
+ODD="$DRIVE_C/ゲーム フォルダ/Tolvane 遊び"
 mkdir -p "$(dirname "$ODD")"
 cp -r "$FOLDER" "$ODD"
 t0=$(date +%s%N)
@@ -114,52 +129,62 @@ echo "story replayed twice in $(elapsed "$t0")"
 # A damaged sound file: the same message, log and status 1 as natively.
 cp -r "$FOLDER/data" "$OUT/run/damaged"
 head -c 4096 /dev/urandom >"$OUT/run/damaged/wav/prolog.wav"
+cp -r "$OUT/run/damaged" "$RUN/damaged"
 : >"$OUT/run/empty.txt"
+: >"$RUN/empty.txt"
 native_run native.damaged 0 20000 ja "$OUT/run/empty.txt" --data "$OUT/run/damaged"
-wine_run "$FOLDER/tolvane.exe" wine.damaged 0 20000 ja empty.txt --data damaged
-if [ "$(cat "$OUT/run/wine.damaged.rc")" = 1 ] && cmp -s "$OUT/run/native.damaged.log" "$OUT/run/wine.damaged.log" &&
-   [ "$(tr -d '\r' <"$OUT/run/wine.damaged.err")" = "$(cat "$OUT/run/native.damaged.err")" ]; then
-  pass "a damaged sound file: status 1, $(head -1 "$OUT/run/wine.damaged.err" | tr -d '\r')"
+wine_run "$EXE" wine.damaged 0 20000 ja empty.txt --data damaged
+if [ "$(cat "$RUN/wine.damaged.rc")" = 1 ] && cmp -s "$OUT/run/native.damaged.log" "$RUN/wine.damaged.log" &&
+   [ "$(tr -d '\r' <"$RUN/wine.damaged.err")" = "$(cat "$OUT/run/native.damaged.err")" ]; then
+  pass "a damaged sound file: status 1, $(head -1 "$RUN/wine.damaged.err" | tr -d '\r')"
 else
-  fail "a damaged sound file: status $(cat "$OUT/run/wine.damaged.rc"), see $OUT/run/*.damaged.*"
+  fail "a damaged sound file: status $(cat "$RUN/wine.damaged.rc"), see $OUT/run/*.damaged.*"
 fi
-rm -rf "$OUT/run/damaged"
+rm -rf "$OUT/run/damaged" "$RUN/damaged"
+
+# Ctrl+C in the console the game was started from (cmd in a terminal; Wine
+# turns SIGINT into the console's Ctrl+C): the game closes as on SIGINT.
+(cd "$RUN" && script -qefc 'wine cmd /c C:\\Tolvane\\tolvane.exe --headless --max-ms 99999999 --log ctrlc.log' \
+   /dev/null >/dev/null 2>&1 && echo 0 >ctrlc.rc || echo $? >ctrlc.rc) &
+console=$!
+game_pid() { pgrep -f 'Tolvane.tolvane.exe --headless --max-ms 99999999' | head -1; }
+if wait_for 30 bash -c "[ -n \"\$(pgrep -f 'Tolvane.tolvane.exe --headless --max-ms 99999999')\" ] && grep -q Veskframe '$RUN/ctrlc.log'"; then
+  kill -INT "$(game_pid)"
+fi
+wait "$console" || true
+if [ "$(cat "$RUN/ctrlc.rc" 2>/dev/null)" = 0 ] && grep -q "closing on SIGINT" "$RUN/ctrlc.log"; then
+  pass "Ctrl+C in a console: closed as on SIGINT, status 0"
+else
+  fail "Ctrl+C in a console (ctrlc.log, status $(cat "$RUN/ctrlc.rc" 2>/dev/null))"
+  kill "$(game_pid)" 2>/dev/null || true
+fi
 
 # In a window: the title comes (the opening is clicked through), M mutes and
 # unmutes (the settings file written twice), Alt+F4 closes.
-wait_for() {  # SECONDS COMMAND...: true once COMMAND succeeds
-  local until=$((SECONDS + $1)); shift
-  while ! "$@" 2>/dev/null; do [ $SECONDS -lt $until ] || return 1; sleep 0.1; done
-}
-in_file() { grep -q "$2" "$1"; }
-cd "$OUT/run"
-t0=$(date +%s%N)
-wine "$FOLDER/tolvane.exe" --windowed --bench --config settings.ini --progress progress.ini --log window.log \
-  >window.out 2>window.err &
+cd "$RUN"
+wine "$EXE" --windowed --bench --log window.log >window.out 2>window.err &
 game=$!
-if wait_for 30 in_file window.log "InitDX8 OK"; then
-  wait_for 10 in_file window.log "関数通過"
-  echo "first frame in a window $(elapsed "$t0") after wine was started"
-fi
+wait_for 30 in_file window.log "InitDX8 OK" || fail "no graphics device in a window (window.log)"
 wid="$(wait_for 20 xdotool search --name '^Tolvane$' && xdotool search --name '^Tolvane$' | head -1)" || true
 if [ -n "$wid" ]; then
   eval "$(xdotool getwindowgeometry --shell "$wid")"
   xdotool mousemove $((X + 320)) $((Y + 240))
-  for _ in $(seq 60); do
+  for _ in $(seq 30); do  # Space skips the opening
     in_file window.log "Startinit" && break
-    xdotool click 1
+    xdotool keydown space sleep 0.1 keyup space
     sleep 0.5
   done
   in_file window.log "Startinit" && pass "the title in a window" || fail "the title never came (window.log)"
   sleep 1
   xwd -root -silent >"$WORK/shot.xwd" && python3 "$HERE/xwd_to_png.py" "$WORK/shot.xwd" "$OUT/window.png" \
     "$X" "$Y" 640 480 || fail "the window shows nothing (window.png)"
+  settings="$(echo "$DRIVE_C"/users/*/AppData/Roaming)/Tolvane/settings.ini"
   xdotool key m
-  wait_for 10 in_file settings.ini "muted = 1" || fail "M wrote no settings"
+  wait_for 10 in_file "$settings" "muted = 1" || fail "M wrote no settings"
   xdotool key m
-  wait_for 10 in_file settings.ini "muted = 0" || fail "the second write did not replace the first"
-  if in_file settings.ini "muted = 0" && ! ls settings.ini.tmp.* >/dev/null 2>&1; then
-    pass "settings written twice, the second replaced the first"
+  wait_for 10 in_file "$settings" "muted = 0" || fail "the second write did not replace the first"
+  if in_file "$settings" "muted = 0" && ! ls "$settings".tmp.* >/dev/null 2>&1; then
+    pass "settings written twice in %APPDATA%\\Tolvane, the second replaced the first"
   fi
   xdotool key alt+F4
 else
@@ -171,7 +196,8 @@ else
   fail "the game did not end on Alt+F4"
   kill "$game" 2>/dev/null || true
 fi
-grep -h "bench" window.out | tr -d '\r' || true
+echo "the window run: $(tr -d '\r' <window.out | grep bench || true)"
+cp "$RUN"/* "$OUT/run/" 2>/dev/null || true
 
 [ "$failures" = 0 ] && echo "ALL PASSED (files in $OUT)" || echo "$failures FAILED (files in $OUT)"
 [ "$failures" = 0 ]
