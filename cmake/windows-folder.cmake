@@ -1,6 +1,8 @@
 # Puts the Windows game's folder together (cmake -P; see cmake/windows.cmake):
 # FOLDER receives EXE, the DLLS (a comma-separated list; stripped) and DATA
-# as data/. Files that did not change are left as they are.
+# as data/, with the tunes' renderings from TUNES in data/ogg/ and without
+# the soundfont (nothing synthesises on Windows). Files that did not change
+# are left as they are.
 file(MAKE_DIRECTORY ${FOLDER})
 file(COPY ${EXE} DESTINATION ${FOLDER})
 string(REPLACE "," ";" DLLS "${DLLS}")
@@ -10,4 +12,5 @@ foreach(dll IN LISTS DLLS)
     execute_process(COMMAND ${STRIP} --strip-unneeded -o ${FOLDER}/${name} ${dll} COMMAND_ERROR_IS_FATAL ANY)
   endif()
 endforeach()
-file(COPY ${DATA}/ DESTINATION ${FOLDER}/data PATTERN .stamp EXCLUDE)
+file(COPY ${DATA}/ DESTINATION ${FOLDER}/data PATTERN .stamp EXCLUDE PATTERN ogg EXCLUDE PATTERN sf2 EXCLUDE)
+file(COPY ${TUNES}/ DESTINATION ${FOLDER}/data/ogg PATTERN .stamp EXCLUDE)

@@ -48,6 +48,26 @@ add_executable(tolvane WIN32 src/scenes/main.cpp ${CMAKE_BINARY_DIR}/tolvane.rc)
 target_link_libraries(tolvane PRIVATE tolvane_core)
 target_link_options(tolvane PRIVATE -static-libgcc -static-libstdc++ -s)
 
+# The tunes rendered again at a lower Vorbis quality, which keeps the zip
+# under 30 MB (the native renderings are twice the size), with the soundfont
+# and the render cache of the native build.
+load_cache(${TOLVANE_NATIVE_BUILD} READ_WITH_PREFIX NATIVE_ TOLVANE_RENDER_SOUNDFONT)
+set(WIN_TUNES ${CMAKE_BINARY_DIR}/ogg)
+if(NATIVE_TOLVANE_RENDER_SOUNDFONT AND EXISTS ${NATIVE_DATA}/ogg)
+  find_package(Python3 REQUIRED COMPONENTS Interpreter)
+  add_custom_command(OUTPUT ${WIN_TUNES}/.stamp
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/scripts/render-tunes.py --quality 0
+            --soundfont ${NATIVE_TOLVANE_RENDER_SOUNDFONT} --cache ${TOLVANE_NATIVE_BUILD}/tune-cache
+            --out ${WIN_TUNES} ${NATIVE_DATA}/mid
+    COMMAND ${CMAKE_COMMAND} -E touch ${WIN_TUNES}/.stamp
+    DEPENDS ${NATIVE_DATA}/.stamp ${CMAKE_SOURCE_DIR}/scripts/render-tunes.py
+    COMMENT "Rendering the tunes for Windows")
+else()
+  message(WARNING "The native build rendered no tunes: the Windows game will play no music")
+  file(MAKE_DIRECTORY ${WIN_TUNES})
+  file(TOUCH ${WIN_TUNES}/.stamp)
+endif()
+
 # The folder a player gets: the program, its DLLs (stripped) and the data.
 set(WIN_FOLDER ${CMAKE_BINARY_DIR}/Tolvane)
 set(WIN_DLLS
@@ -58,8 +78,9 @@ set(WIN_DLLS
 string(REPLACE ";" "," WIN_DLL_ARG "${WIN_DLLS}")
 add_custom_target(windows_folder ALL
   COMMAND ${CMAKE_COMMAND} -DFOLDER=${WIN_FOLDER} -DEXE=$<TARGET_FILE:tolvane> -DDLLS=${WIN_DLL_ARG}
-          -DDATA=${NATIVE_DATA} -DSTRIP=${CMAKE_STRIP} -P ${CMAKE_SOURCE_DIR}/cmake/windows-folder.cmake
-  DEPENDS tolvane
+          -DDATA=${NATIVE_DATA} -DTUNES=${WIN_TUNES} -DSTRIP=${CMAKE_STRIP}
+          -P ${CMAKE_SOURCE_DIR}/cmake/windows-folder.cmake
+  DEPENDS tolvane ${WIN_TUNES}/.stamp
   COMMENT "Putting together ${WIN_FOLDER}")
 
 # The zip a player downloads.

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Renders the game's MIDI tunes to Ogg Vorbis with FluidSynth, at build time.
 
-    render-tunes.py --soundfont SF --cache DIR --out DIR MIDI_DIR
+    render-tunes.py --soundfont SF --cache DIR --out DIR [--quality Q] MIDI_DIR
 
 Each tune MIDI_DIR/<name>.mid becomes OUT/<name>.ogg: its first cycle, then a second cycle that
 loops for ever (the LOOPSTART/LOOPLENGTH comments, in samples). The second
@@ -134,7 +134,7 @@ def two_cycles(midi):
     return bytes(out), round(cycle_seconds(division, tracks, cycle) * RATE)
 
 
-def render(midi_path, soundfont, ogg_path):
+def render(midi_path, soundfont, ogg_path, quality):
     midi = open(midi_path, "rb").read()
     doubled, frames = two_cycles(midi)
     with tempfile.TemporaryDirectory() as tmp:
@@ -168,13 +168,15 @@ def render(midi_path, soundfont, ogg_path):
             f.write(pcm.tobytes())
         part = ogg_path + ".part"
         subprocess.run(["oggenc", "-Q", "-r", "-R", str(RATE), "-C", "2", "-B", "16", "--raw-endianness", "0",
-                        "-q", str(QUALITY), "-c", "LOOPSTART=%d" % frames, "-c", "LOOPLENGTH=%d" % frames,
+                        "-q", str(quality), "-c", "LOOPSTART=%d" % frames, "-c", "LOOPLENGTH=%d" % frames,
                         "-c", "TOLVANE_MIDI=" + fnv1a64(midi), "-o", part, raw], check=True)
         os.replace(part, ogg_path)
 
 
-def cache_key(midi_path, soundfont):
+def cache_key(midi_path, soundfont, quality):
     h = hashlib.sha256(VERSION)
+    if quality != QUALITY:  # the usual quality keeps the keys it always had
+        h.update(("quality %g" % quality).encode())
     h.update(open(midi_path, "rb").read())
     st = os.stat(soundfont)
     h.update(("%s %d %d" % (os.path.realpath(soundfont), st.st_size, st.st_mtime_ns)).encode())
@@ -187,6 +189,8 @@ def main():
     ap.add_argument("--cache", required=True)
     ap.add_argument("--out", required=True)
     ap.add_argument("--jobs", type=int, default=2)
+    # A smaller download (the Windows zip) takes a lower Vorbis quality.
+    ap.add_argument("--quality", type=float, default=QUALITY)
     ap.add_argument("mid")
     args = ap.parse_args()
     os.makedirs(args.cache, exist_ok=True)
@@ -194,9 +198,9 @@ def main():
 
     def one(midi_path):
         name = os.path.splitext(os.path.basename(midi_path))[0]
-        cached = os.path.join(args.cache, "%s-%s.ogg" % (name, cache_key(midi_path, args.soundfont)))
+        cached = os.path.join(args.cache, "%s-%s.ogg" % (name, cache_key(midi_path, args.soundfont, args.quality)))
         if not os.path.exists(cached):
-            render(midi_path, args.soundfont, cached)
+            render(midi_path, args.soundfont, cached, args.quality)
         shutil.copyfile(cached, os.path.join(args.out, name + ".ogg"))
 
     with concurrent.futures.ThreadPoolExecutor(max_workers=max(1, args.jobs)) as pool:

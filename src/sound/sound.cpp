@@ -50,6 +50,7 @@ SoundStats s_Stats{{}, {}, 0, -1};
 constexpr int kPrimaryChannel = 0;
 constexpr int kChannels = 32;
 
+#if !defined(__EMSCRIPTEN__) && !defined(_WIN32)  // only here is there live synthesis
 // Best first: the MuseScore General set (40 MB) plays our tunes best for its
 // size; the large Fluid set next; the small TimGM6mb set is the fallback.
 const char* kSoundFonts[] = {
@@ -62,6 +63,7 @@ const char* kSoundFonts[] = {
 };
 const char* kSmallSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 const char* kQuietSoundFont = "sf2/quiet.sf2";  // in the data folder
+#endif
 
 bool EndsWith(const char* s, const char* tail) {
     size_t n = std::strlen(s), m = std::strlen(tail);
@@ -112,11 +114,10 @@ bool InitSound() {
     if (s_Silent)
         for (SDL_AudioDeviceID id = 1; id <= 16; ++id)
             if (SDL_GetAudioDeviceStatus(id) == SDL_AUDIO_PLAYING) SDL_PauseAudioDevice(id, 1);
-#ifdef __EMSCRIPTEN__
-    // The browser has no synthesizer: tunes play from their renderings.
-    s_Open = true;
-    return true;
-#endif
+#if defined(__EMSCRIPTEN__) || defined(_WIN32)
+    // The browser and Windows have no synthesizer: tunes play from their
+    // renderings alone, and no soundfont is looked for.
+#else
     char cwd[4096];
     if (!getcwd(cwd, sizeof cwd)) {
         ErrorBox("カレント・ディレクトリの取得に失敗");
@@ -135,6 +136,7 @@ bool InitSound() {
         ErrorBox("検索パスの設定に失敗");
         return false;
     }
+#endif
     s_Open = true;
     return true;
 }

@@ -143,12 +143,13 @@ fi
 rm -rf "$OUT/run/damaged" "$RUN/damaged"
 
 # Ctrl+C in the console the game was started from (cmd in a terminal; Wine
-# turns SIGINT into the console's Ctrl+C): the game closes as on SIGINT.
-(cd "$RUN" && script -qefc 'wine cmd /c C:\\Tolvane\\tolvane.exe --headless --max-ms 99999999 --log ctrlc.log' \
+# turns SIGINT into the console's Ctrl+C): the game, in a window, closes as
+# on SIGINT.
+(cd "$RUN" && script -qefc 'wine cmd /c C:\\Tolvane\\tolvane.exe --windowed --log ctrlc.log' \
    /dev/null >/dev/null 2>&1 && echo 0 >ctrlc.rc || echo $? >ctrlc.rc) &
 console=$!
-game_pid() { pgrep -f 'Tolvane.tolvane.exe --headless --max-ms 99999999' | head -1; }
-if wait_for 30 bash -c "[ -n \"\$(pgrep -f 'Tolvane.tolvane.exe --headless --max-ms 99999999')\" ] && grep -q Veskframe '$RUN/ctrlc.log'"; then
+game_pid() { pgrep -f '^C:.Tolvane.tolvane.exe --windowed --log ctrlc.log' | head -1; }  # not cmd's
+if wait_for 30 grep -q Veskframe "$RUN/ctrlc.log"; then
   kill -INT "$(game_pid)"
 fi
 wait "$console" || true
