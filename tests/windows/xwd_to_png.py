@@ -22,13 +22,15 @@ def main():
     w, h = min(w, width - x0), min(h, height - y0)
     rows, colours = [], set()
     for y in range(y0, y0 + h):
-        row = bytearray([0])  # no filter
-        for x in range(x0, x0 + w):
-            p = pixels[y * bytes_per_line + x * step:][:step]
-            b, g, r = (p[0], p[1], p[2]) if byte_order == 0 else (p[-1], p[-2], p[-3])
-            row += bytes((r, g, b))
-            colours.add((r, g, b))
-        rows.append(bytes(row))
+        start = y * bytes_per_line + x0 * step
+        line = pixels[start:start + w * step]
+        rgb = bytearray(3 * w)
+        if byte_order == 0:  # blue, green, red(, unused)
+            rgb[0::3], rgb[1::3], rgb[2::3] = line[2::step], line[1::step], line[0::step]
+        else:  # (unused,) red, green, blue
+            rgb[0::3], rgb[1::3], rgb[2::3] = line[step - 3::step], line[step - 2::step], line[step - 1::step]
+        colours.update(zip(rgb[0::3], rgb[1::3], rgb[2::3]))
+        rows.append(b"\0" + bytes(rgb))  # no filter
 
     def chunk(kind, body):
         return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
