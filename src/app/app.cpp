@@ -294,13 +294,12 @@ LoopTurn RunLoopTurn() {
         if (opts.bench) BenchFrameEnd(s_TickRan);
     }
     if (s_TickRan) AfterFrame(NowMs() - r.start, elapsed);
-    if (opts.headless) {
+    // Headless: one virtual millisecond a turn. A window: the next frame's
+    // game time, which the input that arrives meanwhile is stamped with.
+    if (opts.headless)
         AdvanceVirtualClock(1);
-        return s_TickRan ? LoopTurn::Frame : LoopTurn::Idle;
-    }
-    // The next frame's game time, which the input that arrives meanwhile is
-    // stamped with.
-    if (s_TickRan) AdvanceVirtualClock(15);
+    else if (s_TickRan)
+        AdvanceVirtualClock(15);
     return s_TickRan ? LoopTurn::Frame : LoopTurn::Idle;
 }
 
