@@ -233,6 +233,7 @@ int StartRun(const AppOptions& opts) {
     SetFrameDrawing(!opts.headless || opts.render);
     InstallCloseSignals();
     if (!StartDevices(opts)) return 1;
+    if (opts.bench) TimeTunes();
     g_FrameNo = uint8_t(opts.startScene);
     s_Run.start = NowMs();
     return 0;

@@ -12,6 +12,8 @@
 #include <ctime>
 #include <vector>
 
+#include "sound/sound.h"
+
 namespace {
 
 struct BenchState {
@@ -99,8 +101,10 @@ void BenchReport(long long gameMs) {
         slowest = std::max(slowest, g_Bench.wallUs[i]);
         slowestCpu = std::max(slowestCpu, g_Bench.cpuUs[i]);
     }
+    const TuneTimes tunes = GetTuneTimes();  // none on a silent device
     std::printf("bench frames=%zu cpu_median_us=%u cpu_p99_us=%u first_frame_ms=%.1f slowest_later_ms=%.1f "
-                "slowest_later_cpu_ms=%.1f game_ms=%lld wall_ms=%.0f peak_rss_kb=%ld\n",
+                "slowest_later_cpu_ms=%.1f game_ms=%lld wall_ms=%.0f peak_rss_kb=%ld tunes_heard=%d tune_latest_ms=%.1f\n",
                 g_Bench.cpuUs.size(), Percentile(g_Bench.cpuUs, 0.5), Percentile(g_Bench.cpuUs, 0.99),
-                g_Bench.firstFrame * 1e3, slowest / 1e3, slowestCpu / 1e3, gameMs, wall * 1e3, PeakMemoryKb());
+                g_Bench.firstFrame * 1e3, slowest / 1e3, slowestCpu / 1e3, gameMs, wall * 1e3, PeakMemoryKb(), tunes.heard,
+                tunes.worstMs);
 }

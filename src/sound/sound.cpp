@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -36,6 +37,7 @@ struct Loaded {
 struct Slot {
     const Loaded* sound = nullptr;
     bool loop = false;
+    uint64_t loadUs = 0;  // how long its LoadSound took
 };
 
 bool s_Open = false;
@@ -47,6 +49,10 @@ Slot s_Slots[kSoundSlots];
 // still be playing, and stage restarts load the same files again.
 std::vector<Loaded*> s_Loaded;
 SoundStats s_Stats{{}, {}, 0, -1};
+// --bench: when the latest tune was asked for (less its load, which held up
+// its scene), and when the mixer first put out sound after that.
+std::atomic<uint64_t> s_TuneAskedUs{0}, s_TuneHeardUs{0};
+TuneTimes s_TuneTimes;
 constexpr int kPrimaryChannel = 0;
 constexpr int kChannels = 32;
 
@@ -77,6 +83,31 @@ constexpr bool kPageAudio = true;
 #else
 constexpr bool kPageAudio = false;
 #endif
+
+uint64_t NowUs() { return SDL_GetPerformanceCounter() * 1000000 / SDL_GetPerformanceFrequency(); }
+
+// The latest tune's delay joins the figures once it was heard.
+void FoldTuneTime() {
+    const uint64_t asked = s_TuneAskedUs.load(), heard = s_TuneHeardUs.load();
+    if (asked && heard >= asked) {
+        s_TuneTimes.heard++;
+        s_TuneTimes.worstMs = std::max(s_TuneTimes.worstMs, double(heard - asked) / 1000);
+    }
+    s_TuneAskedUs = 0;
+    s_TuneHeardUs = 0;
+}
+
+// On the mixer's thread, after each buffer is mixed: the first buffer after a
+// tune was asked for with a sample above -60 dBFS.
+void WatchOutput(void*, Uint8* stream, int len) {
+    if (!s_TuneAskedUs.load() || s_TuneHeardUs.load()) return;
+    const auto* pcm = reinterpret_cast<const Sint16*>(stream);
+    for (int i = 0; i < len / 2; ++i)
+        if (pcm[i] > 32 || pcm[i] < -32) {
+            s_TuneHeardUs = NowUs();
+            return;
+        }
+}
 
 bool OpenAudio() {
     // A headless run's device plays nothing, and closing it waits out one
@@ -143,6 +174,7 @@ bool InitSound() {
 
 bool LoadSound(int slot, const char* path, bool loop) {
     if (slot < 0 || slot >= kSoundSlots) return false;
+    const uint64_t startUs = NowUs();
     s_Slots[slot] = Slot{};
     if (!s_Open) return false;
     // A file is loaded again when its stamp changed, and fails as a fresh
@@ -180,7 +212,7 @@ bool LoadSound(int slot, const char* path, bool loop) {
         s_Loaded.push_back(l);
         found = l;
     }
-    s_Slots[slot] = Slot{found, loop};
+    s_Slots[slot] = Slot{found, loop, NowUs() - startUs};
     return true;
 }
 
@@ -192,6 +224,8 @@ void PlayMusic(int slot) {
     if (!s_Open || s_Silent || !s.sound) return;
     Mix_HaltChannel(kPrimaryChannel);
     if (s.sound->music) {
+        FoldTuneTime();
+        s_TuneAskedUs = NowUs() - s.loadUs;
         Mix_PlayMusic(s.sound->music, s.loop ? -1 : 1);
     } else {
         Mix_HaltMusic();
@@ -254,6 +288,17 @@ void CloseSound() {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     s_Open = false;
     s_Silent = false;
+}
+
+void TimeTunes() {
+    if (!s_Open || s_Silent) return;
+    s_TuneTimes = TuneTimes{};
+    Mix_SetPostMix(WatchOutput, nullptr);
+}
+
+TuneTimes GetTuneTimes() {
+    FoldTuneTime();
+    return s_TuneTimes;
 }
 
 const SoundStats& GetSoundStats() { return s_Stats; }

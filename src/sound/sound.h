@@ -35,3 +35,12 @@ struct SoundStats {
 const SoundStats& GetSoundStats();
 void ResetSoundStats();
 bool SoundSlotLoaded(int slot);
+
+// For --bench: how late tunes are heard, from the moment their scene asked
+// for them (before the tune's load) to the first mixed buffer with sound.
+struct TuneTimes {
+    int heard = 0;
+    double worstMs = 0;
+};
+void TimeTunes();  // starts watching the mixer's output (not on a silent device)
+TuneTimes GetTuneTimes();
