@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <atomic>
 #include <cstdlib>
 #include <cstring>
@@ -18,6 +19,7 @@
 
 #include "base/files.h"
 #include "base/platform.h"
+#include "sound/limiter.h"
 #include "sound/sound_files.h"
 
 int g_MusicOnce = 0;
@@ -53,7 +55,12 @@ SoundStats s_Stats{{}, {}, 0, -1};
 // its scene), and when the mixer first put out sound after that.
 std::atomic<uint64_t> s_TuneAskedUs{0}, s_TuneHeardUs{0};
 TuneTimes s_TuneTimes;
+Limiter s_Limiter;
 constexpr int kPrimaryChannel = 0;
+// Everything plays at this share of full level (in 64ths, -3 dB), so that a
+// burst over the music stays under the limiter's ceiling; only the rare
+// moment when many sounds meet is turned down by it.
+constexpr int kHeadroom = 45;
 constexpr int kChannels = 32;
 
 #if !defined(__EMSCRIPTEN__) && !defined(_WIN32)  // only here is there live synthesis
@@ -101,25 +108,32 @@ void FoldTuneTime() {
 // tune was asked for with a sample above -60 dBFS.
 void WatchOutput(void*, Uint8* stream, int len) {
     if (!s_TuneAskedUs.load() || s_TuneHeardUs.load()) return;
-    const auto* pcm = reinterpret_cast<const Sint16*>(stream);
-    for (int i = 0; i < len / 2; ++i)
-        if (pcm[i] > 32 || pcm[i] < -32) {
+    const auto* pcm = reinterpret_cast<const float*>(stream);
+    for (int i = 0; i < len / int(sizeof(float)); ++i)
+        if (std::fabs(pcm[i]) > 0.001f) {
             s_TuneHeardUs = NowUs();
             return;
         }
+}
+
+// On the mixer's thread, after every channel and the music are mixed.
+void LimitMix(int, void* stream, int len, void*) {
+    LimitPeaks(s_Limiter, static_cast<float*>(stream), len / int(2 * sizeof(float)));
 }
 
 bool OpenAudio() {
     // A headless run's device plays nothing, and closing it waits out one
     // buffer: a short one ends the run sooner.
     const int chunk = AppHeadless() ? 256 : 1024;
-    if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, chunk) == 0) return true;
+    // The mix is summed in floating point, which goes past full scale without
+    // clipping, so that the limiter can bring it back under.
+    if (Mix_OpenAudio(44100, AUDIO_F32SYS, 2, chunk) == 0) return true;
     // A machine without a sound device still plays the game, in silence.
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
     DebugLog("no sound device: playing silently\n");
-    return Mix_OpenAudio(44100, AUDIO_S16SYS, 2, chunk) == 0;
+    return Mix_OpenAudio(44100, AUDIO_F32SYS, 2, chunk) == 0;
 }
 
 }  // namespace
@@ -145,6 +159,8 @@ bool InitSound() {
     if (s_Silent)
         for (SDL_AudioDeviceID id = 1; id <= 16; ++id)
             if (SDL_GetAudioDeviceStatus(id) == SDL_AUDIO_PLAYING) SDL_PauseAudioDevice(id, 1);
+    s_Limiter = Limiter{};
+    if (!s_Silent) Mix_RegisterEffect(MIX_CHANNEL_POST, LimitMix, nullptr, nullptr);
 #if defined(__EMSCRIPTEN__) || defined(_WIN32)
     // The browser and Windows have no synthesizer: tunes play from their
     // renderings alone, and no soundfont is looked for.
@@ -249,8 +265,10 @@ void StopAllSound() {
 }
 
 void SetSoundLevels(int musicPercent, int effectsPercent, bool muted) {
-    auto level = [muted](int full, int percent) { return muted ? 0 : full * std::clamp(percent, 0, 100) / 100; };
-    // Music a little under full level leaves headroom for the effects.
+    auto level = [muted](int full, int percent) {
+        return muted ? 0 : full * kHeadroom * std::clamp(percent, 0, 100) / 100 / 64;
+    };
+    // Music a little under the effects' level.
     Mix_VolumeMusic(level(MIX_MAX_VOLUME * 3 / 4, musicPercent));
     Mix_Volume(-1, level(MIX_MAX_VOLUME, effectsPercent));
     // A tune kept as a wave plays on the primary channel: it is music too.
