@@ -21,6 +21,10 @@ Quad Sprite(float u0, float u1, float v0, float v1) { return MakeQuad(0, 0, 0, 0
 int s_AngleStep = 360;
 float s_RollerX = 175.0f;
 float s_StartZoom = 5.0f;
+// The number's size as drawn: its zoom waits for a lost life's picture to go,
+// while the banner's own timing (which starts play) runs on.
+float s_DrawnZoom = 5.0f;
+uint32_t s_DrawnZoomTimer;
 int s_Phase = 0;
 int s_AlphaA = 0, s_AlphaB = 255;
 uint32_t s_LabelTimer, s_ZoomTimer, s_RollTimer, s_FadeOutTimer;
@@ -117,16 +121,19 @@ void StartBanner() {
     if (g_StartBannerReset == 1) {
         s_AngleStep = 360;
         s_RollerX = 175.0f;
-        s_StartZoom = 5.0f;
+        s_StartZoom = s_DrawnZoom = 5.0f;
         s_Phase = 0;
         s_AlphaA = 0;
         s_AlphaB = 255;
-        s_LabelTimer = s_ZoomTimer = s_RollTimer = s_FadeOutTimer = 0;
+        s_LabelTimer = s_ZoomTimer = s_RollTimer = s_FadeOutTimer = s_DrawnZoomTimer = 0;
         SetQuadColour(StageNumber, 0xFFFFFFFFu);
         SetQuadColour(BannerBar, 0xFFFFFFFFu);
         SetQuadColour(BannerRoller, 0xFFFFFFFFu);
     }
 
+    // A lost life's picture over the restarted stage is read alone: the
+    // banner shows once it is gone.
+    const bool shown = LossAfterimageAlpha() == 0;
     BannerTransform(StageLabel, 270, 190, 96, 32, 0);
     SetQuadColour(StageLabel, AlphaColour(s_AlphaA));
     if (Due(s_LabelTimer, 20) && s_Phase != 1) s_AlphaA += 5;
@@ -134,21 +141,22 @@ void StartBanner() {
         s_Phase = 1;
         s_AlphaA = 255;
     }
-    DrawQuad(kSlotStageLetters, StageLabel);
+    if (shown) DrawQuad(kSlotStageLetters, StageLabel);
 
-    BannerTransform(StageNumber, 410, 175, 48 * s_StartZoom, 48 * s_StartZoom, 0);
     if (Due(s_ZoomTimer, 20)) {
         if (s_StartZoom == 1.0f)
             s_Phase = 2;
         else
             s_StartZoom -= 0.25f;
     }
-    DrawQuad(kSlotStageLetters, StageNumber);
+    BannerTransform(StageNumber, 410, 175, 48 * s_DrawnZoom, 48 * s_DrawnZoom, 0);
+    if (shown && Due(s_DrawnZoomTimer, 20) && s_DrawnZoom > 1.0f) s_DrawnZoom -= 0.25f;
+    if (shown) DrawQuad(kSlotStageLetters, StageNumber);
 
     BannerTransform(BannerBar, 175, 230, 144, 16, 0);
     BannerBar.v[1].x = BannerBar.v[2].x = s_RollerX;
     BannerBar.v[0].x = BannerBar.v[3].x = 175.0f;
-    DrawQuad(kSlotStageLetters, BannerBar);
+    if (shown) DrawQuad(kSlotStageLetters, BannerBar);
 
     const float kDegree = 0.0174532887f;
     BannerTransform(BannerRoller, s_RollerX, 230, 48, 48, float(s_AngleStep) * 10.0f * kDegree * 1.5f);
@@ -174,8 +182,10 @@ void StartBanner() {
             }
         }
     }
-    DrawQuad(kSlotStageLetters, BannerRoller);
+    if (shown) DrawQuad(kSlotStageLetters, BannerRoller);
 }
+
+float StartBannerDrawnZoom() { return s_DrawnZoom; }
 
 void ClearBanner() {
     static const float kCentreX[4] = {200, 290, 380, 460};

@@ -22,14 +22,18 @@ void SetStageNumberGlyph(int playPosition);
 void UpdatePaintDigits();
 void DrawTimeStrip();
 void DrawLives();
+// The start banner: drawn only once a lost life's picture is gone, its
+// number zooming in from then on.
 void StartBanner();
+float StartBannerDrawnZoom();  // 5 (largest) down to 1
 void ClearBanner();
 void DrawResetPicture();
 void DrawTimeUpPicture();
 // The last reset or time-up picture stays over the restarted stage for
-// kLossPictureMs, held and then fading, so a lost life is seen.
-constexpr uint32_t kLossPictureHoldMs = 400;
-constexpr uint32_t kLossPictureMs = 1000;
+// kLossPictureMs, held long enough to read and then fading, so a lost life
+// is seen.
+constexpr uint32_t kLossPictureHoldMs = 500;
+constexpr uint32_t kLossPictureMs = 700;
 void DrawLossAfterimage();
 // Alpha (0..255) the after-image has at this tick; 0 when none shows.
 int LossAfterimageAlpha();

@@ -154,7 +154,7 @@ TEST_F(StageFlow, ResetWithLivesLeftShowsThePictureAndRestarts) {
     EXPECT_EQ(g_FrameNo, 11);
 }
 
-TEST_F(StageFlow, ALostLifeStaysInViewForASecondOverTheRestartedStage) {
+TEST_F(StageFlow, ALostLifeStaysInViewOverTheRestartedStageBeforeItsBanner) {
     StartRunning(1);
     Tick(70);  // let any earlier picture run out
     ASSERT_EQ(LossAfterimageAlpha(), 0);
@@ -175,9 +175,15 @@ TEST_F(StageFlow, ALostLifeStaysInViewForASecondOverTheRestartedStage) {
         ++ticks;
         EXPECT_LE(LossAfterimageAlpha(), last);
         last = LossAfterimageAlpha();
+        if (last > 0) {
+            EXPECT_EQ(StartBannerDrawnZoom(), 5.0f) << "the banner waits for the picture";
+        }
     }
     EXPECT_GE(ticks * 15, int(kLossPictureMs) - 30);
     EXPECT_LE(ticks * 15, int(kLossPictureMs) + 30);
+    EXPECT_GE(kLossPictureHoldMs, 500u) << "long enough to read";
+    Tick(40);  // then its number zooms in
+    EXPECT_EQ(StartBannerDrawnZoom(), 1.0f);
     // The time-up picture does the same.
     StartRunning(1);
     for (TlVertex& v : TimeStrip.v) v.x -= 192.0f;
