@@ -71,9 +71,12 @@ void DrawShellNote() {
         s_Note[0] = 0;
         return;
     }
-    // White on a dark band, readable over any picture.
+    // White on an opaque dark band with a light rim, readable over any
+    // picture (a see-through band let the title's logo show through).
     const int width = TextWidth(s_Note);
-    const Quad band = MakeQuad(12, 12, float(36 + width), 50, 0, 0, 1, 1, 0xB0202030u);
+    const Quad rim = MakeQuad(10, 10, float(38 + width), 52, 0, 0, 1, 1, 0xFFD8D8E0u);
+    DrawSolidQuad(rim);
+    const Quad band = MakeQuad(12, 12, float(36 + width), 50, 0, 0, 1, 1, 0xFF202030u);
     DrawSolidQuad(band);
     DrawString(s_Note, 24, 14, 0xFFFFFFFFu);
 }
