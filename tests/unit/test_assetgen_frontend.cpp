@@ -322,6 +322,30 @@ TEST(FrontendPictures, GameOverAndEndingsAreOpaque) {
     }
 }
 
+// The last picture's light words keep a dark rim wherever they end along a
+// row, over the sky and over the pink clouds alike, in both languages.
+TEST(FrontendPictures, LastPictureWordsAreRimmedOverEveryBackground) {
+    for (const char* file : {"img/tfp.png", "img/en/tfp.png"}) {
+        Image img = load(file);
+        ASSERT_EQ(img.width, 640) << file;
+        int edges = 0;
+        for (int y = 30; y < 140; ++y)
+            for (int x = 1; x + 6 < img.width; ++x) {
+                const bool letter = luminance(at(img, x, y)) > 0.8, next = luminance(at(img, x + 1, y)) > 0.8;
+                if (!letter || next) continue;
+                double darkest = 1, lightest = 0;  // within the rim's width past the edge
+                for (int k = 1; k <= 6; ++k) {
+                    darkest = std::min(darkest, luminance(at(img, x + k, y)));
+                    lightest = std::max(lightest, luminance(at(img, x + k, y)));
+                }
+                if (lightest > 0.8) continue;  // a gap inside a character, not its outer edge
+                ++edges;
+                EXPECT_LT(darkest, 0.08) << file << " at " << x << "," << y;
+            }
+        EXPECT_GT(edges, 200) << file;
+    }
+}
+
 // Each thumbnail is its stage's first screen shrunk to 128x96 (5 x 3.33):
 // away from the walkers, an empty map cell shows the stage's background and
 // a solid cell its chip, in the cell the stage select samples for it.

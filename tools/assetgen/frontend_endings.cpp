@@ -466,10 +466,12 @@ Canvas lastPicture() {
     paintBrush(c, {150, 444}, {214, 420}, 8.f, pal::kRed, false);
     c.radialGradient(320, 300, 360, hex(0xFFD8A0, 50), hex(0xFFD8A0, 0));
 
-    TextStyle thanks = mincho(56, hex(0xFFF6E4), hex(0x7A3A5A), 3);
+    // A broad dark rim keeps the words readable where they cross the pink
+    // clouds as well as the sky.
+    TextStyle thanks = mincho(56, hex(0xFFF6E4), hex(0x3E1A34), 5);
     thanks.align = Align::Centre;
     thanks.tracking = 8;
-    thanks.shadow = hex(0x6A2E4E);
+    thanks.shadow = hex(0x2A1024);
     drawText(c, w / 2, 56, say(words::kThankYou), thanks);
     c.noise(0, 0, w, h, 1.5f, rng);
     return c;
