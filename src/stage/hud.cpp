@@ -89,6 +89,16 @@ void UpdatePaintDigits() {
     }
 }
 
+void DrawEmptyPots(int digitsDrawn) {
+    const int counts[3] = {g_PaintR, g_PaintG, g_PaintB};
+    for (int c = 0; c < 3; ++c) {
+        if (!(digitsDrawn & (1 << c)) || counts[c] > 0) continue;
+        // The pot left of its digit, washed over with the panel's parchment.
+        const float x = g_DigitPos[c][0], y = g_DigitPos[c][1];
+        DrawSolidQuad(MakeQuad(x - 66, y + 2, x - 2, y + 66, 0, 0, 1, 1, kEmptyPotWash));
+    }
+}
+
 void DrawTimeStrip() {
     // The strip's picture lies on its side in the sheet.
     TimeStrip.v[0].u = 0.5625f; TimeStrip.v[0].v = 0.0625f;

@@ -20,6 +20,9 @@ void ResetTimeStrip();
 void SetStageNumberGlyph(int playPosition);
 
 void UpdatePaintDigits();
+// A pot with no paint left is washed pale, so it never looks loaded.
+constexpr uint32_t kEmptyPotWash = 0xC8F2E8D4u;
+void DrawEmptyPots(int digitsDrawn);
 void DrawTimeStrip();
 void DrawLives();
 // The start banner: drawn only once a lost life's picture is gone, its

@@ -221,6 +221,7 @@ void StageFrame(int stage) {
     DrawQuad(kSlotPanel, kPanel);
     for (int c = 0; c < 3; ++c)
         if (s.digitsDrawn & (1 << c)) DrawQuad(kSlotCharacters, PaintDigit[c]);
+    DrawEmptyPots(s.digitsDrawn);
     if (s.partnerLabel && g_Partner.x == 576.0f && g_Partner.y == 128.0f) {
         static const Quad kLabel = MakeQuad(512, 112, 608, 144, 0.1875f, 0.4375f, 0.375f, 0.5f);
         DrawQuad(kSlotStageLetters, kLabel);

@@ -1,6 +1,8 @@
 // Drawing rules, checked by reading back headless frames.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include <unistd.h>
 
 #include <cstdio>
@@ -8,6 +10,8 @@
 #include <vector>
 
 #include "app/app.h"
+#include "stage/hud.h"
+#include "stage/stage_state.h"
 #include "app/shell_keys.h"
 #include "gfx/gfx.h"
 #include "gfx/image.h"
@@ -279,6 +283,25 @@ TEST(PutOffPictures, DecodedAtFirstDrawAsTheyWereAtLoad) {
     ShutdownApp();
     std::remove(good.c_str());
     std::remove(cut.c_str());
+}
+
+// A pot with no paint left is washed pale over the panel; one with paint is
+// left as it is, and a pot the stage does not use is not touched.
+TEST_F(Render, EmptyPotIsWashedPaleAndALoadedOneIsNot) {
+    DrawSolidQuad(MakeQuad(0, 0, 640, 480, 0, 0, 1, 1, 0xFFC02020u));  // red pots everywhere
+    const int saved[3] = {g_PaintR, g_PaintG, g_PaintB};
+    g_PaintR = 0;
+    g_PaintG = 0;
+    g_PaintB = 4;
+    const float pos[3][2] = {{128, 384}, {192, 384}, {256, 384}};
+    std::memcpy(g_DigitPos, pos, sizeof pos);
+    DrawEmptyPots(0b101);
+    EXPECT_GT(Pixel(96, 416) & 0xFF, 0xA0u) << "red, empty: pale";
+    EXPECT_EQ(Pixel(160, 416), 0xC02020u) << "green: not in this stage";
+    EXPECT_EQ(Pixel(224, 416), 0xC02020u) << "blue: loaded";
+    g_PaintR = saved[0];
+    g_PaintG = saved[1];
+    g_PaintB = saved[2];
 }
 
 TEST_F(Render, VolumeNoteShowsOverTheFrameForASecondWhateverTheBlend) {
