@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Damaged data files, as many as wanted: runs the suite's data-file fuzz test
 # and the settings and progress readers' one
-# (the same seeded generator) for CASES cases from SEED. Each case must end in
+# (the same seeded generator) for CASES cases from SEED, and CASES/10 rounds
+# of a damaged progress file written by two games at once. Each case must end in
 # a clean error or play on; the run stops at the first that does not, naming
 # it (seed and case number) so that it can be run again alone with
 # TOLVANE_FUZZ_FIRST=N TOLVANE_FUZZ_CASES=1.

@@ -5,7 +5,9 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -140,11 +142,13 @@ int OpenRunFiles(AppOptions& opts) {
             if (e.kind == ScriptKind::Shot) e.path = Absolute(e.path, base);
     }
     if (!opts.logPath.empty() && !OpenLog(Absolute(opts.logPath, base).c_str())) {
-        std::fprintf(stderr, "tolvane: cannot write the log '%s'\n", opts.logPath.c_str());
+        std::fprintf(stderr, "tolvane: cannot write the log '%s': %s\n", opts.logPath.c_str(), std::strerror(errno));
         return 2;
     }
     if (!opts.tracePath.empty() && !OpenTrace(Absolute(opts.tracePath, base).c_str(), !opts.headless)) {
-        std::fprintf(stderr, "tolvane: cannot write the trace '%s'\n", opts.tracePath.c_str());
+        std::fprintf(stderr, "tolvane: cannot write the trace '%s': %s\n", opts.tracePath.c_str(),
+                     std::strerror(errno));
+        CloseLog();
         return 2;
     }
     // Headless runs keep no settings unless given a file.
@@ -161,13 +165,16 @@ int OpenRunFiles(AppOptions& opts) {
     // Stamps count from the game clock's start, where the loop begins.
     if (!opts.recordPath.empty() && !StartRecording(Absolute(opts.recordPath, base), opts.clockStart, opts.startScene,
                                                    InLanguage("ja", "en"))) {
-        std::fprintf(stderr, "tolvane: cannot write the recording '%s'\n", opts.recordPath.c_str());
+        std::fprintf(stderr, "tolvane: cannot write the recording '%s': %s\n", opts.recordPath.c_str(),
+                     std::strerror(errno));
         CloseTrace();
         CloseLog();
         return 2;
     }
     if (!EnterDataDir(opts)) {
         StopRecording();
+        CloseTrace();
+        CloseLog();
         return 2;
     }
     return 0;
@@ -223,15 +230,20 @@ void AfterFrame(uint32_t gameMs, uint32_t scriptMs) {
 }  // namespace
 
 int StartRun(const AppOptions& opts) {
+    // First of all: a close signal from here on ends the run normally, even
+    // one that arrives while the files and devices are opened.
+    InstallCloseSignals();
     s_Run = Run();
     s_Run.opts = opts;
     if (opts.bench) BenchStart();
-    if (int status = OpenRunFiles(s_Run.opts)) return status;
-    SetVirtualClock(true, opts.clockStart);
     ResetQuit();
+    if (int status = OpenRunFiles(s_Run.opts)) {
+        RemoveCloseSignals();
+        return status;
+    }
+    SetVirtualClock(true, opts.clockStart);
     // Headless frames are drawn only when a shot will save them.
     SetFrameDrawing(!opts.headless || opts.render);
-    InstallCloseSignals();
     if (!StartDevices(opts)) return 1;
     if (opts.bench) TimeTunes();
     g_FrameNo = uint8_t(opts.startScene);
@@ -315,9 +327,12 @@ int EndRun(bool looped) {
     ReleaseSoundSlots();
     CloseSound();
     ShutdownApp();
-    CloseTrace();
-    StopRecording();
-    CloseLog();
+    // A trace, recording or log that could not be written whole is no
+    // success (each says which file).
+    bool written = CloseTrace();
+    written = StopRecording() && written;
+    written = CloseLog() && written;
+    if (!written && status == 0) status = 1;
     RemoveCloseSignals();
     s_Run = Run();
     return status;

@@ -1,6 +1,7 @@
 #include "app/close_signals.h"
 
 #include <signal.h>
+#include <unistd.h>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -13,9 +14,13 @@
 namespace {
 volatile LONG s_Signal = 0;
 volatile LONG s_Interrupts = 0;
+volatile LONG s_ModalStatus = -1;  // >= 0: a modal box is up
 HANDLE s_Ended = nullptr;
 
 BOOL WINAPI OnConsoleEvent(DWORD event) {
+    bool close = event == CTRL_C_EVENT || event == CTRL_BREAK_EVENT || event == CTRL_CLOSE_EVENT ||
+                 event == CTRL_LOGOFF_EVENT || event == CTRL_SHUTDOWN_EVENT;
+    if (close && s_ModalStatus >= 0) ExitProcess(UINT(s_ModalStatus));
     if (event == CTRL_C_EVENT || event == CTRL_BREAK_EVENT) {
         // The second interrupt takes the default action: the end at once.
         if (InterlockedIncrement(&s_Interrupts) > 1) return FALSE;
@@ -50,9 +55,13 @@ int TakeCloseSignal() { return int(InterlockedExchange(&s_Signal, 0)); }
 
 namespace {
 volatile sig_atomic_t s_Signal = 0;
+volatile sig_atomic_t s_ModalStatus = -1;  // >= 0: a modal box is up
 struct sigaction s_OldTerm, s_OldInt;
 
-void OnCloseSignal(int sig) { s_Signal = sig; }
+void OnCloseSignal(int sig) {
+    if (s_ModalStatus >= 0) _exit(s_ModalStatus);
+    s_Signal = sig;
+}
 }  // namespace
 
 void InstallCloseSignals() {
@@ -77,3 +86,6 @@ int TakeCloseSignal() {
 }
 
 #endif
+
+void BeginModalSignals(int status) { s_ModalStatus = status; }
+void EndModalSignals() { s_ModalStatus = -1; }

@@ -10,3 +10,9 @@ void InstallCloseSignals();
 void RemoveCloseSignals();
 // The signal that asked to close (0 when none), cleared by the call.
 int TakeCloseSignal();
+
+// While a modal box holds the program (the fatal error's), the loop cannot
+// take a signal: until EndModalSignals, a close signal ends the program at
+// once with `status` (buffered output should be flushed before).
+void BeginModalSignals(int status);
+void EndModalSignals();

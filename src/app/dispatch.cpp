@@ -11,6 +11,12 @@ const SceneEntry* s_Scenes = nullptr;
 
 void SetSceneTable(const SceneEntry* scenes) { s_Scenes = scenes; }
 
+int SceneStartFor(int n) {
+    if (n < 0 || n >= kSceneCount) return -1;
+    while (s_Scenes && n > 0 && !s_Scenes[n].isInit) --n;
+    return n;
+}
+
 void Dispatch() {
     int n = g_FrameNo;
     if (!s_Scenes || n >= kSceneCount) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/app.h"
+#include "app/scenes.h"
 #include "base/language.h"
 #include "base/parse_int.h"
 
@@ -45,7 +46,7 @@ const char* kUsage =
     "  --log FILE          write the debug log to FILE ('-': standard error)\n"
     "  --bench             print frame timings and peak memory at the end\n"
     "  --max-ms N          end the run after N ms of game time\n"
-    "  --scene N           start at scene N (0..255) instead of 0\n"
+    "  --scene N           start at scene N (a scene's start, 0..64) instead of 0\n"
     "  --help              show this text\n";
 
 // Options that switch something on.
@@ -83,7 +84,7 @@ const NumberOption kNumbers[] = {
     {"--effects-volume", 0, 100, [](AppOptions& o, long long n) { o.effectsVolume = int(n); }},
     {"--clock-start", 0, 0xFFFFFFFFLL, [](AppOptions& o, long long n) { o.clockStart = uint32_t(n); }},
     {"--max-ms", 0, 1LL << 40, [](AppOptions& o, long long n) { o.maxMs = n; }},
-    {"--scene", 0, 255, [](AppOptions& o, long long n) { o.startScene = int(n); }},
+    {"--scene", 0, kSceneCount - 1, [](AppOptions& o, long long n) { o.startScene = int(n); }},
 };
 
 // The command line as it is read: argument i is the option at hand.
@@ -164,6 +165,12 @@ int CheckCombination(const AppOptions& out) {
     }
     if (!out.headless && out.render) {
         std::fprintf(stderr, "tolvane: --render needs --headless\n");
+        return 2;
+    }
+    // A frame scene started alone would read what its start never set.
+    if (int start = SceneStartFor(out.startScene); start != out.startScene) {
+        std::fprintf(stderr, "tolvane: --scene %d is a frame scene, which runs only after its start; use --scene %d\n",
+                     out.startScene, start);
         return 2;
     }
     return 0;

@@ -10,38 +10,76 @@
 namespace {
 Progress s_Progress;
 std::string s_Path;
-bool s_Kept = false;  // whether this run keeps progress
+bool s_Kept = false;     // whether this run keeps progress
+bool s_Unsaved = false;       // a write failed: the next save writes again
+bool s_StoryChanged = false;  // this run moved the story since its last write
+
+void LogLine(const std::string& text) { DebugLog((text + "\n").c_str()); }
+
+// One log line per skipped line of the file.
+void LogComplaints(const std::string& complaints) {
+    std::istringstream in(complaints);
+    for (std::string line; std::getline(in, line);) LogLine("progress: " + line);
+}
+
+// The file as another game may have left it, merged with this run's clears.
+std::string MergeWithFile(const std::string& now, const std::string& name, bool& unreadable) {
+    Progress file;
+    std::string complaints;
+    int read = ParseProgress(now, name, file, complaints);
+    LogComplaints(complaints);
+    if (read == 0 && !complaints.empty()) unreadable = true;
+    MergeProgress(s_Progress, file);
+    // Where the story stands is the latest word, as a setting is: this run's
+    // when it moved the story since its last write, else the file's.
+    if (!s_StoryChanged) s_Progress.storyStage = file.storyStage;
+    return FormatProgress(s_Progress);
+}
 
 void SaveProgress() {
-    if (!WriteFileAtomically(s_Path, FormatProgress(s_Progress)))
-        DebugLog(("progress: cannot write " + s_Path + "\n").c_str());
+    const char* why = UpdateKeptFile(s_Path, MergeWithFile);
+    s_Unsaved = why != nullptr;
+    if (why)
+        LogLine("progress: cannot write " + s_Path + ": " + why + " (tried again at the next save)");
+    else
+        s_StoryChanged = false;
 }
 
 }  // namespace
 
-bool ParseProgress(const std::string& text, const std::string& name, Progress& out, std::string& why) {
+int ParseProgress(const std::string& text, const std::string& name, Progress& out, std::string& complaints) {
     out = Progress{};
     std::istringstream in(text);
     std::string line, key, value;
-    int lineNo = 0;
+    int lineNo = 0, read = 0;
     while (std::getline(in, line)) {
         ++lineNo;
-        if (IniLineSkipped(line, false)) continue;
+        if (IniLineSkipped(line)) continue;
         long long stage = 0, ms = 0;
         if (SplitIniLine(line, key, value) && key == "story" && ParseInt(value.c_str(), 1, kStageCount, stage)) {
-            out.storyStage = int(stage);
+            out.storyStage = int(stage);  // the last line says it
+            ++read;
             continue;
         }
         bool ok = SplitIniLine(line, key, value) && key.size() == 6 && key.compare(0, 5, "stage") == 0 &&
                   ParseInt(key.substr(5).c_str(), 1, kStageCount, stage) && ParseInt(value.c_str(), 0, kMaxClearMs, ms);
         if (!ok) {
-            why = name + ":" + std::to_string(lineNo) + ": not 'stageN = best time in ms'";
-            out = Progress{};
-            return false;
+            complaints += name + ":" + std::to_string(lineNo) + ": not 'stageN = best time in ms', line ignored\n";
+            continue;
         }
-        out.stages[stage - 1] = StageRecord{true, uint32_t(ms)};
+        ++read;
+        StageRecord& r = out.stages[stage - 1];
+        if (!r.cleared || uint32_t(ms) < r.bestMs) r = StageRecord{true, uint32_t(ms)};
     }
-    return true;
+    return read;
+}
+
+void MergeProgress(Progress& into, const Progress& from) {
+    for (int k = 0; k < kProgressStages; ++k) {
+        const StageRecord& f = from.stages[k];
+        StageRecord& r = into.stages[k];
+        if (f.cleared && (!r.cleared || f.bestMs < r.bestMs)) r = f;
+    }
 }
 
 std::string FormatProgress(const Progress& p) {
@@ -57,31 +95,34 @@ std::string DefaultProgressPath() { return XdgFilePath("XDG_DATA_HOME", ".local/
 void SetProgressPath(const std::string& path) {
     s_Path = path;
     s_Kept = !path.empty();
+    s_Unsaved = false;
+    s_StoryChanged = false;
 }
 
 void LoadProgress() {
     s_Progress = Progress{};
     if (s_Path.empty()) return;
-    std::string text, why;
+    std::string text, complaints;
     if (const char* err = ReadSmallTextFile(s_Path, text)) {
-        if (std::strcmp(err, "no such file") != 0)
-            DebugLog(("progress: " + s_Path + ": " + err + ", no progress used\n").c_str());
+        if (std::strcmp(err, "no such file") != 0) LogLine("progress: " + s_Path + ": " + err + ", no progress used");
         return;
     }
-    if (!ParseProgress(text, s_Path, s_Progress, why)) DebugLog(("progress: " + why + ", no progress used\n").c_str());
+    ParseProgress(text, s_Path, s_Progress, complaints);
+    LogComplaints(complaints);
 }
 
 void NoteStageClear(int stage, uint32_t ms) {
     if (!s_Kept || stage < 1 || stage > kStageCount) return;
     StageRecord& r = s_Progress.stages[stage - 1];
-    if (r.cleared && r.bestMs <= ms) return;
-    r = StageRecord{true, ms < kMaxClearMs ? ms : kMaxClearMs};
-    SaveProgress();
+    bool better = !r.cleared || ms < r.bestMs;
+    if (better) r = StageRecord{true, ms < kMaxClearMs ? ms : kMaxClearMs};
+    if (better || s_Unsaved) SaveProgress();
 }
 
 void NoteStoryStage(int stage) {
-    if (!s_Kept || stage < 0 || stage > kStageCount || s_Progress.storyStage == stage) return;
+    if (!s_Kept || stage < 0 || stage > kStageCount || (s_Progress.storyStage == stage && !s_Unsaved)) return;
     s_Progress.storyStage = stage;
+    s_StoryChanged = true;
     SaveProgress();
 }
 

@@ -1,5 +1,6 @@
 #include "app/record.h"
 
+#include <cerrno>
 #include <cstdio>
 
 #include "app/app.h"
@@ -7,12 +8,21 @@
 
 namespace {
 FILE* s_File = nullptr;
+bool s_ToStdout = false;
+bool s_Failed = false;
+std::string s_Path;
 uint32_t s_Start = 0;
+
+// Every line is flushed at once: a recording is most wanted when the game
+// goes wrong.
+bool Written(int printed) { return printed >= 0 && std::fflush(s_File) == 0; }
 }  // namespace
 
 bool StartRecording(const std::string& path, uint32_t startMs, int startScene, const char* lang) {
     StopRecording();
-    s_File = std::fopen(path.c_str(), "wb");
+    s_Path = path;
+    s_ToStdout = path == "-";
+    s_File = s_ToStdout ? stdout : std::fopen(path.c_str(), "wb");
     if (!s_File) return false;
     s_Start = startMs;
     // The replay must start where the run started, on the same clock, in the
@@ -20,25 +30,35 @@ bool StartRecording(const std::string& path, uint32_t startMs, int startScene, c
     std::string how = std::string(" --lang ") + lang;
     if (startScene) how += " --scene " + std::to_string(startScene);
     if (startMs != AppOptions{}.clockStart) how += " --clock-start " + std::to_string(startMs);
-    std::fprintf(s_File,
-                 "# Recorded play: every input, stamped with the game time of the frame that saw it.\n"
-                 "# Replay: tolvane --headless%s --script FILE\n",
-                 how.c_str());
-    std::fflush(s_File);
-    return true;
+    if (Written(std::fprintf(s_File,
+                             "# Recorded play: every input, stamped with the game time of the frame that saw it.\n"
+                             "# Replay: tolvane --headless%s --script FILE\n",
+                             how.c_str())))
+        return true;
+    int error = errno;
+    s_Failed = true;  // the caller says so, once
+    StopRecording();
+    errno = error;
+    return false;
 }
 
-void StopRecording() {
-    if (s_File) std::fclose(s_File);
+bool StopRecording() {
+    if (s_File && !s_ToStdout && std::fclose(s_File) != 0 && !s_Failed) {
+        WriteFailed("the recording", s_Path.c_str(), errno);
+        s_Failed = true;
+    }
+    bool ok = !s_Failed;
     s_File = nullptr;
+    s_Failed = false;
+    return ok;
 }
 
 bool Recording() { return s_File != nullptr; }
 
 void RecordEvent(const char* words) {
-    if (!s_File) return;
+    if (!s_File || s_Failed) return;
     // The game clock between frames already reads the next frame's time.
-    std::fprintf(s_File, "%u %s\n", NowMs() - s_Start, words);
-    // Flushed at once: a recording is most wanted when the game goes wrong.
-    std::fflush(s_File);
+    if (Written(std::fprintf(s_File, "%u %s\n", NowMs() - s_Start, words))) return;
+    s_Failed = true;
+    WriteFailed("the recording", s_Path.c_str(), errno);
 }

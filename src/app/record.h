@@ -5,10 +5,12 @@
 #include <cstdint>
 #include <string>
 
-// Opens the file and writes its head (how to replay it). startMs: the game
-// clock at the run's start; stamps count from it.
+// Opens the file ("-": standard output) and writes its head (how to replay
+// it); false when either failed. startMs: the game clock at the run's
+// start; stamps count from it. A later write that fails ends the run with
+// status 1, naming the file; StopRecording returns false when one did.
 bool StartRecording(const std::string& path, uint32_t startMs, int startScene, const char* lang);
-void StopRecording();
+bool StopRecording();
 bool Recording();
 
 // One event, as a script line's words after the time ("move 10 20",

@@ -96,3 +96,8 @@ void SetSceneTable(const SceneEntry* scenes);
 
 // Runs scene g_FrameNo (and, for an init, its frame).
 void Dispatch();
+
+// The init scene a run may start at for scene n: n itself when it is an
+// init, the nearest init before it when n is a frame scene (which reads
+// state only its init sets), -1 when there is no scene n.
+int SceneStartFor(int n);

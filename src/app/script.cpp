@@ -1,13 +1,12 @@
 #include "app/script.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
+#include <cstring>
 #include <sstream>
 
 #include "app/input.h"
+#include "base/data_file.h"
 #include "base/parse_int.h"
 
 namespace {
@@ -18,13 +17,19 @@ int ParseButton(const std::string& w) { return w == "left" ? 1 : w == "right" ? 
 
 namespace {
 
-bool ReadWhole(const std::string& path, std::string& text) {
-    std::ifstream f(path, std::ios::binary);
-    if (!f) return false;
-    std::stringstream ss;
-    ss << f.rdbuf();
-    text = ss.str();
-    return true;
+// The most a script may hold: far beyond any recording, short of what an
+// endless device (/dev/zero) would fill memory with.
+constexpr size_t kMaxScriptBytes = size_t(64) << 20;
+
+// Reads a script whole; nullptr on success, else why not. Only a regular
+// file is read: a FIFO or a device would block or never end.
+const char* ReadWhole(const std::string& path, std::string& text) {
+    std::vector<uint8_t> bytes;
+    text.clear();
+    const char* why = ReadDataFile(path.c_str(), bytes, kMaxScriptBytes);
+    if (why && std::strcmp(why, "empty file") != 0) return why;
+    text.assign(bytes.begin(), bytes.end());
+    return nullptr;
 }
 
 std::string FolderOf(const std::string& path) {
@@ -102,7 +107,8 @@ std::string ParseRunEvent(const std::vector<std::string>& w, ScriptEvent e, cons
         if (nested) return "an included script cannot include another";
         std::string path = w[2][0] == '/' ? w[2] : FolderOf(name) + "/" + w[2];
         std::string inner;
-        if (!ReadWhole(path, inner)) return "cannot open the included script '" + w[2] + "'";
+        if (const char* why = ReadWhole(path, inner))
+            return "cannot read the included script '" + w[2] + "': " + why;
         ParseLines(inner, path, e.time, true, out, error);
     } else {
         return "unknown event '" + ev + "'";
@@ -202,15 +208,9 @@ std::string EscapeForTerminal(const std::string& text) {
 }  // namespace
 
 bool LoadScriptFile(const std::string& path, std::vector<ScriptEvent>& out, std::string& error) {
-    // A directory opens as an empty stream: say so instead of running nothing.
-    struct stat st {};
-    if (stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
-        error = EscapeForTerminal(path) + ": is a directory, not a script";
-        return false;
-    }
     std::string text;
-    if (!ReadWhole(path, text)) {
-        error = EscapeForTerminal(path) + ": cannot open the script";
+    if (const char* why = ReadWhole(path, text)) {
+        error = EscapeForTerminal(path) + ": cannot read the script: " + why;
         return false;
     }
     if (ParseScript(text, path, out, error)) return true;

@@ -75,7 +75,10 @@ std::string FormatSettings(const Settings& s) {
 }
 
 std::string DefaultSettingsPath() { return XdgFilePath("XDG_CONFIG_HOME", ".config", "settings.ini"); }
-void SetSettingsPath(const std::string& path) { s_Path = path; }
+void SetSettingsPath(const std::string& path) {
+    s_Path = path;
+    s_Pending = 0;
+}
 
 void LoadSettings() {
     g_Settings = Settings{};

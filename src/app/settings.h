@@ -14,6 +14,16 @@ struct Settings {
     char language[3] = "";  // ja or en; empty: the locale decides
 };
 
+// The keys of the file, one bit each: what a save overwrites.
+enum SettingKey : unsigned {
+    kSettingFullscreen = 1u << 0,
+    kSettingWindowScale = 1u << 1,
+    kSettingMusicVolume = 1u << 2,
+    kSettingEffectsVolume = 1u << 3,
+    kSettingMuted = 1u << 4,
+    kSettingLanguage = 1u << 5,
+};
+
 constexpr int kMaxWindowScale = 8;
 constexpr int kVolumeStep = 10;
 
@@ -22,9 +32,11 @@ extern Settings g_Settings;
 
 // Reads settings text over `out` (defaults stay for keys not given). Each
 // unknown or damaged line is skipped and described in one line appended to
-// `complaints` ("settings.ini:3: ...").
-void ParseSettings(const std::string& text, const std::string& name, Settings& out, std::string& complaints);
+// `complaints` ("settings.ini:3: ..."). Returns how many lines were read.
+int ParseSettings(const std::string& text, const std::string& name, Settings& out, std::string& complaints);
 std::string FormatSettings(const Settings& s);
+// Copies the keys named by `keys` (SettingKey bits) from `from` into `to`.
+void CopySettingKeys(Settings& to, const Settings& from, unsigned keys);
 
 // The settings file of a run: --config FILE, else (not headless)
 // $XDG_CONFIG_HOME/tolvane/settings.ini, by default ~/.config/tolvane/; an
@@ -33,10 +45,14 @@ std::string DefaultSettingsPath();
 void SetSettingsPath(const std::string& path);
 
 // Reads the file into g_Settings (a missing file leaves the defaults);
-// problems go to the log. Saves g_Settings atomically (temporary file and
-// rename); false when it could not be written.
+// problems go to the log.
 void LoadSettings();
-bool SaveSettings();
+// The player changed `changed` (SettingKey bits) in g_Settings: the file is
+// read again under its lock and only those keys (and those of an earlier
+// save that failed) take this run's values; every other key keeps what the
+// file says now, so that a second game's changes stay. Written atomically;
+// false (and a log line) when it could not be written.
+bool SaveSettings(unsigned changed);
 
 // The language the player chose: "ja" or "en".
 const char* SettingsLanguage();

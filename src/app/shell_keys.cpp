@@ -40,14 +40,18 @@ void StartRunSettings(AppOptions& opts) {
 void ApplySoundLevels() { SetSoundLevels(s_Music, s_Effects, s_Muted); }
 
 void HandleShellKey(ShellKey key) {
+    unsigned changed = 0;
     switch (key) {
         case ShellKey::NoKey: return;
         case ShellKey::ToggleFullscreen:
             SetAppFullscreen(!AppFullscreen());
             g_Settings.fullscreen = AppFullscreen();
-            SaveSettings();
+            SaveSettings(kSettingFullscreen);
             return;
-        case ShellKey::Mute: s_Muted = !s_Muted; break;
+        case ShellKey::Mute:
+            s_Muted = !s_Muted;
+            changed = kSettingMuted;
+            break;
         case ShellKey::MusicDown:
         case ShellKey::MusicUp:
             // Steps land on whole tens whatever level the run started at.
@@ -55,13 +59,16 @@ void HandleShellKey(ShellKey key) {
                 s_Music = std::min(100, (s_Music / kVolumeStep + 1) * kVolumeStep);
             else
                 s_Music = std::max(0, (s_Music + kVolumeStep - 1) / kVolumeStep * kVolumeStep - kVolumeStep);
+            changed = kSettingMusicVolume | (s_Muted ? kSettingMuted : 0u);
             s_Muted = false;
             break;
     }
     ApplySoundLevels();
+    // Only what the key changed is saved: a level given for this run alone
+    // (--music-volume) stays out of the file until the player changes it.
     g_Settings.musicVolume = s_Music;
     g_Settings.muted = s_Muted;
-    SaveSettings();
+    SaveSettings(changed);
     ShowNote();
 }
 

@@ -3,23 +3,16 @@
 #ifdef __EMSCRIPTEN__
 #include <emscripten.h>
 #endif
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "base/data_file.h"
-#include "base/files.h"
+#include "base/kept_file.h"
 
 #ifdef _WIN32
 #include <SDL2/SDL.h>
-// Not inherited by programs the game starts; no newline translation.
-constexpr int kWriteFlags = O_WRONLY | O_CREAT | O_TRUNC | O_NOINHERIT | O_BINARY;
-#else
-constexpr int kWriteFlags = O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC;
 #endif
 
 const char* ReadSmallTextFile(const std::string& path, std::string& text) {
@@ -27,56 +20,35 @@ const char* ReadSmallTextFile(const std::string& path, std::string& text) {
     text.clear();
     const char* why = ReadDataFile(path.c_str(), bytes, size_t(64) << 10);
     if (why) return why;
-    text.assign(bytes.begin(), bytes.end());
+    size_t from = bytes.size() >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF ? 3 : 0;
+    text.assign(bytes.begin() + long(from), bytes.end());
     return nullptr;
 }
 
-namespace {
-
-size_t LastSeparator(const std::string& path) {
-    for (size_t i = path.size(); i-- > 0;)
-        if (IsPathSeparator(path[i])) return i;
-    return std::string::npos;
-}
-
-bool MakeFolders(const std::string& dir) {
-    if (dir.empty()) return true;
-    struct stat st {};
-    if (stat(dir.c_str(), &st) == 0) return S_ISDIR(st.st_mode);
-    size_t slash = LastSeparator(dir);
-    if (slash != std::string::npos && slash > 0 && !MakeFolders(dir.substr(0, slash))) return false;
-    return MakeFolder(dir.c_str());
-}
-
-bool WriteAll(int fd, const std::string& text) {
-    size_t done = 0;
-    while (done < text.size()) {
-        ssize_t n = write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += size_t(n);
+const char* UpdateKeptFile(const std::string& path, KeptFileMerge merge) {
+    std::string target = ResolveFileLinks(path);
+    int lock = LockKeptFile(target);
+    RemoveStaleTemporaries(target);
+    std::string now;
+    const char* why = ReadSmallTextFile(target, now);
+    bool missing = why && (!std::strcmp(why, "no such file") || !std::strcmp(why, "empty file"));
+    // A file too big to be ours is damage; a directory, a device or a file
+    // we may not read is left alone and the write fails.
+    bool unreadable = why && !std::strcmp(why, "file too big");
+    if (!why || missing || unreadable) {
+        std::string text = merge(now, path, unreadable);
+        if (unreadable && !KeepDamagedFile(target))
+            why = "cannot keep the damaged file aside";
+        else
+            why = ReplaceFileAtomically(target, text);
     }
-    return true;
-}
-
-}  // namespace
-
-bool WriteFileAtomically(const std::string& path, const std::string& text) {
-    size_t slash = LastSeparator(path);
-    if (slash != std::string::npos && !MakeFolders(path.substr(0, slash))) return false;
-    std::string tmp = path + ".tmp." + std::to_string(getpid());
-    int fd = open(tmp.c_str(), kWriteFlags, 0644);
-    if (fd < 0) return false;
-    bool ok = WriteAll(fd, text) && SyncFileToDisk(fd);
-    ok = close(fd) == 0 && ok;
-    if (ok) ok = MoveFileOver(tmp.c_str(), path.c_str());
-    if (!ok) unlink(tmp.c_str());
+    UnlockKeptFile(lock);
 #ifdef __EMSCRIPTEN__
     // A page keeps its files only once they are copied into the browser's
     // storage (the page's script does it).
-    if (ok) EM_ASM({ if (Module.tolvaneStore) Module.tolvaneStore(); });
+    if (!why) EM_ASM({ if (Module.tolvaneStore) Module.tolvaneStore(); });
 #endif
-    return ok;
+    return why;
 }
 
 #ifdef _WIN32
@@ -112,7 +84,7 @@ bool SplitIniLine(const std::string& line, std::string& key, std::string& value)
     return !key.empty();
 }
 
-bool IniLineSkipped(const std::string& line, bool sections) {
+bool IniLineSkipped(const std::string& line) {
     size_t a = line.find_first_not_of(" \t\r");
-    return a == std::string::npos || line[a] == '#' || line[a] == ';' || (sections && line[a] == '[');
+    return a == std::string::npos || line[a] == '#' || line[a] == ';' || line[a] == '[';
 }

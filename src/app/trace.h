@@ -4,8 +4,10 @@
 
 // lineByLine: each line reaches the file as its frame ends (a windowed run,
 // which something may be watching); else the lines are written in blocks.
+// "-" is standard output. A write that fails ends the run with status 1,
+// naming the file; CloseTrace returns false when any write failed.
 bool OpenTrace(const char* path, bool lineByLine);
-void CloseTrace();
+bool CloseTrace();
 void TraceTick(unsigned elapsedMs, int scene);
 
 // What the game reports of a tick (the lives, then the running scene's own

@@ -11,8 +11,11 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
 
 #include "app/app.h"
+#include "app/close_signals.h"
+#include "app/error_text.h"
 #include "app/gamepad.h"
 #include "app/input.h"
 #include "app/record.h"
@@ -130,7 +133,14 @@ bool ShowErrorMessage(const char* text) {
     return true;
 #endif
     if (s_Window) SDL_SetWindowFullscreen(s_Window, 0);
-    return SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "ERROR", text, s_Window) == 0;
+    // The box holds the program in its own loop: a close signal then ends
+    // it at once, with what was written so far on disk.
+    std::fflush(nullptr);
+    BeginModalSignals(1);
+    std::string shown = ErrorMessageForBox(text);
+    bool shownOk = SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "ERROR", shown.c_str(), s_Window) == 0;
+    EndModalSignals();
+    return shownOk;
 }
 }  // namespace
 

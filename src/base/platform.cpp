@@ -6,9 +6,11 @@
 #include <windows.h>
 #endif
 
+#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 uint8_t g_KeyState[256];
 int g_MouseX, g_MouseY;
@@ -22,6 +24,8 @@ bool s_Virtual = false;
 uint32_t s_VirtualNow = 0;
 FILE* s_Log = nullptr;
 bool s_LogIsStderr = false;
+bool s_LogFailed = false;
+std::string s_LogPath;
 bool s_QuitPosted = false;
 int s_ExitStatus = 0;
 bool s_Headless = false;
@@ -80,6 +84,7 @@ bool FrameGateDue(FrameGate& gate, uint32_t wallMs) {
 bool OpenLog(const char* path) {
     CloseLog();
     if (!path || !*path) return true;
+    s_LogPath = path;
     if (!std::strcmp(path, "-")) {
         s_Log = stderr;
         s_LogIsStderr = true;
@@ -89,16 +94,32 @@ bool OpenLog(const char* path) {
     return s_Log != nullptr;
 }
 
-void CloseLog() {
-    if (s_Log && !s_LogIsStderr) std::fclose(s_Log);
+bool CloseLog() {
+    bool ok = !s_LogFailed;
+    if (s_Log && !s_LogIsStderr && std::fclose(s_Log) != 0 && ok) {
+        WriteFailed("the log", s_LogPath.c_str(), errno);
+        ok = false;
+    }
     s_Log = nullptr;
     s_LogIsStderr = false;
+    s_LogFailed = false;
+    return ok;
 }
 
 void DebugLog(const char* text) {
-    if (!s_Log) return;
-    std::fputs(text, s_Log);
-    if (s_LogIsStderr) std::fflush(s_Log);
+    if (!s_Log || s_LogFailed) return;
+    bool ok = std::fputs(text, s_Log) >= 0;
+    if (ok && s_LogIsStderr) ok = std::fflush(s_Log) == 0;
+    if (!ok) {
+        s_LogFailed = true;
+        WriteFailed("the log", s_LogPath.c_str(), errno);
+    }
+}
+
+void WriteFailed(const char* what, const char* path, int error) {
+    std::fprintf(stderr, "tolvane: cannot write %s '%s': %s\n", what, path, std::strerror(error));
+    s_QuitPosted = true;
+    if (s_ExitStatus == 0) s_ExitStatus = 1;
 }
 
 void ErrorBox(const char* format, ...) {

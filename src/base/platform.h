@@ -69,9 +69,16 @@ struct FrameGate {
 };
 bool FrameGateDue(FrameGate& gate, uint32_t wallMs);
 
-// Log destination: nullptr path discards, "-" is standard error.
+// Log destination: nullptr path discards, "-" is standard error. A write
+// that fails ends the run (WriteFailed); CloseLog returns false when any
+// write or the close failed.
 bool OpenLog(const char* path);
-void CloseLog();
+bool CloseLog();
+
+// A file the player relies on (the log, the trace, the recording) could not
+// be written: says so on standard error, naming the file and the system's
+// reason, and ends the program after the current tick with exit status 1.
+void WriteFailed(const char* what, const char* path, int error);
 
 // A headless run: no window unless a frame is drawn, a virtual clock, no
 // message boxes.

@@ -249,11 +249,13 @@ void ApplyBlend(bool additive) {
     glBlendFunc(GL_SRC_ALPHA, additive ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
 }
 
-bool SameList(const FrameList& a, const FrameList& b) {
-    return a.cmds.size() == b.cmds.size() && a.quads.size() == b.quads.size() &&
-           std::memcmp(a.cmds.data(), b.cmds.data(), a.cmds.size() * sizeof(DrawCmd)) == 0 &&
-           std::memcmp(a.quads.data(), b.quads.data(), a.quads.size() * sizeof(Quad)) == 0;
+// An empty list's data() may be null, which memcmp must never see.
+template <typename T>
+bool SameItems(const std::vector<T>& a, const std::vector<T>& b) {
+    return a.size() == b.size() && (a.empty() || std::memcmp(a.data(), b.data(), a.size() * sizeof(T)) == 0);
 }
+
+bool SameList(const FrameList& a, const FrameList& b) { return SameItems(a.cmds, b.cmds) && SameItems(a.quads, b.quads); }
 
 // Sends the recorded list into the frame target. `partial`: more of the same
 // frame follows, so the target will not be what this list alone draws.
@@ -494,8 +496,8 @@ void SetQuadLayer(int layer, const Quad* quads, int count) {
     LayerData& l = s_Layers[layer];
     // A draw of the old contents still waiting in this frame goes out first.
     if (l.pending) ExecuteFrame(true);
-    l.count = std::clamp(count, 0, kLayerQuads);
-    std::memcpy(l.quads, quads, sizeof(Quad) * size_t(l.count));
+    l.count = quads ? std::clamp(count, 0, kLayerQuads) : 0;
+    if (l.count > 0) std::memcpy(l.quads, quads, sizeof(Quad) * size_t(l.count));
     l.generation = ++s_LayerGeneration;
 }
 

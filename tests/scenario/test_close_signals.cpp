@@ -1,6 +1,9 @@
-// SIGTERM and SIGINT close the running game through its normal exit.
+// SIGTERM and SIGINT close the game in every state through its normal exit:
+// playing, starting up, and with the fatal error's box up.
 #include <gtest/gtest.h>
+#include <dirent.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -9,27 +12,34 @@
 #include <sstream>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "game_run.h"
+#include "xvfb.h"
 
 namespace {
 
-// Starts the game headless on the title (which never ends by itself), waits
-// for its first frames, sends sig and returns the exit status (-1: killed or
-// still running after 20 s) and the log.
-int CloseWith(int sig, std::string& log) {
-    std::string dir = MakeTempDir("signal");
-    std::string logPath = dir + "/log";
+using Clock = std::chrono::steady_clock;
+
+// Starts the game with args and its log in a fresh folder, waits until the
+// log holds `ready` (an empty `ready`: until the log exists), sends sig and
+// returns the exit status (-1: killed, or still running after 20 s) and
+// the log.
+int CloseWith(int sig, std::vector<std::string> args, const std::string& ready, std::string& log) {
+    std::string logPath = MakeTempDir("signal") + "/log";
+    args.insert(args.begin(), {TOLVANE_BIN, "--data", TOLVANE_DATA_DIR, "--log", logPath});
     pid_t pid = fork();
     if (pid == 0) {
-        execl(TOLVANE_BIN, TOLVANE_BIN, "--headless", "--data", TOLVANE_DATA_DIR, "--scene", "7", "--log",
-              logPath.c_str(), static_cast<char*>(nullptr));
+        std::vector<char*> argv;
+        for (std::string& a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        execv(TOLVANE_BIN, argv.data());
         _exit(127);
     }
-    using Clock = std::chrono::steady_clock;
     auto deadline = Clock::now() + std::chrono::seconds(60);
-    while (ReadTextFile(logPath).find("Startframe") == std::string::npos && Clock::now() < deadline)
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    while (Clock::now() < deadline && (access(logPath.c_str(), F_OK) != 0 ||
+                                       (!ready.empty() && ReadTextFile(logPath).find(ready) == std::string::npos)))
+        std::this_thread::sleep_for(std::chrono::milliseconds(ready.empty() ? 1 : 20));
     kill(pid, sig);
     int status = 0;
     deadline = Clock::now() + std::chrono::seconds(20);
@@ -50,9 +60,40 @@ int CloseWith(int sig, std::string& log) {
 TEST(CloseSignals, TermAndIntEndTheGameAsTheCloseBoxDoes) {
     for (int sig : {SIGTERM, SIGINT}) {
         std::string log;
-        EXPECT_EQ(CloseWith(sig, log), 0) << sig;
+        EXPECT_EQ(CloseWith(sig, {"--headless", "--scene", "7"}, "Startframe", log), 0) << sig;
         std::string line = sig == SIGTERM ? "closing on SIGTERM\n" : "closing on SIGINT\n";
         // The log is closed by the exit sequence, so the line is there whole.
         EXPECT_NE(log.find("Startframe関数通過\n" + line), std::string::npos) << log.substr(log.size() - 200);
     }
+    // Starting up (the log is opened right after the handlers are in place):
+    // the run ends as soon as it can, normally.
+    for (int i = 0; i < 3; ++i) {
+        std::string log;
+        EXPECT_EQ(CloseWith(SIGTERM, {"--headless", "--scene", "7"}, "", log), 0) << log;
+    }
+}
+
+// The fatal error's box holds the program in the system's own loop; a close
+// signal still ends it at once, with the error's status.
+TEST(CloseSignals, EndTheGameWhileTheErrorBoxIsUp) {
+    XvfbServer server;
+    if (!StartXvfb(server)) GTEST_SKIP() << "the virtual X server did not start";
+    // The generated data with every tune damaged.
+    std::string data = MakeTempDir("badtunes");
+    DIR* d = opendir(TOLVANE_DATA_DIR);
+    ASSERT_NE(d, nullptr);
+    while (dirent* e = readdir(d)) {
+        std::string name = e->d_name;
+        if (name != "." && name != ".." && name != "mid")
+            symlink((std::string(TOLVANE_DATA_DIR) + "/" + name).c_str(), (data + "/" + name).c_str());
+    }
+    closedir(d);
+    mkdir((data + "/mid").c_str(), 0755);
+    for (const char* tune : {"tam-n11.mid", "tam-n1.mid", "tam-n2.mid", "1.mid"}) std::ofstream(data + "/mid/" + tune) << "junk";
+    std::string log;
+    auto start = Clock::now();
+    int status = CloseWith(SIGTERM, {"--windowed", "--scene", "7", "--data", data}, "MIDIファイルのロードに失敗", log);
+    EXPECT_EQ(status, 1) << log;
+    EXPECT_LT(Clock::now() - start, std::chrono::seconds(15));
+    StopXvfb(server);
 }

@@ -3,6 +3,8 @@
 // replays unchanged.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <string>
 
@@ -47,7 +49,52 @@ TEST(KeptFiles, HeadlessRunsKeepNothingUnlessGivenFiles) {
     Sh("printf 'stage1 = fast\\n' >" + progress);
     GameRun damaged = RunGameHeadless({"--scene", "11", "--max-ms", "30000", "--progress", progress}, win);
     ASSERT_EQ(damaged.exitCode, 0) << damaged.stderrText;
-    EXPECT_EQ(CountLines(damaged.log, "progress: " + progress + ":1: not 'stageN = best time in ms', no progress used"),
-              1);
+    EXPECT_EQ(CountLines(damaged.log, "progress: " + progress + ":1: not 'stageN = best time in ms', line ignored"), 2)
+        << "read at start-up and again at the clear";
     EXPECT_EQ(ReadTextFile(progress), kept);
+    EXPECT_EQ(ReadTextFile(progress + ".damaged"), "stage1 = fast\n");
+}
+
+// Two games at once, each clearing its own stage into the same file, again
+// and again: both clears are always kept.
+TEST(KeptFiles, TwoGamesAtOnceKeepBothClears) {
+    const char* runs = std::getenv("TOLVANE_MERGE_RUNS");
+    const int pairs = runs && *runs ? std::atoi(runs) : 6;
+    std::string dir = MakeTempDir("twogames"), progress = dir + "/progress.ini";
+    auto game = [&](const char* scene, const char* replay) {
+        return std::string("'") + TOLVANE_BIN + "' --headless --data '" + TOLVANE_DATA_DIR + "' --scene " + scene +
+               " --max-ms 50000 --progress '" + progress + "' --script '" + TOLVANE_TEST_DIR + "/replays/" + replay +
+               "' >/dev/null 2>&1";
+    };
+    std::string both = game("11", "stage1_win.txt") + " & " + game("15", "stage2_win.txt") + " & wait";
+    for (int i = 0; i < pairs; ++i) {
+        unlink(progress.c_str());
+        ASSERT_EQ(std::system(("bash -c \"" + both + "\"").c_str()), 0);
+        std::string kept = ReadTextFile(progress);
+        EXPECT_NE(kept.find("stage1 = "), std::string::npos) << "pair " << i << ":\n" << kept;
+        EXPECT_NE(kept.find("stage2 = "), std::string::npos) << "pair " << i << ":\n" << kept;
+    }
+}
+
+// The files the player relies on: a write that fails ends the run, naming
+// the file (status 2 when it fails at start-up), and '-' is standard output.
+TEST(KeptFiles, FailedWritesEndTheRunNamingTheFile) {
+    struct Case {
+        const char* option;
+        int status;
+        const char* what;
+    } cases[] = {{"--record", 2, "the recording"}, {"--trace", 1, "the trace"}, {"--log", 1, "the log"}};
+    for (const Case& c : cases) {
+        GameRun run = RunGameHeadless({"--scene", "7", "--max-ms", "3000", c.option, "/dev/full"});
+        EXPECT_EQ(run.exitCode, c.status) << c.option;
+        EXPECT_NE(run.stderrText.find(std::string("tolvane: cannot write ") + c.what +
+                                      " '/dev/full': No space left on device"),
+                  std::string::npos)
+            << run.stderrText;
+    }
+    GameRun out = RunGameHeadless({"--scene", "7", "--max-ms", "100", "--trace", "-", "--record", "-"});
+    EXPECT_EQ(out.exitCode, 0);
+    EXPECT_NE(out.stdoutText.find("# Replay: tolvane --headless --lang ja --scene 7 --script FILE\n"), std::string::npos);
+    EXPECT_NE(out.stdoutText.find("{\"t\":0,\"scene\":7,"), std::string::npos) << out.stdoutText;
+    EXPECT_EQ(access("-", F_OK), -1);
 }

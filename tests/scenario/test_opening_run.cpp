@@ -113,8 +113,16 @@ TEST(OpeningRun, MalformedScriptIsRejectedBeforeTheGameStarts) {
     EXPECT_TRUE(run.log.empty());
 }
 
-TEST(OpeningRun, OutOfRangeSceneShowsWhiteAndLogsEveryTick) {
-    GameRun run = RunGameHeadless({"--max-ms", "150", "--scene", "200"});
-    ASSERT_EQ(run.exitCode, 0) << run.stderrText;
-    EXPECT_EQ(CountLines(run.log, "g_FrameNoの値が例外です。"), 10);
+// A run starts at a scene's start: a number with no scene, or a frame scene
+// whose start never ran, is refused and the message says where to start.
+TEST(OpeningRun, StartsOnlyAtAScenesStart) {
+    GameRun none = RunGameHeadless({"--max-ms", "150", "--scene", "200"});
+    EXPECT_EQ(none.exitCode, 2);
+    EXPECT_NE(none.stderrText.find("--scene wants a whole number in 0..64, not '200'"), std::string::npos)
+        << none.stderrText;
+    GameRun frame = RunGameHeadless({"--max-ms", "150", "--scene", "12", "--render"});
+    EXPECT_EQ(frame.exitCode, 2);
+    EXPECT_NE(frame.stderrText.find("--scene 12 is a frame scene, which runs only after its start; use --scene 11"),
+              std::string::npos)
+        << frame.stderrText;
 }

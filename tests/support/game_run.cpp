@@ -1,5 +1,7 @@
 #include "game_run.h"
 
+#include "base/platform.h"
+
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -49,7 +51,7 @@ GameRun RunGameHeadless(const std::vector<std::string>& args, const std::string&
         cmd += " --script " + Quote(dir + "/script");
     }
     for (const std::string& a : args) cmd += " " + Quote(a);
-    cmd += " 2>" + Quote(dir + "/stderr") + " </dev/null";
+    cmd += " >" + Quote(dir + "/stdout") + " 2>" + Quote(dir + "/stderr") + " </dev/null";
     GameRun run;
     int status = std::system(cmd.c_str());
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -57,6 +59,7 @@ GameRun RunGameHeadless(const std::vector<std::string>& args, const std::string&
     std::stringstream ss;
     ss << err.rdbuf();
     run.stderrText = ss.str();
+    run.stdoutText = ReadTextFile(dir + "/stdout");
     run.log = ReadLines(dir + "/log");
     run.trace = ReadLines(dir + "/trace");
     return run;
@@ -79,4 +82,11 @@ int FirstLine(const std::vector<std::string>& lines, const std::string& text) {
     for (size_t i = 0; i < lines.size(); ++i)
         if (lines[i] == text) return int(i);
     return -1;
+}
+
+LogCapture::LogCapture() : path(MakeTempDir("log") + "/log.txt") { OpenLog(path.c_str()); }
+
+std::string LogCapture::Text() {
+    CloseLog();
+    return ReadTextFile(path);
 }

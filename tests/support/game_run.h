@@ -5,7 +5,7 @@
 
 struct GameRun {
     int exitCode = -1;
-    std::string stderrText;
+    std::string stderrText, stdoutText;
     std::vector<std::string> log;    // log lines without the line feed
     std::vector<std::string> trace;  // one JSON object per line
 };
@@ -28,3 +28,11 @@ long long TraceField(const std::string& line, const char* name);
 // How many log lines equal text, and the index of the first (or -1).
 int CountLines(const std::vector<std::string>& lines, const std::string& text);
 int FirstLine(const std::vector<std::string>& lines, const std::string& text);
+
+// The debug log of the test's own process, written to a temporary file from
+// construction until Text() closes it and returns what was written.
+struct LogCapture {
+    std::string path;
+    LogCapture();
+    std::string Text();
+};

@@ -11,19 +11,6 @@
 #include "game_run.h"
 #include "scenes/game_scenes.h"
 
-namespace {
-
-struct LogCapture {
-    std::string path = testing::TempDir() + "dispatch_log.txt";
-    LogCapture() { OpenLog(path.c_str()); }
-    std::string Text() {
-        CloseLog();
-        return ReadTextFile(path);
-    }
-};
-
-}  // namespace
-
 TEST(FrameGate, RunsAtFifteenMillisecondsNotFourteen) {
     g_FrameNo = 200;  // out of range: the tick runs no scene
     SetVirtualClock(true, 1000);

@@ -227,7 +227,7 @@ TEST(Script, IncludesAndWaitsThatCannotWorkAreRejected) {
         const char* text;
         std::string error;
     } cases[] = {
-        {"0 include missing.txt\n", "s.txt:1: cannot open the included script 'missing.txt'"},
+        {"0 include missing.txt\n", "s.txt:1: cannot read the included script 'missing.txt': no such file"},
         {"0 include waits.txt\n", dir + "/waits.txt:1: an included script cannot wait"},
         {"0 include bad.txt\n", dir + "/bad.txt:2: unknown event 'jump'"},
         {"0 wait 256\n", "s.txt:1: wait takes a scene number 0..255"},
@@ -255,6 +255,10 @@ TEST(Options, BadCommandLinesEndWithStatusTwo) {
     };
     EXPECT_EQ(parse({"--headless", "--scene", "11", "--max-ms", "5000"}), 0);
     EXPECT_EQ(parse({"--scene", "256"}), 2);
+    EXPECT_EQ(parse({"--scene", "65"}), 2);  // no such scene
+    // A frame scene alone would run on what its start never set up.
+    for (int frame : {1, 3, 4, 12, 44, 64}) EXPECT_EQ(parse({"--scene", std::to_string(frame).c_str()}), 2) << frame;
+    for (int start : {0, 2, 11, 43, 63}) EXPECT_EQ(parse({"--scene", std::to_string(start).c_str()}), 0) << start;
     EXPECT_EQ(parse({"--scene", "x"}), 2);
     EXPECT_EQ(parse({"--max-ms"}), 2);
     EXPECT_EQ(parse({"--bogus"}), 2);

@@ -3,8 +3,10 @@
 // progress for what is damaged) with every value in its range.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -14,6 +16,7 @@
 #include "app/settings.h"
 #include "data_fuzz.h"
 #include "game_run.h"
+#include "temp_env.h"
 
 namespace {
 
@@ -84,4 +87,51 @@ TEST(KeptFilesFuzz, DamagedSettingsAndProgressLoadInRange) {
     SetSettingsPath("");
     SetProgressPath("");
     g_Settings = Settings{};
+}
+
+// Two games writing at once over a damaged progress file: each case damages
+// the file, then two writers (processes of their own) clear a stage each at
+// the same moment. Both clears are kept, no temporary file stays, and a file
+// that could not be read at all is kept aside whole. A tenth of the cases
+// of the test above (scripts/fuzz-data.sh runs as many as asked).
+TEST(KeptFilesFuzz, TwoWritersOverDamagedProgress) {
+    const uint64_t cases = std::max<uint64_t>(1, EnvNumber("TOLVANE_FUZZ_CASES", 500) / 10);
+    const uint64_t seed = EnvNumber("TOLVANE_FUZZ_SEED", 1);
+    Progress done{};
+    for (int k = 0; k < kProgressStages; k += 2) done.stages[k] = StageRecord{true, 1000u * uint32_t(k + 7)};
+    std::string text = FormatProgress(done);
+    const std::vector<uint8_t> bytes(text.begin(), text.end());
+    std::string dir = MakeTempDir("keptfuzz2");
+    std::string path = dir + "/progress.ini";
+    for (uint64_t i = 0; i < cases; ++i) {
+        SCOPED_TRACE("seed " + std::to_string(seed) + " case " + std::to_string(i));
+        FuzzCase c = MakeFuzzCase(seed, i, bytes);
+        Place(c, path);
+        pid_t writers[2];
+        for (int w = 0; w < 2; ++w) {
+            writers[w] = fork();
+            if (writers[w] == 0) {
+                SetProgressPath(path);
+                LoadProgress();
+                NoteStageClear(2 + 2 * w, 5000u + uint32_t(w));
+                _exit(0);
+            }
+        }
+        for (pid_t p : writers) waitpid(p, nullptr, 0);
+        if (c.shape == FuzzShape::File) {
+            SetProgressPath(path);
+            LoadProgress();
+            EXPECT_EQ(StageProgress(2).bestMs, 5000u);
+            EXPECT_EQ(StageProgress(4).bestMs, 5001u);
+            for (int k = 1; k <= kProgressStages; ++k) EXPECT_LE(StageProgress(k).bestMs, kMaxClearMs);
+            std::string aside = ReadTextFile(path + ".damaged");
+            if (!aside.empty()) {
+                EXPECT_EQ(aside, std::string(c.bytes.begin(), c.bytes.end()));
+            }
+        }
+        EXPECT_EQ(FilesIn(dir), c.shape == FuzzShape::File ? 1 + (access((path + ".damaged").c_str(), F_OK) == 0) : 1);
+        Remove(path);
+        Remove(path + ".damaged");
+    }
+    SetProgressPath("");
 }

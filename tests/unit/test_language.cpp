@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/app.h"
+#include "app/error_text.h"
 #include "base/language.h"
 #include "stage/stage.h"
 #include "gfx/gfx.h"
@@ -378,4 +379,18 @@ TEST(Language, EveryEnglishGlyphIsWhole) {
     ReleaseGraphics();
     ShutdownApp();
     EXPECT_EQ(cut, "") << "letters drawn with less ink than the face has";
+}
+
+// The fatal error's box carries an English line beside the Japanese, which a
+// desktop without Japanese fonts cannot show.
+TEST(ErrorBoxText, EnglishBesideTheJapanese) {
+    struct Case {
+        const char* raised;
+        const char* english;
+    } cases[] = {{"MIDIファイルのロードに失敗", "A music file could not be loaded."},
+                 {"DirectXデバイス生成失敗", "The graphics device could not be made."},
+                 {"end1.png をテクスチャとして読み込めませんでした", "The picture end1.png could not be loaded."}};
+    for (const Case& c : cases)
+        EXPECT_EQ(ErrorMessageForBox(c.raised), std::string(c.raised) + "\n\n" + c.english);
+    EXPECT_EQ(ErrorMessageForBox("something else"), "something else");
 }

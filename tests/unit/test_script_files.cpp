@@ -27,13 +27,31 @@ std::string Write(const std::string& name, const std::string& text) {
 
 }  // namespace
 
-TEST(ScriptFile, DirectoryIsRefusedNotReadAsEmpty) {
-    std::string dir = testing::TempDir() + "scriptfile_dir";
-    mkdir(dir.c_str(), 0700);
-    EXPECT_EQ(Load(dir, false), dir + ": is a directory, not a script");
-    GameRun run = RunGameHeadless({"--script", dir, "--max-ms", "100"});
-    EXPECT_EQ(run.exitCode, 2);
-    EXPECT_NE(run.stderrText.find("is a directory, not a script"), std::string::npos) << run.stderrText;
+// Only a regular file of a sane size is read, itself or included: a
+// directory, an endless device, a FIFO that would block.
+TEST(ScriptFile, OnlyRegularFilesOfASaneSizeAreRead) {
+    std::string dir = MakeTempDir("scriptfile");
+    mkdir((dir + "/folder").c_str(), 0700);
+    mkfifo((dir + "/fifo").c_str(), 0600);
+    std::ofstream(dir + "/huge.txt").seekp((64 << 20) + 1) << '\n';  // sparse
+    struct Case {
+        std::string path, why;
+    } cases[] = {
+        {dir + "/folder", "a directory, not a file"},
+        {"/dev/zero", "not a regular file"},
+        {dir + "/fifo", "not a regular file"},
+        {dir + "/huge.txt", "file too big"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(Load(c.path, false), c.path + ": cannot read the script: " + c.why);
+        std::string including = Write("including", "0 include " + c.path + "\n");
+        EXPECT_EQ(Load(including, false), including + ":1: cannot read the included script '" + c.path + "': " + c.why);
+        GameRun run = RunGameHeadless({"--script", c.path, "--max-ms", "100"});
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_NE(run.stderrText.find(c.why), std::string::npos) << run.stderrText;
+    }
+    EXPECT_TRUE(Load(Write("empty", ""), true).empty());  // nothing to do is no error
 }
 
 TEST(ScriptFile, BinaryJunkIsShownEscaped) {

@@ -58,18 +58,57 @@ TEST(SettingsFile, SavedAtomicallyIntoFoldersItMakes) {
     SetSettingsPath(path);
     g_Settings = Settings{};
     g_Settings.musicVolume = 60;
-    ASSERT_TRUE(SaveSettings());
+    ASSERT_TRUE(SaveSettings(kSettingMusicVolume));
     g_Settings.musicVolume = 70;
-    ASSERT_TRUE(SaveSettings());
-    EXPECT_EQ(FilesIn(dir + "/a/b"), 1);  // no temporary file left behind
+    ASSERT_TRUE(SaveSettings(kSettingMusicVolume));
+    EXPECT_EQ(FilesIn(dir + "/a/b"), 1);  // no temporary file left behind (the lock is hidden)
     LoadSettings();
     EXPECT_EQ(g_Settings.musicVolume, 70);
     // A folder where the file should be: defaults, and saving fails cleanly.
     SetSettingsPath(dir + "/a");
     LoadSettings();
     EXPECT_EQ(g_Settings.musicVolume, 100);
-    EXPECT_FALSE(SaveSettings());
+    EXPECT_FALSE(SaveSettings(kSettingMuted));
     SetSettingsPath("");
+}
+
+// Two games at once: each save takes the file as the other left it and
+// overwrites only the keys its own player changed (a failed save's keys
+// too, at the next one), through a symbolic link.
+TEST(SettingsFile, SavesMergeTheKeysThisRunChanged) {
+    std::string dir = MakeTempDir("settings_merge");
+    std::string real = dir + "/real.ini", path = dir + "/settings.ini";
+    std::ofstream(real) << "\xEF\xBB\xBFmusic_volume = 80\nlanguage = en\n";
+    ASSERT_EQ(symlink(real.c_str(), path.c_str()), 0);
+    SetSettingsPath(path);
+    LoadSettings();
+    EXPECT_EQ(g_Settings.musicVolume, 80);  // the byte-order mark is no damage
+    std::ofstream(real) << "music_volume = 80\nmuted = 1\nlanguage = en\n";  // the other game muted
+    g_Settings.musicVolume = 40;
+    ASSERT_TRUE(SaveSettings(kSettingMusicVolume));
+    Settings now;
+    std::string complaints;
+    ParseSettings(ReadTextFile(real), "s.ini", now, complaints);
+    EXPECT_EQ(now.musicVolume, 40);
+    EXPECT_TRUE(now.muted);
+    EXPECT_STREQ(now.language, "en");
+    struct stat st {};
+    EXPECT_TRUE(lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode));
+    // A failed save: its key goes in with the next one.
+    ASSERT_EQ(unlink(real.c_str()), 0);
+    mkdir(real.c_str(), 0755);
+    g_Settings.fullscreen = false;
+    EXPECT_FALSE(SaveSettings(kSettingFullscreen));
+    rmdir(real.c_str());
+    g_Settings.effectsVolume = 30;
+    ASSERT_TRUE(SaveSettings(kSettingEffectsVolume));
+    now = Settings{};
+    ParseSettings(ReadTextFile(real), "s.ini", now, complaints);
+    EXPECT_FALSE(now.fullscreen);
+    EXPECT_EQ(now.effectsVolume, 30);
+    EXPECT_EQ(now.musicVolume, 100);  // the file was gone: only the keys changed since
+    SetSettingsPath("");
+    g_Settings = Settings{};
 }
 
 TEST(KeptFiles, XdgFoldersAndTheirFallbacks) {
@@ -117,6 +156,17 @@ TEST(ShellKeys, VolumeStepsMuteAndTheRunsOverrides) {
     EXPECT_NE(ReadTextFile(dir + "/settings.ini").find("muted = 1\n"), std::string::npos);
     HandleShellKey(ShellKey::Mute);
     EXPECT_FALSE(RunMuted());
+    // A level given for this run alone stays out of the file when the player
+    // only mutes.
+    std::ofstream(dir + "/settings.ini") << "music_volume = 80\n";
+    g_Settings.musicVolume = 80;
+    opts.musicVolume = 30;
+    StartRunSettings(opts);
+    HandleShellKey(ShellKey::Mute);
+    std::string kept = ReadTextFile(dir + "/settings.ini");
+    EXPECT_NE(kept.find("music_volume = 80\n"), std::string::npos) << kept;
+    EXPECT_NE(kept.find("muted = 1\n"), std::string::npos) << kept;
+    EXPECT_EQ(RunMusicVolume(), 30);
     // The command line wins over the file for the run.
     AppOptions full;
     full.fullscreen = true;
