@@ -75,7 +75,7 @@ int ParseProgress(const std::string& text, const std::string& name, Progress& ou
 }
 
 void MergeProgress(Progress& into, const Progress& from) {
-    for (int k = 0; k < kProgressStages; ++k) {
+    for (int k = 0; k < kStageCount; ++k) {
         const StageRecord& f = from.stages[k];
         StageRecord& r = into.stages[k];
         if (f.cleared && (!r.cleared || f.bestMs < r.bestMs)) r = f;

@@ -11,23 +11,34 @@ Settings g_Settings;
 
 namespace {
 std::string s_Path;
+unsigned s_Pending = 0;  // keys changed by this run and not yet written
 
 // A line of the log about the file (why it or a line of it was not used).
 void LogLine(const std::string& text) { DebugLog((text + "\n").c_str()); }
 
+// The file as another game may have left it, with this run's changed keys.
+std::string MergeWithFile(const std::string& now, const std::string& name, bool& unreadable) {
+    Settings file;
+    std::string complaints;
+    int read = ParseSettings(now, name, file, complaints);
+    if (!complaints.empty()) DebugLog(complaints.c_str());
+    if (read == 0 && !complaints.empty()) unreadable = true;
+    CopySettingKeys(file, g_Settings, s_Pending);
+    return FormatSettings(file);
+}
 
 }  // namespace
 
-void ParseSettings(const std::string& text, const std::string& name, Settings& out, std::string& complaints) {
+int ParseSettings(const std::string& text, const std::string& name, Settings& out, std::string& complaints) {
     std::istringstream in(text);
     std::string line, key, value;
-    int lineNo = 0;
+    int lineNo = 0, read = 0;
     auto complain = [&](const std::string& why) {
         complaints += name + ":" + std::to_string(lineNo) + ": " + why + ", line ignored\n";
     };
     while (std::getline(in, line)) {
         ++lineNo;
-        if (IniLineSkipped(line, true)) continue;
+        if (IniLineSkipped(line)) continue;
         if (!SplitIniLine(line, key, value)) {
             complain("not 'key = value'");
             continue;
@@ -59,8 +70,20 @@ void ParseSettings(const std::string& text, const std::string& name, Settings& o
             std::memcpy(out.language, value.c_str(), 3);
         } else {
             complain("unknown key");
+            continue;
         }
+        ++read;
     }
+    return read;
+}
+
+void CopySettingKeys(Settings& to, const Settings& from, unsigned keys) {
+    if (keys & kSettingFullscreen) to.fullscreen = from.fullscreen;
+    if (keys & kSettingWindowScale) to.windowScale = from.windowScale;
+    if (keys & kSettingMusicVolume) to.musicVolume = from.musicVolume;
+    if (keys & kSettingEffectsVolume) to.effectsVolume = from.effectsVolume;
+    if (keys & kSettingMuted) to.muted = from.muted;
+    if (keys & kSettingLanguage) std::memcpy(to.language, from.language, sizeof to.language);
 }
 
 std::string FormatSettings(const Settings& s) {
@@ -93,11 +116,15 @@ void LoadSettings() {
     if (!complaints.empty()) DebugLog(complaints.c_str());
 }
 
-bool SaveSettings() {
+bool SaveSettings(unsigned changed) {
     if (s_Path.empty()) return true;
-    if (WriteFileAtomically(s_Path, FormatSettings(g_Settings))) return true;
-    LogLine("settings: cannot write " + s_Path);
-    return false;
+    s_Pending |= changed;
+    if (const char* why = UpdateKeptFile(s_Path, MergeWithFile)) {
+        LogLine("settings: cannot write " + s_Path + ": " + why + " (tried again at the next change)");
+        return false;
+    }
+    s_Pending = 0;
+    return true;
 }
 
 const char* SettingsLanguage() { return g_Settings.language; }

@@ -98,7 +98,7 @@ TEST(KeptFilesFuzz, TwoWritersOverDamagedProgress) {
     const uint64_t cases = std::max<uint64_t>(1, EnvNumber("TOLVANE_FUZZ_CASES", 500) / 10);
     const uint64_t seed = EnvNumber("TOLVANE_FUZZ_SEED", 1);
     Progress done{};
-    for (int k = 0; k < kProgressStages; k += 2) done.stages[k] = StageRecord{true, 1000u * uint32_t(k + 7)};
+    for (int k = 0; k < kStageCount; k += 2) done.stages[k] = StageRecord{true, 1000u * uint32_t(k + 7)};
     std::string text = FormatProgress(done);
     const std::vector<uint8_t> bytes(text.begin(), text.end());
     std::string dir = MakeTempDir("keptfuzz2");
@@ -123,7 +123,7 @@ TEST(KeptFilesFuzz, TwoWritersOverDamagedProgress) {
             LoadProgress();
             EXPECT_EQ(StageProgress(2).bestMs, 5000u);
             EXPECT_EQ(StageProgress(4).bestMs, 5001u);
-            for (int k = 1; k <= kProgressStages; ++k) EXPECT_LE(StageProgress(k).bestMs, kMaxClearMs);
+            for (int k = 1; k <= kStageCount; ++k) EXPECT_LE(StageProgress(k).bestMs, kMaxClearMs);
             std::string aside = ReadTextFile(path + ".damaged");
             if (!aside.empty()) {
                 EXPECT_EQ(aside, std::string(c.bytes.begin(), c.bytes.end()));
