@@ -44,10 +44,12 @@ TEST(ProgressFile, DamagedLinesAreSkippedOneByOne) {
     struct Case {
         std::string first;
         bool complaint;
+        std::string kept = "";  // what the line keeps beside the stages
     } cases[] = {
         {"\xEF\xBB\xBF# saved by an editor", false}, {"[progress]", false}, {"stage10 = 5", true},
         {"stage1 = -5", true}, {"stage0 = 5", true}, {"stage1 = 86400001", true}, {"stage1 100", true},
         {"stages = 1", true}, {"stage1 = 1e3", true}, {"stage1 =", true}, {"\x01\x02garbage", true},
+        {"story = 10", true}, {"story = 4", false, "story = 4\n"},
     };
     std::string dir = MakeTempDir("progress_lines");
     for (const Case& c : cases) {
@@ -64,7 +66,7 @@ TEST(ProgressFile, DamagedLinesAreSkippedOneByOne) {
         // The next clear keeps the good lines.
         NoteStageClear(1, 19000);
         EXPECT_EQ(ReadTextFile(path).substr(ReadTextFile(path).find('\n') + 1),
-                  "stage1 = 19000\nstage3 = 5000\nstage4 = 6000\n");
+                  "stage1 = 19000\nstage3 = 5000\nstage4 = 6000\n" + c.kept);
     }
     SetProgressPath("");
 }
@@ -104,13 +106,21 @@ TEST(ProgressFile, WritesMergeThroughLinksAndKeepDamageAside) {
     std::string own = real + ".tmp." + std::to_string(getpid() + 1);
     SetProgressPath(path);
     LoadProgress();
-    // Another game clears stage 5 meanwhile.
-    std::ofstream(real) << "stage2 = 7000\nstage5 = 4000\n";
+    // Another game clears stage 5 and moves the story meanwhile.
+    std::ofstream(real) << "stage2 = 7000\nstage5 = 4000\nstory = 6\n";
     NoteStageClear(1, 19000);
     struct stat st {};
     EXPECT_TRUE(lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) << "the link stays";
-    EXPECT_NE(ReadTextFile(real).find("stage1 = 19000\nstage2 = 7000\nstage5 = 4000\n"), std::string::npos);
+    EXPECT_NE(ReadTextFile(real).find("stage1 = 19000\nstage2 = 7000\nstage5 = 4000\nstory = 6\n"), std::string::npos);
     EXPECT_EQ(StageProgress(5).bestMs, 4000u);  // the other game's clear shows here too
+    // The story's place is the latest word: this run's once it moves it,
+    // the other game's when that one moved it last.
+    NoteStoryStage(2);
+    EXPECT_NE(ReadTextFile(real).find("stage5 = 4000\nstory = 2\n"), std::string::npos) << ReadTextFile(real);
+    std::ofstream(real) << "stage5 = 4000\nstory = 7\n";
+    NoteStageClear(8, 9000);
+    EXPECT_EQ(StoryStage(), 7);
+    EXPECT_NE(ReadTextFile(real).find("stage8 = 9000\nstory = 7\n"), std::string::npos) << ReadTextFile(real);
     EXPECT_EQ(access((real + ".tmp.999999999").c_str(), F_OK), -1);
     // A file that is nothing but damage is kept aside, not lost.
     std::ofstream(real, std::ios::binary) << std::string(70000, 'x');
