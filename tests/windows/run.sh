@@ -6,6 +6,7 @@
 #   - from a folder whose path has spaces and Japanese letters (data found
 #     beside the program, Japanese file names opened);
 #   - a damaged data file ends the game as it ends the native one (status 1);
+#   - two games at once keep both clears in one progress file;
 #   - Ctrl+C in the console it was started from ends it as SIGINT does;
 #   - in a window: the title is reached, the settings file (in the
 #     application data folder) written twice, the second write replacing the
@@ -141,6 +142,24 @@ else
   fail "a damaged sound file: status $(cat "$RUN/wine.damaged.rc"), see $OUT/run/*.damaged.*"
 fi
 rm -rf "$OUT/run/damaged" "$RUN/damaged"
+
+# Two games at once, each clearing its stage into one progress file (locked
+# with LockFileEx): both clears are kept, a killed writer's temporary is gone.
+kept=0
+for _ in 1 2 3; do
+  rm -f "$RUN/progress.ini"
+  echo half >"$RUN/progress.ini.tmp.999999999"
+  (cd "$RUN" && wine "$EXE" --headless --scene 11 --max-ms 40000 --script stage1_win.txt --progress progress.ini \
+     >/dev/null 2>&1) &
+  first=$!
+  (cd "$RUN" && wine "$EXE" --headless --scene 15 --max-ms 60000 --script stage2_win.txt --progress progress.ini \
+     >/dev/null 2>&1) || true
+  wait "$first" || true
+  in_file "$RUN/progress.ini" "^stage1 = " && in_file "$RUN/progress.ini" "^stage2 = " &&
+    [ ! -e "$RUN/progress.ini.tmp.999999999" ] && kept=$((kept + 1))
+done
+[ "$kept" = 3 ] && pass "two games at once kept both clears (3 of 3)" ||
+  fail "two games at once kept both clears in $kept of 3 (progress.ini)"
 
 # Ctrl+C in the console the game was started from (cmd in a terminal; Wine
 # turns SIGINT into the console's Ctrl+C): the game, in a window, closes as
