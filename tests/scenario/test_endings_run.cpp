@@ -1,30 +1,11 @@
 // The endings as a player sees them: the built game, headless.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "game_run.h"
 #include "gfx/image.h"
 
-namespace {
-
-// A data folder like the real one but without img/<missing>.
-std::string DataWithout(const char* missing) {
-    namespace fs = std::filesystem;
-    std::string dir = MakeTempDir("noend");
-    fs::path real(TOLVANE_DATA_DIR);
-    fs::create_directory_symlink(real / "mid", dir + "/mid");
-    fs::create_directory_symlink(real / "wav", dir + "/wav");
-    fs::create_directory(dir + "/img");
-    for (const fs::directory_entry& e : fs::directory_iterator(real / "img"))
-        if (e.path().filename() != missing) fs::create_symlink(e.path(), fs::path(dir) / "img" / e.path().filename());
-    return dir;
-}
-
-}  // namespace
-
 TEST(EndingRun, MissingEndPictureEndsTheProgramWithItsMessage) {
-    std::string data = DataWithout("end1.png");
+    std::string data = DataWithout("img", "end1.png");
     GameRun run = RunGameHeadless({"--scene", "57", "--max-ms", "3000"}, "", data);
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.stderrText.find("end1.png をテクスチャとして読み込めませんでした"), std::string::npos)

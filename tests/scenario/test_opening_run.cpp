@@ -75,12 +75,7 @@ TEST(OpeningRun, PrologueShotShowsPictureFrameCaptionAndPortrait) {
 }
 
 TEST(OpeningRun, MissingPrologueSoundEndsTheProgramWithItsMessage) {
-    namespace fs = std::filesystem;
-    std::string dir = MakeTempDir("nowav");
-    fs::create_directory(dir + "/wav");
-    fs::create_directory_symlink(fs::path(TOLVANE_DATA_DIR) / "img", dir + "/img");
-    fs::create_directory_symlink(fs::path(TOLVANE_DATA_DIR) / "mid", dir + "/mid");
-    GameRun run = RunGameHeadless({"--max-ms", "20000"}, "", dir);
+    GameRun run = RunGameHeadless({"--max-ms", "20000"}, "", DataWithout("wav"));
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.stderrText.find("MIDIファイルのロードに失敗"), std::string::npos) << run.stderrText;
     EXPECT_NE(FirstLine(run.log, "MIDIファイルのロードに失敗"), -1);
@@ -97,11 +92,7 @@ TEST(OpeningRun, TitleTuneUnderTheQuietSoundFontAndWithoutIt) {
     EXPECT_EQ(fine.exitCode, 0);
     EXPECT_EQ(fine.stderrText, "");
 
-    std::string dir = MakeTempDir("nomid");
-    fs::create_directory(dir + "/mid");
-    for (const char* sub : {"img", "wav", "sf2"})
-        fs::create_directory_symlink(fs::path(TOLVANE_DATA_DIR) / sub, dir + "/" + sub);
-    GameRun run = RunGameHeadless({"--scene", "7", "--max-ms", "1000"}, "", dir);
+    GameRun run = RunGameHeadless({"--scene", "7", "--max-ms", "1000"}, "", DataWithout("mid"));
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.stderrText.find("MIDIファイルのロードに失敗"), std::string::npos) << run.stderrText;
 }

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -89,4 +90,15 @@ LogCapture::LogCapture() : path(MakeTempDir("log") + "/log.txt") { OpenLog(path.
 std::string LogCapture::Text() {
     CloseLog();
     return ReadTextFile(path);
+}
+
+std::string DataWithout(const std::string& sub, const char* missing) {
+    namespace fs = std::filesystem;
+    const fs::path real(TOLVANE_DATA_DIR), dir(MakeTempDir("data"));
+    for (const fs::directory_entry& e : fs::directory_iterator(real))
+        if (e.path().filename() != sub) fs::create_symlink(e.path(), dir / e.path().filename());
+    fs::create_directory(dir / sub);
+    for (const fs::directory_entry& e : fs::directory_iterator(real / sub))
+        if (missing && e.path().filename() != missing) fs::create_symlink(e.path(), dir / sub / e.path().filename());
+    return dir.string();
 }

@@ -21,6 +21,9 @@ std::string ReadTextFile(const std::string& path);
 
 // A fresh, empty folder under the system's temporary folder.
 std::string MakeTempDir(const char* tag);
+// A data folder like the generated one (its folders linked) but with folder
+// `sub` empty, or holding every file of it but `missing`.
+std::string DataWithout(const std::string& sub, const char* missing = nullptr);
 
 // Integer field of a trace line ("scene", "next", "t", ...); -1 if absent.
 long long TraceField(const std::string& line, const char* name);

@@ -196,6 +196,18 @@ void expectSprite(const Image& img, float u0, float v0, float u1, float v1, cons
     EXPECT_EQ(drawnUv(img, kNearBlack, u0, mid, u1, v1), 0) << what << ": the lower half would cover the floor";
 }
 
+// How many different pictures the unpainted column's ten walk rows hold.
+size_t walkFrames(const Image& img) {
+    std::set<std::vector<uint32_t>> frames;
+    for (int row = 0; row <= 9; ++row) {
+        std::vector<uint32_t> f;
+        for (int y = 0; y < 32; ++y)
+            for (int x = 96; x < 128; ++x) f.push_back(at(img, x, row * 64 + y));
+        frames.insert(f);
+    }
+    return frames.size();
+}
+
 int reddish(const Image& img, int x0, int y0, int w, int h, int channel) {
     int n = 0;
     for (int y = y0; y < y0 + h; ++y)
@@ -227,14 +239,7 @@ TEST(StageSheets, WalkersHaveEveryPictureTheGameShows) {
         for (int row : {0, 3, 6, 10, 13})
             EXPECT_GT(drawn(img, kNearBlack, col * 32, row * 64 + 30, 32, 2), 2) << "walker " << col << "," << row << " floats";
     // the walk animates: its ten rows are not one picture
-    std::set<std::vector<uint32_t>> frames;
-    for (int row = 0; row <= 9; ++row) {
-        std::vector<uint32_t> f;
-        for (int y = 0; y < 32; ++y)
-            for (int x = 96; x < 128; ++x) f.push_back(at(img, x, row * 64 + y));
-        frames.insert(f);
-    }
-    EXPECT_GE(frames.size(), 5u);
+    EXPECT_GE(walkFrames(img), 5u);
 }
 
 TEST(StageSheets, PaintedColumnsWearTheirPaint) {
@@ -341,14 +346,7 @@ TEST(StageSheets, PartnerHasEveryWalkerPictureAndNothingElse) {
     for (int y = 0; y < 1024; y += 3)
         for (int x = 128; x < 256; x += 3) ASSERT_EQ(at(img, x, y), at(hero, x, y)) << x << "," << y;
     // her walk animates
-    std::set<std::vector<uint32_t>> frames;
-    for (int row = 0; row <= 9; ++row) {
-        std::vector<uint32_t> f;
-        for (int y = 0; y < 32; ++y)
-            for (int x = 96; x < 128; ++x) f.push_back(at(img, x, row * 64 + y));
-        frames.insert(f);
-    }
-    EXPECT_GE(frames.size(), 5u);
+    EXPECT_GE(walkFrames(img), 5u);
 }
 
 TEST(StageSheets, PartnerIsDrawnApartFromTheHeroAndWearsThePaint) {

@@ -37,6 +37,14 @@ void Place(const FuzzCase& c, const std::string& path) {
     }
 }
 
+// A progress file with every other stage cleared, the sample to damage.
+std::vector<uint8_t> SampleProgress() {
+    Progress done{};
+    for (int k = 0; k < kStageCount; k += 2) done.stages[k] = StageRecord{true, 1000u * uint32_t(k + 7)};
+    std::string text = FormatProgress(done);
+    return std::vector<uint8_t>(text.begin(), text.end());
+}
+
 void Remove(const std::string& path) {
     if (unlink(path.c_str()) != 0) rmdir(path.c_str());
 }
@@ -53,11 +61,8 @@ TEST(KeptFilesFuzz, DamagedSettingsAndProgressLoadInRange) {
     sample.effectsVolume = 40;
     std::strcpy(sample.language, "en");
     std::string settingsText = FormatSettings(sample);
-    Progress done{};
-    for (int k = 0; k < kStageCount; k += 2) done.stages[k] = StageRecord{true, 1000u * uint32_t(k + 7)};
-    std::string progressText = FormatProgress(done);
     const std::vector<uint8_t> settingsBytes(settingsText.begin(), settingsText.end());
-    const std::vector<uint8_t> progressBytes(progressText.begin(), progressText.end());
+    const std::vector<uint8_t> progressBytes = SampleProgress();
 
     std::string dir = MakeTempDir("keptfuzz");
     std::string settingsPath = dir + "/settings.ini", progressPath = dir + "/progress.ini";
@@ -97,10 +102,7 @@ TEST(KeptFilesFuzz, DamagedSettingsAndProgressLoadInRange) {
 TEST(KeptFilesFuzz, TwoWritersOverDamagedProgress) {
     const uint64_t cases = std::max<uint64_t>(1, EnvNumber("TOLVANE_FUZZ_CASES", 500) / 10);
     const uint64_t seed = EnvNumber("TOLVANE_FUZZ_SEED", 1);
-    Progress done{};
-    for (int k = 0; k < kStageCount; k += 2) done.stages[k] = StageRecord{true, 1000u * uint32_t(k + 7)};
-    std::string text = FormatProgress(done);
-    const std::vector<uint8_t> bytes(text.begin(), text.end());
+    const std::vector<uint8_t> bytes = SampleProgress();
     std::string dir = MakeTempDir("keptfuzz2");
     std::string path = dir + "/progress.ini";
     for (uint64_t i = 0; i < cases; ++i) {

@@ -81,50 +81,37 @@ TEST_F(StageWalkerTest, WalksOnePixelPerStepAfterMoreThan20ms) {
     EXPECT_EQ(w.x, 103.0f);
 }
 
-TEST_F(StageWalkerTest, TurningAtWalls) {
+// Walls and the screen's edges turn a walker, each case two steps long.
+TEST_F(StageWalkerTest, TurningAtWallsAndScreenEdges) {
     Clear(kTestStage);
     Floor(kTestStage, 6);
     Wall(kTestStage, 5, 6);  // x 192..223
     Wall(kTestStage, 5, 2);  // x 64..95
-
-    // Walking right into a wall: turned and moved back in the same step.
-    Walker w = At(160, 160, 0);
-    StepWalker(kTestStage, w, sprite_, kPlain);
-    EXPECT_EQ(w.x, 160.0f);
-    EXPECT_EQ(w.facing, 1);
-    NextTick();
-    StepWalker(kTestStage, w, sprite_, kPlain);
-    EXPECT_EQ(w.x, 159.0f);
-
-    // Walking left into a wall: one pixel inside it for a step, facing right.
-    w = At(96, 160, 1);
-    StepWalker(kTestStage, w, sprite_, kPlain);
-    EXPECT_EQ(w.x, 95.0f);
-    EXPECT_EQ(w.facing, 0);
-    EXPECT_EQ(w.y, 160.0f);
-    NextTick();
-    StepWalker(kTestStage, w, sprite_, kPlain);
-    EXPECT_EQ(w.x, 96.0f);
-    EXPECT_EQ(w.facing, 0);
-}
-
-TEST_F(StageWalkerTest, LeftScreenEdgeTurnsAtMinusOne) {
-    Clear(kTestStage);
-    Floor(kTestStage, 6);
-    Walker w = At(0, 160, 1);
-    StepWalker(kTestStage, w, sprite_, kPlain);
-    EXPECT_EQ(w.x, -1.0f);
-    EXPECT_EQ(w.facing, 0);
-    EXPECT_EQ(sprite_.v[0].x, -1.0f);
-    NextTick();
-    StepWalker(kTestStage, w, sprite_, kPlain);
-    EXPECT_EQ(w.x, 0.0f);
-
-    // The right edge turns a walker without letting it past 608.
-    w = At(608, 160, 0);
-    StepWalker(kTestStage, w, sprite_, kPlain);
-    EXPECT_EQ(w.x, 608.0f);
-    EXPECT_EQ(w.facing, 1);
+    struct Case {
+        const char* what;
+        float x;
+        int facing;
+        float x1;  // after the first step, facing the other way
+        float x2;  // after the second
+    } cases[] = {
+        {"walking right into a wall: turned and moved back in the same step", 160, 0, 160, 159},
+        {"walking left into a wall: one pixel inside it for a step", 96, 1, 95, 96},
+        {"the left screen edge turns at -1", 0, 1, -1, 0},
+        {"the right edge turns without letting a walker past 608", 608, 0, 608, 607},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Walker w = At(c.x, 160, c.facing);
+        StepWalker(kTestStage, w, sprite_, kPlain);
+        EXPECT_EQ(w.x, c.x1);
+        EXPECT_EQ(w.facing, 1 - c.facing);
+        EXPECT_EQ(w.y, 160.0f);
+        EXPECT_EQ(sprite_.v[0].x, c.x1);
+        NextTick();
+        StepWalker(kTestStage, w, sprite_, kPlain);
+        EXPECT_EQ(w.x, c.x2);
+        EXPECT_EQ(w.facing, 1 - c.facing);
+    }
 }
 
 TEST_F(StageWalkerTest, LeftBumpInMidAirSnapsToTheRowAndRestartsTheFall) {
@@ -224,81 +211,46 @@ TEST_F(StageWalkerTest, SpriteHangsFromTheBox) {
     EXPECT_EQ(sprite_.v[0].u, 0.375f);  // the paint code owns the picture
 }
 
-TEST_F(StageWalkerTest, ModeOneSamplesOfStage2) {
-    Clear(2);
-    Floor(2, 6);
-    Wall(2, 5, 4);  // x 128..159
-    // The hero in mode 1 passes walls on his left ...
-    Walker hero = At(160, 160, 1);
-    hero.collisionMode = 1;
-    StepWalker(2, hero, sprite_, StageOf(2).heroRule);
-    EXPECT_EQ(hero.x, 159.0f);
-    EXPECT_EQ(hero.facing, 1);
-    // ... but the left screen edge still stops him.
-    hero = At(0, 160, 1);
-    hero.collisionMode = 1;
-    StepWalker(2, hero, sprite_, StageOf(2).heroRule);
-    EXPECT_EQ(hero.x, -1.0f);
-    EXPECT_EQ(hero.facing, 0);
-    // In mode 0 the same wall turns him.
-    hero = At(160, 160, 1);
-    StepWalker(2, hero, sprite_, StageOf(2).heroRule);
-    EXPECT_EQ(hero.facing, 0);
-
-    // The partner in mode 1 feels only a 6-pixel sliver: a wall 6 pixels to
-    // the right of its left edge goes unnoticed.
-    Walker partner = At(96, 160, 0);
-    partner.collisionMode = 1;
-    StepWalker(2, partner, sprite_, StageOf(2).partnerRule);
-    EXPECT_EQ(partner.x, 97.0f);
-    EXPECT_EQ(partner.facing, 0);
-    partner = At(122, 160, 0);
-    partner.collisionMode = 1;
-    StepWalker(2, partner, sprite_, StageOf(2).partnerRule);
-    EXPECT_EQ(partner.x, 122.0f);
-    EXPECT_EQ(partner.facing, 1);
-}
-
-TEST_F(StageWalkerTest, Stage4HeroReadsThePartnersMode) {
-    Clear(4);
-    Floor(4, 6);
-    Wall(4, 5, 6);  // x 192
-    g_Partner.collisionMode = 1;
-    Walker hero = At(160, 160, 0);
-    hero.collisionMode = 0;
-    StepWalker(4, hero, sprite_, StageOf(4).heroRule);
-    EXPECT_EQ(hero.x, 161.0f);  // the sliver has not reached the wall
-    g_Partner.collisionMode = 0;
-    hero = At(160, 160, 0);
-    hero.collisionMode = 1;
-    StepWalker(4, hero, sprite_, StageOf(4).heroRule);
-    EXPECT_EQ(hero.x, 160.0f);
-    EXPECT_EQ(hero.facing, 1);
-}
-
-TEST_F(StageWalkerTest, ModeOneOfStages6And8DropsTheEdges) {
-    Clear(6);
-    Clear(8);
-    Floor(6, 6);
-    Floor(8, 6);
-    Walker partner = At(0, 160, 1);
-    partner.collisionMode = 1;
-    StepWalker(6, partner, sprite_, StageOf(6).partnerRule);
-    EXPECT_EQ(partner.x, -1.0f);
-    EXPECT_EQ(partner.facing, 1);
-
-    // Stage 8: only the right side is sampled, and no screen edge.
+// What each stage's collision modes sample, one step each on a floor at row
+// 6: stage 2 has a wall at x 128..159, stage 4 at x 192, stage 8 at x 64.
+TEST_F(StageWalkerTest, CollisionModesOfTheStages) {
+    for (int k : {2, 4, 6, 8}) {
+        Clear(k);
+        Floor(k, 6);
+    }
+    Wall(2, 5, 4);
+    Wall(4, 5, 6);
     Wall(8, 5, 2);
-    Walker hero = At(96, 160, 1);
-    hero.collisionMode = 1;
-    StepWalker(8, hero, sprite_, StageOf(8).heroRule);
-    EXPECT_EQ(hero.x, 95.0f);
-    EXPECT_EQ(hero.facing, 1);
-    hero = At(32, 160, 0);
-    hero.collisionMode = 1;
-    StepWalker(8, hero, sprite_, StageOf(8).heroRule);
-    EXPECT_EQ(hero.x, 32.0f);
-    EXPECT_EQ(hero.facing, 1);
+    struct Case {
+        const char* what;
+        int stage;
+        bool partner;  // else the hero
+        float x;
+        int facing, mode, partnerMode;
+        float wantX;
+        int wantFacing;
+    } cases[] = {
+        {"stage 2: the hero in mode 1 passes walls on his left", 2, false, 160, 1, 1, 0, 159, 1},
+        {"stage 2: ... but the left screen edge still stops him", 2, false, 0, 1, 1, 0, -1, 0},
+        {"stage 2: in mode 0 the same wall turns him", 2, false, 160, 1, 0, 0, 159, 0},
+        {"stage 2: the partner in mode 1 feels a 6-pixel sliver: a wall at its right edge goes unnoticed", 2, true,
+         96, 0, 1, 0, 97, 0},
+        {"stage 2: ... and a wall in the sliver turns it", 2, true, 122, 0, 1, 0, 122, 1},
+        {"stage 4: the hero reads the partner's mode 1", 4, false, 160, 0, 0, 1, 161, 0},
+        {"stage 4: the hero reads the partner's mode 0", 4, false, 160, 0, 1, 0, 160, 1},
+        {"stage 6: mode 1 drops the screen edges", 6, true, 0, 1, 1, 0, -1, 1},
+        {"stage 8: mode 1 samples only the right side", 8, false, 96, 1, 1, 0, 95, 1},
+        {"stage 8: ... and no screen edge", 8, false, 32, 0, 1, 0, 32, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Walker w = At(c.x, 160, c.facing);
+        w.collisionMode = c.mode;
+        g_Partner.collisionMode = c.partnerMode;
+        StepWalker(c.stage, w, sprite_, c.partner ? StageOf(c.stage).partnerRule : StageOf(c.stage).heroRule);
+        EXPECT_EQ(w.x, c.wantX);
+        EXPECT_EQ(w.facing, c.wantFacing);
+    }
 }
 
 TEST_F(StageWalkerTest, RightSamplesWrapIntoTheNextRow) {
