@@ -109,7 +109,8 @@ bool isFlat(const Image& img) {
 
 }  // namespace
 
-TEST(FrontendPictures, HaveTheSizesTheScenesDrawThemAt) {
+// Every generated picture at the size its scene, sheet or cells assume.
+TEST(GeneratedPictures, HaveTheSizesTheGameDrawsThemAt) {
     const struct {
         const char* file;
         int w, h;
@@ -119,6 +120,14 @@ TEST(FrontendPictures, HaveTheSizesTheScenesDrawThemAt) {
         {"img/ステージ場面.png", 512, 512},     {"img/gameover.png", 640, 480},   {"img/end0.png", 512, 480},
         {"img/end1.png", 512, 480},            {"img/end2.png", 512, 480},       {"img/end.logo.png", 512, 480},
         {"img/tfp.png", 640, 480},
+        // the stage sheets
+        {"img/mapchip1.png", 512, 512}, {"img/mapchip2.png", 512, 512}, {"img/mapchip3.png", 512, 512},
+        {"img/char.move.png", 256, 1024}, {"img/char.partner.png", 256, 1024}, {"img/effect1.png", 512, 512}, {"img/effect2.png", 1024, 1024},
+        {"img/eff.ハート完.png", 768, 768}, {"img/eff.Blue.png", 768, 768}, {"img/eff.window.png", 768, 768},
+        {"img/suna.png", 768, 384}, {"img/fire.png", 256, 256}, {"img/波ね.png", 640, 512}, {"img/kaze.png", 256, 256},
+        // the stage's panel, brush and text
+        {"img/ブラシ.png", 256, 256}, {"img/mozi.png", 512, 512}, {"img/reset.png", 640, 480},
+        {"img/タイムアップル.png", 640, 480}, {"img/back.png", 640, 480}, {"img/kaiwa.png", 640, 480},
     };
     for (const auto& s : sizes) {
         Image img = load(s.file);

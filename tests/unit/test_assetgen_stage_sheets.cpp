@@ -90,23 +90,6 @@ int chipPixels(const Image& img, int code) { return drawn(img, kGreen, (code % 1
 
 }  // namespace
 
-TEST(StageSheets, SheetsHaveTheSizesTheirCellsAssume) {
-    const struct {
-        const char* file;
-        int w, h;
-    } kSizes[] = {
-        {"img/mapchip1.png", 512, 512}, {"img/mapchip2.png", 512, 512}, {"img/mapchip3.png", 512, 512},
-        {"img/char.move.png", 256, 1024}, {"img/char.partner.png", 256, 1024}, {"img/effect1.png", 512, 512}, {"img/effect2.png", 1024, 1024},
-        {"img/eff.ハート完.png", 768, 768}, {"img/eff.Blue.png", 768, 768}, {"img/eff.window.png", 768, 768},
-        {"img/suna.png", 768, 384}, {"img/fire.png", 256, 256}, {"img/波ね.png", 640, 512}, {"img/kaze.png", 256, 256},
-    };
-    for (const auto& s : kSizes) {
-        Image img = load(s.file);
-        EXPECT_EQ(img.width, s.w) << s.file;
-        EXPECT_EQ(img.height, s.h) << s.file;
-    }
-}
-
 TEST(StageSheets, EveryChipAStageUsesIsDrawnAndNoOtherIs) {
     for (int sheet = 1; sheet <= 3; ++sheet) {
         const std::string file = "img/mapchip" + std::to_string(sheet) + ".png";
