@@ -72,12 +72,21 @@ enum Scene : uint8_t {
     kSceneSelectFrame,       // 62
     kSceneEnd2Init,          // 63
     kSceneEnd2Frame,         // 64
-    kSceneCount
 };
 
 // Stages are numbered 1..kStageCount; each has an init and a frame scene
-// above, and an entry in the player's progress.
+// and an entry in the player's progress.
 constexpr int kStageCount = 9;
+
+// Stage k's init scene; its frame scene is the next number. Stages 1..9 sit
+// among the talks above (11, 15, ... 43); a later stage k takes the two
+// numbers after the last named scene, 65 + 2 (k - 10) and the next, so a new
+// stage needs no name here.
+constexpr int StageScene(int k) { return k <= 9 ? 7 + 4 * k : kSceneEnd2Frame + 1 + 2 * (k - 10); }
+// Every scene number lies below this: the named ones and the later stages'.
+constexpr int kSceneCount = StageScene(kStageCount + 1);
+static_assert(StageScene(1) == kSceneStage1Init && StageScene(9) == kSceneStage9Init && kStageCount >= 9);
+static_assert(kSceneCount <= 256, "scene numbers are one byte");
 
 extern uint8_t g_FrameNo;
 extern int g_FromSelect;

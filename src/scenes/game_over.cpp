@@ -31,7 +31,7 @@ void Gameoverinit() {
     LoadPicture(kSlotGameOver, kPicGameOver);
     const int lost = CurrentStage();
     s_ContinueScene = lost < 1 || lost > kStageCount ? -1
-                      : g_FromSelect == 1            ? int(StageOf(lost).initScene)
+                      : g_FromSelect == 1            ? StageScene(lost)
                                                      : StoryTalkBefore(lost);
     s_ContinueArmed = 0;
     if (s_ContinueScene >= 0) LoadPicture(kSlotContinue, kPicContinue);

@@ -2,7 +2,9 @@
 // what the game reports of each tick in a headless run's trace.
 #include "scenes/game_scenes.h"
 
+#include <array>
 #include <cstdio>
+#include <utility>
 
 #include "app/trace.h"
 #include "scenes/endings.h"
@@ -18,8 +20,32 @@
 #include "talk/talk.h"
 #include "talk/talk_faces.h"
 
+namespace {
+
+// Each stage's two scenes run StageInit and StageFrame with its number; they
+// stand at StageScene(k) and the number after it.
+struct StageScenePair {
+    void (*init)();
+    void (*frame)();
+};
+template <int K>
+void StageInitScene() { StageInit(K); }
+template <int K>
+void StageFrameScene() { StageFrame(K); }
+template <int... K>
+constexpr std::array<StageScenePair, sizeof...(K)> StageScenePairs(std::integer_sequence<int, K...>) {
+    return {{{StageInitScene<K>, StageFrameScene<K>}...}};
+}
+// By stage number (entry 0 unused).
+constexpr auto kStageScenes = StageScenePairs(std::make_integer_sequence<int, kStageCount + 1>());
+// Their log lines, "GameST1init関数通過" and "GameST1frame関数通過".
+char s_StageLogs[kStageCount + 1][2][40];
+
+}  // namespace
+
+// Every scene by number; the stages' entries are filled in at start-up.
 // clang-format off
-const SceneEntry kGameScenes[kSceneCount] = {
+SceneEntry g_GameScenes[kSceneCount] = {
     {Veskinit, "Veskinit関数通過。\n", true},  // 0
     {Veskframe, "Veskframe関数通過\n", false},  // 1
     {Logoinit, "Logoinit関数通過。\n", true},  // 2
@@ -31,40 +57,40 @@ const SceneEntry kGameScenes[kSceneCount] = {
     {Startframe, "Startframe関数通過\n", false},  // 8
     {Talk0Init, "Talk0Init関数通過。\n", true},  // 9
     {Talk0Frame, "Talk0Frame関数通過\n", false},  // 10
-    {[] { StageInit(1); }, "GameST1init関数通過\n", true},  // 11
-    {[] { StageFrame(1); }, "GameST1frame関数通過\n", false},  // 12
+    {},  // 11: stage
+    {},  // 12: stage
     {Talk1Init, "Talk1Init関数通過。\n", true},  // 13
     {Talk1Frame, "Talk1Frame関数通過\n", false},  // 14
-    {[] { StageInit(2); }, "GameST2init関数通過\n", true},  // 15
-    {[] { StageFrame(2); }, "GameST2frame関数通過\n", false},  // 16
+    {},  // 15: stage
+    {},  // 16: stage
     {Talk2Init, "Talk2Init関数通過。\n", true},  // 17
     {Talk2Frame, "Talk2Frame関数通過\n", false},  // 18
-    {[] { StageInit(3); }, "GameST3init関数通過\n", true},  // 19
-    {[] { StageFrame(3); }, "GameST3frame関数通過\n", false},  // 20
+    {},  // 19: stage
+    {},  // 20: stage
     {Talk3Init, "Talk3Init関数通過。\n", true},  // 21
     {Talk3Frame, "Talk3Frame関数通過\n", false},  // 22
-    {[] { StageInit(4); }, "GameST4init関数通過\n", true},  // 23
-    {[] { StageFrame(4); }, "GameST4frame関数通過\n", false},  // 24
+    {},  // 23: stage
+    {},  // 24: stage
     {Talk4Init, "Talk4Init関数通過。\n", true},  // 25
     {Talk4Frame, "Talk4Frame関数通過\n", false},  // 26
-    {[] { StageInit(5); }, "GameST5init関数通過\n", true},  // 27
-    {[] { StageFrame(5); }, "GameST5frame関数通過\n", false},  // 28
+    {},  // 27: stage
+    {},  // 28: stage
     {Talk5Init, "Talk5Init関数通過。\n", true},  // 29
     {Talk5Frame, "Talk5Frame関数通過\n", false},  // 30
-    {[] { StageInit(6); }, "GameST6init関数通過\n", true},  // 31
-    {[] { StageFrame(6); }, "GameST6frame関数通過\n", false},  // 32
+    {},  // 31: stage
+    {},  // 32: stage
     {Talk6Init, "Talk6Init関数通過。\n", true},  // 33
     {Talk6Frame, "Talk6Frame関数通過\n", false},  // 34
-    {[] { StageInit(7); }, "GameST7init関数通過\n", true},  // 35
-    {[] { StageFrame(7); }, "GameST7frame関数通過\n", false},  // 36
+    {},  // 35: stage
+    {},  // 36: stage
     {Talk7Init, "Talk7Init関数通過。\n", true},  // 37
     {Talk7Frame, "Talk7Frame関数通過\n", false},  // 38
-    {[] { StageInit(8); }, "GameST8init関数通過\n", true},  // 39
-    {[] { StageFrame(8); }, "GameST8frame関数通過\n", false},  // 40
+    {},  // 39: stage
+    {},  // 40: stage
     {Talk8Init, "Talk8Init関数通過。\n", true},  // 41
     {Talk8Frame, "Talk8Frame関数通過\n", false},  // 42
-    {[] { StageInit(9); }, "GameST9init関数通過\n", true},  // 43
-    {[] { StageFrame(9); }, "GameST9frame関数通過\n", false},  // 44
+    {},  // 43: stage
+    {},  // 44: stage
     {Optioninit, "Optioninit関数通過\n", true},  // 45
     {Optionframe, "Optionframe関数通過\n", false},  // 46
     {Gameoverinit, "Gameoverinit関数通過\n", true},  // 47
@@ -89,7 +115,13 @@ const SceneEntry kGameScenes[kSceneCount] = {
 // clang-format on
 
 void InstallGameTables() {
-    SetSceneTable(kGameScenes);
+    for (int k = 1; k <= kStageCount; ++k) {
+        std::snprintf(s_StageLogs[k][0], sizeof s_StageLogs[k][0], "GameST%dinit関数通過\n", k);
+        std::snprintf(s_StageLogs[k][1], sizeof s_StageLogs[k][1], "GameST%dframe関数通過\n", k);
+        g_GameScenes[StageScene(k)] = {kStageScenes[size_t(k)].init, s_StageLogs[k][0], true};
+        g_GameScenes[StageScene(k) + 1] = {kStageScenes[size_t(k)].frame, s_StageLogs[k][1], false};
+    }
+    SetSceneTable(g_GameScenes);
     SetSceneTraceFields(AppendSceneTraceFields);
     SetStageTable(kStages);
 }

@@ -5,8 +5,9 @@
 
 #include "app/scenes.h"
 
-// Scene number -> the function a tick runs and its log line.
-extern const SceneEntry kGameScenes[kSceneCount];
+// Scene number -> the function a tick runs and its log line (the stages'
+// entries filled in by InstallGameTables).
+extern SceneEntry g_GameScenes[kSceneCount];
 
 // Hands the app the scene table and the trace fields, and the stage engine
 // the stage table; the game's main calls it once before the run (tests at

@@ -201,7 +201,7 @@ void Optionframe() {
         if (KeyDown(VK_LBUTTON) && !s_CarriedPress && InBand(row)) g_SelectArmed[row] = 1;
         if (g_SelectArmed[row] == 1 && g_BrushAnim == 1.0f) {
             g_FromSelect = 1;
-            g_FrameNo = RowStage(row).initScene;
+            g_FrameNo = uint8_t(StageScene(RowStage(row).number));
             StopAllSound();
             g_SelectArmed[row] = 0;
         }

@@ -2,14 +2,29 @@
 #include "stage/stage.h"
 
 namespace {
-const Stage* s_Stages = nullptr;
+const StagePlay* s_Stages = nullptr;
 const Stage kNoStage = {};
+void NoStep() {}
+const StageScript kNoScript = {NoStep, NoStep, NoStep};
+const StageMap kNoGrid = {};
 }  // namespace
 
-void SetStageTable(const Stage* stages) { s_Stages = stages; }
+void SetStageTable(const StagePlay* stages) {
+    s_Stages = stages;
+    for (int k = 1; k <= kStageCount; ++k) g_StageMap[k] = InitialGrid(k);
+}
 
 const Stage& StageOf(int stage) {
-    return s_Stages && stage >= 1 && stage <= kStageCount ? s_Stages[stage] : kNoStage;
+    return s_Stages && stage >= 1 && stage <= kStageCount ? *s_Stages[stage].record : kNoStage;
+}
+
+const StageScript& ScriptOf(int stage) {
+    return s_Stages && stage >= 1 && stage <= kStageCount ? *s_Stages[stage].script : kNoScript;
+}
+
+const StageMap& InitialGrid(int stage) {
+    const Stage& s = StageOf(stage);
+    return s.grid ? *s.grid : kNoGrid;
 }
 
 const Stage& StageAtPlace(int place) {
@@ -20,6 +35,6 @@ const Stage& StageAtPlace(int place) {
 
 bool IsStageScene(int scene) {
     for (int k = 1; k <= kStageCount; ++k)
-        if (scene == StageOf(k).initScene || scene == StageOf(k).frameScene) return true;
+        if (scene == StageScene(k) || scene == StageScene(k) + 1) return true;
     return false;
 }

@@ -1,9 +1,11 @@
 // One record per stage: every fact of a stage that the engine, the panel,
-// the stage select and the progress file read. The records are written in
-// src/stages/stage_table.cpp and handed to the engine at start-up.
+// the stage select and the progress file read. Each stage's record and grid
+// are its file src/stages/stageN_record.cpp; the game hands the engine the
+// records with their scripts at start-up.
 #pragma once
 #include <cstdint>
 
+#include "stage/stage_map.h"
 #include "stage/walker.h"
 
 // What a stage's own file adds to the shared flow.
@@ -47,9 +49,9 @@ struct SelectEntry {
 constexpr int kPaintKept = -1;
 
 struct Stage {
-    int number;      // 1..kStageCount: its grid, fallers and progress entry
+    int number;      // 1..kStageCount: its scenes (StageScene), fallers and progress entry
     int storyPlace;  // 1..kStageCount: when the story plays it (banner, select order)
-    uint8_t initScene, frameScene, nextScene;
+    uint8_t nextScene;  // where the story goes once it is cleared
     // Look and sound.
     const char* music;
     const char* background;
@@ -70,20 +72,30 @@ struct Stage {
     float onePotX;
     uint8_t digitsDrawn;    // bit 0 red, 1 green, 2 blue
     float digitPos[3][2];   // -1: left as it was
+    const StageMap* grid;   // as it stands when the program starts
     RestoredCells restored;
     SelectEntry select;
-    const StageScript* script;
     bool partnerLabel;      // her name tag while she stands at her start
     bool waveStrip;         // water across the bottom of the screen
     bool soundsFirst;       // sounds load before the script's first run
     bool enterStarts;       // Enter starts the stage as well as a click
 };
 
+// A stage as the game hands it over: its record and its script.
+struct StagePlay {
+    const Stage* record;
+    const StageScript* script;
+};
+
 // The game hands its table (stages 1..kStageCount; entry 0 unused) to the
-// engine once at start-up.
-void SetStageTable(const Stage* stages);
-// Stage k's record (1..kStageCount).
+// engine once at start-up; the grids start as the records give them.
+void SetStageTable(const StagePlay* stages);
+// Stage k's record and script (1..kStageCount; any other k: an empty record,
+// a script that does nothing).
 const Stage& StageOf(int stage);
+const StageScript& ScriptOf(int stage);
+// Stage k's grid as the program starts it (any other k: empty).
+const StageMap& InitialGrid(int stage);
 // The stage the story plays at place 1..kStageCount.
 const Stage& StageAtPlace(int place);
 // Whether scene is the init or frame scene of a stage.

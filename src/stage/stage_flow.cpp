@@ -40,7 +40,7 @@ void DrawStageFallers(int stage) { DrawFallersOf(stage); }
 
 void ResetAllStageScripts() {
     g_ScriptReset = 1;
-    for (int k = 1; k <= kStageCount; ++k) StageOf(k).script->run();
+    for (int k = 1; k <= kStageCount; ++k) ScriptOf(k).run();
     g_ScriptReset = 0;
 }
 
@@ -170,7 +170,7 @@ void StageInit(int stage) {
     g_StageCleared = 0;
     g_ResetPictureRequest = 0;
     g_TimeUpRequest = 0;
-    s.script->init();
+    ScriptOf(stage).init();
 
     for (int c = 0; c < 3; ++c)
         if (s.digitPos[c][0] >= 0) {
@@ -190,7 +190,7 @@ void StageInit(int stage) {
 
     if (s.soundsFirst) LoadStageSounds(s);
     g_ScriptReset = 1;
-    s.script->run();
+    ScriptOf(stage).run();
     g_ScriptReset = 0;
     g_StartBannerReset = 1;
     StartBanner();
@@ -200,7 +200,7 @@ void StageInit(int stage) {
     g_ClearBannerFlag = 0;
     if (!s.soundsFirst) LoadStageSounds(s);
 
-    g_FrameNo = s.frameScene;
+    g_FrameNo = uint8_t(StageScene(stage) + 1);
 }
 
 void StageFrame(int stage) {
@@ -211,7 +211,7 @@ void StageFrame(int stage) {
 
     DrawQuad(kSlotStageBack, FullScreenQuad);
     DrawStageMap(stage);
-    s.script->drawObjects();
+    ScriptOf(stage).drawObjects();
     DrawQuad(kSlotCharacters, g_HeroQuad);
     DrawQuad(kSlotPartnerSheet, g_PartnerQuad);
     DrawPaintMarks();
@@ -242,11 +242,11 @@ void StageFrame(int stage) {
     DrawLossAfterimage();
     if (g_ResetPictureRequest == 1) {
         DrawResetPicture();
-        if (g_ResetPictureRequest == 0) g_FrameNo = s.initScene;
+        if (g_ResetPictureRequest == 0) g_FrameNo = uint8_t(StageScene(stage));
     }
     if (g_TimeUpRequest == 1) {
         DrawTimeUpPicture();
-        if (g_TimeUpRequest == 0) g_FrameNo = s.initScene;
+        if (g_TimeUpRequest == 0) g_FrameNo = uint8_t(StageScene(stage));
     }
 
     StepObjects(stage);
@@ -288,7 +288,7 @@ void StageFrame(int stage) {
         g_FrameNo = uint8_t(g_FromSelect == 1 ? int(kSceneStageSelectInit) : s.nextScene);
         StopAllSound();
     }
-    s.script->run();
+    ScriptOf(stage).run();
 }
 
 void AppendStageTraceFields(std::string& line, int scene) {

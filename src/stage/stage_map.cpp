@@ -2,6 +2,7 @@
 
 #include "stage/stage.h"
 
+StageMap g_StageMap[kStageCount + 1];
 Quad g_CellQuad = kWhiteQuad;
 
 namespace {
@@ -78,6 +79,6 @@ void RestoreStageCells(int stage) {
     const RestoredCells& r = StageOf(stage).restored;
     for (int i = 0; i < r.count; ++i) {
         const int index = CellIndex(r.cells[i].row, r.cells[i].col);
-        if (index >= 0) g_StageMap[stage][index] = kInitialStageMap[stage][index];
+        if (index >= 0) g_StageMap[stage][index] = InitialGrid(stage)[index];
     }
 }

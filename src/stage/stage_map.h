@@ -1,5 +1,5 @@
-// The stage grids: nine 20x15 maps of chip codes, how they are drawn, looked
-// up and put back when a stage starts again.
+// The stage grids: a 20x15 map of chip codes for each stage, how they are
+// drawn, looked up and put back when a stage starts again.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -21,12 +21,10 @@ constexpr int kCellSize = 32;
 // hold chips; the panel covers the rest of the screen.
 using StageMap = std::array<ChipCode, kMapCells>;
 
-// g_StageMap[k] is stage k's grid (index 0 is an unused empty grid). Events
-// write cells directly; a change counts for collisions at once.
+// g_StageMap[k] is stage k's grid (index 0 is an unused empty grid), copied
+// from its record when the game hands over its stages. Events write cells
+// directly; a change counts for collisions at once.
 extern StageMap g_StageMap[kStageCount + 1];
-
-// The grids as they are at program start, for restoring and checking.
-extern const StageMap kInitialStageMap[kStageCount + 1];
 
 // A quad at the origin, opaque white, z 0, rhw 1, texture 0: the start value
 // of the stage engine's sprites.

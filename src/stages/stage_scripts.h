@@ -4,8 +4,8 @@
 #include "stage/stage_state.h"
 #include "stages/script_kit.h"
 
-// Every stage's record, by stage number (entry 0 unused).
-extern const Stage kStages[kStageCount + 1];
+// Every stage's record and script, by stage number (entry 0 unused).
+extern const StagePlay kStages[kStageCount + 1];
 
 extern const StageScript kStage1Script;
 extern const StageScript kStage2Script;

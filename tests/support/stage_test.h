@@ -63,7 +63,7 @@ protected:
             g_Now += 15;
             if (fallers) StepStageFallers(stage_);
             g_Hero.halted = g_Partner.halted = 0;
-            StageOf(stage_).script->run();
+            ScriptOf(stage_).run();
         }
     }
     // The meeting goal: `first` comes home to its place and waits there,

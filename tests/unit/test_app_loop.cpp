@@ -71,10 +71,10 @@ TEST(Dispatcher, LogTextsFollowTheSceneTable) {
 
 TEST(Dispatcher, EveryInitStoresItsOwnFrameNumber) {
     for (int n = 0; n < kSceneCount; ++n) {
-        if (!kGameScenes[n].isInit) continue;
+        if (!g_GameScenes[n].isInit) continue;
         g_FrameNo = uint8_t(n);
         Dispatch();
-        EXPECT_EQ(g_FrameNo, n + 1) << kGameScenes[n].log;
+        EXPECT_EQ(g_FrameNo, n + 1) << g_GameScenes[n].log;
     }
 }
 

@@ -369,7 +369,7 @@ TEST(FrontendPictures, ThumbnailsShowTheirStagesGridOverItsBackground) {
         const bool haveBg = DecodeImageFile((kData + "/" + info.background).c_str(), bg) && bg.width == 640 && !isFlat(bg);
         const bool haveChips = DecodeImageFile((kData + "/" + info.chips).c_str(), chips) && chips.width == chips.height;
         const int ox = int(e.thumbU * 512.f), oy = int(std::lround(e.thumbV * 512.f));
-        const StageMap& map = kInitialStageMap[k];
+        const StageMap& map = InitialGrid(k);
         auto solid = [&](int row, int col) {
             return row >= 0 && col >= 0 && row < 10 && col < kMapCols && IsSolid(map[size_t(row * kMapCols + col)]);
         };

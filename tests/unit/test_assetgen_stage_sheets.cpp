@@ -81,7 +81,7 @@ std::set<int> usedCodes(int sheet) {
     std::set<int> used = kScriptCodes[sheet];
     for (int k = 1; k <= kStageCount; ++k)
         if (sheetOf(k) == sheet)
-            for (ChipCode c : kInitialStageMap[k])
+            for (ChipCode c : InitialGrid(k))
                 if (c != 0) used.insert(c);
     return used;
 }

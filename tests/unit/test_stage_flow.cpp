@@ -26,7 +26,7 @@ protected:
     }
     // Starts stage k and runs until its start banner has ended.
     void StartRunning(int stage) {
-        g_FrameNo = uint8_t(StageOf(stage).initScene);
+        g_FrameNo = uint8_t(StageScene(stage));
         Tick();
         int guard = 0;
         while (g_StageRunning == 0 && guard++ < 500) Tick();

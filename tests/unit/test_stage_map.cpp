@@ -15,7 +15,7 @@ protected:
     void SetUp() override { ResetGrids(); }
     void TearDown() override { ResetGrids(); }
     static void ResetGrids() {
-        for (int k = 0; k <= kStageCount; ++k) g_StageMap[k] = kInitialStageMap[k];
+        for (int k = 0; k <= kStageCount; ++k) g_StageMap[k] = InitialGrid(k);
     }
 };
 
@@ -24,7 +24,7 @@ protected:
 TEST_F(StageMapTest, LowerRowsAreEmptyInEveryGrid) {
     for (int k = 1; k <= kStageCount; ++k) {
         for (int i = 10 * kMapCols; i < kMapCells; ++i) {
-            EXPECT_EQ(kInitialStageMap[k][i], 0) << "stage " << k << " byte " << i;
+            EXPECT_EQ(InitialGrid(k)[i], 0) << "stage " << k << " byte " << i;
         }
     }
 }

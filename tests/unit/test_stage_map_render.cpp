@@ -28,7 +28,7 @@ TEST(StageMapRender, EverySolidCellOfEveryGridShowsItsChip) {
         ASSERT_TRUE(ReadFramePixels(px.data()));
         for (int row = 0; row < kMapRows; ++row)
             for (int col = 0; col < kMapCols; ++col) {
-                ChipCode code = kInitialStageMap[k][size_t(row * kMapCols + col)];
+                ChipCode code = InitialGrid(k)[size_t(row * kMapCols + col)];
                 int drawn = 0;
                 for (int y = row * 32; y < row * 32 + 32; ++y)
                     for (int x = col * 32; x < col * 32 + 32; ++x)

@@ -15,13 +15,13 @@ constexpr int kTestStage = 9;  // a grid the tests clear and build on
 class StageWalkerTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (int k = 0; k <= kStageCount; ++k) g_StageMap[k] = kInitialStageMap[k];
+        for (int k = 0; k <= kStageCount; ++k) g_StageMap[k] = InitialGrid(k);
         savedHero_ = g_Hero;
         savedPartner_ = g_Partner;
         g_Now = 1000000;
     }
     void TearDown() override {
-        for (int k = 0; k <= kStageCount; ++k) g_StageMap[k] = kInitialStageMap[k];
+        for (int k = 0; k <= kStageCount; ++k) g_StageMap[k] = InitialGrid(k);
         g_Hero = savedHero_;
         g_Partner = savedPartner_;
     }

@@ -12,7 +12,7 @@
 #include "imageio.h"
 #include "output.h"
 #include "palette.h"
-#include "stage/stage_map.h"
+#include "stages/stage_records.h"
 #include "words.h"
 
 namespace ag::fe {
@@ -88,29 +88,24 @@ Canvas stageSelectFrame() {
 // ---------------------------------------------------------------- thumbnails
 namespace {
 
+// A stage's record (its pictures, grid and start places) and the colours
+// its thumbnail falls back on when a picture is missing.
 struct StageLook {
-    const char* background;
-    Rgba key;              // the background's colour key (keyed pixels show the white screen)
-    const char* chips;
-    float heroX, heroY;
-    int heroFacing;        // 0 right, 1 left
-    float partnerX, partnerY;
-    int partnerFacing;
-    Rgba skyTop, skyLow, earth;  // used when a picture is missing
+    const Stage* stage;
+    Rgba skyTop, skyLow, earth;
 };
 
-// What each stage's first screen shows (as the stage table sets it up).
-const StageLook kLooks[10] = {
+const StageLook kLooks[kStageCount + 1] = {
     {},
-    {kPicBackgrounds[1].path, kKeyBlack, kPicChips[1].path, 0, 160, 0, 576, 128, 1, hex(0x8EC5EE), hex(0xFBE8C8), hex(0x8C6A4A)},
-    {kPicBackgrounds[2].path, kKeyWhite, kPicChips[2].path, 0, 64, 0, 0, 128, 0, hex(0x5E7E78), hex(0xA8C4A0), hex(0x5A6A48)},
-    {kPicBackgrounds[3].path, kKeyBlack, kPicChips[3].path, 0, 0, 0, 608, 32, 1, hex(0x4A8EE0), hex(0xCFE6F8), hex(0x8A8AA0)},
-    {kPicBackgrounds[4].path, kKeyBlack, kPicChips[3].path, 0, 224, 0, 608, 32, 1, hex(0xE88A5A), hex(0xF8D890), hex(0x7A5A48)},
-    {kPicBackgrounds[6].path, kKeyWhite, kPicChips[3].path, 0, 0, 0, 320, 128, 1, hex(0x101838), hex(0x3A3A78), hex(0x3A4A5A)},
-    {kPicBackgrounds[2].path, kKeyWhite, kPicChips[2].path, 192, 0, 0, 388, 64, 0, hex(0x2A2430), hex(0x8A7A60), hex(0x5A4A40)},
-    {kPicBackgrounds[7].path, kKeyWhite, kPicChips[3].path, 96, 0, 0, 160, 64, 1, hex(0xE8A870), hex(0xF8E0B0), hex(0xA8684A)},
-    {kPicBackgrounds[1].path, kKeyWhite, kPicChips[1].path, 0, 32, 0, 352, 96, 1, hex(0xE8B050), hex(0xFFF0C0), hex(0x8A6A3A)},
-    {kPicBackgrounds[5].path, kKeyWhite, kPicChips[3].path, 320, 0, 1, 384, 0, 0, hex(0x3A1830), hex(0xC8483A), hex(0x4A4A5A)},
+    {&kStage1, hex(0x8EC5EE), hex(0xFBE8C8), hex(0x8C6A4A)},
+    {&kStage2, hex(0x5E7E78), hex(0xA8C4A0), hex(0x5A6A48)},
+    {&kStage3, hex(0x4A8EE0), hex(0xCFE6F8), hex(0x8A8AA0)},
+    {&kStage4, hex(0xE88A5A), hex(0xF8D890), hex(0x7A5A48)},
+    {&kStage5, hex(0x101838), hex(0x3A3A78), hex(0x3A4A5A)},
+    {&kStage6, hex(0x2A2430), hex(0x8A7A60), hex(0x5A4A40)},
+    {&kStage7, hex(0xE8A870), hex(0xF8E0B0), hex(0xA8684A)},
+    {&kStage8, hex(0xE8B050), hex(0xFFF0C0), hex(0x8A6A3A)},
+    {&kStage9, hex(0x3A1830), hex(0xC8483A), hex(0x4A4A5A)},
 };
 
 // Pictures written earlier in this run, each read once; a missing or
@@ -149,8 +144,10 @@ bool flat(const Canvas& c) {
 // The 640x320 map area of stage k at its start, at full size.
 Canvas stageScreen(int k, ReadBack& readBack) {
     const StageLook& s = kLooks[k];
+    const Stage& stage = *s.stage;
+    const Rgba key = fromArgb(stage.backgroundKey);
     Canvas screen(W, 320, hex(0xFFFFFF));
-    const Canvas& bg = readBack(s.background);
+    const Canvas& bg = readBack(stage.background);
     if (bg.width() == W && bg.height() == H && !flat(bg)) {
         // drawn full screen from v 0.01: screen row y shows picture row 4.8 + 0.99 y
         for (int y = 0; y < 320; ++y) {
@@ -158,15 +155,15 @@ Canvas stageScreen(int k, ReadBack& readBack) {
             for (int x = 0; x < W; ++x) {
                 Rgba p = bg.at(x, row);
                 p.a = 255;
-                screen.at(x, y) = p == s.key ? hex(0xFFFFFF) : p;
+                screen.at(x, y) = p == key ? hex(0xFFFFFF) : p;
             }
         }
     } else {
         screen.vGradient(0, 0, W, 320, s.skyTop, s.skyLow);
     }
-    const Canvas& chips = readBack(s.chips);
+    const Canvas& chips = readBack(stage.chips);
     const int chip = chips.width() / 16;
-    const StageMap& map = kInitialStageMap[k];
+    const StageMap& map = *stage.grid;
     for (int row = 0; row < 10; ++row)
         for (int col = 0; col < kMapCols; ++col) {
             const ChipCode code = map[size_t(row * kMapCols + col)];
@@ -291,13 +288,14 @@ Canvas shrinkKeepingAlpha(const Canvas& src, int dw, int dh) {
 Canvas stageThumbnails(Output& out) {
     Canvas sheet(512, 512, hex(0xFFFFFF, 0));
     ReadBack readBack(out);
-    for (int k = 1; k <= 9; ++k) {
+    for (int k = 1; k <= kStageCount; ++k) {
         const StageLook& s = kLooks[k];
         Canvas thumb = boxDown(stageScreen(k, readBack), 128, 96);
         // the walkers: a 32-px box whose picture stands on its lower edge
         const float sx = 128.f / 640.f, sy = 96.f / 320.f;
-        tinyWalker(thumb, (s.partnerX + 16) * sx, (s.partnerY + 32) * sy, false, s.partnerFacing == 1);
-        tinyWalker(thumb, (s.heroX + 16) * sx, (s.heroY + 32) * sy, true, s.heroFacing == 1);
+        const StartPlace hero = s.stage->hero, partner = s.stage->partner;
+        tinyWalker(thumb, (partner.x + 16) * sx, (partner.y + 32) * sy, false, partner.facing == 1);
+        tinyWalker(thumb, (hero.x + 16) * sx, (hero.y + 32) * sy, true, hero.facing == 1);
         // a thin dark edge keeps the picture crisp inside its frame
         for (int x = 0; x < 128; ++x) {
             thumb.at(x, 0) = mix(thumb.at(x, 0), pal::kOutline, 0.5f);
