@@ -35,11 +35,16 @@ struct PoolRecord {
     float x, y;
     int life;
 };
-PoolRecord s_Smoke[10], s_ColourBursts[10], s_Bursts[10], s_MirroredBursts[10];
-float s_SmokeX, s_SmokeY;
-int s_SmokeBlend, s_SmokeVariant;
-float s_BurstX, s_BurstY;
-int s_BurstColumn, s_BurstRow;
+PoolRecord s_Bursts[10], s_MirroredBursts[10];
+// A pool whose live records all draw at its last spawn's place, with that
+// spawn's two settings (smoke: blend and variant; colour bursts: column and
+// row).
+struct SitePool {
+    PoolRecord records[10];
+    float x, y;
+    int a, b;
+};
+SitePool s_Smoke, s_ColourBursts;
 float s_ColourBurstU = 0.25f, s_ColourBurstV = 0.75f;
 
 PoolRecord* Spawn(PoolRecord (&pool)[10]) {
@@ -49,6 +54,16 @@ PoolRecord* Spawn(PoolRecord (&pool)[10]) {
             return &r;
         }
     return nullptr;
+}
+
+// A spawn asked for (spawn non-zero) that finds a free record moves the site.
+void SpawnAtSite(SitePool& p, int spawn, float x, float y, int a, int b) {
+    if (spawn != 0 && Spawn(p.records)) {
+        p.x = x;
+        p.y = y;
+        p.a = a;
+        p.b = b;
+    }
 }
 
 // Draws each live record of a pool and ages it by `step`.
@@ -249,15 +264,10 @@ void UpdateHeroPose() { UpdatePose(g_HeroQuad, g_HeroPose, g_HeroWalkRow, s_Hero
 void UpdatePartnerPose() { UpdatePose(g_PartnerQuad, g_PartnerPose, g_PartnerWalkRow, s_PartnerRowTime); }
 
 void UpdateSmokePuffs(float x, float y, int spawn, int blend, int variant) {
-    if (spawn != 0 && Spawn(s_Smoke)) {
-        s_SmokeX = x;
-        s_SmokeY = y;
-        s_SmokeBlend = blend;
-        s_SmokeVariant = variant;
-    }
-    AgePool(s_Smoke, 5, [](const PoolRecord& r) {
+    SpawnAtSite(s_Smoke, spawn, x, y, blend, variant);
+    AgePool(s_Smoke.records, 5, [](const PoolRecord& r) {
         int rise = (255 - r.life) / 2;
-        DrawSmokePuff(s_SmokeX, s_SmokeY - float(rise) / 2, 64, 64, r.life, s_SmokeBlend, s_SmokeVariant);
+        DrawSmokePuff(s_Smoke.x, s_Smoke.y - float(rise) / 2, 64, 64, r.life, s_Smoke.a, s_Smoke.b);
     });
 }
 
@@ -281,15 +291,11 @@ void DrawSmokePuff(float x, float y, float w, float h, int life, int blend, int 
 }
 
 void SpawnColourBurst(float x, float y, int spawn, int column, int row) {
-    if (spawn != 0 && Spawn(s_ColourBursts)) {
-        s_BurstX = x;
-        s_BurstY = y;
-        s_BurstColumn = column;
-        s_BurstRow = row;
-    }
-    AgePool(s_ColourBursts, 5, [](const PoolRecord& r) {
+    SpawnAtSite(s_ColourBursts, spawn, x, y, column, row);
+    AgePool(s_ColourBursts.records, 5, [](const PoolRecord& r) {
         float size = float(255 - r.life);
-        DrawColourBurst(s_BurstX - size / 2, s_BurstY - size / 2, size, r.life, s_BurstColumn, s_BurstRow);
+        DrawColourBurst(s_ColourBursts.x - size / 2, s_ColourBursts.y - size / 2, size, r.life, s_ColourBursts.a,
+                        s_ColourBursts.b);
     });
 }
 

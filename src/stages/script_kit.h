@@ -247,6 +247,21 @@ struct EventTable {
     unsigned* twinkleTimes = nullptr;  // a twinkle clock per row instead of the shared one
 };
 
+// What every stage's state begins with: one tick counter per event (by
+// number; 0 unused) and the ring gates its gestures share.
+template <int N>
+struct EventState {
+    int eventTicks[N + 1];
+    RingGates gates;
+};
+
+// A stage's table: its rows[1..M-1] with the counters and gates of its state.
+template <int M>
+constexpr EventTable EventsOf(const EventRow (&rows)[M], EventState<M - 1>& s, SprayParticle (*twinkles)[20],
+                              unsigned& twinkleTime, bool ringsOnHold = false, unsigned* twinkleTimes = nullptr) {
+    return {rows, M - 1, s.eventTicks, twinkles, s.gates, twinkleTime, ringsOnHold, twinkleTimes};
+}
+
 // Tries event e: when its walker stands at the place with the paint and the
 // stage is ready, the walker holds, plays the gesture, the consequence runs
 // and the counter counts up. True when it ran.

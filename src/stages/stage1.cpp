@@ -84,8 +84,7 @@ const EventRow kEvents[kStage1Events + 1] = {
 };
 
 // Fire has no twinkles: their clock is never read.
-const EventTable kTable = {kEvents, kStage1Events, g_Stage1.eventTicks, nullptr, g_Stage1.gates,
-                           g_Stage1.flameStepTime, true};
+const EventTable kTable = EventsOf(kEvents, g_Stage1, nullptr, g_Stage1.flameStepTime, true);
 
 void WinTest() {
     if (g_Partner.x == g_Hero.x + 32) {

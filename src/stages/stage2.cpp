@@ -97,8 +97,8 @@ const EventRow kEvents[kStage2Events + 1] = {
     {kHero, B, 0, 415, 192, 192, &kWaterBlock, 50, nullptr, WashBlockOff},
 };
 
-const EventTable kTable = {kEvents, kStage2Events, g_Stage2.eventTicks, s_Twinkles, g_Stage2.gates,
-                           g_Stage2.twinkleTimes[0], false, g_Stage2.twinkleTimes};
+const EventTable kTable =
+    EventsOf(kEvents, g_Stage2, s_Twinkles, g_Stage2.twinkleTimes[0], false, g_Stage2.twinkleTimes);
 
 void WalkerRules() {
     Stage2State& s = g_Stage2;

@@ -47,37 +47,52 @@ void BlowObstacle(const EventCtx& c) {
     BlowAway(c, kBlownAway, g_Stage3.obstacleState, g_Stage3.burnStep, g_Stage3.burnStepTime);
 }
 
-// Event 2: the hero blows faller 1 off the top-left shelf onto the long one.
-void Faller1OffTop(const EventCtx& c) {
-    Stage3State& s = g_Stage3;
-    Faller& f = Faller1();
-    Push(f, 2, 160, s.pushTime1, c.n, 25);
-    if (Landed(c, f, 128, s.splashCount1, 30)) s.faller1State = 1;
-}
+// The pushes along the shelves, by event: which faller (1 or 2), its push
+// clock, the step and the limit it is pushed to from tick `from` with the
+// scrape on tick soundAt. A push ends once the faller lands with its bottom
+// at `land` (its sand counted on `splash` up to `settle`) or, where land is
+// 0, once its x is `at`; such a push clears `splash` for the drop that
+// follows it. The faller's state is `next` then.
+struct Shove {
+    int faller;
+    unsigned Stage3State::*clock;
+    int Stage3State::*splash;
+    float step, limit;
+    int from, soundAt;
+    float land;
+    int settle;
+    float at;
+    int next;
+};
+constexpr Shove kShoves[kStage3Events + 1] = {
+    {},
+    {},
+    // 2: the hero blows faller 1 off the top-left shelf onto the long one;
+    // 3: walking back left, to the long shelf's end; 4: off it onto the
+    // bottom-left shelf.
+    {1, &Stage3State::pushTime1, &Stage3State::splashCount1, 2, 160, 0, 25, 128, 30, 0, 1},
+    {1, &Stage3State::pushTime1, &Stage3State::splashCount1, -2, 128, 31, 35, 0, 0, 128, 2},
+    {1, &Stage3State::pushTime1, &Stage3State::splashCount1, -2, 96, 0, 25, 256, 20, 0, 3},
+    // 5: the hero blows faller 2 one block further along the middle shelf.
+    {2, &Stage3State::pushTime1, nullptr, 2, 512, 0, 15, 0, 0, 512, 2},
+    {},
+    {},
+    // 8: the partner blows faller 2 off the top-right shelf; 9 to 11: right
+    // along the middle shelf, one step each.
+    {2, &Stage3State::pushTime2, &Stage3State::splashCount2, -2, 480, 0, 25, 192, 20, 0, 1},
+    {2, &Stage3State::pushTime2, nullptr, 2, 512, 31, 35, 0, 0, 512, 2},
+    {2, &Stage3State::pushTime2, nullptr, 2, 544, 31, 35, 0, 0, 544, 3},
+    {2, &Stage3State::pushTime2, nullptr, 2, 576, 31, 35, 0, 0, 576, 4},
+};
 
-// Event 3: walking back left, the hero blows faller 1 to the long shelf's end.
-void Faller1Back(const EventCtx& c) {
+void ShoveFaller(const EventCtx& c) {
     Stage3State& s = g_Stage3;
-    s.splashCount1 = 0;
-    Faller& f = Faller1();
-    if (c.n >= 31) Push(f, -2, 128, s.pushTime1, c.n, 35);
-    if (Reached(c, f.x + 32 == 160)) s.faller1State = 2;
-}
-
-// Event 4: faller 1 goes off the long shelf onto the bottom-left shelf.
-void Faller1Down(const EventCtx& c) {
-    Stage3State& s = g_Stage3;
-    Faller& f = Faller1();
-    Push(f, -2, 96, s.pushTime1, c.n, 25);
-    if (Landed(c, f, 256, s.splashCount1, 20)) s.faller1State = 3;
-}
-
-// Event 5: the hero blows faller 2 one block further along the middle shelf.
-void Faller2Along(const EventCtx& c) {
-    Stage3State& s = g_Stage3;
-    Faller& f = Faller2();
-    Push(f, 2, 512, s.pushTime1, c.n, 15);
-    if (Reached(c, f.x + 32 == 544)) s.faller2State = 2;
+    const Shove& r = kShoves[c.event];
+    Faller& f = r.faller == 1 ? Faller1() : Faller2();
+    int& state = r.faller == 1 ? s.faller1State : s.faller2State;
+    if (r.land == 0 && r.splash) s.*r.splash = 0;
+    if (c.n >= r.from) Push(f, r.step, r.limit, s.*r.clock, c.n, r.soundAt);
+    if (r.land > 0 ? Landed(c, f, r.land, s.*r.splash, r.settle) : Reached(c, f.x == r.at)) state = r.next;
 }
 
 // Events 6 and 7: the wide faller 3 goes off the middle shelf onto the small
@@ -90,24 +105,6 @@ void Faller3Down(const EventCtx& c) {
     else
         PushFaller(f, s.pushTime3, -1, f.x >= 288, c.n, 25);
     if (Reached(c, f.y + 32 == 288)) s.faller3State = 1;
-}
-
-// Event 8: the partner blows faller 2 off the top-right shelf.
-void Faller2OffTop(const EventCtx& c) {
-    Stage3State& s = g_Stage3;
-    Faller& f = Faller2();
-    Push(f, -2, 480, s.pushTime2, c.n, 25);
-    if (Landed(c, f, 192, s.splashCount2, 20)) s.faller2State = 1;
-}
-
-// Events 9 to 11: the partner blows faller 2 right along the middle shelf,
-// one step each.
-void Faller2Right(const EventCtx& c) {
-    Stage3State& s = g_Stage3;
-    const float limit = 480 + 32 * float(c.event - 8);
-    Faller& f = Faller2();
-    if (c.n >= 31) Push(f, 2, limit, s.pushTime2, c.n, 35);
-    if (Reached(c, f.x == limit)) s.faller2State += 1;
 }
 
 bool ObstacleStanding() { return g_Stage3.obstacleState <= 1; }
@@ -125,21 +122,20 @@ constexpr float kAny = kAnyY, kLow = kLowestY;
 const EventRow kEvents[kStage3Events + 1] = {
     {},
     {kHero, G, 0, 288, kAny, kLow, &kWindRight, 71, ObstacleStanding, BlowObstacle},
-    {kHero, G, 0, 95, 0, 0, &kWindRight, 31, Faller1In<0>, Faller1OffTop},
-    {kHero, G, 1, 195, 96, 96, &kWindLeft, 51, Faller1In<1>, Faller1Back},
-    {kHero, G, 1, 161, 96, 96, &kWindLeft, 31, Faller1In<2>, Faller1Down},
-    {kHero, G, 0, 446, 160, 160, &kWindRightSoon, 31, Faller2In<1>, Faller2Along},
+    {kHero, G, 0, 95, 0, 0, &kWindRight, 31, Faller1In<0>, ShoveFaller},
+    {kHero, G, 1, 195, 96, 96, &kWindLeft, 51, Faller1In<1>, ShoveFaller},
+    {kHero, G, 1, 161, 96, 96, &kWindLeft, 31, Faller1In<2>, ShoveFaller},
+    {kHero, G, 0, 446, 160, 160, &kWindRightSoon, 31, Faller2In<1>, ShoveFaller},
     {kHero, G, 1, 385, 160, 160, &kWindLeft, 31, Faller3Up, Faller3Down},
     {kPartner, G, 1, 385, 160, 160, &kWindLeft, 31, Faller3Up, Faller3Down},
-    {kPartner, G, 1, 545, 32, 32, &kWindLeft, 31, Faller2In<0>, Faller2OffTop},
-    {kPartner, G, 0, 445, 160, 160, &kWindRight, 51, Faller2In<1>, Faller2Right},
-    {kPartner, G, 0, 479, 160, 160, &kWindRight, 51, Faller2In<2>, Faller2Right},
-    {kPartner, G, 0, 511, 160, 160, &kWindRight, 51, Faller2In<3>, Faller2Right},
+    {kPartner, G, 1, 545, 32, 32, &kWindLeft, 31, Faller2In<0>, ShoveFaller},
+    {kPartner, G, 0, 445, 160, 160, &kWindRight, 51, Faller2In<1>, ShoveFaller},
+    {kPartner, G, 0, 479, 160, 160, &kWindRight, 51, Faller2In<2>, ShoveFaller},
+    {kPartner, G, 0, 511, 160, 160, &kWindRight, 51, Faller2In<3>, ShoveFaller},
 };
 
 // Wind has no twinkles: their clock is never read.
-const EventTable kTable = {kEvents, kStage3Events, g_Stage3.eventTicks, nullptr, g_Stage3.gates,
-                           g_Stage3.goalStepTime, false};
+const EventTable kTable = EventsOf(kEvents, g_Stage3, nullptr, g_Stage3.goalStepTime);
 
 bool InRange(float v, float lo, float hi) { return v >= lo && v <= hi; }
 

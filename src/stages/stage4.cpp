@@ -253,8 +253,7 @@ const EventRow kEvents[kStage4Events + 1] = {
 };
 
 // The blue events' twinkles share the green flames' step time.
-const EventTable kTable = {kEvents, kStage4Events, g_Stage4.eventTicks, s_Twinkles, g_Stage4.gates,
-                           g_Stage4.effectTime, false};
+const EventTable kTable = EventsOf(kEvents, g_Stage4, s_Twinkles, g_Stage4.effectTime);
 
 void Rules() {
     Stage4State& s = g_Stage4;

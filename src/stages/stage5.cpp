@@ -232,8 +232,7 @@ const EventRow kEvents[kStage5Events + 1] = {
 };
 
 // No water here: the twinkle clock is never read.
-const EventTable kTable = {kEvents, kStage5Events, g_Stage5.eventTicks, nullptr, g_Stage5.gates,
-                           g_Stage5.goalStepTime, false};
+const EventTable kTable = EventsOf(kEvents, g_Stage5, nullptr, g_Stage5.goalStepTime);
 
 void Rules() {
     Stage5State& s = g_Stage5;

@@ -136,8 +136,7 @@ const EventRow kEvents[kStage6Events + 1] = {
     {kPartner, G, 1, 354, 160, 160, &kWindLeft, kWind, LowBlockInPlace, PushLowBlock},
 };
 
-const EventTable kTable = {kEvents, kStage6Events, g_Stage6.eventTicks, s_Twinkles, g_Stage6.gates,
-                          g_Stage6.flickerTime, false};
+const EventTable kTable = EventsOf(kEvents, g_Stage6, s_Twinkles, g_Stage6.flickerTime);
 
 // The blocks are not in the map, so the script turns the walkers at them.
 void TurnAtBlocks(Walker& w) {

@@ -132,8 +132,7 @@ const EventRow kEvents[kStage7Events + 1] = {
     {kPartner, R, 0, 183, kAny, 96, &kFireRight, 70, nullptr, ClearTallRock},
 };
 
-const EventTable kTable = {kEvents, kStage7Events, g_Stage7.eventTicks, s_Twinkles, g_Stage7.gates,
-                           g_Stage7.twinkleTime, false};
+const EventTable kTable = EventsOf(kEvents, g_Stage7, s_Twinkles, g_Stage7.twinkleTime);
 
 bool OnStone(const Walker& w) { return w.x >= 384 && w.x + 32 <= 416 && w.y + 32 == 128; }
 

@@ -197,8 +197,7 @@ const EventRow kEvents[kStage8Events + 1] = {
     {kPartner, R, 0, 480, 256, 256, &kFireRight, 78, ColumnChanged, BurnLedge},
 };
 
-const EventTable kTable = {kEvents, kStage8Events, g_Stage8.eventTicks, s_Twinkles, g_Stage8.gates,
-                           g_Stage8.twinkleTime, false};
+const EventTable kTable = EventsOf(kEvents, g_Stage8, s_Twinkles, g_Stage8.twinkleTime);
 
 bool AtPlace(const Walker& w, float x) { return At(w, x, 256); }
 

@@ -130,8 +130,7 @@ const EventRow kEvents[kStage9Events + 1] = {
     {kHero, G, 0, 29, 160, 160, &kWindRight, 70, Faller2Down, PushFaller2},
 };
 
-const EventTable kTable = {kEvents, kStage9Events, g_Stage9.eventTicks, s_Twinkles, g_Stage9.gates,
-                           g_Stage9.twinkleTime, false};
+const EventTable kTable = EventsOf(kEvents, g_Stage9, s_Twinkles, g_Stage9.twinkleTime);
 
 void Rules() {
     Stage9State& s = g_Stage9;

@@ -20,9 +20,7 @@ extern const StageScript kStage9Script;
 // Stage 1's events, for tests: one tick counter per event (1 the post, 2
 // the block, 3 the flame).
 constexpr int kStage1Events = 3;
-struct Stage1State {
-    int eventTicks[kStage1Events + 1];
-    RingGates gates;
+struct Stage1State : EventState<kStage1Events> {
     int blockFrame;
     unsigned blockStepTime;
     int flameFrame;
@@ -37,10 +35,8 @@ void Stage1Script();
 // arrival flags are shared by the stages whose goal is two walkers meeting;
 // each init clears them.
 constexpr int kStage2Events = 4;
-struct Stage2State {
-    int eventTicks[kStage2Events + 1];
+struct Stage2State : EventState<kStage2Events> {
     unsigned twinkleTimes[kStage2Events + 1];
-    RingGates gates;
     int splashCount;
     int topFrame, plantFrame, flickerFrame, goalFrame;
     int flickerOut, heroDropped, heroCaught;
@@ -52,13 +48,11 @@ void Stage2Script();
 
 // Stage 3's events, for tests: one tick counter per event, by number.
 constexpr int kStage3Events = 11;
-struct Stage3State {
-    int eventTicks[kStage3Events + 1];
+struct Stage3State : EventState<kStage3Events> {
     int obstacleState, obstacleFrame, burnStep;  // obstacle: 0 flickers, 1 burns, 2 gone
     int goalFrame;
     int faller1State, faller2State, faller3State;
     int splashCount1, splashCount2;
-    RingGates gates;  // wind alone rings none
     unsigned goalStepTime, obstacleStepTime, burnStepTime;
     unsigned pushTime1, pushTime2, pushTime3;
     int heroWasLow;
@@ -68,12 +62,10 @@ void Stage3Script();
 
 // Stage 6's events, for tests: one tick counter per event, by number.
 constexpr int kStage6Events = 17;
-struct Stage6State {
-    int eventTicks[kStage6Events + 1];
+struct Stage6State : EventState<kStage6Events> {
     int goalFrame, rockFrame, rockState, rockStep;  // rock: 0 flickers, 1 blown, 2 gone
     int blockMoved, wideBlockMoved, wideBlockFrame, lowBlockState, lowBlockFrame;  // low block: 1 pushed, 2 soft
     int heroStopLow, partnerStopLow;
-    RingGates gates;
     // flickerTime also paces the water twinkles.
     unsigned goalTime, flickerTime, rockBlowTime, heroPushTime, partnerPushTime, wideBlockTime,
         lowBlockSoftenTime, lowBlockPushTime;
@@ -82,13 +74,11 @@ extern Stage6State g_Stage6;
 void Stage6Script();
 // Stage 7's events, for tests: one tick counter per event, by number.
 constexpr int kStage7Events = 14;
-struct Stage7State {
-    int eventTicks[kStage7Events + 1];
+struct Stage7State : EventState<kStage7Events> {
     int goalFrame, stoneFrame, stoneState, stoneStep;  // stone: 0 flickers, 1 going, 2 gone
     int blockState, blockFrame;  // block: 1 on the ledge, 2 dropped through the stone
     int partnerBlockMoved, partnerBlockFrame;
     int heroStopLow, heroTrapTicks, partnerTrapTicks;
-    RingGates gates;
     // flickerTime: the stone's; blockTime also paces its shaking.
     unsigned goalTime, flickerTime, stoneBlowTime, blockTime, partnerBlockTime, twinkleTime;
 };
@@ -97,9 +87,7 @@ void Stage7Script();
 
 // Stage 4's events, for tests: one tick counter per event, by number.
 constexpr int kStage4Events = 22;
-struct Stage4State {
-    int eventTicks[kStage4Events + 1];
-    RingGates gates;
+struct Stage4State : EventState<kStage4Events> {
     int flame1State, flame2State;  // 0 burning, 1 being blown out, 2 out
     int flame1Step, flame2Step, flame1Frame, flame2Frame;
     unsigned flame1StepTime, flame2StepTime;
@@ -117,14 +105,12 @@ void Stage4Script();
 
 // Stage 8's events, for tests: one tick counter per event, by number.
 constexpr int kStage8Events = 22;
-struct Stage8State {
-    int eventTicks[kStage8Events + 1];
+struct Stage8State : EventState<kStage8Events> {
     int goalFrame, flame17Frame, flame18Frame, flame17State, flame18State;  // flame: 2 out
     int plantAGrown, plantAStep, plantBStep, plantBChanged;
     int blockShakeFrame, faller1Gone, faller1Frame;
     int columnChanged, columnStep, ledgeStep;
     int heroStopLow, partnerStopLow;
-    RingGates gates;
     // twinkleTime also paces the block's shaking, growTime the plants and
     // faller 1's fading, columnTime the column and the burning ledge.
     unsigned goalTime, flame17Time, flame18Time, twinkleTime, growTime, columnTime;
@@ -134,12 +120,10 @@ void Stage8Script();
 
 // Stage 9's events, for tests: tick and landing counters by event number.
 constexpr int kStage9Events = 13;
-struct Stage9State {
-    int eventTicks[kStage9Events + 1];
+struct Stage9State : EventState<kStage9Events> {
     int landingTicks[kStage9Events + 1];
     int goalFrame, obstacleFrame, obstacleState, obstacleStep;  // obstacle: 1 blown, 2 gone
     int faller1State, faller1Frame, faller2State, faller2Frame;
-    RingGates gates;
     // flickerTime also paces faller 1's pictures and its push; faller2Time
     // its shaking and pushes.
     unsigned goalTime, flickerTime, obstacleBlowTime, faller2Time, twinkleTime;
@@ -150,9 +134,7 @@ void Stage9Script();
 // Stage 5's events, for tests: one tick counter per event, by number (some
 // events share one), one splash counter per event that drops a block.
 constexpr int kStage5Events = 17;
-struct Stage5State {
-    int eventTicks[kStage5Events + 1];
-    RingGates gates;
+struct Stage5State : EventState<kStage5Events> {
     int flame1State, flame2State;  // 0 burning, 1 going out or put out by a block, 2 blown out
     int flame1Step, flame2Step, flame1Frame, flame2Frame, goalFrame;
     int faller1State, faller1Dropped, faller1Frame, faller2State, faller2Frame;
