@@ -111,15 +111,22 @@ void LoseLife(int lives) {
     g_ScriptReset = 1;
 }
 
-}  // namespace
+// A life lost: the last ends the game; otherwise `request` shows its
+// picture and the stage starts again.
+void LoseLifeOr(int lives, int& request) {
+    LoseLife(lives);
+    if (g_Lives == 0) {
+        g_FrameNo = kSceneGameOverInit;
+        StopAllSound();
+    } else {
+        request = 1;
+        if (lives > 0) PlayEffect(kSoundLifeLost);
+    }
+}
 
-void StageInit(int stage) {
-    const Stage& s = StageOf(stage);
-    s_CurrentStage = stage;
-    s_PlayStarted = false;
-    // The story can be taken up again from here.
-    if (g_FromSelect == 0) NoteStoryStage(stage);
+// Start-up phases of a try.
 
+void LoadStagePictures(const Stage& s) {
     LoadTexture(kSlotStageBack, s.background, s.backgroundKey);
     LoadTexture(kSlotPanel, s.panel, kKeyWhite);
     LoadTexture(kSlotChips, s.chips, kKeyGreen);
@@ -142,7 +149,11 @@ void StageInit(int stage) {
         LoadPicture(kSlotWave, kPicSea);
         LoadPicture(kSlotWind, kPicGust);
     }
+}
 
+// The walkers and fallers at their start places, at rest, and the grid's
+// changed cells put back.
+void PlaceStageObjects(int stage, const Stage& s) {
     g_Hero.x = s.hero.x;
     g_Hero.y = s.hero.y;
     g_Hero.facing = s.hero.facing;
@@ -161,7 +172,11 @@ void StageInit(int stage) {
     for (Faller& f : g_Fallers[stage]) f.fallSpeed = 0;
 
     RestoreStageCells(stage);
+}
 
+// The pots filled, the try's flags cleared, the script's objects at their
+// start and the pot digits placed.
+void FillPots(int stage, const Stage& s) {
     g_SelectedPaint = 0;
     for (int c = 1; c <= 3; ++c)
         if (s.paints[c - 1] != kPaintKept) PaintCount(c) = s.paints[c - 1];
@@ -177,7 +192,92 @@ void StageInit(int stage) {
             g_DigitPos[c][0] = s.digitPos[c][0];
             g_DigitPos[c][1] = s.digitPos[c][1];
         }
+}
 
+// Frame phases.
+
+void DrawStage(int stage, const Stage& s) {
+    DrawQuad(kSlotStageBack, FullScreenQuad);
+    DrawStageMap(stage);
+    ScriptOf(stage).drawObjects();
+    DrawQuad(kSlotCharacters, g_HeroQuad);
+    DrawQuad(kSlotPartnerSheet, g_PartnerQuad);
+    DrawPaintMarks();
+    if (s.waveStrip) DrawWaveStrip();
+    DrawTimeStrip();
+    static const Quad kPanel = MakeQuad(0, 0, 640, 480, 0, 0.01f, 1, 1);
+    DrawQuad(kSlotPanel, kPanel);
+    for (int c = 0; c < 3; ++c)
+        if (s.digitsDrawn & (1 << c)) DrawQuad(kSlotCharacters, PaintDigit[c]);
+    DrawEmptyPots(s.digitsDrawn);
+    if (s.partnerLabel && g_Partner.x == 576.0f && g_Partner.y == 128.0f) {
+        static const Quad kLabel = MakeQuad(512, 112, 608, 144, 0.1875f, 0.4375f, 0.375f, 0.5f);
+        DrawQuad(kSlotStageLetters, kLabel);
+    }
+    UpdatePaintDigits();
+    DrawLives();
+}
+
+// The banners come after the whole panel, so their giant zooming letters
+// pass over the lives row instead of under it; then the pictures that end a
+// try (a life given up, the time up) start it again once they are over.
+void DrawBannersAndRestarts(int stage) {
+    if (g_StageRunning == 0) StartBanner();
+    if (g_StageCleared == 1) {
+        if (PlayOnceDue(g_SoundOnce[0])) {
+            PlayEffect(kSoundStageClear);
+            NoteStageClear(stage, s_PlayStarted ? g_Now - s_PlaySince : 0);
+        }
+        ClearBanner();
+    }
+    UpdateBrush();
+    DrawLossAfterimage();
+    if (g_ResetPictureRequest == 1) {
+        DrawResetPicture();
+        if (g_ResetPictureRequest == 0) g_FrameNo = uint8_t(StageScene(stage));
+    }
+    if (g_TimeUpRequest == 1) {
+        DrawTimeUpPicture();
+        if (g_TimeUpRequest == 0) g_FrameNo = uint8_t(StageScene(stage));
+    }
+}
+
+// While the stage runs: the walkers walk, the clock runs, the pots answer,
+// the give-up button and the end of the time strip each cost a life.
+void RunPlay(const Stage& s) {
+    if (!s_PlayStarted) {
+        s_PlayStarted = true;
+        s_PlaySince = g_Now;
+    }
+    g_Hero.halted = g_Partner.halted = 0;
+    g_TimerPaused = 0;
+    HandlePots(s);
+    if (Clicked(360, 424, 408, 472)) {
+        g_LButton = 0;
+        LoseLifeOr(1, g_ResetPictureRequest);
+    }
+    if (TimeStripRight() <= 612.0f) {
+        // The strip stays at its end until the restart: heard once.
+        const int penalty = g_TimeOutPenalty;
+        g_TimeOutPenalty = 0;
+        LoseLifeOr(penalty, g_TimeUpRequest);
+    }
+}
+
+}  // namespace
+
+void StageInit(int stage) {
+    const Stage& s = StageOf(stage);
+    s_CurrentStage = stage;
+    s_PlayStarted = false;
+    // The story can be taken up again from here.
+    if (g_FromSelect == 0) NoteStoryStage(stage);
+
+    LoadStagePictures(s);
+    PlaceStageObjects(stage, s);
+    FillPots(stage, s);
+
+    // The first frame's objects, strip and banners, set up but not drawn.
     UpdateBrush();
     StepObjects(stage);
     if (s.waveStrip) DrawWaveStrip();
@@ -209,81 +309,12 @@ void StageFrame(int stage) {
     if (PlayOnceDue(g_MusicOnce)) PlayMusic(kMusicSlot);
     SetAdditiveBlend(false);
 
-    DrawQuad(kSlotStageBack, FullScreenQuad);
-    DrawStageMap(stage);
-    ScriptOf(stage).drawObjects();
-    DrawQuad(kSlotCharacters, g_HeroQuad);
-    DrawQuad(kSlotPartnerSheet, g_PartnerQuad);
-    DrawPaintMarks();
-    if (s.waveStrip) DrawWaveStrip();
-    DrawTimeStrip();
-    static const Quad kPanel = MakeQuad(0, 0, 640, 480, 0, 0.01f, 1, 1);
-    DrawQuad(kSlotPanel, kPanel);
-    for (int c = 0; c < 3; ++c)
-        if (s.digitsDrawn & (1 << c)) DrawQuad(kSlotCharacters, PaintDigit[c]);
-    DrawEmptyPots(s.digitsDrawn);
-    if (s.partnerLabel && g_Partner.x == 576.0f && g_Partner.y == 128.0f) {
-        static const Quad kLabel = MakeQuad(512, 112, 608, 144, 0.1875f, 0.4375f, 0.375f, 0.5f);
-        DrawQuad(kSlotStageLetters, kLabel);
-    }
-    UpdatePaintDigits();
-    DrawLives();
-    // The banners come after the whole panel, so their giant zooming
-    // letters pass over the lives row instead of under it.
-    if (g_StageRunning == 0) StartBanner();
-    if (g_StageCleared == 1) {
-        if (PlayOnceDue(g_SoundOnce[0])) {
-            PlayEffect(kSoundStageClear);
-            NoteStageClear(stage, s_PlayStarted ? g_Now - s_PlaySince : 0);
-        }
-        ClearBanner();
-    }
-    UpdateBrush();
-    DrawLossAfterimage();
-    if (g_ResetPictureRequest == 1) {
-        DrawResetPicture();
-        if (g_ResetPictureRequest == 0) g_FrameNo = uint8_t(StageScene(stage));
-    }
-    if (g_TimeUpRequest == 1) {
-        DrawTimeUpPicture();
-        if (g_TimeUpRequest == 0) g_FrameNo = uint8_t(StageScene(stage));
-    }
+    DrawStage(stage, s);
+    DrawBannersAndRestarts(stage);
 
     StepObjects(stage);
     if (s.enterStarts && KeyDown(VK_RETURN)) g_StageRunning = 1;
-    if (g_StageRunning == 1) {
-        if (!s_PlayStarted) {
-            s_PlayStarted = true;
-            s_PlaySince = g_Now;
-        }
-        g_Hero.halted = g_Partner.halted = 0;
-        g_TimerPaused = 0;
-        HandlePots(s);
-        if (Clicked(360, 424, 408, 472)) {
-            g_LButton = 0;
-            LoseLife(1);
-            if (g_Lives == 0) {
-                g_FrameNo = kSceneGameOverInit;
-                StopAllSound();
-            } else {
-                g_ResetPictureRequest = 1;
-                PlayEffect(kSoundLifeLost);
-            }
-        }
-        if (TimeStripRight() <= 612.0f) {
-            int penalty = g_TimeOutPenalty;
-            g_TimeOutPenalty = 0;
-            LoseLife(penalty);
-            if (g_Lives == 0) {
-                g_FrameNo = kSceneGameOverInit;
-                StopAllSound();
-            } else {
-                g_TimeUpRequest = 1;
-                // The strip stays at its end until the restart: heard once.
-                if (penalty > 0) PlayEffect(kSoundLifeLost);
-            }
-        }
-    }
+    if (g_StageRunning == 1) RunPlay(s);
     if (g_ClearBannerFlag == 1) {
         g_FrameNo = uint8_t(g_FromSelect == 1 ? int(kSceneStageSelectInit) : s.nextScene);
         StopAllSound();
