@@ -89,8 +89,8 @@ Canvas stageSelectFrame();  // img/ステージセレクト.png
 // run (chip sheets, backgrounds) and draws plain blocks for any that are
 // missing.
 Canvas stageThumbnails(Output& out);
-// Top-left corner of stage k's 128x96 cell in that sheet: four cells a row
-// in the stage select's order 1, 2, 3, 4, 9, 5, 6, 7, 8.
+// Top-left corner of stage k's 128x96 cell in that sheet: where its record's
+// stage-select entry looks for it.
 Pt thumbnailCell(int k);
 // Area-weighted box filter (each output pixel averages the source area it
 // covers, fractions included).

@@ -230,10 +230,9 @@ void tinyWalker(Canvas& c, float cx, float feet, bool hero, bool left) {
 }  // namespace
 
 Pt thumbnailCell(int k) {
-    static const int order[9] = {1, 2, 3, 4, 9, 5, 6, 7, 8};
-    for (int i = 0; i < 9; ++i)
-        if (order[i] == k) return {float(128 * (i % 4)), float(96 * (i / 4))};
-    return {0, 0};
+    if (k < 1 || k > kStageCount) return {0, 0};
+    const SelectEntry& e = kLooks[k].stage->select;
+    return {e.thumbU * 512.f, e.thumbV * 512.f};
 }
 
 Canvas boxDown(const Canvas& src, int dw, int dh) {
