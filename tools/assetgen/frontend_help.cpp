@@ -445,12 +445,21 @@ void illustratePots(Canvas& c, Box) {
     c.vGradient(0, 0, c.width(), c.height(), hex(0xF6EEDC), hex(0xE6D8BC));
     const Rgba paints[3] = {pal::kRed, pal::kGreen, pal::kBlue};
     const char* names[3] = {say(words::kFire), say(words::kWind), say(words::kWater)};
+    // The names sit under pots 44 px apart: a size at which neighbours keep
+    // a gap (English words are wider than the one-character Japanese ones).
+    TextStyle st = gothic(15, pal::kInk, hex(0xFFF8EA), 2);
+    st.align = Align::Centre;
+    auto crowded = [&] {
+        for (int i = 0; i < 2; ++i)
+            if (measureText(names[i], st).w + measureText(names[i + 1], st).w > 2 * 44 - 6) return true;
+        return false;
+    };
+    while (st.size > 11 && crowded()) --st.size;
     for (int i = 0; i < 3; ++i) {
         float x = 26.f + 44.f * float(i);
         paintPot(c, x, 64, 34, paints[i]);
-        TextStyle st = gothic(15, paints[i], hex(0xFFF8EA), 2);
-        st.align = Align::Centre;
-        drawText(c, int(x), 70, names[i], st);
+        st.colour = paints[i];
+        drawText(c, int(x), 70 + (15 - st.size) / 2, names[i], st);
     }
     paintBrush(c, {128, 6}, {96, 34}, 6.f, pal::kGreen, false);
 }

@@ -182,11 +182,12 @@ Canvas gameLogo() {
     big.shadow = hex(0xD2BC96);
     big.align = Align::Left;
     const Rgba paints[3] = {pal::kRed, pal::kGreen, pal::kBlue};
-    // Japanese: three glyphs 80 px apart; English: one word in three pieces.
+    // Japanese: three glyphs 80 px apart, the middle one a little lower;
+    // English: one word in three pieces on one baseline.
     int pen = tx - 118;
     for (int i = 0; i < 3; ++i) {
         big.colour = paints[i];
-        drawText(c, pen, 236 + (i == 1 ? 6 : 0), say(words::kLogoBig[i]), big);
+        drawText(c, pen, 236 + (i == 1 && lang() == Lang::Ja ? 6 : 0), say(words::kLogoBig[i]), big);
         pen += lang() == Lang::En ? measureText(say(words::kLogoBig[i]), big).w - 6 : 80;
     }
     TextStyle en;

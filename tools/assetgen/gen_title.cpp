@@ -12,6 +12,7 @@
 // through. The lines are written from x 50, y 280..360 in black, red,
 // green, blue and purple (rarely yellow, cyan, magenta) on its light paper.
 #include <cmath>
+#include <string>
 
 #include "frontend_kit.h"
 #include "gfx/picture_files.h"
@@ -158,18 +159,23 @@ Canvas titlePicture() {
     big.outline = pal::kOutline;
     big.outlineWidth = 3;
     big.shadow = hex(0x6A7AA8);
-    // Japanese: three glyphs 92 px apart; English: one word in three
-    // pieces, set side by side and centred where the glyphs are.
+    // Japanese: three glyphs 92 px apart, the middle one a little lower;
+    // English: one word in three pieces, set side by side on one baseline
+    // and centred where the glyphs are.
     float at[3] = {80, 172, 264};
+    std::string word;
     if (lang() == Lang::En) {
         float w[3], total = 0;
         for (int i = 0; i < 3; ++i) total += w[i] = float(measureText(say(words::kLogoBig[i]), big).w - 6);
         float x = 172.f - total / 2.f;
-        for (int i = 0; i < 3; ++i) at[i] = x + w[i] / 2.f, x += w[i];
+        for (int i = 0; i < 3; ++i) at[i] = x + w[i] / 2.f, x += w[i], word += say(words::kLogoBig[i]);
     }
     for (int i = 0; i < 3; ++i) {
         big.colour = steps[i];
-        textCentred(c, at[i], 108.f + (i == 1 ? 5.f : 0.f), say(words::kLogoBig[i]), big);
+        if (word.empty())
+            textCentred(c, at[i], 108.f + (i == 1 ? 5.f : 0.f), say(words::kLogoBig[i]), big);
+        else
+            textCentred(c, at[i], 108.f, say(words::kLogoBig[i]), big, word);
     }
     TextStyle en;
     en.face = Face::Gothic;

@@ -85,12 +85,20 @@ TextSize inkSize(std::string_view utf8, TextStyle st) {
 }
 
 TextSize textCentred(Canvas& c, float cx, float cy, std::string_view utf8, TextStyle st) {
+    return textCentred(c, cx, cy, utf8, st, utf8);
+}
+
+TextSize textCentred(Canvas& c, float cx, float cy, std::string_view utf8, TextStyle st, std::string_view line) {
     Ink ink = renderInk(utf8, st);
-    float w = float(ink.x1 - ink.x0), h = float(ink.y1 - ink.y0);
+    // Both are drawn from the same origin, so the line's ink places the
+    // piece on the line's baseline.
+    Ink whole = line == utf8 ? Ink{} : renderInk(line, st);
+    const Ink& rows = line == utf8 ? ink : whole;
+    float w = float(ink.x1 - ink.x0), h = float(rows.y1 - rows.y0);
     int dx = int(std::lround(cx - w / 2.f)) - ink.x0;
-    int dy = int(std::lround(cy - h / 2.f)) - ink.y0;
+    int dy = int(std::lround(cy - h / 2.f)) - rows.y0;
     c.blit(ink.pic, dx, dy);
-    return {int(w), int(h)};
+    return {int(w), int(ink.y1 - ink.y0)};
 }
 
 namespace {

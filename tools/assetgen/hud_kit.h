@@ -31,6 +31,10 @@ void paperGrain(Canvas& c, int amount);
 // Draws text so that the middle of its ink (not of its line box) lands on
 // (cx, cy). Returns the ink rectangle's size.
 TextSize textCentred(Canvas& c, float cx, float cy, std::string_view utf8, TextStyle st);
+// The same for a piece of a line (a word set in pieces of several colours):
+// across, the piece's own ink is centred on cx; down, the whole line's ink
+// is centred on cy, so every piece sits on the line's one baseline.
+TextSize textCentred(Canvas& c, float cx, float cy, std::string_view utf8, TextStyle st, std::string_view line);
 // The size of the text's ink rectangle (no drawing).
 TextSize inkSize(std::string_view utf8, TextStyle st);
 

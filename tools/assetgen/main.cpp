@@ -2,7 +2,9 @@
 // OUTDIR/mid and OUTDIR/wav, and a quiet soundfont into OUTDIR/sf2.
 // Deterministic: the same build writes the same bytes. With --icons DIR it
 // writes the desktop menu's icons instead, with --ico FILE the Windows
-// program's icon.
+// program's icon, and with --without-japanese DIR the pictures alone with
+// no Japanese lettered into them (the tests compare the English game's
+// screens over those and over the real ones).
 #include <chrono>
 #include <cstdio>
 #include <exception>
@@ -18,26 +20,28 @@ namespace {
 struct Family {
     const char* name;
     void (*generate)(ag::Output&);
+    bool pictures;
 };
 
 const Family kFamilies[] = {
-    {"opening", ag::genOpening},
-    {"prologue", ag::genPrologue},
-    {"faces", ag::genFaces},
-    {"stage sheets", ag::genStageSheets},
-    {"music", ag::genMusic},
-    {"sounds", ag::genSounds},
-    {"cues", ag::genCues},
-    {"hud", ag::genHud},
-    {"frontend", ag::genFrontend},
-    {"soundfont", ag::genSoundFont},
+    {"opening", ag::genOpening, true},
+    {"prologue", ag::genPrologue, true},
+    {"faces", ag::genFaces, true},
+    {"stage sheets", ag::genStageSheets, true},
+    {"music", ag::genMusic, false},
+    {"sounds", ag::genSounds, false},
+    {"cues", ag::genCues, false},
+    {"hud", ag::genHud, true},
+    {"frontend", ag::genFrontend, true},
+    {"soundfont", ag::genSoundFont, false},
 };
 
-// The families whose pictures carry words.
+// The families whose pictures carry words (the face sheet holds a help page).
 const Family kLettered[] = {
-    {"opening", ag::genOpening},
-    {"hud", ag::genHud},
-    {"frontend", ag::genFrontend},
+    {"opening", ag::genOpening, true},
+    {"faces", ag::genFaces, true},
+    {"hud", ag::genHud, true},
+    {"frontend", ag::genFrontend, true},
 };
 
 }  // namespace
@@ -57,18 +61,22 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: assetgen OUTDIR | assetgen --icons DIR | assetgen --ico FILE\n");
+    const bool withoutJapanese = argc == 3 && std::string(argv[1]) == "--without-japanese";
+    if (argc != 2 && !withoutJapanese) {
+        std::fprintf(stderr,
+                     "usage: assetgen OUTDIR | assetgen --icons DIR | assetgen --ico FILE | "
+                     "assetgen --without-japanese DIR\n");
         return 2;
     }
     const char* family = "";
     try {
         auto t0 = std::chrono::steady_clock::now();
         ag::initText();
-        ag::Output out(argv[1]);
+        ag::setLeaveOutJapanese(withoutJapanese);
+        ag::Output out(argv[argc - 1], withoutJapanese);
         for (const Family& f : kFamilies) {
             family = f.name;
-            f.generate(out);
+            if (f.pictures || !withoutJapanese) f.generate(out);
         }
         // The lettered pictures again in English, into img/en/.
         ag::setLang(ag::Lang::En);
@@ -80,7 +88,7 @@ int main(int argc, char** argv) {
         ag::shutdownText();
         double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
         std::printf("assetgen: %d pictures, %d tunes, %d sounds (%.1f MB) in %s, %.2f s\n", out.pictures(),
-                    out.tunes(), out.sounds(), double(out.bytes()) / 1e6, argv[1], secs);
+                    out.tunes(), out.sounds(), double(out.bytes()) / 1e6, argv[argc - 1], secs);
         return 0;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "assetgen: %s%s%s\n", *family ? family : "", *family ? ": " : "", e.what());

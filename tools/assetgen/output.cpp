@@ -13,9 +13,10 @@ namespace ag {
 
 namespace fs = std::filesystem;
 
-Output::Output(fs::path root) : root_(std::move(root)) {
+Output::Output(fs::path root, bool picturesOnly) : root_(std::move(root)), picturesOnly_(picturesOnly) {
     std::error_code ec;
     for (const char* sub : {"img", "mid", "wav"}) {
+        if (picturesOnly_ && std::string(sub) != "img") continue;
         fs::create_directories(root_ / sub, ec);
         if (ec) throw Failure("cannot create " + (root_ / sub).string() + ": " + ec.message());
     }
@@ -83,7 +84,7 @@ void Output::png(const std::string& rel, const Canvas& c, PngKind kind) {
 }
 
 void Output::wav(const std::string& rel, const Pcm& pcm) {
-    if (lang() == Lang::En) return;
+    if (lang() == Lang::En || picturesOnly_) return;
     std::string p = path(rel);
     writeWav(p, pcm);
     counted(p);
@@ -91,7 +92,7 @@ void Output::wav(const std::string& rel, const Pcm& pcm) {
 }
 
 void Output::midi(const std::string& rel, const Midi& m) {
-    if (lang() == Lang::En) return;
+    if (lang() == Lang::En || picturesOnly_) return;
     std::string p = path(rel);
     m.write(p);
     counted(p);

@@ -17,7 +17,8 @@ class Pcm;
 
 class Output {
 public:
-    explicit Output(std::filesystem::path root);
+    // picturesOnly: tunes and sounds are not written.
+    explicit Output(std::filesystem::path root, bool picturesOnly = false);
 
     // Absolute path of a data file (for example "img/kao.png"); its folder exists.
     std::string path(const std::string& rel);
@@ -53,6 +54,7 @@ private:
     void pictureWritten(const std::string& rel, const std::string& abs);
     void counted(const std::string& abs);
     std::filesystem::path root_;
+    bool picturesOnly_;
     int pictures_ = 0, sounds_ = 0, tunes_ = 0;
     uintmax_t bytes_ = 0;
 };

@@ -14,6 +14,7 @@ namespace {
 
 bool g_ttfReady = false;
 Lang g_lang = Lang::Ja;
+bool g_leaveOutJapanese = false;
 std::map<std::tuple<int, int, int, int>, TTF_Font*> g_fonts;  // language, face, size, outline
 
 bool readable(const char* path) {
@@ -139,6 +140,18 @@ void stamp(Canvas& dst, const Canvas& mask, int x, int y, Rgba colour) {
         }
 }
 
+// U+3000..U+9FFF: CJK punctuation, kana, kanji; U+FF00..U+FFEF: full-width
+// and half-width forms.
+bool holdsJapanese(const std::string& line) {
+    for (const auto& cp : codepoints(line)) {
+        const auto* b = reinterpret_cast<const unsigned char*>(cp.data());
+        if (cp.size() != 3) continue;
+        const unsigned v = (b[0] & 0x0Fu) << 12 | (b[1] & 0x3Fu) << 6 | (b[2] & 0x3Fu);
+        if ((v >= 0x3000 && v <= 0x9FFF) || (v >= 0xFF00 && v <= 0xFFEF)) return true;
+    }
+    return false;
+}
+
 int lineHeight(const TextStyle& st) { return TTF_FontLineSkip(font(st.face, st.size, 0)) + st.lineGap; }
 
 int lineWidth(const TextStyle& st, const std::string& line) {
@@ -151,6 +164,7 @@ int lineWidth(const TextStyle& st, const std::string& line) {
 }  // namespace
 
 void setLang(Lang l) { g_lang = l; }
+void setLeaveOutJapanese(bool on) { g_leaveOutJapanese = on; }
 Lang lang() { return g_lang; }
 const char* say(const Words& w) { return g_lang == Lang::En ? w.en : w.ja; }
 
@@ -187,7 +201,7 @@ void drawText(Canvas& c, int x, int y, std::string_view utf8, const TextStyle& s
     for (const auto& line : splitLines(utf8)) {
         int w = lineWidth(st, line);
         int lx = st.align == Align::Left ? x : (st.align == Align::Centre ? x - w / 2 : x - w);
-        if (!line.empty()) {
+        if (!line.empty() && !(g_leaveOutJapanese && holdsJapanese(line))) {
             Canvas glyphs = renderLine(body, body, line, st.tracking);
             if (st.shadow.a > 0) {
                 stamp(c, glyphs, lx + ow + 1, ly + ow + 1, st.shadow);

@@ -20,6 +20,12 @@ enum class Lang { Ja, En };
 void setLang(Lang l);
 Lang lang();
 
+// For the check that the English game shows no Japanese: while set, a line
+// holding a Japanese character (kana, kanji, their punctuation and full-width
+// forms) is left out, its room kept, so a picture differs from its usual
+// self exactly where Japanese is lettered into it.
+void setLeaveOutJapanese(bool on);
+
 // A lettered picture's words in both languages; say() picks the current one.
 struct Words {
     const char* ja;

@@ -21,12 +21,12 @@ inline constexpr Words kGameOver{"ゲームオーバー", "GAME OVER"};
 inline constexpr Words kSpaceTitle{"スペースキーでタイトルへ", "Press Space for the title"};
 inline constexpr Words kContinue{"つづきから", "Continue"};
 inline constexpr Words kSkipHint{"Space：とばす", "Space: skip"};
-inline constexpr Words kKeysHint{"F2 か ? でキーの一覧", "F2 or ?: every key"};
+inline constexpr Words kKeysHint{"F2 か ? でキーの一覧", "F2 or ?: all the keys"};
 
 // Help screen and its pictures.
 inline constexpr Words kHelpNote{"しりたい番号を\nえらんでね", "Pick a number\nto learn more"};
 inline constexpr Words kHelpHint{"ブラシで番号をクリックしてね／右クリックでタイトルへ",
-                                 "Click a number with the brush / right-click: title"};
+                                 "Click a number with the brush · Right-click: title"};
 inline constexpr Words kLivesWord{"のこり", "Lives"};
 inline constexpr Words kLeftWord{"あと", "Left"};
 inline constexpr Words kFire{"火", "Fire"};
@@ -53,40 +53,40 @@ inline constexpr HelpPageWords kHelpPages[7] = {
       {"向きをかえて、", "at walls, and"},
       {"段差では落ちるよ。", "falls off ledges."}}},
     {{"しかけ", "Obstacles"},
-     {{"道をふさぐしかけは", "Things in the way"},
-      {"ぬった色で動くよ。", "answer to paint."},
+     {{"道をふさぐしかけは", "Paint the hero"},
+      {"ぬった色で動くよ。", "to clear the way:"},
       {"赤　もやす", "Red: burns"},
       {"緑　ふきとばす", "Green: blows away"},
       {"青　ながす・育てる", "Blue: washes, grows"}}},
     {{"時間ゲージ", "Time Gauge"},
      {{"ゲージは少しずつ", "The gauge runs"},
       {"へっていくよ。", "down bit by bit."},
-      {"なくなると", "When it's empty,"},
+      {"なくなると", "When it’s empty,"},
       {"ライフが一つへって", "you lose a life"},
-      {"やり直しになるよ。", "and start over."}}},
+      {"やり直しになるよ。", "and start again."}}},
     {{"絵の具のつぼ", "Paint Pots"},
      {{"つぼをクリックして", "Click a pot to"},
       {"ブラシに絵の具を", "load the brush,"},
       {"つけたら、主人公を", "then click the"},
-      {"クリック！", "hero!"},
-      {"色がぬれるよ。", "Now he's painted."}}},
+      {"クリック！", "hero to give him"},
+      {"色がぬれるよ。", "a coat of paint!"}}},
     {{"残りの絵の具", "Paint Left"},
-     {{"つぼの横の数字は", "The number by a"},
-      {"あと何回ぬれるか。", "pot: coats left."},
-      {"0になったら", "At 0 that paint"},
-      {"もうぬれないよ。", "is all used up."},
+     {{"つぼの横の数字は", "A pot’s number is"},
+      {"あと何回ぬれるか。", "how many coats"},
+      {"0になったら", "it has left. At 0,"},
+      {"もうぬれないよ。", "it’s all used up."},
       {"よく考えてね！", "Think it through!"}}},
     {{"やり直しと残り人数", "Retry and Lives"},
      {{"やり直しボタンで", "The retry button"},
-      {"最初からやり直し。", "starts you over"},
-      {"のこりが一つへるよ。", "and costs a life."},
-      {"時間切れでもへるよ。", "So does time-up."},
-      {"三つともなくなると", "Lose all three:"},
-      {"ゲームオーバー！", "game over!"}}},
+      {"最初からやり直し。", "starts you over,"},
+      {"のこりが一つへるよ。", "but costs a life."},
+      {"時間切れでもへるよ。", "Time running out"},
+      {"三つともなくなると", "costs one too."},
+      {"ゲームオーバー！", "All gone? Game over!"}}},
 };
 
 // Stage lettering (mozi.png), panels, restarts.
-inline constexpr Words kWaiting{"まってるよ", "Waiting!"};
+inline constexpr Words kWaiting{"まってるよ", "Over here!"};
 inline constexpr Words kDifficulty{"むずかしさ", "Difficulty"};
 inline constexpr Words kNext{"つぎ", "Next"};
 inline constexpr Words kPrev{"まえ", "Back"};
@@ -95,7 +95,7 @@ inline constexpr Words kClear[4] = {{"ク", "Y"}, {"リ", "A"}, {"ア", "Y"}, {"
 inline constexpr Words kStageWord{"ステージ", "STAGE"};
 inline constexpr Words kRetry{"やり直し！", "Retry!"};
 inline constexpr Words kRetrySub{"もういちど はじめから", "Once more, from the start"};
-inline constexpr Words kTimeUp{"時間切れ！", "Time's up!"};
+inline constexpr Words kTimeUp{"時間切れ！", "Time’s up!"};
 inline constexpr Words kPotFire{"ほのお", "Fire"};
 inline constexpr Words kPotWind{"かぜ", "Wind"};
 inline constexpr Words kPotWater{"みず", "Water"};
