@@ -17,15 +17,15 @@ struct KeyLine {
 };
 const KeyLine kKeyLines[] = {
     {"マウス・スティック", "Mouse, stick, pad", "ブラシを動かす", "Move the brush"},
-    {"左クリック・Ａ", "Left click, A", "えのぐ・ぬる・えらぶ", "Take paint, paint, choose"},
+    {"左クリック・Ａ", "Left click, A", "えのぐ・ぬる・えらぶ", "Pick up paint, paint, choose"},
     {"右クリック・Ｂ", "Right click, B", "メニューからタイトルへ", "Menus: back to the title"},
-    {"Ｓｐａｃｅ・Ｘ", "Space, X", "とばす・会話を進める", "Skip, go on in the talk"},
-    {"Ｅｎｔｅｒ", "Enter", "先へ・ゲームオーバーから続き", "Go on; game over: continue"},
+    {"Ｓｐａｃｅ・Ｘ", "Space, X", "とばす・会話を進める", "Skip; next line of a talk"},
+    {"Ｅｎｔｅｒ", "Enter", "先へ・ゲームオーバーから続き", "Go on; continue after game over"},
     {"Ｆ１・Ｂａｃｋ", "F1, Back", "タイトルへもどる", "Back to the title"},
-    {"Ｐ・Ｓｔａｒｔ", "P, Start", "一時停止・再開", "Pause and go on"},
+    {"Ｐ・Ｓｔａｒｔ", "P, Start", "一時停止・再開", "Pause and resume"},
     {"Ｆ２・？", "F2, ?", "このキー一覧", "This key card"},
     {"Ｆ１１・Ａｌｔ＋Ｅｎｔｅｒ", "F11, Alt+Enter", "全画面・ウインドウ", "Full screen or window"},
-    {"Ｍ・−・＋", "M, -, +", "消音・音楽の音量", "Sound off, music volume"},
+    {"Ｍ・−・＋", "M, -, +", "消音・音楽の音量", "Mute, music volume"},
     {"Ｅｓｃ", "Esc", "ゲームを終わる", "Quit the game"},
 };
 constexpr int kKeyLineCount = int(sizeof kKeyLines / sizeof kKeyLines[0]);
@@ -50,7 +50,7 @@ void DrawPauseCard(bool focusLost) {
     const int y0 = (kScreenH - h) / 2;
     DrawCard(190, y0, 450, y0 + h);
     DrawCentred(InLanguage("一時停止", "Paused"), y0 + 22, kCardInk);
-    if (!focusLost) DrawCentred(InLanguage("Ｐでつづける", "Press P to go on"), y0 + 22 + kLineH + 6, kCardHint);
+    if (!focusLost) DrawCentred(InLanguage("Ｐでつづける", "Press P to carry on"), y0 + 22 + kLineH + 6, kCardHint);
 }
 
 const char* KeyCardKeys(int line) { return InLanguage(kKeyLines[line].keysJa, kKeyLines[line].keysEn); }

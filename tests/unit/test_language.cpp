@@ -77,12 +77,14 @@ int Parse(std::vector<std::string> words, AppOptions& out) {
 }
 
 // An English text: something to read, nothing left in Japanese (the stars
-// of the titles aside).
+// of the titles aside), and its second line at the left margin like the
+// first (the Japanese indents it; English reads it as a new paragraph).
 std::string EnglishFault(const char* s) {
     if (!s || !*s) return "missing or empty";
     int letters = 0;
     for (const unsigned char* p = reinterpret_cast<const unsigned char*>(s); *p; ++p) {
         if (*p >= 0xE3) return "holds Japanese";  // kana and kanji start at U+3000
+        if (*p == '\n' && p[1] == ' ') return "indents a continuation line";
         letters += (*p | 0x20) >= 'a' && (*p | 0x20) <= 'z';
     }
     return letters > 0 ? "" : "has no letters";
