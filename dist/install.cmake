@@ -26,7 +26,7 @@ file(MAKE_DIRECTORY ${SHOT_DIR})
 add_custom_command(
   OUTPUT ${SHOT_FILES}
   COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0 SDL_AUDIODRIVER=dummy
-          $<TARGET_FILE:tolvane> --headless --data ${GAME_DATA_DIR} --scene 45 --max-ms 30000
+          $<TARGET_FILE:tolvane> --headless --lang en --data ${GAME_DATA_DIR} --scene 45 --max-ms 30000
           --script ${CMAKE_CURRENT_SOURCE_DIR}/dist/screenshots.txt
   WORKING_DIRECTORY ${SHOT_DIR}
   DEPENDS tolvane ${CMAKE_CURRENT_SOURCE_DIR}/dist/screenshots.txt

@@ -20,7 +20,7 @@ const KeyLine kKeyLines[] = {
     {"左クリック・Ａ", "Left click, A", "えのぐ・ぬる・えらぶ", "Pick up paint, paint, choose"},
     {"右クリック・Ｂ", "Right click, B", "メニューからタイトルへ", "Menus: back to the title"},
     {"Ｓｐａｃｅ・Ｘ", "Space, X", "とばす・会話を進める", "Skip; next line of a talk"},
-    {"Ｅｎｔｅｒ", "Enter", "先へ・ゲームオーバーから続き", "Go on; continue after game over"},
+    {"Ｅｎｔｅｒ", "Enter", "先へ・ゲームオーバーから続き", "Go on; game over: continue"},
     {"Ｆ１・Ｂａｃｋ", "F1, Back", "タイトルへもどる", "Back to the title"},
     {"Ｐ・Ｓｔａｒｔ", "P, Start", "一時停止・再開", "Pause and resume"},
     {"Ｆ２・？", "F2, ?", "このキー一覧", "This key card"},
