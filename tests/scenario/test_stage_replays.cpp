@@ -57,31 +57,6 @@ TEST(StageReplay, Stage1ThreeResetsReachGameOver) {
     EXPECT_EQ(TraceField(last, "next"), 47);
 }
 
-TEST(StoryReplay, FromStartUpThroughStage1IntoStage2) {
-    GameRun run = RunGameHeadless({"--max-ms", "33000"}, Replay("story_start.txt"));
-    ASSERT_EQ(run.exitCode, 0) << run.stderrText;
-    // The scene inits in story order, each once.
-    const char* inits[] = {"Veskinit関数通過。", "Startinit関数通過。", "Talk0Init関数通過。", "GameST1init関数通過",
-                           "Talk1Init関数通過。", "Talk01Init関数通過。", "GameST2init関数通過"};
-    int previous = -1;
-    for (const char* init : inits) {
-        EXPECT_EQ(CountLines(run.log, init), 1) << init;
-        int at = FirstLine(run.log, init);
-        EXPECT_GT(at, previous) << init;
-        previous = at;
-    }
-    EXPECT_EQ(FirstLine(run.log, "Logoinit関数通過。"), -1);  // the opening was skipped
-    std::string cleared = LastLineOf(run, 12);
-    EXPECT_NE(cleared.find("\"cleared\":1"), std::string::npos);
-    EXPECT_EQ(TraceField(cleared, "next"), 13);
-    // Talk scenes report their line; the last tick is stage 2.
-    bool sawLine = false;
-    for (const std::string& l : run.trace) sawLine |= TraceField(l, "scene") == 50 && TraceField(l, "line") >= 0;
-    EXPECT_TRUE(sawLine);
-    EXPECT_EQ(TraceField(run.trace.back(), "scene"), 16);
-    EXPECT_EQ(TraceField(run.trace.back(), "lives"), 3);
-}
-
 TEST(FrontEndReplay, TitleMenuHelpStageSelectLaunchesStage4) {
     GameRun run = RunGameHeadless({"--scene", "7", "--max-ms", "8000"}, Replay("menus.txt"));
     ASSERT_EQ(run.exitCode, 0) << run.stderrText;

@@ -157,4 +157,8 @@ TEST(StoryReplay, FromStartUpThroughEveryStageAndBothEndingsBackToTheTitle) {
         EXPECT_EQ(TraceField(last, "next"), w.storyNext) << w.replay;
     }
     EXPECT_EQ(TraceField(run.trace.back(), "scene"), 8);  // the title again
+    // Dialogues report their line.
+    bool sawLine = false;
+    for (const std::string& l : run.trace) sawLine |= TraceField(l, "scene") == 50 && TraceField(l, "line") >= 0;
+    EXPECT_TRUE(sawLine);
 }

@@ -179,76 +179,54 @@ TEST(FrontendPictures, HelpHotSpotsArePaintedAndThePageColumnIsClear) {
     EXPECT_EQ(clear, area) << "the page column must stay transparent";
 }
 
-TEST(FrontendPictures, HelpPagesFillTheirCellsInsideTheSampledRange) {
-    Image sheets[2] = {load("img/説明123.png"), load("img/説明456.png")};
-    ASSERT_EQ(sheets[0].width, 512);
-    ASSERT_EQ(sheets[1].width, 512);
-    for (int i = 0; i < 6; ++i) {
-        const HelpPage& p = kHelpPages[i];
-        const Image& s = sheets[i / 3];
-        const int x0 = int(std::ceil(p.u0 * 512.f)), x1 = int(p.u1 * 512.f), y1 = int(p.v1 * 512.f);
-        const int cell = (x1 - x0) * y1;
-        // a page is a card: nearly all of its sampled area is painted
-        EXPECT_LT(keyedInRect(s, kGreen, x0, 0, x1, y1), cell / 20) << "page " << i + 1;
-        // all the help text is in the pictures: the lower part of each page
-        // carries lines of dark lettering
-        int ink = 0;
-        for (int y = 160; y < 280; ++y)
-            for (int x = x0; x < x1; ++x) ink += at(s, x, y) != kGreen && luminance(at(s, x, y)) < 0.08;
-        EXPECT_GT(ink, 400) << "page " << i + 1 << " has no text";
-        // nothing of it lies left of where it is sampled from (page 6 starts
-        // a pixel late, at u 0.627)
-        const int left = int(std::floor(p.u0 * 512.f));
-        if (left > 0) {
-            EXPECT_EQ(keyedInRect(s, kGreen, left - 1, 0, left, 512), 512) << "page " << i + 1 << " spills left";
+// Each help page, in both languages: pages 1..6 on their two sheets, page 7
+// on the face sheet's free corner.
+TEST(FrontendPictures, HelpPagesAreLetteredCardsInsideTheSampledRange) {
+    for (const char* folder : {"img/", "img/en/"}) {
+        const Image sheets[3] = {load((std::string(folder) + "説明123.png").c_str()),
+                                 load((std::string(folder) + "説明456.png").c_str()),
+                                 load((std::string(folder) + "kao.png").c_str())};
+        ASSERT_EQ(sheets[0].width, 512);
+        ASSERT_EQ(sheets[1].width, 512);
+        ASSERT_EQ(sheets[2].width, 1024);
+        for (int i = 0; i < 7; ++i) {
+            const HelpPage& p = kHelpPages[i];
+            const Image& s = sheets[i / 3 < 2 ? i / 3 : 2];
+            const int w = s.width, x0 = int(std::ceil(p.u0 * float(w))), x1 = int(p.u1 * float(w)), y1 = int(p.v1 * 512.f);
+            const std::string page = std::string(folder) + " page " + std::to_string(i + 1);
+            // a page is a card: nearly all of its sampled area is painted, its
+            // inside wholly
+            EXPECT_LT(keyedInRect(s, kGreen, x0, 0, x1, y1), (x1 - x0) * y1 / 20) << page;
+            EXPECT_EQ(keyedInRect(s, kGreen, x0 + 6, 10, x1 - 6, y1 - 10), 0) << page;
+            // all the help text is in the pictures: the lower part carries
+            // several lines of dark lettering, dark pixels on many rows and
+            // changing often along them
+            int ink = 0, inkedRows = 0, edges = 0;
+            auto dark = [&](int x, int y) { return at(s, x, y) != kGreen && luminance(at(s, x, y)) < 0.08; };
+            for (int y = 160; y < 280; ++y) {
+                int row = 0;
+                for (int x = x0; x < x1; ++x) row += dark(x, y), edges += x > x0 && dark(x, y) != dark(x - 1, y);
+                ink += row;
+                inkedRows += row > 4;
+            }
+            EXPECT_GT(ink, 400) << page << " has no text";
+            EXPECT_GT(inkedRows, 20) << page << " has too few lines of text";
+            EXPECT_GT(edges, 800) << page << "'s lower part is not lettering";
+            // the illustration window above it is drawn, not left plain
+            std::set<uint32_t> colours;
+            for (int y = 50; y < 146; ++y)
+                for (int x = x0 + 12; x < x1 - 12; ++x) colours.insert(at(s, x, y));
+            EXPECT_GT(colours.size(), 40u) << page;
+            // below the page the sheet is empty
+            EXPECT_EQ(keyedInRect(s, kGreen, x0, y1, x1, 512), (x1 - x0) * (512 - y1)) << page;
+            // nothing of it lies left of where it is sampled from (page 6
+            // starts a pixel late, at u 0.627; page 7 has the cover beside it)
+            const int left = int(std::floor(p.u0 * float(w)));
+            if (left > 0 && i < 6) {
+                EXPECT_EQ(keyedInRect(s, kGreen, left - 1, 0, left, 512), 512) << page << " spills left";
+            }
         }
-        // below the pages the sheet is empty
-        EXPECT_EQ(keyedInRect(s, kGreen, x0, y1, x1, 512), (x1 - x0) * (512 - y1)) << "page " << i + 1;
     }
-}
-
-TEST(FrontendPictures, HelpPageSevenIsACardOnTheFaceSheet) {
-    Image k = load("img/kao.png");
-    ASSERT_EQ(k.width, 1024);
-    ASSERT_EQ(k.height, 512);
-    const HelpPage& p = kHelpPages[6];
-    const int x0 = int(std::ceil(p.u0 * 1024.f)), x1 = int(p.u1 * 1024.f), y1 = int(p.v1 * 512.f);
-    ASSERT_EQ(x0, 800);
-    ASSERT_EQ(x1, 960);
-    ASSERT_EQ(y1, 288);
-    // the card: its inside is wholly opaque, and nearly all of the sampled
-    // rectangle is painted (only the rim and rounded corners are keyed)
-    EXPECT_EQ(keyedInRect(k, kGreen, x0 + 6, 10, x1 - 6, y1 - 10), 0);
-    EXPECT_LT(keyedInRect(k, kGreen, x0, 0, x1, y1), (x1 - x0) * y1 / 20);
-    // the text: the lower part carries several lines of dark lettering, so
-    // dark pixels sit on many rows and change often along them
-    int ink = 0, inkedRows = 0, edges = 0;
-    for (int y = 160; y < 280; ++y) {
-        int row = 0;
-        for (int x = x0; x < x1; ++x) {
-            const bool dark = at(k, x, y) != kGreen && luminance(at(k, x, y)) < 0.08;
-            row += dark;
-            if (x > x0 && dark != (at(k, x - 1, y) != kGreen && luminance(at(k, x - 1, y)) < 0.08)) ++edges;
-        }
-        ink += row;
-        inkedRows += row > 4;
-    }
-    EXPECT_GT(ink, 400) << "page 7 has no text";
-    EXPECT_GT(inkedRows, 40) << "page 7 has too few lines of text";
-    EXPECT_GT(edges, 800) << "page 7's lower part is not lettering";
-    // the illustration window above it is drawn, not left plain
-    std::set<uint32_t> colours;
-    for (int y = 50; y < 146; ++y)
-        for (int x = x0 + 12; x < x1 - 12; ++x) colours.insert(at(k, x, y));
-    EXPECT_GT(colours.size(), 40u);
-    // no pure green shows through anywhere on the card's face
-    for (int y = 0; y < y1; ++y)
-        for (int x = x0; x < x1; ++x) {
-            const uint32_t c = at(k, x, y);
-            if (c == kGreen) continue;
-            const int r = int((c >> 16) & 0xFF), g = int((c >> 8) & 0xFF), b = int(c & 0xFF);
-            EXPECT_FALSE(g > 220 && r < 40 && b < 40) << "green at " << x << "," << y;
-        }
 }
 
 TEST(FrontendPictures, StageSelectFrameLeavesTheRowsReadable) {

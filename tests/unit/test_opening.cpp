@@ -124,24 +124,3 @@ TEST_F(Opening, SpaceSkipsThePrologue) {
     EXPECT_EQ(g_FrameNo, 7);
     InputKey(VK_SPACE, false);
 }
-
-TEST_F(Opening, CaptionLinesFitTheScreen) {
-    // Half-width characters advance 10 px, everything else 20 px.
-    for (const PrologueCaption& c : kPrologueCaptions) {
-        int x = c.x, lines = 1;
-        for (const unsigned char* p = reinterpret_cast<const unsigned char*>(c.text); *p;) {
-            if (*p == '\n') {
-                x = c.x;
-                ++lines;
-                ++p;
-                continue;
-            }
-            int len = *p < 0x80 ? 1 : *p >= 0xF0 ? 4 : *p >= 0xE0 ? 3 : 2;
-            x += len == 1 ? 10 : 20;
-            p += len;
-            EXPECT_LE(x, 630) << c.text;
-        }
-        EXPECT_LE(lines, 2);
-        EXPECT_LE(c.y + 35 * lines, 480);
-    }
-}

@@ -7,6 +7,7 @@
 
 #include "base/platform.h"
 #include "app/scenes.h"
+#include "gfx/gfx.h"
 #include "sound/sound.h"
 #include "talk/talk.h"
 
@@ -154,42 +155,45 @@ TEST(TalkScenes, TextColoursAreTheSpeakers) {
     }
 }
 
-TEST(TalkScenes, TheManyColouredSentenceLinesUpWordByWord) {
-    const TalkScene& s = *FindTalkScene(53);
-    const TalkLine& l = s.lines[5];
+// One sentence in five colours: five texts drawn at one place, each showing
+// its own words and blank elsewhere (in Japanese two spaces per full-width
+// character, in English hidden runs between kTextHide bytes). In both
+// languages every cell of the sentence is shown by exactly one text.
+TEST(TalkScenes, TheManyColouredSentenceShowsEachWordOnceInBothLanguages) {
+    const TalkLine& l = FindTalkScene(53)->lines[5];
     ASSERT_EQ(TextCount(l), 5);
     const uint32_t colours[5] = {kNarrationColour, 0xFFFFFF00u, 0xFF00FFFFu, 0xFFFF00FFu, kNarrationColour};
-    // Break each text into drawn cells (one per 10 px); every cell must be
-    // drawn by exactly one of the five, and all five span the same width.
-    std::string cells[5];
-    for (int t = 0; t < 5; ++t) {
-        EXPECT_EQ(l.texts[t].colour, colours[t]);
-        EXPECT_EQ(l.texts[t].y, 300);
-        std::string text = l.texts[t].text;
-        EXPECT_EQ(text.find('\n'), std::string::npos);
-        for (size_t i = 0; i < text.size();) {
-            auto b = static_cast<unsigned char>(text[i]);
-            int len = b < 0x80 ? 1 : b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : 2;
-            cells[t] += b == ' ' ? "." : len == 1 ? "x" : "xx";
-            i += len;
+    for (bool en : {false, true}) {
+        // Japanese: one cell per 10 px; English: one per byte. 'x' shown.
+        std::string cells[5], whole[5];
+        for (int t = 0; t < 5; ++t) {
+            EXPECT_EQ(l.texts[t].colour, colours[t]);
+            EXPECT_EQ(l.texts[t].y, 300);
+            const std::string text = en ? l.texts[t].en : l.texts[t].text;
+            bool hidden = false;
+            for (size_t i = 0; i < text.size();) {
+                auto b = static_cast<unsigned char>(text[i]);
+                int len = b < 0x80 ? 1 : b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : 2;
+                if (b == static_cast<unsigned char>(kTextHide))
+                    hidden = !hidden;
+                else if (en)
+                    cells[t] += hidden ? '.' : 'x', whole[t] += char(b);
+                else
+                    cells[t] += b == ' ' ? "." : len == 1 ? "x" : "xx";
+                i += len;
+            }
+            EXPECT_FALSE(hidden) << "text " << t << " leaves a hidden run open";
+            EXPECT_EQ(whole[t], whole[0]) << "text " << t;
+            EXPECT_EQ(cells[t].size(), cells[0].size()) << "text " << t;
+            EXPECT_NE(cells[t].find('x'), std::string::npos) << "text " << t << " shows nothing";
         }
-    }
-    for (int t = 1; t < 5; ++t) EXPECT_EQ(cells[t].size(), cells[0].size());
-    EXPECT_LE(cells[0].size() * 10, 29u * 20);
-    for (size_t c = 0; c < cells[0].size(); ++c) {
-        int drawn = 0;
-        for (auto& cell : cells)
-            if (c < cell.size() && cell[c] == 'x') ++drawn;
-        EXPECT_EQ(drawn, 1) << "cell " << c;
-    }
-    // Each text has words of its own, and the blank texts are padded at
-    // both ends except where the sentence starts or stops.
-    for (auto& cell : cells) EXPECT_NE(cell.find('x'), std::string::npos);
-    EXPECT_EQ(cells[0].front(), 'x');
-    EXPECT_EQ(cells[4].back(), 'x');
-    for (int t = 1; t < 4; ++t) {
-        EXPECT_EQ(cells[t].front(), '.');
-        EXPECT_EQ(cells[t].back(), '.');
+        for (size_t c = 0; c < cells[0].size(); ++c) {
+            int drawn = 0;
+            for (auto& cell : cells) drawn += c < cell.size() && cell[c] == 'x';
+            EXPECT_EQ(drawn, 1) << (en ? "English" : "Japanese") << " cell " << c;
+        }
+        EXPECT_EQ(cells[0].front(), 'x');
+        EXPECT_EQ(cells[4].back(), 'x');
     }
 }
 
