@@ -23,16 +23,17 @@ struct Screen {
     std::string script;  // shots as "T shot @/NAME.png"
 };
 
+void PrintTo(const Screen& s, std::ostream* os) { *os << s.name; }
 std::string Replay(const char* name) { return std::string(TOLVANE_TEST_DIR) + "/replays/" + name; }
 
 // The whole story, as tests/replays/story.txt plays it, with a shot of each
 // dialogue as it opens and of each stage's start banner, play and clear.
 std::string StoryScript() {
     // Dialogues by their init scene, stages as -k (init scene 7 + 4k), in the
-    // story's order; the time from each stage's init to its clear letters.
+    // story's order; the time from each stage's init to its clear letters. A
+    // wait line comes no earlier than the line before it.
     const int kOrder[] = {9, -1, 13, 49, -2, 17, -3, 21, -4, 41, -9, 25, 51, -5, 29, -7, 33, -6, 37, -8, 53, 55};
     const int kClearMs[10] = {0, 24000, 41000, 40500, 52000, 76000, 51500, 62000, 68000, 30000};
-    // A wait line comes no earlier than the line before it.
     std::string s = "0 keydown space\n100 keyup space\n100 wait 8\n500 shot @/title.png\n1000 click 460 130\n";
     std::string last = "1000";
     for (int step : kOrder) {
