@@ -10,6 +10,7 @@
 #include "app/app.h"
 #include "app/scenes.h"
 #include "base/platform.h"
+#include "gfx/gfx.h"
 
 namespace {
 
@@ -19,9 +20,12 @@ bool s_Started = false;
 uint32_t s_LastFrame = 0;
 int s_Owed = 0;
 
+// Only the last frame a callback runs reaches the screen: the ones before it
+// run the game but draw nothing, which the browser would throw away unseen.
 bool FrameOwed() {
     if (s_Owed <= 0) return false;
     --s_Owed;
+    SetFrameDrawing(s_Owed == 0);
     return true;
 }
 

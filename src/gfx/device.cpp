@@ -5,7 +5,9 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -30,6 +32,10 @@ bool s_Alive = false;
 bool s_Drawing = true;
 bool s_GlPending = false;  // GL work queued since the last flush
 bool s_WindowDamaged = true;  // the window must be drawn again whatever the frame holds
+// A page's window draws its frames straight into the canvas, which is the
+// 640x480 frame itself: no frame picture to copy out and no bars to clear.
+// Headless runs, whose shots read the frame back, keep the picture.
+bool s_DrawOnCanvas = false;
 
 // A frame is recorded as a list of draws and sent to GL in one go when it is
 // shown or read: one vertex upload, and one draw per run of quads with the
@@ -56,7 +62,24 @@ FrameList s_Frame;        // being recorded
 FrameList s_Shown;        // the last list sent, which the frame target holds
 bool s_ShownValid = false;
 FrameList s_Kept;         // the picture a pause keeps under its card
+// The backdrop: a frame's leading draws that stay the same from one frame to
+// the next (clear, background, map), drawn once into a picture of their own
+// that later frames copy rather than draw again. Pictures never change once
+// uploaded (the text atlas only grows), so equal draws draw equal pixels.
+struct Backdrop {
+    FrameList lead;  // the draws the picture holds
+    bool valid = false;
+    GLuint fbo = 0, colour = 0;
+    // How many leading commands each of the last frames shared with the one
+    // before it: the backdrop takes only what has stood still for all of
+    // them, so a draw that changes every other frame never makes it redraw.
+    static constexpr int kFrames = 8;
+    size_t steady[kFrames] = {};
+    int next = 0;
+};
+Backdrop s_Backdrop;
 GLuint s_Indices = 0;     // 0,1,2, 0,2,3 for every quad: the fan as triangles
+GLuint s_CopyVao = 0, s_CopyVbo = 0;  // one quad over the whole frame, pixel for pixel
 
 // Quad layers: each is painted into a picture of its own only when its quads
 // or picture changed, and every frame draws that one picture. The layer's
@@ -189,6 +212,8 @@ bool CreatePipeline() {
     glGenBuffers(1, &s_Indices);
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, s_Indices);
     glBufferData(GL_ELEMENT_ARRAY_BUFFER, GLsizeiptr(idx.size() * sizeof(uint32_t)), idx.data(), GL_STATIC_DRAW);
+    MakeVertexArray(s_CopyVao, s_CopyVbo);
+    glBufferData(GL_ARRAY_BUFFER, sizeof(Quad), &kLayerQuad, GL_STATIC_DRAW);
     MakeVertexArray(s_Vao, s_Vbo);
     for (LayerData& l : s_Layers) {
         MakeVertexArray(l.vao, l.vbo);
@@ -223,11 +248,16 @@ bool CreateFrameTarget() {
     for (LayerData& l : s_Layers)
         for (int i = 0; i < 2; ++i)
             if (!CreateTarget(l.fbo[i], l.colour[i])) return false;
-    return CreateTarget(s_Fbo, s_FboColour);
+    s_Backdrop.valid = false;
+    return CreateTarget(s_Backdrop.fbo, s_Backdrop.colour) && CreateTarget(s_Fbo, s_FboColour);
 }
 
-// Paints a layer's quads into its picture with `tex`, copying texels as they are.
-void PaintLayer(LayerData& l, GLuint tex) {
+// The framebuffer frames are drawn into.
+GLuint FrameTarget() { return s_DrawOnCanvas ? 0 : s_Fbo; }
+
+// Paints a layer's quads into its picture with `tex`, copying texels as they
+// are, and binds `back` again for drawing.
+void PaintLayer(LayerData& l, GLuint tex, GLuint back) {
     l.front ^= 1;
     glBindFramebuffer(GL_FRAMEBUFFER, l.fbo[l.front]);
     glDisable(GL_BLEND);
@@ -239,7 +269,7 @@ void PaintLayer(LayerData& l, GLuint tex) {
     glBindTexture(GL_TEXTURE_2D, tex);
     glDrawElements(GL_TRIANGLES, l.count * 6, GL_UNSIGNED_INT, nullptr);
     glBindVertexArray(s_Vao);
-    glBindFramebuffer(GL_FRAMEBUFFER, s_Fbo);
+    glBindFramebuffer(GL_FRAMEBUFFER, back);
     l.painted = l.generation;
     l.paintedTex = tex;
 }
@@ -256,6 +286,100 @@ bool SameItems(const std::vector<T>& a, const std::vector<T>& b) {
 }
 
 bool SameList(const FrameList& a, const FrameList& b) { return SameItems(a.cmds, b.cmds) && SameItems(a.quads, b.quads); }
+
+// How many leading commands of `f` draw exactly what `lead`'s first ones do.
+size_t SameLead(const FrameList& lead, const FrameList& f) {
+    const size_t m = std::min(lead.cmds.size(), f.cmds.size());
+    size_t n = 0;
+    for (; n < m; ++n) {
+        const DrawCmd& c = lead.cmds[n];
+        if (std::memcmp(&c, &f.cmds[n], sizeof(DrawCmd)) != 0) break;
+        // Equal commands before this one used the same quads up to c.first.
+        if (c.kind != kCmdClear &&
+            std::memcmp(&lead.quads[size_t(c.first)], &f.quads[size_t(c.first)], sizeof(Quad) * size_t(c.count)) != 0)
+            break;
+    }
+    return n;
+}
+
+// A backdrop pays when its copy stands in for at least a whole frame of drawing.
+bool WorthKeeping(const FrameList& f, size_t n) {
+    float area = 0;
+    for (size_t i = 0; i < n; ++i) {
+        const DrawCmd& c = f.cmds[i];
+        for (int q = c.first; c.kind != kCmdClear && q < c.first + c.count; ++q) {
+            const TlVertex* v = f.quads[size_t(q)].v;
+            area += std::abs((v[2].x - v[0].x) * (v[2].y - v[0].y));
+        }
+    }
+    return area >= float(kScreenW) * kScreenH;
+}
+
+// Sends commands [from, to) of `f`, whose quads are in the vertex buffer, to
+// the bound framebuffer `target`.
+void SendCommands(const FrameList& f, size_t from, size_t to, GLuint target) {
+    int blend = -1;
+    for (size_t i = from; i < to; ++i) {
+        const DrawCmd& c = f.cmds[i];
+        if (c.kind == kCmdClear) {
+            glClearColor(((c.colour >> 16) & 0xFF) / 255.0f, ((c.colour >> 8) & 0xFF) / 255.0f,
+                         (c.colour & 0xFF) / 255.0f, (c.colour >> 24) / 255.0f);
+            glClear(GL_COLOR_BUFFER_BIT);
+            continue;
+        }
+        GLuint tex = c.tex;
+        if (c.kind == kCmdLayer) {
+            LayerData& l = s_Layers[c.layer];
+            if (l.painted != l.generation || l.paintedTex != c.tex) {
+                PaintLayer(l, c.tex, target);
+                blend = -1;
+            }
+            tex = l.colour[l.front];
+        }
+        if (blend != int(c.additive)) {
+            blend = int(c.additive);
+            ApplyBlend(c.additive != 0);
+        }
+        glBindTexture(GL_TEXTURE_2D, tex);
+        glDrawElements(GL_TRIANGLES, c.count * 6, GL_UNSIGNED_INT,
+                       reinterpret_cast<void*>(size_t(c.first) * 6 * sizeof(uint32_t)));
+    }
+}
+
+// Copies the backdrop's picture into the frame target, pixel for pixel: a
+// quad without blending, which a software renderer runs far faster than a
+// blit into the page's canvas.
+void CopyBackdrop() {
+    glBindFramebuffer(GL_FRAMEBUFFER, FrameTarget());
+    glDisable(GL_BLEND);
+    glBindVertexArray(s_CopyVao);
+    glBindTexture(GL_TEXTURE_2D, s_Backdrop.colour);
+    glDrawElements(GL_TRIANGLES, 6, GL_UNSIGNED_INT, nullptr);
+    glBindVertexArray(s_Vao);
+}
+
+// The leading commands of a whole frame the backdrop stands in for (0: none),
+// drawing the backdrop afresh when a longer lead has stood still for a while.
+size_t TakeBackdrop(const FrameList& f) {
+    Backdrop& b = s_Backdrop;
+    size_t lead = b.valid && SameLead(b.lead, f) == b.lead.cmds.size() ? b.lead.cmds.size() : 0;
+    b.steady[b.next] = s_ShownValid ? SameLead(s_Shown, f) : 0;
+    b.next = (b.next + 1) % Backdrop::kFrames;
+    const size_t lasting = *std::min_element(std::begin(b.steady), std::end(b.steady));
+    if (lasting > lead && WorthKeeping(f, lasting)) {
+        glBindFramebuffer(GL_FRAMEBUFFER, b.fbo);
+        SendCommands(f, 0, lasting, b.fbo);
+        size_t quads = 0;
+        for (size_t i = 0; i < lasting; ++i)
+            if (f.cmds[i].kind != kCmdClear) quads = size_t(f.cmds[i].first + f.cmds[i].count);
+        b.lead.cmds.assign(f.cmds.begin(), f.cmds.begin() + ptrdiff_t(lasting));
+        b.lead.quads.assign(f.quads.begin(), f.quads.begin() + ptrdiff_t(quads));
+        b.valid = true;
+        lead = lasting;
+    }
+    if (lead > 0) CopyBackdrop();
+    return lead;
+}
 
 // Sends the recorded list into the frame target. `partial`: more of the same
 // frame follows, so the target will not be what this list alone draws.
@@ -278,38 +402,17 @@ void ExecuteFrame(bool partial) {
     for (const DrawCmd& c : f.cmds) {
         if (c.kind != kCmdLayer) continue;
         LayerData& l = s_Layers[c.layer];
-        if (l.painted != l.generation || l.paintedTex != c.tex) PaintLayer(l, c.tex);
+        if (l.painted != l.generation || l.paintedTex != c.tex) PaintLayer(l, c.tex, FrameTarget());
     }
-    glBindFramebuffer(GL_FRAMEBUFFER, s_Fbo);
+    glBindFramebuffer(GL_FRAMEBUFFER, FrameTarget());
     glBindVertexArray(s_Vao);
     glBindBuffer(GL_ARRAY_BUFFER, s_Vbo);
     // A fresh buffer each time lets the driver keep the old one in flight.
     glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(sizeof(Quad) * f.quads.size()), f.quads.data(), GL_STREAM_DRAW);
-    int blend = -1;
-    for (const DrawCmd& c : f.cmds) {
-        if (c.kind == kCmdClear) {
-            glClearColor(((c.colour >> 16) & 0xFF) / 255.0f, ((c.colour >> 8) & 0xFF) / 255.0f,
-                         (c.colour & 0xFF) / 255.0f, (c.colour >> 24) / 255.0f);
-            glClear(GL_COLOR_BUFFER_BIT);
-            continue;
-        }
-        GLuint tex = c.tex;
-        if (c.kind == kCmdLayer) {
-            LayerData& l = s_Layers[c.layer];
-            if (l.painted != l.generation || l.paintedTex != c.tex) {
-                PaintLayer(l, c.tex);
-                blend = -1;
-            }
-            tex = l.colour[l.front];
-        }
-        if (blend != int(c.additive)) {
-            blend = int(c.additive);
-            ApplyBlend(c.additive != 0);
-        }
-        glBindTexture(GL_TEXTURE_2D, tex);
-        glDrawElements(GL_TRIANGLES, c.count * 6, GL_UNSIGNED_INT,
-                       reinterpret_cast<void*>(size_t(c.first) * 6 * sizeof(uint32_t)));
-    }
+    // Only a whole frame starts from the backdrop: a part of one draws over
+    // what the target already holds.
+    const size_t from = partial || f.partial ? 0 : TakeBackdrop(f);
+    SendCommands(f, from, f.cmds.size(), FrameTarget());
     for (LayerData& l : s_Layers) l.pending = false;
     if (partial || f.partial) {
         s_ShownValid = false;
@@ -323,10 +426,11 @@ void ExecuteFrame(bool partial) {
 }
 
 // Ends the recorded frame; false when the frame target already holds exactly
-// what it draws (same draws, same quads, same pictures and layers).
+// what it draws (same draws, same quads, same pictures and layers). A damaged
+// canvas holds nothing to show again: its frame is drawn afresh.
 bool FinishFrame() {
     if (s_Frame.cmds.empty() && !s_Frame.partial) return false;
-    if (s_ShownValid && !s_Frame.partial && SameList(s_Frame, s_Shown)) {
+    if (s_ShownValid && !s_Frame.partial && !(s_DrawOnCanvas && s_WindowDamaged) && SameList(s_Frame, s_Shown)) {
         s_Frame.cmds.clear();
         s_Frame.quads.clear();
         for (LayerData& l : s_Layers) l.pending = false;
@@ -380,6 +484,7 @@ bool CreateDevice() {
     }
     s_WindowDamaged = true;
     s_ShownValid = false;
+    s_DrawOnCanvas = kCanvasIsFrame && !AppHeadless();
     // Pictures are drawn as they are: no depth test, counter-clockwise culled.
     glDisable(GL_DEPTH_TEST);
     glEnable(GL_CULL_FACE);
@@ -422,6 +527,10 @@ void ReleaseGraphics() {
     if (s_Context) {
         if (s_Fbo) glDeleteFramebuffers(1, &s_Fbo);
         if (s_FboColour) glDeleteTextures(1, &s_FboColour);
+        if (s_CopyVbo) glDeleteBuffers(1, &s_CopyVbo);
+        if (s_CopyVao) glDeleteVertexArrays(1, &s_CopyVao);
+        if (s_Backdrop.fbo) glDeleteFramebuffers(1, &s_Backdrop.fbo);
+        if (s_Backdrop.colour) glDeleteTextures(1, &s_Backdrop.colour);
         if (s_Vbo) glDeleteBuffers(1, &s_Vbo);
         if (s_Vao) glDeleteVertexArrays(1, &s_Vao);
         if (s_Indices) glDeleteBuffers(1, &s_Indices);
@@ -439,10 +548,11 @@ void ReleaseGraphics() {
         if (s_White) glDeleteTextures(1, &s_White);
         SDL_GL_DeleteContext(s_Context);
     }
-    s_Fbo = s_FboColour = s_Vbo = s_Vao = s_Program = s_Indices = s_White = 0;
+    s_Fbo = s_FboColour = s_Vbo = s_Vao = s_Program = s_Indices = s_White = s_CopyVao = s_CopyVbo = 0;
     s_Frame = FrameList{};
     s_Shown = FrameList{};
     s_ShownValid = false;
+    s_Backdrop = Backdrop{};
     s_Context = nullptr;
     s_Alive = false;
 }
@@ -557,7 +667,9 @@ bool PresentFrame() {
     // A frame the same as the one on screen need not be shown again.
     if (!changed && !s_WindowDamaged) return true;
     s_WindowDamaged = false;
-    if (win) {
+    if (win && s_DrawOnCanvas) {
+        SDL_GL_SwapWindow(win);
+    } else if (win) {
         int w = 0, h = 0;
         s_Window.drawableSize(w, h);
         // Largest 4:3 picture that fits, centred; whole multiples stay sharp.
@@ -582,14 +694,14 @@ bool ReadFramePixels(uint32_t* out) {
     if (!s_Context) return false;
     FinishFrame();
     std::vector<uint32_t> rows(size_t(kScreenW) * kScreenH);
-    glBindFramebuffer(GL_READ_FRAMEBUFFER, s_Fbo);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, FrameTarget());
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
     glReadPixels(0, 0, kScreenW, kScreenH, kGlEs ? GL_RGBA : GL_BGRA, GL_UNSIGNED_BYTE, rows.data());
     if (kGlEs) SwapRedBlue(rows.data(), rows.size());
     for (int y = 0; y < kScreenH; ++y)
         std::memcpy(out + size_t(y) * kScreenW, &rows[size_t(kScreenH - 1 - y) * kScreenW],
                     sizeof(uint32_t) * kScreenW);
-    glBindFramebuffer(GL_FRAMEBUFFER, s_Fbo);
+    glBindFramebuffer(GL_FRAMEBUFFER, FrameTarget());
     return true;
 }
 
@@ -643,7 +755,7 @@ GLuint DecodeAndUpload(Picture& p) {
     if (p.keyed) ApplyColourKey(img, p.key);
     GLuint t = UploadTexture(img);
     s_GlPending = true;
-    glBindFramebuffer(GL_FRAMEBUFFER, s_Fbo);
+    glBindFramebuffer(GL_FRAMEBUFFER, FrameTarget());
     return t;
 }
 

@@ -5,6 +5,9 @@
 #ifdef __EMSCRIPTEN__
 #include <GLES3/gl3.h>
 constexpr bool kGlEs = true;
+// The window's drawable is the page's canvas, 640x480 always: the page
+// scales it, so a window's frame can be drawn straight into it.
+constexpr bool kCanvasIsFrame = true;
 // Highp: texel coordinates into the 1024-square text atlas need it.
 constexpr const char* kShaderHeader =
     "#version 300 es\nprecision highp float;\n#define VERTEX_COLOUR(c) (c).bgra\n";
@@ -14,5 +17,6 @@ constexpr const char* kShaderHeader =
 #else
 #include <epoxy/gl.h>
 constexpr bool kGlEs = false;
+constexpr bool kCanvasIsFrame = false;
 constexpr const char* kShaderHeader = "#version 330 core\n#define VERTEX_COLOUR(c) (c)\n";
 #endif

@@ -246,6 +246,31 @@ TEST_F(Render, RepeatedFrameReadsTheSameAndAnyChangeIsDrawn) {
     EXPECT_EQ(again[50 * 640 + 50] & 0xFFFFFFu, 0x000000u);
 }
 
+// Leading draws that stand still for a while are copied from a picture kept
+// of them (the backdrop): whichever of them moves or changes, the frame shows
+// it, and nothing of the old lead stays behind.
+TEST_F(Render, ChangeUnderAStillBackdropIsDrawn) {
+    LoadPicture(11, 1, 1, {0xFFFFFFFFu}, kKeyGreen);  // white: the vertex colours show
+    LoadPicture(12, 1, 1, {0xFFFFFFFFu}, kKeyGreen);
+    std::vector<uint32_t> px(640 * 480);
+    auto draw = [&](uint32_t back, float spriteX) {
+        ClearFrame(0xFFFFFFFFu);
+        DrawQuad(11, MakeQuad(0, 0, 640, 480, 0, 0, 1, 1, back));
+        DrawQuad(12, MakeQuad(spriteX, 0, spriteX + 10, 10, 0, 0, 1, 1, 0xFF0000FFu));
+        ASSERT_TRUE(ReadFramePixels(px.data()));
+    };
+    auto at = [&](int x, int y) { return px[size_t(y) * 640 + size_t(x)] & 0xFFFFFFu; };
+    for (int i = 0; i < 12; ++i) draw(0xFFFF0000u, 0);  // all of it still
+    EXPECT_EQ(at(5, 5), 0x0000FFu);
+    draw(0xFFFF0000u, 100);  // the sprite moves off
+    EXPECT_EQ(at(5, 5), 0xFF0000u);
+    EXPECT_EQ(at(105, 5), 0x0000FFu);
+    for (int i = 0; i < 12; ++i) draw(0xFFFF0000u, float(100 + i));  // the background still
+    draw(0xFF00FF00u, 111);  // the background changes
+    EXPECT_EQ(at(300, 300), 0x00FF00u);
+    EXPECT_EQ(at(115, 5), 0x0000FFu);
+}
+
 // Without a device (a headless run before its first shot) a picture's bytes
 // are read at load and decoded when a frame first draws it: what is drawn is
 // the file as it was at load, and a damaged file is never drawn. A caller that

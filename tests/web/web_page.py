@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """The browser build in headless Chromium, driven over its DevTools protocol:
-the page reaches the title and a click starts the story; replays in the page
+the page reaches the title and a click starts the story, and its sound; the
+full-screen button, F11 and Alt+Enter switch full screen; replays in the page
 give the native traces byte for byte; settings survive a reload; shots of the
 title and of stage 1 are saved; the game's bench figures are printed.
 
@@ -22,11 +23,11 @@ import urllib.request
 
 import websocket
 
+# The browser's own autoplay policy stays in force: sound waits for a click.
 CHROMIUM_FLAGS = [
     "--headless", "--no-sandbox", "--use-gl=swiftshader", "--enable-unsafe-swiftshader",
     "--disable-background-networking", "--disable-component-update", "--disable-sync",
-    "--no-first-run", "--autoplay-policy=no-user-gesture-required", "--remote-allow-origins=*",
-    "--window-size=800,600",
+    "--no-first-run", "--remote-allow-origins=*", "--window-size=800,600",
 ]
 # The replays the page plays headless: name, first scene, run length (ms).
 REPLAYS = [("stage1_win.txt", 11, 28000), ("story.txt", 0, 600000)]
@@ -139,10 +140,22 @@ class Page:
             self.call("Input.dispatchMouseEvent", type=kind, x=x, y=y, button="left", clickCount=1)
             self.pump(0.25)
 
-    def key(self, key, code, vk):
+    def key(self, key, code, vk, modifiers=0):
         for kind in ("keyDown", "keyUp"):
             self.call("Input.dispatchKeyEvent", type=kind, key=key, code=code, windowsVirtualKeyCode=vk,
-                      text=key if kind == "keyDown" and len(key) == 1 else "")
+                      modifiers=modifiers, text=key if kind == "keyDown" and len(key) == 1 else "")
+
+    def element_centre(self, element_id):
+        return self.eval(f"(() => {{ const b = document.getElementById('{element_id}').getBoundingClientRect();"
+                         " return [b.left + b.width / 2, b.top + b.height / 2]; })()")
+
+    def audio_state(self):
+        """The state of the game's AudioContext ('none' before the game opened its sound)."""
+        return self.eval("(Module.SDL2 && Module.SDL2.audioContext) ? Module.SDL2.audioContext.state : 'none'")
+
+    def full_screen(self):
+        """The id of the element shown full screen, or None."""
+        return self.eval("document.fullscreenElement ? document.fullscreenElement.id : null")
 
     def shot(self, path):
         data = self.call("Page.captureScreenshot", format="png")["data"]
@@ -211,8 +224,12 @@ def run_checks(page, base, native_bin, native_data, replay_dir, out_dir):
     page.open(base + q("--log -"))
     check(page.wait("document.getElementById('cover').classList.contains('ready')", 60), "the page loads its data")
     ready = time.monotonic() - page.t0
+    silent = page.audio_state()
     page.click(*TITLE_START)
     check(page.wait("window.tolvane.started", 20), "a click on the cover starts the game")
+    # The browser holds sound back until a click: the cover's click is the one.
+    check(silent != "running" and page.wait("Module.SDL2.audioContext.state === 'running'", 5),
+          f"the cover's click starts the sound ({silent}, then {page.audio_state()})")
     # Space races through the opening to the title.
     page.call("Input.dispatchKeyEvent", type="keyDown", key=" ", code="Space", windowsVirtualKeyCode=32)
     title = page.wait_console("Startinit", 60)
@@ -221,6 +238,22 @@ def run_checks(page, base, native_bin, native_data, replay_dir, out_dir):
     # The title fades in over 51 frames, then takes clicks.
     page.wait_console_count("Startframe", 70, 60)
     page.shot(os.path.join(out_dir, "web_title.png"))
+    # Full screen shows the picture's box (the canvas's container): the button
+    # switches it on (full screen covers the button), F11 off, Alt+Enter on,
+    # F11 off again; the game sees none of them.
+    switches, stored = [], page.eval("window.tolvane.stored || 0")
+    for what in ("button", "F11", "Alt+Enter", "F11"):
+        if what == "button":
+            page.click(*page.element_centre("full"))
+        elif what == "F11":
+            page.key("F11", "F11", 122)
+        else:
+            page.key("Enter", "Enter", 13, modifiers=1)
+        page.wait("document.fullscreenElement " + ("=== null" if switches and switches[-1] else "!== null"), 5)
+        switches.append(page.full_screen())
+    check(switches == ["stage", None, "stage", None], f"the button, F11 and Alt+Enter switch full screen ({switches})")
+    # The game would store its full-screen setting had it seen a key.
+    check(page.eval("window.tolvane.stored || 0") == stored, "the game sees none of the full-screen keys")
     # A page is not closed by the game: the title's quit comes back to the
     # title, and Escape (the browser's key to leave full screen) does nothing.
     page.click(*page.canvas_point(*TITLE_QUIT))
@@ -245,11 +278,16 @@ def run_checks(page, base, native_bin, native_data, replay_dir, out_dir):
     print(f"     figure: page load to the data ready {ready:.2f} s; to the title's first frame {first or -1:.2f} s",
           flush=True)
 
-    # Stage 1, shot a few seconds in.
+    # Stage 1, shot a few seconds in. Started without a click, it is silent
+    # until the first one.
     page.open(base + q("--scene 11", autostart="1"))
     page.wait("window.tolvane.started", 30)
     page.pump(4)
     page.shot(os.path.join(out_dir, "web_stage1.png"))
+    silent = page.audio_state()
+    page.click(*page.canvas_point(320, 100))
+    check(silent == "suspended" and page.wait("Module.SDL2.audioContext.state === 'running'", 5),
+          f"a page started without a click starts its sound at the first ({silent}, then {page.audio_state()})")
 
     # Replays in the page: traces byte for byte as the native game writes them.
     for name, scene, max_ms in REPLAYS:
@@ -281,9 +319,12 @@ def run_checks(page, base, native_bin, native_data, replay_dir, out_dir):
                      " catch (e) { return null; } })()") or ""
     check("music_volume=90" in text.replace(" ", ""), "the setting is still there after a reload")
 
-    # Frame times of the title and of stage 1, from the game's bench line.
+    # Frame times of the title and of stage 1, from the game's bench line;
+    # started from the cover, as a player starts them, so their sound plays.
     for label, scene in (("title", 7), ("stage 1", 11)):
-        page.open(base + q(f"--bench --max-ms 8000 --scene {scene}", autostart="1"))
+        page.open(base + q(f"--bench --max-ms 8000 --scene {scene}"))
+        page.wait("document.getElementById('cover').classList.contains('ready')", 60)
+        page.click(*TITLE_START)
         at = page.wait_console("bench frames=", 60)
         line = next((text for _, text in page.console if "bench frames=" in text), "")
         check(at is not None, f"the {label} benchmark runs in the page")
