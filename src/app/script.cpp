@@ -7,6 +7,7 @@
 
 #include "app/input.h"
 #include "base/data_file.h"
+#include "base/files.h"
 #include "base/parse_int.h"
 
 namespace {
@@ -30,11 +31,6 @@ const char* ReadWhole(const std::string& path, std::string& text) {
     if (why && std::strcmp(why, "empty file") != 0) return why;
     text.assign(bytes.begin(), bytes.end());
     return nullptr;
-}
-
-std::string FolderOf(const std::string& path) {
-    size_t slash = path.rfind('/');
-    return slash == std::string::npos ? "." : path.substr(0, slash);
 }
 
 bool ParseLines(const std::string& text, const std::string& name, uint32_t shift, bool nested,
@@ -105,7 +101,7 @@ std::string ParseRunEvent(const std::vector<std::string>& w, ScriptEvent e, cons
     } else if (ev == "include") {
         if (!need(3)) return "include takes a file name";
         if (nested) return "an included script cannot include another";
-        std::string path = w[2][0] == '/' ? w[2] : FolderOf(name) + "/" + w[2];
+        std::string path = IsAbsolutePath(w[2]) ? w[2] : FolderOf(name) + "/" + w[2];
         std::string inner;
         if (const char* why = ReadWhole(path, inner))
             return "cannot read the included script '" + w[2] + "': " + why;

@@ -58,3 +58,11 @@ bool IsAbsolutePath(const std::string& path) { return !path.empty() && path[0] =
 bool IsPathSeparator(char c) { return c == '/'; }
 
 #endif
+
+std::string FolderOf(const std::string& path) {
+    size_t slash = std::string::npos;
+    for (size_t i = path.size(); i-- > 0 && slash == std::string::npos;)
+        if (IsPathSeparator(path[i])) slash = i;
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? path.substr(0, 1) : path.substr(0, slash);
+}

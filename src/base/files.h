@@ -24,3 +24,5 @@ timespec StatModified(const struct stat& st);
 bool IsAbsolutePath(const std::string& path);
 // Whether c separates folders in a path ('/', on Windows also '\').
 bool IsPathSeparator(char c);
+// The folder part of a path: "." for a bare name, the root for a file in it.
+std::string FolderOf(const std::string& path);

@@ -32,12 +32,6 @@ size_t LastSeparator(const std::string& path) {
     return std::string::npos;
 }
 
-std::string FolderOf(const std::string& path) {
-    size_t slash = LastSeparator(path);
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? path.substr(0, 1) : path.substr(0, slash);
-}
-
 std::string NameOf(const std::string& path) {
     size_t slash = LastSeparator(path);
     return slash == std::string::npos ? path : path.substr(slash + 1);
