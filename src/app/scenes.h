@@ -3,6 +3,8 @@
 #pragma once
 #include <cstdint>
 
+#include "generated/stage_list.h"
+
 // Scene numbers, the contract between the app and the game: the game's scene
 // table holds one entry per number; g_FrameNo and every stored or compared
 // scene use these names.
@@ -74,9 +76,9 @@ enum Scene : uint8_t {
     kSceneEnd2Frame,         // 64
 };
 
-// Stages are numbered 1..kStageCount; each has an init and a frame scene
-// and an entry in the player's progress.
-constexpr int kStageCount = 9;
+// Stages are numbered 1..kStageCount, counted by the build from the stage
+// files; each has an init and a frame scene and an entry in the player's
+// progress.
 
 // Stage k's init scene; its frame scene is the next number. Stages 1..9 sit
 // among the talks above (11, 15, ... 43); a later stage k takes the two

@@ -43,6 +43,9 @@ struct SelectEntry {
     const char* stars;     // its difficulty
     const char* title;     // Japanese
     const char* titleEn;   // English
+    // Its thumbnail's sky (top, bottom) and blocks where a picture is
+    // missing, 0xRRGGBB.
+    uint32_t skyTop, skyLow, earth;
 };
 
 // A pot count that a stage leaves as the last stage left it.

@@ -6,19 +6,7 @@
 #include "stage/stage.h"
 #include "stage/stage_state.h"
 
-namespace {
-// Sprites start opaque white so that a stage init need only set positions
-// and pictures.
-constexpr Faller kNewFaller = {0, 0, 0, 0, kWhiteQuad};
-}  // namespace
-
-Faller g_Fallers[kStageCount + 1][kMaxFallers] = {
-    {kNewFaller, kNewFaller, kNewFaller}, {kNewFaller, kNewFaller, kNewFaller},
-    {kNewFaller, kNewFaller, kNewFaller}, {kNewFaller, kNewFaller, kNewFaller},
-    {kNewFaller, kNewFaller, kNewFaller}, {kNewFaller, kNewFaller, kNewFaller},
-    {kNewFaller, kNewFaller, kNewFaller}, {kNewFaller, kNewFaller, kNewFaller},
-    {kNewFaller, kNewFaller, kNewFaller}, {kNewFaller, kNewFaller, kNewFaller},
-};
+Faller g_Fallers[kStageCount + 1][kMaxFallers];
 
 namespace {
 

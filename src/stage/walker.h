@@ -20,7 +20,9 @@ struct Faller {
     float x, y;
     float fallSpeed;
     uint32_t lastStep;
-    Quad quad;           // sprite, 64 high, hanging from the box's top
+    // Sprite, 64 high, hanging from the box's top; opaque white at first so
+    // that a stage init need only set positions and pictures.
+    Quad quad = kWhiteQuad;
 };
 
 constexpr uint32_t kStepIntervalMs = 20;  // a step needs more than this

@@ -41,6 +41,6 @@ const Stage kStage1 = {
     .paints = {3, kPaintKept, kPaintKept}, .stripSpeed = 0.05f, .threePots = false, .onePotColour = 1, .onePotX = 128,
     .digitsDrawn = 0b001, .digitPos = {{192, 384}, {-1, -1}, {-1, -1}},
     .grid = &kGrid, .restored = Restored(kRestored),
-    .select = {0.0f, 0.0f, "★", "『 お前とランデヴー 』", "“A Date with You”"},
+    .select = {0.0f, 0.0f, "★", "『 お前とランデヴー 』", "“A Date with You”", 0x8EC5EE, 0xFBE8C8, 0x8C6A4A},
     .partnerLabel = true, .soundsFirst = true};
 // clang-format on

@@ -39,5 +39,5 @@ const Stage kStage2 = {
     .paints = {0, kPaintKept, 4}, .stripSpeed = 0.04f, .threePots = false, .onePotColour = 3, .onePotX = 192,
     .digitsDrawn = 0b101, .digitPos = {{128, 384}, {-1, -1}, {256, 384}},
     .grid = &kGrid, .restored = Restored(kRestored),
-    .select = {0.25f, 0.0f, "★ ★ ★", "『 ジメジメをいく私 』", "“Through the Damp”"}};
+    .select = {0.25f, 0.0f, "★ ★ ★", "『 ジメジメをいく私 』", "“Through the Damp”", 0x5E7E78, 0xA8C4A0, 0x5A6A48}};
 // clang-format on

@@ -40,6 +40,6 @@ const Stage kStage3 = {
     .paints = {0, 4, 0}, .stripSpeed = 0.03f, .threePots = false, .onePotColour = 2, .onePotX = 128,
     .digitsDrawn = 0b111, .digitPos = {{96, 384}, {192, 384}, {288, 384}},
     .grid = &kGrid, .restored = Restored(kRestored),
-    .select = {0.5f, 0.0f, "★ ★", "『 高所恐怖症の彼 』", "“Scared of Heights”"},
+    .select = {0.5f, 0.0f, "★ ★", "『 高所恐怖症の彼 』", "“Scared of Heights”", 0x4A8EE0, 0xCFE6F8, 0x8A8AA0},
     .waveStrip = true};
 // clang-format on

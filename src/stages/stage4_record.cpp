@@ -39,5 +39,5 @@ const Stage kStage4 = {
     .paints = {1, 2, 1}, .stripSpeed = 0.015f, .threePots = true,
     .digitsDrawn = 0b111, .digitPos = {{96, 384}, {192, 384}, {288, 384}},
     .grid = &kGrid, .restored = Restored(kRestored),
-    .select = {0.75f, 0.0f, "★ ★ ★ ★", "『 夕暮時の晩ごはん 』", "“Supper at Sundown”"}};
+    .select = {0.75f, 0.0f, "★ ★ ★ ★", "『 夕暮時の晩ごはん 』", "“Supper at Sundown”", 0xE88A5A, 0xF8D890, 0x7A5A48}};
 // clang-format on

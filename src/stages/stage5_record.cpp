@@ -39,5 +39,5 @@ const Stage kStage5 = {
     .paints = {2, 2, 0}, .stripSpeed = 0.02f, .threePots = true,
     .digitsDrawn = 0b111, .digitPos = {{96, 384}, {192, 384}, {288, 384}},
     .grid = &kGrid, .restored = Restored(kRestored),
-    .select = {0.25f, 0.1875f, "★ ★ ★ ★ ★ ★", "『 夜空に願いを☆ 』", "“Wish on a Star☆”"}};
+    .select = {0.25f, 0.1875f, "★ ★ ★ ★ ★ ★", "『 夜空に願いを☆ 』", "“Wish on a Star☆”", 0x101838, 0x3A3A78, 0x3A4A5A}};
 // clang-format on

@@ -40,5 +40,5 @@ const Stage kStage6 = {
     .paints = {0, 2, 2}, .stripSpeed = 0.02f, .threePots = true,
     .digitsDrawn = 0b111, .digitPos = {{96, 384}, {192, 384}, {288, 384}},
     .grid = &kGrid, .restored = Restored(kRestored),
-    .select = {0.5f, 0.1875f, "★ ★ ★ ★ ★ ★ ★ ★ ★", "『 ここを抜けたら… 』", "“Just Past Here…”"}};
+    .select = {0.5f, 0.1875f, "★ ★ ★ ★ ★ ★ ★ ★ ★", "『 ここを抜けたら… 』", "“Just Past Here…”", 0x2A2430, 0x8A7A60, 0x5A4A40}};
 // clang-format on

@@ -39,5 +39,5 @@ const Stage kStage7 = {
     .paints = {1, 1, 1}, .stripSpeed = 0.02f, .threePots = true,
     .digitsDrawn = 0b111, .digitPos = {{96, 384}, {192, 384}, {288, 384}},
     .grid = &kGrid, .restored = Restored(kRestored),
-    .select = {0.75f, 0.1875f, "★ ★ ★ ★ ★ ★ ★", "『 高いのよ、崖が 』", "“Such High Cliffs!”"}};
+    .select = {0.75f, 0.1875f, "★ ★ ★ ★ ★ ★ ★", "『 高いのよ、崖が 』", "“Such High Cliffs!”", 0xE8A870, 0xF8E0B0, 0xA8684A}};
 // clang-format on

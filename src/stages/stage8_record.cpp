@@ -40,5 +40,5 @@ const Stage kStage8 = {
     .paints = {2, 0, 3}, .stripSpeed = 0.03f, .threePots = true,
     .digitsDrawn = 0b111, .digitPos = {{96, 384}, {192, 384}, {288, 384}},
     .grid = &kGrid, .restored = Restored(kRestored),
-    .select = {0.0f, 0.375f, "★ ★ ★ ★ ★ ★ ★ ★", "『 そして伝説へ 』", "“And into Legend”"}};
+    .select = {0.0f, 0.375f, "★ ★ ★ ★ ★ ★ ★ ★", "『 そして伝説へ 』", "“And into Legend”", 0xE8B050, 0xFFF0C0, 0x8A6A3A}};
 // clang-format on

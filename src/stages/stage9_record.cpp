@@ -35,6 +35,6 @@ const Stage kStage9 = {
     .paints = {1, 1, 1}, .stripSpeed = 0.08f, .threePots = true,
     .digitsDrawn = 0b111, .digitPos = {{96, 384}, {192, 384}, {288, 384}},
     .grid = &kGrid,
-    .select = {0.0f, 0.1875f, "★ ★ ★ ★ ★", "『 襲撃の摩天楼 』", "“Raid on the Towers”"},
+    .select = {0.0f, 0.1875f, "★ ★ ★ ★ ★", "『 襲撃の摩天楼 』", "“Raid on the Towers”", 0x3A1830, 0xC8483A, 0x4A4A5A},
     .enterStarts = true};
 // clang-format on

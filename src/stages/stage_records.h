@@ -21,4 +21,12 @@ constexpr BoxTest kRightCorners = {kRightEdge, kCorners};
 constexpr BoxTest kBothCorners = {kBothEdges, kCorners};
 constexpr BoxTest kMapCorners = {kNoEdges, kCorners};
 
-extern const Stage kStage1, kStage2, kStage3, kStage4, kStage5, kStage6, kStage7, kStage8, kStage9;
+// kStage1, kStage2, ...: one per record file.
+#define TOLVANE_STAGE_RECORD(N) extern const Stage kStage##N;
+TOLVANE_EACH_STAGE(TOLVANE_STAGE_RECORD)
+#undef TOLVANE_STAGE_RECORD
+
+// Every stage's record by number (entry 0: none).
+#define TOLVANE_STAGE_RECORD(N) &kStage##N,
+inline const Stage* const kStageRecords[kStageCount + 1] = {nullptr, TOLVANE_EACH_STAGE(TOLVANE_STAGE_RECORD)};
+#undef TOLVANE_STAGE_RECORD

@@ -7,15 +7,10 @@
 // Every stage's record and script, by stage number (entry 0 unused).
 extern const StagePlay kStages[kStageCount + 1];
 
-extern const StageScript kStage1Script;
-extern const StageScript kStage2Script;
-extern const StageScript kStage3Script;
-extern const StageScript kStage4Script;
-extern const StageScript kStage5Script;
-extern const StageScript kStage6Script;
-extern const StageScript kStage7Script;
-extern const StageScript kStage8Script;
-extern const StageScript kStage9Script;
+// kStage1Script, kStage2Script, ...: one per script file.
+#define TOLVANE_STAGE_SCRIPT(N) extern const StageScript kStage##N##Script;
+TOLVANE_EACH_STAGE(TOLVANE_STAGE_SCRIPT)
+#undef TOLVANE_STAGE_SCRIPT
 
 // Stage 1's events, for tests: one tick counter per event (1 the post, 2
 // the block, 3 the flame).

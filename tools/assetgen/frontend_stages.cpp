@@ -88,25 +88,6 @@ Canvas stageSelectFrame() {
 // ---------------------------------------------------------------- thumbnails
 namespace {
 
-// A stage's record (its pictures, grid and start places) and the colours
-// its thumbnail falls back on when a picture is missing.
-struct StageLook {
-    const Stage* stage;
-    Rgba skyTop, skyLow, earth;
-};
-
-const StageLook kLooks[kStageCount + 1] = {
-    {},
-    {&kStage1, hex(0x8EC5EE), hex(0xFBE8C8), hex(0x8C6A4A)},
-    {&kStage2, hex(0x5E7E78), hex(0xA8C4A0), hex(0x5A6A48)},
-    {&kStage3, hex(0x4A8EE0), hex(0xCFE6F8), hex(0x8A8AA0)},
-    {&kStage4, hex(0xE88A5A), hex(0xF8D890), hex(0x7A5A48)},
-    {&kStage5, hex(0x101838), hex(0x3A3A78), hex(0x3A4A5A)},
-    {&kStage6, hex(0x2A2430), hex(0x8A7A60), hex(0x5A4A40)},
-    {&kStage7, hex(0xE8A870), hex(0xF8E0B0), hex(0xA8684A)},
-    {&kStage8, hex(0xE8B050), hex(0xFFF0C0), hex(0x8A6A3A)},
-    {&kStage9, hex(0x3A1830), hex(0xC8483A), hex(0x4A4A5A)},
-};
 
 // Pictures written earlier in this run, each read once; a missing or
 // unreadable file reads as an empty canvas.
@@ -143,8 +124,8 @@ bool flat(const Canvas& c) {
 
 // The 640x320 map area of stage k at its start, at full size.
 Canvas stageScreen(int k, ReadBack& readBack) {
-    const StageLook& s = kLooks[k];
-    const Stage& stage = *s.stage;
+    const Stage& stage = *kStageRecords[k];
+    const SelectEntry& look = stage.select;
     const Rgba key = fromArgb(stage.backgroundKey);
     Canvas screen(W, 320, hex(0xFFFFFF));
     const Canvas& bg = readBack(stage.background);
@@ -159,7 +140,7 @@ Canvas stageScreen(int k, ReadBack& readBack) {
             }
         }
     } else {
-        screen.vGradient(0, 0, W, 320, s.skyTop, s.skyLow);
+        screen.vGradient(0, 0, W, 320, hex(look.skyTop), hex(look.skyLow));
     }
     const Canvas& chips = readBack(stage.chips);
     const int chip = chips.width() / 16;
@@ -180,7 +161,7 @@ Canvas stageScreen(int k, ReadBack& readBack) {
                     }
             } else {
                 // a plain block in the stage's earth colour
-                const Ramp e = shade(s.earth);
+                const Ramp e = shade(hex(look.earth));
                 screen.fillRect(x0, y0, kCellSize, kCellSize, pal::kOutline);
                 screen.fillRect(x0 + 1, y0 + 1, kCellSize - 2, kCellSize - 2, e.base);
                 screen.fillRect(x0 + 1, y0 + 1, kCellSize - 2, 4, e.light);
@@ -231,7 +212,7 @@ void tinyWalker(Canvas& c, float cx, float feet, bool hero, bool left) {
 
 Pt thumbnailCell(int k) {
     if (k < 1 || k > kStageCount) return {0, 0};
-    const SelectEntry& e = kLooks[k].stage->select;
+    const SelectEntry& e = kStageRecords[k]->select;
     return {e.thumbU * 512.f, e.thumbV * 512.f};
 }
 
@@ -288,11 +269,10 @@ Canvas stageThumbnails(Output& out) {
     Canvas sheet(512, 512, hex(0xFFFFFF, 0));
     ReadBack readBack(out);
     for (int k = 1; k <= kStageCount; ++k) {
-        const StageLook& s = kLooks[k];
         Canvas thumb = boxDown(stageScreen(k, readBack), 128, 96);
         // the walkers: a 32-px box whose picture stands on its lower edge
         const float sx = 128.f / 640.f, sy = 96.f / 320.f;
-        const StartPlace hero = s.stage->hero, partner = s.stage->partner;
+        const StartPlace hero = kStageRecords[k]->hero, partner = kStageRecords[k]->partner;
         tinyWalker(thumb, (partner.x + 16) * sx, (partner.y + 32) * sy, false, partner.facing == 1);
         tinyWalker(thumb, (hero.x + 16) * sx, (hero.y + 32) * sy, true, hero.facing == 1);
         // a thin dark edge keeps the picture crisp inside its frame

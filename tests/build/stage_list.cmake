@@ -1,0 +1,28 @@
+# cmake -DCASE=<case> -DWORK=<folder> -P stage_list.cmake: lays out stage
+# files in WORK and lists them as the build does. Cases: "eleven" (1..11,
+# two digits sort after one, a stray file ignored) checks the header; "gap"
+# and "no_script" must fail naming the missing file.
+cmake_minimum_required(VERSION 3.22)
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/stage_list.cmake)
+set(dir ${WORK}/${CASE})
+file(REMOVE_RECURSE ${dir})
+file(MAKE_DIRECTORY ${dir})
+set(stages 1 2 3 4 5 6 7 8 9 10 11)
+if(CASE STREQUAL "gap")
+  list(REMOVE_ITEM stages 3)
+endif()
+foreach(k ${stages})
+  file(TOUCH ${dir}/stage${k}_record.cpp)
+  if(NOT (CASE STREQUAL "no_script" AND k EQUAL 7))
+    file(TOUCH ${dir}/stage${k}.cpp)
+  endif()
+endforeach()
+file(TOUCH ${dir}/stage_records_old_record.cpp ${dir}/stage0_record.cpp)
+tolvane_stage_list(${dir} ${dir}/stage_list.h)
+file(READ ${dir}/stage_list.h text)
+foreach(want "kStageCount = 11;" "TOLVANE_EACH_STAGE(X) X(1) X(2) X(3) X(4) X(5) X(6) X(7) X(8) X(9) X(10) X(11)\n")
+  string(FIND "${text}" "${want}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "stage_list.h lacks '${want}':\n${text}")
+  endif()
+endforeach()
