@@ -95,8 +95,9 @@ void DrawString(const char* text, int x, int y, uint32_t argb);
 int TextWidth(const char* text);
 // Whether English letters have their own face (else the Mincho's are used).
 bool LatinFaceOpen();
-// The same over a 2-px rim of another colour, readable over any picture.
-void DrawStringRimmed(const char* text, int x, int y, uint32_t argb, uint32_t rimArgb);
+// The same over a rim of another colour (2 px unless told), readable over
+// any picture.
+void DrawStringRimmed(const char* text, int x, int y, uint32_t argb, uint32_t rimArgb, int rimPx = 2);
 
 // The last finished frame, 640x480 ARGB rows top-down (headless checks).
 bool ReadFramePixels(uint32_t* out);

@@ -335,9 +335,9 @@ int TextWidth(const char* text) {
 
 bool LatinFaceOpen() { return s_Latin != nullptr; }
 
-void DrawStringRimmed(const char* text, int x, int y, uint32_t argb, uint32_t rimArgb) {
-    for (int dy = -2; dy <= 2; dy += 2)
-        for (int dx = -2; dx <= 2; dx += 2)
+void DrawStringRimmed(const char* text, int x, int y, uint32_t argb, uint32_t rimArgb, int rimPx) {
+    for (int dy = -rimPx; dy <= rimPx; dy += rimPx)
+        for (int dx = -rimPx; dx <= rimPx; dx += rimPx)
             if (dx || dy) DrawString(text, x + dx, y + dy, rimArgb);
     DrawString(text, x, y, argb);
 }

@@ -10,6 +10,9 @@ constexpr uint32_t kGodColour = 0xFF006E00u;
 constexpr uint32_t kCompanionColour = 0xFF0000FFu;
 constexpr uint32_t kNarrationColour = 0xFF000000u;
 constexpr uint32_t kChiefColour = 0xFF800080u;
+// Words in colours too bright for the paper (the fireworks' yellow, blue
+// and pink) burn inside a 1-px night-sky rim, which reads on it instead.
+constexpr uint32_t kBrightWordRim = 0xFF2A2448u;
 
 // Every text starts at this x; y 300 for one line, 290 for two, 280 and 320
 // when two speak at once.
@@ -26,6 +29,7 @@ struct TalkText {
     uint32_t colour;
     const char* text;  // Japanese; nullptr ends a line's texts
     const char* en;    // the same words in English
+    uint32_t rim;      // a 1-px rim of this colour around the words; 0: none
 };
 
 struct TalkCue {

@@ -85,7 +85,8 @@ void TalkFrame(const TalkScene& scene) {
     g_RightFace = line.rightFace;
     g_FaceCover = line.cover;
     for (const TalkText& t : line.texts)
-        if (t.text) DrawString(InLanguage(t.text, t.en), kTalkTextX, t.y, t.colour);
+        if (t.text && t.rim) DrawStringRimmed(InLanguage(t.text, t.en), kTalkTextX, t.y, t.colour, t.rim, 1);
+        else if (t.text) DrawString(InLanguage(t.text, t.en), kTalkTextX, t.y, t.colour);
     // A click shows the next line: the player sees where the mouse is.
     DrawRestingBrush();
     if (line.cue.slot >= 0 && PlayOnceDue(TalkCounter(line.cue.counter))) PlayEffect(line.cue.slot);

@@ -15,6 +15,7 @@ constexpr uint32_t kMagenta = 0xFFFF00FFu;
 
 // Each text in Japanese, then in English.
 constexpr TalkText At(int y, uint32_t colour, const char* ja, const char* en) { return {y, colour, ja, en}; }
+constexpr TalkText Lit(uint32_t colour, const char* ja, const char* en) { return {300, colour, ja, en, kBrightWordRim}; }
 constexpr TalkText Hero(const char* ja, const char* en) { return {300, kHeroColour, ja, en}; }
 constexpr TalkText Hero2(const char* ja, const char* en) { return {290, kHeroColour, ja, en}; }
 constexpr TalkText God(const char* ja, const char* en) { return {300, kGodColour, ja, en}; }
@@ -423,11 +424,11 @@ const TalkLine kTalk9Lines[] = {
     {0, 0, 5,
      {At(300, kNarrationColour, "その夜、村の空に                                  ",
          "That night, " "\x01" "yellow" ", " "blue" " and " "pink" " fireworks lit the sky!" "\x01"),
-      At(300, kYellow, "                黄色、                            ",
+      Lit(kYellow, "                黄色、                            ",
          "\x01" "That night, " "\x01" "yellow" "\x01" ", " "blue" " and " "pink" " fireworks lit the sky!" "\x01"),
-      At(300, kCyan, "                      水色、                      ",
+      Lit(kCyan, "                      水色、                      ",
          "\x01" "That night, " "yellow" ", " "\x01" "blue" "\x01" " and " "pink" " fireworks lit the sky!" "\x01"),
-      At(300, kMagenta, "                            桃色の                ",
+      Lit(kMagenta, "                            桃色の                ",
          "\x01" "That night, " "yellow" ", " "blue" " and " "\x01" "pink" "\x01" " fireworks lit the sky!" "\x01"),
       At(300, kNarrationColour, "                                  花火が上がった。",
          "\x01" "That night, " "yellow" "\x01" ", " "\x01" "blue" "\x01" " and " "\x01" "pink" "\x01" " fireworks lit the sky!")},

@@ -365,7 +365,7 @@ TEST(HudScreens, TalkWindowLeavesThePortraitsClearAndReadsTheStoryColours) {
     for (int y = 280; y < 352; y += 3)  // the page-turn mark sits below
         for (int x = 50; x < 600; x += 7) {
             uint32_t paper = p.at(x, shownRow(y));
-            for (uint32_t ink : {kHeroColour, kGodColour, kCompanionColour, kNarrationColour, kChiefColour})
+            for (uint32_t ink : {kHeroColour, kGodColour, kCompanionColour, kNarrationColour, kChiefColour, kBrightWordRim})
                 ASSERT_GE(contrast(ink, paper), 4.5) << std::hex << ink << std::dec << " at " << x << "," << y;
         }
 }
