@@ -107,7 +107,7 @@ void DrawEntry(const Stage& s, int row) {
 
 // The page number between the arrows, under "ページ".
 void DrawPageNumber() {
-    int p = g_SelectPage >= 1 && g_SelectPage <= 3 ? g_SelectPage : 1;
+    int p = g_SelectPage >= 1 && g_SelectPage <= kSelectPages ? g_SelectPage : 1;
     SetQuadRect(s_Icon, 483, 42, 531, 66);
     SetQuadUV(s_Icon, 48.0f * float(p - 1) / kSheet, 368 / kSheet, 48.0f * float(p) / kSheet, 392 / kSheet);
     SetQuadColour(s_Icon, 0xFFFFFFFFu);
@@ -133,15 +133,17 @@ const Stage& RowStage(int row);
 }  // namespace
 
 int g_SelectPage = 1;
-int g_SelectArmed[3] = {0, 0, 0};
+int g_SelectArmed[kSelectRows] = {};
 float g_ArrowBlinkPrev = 0, g_ArrowBlinkNext = 0;
 
 namespace {
-// The stage on row 0..2 of the page shown: three to a page in story order.
+// The stage on row 0..2 of the page shown: three to a page in story order;
+// past the last stage, an empty record (number 0).
 const Stage& RowStage(int row) {
-    const int page = g_SelectPage >= 1 && g_SelectPage <= 3 ? g_SelectPage : 1;
-    return StageAtPlace(3 * (page - 1) + row + 1);
+    const int page = g_SelectPage >= 1 && g_SelectPage <= kSelectPages ? g_SelectPage : 1;
+    return StageAtPlace(kSelectRows * (page - 1) + row + 1);
 }
+bool RowFilled(int row) { return RowStage(row).number != 0; }
 }  // namespace
 
 void Optioninit() {
@@ -169,14 +171,15 @@ void Optionframe() {
     DriftAndDrawTiles(g_BgTile, kSlotBackTile);
     DrawQuad(kSlotSelectFrame, FullScreenQuad);
 
-    for (int row = 0; row < 3; ++row) DrawEntry(RowStage(row), row);
+    for (int row = 0; row < kSelectRows; ++row)
+        if (RowFilled(row)) DrawEntry(RowStage(row), row);
     DrawArrow(kPrev, g_ArrowBlinkPrev);
     DrawArrow(kNext, g_ArrowBlinkNext);
     DrawPageNumber();
 
-    for (int row = 0; row < 3; ++row) {
+    for (int row = 0; row < kSelectRows; ++row) {
         SetQuadRect(s_Band, 0, 70 + 130.0f * float(row), 640, 214 + 130.0f * float(row));
-        SetQuadColour(s_Band, InBand(row) ? 0x40FFFFFFu : 0x00FFFFFFu);
+        SetQuadColour(s_Band, InBand(row) && RowFilled(row) ? 0x40FFFFFFu : 0x00FFFFFFu);
         SetAdditiveBlend(true);  // the brush, drawn next, sets normal blending back
         DrawQuad(kSlotSelectGlow, s_Band);
     }
@@ -188,17 +191,17 @@ void Optionframe() {
     // One click turns one page: the click is used up.
     if (ArrowClicked(kPrev)) {
         g_LButton = 0;
-        g_SelectPage = g_SelectPage == 1 ? 3 : g_SelectPage - 1;
+        g_SelectPage = g_SelectPage == 1 ? kSelectPages : g_SelectPage - 1;
     } else if (ArrowClicked(kNext)) {
         g_LButton = 0;
-        g_SelectPage = g_SelectPage == 3 ? 1 : g_SelectPage + 1;
+        g_SelectPage = g_SelectPage == kSelectPages ? 1 : g_SelectPage + 1;
     }
 
     // A row armed by the held button starts its stage on the stroke's last
     // frame; of several armed rows the lowest decides.
     if (!KeyDown(VK_LBUTTON)) s_CarriedPress = 0;
-    for (int row = 0; row < 3; ++row) {
-        if (KeyDown(VK_LBUTTON) && !s_CarriedPress && InBand(row)) g_SelectArmed[row] = 1;
+    for (int row = 0; row < kSelectRows; ++row) {
+        if (KeyDown(VK_LBUTTON) && !s_CarriedPress && InBand(row) && RowFilled(row)) g_SelectArmed[row] = 1;
         if (g_SelectArmed[row] == 1 && g_BrushAnim == 1.0f) {
             g_FromSelect = 1;
             g_FrameNo = uint8_t(StageScene(RowStage(row).number));

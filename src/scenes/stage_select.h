@@ -3,11 +3,13 @@
 #pragma once
 #include <cstdint>
 
+#include "stage/stage.h"
+
 // A best clear time as the stage select shows it: "1:23.4" (minutes,
 // seconds, tenths). buf holds at least 16 bytes.
 void FormatClearTime(uint32_t ms, char* buf);
-extern int g_SelectPage;                      // 1..3
-extern int g_SelectArmed[3];                  // rows top to bottom
+extern int g_SelectPage;                      // 1..kSelectPages
+extern int g_SelectArmed[kSelectRows];        // rows top to bottom
 extern float g_ArrowBlinkPrev, g_ArrowBlinkNext;
 
 // The stage select's scenes.

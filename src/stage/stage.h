@@ -48,6 +48,12 @@ struct SelectEntry {
     uint32_t skyTop, skyLow, earth;
 };
 
+// The stage select shows three stages a page, in story order; a last page
+// may have empty rows. Its sheet holds ten page numbers.
+constexpr int kSelectRows = 3;
+constexpr int kSelectPages = (kStageCount + kSelectRows - 1) / kSelectRows;
+static_assert(kSelectPages <= 10, "the stage select's sheet has ten page numbers");
+
 // A pot count that a stage leaves as the last stage left it.
 constexpr int kPaintKept = -1;
 

@@ -290,7 +290,7 @@ Canvas stageThumbnails(Output& out) {
     // Below the thumbnails, the rows' paint allowance and the page number:
     // the panel's pots at 32x32 from (32c, 288), c = red, green, blue; the
     // panel's digits 0..4 at 20x40 from (20(5c+n), 320); the page numbers
-    // "1/3" .. "3/3" at 48x24 from (48(p-1), 368).
+    // "1/3" .. "3/3" (as many as there are pages) at 48x24 from (48(p-1), 368).
     const Rgba paints[3] = {pal::kRed, pal::kGreen, pal::kBlue};
     for (int c = 0; c < 3; ++c) {
         Canvas pot(64, 64);
@@ -307,11 +307,11 @@ Canvas stageThumbnails(Output& out) {
         for (int c = 0; c < 3; ++c)
             for (int n = 0; n <= 4; ++n)
                 sheet.blit(shrinkKeepingAlpha(digits.crop(32 * (4 + c), 64 * (8 + n), 32, 64), 16, 32), 20 * (5 * c + n) + 2, 324);
-    for (int p = 1; p <= 3; ++p) {
+    for (int p = 1; p <= kSelectPages; ++p) {
         Canvas label(48, 24);
         TextStyle st = gothic(17, pal::kGoldLight, hex(0x2A2444), 2);
         st.bold = true;
-        hud::textCentred(label, 24, 12, std::to_string(p) + "/3", st);
+        hud::textCentred(label, 24, 12, std::to_string(p) + "/" + std::to_string(kSelectPages), st);
         sheet.blit(label, 48 * (p - 1), 368);
     }
     return sheet;
