@@ -61,7 +61,9 @@ int ParseProgress(const std::string& text, const std::string& name, Progress& ou
             ++read;
             continue;
         }
-        bool ok = SplitIniLine(line, key, value) && key.size() == 6 && key.compare(0, 5, "stage") == 0 &&
+        // "stage" and the stage's number in digits, however many stages there are.
+        bool ok = SplitIniLine(line, key, value) && key.size() > 5 && key.compare(0, 5, "stage") == 0 &&
+                  key.find_first_not_of("0123456789", 5) == std::string::npos &&
                   ParseInt(key.substr(5).c_str(), 1, kStageCount, stage) && ParseInt(value.c_str(), 0, kMaxClearMs, ms);
         if (!ok) {
             complaints += name + ":" + std::to_string(lineNo) + ": not 'stageN = best time in ms', line ignored\n";
