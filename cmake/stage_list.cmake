@@ -2,11 +2,12 @@
 # stageN_record.cpp (its record and grid) in src/stages, N = 1, 2, ...
 # without a gap. tolvane_stage_list counts them and writes stage_list.h (the
 # count and every stage's number), so a new stage is its two files and
-# nothing more. (src/stages/*.cpp is globbed with CONFIGURE_DEPENDS for the
+# nothing more; what is wrong with the files, if anything, goes to error_var. (src/stages/*.cpp is globbed with CONFIGURE_DEPENDS for the
 # game's sources, so a new pair makes the build configure again.)
 set(TOLVANE_STAGE_LIST_TEMPLATE ${CMAKE_CURRENT_LIST_DIR}/stage_list.h.in)
 
-function(tolvane_stage_list stages_dir out_file)
+function(tolvane_stage_list stages_dir out_file error_var)
+  set(${error_var} "" PARENT_SCOPE)
   file(GLOB records ${stages_dir}/stage*_record.cpp)
   set(numbers)
   foreach(file ${records})
@@ -17,16 +18,18 @@ function(tolvane_stage_list stages_dir out_file)
   endforeach()
   list(LENGTH numbers TOLVANE_STAGE_COUNT)
   if(TOLVANE_STAGE_COUNT EQUAL 0)
-    message(FATAL_ERROR "No stage records (stageN_record.cpp) in ${stages_dir}.")
+    set(${error_var} "No stage records (stageN_record.cpp) in ${stages_dir}." PARENT_SCOPE)
+    return()
   endif()
   set(TOLVANE_EACH_STAGE "")
   foreach(k RANGE 1 ${TOLVANE_STAGE_COUNT})
     if(NOT k IN_LIST numbers)
-      message(FATAL_ERROR "Stages are numbered 1..${TOLVANE_STAGE_COUNT} without a gap, "
-                          "but ${stages_dir}/stage${k}_record.cpp is missing.")
+      set(${error_var} "Stages are numbered 1..${TOLVANE_STAGE_COUNT} without a gap, but ${stages_dir}/stage${k}_record.cpp is missing." PARENT_SCOPE)
+      return()
     endif()
     if(NOT EXISTS ${stages_dir}/stage${k}.cpp)
-      message(FATAL_ERROR "${stages_dir}/stage${k}_record.cpp has no script stage${k}.cpp.")
+      set(${error_var} "${stages_dir}/stage${k}_record.cpp has no script stage${k}.cpp." PARENT_SCOPE)
+      return()
     endif()
     string(APPEND TOLVANE_EACH_STAGE " X(${k})")
   endforeach()

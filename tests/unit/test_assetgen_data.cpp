@@ -8,6 +8,7 @@
 #include <map>
 
 #include "scenes/opening.h"
+#include "colour_check.h"
 #include "test_assetgen_readers.h"
 
 namespace fs = std::filesystem;
@@ -23,19 +24,6 @@ Image png(const char* rel) {
     Image img = assetcheck::readPng(kData / rel);
     EXPECT_TRUE(img.ok()) << rel << " is missing or unreadable";
     return img;
-}
-
-double luminance(uint32_t argb) {
-    auto lin = [](uint32_t c) {
-        double v = double(c & 0xFF) / 255.0;
-        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * lin(argb >> 16) + 0.7152 * lin(argb >> 8) + 0.0722 * lin(argb);
-}
-
-double contrast(uint32_t a, uint32_t b) {
-    double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 // Counts pixels equal to `key` in the rectangle [x0, x1) x [y0, y1).

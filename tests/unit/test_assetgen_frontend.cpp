@@ -18,6 +18,7 @@
 #include "../../tools/assetgen/frontend_stages.cpp"
 #include "../../tools/assetgen/hud_kit.cpp"
 
+#include "colour_check.h"
 #include "gfx/image.h"
 #include "scenes/help.h"
 #include "scenes/select_menu.h"
@@ -56,14 +57,6 @@ int keyedInRect(const Image& img, uint32_t key, int x0, int y0, int x1, int y1) 
     for (int y = y0; y < y1; ++y)
         for (int x = x0; x < x1; ++x) n += at(img, x, y) == key;
     return n;
-}
-
-double luminance(uint32_t argb) {
-    auto lin = [](uint32_t c) {
-        double v = double(c & 0xFF) / 255.0;
-        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * lin(argb >> 16) + 0.7152 * lin(argb >> 8) + 0.0722 * lin(argb);
 }
 
 // Mean absolute channel difference between two columns (or rows).

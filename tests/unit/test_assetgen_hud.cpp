@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "colour_check.h"
 #include "gfx/gfx.h"
 #include "gfx/image.h"
 #include "scenes/help.h"
@@ -63,18 +64,6 @@ int channel(uint32_t c, int shift) { return int((c >> shift) & 0xFF); }
 double distance(uint32_t a, uint32_t b) {
     double dr = channel(a, 16) - channel(b, 16), dg = channel(a, 8) - channel(b, 8), db = channel(a, 0) - channel(b, 0);
     return std::sqrt(dr * dr + dg * dg + db * db);
-}
-
-double luminance(uint32_t argb) {
-    auto lin = [](int c) {
-        double v = c / 255.0;
-        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * lin(channel(argb, 16)) + 0.7152 * lin(channel(argb, 8)) + 0.0722 * lin(channel(argb, 0));
-}
-double contrast(uint32_t a, uint32_t b) {
-    double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 // The paints as the pictures draw them.
