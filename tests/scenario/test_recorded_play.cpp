@@ -21,23 +21,11 @@ using Clock = std::chrono::steady_clock;
 
 bool Sh(const std::string& cmd) { return std::system(cmd.c_str()) == 0; }
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> out;
-    size_t at = 0;
-    while (at < text.size()) {
-        size_t nl = text.find('\n', at);
-        if (nl == std::string::npos) nl = text.size();
-        out.push_back(text.substr(at, nl - at));
-        at = nl + 1;
-    }
-    return out;
-}
-
 // Waits until the run's trace (written line by line) holds `frames` frames,
 // the last of them containing `text`; false after the deadline.
 bool WaitForTrace(const std::string& trace, size_t frames, const std::string& text, Clock::time_point deadline) {
     while (Clock::now() < deadline) {
-        std::vector<std::string> lines = Lines(ReadTextFile(trace));
+        std::vector<std::string> lines = ReadLines(trace);
         if (lines.size() >= frames && lines.back().find(text) != std::string::npos) return true;
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
@@ -70,7 +58,7 @@ TEST(RecordedPlay, AWindowedRunReplaysHeadlessFrameForFrame) {
     const auto stepsBy = Clock::now() + std::chrono::seconds(60);
     bool running = false;
     if (found) {
-        std::string w = Lines(ReadTextFile(wid)).at(0);
+        std::string w = ReadLines(wid).at(0);
         Sh("xdotool windowfocus " + w + " 2>/dev/null");
         running = WaitForTrace(trace, 1, "\"running\":1", stepsBy);  // the start banner is over
         // The pot and the hero each take a click shorter than a frame
@@ -90,7 +78,7 @@ TEST(RecordedPlay, AWindowedRunReplaysHeadlessFrameForFrame) {
             if (paused)
                 std::this_thread::sleep_for(std::chrono::milliseconds(300));
             else
-                WaitForTrace(trace, Lines(ReadTextFile(trace)).size() + 3, "", stepsBy);
+                WaitForTrace(trace, ReadLines(trace).size() + 3, "", stepsBy);
         }
     }
     int status = 0;
@@ -118,7 +106,7 @@ TEST(RecordedPlay, AWindowedRunReplaysHeadlessFrameForFrame) {
 
     GameRun replay = RunGameHeadless({"--scene", "11", "--max-ms", maxMs}, recorded);
     ASSERT_EQ(replay.exitCode, 0) << replay.stderrText;
-    std::vector<std::string> window = Lines(ReadTextFile(trace));
+    std::vector<std::string> window = ReadLines(trace);
     ASSERT_EQ(window.size(), replay.trace.size());
     EXPECT_EQ(window.size(), 600u);  // a frame every 15 ms of game time
     for (size_t i = 0; i < window.size(); ++i) ASSERT_EQ(window[i], replay.trace[i]) << "frame " << i;

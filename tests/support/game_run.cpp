@@ -10,14 +10,14 @@
 #include <fstream>
 #include <sstream>
 
-namespace {
-
 std::vector<std::string> ReadLines(const std::string& path) {
     std::vector<std::string> out;
     std::ifstream f(path);
     for (std::string line; std::getline(f, line);) out.push_back(line);
     return out;
 }
+
+namespace {
 
 std::string Quote(const std::string& s) {
     std::string q = "'";

@@ -16,8 +16,10 @@ struct GameRun {
 GameRun RunGameHeadless(const std::vector<std::string>& args, const std::string& script = "",
                         const std::string& dataDir = TOLVANE_DATA_DIR);
 
-// The whole text of a file ("" if it cannot be read).
+// The whole text of a file ("" if it cannot be read), and its lines without
+// their line feeds.
 std::string ReadTextFile(const std::string& path);
+std::vector<std::string> ReadLines(const std::string& path);
 
 // A fresh, empty folder under the system's temporary folder.
 std::string MakeTempDir(const char* tag);
