@@ -32,7 +32,8 @@ RATE = 44100
 GAIN = 1.2
 QUALITY = 3
 CROSSFADE = 2048  # frames: the loop's last 46 ms fade into the first cycle's end
-VERSION = b"render 1"
+# 2: the stream serial follows the tune, so a build renders the same bytes.
+VERSION = b"render 2"
 
 
 def fnv1a64(data):
@@ -40,6 +41,12 @@ def fnv1a64(data):
     for b in data:
         h = ((h ^ b) * 0x100000001B3) & 0xFFFFFFFFFFFFFFFF
     return "%016x" % h
+
+
+def stream_serial(data):
+    """An Ogg stream serial made from the bytes, not drawn at random as oggenc
+    would, so every build of the same tune writes the same file."""
+    return int(fnv1a64(data), 16) % 0x7FFFFFFF
 
 
 def read_varlen(t, i):
@@ -169,7 +176,8 @@ def render(midi_path, soundfont, ogg_path, quality):
         part = ogg_path + ".part"
         subprocess.run(["oggenc", "-Q", "-r", "-R", str(RATE), "-C", "2", "-B", "16", "--raw-endianness", "0",
                         "-q", str(quality), "-c", "LOOPSTART=%d" % frames, "-c", "LOOPLENGTH=%d" % frames,
-                        "-c", "TOLVANE_MIDI=" + fnv1a64(midi), "-o", part, raw], check=True)
+                        "-c", "TOLVANE_MIDI=" + fnv1a64(midi), "-s", str(stream_serial(midi)), "-o", part, raw],
+                       check=True)
         os.replace(part, ogg_path)
 
 

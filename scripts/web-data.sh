@@ -17,8 +17,11 @@ rm -rf "$out"
 cp -a "$src" "$out"
 rm -rf "$out/sf2"
 find "$out" -name .stamp -delete
+# Each stream's serial is made from its file name (oggenc would draw one at
+# random), so every build packs the same bytes.
+serial() { echo $(( $(basename "$1" | cksum | cut -d' ' -f1) % 2147483647 )); }
 for wav in "$out"/wav/*.wav; do
-  oggenc -Q -q "$EFFECTS_QUALITY" -o "${wav%.wav}.ogg" "$wav"
+  oggenc -Q -q "$EFFECTS_QUALITY" -s "$(serial "$wav")" -o "${wav%.wav}.ogg" "$wav"
   rm "$wav"
 done
 for ogg in "$out"/ogg/*.ogg; do
@@ -29,6 +32,6 @@ for ogg in "$out"/ogg/*.ogg; do
   rate=$(ogginfo "$ogg" | sed -n 's/^Rate: //p' | head -1)
   oggdec -Q -R -o - "$ogg" |
     oggenc -Q -r -R "$rate" -C "$channels" -B 16 --raw-endianness 0 -q "$TUNE_QUALITY" \
-      "${comments[@]}" -o "$ogg.new" -
+      "${comments[@]}" -s "$(serial "$ogg")" -o "$ogg.new" -
   mv "$ogg.new" "$ogg"
 done
