@@ -27,9 +27,6 @@
 #include "app/settings.h"
 #include "app/shell_keys.h"
 #include "app/trace.h"
-#ifdef __EMSCRIPTEN__
-#include "app/web_main.h"
-#endif
 #include "app/window.h"
 #include "gfx/gfx.h"
 #include "sound/sound.h"
@@ -347,10 +344,8 @@ int RunGame(const AppOptions& opts) {
     return EndRun(status == 0);
 }
 
+#ifndef __EMSCRIPTEN__  // a web page's is in web_main.cpp: the browser runs its loop
 int AppMain(int argc, char** argv) {
-#ifdef __EMSCRIPTEN__
-    return RunWebGame(argc, argv);  // the browser's frame callback runs the loop
-#endif
     UseStartingConsole();
     AppOptions opts;
     int parsed = ParseOptions(argc, argv, opts);
@@ -358,3 +353,4 @@ int AppMain(int argc, char** argv) {
     if (parsed != 0) return parsed;
     return RunGame(opts);
 }
+#endif

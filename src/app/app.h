@@ -30,7 +30,9 @@ struct AppOptions {
 int ParseOptions(int argc, char** argv, AppOptions& out);
 
 // The program: parses the command line and runs the game with it; returns
-// the exit status. The game hands in its scene table first.
+// the exit status. The game hands in its scene table first. On the desktop
+// it runs RunGame (app.cpp); in a web page it starts the run and leaves the
+// loop to the browser's frame callback (web_main.cpp).
 int AppMain(int argc, char** argv);
 
 // Runs the game with the given options and returns the exit status: start-up,

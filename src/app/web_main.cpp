@@ -3,8 +3,6 @@
 // apart, about 66 a second on whatever rate the display has; a headless run
 // takes many turns a call so a replay ends quickly.
 #ifdef __EMSCRIPTEN__
-#include "app/web_main.h"
-
 #include <emscripten.h>
 
 #include "app/app.h"
@@ -86,7 +84,11 @@ void FrameCallback() {
 
 }  // namespace
 
-int RunWebGame(int argc, char** argv) {
+// The page's program: parses the options the page passed, starts the run and
+// hands the loop to the browser's frame callback; returns at once. The page's
+// script learns the run's start and end through Module.tolvaneStarted and
+// tolvaneEnded.
+int AppMain(int argc, char** argv) {
     int parsed = ParseOptions(argc, argv, s_Opts);
     if (parsed == -1) return Ended(0);  // --help
     if (parsed != 0) return Ended(parsed);
