@@ -7,7 +7,6 @@
 #include "base/language.h"
 #include "base/platform.h"
 #include "app/settings.h"
-#include "app/window.h"
 #include "gfx/gfx.h"
 #include "sound/sound.h"
 
@@ -39,15 +38,16 @@ void StartRunSettings(AppOptions& opts) {
 
 void ApplySoundLevels() { SetSoundLevels(s_Music, s_Effects, s_Muted); }
 
+void KeepFullscreen(bool on) {
+    g_Settings.fullscreen = on;
+    SaveSettings(kSettingFullscreen);
+}
+
 void HandleShellKey(ShellKey key) {
     unsigned changed = 0;
     switch (key) {
         case ShellKey::NoKey: return;
-        case ShellKey::ToggleFullscreen:
-            SetAppFullscreen(!AppFullscreen());
-            g_Settings.fullscreen = AppFullscreen();
-            SaveSettings(kSettingFullscreen);
-            return;
+        case ShellKey::ToggleFullscreen: return;  // the window's own (KeepFullscreen)
         case ShellKey::Mute:
             s_Muted = !s_Muted;
             changed = kSettingMuted;

@@ -13,7 +13,10 @@ void StartRunSettings(AppOptions& opts);
 // Sends the run's volumes to the sound service (after it is up).
 void ApplySoundLevels();
 
+// Answers a shell key but full screen, which the window switches itself
+// and then has remembered with KeepFullscreen.
 void HandleShellKey(ShellKey key);
+void KeepFullscreen(bool on);
 
 // Draws the note while it lasts (a second after the key); in the frame,
 // after the scene.

@@ -231,7 +231,12 @@ bool PumpOneMessage() {
         case SDL_KEYDOWN:
         case SDL_KEYUP: {
             ShellKey shell = ShellKeyOf(e.key);
-            HandleShellKey(shell);
+            if (shell == ShellKey::ToggleFullscreen) {
+                SetAppFullscreen(!AppFullscreen());
+                KeepFullscreen(AppFullscreen());
+            } else {
+                HandleShellKey(shell);
+            }
             // The full-screen keys are the shell's alone (Enter ends a scene).
             if (shell == ShellKey::ToggleFullscreen || e.key.keysym.sym == SDLK_F11) break;
             // In a page Escape leaves full screen (the browser's) and ends nothing.
