@@ -105,9 +105,12 @@ void DrawEntry(const Stage& s, int row) {
     DrawClearMark(s.number, row);
 }
 
+// The page shown: g_SelectPage, or the first when it is out of range.
+int ShownPage() { return g_SelectPage >= 1 && g_SelectPage <= kSelectPages ? g_SelectPage : 1; }
+
 // The page number between the arrows, under "ページ".
 void DrawPageNumber() {
-    int p = g_SelectPage >= 1 && g_SelectPage <= kSelectPages ? g_SelectPage : 1;
+    const int p = ShownPage();
     SetQuadRect(s_Icon, 483, 42, 531, 66);
     SetQuadUV(s_Icon, 48.0f * float(p - 1) / kSheet, 368 / kSheet, 48.0f * float(p) / kSheet, 392 / kSheet);
     SetQuadColour(s_Icon, 0xFFFFFFFFu);
@@ -139,10 +142,7 @@ float g_ArrowBlinkPrev = 0, g_ArrowBlinkNext = 0;
 namespace {
 // The stage on row 0..2 of the page shown: three to a page in story order;
 // past the last stage, an empty record (number 0).
-const Stage& RowStage(int row) {
-    const int page = g_SelectPage >= 1 && g_SelectPage <= kSelectPages ? g_SelectPage : 1;
-    return StageAtPlace(kSelectRows * (page - 1) + row + 1);
-}
+const Stage& RowStage(int row) { return StageAtPlace(kSelectRows * (ShownPage() - 1) + row + 1); }
 bool RowFilled(int row) { return RowStage(row).number != 0; }
 }  // namespace
 
