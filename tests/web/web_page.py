@@ -7,167 +7,17 @@ title and of stage 1 are saved; the game's bench figures are printed.
 
     web_page.py WEB_DIR NATIVE_BIN NATIVE_DATA REPLAY_DIR OUT_DIR
 """
-import base64
-import functools
-import http.server
-import json
 import os
-import shutil
 import subprocess
 import sys
 import tempfile
-import threading
 import time
-import urllib.parse
-import urllib.request
 
-import websocket
+from page_driver import browser, check, q, summary
 
-# The browser's own autoplay policy stays in force: sound waits for a click.
-CHROMIUM_FLAGS = [
-    "--headless", "--no-sandbox", "--use-gl=swiftshader", "--enable-unsafe-swiftshader",
-    "--disable-background-networking", "--disable-component-update", "--disable-sync",
-    "--no-first-run", "--remote-allow-origins=*", "--window-size=800,600",
-]
 # The replays the page plays headless: name, first scene, run length (ms).
 REPLAYS = [("stage1_win.txt", 11, 28000), ("story.txt", 0, 600000)]
 TITLE_START = (320, 300)  # somewhere on the cover; the title's start button is below
-
-failures = []
-
-
-def check(ok, what):
-    print(("ok   " if ok else "FAIL ") + what, flush=True)
-    if not ok:
-        failures.append(what)
-
-
-class Handler(http.server.SimpleHTTPRequestHandler):
-    """The web folder, and the replays under /replays/."""
-
-    def __init__(self, *a, web_dir, replay_dir, **kw):
-        self.replay_dir = replay_dir
-        super().__init__(*a, directory=web_dir, **kw)
-
-    def translate_path(self, path):
-        p = urllib.parse.urlparse(path).path
-        if p.startswith("/replays/"):
-            return os.path.join(self.replay_dir, os.path.basename(p))
-        return super().translate_path(path)
-
-    def log_message(self, *a):
-        pass
-
-
-class Page:
-    """One tab: commands, console lines, and a wait for a condition."""
-
-    def __init__(self, port):
-        targets = json.load(urllib.request.urlopen(f"http://127.0.0.1:{port}/json/list"))
-        page = next(t for t in targets if t["type"] == "page")
-        self.ws = websocket.create_connection(page["webSocketDebuggerUrl"], suppress_origin=True, timeout=60)
-        self.next_id = 0
-        self.console = []  # (seconds since navigation, text)
-        self.t0 = time.monotonic()
-        for domain in ("Page", "Runtime"):
-            self.call(domain + ".enable")
-
-    def _take(self, msg):
-        if msg.get("method") == "Runtime.consoleAPICalled":
-            text = " ".join(str(a.get("value", "")) for a in msg["params"]["args"])
-            for line in text.splitlines():
-                self.console.append((time.monotonic() - self.t0, line))
-
-    def call(self, method, **params):
-        self.next_id += 1
-        self.ws.send(json.dumps({"id": self.next_id, "method": method, "params": params}))
-        while True:
-            msg = json.loads(self.ws.recv())
-            if msg.get("id") == self.next_id:
-                if "error" in msg:
-                    raise RuntimeError(f"{method}: {msg['error']}")
-                return msg.get("result", {})
-            self._take(msg)
-
-    def pump(self, seconds):
-        end = time.monotonic() + seconds
-        while time.monotonic() < end:
-            self.ws.settimeout(max(0.01, end - time.monotonic()))
-            try:
-                self._take(json.loads(self.ws.recv()))
-            except websocket.WebSocketTimeoutException:
-                break
-        self.ws.settimeout(60)
-
-    def eval(self, expr):
-        r = self.call("Runtime.evaluate", expression=expr, returnByValue=True, awaitPromise=True)
-        return r.get("result", {}).get("value")
-
-    def wait(self, expr, timeout):
-        end = time.monotonic() + timeout
-        while time.monotonic() < end:
-            if self.eval(expr):
-                return True
-            self.pump(0.05)
-        return False
-
-    def wait_console(self, needle, timeout):
-        end = time.monotonic() + timeout
-        while time.monotonic() < end:
-            for t, line in self.console:
-                if needle in line:
-                    return t
-            self.pump(0.05)
-        return None
-
-    def wait_console_count(self, needle, count, timeout):
-        end = time.monotonic() + timeout
-        while time.monotonic() < end:
-            if sum(needle in line for _, line in self.console) >= count:
-                return True
-            self.pump(0.05)
-        return False
-
-    def open(self, url):
-        self.console = []
-        self.t0 = time.monotonic()
-        self.call("Page.navigate", url=url)
-
-    def click(self, x, y):
-        # Page pixels: the canvas is scaled, the game sees its own 640x480.
-        # Held a moment, as a hand does: the game reads the button once a frame.
-        for kind in ("mouseMoved", "mousePressed", "mouseReleased"):
-            self.call("Input.dispatchMouseEvent", type=kind, x=x, y=y, button="left", clickCount=1)
-            self.pump(0.25)
-
-    def key(self, key, code, vk, modifiers=0):
-        for kind in ("keyDown", "keyUp"):
-            self.call("Input.dispatchKeyEvent", type=kind, key=key, code=code, windowsVirtualKeyCode=vk,
-                      modifiers=modifiers, text=key if kind == "keyDown" and len(key) == 1 else "")
-
-    def element_centre(self, element_id):
-        return self.eval(f"(() => {{ const b = document.getElementById('{element_id}').getBoundingClientRect();"
-                         " return [b.left + b.width / 2, b.top + b.height / 2]; })()")
-
-    def audio_state(self):
-        """The state of the game's AudioContext ('none' before the game opened its sound)."""
-        return self.eval("(Module.SDL2 && Module.SDL2.audioContext) ? Module.SDL2.audioContext.state : 'none'")
-
-    def full_screen(self):
-        """The id of the element shown full screen, or None."""
-        return self.eval("document.fullscreenElement ? document.fullscreenElement.id : null")
-
-    def shot(self, path):
-        data = self.call("Page.captureScreenshot", format="png")["data"]
-        with open(path, "wb") as f:
-            f.write(base64.b64decode(data))
-        print(f"     shot {path}", flush=True)
-
-    def canvas_point(self, gx, gy):
-        """Page pixels of the game's pixel (gx, gy) through the scaled canvas."""
-        r = self.eval("(() => { const b = document.getElementById('canvas').getBoundingClientRect();"
-                      " return [b.left, b.top, b.width, b.height]; })()")
-        return r[0] + (gx + 0.5) * r[2] / 640, r[1] + (gy + 0.5) * r[3] / 480
 
 
 def native_trace(native_bin, data_dir, name, scene, max_ms, replay_dir, lang):
@@ -184,38 +34,9 @@ def native_trace(native_bin, data_dir, name, scene, max_ms, replay_dir, lang):
 def main(argv):
     web_dir, native_bin, native_data, replay_dir, out_dir = map(os.path.abspath, argv[1:6])
     os.makedirs(out_dir, exist_ok=True)
-    chromium = shutil.which("chromium") or "/usr/bin/chromium"
-    handler = functools.partial(Handler, web_dir=web_dir, replay_dir=replay_dir)
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-    threading.Thread(target=server.serve_forever, daemon=True).start()
-    base = f"http://127.0.0.1:{server.server_address[1]}/index.html"
-    profile = tempfile.mkdtemp(prefix="tolvane-chromium-")
-    browser = subprocess.Popen([chromium, *CHROMIUM_FLAGS, "--remote-debugging-port=0",
-                                f"--user-data-dir={profile}", "about:blank"],
-                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    try:
-        port_file = os.path.join(profile, "DevToolsActivePort")
-        for _ in range(300):
-            if os.path.exists(port_file) and open(port_file).read().strip():
-                break
-            time.sleep(0.1)
-        port = int(open(port_file).read().split()[0])
-        page = Page(port)
+    with browser(web_dir, replay_dir) as (page, base):
         run_checks(page, base, native_bin, native_data, replay_dir, out_dir)
-    finally:
-        browser.terminate()
-        try:
-            browser.wait(10)
-        except subprocess.TimeoutExpired:
-            browser.kill()
-        shutil.rmtree(profile, ignore_errors=True)
-        server.shutdown()
-    print("web page: " + ("all passed" if not failures else f"{len(failures)} failed"), flush=True)
-    return 1 if failures else 0
-
-
-def q(args, **extra):
-    return "?" + urllib.parse.urlencode(dict(args=args, **extra))
+    return summary("web page")
 
 
 def run_checks(page, base, native_bin, native_data, replay_dir, out_dir):
