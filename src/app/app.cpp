@@ -18,7 +18,9 @@
 #include "app/input.h"
 #include "app/pause.h"
 #include "app/progress.h"
+#include "app/progress_export.h"
 #include "app/record.h"
+#include "app/save_status.h"
 #include "base/files.h"
 #include "base/language.h"
 #include "base/platform.h"
@@ -54,6 +56,7 @@ void FrameTick() {
     s_TickScene = g_FrameNo;
     Dispatch();
     DrawShellNote();
+    DrawSaveNote();
     EndDrawing();
     if (!PresentFrame()) {
         ResetDevice();
@@ -276,6 +279,7 @@ LoopTurn RunLoopTurn() {
     const AppOptions& opts = r.opts;
     TakeSignals();
     if (QuitPosted()) return LoopTurn::Over;
+    RetryFailedSaves(NowMs());
     // Script time: the game clock plus the time the game stood paused.
     uint32_t elapsed = NowMs() - r.start + r.pausedMs;
     if (opts.maxMs >= 0 && elapsed >= opts.maxMs) return LoopTurn::Over;
@@ -319,6 +323,8 @@ int EndRun(bool looped) {
         status = ExitStatus();
         if (s_Run.opts.bench) BenchReport(NowMs() - s_Run.start);
     }
+    // A clear or a setting that could not be saved is no success.
+    if (!FinishSaves() && status == 0) status = 1;
     ReleaseGraphics();
     SetFrameDrawing(true);
     ReleaseSoundSlots();
@@ -333,6 +339,12 @@ int EndRun(bool looped) {
     RemoveCloseSignals();
     s_Run = Run();
     return status;
+}
+
+int CarryProgress(const AppOptions& opts) {
+    SetSettingsPath(!opts.configPath.empty() ? opts.configPath : DefaultSettingsPath());
+    SetProgressPath(!opts.progressPath.empty() ? opts.progressPath : DefaultProgressPath());
+    return !opts.exportPath.empty() ? ExportProgressFile(opts.exportPath) : ImportProgressFile(opts.importPath);
 }
 
 int RunGame(const AppOptions& opts) {
@@ -351,6 +363,7 @@ int AppMain(int argc, char** argv) {
     int parsed = ParseOptions(argc, argv, opts);
     if (parsed == -1) return 0;  // --help
     if (parsed != 0) return parsed;
+    if (!opts.exportPath.empty() || !opts.importPath.empty()) return CarryProgress(opts);
     return RunGame(opts);
 }
 #endif

@@ -23,6 +23,9 @@ struct AppOptions {
     std::string configPath;    // --config: the settings file (headless too)
     std::string progressPath;  // --progress: the progress file (headless too)
     std::string recordPath;    // --record: every input written as a script
+    // --export, --import: the settings and progress carried in one file;
+    // the run does only that.
+    std::string exportPath, importPath;
 };
 
 // Parses the command line. Returns 0 to go on, or the exit status to end
@@ -38,6 +41,9 @@ int AppMain(int argc, char** argv);
 // Runs the game with the given options and returns the exit status: start-up,
 // loop turns until the run is over, shut-down.
 int RunGame(const AppOptions& opts);
+// --export or --import: carries the settings and progress (the files
+// --config and --progress name, else the usual ones) and returns the status.
+int CarryProgress(const AppOptions& opts);
 
 // The three phases, for a platform whose frames come from its own callback.
 // StartRun returns 0 to go on, 2 when the run's files or options are bad

@@ -47,6 +47,12 @@ const char* kUsage =
     "  --bench             print frame timings and peak memory at the end\n"
     "  --max-ms N          end the run after N ms of game time\n"
     "  --scene N           start at scene N (a scene's start, 0..64) instead of 0\n"
+    "  --export FILE       save the settings and progress into one file to\n"
+    "                      carry to another game (the web page loads it too)\n"
+    "                      and end ('-': standard output)\n"
+    "  --import FILE       merge such a file into the settings and progress\n"
+    "                      and end (best times kept; a damaged file changes\n"
+    "                      nothing)\n"
     "  --help              show this text\n";
 
 // Options that switch something on.
@@ -69,7 +75,8 @@ const PathOption kPaths[] = {
     {"--script", &AppOptions::scriptPath}, {"--trace", &AppOptions::tracePath},
     {"--log", &AppOptions::logPath},       {"--data", &AppOptions::dataDir},
     {"--config", &AppOptions::configPath}, {"--progress", &AppOptions::progressPath},
-    {"--record", &AppOptions::recordPath},
+    {"--record", &AppOptions::recordPath}, {"--export", &AppOptions::exportPath},
+    {"--import", &AppOptions::importPath},
 };
 
 // Options that take a whole number in lo..hi.
@@ -157,6 +164,10 @@ int TakeOption(ArgReader& r, AppOptions& out) {
 int CheckCombination(const AppOptions& out) {
     if (!out.headless && (!out.scriptPath.empty())) {
         std::fprintf(stderr, "tolvane: --script needs --headless\n");
+        return 2;
+    }
+    if (!out.exportPath.empty() && !out.importPath.empty()) {
+        std::fprintf(stderr, "tolvane: --export and --import exclude each other\n");
         return 2;
     }
     if (out.windowed && out.fullscreen) {

@@ -11,8 +11,11 @@ namespace {
 Progress s_Progress;
 std::string s_Path;
 bool s_Kept = false;     // whether this run keeps progress
-bool s_Unsaved = false;       // a write failed: the next save writes again
 bool s_StoryChanged = false;  // this run moved the story since its last write
+// Saves asked for, and the count a write merged: a write that completes
+// after a newer save leaves the story's move for the next one.
+unsigned s_Saves = 0, s_SavesMerged = 0;
+std::string s_Problem;  // why the last write failed; empty when it did not
 
 void LogLine(const std::string& text) { DebugLog((text + "\n").c_str()); }
 
@@ -33,16 +36,34 @@ std::string MergeWithFile(const std::string& now, const std::string& name, bool&
     // Where the story stands is the latest word, as a setting is: this run's
     // when it moved the story since its last write, else the file's.
     if (!s_StoryChanged) s_Progress.storyStage = file.storyStage;
+    s_SavesMerged = s_Saves;
     return FormatProgress(s_Progress);
 }
 
+void Written(const char* why) {
+    if (why) {
+        if (s_Problem != why) LogLine("progress: cannot write " + s_Path + ": " + why + " (tried again)");
+        s_Problem = why;
+        return;
+    }
+    s_Problem.clear();
+    if (s_SavesMerged == s_Saves) s_StoryChanged = false;
+}
+
 void SaveProgress() {
-    const char* why = UpdateKeptFile(s_Path, MergeWithFile);
-    s_Unsaved = why != nullptr;
-    if (why)
-        LogLine("progress: cannot write " + s_Path + ": " + why + " (tried again at the next save)");
-    else
-        s_StoryChanged = false;
+    ++s_Saves;
+    UpdateKeptFile(s_Path, MergeWithFile, Written);
+}
+
+// Another game stored the file (a second tab of the page): its clears and,
+// unless this run moved it since, its story place are taken in.
+void TakeStoredProgress() {
+    std::string text, complaints;
+    if (ReadSmallTextFile(s_Path, text)) return;
+    Progress file;
+    ParseProgress(text, s_Path, file, complaints);
+    MergeProgress(s_Progress, file);
+    if (!s_StoryChanged) s_Progress.storyStage = file.storyStage;
 }
 
 }  // namespace
@@ -97,8 +118,10 @@ std::string DefaultProgressPath() { return XdgFilePath("XDG_DATA_HOME", ".local/
 void SetProgressPath(const std::string& path) {
     s_Path = path;
     s_Kept = !path.empty();
-    s_Unsaved = false;
     s_StoryChanged = false;
+    s_Saves = s_SavesMerged = 0;
+    s_Problem.clear();
+    if (s_Kept) WatchKeptFile(path, TakeStoredProgress);
 }
 
 void LoadProgress() {
@@ -118,14 +141,20 @@ void NoteStageClear(int stage, uint32_t ms) {
     StageRecord& r = s_Progress.stages[stage - 1];
     bool better = !r.cleared || ms < r.bestMs;
     if (better) r = StageRecord{true, ms < kMaxClearMs ? ms : kMaxClearMs};
-    if (better || s_Unsaved) SaveProgress();
+    if (better || !s_Problem.empty()) SaveProgress();
 }
 
 void NoteStoryStage(int stage) {
-    if (!s_Kept || stage < 0 || stage > kStageCount || (s_Progress.storyStage == stage && !s_Unsaved)) return;
+    if (!s_Kept || stage < 0 || stage > kStageCount || (s_Progress.storyStage == stage && s_Problem.empty())) return;
     s_Progress.storyStage = stage;
     s_StoryChanged = true;
     SaveProgress();
+}
+
+const char* ProgressSaveProblem() { return s_Problem.empty() ? nullptr : s_Problem.c_str(); }
+std::string ProgressPath() { return s_Path; }
+void RetryProgressSave() {
+    if (s_Kept) SaveProgress();
 }
 
 int StoryStage() { return s_Kept ? s_Progress.storyStage : 0; }

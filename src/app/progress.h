@@ -41,12 +41,20 @@ void LoadProgress();
 // A stage was cleared after ms of play: remembered when it is the first
 // clear or a better time, and saved at once, merged with the file as it is
 // now (the best time of each stage wins). A failed write is logged and
-// tried again at the next save.
+// tried again at the next save (and by the loop, see save_status.h).
 void NoteStageClear(int stage, uint32_t ms);
 // The story reached stage 1..9 (0: the story is over): remembered so that
 // the player can go on from there, and saved when it changed (merged as a
 // clear is, but this place replaces the file's: the latest word wins).
 void NoteStoryStage(int stage);
+// Why the last write failed (what it held stays in memory and is written
+// at the next save), nullptr when it did not.
+const char* ProgressSaveProblem();
+// Writes the run's progress again.
+void RetryProgressSave();
+// The run's progress file, empty when it keeps none.
+std::string ProgressPath();
+
 // The stage to go on with, 0 when none (and always when no progress is kept).
 int StoryStage();
 // The record of stage 1..9 (not cleared for any other number, and always

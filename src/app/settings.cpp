@@ -12,6 +12,10 @@ Settings g_Settings;
 namespace {
 std::string s_Path;
 unsigned s_Pending = 0;  // keys changed by this run and not yet written
+// Saves asked for, and the count a write merged: a write that completes
+// after a newer change leaves the keys pending for the next one.
+unsigned s_Saves = 0, s_SavesMerged = 0;
+std::string s_Problem;  // why the last write failed; empty when it did not
 
 // A line of the log about the file (why it or a line of it was not used).
 void LogLine(const std::string& text) { DebugLog((text + "\n").c_str()); }
@@ -24,7 +28,18 @@ std::string MergeWithFile(const std::string& now, const std::string& name, bool&
     if (!complaints.empty()) DebugLog(complaints.c_str());
     if (read == 0 && !complaints.empty()) unreadable = true;
     CopySettingKeys(file, g_Settings, s_Pending);
+    s_SavesMerged = s_Saves;
     return FormatSettings(file);
+}
+
+void Written(const char* why) {
+    if (why) {
+        if (s_Problem != why) LogLine("settings: cannot write " + s_Path + ": " + why + " (tried again)");
+        s_Problem = why;
+        return;
+    }
+    s_Problem.clear();
+    if (s_SavesMerged == s_Saves) s_Pending = 0;
 }
 
 }  // namespace
@@ -101,6 +116,8 @@ std::string DefaultSettingsPath() { return XdgFilePath("XDG_CONFIG_HOME", ".conf
 void SetSettingsPath(const std::string& path) {
     s_Path = path;
     s_Pending = 0;
+    s_Saves = s_SavesMerged = 0;
+    s_Problem.clear();
 }
 
 void LoadSettings() {
@@ -119,12 +136,12 @@ void LoadSettings() {
 bool SaveSettings(unsigned changed) {
     if (s_Path.empty()) return true;
     s_Pending |= changed;
-    if (const char* why = UpdateKeptFile(s_Path, MergeWithFile)) {
-        LogLine("settings: cannot write " + s_Path + ": " + why + " (tried again at the next change)");
-        return false;
-    }
-    s_Pending = 0;
-    return true;
+    ++s_Saves;
+    return UpdateKeptFile(s_Path, MergeWithFile, Written) == nullptr;
 }
+
+const char* SettingsSaveProblem() { return s_Problem.empty() ? nullptr : s_Problem.c_str(); }
+std::string SettingsPath() { return s_Path; }
+void RetrySettingsSave() { SaveSettings(0); }
 
 const char* SettingsLanguage() { return g_Settings.language; }

@@ -53,6 +53,12 @@ void LoadSettings();
 // file says now, so that a second game's changes stay. Written atomically;
 // false (and a log line) when it could not be written.
 bool SaveSettings(unsigned changed);
+// Why the last write failed (the keys stay pending), nullptr when it did not.
+const char* SettingsSaveProblem();
+// Writes the pending keys again.
+void RetrySettingsSave();
+// The run's settings file, empty when it keeps none.
+std::string SettingsPath();
 
 // The language the player chose: "ja" or "en".
 const char* SettingsLanguage();

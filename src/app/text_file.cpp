@@ -25,7 +25,10 @@ const char* ReadSmallTextFile(const std::string& path, std::string& text) {
     return nullptr;
 }
 
-const char* UpdateKeptFile(const std::string& path, KeptFileMerge merge) {
+namespace {
+
+// The write itself: under the file's lock, read again, merge, replace.
+const char* WriteKeptFile(const std::string& path, KeptFileMerge merge) {
     std::string target = ResolveFileLinks(path);
     int lock = LockKeptFile(target);
     RemoveStaleTemporaries(target);
@@ -43,13 +46,95 @@ const char* UpdateKeptFile(const std::string& path, KeptFileMerge merge) {
             why = ReplaceFileAtomically(target, text);
     }
     UnlockKeptFile(lock);
-#ifdef __EMSCRIPTEN__
-    // A page keeps its files only once they are copied into the browser's
-    // storage (the page's script does it).
-    if (!why) EM_ASM({ if (Module.tolvaneStore) Module.tolvaneStore(); });
-#endif
     return why;
 }
+
+}  // namespace
+
+#ifdef __EMSCRIPTEN__
+// A page's files live in the browser's storage, which every tab of the game
+// shares; the page's script (web/storage.js) writes them there. A write is
+// handed to it: under a lock held across tabs it puts what the storage holds
+// now into the file, has the file's merge run (tolvane_kept_merge), stores
+// the result and reports back (tolvane_kept_written). When another tab
+// stored a file, it puts the new text in place and says so
+// (tolvane_kept_changed).
+namespace {
+
+struct PageKeptFile {
+    std::string path;
+    KeptFileMerge merge = nullptr;
+    KeptFileWritten written = nullptr;
+    void (*changed)() = nullptr;
+};
+std::vector<PageKeptFile> s_PageFiles;
+
+PageKeptFile& PageFile(const std::string& path) {
+    for (PageKeptFile& f : s_PageFiles)
+        if (f.path == path) return f;
+    s_PageFiles.push_back(PageKeptFile{path});
+    return s_PageFiles.back();
+}
+
+PageKeptFile* FindPageFile(const char* path) {
+    for (PageKeptFile& f : s_PageFiles)
+        if (f.path == path) return &f;
+    return nullptr;
+}
+
+}  // namespace
+
+const char* UpdateKeptFile(const std::string& path, KeptFileMerge merge, KeptFileWritten written) {
+    PageKeptFile& f = PageFile(path);
+    f.merge = merge;
+    f.written = written;
+    bool handed = EM_ASM_INT({
+        if (!Module.tolvaneStore) return 0;
+        Module.tolvaneStore(UTF8ToString($0));
+        return 1;
+    }, path.c_str());
+    if (handed) return nullptr;
+    const char* why = "the page keeps no files";
+    if (written) written(why);
+    return why;
+}
+
+void WatchKeptFile(const std::string& path, void (*changed)()) { PageFile(path).changed = changed; }
+
+extern "C" {
+
+// The page's store: merges the file (holding what the storage holds now)
+// with the run's values. Returns "" or why not.
+EMSCRIPTEN_KEEPALIVE const char* tolvane_kept_merge(const char* path) {
+    PageKeptFile* f = FindPageFile(path);
+    if (!f || !f->merge) return "nothing to write";
+    const char* why = WriteKeptFile(path, f->merge);
+    return why ? why : "";
+}
+
+// The page's store is over: "" when the storage holds the file.
+EMSCRIPTEN_KEEPALIVE void tolvane_kept_written(const char* path, const char* why) {
+    PageKeptFile* f = FindPageFile(path);
+    if (f && f->written) f->written(why && why[0] ? why : nullptr);
+}
+
+// Another tab stored the file; it holds the stored text now.
+EMSCRIPTEN_KEEPALIVE void tolvane_kept_changed(const char* path) {
+    PageKeptFile* f = FindPageFile(path);
+    if (f && f->changed) f->changed();
+}
+
+}  // extern "C"
+
+#else
+const char* UpdateKeptFile(const std::string& path, KeptFileMerge merge, KeptFileWritten written) {
+    const char* why = WriteKeptFile(path, merge);
+    if (written) written(why);
+    return why;
+}
+
+void WatchKeptFile(const std::string&, void (*)()) {}
+#endif
 
 #ifdef _WIN32
 // Windows keeps a program's files in its roaming application data folder.

@@ -16,13 +16,25 @@ const char* ReadSmallTextFile(const std::string& path, std::string& text);
 // read although some were there.
 typedef std::string (*KeptFileMerge)(const std::string& now, const std::string& name, bool& unreadable);
 
+// What the writer of a kept file learns of a write: nullptr when the file
+// now holds the run's values, else why not.
+typedef void (*KeptFileWritten)(const char* why);
+
 // Rewrites a kept file: under the file's lock, reads it again, merges and
 // replaces it atomically. Writes through a symbolic link (the link stays),
 // removes temporary files that killed writers left, and keeps a file that
 // cannot be read at all as "path.damaged" before writing a new one.
-// Returns nullptr on success, else why not (written to the log by the
-// caller).
-const char* UpdateKeptFile(const std::string& path, KeptFileMerge merge);
+// `written` hears the outcome: on the desktop before this returns; in a web
+// page once the browser's storage holds the file, merged there with what
+// another tab stored meanwhile (the page holds a lock across tabs for it).
+// Returns why the write failed, nullptr when it succeeded or was handed to
+// the page.
+const char* UpdateKeptFile(const std::string& path, KeptFileMerge merge, KeptFileWritten written);
+
+// Has `changed` called when another game stores the file at path, after the
+// file holds what it stored. Only a web page hears of it (from the other
+// tabs of the game); on the desktop the next write merges instead.
+void WatchKeptFile(const std::string& path, void (*changed)());
 
 // $VAR/tolvane/file when VAR holds an absolute path, else
 // $HOME/fallback/tolvane/file; empty when neither is known. On Windows

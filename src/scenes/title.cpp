@@ -49,7 +49,9 @@ void ResetForNewGame() {
 void Startinit() {
     LoadPicture(kSlotTitleBack, kPicTitle);
     LoadPicture(kSlotBrush, kPicBrush);
-    if (StoryStage()) LoadPicture(kSlotContinue, kPicContinue);
+    // Loaded even with no story to continue: one can arrive while the title
+    // shows (another tab of the web page reaching a stage).
+    LoadPicture(kSlotContinue, kPicContinue);
     g_TitleContinueArmed = 0;
     SetDrawStates();
     LoadSound(kMusicSlot, "mid/tam-n11.mid", true);

@@ -3,12 +3,14 @@
 // replays unchanged.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <string>
 
 #include "game_run.h"
+#include "gfx/image.h"
 
 namespace {
 bool Sh(const std::string& cmd) { return std::system(cmd.c_str()) == 0; }
@@ -92,9 +94,61 @@ TEST(KeptFiles, FailedWritesEndTheRunNamingTheFile) {
                   std::string::npos)
             << run.stderrText;
     }
+    // A clear that cannot be saved (a folder in the file's place): the run
+    // plays on exactly, the note shows at the top of the picture, and the
+    // end says the clear was lost.
+    std::string dir = MakeTempDir("blocked_progress"), blocked = dir + "/progress.ini";
+    mkdir(blocked.c_str(), 0755);
+    std::string win = ReadTextFile(std::string(TOLVANE_TEST_DIR) + "/replays/stage1_win.txt");
+    GameRun plain = RunGameHeadless({"--scene", "11", "--max-ms", "26000"}, win);
+    GameRun lost = RunGameHeadless({"--scene", "11", "--max-ms", "26000", "--progress", blocked},
+                                   win + "25000 shot " + dir + "/note.png\n");
+    EXPECT_EQ(lost.exitCode, 1);
+    EXPECT_EQ(lost.stderrText, "tolvane: progress could not be saved to " + blocked + ": a directory, not a file\n");
+    EXPECT_EQ(lost.trace, plain.trace);
+    Image shot;
+    ASSERT_TRUE(DecodeImageFile((dir + "/note.png").c_str(), shot));
+    EXPECT_EQ(shot.argb[30 * 640 + 625] & 0xFFFFFFu, 0x402020u) << "the note's band";
+
     GameRun out = RunGameHeadless({"--scene", "7", "--max-ms", "100", "--trace", "-", "--record", "-"});
     EXPECT_EQ(out.exitCode, 0);
     EXPECT_NE(out.stdoutText.find("# Replay: tolvane --headless --lang ja --scene 7 --script FILE\n"), std::string::npos);
     EXPECT_NE(out.stdoutText.find("{\"t\":0,\"scene\":7,"), std::string::npos) << out.stdoutText;
     EXPECT_EQ(access("-", F_OK), -1);
+}
+
+// Progress carried from one game to another in one file: the best time of
+// each stage and the further story kept, the settings taken; a damaged file
+// changes nothing.
+TEST(KeptFiles, ProgressCarriedToAnotherGameByAFile) {
+    const std::string dir = MakeTempDir("carry"), carry = dir + "/carry.txt";
+    const std::string a = dir + "/a", b = dir + "/b";
+    mkdir(a.c_str(), 0755);
+    mkdir(b.c_str(), 0755);
+    Sh("printf 'stage1 = 5000\\nstory = 2\\n' >" + a + "/progress.ini");
+    Sh("printf 'music_volume = 40\\n' >" + a + "/settings.ini");
+    Sh("printf 'stage1 = 4000\\nstage3 = 9000\\nstory = 5\\n' >" + b + "/progress.ini");
+    auto files = [](const std::string& at) {
+        return std::vector<std::string>{"--config", at + "/settings.ini", "--progress", at + "/progress.ini"};
+    };
+    auto run = [&](const char* option, const std::string& at) {
+        std::vector<std::string> args = files(at);
+        args.insert(args.end(), {option, carry});
+        return RunGameHeadless(args);
+    };
+    GameRun saved = run("--export", a);
+    ASSERT_EQ(saved.exitCode, 0) << saved.stderrText;
+    EXPECT_EQ(saved.stdoutText, "tolvane: settings and progress saved to " + carry + "\n");
+    GameRun loaded = run("--import", b);
+    ASSERT_EQ(loaded.exitCode, 0) << loaded.stderrText;
+    const std::string progress = ReadTextFile(b + "/progress.ini");
+    EXPECT_NE(progress.find("stage1 = 4000\nstage3 = 9000\nstory = 5\n"), std::string::npos) << progress;
+    EXPECT_NE(ReadTextFile(b + "/settings.ini").find("music_volume = 40\n"), std::string::npos);
+    // Damaged: refused with the line named, nothing changed.
+    Sh("printf 'stage2 = soon\\n' >>" + carry);
+    Sh("printf 'stage2 = 1\\n' >" + a + "/progress.ini");
+    GameRun refused = run("--import", a);
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_NE(refused.stderrText.find("refused, nothing changed: line "), std::string::npos) << refused.stderrText;
+    EXPECT_EQ(ReadTextFile(a + "/progress.ini"), "stage2 = 1\n");
 }

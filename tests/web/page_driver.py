@@ -54,15 +54,23 @@ class Handler(http.server.SimpleHTTPRequestHandler):
 class Page:
     """One tab: commands, console lines, and a wait for a condition."""
 
-    def __init__(self, port):
-        targets = json.load(urllib.request.urlopen(f"http://127.0.0.1:{port}/json/list"))
-        page = next(t for t in targets if t["type"] == "page")
-        self.ws = websocket.create_connection(page["webSocketDebuggerUrl"], suppress_origin=True, timeout=60)
+    def __init__(self, port, target=None):
+        """The browser's first tab, or the given target (see new_tab)."""
+        self.port = port
+        if target is None:
+            targets = json.load(urllib.request.urlopen(f"http://127.0.0.1:{port}/json/list"))
+            target = next(t for t in targets if t["type"] == "page")
+        self.ws = websocket.create_connection(target["webSocketDebuggerUrl"], suppress_origin=True, timeout=60)
         self.next_id = 0
         self.console = []  # (seconds since navigation, text)
         self.t0 = time.monotonic()
         for domain in ("Page", "Runtime"):
             self.call(domain + ".enable")
+
+    def new_tab(self):
+        """Another tab of the same browser (and profile)."""
+        req = urllib.request.Request(f"http://127.0.0.1:{self.port}/json/new?about:blank", method="PUT")
+        return Page(self.port, json.load(urllib.request.urlopen(req)))
 
     def _take(self, msg):
         if msg.get("method") == "Runtime.consoleAPICalled":

@@ -7,6 +7,7 @@
 #     beside the program, Japanese file names opened);
 #   - a damaged data file ends the game as it ends the native one (status 1);
 #   - two games at once keep both clears in one progress file;
+#   - a progress file another program holds open is written once it is free;
 #   - Ctrl+C in the console it was started from ends it as SIGINT does;
 #   - in a window: the title is reached, the settings file (in the
 #     application data folder) written twice, the second write replacing the
@@ -155,6 +156,31 @@ for _ in 1 2 3; do
     [ ! -e "$RUN/progress.ini.tmp.999999999" ] && kept=$((kept + 1))
 done
 [ "$kept" = 3 ] && pass "two games at once kept both clears" || fail "two games at once kept both clears $kept times of 3"
+
+# A progress file another program holds open without delete sharing (as
+# backup, sync and virus tools do): the clear is not lost but written as
+# soon as the file is free (the game tries again every two seconds).
+x86_64-w64-mingw32-gcc -O2 -o "$RUN/hold_file.exe" "$HERE/hold_file.c"
+printf 'stage2 = 7000\n' >"$RUN/held.ini"
+rm -f "$RUN/release"
+(cd "$RUN" && wine hold_file.exe held.ini release >/dev/null 2>&1) &
+holder=$!
+if wait_for 30 test -e "$RUN/held.ini.holding"; then
+  wine_run "$EXE" held 11 1200000 ja stage1_win.txt --progress held.ini &
+  game=$!
+  wait_for 60 in_file "$RUN/held.log" "progress: cannot write" && touch "$RUN/release"
+  wait "$game" || true
+  if in_file "$RUN/held.log" "progress: cannot write" && [ "$(cat "$RUN/held.rc")" = 0 ] &&
+     in_file "$RUN/held.ini" "^stage1 = " && in_file "$RUN/held.ini" "^stage2 = 7000"; then
+    pass "a progress file held open: written once it was free"
+  else
+    fail "a progress file held open (held.log, held.ini, status $(cat "$RUN/held.rc"))"
+  fi
+else
+  fail "the holding program never held the file"
+fi
+touch "$RUN/release"
+wait "$holder" || true
 
 # Ctrl+C in the console the game was started from (cmd in a terminal; Wine
 # turns SIGINT into the console's Ctrl+C): the game, in a window, closes as
