@@ -72,6 +72,7 @@ def run_tabs(page, base):
     check(older.wait("(window.tolvane.refreshed || 0) > 0", 10)
           and "stage1 = " in game_file(older, PROGRESS), "the older tab takes the clear in")
     before = stores(older)
+    older.call("Page.bringToFront")  # a tab in the background is paused
     older.key("m", "KeyM", 77)
     check(older.wait(f"(window.tolvane.stored || 0) > {before}", 10), "the older tab stores its mute")
     third = older.new_tab()
@@ -84,7 +85,10 @@ def run_tabs(page, base):
     # Two tabs change two settings: both kept.
     at_title(third, base)
     before = (stores(older), stores(third))
+    older.call("Page.bringToFront")
     older.key("-", "Minus", 189)
+    older.wait(f"(window.tolvane.stored || 0) > {before[0]}", 10)
+    third.call("Page.bringToFront")
     third.key("m", "KeyM", 77)  # unmutes: the file said muted
     check(older.wait(f"(window.tolvane.stored || 0) > {before[0]}", 10)
           and third.wait(f"(window.tolvane.stored || 0) > {before[1]}", 10), "both tabs store their key")
