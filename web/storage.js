@@ -114,7 +114,10 @@
     note.textContent = text;
     note.classList.add('shown');
   }
+  let lastWhy = '';
   function notKept(why) {
+    if (why === lastWhy) return;  // a failing write is tried again every two seconds
+    lastWhy = why;
     console.error('tolvane: progress will not be kept: ' + why);
     window.tolvane.storage = 'not kept';
     showNote(say('このウィンドウでは進行状況が保存されません', 'Progress will not be kept in this window'));
@@ -147,9 +150,9 @@
       why = String((e && e.message) || e || 'the browser refused to store it');
     }
     if (why) {
-      console.error('tolvane: cannot store ' + path + ': ' + why);
-      notKept(why);
+      notKept('cannot store ' + path + ': ' + why);
     } else {
+      lastWhy = '';
       window.tolvane.stored = (window.tolvane.stored || 0) + 1;
       if (channel) channel.postMessage({ path: path });
       askPersistence();
