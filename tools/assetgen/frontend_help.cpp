@@ -287,7 +287,7 @@ void miniStage(Canvas& c) {
 
 }  // namespace
 
-Canvas helpScreen() {
+Canvas helpScreen(bool touch) {
     Canvas c(W, H);
     ribbonHeading(c, 150, py(22), say(words::kHelp), 30, hex(0x4A86D4));
     // a note beside the heading
@@ -296,7 +296,7 @@ Canvas helpScreen() {
     paintBrush(c, {420, py(24)}, {386, py(76)}, 7.f, pal::kBlue, false);
     miniStage(c);
     for (int n = 1; n <= 7; ++n) spotRing(c, n);
-    hintTag(c, 320, py(446), say(words::kHelpHint), 15);
+    hintTag(c, 320, py(446), say(touch ? words::kTapHelpHint : words::kHelpHint), 15);
     // the keys have a card of their own
     hintTag(c, 536, py(84), say(words::kKeysHint), 14);
     return c;
