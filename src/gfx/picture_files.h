@@ -37,6 +37,7 @@ constexpr PictureFile kPicContinue = {"img/continue.png", kKeyGreen};  // the ti
 // The same pictures for a touch screen: "tap" and "long press" in the hints.
 constexpr PictureFile kPicSelectMenuTouch = {"img/select.touch.png", kKeyGreen};
 constexpr PictureFile kPicHelpTouch = {"img/help.touch.png", kKeyGreen};
+constexpr PictureFile kPicHelpPages456Touch = {"img/説明456.touch.png", kKeyGreen};
 constexpr PictureFile kPicStageSelectTouch = {"img/ステージセレクト.touch.png", kKeyGreen};
 constexpr PictureFile kPicGameOverTouch = {"img/gameover.touch.png", kKeyGreen};
 

@@ -32,7 +32,7 @@ void HelpInit() {
     LoadPicture(kSlotHelp, PointerPicture(kPicHelp, kPicHelpTouch));
     LoadPicture(kSlotBackTile, kPicMenuTile);
     LoadPicture(kSlotHelpPages123, kPicHelpPages123);
-    LoadPicture(kSlotHelpPages456, kPicHelpPages456);
+    LoadPicture(kSlotHelpPages456, PointerPicture(kPicHelpPages456, kPicHelpPages456Touch));
     LoadPicture(kSlotFaces, kPicFaces);
     LoadPicture(kSlotHelpLetters, kPicLettering);
     ResetTileQuad();

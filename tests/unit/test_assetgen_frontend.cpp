@@ -116,6 +116,7 @@ TEST(GeneratedPictures, HaveTheSizesTheGameDrawsThemAt) {
         // the touch screen's copies
         {"img/select.touch.png", 640, 480}, {"img/help.touch.png", 640, 480}, {"img/ステージセレクト.touch.png", 640, 480},
         {"img/gameover.touch.png", 640, 480}, {"img/skip.touch.png", 150, 30}, {"img/skip.png", 150, 30},
+        {"img/説明456.touch.png", 512, 512},
         // the stage sheets
         {"img/mapchip1.png", 512, 512}, {"img/mapchip2.png", 512, 512}, {"img/mapchip3.png", 512, 512},
         {"img/char.move.png", 256, 1024}, {"img/char.partner.png", 256, 1024}, {"img/effect1.png", 512, 512}, {"img/effect2.png", 1024, 1024},

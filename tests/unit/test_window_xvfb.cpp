@@ -119,6 +119,50 @@ TEST_F(XWindow, ResizedWindowMapsThroughItsNewLetterbox) {
     EXPECT_EQ(g_MouseY, 240);
 }
 
+// A finger maps through the letterbox as the pointer does and its tap is a
+// click; SDL's mouse copy of a finger is not read twice; a mouse press after
+// it tells the game the mouse is back.
+TEST_F(XWindow, AFingersTapIsAClickAndTheMouseTakesOverAgain) {
+    AppOptions o;
+    o.windowed = true;
+    ASSERT_TRUE(InitApp(o));
+    if (!OnOurServer()) GTEST_SKIP() << "not our X server";
+    ASSERT_TRUE(WaitShown());
+    SDL_SetWindowSize(AppWindow(), 1280, 1024);
+    ASSERT_TRUE(WaitSize(1280, 1024));
+    auto push = [](Uint32 type, float x, float y, Uint32 which = 0) {
+        SDL_Event e{};
+        e.type = type;
+        if (type == SDL_MOUSEBUTTONDOWN || type == SDL_MOUSEBUTTONUP) {
+            e.button.windowID = SDL_GetWindowID(AppWindow());
+            e.button.which = which;
+            e.button.button = SDL_BUTTON_LEFT;
+            e.button.x = int(x);
+            e.button.y = int(y);
+        } else {
+            e.tfinger.touchId = 1;
+            e.tfinger.fingerId = 7;
+            e.tfinger.x = x;
+            e.tfinger.y = y;
+        }
+        SDL_PushEvent(&e);
+        while (PumpOneMessage()) {
+        }
+    };
+    push(SDL_FINGERDOWN, 0.5f, 0.5f);
+    push(SDL_MOUSEBUTTONDOWN, 10, 10, SDL_TOUCH_MOUSEID);  // SDL's copy, if it sent one
+    push(SDL_FINGERUP, 0.5f, 0.5f);
+    SnapshotKeys();
+    EXPECT_EQ(g_MouseX, 320);
+    EXPECT_EQ(g_MouseY, 240);
+    EXPECT_TRUE(KeyDown(VK_LBUTTON));
+    EXPECT_EQ(g_LButton, 1);
+    EXPECT_EQ(g_Finger, 1);
+    push(SDL_MOUSEBUTTONDOWN, 640, 512);
+    push(SDL_MOUSEBUTTONUP, 640, 512);
+    EXPECT_EQ(g_Finger, 0);
+}
+
 namespace {
 
 void PushKey(SDL_Keycode sym, bool down, Uint16 mod = KMOD_NONE) {

@@ -497,22 +497,22 @@ void illustrateLives(Canvas& c, Box) {
 
 }  // namespace
 
-void helpPage(Canvas& c, int n, int ox, int oy) {
+void helpPage(Canvas& c, int n, int ox, int oy, bool touch) {
     const Rgba colours[7] = {hex(0xE0674A), hex(0x4FA866), hex(0x8C6CC8), hex(0xD9A94A),
                              hex(0x4A86D4), hex(0x3FA0A0), hex(0xC8587A)};
     const std::function<void(Canvas&, Box)> pictures[7] = {illustrateGoal, illustrateWalk,  illustrateObstacles, illustrateTime,
                                                            illustratePots, illustrateCount, illustrateLives};
     if (n < 1 || n > 7) throw Failure("help page " + std::to_string(n) + " does not exist");
-    const words::HelpPageWords& w = words::kHelpPages[n - 1];
+    const words::HelpPageWords& w = touch && n == 5 ? words::kTapPotsPage : words::kHelpPages[n - 1];
     PageText text{say(w.heading), colours[n - 1], {}};
     for (const Words& l : w.lines)
         if (l.ja) text.lines.push_back(say(l));
     pageCard(c, ox, oy, text, pictures[n - 1]);
 }
 
-Canvas helpPages(int first) {
+Canvas helpPages(int first, bool touch) {
     Canvas c(512, 512);
-    for (int i = 0; i < 3; ++i) helpPage(c, first + i, 160 * i, 0);
+    for (int i = 0; i < 3; ++i) helpPage(c, first + i, 160 * i, 0, touch);
     return c;
 }
 

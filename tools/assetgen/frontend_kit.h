@@ -81,11 +81,13 @@ Canvas helpBackTile();      // img/helpback.png
 // where the others say "click" and "right-click" (or Space).
 Canvas selectMenu(bool touch);  // img/select.png, img/select.touch.png
 Canvas helpScreen(bool touch);  // img/help.png, img/help.touch.png
-Canvas helpPages(int first);  // img/説明123.png (first 1) or img/説明456.png (first 4)
+// img/説明123.png (first 1) or img/説明456.png (first 4); touch: page 5 says tap
+// (img/説明456.touch.png).
+Canvas helpPages(int first, bool touch = false);
 // Help page n (1..7) as a 160x288 card drawn into c with its top-left corner
 // at (x, y). Pages 1..6 fill the two page sheets; page 7 lives on the face
 // sheet img/kao.png at (800, 0).
-void helpPage(Canvas& c, int n, int x, int y);
+void helpPage(Canvas& c, int n, int x, int y, bool touch = false);
 Canvas stageSelectFrame(bool touch);  // img/ステージセレクト.png and .touch.png
 // img/ステージ場面.png; reads back the stage pictures written earlier in the
 // run (chip sheets, backgrounds) and draws plain blocks for any that are

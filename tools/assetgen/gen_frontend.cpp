@@ -306,6 +306,7 @@ void genFrontend(Output& out) {
     out.keyedPng(kPicHelpTouch, fe::helpScreen(true));
     out.keyedPng(kPicHelpPages123, fe::helpPages(1));
     out.keyedPng(kPicHelpPages456, fe::helpPages(4));
+    out.keyedPng(kPicHelpPages456Touch, fe::helpPages(4, true));
     out.keyedPng(kPicStageSelect, fe::stageSelectFrame(false));
     out.keyedPng(kPicStageSelectTouch, fe::stageSelectFrame(true));
     if (all) out.keyedPng(kPicThumbnails, fe::stageThumbnails(out));

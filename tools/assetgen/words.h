@@ -90,6 +90,14 @@ inline constexpr HelpPageWords kHelpPages[7] = {
       {"ゲームオーバー！", "All gone? Game over!"}}},
 };
 
+// Page 5 on a touch screen: taps instead of clicks.
+inline constexpr HelpPageWords kTapPotsPage = {{"絵の具のつぼ", "Paint Pots"},
+                                               {{"つぼをタップして", "Tap a pot to"},
+                                                {"ブラシに絵の具を", "load the brush,"},
+                                                {"つけたら、主人公を", "then tap the"},
+                                                {"タップ！", "hero to give him"},
+                                                {"色がぬれるよ。", "a coat of paint!"}}};
+
 // Stage lettering (mozi.png), panels, restarts.
 inline constexpr Words kWaiting{"まってるよ", "Over here!"};
 inline constexpr Words kDifficulty{"むずかしさ", "Difficulty"};
