@@ -3,6 +3,8 @@
 // stage's pot and a walker's paint box (a finger's a margin larger), one table.
 #include "tick_test.h"
 
+#include <algorithm>
+
 #include "app/touch.h"
 #include "scenes/help.h"
 #include "scenes/select_menu.h"
@@ -89,8 +91,8 @@ void HeroReady(ClickBounds& t) {
     g_Hero.halted = 1;
 }
 Box HeroBox(int margin) {
-    const int x = int(g_Hero.x), y = int(g_Hero.y);
-    return {x - margin, y - margin, x + 32 + margin, y + 64 + margin};
+    const int x = int(g_Hero.x), y = int(g_Hero.y);  // at the picture's left edge as stage 1 starts
+    return {std::max(0, x - margin), std::max(0, y - margin), x + 32 + margin, y + 64 + margin};
 }
 
 const ClickTarget kTargets[] = {

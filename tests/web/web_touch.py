@@ -10,8 +10,10 @@ Shots of each device size land in OUT_DIR.
 
     web_touch.py WEB_DIR REPLAY_DIR OUT_DIR
 """
+import hashlib
 import json
 import os
+import re
 import sys
 
 from page_driver import browser, check, q, summary
@@ -58,6 +60,7 @@ def main(argv):
     web_dir, replay_dir, out_dir = map(os.path.abspath, argv[1:4])
     os.makedirs(out_dir, exist_ok=True)
     with browser(web_dir, replay_dir) as (page, base):
+        worker_lists_every_file(web_dir)
         phone_landscape(page, base, out_dir)
         page_itself(page, base)
         other_screens(page, base, out_dir)
@@ -188,6 +191,22 @@ def other_screens(page, base, out_dir):
             check(not page.eval("document.getElementById('turn').classList.contains('shown')"),
                   "a tap on the card plays on anyway")
             page.shot(os.path.join(out_dir, f"touch_{w}x{h}_anyway.png"))
+
+
+def worker_lists_every_file(web_dir):
+    """sw.js lists every file of the folder with its hash, under the build's cache."""
+    with open(os.path.join(web_dir, "sw.js")) as f:
+        text = f.read()
+    listed = json.loads(re.search(r"const FILES = (\{.*?\});", text, re.S).group(1))
+    held = {}
+    for folder, _, names in os.walk(web_dir):
+        for name in names:
+            rel = os.path.relpath(os.path.join(folder, name), web_dir)
+            if rel != "sw.js" and not name.endswith((".br", ".gz")) and not name.startswith("."):
+                with open(os.path.join(folder, name), "rb") as f:
+                    held[rel] = hashlib.sha256(f.read()).hexdigest()
+    check(listed == held and "index.html" in held and "touch.js" in held and "icon-512.png" in held,
+          f"sw.js lists every file of the build with its hash ({len(listed)} of {len(held)})")
 
 
 def off_line(page, base, out_dir):
