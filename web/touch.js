@@ -13,8 +13,9 @@
   const say = (jaText, enText) => (ja ? jaText : enText);
   const started = () => !!(window.tolvane && window.tolvane.started);
 
-  // A touch screen: the page says "tap" and shows its pause button from
-  // the first finger on (or at once where the screen has no mouse).
+  // A touch screen: the page says "tap" and shows its pause button (once
+  // the game runs) from the first finger on, or at once where the screen
+  // has no mouse.
   let touch = false;
   function useTouch(on) {
     if (touch === on) return;
@@ -33,6 +34,7 @@
   const wasStarted = Module.tolvaneStarted;
   Module.tolvaneStarted = () => {
     wasStarted();
+    document.documentElement.classList.add('playing');
     if (coverFinger && Module._tolvane_finger) Module._tolvane_finger();
   };
   pause.addEventListener('click', (e) => {
