@@ -142,3 +142,23 @@ TEST(RecordedPlay, AFingerIsForgivenAroundTheHeroAndReplaysSo) {
         EXPECT_EQ(painted, finger) << (finger ? "a finger" : "the mouse") << " at " << tap << run.trace.back();
     }
 }
+
+// A finger's long press (the right button, held) does what Space does where
+// no right button acts: game over goes to the title, a dialogue races on to
+// its stage. The mouse's right button does neither.
+TEST(RecordedPlay, AFingersLongPressGoesOnAsSpaceDoes) {
+    const struct {
+        int scene;
+        const char* reached;
+    } cases[] = {{47, "Startinit関数通過。"}, {9, "GameST1init"}};
+    for (const auto& c : cases)
+        for (bool finger : {true, false}) {
+            GameRun run = RunGameHeadless({"--scene", std::to_string(c.scene), "--max-ms", "4000"},
+                                          std::string(finger ? "0 finger on\n" : "") +
+                                              "1000 move 320 240\n1000 press right\n3000 release right\n");
+            ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+            bool reached = false;
+            for (const std::string& l : run.log) reached |= l.find(c.reached) != std::string::npos;
+            EXPECT_EQ(reached, finger) << "from scene " << c.scene;
+        }
+}
