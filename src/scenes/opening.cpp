@@ -103,6 +103,7 @@ const PrologueCaption kPrologueCaptions[13] = {
 void Veskinit() {
     LoadPicture(kSlotVesk, kPicMakerLogo);
     LoadSkipHint();
+    s_SkipTapped = false;
     SetDrawStates();
     g_FrameNo = kSceneVeskFrame;
 }
