@@ -35,15 +35,6 @@ set_target_properties(tolvane PROPERTIES
   OUTPUT_NAME index SUFFIX ".html"
   RUNTIME_OUTPUT_DIRECTORY ${TOLVANE_WEB_OUT}
   LINK_DEPENDS "${WEB_SHELL};${CMAKE_BINARY_DIR}/data.stamp")
-# The page's own scripts beside it.
-set(WEB_SCRIPTS storage.js)
-foreach(script ${WEB_SCRIPTS})
-  add_custom_command(OUTPUT ${TOLVANE_WEB_OUT}/${script}
-    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/web/${script} ${TOLVANE_WEB_OUT}/${script}
-    DEPENDS ${CMAKE_SOURCE_DIR}/web/${script})
-  list(APPEND WEB_SCRIPT_OUTPUTS ${TOLVANE_WEB_OUT}/${script})
-endforeach()
-add_custom_target(webscripts ALL DEPENDS ${WEB_SCRIPT_OUTPUTS})
 target_include_directories(tolvane PRIVATE src
   ${TOLVANE_WEB_PREFIX}/include ${TOLVANE_WEB_PREFIX}/include/SDL2)
 target_compile_options(tolvane PRIVATE -O2)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Cross-compiles the game for the browser into OUT (index.html, .js, .wasm,
-# .data) with the data of a native build; the libraries come from
-# scripts/deps/build-web.sh. Its CMake tree is OUT-tree beside OUT.
+# .data, the page's storage.js, touch.js, manifest and icons, and last sw.js, the service
+# worker that keeps them all) with the data of a native build; the libraries
+# come from scripts/deps/build-web.sh. Its CMake tree is OUT-tree beside OUT.
 #
 #   web-build.sh NATIVE_DATA_DIR OUT_DIR
 set -euo pipefail
@@ -18,9 +19,15 @@ prefix="$("$here/deps/build-web.sh")"
 emcmake cmake -S "$root" -B "$out-tree" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DTOLVANE_WEB_PREFIX="$prefix" -DTOLVANE_NATIVE_DATA="$data" -DTOLVANE_WEB_OUT="$out" >/dev/null
 cmake --build "$out-tree" -j "${JOBS:-2}"
+# The page's own scripts and manifest, and its icons from the native
+# generator beside the data.
+cp "$root/web/storage.js" "$root/web/touch.js" "$root/web/manifest.webmanifest" "$out/"
+"$(dirname "$data")/tools/assetgen/assetgen" --web-icons "$out"
 # What the page downloads, gzipped.
 total=0
 for f in "$out"/index.html "$out"/index.js "$out"/index.wasm "$out"/index.data; do
   total=$((total + $(gzip -9 -c "$f" | wc -c)))
 done
 echo "web-build: $out ($((total / 1024)) KiB to download, gzipped)"
+# Last, once the folder holds every file: the service worker that keeps them.
+python3 "$here/web-sw.py" "$out"

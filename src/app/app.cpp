@@ -74,6 +74,7 @@ void Deliver(const ScriptEvent& e, std::vector<std::string>& shots) {
         case ScriptKind::Release: InputButton(e.button, false, NowMs()); break;
         case ScriptKind::KeyDown: InputKey(e.vk, true); break;
         case ScriptKind::KeyUp: InputKey(e.vk, false); break;
+        case ScriptKind::Finger: InputPointer(e.button == 1); break;
         case ScriptKind::Shot: shots.push_back(e.path); break;
         case ScriptKind::Quit: PostClose(); break;
         case ScriptKind::Wait: break;  // the loop holds the script itself

@@ -95,6 +95,12 @@ void InputButton(int button, bool down, uint32_t time) {
     g_LButton = 1;
 }
 
+void InputPointer(bool finger) {
+    if (int(finger) == g_Finger) return;
+    RecordWords("finger", finger ? "on" : "off");
+    g_Finger = finger;
+}
+
 void InputKey(int vk, bool down) {
     if (vk < 0 || vk > 255) return;
     const bool pauseKey = vk == kVkPause || vk == kVkKeyCard || vk == VK_ESCAPE;
@@ -135,6 +141,7 @@ void ResetInput() {
     s_HaveLastPress = false;
     s_ReleaseDue = s_ReleaseArmed = false;
     g_LButton = 0;
+    g_Finger = 0;
     g_MouseX = g_MouseY = 0;
 }
 

@@ -12,6 +12,9 @@ void InputMouseMove(int x, int y);
 // button: 1 left, 2 right. time: the ms clock, for double-click detection.
 void InputButton(int button, bool down, uint32_t time);
 void InputKey(int vk, bool down);
+// Whether the presses from here on come from a finger (g_Finger); a
+// recording writes down each change ("finger on", "finger off").
+void InputPointer(bool finger);
 void InputReleaseAll();  // focus lost: nothing stays held
 // Copies the held keys and buttons into g_KeyState (bit 7 when down).
 void SnapshotKeys();

@@ -2,6 +2,7 @@
 
 #include "app/shell_keys.h"
 #include "base/language.h"
+#include "base/platform.h"
 #include "gfx/gfx.h"
 
 namespace {
@@ -50,7 +51,9 @@ void DrawPauseCard(bool focusLost) {
     const int y0 = (kScreenH - h) / 2;
     DrawCard(190, y0, 450, y0 + h);
     DrawCentred(InLanguage("一時停止", "Paused"), y0 + 22, kCardInk);
-    if (!focusLost) DrawCentred(InLanguage("Ｐでつづける", "Press P to carry on"), y0 + 22 + kLineH + 6, kCardHint);
+    if (!focusLost)
+        DrawCentred(g_Finger ? InLanguage("タップでつづける", "Tap to carry on") : InLanguage("Ｐでつづける", "Press P to carry on"),
+                    y0 + 22 + kLineH + 6, kCardHint);
 }
 
 const char* KeyCardKeys(int line) { return InLanguage(kKeyLines[line].keysJa, kKeyLines[line].keysEn); }

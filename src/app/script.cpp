@@ -37,7 +37,7 @@ bool ParseLines(const std::string& text, const std::string& name, uint32_t shift
                 std::vector<ScriptEvent>& out, std::string& error);
 
 // The events a player's input line makes (move, click, press, release,
-// keydown, keyup), appended to out; the reason the line is bad, or "".
+// keydown, keyup, finger), appended to out; the reason the line is bad, or "".
 std::string ParseInputEvent(const std::vector<std::string>& w, ScriptEvent e, std::vector<ScriptEvent>& out) {
     const std::string& ev = w[1];
     auto need = [&](size_t n) { return w.size() == n; };
@@ -62,6 +62,11 @@ std::string ParseInputEvent(const std::vector<std::string>& w, ScriptEvent e, st
         if (!need(3) || !ParseButton(w[2])) return ev + " takes left or right";
         e.kind = ev == "press" ? ScriptKind::Press : ScriptKind::Release;
         e.button = ParseButton(w[2]);
+        out.push_back(e);
+    } else if (ev == "finger") {
+        if (!need(3) || (w[2] != "on" && w[2] != "off")) return "finger takes on or off";
+        e.kind = ScriptKind::Finger;
+        e.button = w[2] == "on";
         out.push_back(e);
     } else {
         if (!need(3)) return ev + " takes a key name";
@@ -141,7 +146,7 @@ bool ParseLines(const std::string& text, const std::string& name, uint32_t shift
         e.time = uint32_t(t) + shift;
         const std::string& ev = w[1];
         const bool input = ev == "move" || ev == "click" || ev == "press" || ev == "release" || ev == "keydown" ||
-                           ev == "keyup";
+                           ev == "keyup" || ev == "finger";
         std::string why = input ? ParseInputEvent(w, e, out) : ParseRunEvent(w, e, name, nested, last, out, error);
         if (!why.empty()) return fail(why);
         if (!error.empty()) return false;

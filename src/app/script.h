@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-enum class ScriptKind { Move, Press, Release, KeyDown, KeyUp, Shot, Quit, Wait };
+enum class ScriptKind { Move, Press, Release, KeyDown, KeyUp, Finger, Shot, Quit, Wait };
 
 struct ScriptEvent {
     uint32_t time = 0;
     ScriptKind kind = ScriptKind::Move;
     int x = 0, y = 0;
-    int button = 0;  // 1 left, 2 right
+    int button = 0;  // 1 left, 2 right; Finger: 1 on, 0 off
     int vk = 0;
     int scene = 0;  // Wait: the scene whose first tick restarts the time
     std::string path;

@@ -6,6 +6,8 @@
 #include <emscripten.h>
 
 #include "app/app.h"
+#include "app/input.h"
+#include "app/pause.h"
 #include "app/scenes.h"
 #include "base/platform.h"
 #include "gfx/gfx.h"
@@ -83,6 +85,20 @@ void FrameCallback() {
 }
 
 }  // namespace
+
+// The page's own controls for a touch screen (web/touch.js), called between
+// frames once the run has started. Both count as a finger's input.
+extern "C" {
+// The cover was tapped: the game says "tap" from its first picture on.
+EMSCRIPTEN_KEEPALIVE void tolvane_finger() { InputPointer(true); }
+// The page's pause button: P, or F2 while the key card is up.
+EMSCRIPTEN_KEEPALIVE void tolvane_pause() {
+    InputPointer(true);
+    const int vk = KeyCardShown() ? kVkKeyCard : kVkPause;
+    InputKey(vk, true);
+    InputKey(vk, false);
+}
+}
 
 // The page's program: parses the options the page passed, starts the run and
 // hands the loop to the browser's frame callback; returns at once. The page's

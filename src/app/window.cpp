@@ -18,8 +18,10 @@
 #include "app/error_text.h"
 #include "app/gamepad.h"
 #include "app/input.h"
+#include "app/pause.h"
 #include "app/record.h"
 #include "app/shell_keys.h"
+#include "app/touch.h"
 #include "base/letterbox.h"
 #include "base/platform.h"
 #include "gfx/gfx.h"
@@ -185,6 +187,8 @@ bool InitApp(const AppOptions& opts) {
     SetFatalErrorHooks({ReleaseGraphics, ShowErrorMessage});
     if (AppHeadless() && !kPageCanvas) SDL_SetHint(SDL_HINT_VIDEODRIVER, "offscreen");
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // Fingers are read as fingers (src/app/touch.cpp), not as SDL's mouse.
+    SDL_SetHint(SDL_HINT_TOUCH_MOUSE_EVENTS, "0");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         std::fprintf(stderr, "tolvane: cannot start the video system: %s\n", SDL_GetError());
         return false;
@@ -206,6 +210,7 @@ bool InitApp(const AppOptions& opts) {
     // made when the first frame is drawn (a shot), if ever.
     if (!(AppHeadless() && !FrameDrawing()) && !EnsureAppWindow()) return false;
     ResetInput();
+    ResetTouch();
     if (!AppHeadless() && !OpenGamepads()) DebugLog("no gamepads: the game-controller system did not start\n");
     return true;
 }
@@ -220,9 +225,13 @@ void ShutdownApp() {
 
 // Handles one waiting window message; false when none was waiting.
 bool PumpOneMessage() {
+    StepTouch(WallClockMs());
     SDL_Event e;
     if (!SDL_PollEvent(&e)) return false;
     int x = 0, y = 0;
+    if (e.type == SDL_FINGERDOWN || e.type == SDL_FINGERMOTION || e.type == SDL_FINGERUP)
+        MapPointer(int(e.tfinger.x * float(s_WinW)), int(e.tfinger.y * float(s_WinH)), s_WinW, s_WinH, s_DrawW, s_DrawH,
+                   x, y);
     switch (e.type) {
         case SDL_QUIT:
             RecordEvent("quit");
@@ -245,22 +254,37 @@ bool PumpOneMessage() {
             if (vk >= 0) InputKey(vk, e.type == SDL_KEYDOWN);
             break;
         }
+        case SDL_FINGERDOWN: TouchDown(e.tfinger.fingerId, x, y, WallClockMs()); break;
+        case SDL_FINGERMOTION: TouchMove(e.tfinger.fingerId, x, y); break;
+        case SDL_FINGERUP: TouchUp(e.tfinger.fingerId, x, y); break;
         case SDL_MOUSEMOTION:
+            if (e.motion.which == SDL_TOUCH_MOUSEID) break;  // a finger, read above
             MapPointer(e.motion.x, e.motion.y, s_WinW, s_WinH, s_DrawW, s_DrawH, x, y);
             InputMouseMove(x, y);
             break;
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP:
+            if (e.button.which == SDL_TOUCH_MOUSEID) break;  // a finger, read above
             if (e.button.button == SDL_BUTTON_LEFT || e.button.button == SDL_BUTTON_RIGHT) {
                 MapPointer(e.button.x, e.button.y, s_WinW, s_WinH, s_DrawW, s_DrawH, x, y);
                 InputMouseMove(x, y);
+                if (e.type == SDL_MOUSEBUTTONDOWN) InputPointer(false);
                 InputButton(e.button.button == SDL_BUTTON_LEFT ? 1 : 2, e.type == SDL_MOUSEBUTTONDOWN, NowMs());
             }
             break;
         case SDL_WINDOWEVENT:
-            if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) InputReleaseAll();
+            if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST || e.window.event == SDL_WINDOWEVENT_HIDDEN) {
+                InputReleaseAll();
+                ResetTouch();
+            }
             if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST || e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED)
                 s_Focused = e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED;
+            // A page's tab put in the background pauses as the player's P
+            // does: on its return the pause card waits for the player.
+            if (kPageCanvas && e.window.event == SDL_WINDOWEVENT_HIDDEN && !PausedByPlayer()) {
+                InputKey(kVkPause, true);
+                InputKey(kVkPause, false);
+            }
             if (e.window.event == SDL_WINDOWEVENT_MINIMIZED) s_Minimised = true;
             if (e.window.event == SDL_WINDOWEVENT_RESTORED || e.window.event == SDL_WINDOWEVENT_MAXIMIZED ||
                 e.window.event == SDL_WINDOWEVENT_SHOWN)

@@ -15,6 +15,7 @@
 uint8_t g_KeyState[256];
 int g_MouseX, g_MouseY;
 int g_LButton;
+int g_Finger;
 uint32_t g_Now;
 uint32_t g_LastTick;
 uint32_t g_StepTime;

@@ -16,6 +16,10 @@ enum : int {
 extern uint8_t g_KeyState[256];  // bit 7 set while down
 extern int g_MouseX, g_MouseY;   // window pixels, 0..639 / 0..479
 extern int g_LButton;            // 1 after a press, 0 after release or use
+// 1 when the last press came from a finger on a touch screen (a tap is a
+// left click, a long press the right button): the game says "tap" and
+// forgives a finger a few pixels. 0 for the mouse and the gamepad.
+extern int g_Finger;
 extern uint32_t g_Now;           // ms clock of this tick
 extern uint32_t g_LastTick;      // g_Now of the last tick that ran a frame
 extern uint32_t g_StepTime;      // last step of the opening animations

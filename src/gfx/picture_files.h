@@ -22,6 +22,7 @@ constexpr PictureFile kPicPrologueFrame = {"img/plg.png", kKeyGreen};
 constexpr PictureFile kPicPrologueScroll = {"img/Gplg.png", kKeyGreen};
 constexpr PictureFile kPicTitle = {"img/back.png", kKeyWhite};
 constexpr PictureFile kPicSkipHint = {"img/skip.png", kKeyGreen};
+constexpr PictureFile kPicSkipHintTouch = {"img/skip.touch.png", kKeyGreen};
 
 // The menus, help, stage select and game over.
 constexpr PictureFile kPicSelectMenu = {"img/select.png", kKeyGreen};
@@ -33,6 +34,12 @@ constexpr PictureFile kPicStageSelect = {"img/ステージセレクト.png", kKe
 constexpr PictureFile kPicThumbnails = {"img/ステージ場面.png", kKeyWhite};
 constexpr PictureFile kPicGameOver = {"img/gameover.png", kKeyGreen};
 constexpr PictureFile kPicContinue = {"img/continue.png", kKeyGreen};  // the title, game over
+// The same pictures for a touch screen: "tap" and "long press" in the hints.
+constexpr PictureFile kPicSelectMenuTouch = {"img/select.touch.png", kKeyGreen};
+constexpr PictureFile kPicHelpTouch = {"img/help.touch.png", kKeyGreen};
+constexpr PictureFile kPicHelpPages456Touch = {"img/説明456.touch.png", kKeyGreen};
+constexpr PictureFile kPicStageSelectTouch = {"img/ステージセレクト.touch.png", kKeyGreen};
+constexpr PictureFile kPicGameOverTouch = {"img/gameover.touch.png", kKeyGreen};
 
 // The endings.
 constexpr PictureFile kPicEndings[3] = {{"img/end0.png", kNoKey}, {"img/end1.png", kNoKey}, {"img/end2.png", kNoKey}};

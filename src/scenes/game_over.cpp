@@ -2,6 +2,7 @@
 
 #include "base/platform.h"
 #include "app/scenes.h"
+#include "scenes/pointer_picture.h"
 #include "scenes/title.h"
 #include "gfx/gfx.h"
 #include "gfx/texture_slots.h"
@@ -28,7 +29,7 @@ void Continue() {
 int g_GameOverSound = 0;
 
 void Gameoverinit() {
-    LoadPicture(kSlotGameOver, kPicGameOver);
+    LoadPicture(kSlotGameOver, PointerPicture(kPicGameOver, kPicGameOverTouch));
     const int lost = CurrentStage();
     s_ContinueScene = lost < 1 || lost > kStageCount ? -1
                       : g_FromSelect == 1            ? StageScene(lost)
@@ -56,7 +57,8 @@ void Gameoverframe() {
             return;
         }
     }
-    if (KeyDown(VK_SPACE)) {
+    // Space, or a finger's long press, goes to the title.
+    if (KeyDown(VK_SPACE) || (g_Finger && KeyDown(VK_RBUTTON))) {
         g_FrameNo = kSceneTitleInit;
         g_GameOverSound = 0;  // the next game over sounds again
         s_ContinueArmed = 0;

@@ -3,6 +3,7 @@
 #include "base/platform.h"
 #include "app/scenes.h"
 #include "scenes/menu_backdrop.h"
+#include "scenes/pointer_picture.h"
 #include "sound/sound.h"
 #include "stage/brush.h"
 #include "stage/hud.h"
@@ -28,10 +29,10 @@ int g_HelpPage = 0;
 Quad HelpPageQuad = MakeQuad(470, 150, 630, 438, 0, 0, 1, 1);
 
 void HelpInit() {
-    LoadPicture(kSlotHelp, kPicHelp);
+    LoadPicture(kSlotHelp, PointerPicture(kPicHelp, kPicHelpTouch));
     LoadPicture(kSlotBackTile, kPicMenuTile);
     LoadPicture(kSlotHelpPages123, kPicHelpPages123);
-    LoadPicture(kSlotHelpPages456, kPicHelpPages456);
+    LoadPicture(kSlotHelpPages456, PointerPicture(kPicHelpPages456, kPicHelpPages456Touch));
     LoadPicture(kSlotFaces, kPicFaces);
     LoadPicture(kSlotHelpLetters, kPicLettering);
     ResetTileQuad();

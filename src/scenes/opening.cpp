@@ -7,6 +7,7 @@
 #include "app/scenes.h"
 #include "gfx/gfx.h"
 #include "gfx/texture_slots.h"
+#include "scenes/pointer_picture.h"
 #include "scenes/shared_quads.h"
 #include "sound/sound.h"
 #include "talk/talk_faces.h"
@@ -33,11 +34,29 @@ const int kFootprints[8][2] = {{0, 416},   {128, 416}, {128, 288}, {256, 288},
 
 Quad s_FootQuad = MakeQuad(0, 0, 64, 64, 0, 0, 1, 1);
 
+// A tap skips the opening as Space does. A tap is down for one frame and
+// some steps look only every 100 ms, so it is kept until a step looks.
+bool s_SkipTapped = false;
+bool SkipAsked() { return KeyDown(VK_SPACE) || s_SkipTapped; }
+
+// The hint's copy in its slot: the mouse's or the touch screen's.
+int s_HintFinger = -1;
+void LoadSkipHint() {
+    LoadPicture(kSlotSkipHint, PointerPicture(kPicSkipHint, kPicSkipHintTouch));
+    s_HintFinger = g_Finger;
+}
+
 // A quiet note in the corner that Space skips the opening: it fades in a
-// second after the opening began and stays until the title.
+// second after the opening began and stays until the title. Every frame of
+// the opening draws it, so it also takes the taps.
 uint32_t s_OpeningSince;
 bool s_OpeningStarted = false;
 void DrawSkipHint() {
+    if (g_Finger && KeyDown(VK_LBUTTON) && g_LButton == 1) {
+        s_SkipTapped = true;
+        g_LButton = 0;  // the title does not take it for a click
+    }
+    if (s_HintFinger != g_Finger) LoadSkipHint();
     const uint32_t now = NowMs();
     if (!s_OpeningStarted) {
         s_OpeningStarted = true;
@@ -83,7 +102,8 @@ const PrologueCaption kPrologueCaptions[13] = {
 
 void Veskinit() {
     LoadPicture(kSlotVesk, kPicMakerLogo);
-    LoadPicture(kSlotSkipHint, kPicSkipHint);
+    LoadSkipHint();
+    s_SkipTapped = false;
     SetDrawStates();
     g_FrameNo = kSceneVeskFrame;
 }
@@ -98,14 +118,14 @@ void Veskframe() {
         SetQuadColour(LogoQuad, (uint32_t(g_LogoAlpha & 0xFF) << 24) | 0x00FFFFFFu);
         if (g_LogoAlpha >= 252) g_LogoFadeOut = 1;
         if (g_LogoAlpha == 0) g_FrameNo = kSceneLogoInit;
-        if (KeyDown(VK_SPACE)) g_FrameNo = kSceneTitleInit;
+        if (SkipAsked()) g_FrameNo = kSceneTitleInit;
     }
 }
 
 void Logoinit() {
     LoadPicture(kSlotLogo, kPicGameLogo);
     LoadPicture(kSlotFootprints, kPicFootprint);
-    LoadPicture(kSlotSkipHint, kPicSkipHint);
+    LoadSkipHint();
     SetDrawStates();
     g_FrameNo = kSceneLogoFrame;
 }
@@ -136,7 +156,7 @@ void Logoframe2() {
         g_StepTime = g_Now;
         g_FootprintCount += 1;
         if (g_FootprintCount > 8) g_FrameNo = kScenePrologueInit;
-        if (KeyDown(VK_SPACE)) g_FrameNo = kSceneTitleInit;
+        if (SkipAsked()) g_FrameNo = kSceneTitleInit;
     }
 }
 
@@ -144,7 +164,7 @@ void PrologueInit() {
     LoadPicture(kSlotPrologue, kPicPrologueFrame);
     LoadPicture(kSlotPrologueScroll, kPicPrologueScroll);
     LoadPicture(kSlotFaces, kPicFaces);
-    LoadPicture(kSlotSkipHint, kPicSkipHint);
+    LoadSkipHint();
     SetDrawStates();
     ScrollQuad = MakeQuad(0, 0, 1024, 256, 0.01f, 0.0f, 1.0f, 0.5f);
     g_TalkLine = 0;
@@ -204,5 +224,5 @@ void Prologueframe() {
     }
     DrawSkipHint();
 
-    if (KeyDown(VK_SPACE)) g_FrameNo = kSceneTitleInit;
+    if (SkipAsked()) g_FrameNo = kSceneTitleInit;
 }

@@ -5,6 +5,7 @@
 #include "gfx/gfx.h"
 #include "gfx/texture_slots.h"
 #include "scenes/menu_backdrop.h"
+#include "scenes/pointer_picture.h"
 #include "sound/sound.h"
 #include "stage/brush.h"
 #include "stage/stage_flow.h"
@@ -25,7 +26,7 @@ int g_MenuArmed[2] = {0, 0};
 void Selectinit() {
     LoadPicture(kSlotBackTile, kPicMenuTile);
     LoadPicture(kSlotFaces, kPicFaces);
-    LoadPicture(kSlotSelectMenu, kPicSelectMenu);
+    LoadPicture(kSlotSelectMenu, PointerPicture(kPicSelectMenu, kPicSelectMenuTouch));
     ResetTileQuad();
     CreateTextFont();
     s_CarriedPress = KeyDown(VK_LBUTTON) ? 1 : 0;

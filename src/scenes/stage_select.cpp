@@ -10,6 +10,7 @@
 #include "gfx/gfx.h"
 #include "gfx/texture_slots.h"
 #include "scenes/menu_backdrop.h"
+#include "scenes/pointer_picture.h"
 #include "sound/sound.h"
 #include "stage/brush.h"
 #include "stage/stage_flow.h"
@@ -149,7 +150,7 @@ bool RowFilled(int row) { return RowStage(row).number != 0; }
 void Optioninit() {
     LoadPicture(kSlotThumbs, kPicThumbnails);
     LoadPicture(kSlotBrush, kPicBrush);
-    LoadPicture(kSlotSelectFrame, kPicStageSelect);
+    LoadPicture(kSlotSelectFrame, PointerPicture(kPicStageSelect, kPicStageSelectTouch));
     LoadPicture(kSlotBackTile, kPicMenuTile);
     LoadPicture(kSlotSelectLetters, kPicLettering);
     LoadTexture(kSlotSelectGlow, kPicEffect1.path, kKeyWhite);

@@ -105,9 +105,12 @@ void UpdateWalkerPaint(const WalkerPaint& p) {
     UpdateMirroredBursts(0, 0, 0);
 
     Walker& w = p.walker;
+    // A finger is forgiven a few pixels around the walker's box. Whether a
+    // press came from a finger is recorded with it, so a replay decides alike.
+    const int slop = g_Finger ? kFingerSlop : 0;
     for (int x = 1; x <= 3; ++x) {
-        if (KeyDown(VK_LBUTTON) && g_BrushPaint == x && g_MouseX >= w.x && g_MouseX <= w.x + 32 &&
-            g_MouseY >= w.y && g_MouseY <= w.y + 64 && p.paint == 0 && g_LButton == 1) {
+        if (KeyDown(VK_LBUTTON) && g_BrushPaint == x && g_MouseX >= w.x - slop && g_MouseX <= w.x + 32 + slop &&
+            g_MouseY >= w.y - slop && g_MouseY <= w.y + 64 + slop && p.paint == 0 && g_LButton == 1) {
             g_LButton = 0;
             p.paint = x;
             g_SelectedPaint = 0;

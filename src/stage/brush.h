@@ -25,6 +25,10 @@ void DrawRestingBrush();
 // One droplet or spark: variant 0 blue, 1 green, 2 red.
 void DrawPaintDroplet(float x, float y, int grey, int variant);
 
+// Game pixels around a walker's 32x64 box where a finger's press still
+// paints him: a phone shows the box about 20x40 CSS pixels in portrait.
+constexpr int kFingerSlop = 12;
+
 // The mark of the paint each walker wears (flame, swirl, drop) over his
 // head, so that the paints differ by shape as well as hue.
 void DrawPaintMarks();

@@ -70,7 +70,8 @@ void TalkFrame(const TalkScene& scene) {
     DrawQuad(kSlotFaces, CoverQuad);
 
     const int last = scene.lineCount - 1;
-    if (KeyDown(VK_SPACE)) {
+    // Space races through the lines; so does a finger's long press.
+    if (KeyDown(VK_SPACE) || (g_Finger && KeyDown(VK_RBUTTON))) {
         g_TalkLine += 1;
         if (g_TalkLine == last) Leave(scene);
     }

@@ -47,6 +47,19 @@ TEST(OpeningRun, HoldingSpaceFromStartUpGoesStraightToTheTitle) {
     EXPECT_EQ(FirstLine(run.log, "Logoinit関数通過。"), -1);
 }
 
+// A finger's tap skips the opening from each of its parts as Space does (a
+// tap during the game's logo, which looks at no key, is kept until the
+// footprints look); the mouse's click does not.
+TEST(OpeningRun, AFingersTapSkipsItFromEachPart) {
+    for (int start : {0, 2, 5})
+        for (bool finger : {true, false}) {
+            GameRun run = RunGameHeadless({"--scene", std::to_string(start), "--max-ms", "2000"},
+                                          std::string(finger ? "0 finger on\n" : "") + "300 click 320 240\n");
+            ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+            EXPECT_EQ(FirstLine(run.log, "Startinit関数通過。") >= 0, finger) << "from scene " << start;
+        }
+}
+
 TEST(OpeningRun, PrologueShotShowsPictureFrameCaptionAndPortrait) {
     std::string dir = MakeTempDir("shot");
     std::string shot = dir + "/prologue.png";

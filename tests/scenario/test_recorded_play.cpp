@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <thread>
@@ -114,4 +115,50 @@ TEST(RecordedPlay, AWindowedRunReplaysHeadlessFrameForFrame) {
     bool loaded = false;
     for (const std::string& l : window) loaded |= l.find("\"selected\":1") != std::string::npos;
     EXPECT_TRUE(loaded);
+}
+
+// A finger's tap a few pixels beside the hero paints him, a mouse's click
+// there does not: the script's "finger on" replays the decision exactly.
+TEST(RecordedPlay, AFingerIsForgivenAroundTheHeroAndReplaysSo) {
+    const std::string pot = "2500 click 160 416\n";  // stage 1's red pot
+    GameRun before = RunGameHeadless({"--scene", "11", "--max-ms", "3200"}, pot);
+    ASSERT_EQ(before.exitCode, 0) << before.stderrText;
+    ASSERT_FALSE(before.trace.empty());
+    const std::string& last = before.trace.back();
+    int x = 0, y = 0;
+    const size_t at = last.find("\"hero\":{\"x\":");
+    ASSERT_NE(at, std::string::npos) << last;
+    ASSERT_EQ(std::sscanf(last.c_str() + at, "\"hero\":{\"x\":%d,\"y\":%d", &x, &y), 2) << last;
+    // Half the finger's margin left of his box, at his middle.
+    const std::string tap = "3200 click " + std::to_string(x - 6) + " " + std::to_string(y + 32) + "\n";
+    for (bool finger : {false, true}) {
+        GameRun run = RunGameHeadless({"--scene", "11", "--max-ms", "3600"},
+                                      pot + (finger ? "3100 finger on\n" : "") + tap);
+        ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+        const std::string& end = run.trace.back();
+        const size_t hero = end.find("\"hero\":{");
+        ASSERT_NE(hero, std::string::npos) << end;
+        const bool painted = end.substr(hero, end.find('}', hero) - hero).find("\"paint\":1") != std::string::npos;
+        EXPECT_EQ(painted, finger) << (finger ? "a finger" : "the mouse") << " at " << tap << run.trace.back();
+    }
+}
+
+// A finger's long press (the right button, held) does what Space does where
+// no right button acts: game over goes to the title, a dialogue races on to
+// its stage. The mouse's right button does neither.
+TEST(RecordedPlay, AFingersLongPressGoesOnAsSpaceDoes) {
+    const struct {
+        int scene;
+        const char* reached;
+    } cases[] = {{47, "Startinit関数通過。"}, {9, "GameST1init"}};
+    for (const auto& c : cases)
+        for (bool finger : {true, false}) {
+            GameRun run = RunGameHeadless({"--scene", std::to_string(c.scene), "--max-ms", "4000"},
+                                          std::string(finger ? "0 finger on\n" : "") +
+                                              "1000 move 320 240\n1000 press right\n3000 release right\n");
+            ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+            bool reached = false;
+            for (const std::string& l : run.log) reached |= l.find(c.reached) != std::string::npos;
+            EXPECT_EQ(reached, finger) << "from scene " << c.scene;
+        }
 }

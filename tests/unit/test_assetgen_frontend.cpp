@@ -113,6 +113,10 @@ TEST(GeneratedPictures, HaveTheSizesTheGameDrawsThemAt) {
         {"img/ステージ場面.png", 512, 512},     {"img/gameover.png", 640, 480},   {"img/end0.png", 512, 480},
         {"img/end1.png", 512, 480},            {"img/end2.png", 512, 480},       {"img/end.logo.png", 512, 480},
         {"img/tfp.png", 640, 480},
+        // the touch screen's copies
+        {"img/select.touch.png", 640, 480}, {"img/help.touch.png", 640, 480}, {"img/ステージセレクト.touch.png", 640, 480},
+        {"img/gameover.touch.png", 640, 480}, {"img/skip.touch.png", 150, 30}, {"img/skip.png", 150, 30},
+        {"img/説明456.touch.png", 512, 512},
         // the stage sheets
         {"img/mapchip1.png", 512, 512}, {"img/mapchip2.png", 512, 512}, {"img/mapchip3.png", 512, 512},
         {"img/char.move.png", 256, 1024}, {"img/char.partner.png", 256, 1024}, {"img/effect1.png", 512, 512}, {"img/effect2.png", 1024, 1024},

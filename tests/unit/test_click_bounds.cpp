@@ -1,8 +1,11 @@
 // Everything that takes clicks takes them on its edges and corners and not a
 // pixel beyond: the select menu's choices, the help screen's hot spots, a
-// stage's pot and a walker's paint box, one table.
+// stage's pot and a walker's paint box (a finger's a margin larger), one table.
 #include "tick_test.h"
 
+#include <algorithm>
+
+#include "app/touch.h"
 #include "scenes/help.h"
 #include "scenes/select_menu.h"
 #include "stage/stage_flow.h"
@@ -22,13 +25,20 @@ struct ClickTarget {
     void (*ready)(ClickBounds& t);  // brings the game where the target takes a click
     Box (*box)();                   // where it is now
     bool (*taken)();                // whether the last click was taken
+    bool finger = false;            // a finger's tap instead of the mouse's click
 };
 
 class ClickBounds : public TickTest, public testing::WithParamInterface<ClickTarget> {
 public:
     void Step() { Tick(); }
     void Settle() { SettleBrush(); }
-    void ClickAt(int x, int y) { Click(x, y); }
+    void ClickAt(int x, int y) {
+        if (!GetParam().finger) return Click(x, y);
+        ResetInput();
+        TouchDown(1, x, y, 0);
+        TouchUp(1, x, y);
+        Tick();
+    }
     // Enters a scene through its init and lets any brush stroke end.
     void Enter(int initScene) {
         g_FrameNo = uint8_t(initScene);
@@ -72,6 +82,19 @@ ClickTarget HelpTarget(const char* what) {
     return {what, HelpReady, HelpBox<Page>, [] { return g_HelpPage == Page; }};
 }
 
+void HeroReady(ClickBounds& t) {
+    t.Stage1Running();
+    g_HeroPaint = 0;
+    g_SelectedPaint = 1;
+    t.Step();
+    t.Settle();
+    g_Hero.halted = 1;
+}
+Box HeroBox(int margin) {
+    const int x = int(g_Hero.x), y = int(g_Hero.y);  // at the picture's left edge as stage 1 starts
+    return {std::max(0, x - margin), std::max(0, y - margin), x + 32 + margin, y + 64 + margin};
+}
+
 const ClickTarget kTargets[] = {
     {"MenuStageSelect", MenuReady, [] { return MenuBox(0); }, [] { return g_MenuArmed[0] == 1; }},
     {"MenuHelp", MenuReady, [] { return MenuBox(1); }, [] { return g_MenuArmed[1] == 1; }},
@@ -88,18 +111,10 @@ const ClickTarget kTargets[] = {
          return Box{x, 384, x + 64, 448};
      },
      [] { return g_PaintR == 2; }},
-    // A halted hero does not step in the tick of the click.
-    {"HeroPaintBox",
-     [](ClickBounds& t) {
-         t.Stage1Running();
-         g_HeroPaint = 0;
-         g_SelectedPaint = 1;
-         t.Step();
-         t.Settle();
-         g_Hero.halted = 1;
-     },
-     [] { return Box{int(g_Hero.x), int(g_Hero.y), int(g_Hero.x) + 32, int(g_Hero.y) + 64}; },
-     [] { return g_HeroPaint == 1; }},
+    // A halted hero does not step in the tick of the click; a finger is
+    // forgiven a margin around him.
+    {"HeroPaintBox", HeroReady, [] { return HeroBox(0); }, [] { return g_HeroPaint == 1; }},
+    {"HeroPaintBoxByFinger", HeroReady, [] { return HeroBox(kFingerSlop); }, [] { return g_HeroPaint == 1; }, true},
 };
 
 }  // namespace

@@ -6,6 +6,8 @@
 #include "app/app.h"
 #include "app/input.h"
 #include "app/pause.h"
+#include "app/record.h"
+#include "app/touch.h"
 #include "base/platform.h"
 #include "app/script.h"
 #include "game_run.h"
@@ -134,6 +136,74 @@ TEST(Input, MousePositionIsSixteenBitUnsigned) {
     EXPECT_EQ(g_MouseY, 70000 & 0xFFFF);
 }
 
+// A finger: a tap is a click, a still press of half a second the right
+// button until lifted, a sliding finger holds the left button; a tap takes
+// the pause card or the key card away; a second finger is ignored. Every
+// press says it came from a finger, and a recording writes that down.
+TEST(Touch, FingersBecomeTheMouseButtons) {
+    struct Seen {
+        bool left, right;
+        int click;
+    };
+    struct Case {
+        const char* what;
+        void (*play)();
+        Seen during, after;  // snapshots right after the steps, and after a lift
+    } cases[] = {
+        {"a tap", [] { TouchDown(1, 100, 100, 0); TouchUp(1, 102, 101); }, {true, false, 1}, {false, false, 0}},
+        {"a long press",
+         [] {
+             TouchDown(1, 100, 100, 0);
+             StepTouch(kLongPressMs - 1);
+             SnapshotKeys();
+             EXPECT_FALSE(KeyDown(VK_RBUTTON)) << "too soon";
+             TouchMove(1, 100 + kTouchSlop, 100);  // a finger wanders a little
+             StepTouch(kLongPressMs);
+         },
+         {false, true, 0}, {false, false, 0}},
+        {"a slide", [] { TouchDown(1, 100, 100, 0); TouchMove(1, 100, 101 + kTouchSlop); }, {true, false, 1}, {false, false, 0}},
+        {"a second finger",
+         [] { TouchDown(1, 100, 100, 0); TouchDown(2, 300, 300, 0); TouchUp(2, 300, 300); StepTouch(100); },
+         {false, false, 0}, {true, false, 1}},
+    };
+    std::string dir = MakeTempDir("touch");
+    for (const Case& c : cases) {
+        ResetInput();
+        ResetTouch();
+        ASSERT_TRUE(StartRecording(dir + "/touch.txt", 0, 0, "ja"));
+        c.play();
+        SnapshotKeys();
+        EXPECT_EQ(KeyDown(VK_LBUTTON), c.during.left) << c.what;
+        EXPECT_EQ(KeyDown(VK_RBUTTON), c.during.right) << c.what;
+        EXPECT_EQ(g_LButton, c.during.click) << c.what;
+        TouchUp(1, 100, 100);  // the first finger lifts
+        SnapshotKeys();
+        EXPECT_EQ(KeyDown(VK_LBUTTON), c.after.left) << c.what;
+        EXPECT_EQ(KeyDown(VK_RBUTTON), c.after.right) << c.what;
+        EXPECT_EQ(g_LButton, c.after.click) << c.what;
+        SnapshotKeys();
+        EXPECT_FALSE(KeyDown(VK_LBUTTON) || KeyDown(VK_RBUTTON)) << c.what << ": nothing stays held";
+        EXPECT_EQ(g_Finger, 1) << c.what;
+        StopRecording();
+        const std::string rec = ReadTextFile(dir + "/touch.txt");
+        EXPECT_NE(rec.find(" finger on\n"), std::string::npos) << c.what << "\n" << rec;
+    }
+    // The pause card and the key card go at a tap, which presses nothing.
+    for (int vk : {kVkPause, kVkKeyCard}) {
+        ResetInput();
+        InputKey(vk, true);
+        InputKey(vk, false);
+        ASSERT_TRUE(PausedByPlayer());
+        TouchDown(1, 100, 100, 0);
+        TouchUp(1, 100, 100);
+        EXPECT_FALSE(PausedByPlayer()) << vk;
+        SnapshotKeys();
+        EXPECT_FALSE(KeyDown(VK_LBUTTON)) << vk;
+    }
+    ResetInput();
+    EXPECT_EQ(g_Finger, 0);
+}
+
 TEST(Script, ParsesEveryEventAndExpandsClicks) {
     std::vector<ScriptEvent> ev;
     std::string err;
@@ -145,10 +215,12 @@ TEST(Script, ParsesEveryEventAndExpandsClicks) {
                             "200 press right\n"
                             "210 release right\n"
                             "300 shot a.png\n"
-                            "400 quit\n",
+                            "400 quit\n"
+                            "500 finger on\n"
+                            "510 finger off\n",
                             "s.txt", ev, err))
         << err;
-    ASSERT_EQ(ev.size(), 10u);
+    ASSERT_EQ(ev.size(), 12u);
     EXPECT_EQ(ev[1].kind, ScriptKind::Move);
     EXPECT_EQ(ev[2].kind, ScriptKind::Press);
     EXPECT_EQ(ev[3].kind, ScriptKind::KeyDown);
@@ -160,6 +232,9 @@ TEST(Script, ParsesEveryEventAndExpandsClicks) {
     EXPECT_EQ(ev[6].button, 2);
     EXPECT_EQ(ev[8].path, "a.png");
     EXPECT_EQ(ev[9].kind, ScriptKind::Quit);
+    EXPECT_EQ(ev[10].kind, ScriptKind::Finger);
+    EXPECT_EQ(ev[10].button, 1);
+    EXPECT_EQ(ev[11].button, 0);
 }
 
 TEST(Script, MalformedLinesNameFileLineAndProblem) {
@@ -176,6 +251,7 @@ TEST(Script, MalformedLinesNameFileLineAndProblem) {
         {"0 shot a.bmp\n", "s.txt:1: shot file must end in .png"},
         {"7\n", "s.txt:1: missing event after the time"},
         {"0 click 1\n", "s.txt:1: click takes X Y"},
+        {"0 finger up\n", "s.txt:1: finger takes on or off"},
     };
     for (const Case& c : cases) {
         std::vector<ScriptEvent> ev;

@@ -1,6 +1,6 @@
 // A real X window on a virtual X server: the pointer mapping with full
-// screen refused (no window manager) and with a window resized, the
-// full-screen keys, and pausing. Skipped when no X server can be started.
+// screen refused (no window manager) and with a window resized (a finger's
+// too), the full-screen keys, and pausing. Skipped when no X server can be started.
 #include <gtest/gtest.h>
 #include <SDL2/SDL.h>
 
@@ -103,7 +103,10 @@ TEST_F(XWindow, RefusedFullScreenMapsThroughTheWindowItGot) {
     EXPECT_TRUE(PresentFrame());
 }
 
-TEST_F(XWindow, ResizedWindowMapsThroughItsNewLetterbox) {
+// A finger maps through the letterbox as the pointer does and its tap is a
+// click; SDL's mouse copy of a finger is not read twice; a mouse press after
+// it tells the game the mouse is back.
+TEST_F(XWindow, ResizedWindowMapsMouseAndFingerThroughItsNewLetterbox) {
     AppOptions o;
     o.windowed = true;
     ASSERT_TRUE(InitApp(o));
@@ -117,6 +120,39 @@ TEST_F(XWindow, ResizedWindowMapsThroughItsNewLetterbox) {
     MoveTo(640, 512);  // the centre, below a 32-pixel bar
     EXPECT_EQ(g_MouseX, 320);
     EXPECT_EQ(g_MouseY, 240);
+
+    auto push = [](Uint32 type, float x, float y, Uint32 which = 0) {
+        SDL_Event e{};
+        e.type = type;
+        if (type == SDL_MOUSEBUTTONDOWN || type == SDL_MOUSEBUTTONUP) {
+            e.button.windowID = SDL_GetWindowID(AppWindow());
+            e.button.which = which;
+            e.button.button = SDL_BUTTON_LEFT;
+            e.button.x = int(x);
+            e.button.y = int(y);
+        } else {
+            e.tfinger.touchId = 1;
+            e.tfinger.fingerId = 7;
+            e.tfinger.x = x;
+            e.tfinger.y = y;
+        }
+        SDL_PushEvent(&e);
+        while (PumpOneMessage()) {
+        }
+    };
+    MoveTo(0, 0);
+    push(SDL_FINGERDOWN, 0.75f, 0.5f);
+    push(SDL_MOUSEBUTTONDOWN, 10, 10, SDL_TOUCH_MOUSEID);  // SDL's copy, if it sent one
+    push(SDL_FINGERUP, 0.75f, 0.5f);
+    SnapshotKeys();
+    EXPECT_EQ(g_MouseX, 480);
+    EXPECT_EQ(g_MouseY, 240);
+    EXPECT_TRUE(KeyDown(VK_LBUTTON));
+    EXPECT_EQ(g_LButton, 1);
+    EXPECT_EQ(g_Finger, 1);
+    push(SDL_MOUSEBUTTONDOWN, 640, 512);
+    push(SDL_MOUSEBUTTONUP, 640, 512);
+    EXPECT_EQ(g_Finger, 0);
 }
 
 namespace {

@@ -111,6 +111,15 @@ class Page:
             self.pump(0.05)
         return False
 
+    def wait_until(self, cond, timeout):
+        """Until cond() (a Python test of what was seen) holds; False after timeout."""
+        end = time.monotonic() + timeout
+        while time.monotonic() < end:
+            if cond():
+                return True
+            self.pump(0.05)
+        return False
+
     def wait_console(self, needle, timeout):
         end = time.monotonic() + timeout
         while time.monotonic() < end:
@@ -139,6 +148,30 @@ class Page:
         for kind in ("mouseMoved", "mousePressed", "mouseReleased"):
             self.call("Input.dispatchMouseEvent", type=kind, x=x, y=y, button="left", clickCount=1)
             self.pump(0.25)
+
+    def touch(self, x, y, hold=0.1):
+        """A finger on page pixel (x, y), lifted after `hold` seconds (a tap,
+        or a long press); touch events alone, no mouse events."""
+        point = [{"x": x, "y": y, "radiusX": 4, "radiusY": 4, "id": 1}]
+        self.call("Input.dispatchTouchEvent", type="touchStart", touchPoints=point)
+        self.pump(hold)
+        self.call("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
+        self.pump(0.25)
+
+    def emulate_device(self, width, height, touch=True):
+        """A phone or tablet: its screen in CSS pixels, touch only."""
+        landscape = width > height
+        self.call("Emulation.setDeviceMetricsOverride", width=width, height=height, deviceScaleFactor=1, mobile=True,
+                  screenOrientation={"type": "landscapePrimary" if landscape else "portraitPrimary",
+                                     "angle": 90 if landscape else 0})
+        self.call("Emulation.setTouchEmulationEnabled", enabled=touch, maxTouchPoints=5)
+
+    def set_hidden(self, hidden):
+        """The tab in the background (or back): document.hidden and its event."""
+        state = "hidden" if hidden else "visible"
+        self.eval(f"(() => {{ Object.defineProperty(document, 'hidden', {{configurable: true, get: () => {str(hidden).lower()}}});"
+                  f" Object.defineProperty(document, 'visibilityState', {{configurable: true, get: () => '{state}'}});"
+                  " document.dispatchEvent(new Event('visibilitychange')); })()")
 
     def key(self, key, code, vk, modifiers=0):
         for kind in ("keyDown", "keyUp"):
@@ -194,7 +227,9 @@ def browser(web_dir, replay_dir, extra_flags=()):
                 break
             time.sleep(0.1)
         port = int(open(port_file).read().split()[0])
-        yield Page(port), base
+        page = Page(port)
+        page.stop_server = lambda: (server.shutdown(), server.server_close())  # the site goes off line
+        yield page, base
     finally:
         proc.terminate()
         try:

@@ -287,7 +287,7 @@ void miniStage(Canvas& c) {
 
 }  // namespace
 
-Canvas helpScreen() {
+Canvas helpScreen(bool touch) {
     Canvas c(W, H);
     ribbonHeading(c, 150, py(22), say(words::kHelp), 30, hex(0x4A86D4));
     // a note beside the heading
@@ -296,7 +296,7 @@ Canvas helpScreen() {
     paintBrush(c, {420, py(24)}, {386, py(76)}, 7.f, pal::kBlue, false);
     miniStage(c);
     for (int n = 1; n <= 7; ++n) spotRing(c, n);
-    hintTag(c, 320, py(446), say(words::kHelpHint), 15);
+    hintTag(c, 320, py(446), say(touch ? words::kTapHelpHint : words::kHelpHint), 15);
     // the keys have a card of their own
     hintTag(c, 536, py(84), say(words::kKeysHint), 14);
     return c;
@@ -497,22 +497,22 @@ void illustrateLives(Canvas& c, Box) {
 
 }  // namespace
 
-void helpPage(Canvas& c, int n, int ox, int oy) {
+void helpPage(Canvas& c, int n, int ox, int oy, bool touch) {
     const Rgba colours[7] = {hex(0xE0674A), hex(0x4FA866), hex(0x8C6CC8), hex(0xD9A94A),
                              hex(0x4A86D4), hex(0x3FA0A0), hex(0xC8587A)};
     const std::function<void(Canvas&, Box)> pictures[7] = {illustrateGoal, illustrateWalk,  illustrateObstacles, illustrateTime,
                                                            illustratePots, illustrateCount, illustrateLives};
     if (n < 1 || n > 7) throw Failure("help page " + std::to_string(n) + " does not exist");
-    const words::HelpPageWords& w = words::kHelpPages[n - 1];
+    const words::HelpPageWords& w = touch && n == 5 ? words::kTapPotsPage : words::kHelpPages[n - 1];
     PageText text{say(w.heading), colours[n - 1], {}};
     for (const Words& l : w.lines)
         if (l.ja) text.lines.push_back(say(l));
     pageCard(c, ox, oy, text, pictures[n - 1]);
 }
 
-Canvas helpPages(int first) {
+Canvas helpPages(int first, bool touch) {
     Canvas c(512, 512);
-    for (int i = 0; i < 3; ++i) helpPage(c, first + i, 160 * i, 0);
+    for (int i = 0; i < 3; ++i) helpPage(c, first + i, 160 * i, 0, touch);
     return c;
 }
 

@@ -77,14 +77,18 @@ void twinkle(Canvas& c, float x, float y, float r, Rgba col);
 
 // ---------------------------------------------------------------- pictures
 Canvas helpBackTile();      // img/helpback.png
-Canvas selectMenu();        // img/select.png
-Canvas helpScreen();        // img/help.png
-Canvas helpPages(int first);  // img/説明123.png (first 1) or img/説明456.png (first 4)
+// touch: the copy for a touch screen, whose hints say "tap" and "long press"
+// where the others say "click" and "right-click" (or Space).
+Canvas selectMenu(bool touch);  // img/select.png, img/select.touch.png
+Canvas helpScreen(bool touch);  // img/help.png, img/help.touch.png
+// img/説明123.png (first 1) or img/説明456.png (first 4); touch: page 5 says tap
+// (img/説明456.touch.png).
+Canvas helpPages(int first, bool touch = false);
 // Help page n (1..7) as a 160x288 card drawn into c with its top-left corner
 // at (x, y). Pages 1..6 fill the two page sheets; page 7 lives on the face
 // sheet img/kao.png at (800, 0).
-void helpPage(Canvas& c, int n, int x, int y);
-Canvas stageSelectFrame();  // img/ステージセレクト.png
+void helpPage(Canvas& c, int n, int x, int y, bool touch = false);
+Canvas stageSelectFrame(bool touch);  // img/ステージセレクト.png and .touch.png
 // img/ステージ場面.png; reads back the stage pictures written earlier in the
 // run (chip sheets, backgrounds) and draws plain blocks for any that are
 // missing.
@@ -97,7 +101,7 @@ Pt thumbnailCell(int k);
 Canvas boxDown(const Canvas& src, int w, int h);
 // The same for sprites: colours weighted by alpha, transparency kept.
 Canvas shrinkKeepingAlpha(const Canvas& src, int w, int h);
-Canvas gameOver();          // img/gameover.png
+Canvas gameOver(bool touch);  // img/gameover.png, img/gameover.touch.png
 Canvas ending(int k);       // img/end0.png .. img/end2.png
 Canvas endingLogo();        // img/end.logo.png
 Canvas lastPicture();       // img/tfp.png

@@ -28,13 +28,13 @@ constexpr int W = 640, H = 480;
 // (180, 100+130r), stars from (300, 153+130r), rating label at
 // (160, 138+130r)-(288, 202+130r). The cards' insides stay clear so the
 // drifting paper shows through and the row highlight lights it.
-Canvas stageSelectFrame() {
+Canvas stageSelectFrame(bool touch) {
     Canvas c(W, H);
     const Ramp gold = shade(pal::kGold), wood = shade(hex(0x9C6A3E));
     ribbonHeading(c, 196, py(8), say(words::kStageSelect), 26, hex(0xE0674A));
     // the hint under the header
     TextStyle hint = gothic(14, pal::kInk, hex(0xFFF8EA), 2);
-    drawText(c, 48, int(py(60)), say(words::kRightClickTitle), hint);
+    drawText(c, 48, int(py(60)), say(touch ? words::kLongPressTitle : words::kRightClickTitle), hint);
     // a plate behind the page arrows
     Shape plate = Shape::roundRect(392, py(24), 230, py(68) - py(24), 14);
     c.fill(plate.grow(2), pal::kOutline);

@@ -107,7 +107,7 @@ Canvas helpBackTile() {
 // A paper card over the drifting tile: the title on a ribbon, the two choices
 // as big raised buttons (each drawn a few pixels inside its clickable
 // rectangle), the brush and its pots, the two travellers, and a hint tag.
-Canvas selectMenu() {
+Canvas selectMenu(bool touch) {
     Canvas c(W, H);
     paperCard(c, 52, py(48), 536, py(414) - py(48), 22);
     Shape card = Shape::roundRect(52, py(48), 536, py(414) - py(48), 22);
@@ -161,7 +161,7 @@ Canvas selectMenu() {
     pp.expr = Expr::Smile;
     traveller(c, Who::Partner, 528, py(404), 68, pp);
 
-    hintTag(c, 320, py(432), say(words::kRightClickTitle), 16);
+    hintTag(c, 320, py(432), say(touch ? words::kLongPressTitle : words::kRightClickTitle), 16);
     return c;
 }
 
@@ -169,7 +169,7 @@ Canvas selectMenu() {
 // Dusk after a lost game: the hero sits crying among his spilt paint pots,
 // his companion pats his shoulder, a little rain cloud drips over them.
 // Opaque all over: the brush drawn underneath never shows.
-Canvas gameOver() {
+Canvas gameOver(bool touch) {
     Canvas c(W, H);
     Rng rng(seedOf(kPicGameOver.path));
     c.vGradient(0, 0, W, H, {{0.f, hex(0x2C2A52)}, {0.45f, hex(0x5A4E7E)}, {0.75f, hex(0x9A7C9E)}, {1.f, hex(0xC49AA0)}});
@@ -273,7 +273,7 @@ Canvas gameOver() {
         c.fill(drip, paints[i]);
         c.fillCircle(x - 1.5f, y + drips[i].len + 0.5f, 1.5f, lighter(paints[i], 0.6f));
     }
-    hintTag(c, 320, py(168), say(words::kSpaceTitle), 18);
+    hintTag(c, 320, py(168), say(touch ? words::kLongPressTitle : words::kSpaceTitle), 18);
     c.noise(0, 0, W, H, 1.5f, rng);
     return c;
 }
@@ -287,10 +287,10 @@ Canvas continueButton() {
     return c;
 }
 
-// The opening's quiet note that Space skips it.
-Canvas skipHint() {
+// The opening's quiet note that Space (or a tap) skips it.
+Canvas skipHint(bool touch) {
     Canvas c(150, 30);
-    hintTag(c, 75, 3, say(words::kSkipHint), 14);
+    hintTag(c, 75, 3, say(touch ? words::kTapSkipHint : words::kSkipHint), 14);
     return c;
 }
 
@@ -300,15 +300,21 @@ void genFrontend(Output& out) {
     // The English pass letters again only what carries words.
     const bool all = lang() == Lang::Ja;
     if (all) out.keyedPng(kPicMenuTile, fe::helpBackTile());
-    out.keyedPng(kPicSelectMenu, fe::selectMenu());
-    out.keyedPng(kPicHelp, fe::helpScreen());
+    out.keyedPng(kPicSelectMenu, fe::selectMenu(false));
+    out.keyedPng(kPicSelectMenuTouch, fe::selectMenu(true));
+    out.keyedPng(kPicHelp, fe::helpScreen(false));
+    out.keyedPng(kPicHelpTouch, fe::helpScreen(true));
     out.keyedPng(kPicHelpPages123, fe::helpPages(1));
     out.keyedPng(kPicHelpPages456, fe::helpPages(4));
-    out.keyedPng(kPicStageSelect, fe::stageSelectFrame());
+    out.keyedPng(kPicHelpPages456Touch, fe::helpPages(4, true));
+    out.keyedPng(kPicStageSelect, fe::stageSelectFrame(false));
+    out.keyedPng(kPicStageSelectTouch, fe::stageSelectFrame(true));
     if (all) out.keyedPng(kPicThumbnails, fe::stageThumbnails(out));
-    out.keyedPng(kPicGameOver, fe::gameOver());
+    out.keyedPng(kPicGameOver, fe::gameOver(false));
+    out.keyedPng(kPicGameOverTouch, fe::gameOver(true));
     out.keyedPng(kPicContinue, fe::continueButton());
-    out.keyedPng(kPicSkipHint, fe::skipHint());
+    out.keyedPng(kPicSkipHint, fe::skipHint(false));
+    out.keyedPng(kPicSkipHintTouch, fe::skipHint(true));
     for (int k = 0; k < 3; ++k) out.png(kPicEndings[k].path, fe::ending(k), PngKind::Rgb);
     out.png(kPicEndLogo.path, fe::endingLogo(), PngKind::Rgb);
     out.png(kPicLastPicture.path, fe::lastPicture(), PngKind::Rgb);

@@ -142,6 +142,23 @@ void writeDesktopIcons(const std::string& dir) {
     if (!f.flush()) throw Failure("cannot write " + (scalable / "tolvane.svg").string());
 }
 
+void writeWebIcons(const std::string& dir) {
+    namespace fs = std::filesystem;
+    fs::create_directories(dir);
+    const fs::path d(dir);
+    for (int size : {192, 512}) {
+        writePng((d / ("icon-" + std::to_string(size) + ".png")).string(), gameIcon(size), PngKind::Rgba);
+        // A launcher may cut a maskable icon to any shape inside the middle
+        // 80%: the picture takes the middle 60% on a plain ground.
+        Canvas m(size, size);
+        m.fillRect(0, 0, size, size, hex(kWebNight));
+        const int inner = size * 6 / 10;
+        m.blit(gameIcon(inner), (size - inner) / 2, (size - inner) / 2);
+        writePng((d / ("icon-maskable-" + std::to_string(size) + ".png")).string(), m, PngKind::Rgb);
+    }
+    writePng((d / "favicon.png").string(), gameIcon(32), PngKind::Rgba);
+}
+
 void writeWindowsIcon(const std::string& path) {
     std::vector<Canvas> sizes;
     for (int size : kWindowsIconSizes) sizes.push_back(gameIcon(size));

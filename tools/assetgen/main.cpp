@@ -1,7 +1,7 @@
 // Generates every picture, tune and sound of the game into OUTDIR/img,
 // OUTDIR/mid and OUTDIR/wav, and a quiet soundfont into OUTDIR/sf2.
 // Deterministic: the same build writes the same bytes. With --icons DIR it
-// writes the desktop menu's icons instead, with --ico FILE the Windows
+// writes the desktop menu's icons instead, with --web-icons DIR the web page's, with --ico FILE the Windows
 // program's icon, and with --without-japanese DIR the pictures alone with
 // no Japanese lettered into them (the tests compare the English game's
 // screens over those and over the real ones).
@@ -47,12 +47,15 @@ const Family kLettered[] = {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 3 && (std::string(argv[1]) == "--icons" || std::string(argv[1]) == "--ico")) {
-        // The desktop menu's and the Windows program's icons, kept apart
-        // from the game's data.
+    const std::string iconsOpt = argc == 3 ? argv[1] : "";
+    if (iconsOpt == "--icons" || iconsOpt == "--ico" || iconsOpt == "--web-icons") {
+        // The desktop menu's, the Windows program's and the web page's
+        // icons, kept apart from the game's data.
         try {
-            if (std::string(argv[1]) == "--icons")
+            if (iconsOpt == "--icons")
                 ag::writeDesktopIcons(argv[2]);
+            else if (iconsOpt == "--web-icons")
+                ag::writeWebIcons(argv[2]);
             else
                 ag::writeWindowsIcon(argv[2]);
             return 0;
@@ -64,7 +67,7 @@ int main(int argc, char** argv) {
     const bool withoutJapanese = argc == 3 && std::string(argv[1]) == "--without-japanese";
     if (argc != 2 && !withoutJapanese) {
         std::fprintf(stderr,
-                     "usage: assetgen OUTDIR | assetgen --icons DIR | assetgen --ico FILE | "
+                     "usage: assetgen OUTDIR | assetgen --icons DIR | assetgen --ico FILE | assetgen --web-icons DIR | "
                      "assetgen --without-japanese DIR\n");
         return 2;
     }

@@ -22,11 +22,16 @@ inline constexpr Words kSpaceTitle{"スペースキーでタイトルへ", "Pres
 inline constexpr Words kContinue{"つづきから", "Continue"};
 inline constexpr Words kSkipHint{"Space：とばす", "Space: skip"};
 inline constexpr Words kKeysHint{"F2 か ? でキーの一覧", "F2 or ?: all the keys"};
+// The same hints for a touch screen: a tap is a click, a long press the
+// right button (and, on the game-over screen, the way to the title).
+inline constexpr Words kLongPressTitle{"長おしでタイトルへ", "Long press: back to the title"};
+inline constexpr Words kTapSkipHint{"タップ：とばす", "Tap: skip"};
 
 // Help screen and its pictures.
 inline constexpr Words kHelpNote{"しりたい番号を\nえらんでね", "Pick a number\nto learn more"};
 inline constexpr Words kHelpHint{"ブラシで番号をクリックしてね／右クリックでタイトルへ",
                                  "Click a number with the brush · Right-click: title"};
+inline constexpr Words kTapHelpHint{"番号をタップしてね／長おしでタイトルへ", "Tap a number · Long press: title"};
 inline constexpr Words kLivesWord{"のこり", "Lives"};
 inline constexpr Words kLeftWord{"あと", "Left"};
 inline constexpr Words kFire{"火", "Fire"};
@@ -85,6 +90,14 @@ inline constexpr HelpPageWords kHelpPages[7] = {
       {"ゲームオーバー！", "All gone? Game over!"}}},
 };
 
+// Page 5 on a touch screen: taps instead of clicks.
+inline constexpr HelpPageWords kTapPotsPage = {{"絵の具のつぼ", "Paint Pots"},
+                                               {{"つぼをタップして", "Tap a pot to"},
+                                                {"ブラシに絵の具を", "load the brush,"},
+                                                {"つけたら、主人公を", "then tap the"},
+                                                {"タップ！", "hero to give him"},
+                                                {"色がぬれるよ。", "a coat of paint!"}}};
+
 // Stage lettering (mozi.png), panels, restarts.
 inline constexpr Words kWaiting{"まってるよ", "Over here!"};
 inline constexpr Words kDifficulty{"むずかしさ", "Difficulty"};
@@ -117,7 +130,7 @@ inline constexpr Words kThankYou{"ありがとう", "Thank you"};
 // Every pair above, for the checks that both languages have all words.
 inline constexpr const Words* kAll[] = {
     &kTitleName, &kLogoSmall, &kLogoBig[0], &kLogoBig[1], &kLogoBig[2], &kStart,     &kMenu,      &kQuit,     &kStageSelect, &kHelp,      &kRightClickTitle,
-    &kPage,      &kGameOver,  &kSpaceTitle, &kContinue, &kSkipHint, &kKeysHint, &kHelpNote, &kHelpHint,   &kLivesWord, &kLeftWord,
+    &kPage,      &kGameOver,  &kSpaceTitle, &kContinue, &kSkipHint, &kKeysHint, &kLongPressTitle, &kTapSkipHint, &kTapHelpHint, &kHelpNote, &kHelpHint,   &kLivesWord, &kLeftWord,
     &kFire,      &kWind,      &kWater,     &kWaiting,  &kDifficulty,  &kNext,      &kPrev,
     &kClear[0],  &kClear[1],  &kClear[2],  &kClear[3], &kStageWord,   &kRetry,     &kRetrySub,
     &kTimeUp,    &kPotFire,   &kPotWind,   &kPotWater, &kPaintTag,    &kRetryTag,  &kTimeTag,
