@@ -15,7 +15,7 @@ PACKAGES=(
   libgl1-mesa-dri libegl1 libegl-mesa0 libgl1
   libfluidsynth3 musescore-general-soundfont-small timgm6mb-soundfont
   fluidsynth vorbis-tools
-  xvfb xauth xdotool xfonts-base
+  xvfb xauth xdotool xfonts-base x11-utils openbox
   python3 python3-fonttools
   desktop-file-utils appstream dpkg-dev file
   fonts-ipaexfont-mincho fonts-ipaexfont-gothic fonts-texgyre

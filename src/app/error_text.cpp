@@ -1,5 +1,11 @@
 #include "app/error_text.h"
 
+#include <SDL2/SDL.h>
+#ifdef _WIN32
+#include <SDL2/SDL_syswm.h>
+#include <windows.h>
+#endif
+
 #include <cstring>
 
 namespace {
@@ -30,4 +36,21 @@ std::string ErrorMessageForBox(const char* text) {
     if (const char* at = std::strstr(text, kPictureFailed))
         return shown + "\n\nThe picture " + std::string(text, at) + " could not be loaded.";
     return shown;
+}
+
+bool ShowErrorBox(SDL_Window* owner, const char* text) {
+#ifdef _WIN32
+    HWND window = nullptr;
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (owner && SDL_GetWindowWMInfo(owner, &info) && info.subsystem == SDL_SYSWM_WINDOWS) window = info.info.win.window;
+    auto wide = [](const char* utf8) {
+        std::wstring w(size_t(MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0)), L'\0');
+        if (!w.empty()) MultiByteToWideChar(CP_UTF8, 0, utf8, -1, w.data(), int(w.size()));
+        return w;
+    };
+    return MessageBoxW(window, wide(text).c_str(), L"ERROR", MB_OK | MB_ICONERROR | MB_SETFOREGROUND) != 0;
+#else
+    return SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "ERROR", text, owner) == 0;
+#endif
 }

@@ -4,7 +4,8 @@
 // writes the desktop menu's icons instead, with --ico FILE the Windows
 // program's icon, and with --without-japanese DIR the pictures alone with
 // no Japanese lettered into them (the tests compare the English game's
-// screens over those and over the real ones).
+// screens over those and over the real ones). --lettering FILE before
+// OUTDIR also lists where every text's ink fell in its picture (text.h).
 #include <chrono>
 #include <cstdio>
 #include <exception>
@@ -62,9 +63,10 @@ int main(int argc, char** argv) {
         }
     }
     const bool withoutJapanese = argc == 3 && std::string(argv[1]) == "--without-japanese";
-    if (argc != 2 && !withoutJapanese) {
+    const bool lettering = argc == 4 && std::string(argv[1]) == "--lettering";
+    if (argc != 2 && !withoutJapanese && !lettering) {
         std::fprintf(stderr,
-                     "usage: assetgen OUTDIR | assetgen --icons DIR | assetgen --ico FILE | "
+                     "usage: assetgen [--lettering FILE] OUTDIR | assetgen --icons DIR | assetgen --ico FILE | "
                      "assetgen --without-japanese DIR\n");
         return 2;
     }
@@ -74,6 +76,7 @@ int main(int argc, char** argv) {
         ag::initText();
         ag::setLeaveOutJapanese(withoutJapanese);
         ag::Output out(argv[argc - 1], withoutJapanese);
+        if (lettering) out.reportLettering(argv[2]);
         for (const Family& f : kFamilies) {
             family = f.name;
             if (f.pictures || !withoutJapanese) f.generate(out);
