@@ -2,7 +2,6 @@
 
 #include <SDL2/SDL.h>
 #ifdef _WIN32
-#include <SDL2/SDL_syswm.h>
 #include <windows.h>
 #endif
 
@@ -40,16 +39,16 @@ std::string ErrorMessageForBox(const char* text) {
 
 bool ShowErrorBox(SDL_Window* owner, const char* text) {
 #ifdef _WIN32
-    HWND window = nullptr;
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (owner && SDL_GetWindowWMInfo(owner, &info) && info.subsystem == SDL_SYSWM_WINDOWS) window = info.info.win.window;
+    // The game's window, its picture already freed, goes first: under Wine
+    // its drawing surface stayed above the box and painted it black.
+    if (owner) SDL_HideWindow(owner);
     auto wide = [](const char* utf8) {
         std::wstring w(size_t(MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0)), L'\0');
         if (!w.empty()) MultiByteToWideChar(CP_UTF8, 0, utf8, -1, w.data(), int(w.size()));
         return w;
     };
-    return MessageBoxW(window, wide(text).c_str(), L"ERROR", MB_OK | MB_ICONERROR | MB_SETFOREGROUND) != 0;
+    return MessageBoxW(nullptr, wide(text).c_str(), L"ERROR",
+                       MB_OK | MB_ICONERROR | MB_SETFOREGROUND | MB_TASKMODAL) != 0;
 #else
     return SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "ERROR", text, owner) == 0;
 #endif
