@@ -24,7 +24,7 @@ PACKAGES=(
 # (the tunes rendered at build time are in the base set).
 CROSS_PACKAGES=(fluidsynth vorbis-tools dpkg-dev ninja-build)
 WEB_PACKAGES=(emscripten chromium python3-websocket)
-WINDOWS_PACKAGES=(mingw-w64 wine64 wine libz-mingw-w64-dev meson x11-apps)
+WINDOWS_PACKAGES=(mingw-w64 wine64 wine libz-mingw-w64-dev meson x11-apps locales)
 
 for group in "$@"; do
   case "$group" in
