@@ -15,7 +15,7 @@ PACKAGES=(
   libgl1-mesa-dri libegl1 libegl-mesa0 libgl1
   libfluidsynth3 musescore-general-soundfont-small timgm6mb-soundfont
   fluidsynth vorbis-tools
-  xvfb xauth xdotool xfonts-base
+  xvfb xauth xdotool xfonts-base x11-utils openbox
   python3 python3-fonttools
   desktop-file-utils appstream dpkg-dev file
   fonts-ipaexfont-mincho fonts-ipaexfont-gothic fonts-texgyre
@@ -24,7 +24,7 @@ PACKAGES=(
 # (the tunes rendered at build time are in the base set).
 CROSS_PACKAGES=(fluidsynth vorbis-tools dpkg-dev ninja-build)
 WEB_PACKAGES=(emscripten chromium python3-websocket)
-WINDOWS_PACKAGES=(mingw-w64 wine64 wine libz-mingw-w64-dev meson x11-apps)
+WINDOWS_PACKAGES=(mingw-w64 wine64 wine libz-mingw-w64-dev meson x11-apps locales)
 
 for group in "$@"; do
   case "$group" in

@@ -189,6 +189,13 @@
 
   function decode(bytes) { return bytes ? new TextDecoder().decode(bytes) : ''; }
 
+  // A chosen file's text: UTF-8, or UTF-16 with its byte-order mark (as
+  // Notepad's "Unicode" saves), as the desktop game reads it.
+  function fileText(bytes) {
+    const utf16 = bytes.length >= 2 && ((bytes[0] === 0xFF && bytes[1] === 0xFE) || (bytes[0] === 0xFE && bytes[1] === 0xFF));
+    return new TextDecoder(utf16 ? (bytes[0] === 0xFF ? 'utf-16le' : 'utf-16be') : 'utf-8').decode(bytes);
+  }
+
   // The settings and progress as one file, as the desktop game's --export.
   async function exportText() {
     let text = '';
@@ -250,7 +257,7 @@
       if (!file) return;
       let why;
       try {
-        why = file.size > 65536 ? 'file too big' : await importText(await file.text());
+        why = file.size > 65536 ? 'file too big' : await importText(fileText(new Uint8Array(await file.arrayBuffer())));
       } catch (err) {
         why = String(err);
       }

@@ -88,27 +88,46 @@ std::string Absolute(const std::string& path, const std::string& base) {
 
 // The data folder: --data, else the current folder if it holds img/, else
 // data/ beside the program (a build folder), else ../share/tolvane beside it
-// (an installed game).
-bool EnterDataDir(const AppOptions& opts) {
+// (an installed game). Returns 0 when entered; 2 for a --data that cannot
+// be entered; 1 when the game's own folder cannot be entered or holds no
+// data, said on standard error and in a box (not left to the first sound
+// that fails to load).
+int EnterDataDir(const AppOptions& opts) {
     if (!opts.dataDir.empty()) {
         if (chdir(opts.dataDir.c_str()) != 0) {
             std::fprintf(stderr, "tolvane: cannot enter the data folder '%s'\n", opts.dataDir.c_str());
-            return false;
+            return 2;
         }
-        return true;
+        return 0;
     }
-    if (access("img", F_OK) == 0) return true;
+    if (access("img", F_OK) == 0) return 0;
+    std::string bin;
     if (char* exe = SDL_GetBasePath()) {  // the program's folder, with its separator
-        std::string bin(exe);
+        bin = exe;
         SDL_free(exe);
+    }
+    std::string problem;
+    if (bin.empty() || access(bin.c_str(), F_OK) != 0) {
+        // Windows reaches no further than 260 characters into a folder.
+        problem = "cannot enter the game's folder '" + bin + "': " +
+                  (bin.empty() ? std::string("its name could not be read") : std::strerror(errno)) + " (path too long?)";
+    } else {
         for (const char* rel : {"data", "../share/tolvane"}) {
             std::string dir = bin + rel;
-            if (access((dir + "/img").c_str(), F_OK) == 0 && chdir(dir.c_str()) == 0) return true;
+            if (access((dir + "/img").c_str(), F_OK) != 0) continue;
+            if (chdir(dir.c_str()) == 0) return 0;
+            problem = "cannot enter the game's folder '" + dir + "': " + std::strerror(errno) + " (path too long?)";
+            break;
         }
+        if (problem.empty())
+            problem = "cannot find the game's data: no img/ in the current folder, in '" + bin + "data' or in '" +
+                      bin + "../share/tolvane'";
     }
-    return true;  // missing pictures are simply not drawn; sounds will say so
+    std::fprintf(stderr, "tolvane: %s\n", problem.c_str());
+    DebugLog((problem + "\n").c_str());
+    if (!opts.headless) ShowStartupError(problem.c_str());
+    return 1;
 }
-
 }  // namespace
 
 namespace {
@@ -129,7 +148,8 @@ struct Run {
 Run s_Run;
 
 // Script, log, trace, settings, progress, recording and the data folder: a
-// failure here is the player's input, status 2.
+// failure here is the player's input, status 2; a game folder the game
+// cannot use is 1 (what was opened is closed by EndRun).
 int OpenRunFiles(AppOptions& opts) {
     char cwd[4096];
     std::string base = getcwd(cwd, sizeof cwd) ? cwd : ".";
@@ -172,7 +192,9 @@ int OpenRunFiles(AppOptions& opts) {
         CloseLog();
         return 2;
     }
-    if (!EnterDataDir(opts)) {
+    if (int status = EnterDataDir(opts)) {
+        // A game folder it cannot use ends the run as a device that fails.
+        if (status == 1) return 1;
         StopRecording();
         CloseTrace();
         CloseLog();
@@ -239,13 +261,15 @@ int StartRun(const AppOptions& opts) {
     if (opts.bench) BenchStart();
     ResetQuit();
     if (int status = OpenRunFiles(s_Run.opts)) {
-        RemoveCloseSignals();
+        if (status == 2) RemoveCloseSignals();  // else EndRun shuts down
         return status;
     }
     SetVirtualClock(true, opts.clockStart);
     // Headless frames are drawn only when a shot will save them.
     SetFrameDrawing(!opts.headless || opts.render);
-    if (!StartDevices(opts)) return 1;
+    // The run's options with the settings file's window, volumes and scale
+    // filled in where the command line said nothing.
+    if (!StartDevices(s_Run.opts)) return 1;
     if (opts.bench) TimeTunes();
     g_FrameNo = uint8_t(opts.startScene);
     s_Run.start = NowMs();

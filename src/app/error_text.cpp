@@ -1,5 +1,10 @@
 #include "app/error_text.h"
 
+#include <SDL2/SDL.h>
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <cstring>
 
 namespace {
@@ -30,4 +35,21 @@ std::string ErrorMessageForBox(const char* text) {
     if (const char* at = std::strstr(text, kPictureFailed))
         return shown + "\n\nThe picture " + std::string(text, at) + " could not be loaded.";
     return shown;
+}
+
+bool ShowErrorBox(SDL_Window* owner, const char* text) {
+#ifdef _WIN32
+    // The game's window, its picture already freed, goes first: under Wine
+    // its drawing surface stayed above the box and painted it black.
+    if (owner) SDL_HideWindow(owner);
+    auto wide = [](const char* utf8) {
+        std::wstring w(size_t(MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0)), L'\0');
+        if (!w.empty()) MultiByteToWideChar(CP_UTF8, 0, utf8, -1, w.data(), int(w.size()));
+        return w;
+    };
+    return MessageBoxW(nullptr, wide(text).c_str(), L"ERROR",
+                       MB_OK | MB_ICONERROR | MB_SETFOREGROUND | MB_TASKMODAL) != 0;
+#else
+    return SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "ERROR", text, owner) == 0;
+#endif
 }

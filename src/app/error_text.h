@@ -4,4 +4,12 @@
 #pragma once
 #include <string>
 
+struct SDL_Window;
+
 std::string ErrorMessageForBox(const char* text);
+
+// Shows text in an error box over `owner` (may be null) until the player
+// closes it; false when no box could be shown. On Windows it is the
+// system's own message box (SDL's there is a dialog of its own making), the
+// game's window hidden first; elsewhere SDL's, over the window.
+bool ShowErrorBox(SDL_Window* owner, const char* text);

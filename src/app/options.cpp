@@ -20,8 +20,9 @@ namespace {
 
 const char* kUsage =
     "usage: tolvane [options]\n"
-    "  --windowed          play in a window instead of full screen\n"
-    "  --lang ja|en        Japanese or English (default: the system locale)\n"
+    "  --windowed          play in a window (whatever the settings say)\n"
+    "  --lang ja|en        Japanese or English (default: the settings file,\n"
+    "                      else the system's language)\n"
     "  --fullscreen        play full screen (whatever the settings say)\n"
     "  --scale N           window size: N times 640x480 (0: the largest that fits)\n"
     "  --music-volume N    music volume 0..100 for this run\n"

@@ -4,6 +4,7 @@
 #include <emscripten.h>
 #endif
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -20,9 +21,58 @@ const char* ReadSmallTextFile(const std::string& path, std::string& text) {
     text.clear();
     const char* why = ReadDataFile(path.c_str(), bytes, size_t(64) << 10);
     if (why) return why;
-    size_t from = bytes.size() >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF ? 3 : 0;
-    text.assign(bytes.begin() + long(from), bytes.end());
+    text = TextFromFileBytes(bytes.data(), bytes.size());
     return nullptr;
+}
+
+namespace {
+
+void AppendUtf8(std::string& out, uint32_t c) {
+    if (c < 0x80) {
+        out += char(c);
+    } else if (c < 0x800) {
+        out += char(0xC0 | c >> 6);
+        out += char(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += char(0xE0 | c >> 12);
+        out += char(0x80 | (c >> 6 & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    } else {
+        out += char(0xF0 | c >> 18);
+        out += char(0x80 | (c >> 12 & 0x3F));
+        out += char(0x80 | (c >> 6 & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    }
+}
+
+std::string Utf16ToUtf8(const unsigned char* p, size_t size, bool bigEndian) {
+    constexpr uint32_t kReplacement = 0xFFFD;
+    auto unit = [&](size_t i) { return bigEndian ? uint32_t(p[i] << 8 | p[i + 1]) : uint32_t(p[i + 1] << 8 | p[i]); };
+    std::string out;
+    out.reserve(size);
+    size_t i = 0;
+    for (; i + 1 < size; i += 2) {
+        uint32_t c = unit(i);
+        if (c >= 0xD800 && c < 0xDC00 && i + 3 < size && unit(i + 2) >= 0xDC00 && unit(i + 2) < 0xE000) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
+            i += 2;
+        } else if (c >= 0xD800 && c < 0xE000) {
+            c = kReplacement;
+        }
+        AppendUtf8(out, c);
+    }
+    if (i < size) AppendUtf8(out, kReplacement);
+    return out;
+}
+
+}  // namespace
+
+std::string TextFromFileBytes(const unsigned char* bytes, size_t size) {
+    if (size >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF)
+        return std::string(reinterpret_cast<const char*>(bytes) + 3, size - 3);
+    if (size >= 2 && ((bytes[0] == 0xFF && bytes[1] == 0xFE) || (bytes[0] == 0xFE && bytes[1] == 0xFF)))
+        return Utf16ToUtf8(bytes + 2, size - 2, bytes[0] == 0xFE);
+    return std::string(reinterpret_cast<const char*>(bytes), size);
 }
 
 namespace {

@@ -5,10 +5,17 @@
 #pragma once
 #include <string>
 
-// Reads a regular file of at most 64 KiB, a leading byte-order mark (as
-// some editors save) dropped. Returns nullptr on success, else why not
-// ("no such file", "a directory, not a file", ...).
+// Reads a regular file of at most 64 KiB as UTF-8 text (see
+// TextFromFileBytes). Returns nullptr on success, else why not ("no such
+// file", "a directory, not a file", ...).
 const char* ReadSmallTextFile(const std::string& path, std::string& text);
+
+// A file's bytes as UTF-8 text: a UTF-8 byte-order mark (as some editors
+// save) dropped; UTF-16 with its mark, either byte order (Windows editors'
+// "Unicode"), turned into UTF-8, a broken pair or a last odd byte becoming
+// U+FFFD (its line is then not understood, as any damaged line). Anything
+// else is taken as it is.
+std::string TextFromFileBytes(const unsigned char* bytes, size_t size);
 
 // What a kept file's owner makes of the file as it is now: the text to
 // write, merged from `now` (empty when there is none) and the run's own

@@ -139,12 +139,13 @@ bool ShowErrorMessage(const char* text) {
     // it at once, with what was written so far on disk.
     std::fflush(nullptr);
     BeginModalSignals(1);
-    std::string shown = ErrorMessageForBox(text);
-    bool shownOk = SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "ERROR", shown.c_str(), s_Window) == 0;
+    bool shownOk = ShowErrorBox(s_Window, ErrorMessageForBox(text).c_str());
     EndModalSignals();
     return shownOk;
 }
 }  // namespace
+
+void ShowStartupError(const char* text) { ShowErrorMessage(text); }
 
 SDL_Window* AppWindow() { return s_Window; }
 

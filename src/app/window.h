@@ -23,3 +23,7 @@ bool AppFullscreen();
 // The game pauses while its window is minimised or has lost the focus, full
 // screen or not.
 bool AppPaused();
+
+// A message that ends the program before its window opens (the game's
+// folder cannot be used), in the same box as a fatal error's.
+void ShowStartupError(const char* text);

@@ -23,15 +23,8 @@ using Clock = std::chrono::steady_clock;
 // the log.
 int CloseWith(int sig, std::vector<std::string> args, const std::string& ready, std::string& log) {
     std::string logPath = MakeTempDir("signal") + "/log";
-    args.insert(args.begin(), {TOLVANE_BIN, "--data", TOLVANE_DATA_DIR, "--log", logPath});
-    pid_t pid = fork();
-    if (pid == 0) {
-        std::vector<char*> argv;
-        for (std::string& a : args) argv.push_back(a.data());
-        argv.push_back(nullptr);
-        execv(TOLVANE_BIN, argv.data());
-        _exit(127);
-    }
+    args.insert(args.begin(), {"--data", TOLVANE_DATA_DIR, "--log", logPath});
+    pid_t pid = StartGame(args);
     auto deadline = Clock::now() + std::chrono::seconds(60);
     while (Clock::now() < deadline && (access(logPath.c_str(), F_OK) != 0 ||
                                        (!ready.empty() && ReadTextFile(logPath).find(ready) == std::string::npos)))

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -55,6 +56,32 @@ TEST(KeptFiles, HeadlessRunsKeepNothingUnlessGivenFiles) {
         << "read at start-up and again at the clear";
     EXPECT_EQ(ReadTextFile(progress), kept);
     EXPECT_EQ(ReadTextFile(progress + ".damaged"), "stage1 = fast\n");
+}
+
+// A progress file saved by Notepad as "Unicode" (UTF-16 with its mark, CRLF):
+// read whole (the story's place and the clears count), and the next clear
+// writes it back as UTF-8 with nothing lost and nothing kept aside.
+TEST(KeptFiles, AUtf16ProgressFileIsKeptThroughAClear) {
+    std::string dir = MakeTempDir("utf16"), progress = dir + "/progress.ini";
+    const std::u16string text = u"# メモ帳で保存\r\nstage1 = 83456\r\nstage3 = 61000\r\nstory = 3\r\n";
+    std::string bytes = "\xFF\xFE";
+    for (char16_t c : text) bytes += {char(c & 0xFF), char(c >> 8)};
+    FILE* f = std::fopen(progress.c_str(), "wb");
+    ASSERT_TRUE(f);
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+    GameRun run = RunGameHeadless({"--scene", "15", "--max-ms", "50000", "--progress", progress},
+                                  ReadTextFile(std::string(TOLVANE_TEST_DIR) + "/replays/stage2_win.txt"));
+    ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+    for (const std::string& l : run.log) EXPECT_EQ(l.find("line ignored"), std::string::npos) << l;
+    std::string kept = ReadTextFile(progress);
+    EXPECT_NE(kept.find("stage1 = 83456\n"), std::string::npos) << kept;
+    EXPECT_NE(kept.find("stage2 = "), std::string::npos) << kept;
+    EXPECT_NE(kept.find("stage3 = 61000\n"), std::string::npos) << kept;
+    EXPECT_NE(kept.find("story = "), std::string::npos) << kept;
+    EXPECT_EQ(kept.find('\r'), std::string::npos) << "written as the game writes, UTF-8 with line feeds";
+    EXPECT_NE(static_cast<unsigned char>(kept[0]), 0xFF);
+    EXPECT_FALSE(access((progress + ".damaged").c_str(), F_OK) == 0);
 }
 
 // Two games at once, each clearing its own stage into the same file, again

@@ -1,6 +1,8 @@
 // The opening as a player sees it: the built game, headless, start to title.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -108,6 +110,23 @@ TEST(OpeningRun, TitleTuneUnderTheQuietSoundFontAndWithoutIt) {
     GameRun run = RunGameHeadless({"--scene", "7", "--max-ms", "1000"}, "", DataWithout("mid"));
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.stderrText.find("MIDIファイルのロードに失敗"), std::string::npos) << run.stderrText;
+}
+
+// A program with no data beside it, started from a folder without any,
+// says so and ends with status 1, before any music is tried.
+TEST(OpeningRun, AProgramWithoutItsDataSaysSo) {
+    std::string dir = MakeTempDir("alone");
+    std::string exe = dir + "/tolvane";
+    ASSERT_EQ(std::system(("cp '" + std::string(TOLVANE_BIN) + "' '" + exe + "'").c_str()), 0);
+    std::string err = dir + "/err", cmd = "cd '" + dir + "' && ASAN_OPTIONS=detect_leaks=0 ./tolvane --headless " +
+                                          "--max-ms 1000 --log log 2>err";
+    int status = std::system(cmd.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    std::string said = "tolvane: cannot find the game's data: no img/ in the current folder, in '" + dir +
+                       "/data' or in '" + dir + "/../share/tolvane'\n";
+    EXPECT_EQ(ReadTextFile(err), said);
+    EXPECT_EQ(ReadTextFile(dir + "/log"), said.substr(9));
 }
 
 TEST(OpeningRun, MalformedScriptIsRejectedBeforeTheGameStarts) {

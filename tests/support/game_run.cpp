@@ -34,6 +34,19 @@ std::string ReadTextFile(const std::string& path) {
     return ss.str();
 }
 
+pid_t StartGame(std::vector<std::string> args) {
+    args.insert(args.begin(), TOLVANE_BIN);
+    pid_t pid = fork();
+    if (pid == 0) {
+        std::vector<char*> argv;
+        for (std::string& a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        execv(TOLVANE_BIN, argv.data());
+        _exit(127);
+    }
+    return pid;
+}
+
 std::string MakeTempDir(const char* tag) {
     std::string tmpl = std::string(std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp") + "/tolvane-" + tag +
                        "-XXXXXX";

@@ -1,5 +1,7 @@
 // Runs the built game headless in a child process and collects what it wrote.
 #pragma once
+#include <sys/types.h>
+
 #include <string>
 #include <vector>
 
@@ -15,6 +17,10 @@ struct GameRun {
 // dataDir: the folder given to --data (the generated data by default).
 GameRun RunGameHeadless(const std::vector<std::string>& args, const std::string& script = "",
                         const std::string& dataDir = TOLVANE_DATA_DIR);
+
+// Starts the built game in a child process with these words after its
+// name (a window's run, or anything GameRun does not cover); its process id.
+pid_t StartGame(std::vector<std::string> args);
 
 // The whole text of a file ("" if it cannot be read), and its lines without
 // their line feeds.

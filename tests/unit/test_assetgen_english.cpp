@@ -7,6 +7,10 @@
 // screens themselves: scenario/test_english_screens.cpp).
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -128,4 +132,51 @@ TEST(EnglishPictures, EveryGeneratorWordExistsInBothLanguages) {
         }
         EXPECT_GE(lines, 5) << page.heading.en;
     }
+}
+
+// Every text the generator letters, in both languages, keeps its ink
+// (outline and shadow with it) inside its frame, and the frame inside the
+// canvas: a word that outgrew its tag, button or picture would be cut at the
+// picture's edge in the game. A tag, button or band keeps its letters off
+// its rim; a text without a frame of its own (a digit filling its cell) has
+// the canvas for one and may reach its edge. The generator lists each
+// text's frame and ink as it draws (assetgen --lettering, at every build of
+// the data).
+TEST(EnglishPictures, EveryLetteredTextKeepsItsInkInsideItsFrame) {
+    constexpr int kFramedMargin = 4;
+    std::ifstream report(TOLVANE_LETTERING);
+    ASSERT_TRUE(report) << TOLVANE_LETTERING;
+    std::map<std::string, int> texts;  // per language
+    std::set<std::string> pictures;
+    std::string line;
+    while (std::getline(report, line)) {
+        std::istringstream in(line);
+        std::string lang, picture, text;
+        Box frame{}, ink{};
+        int w = 0, h = 0;
+        std::getline(in, lang, '\t');
+        std::getline(in, picture, '\t');
+        in >> w >> h >> frame.x0 >> frame.y0 >> frame.x1 >> frame.y1 >> ink.x0 >> ink.y0 >> ink.x1 >> ink.y1;
+        in.ignore(1);
+        std::getline(in, text);
+        ASSERT_FALSE(in.fail()) << line;
+        ++texts[lang];
+        pictures.insert(picture);
+        const std::string where = lang + " " + picture + ": '" + text + "' ";
+        const bool framed = frame.x0 != 0 || frame.y0 != 0 || frame.x1 != w - 1 || frame.y1 != h - 1;
+        const int kMargin = framed ? kFramedMargin : 0;
+        EXPECT_TRUE(frame.x0 >= 0 && frame.y0 >= 0 && frame.x1 < w && frame.y1 < h)
+            << where << "has its frame (" << frame.x0 << ", " << frame.y0 << ")-(" << frame.x1 << ", " << frame.y1
+            << ") cut by the " << w << "x" << h << " picture's edge";
+        EXPECT_TRUE(ink.x0 >= frame.x0 + kMargin && ink.y0 >= frame.y0 + kMargin && ink.x1 <= frame.x1 - kMargin &&
+                    ink.y1 <= frame.y1 - kMargin)
+            << where << "inked over (" << ink.x0 << ", " << ink.y0 << ")-(" << ink.x1 << ", " << ink.y1
+            << "), past its frame (" << frame.x0 << ", " << frame.y0 << ")-(" << frame.x1 << ", " << frame.y1
+            << ") less " << kMargin;
+    }
+    // Both passes were listed, every lettered picture among them.
+    EXPECT_GT(texts["ja"], 100);
+    EXPECT_GT(texts["en"], 100);
+    for (const char* p : {"img/skip.png", "img/gameover.png", "img/mozi.png", "img/back.png"})
+        EXPECT_TRUE(pictures.count(p)) << p;
 }

@@ -154,6 +154,29 @@ TEST(Language, ComesFromTheFirstLocaleVariableThatIsSet) {
     }
 }
 
+// A system's list of languages (the browser's, Windows' display languages):
+// the first Japanese or English one decides, whatever comes before it.
+TEST(Language, TheFirstKnownOfTheSystemsListDecides) {
+    struct Case {
+        std::vector<std::string> names;
+        bool found;
+        Language want;
+    };
+    const Case cases[] = {
+        {{"ja-JP", "en-US"}, true, kLangJa},
+        {{"fr-FR", "en-GB", "ja"}, true, kLangEn},
+        {{"de", "ja_JP.UTF-8", "en"}, true, kLangJa},
+        {{"EN"}, true, kLangEn},
+        {{"jav", "enm", "", "fr"}, false, kLangEn},  // Javanese, Middle English: neither
+        {{}, false, kLangEn},
+    };
+    for (const Case& c : cases) {
+        Language l = kLangEn;
+        EXPECT_EQ(FirstKnownLanguage(c.names, l), c.found) << testing::PrintToString(c.names);
+        EXPECT_EQ(l, c.want) << testing::PrintToString(c.names);
+    }
+}
+
 TEST(Language, OptionBeatsSettingsBeatsLocale) {
     LocaleEnv env(nullptr, nullptr, "ja_JP.UTF-8");
     EXPECT_EQ(ChooseLanguage("en", "ja"), kLangEn);

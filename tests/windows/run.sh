@@ -11,7 +11,11 @@
 #   - Ctrl+C in the console it was started from ends it as SIGINT does;
 #   - in a window: the title is reached, the settings file (in the
 #     application data folder) written twice, the second write replacing the
-#     first; Alt+F4 ends the game as the close box does; a screenshot is kept.
+#     first; Alt+F4 ends the game as the close box does; a screenshot is kept;
+#   - a fatal error shows the system's message box, drawn, and ends with 1;
+#   - a game folder too long to enter says so (status 1), not a music error;
+#   - a Japanese display language with no LANG or LC_* gives Japanese;
+#   - the window as the settings file left it, under a window manager.
 # The game runs from the prefix's drive C: with Wine's drive Z: (the host's
 # files) taken away, so it sees what it would see on Windows: no system
 # fonts or soundfonts of the host.
@@ -238,6 +242,104 @@ else
   kill "$game" 2>/dev/null || true
 fi
 echo "the window run: $(tr -d '\r' <window.out | grep bench || true)"
+
+# A fatal error in a window: the system's own message box, drawn (light,
+# not black), over the game; Enter closes it and the game ends with status 1.
+cp -r "$FOLDER/data" "$RUN/nomusic" && rm "$RUN/nomusic/mid/"*
+wine "$EXE" --windowed --scene 7 --data nomusic --log errorbox.log >/dev/null 2>errorbox.err &
+game=$!
+box="$(wait_for 30 xdotool search --name '^ERROR$' && xdotool search --name '^ERROR$' | head -1)" || true
+if [ -n "$box" ]; then
+  sleep 1
+  eval "$(xdotool getwindowgeometry --shell "$box")"
+  xwd -root -silent >"$WORK/box.xwd"
+  python3 "$HERE/xwd_to_png.py" "$WORK/box.xwd" "$OUT/errorbox.png" "$X" "$Y" "$WIDTH" "$HEIGHT" --light &&
+    pass "the error box is drawn (errorbox.png)" || fail "the error box is dark or blank (errorbox.png)"
+  xdotool windowactivate --sync "$box" key Return 2>/dev/null || xdotool key Return
+else
+  fail "no error box came (errorbox.log)"
+fi
+if wait_for 15 bash -c "! kill -0 $game"; then
+  wait "$game" && rc=0 || rc=$?
+  [ "$rc" = 1 ] && pass "the error box closed, status 1" || fail "the error run ended with status $rc"
+else
+  fail "the game did not end after its error box"
+  kill "$game" 2>/dev/null || true
+fi
+rm -rf "$RUN/nomusic"
+
+# The game in a folder too long for Windows to enter (343 characters):
+# a clear message and status 1, no music error.
+LONG="$DRIVE_C/Long"
+while [ ${#LONG} -lt $((${#DRIVE_C} + 330)) ]; do LONG+="/a folder of the game, number $(( ${#LONG} % 97 ))"; done
+LONG="${LONG:0:$((${#DRIVE_C} + 333))}/Tolvane"
+mkdir -p "$LONG" && cp -r "$FOLDER"/* "$LONG/"
+long_windows="C:${LONG#"$DRIVE_C"}"
+(cd "$RUN" && wine "$LONG/tolvane.exe" --headless --max-ms 3000 --log long.log >/dev/null 2>long.err &&
+   echo 0 >long.rc || echo $? >long.rc)
+said="$(tr -d '\r' <"$RUN/long.err")"
+if [ "$(cat "$RUN/long.rc")" = 1 ] && [[ "$said" == *"cannot enter the game's folder"*"(path too long?)"* ]] &&
+   [[ "$said" != *MIDI* ]]; then
+  pass "a folder of ${#long_windows} characters: $(head -c 90 <<<"$said")..."
+else
+  fail "a folder of ${#long_windows} characters: status $(cat "$RUN/long.rc"), said: $said"
+fi
+rm -rf "$DRIVE_C/Long"
+
+# The language of a Japanese Windows: the user's display language (the
+# prefix's locale made Japanese; Wine takes it from the host's locale and
+# writes it into the registry), with no LANG or LC_* in the game's
+# environment; an English one gives English.
+LOCALES="$WORK/locales"
+mkdir -p "$LOCALES"
+if localedef -i ja_JP -f UTF-8 "$LOCALES/ja_JP.UTF-8" 2>/dev/null; then
+  for want in ja en; do
+    if [ "$want" = ja ]; then locale=(LOCPATH="$LOCALES" LC_MESSAGES=ja_JP.UTF-8); else locale=(LC_MESSAGES=C.UTF-8); fi
+    # cmd clears the variables: the game sees what Windows would give it.
+    (cd "$RUN" && env -u LC_ALL -u LANG "${locale[@]}" wine cmd /c \
+       "set LC_MESSAGES=& set LOCPATH=& C:\\Tolvane\\tolvane.exe --headless --max-ms 100 --record uilang.$want.txt" \
+       >/dev/null 2>&1) || true
+    if grep -q -- "--lang $want\b" "$RUN/uilang.$want.txt" 2>/dev/null; then
+      pass "display language $want, no LANG: the game in $want"
+    else
+      fail "display language $want, no LANG: $(grep -o -- '--lang [a-z]*' "$RUN/uilang.$want.txt" 2>/dev/null)"
+    fi
+  done
+else
+  fail "no Japanese locale could be made (localedef, package locales)"
+fi
+
+# The window as last left, under a window manager: the settings file says
+# windowed at scale 1, then full screen; no option overrides it.
+settings="$(echo "$DRIVE_C"/users/*/AppData/Roaming)/Tolvane/settings.ini"
+openbox --sm-disable >/dev/null 2>&1 &
+manager=$!
+for kept in "0 640x480" "1 1280x1024"; do
+  read -r full size <<<"$kept"
+  printf 'fullscreen = %s\r\nwindow_scale = 1\r\n' "$full" >"$settings"
+  before="$(cat "$settings")"
+  rm -f restored.log
+  wine "$EXE" --log restored.log >/dev/null 2>&1 &
+  game=$!
+  wait_for 30 in_file restored.log "InitDX8 OK" || fail "no graphics device (restored.log)"
+  got=""
+  for _ in $(seq 50); do
+    wid="$(xdotool search --name '^Tolvane$' 2>/dev/null | head -1)" || true
+    [ -n "$wid" ] && got="$(xwininfo -id "$wid" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')"
+    [ "$got" = "$size" ] && break
+    sleep 0.2
+  done
+  if [ "$full" = 0 ]; then
+    xwd -root -silent >"$WORK/restored.xwd"
+    python3 "$HERE/xwd_to_png.py" "$WORK/restored.xwd" "$OUT/restored-window.png" 0 0 1280 1024 >/dev/null || true
+  fi
+  [ "$got" = "$size" ] && pass "fullscreen = $full kept: a $got window" || fail "fullscreen = $full kept: a $got window"
+  xdotool key alt+F4
+  wait_for 15 bash -c "! kill -0 $game" || kill "$game" 2>/dev/null || true
+  wait "$game" 2>/dev/null || true
+  [ "$(cat "$settings")" = "$before" ] || fail "fullscreen = $full: the settings file was rewritten"
+done
+kill "$manager" 2>/dev/null || true
 cp "$RUN"/* "$OUT/run/" 2>/dev/null || true
 
 [ "$failures" = 0 ] && echo "ALL PASSED (files in $OUT)" || echo "$failures FAILED (files in $OUT)"

@@ -1,5 +1,6 @@
 #include "frontend_kit.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "figures.h"
@@ -399,6 +400,7 @@ void raisedButton(Canvas& c, float x, float y, float w, float h, Rgba face, cons
     st.tracking = 2;
     st.shadow = withAlpha(r.deep, 0.9f);
     TextSize ts = measureText(label, st);
+    letterFrame(x - 2, y - 2, x + w + 2, y + h + 2);
     drawText(c, int(x + w / 2), int(y + (h - depth - ts.h) / 2.f + 1), label, st);
 }
 
@@ -438,6 +440,7 @@ void ribbonHeading(Canvas& c, float cx, float y, const std::string& text, int si
     c.fill(band & Shape::rect(cx - half, y, 2 * half, bh * 0.45f), withAlpha(r.light, 0.6f));
     c.fill(band - band.shift(0, -2), r.shadow);
     c.fill(Shape::rect(cx - half + 6, y + 3, 2 * half - 12, 1), withAlpha(r.shine, 0.8f));
+    letterFrame(cx - half - 1, y - 1, cx + half + 1, y + bh + 1);
     drawText(c, int(cx), int(y + 6), text, st);
 }
 
@@ -445,13 +448,24 @@ void hintTag(Canvas& c, float cx, float y, const std::string& text, int size) {
     TextStyle st = gothic(size, pal::kInk);
     st.align = Align::Centre;
     TextSize ts = measureText(text, st);
-    const float w = float(ts.w) + 30.f, h = float(ts.h) + 10.f;
+    const float w = float(ts.w) + 30.f;
+    float h = float(ts.h) + 10.f, textY = y + 5;
+    // A tag that its picture would cut (the English face's lines are far
+    // taller than its letters) is fitted to the letters' own ink: 5 pixels
+    // of paper above it and 4 below, its rim inside the picture.
+    if (y + h + 2 > float(c.height())) {
+        const InkBox ink = measureInk(text, st);
+        h = float(ink.y1 - ink.y0 + 1) + 9.f;
+        y = std::min(y, float(c.height()) - 2 - h);
+        textY = y + 5 - float(ink.y0);
+    }
     Shape tag = Shape::roundRect(cx - w / 2, y, w, h, h / 2);
     c.fill(tag.grow(2), pal::kOutline);
     c.fill(tag.grow(1), pal::kGoldLight);
     c.fill(tag, pal::kPaper);
     c.fill(tag - tag.shift(0, -2), pal::kPaperShade);
-    drawText(c, int(cx), int(y + 5), text, st);
+    letterFrame(cx - w / 2 - 2, y - 2, cx + w / 2 + 2, y + h + 2);
+    drawText(c, int(cx), int(textY), text, st);
 }
 
 void twinkle(Canvas& c, float x, float y, float r, Rgba col) {

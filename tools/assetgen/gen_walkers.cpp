@@ -544,6 +544,11 @@ void digit(Canvas& s, int ox, int oy, int n, Rgba paint) {
     st.bold = true;
     st.align = Align::Centre;
     const std::string txt = std::to_string(n);
+    // A wide digit (4) would leave its cell at full size: it is set smaller
+    // until its ink, rim and all, fits.
+    for (InkBox ink = measureInk(txt, st); st.size > 30 && (16 + ink.x0 < 0 || 16 + ink.x1 >= kCellW);
+         ink = measureInk(txt, st))
+        --st.size;
     TextSize sz = measureText(txt, st);
     drawText(c, 16, (kCellH - sz.h) / 2 + 1, txt, st);
     const Ramp pr = shade(paint);

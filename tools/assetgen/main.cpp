@@ -1,10 +1,11 @@
 // Generates every picture, tune and sound of the game into OUTDIR/img,
 // OUTDIR/mid and OUTDIR/wav, and a quiet soundfont into OUTDIR/sf2.
 // Deterministic: the same build writes the same bytes. With --icons DIR it
-// writes the desktop menu's icons instead, with --web-icons DIR the web page's, with --ico FILE the Windows
-// program's icon, and with --without-japanese DIR the pictures alone with
+// writes the desktop menu's icons instead, with --web-icons DIR the web
+// page's, with --ico FILE the Windows program's icon, and with --without-japanese DIR the pictures alone with
 // no Japanese lettered into them (the tests compare the English game's
-// screens over those and over the real ones).
+// screens over those and over the real ones). --lettering FILE before
+// OUTDIR also lists where every text's ink fell in its picture (text.h).
 #include <chrono>
 #include <cstdio>
 #include <exception>
@@ -65,10 +66,11 @@ int main(int argc, char** argv) {
         }
     }
     const bool withoutJapanese = argc == 3 && std::string(argv[1]) == "--without-japanese";
-    if (argc != 2 && !withoutJapanese) {
+    const bool lettering = argc == 4 && std::string(argv[1]) == "--lettering";
+    if (argc != 2 && !withoutJapanese && !lettering) {
         std::fprintf(stderr,
-                     "usage: assetgen OUTDIR | assetgen --icons DIR | assetgen --ico FILE | assetgen --web-icons DIR | "
-                     "assetgen --without-japanese DIR\n");
+                     "usage: assetgen [--lettering FILE] OUTDIR | assetgen --icons DIR | assetgen --ico FILE | "
+                     "assetgen --web-icons DIR | assetgen --without-japanese DIR\n");
         return 2;
     }
     const char* family = "";
@@ -77,6 +79,7 @@ int main(int argc, char** argv) {
         ag::initText();
         ag::setLeaveOutJapanese(withoutJapanese);
         ag::Output out(argv[argc - 1], withoutJapanese);
+        if (lettering) out.reportLettering(argv[2]);
         for (const Family& f : kFamilies) {
             family = f.name;
             if (f.pictures || !withoutJapanese) f.generate(out);

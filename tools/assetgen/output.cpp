@@ -4,7 +4,9 @@
 #include <fstream>
 #include <iterator>
 #include <system_error>
+#include <vector>
 
+#include "common.h"
 #include "midi.h"
 #include "text.h"
 #include "wav.h"
@@ -53,7 +55,24 @@ bool sameBytes(const std::string& a, const std::string& b) {
 
 }  // namespace
 
+void Output::reportLettering(const std::string& file) {
+    letteringReport_ = file;
+    std::ofstream(file, std::ios::trunc);
+}
+
 void Output::pictureWritten(const std::string& rel, const std::string& abs) {
+    std::vector<LetteredInk> inks = takeLettering();
+    if (!letteringReport_.empty()) {
+        std::ofstream report(letteringReport_, std::ios::app);
+        for (const LetteredInk& i : inks) {
+            std::string text = i.text;
+            for (size_t at; (at = text.find('\n')) != std::string::npos;) text.replace(at, 1, "\\n");
+            report << (lang() == Lang::En ? "en" : "ja") << '\t' << rel << '\t' << i.canvasW << ' ' << i.canvasH
+                   << '\t' << i.fx0 << ' ' << i.fy0 << ' ' << i.fx1 << ' ' << i.fy1 << '\t' << i.x0 << ' ' << i.y0
+                   << ' ' << i.x1 << ' ' << i.y1 << '\t' << text << '\n';
+        }
+        if (!report) throw Failure("cannot write " + letteringReport_);
+    }
     if (lang() == Lang::En && sameBytes(abs, path(rel))) {
         std::error_code ec;
         fs::remove(abs, ec);

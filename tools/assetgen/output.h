@@ -41,6 +41,12 @@ public:
     void wav(const std::string& rel, const Pcm& p);
     void midi(const std::string& rel, const Midi& m);
 
+    // Every picture written from now on is listed in `file` with the ink
+    // box of each text lettered into it (takeLettering), one line a text:
+    // language, picture, the canvas's width and height, the frame's box, the
+    // ink's box, the text.
+    void reportLettering(const std::string& file);
+
     int pictures() const { return pictures_; }
     int sounds() const { return sounds_; }
     int tunes() const { return tunes_; }
@@ -54,6 +60,7 @@ private:
     void pictureWritten(const std::string& rel, const std::string& abs);
     void counted(const std::string& abs);
     std::filesystem::path root_;
+    std::string letteringReport_;
     bool picturesOnly_;
     int pictures_ = 0, sounds_ = 0, tunes_ = 0;
     uintmax_t bytes_ = 0;

@@ -3,9 +3,13 @@
 #include <SDL.h>
 #include <SDL_ttf.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <map>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace ag {
@@ -193,7 +197,42 @@ TextSize measureText(std::string_view utf8, const TextStyle& st) {
     return ts;
 }
 
+namespace {
+std::vector<LetteredInk> g_lettering;
+bool g_framed = false;
+int g_frame[4] = {};
+}  // namespace
+
+std::vector<LetteredInk> takeLettering() { return std::exchange(g_lettering, {}); }
+
+void letterFrame(float x0, float y0, float x1, float y1) {
+    g_framed = true;
+    g_frame[0] = int(std::floor(x0));
+    g_frame[1] = int(std::floor(y0));
+    g_frame[2] = int(std::ceil(x1)) - 1;
+    g_frame[3] = int(std::ceil(y1)) - 1;
+}
+
 void drawText(Canvas& c, int x, int y, std::string_view utf8, const TextStyle& st) {
+    LetteredInk ink{std::string(utf8), c.width(), c.height(), INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN,
+                    0, 0, c.width() - 1, c.height() - 1};
+    if (std::exchange(g_framed, false)) {
+        ink.fx0 = g_frame[0];
+        ink.fy0 = g_frame[1];
+        ink.fx1 = g_frame[2];
+        ink.fy1 = g_frame[3];
+    }
+    auto stamp = [&](Canvas& dst, const Canvas& mask, int mx, int my, Rgba colour) {
+        for (int yy = 0; yy < mask.height(); ++yy)
+            for (int xx = 0; xx < mask.width(); ++xx)
+                if (mask.at(xx, yy).a >= 128) {
+                    ink.x0 = std::min(ink.x0, mx + xx);
+                    ink.y0 = std::min(ink.y0, my + yy);
+                    ink.x1 = std::max(ink.x1, mx + xx);
+                    ink.y1 = std::max(ink.y1, my + yy);
+                }
+        ag::stamp(dst, mask, mx, my, colour);
+    };
     TTF_Font* body = font(st.face, st.size, 0);
     const int ow = std::max(0, st.outlineWidth);
     TTF_Font* rim = ow > 0 && st.outline.a > 0 ? font(st.face, st.size, ow) : nullptr;
@@ -217,6 +256,29 @@ void drawText(Canvas& c, int x, int y, std::string_view utf8, const TextStyle& s
         }
         ly += lineHeight(st);
     }
+    if (ink.x0 <= ink.x1) g_lettering.push_back(std::move(ink));
+}
+
+InkBox measureInk(std::string_view utf8, const TextStyle& st) {
+    const TextSize ts = measureText(utf8, st);
+    const int pad = 8 + 2 * std::max(0, st.outlineWidth);
+    Canvas scratch(ts.w + 2 * pad, ts.h + 2 * pad);
+    const int x = pad + (st.align == Align::Left ? 0 : st.align == Align::Centre ? ts.w / 2 : ts.w);
+    const size_t listed = g_lettering.size();
+    drawText(scratch, x, pad, utf8, st);
+    g_lettering.resize(listed);  // a measure, not a picture's lettering
+    InkBox b;
+    b.x0 = b.y0 = INT32_MAX;
+    b.x1 = b.y1 = INT32_MIN;
+    for (int yy = 0; yy < scratch.height(); ++yy)
+        for (int xx = 0; xx < scratch.width(); ++xx)
+            if (scratch.at(xx, yy).a >= 128) {
+                b.x0 = std::min(b.x0, xx - x);
+                b.y0 = std::min(b.y0, yy - pad);
+                b.x1 = std::max(b.x1, xx - x);
+                b.y1 = std::max(b.y1, yy - pad);
+            }
+    return b.x0 <= b.x1 ? b : InkBox{};
 }
 
 }  // namespace ag

@@ -5,7 +5,9 @@
 // on an opaque panel stays smooth; text over transparent pixels is cut at
 // half coverage by Canvas::keyed(), so give such text an outline.
 #pragma once
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "canvas.h"
 
@@ -57,8 +59,32 @@ void initText();
 void shutdownText();
 
 TextSize measureText(std::string_view utf8, const TextStyle& st);
+
+// Where drawText(c, x, y, utf8, st) would put ink (at least half covered),
+// relative to (x, y), edges included; x0 > x1 when it would put none. A
+// face's lines may be much taller than its letters (the English face's are).
+struct InkBox {
+    int x0 = 1, y0 = 1, x1 = 0, y1 = 0;
+};
+InkBox measureInk(std::string_view utf8, const TextStyle& st);
 // (x, y) is the top of the first line; x is interpreted per st.align.
 void drawText(Canvas& c, int x, int y, std::string_view utf8, const TextStyle& st);
+
+// Every text lettered since the last call, with the box its ink (outline and
+// shadow too, where at least half covered) covers on the canvas it was drawn
+// on, and the box it belongs in (its frame), edges included: the
+// generator's report of its lettering, which a test holds to the margins.
+struct LetteredInk {
+    std::string text;
+    int canvasW, canvasH;
+    int x0, y0, x1, y1;      // the ink
+    int fx0, fy0, fx1, fy1;  // the frame; the whole canvas unless told
+};
+std::vector<LetteredInk> takeLettering();
+// The frame of the next text drawn (its tag, button or band, rim
+// included), on the canvas it is drawn on: [x0, x1) x [y0, y1) as a Shape's
+// rectangle covers it.
+void letterFrame(float x0, float y0, float x1, float y1);
 
 // Path of a face's font file in the current language.
 const char* fontPath(Face f);
