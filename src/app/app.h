@@ -23,6 +23,7 @@ struct AppOptions {
     std::string configPath;    // --config: the settings file (headless too)
     std::string progressPath;  // --progress: the progress file (headless too)
     std::string recordPath;    // --record: every input written as a script
+    std::string dataLogPath;   // --data-log: each data file read, by scene
 };
 
 // Parses the command line. Returns 0 to go on, or the exit status to end
