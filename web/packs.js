@@ -2,8 +2,8 @@
 // what the cover, the opening and the title need and is waited for before
 // the game starts; the rest follow one at a time in story order, each file
 // written under /data as it arrives. The game asks before each scene whether
-// its packs are here (Module.tolvaneSceneReady, src/app/data_gate.cpp); a
-// scene still waiting moves its packs to the front of the queue.
+// its packs are here (Module.tolvaneSceneReady, src/app/data_gate.cpp); the
+// packs a waiting scene lacks are fetched at once, beside the queue's.
 (function () {
   'use strict';
   const root = new URL('packs/', document.currentScript ? document.currentScript.src : location.href);
@@ -12,7 +12,7 @@
     arrived: [],       // by pack number: written into the file system
     held: new Map(),   // arrived before the file system was there
     queue: [],         // pack numbers still to fetch, the next first
-    fetching: false,
+    inflight: new Set([0]),
     fs: null,
     firstDone: null,   // the run dependency's release (see attach)
     waitAll: false,
@@ -99,19 +99,19 @@
     if (window.Module && Module.tolvaneError) Module.tolvaneError('The game\'s data could not be fetched: ' + err);
   }
 
-  async function pump() {
-    if (state.fetching) return;
-    state.fetching = true;
-    try {
-      while (state.queue.length) {
-        const n = state.queue.shift();
-        if (state.arrived[n] || state.held.has(n)) continue;
-        take(n, await fetchBytes(new URL(state.index.packs[n].url, new URL('..', root)).href));
-      }
-    } catch (err) {
-      failed(err);
-    } finally {
-      state.fetching = false;
+  function launch(n) {
+    state.inflight.add(n);
+    fetchBytes(new URL(state.index.packs[n].url, new URL('..', root)).href)
+      .then((bytes) => take(n, bytes))
+      .catch(failed)
+      .finally(() => { state.inflight.delete(n); pump(); });
+  }
+
+  // One pack at a time in the background, in the queue's order.
+  function pump() {
+    while (!state.failed && !state.inflight.size && state.queue.length) {
+      const n = state.queue.shift();
+      if (!state.arrived[n] && !state.held.has(n)) launch(n);
     }
   }
 
@@ -119,13 +119,22 @@
   // pack together (the cover's bar follows the pack), then the rest.
   fetchBytes(new URL('0.bin', root).href,
              (got, total) => status('Downloading data... (' + got + '/' + (total || got) + ')'))
-    .then((bytes) => take(0, bytes)).catch(failed);
+    .then((bytes) => take(0, bytes)).catch(failed).finally(() => { state.inflight.delete(0); pump(); });
   fetchBytes(new URL('index.json', root).href).then((bytes) => {
     state.index = JSON.parse(new TextDecoder().decode(bytes));
     state.queue = state.index.packs.map((_, n) => n).slice(1);
     flush();
     pump();
   }).catch(failed);
+
+  // The game waits for these: fetched now, beside whatever is on the way.
+  function hurry(packs) {
+    for (const n of packs) {
+      if (state.inflight.has(n) || state.failed) continue;
+      state.queue = state.queue.filter((m) => m !== n);
+      launch(n);
+    }
+  }
 
   // From the page's preRun: the file system is there; the game starts once
   // the first pack (waitAll: every pack) is written.
@@ -136,16 +145,15 @@
     module.addRunDependency('packs');
     state.firstDone = () => module.removeRunDependency('packs');
     flush();
-    // 2: every pack here; 1: this scene's; 0: not yet (its packs go first).
+    // 2: every pack here; 1: this scene's; 0: not yet (its packs are
+    // fetched at once).
     module.tolvaneSceneReady = (scene) => {
       if (allArrived()) return 2;
       if (!state.index) return 0;
       const needs = state.index.scenes[scene] || state.index.packs.map((_, n) => n);
       const missing = needs.filter((n) => !state.arrived[n]);
       if (!missing.length) return 1;
-      const rest = state.queue.filter((n) => !missing.includes(n));
-      state.queue = missing.concat(rest);
-      pump();
+      hurry(missing);
       return 0;
     };
   };

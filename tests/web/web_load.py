@@ -136,6 +136,7 @@ def run_checks(page, base, index, out_dir):
     GATE.hold_from(1)
     page.open(base + q("--log - --scene 7", autostart="1"))
     check(page.wait_console("Startframe", 60) is not None, "the title shows with the first pack alone")
+    page.wait_console_count("Startframe", 70, 30)  # faded in: it takes clicks
     check(arrived(page) == [0], f"the later packs are still on the way ({arrived(page)})")
     # Its start button: the first talk's data is held, so a card shows and
     # the talk waits.
