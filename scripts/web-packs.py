@@ -14,6 +14,10 @@ of the scene that read it. Then:
   pack holds;
 - a last pack holds the files no replay read.
 
+Two runs from start-up without input join the replays: one with no
+progress (the whole opening, which the replays skip) and one with a
+returning player's progress (the title's Continue).
+
 The index (packs/index.json) gives each pack's files and offsets, and each
 scene the packs it waits for; a scene no replay reached waits for every
 pack (web/packs.js). A tune's rendering travels with its MIDI file (a
@@ -41,6 +45,8 @@ LANGUAGES = ("ja", "en")
 RUN_MS = 600000
 # A run from start-up without input: the whole opening, on to the title.
 OPENING_MS = 120000
+# A player's progress midway through the story.
+RETURNING = "stage1 = 19065\nstage2 = 30000\nstory = 3\n"
 
 
 def scene_numbers(scenes_h):
@@ -62,15 +68,22 @@ def replay_runs(replay_dir):
         header = " ".join(l for l in lines if l.startswith("#"))
         m = re.search(r"--scene\s+(\d+)", header)
         runs.append((name, path, int(m.group(1)) if m else 0, RUN_MS))
-    # The replays skip the opening; a player who waits sees all of it.
+    # The replays skip the opening, and start with no progress; a player who
+    # waits sees all of the opening, and a returning one the title's Continue.
     runs.append(("untouched", None, 0, OPENING_MS))
+    runs.append(("returning", None, 0, OPENING_MS))
     return runs
 
 
-def play(game, native_data, log, path, scene, max_ms, lang):
+def play(game, native_data, log, name, path, scene, max_ms, lang):
     env = dict(os.environ, ASAN_OPTIONS="detect_leaks=0", SDL_AUDIODRIVER="dummy")
     cmd = [game, "--headless", "--lang", lang, "--scene", str(scene), "--max-ms", str(max_ms),
            "--data-log", log] + (["--script", path] if path else [])
+    if name == "returning":
+        progress = log + ".progress.ini"
+        with open(progress, "w") as f:
+            f.write(RETURNING)
+        cmd += ["--progress", progress]
     r = subprocess.run(cmd, cwd=native_data, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE,
                        text=True, check=False)
     if r.returncode != 0 or not os.path.exists(log):
@@ -153,11 +166,12 @@ def main(argv):
     jobs = int(os.environ.get("JOBS", "2"))
     with concurrent.futures.ThreadPoolExecutor(jobs) as pool:
         futures = {(name, lang): pool.submit(play, game, native_data, os.path.join(log_dir, f"{name}.{lang}.log"),
-                                              path, scene, max_ms, lang)
+                                              name, path, scene, max_ms, lang)
                    for name, path, scene, max_ms in runs for lang in LANGUAGES}
         logs = [futures[(name, lang)].result() for name, _, _, _ in runs for lang in LANGUAGES]
-    # The story: the replay that starts at the first scene and runs longest.
-    story = max((r for r in runs if r[2] == 0), key=lambda r: r[3])[0]
+    # The story: the replay from start-up that reaches the most scenes.
+    story = max((r[0] for r in runs if r[2] == 0),
+                key=lambda name: len({s for s, _ in read_log(os.path.join(log_dir, f"{name}.ja.log"))}))
     story_logs = [os.path.join(log_dir, f"{story}.{lang}.log") for lang in LANGUAGES]
 
     web_files = set()
