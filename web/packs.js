@@ -118,7 +118,8 @@
   // At once, beside the program's own download: the index and the first
   // pack together (the cover's bar follows the pack), then the rest.
   fetchBytes(new URL('0.bin', root).href,
-             (got, total) => status('Downloading data... (' + got + '/' + (total || got) + ')'))
+             // A compressed pack's length is its copy's: the bar stops at the end.
+             (got, total) => status('Downloading data... (' + got + '/' + Math.max(total, got) + ')'))
     .then((bytes) => take(0, bytes)).catch(failed).finally(() => { state.inflight.delete(0); pump(); });
   fetchBytes(new URL('index.json', root).href).then((bytes) => {
     state.index = JSON.parse(new TextDecoder().decode(bytes));
