@@ -72,9 +72,9 @@ web: build
 	@./scripts/install-deps.sh web
 	./scripts/web-build.sh $(CURDIR)/$(BUILD)/data $(CURDIR)/$(WEB)
 
+# Each file's .br or .gz copy, as the browser accepts it (scripts/serve-web.py).
 serve-web: web
-	@echo "Tolvane in the browser: http://127.0.0.1:$(WEB_PORT)/"
-	cd $(WEB) && python3 -m http.server --bind 127.0.0.1 $(WEB_PORT)
+	python3 scripts/serve-web.py $(WEB) $(WEB_PORT)
 
 clean:
 	rm -rf $(BUILD) $(TEST_BUILD) $(WEB) $(WEB)-tree $(WIN_BUILD)

@@ -23,7 +23,7 @@ PACKAGES=(
 # Both other platforms: their sources built from Debian's source packages
 # (the tunes rendered at build time are in the base set).
 CROSS_PACKAGES=(fluidsynth vorbis-tools dpkg-dev ninja-build)
-WEB_PACKAGES=(emscripten chromium python3-websocket)
+WEB_PACKAGES=(emscripten chromium python3-websocket optipng brotli zopfli)
 WINDOWS_PACKAGES=(mingw-w64 wine64 wine libz-mingw-w64-dev meson x11-apps locales)
 
 for group in "$@"; do

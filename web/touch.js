@@ -93,6 +93,16 @@
   // The page's files kept for off-line play (HTTPS or localhost only). A
   // headless run (a test's replay) leaves the browser as it found it.
   const args = (window.tolvane && window.tolvane.args) || [];
-  if ('serviceWorker' in navigator && !args.includes('--headless'))
+  // Registered once every pack has arrived, so that the worker fills its
+  // cache from the browser's and never competes with the title's download.
+  function registerWorker() {
+    const p = window.tolvanePacks;
+    if (p && p.failed) return;
+    if (!p || !p.index || !p.index.packs.every((_, n) => p.arrived[n])) {
+      setTimeout(registerWorker, 1000);
+      return;
+    }
     navigator.serviceWorker.register('sw.js').catch((err) => console.log('tolvane: no service worker: ' + err));
+  }
+  if ('serviceWorker' in navigator && !args.includes('--headless')) registerWorker();
 })();

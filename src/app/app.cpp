@@ -14,6 +14,8 @@
 #include "app/bench.h"
 #include "app/close_signals.h"
 #include "app/console.h"
+#include "app/data_gate.h"
+#include "app/data_log.h"
 #include "app/gamepad.h"
 #include "app/input.h"
 #include "app/pause.h"
@@ -54,7 +56,9 @@ void FrameTick() {
     ClearFrame(0xFFFFFFFFu);
     BeginDrawing();
     s_TickScene = g_FrameNo;
+    SetDataLogScene(s_TickScene);
     Dispatch();
+    SetDataLogScene(-1);
     DrawShellNote();
     DrawSaveNote();
     EndDrawing();
@@ -172,6 +176,13 @@ int OpenRunFiles(AppOptions& opts) {
         CloseLog();
         return 2;
     }
+    if (!opts.dataLogPath.empty() && !OpenDataLog(Absolute(opts.dataLogPath, base).c_str())) {
+        std::fprintf(stderr, "tolvane: cannot write the data log '%s': %s\n", opts.dataLogPath.c_str(),
+                     std::strerror(errno));
+        CloseTrace();
+        CloseLog();
+        return 2;
+    }
     // Headless runs keep no settings unless given a file.
     SetSettingsPath(!opts.configPath.empty() ? Absolute(opts.configPath, base)
                     : opts.headless          ? std::string()
@@ -188,6 +199,7 @@ int OpenRunFiles(AppOptions& opts) {
                                                    InLanguage("ja", "en"))) {
         std::fprintf(stderr, "tolvane: cannot write the recording '%s': %s\n", opts.recordPath.c_str(),
                      std::strerror(errno));
+        CloseDataLog();
         CloseTrace();
         CloseLog();
         return 2;
@@ -196,6 +208,7 @@ int OpenRunFiles(AppOptions& opts) {
         // A game folder it cannot use ends the run as a device that fails.
         if (status == 1) return 1;
         StopRecording();
+        CloseDataLog();
         CloseTrace();
         CloseLog();
         return 2;
@@ -288,9 +301,13 @@ void FollowPause(bool paused) {
 }
 
 // A frame while paused: the game does not run; the kept picture, dimmed,
-// carries the card.
-void PausedFrame() {
-    DrawPausedFrame(AppPaused() && !PausedByPlayer());
+// carries the card: the player's own, else the loading card while the
+// scene's data is on the way.
+void PausedFrame(bool awaitingData) {
+    if (awaitingData && !PausedByPlayer())
+        DrawLoadingFrame();
+    else
+        DrawPausedFrame(AppPaused() && !PausedByPlayer());
     if (!PresentFrame()) ResetDevice();
     for (const std::string& s : s_Run.shots)
         if (!SaveFramePng(s.c_str())) std::fprintf(stderr, "tolvane: cannot save the shot '%s'\n", s.c_str());
@@ -315,15 +332,18 @@ LoopTurn RunLoopTurn() {
     } else if (PumpOneMessage()) {
         return LoopTurn::Message;
     }
-    FollowPause(AppPaused() || PausedByPlayer());
+    // A page's scene whose data is still arriving waits as a pause does (a
+    // headless page starts with every file).
+    const bool awaitingData = !opts.headless && SceneDataAwaited(g_FrameNo);
+    FollowPause(AppPaused() || PausedByPlayer() || awaitingData);
     s_TickRan = false;
     if (r.paused) {
         // The game clock stands still; a headless script's clock goes on.
         if (opts.headless) {
-            if (r.pausedMs++ % 15 == 0 && FrameDrawing()) PausedFrame();
+            if (r.pausedMs++ % 15 == 0 && FrameDrawing()) PausedFrame(false);
             return LoopTurn::Idle;
         }
-        if (s_FrameDue ? s_FrameDue() : FrameGateDue(r.gate, WallClockMs())) PausedFrame();
+        if (s_FrameDue ? s_FrameDue() : FrameGateDue(r.gate, WallClockMs())) PausedFrame(awaitingData);
         return LoopTurn::Idle;
     }
     if (opts.headless || (s_FrameDue ? s_FrameDue() : FrameGateDue(r.gate, WallClockMs()))) {
@@ -358,6 +378,7 @@ int EndRun(bool looped) {
     // A trace, recording or log that could not be written whole is no
     // success (each says which file).
     bool written = CloseTrace();
+    written = CloseDataLog() && written;
     written = StopRecording() && written;
     written = CloseLog() && written;
     if (!written && status == 0) status = 1;

@@ -26,6 +26,7 @@ struct AppOptions {
     // --export, --import: the settings and progress carried in one file;
     // the run does only that.
     std::string exportPath, importPath;
+    std::string dataLogPath;   // --data-log: each data file read, by scene
 };
 
 // Parses the command line. Returns 0 to go on, or the exit status to end

@@ -45,6 +45,7 @@ const char* kUsage =
     "  --record FILE       write every input of the run as a script that\n"
     "                      replays it headless (--script)\n"
     "  --log FILE          write the debug log to FILE ('-': standard error)\n"
+    "  --data-log FILE     write each data file read, with the scene reading it\n"
     "  --bench             print frame timings and peak memory at the end\n"
     "  --max-ms N          end the run after N ms of game time\n"
     "  --scene N           start at scene N (a scene's start, 0..64) instead of 0\n"
@@ -77,7 +78,7 @@ const PathOption kPaths[] = {
     {"--log", &AppOptions::logPath},       {"--data", &AppOptions::dataDir},
     {"--config", &AppOptions::configPath}, {"--progress", &AppOptions::progressPath},
     {"--record", &AppOptions::recordPath}, {"--export", &AppOptions::exportPath},
-    {"--import", &AppOptions::importPath},
+    {"--import", &AppOptions::importPath},  {"--data-log", &AppOptions::dataLogPath},
 };
 
 // Options that take a whole number in lo..hi.

@@ -77,13 +77,27 @@ bool PausedByPlayer() { return s_Paused || s_KeyCard; }
 bool KeyCardShown() { return s_KeyCard; }
 void ResetPause() { s_Paused = s_KeyCard = false; }
 
-void DrawPausedFrame(bool focusLost) {
+namespace {
+void DrawDimmedKeptFrame() {
     ClearFrame(0xFF000000u);
     DrawKeptFrame();
     DrawSolidQuad(MakeQuad(0, 0, float(kScreenW), float(kScreenH), 0, 0, 1, 1, kDim));
+}
+}  // namespace
+
+void DrawPausedFrame(bool focusLost) {
+    DrawDimmedKeptFrame();
     if (s_KeyCard)
         DrawKeyCard();
     else
         DrawPauseCard(focusLost && !s_Paused);
+    DrawShellNote();
+}
+
+void DrawLoadingFrame() {
+    DrawDimmedKeptFrame();
+    const int y0 = (kScreenH - 80) / 2;
+    DrawCard(220, y0, 420, y0 + 80);
+    DrawCentred(InLanguage("よみこみ中…", "Loading…"), y0 + 22, kCardInk);
     DrawShellNote();
 }

@@ -15,3 +15,7 @@ void ResetPause();
 // dimmed, the card (the key card when it is up), and the shell's note.
 // focusLost: paused by the window alone (no key resumes it).
 void DrawPausedFrame(bool focusLost);
+
+// One frame while a scene's data is still arriving (a web page): the kept
+// picture dimmed, and a small loading card.
+void DrawLoadingFrame();

@@ -14,10 +14,21 @@ constexpr int kReadFlags = O_RDONLY | O_BINARY | O_NOINHERIT;
 constexpr int kReadFlags = O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
 #endif
 
+namespace {
+void (*s_Watch)(const char*) = nullptr;
+}
+
+void SetDataFileWatcher(void (*watch)(const char* path)) { s_Watch = watch; }
+
+void NoteDataFileUse(const char* path) {
+    if (s_Watch) s_Watch(path);
+}
+
 const char* ReadDataFile(const char* path, std::vector<uint8_t>& out, size_t maxBytes) {
     out.clear();
     int fd = open(path, kReadFlags);
     if (fd < 0) return errno == ENOENT ? "no such file" : "cannot be opened";
+    NoteDataFileUse(path);
     struct stat st {};
     const char* why = nullptr;
     if (fstat(fd, &st) != 0)

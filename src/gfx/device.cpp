@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "base/data_file.h"
 #include "base/files.h"
 #include "base/language.h"
 #include "base/letterbox.h"
@@ -790,6 +791,7 @@ bool LoadIntoSlot(int slot, const char* path, const uint32_t* key, bool mustKnow
     for (size_t i = 0; i < s_Pictures.size(); ++i) {
         Picture& p = s_Pictures[i];
         if (p.path == path && p.keyed == (key != nullptr) && (!key || p.key == *key) && SameStamp(p, st)) {
+            NoteDataFileUse(path);
             if (p.bad || (mustKnow && !PictureSound(p))) return false;
             s_SlotPicture[slot] = int(i);
             return true;

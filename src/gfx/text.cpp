@@ -12,6 +12,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "base/data_file.h"
 #include "base/language.h"
 #include "base/platform.h"
 #include "gfx/device_internal.h"
@@ -76,7 +77,10 @@ void OpenLatinFont() {
     s_LatinTried = true;
     for (const char* path : kLatinPaths) {
         s_Latin = TTF_OpenFont(path, kLatinPx);
-        if (s_Latin) break;
+        if (s_Latin) {
+            NoteDataFileUse(path);
+            break;
+        }
     }
     if (!s_Latin) return;  // the Mincho's own Latin letters serve
     TTF_SetFontHinting(s_Latin, TTF_HINTING_LIGHT);
@@ -220,6 +224,7 @@ int CreateTextFont() {
         // face is opened once and sized down (opening it is the slow part).
         TTF_Font* f = TTF_OpenFont(path, 40);
         if (!f) continue;
+        NoteDataFileUse(path);
         for (int pt = 40; pt >= 20 && !s_Font; --pt) {
             if (TTF_SetFontSize(f, pt) != 0) break;
             if (TTF_FontHeight(f) <= kCellH) {

@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "base/data_file.h"
 #include "base/files.h"
 #include "base/platform.h"
 #include "sound/limiter.h"
@@ -203,6 +204,7 @@ bool LoadSound(int slot, const char* path, bool loop) {
         if (present && l->path == path && l->size == st.st_size && l->mtime.tv_sec == modified.tv_sec &&
             l->mtime.tv_nsec == modified.tv_nsec)
             found = l;
+    if (found) NoteDataFileUse(path);  // read before: used again all the same
     if (!found) {
         auto* l = new Loaded;
         l->path = path;

@@ -209,10 +209,15 @@ def q(args, **extra):
 
 
 @contextlib.contextmanager
-def browser(web_dir, replay_dir, extra_flags=()):
-    """Serves web_dir and starts Chromium; yields (page, base URL of index.html)."""
+def browser(web_dir, replay_dir, extra_flags=(), handler=None):
+    """Serves web_dir (through handler, a request handler class taking
+    directory=, when given) and starts Chromium; yields (page, base URL of
+    index.html)."""
     chromium = shutil.which("chromium") or "/usr/bin/chromium"
-    handler = functools.partial(Handler, web_dir=web_dir, replay_dir=replay_dir)
+    if handler:
+        handler = functools.partial(handler, directory=web_dir)
+    else:
+        handler = functools.partial(Handler, web_dir=web_dir, replay_dir=replay_dir)
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
     threading.Thread(target=server.serve_forever, daemon=True).start()
     base = f"http://127.0.0.1:{server.server_address[1]}/index.html"
