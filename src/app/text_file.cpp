@@ -4,6 +4,9 @@
 #include <emscripten.h>
 #endif
 
+#include <sys/stat.h>
+
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -47,6 +50,30 @@ const char* UpdateKeptFile(const std::string& path, KeptFileMerge merge) {
     // A page keeps its files only once they are copied into the browser's
     // storage (the page's script does it).
     if (!why) EM_ASM({ if (Module.tolvaneStore) Module.tolvaneStore(); });
+#endif
+    return why;
+}
+
+const char* ReplaceKeptFile(const std::string& path, const std::string& text, bool (*replaces)(const std::string& head)) {
+    std::string target = ResolveFileLinks(path);
+    int lock = LockKeptFile(target);
+    RemoveStaleTemporaries(target);
+    std::string head;
+    struct stat st {};
+    // Only a regular file is read: a FIFO would block.
+    if (replaces && stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+        if (FILE* f = std::fopen(target.c_str(), "rb")) {
+            char buf[4096];
+            head.assign(buf, std::fread(buf, 1, sizeof buf, f));
+            std::fclose(f);
+        }
+    if (head.compare(0, 3, "\xEF\xBB\xBF") == 0) head.erase(0, 3);
+    const bool write = !replaces || replaces(head);
+    const char* why = write ? ReplaceFileAtomically(target, text) : nullptr;
+    UnlockKeptFile(lock);
+#ifdef __EMSCRIPTEN__
+    // As UpdateKeptFile: the page copies it into the browser's storage.
+    if (write && !why) EM_ASM({ if (Module.tolvaneStore) Module.tolvaneStore(); });
 #endif
     return why;
 }

@@ -14,8 +14,9 @@ namespace {
 
 AppOptions s_Opts;
 bool s_Started = false;
-// Frames owed by the wall clock, and the wall time of the last one paid.
-uint32_t s_LastFrame = 0;
+// Frames owed by the wall clock, and the wall time of the last one paid
+// (ms and hundredths: at a lower game speed a frame is not a whole ms).
+uint32_t s_LastFrame = 0, s_LastFrameCs = 0;
 int s_Owed = 0;
 
 // Only the last frame a callback runs reaches the screen: the ones before it
@@ -30,18 +31,19 @@ bool FrameOwed() {
 // The frames owed since the last call: a display slower than 66 Hz gets two
 // in some calls; after a stall (a hidden tab) the game goes on from now.
 void CountOwedFrames() {
-    const uint32_t now = WallClockMs();
-    if (!s_Started) {
+    const uint32_t now = WallClockMs(), period = FramePeriodCs();
+    long long since = (long long)(now - s_LastFrame) * 100 - s_LastFrameCs;
+    if (!s_Started || since > 10000) {
         s_Started = true;
-        s_LastFrame = now - 15;
+        s_LastFrame = now;
+        s_LastFrameCs = 0;
+        s_Owed = 1;
+        return;
     }
-    uint32_t since = now - s_LastFrame;
-    if (since > 100) {
-        s_LastFrame = now - 15;
-        since = 15;
-    }
-    s_Owed = int(since / 15);
-    s_LastFrame += uint32_t(s_Owed) * 15;
+    s_Owed = int(since / period);
+    const long long paid = (long long)s_Owed * period + s_LastFrameCs;
+    s_LastFrame += uint32_t(paid / 100);
+    s_LastFrameCs = uint32_t(paid % 100);
 }
 
 // The page learns the exit status (its tests wait for it).

@@ -19,6 +19,7 @@
 #include "app/gamepad.h"
 #include "app/input.h"
 #include "app/record.h"
+#include "app/watch.h"
 #include "app/shell_keys.h"
 #include "base/letterbox.h"
 #include "base/platform.h"
@@ -58,6 +59,7 @@ ShellKey ShellKeyOf(const SDL_KeyboardEvent& k) {
         case SDLK_RETURN:
         case SDLK_KP_ENTER: return (k.keysym.mod & KMOD_ALT) ? ShellKey::ToggleFullscreen : ShellKey::NoKey;
         case SDLK_m: return ShellKey::Mute;
+        case SDLK_g: return ShellKey::GameSpeed;
         case SDLK_MINUS:
         case SDLK_KP_MINUS: return ShellKey::MusicDown;
         case SDLK_PLUS:
@@ -242,23 +244,26 @@ bool PumpOneMessage() {
             // In a page Escape leaves full screen (the browser's) and ends nothing.
             if (kPageCanvas && e.key.keysym.sym == SDLK_ESCAPE) break;
             int vk = SdlKeyToVk(e.key.keysym.sym);
-            if (vk >= 0) InputKey(vk, e.type == SDL_KEYDOWN);
+            if (vk >= 0 && !WatchTakesKey(vk, e.type == SDL_KEYDOWN)) InputKey(vk, e.type == SDL_KEYDOWN);
             break;
         }
         case SDL_MOUSEMOTION:
             MapPointer(e.motion.x, e.motion.y, s_WinW, s_WinH, s_DrawW, s_DrawH, x, y);
-            InputMouseMove(x, y);
+            if (!WatchTakesPointer(x, y, 0, false)) InputMouseMove(x, y);
             break;
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP:
             if (e.button.button == SDL_BUTTON_LEFT || e.button.button == SDL_BUTTON_RIGHT) {
                 MapPointer(e.button.x, e.button.y, s_WinW, s_WinH, s_DrawW, s_DrawH, x, y);
+                const int button = e.button.button == SDL_BUTTON_LEFT ? 1 : 2;
+                if (WatchTakesPointer(x, y, button, e.type == SDL_MOUSEBUTTONDOWN)) break;
                 InputMouseMove(x, y);
-                InputButton(e.button.button == SDL_BUTTON_LEFT ? 1 : 2, e.type == SDL_MOUSEBUTTONDOWN, NowMs());
+                InputButton(button, e.type == SDL_MOUSEBUTTONDOWN, NowMs());
             }
             break;
         case SDL_WINDOWEVENT:
-            if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) InputReleaseAll();
+            // A watched replay's keys are its own, not the player's.
+            if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST && !Watching()) InputReleaseAll();
             if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST || e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED)
                 s_Focused = e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED;
             if (e.window.event == SDL_WINDOWEVENT_MINIMIZED) s_Minimised = true;
