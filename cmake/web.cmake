@@ -29,6 +29,8 @@ add_custom_command(
 add_custom_target(webdata DEPENDS ${CMAKE_BINARY_DIR}/data.stamp)
 
 set(WEB_SHELL ${CMAKE_SOURCE_DIR}/web/shell.html)
+# The page's replay list and upload, beside index.html.
+configure_file(${CMAKE_SOURCE_DIR}/web/replays.js ${TOLVANE_WEB_OUT}/replays.js COPYONLY)
 add_executable(tolvane ${WEB_SOURCES})
 add_dependencies(tolvane webdata)
 set_target_properties(tolvane PROPERTIES

@@ -6,9 +6,13 @@
 #include <emscripten.h>
 
 #include "app/app.h"
+#include "app/replay.h"
 #include "app/scenes.h"
+#include "app/watch.h"
 #include "base/platform.h"
 #include "gfx/gfx.h"
+#include "base/files.h"
+#include "sound/sound.h"
 
 namespace {
 
@@ -104,5 +108,23 @@ int AppMain(int argc, char** argv) {
     // The browser's frame callback; main returns at once and the page lives on.
     emscripten_set_main_loop(FrameCallback, 0, 0);
     return 0;
+}
+#endif
+
+#ifdef __EMSCRIPTEN__
+// The page's upload (web/replays.js): the file it wrote beside the kept
+// replays is watched at once from its stage's start. 1 when it is a replay
+// of a stage this game has, else 0 (and the game goes on).
+extern "C" EMSCRIPTEN_KEEPALIVE int TolvaneWatchUploaded() {
+    const std::string path = KeptReplayPath(1, true);
+    if (path.empty()) return 0;
+    std::string why;
+    if (LoadWatch(FolderOf(path) + "/uploaded.txt", false, why) != 0) {
+        DebugLog(("replay: cannot watch the uploaded file: " + why + "\n").c_str());
+        return 0;
+    }
+    g_FrameNo = uint8_t(StageScene(WatchedStage()));
+    StopAllSound();
+    return 1;
 }
 #endif
