@@ -61,7 +61,8 @@ void DrawSpeedMark(int scene) {
     if (AppHeadless() || RunGameSpeed() >= 100 || !StageOfScene(scene, init)) return;
     char mark[32];
     std::snprintf(mark, sizeof mark, "%s %d%%", InLanguage("速さ", "Speed"), RunGameSpeed());
-    DrawStringRimmed(mark, kScreenW - 12 - TextWidth(mark), 440, 0xFFFFFFFFu, 0xFF2B2233u);
+    // Top right, over the sky; below the bar while a replay is watched.
+    DrawStringRimmed(mark, kScreenW - 10 - TextWidth(mark), Watching() ? 48 : 6, 0xFFFFFFFFu, 0xFF2B2233u);
 }
 }  // namespace
 

@@ -26,7 +26,7 @@ const KeyLine kKeyLines[] = {
     {"Ｆ２・？", "F2, ?", "このキー一覧", "This key card"},
     {"Ｆ１１・Ａｌｔ＋Ｅｎｔｅｒ", "F11, Alt+Enter", "全画面・ウインドウ", "Full screen or window"},
     {"Ｍ・−・＋", "M, -, +", "消音・音楽の音量", "Mute, music volume"},
-    {"Ｇ", "G", "ゲームの速さ（１００〜５０％）", "Game speed (100 % down to 50 %)"},
+    {"Ｇ", "G", "ゲームの速さ（５０％まで）", "Game speed (down to 50 %)"},
     {"Ｓｐａｃｅ・右・１・２・４", "Space, Right, 1, 2, 4", "リプレイ：停止・コマ送り・倍速", "Replay: pause, step, 1x 2x 4x"},
     {"Ｅｓｃ", "Esc", "ゲームを終わる", "Quit the game"},
 };
