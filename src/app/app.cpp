@@ -44,16 +44,6 @@ void SetFramePacer(bool (*frameDue)()) { s_FrameDue = frameDue; }
 uint32_t FramePeriodCs() { return uint32_t(150000 / (RunGameSpeed() * WatchPace())); }
 
 namespace {
-// The stage whose scene n is (init or frame), 0 for any other scene.
-int StageOfScene(int n, bool& init) {
-    for (int k = 1; k <= kStageCount; ++k)
-        if (n == StageScene(k) || n == StageScene(k) + 1) {
-            init = n == StageScene(k);
-            return k;
-        }
-    return 0;
-}
-
 // A window's small mark in a stage while the game runs slower than its own
 // pace; a headless run has no speed.
 void DrawSpeedMark(int scene) {

@@ -87,15 +87,6 @@ void EndWatch() {
     InputMouseMove(x, y);
 }
 
-int StageOfScene(int scene, bool& init) {
-    for (int k = 1; k <= kStageCount; ++k)
-        if (scene == StageScene(k) || scene == StageScene(k) + 1) {
-            init = scene == StageScene(k);
-            return k;
-        }
-    return 0;
-}
-
 }  // namespace
 
 int LoadWatch(const std::string& path, bool verify, std::string& why) {
