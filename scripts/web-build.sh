@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Cross-compiles the game for the browser into OUT (index.html, .js, .wasm,
-# packs/ and packs.js, the page's storage.js, touch.js, manifest and icons,
+# packs/ and packs.js, the page's storage.js, touch.js, replays.js, manifest and icons,
 # and last sw.js, the service worker that keeps them all) with the data and
 # the program of a native build (its data folder's parent holds the program);
 # the libraries come from scripts/deps/build-web.sh. Its CMake tree is
@@ -28,7 +28,7 @@ cmake --build "$out-tree" -j "${JOBS:-2}"
 rm -f "$out/index.data"  # an older build's single package
 # The page's own scripts and manifest, and its icons from the native
 # generator beside the data.
-cp "$root/web/storage.js" "$root/web/touch.js" "$root/web/manifest.webmanifest" "$out/"
+cp "$root/web/storage.js" "$root/web/touch.js" "$root/web/replays.js" "$root/web/manifest.webmanifest" "$out/"
 "$(dirname "$data")/tools/assetgen/assetgen" --web-icons "$out"
 "$here/web-compress.sh" "$out"
 # Last, once the folder holds every file: the service worker that keeps them.

@@ -22,6 +22,7 @@
 #include "app/progress.h"
 #include "app/progress_export.h"
 #include "app/record.h"
+#include "app/replay.h"
 #include "app/save_status.h"
 #include "base/files.h"
 #include "base/language.h"
@@ -31,6 +32,7 @@
 #include "app/settings.h"
 #include "app/shell_keys.h"
 #include "app/trace.h"
+#include "app/watch.h"
 #include "app/window.h"
 #include "gfx/gfx.h"
 #include "sound/sound.h"
@@ -42,6 +44,21 @@ bool (*s_FrameDue)() = nullptr;
 }  // namespace
 
 void SetFramePacer(bool (*frameDue)()) { s_FrameDue = frameDue; }
+
+uint32_t FramePeriodCs() { return uint32_t(150000 / (RunGameSpeed() * WatchPace())); }
+
+namespace {
+// A window's small mark in a stage while the game runs slower than its own
+// pace; a headless run has no speed.
+void DrawSpeedMark(int scene) {
+    bool init = false;
+    if (AppHeadless() || RunGameSpeed() >= 100 || !StageOfScene(scene, init)) return;
+    char mark[32];
+    std::snprintf(mark, sizeof mark, "%s %d%%", InLanguage("速さ", "Speed"), RunGameSpeed());
+    // Top right, over the sky; below the bar while a replay is watched.
+    DrawStringRimmed(mark, kScreenW - 10 - TextWidth(mark), Watching() ? 48 : 6, 0xFFFFFFFFu, 0xFF2B2233u);
+}
+}  // namespace
 
 bool LastTickRan() { return s_TickRan; }
 int LastTickScene() { return s_TickScene; }
@@ -58,6 +75,8 @@ void FrameTick() {
     s_TickScene = g_FrameNo;
     SetDataLogScene(s_TickScene);
     Dispatch();
+    DrawSpeedMark(s_TickScene);
+    DrawWatchMarks();
     SetDataLogScene(-1);
     DrawShellNote();
     DrawSaveNote();
@@ -71,7 +90,34 @@ void FrameTick() {
 
 namespace {
 
+// A replay's input reaches the game as the player's would (time: its press's
+// time, for double clicks).
+void DeliverReplay(const ScriptEvent& e, uint32_t time) {
+    switch (e.kind) {
+        case ScriptKind::Move: InputMouseMove(e.x, e.y); break;
+        case ScriptKind::Press: InputButton(e.button, true, time); break;
+        case ScriptKind::Release: InputButton(e.button, false, time); break;
+        case ScriptKind::KeyDown: InputKey(e.vk, true); break;
+        case ScriptKind::KeyUp: InputKey(e.vk, false); break;
+        default: break;  // a replay holds no other
+    }
+}
+
+// A script's input, like a window's, works the controls while a replay is
+// watched.
+bool TakenByWatch(const ScriptEvent& e) {
+    switch (e.kind) {
+        case ScriptKind::Move: return WatchTakesPointer(e.x, e.y, 0, false);
+        case ScriptKind::Press: return WatchTakesPointer(g_MouseX, g_MouseY, e.button, true);
+        case ScriptKind::Release: return WatchTakesPointer(g_MouseX, g_MouseY, e.button, false);
+        case ScriptKind::KeyDown: return WatchTakesKey(e.vk, true);
+        case ScriptKind::KeyUp: return WatchTakesKey(e.vk, false);
+        default: return false;
+    }
+}
+
 void Deliver(const ScriptEvent& e, std::vector<std::string>& shots) {
+    if (TakenByWatch(e)) return;
     switch (e.kind) {
         case ScriptKind::Move: InputMouseMove(e.x, e.y); break;
         case ScriptKind::Press: InputButton(e.button, true, NowMs()); break;
@@ -190,10 +236,25 @@ int OpenRunFiles(AppOptions& opts) {
     LoadSettings();
     StartRunSettings(opts);
     g_Language = ChooseLanguage(opts.lang.c_str(), SettingsLanguage());
-    SetProgressPath(!opts.progressPath.empty() ? Absolute(opts.progressPath, base)
-                    : opts.headless            ? std::string()
-                                               : DefaultProgressPath());
+    const std::string progress = !opts.progressPath.empty() ? Absolute(opts.progressPath, base)
+                                 : opts.headless            ? std::string()
+                                                            : DefaultProgressPath();
+    SetProgressPath(progress);
     LoadProgress();
+    // Replays are kept beside the progress, or not at all.
+    SetReplayFolder(progress.empty() ? std::string() : FolderOf(progress) + "/replays");
+    // A replay watched or checked starts at its stage.
+    const std::string replay = !opts.verifyPath.empty() ? opts.verifyPath : opts.watchPath;
+    if (!replay.empty()) {
+        std::string why;
+        if (LoadWatch(Absolute(replay, base), !opts.verifyPath.empty(), why)) {
+            std::fprintf(stderr, "tolvane: cannot watch '%s': %s\n", replay.c_str(), why.c_str());
+            CloseTrace();
+            CloseLog();
+            return 2;
+        }
+        opts.startScene = StageScene(WatchedStage());
+    }
     // Stamps count from the game clock's start, where the loop begins.
     if (!opts.recordPath.empty() && !StartRecording(Absolute(opts.recordPath, base), opts.clockStart, opts.startScene,
                                                    InLanguage("ja", "en"))) {
@@ -249,6 +310,21 @@ void DeliverDueScript(uint32_t elapsed) {
     }
 }
 
+// Before a tick that will run: a watched replay's inputs due by then; in
+// play, a stage's init begins the take of its try, and anything but a stage
+// ends it.
+void BeforeTick() {
+    if (NowMs() - g_LastTick < 15) return;  // FrameTick's own gate: no tick
+    bool init = false;
+    const int stage = StageOfScene(g_FrameNo, init);
+    if (Watching())
+        FeedWatch(NowMs(), DeliverReplay);
+    else if (stage && init)
+        BeginStageTake(stage, NowMs());
+    else if (!stage && TakeOpen())
+        DropTake();
+}
+
 // After a frame ran: release a waiting script, trace it, save its shots.
 // gameMs: game time since start; scriptMs: the script's clock.
 void AfterFrame(uint32_t gameMs, uint32_t scriptMs) {
@@ -284,7 +360,7 @@ int StartRun(const AppOptions& opts) {
     // filled in where the command line said nothing.
     if (!StartDevices(s_Run.opts)) return 1;
     if (opts.bench) TimeTunes();
-    g_FrameNo = uint8_t(opts.startScene);
+    g_FrameNo = uint8_t(s_Run.opts.startScene);
     s_Run.start = NowMs();
     return 0;
 }
@@ -302,12 +378,19 @@ void FollowPause(bool paused) {
 
 // A frame while paused: the game does not run; the kept picture, dimmed,
 // carries the card: the player's own, else the loading card while the
-// scene's data is on the way.
+// scene's data is on the way, else the watch's own pause (the picture as it
+// stands, with its controls).
 void PausedFrame(bool awaitingData) {
-    if (awaitingData && !PausedByPlayer())
+    if (awaitingData && !PausedByPlayer()) {
         DrawLoadingFrame();
-    else
+    } else if (WatchHolds() && !AppPaused() && !PausedByPlayer()) {
+        ClearFrame(0xFF000000u);
+        DrawKeptFrame();
+        DrawWatchMarks();
+        DrawShellNote();
+    } else {
         DrawPausedFrame(AppPaused() && !PausedByPlayer());
+    }
     if (!PresentFrame()) ResetDevice();
     for (const std::string& s : s_Run.shots)
         if (!SaveFramePng(s.c_str())) std::fprintf(stderr, "tolvane: cannot save the shot '%s'\n", s.c_str());
@@ -335,7 +418,7 @@ LoopTurn RunLoopTurn() {
     // A page's scene whose data is still arriving waits as a pause does (a
     // headless page starts with every file).
     const bool awaitingData = !opts.headless && SceneDataAwaited(g_FrameNo);
-    FollowPause(AppPaused() || PausedByPlayer() || awaitingData);
+    FollowPause(AppPaused() || PausedByPlayer() || awaitingData || WatchHolds());
     s_TickRan = false;
     if (r.paused) {
         // The game clock stands still; a headless script's clock goes on.
@@ -343,16 +426,21 @@ LoopTurn RunLoopTurn() {
             if (r.pausedMs++ % 15 == 0 && FrameDrawing()) PausedFrame(false);
             return LoopTurn::Idle;
         }
-        if (s_FrameDue ? s_FrameDue() : FrameGateDue(r.gate, WallClockMs())) PausedFrame(awaitingData);
+        if (s_FrameDue ? s_FrameDue() : FrameGateDue(r.gate, WallClockMs(), FramePeriodCs())) PausedFrame(awaitingData);
         return LoopTurn::Idle;
     }
-    if (opts.headless || (s_FrameDue ? s_FrameDue() : FrameGateDue(r.gate, WallClockMs()))) {
+    if (opts.headless || (s_FrameDue ? s_FrameDue() : FrameGateDue(r.gate, WallClockMs(), FramePeriodCs()))) {
         if (!opts.headless) StepGamepadPointer();
+        BeforeTick();
         if (opts.bench) BenchFrameBegin();
         FrameTick();
         if (opts.bench) BenchFrameEnd(s_TickRan);
     }
-    if (s_TickRan) AfterFrame(NowMs() - r.start, elapsed);
+    if (s_TickRan) {
+        WatchTicked();
+        WatchAfterTick(s_TickScene, NowMs());
+        AfterFrame(NowMs() - r.start, elapsed);
+    }
     // Headless: one virtual millisecond a turn. A window: the next frame's
     // game time, which the input that arrives meanwhile is stamped with.
     if (opts.headless)
@@ -403,6 +491,29 @@ int RunGame(const AppOptions& opts) {
 }
 
 #ifndef __EMSCRIPTEN__  // a web page's is in web_main.cpp: the browser runs its loop
+namespace {
+// --verify: the file must be a replay of a stage this game has; then the
+// run plays it and says what it saw.
+int Verify(const AppOptions& opts) {
+    Replay r;
+    if (const char* why = LoadReplayFile(opts.verifyPath, r)) {
+        std::fprintf(stderr, "tolvane: %s is not a replay: %s\n", opts.verifyPath.c_str(), why);
+        return 2;
+    }
+    if (r.head.stage > kStageCount) {
+        std::printf("stage %d not cleared: this game has no stage %d (the replay was made by version %s, this is %s)\n",
+                    r.head.stage, r.head.stage, r.head.version.c_str(), GameVersion());
+        return 1;
+    }
+    int status = RunGame(opts);
+    if (status != 0) return status == 2 ? 2 : 1;
+    std::string line;
+    status = VerifyOutcome(line);
+    std::printf("%s\n", line.c_str());
+    return status;
+}
+}  // namespace
+
 int AppMain(int argc, char** argv) {
     UseStartingConsole();
     AppOptions opts;
@@ -410,6 +521,7 @@ int AppMain(int argc, char** argv) {
     if (parsed == -1) return 0;  // --help
     if (parsed != 0) return parsed;
     if (!opts.exportPath.empty() || !opts.importPath.empty()) return CarryProgress(opts);
+    if (!opts.verifyPath.empty()) return Verify(opts);
     return RunGame(opts);
 }
 #endif

@@ -20,6 +20,7 @@ struct AppOptions {
     bool fullscreen = false;
     int windowScale = -1;  // 0: the largest that fits
     int musicVolume = -1, effectsVolume = -1;
+    int speed = -1;  // game speed in percent for this run (a window's pace only)
     std::string configPath;    // --config: the settings file (headless too)
     std::string progressPath;  // --progress: the progress file (headless too)
     std::string recordPath;    // --record: every input written as a script
@@ -27,6 +28,8 @@ struct AppOptions {
     // the run does only that.
     std::string exportPath, importPath;
     std::string dataLogPath;   // --data-log: each data file read, by scene
+    std::string watchPath;     // --watch: a replay watched from its stage's start
+    std::string verifyPath;    // --verify: a replay played headless, its clear told
 };
 
 // Parses the command line. Returns 0 to go on, or the exit status to end
@@ -57,6 +60,10 @@ LoopTurn RunLoopTurn();
 // A platform whose frame callback paces the frames (the browser) says here
 // whether a window's frame is due; nullptr: a frame every 15 ms of wall time.
 void SetFramePacer(bool (*frameDue)());
+// The wall time a frame takes, in hundredths of a millisecond: 15 ms at the
+// game's own pace, longer at a lower game speed, shorter while a replay is
+// watched at 2x or 4x.
+uint32_t FramePeriodCs();
 // Shuts everything down and returns the exit status; looped: the loop ran.
 int EndRun(bool looped);
 

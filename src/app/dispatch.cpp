@@ -17,6 +17,15 @@ int SceneStartFor(int n) {
     return n;
 }
 
+int StageOfScene(int n, bool& init) {
+    for (int k = 1; k <= kStageCount; ++k)
+        if (n == StageScene(k) || n == StageScene(k) + 1) {
+            init = n == StageScene(k);
+            return k;
+        }
+    return 0;
+}
+
 void Dispatch() {
     int n = g_FrameNo;
     if (!s_Scenes || n >= kSceneCount) {

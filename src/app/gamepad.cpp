@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "app/input.h"
+#include "app/watch.h"
 #include "base/platform.h"
 
 namespace {
@@ -46,6 +47,11 @@ void ClosePad(SDL_JoystickID id) {
 }
 
 void PadButton(Uint8 button, bool down) {
+    // While a replay is watched: Start pauses it, B and Back leave it.
+    const int watchKey = button == SDL_CONTROLLER_BUTTON_START ? kVkPause
+                         : button == SDL_CONTROLLER_BUTTON_B || button == SDL_CONTROLLER_BUTTON_BACK ? VK_ESCAPE
+                                                                                                       : 0;
+    if (WatchTakesKey(watchKey, down)) return;
     switch (button) {
         case SDL_CONTROLLER_BUTTON_A: InputButton(1, down, NowMs()); break;
         case SDL_CONTROLLER_BUTTON_B: InputButton(2, down, NowMs()); break;
@@ -110,6 +116,7 @@ bool HandleGamepadEvent(const SDL_Event& e) {
 }
 
 void StepGamepadPointer() {
+    if (Watching()) return;  // the replay moves the brush
     float dx = 0, dy = 0;
     for (SDL_GameController* p : s_Pads)
         if (p) PadDirection(p, dx, dy);

@@ -145,6 +145,35 @@ void ResetInput() {
     g_MouseX = g_MouseY = 0;
 }
 
+void SaveInputState(InputState& s, uint32_t now) {
+    std::memcpy(s.held, s_Held, sizeof s_Held);
+    std::memcpy(s.unseen, s_Unseen, sizeof s_Unseen);
+    s.releaseDue = s_ReleaseDue;
+    s.releaseArmed = s_ReleaseArmed;
+    s.lButton = g_LButton;
+    s.mouseX = g_MouseX;
+    s.mouseY = g_MouseY;
+    // A press too long ago to pair with is no press at all.
+    s.havePress = s_HaveLastPress && now - s_LastPressTime <= kDoubleClickMs;
+    s.pressAgo = s.havePress ? now - s_LastPressTime : 0;
+    s.pressX = s.havePress ? s_LastPressX : 0;
+    s.pressY = s.havePress ? s_LastPressY : 0;
+}
+
+void LoadInputState(const InputState& s, uint32_t now) {
+    std::memcpy(s_Held, s.held, sizeof s_Held);
+    std::memcpy(s_Unseen, s.unseen, sizeof s_Unseen);
+    s_ReleaseDue = s.releaseDue;
+    s_ReleaseArmed = s.releaseArmed;
+    g_LButton = s.lButton;
+    g_MouseX = s.mouseX;
+    g_MouseY = s.mouseY;
+    s_HaveLastPress = s.havePress;
+    s_LastPressTime = now - s.pressAgo;
+    s_LastPressX = s.pressX;
+    s_LastPressY = s.pressY;
+}
+
 int KeyNameToVk(const char* name) {
     // Names are read in any case: "Escape", "ESCAPE" and "escape" alike.
     for (const KeyName& k : kKeyNames)

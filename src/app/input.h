@@ -20,6 +20,19 @@ void InputReleaseAll();  // focus lost: nothing stays held
 void SnapshotKeys();
 void ResetInput();
 
+// Everything the input keeps between frames, as a replay must put it back
+// where its try began. Times are kept as how long ago they were.
+struct InputState {
+    bool held[256], unseen[256];
+    bool releaseDue, releaseArmed;
+    int lButton, mouseX, mouseY;
+    bool havePress;        // a press a second one may pair with as a double click
+    uint32_t pressAgo;     // ms since that press
+    int pressX, pressY;
+};
+void SaveInputState(InputState& s, uint32_t now);
+void LoadInputState(const InputState& s, uint32_t now);
+
 // Virtual-key code for a script key name (escape, space, enter, f1..f12,
 // backspace, tab, shift, ctrl, alt, left, up, right, down, a-z, 0-9), or -1.
 int KeyNameToVk(const char* name);

@@ -7,6 +7,7 @@
 #include "app/app.h"
 #include "app/scenes.h"
 #include "base/language.h"
+#include "app/settings.h"
 #include "base/parse_int.h"
 
 namespace {
@@ -27,6 +28,9 @@ const char* kUsage =
     "  --scale N           window size: N times 640x480 (0: the largest that fits)\n"
     "  --music-volume N    music volume 0..100 for this run\n"
     "  --effects-volume N  sound effects volume 0..100 for this run\n"
+    "  --speed PERCENT     game speed 50..100 in steps of 10 for this run\n"
+    "                      (the game's own time and its replays are the same\n"
+    "                      at every speed; headless runs ignore it)\n"
     "  --config FILE       the settings file (default\n"
     "                      " KEPT_FILE("XDG_CONFIG_HOME", "settings.ini") "; headless runs\n"
     "                      use none unless given one)\n"
@@ -46,6 +50,11 @@ const char* kUsage =
     "                      replays it headless (--script)\n"
     "  --log FILE          write the debug log to FILE ('-': standard error)\n"
     "  --data-log FILE     write each data file read, with the scene reading it\n"
+    "  --watch FILE        watch a replay (a replays/stageN-*.txt file)\n"
+    "  --verify FILE       play a replay headless from its stage's start; prints\n"
+    "                      the stage and the clear's game time; exit status 0\n"
+    "                      when it clears its stage, 1 when not, 2 when the file\n"
+    "                      is not a replay\n"
     "  --bench             print frame timings and peak memory at the end\n"
     "  --max-ms N          end the run after N ms of game time\n"
     "  --scene N           start at scene N (a scene's start, 0..64) instead of 0\n"
@@ -79,6 +88,7 @@ const PathOption kPaths[] = {
     {"--config", &AppOptions::configPath}, {"--progress", &AppOptions::progressPath},
     {"--record", &AppOptions::recordPath}, {"--export", &AppOptions::exportPath},
     {"--import", &AppOptions::importPath},  {"--data-log", &AppOptions::dataLogPath},
+    {"--watch", &AppOptions::watchPath},    {"--verify", &AppOptions::verifyPath},
 };
 
 // Options that take a whole number in lo..hi.
@@ -86,11 +96,13 @@ struct NumberOption {
     const char* name;
     long long lo, hi;
     void (*set)(AppOptions& o, long long n);
+    long long step = 1;  // the number is a whole multiple of it
 };
 const NumberOption kNumbers[] = {
     {"--scale", 0, 8, [](AppOptions& o, long long n) { o.windowScale = int(n); }},
     {"--music-volume", 0, 100, [](AppOptions& o, long long n) { o.musicVolume = int(n); }},
     {"--effects-volume", 0, 100, [](AppOptions& o, long long n) { o.effectsVolume = int(n); }},
+    {"--speed", kMinGameSpeed, 100, [](AppOptions& o, long long n) { o.speed = int(n); }, kGameSpeedStep},
     {"--clock-start", 0, 0xFFFFFFFFLL, [](AppOptions& o, long long n) { o.clockStart = uint32_t(n); }},
     {"--max-ms", 0, 1LL << 40, [](AppOptions& o, long long n) { o.maxMs = n; }},
     {"--scene", 0, kSceneCount - 1, [](AppOptions& o, long long n) { o.startScene = int(n); }},
@@ -118,6 +130,10 @@ bool TakeNumber(ArgReader& r, const NumberOption& o, AppOptions& out) {
     long long n = 0;
     if (!ParseInt(v, o.lo, o.hi, n)) {
         std::fprintf(stderr, "tolvane: %s wants a whole number in %lld..%lld, not '%s'\n", o.name, o.lo, o.hi, v);
+        return false;
+    }
+    if (n % o.step != 0) {
+        std::fprintf(stderr, "tolvane: %s goes in steps of %lld, not '%s'\n", o.name, o.step, v);
         return false;
     }
     o.set(out, n);
@@ -163,7 +179,19 @@ int TakeOption(ArgReader& r, AppOptions& out) {
 }
 
 // Options that make no sense together.
-int CheckCombination(const AppOptions& out) {
+int CheckCombination(AppOptions& out) {
+    // A verification is a headless run of the replay alone.
+    if (!out.verifyPath.empty()) {
+        if (!out.scriptPath.empty() || !out.watchPath.empty() || out.startScene != 0) {
+            std::fprintf(stderr, "tolvane: --verify plays its replay alone (no --script, --watch or --scene)\n");
+            return 2;
+        }
+        out.headless = true;
+    }
+    if (!out.watchPath.empty() && out.startScene != 0) {
+        std::fprintf(stderr, "tolvane: --watch starts at its replay's stage (no --scene)\n");
+        return 2;
+    }
     if (!out.headless && (!out.scriptPath.empty())) {
         std::fprintf(stderr, "tolvane: --script needs --headless\n");
         return 2;

@@ -27,6 +27,8 @@ const KeyLine kKeyLines[] = {
     {"Ｆ２・？", "F2, ?", "このキー一覧", "This key card"},
     {"Ｆ１１・Ａｌｔ＋Ｅｎｔｅｒ", "F11, Alt+Enter", "全画面・ウインドウ", "Full screen or window"},
     {"Ｍ・−・＋", "M, -, +", "消音・音楽の音量", "Mute, music volume"},
+    {"Ｇ", "G", "ゲームの速さ（５０％まで）", "Game speed (down to 50 %)"},
+    {"Ｓｐａｃｅ・右・１・２・４", "Space, Right, 1, 2, 4", "リプレイ：停止・コマ送り・倍速", "Replay: pause, step, 1x 2x 4x"},
     {"Ｅｓｃ", "Esc", "ゲームを終わる", "Quit the game"},
 };
 constexpr int kKeyLineCount = int(sizeof kKeyLines / sizeof kKeyLines[0]);
@@ -36,7 +38,7 @@ constexpr uint32_t kCardRim = 0xFF2B2233u;  // the game's outline ink
 constexpr uint32_t kCardFill = 0xF0F6EEDCu; // the cream of the talk window
 constexpr uint32_t kCardInk = 0xFF2B2233u;
 constexpr uint32_t kCardHint = 0xFF6A5A48u;
-constexpr int kLineH = 35;
+constexpr int kLineH = 31;
 
 void DrawCard(int x0, int y0, int x1, int y1) {
     DrawSolidQuad(MakeQuad(float(x0 - 3), float(y0 - 3), float(x1 + 3), float(y1 + 3), 0, 0, 1, 1, kCardRim));

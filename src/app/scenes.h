@@ -85,6 +85,9 @@ enum Scene : uint8_t {
 // numbers after the last named scene, 65 + 2 (k - 10) and the next, so a new
 // stage needs no name here.
 constexpr int StageScene(int k) { return k <= 9 ? 7 + 4 * k : kSceneEnd2Frame + 1 + 2 * (k - 10); }
+// The stage whose init or frame scene n is (init: which of the two), 0 for
+// any other scene.
+int StageOfScene(int n, bool& init);
 // Every scene number lies below this: the named ones and the later stages'.
 constexpr int kSceneCount = StageScene(kStageCount + 1);
 static_assert(StageScene(1) == kSceneStage1Init && StageScene(9) == kSceneStage9Init && kStageCount >= 9);

@@ -77,6 +77,12 @@ int ParseSettings(const std::string& text, const std::string& name, Settings& ou
                 continue;
             }
             (key == "music_volume" ? out.musicVolume : out.effectsVolume) = int(n);
+        } else if (key == "game_speed") {
+            if (!ParseInt(value.c_str(), kMinGameSpeed, 100, n) || !GameSpeedValid(n)) {
+                complain("game_speed wants 50..100 in steps of 10");
+                continue;
+            }
+            out.gameSpeed = int(n);
         } else if (key == "language") {
             if (value != "ja" && value != "en") {
                 complain("language wants ja or en");
@@ -99,6 +105,7 @@ void CopySettingKeys(Settings& to, const Settings& from, unsigned keys) {
     if (keys & kSettingEffectsVolume) to.effectsVolume = from.effectsVolume;
     if (keys & kSettingMuted) to.muted = from.muted;
     if (keys & kSettingLanguage) std::memcpy(to.language, from.language, sizeof to.language);
+    if (keys & kSettingGameSpeed) to.gameSpeed = from.gameSpeed;
 }
 
 std::string FormatSettings(const Settings& s) {
@@ -109,6 +116,7 @@ std::string FormatSettings(const Settings& s) {
     t += "effects_volume = " + std::to_string(s.effectsVolume) + "\n";
     t += "muted = " + std::to_string(s.muted ? 1 : 0) + "\n";
     if (s.language[0]) t += std::string("language = ") + s.language + "\n";
+    t += "game_speed = " + std::to_string(s.gameSpeed) + "\n";
     return t;
 }
 

@@ -1,6 +1,6 @@
 // The player's settings, kept between runs in a small text file
 // (settings.ini in the XDG config folder): full screen or window, window
-// scale, music and effects volume, mute, language. Command-line options
+// scale, music and effects volume, mute, language, game speed. Command-line options
 // override them for one run without being saved.
 #pragma once
 #include <string>
@@ -12,6 +12,7 @@ struct Settings {
     int effectsVolume = 100;
     bool muted = false;
     char language[3] = "";  // ja or en; empty: the locale decides
+    int gameSpeed = 100;    // percent of the game's pace: 50..100 in steps of 10
 };
 
 // The keys of the file, one bit each: what a save overwrites.
@@ -22,10 +23,17 @@ enum SettingKey : unsigned {
     kSettingEffectsVolume = 1u << 3,
     kSettingMuted = 1u << 4,
     kSettingLanguage = 1u << 5,
+    kSettingGameSpeed = 1u << 6,
 };
 
 constexpr int kMaxWindowScale = 8;
 constexpr int kVolumeStep = 10;
+// Game speed: a tick of 15 ms of game time takes 15 * 100 / speed ms of
+// wall time; the game itself never sees it.
+constexpr int kMinGameSpeed = 50, kGameSpeedStep = 10;
+inline bool GameSpeedValid(long long percent) {
+    return percent >= kMinGameSpeed && percent <= 100 && percent % kGameSpeedStep == 0;
+}
 
 // The settings in force (read at start-up, changed by the keys).
 extern Settings g_Settings;

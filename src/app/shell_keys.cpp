@@ -13,12 +13,15 @@
 namespace {
 int s_Music = 100, s_Effects = 100;
 bool s_Muted = false;
+int s_Speed = 100;
 char s_Note[48];
 uint32_t s_NoteSince;
 constexpr uint32_t kNoteMs = 1000;
 
-void ShowNote() {
-    if (s_Muted)
+void ShowNote(ShellKey key) {
+    if (key == ShellKey::GameSpeed)
+        std::snprintf(s_Note, sizeof s_Note, "%s %d%%", InLanguage("ゲームの速さ", "Game speed"), s_Speed);
+    else if (s_Muted)
         std::snprintf(s_Note, sizeof s_Note, "%s", InLanguage("消音", "Sound off"));
     else
         std::snprintf(s_Note, sizeof s_Note, "%s %d%%", InLanguage("音楽", "Music"), s_Music);
@@ -33,6 +36,7 @@ void StartRunSettings(AppOptions& opts) {
     s_Music = opts.musicVolume >= 0 ? opts.musicVolume : s.musicVolume;
     s_Effects = opts.effectsVolume >= 0 ? opts.effectsVolume : s.effectsVolume;
     s_Muted = s.muted;
+    s_Speed = opts.speed >= 0 ? opts.speed : s.gameSpeed;
     s_Note[0] = 0;
 }
 
@@ -62,6 +66,11 @@ void HandleShellKey(ShellKey key) {
             changed = kSettingMusicVolume | (s_Muted ? kSettingMuted : 0u);
             s_Muted = false;
             break;
+        case ShellKey::GameSpeed:
+            s_Speed = s_Speed <= kMinGameSpeed ? 100 : (s_Speed - 1) / kGameSpeedStep * kGameSpeedStep;
+            g_Settings.gameSpeed = s_Speed;
+            changed = kSettingGameSpeed;
+            break;
     }
     ApplySoundLevels();
     // Only what the key changed is saved: a level given for this run alone
@@ -69,7 +78,7 @@ void HandleShellKey(ShellKey key) {
     g_Settings.musicVolume = s_Music;
     g_Settings.muted = s_Muted;
     SaveSettings(changed);
-    ShowNote();
+    ShowNote(key);
 }
 
 void DrawShellNote() {
@@ -91,3 +100,4 @@ void DrawShellNote() {
 const char* ShellNoteText() { return s_Note; }
 int RunMusicVolume() { return s_Music; }
 bool RunMuted() { return s_Muted; }
+int RunGameSpeed() { return s_Speed; }

@@ -1,11 +1,11 @@
 // Keys the shell answers in every scene, outside the game: full screen,
-// mute and music volume, each remembered in the settings; and the short
+// mute, music volume and game speed, each remembered in the settings; and the short
 // note of the new level drawn over the finished picture.
 #pragma once
 
 struct AppOptions;
 
-enum class ShellKey { NoKey, ToggleFullscreen, Mute, MusicDown, MusicUp };
+enum class ShellKey { NoKey, ToggleFullscreen, Mute, MusicDown, MusicUp, GameSpeed };
 
 // The run's settings: the file's, overridden by the command line for this
 // run. Fills opts.windowed and opts.windowScale.
@@ -27,3 +27,6 @@ const char* ShellNoteText();
 // The run's volumes, after overrides and keys.
 int RunMusicVolume();
 bool RunMuted();
+// The run's game speed in percent (50..100): --speed, else the settings, as
+// the key (G: one step slower, from 50 back to 100) has changed it.
+int RunGameSpeed();

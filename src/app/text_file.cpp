@@ -4,7 +4,10 @@
 #include <emscripten.h>
 #endif
 
+#include <sys/stat.h>
+
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -99,6 +102,28 @@ const char* WriteKeptFile(const std::string& path, KeptFileMerge merge) {
     return why;
 }
 
+// The replacement itself: under the file's lock, the old head asked, the
+// new text written.
+const char* ReplaceKeptFileNow(const std::string& path, const std::string& text, bool (*replaces)(const std::string& head)) {
+    std::string target = ResolveFileLinks(path);
+    int lock = LockKeptFile(target);
+    RemoveStaleTemporaries(target);
+    std::string head;
+    struct stat st {};
+    // Only a regular file is read: a FIFO would block.
+    if (replaces && stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+        if (FILE* f = std::fopen(target.c_str(), "rb")) {
+            char buf[4096];
+            head.assign(buf, std::fread(buf, 1, sizeof buf, f));
+            std::fclose(f);
+        }
+    if (head.compare(0, 3, "\xEF\xBB\xBF") == 0) head.erase(0, 3);
+    const bool write = !replaces || replaces(head);
+    const char* why = write ? ReplaceFileAtomically(target, text) : nullptr;
+    UnlockKeptFile(lock);
+    return why;
+}
+
 }  // namespace
 
 #ifdef __EMSCRIPTEN__
@@ -116,6 +141,9 @@ struct PageKeptFile {
     KeptFileMerge merge = nullptr;
     KeptFileWritten written = nullptr;
     void (*changed)() = nullptr;
+    // A file replaced whole (ReplaceKeptFile) instead of merged.
+    std::string replacement;
+    bool (*replaces)(const std::string& head) = nullptr;
 };
 std::vector<PageKeptFile> s_PageFiles;
 
@@ -132,21 +160,34 @@ PageKeptFile* FindPageFile(const char* path) {
     return nullptr;
 }
 
+// Hands a file to the page's store; false when the page keeps no files.
+bool HandToPage(const std::string& path) {
+    return EM_ASM_INT({
+        if (!Module.tolvaneStore) return 0;
+        Module.tolvaneStore(UTF8ToString($0));
+        return 1;
+    }, path.c_str());
+}
+
 }  // namespace
 
 const char* UpdateKeptFile(const std::string& path, KeptFileMerge merge, KeptFileWritten written) {
     PageKeptFile& f = PageFile(path);
     f.merge = merge;
     f.written = written;
-    bool handed = EM_ASM_INT({
-        if (!Module.tolvaneStore) return 0;
-        Module.tolvaneStore(UTF8ToString($0));
-        return 1;
-    }, path.c_str());
-    if (handed) return nullptr;
+    if (HandToPage(path)) return nullptr;
     const char* why = "the page keeps no files";
     if (written) written(why);
     return why;
+}
+
+const char* ReplaceKeptFile(const std::string& path, const std::string& text, bool (*replaces)(const std::string& head)) {
+    PageKeptFile& f = PageFile(path);
+    f.merge = nullptr;
+    f.written = nullptr;
+    f.replacement = text;
+    f.replaces = replaces;
+    return HandToPage(path) ? nullptr : "the page keeps no files";
 }
 
 void WatchKeptFile(const std::string& path, void (*changed)()) { PageFile(path).changed = changed; }
@@ -157,8 +198,8 @@ extern "C" {
 // with the run's values. Returns "" or why not.
 EMSCRIPTEN_KEEPALIVE const char* tolvane_kept_merge(const char* path) {
     PageKeptFile* f = FindPageFile(path);
-    if (!f || !f->merge) return "nothing to write";
-    const char* why = WriteKeptFile(path, f->merge);
+    if (!f || (!f->merge && f->replacement.empty())) return "nothing to write";
+    const char* why = f->merge ? WriteKeptFile(path, f->merge) : ReplaceKeptFileNow(path, f->replacement, f->replaces);
     return why ? why : "";
 }
 
@@ -181,6 +222,10 @@ const char* UpdateKeptFile(const std::string& path, KeptFileMerge merge, KeptFil
     const char* why = WriteKeptFile(path, merge);
     if (written) written(why);
     return why;
+}
+
+const char* ReplaceKeptFile(const std::string& path, const std::string& text, bool (*replaces)(const std::string& head)) {
+    return ReplaceKeptFileNow(path, text, replaces);
 }
 
 void WatchKeptFile(const std::string&, void (*)()) {}

@@ -43,6 +43,15 @@ const char* UpdateKeptFile(const std::string& path, KeptFileMerge merge, KeptFil
 // tabs of the game); on the desktop the next write merges instead.
 void WatchKeptFile(const std::string& path, void (*changed)());
 
+// Writes a kept file whose old text need not be merged and may be bigger
+// than ReadSmallTextFile reads (a replay): under the file's lock, `replaces`
+// is shown the file's start as it is now (its first 4 KiB, a byte-order mark
+// dropped; empty when there is none) and says whether `text` takes its
+// place (nullptr: it always does). Replaced atomically, as UpdateKeptFile
+// does, and stored by a page. Returns nullptr on success (or when the old
+// file stays), else why not.
+const char* ReplaceKeptFile(const std::string& path, const std::string& text, bool (*replaces)(const std::string& head));
+
 // $VAR/tolvane/file when VAR holds an absolute path, else
 // $HOME/fallback/tolvane/file; empty when neither is known. On Windows
 // %APPDATA%\Tolvane\file (SDL's preferences folder) for both.

@@ -8,16 +8,21 @@
 #include "app/app.h"
 #include "app/input.h"
 #include "app/pause.h"
+#include "app/replay.h"
 #include "app/scenes.h"
+#include "app/watch.h"
 #include "base/platform.h"
 #include "gfx/gfx.h"
+#include "base/files.h"
+#include "sound/sound.h"
 
 namespace {
 
 AppOptions s_Opts;
 bool s_Started = false;
-// Frames owed by the wall clock, and the wall time of the last one paid.
-uint32_t s_LastFrame = 0;
+// Frames owed by the wall clock, and the wall time of the last one paid
+// (ms and hundredths: at a lower game speed a frame is not a whole ms).
+uint32_t s_LastFrame = 0, s_LastFrameCs = 0;
 int s_Owed = 0;
 
 // Only the last frame a callback runs reaches the screen: the ones before it
@@ -32,18 +37,19 @@ bool FrameOwed() {
 // The frames owed since the last call: a display slower than 66 Hz gets two
 // in some calls; after a stall (a hidden tab) the game goes on from now.
 void CountOwedFrames() {
-    const uint32_t now = WallClockMs();
-    if (!s_Started) {
+    const uint32_t now = WallClockMs(), period = FramePeriodCs();
+    long long since = (long long)(now - s_LastFrame) * 100 - s_LastFrameCs;
+    if (!s_Started || since > 10000) {
         s_Started = true;
-        s_LastFrame = now - 15;
+        s_LastFrame = now;
+        s_LastFrameCs = 0;
+        s_Owed = 1;
+        return;
     }
-    uint32_t since = now - s_LastFrame;
-    if (since > 100) {
-        s_LastFrame = now - 15;
-        since = 15;
-    }
-    s_Owed = int(since / 15);
-    s_LastFrame += uint32_t(s_Owed) * 15;
+    s_Owed = int(since / period);
+    const long long paid = (long long)s_Owed * period + s_LastFrameCs;
+    s_LastFrame += uint32_t(paid / 100);
+    s_LastFrameCs = uint32_t(paid % 100);
 }
 
 // The page learns the exit status (its tests wait for it).
@@ -118,5 +124,23 @@ int AppMain(int argc, char** argv) {
     // The browser's frame callback; main returns at once and the page lives on.
     emscripten_set_main_loop(FrameCallback, 0, 0);
     return 0;
+}
+#endif
+
+#ifdef __EMSCRIPTEN__
+// The page's upload (web/replays.js): the file it wrote beside the kept
+// replays is watched at once from its stage's start. 1 when it is a replay
+// of a stage this game has, else 0 (and the game goes on).
+extern "C" EMSCRIPTEN_KEEPALIVE int TolvaneWatchUploaded() {
+    const std::string path = KeptReplayPath(1, true);
+    if (path.empty()) return 0;
+    std::string why;
+    if (LoadWatch(FolderOf(path) + "/uploaded.txt", false, why) != 0) {
+        DebugLog(("replay: cannot watch the uploaded file: " + why + "\n").c_str());
+        return 0;
+    }
+    g_FrameNo = uint8_t(StageScene(WatchedStage()));
+    StopAllSound();
+    return 1;
 }
 #endif

@@ -20,6 +20,7 @@
 #include "app/input.h"
 #include "app/pause.h"
 #include "app/record.h"
+#include "app/watch.h"
 #include "app/shell_keys.h"
 #include "app/touch.h"
 #include "base/letterbox.h"
@@ -60,6 +61,7 @@ ShellKey ShellKeyOf(const SDL_KeyboardEvent& k) {
         case SDLK_RETURN:
         case SDLK_KP_ENTER: return (k.keysym.mod & KMOD_ALT) ? ShellKey::ToggleFullscreen : ShellKey::NoKey;
         case SDLK_m: return ShellKey::Mute;
+        case SDLK_g: return ShellKey::GameSpeed;
         case SDLK_MINUS:
         case SDLK_KP_MINUS: return ShellKey::MusicDown;
         case SDLK_PLUS:
@@ -252,29 +254,40 @@ bool PumpOneMessage() {
             // In a page Escape leaves full screen (the browser's) and ends nothing.
             if (kPageCanvas && e.key.keysym.sym == SDLK_ESCAPE) break;
             int vk = SdlKeyToVk(e.key.keysym.sym);
-            if (vk >= 0) InputKey(vk, e.type == SDL_KEYDOWN);
+            if (vk >= 0 && !WatchTakesKey(vk, e.type == SDL_KEYDOWN)) InputKey(vk, e.type == SDL_KEYDOWN);
             break;
         }
-        case SDL_FINGERDOWN: TouchDown(e.tfinger.fingerId, x, y, WallClockMs()); break;
-        case SDL_FINGERMOTION: TouchMove(e.tfinger.fingerId, x, y); break;
-        case SDL_FINGERUP: TouchUp(e.tfinger.fingerId, x, y); break;
+        // While a replay is watched, a finger works its controls as a mouse does.
+        case SDL_FINGERDOWN:
+            if (!WatchTakesPointer(x, y, 1, true)) TouchDown(e.tfinger.fingerId, x, y, WallClockMs());
+            break;
+        case SDL_FINGERMOTION:
+            if (!WatchTakesPointer(x, y, 0, false)) TouchMove(e.tfinger.fingerId, x, y);
+            break;
+        case SDL_FINGERUP:
+            if (!WatchTakesPointer(x, y, 1, false)) TouchUp(e.tfinger.fingerId, x, y);
+            break;
         case SDL_MOUSEMOTION:
             if (e.motion.which == SDL_TOUCH_MOUSEID) break;  // a finger, read above
             MapPointer(e.motion.x, e.motion.y, s_WinW, s_WinH, s_DrawW, s_DrawH, x, y);
-            InputMouseMove(x, y);
+            if (!WatchTakesPointer(x, y, 0, false)) InputMouseMove(x, y);
             break;
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP:
             if (e.button.which == SDL_TOUCH_MOUSEID) break;  // a finger, read above
             if (e.button.button == SDL_BUTTON_LEFT || e.button.button == SDL_BUTTON_RIGHT) {
                 MapPointer(e.button.x, e.button.y, s_WinW, s_WinH, s_DrawW, s_DrawH, x, y);
+                const int button = e.button.button == SDL_BUTTON_LEFT ? 1 : 2;
+                if (WatchTakesPointer(x, y, button, e.type == SDL_MOUSEBUTTONDOWN)) break;
                 InputMouseMove(x, y);
                 if (e.type == SDL_MOUSEBUTTONDOWN) InputPointer(false);
-                InputButton(e.button.button == SDL_BUTTON_LEFT ? 1 : 2, e.type == SDL_MOUSEBUTTONDOWN, NowMs());
+                InputButton(button, e.type == SDL_MOUSEBUTTONDOWN, NowMs());
             }
             break;
         case SDL_WINDOWEVENT:
-            if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST || e.window.event == SDL_WINDOWEVENT_HIDDEN) {
+            // A watched replay's keys are its own, not the player's.
+            if ((e.window.event == SDL_WINDOWEVENT_FOCUS_LOST || e.window.event == SDL_WINDOWEVENT_HIDDEN) &&
+                !Watching()) {
                 InputReleaseAll();
                 ResetTouch();
             }

@@ -68,17 +68,25 @@ void SetVirtualClock(bool on, uint32_t now) {
 
 void AdvanceVirtualClock(uint32_t ms) { s_VirtualNow += ms; }
 
-bool FrameGateDue(FrameGate& gate, uint32_t wallMs) {
+bool FrameGateDue(FrameGate& gate, uint32_t wallMs, uint32_t periodCs) {
     if (!gate.started) {
         gate.started = true;
         gate.last = wallMs;
+        gate.lastCs = 0;
         return true;
     }
-    uint32_t since = wallMs - gate.last;
-    if (since < 15) return false;
+    // Unsigned difference: the clock's wrap-around is harmless.
+    const long long since = (long long)(wallMs - gate.last) * 100 - gate.lastCs;
+    if (since < (long long)periodCs) return false;
     // On time, the cadence stays exact; a frame or more behind (a slow
     // frame, a pause), it starts afresh from now instead of catching up.
-    gate.last = since >= 30 ? wallMs : gate.last + 15;
+    if (since >= 2LL * periodCs) {
+        gate.last = wallMs;
+        gate.lastCs = 0;
+    } else {
+        gate.last += (gate.lastCs + periodCs) / 100;
+        gate.lastCs = (gate.lastCs + periodCs) % 100;
+    }
     return true;
 }
 

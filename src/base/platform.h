@@ -65,13 +65,15 @@ void AdvanceVirtualClock(uint32_t ms);
 // Milliseconds since boot from the system clock.
 uint32_t WallClockMs();
 
-// A real window's frame gate: a frame every 15 ms of wall time, without a
-// burst of frames to catch up after a slow frame or a pause.
+// A real window's frame gate: a frame every period of wall time (in
+// hundredths of a millisecond: 1500 is 15 ms, the game's own pace), without
+// a burst of frames to catch up after a slow frame or a pause.
 struct FrameGate {
-    uint32_t last = 0;
+    uint32_t last = 0;   // the last frame was due at last + lastCs / 100 ms
+    uint32_t lastCs = 0;
     bool started = false;
 };
-bool FrameGateDue(FrameGate& gate, uint32_t wallMs);
+bool FrameGateDue(FrameGate& gate, uint32_t wallMs, uint32_t periodCs = 1500);
 
 // Log destination: nullptr path discards, "-" is standard error. A write
 // that fails ends the run (WriteFailed); CloseLog returns false when any

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "app/replay.h"
 #include "app/trace.h"
 #include "scenes/endings.h"
 #include "scenes/game_over.h"
@@ -14,6 +15,7 @@
 #include "scenes/select_menu.h"
 #include "scenes/stage_select.h"
 #include "scenes/title.h"
+#include "stage/brush.h"
 #include "stage/stage_flow.h"
 #include "stage/stage_state.h"
 #include "stages/stage_scripts.h"
@@ -124,6 +126,7 @@ void InstallGameTables() {
     SetSceneTable(g_GameScenes);
     SetSceneTraceFields(AppendSceneTraceFields);
     SetStageTable(kStages);
+    SetReplayStartHooks({SaveBrushStroke, LoadBrushStroke});
 }
 
 void AppendSceneTraceFields(std::string& line, int scene) {

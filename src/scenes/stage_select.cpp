@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "app/progress.h"
+#include "app/watch.h"
 #include "base/language.h"
 #include "base/platform.h"
 #include "app/scenes.h"
@@ -77,6 +78,35 @@ void DrawClearMark(int stage, int row) {
     DrawStringRimmed(time, 154 - width, top + 58, 0xFFFFFFFFu, kMarkRim);
 }
 
+// A cleared stage's kept replays, each a button that watches it: the best
+// clear and the latest, right of the stars.
+struct ReplayButton {
+    bool best;
+    float x0, x1;
+    const char* ja;
+    const char* en;
+};
+const ReplayButton kReplayButtons[] = {
+    {true, 440, 532, "ベスト", "Best"},
+    {false, 540, 632, "さいご", "Latest"},
+};
+float ReplayButtonTop(int row) { return 150.0f + 130.0f * float(row); }
+
+bool OverReplayButton(const ReplayButton& b, int row) {
+    return InRect(g_MouseX, g_MouseY, b.x0, ReplayButtonTop(row), b.x1, ReplayButtonTop(row) + 34);
+}
+
+void DrawReplayButtons(int stage, int row) {
+    for (const ReplayButton& b : kReplayButtons) {
+        if (!KeptReplayShown(stage, b.best)) continue;
+        const float y0 = ReplayButtonTop(row);
+        DrawSolidQuad(MakeQuad(b.x0 - 2, y0 - 2, b.x1 + 2, y0 + 36, 0, 0, 1, 1, kMarkRim));
+        DrawSolidQuad(MakeQuad(b.x0, y0, b.x1, y0 + 34, 0, 0, 1, 1, OverReplayButton(b, row) ? 0xFF6A4A90u : 0xFF3A2A58u));
+        const char* label = InLanguage(b.ja, b.en);
+        DrawString(label, int(b.x0 + b.x1 - float(TextWidth(label))) / 2, int(y0) + 2, kClearText);
+    }
+}
+
 void DrawEntry(const Stage& s, int row) {
     const SelectEntry& e = s.select;
     float r = float(row);
@@ -104,6 +134,7 @@ void DrawEntry(const Stage& s, int row) {
     DrawString(e.stars, 300, 153 + 130 * row, kStarText);
     DrawString(InLanguage(e.title, e.titleEn), 390, y, kTitleText);
     DrawClearMark(s.number, row);
+    DrawReplayButtons(s.number, row);
 }
 
 // The page shown: g_SelectPage, or the first when it is out of range.
@@ -164,8 +195,28 @@ void Optioninit() {
     // The title's tune again, from its beginning.
     LoadSound(kMusicSlot, "mid/tam-n11.mid", true);
     g_MusicOnce = 0;
+    RefreshKeptReplays();
     g_FrameNo = kSceneStageSelectFrame;
 }
+
+namespace {
+// A click on a kept replay's button watches it: the stage starts at once,
+// its inputs the replay's.
+bool WatchClicked() {
+    if (!KeyDown(VK_LBUTTON) || g_LButton != 1 || s_CarriedPress) return false;
+    for (int row = 0; row < kSelectRows; ++row)
+        for (const ReplayButton& b : kReplayButtons) {
+            const int stage = RowStage(row).number;
+            if (!RowFilled(row) || !KeptReplayShown(stage, b.best) || !OverReplayButton(b, row)) continue;
+            g_LButton = 0;
+            if (!StartWatchingKept(stage, b.best)) return false;
+            g_FrameNo = uint8_t(StageScene(stage));
+            StopAllSound();
+            return true;
+        }
+    return false;
+}
+}  // namespace
 
 void Optionframe() {
     if (PlayOnceDue(g_MusicOnce)) PlayMusic(kMusicSlot);
@@ -196,6 +247,11 @@ void Optionframe() {
     } else if (ArrowClicked(kNext)) {
         g_LButton = 0;
         g_SelectPage = g_SelectPage == kSelectPages ? 1 : g_SelectPage + 1;
+    }
+
+    if (WatchClicked()) {
+        for (int& armed : g_SelectArmed) armed = 0;
+        return;
     }
 
     // A row armed by the held button starts its stage on the stroke's last

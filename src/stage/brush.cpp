@@ -1,5 +1,7 @@
 #include "stage/brush.h"
 
+#include <cstdio>
+
 #include "base/platform.h"
 #include "sound/sound.h"
 #include "stage/stage_flow.h"
@@ -332,4 +334,25 @@ void DrawBurst(float x, float y, float size, int grey) { DrawEffectSquare(x, y, 
 
 void DrawMirroredBurst(float x, float y, float size, int grey) {
     DrawEffectSquare(x, y, size, 0.125f, 0.125f, 0, 0.25f, grey);
+}
+
+void SaveBrushStroke(char* out, int size, uint32_t now) {
+    // Past 100 ms every step is due alike.
+    const uint32_t since = now - s_StrokeTime < 1000 ? now - s_StrokeTime : 1000;
+    std::snprintf(out, size_t(size), "%d %d %u", g_BrushStroking, int(g_BrushAnim * 4.0f + 0.5f), since);
+}
+
+bool LoadBrushStroke(const char* text, uint32_t now) {
+    int stroking = 0, quarters = 0;
+    unsigned since = 0;
+    char end = 0;
+    if (std::sscanf(text, "%d %d %u%c", &stroking, &quarters, &since, &end) != 3 || stroking < 0 || stroking > 1 ||
+        quarters < 0 || quarters > 4 || since > 1000)
+        return false;
+    g_BrushStroking = stroking;
+    g_BrushAnim = float(quarters) * 0.25f;
+    g_BrushQuad.v[0].v = g_BrushQuad.v[1].v = g_BrushAnim;
+    g_BrushQuad.v[2].v = g_BrushQuad.v[3].v = g_BrushAnim + 0.25f;
+    s_StrokeTime = now - since;
+    return true;
 }

@@ -15,6 +15,11 @@ extern float g_HeroWalkRow, g_PartnerWalkRow;
 // the stroke animation.
 void UpdateBrush();
 void UpdateBrushStroke();
+// The stroke's state as a replay's start notes it ("STROKING ANIM SINCE":
+// SINCE is how long ago its last step was) and puts it back; now: the time
+// of the tick to come. Load returns false on damaged text.
+void SaveBrushStroke(char* out, int size, uint32_t now);
+bool LoadBrushStroke(const char* text, uint32_t now);
 // The brush again where UpdateBrush left it, over what was drawn since
 // (game over's button); nothing is stepped.
 void DrawBrushCursor();

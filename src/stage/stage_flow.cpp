@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/progress.h"
+#include "app/watch.h"
 #include "base/platform.h"
 #include "app/scenes.h"
 #include "gfx/gfx.h"
@@ -226,7 +227,7 @@ void DrawBannersAndRestarts(int stage) {
     if (g_StageCleared == 1) {
         if (PlayOnceDue(g_SoundOnce[0])) {
             PlayEffect(kSoundStageClear);
-            NoteStageClear(stage, s_PlayStarted ? g_Now - s_PlaySince : 0);
+            NoteClear(stage, s_PlayStarted ? g_Now - s_PlaySince : 0);
         }
         ClearBanner();
     }

@@ -19,7 +19,7 @@ TEST(SettingsFile, ReadsEveryKeyAndWritesWhatItReads) {
     Settings s;
     std::string complaints;
     ParseSettings("fullscreen = 0\nwindow_scale=2\n  music_volume =  30 \neffects_volume = 70\nmuted = 1\n"
-                  "language = en\n# a comment\n\n[tolvane]\n",
+                  "language = en\ngame_speed = 70\n# a comment\n\n[tolvane]\n",
                   "s.ini", s, complaints);
     EXPECT_EQ(complaints, "");
     EXPECT_FALSE(s.fullscreen);
@@ -28,6 +28,7 @@ TEST(SettingsFile, ReadsEveryKeyAndWritesWhatItReads) {
     EXPECT_EQ(s.effectsVolume, 70);
     EXPECT_TRUE(s.muted);
     EXPECT_STREQ(s.language, "en");
+    EXPECT_EQ(s.gameSpeed, 70);
     Settings again;
     ParseSettings(FormatSettings(s), "s.ini", again, complaints);
     EXPECT_EQ(complaints, "");
@@ -38,7 +39,8 @@ TEST(SettingsFile, DamagedLinesAreIgnoredOneByOneAndNamed) {
     Settings s;
     std::string complaints;
     ParseSettings("music_volume = 40\nmusic_volume = 101\nwindow_scale = -1\nfullscreen = yes\nlanguage = fr\n"
-                  "colour = blue\njust words\nmuted = 1x\neffects_volume = 99999999999999999999\nmusic_volume = 50\n",
+                  "colour = blue\njust words\nmuted = 1x\neffects_volume = 99999999999999999999\nmusic_volume = 50\n"
+                  "game_speed = 75\ngame_speed = 40\n",
                   "s.ini", s, complaints);
     EXPECT_EQ(s.musicVolume, 50);  // the last good line counts
     EXPECT_EQ(s.windowScale, 0);
@@ -46,7 +48,8 @@ TEST(SettingsFile, DamagedLinesAreIgnoredOneByOneAndNamed) {
     EXPECT_STREQ(s.language, "");  // unset: the locale decides
     EXPECT_FALSE(s.muted);
     EXPECT_EQ(s.effectsVolume, 100);
-    for (int line = 2; line <= 9; ++line)
+    EXPECT_EQ(s.gameSpeed, 100);
+    for (int line : {2, 3, 4, 5, 6, 7, 8, 9, 11, 12})
         EXPECT_NE(complaints.find("s.ini:" + std::to_string(line) + ": "), std::string::npos) << complaints;
     EXPECT_EQ(complaints.find("s.ini:1:"), std::string::npos);
     EXPECT_NE(complaints.find("s.ini:6: unknown key, line ignored"), std::string::npos);
@@ -156,6 +159,13 @@ TEST(ShellKeys, VolumeStepsMuteAndTheRunsOverrides) {
     EXPECT_NE(ReadTextFile(dir + "/settings.ini").find("muted = 1\n"), std::string::npos);
     HandleShellKey(ShellKey::Mute);
     EXPECT_FALSE(RunMuted());
+    // G: one step slower each press, from 50 back to 100, remembered.
+    for (int expected : {90, 80, 70, 60, 50, 100, 90}) {
+        HandleShellKey(ShellKey::GameSpeed);
+        EXPECT_EQ(RunGameSpeed(), expected);
+    }
+    EXPECT_STREQ(ShellNoteText(), "ゲームの速さ 90%");
+    EXPECT_NE(ReadTextFile(dir + "/settings.ini").find("game_speed = 90\n"), std::string::npos);
     // A level given for this run alone stays out of the file when the player
     // only mutes.
     std::ofstream(dir + "/settings.ini") << "music_volume = 80\n";
@@ -193,4 +203,10 @@ TEST(FrameGate, KeepsItsCadenceWithoutCatchingUp) {
     EXPECT_TRUE(FrameGateDue(w, 0xFFFFFFF8u));
     EXPECT_FALSE(FrameGateDue(w, 2));
     EXPECT_TRUE(FrameGateDue(w, 7));
+    // At 70 % a frame takes 21.43 ms: the beat keeps its hundredths.
+    FrameGate slow;
+    int frames = 0;
+    for (uint32_t t = 0; t < 3000; ++t) frames += FrameGateDue(slow, t, 150000 / 70);
+    EXPECT_EQ(frames, 141);  // at 0, 21.42, ... 2998.8 ms
+    EXPECT_FALSE(FrameGateDue(slow, 3019, 150000 / 70));  // the next at 3020.2
 }

@@ -6,7 +6,8 @@
 #   - from a folder whose path has spaces and Japanese letters (data found
 #     beside the program, Japanese file names opened);
 #   - a damaged data file ends the game as it ends the native one (status 1);
-#   - two games at once keep both clears in one progress file;
+#   - two games at once keep both clears in one progress file, each clear
+#     kept as a replay, which --verify plays back;
 #   - a progress file another program holds open is written once it is free;
 #   - Ctrl+C in the console it was started from ends it as SIGINT does;
 #   - in a window: the title is reached, the settings file (in the
@@ -160,6 +161,20 @@ for _ in 1 2 3; do
     [ ! -e "$RUN/progress.ini.tmp.999999999" ] && kept=$((kept + 1))
 done
 [ "$kept" = 3 ] && pass "two games at once kept both clears" || fail "two games at once kept both clears $kept times of 3"
+
+# The clears of the last pair are kept as replays beside the progress; the
+# Windows game verifies its own (0), and one without its clicks fails (1).
+if in_file "$RUN/replays/stage1-best.txt" "^# Tolvane replay" && in_file "$RUN/replays/stage2-last.txt" "^# stage 2"; then
+  pass "the clears are kept as replays"
+else
+  fail "the clears are kept as replays"
+fi
+grep -v -e " press " -e " release " "$RUN/replays/stage1-best.txt" >"$RUN/no-clicks.txt" || true
+for case in "replays/stage1-best.txt 0" "no-clicks.txt 1" "stage1_win.txt 2"; do
+  set -- $case
+  (cd "$RUN" && wine "$EXE" --verify "$1" >verify.out 2>verify.err && rc=0 || rc=$?
+   [ "$rc" = "$2" ]) && pass "--verify $1: status $2 ($(tr -d '\r' <"$RUN/verify.out"))" || fail "--verify $1: not status $2"
+done
 
 # A progress file another program holds open without delete sharing (as
 # backup, sync and virus tools do): the clear is not lost but written as
