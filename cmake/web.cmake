@@ -46,7 +46,6 @@ add_custom_command(
 add_custom_target(webdata DEPENDS ${CMAKE_BINARY_DIR}/data.stamp ${CMAKE_BINARY_DIR}/packs.stamp)
 
 set(WEB_SHELL ${CMAKE_SOURCE_DIR}/web/shell.html)
-# The page's replay list and upload, beside index.html.
 add_executable(tolvane ${WEB_SOURCES})
 add_dependencies(tolvane webdata)
 set_target_properties(tolvane PROPERTIES
