@@ -29,8 +29,11 @@ constexpr size_t kMaxReplayBytes = size_t(9) << 20;
 
 std::string KeyList(const bool (&keys)[256]) {
     std::string list;
-    for (int vk = 0; vk < 256; ++vk)
-        if (keys[vk]) list += (list.empty() ? "" : ",") + std::to_string(vk);
+    for (int vk = 0; vk < 256; ++vk) {
+        if (!keys[vk]) continue;
+        if (!list.empty()) list += ',';
+        list += std::to_string(vk);
+    }
     return list.empty() ? "-" : list;
 }
 
