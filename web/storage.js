@@ -269,7 +269,7 @@
 
   // Before the game starts: the stored files into the home folder (IDBFS),
   // and a word when they will not last.
-  function load(module, fs, idbfs, done) {
+  function load(module, fs, idbfs, ready) {
     Module = module;
     FS = fs;
     FS.mkdirTree(HOME);
@@ -285,7 +285,7 @@
         console.error('tolvane: cannot read the stored files: ' + err);
         notKept(String(err));
       }
-      done();
+      ready();
     };
     if (!mounted) return finish(null);
     // Opening the database ourselves first tells a blocked storage apart.

@@ -90,8 +90,8 @@ void FrameTick() {
 
 namespace {
 
-// A replay's input reaches the game as the player's would (time: its press's
-// time, for double clicks).
+// A replay's or a script's input reaches the game as the player's would
+// (time: its press's time, for double clicks).
 void DeliverReplay(const ScriptEvent& e, uint32_t time) {
     switch (e.kind) {
         case ScriptKind::Move: InputMouseMove(e.x, e.y); break;
@@ -119,11 +119,11 @@ bool TakenByWatch(const ScriptEvent& e) {
 void Deliver(const ScriptEvent& e, std::vector<std::string>& shots) {
     if (TakenByWatch(e)) return;
     switch (e.kind) {
-        case ScriptKind::Move: InputMouseMove(e.x, e.y); break;
-        case ScriptKind::Press: InputButton(e.button, true, NowMs()); break;
-        case ScriptKind::Release: InputButton(e.button, false, NowMs()); break;
-        case ScriptKind::KeyDown: InputKey(e.vk, true); break;
-        case ScriptKind::KeyUp: InputKey(e.vk, false); break;
+        case ScriptKind::Move:
+        case ScriptKind::Press:
+        case ScriptKind::Release:
+        case ScriptKind::KeyDown:
+        case ScriptKind::KeyUp: DeliverReplay(e, NowMs()); break;
         case ScriptKind::Finger: InputPointer(e.button == 1); break;
         case ScriptKind::Shot: shots.push_back(e.path); break;
         case ScriptKind::Quit: PostClose(); break;

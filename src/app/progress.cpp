@@ -25,6 +25,14 @@ void LogComplaints(const std::string& complaints) {
     for (std::string line; std::getline(in, line);) LogLine("progress: " + line);
 }
 
+// Another game's file taken in: its clears, and where its story stands
+// unless this run moved the story since its last write (the latest word
+// wins, as for a setting).
+void TakeFile(const Progress& file) {
+    MergeProgress(s_Progress, file);
+    if (!s_StoryChanged) s_Progress.storyStage = file.storyStage;
+}
+
 // The file as another game may have left it, merged with this run's clears.
 std::string MergeWithFile(const std::string& now, const std::string& name, bool& unreadable) {
     Progress file;
@@ -32,22 +40,13 @@ std::string MergeWithFile(const std::string& now, const std::string& name, bool&
     int read = ParseProgress(now, name, file, complaints);
     LogComplaints(complaints);
     if (read == 0 && !complaints.empty()) unreadable = true;
-    MergeProgress(s_Progress, file);
-    // Where the story stands is the latest word, as a setting is: this run's
-    // when it moved the story since its last write, else the file's.
-    if (!s_StoryChanged) s_Progress.storyStage = file.storyStage;
+    TakeFile(file);
     s_SavesMerged = s_Saves;
     return FormatProgress(s_Progress);
 }
 
 void Written(const char* why) {
-    if (why) {
-        if (s_Problem != why) LogLine("progress: cannot write " + s_Path + ": " + why + " (tried again)");
-        s_Problem = why;
-        return;
-    }
-    s_Problem.clear();
-    if (s_SavesMerged == s_Saves) s_StoryChanged = false;
+    if (KeepWriteOutcome(why, "progress", s_Path, s_Problem) && s_SavesMerged == s_Saves) s_StoryChanged = false;
 }
 
 void SaveProgress() {
@@ -55,15 +54,13 @@ void SaveProgress() {
     UpdateKeptFile(s_Path, MergeWithFile, Written);
 }
 
-// Another game stored the file (a second tab of the page): its clears and,
-// unless this run moved it since, its story place are taken in.
+// Another game stored the file (a second tab of the page).
 void TakeStoredProgress() {
     std::string text, complaints;
     if (ReadSmallTextFile(s_Path, text)) return;
     Progress file;
     ParseProgress(text, s_Path, file, complaints);
-    MergeProgress(s_Progress, file);
-    if (!s_StoryChanged) s_Progress.storyStage = file.storyStage;
+    TakeFile(file);
 }
 
 }  // namespace

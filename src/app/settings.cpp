@@ -33,13 +33,7 @@ std::string MergeWithFile(const std::string& now, const std::string& name, bool&
 }
 
 void Written(const char* why) {
-    if (why) {
-        if (s_Problem != why) LogLine("settings: cannot write " + s_Path + ": " + why + " (tried again)");
-        s_Problem = why;
-        return;
-    }
-    s_Problem.clear();
-    if (s_SavesMerged == s_Saves) s_Pending = 0;
+    if (KeepWriteOutcome(why, "settings", s_Path, s_Problem) && s_SavesMerged == s_Saves) s_Pending = 0;
 }
 
 }  // namespace

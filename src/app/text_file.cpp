@@ -14,6 +14,7 @@
 
 #include "base/data_file.h"
 #include "base/kept_file.h"
+#include "base/platform.h"
 
 #ifdef _WIN32
 #include <SDL2/SDL.h>
@@ -230,6 +231,16 @@ const char* ReplaceKeptFile(const std::string& path, const std::string& text, bo
 
 void WatchKeptFile(const std::string&, void (*)()) {}
 #endif
+
+bool KeepWriteOutcome(const char* why, const char* what, const std::string& path, std::string& problem) {
+    if (!why) {
+        problem.clear();
+        return true;
+    }
+    if (problem != why) DebugLog((std::string(what) + ": cannot write " + path + ": " + why + " (tried again)\n").c_str());
+    problem = why;
+    return false;
+}
 
 #ifdef _WIN32
 // Windows keeps a program's files in its roaming application data folder.

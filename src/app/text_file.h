@@ -38,6 +38,11 @@ typedef void (*KeptFileWritten)(const char* why);
 // the page.
 const char* UpdateKeptFile(const std::string& path, KeptFileMerge merge, KeptFileWritten written);
 
+// What a kept file's owner keeps of a write's outcome: `problem` holds why
+// it failed (logged once per new reason: "WHAT: cannot write PATH: why (tried
+// again)") and is emptied by a write that succeeds. True when it succeeded.
+bool KeepWriteOutcome(const char* why, const char* what, const std::string& path, std::string& problem);
+
 // Has `changed` called when another game stores the file at path, after the
 // file holds what it stored. Only a web page hears of it (from the other
 // tabs of the game); on the desktop the next write merges instead.

@@ -104,12 +104,8 @@ class Page:
         return r.get("result", {}).get("value")
 
     def wait(self, expr, timeout):
-        end = time.monotonic() + timeout
-        while time.monotonic() < end:
-            if self.eval(expr):
-                return True
-            self.pump(0.05)
-        return False
+        """Until the page's expression is true; False after timeout."""
+        return self.wait_until(lambda: self.eval(expr), timeout)
 
     def wait_until(self, cond, timeout):
         """Until cond() (a Python test of what was seen) holds; False after timeout."""
@@ -130,12 +126,7 @@ class Page:
         return None
 
     def wait_console_count(self, needle, count, timeout):
-        end = time.monotonic() + timeout
-        while time.monotonic() < end:
-            if sum(needle in line for _, line in self.console) >= count:
-                return True
-            self.pump(0.05)
-        return False
+        return self.wait_until(lambda: sum(needle in line for _, line in self.console) >= count, timeout)
 
     def open(self, url):
         self.console = []
