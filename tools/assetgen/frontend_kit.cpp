@@ -5,15 +5,9 @@
 
 #include "figures.h"
 #include "palette.h"
+#include "props.h"
 
 namespace ag::fe {
-
-void part(Canvas& c, const Shape& s, const Ramp& r, int band, bool lit) {
-    c.fill(s.grow(1), pal::kOutline);
-    c.fill(s, r.base);
-    if (band > 0) c.fill(s - s.shift(-band, -band), r.shadow);
-    if (lit) c.fill(s - s.shift(1, 1), r.light);
-}
 
 namespace {
 

@@ -19,10 +19,6 @@ namespace ag::fe {
 // cover.
 inline float py(float screenY) { return 4.8f + 0.99f * screenY; }
 
-// One part of a figure or prop: the game's dark outline, a shaded band
-// `band` px wide on the lower right and a lit edge on the upper left.
-void part(Canvas& c, const Shape& s, const Ramp& r, int band = 1, bool lit = true);
-
 // ---------------------------------------------------------------- people
 enum class Who { Hero, Partner };
 enum class Arm { Down, Wave, Up, Forward, Hold, Hip };

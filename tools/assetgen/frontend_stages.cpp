@@ -12,6 +12,7 @@
 #include "imageio.h"
 #include "output.h"
 #include "palette.h"
+#include "props.h"
 #include "stages/stage_records.h"
 #include "words.h"
 

@@ -66,17 +66,6 @@ Mood moodOf(int col) {
     return m;
 }
 
-Shape hardEllipse(float cx, float cy, float rx, float ry) { return Shape::ellipse(cx, cy, rx, ry).hard(); }
-Shape hardPoly(const std::vector<Pt>& p) { return Shape::polygon(p).hard(); }
-Shape hardLine(Pt a, Pt b, float r) { return Shape::capsule(a, b, r).hard(); }
-
-// One part with the game's 1-px dark outline and top-left light.
-void part(Canvas& c, const Shape& s, const Ramp& r, int shadowBand = 2, bool lit = true) {
-    c.fill(s.grow(1), pal::kOutline);
-    c.fill(s, r.base);
-    if (shadowBand > 0) c.fill(s - s.shift(-shadowBand, -shadowBand), r.shadow);
-    if (lit) c.fill(s - s.shift(1, 1), r.light);
-}
 
 struct Person {
     float turn = 1.f;  // 1 = three-quarter view to the right, 0 = facing front
@@ -104,11 +93,11 @@ FaceGeo faceGeo(const Person& p) {
     g.noseX = g.cx + 4.5f * t;
     g.noseY = 46.f;
     g.chinY = 57.f;
-    Shape skull = hardEllipse(40.f + 1.f * t, 37.f, 16.5f, 17.f);
-    Shape jaw = hardPoly({{24.5f + 1.f * t, 40.f}, {29.f + 2.f * t, 51.f}, {36.f + 5.f * t, 56.5f}, {g.cx + 2.f * t, g.chinY},
+    Shape skull = hEllipse(40.f + 1.f * t, 37.f, 16.5f, 17.f);
+    Shape jaw = hPoly({{24.5f + 1.f * t, 40.f}, {29.f + 2.f * t, 51.f}, {36.f + 5.f * t, 56.5f}, {g.cx + 2.f * t, g.chinY},
                           {g.cx + 6.f + 2.f * t, 55.f}, {55.f + 1.5f * t, 44.f}, {56.5f + 0.5f * t, 36.f}});
     g.face = skull | jaw;
-    if (t > 0.5f) g.face = g.face | hardEllipse(57.f, g.noseY - 1.f, 1.6f, 2.2f);  // the nose's tip on the profile
+    if (t > 0.5f) g.face = g.face | hEllipse(57.f, g.noseY - 1.f, 1.6f, 2.2f);  // the nose's tip on the profile
     return g;
 }
 
@@ -116,33 +105,33 @@ void eye(Canvas& c, float x, float y, float w, const Person& p, const Mood& m, b
     const Rgba line = pal::kOutline;
     if (far) w *= (1.f - 0.22f * p.turn);
     if (m.eyes == Eyes::Happy) {
-        c.fill(hardLine({x - w * 0.55f, y + 1.f}, {x, y - 1.5f}, 0.85f) | hardLine({x, y - 1.5f}, {x + w * 0.55f, y + 1.f}, 0.85f), line);
+        c.fill(hLine({x - w * 0.55f, y + 1.f}, {x, y - 1.5f}, 0.85f) | hLine({x, y - 1.5f}, {x + w * 0.55f, y + 1.f}, 0.85f), line);
         return;
     }
     if (m.eyes == Eyes::Closed || m.eyes == Eyes::Gentle) {
         // a soft downward arc, lashes at the outer end
-        c.fill(hardLine({x - w * 0.55f, y - 0.5f}, {x, y + 1.f}, 0.8f) | hardLine({x, y + 1.f}, {x + w * 0.55f, y - 0.5f}, 0.8f), line);
+        c.fill(hLine({x - w * 0.55f, y - 0.5f}, {x, y + 1.f}, 0.8f) | hLine({x, y + 1.f}, {x + w * 0.55f, y - 0.5f}, 0.8f), line);
         return;
     }
     const bool wide = m.eyes == Eyes::Wide;
     const float h = wide ? 9.f : 8.f;
     const float top = y - h * 0.5f + m.lidDrop * h * 0.45f, bottom = y + h * 0.5f;
-    Shape white = hardEllipse(x, y, w * 0.5f + (wide ? 0.5f : 0.f), h * 0.5f) & Shape::rect(x - w, top, 2 * w, bottom - top + 1).hard();
+    Shape white = hEllipse(x, y, w * 0.5f + (wide ? 0.5f : 0.f), h * 0.5f) & Shape::rect(x - w, top, 2 * w, bottom - top + 1).hard();
     c.fill(white, pal::kEyeWhite);
     // iris: darker at the top, a bright fleck below
     const float ir = wide ? w * 0.26f : w * 0.36f;
     const float ix = x + 0.6f * p.turn * (far ? 1.f : 0.6f);
     Ramp ri = shade(p.iris);
-    Shape iris = hardEllipse(ix, y + 0.5f, ir, h * 0.36f) & white;
+    Shape iris = hEllipse(ix, y + 0.5f, ir, h * 0.36f) & white;
     c.fill(iris, ri.base);
     c.fill(iris & Shape::rect(x - w, top, 2 * w, (bottom - top) * 0.4f).hard(), ri.deep);
-    c.fill(iris & hardEllipse(ix, y + 2.5f, ir * 0.7f, 1.2f), ri.light);
-    c.fill(hardEllipse(ix, y + 0.5f, std::max(0.6f, ir * 0.45f), h * 0.17f) & white, hex(0x24182A));
+    c.fill(iris & hEllipse(ix, y + 2.5f, ir * 0.7f, 1.2f), ri.light);
+    c.fill(hEllipse(ix, y + 0.5f, std::max(0.6f, ir * 0.45f), h * 0.17f) & white, hex(0x24182A));
     c.fill(Shape::rect(std::floor(ix - ir * 0.6f), std::floor(y - h * 0.18f), 1.5f, 1.5f).hard() & white, pal::kEyeWhite);
     // upper lid line with a lash flick at the outer corner; a faint lower lid
     const float outer = p.turn > 0.5f ? (far ? 1.f : -1.f) : (x < 40.f ? -1.f : 1.f);
-    c.fill(hardLine({x - w * 0.55f, top + 0.2f}, {x + w * 0.55f, top + 0.2f}, 0.9f), line);
-    c.fill(hardLine({x + outer * w * 0.5f, top + 0.3f}, {x + outer * (w * 0.5f + 1.5f), top - 0.8f}, 0.7f), line);
+    c.fill(hLine({x - w * 0.55f, top + 0.2f}, {x + w * 0.55f, top + 0.2f}, 0.9f), line);
+    c.fill(hLine({x + outer * w * 0.5f, top + 0.3f}, {x + outer * (w * 0.5f + 1.5f), top - 0.8f}, 0.7f), line);
     c.fill(Shape::rect(x - w * 0.2f, bottom, w * 0.4f, 1.f).hard(), shade(p.skin).shadow);
 }
 
@@ -156,7 +145,7 @@ void brows(Canvas& c, const FaceGeo& g, const Person& p, const Mood& m, float w)
         float innerDir = far ? -1.f : 1.f;
         float xin = x + innerDir * bw * 0.55f, xout = x - innerDir * bw * 0.6f;
         float yin = y - m.browTilt, yout = y + m.browTilt * 0.3f;
-        c.fill(hardLine({xout, yout}, {xin, yin}, 0.95f), p.brow);
+        c.fill(hLine({xout, yout}, {xin, yin}, 0.95f), p.brow);
     }
 }
 
@@ -165,33 +154,33 @@ void mouth(Canvas& c, const FaceGeo& g, const Mood& m) {
     float x = g.mouthX, y = g.mouthY;
     switch (m.mouth) {
         case Mouth::Calm:
-            c.fill(hardLine({x - 2.5f, y}, {x + 1.5f, y}, 0.6f) | hardLine({x + 1.5f, y}, {x + 2.8f, y - 0.8f}, 0.6f), lip);
+            c.fill(hLine({x - 2.5f, y}, {x + 1.5f, y}, 0.6f) | hLine({x + 1.5f, y}, {x + 2.8f, y - 0.8f}, 0.6f), lip);
             break;
         case Mouth::Smile:
-            c.fill(hardLine({x - 3.f, y - 1.f}, {x, y + 0.8f}, 0.7f) | hardLine({x, y + 0.8f}, {x + 3.f, y - 1.f}, 0.7f), lip);
+            c.fill(hLine({x - 3.f, y - 1.f}, {x, y + 0.8f}, 0.7f) | hLine({x, y + 0.8f}, {x + 3.f, y - 1.f}, 0.7f), lip);
             break;
         case Mouth::Grin: {
-            Shape open = hardEllipse(x, y - 0.5f, 4.f, 3.5f) - Shape::rect(x - 5, y - 5, 10, 4.5f).hard();
+            Shape open = hEllipse(x, y - 0.5f, 4.f, 3.5f) - Shape::rect(x - 5, y - 5, 10, 4.5f).hard();
             c.fill(open.grow(1) - Shape::rect(x - 6, y - 6, 12, 5).hard(), pal::kOutline);
             c.fill(open, inside);
-            c.fill(open & hardEllipse(x + 0.5f, y + 2.5f, 2.5f, 1.6f), tongue);
+            c.fill(open & hEllipse(x + 0.5f, y + 2.5f, 2.5f, 1.6f), tongue);
             c.fill(Shape::rect(x - 3.5f, y - 1.f, 7.f, 1.f).hard() & open, pal::kEyeWhite);
-            c.fill(hardLine({x - 4.5f, y - 1.f}, {x + 4.5f, y - 1.f}, 0.5f), pal::kOutline);
+            c.fill(hLine({x - 4.5f, y - 1.f}, {x + 4.5f, y - 1.f}, 0.5f), pal::kOutline);
             break;
         }
         case Mouth::Oh: {
-            Shape o = hardEllipse(x, y + 0.5f, 2.f, 2.6f);
+            Shape o = hEllipse(x, y + 0.5f, 2.f, 2.6f);
             c.fill(o.grow(1), pal::kOutline);
             c.fill(o, inside);
-            c.fill(o & hardEllipse(x, y + 2.f, 1.5f, 1.f), tongue);
+            c.fill(o & hEllipse(x, y + 2.f, 1.5f, 1.f), tongue);
             break;
         }
         case Mouth::Frown:
-            c.fill(hardLine({x - 3.f, y + 0.8f}, {x, y - 0.6f}, 0.6f) | hardLine({x, y - 0.6f}, {x + 3.f, y + 0.8f}, 0.6f), lip);
+            c.fill(hLine({x - 3.f, y + 0.8f}, {x, y - 0.6f}, 0.6f) | hLine({x, y - 0.6f}, {x + 3.f, y + 0.8f}, 0.6f), lip);
             break;
         case Mouth::Wavy:
-            c.fill(hardLine({x - 3.5f, y + 0.5f}, {x - 1.5f, y - 0.5f}, 0.55f) | hardLine({x - 1.5f, y - 0.5f}, {x + 0.5f, y + 0.5f}, 0.55f) |
-                       hardLine({x + 0.5f, y + 0.5f}, {x + 2.5f, y - 0.5f}, 0.55f),
+            c.fill(hLine({x - 3.5f, y + 0.5f}, {x - 1.5f, y - 0.5f}, 0.55f) | hLine({x - 1.5f, y - 0.5f}, {x + 0.5f, y + 0.5f}, 0.55f) |
+                       hLine({x + 0.5f, y + 0.5f}, {x + 2.5f, y - 0.5f}, 0.55f),
                    lip);
             break;
         case Mouth::Hidden: break;
@@ -207,8 +196,8 @@ void faceMarks(Canvas& c, const FaceGeo& g, const Person& p, const Mood& m) {
         c.fill(Shape::rect(g.cx - 0.5f, g.noseY, 2.f, 1.f).hard(), sk.shadow);
     // cheeks: a faint warmth always, a real blush when shy or glad
     Rgba b = withAlpha(pal::kBlush, m.blush ? 0.85f : 0.4f);
-    c.fill(hardEllipse(g.nearX - 1.f, g.eyeY + 6.5f, 2.6f, 1.3f) & g.face, b);
-    if (p.turn < 0.5f) c.fill(hardEllipse(g.farX + 1.f, g.eyeY + 6.5f, 2.6f, 1.3f) & g.face, b);
+    c.fill(hEllipse(g.nearX - 1.f, g.eyeY + 6.5f, 2.6f, 1.3f) & g.face, b);
+    if (p.turn < 0.5f) c.fill(hEllipse(g.farX + 1.f, g.eyeY + 6.5f, 2.6f, 1.3f) & g.face, b);
 }
 
 void moodMarks(Canvas& c, const Mood& m, float side) {
@@ -216,7 +205,7 @@ void moodMarks(Canvas& c, const Mood& m, float side) {
     float hx = 40.f + side * 27.f;
     if (m.sweat) {
         float x = hx, y = 30.f;
-        Shape drop = hardEllipse(x, y + 2.f, 2.2f, 2.6f) | hardPoly({{x - 1.8f, y + 1.f}, {x, y - 3.5f}, {x + 1.8f, y + 1.f}});
+        Shape drop = hEllipse(x, y + 2.f, 2.2f, 2.6f) | hPoly({{x - 1.8f, y + 1.f}, {x, y - 3.5f}, {x + 1.8f, y + 1.f}});
         c.fill(drop.grow(1), pal::kOutline);
         c.fill(drop, hex(0xA8D8F4));
         c.fill(Shape::rect(x - 1.f, y + 1.f, 1.f, 2.f).hard(), hex(0xE8F6FF));
@@ -224,14 +213,14 @@ void moodMarks(Canvas& c, const Mood& m, float side) {
     if (m.sparkle) {
         float x = hx + side * 1.f, y = 20.f;
         Rgba s = hex(0xF6D56A);
-        c.fill(hardLine({x, y - 3.5f}, {x, y + 3.5f}, 0.6f) | hardLine({x - 3.5f, y}, {x + 3.5f, y}, 0.6f), s);
+        c.fill(hLine({x, y - 3.5f}, {x, y + 3.5f}, 0.6f) | hLine({x - 3.5f, y}, {x + 3.5f, y}, 0.6f), s);
         c.fill(Shape::rect(x - 0.5f, y - 0.5f, 1.f, 1.f).hard(), hex(0xFFF6D0));
     }
     if (m.shock) {
         for (int i = -1; i <= 1; ++i) {
             float a = -1.57f + side * (0.5f + 0.35f * float(i));
             float r0 = 25.f, r1 = 30.f;
-            c.fill(hardLine({40.f + std::cos(a) * r0 + side * 4, 30.f + std::sin(a) * r0},
+            c.fill(hLine({40.f + std::cos(a) * r0 + side * 4, 30.f + std::sin(a) * r0},
                             {40.f + std::cos(a) * r1 + side * 4, 30.f + std::sin(a) * r1}, 0.7f),
                    pal::kOutline);
         }
@@ -239,10 +228,10 @@ void moodMarks(Canvas& c, const Mood& m, float side) {
 }
 
 void backdrop(Canvas& c, Rgba col) {
-    Shape disc = hardEllipse(40.f, 40.f, 37.5f, 37.5f);
+    Shape disc = hEllipse(40.f, 40.f, 37.5f, 37.5f);
     const Rgba top = lighter(col, 0.35f);
     c.fill(disc, [&](int, int y) { return mix(top, col, float(y) / kArt); });
-    c.fill(disc - hardEllipse(40.f, 40.f, 36.5f, 36.5f), darker(col, 0.18f));
+    c.fill(disc - hEllipse(40.f, 40.f, 36.5f, 36.5f), darker(col, 0.18f));
 }
 
 // ---------------------------------------------------------------- hero
@@ -258,28 +247,28 @@ Canvas hero(int col) {
     const Ramp shirt = shade(pal::kCream), vest = shade(pal::kBrown);
 
     // the hair's mass behind the head
-    Shape mass = hardEllipse(37.f, 28.f, 20.f, 16.5f) | hardPoly({{19.f, 26.f}, {12.f, 30.f}, {18.f, 34.f}, {13.f, 40.f}, {22.f, 42.f}}) |
-                 hardPoly({{28.f, 16.f}, {26.f, 8.f}, {35.f, 13.f}}) | hardPoly({{35.f, 13.f}, {40.f, 5.f}, {44.f, 13.f}}) |
-                 hardPoly({{44.f, 14.f}, {53.f, 10.f}, {51.f, 18.f}});
-    part(c, mass | hardPoly({{18.f, 34.f}, {20.f, 48.f}, {28.f, 48.f}, {28.f, 34.f}}), hair, 2, false);
+    Shape mass = hEllipse(37.f, 28.f, 20.f, 16.5f) | hPoly({{19.f, 26.f}, {12.f, 30.f}, {18.f, 34.f}, {13.f, 40.f}, {22.f, 42.f}}) |
+                 hPoly({{28.f, 16.f}, {26.f, 8.f}, {35.f, 13.f}}) | hPoly({{35.f, 13.f}, {40.f, 5.f}, {44.f, 13.f}}) |
+                 hPoly({{44.f, 14.f}, {53.f, 10.f}, {51.f, 18.f}});
+    part(c, mass | hPoly({{18.f, 34.f}, {20.f, 48.f}, {28.f, 48.f}, {28.f, 34.f}}), hair, 2, false);
     // shoulders: cream shirt, brown vest, a satchel strap
-    Shape body = hardPoly({{6.f, 80.f}, {10.f, 69.f}, {22.f, 62.f}, {34.f, 59.f}, {50.f, 59.f}, {62.f, 62.f}, {72.f, 69.f}, {76.f, 80.f}});
+    Shape body = hPoly({{6.f, 80.f}, {10.f, 69.f}, {22.f, 62.f}, {34.f, 59.f}, {50.f, 59.f}, {62.f, 62.f}, {72.f, 69.f}, {76.f, 80.f}});
     part(c, body, shirt, 3);
-    Shape vestL = hardPoly({{6.f, 80.f}, {10.f, 69.f}, {22.f, 62.f}, {31.f, 60.5f}, {36.f, 80.f}});
-    Shape vestR = hardPoly({{52.f, 60.5f}, {62.f, 62.f}, {72.f, 69.f}, {76.f, 80.f}, {50.f, 80.f}});
+    Shape vestL = hPoly({{6.f, 80.f}, {10.f, 69.f}, {22.f, 62.f}, {31.f, 60.5f}, {36.f, 80.f}});
+    Shape vestR = hPoly({{52.f, 60.5f}, {62.f, 62.f}, {72.f, 69.f}, {76.f, 80.f}, {50.f, 80.f}});
     part(c, vestL, vest, 2);
     part(c, vestR, vest, 3);
-    part(c, hardPoly({{22.f, 62.f}, {26.f, 61.f}, {58.f, 80.f}, {52.f, 80.f}}), shade(hex(0x6A4A36)), 1);
-    c.fill(hardEllipse(46.f, 72.f, 1.6f, 1.6f), hex(0xE2B65A));
+    part(c, hPoly({{22.f, 62.f}, {26.f, 61.f}, {58.f, 80.f}, {52.f, 80.f}}), shade(hex(0x6A4A36)), 1);
+    c.fill(hEllipse(46.f, 72.f, 1.6f, 1.6f), hex(0xE2B65A));
     // neck and a shirt collar
     part(c, Shape::rect(35.f, 52.f, 12.f, 10.f).hard(), skin, 2, false);
     c.fill(Shape::rect(35.f, 52.f, 12.f, 3.f).hard(), skin.shadow);
-    part(c, hardPoly({{32.f, 59.f}, {39.f, 60.f}, {41.f, 66.f}, {34.f, 64.f}}), shirt, 0);
-    part(c, hardPoly({{43.f, 60.f}, {51.f, 59.f}, {49.f, 64.f}, {44.f, 66.f}}), shirt, 1);
+    part(c, hPoly({{32.f, 59.f}, {39.f, 60.f}, {41.f, 66.f}, {34.f, 64.f}}), shirt, 0);
+    part(c, hPoly({{43.f, 60.f}, {51.f, 59.f}, {49.f, 64.f}, {44.f, 66.f}}), shirt, 1);
 
     // ear and face
-    part(c, hardEllipse(25.f, 41.f, 3.f, 4.5f), skin, 1);
-    c.fill(hardEllipse(25.5f, 41.5f, 1.2f, 2.2f), skin.shadow);
+    part(c, hEllipse(25.f, 41.f, 3.f, 4.5f), skin, 1);
+    c.fill(hEllipse(25.5f, 41.5f, 1.2f, 2.2f), skin.shadow);
     FaceGeo g = faceGeo(p);
     part(c, g.face, skin, 1);
     faceMarks(c, g, p, m);
@@ -294,10 +283,10 @@ Canvas hero(int col) {
     window.push_back({64.f, 33.f});
     window.push_back({64.f, 80.f});
     window.push_back({21.f, 80.f});
-    Shape fringe = (mass | hardPoly({{18.f, 30.f}, {19.f, 46.f}, {24.f, 46.f}, {60.f, 33.f}, {58.f, 24.f}})) - hardPoly(window);
+    Shape fringe = (mass | hPoly({{18.f, 30.f}, {19.f, 46.f}, {24.f, 46.f}, {60.f, 33.f}, {58.f, 24.f}})) - hPoly(window);
     part(c, fringe, hair, 2);
-    c.fill((fringe & hardEllipse(33.f, 19.f, 10.f, 4.5f)) - hardEllipse(34.f, 21.5f, 10.f, 3.5f), hair.light);
-    c.fill(hardLine({30.f, 26.f}, {34.f, 31.f}, 0.5f) | hardLine({41.f, 24.f}, {44.f, 30.f}, 0.5f) | hardLine({50.f, 24.f}, {53.f, 29.f}, 0.5f),
+    c.fill((fringe & hEllipse(33.f, 19.f, 10.f, 4.5f)) - hEllipse(34.f, 21.5f, 10.f, 3.5f), hair.light);
+    c.fill(hLine({30.f, 26.f}, {34.f, 31.f}, 0.5f) | hLine({41.f, 24.f}, {44.f, 30.f}, 0.5f) | hLine({50.f, 24.f}, {53.f, 29.f}, 0.5f),
            hair.shadow);
     // hair's shadow across the brow
     c.fill((fringe.shift(0, 3) - fringe.grow(1)) & g.face, withAlpha(skin.shadow, 0.9f));
@@ -326,21 +315,21 @@ Canvas partner(int col) {
     const Ramp ribbon = shade(hex(0xF2C14E));
 
     // long hair behind: falls past the shoulders, a ponytail at the back
-    Shape back = hardEllipse(38.f, 36.f, 19.f, 19.f) | hardPoly({{19.f, 38.f}, {16.f, 66.f}, {24.f, 72.f}, {34.f, 60.f}, {54.f, 50.f}, {57.f, 36.f}});
+    Shape back = hEllipse(38.f, 36.f, 19.f, 19.f) | hPoly({{19.f, 38.f}, {16.f, 66.f}, {24.f, 72.f}, {34.f, 60.f}, {54.f, 50.f}, {57.f, 36.f}});
     part(c, back, hair, 2, false);
-    Shape tail = hardPoly({{21.f, 25.f}, {11.f, 34.f}, {6.f, 50.f}, {8.f, 64.f}, {13.f, 58.f}, {17.f, 44.f}, {25.f, 31.f}});
+    Shape tail = hPoly({{21.f, 25.f}, {11.f, 34.f}, {6.f, 50.f}, {8.f, 64.f}, {13.f, 58.f}, {17.f, 44.f}, {25.f, 31.f}});
     part(c, tail, hair, 2);
-    c.fill(hardLine({12.f, 38.f}, {9.f, 54.f}, 0.6f), hair.light);
+    c.fill(hLine({12.f, 38.f}, {9.f, 54.f}, 0.6f), hair.light);
     // shoulders: blouse with a round collar under a pinafore
-    Shape body = hardPoly({{10.f, 80.f}, {13.f, 70.f}, {24.f, 63.f}, {34.f, 60.f}, {50.f, 60.f}, {60.f, 63.f}, {70.f, 70.f}, {73.f, 80.f}});
+    Shape body = hPoly({{10.f, 80.f}, {13.f, 70.f}, {24.f, 63.f}, {34.f, 60.f}, {50.f, 60.f}, {60.f, 63.f}, {70.f, 70.f}, {73.f, 80.f}});
     part(c, body, blouse, 3);
-    part(c, hardPoly({{24.f, 80.f}, {27.f, 68.f}, {56.f, 68.f}, {60.f, 80.f}}), dress, 2);
-    part(c, hardPoly({{27.f, 68.f}, {29.f, 62.f}, {32.f, 62.f}, {31.f, 68.f}}), dress, 1);
-    part(c, hardPoly({{52.f, 68.f}, {53.f, 62.f}, {56.f, 62.f}, {56.f, 68.f}}), dress, 1);
+    part(c, hPoly({{24.f, 80.f}, {27.f, 68.f}, {56.f, 68.f}, {60.f, 80.f}}), dress, 2);
+    part(c, hPoly({{27.f, 68.f}, {29.f, 62.f}, {32.f, 62.f}, {31.f, 68.f}}), dress, 1);
+    part(c, hPoly({{52.f, 68.f}, {53.f, 62.f}, {56.f, 62.f}, {56.f, 68.f}}), dress, 1);
     part(c, Shape::rect(35.f, 52.f, 12.f, 10.f).hard(), skin, 2, false);
     c.fill(Shape::rect(35.f, 52.f, 12.f, 3.f).hard(), skin.shadow);
-    part(c, hardEllipse(36.f, 62.f, 5.f, 2.5f) | hardEllipse(47.f, 62.f, 5.f, 2.5f), blouse, 1);
-    part(c, hardEllipse(41.5f, 63.5f, 1.8f, 1.8f), ribbon, 1);
+    part(c, hEllipse(36.f, 62.f, 5.f, 2.5f) | hEllipse(47.f, 62.f, 5.f, 2.5f), blouse, 1);
+    part(c, hEllipse(41.5f, 63.5f, 1.8f, 1.8f), ribbon, 1);
 
     FaceGeo g = faceGeo(p);
     part(c, g.face, skin, 1);
@@ -350,25 +339,25 @@ Canvas partner(int col) {
     mouth(c, g, m);
 
     // bangs swept to one side, locks framing the face
-    Shape cap = hardEllipse(40.f, 30.f, 19.f, 15.f);
-    Shape bangs = cap - hardEllipse(46.f, 43.f, 16.f, 12.f);
-    bangs = bangs | hardPoly({{27.f, 26.f}, {30.f, 39.f}, {36.f, 31.f}, {44.f, 36.f}, {47.f, 29.f}, {55.f, 35.f}, {57.f, 26.f}});
-    Shape lockL = hardPoly({{21.f, 30.f}, {20.f, 52.f}, {24.f, 56.f}, {26.f, 44.f}, {27.f, 32.f}});
-    Shape lockR = hardPoly({{54.f, 30.f}, {58.f, 40.f}, {58.f, 50.f}, {56.f, 46.f}, {54.f, 38.f}});
+    Shape cap = hEllipse(40.f, 30.f, 19.f, 15.f);
+    Shape bangs = cap - hEllipse(46.f, 43.f, 16.f, 12.f);
+    bangs = bangs | hPoly({{27.f, 26.f}, {30.f, 39.f}, {36.f, 31.f}, {44.f, 36.f}, {47.f, 29.f}, {55.f, 35.f}, {57.f, 26.f}});
+    Shape lockL = hPoly({{21.f, 30.f}, {20.f, 52.f}, {24.f, 56.f}, {26.f, 44.f}, {27.f, 32.f}});
+    Shape lockR = hPoly({{54.f, 30.f}, {58.f, 40.f}, {58.f, 50.f}, {56.f, 46.f}, {54.f, 38.f}});
     Shape front = bangs | lockL | lockR;
     part(c, front, hair, 2);
-    c.fill((front & hardEllipse(36.f, 21.f, 10.f, 4.f)) - hardEllipse(36.f, 23.f, 10.f, 3.f), hair.light);
+    c.fill((front & hEllipse(36.f, 21.f, 10.f, 4.f)) - hEllipse(36.f, 23.f, 10.f, 3.f), hair.light);
     c.fill((front.shift(0, 3) - front.grow(1)) & g.face, withAlpha(skin.shadow, 0.9f));
     // hairband with a small bow
-    Shape band = (hardEllipse(41.f, 34.f, 18.f, 15.f) - hardEllipse(41.5f, 36.f, 18.f, 15.f)) & Shape::rect(22, 17, 38, 10).hard();
+    Shape band = (hEllipse(41.f, 34.f, 18.f, 15.f) - hEllipse(41.5f, 36.f, 18.f, 15.f)) & Shape::rect(22, 17, 38, 10).hard();
     c.fill(band.grow(1), pal::kOutline);
     c.fill(band, ribbon.base);
     c.fill(band - band.shift(0, 1), ribbon.light);
-    Shape bow = hardEllipse(18.5f, 22.f, 4.5f, 3.2f) | hardEllipse(26.f, 18.5f, 3.2f, 4.5f) |
-                hardPoly({{22.f, 25.f}, {17.f, 31.f}, {20.f, 31.f}, {23.5f, 27.f}});
+    Shape bow = hEllipse(18.5f, 22.f, 4.5f, 3.2f) | hEllipse(26.f, 18.5f, 3.2f, 4.5f) |
+                hPoly({{22.f, 25.f}, {17.f, 31.f}, {20.f, 31.f}, {23.5f, 27.f}});
     part(c, bow, ribbon, 1);
-    part(c, hardEllipse(23.f, 24.f, 2.f, 2.f), ribbon, 1);
-    c.fill(hardEllipse(18.f, 21.f, 1.5f, 1.f) | hardEllipse(25.5f, 17.5f, 1.f, 1.5f), ribbon.shine);
+    part(c, hEllipse(23.f, 24.f, 2.f, 2.f), ribbon, 1);
+    c.fill(hEllipse(18.f, 21.f, 1.5f, 1.f) | hEllipse(25.5f, 17.5f, 1.f, 1.5f), ribbon.shine);
     brows(c, g, p, m, 5.5f);
     moodMarks(c, m, 1.f);
     c.mirrorH();
@@ -395,20 +384,20 @@ Canvas god(int col) {
     }
     // golden backdrop and halo
     backdrop(c, hex(0xDCD2F0));
-    c.fill(hardEllipse(40.f, 30.f, 27.f, 27.f) - hardEllipse(40.f, 30.f, 24.f, 24.f), hex(0xF2D58A));
-    c.fill(hardEllipse(40.f, 30.f, 24.f, 24.f) - hardEllipse(40.f, 30.f, 23.f, 23.f), hex(0xFFF3C8));
+    c.fill(hEllipse(40.f, 30.f, 27.f, 27.f) - hEllipse(40.f, 30.f, 24.f, 24.f), hex(0xF2D58A));
+    c.fill(hEllipse(40.f, 30.f, 24.f, 24.f) - hEllipse(40.f, 30.f, 23.f, 23.f), hex(0xFFF3C8));
     for (Pt t : {Pt{12.f, 22.f}, Pt{68.f, 14.f}, Pt{70.f, 50.f}, Pt{9.f, 52.f}}) {
-        c.fill(hardLine({t.x - 2.f, t.y}, {t.x + 2.f, t.y}, 0.5f) | hardLine({t.x, t.y - 2.f}, {t.x, t.y + 2.f}, 0.5f), hex(0xFFF6D8));
+        c.fill(hLine({t.x - 2.f, t.y}, {t.x + 2.f, t.y}, 0.5f) | hLine({t.x, t.y - 2.f}, {t.x, t.y + 2.f}, 0.5f), hex(0xFFF6D8));
     }
     const Ramp hair = shade(hex(0xEDEAF4)), skin = shade(p.skin);
     const Ramp robe = shade(hex(0xB8A8E0)), trim = shade(hex(0xE0B85A));
 
     // long white hair behind the head and over the shoulders
-    part(c, hardEllipse(40.f, 34.f, 20.f, 20.f) | hardPoly({{20.f, 36.f}, {16.f, 68.f}, {64.f, 68.f}, {60.f, 36.f}}), hair, 2, false);
+    part(c, hEllipse(40.f, 34.f, 20.f, 20.f) | hPoly({{20.f, 36.f}, {16.f, 68.f}, {64.f, 68.f}, {60.f, 36.f}}), hair, 2, false);
     // robe with a gold-trimmed collar
-    Shape body = hardPoly({{4.f, 80.f}, {8.f, 68.f}, {22.f, 61.f}, {40.f, 59.f}, {58.f, 61.f}, {72.f, 68.f}, {76.f, 80.f}});
+    Shape body = hPoly({{4.f, 80.f}, {8.f, 68.f}, {22.f, 61.f}, {40.f, 59.f}, {58.f, 61.f}, {72.f, 68.f}, {76.f, 80.f}});
     part(c, body, robe, 3);
-    part(c, hardPoly({{22.f, 61.f}, {30.f, 60.f}, {40.f, 80.f}, {32.f, 80.f}}) | hardPoly({{58.f, 61.f}, {50.f, 60.f}, {40.f, 80.f}, {48.f, 80.f}}),
+    part(c, hPoly({{22.f, 61.f}, {30.f, 60.f}, {40.f, 80.f}, {32.f, 80.f}}) | hPoly({{58.f, 61.f}, {50.f, 60.f}, {40.f, 80.f}, {48.f, 80.f}}),
          trim, 1);
     part(c, Shape::rect(35.f, 52.f, 10.f, 9.f).hard(), skin, 2, false);
 
@@ -419,33 +408,33 @@ Canvas god(int col) {
     eye(c, g.farX, g.eyeY, 6.f, p, m, true);
 
     // beard and moustache; the mouth shows through when he speaks up
-    Shape beard = hardPoly({{25.f, 46.f}, {28.f, 62.f}, {34.f, 72.f}, {40.f, 77.f}, {46.f, 72.f}, {52.f, 62.f}, {55.f, 46.f}, {48.f, 53.f},
+    Shape beard = hPoly({{25.f, 46.f}, {28.f, 62.f}, {34.f, 72.f}, {40.f, 77.f}, {46.f, 72.f}, {52.f, 62.f}, {55.f, 46.f}, {48.f, 53.f},
                             {40.f, 55.f}, {32.f, 53.f}}) ;
     part(c, beard, hair, 2);
-    for (float x : {33.f, 40.f, 47.f}) c.fill(hardLine({x, 60.f}, {x + (40.f - x) * 0.15f, 72.f}, 0.5f) & beard, hair.shadow);
-    Shape moustache = hardEllipse(35.5f, 49.5f, 5.f, 2.2f) | hardEllipse(44.5f, 49.5f, 5.f, 2.2f);
+    for (float x : {33.f, 40.f, 47.f}) c.fill(hLine({x, 60.f}, {x + (40.f - x) * 0.15f, 72.f}, 0.5f) & beard, hair.shadow);
+    Shape moustache = hEllipse(35.5f, 49.5f, 5.f, 2.2f) | hEllipse(44.5f, 49.5f, 5.f, 2.2f);
     if (m.mouth != Mouth::Hidden) {
         FaceGeo mg = g;
         mg.mouthY = 53.5f;
-        Shape gap = hardEllipse(40.f, 54.f, 4.5f, 3.5f);
+        Shape gap = hEllipse(40.f, 54.f, 4.5f, 3.5f);
         c.fill(gap, skin.shadow);
         mouth(c, mg, m);
     }
     part(c, moustache, hair, 1);
     // hair parted in the middle, and a circlet with the three paints' gems
-    Shape top = (hardEllipse(40.f, 30.f, 19.f, 15.f) - hardEllipse(40.f, 42.f, 17.f, 11.f)) |
-                hardPoly({{21.f, 30.f}, {20.f, 48.f}, {25.f, 44.f}, {26.f, 32.f}}) | hardPoly({{59.f, 30.f}, {60.f, 48.f}, {55.f, 44.f}, {54.f, 32.f}});
+    Shape top = (hEllipse(40.f, 30.f, 19.f, 15.f) - hEllipse(40.f, 42.f, 17.f, 11.f)) |
+                hPoly({{21.f, 30.f}, {20.f, 48.f}, {25.f, 44.f}, {26.f, 32.f}}) | hPoly({{59.f, 30.f}, {60.f, 48.f}, {55.f, 44.f}, {54.f, 32.f}});
     part(c, top, hair, 2);
     for (float sx : {-1.f, 1.f})
-        c.fill(hardLine({40.f + sx * 6.f, 17.f}, {40.f + sx * 13.f, 27.f}, 0.5f) | hardLine({40.f + sx * 16.f, 33.f}, {40.f + sx * 17.5f, 44.f}, 0.5f),
+        c.fill(hLine({40.f + sx * 6.f, 17.f}, {40.f + sx * 13.f, 27.f}, 0.5f) | hLine({40.f + sx * 16.f, 33.f}, {40.f + sx * 17.5f, 44.f}, 0.5f),
                hair.shadow);
-    Shape circlet = (hardEllipse(40.f, 33.f, 18.f, 9.f) - hardEllipse(40.f, 34.5f, 18.f, 9.f)) & Shape::rect(20, 20, 40, 10).hard();
+    Shape circlet = (hEllipse(40.f, 33.f, 18.f, 9.f) - hEllipse(40.f, 34.5f, 18.f, 9.f)) & Shape::rect(20, 20, 40, 10).hard();
     c.fill(circlet.grow(1), pal::kOutline);
     c.fill(circlet, trim.base);
     const Rgba gems[3] = {pal::kRed, pal::kGreen, pal::kBlue};
     for (int i = 0; i < 3; ++i) {
         float x = 33.f + 7.f * float(i), y = i == 1 ? 23.5f : 25.f;
-        Shape gem = hardPoly({{x, y - 2.5f}, {x + 2.2f, y}, {x, y + 2.5f}, {x - 2.2f, y}});
+        Shape gem = hPoly({{x, y - 2.5f}, {x + 2.2f, y}, {x, y + 2.5f}, {x - 2.2f, y}});
         part(c, gem, shade(gems[i]), 1);
         c.set(int(x) - 1, int(y) - 1, lighter(gems[i], 0.7f));
     }
@@ -471,14 +460,14 @@ Canvas godInDisguise() {
     Canvas c(kArt, kArt);
     // the same disc as the other portraits, but a night sky
     {
-        Shape d = hardEllipse(40.f, 40.f, 37.5f, 37.5f);
+        Shape d = hEllipse(40.f, 40.f, 37.5f, 37.5f);
         c.fill(d, [&](int, int y) { return mix(hex(0x3A3070), hex(0x1A1636), float(y) / kArt); });
-        c.fill(d - hardEllipse(40.f, 40.f, 36.5f, 36.5f), hex(0x141028));
+        c.fill(d - hEllipse(40.f, 40.f, 36.5f, 36.5f), hex(0x141028));
     }
     for (Pt t : {Pt{12.f, 22.f}, Pt{68.f, 14.f}, Pt{9.f, 50.f}}) {
-        c.fill(hardLine({t.x - 1.5f, t.y}, {t.x + 1.5f, t.y}, 0.5f) | hardLine({t.x, t.y - 1.5f}, {t.x, t.y + 1.5f}, 0.5f), hex(0xB8A4E0));
+        c.fill(hLine({t.x - 1.5f, t.y}, {t.x + 1.5f, t.y}, 0.5f) | hLine({t.x, t.y - 1.5f}, {t.x, t.y + 1.5f}, 0.5f), hex(0xB8A4E0));
     }
-    const Shape disc = hardEllipse(40.f, 40.f, 36.f, 36.f);
+    const Shape disc = hEllipse(40.f, 40.f, 36.f, 36.f);
 
     // the aura: flames licking up round him, black-purple inside and violet
     // at their tips
@@ -502,36 +491,36 @@ Canvas godInDisguise() {
     c.fill(innerAura, hex(0x1C0F2C));
     c.fill(innerAura - innerAura.shift(1, 1), hex(0x5A3490));
 
-    const Shape hood = hardEllipse(40.f, 40.f, 20.f, 20.f) |
-                       hardPoly({{31.f, 24.f}, {38.f, 13.f}, {43.f, 6.f}, {47.f, 5.5f}, {48.f, 9.f}, {46.f, 11.f}, {49.f, 24.f}}) |
-                       hardPoly({{19.f, 44.f}, {16.f, 62.f}, {30.f, 60.f}}) | hardPoly({{61.f, 44.f}, {64.f, 62.f}, {50.f, 60.f}});
+    const Shape hood = hEllipse(40.f, 40.f, 20.f, 20.f) |
+                       hPoly({{31.f, 24.f}, {38.f, 13.f}, {43.f, 6.f}, {47.f, 5.5f}, {48.f, 9.f}, {46.f, 11.f}, {49.f, 24.f}}) |
+                       hPoly({{19.f, 44.f}, {16.f, 62.f}, {30.f, 60.f}}) | hPoly({{61.f, 44.f}, {64.f, 62.f}, {50.f, 60.f}});
     const Ramp cloak = shade(hex(0x4C3E74)), lining = shade(hex(0x7A2E4E));
     const Ramp mask = shade(hex(0xA8485E)), horn = shade(hex(0xEDE2C4));
     const Ramp hair = shade(hex(0xEDEAF4));
 
     // a dark cloak over the shoulders
-    Shape body = hardPoly({{4.f, 80.f}, {8.f, 68.f}, {22.f, 61.f}, {40.f, 59.f}, {58.f, 61.f}, {72.f, 68.f}, {76.f, 80.f}});
+    Shape body = hPoly({{4.f, 80.f}, {8.f, 68.f}, {22.f, 61.f}, {40.f, 59.f}, {58.f, 61.f}, {72.f, 68.f}, {76.f, 80.f}});
     part(c, body, cloak, 3);
-    c.fill(hardLine({22.f, 66.f}, {18.f, 80.f}, 0.5f) | hardLine({58.f, 66.f}, {62.f, 80.f}, 0.5f), cloak.shadow);
+    c.fill(hLine({22.f, 66.f}, {18.f, 80.f}, 0.5f) | hLine({58.f, 66.f}, {62.f, 80.f}, 0.5f), cloak.shadow);
     // the hood, its point bent over at the top
     part(c, hood, cloak, 3);
-    c.fill(hardLine({30.f, 25.f}, {38.f, 16.f}, 0.5f) | hardLine({39.f, 15.f}, {43.f, 8.5f}, 0.5f), cloak.light);
+    c.fill(hLine({30.f, 25.f}, {38.f, 16.f}, 0.5f) | hLine({39.f, 15.f}, {43.f, 8.5f}, 0.5f), cloak.light);
     // the opening: a dark lining round the shadowed hollow the mask sits in
-    Shape opening = hardEllipse(40.f, 44.f, 15.5f, 15.f);
+    Shape opening = hEllipse(40.f, 44.f, 15.5f, 15.f);
     c.fill(opening.grow(1), pal::kOutline);
     c.fill(opening, lining.shadow);
-    c.fill(hardEllipse(40.f, 45.5f, 14.f, 13.5f) & opening, hex(0x1E1230));
+    c.fill(hEllipse(40.f, 45.5f, 14.f, 13.5f) & opening, hex(0x1E1230));
 
     // what gives him away: his beard and moustache spilling out below the mask
-    Shape beard = hardPoly({{27.f, 49.f}, {28.f, 60.f}, {33.f, 70.f}, {40.f, 77.f}, {47.f, 70.f}, {52.f, 60.f}, {53.f, 49.f}, {40.f, 54.f}});
+    Shape beard = hPoly({{27.f, 49.f}, {28.f, 60.f}, {33.f, 70.f}, {40.f, 77.f}, {47.f, 70.f}, {52.f, 60.f}, {53.f, 49.f}, {40.f, 54.f}});
     part(c, beard, hair, 2);
-    for (float x : {33.f, 40.f, 47.f}) c.fill(hardLine({x, 60.f}, {x + (40.f - x) * 0.15f, 72.f}, 0.5f) & beard, hair.shadow);
-    Shape moustache = hardEllipse(31.f, 51.f, 5.5f, 2.4f) | hardEllipse(49.f, 51.f, 5.5f, 2.4f) |
-                      hardPoly({{26.f, 51.f}, {23.5f, 54.5f}, {28.f, 52.5f}}) | hardPoly({{54.f, 51.f}, {56.5f, 54.5f}, {52.f, 52.5f}});
+    for (float x : {33.f, 40.f, 47.f}) c.fill(hLine({x, 60.f}, {x + (40.f - x) * 0.15f, 72.f}, 0.5f) & beard, hair.shadow);
+    Shape moustache = hEllipse(31.f, 51.f, 5.5f, 2.4f) | hEllipse(49.f, 51.f, 5.5f, 2.4f) |
+                      hPoly({{26.f, 51.f}, {23.5f, 54.5f}, {28.f, 52.5f}}) | hPoly({{54.f, 51.f}, {56.5f, 54.5f}, {52.f, 52.5f}});
     part(c, moustache, hair, 1);
 
     // the mask's string, tied round the back of his head
-    c.fill(hardLine({25.5f, 37.f}, {28.5f, 39.5f}, 0.5f) | hardLine({54.5f, 37.f}, {51.5f, 39.5f}, 0.5f), hex(0xD8C8A0));
+    c.fill(hLine({25.5f, 37.f}, {28.5f, 39.5f}, 0.5f) | hLine({54.5f, 37.f}, {51.5f, 39.5f}, 0.5f), hex(0xD8C8A0));
     // horns growing out through the hood
     for (float sx : {-1.f, 1.f}) {
         Shape h;
@@ -543,42 +532,42 @@ Canvas godInDisguise() {
             float u = 1.f - t;
             Pt q{u * u * a.x + 2 * u * t * ctl.x + t * t * b.x, u * u * a.y + 2 * u * t * ctl.y + t * t * b.y};
             float r = 3.2f - 2.3f * t;
-            h = h | hardEllipse(40.f + sx * (q.x - 40.f), q.y, r, r);
+            h = h | hEllipse(40.f + sx * (q.x - 40.f), q.y, r, r);
         }
         part(c, h, horn, sx < 0 ? 2 : 3);
-        for (float y : {23.f, 19.f}) c.fill(hardLine({40.f + sx * 21.f, y + 1.f}, {40.f + sx * 28.f, y}, 0.5f) & h, horn.shadow);
+        for (float y : {23.f, 19.f}) c.fill(hLine({40.f + sx * 21.f, y + 1.f}, {40.f + sx * 28.f, y}, 0.5f) & h, horn.shadow);
     }
 
     // the mask: round, plum-red, scowling
-    Shape face = hardEllipse(40.f, 40.f, 13.f, 11.5f) | hardPoly({{28.f, 42.f}, {31.f, 50.f}, {40.f, 53.f}, {49.f, 50.f}, {52.f, 42.f}});
+    Shape face = hEllipse(40.f, 40.f, 13.f, 11.5f) | hPoly({{28.f, 42.f}, {31.f, 50.f}, {40.f, 53.f}, {49.f, 50.f}, {52.f, 42.f}});
     part(c, face, mask, 2);
-    c.fill((face & hardEllipse(35.f, 33.f, 6.f, 3.f)) - hardEllipse(36.f, 34.5f, 6.f, 3.f), mask.shine);
+    c.fill((face & hEllipse(35.f, 33.f, 6.f, 3.f)) - hEllipse(36.f, 34.5f, 6.f, 3.f), mask.shine);
     // carved brows in a fierce V
     for (float sx : {-1.f, 1.f}) {
-        c.fill(hardPoly({{40.f + sx * 11.f, 34.f}, {40.f + sx * 2.f, 38.5f}, {40.f + sx * 2.5f, 40.5f}, {40.f + sx * 11.5f, 36.5f}}), mask.deep);
+        c.fill(hPoly({{40.f + sx * 11.f, 34.f}, {40.f + sx * 2.f, 38.5f}, {40.f + sx * 2.5f, 40.5f}, {40.f + sx * 11.5f, 36.5f}}), mask.deep);
     }
     // glowing eyes: yellow with a hot white core and a warm ring on the mask
     for (float sx : {-1.f, 1.f}) {
         float x = 40.f + sx * 5.8f, y = 42.f;
-        Shape eyeHole = hardEllipse(x, y, 3.8f, 3.2f) -
-                        hardPoly({{40.f + sx * 1.f, 39.6f}, {40.f + sx * 11.f, 36.6f}, {40.f + sx * 11.f, 30.f}, {40.f + sx * 1.f, 30.f}});
+        Shape eyeHole = hEllipse(x, y, 3.8f, 3.2f) -
+                        hPoly({{40.f + sx * 1.f, 39.6f}, {40.f + sx * 11.f, 36.6f}, {40.f + sx * 11.f, 30.f}, {40.f + sx * 1.f, 30.f}});
         c.fill(eyeHole.grow(1) & face, mix(mask.light, hex(0xFFD75A), 0.6f));
         c.fill(eyeHole, hex(0xFFE566));
-        c.fill(hardEllipse(x + sx * 0.3f, y + 0.6f, 1.6f, 1.2f) & eyeHole, hex(0xFFFBE0));
+        c.fill(hEllipse(x + sx * 0.3f, y + 0.6f, 1.6f, 1.2f) & eyeHole, hex(0xFFFBE0));
     }
     // a wide toothy grin with two little fangs
-    Shape grin = hardPoly({{31.f, 46.f}, {35.f, 48.f}, {40.f, 48.5f}, {45.f, 48.f}, {49.f, 46.f}, {47.f, 50.f}, {40.f, 51.5f}, {33.f, 50.f}});
+    Shape grin = hPoly({{31.f, 46.f}, {35.f, 48.f}, {40.f, 48.5f}, {45.f, 48.f}, {49.f, 46.f}, {47.f, 50.f}, {40.f, 51.5f}, {33.f, 50.f}});
     c.fill(grin.grow(1) & face, pal::kOutline);
     c.fill(grin, hex(0x3A1424));
-    Shape fangs = hardPoly({{34.5f, 48.f}, {37.5f, 48.3f}, {36.f, 51.f}}) | hardPoly({{42.5f, 48.3f}, {45.5f, 48.f}, {44.f, 51.f}});
+    Shape fangs = hPoly({{34.5f, 48.f}, {37.5f, 48.3f}, {36.f, 51.f}}) | hPoly({{42.5f, 48.3f}, {45.5f, 48.f}, {44.f, 51.f}});
     c.fill(fangs & grin, hex(0xFFF8EC));
     // two little will-o'-wisps keep him company
     for (Pt w : {Pt{12.f, 34.f}, Pt{68.f, 38.f}}) {
         float d = w.x < 40.f ? 1.f : -1.f;
-        Shape wisp = hardEllipse(w.x, w.y, 3.f, 3.f) | hardPoly({{w.x - 2.8f, w.y - 1.f}, {w.x + d * 2.f, w.y - 8.f}, {w.x + 2.8f, w.y - 1.f}});
+        Shape wisp = hEllipse(w.x, w.y, 3.f, 3.f) | hPoly({{w.x - 2.8f, w.y - 1.f}, {w.x + d * 2.f, w.y - 8.f}, {w.x + 2.8f, w.y - 1.f}});
         c.fill(wisp.grow(1), hex(0x5A3490));
         c.fill(wisp, hex(0xB894F0));
-        c.fill(hardEllipse(w.x - 0.5f, w.y + 0.5f, 1.5f, 1.5f), hex(0xF4ECFF));
+        c.fill(hEllipse(w.x - 0.5f, w.y + 0.5f, 1.5f, 1.5f), hex(0xF4ECFF));
     }
     return c;
 }
@@ -592,17 +581,17 @@ Canvas godInDisguise() {
 Canvas cover() {
     Canvas c(kArt, kArt);
     Rng rng(seedOf("img/kao.png cover"));
-    const Shape disc = hardEllipse(40.f, 40.f, 37.5f, 37.5f);
+    const Shape disc = hEllipse(40.f, 40.f, 37.5f, 37.5f);
     const Rgba top = hex(0x5A6384), bottom = hex(0x3A405A);
     c.fill(disc.grow(1), pal::kOutline);
     c.fill(disc, [&](int, int y) { return mix(top, bottom, float(y) / kArt); });
-    c.fill(disc - hardEllipse(40.f, 40.f, 36.5f, 36.5f), hex(0x2E3347));
+    c.fill(disc - hEllipse(40.f, 40.f, 36.5f, 36.5f), hex(0x2E3347));
     // the empty seat: head and shoulders a shade lighter than the ground,
     // lit from the top left like everything else
     // The shoulders reach past the disc exactly as the portraits' do, so an
     // opaque cover hides every portrait whole.
-    const Shape head = hardEllipse(40.f, 36.f, 13.f, 14.f);
-    const Shape body = hardPoly({{3.5f, 80.f}, {7.5f, 68.f}, {21.5f, 60.5f}, {34.f, 58.5f}, {46.f, 58.5f},
+    const Shape head = hEllipse(40.f, 36.f, 13.f, 14.f);
+    const Shape body = hPoly({{3.5f, 80.f}, {7.5f, 68.f}, {21.5f, 60.5f}, {34.f, 58.5f}, {46.f, 58.5f},
                                  {58.5f, 60.5f}, {72.5f, 68.f}, {76.5f, 80.f}});
     const Shape seat = (head & disc) | body;
     const Ramp ghost = shade(hex(0x717B9E));

@@ -11,13 +11,6 @@ namespace ag {
 
 namespace sheet {
 
-void part(Canvas& c, const Shape& s, const Ramp& r, int shadow, bool lit, Rgba rim) {
-    c.fill(s.grow(1), rim);
-    c.fill(s, r.base);
-    if (shadow > 0) c.fill(s - s.shift(-shadow, -shadow), r.shadow);
-    if (lit) c.fill(s - s.shift(1, 1), r.light);
-}
-
 float hash01(int x, int y, uint32_t seed) {
     uint32_t v = uint32_t(x) * 374761393u + uint32_t(y) * 668265263u + seed * 2246822519u;
     v = (v ^ (v >> 13)) * 1274126177u;

@@ -1,6 +1,8 @@
-// The game's shared colours. Every picture takes its paint colours, outline,
-// skin, cloth and sky tones from here so that sheets made at different times
-// still match.
+// The game's palette: every colour a picture is painted with is named here
+// once, so that sheets made at different times still match. Pictures pick
+// names from it (and shade them with shade()/mix()); the characters' looks in
+// looks.h are made of these names too. Near twins are one colour: add a name
+// only for a colour no name here comes close to.
 #pragma once
 #include "canvas.h"
 
@@ -50,5 +52,20 @@ inline constexpr Rgba kWall = hex(0xF3E6CC);
 // Morning sky (stage 1, the prologue's town).
 inline constexpr Rgba kSkyTop = hex(0x7FB6E8);
 inline constexpr Rgba kSkyLow = hex(0xFBE3C4);
+
+// ------------------------------------------------------------------ people
+// Clothes, hair, eyes and the others' skins: the walkers, the portraits and
+// the menu figures.
+
+// ------------------------------------------------------------------ scenes
+// Skies, hills, woods, towns and rooms of the painted backgrounds, the
+// opening, the title and the endings.
+
+// ---------------------------------------------------- ground, props, effects
+// Materials of the stage chips (brick, wood, stone, water...), plants, props
+// and the effect sheets.
+
+// ----------------------------------------------------------------- screens
+// Menus, help, the stage select, the panels and the lettering.
 
 }  // namespace ag::pal

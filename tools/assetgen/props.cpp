@@ -11,6 +11,13 @@ void fillOutlined(Canvas& c, const Shape& s, Rgba fill, Rgba rim, int width) {
     c.fill(s, fill);
 }
 
+void part(Canvas& c, const Shape& s, const Ramp& r, int band, bool lit, Rgba rim) {
+    c.fill(s.grow(1), rim);
+    c.fill(s, r.base);
+    if (band > 0) c.fill(s - s.shift(-band, -band), r.shadow);
+    if (lit) c.fill(s - s.shift(1, 1), r.light);
+}
+
 void fillShaded(Canvas& c, const Shape& s, const Ramp& r, int band) {
     c.fill(s, r.base);
     c.fill(s - s.shift(-band, -band), r.shadow);

@@ -6,8 +6,22 @@
 #include <vector>
 
 #include "canvas.h"
+#include "palette.h"
 
 namespace ag {
+
+// Hard-edged shapes for pixel art.
+inline Shape hEllipse(float cx, float cy, float rx, float ry) { return Shape::ellipse(cx, cy, rx, ry).hard(); }
+inline Shape hCircle(float cx, float cy, float r) { return Shape::circle(cx, cy, r).hard(); }
+inline Shape hPoly(const std::vector<Pt>& p) { return Shape::polygon(p).hard(); }
+inline Shape hLine(Pt a, Pt b, float r) { return Shape::capsule(a, b, r).hard(); }
+inline Shape hRect(float x, float y, float w, float h) { return Shape::rect(x, y, w, h).hard(); }
+inline Shape hRound(float x, float y, float w, float h, float r) { return Shape::roundRect(x, y, w, h, r).hard(); }
+
+// One part of a figure, prop or chip in the game's look: a 1-px rim (the dark
+// outline), the base colour, a shadow band `band` px wide on the lower right
+// and a lit edge on the upper left.
+void part(Canvas& c, const Shape& s, const Ramp& r, int band = 1, bool lit = true, Rgba rim = pal::kOutline);
 
 // Fills s with `fill` inside a `width`-px rim of `rim`.
 void fillOutlined(Canvas& c, const Shape& s, Rgba fill, Rgba rim, int width = 1);

@@ -8,6 +8,7 @@
 #include "canvas.h"
 #include "output.h"
 #include "palette.h"
+#include "props.h"
 
 namespace ag::sheet {
 
@@ -16,18 +17,6 @@ constexpr int kChip = 32;
 // The hero's sheet as img/char.move.png holds it (transparent where keyed):
 // the walkers, the panel's paint digits and the life hearts.
 Canvas heroSheet();
-
-// Hard-edged shapes for pixel art.
-inline Shape hEllipse(float cx, float cy, float rx, float ry) { return Shape::ellipse(cx, cy, rx, ry).hard(); }
-inline Shape hCircle(float cx, float cy, float r) { return Shape::circle(cx, cy, r).hard(); }
-inline Shape hPoly(const std::vector<Pt>& p) { return Shape::polygon(p).hard(); }
-inline Shape hLine(Pt a, Pt b, float r) { return Shape::capsule(a, b, r).hard(); }
-inline Shape hRect(float x, float y, float w, float h) { return Shape::rect(x, y, w, h).hard(); }
-inline Shape hRound(float x, float y, float w, float h, float r) { return Shape::roundRect(x, y, w, h, r).hard(); }
-
-// One part in the game's look: 1-px outline, base colour, a shadow band on
-// the lower right and a light band on the upper left.
-void part(Canvas& c, const Shape& s, const Ramp& r, int shadow = 1, bool lit = true, Rgba rim = pal::kOutline);
 
 // Stable per-pixel noise in [0, 1).
 float hash01(int x, int y, uint32_t seed);
