@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "app/app.h"
 #include "app/input.h"
@@ -40,7 +41,6 @@ struct Rng {
 };
 
 constexpr int kTickMs = 15;
-constexpr int kStageFrames[] = {12, 16, 20, 24, 28, 32, 36, 40, 44};
 
 // The longest a scene may run without another scene running in between.
 // A stage lasts at most until its time strip (192 pixels at its speed per
@@ -48,8 +48,8 @@ constexpr int kStageFrames[] = {12, 16, 20, 24, 28, 32, 36, 40, 44};
 // itself or on the input the monkey keeps giving within two minutes (the
 // endings' roll, the longest, takes about 90 s).
 uint32_t LongestSpanMs(int scene) {
-    for (int k = 1; k <= 9; ++k)
-        if (scene == kStageFrames[k - 1]) return uint32_t(192.0f / StageOf(k).stripSpeed) * kTickMs + 60000;
+    for (int k = 1; k <= kStageCount; ++k)
+        if (scene == StageScene(k) + 1) return uint32_t(192.0f / StageOf(k).stripSpeed) * kTickMs + 60000;
     return 120000;
 }
 
@@ -113,7 +113,7 @@ protected:
         check(paintOk(g_HeroPaint, 4) && paintOk(g_PartnerPaint, 4), "worn paint out of range");
         check(finite(g_Hero.x, g_Hero.y, g_Hero.fallSpeed), "hero position not finite");
         check(finite(g_Partner.x, g_Partner.y, g_Partner.fallSpeed), "partner position not finite");
-        for (int k = 1; k <= 9; ++k)
+        for (int k = 1; k <= kStageCount; ++k)
             for (int n = 0; n < StageFallerCount(k); ++n) {
                 const Faller& f = g_Fallers[k][n];
                 check(finite(f.x, f.y, f.fallSpeed), "falling object position not finite");
@@ -161,4 +161,9 @@ TEST_P(Monkey, RandomInputKeepsTheGameSane) {
 }
 
 // Start-up, then each stage's init.
-INSTANTIATE_TEST_SUITE_P(FromEachStart, Monkey, testing::Values(0, 11, 15, 19, 23, 27, 31, 35, 39, 43));
+static std::vector<int> StartScenes() {
+    std::vector<int> starts = {0};
+    for (int k = 1; k <= kStageCount; ++k) starts.push_back(StageScene(k));
+    return starts;
+}
+INSTANTIATE_TEST_SUITE_P(FromEachStart, Monkey, testing::ValuesIn(StartScenes()));

@@ -185,28 +185,3 @@ TEST(ShellKeys, VolumeStepsMuteAndTheRunsOverrides) {
     SetSettingsPath("");
     g_Settings = Settings{};
 }
-
-TEST(FrameGate, KeepsItsCadenceWithoutCatchingUp) {
-    FrameGate g;
-    EXPECT_TRUE(FrameGateDue(g, 1000));
-    EXPECT_FALSE(FrameGateDue(g, 1014));
-    EXPECT_TRUE(FrameGateDue(g, 1016));  // a late turn does not shift the beat
-    EXPECT_TRUE(FrameGateDue(g, 1030));
-    EXPECT_FALSE(FrameGateDue(g, 1044));
-    // Back from a pause of 5 s: one frame, then the beat from there.
-    EXPECT_TRUE(FrameGateDue(g, 6000));
-    EXPECT_FALSE(FrameGateDue(g, 6001));
-    EXPECT_FALSE(FrameGateDue(g, 6014));
-    EXPECT_TRUE(FrameGateDue(g, 6015));
-    // The clock's wrap-around changes nothing.
-    FrameGate w;
-    EXPECT_TRUE(FrameGateDue(w, 0xFFFFFFF8u));
-    EXPECT_FALSE(FrameGateDue(w, 2));
-    EXPECT_TRUE(FrameGateDue(w, 7));
-    // At 70 % a frame takes 21.43 ms: the beat keeps its hundredths.
-    FrameGate slow;
-    int frames = 0;
-    for (uint32_t t = 0; t < 3000; ++t) frames += FrameGateDue(slow, t, 150000 / 70);
-    EXPECT_EQ(frames, 141);  // at 0, 21.42, ... 2998.8 ms
-    EXPECT_FALSE(FrameGateDue(slow, 3019, 150000 / 70));  // the next at 3020.2
-}

@@ -100,9 +100,15 @@ TEST_F(Title, PressOutsideTheButtonsOnlyStrokesTheBrush) {
     g_TitleShown = 1;
     g_FrameNo = 7;
     Tick();
-    PressAndWait(100, 300, 60);
+    InputMouseMove(100, 300);
+    InputButton(1, true, NowMs());
+    Tick();
+    EXPECT_EQ(g_BrushStroking, 1);  // the press was taken: the brush strokes
+    InputButton(1, false, NowMs());
+    Tick(60);
+    EXPECT_EQ(g_BrushStroking, 0);
     EXPECT_EQ(g_FrameNo, 8);
-    EXPECT_EQ(g_TitleArmed[0] + g_TitleArmed[1] + g_TitleArmed[2], 0);
+    EXPECT_EQ(g_TitleArmed[0] + g_TitleArmed[1] + g_TitleArmed[2] + g_TitleContinueArmed, 0);
 }
 
 TEST_F(Title, ANewGameHasThreeLivesAndFreshStageEvents) {

@@ -35,17 +35,11 @@ std::string chunk(const char* id, std::string body) {
 }
 std::string list(const char* type, const std::string& body) { return chunk("LIST", std::string(type, 4) + body); }
 
-}  // namespace
+constexpr uint32_t kSampleFrames = 64;
+constexpr uint32_t kPresets = 129;  // programs 0..127 of bank 0, and the drum kit (bank 128)
 
-void genSoundFont(Output& out) {
-    constexpr uint32_t kSampleFrames = 64;
-    constexpr uint32_t kPresets = 129;  // programs 0..127 of bank 0, and the drum kit (bank 128)
-
-    std::string info = chunk("ifil", std::string("\x02\x00\x01\x00", 4)) + chunk("isng", std::string("EMU8000", 8)) +
-                       chunk("INAM", std::string("Quiet", 6));
-    // The sample and the 46 zero frames every sample is followed by.
-    std::string smpl(size_t(kSampleFrames + 46) * 2, '\0');
-
+// Every preset, each with one zone naming instrument 0, and the closing EOP.
+std::string presetChunks() {
     std::string phdr, pbag, pgen;
     for (uint32_t i = 0; i <= kPresets; ++i) {
         const bool end = i == kPresets;
@@ -64,6 +58,12 @@ void genSoundFont(Output& out) {
         }
     }
     put32(pgen, 0);
+    const std::string noModulators(10, '\0');
+    return chunk("phdr", phdr) + chunk("pbag", pbag) + chunk("pmod", noModulators) + chunk("pgen", pgen);
+}
+
+// The one instrument, its one zone naming sample 0, and the closing EOI.
+std::string instrumentChunks() {
     std::string inst, ibag, igen;
     putName(inst, "Quiet");
     put16(inst, 0);
@@ -76,6 +76,12 @@ void genSoundFont(Output& out) {
     put16(igen, 53);  // sample 0
     put16(igen, 0);
     put32(igen, 0);
+    const std::string noModulators(10, '\0');
+    return chunk("inst", inst) + chunk("ibag", ibag) + chunk("imod", noModulators) + chunk("igen", igen);
+}
+
+// The silent sample, looped, and the closing EOS.
+std::string sampleHeaders() {
     std::string shdr;
     putName(shdr, "Quiet");
     put32(shdr, 0);
@@ -89,11 +95,17 @@ void genSoundFont(Output& out) {
     put16(shdr, 1);  // mono
     putName(shdr, "EOS");
     shdr += std::string(26, '\0');
-    const std::string noModulators(10, '\0');
+    return chunk("shdr", shdr);
+}
 
-    std::string pdta = chunk("phdr", phdr) + chunk("pbag", pbag) + chunk("pmod", noModulators) + chunk("pgen", pgen) +
-                       chunk("inst", inst) + chunk("ibag", ibag) + chunk("imod", noModulators) + chunk("igen", igen) +
-                       chunk("shdr", shdr);
+}  // namespace
+
+void genSoundFont(Output& out) {
+    std::string info = chunk("ifil", std::string("\x02\x00\x01\x00", 4)) + chunk("isng", std::string("EMU8000", 8)) +
+                       chunk("INAM", std::string("Quiet", 6));
+    // The sample and the 46 zero frames every sample is followed by.
+    std::string smpl(size_t(kSampleFrames + 46) * 2, '\0');
+    std::string pdta = presetChunks() + instrumentChunks() + sampleHeaders();
     std::string body = "sfbk" + list("INFO", info) + list("sdta", chunk("smpl", smpl)) + list("pdta", pdta);
     std::string file = chunk("RIFF", body);
 

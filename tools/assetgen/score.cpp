@@ -308,6 +308,35 @@ void Song::pad(Voice v, const std::vector<Chord>& chart, int lo, int velocity) {
     }
 }
 
+namespace {
+
+// The key a figure's letter stands for over chord c: a digit is a tone of the
+// voicing (past its top, the octave above), R/O the bass and its octave, F/v
+// the fifth above and below, T the third, S the sixth or seventh, `a` a step
+// leading to the next chord's bass; -1 for a rest or hold.
+int figureKey(char ch, const Chord& c, const std::vector<int>& voiced, int root, int nextBass) {
+    if (ch >= '0' && ch <= '9') {
+        const int k = ch - '0', n = int(voiced.size());
+        return voiced[size_t(k % n)] + 12 * (k / n);
+    }
+    switch (ch) {
+        case 'R': return root;
+        case 'O': return root + 12;
+        case 'F': return toneAbove(c, root, 5, 8, 7, 7);
+        case 'v': return toneAbove(c, root, 5, 8, 7, 7) - 12;
+        case 'T': return toneAbove(c, root, 3, 4, 4, 4);
+        case 'S': return toneAbove(c, root, 9, 11, 10, 12);
+        case 'a': {
+            const int target = placeNear(nextBass, root - 6);
+            if (target == root) return root + 2;
+            return target > root ? target - 1 : target + 1;
+        }
+    }
+    return -1;
+}
+
+}  // namespace
+
 void Song::figure(Voice v, const std::vector<Chord>& chart, const std::string& pattern, uint32_t step, int lo,
                   int bassLo, int velocity, double gate) {
     if (pattern.empty() || step == 0) return;
@@ -320,36 +349,15 @@ void Song::figure(Voice v, const std::vector<Chord>& chart, const std::string& p
     for (size_t ci = 0; ci < chart.size(); ++ci) {
         const Chord& c = chart[ci];
         prev = voicing(c, lo, prev);
-        const int n = int(prev.size());
         const int root = placeNear(c.bass, bassLo);
-        auto keyFor = [&](char ch) -> int {
-            if (ch >= '0' && ch <= '9') {
-                int k = ch - '0';
-                return prev[size_t(k % n)] + 12 * (k / n);
-            }
-            switch (ch) {
-                case 'R': return root;
-                case 'O': return root + 12;
-                case 'F': return toneAbove(c, root, 5, 8, 7, 7);
-                case 'v': return toneAbove(c, root, 5, 8, 7, 7) - 12;
-                case 'T': return toneAbove(c, root, 3, 4, 4, 4);
-                case 'S': return toneAbove(c, root, 9, 11, 10, 12);
-                case 'a': {
-                    int nb = ci + 1 < chart.size() ? chart[ci + 1].bass : c.bass;
-                    int target = placeNear(nb, root - 6);
-                    if (target == root) return root + 2;
-                    return target > root ? target - 1 : target + 1;
-                }
-            }
-            return -1;
-        };
+        const int nextBass = ci + 1 < chart.size() ? chart[ci + 1].bass : c.bass;
         const size_t steps = c.len / step;
         for (size_t s = 0; s < steps; ++s) {
             char ch = pattern[s % pattern.size()];
             std::vector<int> keys;
             if (ch == 'c')
                 keys = prev;
-            else if (int key = keyFor(ch); key >= 0)
+            else if (int key = figureKey(ch, c, prev, root, nextBass); key >= 0)
                 keys.push_back(key);
             if (keys.empty()) continue;
             size_t hold = 1;
