@@ -161,6 +161,12 @@ int bursts(const std::vector<float>& x, int rate) {
 
 TEST(AudioFiles, EveryTuneAndSoundTheScenesLoadIsThere) {
     for (const char* t : kTunes) EXPECT_GT(fs::exists(tunePath(t)) ? fs::file_size(tunePath(t)) : 0u, 200u) << t;
+    // ...and no tune the checks below would miss.
+    for (const auto& e : fs::directory_iterator(kData / "mid"))
+        EXPECT_NE(std::find_if(std::begin(kTunes), std::end(kTunes),
+                               [&](const char* t) { return e.path() == fs::path(tunePath(t)); }),
+                  std::end(kTunes))
+            << e.path();
     for (const char* s : kSounds) EXPECT_GT(fs::exists(soundPath(s)) ? fs::file_size(soundPath(s)) : 0u, 1000u) << s;
     for (const char* s : kSoftSounds) EXPECT_GT(fs::exists(soundPath(s)) ? fs::file_size(soundPath(s)) : 0u, 1000u) << s;
 }

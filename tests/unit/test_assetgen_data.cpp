@@ -34,31 +34,14 @@ int countKey(const Image& img, uint32_t key, int x0, int y0, int x1, int y1) {
     return n;
 }
 
-std::vector<fs::path> filesIn(const char* dir, const char* ext) {
-    std::vector<fs::path> out;
-    if (!fs::is_directory(kData / dir)) return out;
-    for (const auto& e : fs::directory_iterator(kData / dir))
-        if (e.path().extension() == ext) out.push_back(e.path());
-    std::sort(out.begin(), out.end());
-    return out;
-}
-
 }  // namespace
 
-TEST(AssetData, OpeningPicturesHaveTheirDrawnSizes) {
-    const struct {
-        const char* file;
-        int w, h;
-    } sizes[] = {{"img/vesk.png", 188, 132},  {"img/Logo.png", 640, 480}, {"img/plg.png", 640, 480},
-                 {"img/Gplg.png", 1024, 512}, {"img/kao.png", 1024, 512}, {"img/icon.png", 64, 64}};
-    for (const auto& s : sizes) {
-        Image img = png(s.file);
-        EXPECT_EQ(img.w, s.w) << s.file;
-        EXPECT_EQ(img.h, s.h) << s.file;
-        // Keyed loads compare whole ARGB words, so keyed pictures carry no alpha.
-        if (std::string(s.file) != "img/icon.png") {
-            EXPECT_FALSE(img.hasAlpha) << s.file;
-        }
+// Keyed loads compare whole ARGB words, so keyed pictures carry no alpha
+// (the window icon has real transparency).
+TEST(AssetData, OpeningPicturesAreKeyedWithoutAlpha) {
+    for (const char* file : {"img/vesk.png", "img/Logo.png", "img/plg.png", "img/Gplg.png", "img/kao.png"}) {
+        Image img = png(file);
+        EXPECT_TRUE(img.ok() && !img.hasAlpha) << file;
     }
 }
 
@@ -193,39 +176,5 @@ TEST(AssetData, PrologueBedCoversTheCaptionsAndFadesGently) {
         float jump = 0;
         for (size_t i = 1; i < c.size(); ++i) jump = std::max(jump, std::fabs(c[i] - c[i - 1]));
         EXPECT_LT(jump, 0.2f);
-    }
-}
-
-TEST(AssetData, EveryTuneLoopsOnABarLine) {
-    const auto files = filesIn("mid", ".mid");
-    ASSERT_FALSE(files.empty()) << "no tunes in mid/";
-    for (const auto& f : files) {
-        SCOPED_TRACE(f.filename().string());
-        assetcheck::MidiFile m = assetcheck::parseMidi(assetcheck::slurp(f));
-        ASSERT_TRUE(m.ok);
-        EXPECT_EQ(m.format, 1);
-        ASSERT_FALSE(m.tracks.empty());
-        int num = 4, den = 4;
-        for (const auto& e : m.tracks[0].events)
-            if (e.status == 0xFF && e.a == 0x58 && e.meta.size() >= 2) {
-                num = e.meta[0];
-                den = 1 << e.meta[1];
-            }
-        const uint32_t bar = uint32_t(m.ppq * 4 * num / den);
-        const uint32_t end = m.tracks[0].endTick;
-        EXPECT_GT(end, 0u);
-        EXPECT_EQ(end % bar, 0u) << "loop of " << end << " ticks is not whole bars";
-        for (const auto& t : m.tracks) {
-            EXPECT_TRUE(t.ended);
-            EXPECT_EQ(t.endTick, end) << "every track ends at the loop point";
-            std::map<int, int> held;
-            for (const auto& e : t.events) {
-                int kind = e.status & 0xF0, key = (e.status & 15) * 128 + e.a;
-                if (kind == 0x90 && e.b > 0) held[key]++;
-                if (kind == 0x80 || (kind == 0x90 && e.b == 0)) held[key]--;
-                EXPECT_LE(e.tick, end);
-            }
-            for (auto& kv : held) EXPECT_EQ(kv.second, 0) << "hanging note " << kv.first % 128;
-        }
     }
 }

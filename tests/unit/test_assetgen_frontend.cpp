@@ -113,6 +113,9 @@ TEST(GeneratedPictures, HaveTheSizesTheGameDrawsThemAt) {
         {"img/ステージ場面.png", 512, 512},     {"img/gameover.png", 640, 480},   {"img/end0.png", 512, 480},
         {"img/end1.png", 512, 480},            {"img/end2.png", 512, 480},       {"img/end.logo.png", 512, 480},
         {"img/tfp.png", 640, 480},
+        // the opening
+        {"img/vesk.png", 188, 132}, {"img/Logo.png", 640, 480}, {"img/plg.png", 640, 480},
+        {"img/Gplg.png", 1024, 512}, {"img/kao.png", 1024, 512}, {"img/icon.png", 64, 64},
         // the touch screen's copies
         {"img/select.touch.png", 640, 480}, {"img/help.touch.png", 640, 480}, {"img/ステージセレクト.touch.png", 640, 480},
         {"img/gameover.touch.png", 640, 480}, {"img/skip.touch.png", 150, 30}, {"img/skip.png", 150, 30},

@@ -133,6 +133,16 @@ class Page:
         self.t0 = time.monotonic()
         self.call("Page.navigate", url=url)
 
+    def start(self, url, timeout=30):
+        """Opens url (a game started without the cover) until the game runs."""
+        self.open(url)
+        return self.wait("window.tolvane.started", timeout)
+
+    def read_file(self, path):
+        """The text of a file in the game's own file system, '' when there is none."""
+        return self.eval(f"(() => {{ try {{ return new TextDecoder().decode(FS.readFile('{path}')); }}"
+                         " catch (e) { return ''; } })()") or ""
+
     def click(self, x, y):
         # Page pixels: the canvas is scaled, the game sees its own 640x480.
         # Held a moment, as a hand does: the game reads the button once a frame.

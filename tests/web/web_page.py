@@ -101,8 +101,7 @@ def run_checks(page, base, native_bin, native_data, replay_dir, out_dir):
 
     # Stage 1, shot a few seconds in. Started without a click, it is silent
     # until the first one.
-    page.open(base + q("--scene 11", autostart="1"))
-    page.wait("window.tolvane.started", 30)
+    page.start(base + q("--scene 11", autostart="1"))
     page.pump(4)
     page.shot(os.path.join(out_dir, "web_stage1.png"))
     silent = page.audio_state()
@@ -128,16 +127,14 @@ def run_checks(page, base, native_bin, native_data, replay_dir, out_dir):
 
     # Settings: the music made quieter, the page reloaded, still quieter.
     settings = "/home/web_user/.config/tolvane/settings.ini"
-    page.open(base + q("", autostart="1"))
-    page.wait("window.tolvane.started", 30)
+    page.start(base + q("", autostart="1"))
     page.pump(0.5)
     stored = page.eval("window.tolvane.stored || 0")
     page.key("-", "Minus", 189)
     check(page.wait(f"(window.tolvane.stored || 0) > {stored}", 10), "a changed setting is stored")
     page.open(base + q(""))
     page.wait("document.getElementById('cover').classList.contains('ready')", 60)
-    text = page.eval(f"(() => {{ try {{ return new TextDecoder().decode(FS.readFile('{settings}')); }}"
-                     " catch (e) { return null; } })()") or ""
+    text = page.read_file(settings)
     check("music_volume=90" in text.replace(" ", ""), "the setting is still there after a reload")
 
     # Frame times of the title and of stage 1, from the game's bench line;

@@ -13,11 +13,6 @@ PROGRESS = "/home/web_user/.local/share/tolvane/progress.ini"
 BEST = "/home/web_user/.local/share/tolvane/replays/stage1-best.txt"
 
 
-def read_text(page, path):
-    return page.eval(f"(() => {{ try {{ return new TextDecoder().decode(FS.readFile('{path}')); }}"
-                     " catch (e) { return null; } })()") or ""
-
-
 def main(argv):
     web_dir, replay_dir, out_dir = map(os.path.abspath, argv[1:4])
     os.makedirs(out_dir, exist_ok=True)
@@ -28,11 +23,11 @@ def main(argv):
         ended = page.wait("window.tolvane.ended", 120)
         check(ended and page.eval("window.tolvane.status") == 0, "stage 1 cleared in the page")
         check(page.wait("(window.tolvane.stored || 0) >= 2", 20), "the clear and its replay are stored")
-        replay = read_text(page, BEST)
+        replay = page.read_file(BEST)
 
         page.open(base + q(""))
         page.wait("document.getElementById('cover').classList.contains('ready')", 60)
-        kept = read_text(page, BEST)
+        kept = page.read_file(BEST)
         check(kept.startswith("# Tolvane replay\n# stage 1\n") and kept == replay,
               "the replay is still there after a reload")
         page.eval("document.getElementById('replays').click()")
@@ -43,8 +38,7 @@ def main(argv):
         path = os.path.join(out_dir, "uploaded-replay.txt")
         with open(path, "w") as f:
             f.write(kept)
-        page.open(base + q("--lang en", autostart="1"))
-        page.wait("window.tolvane.started", 60)
+        page.start(base + q("--lang en", autostart="1"), 60)
         page.pump(1)
         doc = page.call("DOM.getDocument")["root"]["nodeId"]
         node = page.call("DOM.querySelector", nodeId=doc, selector="#replay-file")["nodeId"]

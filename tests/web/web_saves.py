@@ -31,15 +31,9 @@ def stored(page, path):
     }})()""") or ""
 
 
-def game_file(page, path):
-    return page.eval(f"(() => {{ try {{ return new TextDecoder().decode(FS.readFile('{path}')); }}"
-                     " catch (e) { return ''; } })()") or ""
-
-
 def at_title(page, base):
     """A tab whose game runs at the title (started without the cover)."""
-    page.open(base + q("--scene 7", autostart="1"))
-    return page.wait("window.tolvane.started", 60)
+    return page.start(base + q("--scene 7", autostart="1"), 60)
 
 
 def stores(page):
@@ -70,7 +64,7 @@ def run_tabs(page, base):
           newer.wait_console("tolvane: storage persistence", 10) is not None,
           "persistence is asked for at the first save, and its answer logged")
     check(older.wait("(window.tolvane.refreshed || 0) > 0", 10)
-          and "stage1 = " in game_file(older, PROGRESS), "the older tab takes the clear in")
+          and "stage1 = " in older.read_file(PROGRESS), "the older tab takes the clear in")
     before = stores(older)
     older.call("Page.bringToFront")  # a tab in the background is paused
     older.key("m", "KeyM", 77)
@@ -78,7 +72,7 @@ def run_tabs(page, base):
     third = older.new_tab()
     third.open(base + q(""))
     third.wait(READY, 60)
-    progress, settings = game_file(third, PROGRESS), game_file(third, SETTINGS)
+    progress, settings = third.read_file(PROGRESS), third.read_file(SETTINGS)
     check("stage1 = " in progress and "muted = 1" in settings,
           f"a new tab sees the clear and the mute ({progress!r}, {settings!r})")
 
@@ -123,7 +117,7 @@ def run_import(page, base, export, out_dir):
             check(outcome == "ok", f"the exported file loads ({outcome!r}; {toast!r})")
     page.open(base + q(""))
     page.wait(READY, 60)
-    check("stage1 = " in game_file(page, PROGRESS) and "muted = 0" in game_file(page, SETTINGS),
+    check("stage1 = " in page.read_file(PROGRESS) and "muted = 0" in page.read_file(SETTINGS),
           "after a reload the fresh browser has the clear and the settings")
 
 

@@ -180,8 +180,7 @@ def other_screens(page, base, out_dir):
     """A phone in portrait asks to be turned; a tablet's portrait plays."""
     for (w, h), turned in ((PHONE_PORTRAIT, True), (TABLET, False)):
         page.emulate_device(w, h)
-        page.open(base + q("--scene 7", autostart="1"))
-        page.wait("window.tolvane.started", 30)
+        page.start(base + q("--scene 7", autostart="1"))
         page.pump(2)
         shown = page.eval("document.getElementById('turn').classList.contains('shown')")
         page.shot(os.path.join(out_dir, f"touch_{w}x{h}.png"))
