@@ -128,24 +128,17 @@ void Stage1Script() {
     WinTest();
 }
 
+void RelateFacts(Stage1Facts& f, bool toFacts) {
+    Relate(f.blockFrame, s_State.blockFrame, toFacts);
+    Relate(f.flameOut, s_State.flameOut, toFacts);
+    Relate(f.ledgeGone, s_State.ledgeGone, toFacts);
+}
+
 }  // namespace
 
 const StageScript kStage1Script = {Stage1Init, Stage1DrawObjects, Stage1Script};
 
 const EventTable* const kStage1EventTable = &kTable;
 
-Stage1Facts Stage1Now() {
-    Stage1Facts f;
-    f.blockFrame = s_State.blockFrame;
-    f.flameOut = s_State.flameOut;
-    f.ledgeGone = s_State.ledgeGone;
-    return f;
-}
-
-void Stage1Arrange(void (*change)(Stage1Facts&)) {
-    Stage1Facts f = Stage1Now();
-    change(f);
-    s_State.blockFrame = f.blockFrame;
-    s_State.flameOut = f.flameOut;
-    s_State.ledgeGone = f.ledgeGone;
-}
+Stage1Facts Stage1Now() { return FactsOf(RelateFacts); }
+void Stage1Arrange(void (*change)(Stage1Facts&)) { ChangeFacts(RelateFacts, change); }

@@ -161,18 +161,18 @@ void Stage2Script() {
             kTable, WalkerRules);
 }
 
+void RelateFacts(Stage2Facts& f, bool toFacts) {
+    Relate(f.topFrame, s_State.topFrame, toFacts);
+    Relate(f.plantFrame, s_State.plantFrame, toFacts);
+    Relate(f.flickerOut, s_State.flickerOut, toFacts);
+    Relate(f.heroDropped, s_State.heroDropped, toFacts);
+    Relate(f.heroCaught, s_State.heroCaught, toFacts);
+}
+
 }  // namespace
 
 const StageScript kStage2Script = {Stage2Init, Stage2DrawObjects, Stage2Script};
 
 const EventTable* const kStage2EventTable = &kTable;
 
-Stage2Facts Stage2Now() {
-    Stage2Facts f;
-    f.topFrame = s_State.topFrame;
-    f.plantFrame = s_State.plantFrame;
-    f.flickerOut = s_State.flickerOut;
-    f.heroDropped = s_State.heroDropped;
-    f.heroCaught = s_State.heroCaught;
-    return f;
-}
+Stage2Facts Stage2Now() { return FactsOf(RelateFacts); }

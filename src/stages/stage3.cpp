@@ -212,30 +212,20 @@ void Stage3Script() {
             kTable, WalkerRules);
 }
 
+void RelateFacts(Stage3Facts& f, bool toFacts) {
+    Relate(f.obstacleState, s_State.obstacleState, toFacts);
+    Relate(f.faller1State, s_State.faller1State, toFacts);
+    Relate(f.faller2State, s_State.faller2State, toFacts);
+    Relate(f.faller3State, s_State.faller3State, toFacts);
+    Relate(f.splashCount1, s_State.splashCount1, toFacts);
+    Relate(f.heroWasLow, s_State.heroWasLow, toFacts);
+}
+
 }  // namespace
 
 const StageScript kStage3Script = {Stage3Init, Stage3DrawObjects, Stage3Script};
 
 const EventTable* const kStage3EventTable = &kTable;
 
-Stage3Facts Stage3Now() {
-    Stage3Facts f;
-    f.obstacleState = s_State.obstacleState;
-    f.faller1State = s_State.faller1State;
-    f.faller2State = s_State.faller2State;
-    f.faller3State = s_State.faller3State;
-    f.splashCount1 = s_State.splashCount1;
-    f.heroWasLow = s_State.heroWasLow;
-    return f;
-}
-
-void Stage3Arrange(void (*change)(Stage3Facts&)) {
-    Stage3Facts f = Stage3Now();
-    change(f);
-    s_State.obstacleState = f.obstacleState;
-    s_State.faller1State = f.faller1State;
-    s_State.faller2State = f.faller2State;
-    s_State.faller3State = f.faller3State;
-    s_State.splashCount1 = f.splashCount1;
-    s_State.heroWasLow = f.heroWasLow;
-}
+Stage3Facts Stage3Now() { return FactsOf(RelateFacts); }
+void Stage3Arrange(void (*change)(Stage3Facts&)) { ChangeFacts(RelateFacts, change); }

@@ -324,40 +324,25 @@ void Stage4Script() {
             kTable, Rules);
 }
 
+void RelateFacts(Stage4Facts& f, bool toFacts) {
+    Relate(f.flame1State, s_State.flame1State, toFacts);
+    Relate(f.flame2State, s_State.flame2State, toFacts);
+    Relate(f.blockState, s_State.blockState, toFacts);
+    Relate(f.block1Frame, s_State.block1Frame, toFacts);
+    Relate(f.plantGrowth, s_State.plantGrowth, toFacts);
+    Relate(f.plantDone, s_State.plantDone, toFacts);
+    Relate(f.partnerNearPlant, s_State.partnerNearPlant, toFacts);
+    Relate(f.tankState, s_State.tankState, toFacts);
+    Relate(f.tankBurnt, s_State.tankBurnt, toFacts);
+    Relate(f.partnerCharred, s_State.partnerCharred, toFacts);
+    Relate(f.effectTime, s_State.effectTime, toFacts);
+}
+
 }  // namespace
 
 const StageScript kStage4Script = {Stage4Init, Stage4DrawObjects, Stage4Script};
 
 const EventTable* const kStage4EventTable = &kTable;
 
-Stage4Facts Stage4Now() {
-    Stage4Facts f;
-    f.flame1State = s_State.flame1State;
-    f.flame2State = s_State.flame2State;
-    f.blockState = s_State.blockState;
-    f.block1Frame = s_State.block1Frame;
-    f.plantGrowth = s_State.plantGrowth;
-    f.plantDone = s_State.plantDone;
-    f.partnerNearPlant = s_State.partnerNearPlant;
-    f.tankState = s_State.tankState;
-    f.tankBurnt = s_State.tankBurnt;
-    f.partnerCharred = s_State.partnerCharred;
-    f.effectTime = s_State.effectTime;
-    return f;
-}
-
-void Stage4Arrange(void (*change)(Stage4Facts&)) {
-    Stage4Facts f = Stage4Now();
-    change(f);
-    s_State.flame1State = f.flame1State;
-    s_State.flame2State = f.flame2State;
-    s_State.blockState = f.blockState;
-    s_State.block1Frame = f.block1Frame;
-    s_State.plantGrowth = f.plantGrowth;
-    s_State.plantDone = f.plantDone;
-    s_State.partnerNearPlant = f.partnerNearPlant;
-    s_State.tankState = f.tankState;
-    s_State.tankBurnt = f.tankBurnt;
-    s_State.partnerCharred = f.partnerCharred;
-    s_State.effectTime = f.effectTime;
-}
+Stage4Facts Stage4Now() { return FactsOf(RelateFacts); }
+void Stage4Arrange(void (*change)(Stage4Facts&)) { ChangeFacts(RelateFacts, change); }

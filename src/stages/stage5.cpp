@@ -286,38 +286,24 @@ void Stage5Script() {
             kTable, Rules);
 }
 
+void RelateFacts(Stage5Facts& f, bool toFacts) {
+    Relate(f.flame1State, s_State.flame1State, toFacts);
+    Relate(f.flame2State, s_State.flame2State, toFacts);
+    Relate(f.faller1State, s_State.faller1State, toFacts);
+    Relate(f.faller1Dropped, s_State.faller1Dropped, toFacts);
+    Relate(f.faller1Frame, s_State.faller1Frame, toFacts);
+    Relate(f.faller2State, s_State.faller2State, toFacts);
+    Relate(f.faller2Frame, s_State.faller2Frame, toFacts);
+    Relate(f.heroStopLow, s_State.heroStopLow, toFacts);
+    Relate(f.partnerStopLow, s_State.partnerStopLow, toFacts);
+    Relate(f.heroFellLeft, s_State.heroFellLeft, toFacts);
+}
+
 }  // namespace
 
 const StageScript kStage5Script = {Stage5Init, Stage5DrawObjects, Stage5Script};
 
 const EventTable* const kStage5EventTable = &kTable;
 
-Stage5Facts Stage5Now() {
-    Stage5Facts f;
-    f.flame1State = s_State.flame1State;
-    f.flame2State = s_State.flame2State;
-    f.faller1State = s_State.faller1State;
-    f.faller1Dropped = s_State.faller1Dropped;
-    f.faller1Frame = s_State.faller1Frame;
-    f.faller2State = s_State.faller2State;
-    f.faller2Frame = s_State.faller2Frame;
-    f.heroStopLow = s_State.heroStopLow;
-    f.partnerStopLow = s_State.partnerStopLow;
-    f.heroFellLeft = s_State.heroFellLeft;
-    return f;
-}
-
-void Stage5Arrange(void (*change)(Stage5Facts&)) {
-    Stage5Facts f = Stage5Now();
-    change(f);
-    s_State.flame1State = f.flame1State;
-    s_State.flame2State = f.flame2State;
-    s_State.faller1State = f.faller1State;
-    s_State.faller1Dropped = f.faller1Dropped;
-    s_State.faller1Frame = f.faller1Frame;
-    s_State.faller2State = f.faller2State;
-    s_State.faller2Frame = f.faller2Frame;
-    s_State.heroStopLow = f.heroStopLow;
-    s_State.partnerStopLow = f.partnerStopLow;
-    s_State.heroFellLeft = f.heroFellLeft;
-}
+Stage5Facts Stage5Now() { return FactsOf(RelateFacts); }
+void Stage5Arrange(void (*change)(Stage5Facts&)) { ChangeFacts(RelateFacts, change); }

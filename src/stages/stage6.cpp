@@ -206,30 +206,20 @@ void Stage6Script() {
             kTable, Rules);
 }
 
+void RelateFacts(Stage6Facts& f, bool toFacts) {
+    Relate(f.rockState, s_State.rockState, toFacts);
+    Relate(f.blockMoved, s_State.blockMoved, toFacts);
+    Relate(f.wideBlockMoved, s_State.wideBlockMoved, toFacts);
+    Relate(f.lowBlockState, s_State.lowBlockState, toFacts);
+    Relate(f.heroStopLow, s_State.heroStopLow, toFacts);
+    Relate(f.goalFrame, s_State.goalFrame, toFacts);
+}
+
 }  // namespace
 
 const StageScript kStage6Script = {Stage6Init, Stage6DrawObjects, Stage6Script};
 
 const EventTable* const kStage6EventTable = &kTable;
 
-Stage6Facts Stage6Now() {
-    Stage6Facts f;
-    f.rockState = s_State.rockState;
-    f.blockMoved = s_State.blockMoved;
-    f.wideBlockMoved = s_State.wideBlockMoved;
-    f.lowBlockState = s_State.lowBlockState;
-    f.heroStopLow = s_State.heroStopLow;
-    f.goalFrame = s_State.goalFrame;
-    return f;
-}
-
-void Stage6Arrange(void (*change)(Stage6Facts&)) {
-    Stage6Facts f = Stage6Now();
-    change(f);
-    s_State.rockState = f.rockState;
-    s_State.blockMoved = f.blockMoved;
-    s_State.wideBlockMoved = f.wideBlockMoved;
-    s_State.lowBlockState = f.lowBlockState;
-    s_State.heroStopLow = f.heroStopLow;
-    s_State.goalFrame = f.goalFrame;
-}
+Stage6Facts Stage6Now() { return FactsOf(RelateFacts); }
+void Stage6Arrange(void (*change)(Stage6Facts&)) { ChangeFacts(RelateFacts, change); }

@@ -206,18 +206,18 @@ void Stage7Script() {
             kTable, Rules);
 }
 
+void RelateFacts(Stage7Facts& f, bool toFacts) {
+    Relate(f.stoneState, s_State.stoneState, toFacts);
+    Relate(f.blockState, s_State.blockState, toFacts);
+    Relate(f.blockFrame, s_State.blockFrame, toFacts);
+    Relate(f.heroStopLow, s_State.heroStopLow, toFacts);
+    Relate(f.heroTrapTicks, s_State.heroTrapTicks, toFacts);
+}
+
 }  // namespace
 
 const StageScript kStage7Script = {Stage7Init, Stage7DrawObjects, Stage7Script};
 
 const EventTable* const kStage7EventTable = &kTable;
 
-Stage7Facts Stage7Now() {
-    Stage7Facts f;
-    f.stoneState = s_State.stoneState;
-    f.blockState = s_State.blockState;
-    f.blockFrame = s_State.blockFrame;
-    f.heroStopLow = s_State.heroStopLow;
-    f.heroTrapTicks = s_State.heroTrapTicks;
-    return f;
-}
+Stage7Facts Stage7Now() { return FactsOf(RelateFacts); }

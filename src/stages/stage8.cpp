@@ -255,38 +255,24 @@ void Stage8Script() {
             kTable, Rules);
 }
 
+void RelateFacts(Stage8Facts& f, bool toFacts) {
+    Relate(f.flame17State, s_State.flame17State, toFacts);
+    Relate(f.flame18State, s_State.flame18State, toFacts);
+    Relate(f.plantAGrown, s_State.plantAGrown, toFacts);
+    Relate(f.plantBChanged, s_State.plantBChanged, toFacts);
+    Relate(f.blockShakeFrame, s_State.blockShakeFrame, toFacts);
+    Relate(f.faller1Gone, s_State.faller1Gone, toFacts);
+    Relate(f.columnChanged, s_State.columnChanged, toFacts);
+    Relate(f.ledgeStep, s_State.ledgeStep, toFacts);
+    Relate(f.heroStopLow, s_State.heroStopLow, toFacts);
+    Relate(f.partnerStopLow, s_State.partnerStopLow, toFacts);
+}
+
 }  // namespace
 
 const StageScript kStage8Script = {Stage8Init, Stage8DrawObjects, Stage8Script};
 
 const EventTable* const kStage8EventTable = &kTable;
 
-Stage8Facts Stage8Now() {
-    Stage8Facts f;
-    f.flame17State = s_State.flame17State;
-    f.flame18State = s_State.flame18State;
-    f.plantAGrown = s_State.plantAGrown;
-    f.plantBChanged = s_State.plantBChanged;
-    f.blockShakeFrame = s_State.blockShakeFrame;
-    f.faller1Gone = s_State.faller1Gone;
-    f.columnChanged = s_State.columnChanged;
-    f.ledgeStep = s_State.ledgeStep;
-    f.heroStopLow = s_State.heroStopLow;
-    f.partnerStopLow = s_State.partnerStopLow;
-    return f;
-}
-
-void Stage8Arrange(void (*change)(Stage8Facts&)) {
-    Stage8Facts f = Stage8Now();
-    change(f);
-    s_State.flame17State = f.flame17State;
-    s_State.flame18State = f.flame18State;
-    s_State.plantAGrown = f.plantAGrown;
-    s_State.plantBChanged = f.plantBChanged;
-    s_State.blockShakeFrame = f.blockShakeFrame;
-    s_State.faller1Gone = f.faller1Gone;
-    s_State.columnChanged = f.columnChanged;
-    s_State.ledgeStep = f.ledgeStep;
-    s_State.heroStopLow = f.heroStopLow;
-    s_State.partnerStopLow = f.partnerStopLow;
-}
+Stage8Facts Stage8Now() { return FactsOf(RelateFacts); }
+void Stage8Arrange(void (*change)(Stage8Facts&)) { ChangeFacts(RelateFacts, change); }

@@ -182,32 +182,21 @@ void Stage9Script() {
             kTable, Rules);
 }
 
+void RelateFacts(Stage9Facts& f, bool toFacts) {
+    Relate(f.obstacleState, s_State.obstacleState, toFacts);
+    Relate(f.faller1State, s_State.faller1State, toFacts);
+    Relate(f.faller1Frame, s_State.faller1Frame, toFacts);
+    Relate(f.faller2State, s_State.faller2State, toFacts);
+    Relate(f.faller2Frame, s_State.faller2Frame, toFacts);
+    Relate(f.goalTime, s_State.goalTime, toFacts);
+    Relate(f.faller2Landing, s_State.landingTicks[10], toFacts);
+}
+
 }  // namespace
 
 const StageScript kStage9Script = {Stage9Init, Stage9DrawObjects, Stage9Script};
 
 const EventTable* const kStage9EventTable = &kTable;
 
-Stage9Facts Stage9Now() {
-    Stage9Facts f;
-    f.obstacleState = s_State.obstacleState;
-    f.faller1State = s_State.faller1State;
-    f.faller1Frame = s_State.faller1Frame;
-    f.faller2State = s_State.faller2State;
-    f.faller2Frame = s_State.faller2Frame;
-    f.goalTime = s_State.goalTime;
-    f.faller2Landing = s_State.landingTicks[10];
-    return f;
-}
-
-void Stage9Arrange(void (*change)(Stage9Facts&)) {
-    Stage9Facts f = Stage9Now();
-    change(f);
-    s_State.obstacleState = f.obstacleState;
-    s_State.faller1State = f.faller1State;
-    s_State.faller1Frame = f.faller1Frame;
-    s_State.faller2State = f.faller2State;
-    s_State.faller2Frame = f.faller2Frame;
-    s_State.goalTime = f.goalTime;
-    s_State.landingTicks[10] = f.faller2Landing;
-}
+Stage9Facts Stage9Now() { return FactsOf(RelateFacts); }
+void Stage9Arrange(void (*change)(Stage9Facts&)) { ChangeFacts(RelateFacts, change); }
