@@ -55,8 +55,10 @@ struct TalkScenePair {
     int scene;
     SceneEntry init, frame;
 };
-#define TOLVANE_TALK_SCENES(N, S) \
-    {S, {TalkInitScene<kTalk##N, S>, "Talk" #N "Init関数通過。\n", true}, {TalkFrameScene<kTalk##N>, "Talk" #N "Frame関数通過\n", false}},
+#define TOLVANE_TALK_SCENES(N, S)                                        \
+    {S,                                                                  \
+     {TalkInitScene<kTalk##N, S>, "Talk" #N "Init関数通過。\n", true}, \
+     {TalkFrameScene<kTalk##N>, "Talk" #N "Frame関数通過\n", false}},
 constexpr TalkScenePair kTalkScenes[kTalkCount] = {TOLVANE_EACH_TALK(TOLVANE_TALK_SCENES)};
 #undef TOLVANE_TALK_SCENES
 

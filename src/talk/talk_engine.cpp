@@ -38,7 +38,8 @@ void TalkInit(const TalkScene& scene, int frameScene) {
     LoadPicture(kSlotTalkBox, kPicTalkWindow);
     LoadPicture(kSlotBrush, kPicBrush);  // the pointer
     LoadSound(kMusicSlot, scene.music, true);
-    for (int i = 0; i < scene.sounds.count; ++i) LoadSound(scene.sounds.items[i].slot, scene.sounds.items[i].path, false);
+    for (int i = 0; i < scene.sounds.count; ++i)
+        LoadSound(scene.sounds.items[i].slot, scene.sounds.items[i].path, false);
 
     g_MusicOnce = 0;
     SetQuadColour(RightFaceQuad, 0xFFFFFFFFu);
