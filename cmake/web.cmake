@@ -17,7 +17,7 @@ endforeach()
 
 file(GLOB WEB_SOURCES CONFIGURE_DEPENDS
   src/base/*.cpp src/app/*.cpp src/gfx/*.cpp src/sound/*.cpp src/stage/*.cpp
-  src/stages/*.cpp src/talk/*.cpp src/scenes/*.cpp)
+  src/stages/*.cpp src/talk/*.cpp src/talks/*.cpp src/scenes/*.cpp)
 
 # What the page carries of the data (scripts/web-data.sh).
 set(WEB_DATA ${CMAKE_BINARY_DIR}/data)

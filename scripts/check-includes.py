@@ -4,9 +4,10 @@ include loop.
 
 The layers, bottom to top: base (clock, log, fatal errors, data files);
 gfx and sound; app (window, loop, dispatcher, options, trace); then the
-game's own: the stage engine and the dialogue (stage, talk), the stage table
-and scripts (stages), the scenes and the game's main (scenes). A folder may
-include its own layer's or lower layers' headers only; gfx and sound stay
+game's own: the stage engine and the dialogue engine (stage, talk), the
+stage table and scripts and the dialogues (stages, talks), the scenes and
+the game's main (scenes). A folder may include its own layer's or lower
+layers' headers only; gfx and sound stay
 apart. Across folders the includes must form no loop, and within a folder no
 header may come back to itself. No file may declare a function that a
 higher layer defines: what a layer runs of a higher one is handed down (the
@@ -17,7 +18,7 @@ import os
 import re
 import sys
 
-LAYERS = {"base": 0, "gfx": 1, "sound": 1, "app": 2, "stage": 3, "talk": 3, "stages": 4, "scenes": 5}
+LAYERS = {"base": 0, "gfx": 1, "sound": 1, "app": 2, "stage": 3, "talk": 3, "stages": 4, "talks": 4, "scenes": 5}
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"')
 # A function declared or defined at file scope: a line from the first column,
 # a return type, a name, its parameters, then ";" (declared) or "{" (defined).

@@ -50,11 +50,15 @@ RETURNING = "stage1 = 19065\nstage2 = 30000\nstory = 3\n"
 
 
 def scene_numbers(scenes_h):
-    """The Scene names of scenes.h, by number (their order in the enum)."""
+    """The Scene names of scenes.h and their numbers (their order in the enum, or as written)."""
     text = open(scenes_h, encoding="utf-8").read()
     body = re.search(r"enum Scene\b[^{]*\{(.*?)\};", text, re.S).group(1)
-    names = re.findall(r"^\s*(kScene\w+)\s*,", body, re.M)
-    return {name: i for i, name in enumerate(names)}
+    numbers, n = {}, 0
+    for name, value in re.findall(r"^\s*(kScene\w+)\s*(?:=\s*(\d+)\s*)?,", body, re.M):
+        n = int(value) if value else n
+        numbers[name] = n
+        n += 1
+    return numbers
 
 
 def replay_runs(replay_dir):

@@ -4,10 +4,12 @@
 #include <cstdint>
 
 #include "generated/stage_list.h"
+#include "generated/talk_list.h"
 
 // Scene numbers, the contract between the app and the game: the game's scene
 // table holds one entry per number; g_FrameNo and every stored or compared
-// scene use these names.
+// scene use these names. The numbers left out here are the dialogues' (the
+// build's list, below).
 enum Scene : uint8_t {
     kSceneVeskInit,          // 0
     kSceneVeskFrame,         // 1
@@ -18,55 +20,29 @@ enum Scene : uint8_t {
     kScenePrologueFrame,     // 6
     kSceneTitleInit,         // 7
     kSceneTitleFrame,        // 8
-    kSceneTalk0Init,         // 9
-    kSceneTalk0Frame,        // 10
-    kSceneStage1Init,        // 11
+    kSceneStage1Init = 11,   // 11
     kSceneStage1Frame,       // 12
-    kSceneTalk1Init,         // 13
-    kSceneTalk1Frame,        // 14
-    kSceneStage2Init,        // 15
+    kSceneStage2Init = 15,   // 15
     kSceneStage2Frame,       // 16
-    kSceneTalk2Init,         // 17
-    kSceneTalk2Frame,        // 18
-    kSceneStage3Init,        // 19
+    kSceneStage3Init = 19,   // 19
     kSceneStage3Frame,       // 20
-    kSceneTalk3Init,         // 21
-    kSceneTalk3Frame,        // 22
-    kSceneStage4Init,        // 23
+    kSceneStage4Init = 23,   // 23
     kSceneStage4Frame,       // 24
-    kSceneTalk4Init,         // 25
-    kSceneTalk4Frame,        // 26
-    kSceneStage5Init,        // 27
+    kSceneStage5Init = 27,   // 27
     kSceneStage5Frame,       // 28
-    kSceneTalk5Init,         // 29
-    kSceneTalk5Frame,        // 30
-    kSceneStage6Init,        // 31
+    kSceneStage6Init = 31,   // 31
     kSceneStage6Frame,       // 32
-    kSceneTalk6Init,         // 33
-    kSceneTalk6Frame,        // 34
-    kSceneStage7Init,        // 35
+    kSceneStage7Init = 35,   // 35
     kSceneStage7Frame,       // 36
-    kSceneTalk7Init,         // 37
-    kSceneTalk7Frame,        // 38
-    kSceneStage8Init,        // 39
+    kSceneStage8Init = 39,   // 39
     kSceneStage8Frame,       // 40
-    kSceneTalk8Init,         // 41
-    kSceneTalk8Frame,        // 42
-    kSceneStage9Init,        // 43
+    kSceneStage9Init = 43,   // 43
     kSceneStage9Frame,       // 44
     kSceneStageSelectInit,   // 45
     kSceneStageSelectFrame,  // 46
     kSceneGameOverInit,      // 47
     kSceneGameOverFrame,     // 48
-    kSceneTalk01Init,        // 49
-    kSceneTalk01Frame,       // 50
-    kSceneTalk02Init,        // 51
-    kSceneTalk02Frame,       // 52
-    kSceneTalk9Init,         // 53
-    kSceneTalk9Frame,        // 54
-    kSceneTalk03Init,        // 55
-    kSceneTalk03Frame,       // 56
-    kSceneEndInit,           // 57
+    kSceneEndInit = 57,      // 57
     kSceneEndFrame,          // 58
     kSceneHelpInit,          // 59
     kSceneHelpFrame,         // 60
@@ -81,15 +57,26 @@ enum Scene : uint8_t {
 // progress.
 
 // Stage k's init scene; its frame scene is the next number. Stages 1..9 sit
-// among the talks above (11, 15, ... 43); a later stage k takes the two
+// among the dialogues (11, 15, ... 43); a later stage k takes the two
 // numbers after the last named scene, 65 + 2 (k - 10) and the next, so a new
 // stage needs no name here.
 constexpr int StageScene(int k) { return k <= 9 ? 7 + 4 * k : kSceneEnd2Frame + 1 + 2 * (k - 10); }
 // The stage whose init or frame scene n is (init: which of the two), 0 for
 // any other scene.
 int StageOfScene(int n, bool& init);
-// Every scene number lies below this: the named ones and the later stages'.
-constexpr int kSceneCount = StageScene(kStageCount + 1);
+// Dialogues are named by the tags of their files (src/talks/talkX.cpp):
+// kSceneTalkXInit and kSceneTalkXFrame. The story's thirteen sit among the
+// scenes above, where they have always been; a later dialogue takes two
+// numbers after the stages' (the build's list numbers them in tag order).
+constexpr int kLaterTalkScenes = StageScene(kStageCount + 1);
+#define TOLVANE_TALK_SCENE(N, S) kSceneTalk##N##Init = S, kSceneTalk##N##Frame = S + 1,
+enum TalkSceneNo : uint8_t { TOLVANE_EACH_TALK(TOLVANE_TALK_SCENE) };
+#undef TOLVANE_TALK_SCENE
+// Every scene number lies below this: the named ones, the later stages' and
+// the later dialogues'.
+constexpr int kSceneCount = kLaterTalkScenes + 2 * kLaterTalkCount;
+static_assert(StageScene(1) == kSceneStage1Init && StageScene(9) == kSceneStage9Init && kStageCount >= 9);
+
 static_assert(StageScene(1) == kSceneStage1Init && StageScene(9) == kSceneStage9Init && kStageCount >= 9);
 static_assert(kSceneCount <= 256, "scene numbers are one byte");
 

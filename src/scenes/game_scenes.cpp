@@ -20,6 +20,7 @@
 #include "stage/stage_state.h"
 #include "stages/stage_scripts.h"
 #include "talk/talk.h"
+#include "talks/talk_table.h"
 #include "talk/talk_faces.h"
 
 namespace {
@@ -43,9 +44,28 @@ constexpr auto kStageScenes = StageScenePairs(std::make_integer_sequence<int, kS
 // Their log lines, "GameST1init関数通過" and "GameST1frame関数通過".
 char s_StageLogs[kStageCount + 1][2][40];
 
+// Each dialogue's two scenes run TalkInit and TalkFrame with its record; they
+// stand at its scene and the number after it, and log "Talk0Init関数通過。"
+// and "Talk0Frame関数通過".
+template <const TalkScene& T, int S>
+void TalkInitScene() { TalkInit(T, S + 1); }
+template <const TalkScene& T>
+void TalkFrameScene() { TalkFrame(T); }
+struct TalkScenePair {
+    int scene;
+    SceneEntry init, frame;
+};
+#define TOLVANE_TALK_SCENES(N, S)                                        \
+    {S,                                                                  \
+     {TalkInitScene<kTalk##N, S>, "Talk" #N "Init関数通過。\n", true}, \
+     {TalkFrameScene<kTalk##N>, "Talk" #N "Frame関数通過\n", false}},
+constexpr TalkScenePair kTalkScenes[kTalkCount] = {TOLVANE_EACH_TALK(TOLVANE_TALK_SCENES)};
+#undef TOLVANE_TALK_SCENES
+
 }  // namespace
 
-// Every scene by number; the stages' entries are filled in at start-up.
+// Every scene by number; the stages' and dialogues' entries are filled in at
+// start-up.
 // clang-format off
 SceneEntry g_GameScenes[kSceneCount] = {
     {Veskinit, "Veskinit関数通過。\n", true},  // 0
@@ -57,54 +77,54 @@ SceneEntry g_GameScenes[kSceneCount] = {
     {Prologueframe, "Prologueframe関数通過\n", false},  // 6
     {Startinit, "Startinit関数通過。\n", true},  // 7
     {Startframe, "Startframe関数通過\n", false},  // 8
-    {Talk0Init, "Talk0Init関数通過。\n", true},  // 9
-    {Talk0Frame, "Talk0Frame関数通過\n", false},  // 10
+    {},  // 9: dialogue
+    {},  // 10: dialogue
     {},  // 11: stage
     {},  // 12: stage
-    {Talk1Init, "Talk1Init関数通過。\n", true},  // 13
-    {Talk1Frame, "Talk1Frame関数通過\n", false},  // 14
+    {},  // 13: dialogue
+    {},  // 14: dialogue
     {},  // 15: stage
     {},  // 16: stage
-    {Talk2Init, "Talk2Init関数通過。\n", true},  // 17
-    {Talk2Frame, "Talk2Frame関数通過\n", false},  // 18
+    {},  // 17: dialogue
+    {},  // 18: dialogue
     {},  // 19: stage
     {},  // 20: stage
-    {Talk3Init, "Talk3Init関数通過。\n", true},  // 21
-    {Talk3Frame, "Talk3Frame関数通過\n", false},  // 22
+    {},  // 21: dialogue
+    {},  // 22: dialogue
     {},  // 23: stage
     {},  // 24: stage
-    {Talk4Init, "Talk4Init関数通過。\n", true},  // 25
-    {Talk4Frame, "Talk4Frame関数通過\n", false},  // 26
+    {},  // 25: dialogue
+    {},  // 26: dialogue
     {},  // 27: stage
     {},  // 28: stage
-    {Talk5Init, "Talk5Init関数通過。\n", true},  // 29
-    {Talk5Frame, "Talk5Frame関数通過\n", false},  // 30
+    {},  // 29: dialogue
+    {},  // 30: dialogue
     {},  // 31: stage
     {},  // 32: stage
-    {Talk6Init, "Talk6Init関数通過。\n", true},  // 33
-    {Talk6Frame, "Talk6Frame関数通過\n", false},  // 34
+    {},  // 33: dialogue
+    {},  // 34: dialogue
     {},  // 35: stage
     {},  // 36: stage
-    {Talk7Init, "Talk7Init関数通過。\n", true},  // 37
-    {Talk7Frame, "Talk7Frame関数通過\n", false},  // 38
+    {},  // 37: dialogue
+    {},  // 38: dialogue
     {},  // 39: stage
     {},  // 40: stage
-    {Talk8Init, "Talk8Init関数通過。\n", true},  // 41
-    {Talk8Frame, "Talk8Frame関数通過\n", false},  // 42
+    {},  // 41: dialogue
+    {},  // 42: dialogue
     {},  // 43: stage
     {},  // 44: stage
     {Optioninit, "Optioninit関数通過\n", true},  // 45
     {Optionframe, "Optionframe関数通過\n", false},  // 46
     {Gameoverinit, "Gameoverinit関数通過\n", true},  // 47
     {Gameoverframe, "Gameoverframe関数通過\n", false},  // 48
-    {Talk01Init, "Talk01Init関数通過。\n", true},  // 49
-    {Talk01Frame, "Talk01Frame関数通過\n", false},  // 50
-    {Talk02Init, "Talk02Init関数通過。\n", true},  // 51
-    {Talk02Frame, "Talk02Frame関数通過\n", false},  // 52
-    {Talk9Init, "Talk9Init関数通過。\n", true},  // 53
-    {Talk9Frame, "Talk9Frame関数通過\n", false},  // 54
-    {Talk03Init, "Talk03Init関数通過。\n", true},  // 55
-    {Talk03Frame, "Talk03Frame関数通過\n", false},  // 56
+    {},  // 49: dialogue
+    {},  // 50: dialogue
+    {},  // 51: dialogue
+    {},  // 52: dialogue
+    {},  // 53: dialogue
+    {},  // 54: dialogue
+    {},  // 55: dialogue
+    {},  // 56: dialogue
     {EndInit, "EndInit関数通過。\n", true},  // 57
     {EndFrame, "EndFrame関数通過\n", false},  // 58
     {HelpInit, "HelpInit関数通過。\n", true},  // 59
@@ -122,6 +142,10 @@ void InstallGameTables() {
         std::snprintf(s_StageLogs[k][1], sizeof s_StageLogs[k][1], "GameST%dframe関数通過\n", k);
         g_GameScenes[StageScene(k)] = {kStageScenes[size_t(k)].init, s_StageLogs[k][0], true};
         g_GameScenes[StageScene(k) + 1] = {kStageScenes[size_t(k)].frame, s_StageLogs[k][1], false};
+    }
+    for (const TalkScenePair& t : kTalkScenes) {
+        g_GameScenes[t.scene] = t.init;
+        g_GameScenes[t.scene + 1] = t.frame;
     }
     SetSceneTable(g_GameScenes);
     SetSceneTraceFields(AppendSceneTraceFields);

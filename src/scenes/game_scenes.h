@@ -5,8 +5,8 @@
 
 #include "app/scenes.h"
 
-// Scene number -> the function a tick runs and its log line (the stages'
-// entries filled in by InstallGameTables).
+// Scene number -> the function a tick runs and its log line (the stages' and
+// dialogues' entries filled in by InstallGameTables).
 extern SceneEntry g_GameScenes[kSceneCount];
 
 // Hands the app the scene table and the trace fields, and the stage engine

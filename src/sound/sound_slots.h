@@ -24,6 +24,29 @@ enum SoundSlot : int {
     kSoundPickUp = 20,
     kSoundPaint = 21,
     kSoundLifeLost = 22,
+    // The dialogues' cues: the story's set, loaded in this order (a dialogue
+    // loads the first 14, 15 or all of them), then the city's and the
+    // village's own.
+    kSoundGod = 0,            // wav/god.wav: the god appears
+    kSoundFanfare = 1,        // wav/zyaran!.wav: a paint is given
+    kSoundPowerUp = 2,        // wav/tame.wav
+    kSoundBlip = 3,           // wav/kyupin.wav
+    kSoundBoom = 4,           // wav/Bom.wav
+    kSoundNubbleSong = 5,     // wav/nubble.wav
+    kSoundQuizQuestion = 6,   // wav/quiz2.wav
+    kSoundCrow = 7,           // wav/Crow.wav
+    kSoundSlap = 8,           // wav/harisen.wav
+    kSoundQuizThink = 9,      // wav/quiz1.wav
+    kSoundTaDa = 10,          // wav/zyan.wav
+    kSoundSpooky = 11,        // wav/ELR.wav
+    kSoundShock = 12,         // wav/!!!.wav
+    kSoundSparkle = 13,       // wav/syaran.wav
+    kSoundDing = 14,          // wav/10.wav
+    kSoundGet = 15,           // wav/get.wav
+    kSoundWow = 17,           // wav/Wow.wav
+    kSoundRoar = 18,          // wav/GAO.wav
+    kSoundSlotMachine = 15,   // wav/BGM-SLOT-M132.wav: the city's
+    kSoundFireworks = 18,     // wav/SE065.wav: the village's
     // The scene's music.
     kMusicSlot = 31,
 };

@@ -301,3 +301,24 @@ struct LoopRun {
 // A stage's tick after NewTry, in its one order: the cell loops run, then the
 // events are tried, then the stage's own rules for its walkers.
 void RunTick(int stage, std::initializer_list<LoopRun> loops, const EventTable& t, void (*rules)());
+
+// A stage's facts for tests (stage_scripts.h): each stage pairs every fact
+// with its field of the state once, in a RelateFacts(facts, toFacts) of
+// Relate calls, which FactsOf reads and ChangeFacts writes back through.
+template <typename T>
+void Relate(T& fact, T& field, bool toFact) {
+    if (toFact) fact = field;
+    else field = fact;
+}
+template <typename Facts>
+Facts FactsOf(void (*relate)(Facts&, bool)) {
+    Facts f{};
+    relate(f, true);
+    return f;
+}
+template <typename Facts>
+void ChangeFacts(void (*relate)(Facts&, bool), void (*change)(Facts&)) {
+    Facts f = FactsOf(relate);
+    change(f);
+    relate(f, false);
+}

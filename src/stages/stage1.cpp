@@ -11,9 +11,19 @@
 #include "stages/script_kit.h"
 #include "stages/stage_scripts.h"
 
-Stage1State g_Stage1;
-
 namespace {
+
+// The state of stage 1's events: one tick counter per event (1 the post, 2
+// the block, 3 the flame).
+constexpr int kStage1Events = 3;
+struct Stage1State : EventState<kStage1Events> {
+    int blockFrame;
+    unsigned blockStepTime;
+    int flameFrame;
+    unsigned flameStepTime;
+    int flameOut, ledgeGone;
+};
+Stage1State s_State;
 
 constexpr int kStage = 1;
 
@@ -34,7 +44,7 @@ void BurnPost(const EventCtx& c) {
 // Event 2: the block chars in four pictures, 100 ms apart, then leaves a
 // floor behind; the hero keeps his walking pose while it steams.
 void CharBlock(const EventCtx& c) {
-    Stage1State& s = g_Stage1;
+    Stage1State& s = s_State;
     if (c.n < 20 || c.n >= 50) return;
     if (c.n == 30) PlayEffect(kSoundSteam);
     UpdateSpray(s_BlockSteam, 10, DrawGlowDot, 0, 0.5f, 9, c.a.w.x + 16, c.a.w.y, 50, 50);
@@ -45,7 +55,7 @@ void CharBlock(const EventCtx& c) {
 // Event 3: the fire takes the partner's ledge; the block drops on the flame
 // and puts it out in a cloud of steam. Both counters start again.
 void BurnLedge(const EventCtx& c) {
-    Stage1State& s = g_Stage1;
+    Stage1State& s = s_State;
     if (c.n >= 20 && c.n <= 30) UpdateSpray(s_Fire, 20, DrawFireEffect, 1, 0, 2, 480, 128, 100, 50);
     if (c.n < 30) return;
     if (s.ledgeGone == 0) {
@@ -84,7 +94,7 @@ const EventRow kEvents[kStage1Events + 1] = {
 };
 
 // Fire has no twinkles: their clock is never read.
-const EventTable kTable = EventsOf(kEvents, g_Stage1, nullptr, g_Stage1.flameStepTime, true);
+const EventTable kTable = EventsOf(kEvents, s_State, nullptr, s_State.flameStepTime, true);
 
 void WinTest() {
     if (g_Partner.x == g_Hero.x + 32) {
@@ -98,10 +108,8 @@ void Stage1Init() { SetQuadColour(Block().quad, 0xFFFFFFFFu); }
 
 void Stage1DrawObjects() { DrawStageFallers(kStage); }
 
-}  // namespace
-
 void Stage1Script() {
-    Stage1State& s = g_Stage1;
+    Stage1State& s = s_State;
     if (NewTry(s, kRewindSpark | kRewindColumn | kRewindBig, true)) {
         ClearSprays(s_BlockSteam, 10);
         ClearSprays(s_FlameSteam, 10);
@@ -120,4 +128,17 @@ void Stage1Script() {
     WinTest();
 }
 
+void RelateFacts(Stage1Facts& f, bool toFacts) {
+    Relate(f.blockFrame, s_State.blockFrame, toFacts);
+    Relate(f.flameOut, s_State.flameOut, toFacts);
+    Relate(f.ledgeGone, s_State.ledgeGone, toFacts);
+}
+
+}  // namespace
+
 const StageScript kStage1Script = {Stage1Init, Stage1DrawObjects, Stage1Script};
+
+const EventTable* const kStage1EventTable = &kTable;
+
+Stage1Facts Stage1Now() { return FactsOf(RelateFacts); }
+void Stage1Arrange(void (*change)(Stage1Facts&)) { ChangeFacts(RelateFacts, change); }

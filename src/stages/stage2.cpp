@@ -14,9 +14,22 @@
 #include "stages/script_kit.h"
 #include "stages/stage_scripts.h"
 
-Stage2State g_Stage2;
-
 namespace {
+
+// The state of stage 2's events: one tick counter and twinkle clock per event
+// (1 the top block, 2 the plant, 3 the flicker, 4 the loose block). The
+// arrival flags are shared by the stages whose goal is two walkers meeting;
+// each init clears them.
+constexpr int kStage2Events = 4;
+struct Stage2State : EventState<kStage2Events> {
+    unsigned twinkleTimes[kStage2Events + 1];
+    int splashCount;
+    int topFrame, plantFrame, flickerFrame, goalFrame;
+    int flickerOut, heroDropped, heroCaught;
+    // topStepTime also paces the loose block's push.
+    unsigned topStepTime, plantStepTime, flickerStepTime, goalStepTime;
+};
+Stage2State s_State;
 
 constexpr int kStage = 2;
 
@@ -33,7 +46,7 @@ constexpr CellLoop kFlicker = {6, 5, kGladeFire, kGladeFire + kChipBelow, 3, 250
 // Event 1: the 2x2 block on the top shelf shrinks in four pictures, 150 ms
 // apart, and leaves shelf behind.
 void ShrinkTopBlock(const EventCtx& c) {
-    Stage2State& s = g_Stage2;
+    Stage2State& s = s_State;
     if (c.n < 15 || c.n > 70) return;
     BurnAway(c, kStage, {2, 6, kGladeBonfire, kGladeGround}, s.topFrame, s.topStepTime, 150);
     c.a.pose = 0;
@@ -41,7 +54,7 @@ void ShrinkTopBlock(const EventCtx& c) {
 
 // Event 2: the plant on the middle shelf grows a step every 100 ms.
 void GrowPlant(const EventCtx& c) {
-    Stage2State& s = g_Stage2;
+    Stage2State& s = s_State;
     if (c.n < 20) return;
     if (Due(s.plantStepTime, 100)) {
         static const Plant kSteps[5] = {
@@ -60,7 +73,7 @@ void GrowPlant(const EventCtx& c) {
 // Event 3: the flickering block at the left of the middle shelf goes out;
 // the partner then walks down to the bottom floor.
 void PutOutFlicker(const EventCtx& c) {
-    g_Stage2.flickerOut = 1;
+    s_State.flickerOut = 1;
     if (c.n < 35) return;
     SetCells(kStage, {{6, 5, 0}, {7, 5, kGladeAshes}});
     Finish(c);
@@ -69,13 +82,13 @@ void PutOutFlicker(const EventCtx& c) {
 // Event 4: the loose block is washed off the end of the middle shelf, 2
 // pixels every 25 ms, into the gap.
 void WashBlockOff(const EventCtx& c) {
-    Stage2State& s = g_Stage2;
+    Stage2State& s = s_State;
     Faller& b = Block();
     if (Due(s.topStepTime, 25) && b.x <= 480) b.x += 2;
     if (b.y + 32 == 288 && Splash(s.splashCount, 30, b, 0)) Finish(c, kRewindSand);
 }
 
-bool PlantCanGrow() { return g_Stage2.heroCaught == 0 && g_Stage2.plantFrame <= 4; }
+bool PlantCanGrow() { return s_State.heroCaught == 0 && s_State.plantFrame <= 4; }
 
 // Thrown to the right, a soft spark under a bright one, the splash before
 // the big burst.
@@ -98,10 +111,10 @@ const EventRow kEvents[kStage2Events + 1] = {
 };
 
 const EventTable kTable =
-    EventsOf(kEvents, g_Stage2, s_Twinkles, g_Stage2.twinkleTimes[0], false, g_Stage2.twinkleTimes);
+    EventsOf(kEvents, s_State, s_Twinkles, s_State.twinkleTimes[0], false, s_State.twinkleTimes);
 
 void WalkerRules() {
-    Stage2State& s = g_Stage2;
+    Stage2State& s = s_State;
     Faller& b = Block();
     // The hero dropping from the top shelf over the plant: an ungrown plant
     // catches him on its thorns for good.
@@ -132,16 +145,14 @@ void WalkerRules() {
 void Stage2Init() {
     SetFallerV(Block(), 0);
     ResetMeeting();
-    g_Stage2.eventTicks[4] = 0;
-    g_Stage2.splashCount = 0;
+    s_State.eventTicks[4] = 0;
+    s_State.splashCount = 0;
 }
 
 void Stage2DrawObjects() { DrawStageFallers(kStage); }
 
-}  // namespace
-
 void Stage2Script() {
-    Stage2State& s = g_Stage2;
+    Stage2State& s = s_State;
     if (NewTry(s, kRewindSpark | kRewindBig | kRewindSand, false))
         for (auto& t : s_Twinkles) ClearSprays(t, 20);
     RunTick(kStage,
@@ -150,4 +161,18 @@ void Stage2Script() {
             kTable, WalkerRules);
 }
 
+void RelateFacts(Stage2Facts& f, bool toFacts) {
+    Relate(f.topFrame, s_State.topFrame, toFacts);
+    Relate(f.plantFrame, s_State.plantFrame, toFacts);
+    Relate(f.flickerOut, s_State.flickerOut, toFacts);
+    Relate(f.heroDropped, s_State.heroDropped, toFacts);
+    Relate(f.heroCaught, s_State.heroCaught, toFacts);
+}
+
+}  // namespace
+
 const StageScript kStage2Script = {Stage2Init, Stage2DrawObjects, Stage2Script};
+
+const EventTable* const kStage2EventTable = &kTable;
+
+Stage2Facts Stage2Now() { return FactsOf(RelateFacts); }

@@ -12,9 +12,20 @@
 #include "stages/script_kit.h"
 #include "stages/stage_scripts.h"
 
-Stage3State g_Stage3;
-
 namespace {
+
+// The state of stage 3's events: one tick counter per event, by number.
+constexpr int kStage3Events = 11;
+struct Stage3State : EventState<kStage3Events> {
+    int obstacleState, obstacleFrame, burnStep;  // obstacle: 0 flickers, 1 burns, 2 gone
+    int goalFrame;
+    int faller1State, faller2State, faller3State;
+    int splashCount1, splashCount2;
+    unsigned goalStepTime, obstacleStepTime, burnStepTime;
+    unsigned pushTime1, pushTime2, pushTime3;
+    int heroWasLow;
+};
+Stage3State s_State;
 
 constexpr int kStage = 3;
 
@@ -44,7 +55,7 @@ constexpr Obstacle kBlownAway = {kStage, 3, 10, kTownRockFireLow, kTownRockFireO
 
 // Event 1: the hero blows away the flickering block at the long shelf's end.
 void BlowObstacle(const EventCtx& c) {
-    BlowAway(c, kBlownAway, g_Stage3.obstacleState, g_Stage3.burnStep, g_Stage3.burnStepTime);
+    BlowAway(c, kBlownAway, s_State.obstacleState, s_State.burnStep, s_State.burnStepTime);
 }
 
 // The pushes along the shelves, by event: which faller (1 or 2), its push
@@ -86,7 +97,7 @@ constexpr Shove kShoves[kStage3Events + 1] = {
 };
 
 void ShoveFaller(const EventCtx& c) {
-    Stage3State& s = g_Stage3;
+    Stage3State& s = s_State;
     const Shove& r = kShoves[c.event];
     Faller& f = r.faller == 1 ? Faller1() : Faller2();
     int& state = r.faller == 1 ? s.faller1State : s.faller2State;
@@ -98,7 +109,7 @@ void ShoveFaller(const EventCtx& c) {
 // Events 6 and 7: the wide faller 3 goes off the middle shelf onto the small
 // ledge; the partner's wind is half as strong as the hero's.
 void Faller3Down(const EventCtx& c) {
-    Stage3State& s = g_Stage3;
+    Stage3State& s = s_State;
     Faller& f = Faller3();
     if (c.who == kHero)
         Push(f, -2, 288, s.pushTime3, c.n, 25);
@@ -107,12 +118,12 @@ void Faller3Down(const EventCtx& c) {
     if (Reached(c, f.y + 32 == 288)) s.faller3State = 1;
 }
 
-bool ObstacleStanding() { return g_Stage3.obstacleState <= 1; }
+bool ObstacleStanding() { return s_State.obstacleState <= 1; }
 template <int kState>
-bool Faller1In() { return g_Stage3.faller1State == kState; }
+bool Faller1In() { return s_State.faller1State == kState; }
 template <int kState>
-bool Faller2In() { return g_Stage3.faller2State == kState; }
-bool Faller3Up() { return g_Stage3.faller3State == 0; }
+bool Faller2In() { return s_State.faller2State == kState; }
+bool Faller3Up() { return s_State.faller3State == 0; }
 
 constexpr Gesture kWindRightSoon = {.kind = kWind, .bigAfter = 10};
 constexpr PaintColour G = kPaintGreen;
@@ -135,14 +146,14 @@ const EventRow kEvents[kStage3Events + 1] = {
 };
 
 // Wind has no twinkles: their clock is never read.
-const EventTable kTable = EventsOf(kEvents, g_Stage3, nullptr, g_Stage3.goalStepTime);
+const EventTable kTable = EventsOf(kEvents, s_State, nullptr, s_State.goalStepTime);
 
 bool InRange(float v, float lo, float hi) { return v >= lo && v <= hi; }
 
 bool OverlapsAcross(const Walker& w, const Faller& f) { return w.x + 32 >= f.x && f.x + 32 >= w.x; }
 
 void WalkerRules() {
-    Stage3State& s = g_Stage3;
+    Stage3State& s = s_State;
     Walker& h = g_Hero;
     Walker& p = g_Partner;
     const Faller& f1 = Faller1();
@@ -183,8 +194,8 @@ void Stage3Init() {
     for (int n = 0; n < 3; ++n) SetQuadColour(g_Fallers[3][n].quad, 0xFFFFFFFFu);
     g_WaveStripQuad = MakeQuad(0, 262, 640, 390, 0.0f, 0.0f, 1.0f, 0.25f);
     ResetMeeting();
-    g_Stage3.splashCount1 = 0;
-    g_Stage3.splashCount2 = 0;
+    s_State.splashCount1 = 0;
+    s_State.splashCount2 = 0;
 }
 
 void Stage3DrawObjects() {
@@ -192,10 +203,8 @@ void Stage3DrawObjects() {
     DrawStageFallers(3);
 }
 
-}  // namespace
-
 void Stage3Script() {
-    Stage3State& s = g_Stage3;
+    Stage3State& s = s_State;
     NewTry(s, kRewindSpark | kRewindColumn2 | kRewindBig, false);
     RunTick(kStage,
             {{kGoalColumn, s.goalFrame, s.goalStepTime},
@@ -203,4 +212,20 @@ void Stage3Script() {
             kTable, WalkerRules);
 }
 
+void RelateFacts(Stage3Facts& f, bool toFacts) {
+    Relate(f.obstacleState, s_State.obstacleState, toFacts);
+    Relate(f.faller1State, s_State.faller1State, toFacts);
+    Relate(f.faller2State, s_State.faller2State, toFacts);
+    Relate(f.faller3State, s_State.faller3State, toFacts);
+    Relate(f.splashCount1, s_State.splashCount1, toFacts);
+    Relate(f.heroWasLow, s_State.heroWasLow, toFacts);
+}
+
+}  // namespace
+
 const StageScript kStage3Script = {Stage3Init, Stage3DrawObjects, Stage3Script};
+
+const EventTable* const kStage3EventTable = &kTable;
+
+Stage3Facts Stage3Now() { return FactsOf(RelateFacts); }
+void Stage3Arrange(void (*change)(Stage3Facts&)) { ChangeFacts(RelateFacts, change); }

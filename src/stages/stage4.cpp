@@ -15,9 +15,24 @@
 #include "stages/script_kit.h"
 #include "stages/stage_scripts.h"
 
-Stage4State g_Stage4;
-
 namespace {
+
+// The state of stage 4's events: one tick counter per event, by number.
+constexpr int kStage4Events = 22;
+struct Stage4State : EventState<kStage4Events> {
+    int flame1State, flame2State;  // 0 burning, 1 being blown out, 2 out
+    int flame1Step, flame2Step, flame1Frame, flame2Frame;
+    unsigned flame1StepTime, flame2StepTime;
+    int goalFrame;
+    unsigned goalStepTime;
+    int blockState, block1Frame;
+    int plantGrowth, plantDone, partnerNearPlant;
+    int tankState, tankBurnt, tankFrame;
+    int partnerCharred, charCount;
+    int splashCount[3], steamCount;  // splashes: the block shoved by green, by blue, burnt by red
+    unsigned effectTime, pushTime, growTime;
+};
+Stage4State s_State;
 
 constexpr int kStage = 4;
 
@@ -47,7 +62,7 @@ struct FlameRefs {
 };
 // Flame f: 0 in column 15, 1 in column 16.
 FlameRefs Flame(int f) {
-    Stage4State& s = g_Stage4;
+    Stage4State& s = s_State;
     if (f == 0) return {s.flame1State, s.flame1Step, s.flame1Frame, s.flame1StepTime};
     return {s.flame2State, s.flame2Step, s.flame2Frame, s.flame2StepTime};
 }
@@ -64,7 +79,7 @@ void RedAtFlame(const EventCtx& c) {
 // stands at its limit, so the walker is never left holding.
 template <int kFlame>
 void BlowFlame(const EventCtx& c) {
-    Stage4State& s = g_Stage4;
+    Stage4State& s = s_State;
     const FlameRefs fl = Flame(kFlame);
     fl.state = 1;
     if (c.n <= 30 || !Due(s.effectTime, 200)) return;
@@ -95,13 +110,13 @@ bool FlameNotOut() { return Flame(kFlame).state <= 1; }
 void BlockDown(const EventCtx& c, int& splash, int limit, int sandFrom) {
     if (Splash(splash, limit, Block(), sandFrom)) {
         End(c);
-        g_Stage4.blockState = 1;
+        s_State.blockState = 1;
     }
 }
 
 // Green and blue shove the block off the top shelf, 2 pixels a step.
 void ShoveBlock(const EventCtx& c) {
-    Stage4State& s = g_Stage4;
+    Stage4State& s = s_State;
     Faller& b = Block();
     const bool wind = c.gesture.kind == kWind;
     if (c.n >= (wind ? 21 : 31) && Due(s.pushTime, wind ? 20 : 25) && b.x >= 224) b.x -= 2;
@@ -111,7 +126,7 @@ void ShoveBlock(const EventCtx& c) {
 // Red makes it glow hotter; the shelf end under it burns away and it cools
 // while it drops.
 void BurnBlock(const EventCtx& c) {
-    Stage4State& s = g_Stage4;
+    Stage4State& s = s_State;
     Faller& b = Block();
     if (c.n >= 20) {
         UpdateSpray(s_BlockGlow, 20, DrawGlowDot, 0, 0.5f, 9, c.a.w.x - 64, c.a.w.y, 60, 60);
@@ -136,7 +151,7 @@ void SetPlantStep(int step) {
 
 // Blue grows the plant into a bridge, a step every 120 ms.
 void GrowPlant(const EventCtx& c) {
-    Stage4State& s = g_Stage4;
+    Stage4State& s = s_State;
     if (c.n < 31 || !Due(s.growTime, 120)) return;
     SetPlantStep(s.plantGrowth);
     s.plantGrowth += 1;
@@ -153,21 +168,21 @@ void ClearPlant(const EventCtx& c) {
     if (c.n >= kFrom) SetPlantStep(kPlantCleared);
     if (c.n != kEndAt) return;
     End(c);
-    g_Stage4.plantDone = 1;
+    s_State.plantDone = 1;
 }
 
 bool PlantMayGrow() {
-    const Stage4State& s = g_Stage4;
+    const Stage4State& s = s_State;
     return s.plantGrowth <= 4 && s.plantDone == 0 && s.partnerNearPlant == 0;
 }
-bool PlantSmall() { return g_Stage4.plantGrowth == 0 && g_Stage4.plantDone == 0; }
-bool PlantGrown() { return g_Stage4.plantGrowth == 5; }
-bool BlockUp() { return g_Stage4.blockState == 0; }
-bool TubUp() { return g_Stage4.tankState == 0; }
+bool PlantSmall() { return s_State.plantGrowth == 0 && s_State.plantDone == 0; }
+bool PlantGrown() { return s_State.plantGrowth == 5; }
+bool BlockUp() { return s_State.blockState == 0; }
+bool TubUp() { return s_State.tankState == 0; }
 
 // Green blows the tub off the shelf onto both flames: steam, and they are out.
 void BlowTub(const EventCtx& c) {
-    Stage4State& s = g_Stage4;
+    Stage4State& s = s_State;
     Faller& t = Tub();
     if (c.n >= 21) PushFaller(t, s.pushTime, 2, t.x + 32 <= 512, c.n, 25);
     if (t.y + 32 != 224) return;
@@ -188,7 +203,7 @@ void BlowTub(const EventCtx& c) {
 
 // Red burns the tub away, 100 ms a picture; the flames below burn on.
 void BurnTub(const EventCtx& c) {
-    Stage4State& s = g_Stage4;
+    Stage4State& s = s_State;
     Faller& t = Tub();
     if (c.n < 30) return;
     if (c.n == 35) PlayEffect(kSoundSteam);
@@ -253,10 +268,10 @@ const EventRow kEvents[kStage4Events + 1] = {
 };
 
 // The blue events' twinkles share the green flames' step time.
-const EventTable kTable = EventsOf(kEvents, g_Stage4, s_Twinkles, g_Stage4.effectTime);
+const EventTable kTable = EventsOf(kEvents, s_State, s_Twinkles, s_State.effectTime);
 
 void Rules() {
-    Stage4State& s = g_Stage4;
+    Stage4State& s = s_State;
     const Faller& b = Block();
     const Faller& t = Tub();
     Walker& h = g_Hero;
@@ -292,13 +307,11 @@ void Stage4DrawObjects() {
     DrawStageFallers(4);
     // The charred picture is on the shared character sheet only; the
     // partner's own sheet is empty there, so it shows through from behind.
-    if (g_Stage4.partnerCharred == 1) DrawQuad(kSlotCharacters, g_PartnerQuad);
+    if (s_State.partnerCharred == 1) DrawQuad(kSlotCharacters, g_PartnerQuad);
 }
 
-}  // namespace
-
 void Stage4Script() {
-    Stage4State& s = g_Stage4;
+    Stage4State& s = s_State;
     if (NewTry(s, kRewindAll, true)) {
         for (auto& t : s_Twinkles) ClearSprays(t, 20);
         for (SprayParticle* a : {s_BlockGlow, s_TubGlow, s_Steam, s_Charring}) ClearSprays(a, 20);
@@ -311,4 +324,25 @@ void Stage4Script() {
             kTable, Rules);
 }
 
+void RelateFacts(Stage4Facts& f, bool toFacts) {
+    Relate(f.flame1State, s_State.flame1State, toFacts);
+    Relate(f.flame2State, s_State.flame2State, toFacts);
+    Relate(f.blockState, s_State.blockState, toFacts);
+    Relate(f.block1Frame, s_State.block1Frame, toFacts);
+    Relate(f.plantGrowth, s_State.plantGrowth, toFacts);
+    Relate(f.plantDone, s_State.plantDone, toFacts);
+    Relate(f.partnerNearPlant, s_State.partnerNearPlant, toFacts);
+    Relate(f.tankState, s_State.tankState, toFacts);
+    Relate(f.tankBurnt, s_State.tankBurnt, toFacts);
+    Relate(f.partnerCharred, s_State.partnerCharred, toFacts);
+    Relate(f.effectTime, s_State.effectTime, toFacts);
+}
+
+}  // namespace
+
 const StageScript kStage4Script = {Stage4Init, Stage4DrawObjects, Stage4Script};
+
+const EventTable* const kStage4EventTable = &kTable;
+
+Stage4Facts Stage4Now() { return FactsOf(RelateFacts); }
+void Stage4Arrange(void (*change)(Stage4Facts&)) { ChangeFacts(RelateFacts, change); }

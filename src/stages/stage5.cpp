@@ -16,9 +16,20 @@
 #include "stages/script_kit.h"
 #include "stages/stage_scripts.h"
 
-Stage5State g_Stage5;
-
 namespace {
+
+// The state of stage 5's events: one tick counter per event, by number (some
+// events share one), one splash counter per event that drops a block.
+constexpr int kStage5Events = 17;
+struct Stage5State : EventState<kStage5Events> {
+    int flame1State, flame2State;  // 0 burning, 1 going out or put out by a block, 2 blown out
+    int flame1Step, flame2Step, flame1Frame, flame2Frame, goalFrame;
+    int faller1State, faller1Dropped, faller1Frame, faller2State, faller2Frame;
+    int heroStopLow, partnerStopLow, heroFellLeft, heroWasLow;
+    int site1Splash, site2Splash, site5Splash, site6Splash, site7PartnerSplash, site7HeroSplash;
+    unsigned goalStepTime, flame1StepTime, flame2StepTime, effectTime, pushTime1, pushTime2;
+};
+Stage5State s_State;
 
 constexpr int kStage = 5;
 
@@ -43,7 +54,7 @@ struct FlameRefs {
     int8_t col;
 };
 FlameRefs Flame(int f) {
-    Stage5State& s = g_Stage5;
+    Stage5State& s = s_State;
     if (f == 0) return {s.flame1State, s.flame1Step, s.flame1Frame, s.flame1StepTime, 6};
     return {s.flame2State, s.flame2Step, s.flame2Frame, s.flame2StepTime, 13};
 }
@@ -64,7 +75,7 @@ void RedAtLeftFlame(const EventCtx& c) {
 // Event 2: the shelf's left part above the right flame burns away and its
 // block drops on the flame.
 void BurnRightShelf(const EventCtx& c) {
-    Stage5State& s = g_Stage5;
+    Stage5State& s = s_State;
     if (c.n < 30) return;
     SetCells(kStage, {{2, 13, 0}, {2, 14, 0}, {2, 15, 0}});
     const Faller& b = Faller2();
@@ -82,7 +93,7 @@ void BurnRightShelf(const EventCtx& c) {
 // two steps, 200 ms apart.
 template <int kFlame>
 void BlowFlame(const EventCtx& c) {
-    Stage5State& s = g_Stage5;
+    Stage5State& s = s_State;
     const FlameRefs fl = Flame(kFlame);
     fl.state = 1;
     if (c.n <= 30 || !Due(s.effectTime, 200)) return;
@@ -111,14 +122,14 @@ bool ShovedDown(const EventCtx& c, Faller& f, unsigned& timer, float dx, bool bo
 
 // Event 5: the hero blows faller 1 off the top-left shelf.
 void Faller1OffTop(const EventCtx& c) {
-    Stage5State& s = g_Stage5;
+    Stage5State& s = s_State;
     if (ShovedDown(c, Faller1(), s.pushTime1, 2, Faller1().x <= 224, 96, s.site1Splash)) s.faller1State = 1;
 }
 
 // Event 6: he blows it on, onto the left flame, which goes out, and down
 // onto its base.
 void Faller1OntoFlame(const EventCtx& c) {
-    Stage5State& s = g_Stage5;
+    Stage5State& s = s_State;
     if (ShovedDown(c, Faller1(), s.pushTime1, -2, Faller1().x >= 192, 160, s.site2Splash)) {
         s.faller1State = 2;
         s.heroStopLow = 1;
@@ -131,7 +142,7 @@ void Faller1OntoFlame(const EventCtx& c) {
 
 // Event 7: the partner blows faller 1 off the left flame's base.
 void Faller1OffBase(const EventCtx& c) {
-    Stage5State& s = g_Stage5;
+    Stage5State& s = s_State;
     if (!ShovedDown(c, Faller1(), s.pushTime1, -2, Faller1().x >= 160, 288, s.site5Splash)) return;
     s.faller1State = 3;
     s.partnerStopLow = 1;
@@ -139,13 +150,13 @@ void Faller1OffBase(const EventCtx& c) {
 
 // Event 8: the partner blows faller 2 off the right flame's base.
 void Faller2OffBase(const EventCtx& c) {
-    Stage5State& s = g_Stage5;
+    Stage5State& s = s_State;
     if (ShovedDown(c, Faller2(), s.pushTime2, 2, Faller2().x + 32 <= 480, 224, s.site6Splash)) s.faller2State = 2;
 }
 
 // Events 9 and 17: faller 2 is blown off the plant top down to the floor.
 void Faller2OffPlant(const EventCtx& c) {
-    Stage5State& s = g_Stage5;
+    Stage5State& s = s_State;
     int& splash = c.who == kHero ? s.site7HeroSplash : s.site7PartnerSplash;
     if (ShovedDown(c, Faller2(), s.pushTime2, -2, Faller2().x >= 416, 288, splash)) s.faller2State = 3;
 }
@@ -153,7 +164,7 @@ void Faller2OffPlant(const EventCtx& c) {
 // Event 10: the hero's fire glows faller 1 and burns its shelf end away; it
 // lands on the left flame, which goes out, and drops onto its base.
 void BurnFaller1Down(const EventCtx& c) {
-    Stage5State& s = g_Stage5;
+    Stage5State& s = s_State;
     Faller& b = Faller1();
     if (c.n >= 20 && Due(s.pushTime1, 120)) {
         SetFallerV(b, kGlowV[s.faller1Frame]);
@@ -174,26 +185,26 @@ void BurnFaller1Down(const EventCtx& c) {
 // pictures, 150 ms apart; with kAgain the event may run once more.
 template <int kFaller, int kFrom, bool kAgain = false>
 void Glow(const EventCtx& c) {
-    Stage5State& s = g_Stage5;
+    Stage5State& s = s_State;
     Faller& f = kFaller == 1 ? Faller1() : Faller2();
     unsigned& timer = kFaller == 1 ? s.pushTime1 : s.pushTime2;
     int& frame = kFaller == 1 ? s.faller1Frame : s.faller2Frame;
     if (Shake(c, f.quad, timer, frame, false, kFrom, kRewindColumn | kRewindColumn2) && kAgain) c.n = 0;
 }
 
-bool LeftFlameBurning() { return g_Stage5.flame1State == 0; }
-bool Faller2Up() { return g_Stage5.faller2State == 0; }
+bool LeftFlameBurning() { return s_State.flame1State == 0; }
+bool Faller2Up() { return s_State.faller2State == 0; }
 bool LeftFlameFree() {
-    const Stage5State& s = g_Stage5;
+    const Stage5State& s = s_State;
     return s.flame1State <= 1 && s.faller1State < 2 && s.faller1Dropped == 0;
 }
-bool RightFlameFree() { return g_Stage5.flame2State <= 1 && g_Stage5.faller2State == 0; }
+bool RightFlameFree() { return s_State.flame2State <= 1 && s_State.faller2State == 0; }
 template <int kState>
-bool Faller1In() { return g_Stage5.faller1State == kState; }
+bool Faller1In() { return s_State.faller1State == kState; }
 template <int kState>
-bool Faller2In() { return g_Stage5.faller2State == kState; }
-bool Faller1BlownOnBase() { return g_Stage5.faller1State == 2 && g_Stage5.faller1Dropped == 0; }
-bool Faller1BurntOnBase() { return g_Stage5.faller1State == 1 && g_Stage5.faller1Dropped == 1; }
+bool Faller2In() { return s_State.faller2State == kState; }
+bool Faller1BlownOnBase() { return s_State.faller1State == 2 && s_State.faller1Dropped == 0; }
+bool Faller1BurntOnBase() { return s_State.faller1State == 1 && s_State.faller1Dropped == 1; }
 
 // Fire's second ring comes before its column.
 constexpr Gesture kRedRight = {.kind = kFire, .ringsFirst = true};
@@ -232,10 +243,10 @@ const EventRow kEvents[kStage5Events + 1] = {
 };
 
 // No water here: the twinkle clock is never read.
-const EventTable kTable = EventsOf(kEvents, g_Stage5, nullptr, g_Stage5.goalStepTime);
+const EventTable kTable = EventsOf(kEvents, s_State, nullptr, s_State.goalStepTime);
 
 void Rules() {
-    Stage5State& s = g_Stage5;
+    Stage5State& s = s_State;
     const Faller& f1 = Faller1();
     const Faller& f2 = Faller2();
     Walker& h = g_Hero;
@@ -265,10 +276,8 @@ void Stage5Init() {
 
 void Stage5DrawObjects() { DrawStageFallers(5); }
 
-}  // namespace
-
 void Stage5Script() {
-    Stage5State& s = g_Stage5;
+    Stage5State& s = s_State;
     NewTry(s, kRewindColumn | kRewindSpark | kRewindBig | kRewindColumn2, true);
     RunTick(kStage,
             {{kGoalColumn, s.goalFrame, s.goalStepTime},
@@ -277,4 +286,24 @@ void Stage5Script() {
             kTable, Rules);
 }
 
+void RelateFacts(Stage5Facts& f, bool toFacts) {
+    Relate(f.flame1State, s_State.flame1State, toFacts);
+    Relate(f.flame2State, s_State.flame2State, toFacts);
+    Relate(f.faller1State, s_State.faller1State, toFacts);
+    Relate(f.faller1Dropped, s_State.faller1Dropped, toFacts);
+    Relate(f.faller1Frame, s_State.faller1Frame, toFacts);
+    Relate(f.faller2State, s_State.faller2State, toFacts);
+    Relate(f.faller2Frame, s_State.faller2Frame, toFacts);
+    Relate(f.heroStopLow, s_State.heroStopLow, toFacts);
+    Relate(f.partnerStopLow, s_State.partnerStopLow, toFacts);
+    Relate(f.heroFellLeft, s_State.heroFellLeft, toFacts);
+}
+
+}  // namespace
+
 const StageScript kStage5Script = {Stage5Init, Stage5DrawObjects, Stage5Script};
+
+const EventTable* const kStage5EventTable = &kTable;
+
+Stage5Facts Stage5Now() { return FactsOf(RelateFacts); }
+void Stage5Arrange(void (*change)(Stage5Facts&)) { ChangeFacts(RelateFacts, change); }

@@ -11,9 +11,19 @@
 #include "stages/script_kit.h"
 #include "stages/stage_scripts.h"
 
-Stage6State g_Stage6;
-
 namespace {
+
+// The state of stage 6's events: one tick counter per event, by number.
+constexpr int kStage6Events = 17;
+struct Stage6State : EventState<kStage6Events> {
+    int goalFrame, rockFrame, rockState, rockStep;  // rock: 0 flickers, 1 blown, 2 gone
+    int blockMoved, wideBlockMoved, wideBlockFrame, lowBlockState, lowBlockFrame;  // low block: 1 pushed, 2 soft
+    int heroStopLow, partnerStopLow;
+    // flickerTime also paces the water twinkles.
+    unsigned goalTime, flickerTime, rockBlowTime, heroPushTime, partnerPushTime, wideBlockTime,
+        lowBlockSoftenTime, lowBlockPushTime;
+};
+Stage6State s_State;
 
 constexpr int kStage = 6;
 
@@ -34,13 +44,13 @@ void Push(Faller& f, unsigned& timer, float limit, int n) { PushFaller(f, timer,
 constexpr Obstacle kRockAway = {kStage, 0, 5, kGladeFireLow, kGladeAshes, 200, 31};
 
 void RockGone(const EventCtx& c) {
-    ObstacleGone(c, kRockAway, g_Stage6.rockState);
-    g_Stage6.heroStopLow = 1;
+    ObstacleGone(c, kRockAway, s_State.rockState);
+    s_State.heroStopLow = 1;
 }
 
 // Event 1: wind blows the column-5 rock away in two 200 ms steps.
 void BlowRockAway(const EventCtx& c) {
-    Stage6State& s = g_Stage6;
+    Stage6State& s = s_State;
     if (BlowAway(c, kRockAway, s.rockState, s.rockStep, s.rockBlowTime)) s.heroStopLow = 1;
 }
 
@@ -50,7 +60,7 @@ void WashRockAway(const EventCtx& c) {
 }
 
 void PushBlock(const EventCtx& c) {
-    Stage6State& s = g_Stage6;
+    Stage6State& s = s_State;
     if (c.n <= 30) return;
     Push(Block(), c.who == kHero ? s.heroPushTime : s.partnerPushTime, 320, c.n);
     if (FinishIf(c, Block().y == 96)) s.blockMoved = 1;
@@ -58,7 +68,7 @@ void PushBlock(const EventCtx& c) {
 
 // The wide block, once down, also ends any push of the small one.
 void PushWideBlock(const EventCtx& c) {
-    Stage6State& s = g_Stage6;
+    Stage6State& s = s_State;
     if (c.n <= 30) return;
     Push(WideBlock(), s.wideBlockTime, 128, c.n);
     if (FinishIf(c, WideBlock().y == 224)) s.blockMoved = 1;
@@ -73,7 +83,7 @@ void OpenShaft(const EventCtx& c) {
 }
 
 void MeltWideBlock(const EventCtx& c) {
-    Stage6State& s = g_Stage6;
+    Stage6State& s = s_State;
     if (c.n <= 30 || !Due(s.wideBlockTime, 100) || NextPicture(WideBlock().quad, s.wideBlockFrame, 4)) return;
     SetQuadColour(WideBlock().quad, 0x00FFFFFFu);
     Finish(c);
@@ -83,7 +93,7 @@ void MeltWideBlock(const EventCtx& c) {
 
 // Water softens the low block over six pictures; then nobody bumps into it.
 void SoftenLowBlock(const EventCtx& c) {
-    Stage6State& s = g_Stage6;
+    Stage6State& s = s_State;
     if (c.n <= 30 || !Due(c.who == kHero ? s.wideBlockTime : s.lowBlockSoftenTime, 100)) return;
     if (NextPicture(LowBlock().quad, s.lowBlockFrame, 5, true)) return;
     Finish(c);
@@ -91,17 +101,17 @@ void SoftenLowBlock(const EventCtx& c) {
 }
 
 void PushLowBlock(const EventCtx& c) {
-    Stage6State& s = g_Stage6;
+    Stage6State& s = s_State;
     if (c.n <= 30) return;
     Push(LowBlock(), s.lowBlockPushTime, 288, c.n);
     if (FinishIf(c, LowBlock().x == 288)) s.lowBlockState = 1;
 }
 
-bool RockStanding() { return g_Stage6.rockState <= 1; }
-bool BlockInPlace() { return g_Stage6.blockMoved == 0; }
-bool WideBlockInPlace() { return g_Stage6.wideBlockMoved == 0; }
-bool LowBlockInPlace() { return g_Stage6.lowBlockState == 0; }
-bool LowBlockPushed() { return g_Stage6.lowBlockState == 1; }
+bool RockStanding() { return s_State.rockState <= 1; }
+bool BlockInPlace() { return s_State.blockMoved == 0; }
+bool WideBlockInPlace() { return s_State.wideBlockMoved == 0; }
+bool LowBlockInPlace() { return s_State.lowBlockState == 0; }
+bool LowBlockPushed() { return s_State.lowBlockState == 1; }
 
 // Water is thrown to the left; its twinkles fall a little left of the walker.
 constexpr Gesture kWater = {.kind = ::kWater, .sparkX = -64, .sparkFacing = 0, .bigX = -32, .burstX = 0,
@@ -136,11 +146,11 @@ const EventRow kEvents[kStage6Events + 1] = {
     {kPartner, G, 1, 354, 160, 160, &kWindLeft, kWind, LowBlockInPlace, PushLowBlock},
 };
 
-const EventTable kTable = EventsOf(kEvents, g_Stage6, s_Twinkles, g_Stage6.flickerTime);
+const EventTable kTable = EventsOf(kEvents, s_State, s_Twinkles, s_State.flickerTime);
 
 // The blocks are not in the map, so the script turns the walkers at them.
 void TurnAtBlocks(Walker& w) {
-    const Stage6State& s = g_Stage6;
+    const Stage6State& s = s_State;
     const Faller &f1 = Block(), &f2 = WideBlock(), &f3 = LowBlock();
     TurnAtFaller(w, f1);
     if (s.wideBlockMoved == 0) TurnAtFaller(w, f2, kMeetRight, 50);
@@ -155,7 +165,7 @@ void StandOnBlocks(Walker& w) {
 }
 
 void Rules() {
-    Stage6State& s = g_Stage6;
+    Stage6State& s = s_State;
     TurnAtBlocks(g_Hero);
     TurnAtBlocks(g_Partner);
     StandOnBlocks(g_Hero);
@@ -185,10 +195,8 @@ void Stage6DrawObjects() {
     DrawStageFallers(kStage);
 }
 
-}  // namespace
-
 void Stage6Script() {
-    Stage6State& s = g_Stage6;
+    Stage6State& s = s_State;
     // The goal column runs on across a try.
     NewTry(s, kRewindSpark | kRewindBig | kRewindColumn2 | kRewindColumn, false, &Stage6State::goalFrame,
            &Stage6State::goalTime);
@@ -198,4 +206,20 @@ void Stage6Script() {
             kTable, Rules);
 }
 
+void RelateFacts(Stage6Facts& f, bool toFacts) {
+    Relate(f.rockState, s_State.rockState, toFacts);
+    Relate(f.blockMoved, s_State.blockMoved, toFacts);
+    Relate(f.wideBlockMoved, s_State.wideBlockMoved, toFacts);
+    Relate(f.lowBlockState, s_State.lowBlockState, toFacts);
+    Relate(f.heroStopLow, s_State.heroStopLow, toFacts);
+    Relate(f.goalFrame, s_State.goalFrame, toFacts);
+}
+
+}  // namespace
+
 const StageScript kStage6Script = {Stage6Init, Stage6DrawObjects, Stage6Script};
+
+const EventTable* const kStage6EventTable = &kTable;
+
+Stage6Facts Stage6Now() { return FactsOf(RelateFacts); }
+void Stage6Arrange(void (*change)(Stage6Facts&)) { ChangeFacts(RelateFacts, change); }

@@ -12,9 +12,19 @@
 #include "stages/script_kit.h"
 #include "stages/stage_scripts.h"
 
-Stage7State g_Stage7;
-
 namespace {
+
+// The state of stage 7's events: one tick counter per event, by number.
+constexpr int kStage7Events = 14;
+struct Stage7State : EventState<kStage7Events> {
+    int goalFrame, stoneFrame, stoneState, stoneStep;  // stone: 0 flickers, 1 going, 2 gone
+    int blockState, blockFrame;  // block: 1 on the ledge, 2 dropped through the stone
+    int partnerBlockMoved, partnerBlockFrame;
+    int heroStopLow, heroTrapTicks, partnerTrapTicks;
+    // flickerTime: the stone's; blockTime also paces its shaking.
+    unsigned goalTime, flickerTime, stoneBlowTime, blockTime, partnerBlockTime, twinkleTime;
+};
+Stage7State s_State;
 
 constexpr int kStage = 7;
 constexpr PaintColour kTrapped = 4;  // no event starts with it; no brush paints over it
@@ -35,12 +45,12 @@ void StoneGone() { SetCells(kStage, {{4, 12, 0}, {5, 12, kTownRockFireOut}}); }
 
 // Event 1: wind blows the flickering stone away in two 200 ms steps.
 void BlowStoneAway(const EventCtx& c) {
-    BlowAway(c, kBlownAway, g_Stage7.stoneState, g_Stage7.stoneStep, g_Stage7.stoneBlowTime);
+    BlowAway(c, kBlownAway, s_State.stoneState, s_State.stoneStep, s_State.stoneBlowTime);
 }
 
 // Event 2: fire burns the ledge; the block on it falls through the stone.
 void BurnLedge(const EventCtx& c) {
-    Stage7State& s = g_Stage7;
+    Stage7State& s = s_State;
     if (c.n >= 30) SetCell(kStage, 2, 12, 0);
     if (Block().y < 96) return;
     s.stoneState = 1;
@@ -57,11 +67,11 @@ void WashStoneAway(const EventCtx& c) {
     if (c.n <= 30) return;
     StoneGone();
     Finish(c);
-    g_Stage7.stoneState = 2;
+    s_State.stoneState = 2;
 }
 
 void PushBlockOntoLedge(const EventCtx& c) {
-    Stage7State& s = g_Stage7;
+    Stage7State& s = s_State;
     if (c.n <= 30) return;
     PushFaller(Block(), s.blockTime, 2, Block().x <= 384, c.n);
     if (Block().y == 32) {
@@ -71,10 +81,10 @@ void PushBlockOntoLedge(const EventCtx& c) {
     }
 }
 
-void ShakeBlock(const EventCtx& c) { Shake(c, Block().quad, g_Stage7.blockTime, g_Stage7.blockFrame, true); }
+void ShakeBlock(const EventCtx& c) { Shake(c, Block().quad, s_State.blockTime, s_State.blockFrame, true); }
 
 void PushPartnerBlock(const EventCtx& c) {
-    Stage7State& s = g_Stage7;
+    Stage7State& s = s_State;
     if (c.n <= 30) return;
     PushFaller(PartnerBlock(), s.partnerBlockTime, -2, PartnerBlock().x >= 65, c.n);
     if (PartnerBlock().y == 160) {
@@ -84,7 +94,7 @@ void PushPartnerBlock(const EventCtx& c) {
 }
 
 void ShakePartnerBlock(const EventCtx& c) {
-    Shake(c, PartnerBlock().quad, g_Stage7.partnerBlockTime, g_Stage7.partnerBlockFrame, false);
+    Shake(c, PartnerBlock().quad, s_State.partnerBlockTime, s_State.partnerBlockFrame, false);
 }
 
 // Events 13 and 14: the tall rock goes; two floor cells stay on the
@@ -95,10 +105,10 @@ void ClearTallRock(const EventCtx& c) {
     Finish(c);
 }
 
-bool StoneStanding() { return g_Stage7.stoneState <= 1; }
-bool StoneStandingPartnerClean() { return g_Stage7.stoneState <= 1 && g_PartnerPaint == 0; }
-bool BlockAtStart() { return g_Stage7.blockState == 0; }
-bool PartnerBlockInPlace() { return g_Stage7.partnerBlockMoved == 0; }
+bool StoneStanding() { return s_State.stoneState <= 1; }
+bool StoneStandingPartnerClean() { return s_State.stoneState <= 1 && g_PartnerPaint == 0; }
+bool BlockAtStart() { return s_State.blockState == 0; }
+bool PartnerBlockInPlace() { return s_State.partnerBlockMoved == 0; }
 
 // Water thrown left rains its twinkles from (twinkleX, twinkleY); thrown
 // right they fall faster and fade sooner.
@@ -132,7 +142,7 @@ const EventRow kEvents[kStage7Events + 1] = {
     {kPartner, R, 0, 183, kAny, 96, &kFireRight, 70, nullptr, ClearTallRock},
 };
 
-const EventTable kTable = EventsOf(kEvents, g_Stage7, s_Twinkles, g_Stage7.twinkleTime);
+const EventTable kTable = EventsOf(kEvents, s_State, s_Twinkles, s_State.twinkleTime);
 
 bool OnStone(const Walker& w) { return w.x >= 384 && w.x + 32 <= 416 && w.y + 32 == 128; }
 
@@ -145,7 +155,7 @@ void HoldTrapped(Walker& w, Quad& q, SprayParticle* glow, int& ticks) {
 }
 
 void Rules() {
-    Stage7State& s = g_Stage7;
+    Stage7State& s = s_State;
     const Faller &f1 = Block(), &f2 = PartnerBlock();
     TurnAtFaller(g_Hero, f1);
     TurnAtFaller(g_Hero, f2, kMeetRight);
@@ -186,10 +196,8 @@ void Stage7DrawObjects() {
     DrawStageFallers(kStage);
 }
 
-}  // namespace
-
 void Stage7Script() {
-    Stage7State& s = g_Stage7;
+    Stage7State& s = s_State;
     // The twinkles' clock runs on across a try.
     NewTry(s, kRewindAll, true, &Stage7State::twinkleTime);
     RunTick(kStage,
@@ -198,4 +206,18 @@ void Stage7Script() {
             kTable, Rules);
 }
 
+void RelateFacts(Stage7Facts& f, bool toFacts) {
+    Relate(f.stoneState, s_State.stoneState, toFacts);
+    Relate(f.blockState, s_State.blockState, toFacts);
+    Relate(f.blockFrame, s_State.blockFrame, toFacts);
+    Relate(f.heroStopLow, s_State.heroStopLow, toFacts);
+    Relate(f.heroTrapTicks, s_State.heroTrapTicks, toFacts);
+}
+
+}  // namespace
+
 const StageScript kStage7Script = {Stage7Init, Stage7DrawObjects, Stage7Script};
+
+const EventTable* const kStage7EventTable = &kTable;
+
+Stage7Facts Stage7Now() { return FactsOf(RelateFacts); }

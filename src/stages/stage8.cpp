@@ -9,9 +9,21 @@
 #include "stages/script_kit.h"
 #include "stages/stage_scripts.h"
 
-Stage8State g_Stage8;
-
 namespace {
+
+// The state of stage 8's events: one tick counter per event, by number.
+constexpr int kStage8Events = 22;
+struct Stage8State : EventState<kStage8Events> {
+    int goalFrame, flame17Frame, flame18Frame, flame17State, flame18State;  // flame: 2 out
+    int plantAGrown, plantAStep, plantBStep, plantBChanged;
+    int blockShakeFrame, faller1Gone, faller1Frame;
+    int columnChanged, columnStep, ledgeStep;
+    int heroStopLow, partnerStopLow;
+    // twinkleTime also paces the block's shaking, growTime the plants and
+    // faller 1's fading, columnTime the column and the burning ledge.
+    unsigned goalTime, flame17Time, flame18Time, twinkleTime, growTime, columnTime;
+};
+Stage8State s_State;
 
 constexpr int kStage = 8;
 
@@ -30,14 +42,14 @@ constexpr CellLoop kFlame17 = {8, 17, kMeadowFire, kMeadowFire + kChipBelow, 3, 
 constexpr CellLoop kFlame18 = {8, 18, kMeadowFire, kMeadowFire + kChipBelow, 3, 250};
 
 // The block sprite over the walls shakes in seven pictures; fire cannot move it.
-void ShakeBlock(const EventCtx& c) { Shake(c, s_Block1, g_Stage8.twinkleTime, g_Stage8.blockShakeFrame, true); }
+void ShakeBlock(const EventCtx& c) { Shake(c, s_Block1, s_State.twinkleTime, s_State.blockShakeFrame, true); }
 
 // Plant A stands on the partner's shelf, plant B on the hero's floor.
 constexpr int kPlantBottom[2] = {4, 9}, kPlantCol[2] = {7, 3};
 
 // Water makes a plant grow one cell taller in five pictures.
 void GrowPlant(const EventCtx& c) {
-    Stage8State& s = g_Stage8;
+    Stage8State& s = s_State;
     const int p = c.event == 3 ? 0 : 1;
     int& step = p == 0 ? s.plantAStep : s.plantBStep;
     if (c.n <= 30 || !Due(s.growTime, 100)) return;
@@ -55,7 +67,7 @@ void GrowPlant(const EventCtx& c) {
 // Fire burns a plant away at 50, leaving the floor under it whole (events 5
 // to 8); the burnt first plant drops both walkers where they cannot go on.
 void BurnPlant(const EventCtx& c) {
-    Stage8State& s = g_Stage8;
+    Stage8State& s = s_State;
     if (c.n < 50) return;
     const int p = c.event <= 6 ? 0 : 1;
     SetPlant(kStage, kPlantBottom[p], kPlantCol[p], Plant{}, kMeadowGround);
@@ -66,7 +78,7 @@ void BurnPlant(const EventCtx& c) {
 
 // Faller 1 fades out in four pictures, then is no longer seen.
 void VanishFaller1(const EventCtx& c) {
-    Stage8State& s = g_Stage8;
+    Stage8State& s = s_State;
     if (c.n < (c.gesture.kind == kFire ? 30 : 31) || !Due(s.growTime, 100)) return;
     if (NextPicture(Faller1().quad, s.faller1Frame, 4)) return;
     SetQuadColour(Faller1().quad, 0x00FFFFFFu);
@@ -80,7 +92,7 @@ void SetColumn(ChipCode r6, ChipCode r7, ChipCode r8, ChipCode r9) {
 
 // Water raises the column to four cells.
 void GrowColumn(const EventCtx& c) {
-    Stage8State& s = g_Stage8;
+    Stage8State& s = s_State;
     if (c.n <= 30 || !Due(s.columnTime, 150)) return;
     static const ChipCode kSteps[3][4] = {
         {0, 0, kMeadowPostMiddle, kMeadowPostFoot},
@@ -100,12 +112,12 @@ void BurnColumn(const EventCtx& c) {
     if (c.n < 50) return;
     SetColumn(0, 0, 0, 2);
     Finish(c);
-    g_Stage8.columnChanged = 1;
+    s_State.columnChanged = 1;
 }
 
 void PutOutFlame(int col) {
     SetCells(kStage, {{8, int8_t(col), 0}, {9, int8_t(col), kMeadowFireOut}});
-    (col == 17 ? g_Stage8.flame17State : g_Stage8.flame18State) = 2;
+    (col == 17 ? s_State.flame17State : s_State.flame18State) = 2;
 }
 
 // Water puts a flame out (events 15 to 17).
@@ -123,7 +135,7 @@ void SpendFire(const EventCtx& c) {
 // Fire at the changed column (events 21 and 22): the column burns, then the
 // ledge; faller 1 drops on the flames and steams; at 70 both flames are out.
 void BurnLedge(const EventCtx& c) {
-    Stage8State& s = g_Stage8;
+    Stage8State& s = s_State;
     if (c.n < 20) return;
     if (Due(s.columnTime, 150)) {
         if (s.ledgeStep == 0) {
@@ -148,17 +160,17 @@ void BurnLedge(const EventCtx& c) {
 // The plant does not grow into a hero standing over the gap.
 bool PlantACanGrow() {
     const bool heroOverGap = g_Hero.x >= 192 && g_Hero.x < 256 && g_Hero.y >= 32 && g_Hero.y <= 64;
-    return g_Stage8.plantAGrown == 0 && !heroOverGap;
+    return s_State.plantAGrown == 0 && !heroOverGap;
 }
-bool PlantASmall() { return g_Stage8.plantAGrown == 0; }
-bool PlantAGrown() { return g_Stage8.plantAGrown == 1; }
-bool PlantBAsItWas() { return g_Stage8.plantBChanged == 0; }
-bool PlantBBurnt() { return g_Stage8.plantBChanged == 1; }
-bool Faller1There() { return g_Stage8.faller1Gone == 0; }
-bool ColumnAsItWas() { return g_Stage8.columnChanged == 0; }
-bool ColumnChanged() { return g_Stage8.columnChanged == 1; }
-bool Flame17Burns() { return g_Stage8.flame17State == 0; }
-bool Flame18Burns() { return g_Stage8.flame18State == 0; }
+bool PlantASmall() { return s_State.plantAGrown == 0; }
+bool PlantAGrown() { return s_State.plantAGrown == 1; }
+bool PlantBAsItWas() { return s_State.plantBChanged == 0; }
+bool PlantBBurnt() { return s_State.plantBChanged == 1; }
+bool Faller1There() { return s_State.faller1Gone == 0; }
+bool ColumnAsItWas() { return s_State.columnChanged == 0; }
+bool ColumnChanged() { return s_State.columnChanged == 1; }
+bool Flame17Burns() { return s_State.flame17State == 0; }
+bool Flame18Burns() { return s_State.flame18State == 0; }
 
 // Fire with its big burst on the walker; water's colour bursts stand 16 to
 // the right of a walker facing right.
@@ -197,12 +209,12 @@ const EventRow kEvents[kStage8Events + 1] = {
     {kPartner, R, 0, 480, 256, 256, &kFireRight, 78, ColumnChanged, BurnLedge},
 };
 
-const EventTable kTable = EventsOf(kEvents, g_Stage8, s_Twinkles, g_Stage8.twinkleTime);
+const EventTable kTable = EventsOf(kEvents, s_State, s_Twinkles, s_State.twinkleTime);
 
 bool AtPlace(const Walker& w, float x) { return At(w, x, 256); }
 
 void Rules() {
-    Stage8State& s = g_Stage8;
+    Stage8State& s = s_State;
     const Faller& f = Faller1();
     // The wide block on the ledge turns a hero coming from the left.
     if (s.faller1Gone == 0) TurnAtFaller(g_Hero, f, kMeetLeft);
@@ -223,8 +235,8 @@ void Stage8Init() {
     s_Block1 = MakeQuad(384, 96, 416, 160, 0.5f, 0.8125f, 0.625f, 0.875f);
     s_Block2 = MakeQuad(416, 96, 448, 160, 0.5f, 0.8125f, 0.625f, 0.875f);
     ResetMeeting();
-    g_Stage8.eventTicks[1] = 0;
-    g_Stage8.eventTicks[2] = 0;
+    s_State.eventTicks[1] = 0;
+    s_State.eventTicks[2] = 0;
 }
 
 void Stage8DrawObjects() {
@@ -233,10 +245,8 @@ void Stage8DrawObjects() {
     DrawQuad(kSlotCharacters, s_Block2);
 }
 
-}  // namespace
-
 void Stage8Script() {
-    Stage8State& s = g_Stage8;
+    Stage8State& s = s_State;
     NewTry(s, kRewindSpark | kRewindBig | kRewindColumn2 | kRewindColumn, true);
     RunTick(kStage,
             {{kGoalColumn, s.goalFrame, s.goalTime},
@@ -245,4 +255,24 @@ void Stage8Script() {
             kTable, Rules);
 }
 
+void RelateFacts(Stage8Facts& f, bool toFacts) {
+    Relate(f.flame17State, s_State.flame17State, toFacts);
+    Relate(f.flame18State, s_State.flame18State, toFacts);
+    Relate(f.plantAGrown, s_State.plantAGrown, toFacts);
+    Relate(f.plantBChanged, s_State.plantBChanged, toFacts);
+    Relate(f.blockShakeFrame, s_State.blockShakeFrame, toFacts);
+    Relate(f.faller1Gone, s_State.faller1Gone, toFacts);
+    Relate(f.columnChanged, s_State.columnChanged, toFacts);
+    Relate(f.ledgeStep, s_State.ledgeStep, toFacts);
+    Relate(f.heroStopLow, s_State.heroStopLow, toFacts);
+    Relate(f.partnerStopLow, s_State.partnerStopLow, toFacts);
+}
+
+}  // namespace
+
 const StageScript kStage8Script = {Stage8Init, Stage8DrawObjects, Stage8Script};
+
+const EventTable* const kStage8EventTable = &kTable;
+
+Stage8Facts Stage8Now() { return FactsOf(RelateFacts); }
+void Stage8Arrange(void (*change)(Stage8Facts&)) { ChangeFacts(RelateFacts, change); }

@@ -10,9 +10,19 @@
 #include "stages/script_kit.h"
 #include "stages/stage_scripts.h"
 
-Stage9State g_Stage9;
-
 namespace {
+
+// The state of stage 9's events: tick and landing counters by event number.
+constexpr int kStage9Events = 13;
+struct Stage9State : EventState<kStage9Events> {
+    int landingTicks[kStage9Events + 1];
+    int goalFrame, obstacleFrame, obstacleState, obstacleStep;  // obstacle: 1 blown, 2 gone
+    int faller1State, faller1Frame, faller2State, faller2Frame;
+    // flickerTime also paces faller 1's pictures and its push; faller2Time
+    // its shaking and pushes.
+    unsigned goalTime, flickerTime, obstacleBlowTime, faller2Time, twinkleTime;
+};
+Stage9State s_State;
 
 constexpr int kStage = 9;
 
@@ -29,7 +39,7 @@ constexpr Obstacle kBlownAway = {kStage, 0, 11, kTownDrumFireLow, kTownDrumGone,
 // Faller 1 changes in five pictures (on the flicker's clock); true once they
 // are shown, on every later 100-ms step too.
 bool Faller1Pictures() {
-    Stage9State& s = g_Stage9;
+    Stage9State& s = s_State;
     if (!Due(s.flickerTime, 100)) return false;
     if (s.faller1Frame >= 5) return true;
     const float u = 0.125f * float(s.faller1Frame);
@@ -57,23 +67,23 @@ void WashObstacle(const EventCtx& c) {
     if (c.n <= 30) return;
     SetCells(kStage, {{0, 11, 0}, {1, 11, kTownDrumFireOut}});
     Finish(c);
-    g_Stage9.obstacleState = 2;
+    s_State.obstacleState = 2;
 }
 
 void BlowObstacle(const EventCtx& c) {
     // The flicker stops while the wind blows.
-    BlowAway(c, kBlownAway, g_Stage9.obstacleState, g_Stage9.obstacleStep, g_Stage9.obstacleBlowTime);
+    BlowAway(c, kBlownAway, s_State.obstacleState, s_State.obstacleStep, s_State.obstacleBlowTime);
 }
 
 // Fire or water changes faller 1 (to state 1, or 2 from the right).
 void ChangeFaller1(const EventCtx& c) {
     if (c.n < (c.gesture.kind == kFire ? 28 : 31) || !Faller1Pictures()) return;
     Finish(c);
-    g_Stage9.faller1State = c.event == 6 ? 2 : 1;
+    s_State.faller1State = c.event == 6 ? 2 : 1;
 }
 
 void PushFaller1(const EventCtx& c) {
-    Stage9State& s = g_Stage9;
+    Stage9State& s = s_State;
     if (c.n <= 30) return;
     Faller& f = Faller1();
     PushFaller(f, s.flickerTime, -2, f.x >= 192, c.n, 35);
@@ -81,12 +91,12 @@ void PushFaller1(const EventCtx& c) {
 }
 
 // Fire only shakes faller 2 in seven pictures, then lets the hero go.
-void ShakeFaller2(const EventCtx& c) { Shake(c, Faller2().quad, g_Stage9.faller2Time, g_Stage9.faller2Frame); }
+void ShakeFaller2(const EventCtx& c) { Shake(c, Faller2().quad, s_State.faller2Time, s_State.faller2Frame); }
 
 // Water or wind pushes faller 2 off the left end of its floor, then off the
 // right end of the next one; water waits for its gesture going left.
 void PushFaller2(const EventCtx& c) {
-    Stage9State& s = g_Stage9;
+    Stage9State& s = s_State;
     Faller& f = Faller2();
     const bool left = c.a.w.facing == 1;
     const bool water = c.gesture.kind == kWater;
@@ -95,9 +105,9 @@ void PushFaller2(const EventCtx& c) {
     if (FinishIf(c, Landing(f, left ? 160 : 224, s.landingTicks[c.event])) && left) s.faller2State = 1;
 }
 
-bool Faller1Changed() { return g_Stage9.faller1State == 1; }
-bool Faller2AtStart() { return g_Stage9.faller2State == 0; }
-bool Faller2Down() { return g_Stage9.faller2State == 1; }
+bool Faller1Changed() { return s_State.faller1State == 1; }
+bool Faller2AtStart() { return s_State.faller2State == 0; }
+bool Faller2Down() { return s_State.faller2State == 1; }
 
 // The short fire at faller 1.
 constexpr Gesture kFireShort = {.kind = kFire, .sparkX = -64, .sparkFacing = 0, .columnX = -64, .bigX = -32,
@@ -130,10 +140,10 @@ const EventRow kEvents[kStage9Events + 1] = {
     {kHero, G, 0, 29, 160, 160, &kWindRight, 70, Faller2Down, PushFaller2},
 };
 
-const EventTable kTable = EventsOf(kEvents, g_Stage9, s_Twinkles, g_Stage9.twinkleTime);
+const EventTable kTable = EventsOf(kEvents, s_State, s_Twinkles, s_State.twinkleTime);
 
 void Rules() {
-    Stage9State& s = g_Stage9;
+    Stage9State& s = s_State;
     const Faller& f1 = Faller1();
     const Faller& f2 = Faller2();
     // Faller 1 at its start turns a hero coming from the right; once changed
@@ -155,16 +165,14 @@ void Stage9Init() {
     SetQuadColour(f1.quad, 0xFFFFFFFFu);
     ShowFaller(Faller2());
     ResetMeeting();
-    g_Stage9.eventTicks[1] = 0;
-    g_Stage9.eventTicks[2] = 0;
+    s_State.eventTicks[1] = 0;
+    s_State.eventTicks[2] = 0;
 }
 
 void Stage9DrawObjects() { DrawStageFallers(kStage); }
 
-}  // namespace
-
 void Stage9Script() {
-    Stage9State& s = g_Stage9;
+    Stage9State& s = s_State;
     // The goal column's and the twinkles' clocks run on across a reset.
     NewTry(s, kRewindSpark | kRewindBig | kRewindColumn2 | kRewindColumn, true, &Stage9State::goalTime,
            &Stage9State::twinkleTime);
@@ -174,4 +182,21 @@ void Stage9Script() {
             kTable, Rules);
 }
 
+void RelateFacts(Stage9Facts& f, bool toFacts) {
+    Relate(f.obstacleState, s_State.obstacleState, toFacts);
+    Relate(f.faller1State, s_State.faller1State, toFacts);
+    Relate(f.faller1Frame, s_State.faller1Frame, toFacts);
+    Relate(f.faller2State, s_State.faller2State, toFacts);
+    Relate(f.faller2Frame, s_State.faller2Frame, toFacts);
+    Relate(f.goalTime, s_State.goalTime, toFacts);
+    Relate(f.faller2Landing, s_State.landingTicks[10], toFacts);
+}
+
+}  // namespace
+
 const StageScript kStage9Script = {Stage9Init, Stage9DrawObjects, Stage9Script};
+
+const EventTable* const kStage9EventTable = &kTable;
+
+Stage9Facts Stage9Now() { return FactsOf(RelateFacts); }
+void Stage9Arrange(void (*change)(Stage9Facts&)) { ChangeFacts(RelateFacts, change); }

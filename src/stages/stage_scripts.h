@@ -12,130 +12,85 @@ extern const StagePlay kStages[kStageCount + 1];
 TOLVANE_EACH_STAGE(TOLVANE_STAGE_SCRIPT)
 #undef TOLVANE_STAGE_SCRIPT
 
-// Stage 1's events, for tests: one tick counter per event (1 the post, 2
-// the block, 3 the flame).
-constexpr int kStage1Events = 3;
-struct Stage1State : EventState<kStage1Events> {
-    int blockFrame;
-    unsigned blockStepTime;
-    int flameFrame;
-    unsigned flameStepTime;
-    int flameOut, ledgeGone;
-};
-extern Stage1State g_Stage1;
-void Stage1Script();
+// Every stage's event table (kStage1EventTable, ...), which a test reads the
+// tick counters through; the rest of a stage's state stays in its file.
+#define TOLVANE_STAGE_EVENTS(N) extern const EventTable* const kStage##N##EventTable;
+TOLVANE_EACH_STAGE(TOLVANE_STAGE_EVENTS)
+#undef TOLVANE_STAGE_EVENTS
 
-// Stage 2's events, for tests: one tick counter and twinkle clock per event
-// (1 the top block, 2 the plant, 3 the flicker, 4 the loose block). The
-// arrival flags are shared by the stages whose goal is two walkers meeting;
-// each init clears them.
-constexpr int kStage2Events = 4;
-struct Stage2State : EventState<kStage2Events> {
-    unsigned twinkleTimes[kStage2Events + 1];
-    int splashCount;
-    int topFrame, plantFrame, flickerFrame, goalFrame;
+// The tick counter of a stage's event (1..its count), or -1 for none;
+// setting one is how a test starts an event part-way.
+int EventTicks(int stage, int event);
+void SetEventTicks(int stage, int event, int ticks);
+
+// What a test asks of a stage beyond the counters: a copy of the facts it
+// checks (StageNNow) and, where a test starts from a given situation, a way
+// to change them (Stage3Arrange([](Stage3Facts& s) { s.faller2State = 1; })).
+// States count up as a thing goes: 0 as the stage starts, then as noted.
+struct Stage1Facts {
+    int blockFrame, flameOut, ledgeGone;  // the charring block's picture; flags
+};
+Stage1Facts Stage1Now();
+void Stage1Arrange(void (*change)(Stage1Facts&));
+
+struct Stage2Facts {
+    int topFrame, plantFrame;  // the top block's and the plant's pictures
     int flickerOut, heroDropped, heroCaught;
-    // topStepTime also paces the loose block's push.
-    unsigned topStepTime, plantStepTime, flickerStepTime, goalStepTime;
 };
-extern Stage2State g_Stage2;
-void Stage2Script();
+Stage2Facts Stage2Now();
 
-// Stage 3's events, for tests: one tick counter per event, by number.
-constexpr int kStage3Events = 11;
-struct Stage3State : EventState<kStage3Events> {
-    int obstacleState, obstacleFrame, burnStep;  // obstacle: 0 flickers, 1 burns, 2 gone
-    int goalFrame;
-    int faller1State, faller2State, faller3State;
-    int splashCount1, splashCount2;
-    unsigned goalStepTime, obstacleStepTime, burnStepTime;
-    unsigned pushTime1, pushTime2, pushTime3;
-    int heroWasLow;
+struct Stage3Facts {
+    int obstacleState;  // 1 burns, 2 gone
+    int faller1State, faller2State, faller3State, splashCount1, heroWasLow;
 };
-extern Stage3State g_Stage3;
-void Stage3Script();
+Stage3Facts Stage3Now();
+void Stage3Arrange(void (*change)(Stage3Facts&));
 
-// Stage 6's events, for tests: one tick counter per event, by number.
-constexpr int kStage6Events = 17;
-struct Stage6State : EventState<kStage6Events> {
-    int goalFrame, rockFrame, rockState, rockStep;  // rock: 0 flickers, 1 blown, 2 gone
-    int blockMoved, wideBlockMoved, wideBlockFrame, lowBlockState, lowBlockFrame;  // low block: 1 pushed, 2 soft
-    int heroStopLow, partnerStopLow;
-    // flickerTime also paces the water twinkles.
-    unsigned goalTime, flickerTime, rockBlowTime, heroPushTime, partnerPushTime, wideBlockTime,
-        lowBlockSoftenTime, lowBlockPushTime;
+struct Stage4Facts {
+    int flame1State, flame2State;  // 1 being blown out, 2 out
+    int blockState, block1Frame, plantGrowth, plantDone, partnerNearPlant;
+    int tankState, tankBurnt, partnerCharred;
+    unsigned effectTime;  // the clock of the flames' steps and the twinkles
 };
-extern Stage6State g_Stage6;
-void Stage6Script();
-// Stage 7's events, for tests: one tick counter per event, by number.
-constexpr int kStage7Events = 14;
-struct Stage7State : EventState<kStage7Events> {
-    int goalFrame, stoneFrame, stoneState, stoneStep;  // stone: 0 flickers, 1 going, 2 gone
-    int blockState, blockFrame;  // block: 1 on the ledge, 2 dropped through the stone
-    int partnerBlockMoved, partnerBlockFrame;
-    int heroStopLow, heroTrapTicks, partnerTrapTicks;
-    // flickerTime: the stone's; blockTime also paces its shaking.
-    unsigned goalTime, flickerTime, stoneBlowTime, blockTime, partnerBlockTime, twinkleTime;
-};
-extern Stage7State g_Stage7;
-void Stage7Script();
+Stage4Facts Stage4Now();
+void Stage4Arrange(void (*change)(Stage4Facts&));
 
-// Stage 4's events, for tests: one tick counter per event, by number.
-constexpr int kStage4Events = 22;
-struct Stage4State : EventState<kStage4Events> {
-    int flame1State, flame2State;  // 0 burning, 1 being blown out, 2 out
-    int flame1Step, flame2Step, flame1Frame, flame2Frame;
-    unsigned flame1StepTime, flame2StepTime;
-    int goalFrame;
-    unsigned goalStepTime;
-    int blockState, block1Frame;
-    int plantGrowth, plantDone, partnerNearPlant;
-    int tankState, tankBurnt, tankFrame;
-    int partnerCharred, charCount;
-    int splashCount[3], steamCount;  // splashes: the block shoved by green, by blue, burnt by red
-    unsigned effectTime, pushTime, growTime;
-};
-extern Stage4State g_Stage4;
-void Stage4Script();
-
-// Stage 8's events, for tests: one tick counter per event, by number.
-constexpr int kStage8Events = 22;
-struct Stage8State : EventState<kStage8Events> {
-    int goalFrame, flame17Frame, flame18Frame, flame17State, flame18State;  // flame: 2 out
-    int plantAGrown, plantAStep, plantBStep, plantBChanged;
-    int blockShakeFrame, faller1Gone, faller1Frame;
-    int columnChanged, columnStep, ledgeStep;
-    int heroStopLow, partnerStopLow;
-    // twinkleTime also paces the block's shaking, growTime the plants and
-    // faller 1's fading, columnTime the column and the burning ledge.
-    unsigned goalTime, flame17Time, flame18Time, twinkleTime, growTime, columnTime;
-};
-extern Stage8State g_Stage8;
-void Stage8Script();
-
-// Stage 9's events, for tests: tick and landing counters by event number.
-constexpr int kStage9Events = 13;
-struct Stage9State : EventState<kStage9Events> {
-    int landingTicks[kStage9Events + 1];
-    int goalFrame, obstacleFrame, obstacleState, obstacleStep;  // obstacle: 1 blown, 2 gone
-    int faller1State, faller1Frame, faller2State, faller2Frame;
-    // flickerTime also paces faller 1's pictures and its push; faller2Time
-    // its shaking and pushes.
-    unsigned goalTime, flickerTime, obstacleBlowTime, faller2Time, twinkleTime;
-};
-extern Stage9State g_Stage9;
-void Stage9Script();
-
-// Stage 5's events, for tests: one tick counter per event, by number (some
-// events share one), one splash counter per event that drops a block.
-constexpr int kStage5Events = 17;
-struct Stage5State : EventState<kStage5Events> {
-    int flame1State, flame2State;  // 0 burning, 1 going out or put out by a block, 2 blown out
-    int flame1Step, flame2Step, flame1Frame, flame2Frame, goalFrame;
+struct Stage5Facts {
+    int flame1State, flame2State;  // 1 going out or put out by a block, 2 blown out
     int faller1State, faller1Dropped, faller1Frame, faller2State, faller2Frame;
-    int heroStopLow, partnerStopLow, heroFellLeft, heroWasLow;
-    int site1Splash, site2Splash, site5Splash, site6Splash, site7PartnerSplash, site7HeroSplash;
-    unsigned goalStepTime, flame1StepTime, flame2StepTime, effectTime, pushTime1, pushTime2;
+    int heroStopLow, partnerStopLow, heroFellLeft;
 };
-extern Stage5State g_Stage5;
-void Stage5Script();
+Stage5Facts Stage5Now();
+void Stage5Arrange(void (*change)(Stage5Facts&));
+
+struct Stage6Facts {
+    int rockState;      // 1 blown, 2 gone
+    int lowBlockState;  // 1 pushed, 2 soft
+    int blockMoved, wideBlockMoved, heroStopLow, goalFrame;
+};
+Stage6Facts Stage6Now();
+void Stage6Arrange(void (*change)(Stage6Facts&));
+
+struct Stage7Facts {
+    int stoneState;  // 1 going, 2 gone
+    int blockState;  // 1 on the ledge, 2 dropped through the stone
+    int blockFrame, heroStopLow, heroTrapTicks;
+};
+Stage7Facts Stage7Now();
+
+struct Stage8Facts {
+    int flame17State, flame18State;  // 2 out
+    int plantAGrown, plantBChanged, blockShakeFrame, faller1Gone, columnChanged, ledgeStep;
+    int heroStopLow, partnerStopLow;
+};
+Stage8Facts Stage8Now();
+void Stage8Arrange(void (*change)(Stage8Facts&));
+
+struct Stage9Facts {
+    int obstacleState;  // 1 blown, 2 gone
+    int faller1State, faller1Frame, faller2State, faller2Frame;
+    int faller2Landing;  // ticks faller 2 has stood on its landing after the water's push
+    unsigned goalTime;   // the goal column's clock
+};
+Stage9Facts Stage9Now();
+void Stage9Arrange(void (*change)(Stage9Facts&));

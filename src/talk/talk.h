@@ -1,5 +1,7 @@
-// The dialogue scenes between the stages: one engine, one table per scene.
+// The dialogue engine: every dialogue is a TalkScene record (one file each in
+// src/talks), played by these two functions.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 
 // Text colours name the speaker. Each reads at least 4.5:1 against the talk
@@ -19,10 +21,23 @@ constexpr uint32_t kBrightWordRim = 0xFF2A2448u;
 constexpr int kTalkTextX = 50;
 constexpr int kTalkMaxTexts = 5;
 
-// Play-once counters guarding the cues: c0..c7 are g_SoundOnce (shared with
-// the stages, whose clear sting c0 guards), c8..c11 are g_TalkOnce.
-constexpr int kTalkCounters = 12;
-extern int g_TalkOnce[4];
+// The portraits, by their cell in the face sheet: a row of four moods for
+// the hero, the partner and the god. The left portrait may show any of
+// them, the right one the partner or the god.
+enum TalkFace : int {
+    kHeroCalm, kHeroSmile, kHeroSurprised, kHeroTroubled,
+    kPartnerCalm, kPartnerSmile, kPartnerSurprised, kPartnerTroubled,
+    kGodCalm, kGodSmile, kGodSurprised, kGodDisguised,
+};
+constexpr int kRightFaceFirst = kPartnerCalm;
+// The cover laid over one portrait: the listener is dimmed, an absent one
+// hidden.
+enum TalkCover : int { kDimLeft, kNoCover, kHideLeft, kDimRight, kHideRight = 5 };
+
+struct TalkFaces {
+    TalkFace left, right;
+    TalkCover cover;
+};
 
 struct TalkText {
     int y;
@@ -32,17 +47,14 @@ struct TalkText {
     uint32_t rim;      // a 1-px rim of this colour around the words; 0: none
 };
 
-struct TalkCue {
-    int slot;     // sound slot, -1 for none
-    int counter;  // c0..c11
-};
-constexpr TalkCue kNoCue{-1, -1};
+constexpr int kNoCue = -1;
 
+// One line: the portraits, the texts, and the sound (a slot the scene loads)
+// played as the line first shows. The lines follow one another.
 struct TalkLine {
-    int leftFace, rightFace, cover;
+    TalkFaces faces;
     TalkText texts[kTalkMaxTexts];
-    TalkCue cue;
-    int next;  // the next line; on the last line, the next scene
+    int cue = kNoCue;
 };
 
 struct TalkSound {
@@ -50,59 +62,24 @@ struct TalkSound {
     const char* path;
 };
 
+template <typename T>
+struct TalkList {
+    const T* items;
+    int count;
+};
+template <typename T, size_t N>
+constexpr TalkList<T> ListOf(const T (&items)[N]) { return {items, int(N)}; }
+
 struct TalkScene {
-    int initNo, frameNo;
-    const char* background;  // texture slot 9
-    const char* music;       // sound slot 31
-    const TalkSound* sounds;
-    int soundCount;
-    int startLeft, startRight, startCover;
-    const TalkLine* lines;
-    int lineCount;
-    bool clearsLastCounter;  // also zeroes c11 on init
-    bool silencesOnLeave;    // stops all sound when it hands over
+    const char* background;         // texture slot kSlotTalkBack
+    const char* music;              // sound slot kMusicSlot
+    TalkList<TalkSound> sounds;     // the effects its cues play
+    TalkFaces faces;                // before the first line shows
+    TalkList<TalkLine> lines;
+    int next;                       // the scene after the last line
+    bool silencesOnLeave = false;   // stops all sound when it hands over
 };
 
-// The thirteen scenes in story order.
-constexpr int kTalkSceneCount = 13;
-extern const TalkScene* const kTalkScenes[kTalkSceneCount];
-
-// The scene whose init or frame has this number, or nullptr.
-const TalkScene* FindTalkScene(int sceneNo);
-bool IsTalkScene(int sceneNo);
-
-// Where the scene goes when its last line is done.
-inline int TalkNextScene(const TalkScene& s) { return s.lines[s.lineCount - 1].next; }
-
-int& TalkCounter(int c);
-
-void TalkInit(const TalkScene& scene);
+// The scene's init (which hands over to frameScene) and each tick's frame.
+void TalkInit(const TalkScene& scene, int frameScene);
 void TalkFrame(const TalkScene& scene);
-
-// The scene functions of the thirteen dialogue scenes.
-void Talk0Init();
-void Talk0Frame();
-void Talk1Init();
-void Talk1Frame();
-void Talk01Init();
-void Talk01Frame();
-void Talk2Init();
-void Talk2Frame();
-void Talk3Init();
-void Talk3Frame();
-void Talk8Init();
-void Talk8Frame();
-void Talk4Init();
-void Talk4Frame();
-void Talk02Init();
-void Talk02Frame();
-void Talk5Init();
-void Talk5Frame();
-void Talk6Init();
-void Talk6Frame();
-void Talk7Init();
-void Talk7Frame();
-void Talk9Init();
-void Talk9Frame();
-void Talk03Init();
-void Talk03Frame();

@@ -1,5 +1,5 @@
 // The talk engine: every dialogue scene runs through these two functions
-// with its own table.
+// with its own record.
 #include "base/language.h"
 #include "base/platform.h"
 #include "app/scenes.h"
@@ -10,50 +10,46 @@
 #include "talk/talk.h"
 #include "talk/talk_faces.h"
 
-int g_TalkOnce[4] = {0, 0, 0, 0};
+namespace {
 
-int& TalkCounter(int c) { return c < 8 ? g_SoundOnce[c] : g_TalkOnce[c - 8]; }
+// The line whose cue has sounded: each cue sounds once, as its line first
+// shows.
+int s_CuedLine = -1;
 
-const TalkScene* FindTalkScene(int sceneNo) {
-    for (const TalkScene* s : kTalkScenes)
-        if (s->initNo == sceneNo || s->frameNo == sceneNo) return s;
-    return nullptr;
+// The portraits the next tick draws (the right one's cells start at the
+// partner's row).
+void ShowFaces(const TalkFaces& f) {
+    g_LeftFace = f.left;
+    g_RightFace = f.right - kRightFaceFirst;
+    g_FaceCover = f.cover;
 }
 
-bool IsTalkScene(int sceneNo) { return FindTalkScene(sceneNo) != nullptr; }
+void Leave(const TalkScene& scene) {
+    g_FrameNo = uint8_t(scene.next);
+    if (scene.silencesOnLeave) StopAllSound();
+}
 
-void TalkInit(const TalkScene& scene) {
+}  // namespace
+
+void TalkInit(const TalkScene& scene, int frameScene) {
     SetDrawStates();
     LoadTexture(kSlotTalkBack, scene.background, kKeyWhite);
     LoadPicture(kSlotFaces, kPicFaces);
     LoadPicture(kSlotTalkBox, kPicTalkWindow);
     LoadPicture(kSlotBrush, kPicBrush);  // the pointer
     LoadSound(kMusicSlot, scene.music, true);
-    for (int i = 0; i < scene.soundCount; ++i) LoadSound(scene.sounds[i].slot, scene.sounds[i].path, false);
+    for (int i = 0; i < scene.sounds.count; ++i)
+        LoadSound(scene.sounds.items[i].slot, scene.sounds.items[i].path, false);
 
     g_MusicOnce = 0;
     SetQuadColour(RightFaceQuad, 0xFFFFFFFFu);
-    // c3 is the stages' counter; c11 is only cleared by the scene that uses it.
-    for (int c = 0; c < kTalkCounters - 1; ++c)
-        if (c != 3) TalkCounter(c) = 0;
-    if (scene.clearsLastCounter) TalkCounter(11) = 0;
+    s_CuedLine = -1;
     CreateTextFont();
 
-    g_LeftFace = scene.startLeft;
-    g_RightFace = scene.startRight;
-    g_FaceCover = scene.startCover;
+    ShowFaces(scene.faces);
     g_TalkLine = 0;
-    g_FrameNo = uint8_t(scene.frameNo);
+    g_FrameNo = uint8_t(frameScene);
 }
-
-namespace {
-
-void Leave(const TalkScene& scene) {
-    g_FrameNo = uint8_t(TalkNextScene(scene));
-    if (scene.silencesOnLeave) StopAllSound();
-}
-
-}  // namespace
 
 void TalkFrame(const TalkScene& scene) {
     // A store later in this tick (Space reaching the last line) wins over F1.
@@ -69,7 +65,7 @@ void TalkFrame(const TalkScene& scene) {
     DrawQuad(kSlotFaces, RightFaceQuad);
     DrawQuad(kSlotFaces, CoverQuad);
 
-    const int last = scene.lineCount - 1;
+    const int last = scene.lines.count - 1;
     // Space races through the lines; so does a finger's long press.
     if (KeyDown(VK_SPACE) || (g_Finger && KeyDown(VK_RBUTTON))) {
         g_TalkLine += 1;
@@ -81,20 +77,19 @@ void TalkFrame(const TalkScene& scene) {
         return;
     }
 
-    const TalkLine& line = scene.lines[g_TalkLine];
-    g_LeftFace = line.leftFace;
-    g_RightFace = line.rightFace;
-    g_FaceCover = line.cover;
+    const TalkLine& line = scene.lines.items[g_TalkLine];
+    ShowFaces(line.faces);
     for (const TalkText& t : line.texts)
         if (t.text && t.rim) DrawStringRimmed(InLanguage(t.text, t.en), kTalkTextX, t.y, t.colour, t.rim, 1);
         else if (t.text) DrawString(InLanguage(t.text, t.en), kTalkTextX, t.y, t.colour);
     // A click shows the next line: the player sees where the mouse is.
     DrawRestingBrush();
-    if (line.cue.slot >= 0 && PlayOnceDue(TalkCounter(line.cue.counter))) PlayEffect(line.cue.slot);
+    if (line.cue != kNoCue && s_CuedLine != g_TalkLine) PlayEffect(line.cue);
+    s_CuedLine = g_TalkLine;
 
     if (KeyDown(VK_LBUTTON) && g_LButton == 1) {
         if (g_TalkLine < last)
-            g_TalkLine = line.next;
+            g_TalkLine += 1;
         else
             Leave(scene);
         g_LButton = 0;

@@ -24,6 +24,7 @@
 #include "scenes/opening.h"
 #include "scenes/stage_select.h"
 #include "talk/talk.h"
+#include "talks/talk_table.h"
 
 namespace {
 
@@ -104,12 +105,12 @@ struct Drawn {
 // thumbnail.
 std::vector<Drawn> EnglishTexts() {
     std::vector<Drawn> out;
-    for (const TalkScene* scene : kTalkScenes)
-        for (int i = 0; i < scene->lineCount; ++i)
-            for (const TalkText& t : scene->lines[i].texts)
+    for (const TalkPlay& play : kTalks)
+        for (int i = 0; i < play.talk->lines.count; ++i)
+            for (const TalkText& t : play.talk->lines.items[i].texts)
                 if (t.text)
                     out.push_back({t.en, kTalkTextX, t.y, t.colour, 42, 274, 604, 368,
-                                   "talk " + std::to_string(scene->initNo) + " line " + std::to_string(i)});
+                                   "talk " + std::to_string(play.scene) + " line " + std::to_string(i)});
     int n = 0;
     for (const PrologueCaption& c : kPrologueCaptions) {
         out.push_back({c.en, c.x, c.y, c.colour, 26, 264, 614, 462, "caption " + std::to_string(++n)});
@@ -203,21 +204,21 @@ TEST(Language, LangOptionTakesJaOrEnAndNothingElse) {
 }
 
 TEST(Language, EveryTextExistsInBothLanguages) {
-    for (const TalkScene* scene : kTalkScenes)
-        for (int i = 0; i < scene->lineCount; ++i) {
-            const TalkLine& l = scene->lines[i];
-            ASSERT_NE(l.texts[0].text, nullptr) << scene->initNo << " line " << i;
+    for (const TalkPlay& play : kTalks)
+        for (int i = 0; i < play.talk->lines.count; ++i) {
+            const TalkLine& l = play.talk->lines.items[i];
+            ASSERT_NE(l.texts[0].text, nullptr) << play.scene << " line " << i;
             for (const TalkText& t : l.texts) {
                 if (!t.text) {
-                    EXPECT_EQ(t.en, nullptr) << scene->initNo << " line " << i;
+                    EXPECT_EQ(t.en, nullptr) << play.scene << " line " << i;
                     continue;
                 }
-                EXPECT_STRNE(t.text, "") << scene->initNo << " line " << i;
-                EXPECT_EQ(EnglishFault(t.en), "") << scene->initNo << " line " << i << ": " << (t.en ? t.en : "");
+                EXPECT_STRNE(t.text, "") << play.scene << " line " << i;
+                EXPECT_EQ(EnglishFault(t.en), "") << play.scene << " line " << i << ": " << (t.en ? t.en : "");
                 // A text of two lines is two lines in both languages.
                 EXPECT_EQ(std::string(t.text).find('\n') == std::string::npos,
                           std::string(t.en ? t.en : "").find('\n') == std::string::npos)
-                    << scene->initNo << " line " << i;
+                    << play.scene << " line " << i;
             }
         }
     for (const PrologueCaption& c : kPrologueCaptions) {

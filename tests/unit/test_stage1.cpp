@@ -29,7 +29,7 @@ TEST_F(Stage1, PostBurnsOnlyForARedHeroFacingRight) {
     g_Hero.x = 160;
     g_Hero.facing = 1;
     Run(30);
-    EXPECT_EQ(g_Stage1.eventTicks[1], 0);
+    EXPECT_EQ(EventTicks(1, 1), 0);
     EXPECT_EQ(MapCell(1, 4, 6), 19);
     g_Hero.facing = 0;
     Run(17);
@@ -49,7 +49,7 @@ TEST_F(Stage1, BlockChars100MsApartAndLeavesAFloor) {
     g_Hero.y = 192;
     Run(21);  // frame 20 takes the first step at once
     EXPECT_EQ(MapCell(1, 6, 11), 96);
-    EXPECT_EQ(g_Stage1.blockFrame, 1);
+    EXPECT_EQ(Stage1Now().blockFrame, 1);
     int frames = RunUntilSpent(g_HeroPaint, false, 60);
     ExpectCells(1, {{6, 11, 0}, {7, 11, 16}, {7, 12, 16}});
     // Four more steps of at least 100 ms at 15 ms frames: 7 frames each.
@@ -72,13 +72,13 @@ TEST_F(Stage1, FlameFlickersUntilPutOutEvenWithoutTheBlockDown) {
     g_Hero.y = 224;
     g_Fallers[1][0].y = 128;  // still on its ledge: no steam
     Run(31);
-    EXPECT_EQ(g_Stage1.ledgeGone, 1);
+    EXPECT_EQ(Stage1Now().ledgeGone, 1);
     for (int col = 15; col <= 19; ++col) EXPECT_EQ(MapCell(1, 5, col), 0);
     Run(55);
-    EXPECT_EQ(g_Stage1.flameOut, 1);
+    EXPECT_EQ(Stage1Now().flameOut, 1);
     ExpectCells(1, {{7, 16, 0}, {8, 16, 2}});
     EXPECT_EQ(g_Fallers[1][0].quad.v[0].diffuse, 0x00FFFFFFu);  // hidden
-    EXPECT_EQ(g_Stage1.eventTicks[3], 1);
+    EXPECT_EQ(EventTicks(1, 3), 1);
     EXPECT_EQ(g_HeroPaint, 0);
     Run(34);  // two flicker steps later it is still out
     EXPECT_EQ(MapCell(1, 7, 16), 0);
@@ -105,8 +105,8 @@ TEST_F(Stage1, ScriptResetRewindsEverythingAndTheInitRestoresTheMap) {
     g_ScriptReset = 1;
     Run(1);
     g_ScriptReset = 0;
-    EXPECT_EQ(g_Stage1.eventTicks[1], 1);  // rewound, then this frame's event ran
+    EXPECT_EQ(EventTicks(1, 1), 1);  // rewound, then this frame's event ran
     StageInit(1);
     EXPECT_EQ(MapCell(1, 4, 6), 19);
-    EXPECT_EQ(g_Stage1.eventTicks[1], 0);
+    EXPECT_EQ(EventTicks(1, 1), 0);
 }

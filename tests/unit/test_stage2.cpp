@@ -31,18 +31,18 @@ TEST_F(Stage2, TopBlockGoesOnlyForABlueHeroFacingRightAtX160) {
     g_Hero.x = 160;
     g_HeroPaint = kPaintRed;
     Run(20);
-    EXPECT_EQ(g_Stage2.eventTicks[1], 0);
+    EXPECT_EQ(EventTicks(2, 1), 0);
     g_HeroPaint = kPaintBlue;
     g_Hero.facing = 1;
     Run(20);
-    EXPECT_EQ(g_Stage2.eventTicks[1], 0);
+    EXPECT_EQ(EventTicks(2, 1), 0);
     g_Hero.facing = 0;
     Run(15);
     EXPECT_EQ(g_Hero.halted, 1);
     EXPECT_EQ(g_HeroPose, 2);
     EXPECT_EQ(MapCell(2, 2, 6), 48);
     Run(1);  // counter 15: the first step shows the first picture again
-    EXPECT_EQ(g_Stage2.topFrame, 1);
+    EXPECT_EQ(Stage2Now().topFrame, 1);
     int frames = RunUntilSpent(g_HeroPaint, false, 100);
     // Four more steps of at least 150 ms at 15 ms frames.
     EXPECT_EQ(frames, 40);
@@ -56,16 +56,16 @@ TEST_F(Stage2, PlantGrowsInFiveStepsAndOnlyOnce) {
     g_Partner.y = 128;  // still above the middle shelf: no watering
     g_PartnerPaint = kPaintBlue;
     Run(5);
-    EXPECT_EQ(g_Stage2.eventTicks[2], 0);
+    EXPECT_EQ(EventTicks(2, 2), 0);
     g_Partner.y = 192;
-    while (g_PartnerPaint == kPaintBlue && g_Stage2.eventTicks[2] < 70) Run(1);
-    EXPECT_EQ(g_Stage2.plantFrame, 5);
+    while (g_PartnerPaint == kPaintBlue && EventTicks(2, 2) < 70) Run(1);
+    EXPECT_EQ(Stage2Now().plantFrame, 5);
     ExpectCells(2, {{5, 9, 8}, {5, 10, 9}, {7, 9, 40}});
     EXPECT_EQ(g_Partner.halted, 0);
-    const int count = g_Stage2.eventTicks[2];
+    const int count = EventTicks(2, 2);
     g_PartnerPaint = kPaintBlue;
     Run(10);
-    EXPECT_EQ(g_Stage2.eventTicks[2], count);
+    EXPECT_EQ(EventTicks(2, 2), count);
     EXPECT_EQ(g_PartnerPaint, kPaintBlue);
 }
 
@@ -73,10 +73,10 @@ TEST_F(Stage2, HeroLandingOnTheBarePlantIsCaughtAndStopsTheWatering) {
     g_Hero.x = 290;
     g_Hero.y = 100;  // dropping from the top shelf
     Run(1);
-    EXPECT_EQ(g_Stage2.heroDropped, 1);
+    EXPECT_EQ(Stage2Now().heroDropped, 1);
     g_Hero.y = 160;
     Run(1);
-    EXPECT_EQ(g_Stage2.heroCaught, 1);
+    EXPECT_EQ(Stage2Now().heroCaught, 1);
     EXPECT_EQ(g_Hero.halted, 1);
     EXPECT_FLOAT_EQ(g_HeroQuad.v[0].v, 0.625f);
     EXPECT_FLOAT_EQ(g_HeroQuad.v[2].v, 0.6875f);
@@ -85,14 +85,14 @@ TEST_F(Stage2, HeroLandingOnTheBarePlantIsCaughtAndStopsTheWatering) {
     g_Partner.y = 192;
     g_PartnerPaint = kPaintBlue;
     Run(30);
-    EXPECT_EQ(g_Stage2.eventTicks[2], 0);
+    EXPECT_EQ(EventTicks(2, 2), 0);
     EXPECT_EQ(MapCell(2, 5, 9), 0);
 }
 
 TEST_F(Stage2, FlickerStopsAtOnceAndTheBlockGoesAtCounter35) {
     Place(g_Partner, 192, 192, 1, kPaintBlue);
     Run(1);
-    EXPECT_EQ(g_Stage2.flickerOut, 1);
+    EXPECT_EQ(Stage2Now().flickerOut, 1);
     const ChipCode shown = MapCell(2, 6, 5);
     Run(34);  // counters 1..34, 510 ms: the flicker would have stepped twice
     EXPECT_EQ(MapCell(2, 6, 5), shown);
@@ -172,8 +172,8 @@ TEST_F(Stage2, ResetRewindsTheEventsButNotTheArrivals) {
     g_Hero.x = 0;
     Run(1);
     g_ScriptReset = 0;
-    EXPECT_EQ(g_Stage2.eventTicks[1], 0);
-    EXPECT_EQ(g_Stage2.topFrame, 0);
+    EXPECT_EQ(EventTicks(2, 1), 0);
+    EXPECT_EQ(Stage2Now().topFrame, 0);
     EXPECT_EQ(g_HeroArrived, 1);
     StageInit(2);
     EXPECT_EQ(g_HeroArrived, 0);

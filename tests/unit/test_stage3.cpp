@@ -23,14 +23,14 @@ protected:
 TEST_F(Stage3, HeroBlowsFaller1OffTheTopShelfOnlyWithGreen) {
     Place(g_Hero, 95, 0, 0, kPaintRed);
     Run(10, true);
-    EXPECT_EQ(g_Stage3.eventTicks[2], 0);
+    EXPECT_EQ(EventTicks(3, 2), 0);
     EXPECT_EQ(F(1).x, 128);
     g_HeroPaint = kPaintGreen;
     RunUntilSpent(g_HeroPaint, true, 300);
     EXPECT_EQ(F(1).x, 162);  // pushed while at most 160
     EXPECT_EQ(F(1).y, 96);   // on the long shelf
-    EXPECT_EQ(g_Stage3.faller1State, 1);
-    EXPECT_EQ(g_Stage3.splashCount1, 12);  // the event ends on splash count 11
+    EXPECT_EQ(Stage3Now().faller1State, 1);
+    EXPECT_EQ(Stage3Now().splashCount1, 12);  // the event ends on splash count 11
     EXPECT_EQ(g_Hero.halted, 0);
     EXPECT_EQ(g_HeroPose, 0);
 }
@@ -38,15 +38,14 @@ TEST_F(Stage3, HeroBlowsFaller1OffTheTopShelfOnlyWithGreen) {
 TEST_F(Stage3, Faller1IsCarriedBackOnlyFromCounter31) {
     F(1).x = 162;
     F(1).y = 96;
-    g_Stage3.faller1State = 1;
-    g_Stage3.splashCount1 = 7;
+    Stage3Arrange([](Stage3Facts& s) { s.faller1State = 1, s.splashCount1 = 7; });
     Place(g_Hero, 195, 96, 1, kPaintGreen);
     Run(31);
     EXPECT_EQ(F(1).x, 162);
-    EXPECT_EQ(g_Stage3.splashCount1, 0);
+    EXPECT_EQ(Stage3Now().splashCount1, 0);
     for (int i = 0; i < 200 && g_HeroPaint == kPaintGreen; ++i) Run(1);
     EXPECT_EQ(F(1).x, 128);
-    EXPECT_EQ(g_Stage3.faller1State, 2);
+    EXPECT_EQ(Stage3Now().faller1State, 2);
 }
 
 // The hero's first push moves faller 2 off 478 at once, so the rule that
@@ -55,7 +54,7 @@ TEST_F(Stage3, Faller1IsCarriedBackOnlyFromCounter31) {
 TEST_F(Stage3, HerosWindCarriesFaller2OneStepAlongTheMiddleShelf) {
     F(2).x = 478;
     F(2).y = 160;
-    g_Stage3.faller2State = 1;
+    Stage3Arrange([](Stage3Facts& s) { s.faller2State = 1; });
     Place(g_Hero, 446, 160, 0, kPaintGreen);
     int frames = 0;
     while (g_HeroPaint == kPaintGreen && frames < 200) {
@@ -64,21 +63,21 @@ TEST_F(Stage3, HerosWindCarriesFaller2OneStepAlongTheMiddleShelf) {
         ++frames;
     }
     EXPECT_EQ(F(2).x, 512);
-    EXPECT_EQ(g_Stage3.faller2State, 2);
+    EXPECT_EQ(Stage3Now().faller2State, 2);
     EXPECT_EQ(g_Hero.halted, 0);
 }
 
 TEST_F(Stage3, PartnersPushesCarryFaller2AlongInThreeSteps) {
     F(2).x = 478;
     F(2).y = 160;
-    g_Stage3.faller2State = 1;
+    Stage3Arrange([](Stage3Facts& s) { s.faller2State = 1; });
     const float triggers[3] = {445, 479, 511};
     const float stops[3] = {512, 544, 576};
     for (int i = 0; i < 3; ++i) {
         Place(g_Partner, triggers[i], 160, 0, kPaintGreen);
         RunUntilSpent(g_PartnerPaint, false, 200);
         EXPECT_EQ(F(2).x, stops[i]);
-        EXPECT_EQ(g_Stage3.faller2State, 2 + i);
+        EXPECT_EQ(Stage3Now().faller2State, 2 + i);
     }
 }
 
@@ -99,7 +98,7 @@ TEST_F(Stage3, PartnersWindMovesTheWideBlockHalfAsFast) {
 TEST_F(Stage3, WideBlockEndsOnTheSmallLedge) {
     Place(g_Hero, 385, 160, 1, kPaintGreen);
     RunUntilSpent(g_HeroPaint, true, 300);
-    EXPECT_EQ(g_Stage3.faller3State, 1);
+    EXPECT_EQ(Stage3Now().faller3State, 1);
     EXPECT_EQ(F(3).y, 256);
     EXPECT_LE(F(3).x, 288);
 }
@@ -127,17 +126,17 @@ TEST_F(Stage3, WideBlockTurnsWalkersAt50PixelsAndCarriesThemOnTheLedge) {
 TEST_F(Stage3, ObstacleBurnsInTwoSteps150MsApartAndStopsFlickering) {
     Place(g_Hero, 288, 96, 0, kPaintGreen);
     Run(1);
-    EXPECT_EQ(g_Stage3.obstacleState, 1);
+    EXPECT_EQ(Stage3Now().obstacleState, 1);
     const ChipCode shown = MapCell(3, 3, 10);
     Run(29);  // counters 1..29, 435 ms
     EXPECT_EQ(MapCell(3, 3, 10), shown);
     Run(1);
     ExpectCells(3, {{3, 10, 60}, {4, 10, 76}});
     Run(9);
-    EXPECT_EQ(g_Stage3.obstacleState, 1);
+    EXPECT_EQ(Stage3Now().obstacleState, 1);
     Run(1);
     ExpectCells(3, {{3, 10, 0}, {4, 10, 77}});
-    EXPECT_EQ(g_Stage3.obstacleState, 2);
+    EXPECT_EQ(Stage3Now().obstacleState, 2);
     EXPECT_EQ(g_HeroPaint, 0);
 }
 
@@ -153,7 +152,7 @@ TEST_F(Stage3, PartnerFirstStopsTheHeroOnlyAfterHeHasBeenLow) {
     // A hero high up whose right edge meets her x is not stopped.
     Place(g_Hero, 32, 96, 1, 0);
     Run(1);
-    EXPECT_EQ(g_Stage3.heroWasLow, 0);
+    EXPECT_EQ(Stage3Now().heroWasLow, 0);
     EXPECT_EQ(g_Hero.halted, 0);
     g_Hero.y = 224;
     Run(1);
@@ -166,12 +165,12 @@ TEST_F(Stage3, PartnerFirstStopsTheHeroOnlyAfterHeHasBeenLow) {
 TEST_F(Stage3, ResetRewindsTheEventsAndTheInitRestoresTheStage) {
     Place(g_Hero, 288, 96, 0, kPaintGreen);
     Run(45);
-    ASSERT_EQ(g_Stage3.obstacleState, 2);
+    ASSERT_EQ(Stage3Now().obstacleState, 2);
     g_ScriptReset = 1;
     Run(1);
     g_ScriptReset = 0;
-    EXPECT_EQ(g_Stage3.obstacleState, 0);
-    EXPECT_EQ(g_Stage3.eventTicks[1], 0);
+    EXPECT_EQ(Stage3Now().obstacleState, 0);
+    EXPECT_EQ(EventTicks(3, 1), 0);
     StageInit(3);
     ExpectCells(3, {{3, 10, 57}, {4, 10, 73}});
     EXPECT_EQ(F(2).x, 512);

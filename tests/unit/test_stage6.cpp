@@ -29,7 +29,7 @@ TEST_F(Stage6, SmallBlockOnlyAnswersTheRightPaintAndFacing) {
     g_HeroPaint = kPaintGreen;
     g_Hero.facing = 0;  // facing away
     Run(40);
-    EXPECT_EQ(g_Stage6.eventTicks[3], 0);
+    EXPECT_EQ(EventTicks(6, 3), 0);
     EXPECT_EQ(F(1).x, 352);
     g_Hero.facing = 1;
     Run(1);
@@ -43,7 +43,7 @@ TEST_F(Stage6, WaterPushesTheSmallBlockDownAndEndsWhenItLands) {
     EXPECT_EQ(F(1).x, 352);  // nothing moves before the gesture's 31st tick
     RunUntilSpent(g_PartnerPaint, true, 200);
     ExpectAt(F(1), 318, 96);
-    EXPECT_EQ(g_Stage6.blockMoved, 1);
+    EXPECT_EQ(Stage6Now().blockMoved, 1);
     EXPECT_EQ(g_Partner.halted, 0);
     EXPECT_EQ(g_PartnerPose, 0);
 }
@@ -52,13 +52,13 @@ TEST_F(Stage6, WindTakesTheRockInTwoStepsWaterAtOnce) {
     Place(g_Hero, 192, 0, 1, kPaintGreen);
     Run(32);  // n = 31: the first 200 ms step
     ExpectCells(6, {{0, 5, 13}, {1, 5, 29}});
-    EXPECT_EQ(g_Stage6.rockState, 1);
+    EXPECT_EQ(Stage6Now().rockState, 1);
     Run(13);  // 195 ms later: not yet
     EXPECT_EQ(MapCell(6, 0, 5), 13);
     Run(1);
     ExpectCells(6, {{0, 5, 0}, {1, 5, 30}});
-    EXPECT_EQ(g_Stage6.rockState, 2);
-    EXPECT_EQ(g_Stage6.heroStopLow, 1);
+    EXPECT_EQ(Stage6Now().rockState, 2);
+    EXPECT_EQ(Stage6Now().heroStopLow, 1);
     EXPECT_EQ(g_HeroPaint, 0);
 
     StageInit(6);
@@ -90,8 +90,8 @@ TEST_F(Stage6, WideBlockPushedStillTurnsWalkersMeltedItDoesNot) {
     Place(g_Hero, 256, 96, 1, kPaintGreen);
     int frames = RunUntilSpent(g_HeroPaint, true, 300);
     ExpectAt(F(2), 126, 224);
-    EXPECT_EQ(g_Stage6.wideBlockMoved, 0);
-    EXPECT_EQ(g_Stage6.blockMoved, 1);  // the small block's events are off now
+    EXPECT_EQ(Stage6Now().wideBlockMoved, 0);
+    EXPECT_EQ(Stage6Now().blockMoved, 1);  // the small block's events are off now
     Place(g_Partner, 176, 224, 1);
     Run(1);
     EXPECT_EQ(g_Partner.facing, 0);
@@ -105,9 +105,9 @@ TEST_F(Stage6, WideBlockPushedStillTurnsWalkersMeltedItDoesNot) {
         Run(1);
         ++frames;
     }
-    EXPECT_EQ(g_Stage6.wideBlockMoved, 1);
+    EXPECT_EQ(Stage6Now().wideBlockMoved, 1);
     EXPECT_EQ(F(2).quad.v[0].diffuse >> 24, 0u);
-    EXPECT_EQ(g_Stage6.heroStopLow, 1);
+    EXPECT_EQ(Stage6Now().heroStopLow, 1);
     g_Hero.x = 242;
     g_Hero.facing = 1;
     Run(1);
@@ -122,7 +122,7 @@ TEST_F(Stage6, LowBlockPushedOneCellStillTurnsWaterSoftensIt) {
     Place(g_Hero, 354, 160, 1, kPaintGreen);
     int frames = RunUntilSpent(g_HeroPaint, false, 200);
     EXPECT_EQ(F(3).x, 288);
-    EXPECT_EQ(g_Stage6.lowBlockState, 1);
+    EXPECT_EQ(Stage6Now().lowBlockState, 1);
     g_Hero.x = 320;
     g_Hero.facing = 1;
     Run(1);
@@ -136,7 +136,7 @@ TEST_F(Stage6, LowBlockPushedOneCellStillTurnsWaterSoftensIt) {
         Run(1);
         ++frames;
     }
-    EXPECT_EQ(g_Stage6.lowBlockState, 2);
+    EXPECT_EQ(Stage6Now().lowBlockState, 2);
     EXPECT_FLOAT_EQ(F(3).quad.v[0].u, 0.5f);
     g_Hero.x = 320;
     g_Hero.facing = 1;
@@ -147,15 +147,15 @@ TEST_F(Stage6, LowBlockPushedOneCellStillTurnsWaterSoftensIt) {
 TEST_F(Stage6, ResetRewindsEventsButNotTheGoalColumn) {
     Place(g_Hero, 389, 64, 1, kPaintGreen);
     Run(40);
-    g_Stage6.lowBlockState = 2;
-    const int column = g_Stage6.goalFrame;
+    Stage6Arrange([](Stage6Facts& s) { s.lowBlockState = 2; });
+    const int column = Stage6Now().goalFrame;
     g_HeroPaint = 0;  // the rest of a reset call runs as usual
     g_ScriptReset = 1;
-    Stage6Script();
+    kStage6Script.run();
     g_ScriptReset = 0;
-    EXPECT_EQ(g_Stage6.eventTicks[3], 0);
-    EXPECT_EQ(g_Stage6.lowBlockState, 0);
-    EXPECT_EQ(g_Stage6.goalFrame, column);
+    EXPECT_EQ(EventTicks(6, 3), 0);
+    EXPECT_EQ(Stage6Now().lowBlockState, 0);
+    EXPECT_EQ(Stage6Now().goalFrame, column);
 }
 
 TEST_F(Stage6, WonOnlyWithBothWalkersAtTheGoal) {

@@ -40,7 +40,7 @@ TEST_F(Stage7, FireAtTheStoneWaitsWhileThePartnerWearsPaint) {
     Place(g_Hero, 417, 128, 1, kPaintRed);
     g_PartnerPaint = kPaintGreen;
     Run(40);
-    EXPECT_EQ(g_Stage7.eventTicks[2], 0);
+    EXPECT_EQ(EventTicks(7, 2), 0);
     EXPECT_EQ(MapCell(7, 2, 12), 8);
     g_PartnerPaint = 0;
     Run(31);
@@ -51,13 +51,13 @@ TEST_F(Stage7, BlockOnTheLedgeDropsThroughTheStoneWhenTheLedgeBurns) {
     Place(g_Hero, 319, 0, 0, kPaintGreen);
     RunUntilSpent(g_HeroPaint, true);
     ExpectAt(F(1), 386, 32);
-    EXPECT_EQ(g_Stage7.blockState, 1);
+    EXPECT_EQ(Stage7Now().blockState, 1);
     Place(g_Hero, 417, 128, 1, kPaintRed);
     RunUntilSpent(g_HeroPaint, true);
     EXPECT_EQ(F(1).y, 128);
     ExpectCells(7, {{4, 12, 0}, {5, 12, 77}});
-    EXPECT_EQ(g_Stage7.blockState, 2);
-    EXPECT_EQ(g_Stage7.stoneState, 2);
+    EXPECT_EQ(Stage7Now().blockState, 2);
+    EXPECT_EQ(Stage7Now().stoneState, 2);
     EXPECT_EQ(g_Hero.facing, 0);
     // Smashed by the block, the stone traps nobody.
     Place(g_Partner, 384, 96, 0, 0);
@@ -76,8 +76,8 @@ TEST_F(Stage7, FireOnlyShakesTheTopBlock) {
     const int frames = RunUntilSpent(g_HeroPaint);
     EXPECT_EQ(frames, 6 * 10);  // six more steps 150 ms apart
     EXPECT_EQ(F(1).x, 352);
-    EXPECT_EQ(g_Stage7.blockState, 0);
-    EXPECT_EQ(g_Stage7.blockFrame, 0);
+    EXPECT_EQ(Stage7Now().blockState, 0);
+    EXPECT_EQ(Stage7Now().blockFrame, 0);
     EXPECT_EQ(g_Hero.halted, 0);
 }
 
@@ -87,13 +87,13 @@ TEST_F(Stage7, AWalkerOnTheStoneIsTrappedForGood) {
     EXPECT_EQ(g_HeroPaint, 4);
     EXPECT_EQ(g_Hero.halted, 1);
     Run(40);
-    EXPECT_EQ(g_Stage7.heroTrapTicks, 21);
+    EXPECT_EQ(Stage7Now().heroTrapTicks, 21);
     EXPECT_EQ(g_Hero.halted, 1);
     EXPECT_FLOAT_EQ(g_HeroQuad.v[0].u, 0.625f);
     // No event starts with the trap's paint.
     Place(g_Hero, 416, 128, 1);
     Run(40);
-    EXPECT_EQ(g_Stage7.eventTicks[1] + g_Stage7.eventTicks[2] + g_Stage7.eventTicks[3], 0);
+    EXPECT_EQ(EventTicks(7, 1) + EventTicks(7, 2) + EventTicks(7, 3), 0);
 }
 
 TEST_F(Stage7, PartnerWindClearsTheTallRockAfterFiftyTicksOnAnyUpperFloor) {
@@ -111,7 +111,7 @@ TEST_F(Stage7, PartnerWindClearsTheTallRockAfterFiftyTicksOnAnyUpperFloor) {
 TEST_F(Stage7, WalkingLeftOnTheTopFloorStopsTheHeroLowUntilHePushesTheBlock) {
     Place(g_Hero, 208, 0, 1);
     Run(1);
-    EXPECT_EQ(g_Stage7.heroStopLow, 1);
+    EXPECT_EQ(Stage7Now().heroStopLow, 1);
     g_Hero.x = 16;
     g_Hero.y = 128;
     Run(1);
@@ -119,18 +119,18 @@ TEST_F(Stage7, WalkingLeftOnTheTopFloorStopsTheHeroLowUntilHePushesTheBlock) {
     EXPECT_FLOAT_EQ(g_HeroQuad.v[0].v, 0.625f);
     Place(g_Hero, 319, 0, 0, kPaintBlue);
     RunUntilSpent(g_HeroPaint, true);
-    EXPECT_EQ(g_Stage7.heroStopLow, 0);
+    EXPECT_EQ(Stage7Now().heroStopLow, 0);
 }
 
 TEST_F(Stage7, ResetRewindsTheEventsAndWinNeedsBoth) {
     Place(g_Hero, 416, 128, 1, kPaintGreen);
     RunUntilSpent(g_HeroPaint);
-    EXPECT_EQ(g_Stage7.stoneState, 2);
+    EXPECT_EQ(Stage7Now().stoneState, 2);
     g_ScriptReset = 1;
-    Stage7Script();
+    kStage7Script.run();
     g_ScriptReset = 0;
-    EXPECT_EQ(g_Stage7.stoneState, 0);
-    EXPECT_EQ(g_Stage7.eventTicks[1], 0);
+    EXPECT_EQ(Stage7Now().stoneState, 0);
+    EXPECT_EQ(EventTicks(7, 1), 0);
 
     Park(g_Hero);
     ExpectMeeting({g_Partner, 64, 256, 0, g_Hero, 32, 256, 0});

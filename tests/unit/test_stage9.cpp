@@ -31,13 +31,13 @@ TEST_F(Stage9, WaterWashesTheObstacleAwayAndItsFlickerStops) {
     Place(320, 0, 1);
     g_HeroPaint = kPaintBlue;
     Run(10);
-    EXPECT_EQ(g_Stage9.eventTicks[2], 0);  // facing left: not the obstacle's side
+    EXPECT_EQ(EventTicks(9, 2), 0);  // facing left: not the obstacle's side
     g_Hero.facing = 0;
     Run(31);
     EXPECT_NE(MapCell(9, 0, 11), 0);
     Run(1);  // n > 30
     ExpectCells(9, {{0, 11, 0}, {1, 11, 156}});
-    EXPECT_EQ(g_Stage9.obstacleState, 2);
+    EXPECT_EQ(Stage9Now().obstacleState, 2);
     EXPECT_EQ(g_HeroPaint, 0);
     EXPECT_EQ(g_Hero.halted, 0);
     Run(40);
@@ -48,7 +48,7 @@ TEST_F(Stage9, FireAtTheObstacleIsSpentAndItFlickersOn) {
     Place(320, 0, 0);
     g_HeroPaint = kPaintRed;
     EXPECT_EQ(RunUntilSpent(g_HeroPaint, false, 300), 31);
-    EXPECT_EQ(g_Stage9.obstacleState, 0);
+    EXPECT_EQ(Stage9Now().obstacleState, 0);
     g_Hero.x = 200;
     ChipCode seen[3];
     for (ChipCode& c : seen) {
@@ -63,7 +63,7 @@ TEST_F(Stage9, WindStopsTheFlickerAtOnceAndBlowsTheObstacleOffInTwoSteps) {
     Place(320, 0, 0);
     g_HeroPaint = kPaintGreen;
     Run(1);
-    EXPECT_EQ(g_Stage9.obstacleState, 1);
+    EXPECT_EQ(Stage9Now().obstacleState, 1);
     ChipCode before = MapCell(9, 0, 11);
     Run(30);
     EXPECT_EQ(MapCell(9, 0, 11), before);  // nothing moves for 31 ticks
@@ -73,7 +73,7 @@ TEST_F(Stage9, WindStopsTheFlickerAtOnceAndBlowsTheObstacleOffInTwoSteps) {
     EXPECT_EQ(MapCell(9, 0, 11), 139);
     Run(1);  // 150 ms later
     ExpectCells(9, {{0, 11, 0}, {1, 11, 172}});
-    EXPECT_EQ(g_Stage9.obstacleState, 2);
+    EXPECT_EQ(Stage9Now().obstacleState, 2);
     EXPECT_EQ(g_HeroPaint, 0);
 }
 
@@ -82,14 +82,14 @@ TEST_F(Stage9, Faller1TurnsTheHeroByItsState) {
     Place(f.x + 32, f.y, 1);
     Run(1);
     EXPECT_EQ(g_Hero.facing, 0);  // state 0: from the right
-    g_Stage9.faller1State = 1;
+    Stage9Arrange([](Stage9Facts& s) { s.faller1State = 1; });
     Place(f.x + 32, f.y, 1);
     Run(1);
     EXPECT_EQ(g_Hero.facing, 1);
     Place(f.x - 32, f.y, 0);
     Run(1);
     EXPECT_EQ(g_Hero.facing, 1);  // state 1: from the left
-    g_Stage9.faller1State = 2;
+    Stage9Arrange([](Stage9Facts& s) { s.faller1State = 2; });
     Place(f.x - 32, f.y, 0);
     Run(1);
     EXPECT_EQ(g_Hero.facing, 0);  // state 2: nobody
@@ -100,8 +100,8 @@ TEST_F(Stage9, Faller1PicturesAreSharedSoALaterEventEndsAtItsFirstStep) {
     Place(257, 0, 1);
     g_HeroPaint = kPaintRed;
     RunUntilSpent(g_HeroPaint, false, 300);
-    EXPECT_EQ(g_Stage9.faller1State, 1);
-    EXPECT_EQ(g_Stage9.faller1Frame, 5);
+    EXPECT_EQ(Stage9Now().faller1State, 1);
+    EXPECT_EQ(Stage9Now().faller1Frame, 5);
     EXPECT_FLOAT_EQ(f.quad.v[0].u, 0.5f);
     EXPECT_FLOAT_EQ(f.quad.v[1].u, 0.625f);
 
@@ -111,8 +111,8 @@ TEST_F(Stage9, Faller1PicturesAreSharedSoALaterEventEndsAtItsFirstStep) {
     Run(31);
     EXPECT_EQ(g_HeroPaint, kPaintBlue);
     EXPECT_LE(RunUntilSpent(g_HeroPaint, false, 300), 8);  // one 100-ms step (the idle shares its clock)
-    EXPECT_EQ(g_Stage9.faller1State, 2);
-    EXPECT_EQ(g_Stage9.faller1Frame, 5);
+    EXPECT_EQ(Stage9Now().faller1State, 2);
+    EXPECT_EQ(Stage9Now().faller1Frame, 5);
     EXPECT_FLOAT_EQ(f.quad.v[0].u, 0.5f);
 }
 
@@ -125,8 +125,8 @@ TEST_F(Stage9, WaterPushesFaller2OffItsFloorAndTheEventEndsAfterItsLanding) {
     RunUntilSpent(g_HeroPaint, true, 300);
     EXPECT_EQ(f.x, 62);  // 17 pushes of 2
     EXPECT_EQ(f.y, 160);
-    EXPECT_EQ(g_Stage9.faller2State, 1);
-    EXPECT_EQ(g_Stage9.landingTicks[10], 12);  // ends on the twelfth tick at 160
+    EXPECT_EQ(Stage9Now().faller2State, 1);
+    EXPECT_EQ(Stage9Now().faller2Landing, 12);  // ends on the twelfth tick at 160
 
     // Wind from the left then pushes it right onto the floor of row 8.
     Place(29, 160, 0);
@@ -134,7 +134,7 @@ TEST_F(Stage9, WaterPushesFaller2OffItsFloorAndTheEventEndsAfterItsLanding) {
     RunUntilSpent(g_HeroPaint, true, 300);
     EXPECT_EQ(f.x, 98);  // 18 pushes
     EXPECT_EQ(f.y, 224);
-    EXPECT_EQ(g_Stage9.faller2State, 1);
+    EXPECT_EQ(Stage9Now().faller2State, 1);
 }
 
 TEST_F(Stage9, FireOnlyShakesFaller2) {
@@ -143,8 +143,8 @@ TEST_F(Stage9, FireOnlyShakesFaller2) {
     g_HeroPaint = kPaintRed;
     RunUntilSpent(g_HeroPaint, true, 300);
     EXPECT_EQ(f.x, 96);
-    EXPECT_EQ(g_Stage9.faller2State, 0);
-    EXPECT_EQ(g_Stage9.faller2Frame, 0);
+    EXPECT_EQ(Stage9Now().faller2State, 0);
+    EXPECT_EQ(Stage9Now().faller2Frame, 0);
     EXPECT_FLOAT_EQ(f.quad.v[0].v, 0.0f);
 }
 
@@ -169,14 +169,14 @@ TEST_F(Stage9, ResetRewindsTheEventsButKeepsTheGoalClock) {
     Place(320, 0, 0);
     g_HeroPaint = kPaintBlue;
     RunUntilSpent(g_HeroPaint, false, 300);
-    ASSERT_EQ(g_Stage9.obstacleState, 2);
-    unsigned goalClock = g_Stage9.goalTime;
+    ASSERT_EQ(Stage9Now().obstacleState, 2);
+    unsigned goalClock = Stage9Now().goalTime;
     g_ScriptReset = 1;
     Run(1);
     g_ScriptReset = 0;
-    EXPECT_EQ(g_Stage9.obstacleState, 0);
-    EXPECT_EQ(g_Stage9.eventTicks[2], 0);
-    EXPECT_GE(g_Stage9.goalTime, goalClock);  // the goal column's clock is not rewound
+    EXPECT_EQ(Stage9Now().obstacleState, 0);
+    EXPECT_EQ(EventTicks(9, 2), 0);
+    EXPECT_GE(Stage9Now().goalTime, goalClock);  // the goal column's clock is not rewound
     // The idle animation writes the obstacle back within 250 ms.
     Run(17);
     EXPECT_NE(MapCell(9, 0, 11), 0);

@@ -10,6 +10,7 @@
 #include "scenes/game_scenes.h"
 #include "gfx/gfx.h"
 #include "sound/sound.h"
+#include "sound/sound_slots.h"
 #include "talk/talk.h"
 #include "talk/talk_faces.h"
 
@@ -101,8 +102,8 @@ TEST_F(TalkEngine, HeldSpaceRacesOneLinePerTickAndEndsOnTheLastLine) {
     EXPECT_EQ(ticks, 22);
     EXPECT_EQ(g_TalkLine, 21);
     EXPECT_EQ(g_FrameNo, 11);
-    // Every cue of the passed lines sounded once: slot 0 on lines 2 and 7
-    // (two counters), slot 2 on line 13 but not on line 16 (same counter).
+    // Every cue of the passed lines sounded once: slot 0 on lines 2 and 7,
+    // slot 2 on line 13.
     EXPECT_EQ(Effects(0), 2);
     EXPECT_EQ(Effects(12), 1);
     EXPECT_EQ(Effects(13), 1);
@@ -205,40 +206,17 @@ TEST_F(TalkEngine, CueSoundsOnceHoweverLongItsLineShows) {
     ClickTick();  // line 2: slot 0 on c0
     for (int i = 0; i < 30; ++i) Dispatch();
     EXPECT_EQ(Effects(0), 1);
-    EXPECT_EQ(g_SoundOnce[0], 30);
 }
 
-TEST_F(TalkEngine, ACueSharingAnEarlierCuesCounterStaysSilent) {
-    Start(33);  // Talk6: slot 8 on line 3 and again on line 7, both c1
-    for (int i = 0; i < 4; ++i) ClickTick();  // the fourth click leaves line 3
-    EXPECT_EQ(Effects(8), 1);
-    for (int i = 0; i < 3; ++i) ClickTick();
-    ASSERT_EQ(g_TalkLine, 7);
+TEST_F(TalkEngine, TheSameSoundCuedOnTwoLinesSoundsOnEach) {
+    Start(29);  // Talk5: the crow on lines 6 and 7
+    for (int i = 0; i < 6; ++i) ClickTick();
     Dispatch();
-    EXPECT_EQ(Effects(8), 1);
-    EXPECT_EQ(g_SoundOnce[1], 2);
-}
-
-TEST_F(TalkEngine, InitClearsTheTalkCountersButNotTheStagesOne) {
-    for (int c = 0; c < kTalkCounters; ++c) TalkCounter(c) = 5;
-    g_MusicOnce = 5;
-    Talk0Init();
-    for (int c = 0; c < kTalkCounters; ++c) {
-        int expected = (c == 3 || c == 11) ? 5 : 0;
-        EXPECT_EQ(TalkCounter(c), expected) << "c" << c;
-    }
-    EXPECT_EQ(g_MusicOnce, 0);
-    EXPECT_EQ(&TalkCounter(9), &g_TalkOnce[1]);
-    EXPECT_EQ(&TalkCounter(7), &g_SoundOnce[7]);
-    // The two scenes that use c11 clear it too.
-    for (int initNo : {49, 51}) {
-        TalkCounter(11) = 5;
-        const TalkScene* scene = FindTalkScene(initNo);
-        ASSERT_NE(scene, nullptr);
-        TalkInit(*scene);
-        EXPECT_EQ(TalkCounter(11), 0);
-        EXPECT_EQ(TalkCounter(3), 5);
-    }
+    EXPECT_EQ(Effects(kSoundCrow), 1);
+    ClickTick();
+    Dispatch();
+    ASSERT_EQ(g_TalkLine, 7);
+    EXPECT_EQ(Effects(kSoundCrow), 2);
 }
 
 TEST_F(TalkEngine, LeavingWithF1AndComingBackReplaysTheCues) {

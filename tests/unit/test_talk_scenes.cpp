@@ -1,8 +1,10 @@
-// The thirteen dialogue tables: shape, text fit, speakers, cues, and the
+// The story's thirteen dialogues: shape, text fit, speakers, cues, and the
 // story chain they drive.
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <iterator>
+#include <stdexcept>
 #include <string>
 
 #include "base/platform.h"
@@ -10,25 +12,38 @@
 #include "gfx/gfx.h"
 #include "sound/sound.h"
 #include "talk/talk.h"
+#include "talks/talk_table.h"
 
 namespace {
 
-// Scene numbers, line counts, next scenes and speakers per line (H hero,
+// Init scenes, line counts, next scenes and speakers per line (H hero,
 // G god, C companion, N narration, P chief, B hero and companion at once,
 // M one sentence in several colours), in story order.
 struct Expected {
-    int initNo, frameNo, lines, next;
+    int initNo, lines, next;
     const char* speakers;
 };
-const Expected kExpected[kTalkSceneCount] = {
-    {9, 10, 22, 11, "HHGHGGHGGGGGGHHHGCHCHH"},  {13, 14, 18, 49, "CHCCHCHNCCHCCHCCHH"},
-    {49, 50, 19, 15, "CHGHHHGGHCGGGCHGGGH"},    {17, 18, 17, 19, "HCGGGHGGGHCHGGGGG"},
-    {21, 22, 8, 23, "HCHGGGGG"},                {41, 42, 14, 43, "HHCHHHCCHCCHHC"},
-    {25, 26, 6, 51, "HCHHHC"},                  {51, 52, 19, 27, "HGCGHGGHGGGCGHHCGGH"},
-    {29, 30, 10, 35, "CHGHNHCHHC"},             {33, 34, 10, 31, "CCCHCHCHHC"},
-    {37, 38, 11, 39, "HHGHGGGGGBH"},            {53, 54, 6, 55, "HHNNPM"},
-    {55, 56, 12, 57, "HCHHCCCHHCCC"},
+const Expected kExpected[] = {
+    {9, 22, 11, "HHGHGGHGGGGGGHHHGCHCHH"},  {13, 18, 49, "CHCCHCHNCCHCCHCCHH"},
+    {49, 19, 15, "CHGHHHGGHCGGGCHGGGH"},    {17, 17, 19, "HCGGGHGGGHCHGGGGG"},
+    {21, 8, 23, "HCHGGGGG"},                {41, 14, 43, "HHCHHHCCHCCHHC"},
+    {25, 6, 51, "HCHHHC"},                  {51, 19, 27, "HGCGHGGHGGGCGHHCGGH"},
+    {29, 10, 35, "CHGHNHCHHC"},             {33, 10, 31, "CCCHCHCHHC"},
+    {37, 11, 39, "HHGHGGGGGBH"},            {53, 6, 55, "HHNNPM"},
+    {55, 12, 57, "HCHHCCCHHCCC"},
 };
+
+// The dialogue a row expects (every row has one).
+const TalkScene& TalkOf(const Expected& e) {
+    const TalkScene* s = FindTalkScene(e.initNo);
+    if (!s) throw std::runtime_error("no dialogue at scene " + std::to_string(e.initNo));
+    return *s;
+}
+
+bool ValidFaces(const TalkFaces& f) {
+    return f.left >= kHeroCalm && f.left <= kGodDisguised && f.right >= kRightFaceFirst &&
+           f.right <= kGodDisguised && f.cover >= kDimLeft && f.cover <= kHideRight;
+}
 
 uint32_t SpeakerColour(char who) {
     switch (who) {
@@ -63,8 +78,8 @@ int TextCount(const TalkLine& line) {
 }
 
 bool SceneLoads(const TalkScene& s, int slot) {
-    for (int i = 0; i < s.soundCount; ++i)
-        if (s.sounds[i].slot == slot) return true;
+    for (int i = 0; i < s.sounds.count; ++i)
+        if (s.sounds.items[i].slot == slot) return true;
     return false;
 }
 
@@ -74,39 +89,28 @@ std::string Where(const Expected& e, int line) {
 
 }  // namespace
 
-TEST(TalkScenes, EveryTableHasItsNumbersLinesAndSuccessors) {
-    for (int k = 0; k < kTalkSceneCount; ++k) {
-        const Expected& e = kExpected[k];
-        const TalkScene& s = *kTalkScenes[k];
-        EXPECT_EQ(s.initNo, e.initNo);
-        EXPECT_EQ(s.frameNo, e.frameNo);
-        EXPECT_EQ(FindTalkScene(e.initNo), &s);
-        EXPECT_EQ(FindTalkScene(e.frameNo), &s);
-        ASSERT_EQ(s.lineCount, e.lines) << e.initNo;
-        for (int i = 0; i + 1 < s.lineCount; ++i) EXPECT_EQ(s.lines[i].next, i + 1) << Where(e, i);
-        EXPECT_EQ(TalkNextScene(s), e.next) << e.initNo;
-        EXPECT_TRUE(s.startLeft >= 0 && s.startLeft <= 11 && s.startRight >= 0 && s.startRight <= 7 &&
-                    s.startCover >= 0 && s.startCover <= 5);
-        for (int i = 0; i < s.lineCount; ++i) {
-            const TalkLine& l = s.lines[i];
-            EXPECT_TRUE(l.leftFace >= 0 && l.leftFace <= 11) << Where(e, i);
-            EXPECT_TRUE(l.rightFace >= 0 && l.rightFace <= 7) << Where(e, i);
-            EXPECT_TRUE(l.cover >= 0 && l.cover <= 5) << Where(e, i);
-        }
+TEST(TalkScenes, EveryDialogueHasItsScenesLinesAndSuccessor) {
+    ASSERT_EQ(kTalkCount, int(std::size(kExpected)));
+    for (const Expected& e : kExpected) {
+        const TalkScene& s = TalkOf(e);
+        EXPECT_EQ(FindTalkScene(e.initNo + 1), &s);
+        ASSERT_EQ(s.lines.count, e.lines) << e.initNo;
+        EXPECT_EQ(s.next, e.next) << e.initNo;
+        EXPECT_TRUE(ValidFaces(s.faces)) << e.initNo;
+        for (int i = 0; i < s.lines.count; ++i) EXPECT_TRUE(ValidFaces(s.lines.items[i].faces)) << Where(e, i);
     }
     for (int n = 0; n < kSceneCount; ++n) {
         bool talk = false;
-        for (const Expected& e : kExpected) talk = talk || n == e.initNo || n == e.frameNo;
+        for (const Expected& e : kExpected) talk = talk || n == e.initNo || n == e.initNo + 1;
         EXPECT_EQ(IsTalkScene(n), talk) << n;
     }
 }
 
 TEST(TalkScenes, EveryTextFitsTheWindowAndMatchesItsLengthClass) {
-    for (int k = 0; k < kTalkSceneCount; ++k) {
-        const Expected& e = kExpected[k];
-        const TalkScene& s = *kTalkScenes[k];
-        for (int i = 0; i < s.lineCount; ++i) {
-            const TalkLine& l = s.lines[i];
+    for (const Expected& e : kExpected) {
+        const TalkScene& s = TalkOf(e);
+        for (int i = 0; i < s.lines.count; ++i) {
+            const TalkLine& l = s.lines.items[i];
             ASSERT_GE(TextCount(l), 1) << Where(e, i);
             for (int t = 0; t < TextCount(l); ++t) {
                 std::string text = l.texts[t].text;
@@ -133,12 +137,11 @@ TEST(TalkScenes, EveryTextFitsTheWindowAndMatchesItsLengthClass) {
 }
 
 TEST(TalkScenes, TextColoursAreTheSpeakers) {
-    for (int k = 0; k < kTalkSceneCount; ++k) {
-        const Expected& e = kExpected[k];
-        const TalkScene& s = *kTalkScenes[k];
-        ASSERT_EQ(std::strlen(e.speakers), size_t(s.lineCount));
-        for (int i = 0; i < s.lineCount; ++i) {
-            const TalkLine& l = s.lines[i];
+    for (const Expected& e : kExpected) {
+        const TalkScene& s = TalkOf(e);
+        ASSERT_EQ(std::strlen(e.speakers), size_t(s.lines.count));
+        for (int i = 0; i < s.lines.count; ++i) {
+            const TalkLine& l = s.lines.items[i];
             char who = e.speakers[i];
             if (who == 'B') {
                 ASSERT_EQ(TextCount(l), 2) << Where(e, i);
@@ -146,7 +149,7 @@ TEST(TalkScenes, TextColoursAreTheSpeakers) {
                 EXPECT_EQ(l.texts[0].y, 280);
                 EXPECT_EQ(l.texts[1].colour, kCompanionColour);
                 EXPECT_EQ(l.texts[1].y, 320);
-                EXPECT_EQ(l.cover, 1);  // neither portrait is greyed
+                EXPECT_EQ(l.faces.cover, kNoCover);
             } else if (who != 'M') {
                 ASSERT_EQ(TextCount(l), 1) << Where(e, i);
                 EXPECT_EQ(l.texts[0].colour, SpeakerColour(who)) << Where(e, i);
@@ -160,7 +163,7 @@ TEST(TalkScenes, TextColoursAreTheSpeakers) {
 // character, in English hidden runs between kTextHide bytes). In both
 // languages every cell of the sentence is shown by exactly one text.
 TEST(TalkScenes, TheManyColouredSentenceShowsEachWordOnceInBothLanguages) {
-    const TalkLine& l = FindTalkScene(53)->lines[5];
+    const TalkLine& l = FindTalkScene(53)->lines.items[5];
     ASSERT_EQ(TextCount(l), 5);
     const uint32_t colours[5] = {kNarrationColour, 0xFFFFFF00u, 0xFF00FFFFu, 0xFFFF00FFu, kNarrationColour};
     for (bool en : {false, true}) {
@@ -197,24 +200,16 @@ TEST(TalkScenes, TheManyColouredSentenceShowsEachWordOnceInBothLanguages) {
     }
 }
 
-TEST(TalkScenes, CuesUseLoadedSlotsAndTheTalkCounters) {
-    for (int k = 0; k < kTalkSceneCount; ++k) {
-        const Expected& e = kExpected[k];
-        const TalkScene& s = *kTalkScenes[k];
-        for (int i = 0; i < s.soundCount; ++i) {
-            EXPECT_TRUE(s.sounds[i].slot >= 0 && s.sounds[i].slot <= 18);
-            for (int j = 0; j < i; ++j) EXPECT_NE(s.sounds[i].slot, s.sounds[j].slot);
+TEST(TalkScenes, CuesUseLoadedSlots) {
+    for (const Expected& e : kExpected) {
+        const TalkScene& s = TalkOf(e);
+        for (int i = 0; i < s.sounds.count; ++i) {
+            EXPECT_TRUE(s.sounds.items[i].slot >= 0 && s.sounds.items[i].slot <= 18);
+            for (int j = 0; j < i; ++j) EXPECT_NE(s.sounds.items[i].slot, s.sounds.items[j].slot);
         }
-        for (int i = 0; i < s.lineCount; ++i) {
-            const TalkCue& cue = s.lines[i].cue;
-            if (cue.slot < 0) continue;
-            EXPECT_TRUE(SceneLoads(s, cue.slot)) << Where(e, i);
-            EXPECT_TRUE(cue.counter >= 0 && cue.counter < kTalkCounters && cue.counter != 3) << Where(e, i);
-            // c11 is not cleared by every init, so only a scene that clears
-            // it may rely on it.
-            if (cue.counter == 11) {
-                EXPECT_TRUE(s.clearsLastCounter) << Where(e, i);
-            }
+        for (int i = 0; i < s.lines.count; ++i) {
+            const int cue = s.lines.items[i].cue;
+            EXPECT_TRUE(cue == kNoCue || SceneLoads(s, cue)) << Where(e, i);
         }
     }
 }
@@ -225,7 +220,7 @@ TEST(TalkScenes, EachSceneChainsToItsNextSceneWhenRacedThrough) {
         g_KeyState[VK_SPACE] = 0x80;
         g_FrameNo = uint8_t(e.initNo);
         int ticks = 0;
-        while ((g_FrameNo == e.initNo || g_FrameNo == e.frameNo) && ticks < 100) {
+        while ((g_FrameNo == e.initNo || g_FrameNo == e.initNo + 1) && ticks < 100) {
             Dispatch();
             ++ticks;
         }

@@ -20,6 +20,7 @@
 #include "stage/stage.h"
 #include "scenes/stage_select.h"
 #include "talk/talk.h"
+#include "talks/talk_table.h"
 
 namespace {
 
@@ -61,9 +62,9 @@ void AddText(std::set<uint32_t>& chars, const char* s) {
 // Every character of every text the game draws with DrawString.
 std::set<uint32_t> GameCharacters() {
     std::set<uint32_t> chars;
-    for (const TalkScene* scene : kTalkScenes)
-        for (int i = 0; i < scene->lineCount; ++i)
-            for (const TalkText& t : scene->lines[i].texts) AddText(chars, t.text);
+    for (const TalkPlay& play : kTalks)
+        for (int i = 0; i < play.talk->lines.count; ++i)
+            for (const TalkText& t : play.talk->lines.items[i].texts) AddText(chars, t.text);
     for (const PrologueCaption& c : kPrologueCaptions) AddText(chars, c.text);
     for (int k = 1; k <= kStageCount; ++k) {
         AddText(chars, StageOf(k).select.stars);

@@ -113,13 +113,13 @@ TEST_F(Title, PressOutsideTheButtonsOnlyStrokesTheBrush) {
 
 TEST_F(Title, ANewGameHasThreeLivesAndFreshStageEvents) {
     g_Lives = 0;
-    g_Stage1.eventTicks[1] = 40;
-    g_Stage1.flameOut = 1;
+    SetEventTicks(1, 1, 40);
+    Stage1Arrange([](Stage1Facts& s) { s.flameOut = 1; });
     g_SelectedPaint = 2;
     g_FrameNo = 7;
     Tick();
     EXPECT_EQ(g_Lives, 3);
-    EXPECT_EQ(g_Stage1.flameOut, 0);
+    EXPECT_EQ(Stage1Now().flameOut, 0);
     EXPECT_EQ(g_ScriptReset, 0);
     EXPECT_EQ(g_SelectedPaint, 0);
     EXPECT_EQ(g_StartBannerReset, 0);

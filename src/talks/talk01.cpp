@@ -1,0 +1,75 @@
+// In the flooded forest the god asks a riddle and gives the blue paint.
+#include "talks/talk_kit.h"
+
+namespace {
+
+// clang-format off
+const TalkLine kLines[] = {
+    {.faces = {kHeroCalm, kPartnerCalm, kDimLeft},
+     .texts = {Companion("わあ、ひどい雨……。森の中が、水びたしだね。",
+        "What a downpour… The whole forest is flooded.")}},
+    {.faces = {kHeroCalm, kPartnerCalm, kDimRight},
+     .texts = {Hero("赤の力だけじゃ、この先は進めそうにないな。",
+        "Red alone won’t get us any further than this.")}},
+    {.faces = {kHeroCalm, kGodCalm, kDimLeft},
+     .texts = {God("ほっほっ。困っておるようじゃな。",
+        "Ho ho! In a spot of trouble, are we?")}, .cue = kSoundGod},
+    {.faces = {kHeroSurprised, kGodCalm, kDimRight},
+     .texts = {Hero("神さま！　いつの間に！？",
+        "God of Colours! Where did you spring from?!")}},
+    {.faces = {kHeroSmile, kGodCalm, kDimRight},
+     .texts = {Hero("ちょうどいいところに来てくれた！",
+        "You’ve come just in time!")}},
+    {.faces = {kHeroSmile, kGodCalm, kDimRight},
+     .texts = {Hero2("この森をぬけるには、新しい力がいるんだ。\n  次の色をくれないか？",
+        "We need a new power to get through this forest.\nWill you give us the next colour?")}, .cue = kSoundBoom},
+    {.faces = {kHeroSmile, kGodCalm, kDimLeft},
+     .texts = {God("よかろう。じゃが、ただではやらんぞ。",
+        "Very well. But not for nothing, mind you.")}},
+    {.faces = {kHeroSmile, kGodCalm, kDimLeft},
+     .texts = {God2("問題じゃ！　空から落ちてきて、\n  火を消し、草を育てるものは、なーんだ？",
+        "A riddle! What falls from the sky, puts out fire\nand makes the grass grow?")}, .cue = kSoundQuizQuestion},
+    {.faces = {kHeroSurprised, kGodCalm, kDimRight},
+     .texts = {Hero("えっ、クイズ！？",
+        "Huh? A riddle?!")}, .cue = kSoundShock},
+    {.faces = {kPartnerCalm, kGodCalm, kDimRight},
+     .texts = {Companion("はいっ！　雨！　つまり、水！",
+        "Me, me! Rain! I mean… water!")}, .cue = kSoundDing},
+    {.faces = {kPartnerCalm, kGodSmile, kDimLeft},
+     .texts = {God("……ほっほっ。早すぎて、ちょっぴりさびしいのう。",
+        "…Ho ho. So quick! You’ve spoiled an old god’s fun.")}, .cue = kSoundCrow},
+    {.faces = {kPartnerCalm, kGodCalm, kDimLeft},
+     .texts = {God("ま、まあよい。正解じゃ。",
+        "W-well, never mind. Quite correct.")}},
+    {.faces = {kPartnerCalm, kGodCalm, kDimLeft},
+     .texts = {God2("受け取れ、青の絵の具！\n  青は水の色。火を消し、草木を育て、物を流す。",
+        "Here, then: blue paint! Blue is water.\nIt quenches fire, grows plants, washes things away.")}, .cue = kSoundFanfare},
+    {.faces = {kPartnerCalm, kGodCalm, kDimRight},
+     .texts = {Companion("やった！　わたし、役に立ったでしょ？",
+        "Yay! See? I was useful!")}, .cue = kSoundBoom},
+    {.faces = {kHeroSurprised, kGodCalm, kDimRight},
+     .texts = {Hero("おれが答えるはずだったのに！",
+        "Hey, I was about to answer that!")}, .cue = kSoundSlap},
+    {.faces = {kHeroSurprised, kGodSurprised, kDimLeft},
+     .texts = {God2("ほっほっ。二人で来たなら、二人で答えればよい。\n  わしの筆は、どちらにも色をぬれるからの。",
+        "Ho ho. You came as two, so answer as two.\nMy brush can paint either one of you.")}},
+    {.faces = {kHeroSurprised, kGodSurprised, kDimLeft},
+     .texts = {God2("力を合わせてこそ、道はひらける。\n  それを忘れるでないぞ！",
+        "Only when you work together will the way open.\nNever forget that!")}, .cue = kSoundTaDa},
+    {.faces = {kHeroSurprised, kGodCalm, kDimLeft},
+     .texts = {God("では、ゆけい！",
+        "Now, off with you!")}, .cue = kSoundPowerUp},
+    {.faces = {kHeroSmile, kGodCalm, kDimRight},
+     .texts = {Hero("よし、行くぞ！　雨なんかに負けるもんか！",
+        "Right, let’s go! A bit of rain won’t beat us!")}},
+};
+// clang-format on
+
+}  // namespace
+
+const TalkScene kTalk01 = {
+    .background = kPicBackgrounds[2].path, .music = "mid/2.mid", .sounds = StoryEffects(15),
+    .faces = {kHeroCalm, kPartnerCalm, kDimLeft},
+    .lines = ListOf(kLines),
+    .next = kSceneStage2Init,
+};

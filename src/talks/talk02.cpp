@@ -1,0 +1,75 @@
+// On the starry hill the god plays a demon king, then names the Golden Gate.
+#include "talks/talk_kit.h"
+
+namespace {
+
+// clang-format off
+const TalkLine kLines[] = {
+    {.faces = {kHeroCalm, kGodDisguised, kHideRight},
+     .texts = {Hero("きれいな星空だな……。ん？　この気配は……。",
+        "What a beautiful starry sky… Hm? Who’s there…?")}},
+    {.faces = {kHeroCalm, kGodDisguised, kDimLeft},
+     .texts = {God("ワレハ、ヨゾラノ大魔王ナリ……。",
+        "I AM… THE DEMON KING OF THE NIGHT SKY…")}, .cue = kSoundSpooky},
+    {.faces = {kPartnerCalm, kGodDisguised, kDimRight},
+     .texts = {Companion("き、きゃあっ！　お、お化け！？",
+        "Eeek! A g-g-ghost?!")}},
+    {.faces = {kPartnerCalm, kGodDisguised, kDimLeft},
+     .texts = {God("オマエタチノ色ヲ、スベテイタダコウ……。",
+        "I SHALL TAKE… ALL OF YOUR COLOURS…")}, .cue = kSoundWow},
+    {.faces = {kHeroCalm, kGodDisguised, kDimRight},
+     .texts = {Hero("……なんだか、聞きおぼえのある声だな。",
+        "…That voice sounds awfully familiar.")}},
+    {.faces = {kHeroCalm, kGodDisguised, kDimLeft},
+     .texts = {God("キ、キノセイダ！　ワレハ大魔王ダゾ！",
+        "Y-YOU ARE MISTAKEN! I AM THE DEMON KING!")}},
+    {.faces = {kHeroCalm, kGodDisguised, kDimLeft},
+     .texts = {God("ガオーッ！！",
+        "ROOOAAAR!!")}, .cue = kSoundRoar},
+    {.faces = {kHeroCalm, kGodDisguised, kDimRight},
+     .texts = {Hero("……神さま、だろ？",
+        "…It’s you, God of Colours, isn’t it?")}},
+    {.faces = {kHeroCalm, kGodCalm, kDimLeft},
+     .texts = {God("……ほっほっ。よく見やぶったの。",
+        "…Ho ho. You saw right through me.")}, .cue = kSoundGod},
+    {.faces = {kHeroCalm, kGodCalm, kDimLeft},
+     .texts = {God("大正解じゃ！　ちょっと、おどかしてみただけじゃよ。",
+        "Full marks! I only meant to give you a little fright.")}, .cue = kSoundDing},
+    {.faces = {kHeroCalm, kGodCalm, kDimLeft},
+     .texts = {God("おわびに、よいことを教えてやろう。",
+        "To make amends, let me tell you something useful.")}},
+    {.faces = {kPartnerSurprised, kGodCalm, kDimRight},
+     .texts = {Companion("もう！　ほんとにこわかったんだからね！",
+        "Honestly! I was really, really scared, you know!")}},
+    {.faces = {kPartnerSurprised, kGodSurprised, kDimLeft},
+     .texts = {God("伝説の薬草は、黄金の門の向こうに生えておる！",
+        "The herb of legend grows beyond the Golden Gate!")}, .cue = kSoundTaDa},
+    {.faces = {kHeroSmile, kGodSurprised, kDimRight},
+     .texts = {Hero("黄金の門……！",
+        "The Golden Gate…!")}},
+    {.faces = {kHeroSmile, kGodSurprised, kDimRight},
+     .texts = {Hero("そこへ行けば、長老さまが助かるんだな！",
+        "If we get there, the Elder will be saved!")}, .cue = kSoundBoom},
+    {.faces = {kPartnerSmile, kGodSurprised, kDimRight},
+     .texts = {Companion("やったね！　おじいちゃん、もう少しだよ！",
+        "Yay! Just a little longer, Grandpa!")}, .cue = kSoundBlip},
+    {.faces = {kPartnerSmile, kGodSurprised, kDimLeft},
+     .texts = {God("道は遠いぞ。じゃが、星に願えば道は見える。",
+        "The way is long. Wish on a star, and you’ll see it.")}},
+    {.faces = {kPartnerSmile, kGodSurprised, kDimLeft},
+     .texts = {God("流れ星の落ちる方へ進むがよい。ではな！",
+        "Follow where the shooting stars fall. Farewell!")}, .cue = kSoundSparkle},
+    {.faces = {kHeroSmile, kGodSurprised, kDimRight},
+     .texts = {Hero("よし、流れ星を追いかけよう！",
+        "Right, let’s chase the shooting stars!")}},
+};
+// clang-format on
+
+}  // namespace
+
+const TalkScene kTalk02 = {
+    .background = kPicBackgrounds[6].path, .music = "mid/4.mid", .sounds = StoryEffects(18),
+    .faces = {kHeroCalm, kGodDisguised, kHideRight},
+    .lines = ListOf(kLines),
+    .next = kSceneStage5Init,
+};
