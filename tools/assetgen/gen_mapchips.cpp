@@ -353,46 +353,37 @@ struct PlantLook {
     bool bush = false;       // the smallest stage is a round bush
 };
 
-// `rows` chips high, the bottom one a floor chip of `g`; the plant stands
-// `lift` px above the floor; `open` runs from a closed bud (0) to the grown
-// plant with its flat, walkable top (1).
-Canvas plantPic(int rows, float lift, float open, const PlantLook& L, const Ground& g, uint32_t seed) {
-    Canvas c(64, rows * kChip);
-    const float fy = float(rows * kChip - kChip);
-    groundBlock(c, 0, int(fy), g, seed, 0, 0);
-    groundBlock(c, 32, int(fy), g, seed + 1, 0, 0);
-    const Ramp stem = shade(L.stem), leaf = shade(L.leaf), bud = shade(L.bud), top = shade(L.top);
-    Rng rng(seed);
-    const float sway = open >= 1.f ? 0.f : 2.f * std::sin(float(seed) + open * 4.f);
-    const float topY = fy - lift;
+// Where one stage of a plant stands: the floor's top `fy`, the plant's
+// height `lift` above it, how far it has opened and how it sways.
+struct PlantStand {
+    float fy, lift, open, sway;
+    float topY() const { return fy - lift; }
+};
 
-    // soil mound at the foot
-    part(c, hEllipse(32.f, fy + 3.f, 12.f, 4.f), shade(hex(0x6A4A34)), 1, true);
-
-    if (L.bush && open <= 0.f) {
-        // a round leafy bush sitting on the floor
-        Shape b = hEllipse(32.f, fy - lift * 0.55f, 17.f, lift * 0.45f) | hEllipse(18.f, fy - lift * 0.32f, 13.f, lift * 0.34f) |
-                  hEllipse(46.f, fy - lift * 0.32f, 13.f, lift * 0.34f) | hEllipse(32.f, fy - lift * 0.2f, 26.f, lift * 0.22f);
-        b = b & hRect(0, 0, 64, fy + 2.f);
-        part(c, b, leaf, 2, true);
-        for (int k = 0; k < 10; ++k) {
-            float x = float(rng.range(14, 50)), y = float(rng.range(fy - lift + 3.f, fy - 2.f));
-            if (b.at(int(x), int(y)) > 0.5f) c.set(int(x), int(y), leaf.shine);
-        }
-        for (int k = 0; k < 3; ++k) {
-            float x = float(rng.range(18, 46)), y = float(rng.range(fy - lift + 4.f, fy - 6.f));
-            part(c, hCircle(x, y, 1.5f), bud, 0, true);
-        }
-        return c;
+// A round leafy bush sitting on the floor (the smallest stage of a bush).
+void plantBush(Canvas& c, const PlantStand& p, const Ramp& leaf, const Ramp& bud, Rng& rng) {
+    const float fy = p.fy, lift = p.lift;
+    Shape b = hEllipse(32.f, fy - lift * 0.55f, 17.f, lift * 0.45f) | hEllipse(18.f, fy - lift * 0.32f, 13.f, lift * 0.34f) |
+              hEllipse(46.f, fy - lift * 0.32f, 13.f, lift * 0.34f) | hEllipse(32.f, fy - lift * 0.2f, 26.f, lift * 0.22f);
+    b = b & hRect(0, 0, 64, fy + 2.f);
+    part(c, b, leaf, 2, true);
+    for (int k = 0; k < 10; ++k) {
+        float x = float(rng.range(14, 50)), y = float(rng.range(fy - lift + 3.f, fy - 2.f));
+        if (b.at(int(x), int(y)) > 0.5f) c.set(int(x), int(y), leaf.shine);
     }
+    for (int k = 0; k < 3; ++k) {
+        float x = float(rng.range(18, 46)), y = float(rng.range(fy - lift + 4.f, fy - 6.f));
+        part(c, hCircle(x, y, 1.5f), bud, 0, true);
+    }
+}
 
-    // the stem
+// The stem, leaves along it alternating sides, and two low leaves over the
+// floor's edge.
+void plantStem(Canvas& c, const PlantStand& p, const Ramp& stem, const Ramp& leaf, Rng& rng) {
+    const float fy = p.fy, lift = p.lift, open = p.open, sway = p.sway;
     const float stemR = 2.2f + 2.f * open;
-    const float stemTop = open >= 0.5f ? topY + 6.f : topY + 8.f + 4.f * open;
-    Shape st = hLine({32.f, fy + 2.f}, {32.f + sway, stemTop}, stemR);
-    part(c, st, stem, 1, true);
-
-    // leaves along the stem, alternating sides, rising
+    const float stemTop = open >= 0.5f ? p.topY() + 6.f : p.topY() + 8.f + 4.f * open;
+    part(c, hLine({32.f, fy + 2.f}, {32.f + sway, stemTop}, stemR), stem, 1, true);
     int nLeaves = 1 + int(lift / 14.f);
     for (int k = 0; k < nLeaves; ++k) {
         float t = (float(k) + 0.6f) / float(nLeaves + 1);
@@ -406,85 +397,102 @@ Canvas plantPic(int rows, float lift, float open, const PlantLook& L, const Grou
         part(c, lf, leaf, 1, true);
         c.fill(hLine({x + dir * 2.f, y - 1.f}, {tip.x - dir * 2.f, tip.y + 1.f}, 0.5f), leaf.shadow);
     }
-    // two low leaves over the floor's edge
     for (float dir : {-1.f, 1.f}) {
         Shape lf = hPoly({{32.f, fy + 1.f}, {32.f + dir * 10.f, fy - 5.f}, {32.f + dir * 19.f, fy - 2.f}, {32.f + dir * 10.f, fy + 2.f}});
         part(c, lf, leaf, 1, true);
     }
+}
 
-    if (open < 0.5f) {
-        // the bud
-        float r = (L.curl ? 9.f : 9.5f) + 7.f * open;
-        float cx = 32.f + sway, cy = topY + r + (L.curl ? 1.f : 4.f);
-        if (L.curl) {
-            Shape coil = hCircle(cx, cy, r);
-            part(c, coil, bud, 2, true);
-            // the spiral of the curled frond
-            std::vector<Pt> sp;
-            for (int i = 0; i <= 20; ++i) {
-                float a = float(i) * 0.55f, rr = r * (1.f - float(i) / 24.f);
-                sp.push_back({cx + std::cos(a) * rr * 0.8f, cy + std::sin(a) * rr * 0.8f});
-            }
-            c.fill(Shape::polyline(sp, 0.6f).hard(), bud.deep);
-            for (int k = 0; k < 6; ++k) {  // little hairs that catch
-                float a = float(k) * 1.05f + 0.3f;
-                c.set(int(cx + std::cos(a) * (r + 1.f)), int(cy + std::sin(a) * (r + 1.f)), bud.shadow);
-            }
-        } else {
-            Shape bulb = hEllipse(cx, cy, r * 0.85f, r) | hPoly({{cx - r * 0.45f, cy - r * 0.7f}, {cx, cy - r - 4.f}, {cx + r * 0.45f, cy - r * 0.7f}});
-            part(c, bulb, bud, 2, true);
-            // petal tips showing through the sepals
-            Ramp tip = shade(L.budTip);
-            Shape tips = hEllipse(cx, cy - r * 0.55f, r * 0.45f, r * 0.5f) & bulb;
-            c.fill(tips, tip.base);
-            c.fill(tips - tips.shift(1, 1), tip.light);
-            if (open > 0.2f) {
-                // opening: petals parting
-                for (float dir : {-1.f, 1.f})
-                    part(c, hEllipse(cx + dir * r * 0.8f, cy - r * 0.3f, r * 0.35f, r * 0.6f), tip, 1, true);
-            }
-            // sepals hugging the bulb
-            for (float dir : {-1.f, 1.f}) {
-                Shape sep = hPoly({{cx, cy + r}, {cx + dir * r * 0.95f, cy - r * 0.1f}, {cx + dir * r * 0.35f, cy + r * 0.3f}});
-                part(c, sep, leaf, 1, true);
-            }
-        }
+// A fern's curled frond, centred on (cx, cy).
+void fiddlehead(Canvas& c, float cx, float cy, float r, const Ramp& bud) {
+    part(c, hCircle(cx, cy, r), bud, 2, true);
+    std::vector<Pt> sp;  // the spiral
+    for (int i = 0; i <= 20; ++i) {
+        float a = float(i) * 0.55f, rr = r * (1.f - float(i) / 24.f);
+        sp.push_back({cx + std::cos(a) * rr * 0.8f, cy + std::sin(a) * rr * 0.8f});
+    }
+    c.fill(Shape::polyline(sp, 0.6f).hard(), bud.deep);
+    for (int k = 0; k < 6; ++k) {  // little hairs that catch
+        float a = float(k) * 1.05f + 0.3f;
+        c.set(int(cx + std::cos(a) * (r + 1.f)), int(cy + std::sin(a) * (r + 1.f)), bud.shadow);
+    }
+}
+
+// A flower bud centred on (cx, cy): petal tips showing through the sepals,
+// the petals parting as it opens.
+void bulb(Canvas& c, float cx, float cy, float r, float open, const PlantLook& L, const Ramp& bud, const Ramp& leaf) {
+    Shape body = hEllipse(cx, cy, r * 0.85f, r) | hPoly({{cx - r * 0.45f, cy - r * 0.7f}, {cx, cy - r - 4.f}, {cx + r * 0.45f, cy - r * 0.7f}});
+    part(c, body, bud, 2, true);
+    Ramp tip = shade(L.budTip);
+    Shape tips = hEllipse(cx, cy - r * 0.55f, r * 0.45f, r * 0.5f) & body;
+    c.fill(tips, tip.base);
+    c.fill(tips - tips.shift(1, 1), tip.light);
+    if (open > 0.2f)
+        for (float dir : {-1.f, 1.f}) part(c, hEllipse(cx + dir * r * 0.8f, cy - r * 0.3f, r * 0.35f, r * 0.6f), tip, 1, true);
+    for (float dir : {-1.f, 1.f}) {
+        Shape sep = hPoly({{cx, cy + r}, {cx + dir * r * 0.95f, cy - r * 0.1f}, {cx + dir * r * 0.35f, cy + r * 0.3f}});
+        part(c, sep, leaf, 1, true);
+    }
+}
+
+// The grown top, w wide at (cx, ty): a flower disc ringed with petals.
+void flowerDisc(Canvas& c, float cx, float ty, float w, const PlantLook& L, const Ramp& top, uint32_t seed) {
+    Ramp ctr = shade(L.topCentre);
+    Shape petals;
+    for (int k = 0; k < 9; ++k) {
+        float px = cx - w * 0.5f + 3.5f + (w - 7.f) * float(k) / 8.f;
+        petals = petals | hEllipse(px, ty + 5.f, 4.2f, 5.f);
+    }
+    part(c, petals, top, 1, true);
+    part(c, hEllipse(cx, ty + 5.f, w * 0.34f, 3.2f), ctr, 1, true);
+    sprinkle(c, int(cx - w * 0.3f), int(ty + 3.f), int(w * 0.6f), 4, ctr.shine, 8, seed);
+    for (int k = 0; k < 5; ++k) {  // petals hanging under the disc
+        float px = cx - w * 0.35f + w * 0.7f * float(k) / 4.f;
+        part(c, hEllipse(px, ty + 11.f, 3.f, 3.5f), top, 1, false);
+    }
+}
+
+// The grown top, w wide at (cx, ty): a broad leaf pad, veined, with a
+// rolled rim, perhaps with a flower or two resting on it.
+void leafPad(Canvas& c, float cx, float ty, float w, const PlantLook& L, const Ramp& top) {
+    Shape pad = hEllipse(cx, ty + 5.f, w * 0.5f, 5.f) | hRect(cx - w * 0.5f + 3.f, ty + 1.f, w - 6.f, 5.f);
+    part(c, pad, top, 2, true);
+    for (int k = -3; k <= 3; ++k) c.fill(hLine({cx, ty + 6.f}, {cx + float(k) * w / 8.f, ty + 3.f}, 0.5f) & pad, top.shadow);
+    c.fill(hLine({cx - w * 0.5f + 3.f, ty + 1.f}, {cx + w * 0.5f - 3.f, ty + 1.f}, 0.5f), top.shine);
+    if (!L.topCentre.a) return;
+    Ramp fl = shade(L.topCentre);
+    part(c, hCircle(cx - w * 0.22f, ty + 2.f, 2.5f), fl, 1, true);
+    part(c, hCircle(cx + w * 0.25f, ty + 3.f, 2.f), fl, 1, true);
+}
+
+// `rows` chips high, the bottom one a floor chip of `g`; the plant stands
+// `lift` px above the floor; `open` runs from a closed bud (0) to the grown
+// plant with its flat, walkable top (1).
+Canvas plantPic(int rows, float lift, float open, const PlantLook& L, const Ground& g, uint32_t seed) {
+    Canvas c(64, rows * kChip);
+    const PlantStand p{float(rows * kChip - kChip), lift, open, open >= 1.f ? 0.f : 2.f * std::sin(float(seed) + open * 4.f)};
+    groundBlock(c, 0, int(p.fy), g, seed, 0, 0);
+    groundBlock(c, 32, int(p.fy), g, seed + 1, 0, 0);
+    const Ramp stem = shade(L.stem), leaf = shade(L.leaf), bud = shade(L.bud), top = shade(L.top);
+    Rng rng(seed);
+    part(c, hEllipse(32.f, p.fy + 3.f, 12.f, 4.f), shade(hex(0x6A4A34)), 1, true);  // soil mound at the foot
+    if (L.bush && open <= 0.f) {
+        plantBush(c, p, leaf, bud, rng);
         return c;
     }
-
-    // the grown top: wide and flat so the walkers can stand on it
-    float w = 22.f + 40.f * (open - 0.5f) * 2.f;
-    w = std::min(w, 62.f);
-    float cx = 32.f + sway, ty = topY + 1.f;
-    if (L.flowerTop) {
-        Ramp ctr = shade(L.topCentre);
-        Shape petals;
-        for (int k = 0; k < 9; ++k) {
-            float px = cx - w * 0.5f + 3.5f + (w - 7.f) * float(k) / 8.f;
-            petals = petals | hEllipse(px, ty + 5.f, 4.2f, 5.f);
-        }
-        part(c, petals, top, 1, true);
-        Shape disc = hEllipse(cx, ty + 5.f, w * 0.34f, 3.2f);
-        part(c, disc, ctr, 1, true);
-        sprinkle(c, int(cx - w * 0.3f), int(ty + 3.f), int(w * 0.6f), 4, ctr.shine, 8, seed);
-        // petals hanging under the disc
-        for (int k = 0; k < 5; ++k) {
-            float px = cx - w * 0.35f + w * 0.7f * float(k) / 4.f;
-            part(c, hEllipse(px, ty + 11.f, 3.f, 3.5f), top, 1, false);
-        }
-    } else {
-        // a broad leaf pad, veined, with a rolled rim
-        Shape pad = hEllipse(cx, ty + 5.f, w * 0.5f, 5.f) | hRect(cx - w * 0.5f + 3.f, ty + 1.f, w - 6.f, 5.f);
-        part(c, pad, top, 2, true);
-        for (int k = -3; k <= 3; ++k)
-            c.fill(hLine({cx, ty + 6.f}, {cx + float(k) * w / 8.f, ty + 3.f}, 0.5f) & pad, top.shadow);
-        c.fill(hLine({cx - w * 0.5f + 3.f, ty + 1.f}, {cx + w * 0.5f - 3.f, ty + 1.f}, 0.5f), top.shine);
-        if (L.topCentre.a) {  // a flower or two resting on it
-            Ramp fl = shade(L.topCentre);
-            part(c, hCircle(cx - w * 0.22f, ty + 2.f, 2.5f), fl, 1, true);
-            part(c, hCircle(cx + w * 0.25f, ty + 3.f, 2.f), fl, 1, true);
-        }
+    plantStem(c, p, stem, leaf, rng);
+    const float cx = 32.f + p.sway;
+    if (open < 0.5f) {
+        float r = (L.curl ? 9.f : 9.5f) + 7.f * open;
+        float cy = p.topY() + r + (L.curl ? 1.f : 4.f);
+        if (L.curl) fiddlehead(c, cx, cy, r, bud);
+        else bulb(c, cx, cy, r, open, L, bud, leaf);
+        return c;
     }
+    // the grown top: wide and flat so the walkers can stand on it
+    const float w = std::min(22.f + 40.f * (open - 0.5f) * 2.f, 62.f), ty = p.topY() + 1.f;
+    if (L.flowerTop) flowerDisc(c, cx, ty, w, L, top, seed);
+    else leafPad(c, cx, ty, w, L, top);
     return c;
 }
 
