@@ -232,74 +232,78 @@ Canvas ledgeChip(int kind /*0 left end, 1 middle, 2 right end*/, uint32_t seed) 
 }
 
 // ---------------------------------------------------------------- hay bale
-// Frame 0 whole; 1 burning; 2 charred and low; 3 a heap of ash with smoke.
-Canvas hayBale(int frame) {
-    Canvas c(64, 64);
-    Ramp hay = shade(hex(0xE2B64C)), twine = shade(hex(0x8A5A3C));
-    FlameLook fl;
-    if (frame <= 1) {
-        Shape bale = hRound(2.f, 4.f, 60.f, 59.f, 7.f);
-        c.fill(bale.grow(1), pal::kOutline);
-        for (int y = 0; y < 64; ++y)
-            for (int x = 0; x < 64; ++x) {
-                if (bale.at(x, y) < 0.5f) continue;
-                float n = hash01(x / 2, y, 501);
-                float stroke = std::sin(float(x) * 1.3f + float(y) * 0.25f + n * 3.f);
-                Rgba col = stroke > 0.6f ? hay.light : stroke < -0.7f ? hay.shadow : hay.base;
-                if (x < 6 || y < 8) col = mix(col, hay.shine, 0.5f);
-                if (x > 56 || y > 56) col = mix(col, hay.deep, 0.45f);
-                if (frame == 1) {
-                    // scorch creeping up from the bottom and the sides
-                    float scorch = float(y) / 64.f + 0.35f * std::fabs(float(x) - 32.f) / 32.f + (n - 0.5f) * 0.35f;
-                    if (scorch > 0.92f) col = mix(hex(0x3A2A2A), hex(0x7A3A22), n);
-                    else if (scorch > 0.8f) col = mix(col, hex(0x8A4A22), 0.6f);
-                }
-                c.at(x, y) = col;
+// The whole bale, its straw in strokes bound by two twines; `scorched`: the
+// fire creeping up from the bottom and the sides.
+void baleBody(Canvas& c, bool scorched) {
+    const Ramp hay = shade(hex(0xE2B64C)), twine = shade(hex(0x8A5A3C));
+    Shape bale = hRound(2.f, 4.f, 60.f, 59.f, 7.f);
+    c.fill(bale.grow(1), pal::kOutline);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x) {
+            if (bale.at(x, y) < 0.5f) continue;
+            float n = hash01(x / 2, y, 501);
+            float stroke = std::sin(float(x) * 1.3f + float(y) * 0.25f + n * 3.f);
+            Rgba col = stroke > 0.6f ? hay.light : stroke < -0.7f ? hay.shadow : hay.base;
+            if (x < 6 || y < 8) col = mix(col, hay.shine, 0.5f);
+            if (x > 56 || y > 56) col = mix(col, hay.deep, 0.45f);
+            if (scorched) {
+                float scorch = float(y) / 64.f + 0.35f * std::fabs(float(x) - 32.f) / 32.f + (n - 0.5f) * 0.35f;
+                if (scorch > 0.92f) col = mix(hex(0x3A2A2A), hex(0x7A3A22), n);
+                else if (scorch > 0.8f) col = mix(col, hex(0x8A4A22), 0.6f);
             }
-        for (int ty : {18, 44}) {
-            Shape band = hRect(2.f, float(ty), 60.f, 3.f) & bale;
-            c.fill(band, twine.base);
-            c.fill(band & hRect(2.f, float(ty), 60.f, 1.f), twine.light);
+            c.at(x, y) = col;
         }
-        // the cut ends of straw poking out of the top
-        for (int x = 8; x < 58; x += 5) {
-            c.set(x, 3, hay.light);
-            c.set(x + 1, 2, hay.base);
-        }
-        if (frame == 1) {
-            flame(c, 18.f, 30.f, 18.f, 26.f, 1, 7, fl);
-            flame(c, 44.f, 34.f, 16.f, 22.f, 2, 9, fl);
-            flame(c, 31.f, 22.f, 20.f, 20.f, 0, 11, fl);
-        }
-        return c;
+    for (int ty : {18, 44}) {
+        Shape band = hRect(2.f, float(ty), 60.f, 3.f) & bale;
+        c.fill(band, twine.base);
+        c.fill(band & hRect(2.f, float(ty), 60.f, 1.f), twine.light);
     }
-    if (frame == 2) {
-        Shape heap = hRound(6.f, 28.f, 52.f, 35.f, 9.f);
-        c.fill(heap.grow(1), pal::kOutline);
-        for (int y = 0; y < 64; ++y)
-            for (int x = 0; x < 64; ++x) {
-                if (heap.at(x, y) < 0.5f) continue;
-                float n = hash01(x, y, 77);
-                Rgba col = mix(hex(0x3C2C2E), hex(0x5A3A2E), n);
-                // glowing cracks
-                if (std::fabs(std::sin(float(x) * 0.45f + std::sin(float(y) * 0.3f) * 2.f)) < 0.12f) col = hex(0xF08A36);
-                c.at(x, y) = col;
-            }
-        flame(c, 24.f, 44.f, 20.f, 30.f, 3, 5, fl);
-        flame(c, 42.f, 46.f, 16.f, 24.f, 1, 6, fl);
-        wisp(c, 14.f, 24.f, 22.f, hex(0x9A929E), 3);
-        wisp(c, 50.f, 26.f, 24.f, hex(0x9A929E), 8);
-        return c;
+    for (int x = 8; x < 58; x += 5) {  // the cut ends of straw poking out of the top
+        c.set(x, 3, hay.light);
+        c.set(x + 1, 2, hay.base);
     }
-    // a heap of ash with embers, smoke curling above
+}
+
+// Charred and low, cracks glowing, still burning.
+void baleCharred(Canvas& c) {
+    Shape heap = hRound(6.f, 28.f, 52.f, 35.f, 9.f);
+    c.fill(heap.grow(1), pal::kOutline);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x) {
+            if (heap.at(x, y) < 0.5f) continue;
+            Rgba col = mix(hex(0x3C2C2E), hex(0x5A3A2E), hash01(x, y, 77));
+            if (std::fabs(std::sin(float(x) * 0.45f + std::sin(float(y) * 0.3f) * 2.f)) < 0.12f) col = hex(0xF08A36);
+            c.at(x, y) = col;
+        }
+    flame(c, 24.f, 44.f, 20.f, 30.f, 3, 5);
+    flame(c, 42.f, 46.f, 16.f, 24.f, 1, 6);
+    wisp(c, 14.f, 24.f, 22.f, hex(0x9A929E), 3);
+    wisp(c, 50.f, 26.f, 24.f, hex(0x9A929E), 8);
+}
+
+// A heap of ash with embers, smoke curling above.
+void baleAshes(Canvas& c) {
     Shape ash = hEllipse(32.f, 64.f, 27.f, 13.f) & hRect(0, 0, 64, 63);
     part(c, ash, shade(hex(0x6A6270)), 2, true);
     sprinkle(c, 8, 53, 48, 10, hex(0xF5903A), 18, 5);
     sprinkle(c, 8, 53, 48, 10, hex(0xFFD37A), 6, 6);
-    flame(c, 30.f, 56.f, 10.f, 12.f, 2, 4, fl);
+    flame(c, 30.f, 56.f, 10.f, 12.f, 2, 4);
     wisp(c, 20.f, 50.f, 36.f, hex(0xA8A0AC), 11);
     wisp(c, 40.f, 46.f, 42.f, hex(0xA8A0AC), 17);
     wisp(c, 30.f, 30.f, 30.f, hex(0xB8B0BC), 23);
+}
+
+// Frame 0 whole; 1 burning; 2 charred and low; 3 a heap of ash with smoke.
+Canvas hayBale(int frame) {
+    Canvas c(64, 64);
+    if (frame == 0 || frame == 1) baleBody(c, frame == 1);
+    if (frame == 1) {
+        flame(c, 18.f, 30.f, 18.f, 26.f, 1, 7);
+        flame(c, 44.f, 34.f, 16.f, 22.f, 2, 9);
+        flame(c, 31.f, 22.f, 20.f, 20.f, 0, 11);
+    }
+    if (frame == 2) baleCharred(c);
+    if (frame >= 3) baleAshes(c);
     return c;
 }
 

@@ -107,45 +107,50 @@ void bush(Canvas& c, float x, float base, float size, Rgba leaf, Rng& rng) {
     c.fill(b - b.shift(band, band), withAlpha(lf.light, 0.8f));
 }
 
-void house(Canvas& c, float x, float base, float w, float h, const HouseLook& look, Rng& rng) {
-    Ramp wall = shade(look.wall), roof = shade(look.roof);
+namespace {
+
+// The walls and roof of a house whose gable end faces the viewer.
+void gableFront(Canvas& c, float x, float base, float w, float h, const HouseLook& look, const Shape& front, const Shape& sideWall) {
+    const Ramp wall = shade(look.wall), roof = shade(look.roof);
     const Rgba line = darker(look.wall, 0.5f);
-    const float side = w * 0.28f;  // the right side wall, in shade
-    Shape front = Shape::rect(x, base - h, w, h);
-    Shape sideWall = Shape::polygon({{x + w, base}, {x + w, base - h}, {x + w + side, base - h - side * 0.25f}, {x + w + side, base - side * 0.2f}});
-    float roofTop;
-    if (look.gableFront) {
-        float peak = base - h - w * 0.55f;
-        roofTop = peak;
-        Shape gable = Shape::polygon({{x, base - h}, {x + w * 0.5f, peak}, {x + w, base - h}});
-        c.fill((front | gable).grow(1), line);
-        c.fill(sideWall.grow(1), line);
-        c.fill(front | gable, wall.base);
-        c.fill(sideWall, wall.shadow);
-        // Roof planes: the slope down the side, edged along the gable.
-        Shape plane = Shape::polygon({{x + w * 0.5f, peak}, {x + w * 0.5f + side, peak - side * 0.25f},
-                                      {x + w + side + 3, base - h - side * 0.25f + 2}, {x + w + 3, base - h + 2}});
-        c.fill(plane, roof.base);
-        c.fill(Shape::polyline({{x - 3, base - h + 3}, {x + w * 0.5f, peak - 1}, {x + w + 3, base - h + 3}}, 2.2f), roof.shadow);
-        c.fill(Shape::polyline({{x - 2, base - h + 1.5f}, {x + w * 0.5f, peak - 2}}, 0.8f), roof.light);
-        c.fillCircle(x + w * 0.5f, base - h - w * 0.2f, std::max(1.5f, w * 0.06f), hex(0xF8E6A8));
-    } else {
-        float rh = h * 0.75f + w * 0.08f;
-        roofTop = base - h - rh;
-        c.fill((front | sideWall).grow(1), line);
-        c.fill(front, wall.base);
-        c.fill(sideWall, wall.shadow);
-        Shape r = Shape::polygon({{x - 4, base - h + 1}, {x + w * 0.14f, base - h - rh}, {x + w + side * 0.6f, base - h - rh - side * 0.1f},
-                                  {x + w + side + 4, base - h - side * 0.25f + 1}});
-        c.fill(r.grow(1), darker(look.roof, 0.5f));
-        c.fill(r, roof.base);
-        c.fill(r - r.shift(0, 2), roof.light);
-        c.fill(r & Shape::rect(x - 5, base - h - 3, w + side + 10, 4), roof.shadow);
-        // shingle rows
-        for (float yy = base - h - rh + 5; yy < base - h - 2; yy += 5)
-            c.fill(r & Shape::rect(x - 5, yy, w + side + 10, 0.9f), withAlpha(roof.shadow, 0.5f));
-    }
-    // Windows and the door.
+    const float side = w * 0.28f, peak = base - h - w * 0.55f;
+    Shape gable = Shape::polygon({{x, base - h}, {x + w * 0.5f, peak}, {x + w, base - h}});
+    c.fill((front | gable).grow(1), line);
+    c.fill(sideWall.grow(1), line);
+    c.fill(front | gable, wall.base);
+    c.fill(sideWall, wall.shadow);
+    // Roof planes: the slope down the side, edged along the gable.
+    Shape plane = Shape::polygon({{x + w * 0.5f, peak}, {x + w * 0.5f + side, peak - side * 0.25f},
+                                  {x + w + side + 3, base - h - side * 0.25f + 2}, {x + w + 3, base - h + 2}});
+    c.fill(plane, roof.base);
+    c.fill(Shape::polyline({{x - 3, base - h + 3}, {x + w * 0.5f, peak - 1}, {x + w + 3, base - h + 3}}, 2.2f), roof.shadow);
+    c.fill(Shape::polyline({{x - 2, base - h + 1.5f}, {x + w * 0.5f, peak - 2}}, 0.8f), roof.light);
+    c.fillCircle(x + w * 0.5f, base - h - w * 0.2f, std::max(1.5f, w * 0.06f), hex(0xF8E6A8));
+}
+
+// The walls and shingled roof of a house whose long side faces the viewer;
+// returns the roof's top.
+float longFront(Canvas& c, float x, float base, float w, float h, const HouseLook& look, const Shape& front, const Shape& sideWall) {
+    const Ramp wall = shade(look.wall), roof = shade(look.roof);
+    const float side = w * 0.28f, rh = h * 0.75f + w * 0.08f;
+    c.fill((front | sideWall).grow(1), darker(look.wall, 0.5f));
+    c.fill(front, wall.base);
+    c.fill(sideWall, wall.shadow);
+    Shape r = Shape::polygon({{x - 4, base - h + 1}, {x + w * 0.14f, base - h - rh}, {x + w + side * 0.6f, base - h - rh - side * 0.1f},
+                              {x + w + side + 4, base - h - side * 0.25f + 1}});
+    c.fill(r.grow(1), darker(look.roof, 0.5f));
+    c.fill(r, roof.base);
+    c.fill(r - r.shift(0, 2), roof.light);
+    c.fill(r & Shape::rect(x - 5, base - h - 3, w + side + 10, 4), roof.shadow);
+    for (float yy = base - h - rh + 5; yy < base - h - 2; yy += 5)  // shingle rows
+        c.fill(r & Shape::rect(x - 5, yy, w + side + 10, 0.9f), withAlpha(roof.shadow, 0.5f));
+    return base - h - rh;
+}
+
+// Windows on every floor (one perhaps left out on the top floor) and the
+// door.
+void windowsAndDoor(Canvas& c, float x, float base, float w, float h, const HouseLook& look, Rng& rng) {
+    const Rgba line = darker(look.wall, 0.5f);
     const float ww = std::max(3.f, w * 0.13f), wh = std::max(3.f, h * 0.22f);
     int nwin = std::max(1, int(w / (ww * 3.f)));
     for (int f = 0; f < look.floors; ++f) {
@@ -162,9 +167,21 @@ void house(Canvas& c, float x, float base, float w, float h, const HouseLook& lo
     float dx = x + w * (nwin > 1 ? 0.5f : 0.72f) - dw * 0.5f;
     c.fill(Shape::roundRect(dx - 1, base - dh - 1, dw + 2, dh + 2, dw * 0.4f), line);
     c.fill(Shape::roundRect(dx, base - dh, dw, dh + 1, dw * 0.4f), hex(0x8A5A3C));
+}
+
+}  // namespace
+
+void house(Canvas& c, float x, float base, float w, float h, const HouseLook& look, Rng& rng) {
+    const float side = w * 0.28f;  // the right side wall, in shade
+    Shape front = Shape::rect(x, base - h, w, h);
+    Shape sideWall = Shape::polygon({{x + w, base}, {x + w, base - h}, {x + w + side, base - h - side * 0.25f}, {x + w + side, base - side * 0.2f}});
+    float chimneyFoot = base - h - w * 0.3f;
+    if (look.gableFront) gableFront(c, x, base, w, h, look, front, sideWall);
+    else chimneyFoot = longFront(c, x, base, w, h, look, front, sideWall) + 2;
+    windowsAndDoor(c, x, base, w, h, look, rng);
     if (look.chimney) {
-        float chx = x + w * 0.75f;
-        float top = look.gableFront ? base - h - w * 0.3f : roofTop + 2;
+        const Rgba line = darker(look.wall, 0.5f);
+        float chx = x + w * 0.75f, top = chimneyFoot;
         c.fill(Shape::rect(chx - 1, top - h * 0.35f - 1, w * 0.12f + 2, h * 0.35f + 3), line);
         c.fill(Shape::rect(chx, top - h * 0.35f, w * 0.12f, h * 0.35f + 2), hex(0xB8705A));
     }
