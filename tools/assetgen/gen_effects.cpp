@@ -295,77 +295,83 @@ void puff(Light& L, float cx, float cy, float r, Col c, Col core, uint32_t seed)
     L.blob(cx, cy, r * 0.45f, core * 1.1f);
 }
 
-Canvas effect2() {
-    Light L(1024, 1024);
-    auto cell = [&](int col, int row) {
-        L.clip(col * kC2, row * kC2, kC2, kC2);
-        return Pt{float(col * kC2) + 64.f, float(row * kC2) + 64.f};
-    };
-    Pt p;
-    // (0,1) the wind burst
-    p = cell(0, 1);
+// Clips the light to the cell (col, row) and returns the cell's centre.
+Pt cell(Light& L, int col, int row) {
+    L.clip(col * kC2, row * kC2, kC2, kC2);
+    return Pt{float(col * kC2) + 64.f, float(row * kC2) + 64.f};
+}
+
+void windBurst(Light& L, Pt p) {
     windSwirl(L, p.x, p.y, 54.f, 0.f, kWind * 0.9f, 4.f);
     L.blob(p.x, p.y, 20.f, kLeafLight * 0.8f);
     for (int k = 0; k < 6; ++k) {
         float a = float(k) * 1.05f + 0.4f;
         L.star(p.x + std::cos(a) * 44.f, p.y + std::sin(a) * 40.f, 6.f, 1.2f, a, kLeafLight);
     }
-    // (1,1) the fire puff; (3,0) the water puff
-    p = cell(1, 1);
+}
+
+// The fire puff with embers over it; the water puff with a spray of drops.
+void firePuff(Light& L, Pt p) {
     puff(L, p.x, p.y + 4.f, 54.f, kFire, kEmber, 11);
     for (int k = 0; k < 8; ++k) L.blob(p.x - 30.f + float(k) * 9.f, p.y - 34.f + float((k * 7) % 11), 2.5f, kEmber * 1.2f);
-    p = cell(3, 0);
+}
+
+void waterPuff(Light& L, Pt p) {
     puff(L, p.x, p.y + 4.f, 54.f, kWater, kFoam, 30);
     for (int k = 0; k < 8; ++k) L.blob(p.x - 32.f + float(k) * 9.f, p.y - 36.f + float((k * 5) % 13), 2.6f, kFoam * 1.3f);
-    // (2,1) the glow dot: a soft white light
-    p = cell(2, 1);
+}
+
+// The glow dot: a soft white light.
+void glowDot(Light& L, Pt p) {
     L.blob(p.x, p.y, 58.f, Col{1.f, 0.96f, 0.88f} * 1.1f);
     L.blob(p.x, p.y, 24.f, kWhite * 1.2f);
-    // column 4, rows 0..5 (and 7): the pillar of fire rising
-    for (int f = 0; f <= 7; ++f) {
-        if (f == 6) continue;  // (4,6) is the ring of fire
-        int fr = std::min(f, 5);
-        p = cell(4, f);
-        float top = float(f * kC2) + 128.f - 128.f * std::min(1.f, float(fr + 1) / 4.f);
-        float bottom = float(f * kC2) + 126.f;
-        float w = 18.f + 4.f * float(std::min(fr, 3));
-        L.streak({p.x, bottom}, {p.x, top + 10.f}, w, w * 0.4f, kFire * 0.9f);
-        L.streak({p.x, bottom}, {p.x, top + 14.f}, w * 0.45f, w * 0.15f, kEmber * 1.6f);
-        Rng rng(uint32_t(400 + f));
-        for (int k = 0; k < 10; ++k) {
-            float y = float(rng.range(top + 4.f, bottom));
-            float x = p.x + float(rng.range(-w, w));
-            L.blob(x, y, float(rng.range(1.5, 3.5)), kEmber * 1.3f);
-        }
-        // flame tongues licking at the top
-        for (int k = -1; k <= 1; ++k)
-            L.streak({p.x + float(k) * w * 0.5f, top + 26.f}, {p.x + float(k) * w * 0.7f + std::sin(float(f + k)) * 6.f, top + 2.f},
-                     w * 0.35f, 0.5f, kFire);
+}
+
+// One frame of the pillar of fire rising in cell (4, f): frames 0..5,
+// and 7 holding the last.
+void pillarOfFire(Light& L, Pt p, int f) {
+    int fr = std::min(f, 5);
+    float top = float(f * kC2) + 128.f - 128.f * std::min(1.f, float(fr + 1) / 4.f);
+    float bottom = float(f * kC2) + 126.f;
+    float w = 18.f + 4.f * float(std::min(fr, 3));
+    L.streak({p.x, bottom}, {p.x, top + 10.f}, w, w * 0.4f, kFire * 0.9f);
+    L.streak({p.x, bottom}, {p.x, top + 14.f}, w * 0.45f, w * 0.15f, kEmber * 1.6f);
+    Rng rng(uint32_t(400 + f));
+    for (int k = 0; k < 10; ++k) {
+        float y = float(rng.range(top + 4.f, bottom));
+        float x = p.x + float(rng.range(-w, w));
+        L.blob(x, y, float(rng.range(1.5, 3.5)), kEmber * 1.3f);
     }
-    // column 5, rows 0..7: the whirlwind
-    for (int f = 0; f < 8; ++f) {
-        p = cell(5, f);
-        float grow = std::min(1.f, float(f + 1) / 4.f);
-        float bottom = float(f * kC2) + 124.f, height = 118.f * grow;
-        for (int k = 0; k < 9; ++k) {
-            float t = float(k) / 8.f;
-            float y = bottom - height * t;
-            float rx = 10.f + 36.f * t;
-            float ph = float(f) * 0.9f + float(k) * 0.7f;
-            std::vector<Pt> arc;
-            for (int i = 0; i <= 12; ++i) {
-                float a = ph + float(i) / 12.f * float(kPi) * 1.3f;
-                arc.push_back({p.x + std::cos(a) * rx, y + std::sin(a) * rx * 0.22f});
-            }
-            L.path(arc, 1.2f, 2.6f, kWind * (0.5f + 0.4f * t));
+    // flame tongues licking at the top
+    for (int k = -1; k <= 1; ++k)
+        L.streak({p.x + float(k) * w * 0.5f, top + 26.f}, {p.x + float(k) * w * 0.7f + std::sin(float(f + k)) * 6.f, top + 2.f},
+                 w * 0.35f, 0.5f, kFire);
+}
+
+// One frame of the whirlwind in cell (5, f).
+void whirlwind(Light& L, Pt p, int f) {
+    float grow = std::min(1.f, float(f + 1) / 4.f);
+    float bottom = float(f * kC2) + 124.f, height = 118.f * grow;
+    for (int k = 0; k < 9; ++k) {
+        float t = float(k) / 8.f;
+        float y = bottom - height * t;
+        float rx = 10.f + 36.f * t;
+        float ph = float(f) * 0.9f + float(k) * 0.7f;
+        std::vector<Pt> arc;
+        for (int i = 0; i <= 12; ++i) {
+            float a = ph + float(i) / 12.f * float(kPi) * 1.3f;
+            arc.push_back({p.x + std::cos(a) * rx, y + std::sin(a) * rx * 0.22f});
         }
-        L.streak({p.x, bottom}, {p.x, bottom - height}, 8.f, 16.f, kWind * 0.35f);
-        Rng rng(uint32_t(500 + f));
-        for (int k = 0; k < 5; ++k)
-            L.star(p.x + float(rng.range(-40, 40)), bottom - float(rng.range(0, height)), 4.f, 1.f, float(k), kLeafLight * 0.9f);
+        L.path(arc, 1.2f, 2.6f, kWind * (0.5f + 0.4f * t));
     }
-    // (4,6) the ring of fire
-    p = cell(4, 6);
+    L.streak({p.x, bottom}, {p.x, bottom - height}, 8.f, 16.f, kWind * 0.35f);
+    Rng rng(uint32_t(500 + f));
+    for (int k = 0; k < 5; ++k)
+        L.star(p.x + float(rng.range(-40, 40)), bottom - float(rng.range(0, height)), 4.f, 1.f, float(k), kLeafLight * 0.9f);
+}
+
+// The ring of fire, also the red colour burst.
+void ringOfFire(Light& L, Pt p) {
     L.ring(p.x, p.y, 50.f, 7.f, Col{1.f, 0.3f, 0.08f} * 0.9f);
     L.ring(p.x, p.y, 50.f, 2.5f, kEmber * 0.9f);
     for (int k = 0; k < 12; ++k) {
@@ -373,23 +379,28 @@ Canvas effect2() {
         L.streak({p.x + std::cos(a) * 50.f, p.y + std::sin(a) * 50.f}, {p.x + std::cos(a + 0.2f) * 61.f, p.y + std::sin(a + 0.2f) * 61.f}, 3.f,
                  0.5f, Col{1.f, 0.3f, 0.08f} * 0.8f);
     }
-    // (2,6) green and (3,6) blue colour bursts
-    p = cell(2, 6);
+}
+
+void greenBurst(Light& L, Pt p) {
     L.ring(p.x, p.y, 46.f, 6.f, kWind);
     windSwirl(L, p.x, p.y, 40.f, 1.f, kLeafLight * 0.6f, 2.5f);
     for (int k = 0; k < 8; ++k) {
         float a = float(k) * float(kPi) / 4.f;
         L.star(p.x + std::cos(a) * 54.f, p.y + std::sin(a) * 54.f, 5.f, 1.f, a, kLeafLight);
     }
-    p = cell(3, 6);
+}
+
+void blueBurst(Light& L, Pt p) {
     L.ring(p.x, p.y, 46.f, 6.f, kWater * 1.1f);
     for (int k = 0; k < 12; ++k) {
         float a = float(k) * float(kPi) / 6.f;
         L.blob(p.x + std::cos(a) * 55.f, p.y + std::sin(a) * 55.f, 4.f, kFoam * 1.3f);
     }
     L.blob(p.x, p.y, 30.f, kWater * 0.25f);
-    // (0,4) the splash ring of the water events
-    p = cell(0, 4);
+}
+
+// The splash ring of the water events.
+void splashRing(Light& L, Pt p) {
     L.ring(p.x, p.y, 40.f, 4.f, kFoam * 0.9f);
     L.ring(p.x, p.y, 52.f, 2.5f, kWater);
     Rng rng(44);
@@ -397,6 +408,23 @@ Canvas effect2() {
         float a = float(rng.range(0, 2 * kPi)), d = float(rng.range(30, 58));
         L.blob(p.x + std::cos(a) * d, p.y + std::sin(a) * d, float(rng.range(2.5, 5.5)), kFoam * 1.1f);
     }
+}
+
+Canvas effect2() {
+    Light L(1024, 1024);
+    windBurst(L, cell(L, 0, 1));
+    firePuff(L, cell(L, 1, 1));
+    waterPuff(L, cell(L, 3, 0));
+    glowDot(L, cell(L, 2, 1));
+    for (int f = 0; f <= 7; ++f) {
+        if (f == 6) continue;  // (4,6) is the ring of fire
+        pillarOfFire(L, cell(L, 4, f), f);
+    }
+    for (int f = 0; f < 8; ++f) whirlwind(L, cell(L, 5, f), f);
+    ringOfFire(L, cell(L, 4, 6));
+    greenBurst(L, cell(L, 2, 6));
+    blueBurst(L, cell(L, 3, 6));
+    splashRing(L, cell(L, 0, 4));
     L.unclip();
     return L.pixels();
 }
