@@ -20,7 +20,7 @@
 //   (the game holds it).
 // img/suna.png 768x384: 4x2 frames of dust billowing along the ground.
 // img/fire.png 256x256: 4x4 frames of a flickering flame (64 px).
-// img/波ね.png 640x512, keyed on 0xE6F0F0: four 640x128 frames of the sea's
+// img/波ね.png 640x512, keyed on the grey-blue key: four 640x128 frames of the sea's
 //   surface, the sky above it keyed out.
 // img/kaze.png 256x256: a gust of wind.
 #include <cmath>
@@ -37,11 +37,14 @@ struct Col {
 };
 Col operator*(Col c, float k) { return {c.r * k, c.g * k, c.b * k}; }
 
-constexpr Col kFire{1.0f, 0.42f, 0.12f}, kEmber{1.0f, 0.7f, 0.25f}, kWater{0.22f, 0.55f, 1.0f},
-    kFoam{0.6f, 0.85f, 1.0f}, kWind{0.32f, 0.95f, 0.4f}, kLeafLight{0.75f, 1.0f, 0.5f}, kWhite{1.f, 0.97f, 0.9f},
-    kSand{0.9f, 0.72f, 0.48f};
-
 Col paintCol(Rgba p) { return {float(p.r) / 255.f, float(p.g) / 255.f, float(p.b) / 255.f}; }
+
+// The lights: the palette's own, or its paints and materials made to shine.
+const Col kFire = paintCol(pal::kFireLight), kEmber = paintCol(pal::kEmberLight), kFlare = paintCol(pal::kFlareLight),
+          kFoam = paintCol(pal::kFoamLight), kWater = paintCol(pal::kBlue) * 1.14f, kWind = paintCol(pal::kGreen) * 1.35f,
+          kLeafLight = paintCol(pal::kGrass) * 1.3f, kWhite = paintCol(pal::kWarmLight), kSand = paintCol(pal::kSandstone) * 1.27f,
+          kTwinkle = paintCol(mix(pal::kFoamLight, pal::kEyeWhite, 0.6f)), kBand = paintCol(pal::kGoldLight),
+          kGrit = paintCol(pal::kCream);
 
 // Light added up on black, in floating point; turned into pixels at the end.
 class Light {
@@ -214,7 +217,7 @@ void twinkle(Light& L, float ox, float oy, int f) {
     static const float kSize[7] = {0.35f, 0.65f, 1.f, 0.85f, 0.55f, 0.8f, 0.45f};
     const float s = kSize[f];
     const float cx = ox + 16.f, cy = oy + 16.f;
-    Col c{0.85f, 0.95f, 1.0f};
+    const Col c = kTwinkle;
     L.blob(cx, cy, 3.f + 5.f * s, c * (0.5f + 0.5f * s));
     L.star(cx, cy, 4.f + 10.f * s, 0.9f + 0.6f * s, float(f) * 0.22f, c * (1.2f + s));
     L.star(cx, cy, 3.f + 5.f * s, 0.6f, float(f) * 0.22f + float(kPi) * 0.25f, c * 0.6f);
@@ -259,7 +262,7 @@ Canvas effect1() {
         for (int x = 0; x < 512; ++x) {
             float dy = (float(y) - 310.f) / 34.f;
             float v = std::exp(-dy * dy) * smoothstep(0.f, 90.f, float(x)) * smoothstep(512.f, 422.f, float(x));
-            L.add(x, y, Col{1.0f, 0.86f, 0.6f} * (1.1f * v));
+            L.add(x, y, kBand * (1.1f * v));
         }
     Rng rng(248);
     for (int k = 0; k < 24; ++k) L.blob(float(rng.range(40, 472)), float(rng.range(285, 335)), float(rng.range(2, 5)), kWhite * 0.5f);
@@ -323,7 +326,7 @@ void waterPuff(Light& L, Pt p) {
 
 // The glow dot: a soft white light.
 void glowDot(Light& L, Pt p) {
-    L.blob(p.x, p.y, 58.f, Col{1.f, 0.96f, 0.88f} * 1.1f);
+    L.blob(p.x, p.y, 58.f, kWhite * 1.1f);
     L.blob(p.x, p.y, 24.f, kWhite * 1.2f);
 }
 
@@ -372,12 +375,12 @@ void whirlwind(Light& L, Pt p, int f) {
 
 // The ring of fire, also the red colour burst.
 void ringOfFire(Light& L, Pt p) {
-    L.ring(p.x, p.y, 50.f, 7.f, Col{1.f, 0.3f, 0.08f} * 0.9f);
+    L.ring(p.x, p.y, 50.f, 7.f, kFlare * 0.9f);
     L.ring(p.x, p.y, 50.f, 2.5f, kEmber * 0.9f);
     for (int k = 0; k < 12; ++k) {
         float a = float(k) * float(kPi) / 6.f;
         L.streak({p.x + std::cos(a) * 50.f, p.y + std::sin(a) * 50.f}, {p.x + std::cos(a + 0.2f) * 61.f, p.y + std::sin(a + 0.2f) * 61.f}, 3.f,
-                 0.5f, Col{1.f, 0.3f, 0.08f} * 0.8f);
+                 0.5f, kFlare * 0.8f);
     }
 }
 
@@ -477,7 +480,7 @@ void heartBurst(Light& L, float cx, float cy, int i) {
             float ph = float(i) * 0.9f + float(s) * 1.7f;
             float len = 16.f + 9.f * std::sin(ph);
             Pt base{cx + h.x * k, cy + h.y * k};
-            L.streak(base, {base.x + std::sin(ph) * 4.f, base.y - len}, 5.f, 0.4f, Col{1.f, 0.3f, 0.1f} * 1.1f);
+            L.streak(base, {base.x + std::sin(ph) * 4.f, base.y - len}, 5.f, 0.4f, kFlare * 1.1f);
             L.streak(base, {base.x + std::sin(ph) * 2.f, base.y - len * 0.55f}, 2.2f, 0.3f, kEmber * 1.2f);
         }
 }
@@ -569,7 +572,7 @@ Canvas sand() {
                 float fade = (1.f - tk * tk) * (0.7f + 0.3f * tk);
                 L.blob(x, y, r, kSand * (1.1f * fade));
                 L.blob(x - dir * 5.f, y + 4.f, r * 0.7f, kSand * (0.7f * fade));
-                L.blob(x + dir * 3.f, y - r * 0.4f, r * 0.5f, Col{1.f, 0.9f, 0.7f} * (0.5f * fade));
+                L.blob(x + dir * 3.f, y - r * 0.4f, r * 0.5f, kGrit * (0.5f * fade));
             }
         }
         // grains thrown up
@@ -628,7 +631,9 @@ Canvas gust() {
 // ---------------------------------------------------------------- the sea
 Canvas sea() {
     Canvas c(640, 512, kClear);
-    const Rgba foam = hex(0xF4FAFF), crest = hex(0xBFE4F6), light = hex(0x6DB6E6), deep = hex(0x1F4F9A), deepest = hex(0x163A78);
+    // The sea's light water is the sky's blue; its crests whiten it.
+    const Rgba foam = pal::kEyeWhite, crest = mix(pal::kSkyTop, pal::kEyeWhite, 0.55f), light = pal::kSkyTop;
+    const Rgba deep = pal::kSeaDeep, deepest = darker(pal::kSeaDeep, 0.3f);
     for (int f = 0; f < 4; ++f) {
         const float ph = float(f) * float(kPi) * 0.5f;
         for (int x = 0; x < 640; ++x) {

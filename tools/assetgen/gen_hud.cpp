@@ -72,11 +72,11 @@ Shape tuftShape(const BrushFrame& b, float tuftLen, float press) {
 
 // The wooden handle with a ring at its end, and the metal ferrule.
 void handleAndFerrule(Canvas& c, const BrushFrame& b, const Shape& handle, const Shape& ferrule, float f0, float f1) {
-    Ramp wood = shade(hex(0xB0713F));
+    Ramp wood = shade(pal::kWood);
     fillShaded(c, handle, wood, 1);
     c.fill(Shape::capsule(b.at(f1 + 4.f, -1.4f), b.at(b.len - 6.f, -1.2f), 0.6f).hard(), wood.light);
     c.fill(Shape::circle(b.at(b.len - 3.f, 0).x, b.at(b.len - 3.f, 0).y, 1.6f).hard(), wood.deep);
-    Ramp metal = shade(hex(0xB9BCCB));
+    Ramp metal = shade(pal::kMetal);
     fillShaded(c, ferrule, metal, 1);
     c.fill(Shape::polygon({b.at(f0 + 3.5f, 5.f), b.at(f0 + 5.f, 5.f), b.at(f0 + 5.f, -5.f), b.at(f0 + 3.5f, -5.f)}).hard() & ferrule,
            metal.shadow);
@@ -84,7 +84,7 @@ void handleAndFerrule(Canvas& c, const BrushFrame& b, const Shape& handle, const
 
 // The bristles, dipped in the paint or (clean) showing a few lines.
 void bristles(Canvas& c, const BrushFrame& b, const Shape& tuftS, float tuftLen, Rgba paint) {
-    Ramp hair = shade(hex(0xF0E0C0));
+    Ramp hair = shade(pal::kCream);
     fillShaded(c, tuftS, hair, 1);
     if (paint.a == 0) {
         for (float k : {-2.5f, 1.5f})

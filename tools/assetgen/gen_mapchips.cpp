@@ -45,15 +45,15 @@ namespace {
 
 // ---------------------------------------------------------------- grounds
 
-const Ground kMeadow{Mat::Earth, hex(0xA8744A), hex(0x7FC04E), 6};
-const Ground kScorched{Mat::Ash, hex(0x6C5246), hex(0x4C444E), 4};
-const Ground kGate{Mat::GateStone, hex(0xC9A45C)};
-const Ground kMossy{Mat::Moss, hex(0x5F6B80), hex(0x5E9B4C), 5};
-const Ground kRock{Mat::Rock, hex(0xB58D68), hex(0xDCC194), 3};
-const Ground kBrick{Mat::Brick, hex(0xB4603F), hex(0xDCCBAB), 5};
-const Ground kPlank{Mat::Planks, hex(0xB57A45), hex(0xE7C766), 2};
-const Ground kRoof{Mat::Concrete, hex(0x858A9A), hex(0x515A6C), 4};
-const Ground kFacade{Mat::Facade, hex(0x4A3C56)};
+const Ground kMeadow{Mat::Earth, pal::kEarth, pal::kGrass, 6};
+const Ground kScorched{Mat::Ash, pal::kBark, pal::kFacade, 4};
+const Ground kGate{Mat::GateStone, pal::kGateStone};
+const Ground kMossy{Mat::Moss, pal::kMossStone, pal::kLeaf, 5};
+const Ground kRock{Mat::Rock, pal::kSandstone, pal::kRockCap, 3};
+const Ground kBrick{Mat::Brick, pal::kBrick, pal::kPaperShade, 5};
+const Ground kPlank{Mat::Planks, pal::kWood, pal::kStraw, 2};
+const Ground kRoof{Mat::Concrete, pal::kConcrete, pal::kSteel, 4};
+const Ground kFacade{Mat::Facade, pal::kFacade};
 
 Canvas block(const Ground& g, uint32_t seed, int roundL = 0, int roundR = 0) {
     Canvas c(kChip, kChip);
@@ -93,7 +93,12 @@ struct Bamboo {
     float green = 0.f;
 };
 
-Ramp bambooRamp(float green) { return shade(mix(hex(0xD9B25A), hex(0x9CC85A), green)); }
+// Dry, the stalk is the gate's sandy stone and its leaves are still half
+// green; grown, both are young grass.
+const Rgba kDryStalk = pal::kGateStone, kGreenStalk = lighter(pal::kGrass, 0.12f);
+const Rgba kDryLeaf = mix(pal::kGateStone, pal::kLeaf, 0.5f);
+
+Ramp bambooRamp(float green) { return shade(mix(kDryStalk, kGreenStalk, green)); }
 
 void stalkSegment(Canvas& c, int y0, int y1, float green, bool node) {
     Ramp r = bambooRamp(green);
@@ -121,7 +126,7 @@ void stalkSegment(Canvas& c, int y0, int y1, float green, bool node) {
 }
 
 void bambooLeaf(Canvas& c, Pt from, float dx, float dy, float green) {
-    Ramp lr = shade(mix(hex(0x8FA84A), hex(0x4FA44C), green));
+    Ramp lr = shade(mix(kDryLeaf, pal::kLeaf, green));
     Pt tip{from.x + dx, from.y + dy};
     float nx = -dy, ny = dx, len = std::sqrt(nx * nx + ny * ny);
     nx = nx / len * 2.6f;
@@ -196,7 +201,7 @@ Canvas bambooFoot(float green, uint32_t seed) {
 // ---------------------------------------------------------------- plank ledge
 Canvas ledgeChip(int kind /*0 left end, 1 middle, 2 right end*/, uint32_t seed) {
     Canvas c(kChip, kChip);
-    Ramp wood = shade(hex(0xC98A4E)), beam = shade(hex(0x8E5C36)), straw = shade(hex(0xE9C55E));
+    Ramp wood = shade(pal::kWood), beam = shade(pal::kBrown), straw = shade(pal::kStraw);
     // the deck: two planks lying across, seams offset per chip
     Shape deck = hRect(kind == 0 ? 2.f : 0.f, 1.f, kind == 0 ? 30.f : kind == 2 ? 30.f : 32.f, 9.f);
     c.fill(deck.grow(1), pal::kOutline);
@@ -235,7 +240,7 @@ Canvas ledgeChip(int kind /*0 left end, 1 middle, 2 right end*/, uint32_t seed) 
 // The whole bale, its straw in strokes bound by two twines; `scorched`: the
 // fire creeping up from the bottom and the sides.
 void baleBody(Canvas& c, bool scorched) {
-    const Ramp hay = shade(hex(0xE2B64C)), twine = shade(hex(0x8A5A3C));
+    const Ramp hay = shade(pal::kGold), twine = shade(pal::kBrown);
     Shape bale = hRound(2.f, 4.f, 60.f, 59.f, 7.f);
     c.fill(bale.grow(1), pal::kOutline);
     for (int y = 0; y < 64; ++y)
@@ -248,8 +253,8 @@ void baleBody(Canvas& c, bool scorched) {
             if (x > 56 || y > 56) col = mix(col, hay.deep, 0.45f);
             if (scorched) {
                 float scorch = float(y) / 64.f + 0.35f * std::fabs(float(x) - 32.f) / 32.f + (n - 0.5f) * 0.35f;
-                if (scorch > 0.92f) col = mix(hex(0x3A2A2A), hex(0x7A3A22), n);
-                else if (scorch > 0.8f) col = mix(col, hex(0x8A4A22), 0.6f);
+                if (scorch > 0.92f) col = mix(pal::kChar, pal::kScorch, n);
+                else if (scorch > 0.8f) col = mix(col, pal::kScorch, 0.6f);
             }
             c.at(x, y) = col;
         }
@@ -271,26 +276,26 @@ void baleCharred(Canvas& c) {
     for (int y = 0; y < 64; ++y)
         for (int x = 0; x < 64; ++x) {
             if (heap.at(x, y) < 0.5f) continue;
-            Rgba col = mix(hex(0x3C2C2E), hex(0x5A3A2E), hash01(x, y, 77));
-            if (std::fabs(std::sin(float(x) * 0.45f + std::sin(float(y) * 0.3f) * 2.f)) < 0.12f) col = hex(0xF08A36);
+            Rgba col = mix(pal::kChar, pal::kDarkBrown, hash01(x, y, 77));
+            if (std::fabs(std::sin(float(x) * 0.45f + std::sin(float(y) * 0.3f) * 2.f)) < 0.12f) col = pal::kFlameMid;
             c.at(x, y) = col;
         }
     flame(c, 24.f, 44.f, 20.f, 30.f, 3, 5);
     flame(c, 42.f, 46.f, 16.f, 24.f, 1, 6);
-    wisp(c, 14.f, 24.f, 22.f, hex(0x9A929E), 3);
-    wisp(c, 50.f, 26.f, 24.f, hex(0x9A929E), 8);
+    wisp(c, 14.f, 24.f, 22.f, pal::kStone, 3);
+    wisp(c, 50.f, 26.f, 24.f, pal::kStone, 8);
 }
 
 // A heap of ash with embers, smoke curling above.
 void baleAshes(Canvas& c) {
     Shape ash = hEllipse(32.f, 64.f, 27.f, 13.f) & hRect(0, 0, 64, 63);
-    part(c, ash, shade(hex(0x6A6270)), 2, true);
-    sprinkle(c, 8, 53, 48, 10, hex(0xF5903A), 18, 5);
-    sprinkle(c, 8, 53, 48, 10, hex(0xFFD37A), 6, 6);
+    part(c, ash, shade(pal::kPlum), 2, true);
+    sprinkle(c, 8, 53, 48, 10, pal::kFlameMid, 18, 5);
+    sprinkle(c, 8, 53, 48, 10, pal::kGoldLight, 6, 6);
     flame(c, 30.f, 56.f, 10.f, 12.f, 2, 4);
-    wisp(c, 20.f, 50.f, 36.f, hex(0xA8A0AC), 11);
-    wisp(c, 40.f, 46.f, 42.f, hex(0xA8A0AC), 17);
-    wisp(c, 30.f, 30.f, 30.f, hex(0xB8B0BC), 23);
+    wisp(c, 20.f, 50.f, 36.f, pal::kStone, 11);
+    wisp(c, 40.f, 46.f, 42.f, pal::kStone, 17);
+    wisp(c, 30.f, 30.f, 30.f, pal::kMetal, 23);
 }
 
 // Frame 0 whole; 1 burning; 2 charred and low; 3 a heap of ash with smoke.
@@ -314,20 +319,20 @@ Canvas hayBale(int frame) {
 Canvas fireOnBlock(const Ground& g, uint32_t seed, int state, int roundL, int roundR, bool logs, FlameLook fl = {}) {
     Canvas c(kChip, 64);
     groundBlock(c, 0, 32, g, seed, roundL, roundR);
-    Ramp log = shade(hex(0x7A4A30));
+    Ramp log = shade(pal::kBark);
     if (logs) {
-        Rgba burnt = state == 4 ? hex(0x3A3036) : log.base;
+        Rgba burnt = state == 4 ? pal::kChar : log.base;
         Ramp lr = shade(burnt);
         part(c, hLine({7.f, 35.f}, {24.f, 30.f}, 2.2f), lr, 1, true);
         part(c, hLine({8.f, 29.f}, {25.f, 35.f}, 2.2f), lr, 1, true);
         // stones round the fire
-        Ramp st = shade(hex(0x8C8A98));
+        Ramp st = shade(pal::kConcrete);
         for (float sx : {4.f, 28.f}) part(c, hEllipse(sx, 35.f, 3.f, 2.2f), st, 1, true);
     } else {
         // a bed of coals across the chip's top
         Shape bed = hRound(5.f, 29.f, 22.f, 6.f, 3.f);
-        part(c, bed, shade(state == 4 ? hex(0x3E363C) : hex(0x5A2E2A)), 1, false);
-        if (state != 4) sprinkle(c, 6, 30, 20, 4, hex(0xF7A23A), 10, seed + uint32_t(state));
+        part(c, bed, shade(state == 4 ? pal::kChar : pal::kDarkBrown), 1, false);
+        if (state != 4) sprinkle(c, 6, 30, 20, 4, pal::kFlameMid, 10, seed + uint32_t(state));
     }
     if (state <= 2) {
         flame(c, 16.f, 34.f, 22.f, 33.f, state, seed, fl);
@@ -341,10 +346,10 @@ Canvas fireOnBlock(const Ground& g, uint32_t seed, int state, int roundL, int ro
                 int sx = x + int((34.f - float(y)) * 0.6f);  // lean to the left
                 if (sx >= 0 && sx < 32 && f.at(sx, y).a) c.at(x, y) = f.at(sx, y);
             }
-        wisp(c, 10.f, 18.f, 14.f, hex(0xA49CAA), seed);
+        wisp(c, 10.f, 18.f, 14.f, pal::kStone, seed);
     } else {
-        wisp(c, 16.f, 28.f, 22.f, hex(0xD8DCE6), seed);
-        sprinkle(c, 6, 30, 20, 4, hex(0x9A929E), 8, seed);
+        wisp(c, 16.f, 28.f, 22.f, pal::kMist, seed);
+        sprinkle(c, 6, 30, 20, 4, pal::kStone, 8, seed);
     }
     return c;
 }
@@ -479,7 +484,7 @@ Canvas plantPic(int rows, float lift, float open, const PlantLook& L, const Grou
     groundBlock(c, 32, int(p.fy), g, seed + 1, 0, 0);
     const Ramp stem = shade(L.stem), leaf = shade(L.leaf), bud = shade(L.bud), top = shade(L.top);
     Rng rng(seed);
-    part(c, hEllipse(32.f, p.fy + 3.f, 12.f, 4.f), shade(hex(0x6A4A34)), 1, true);  // soil mound at the foot
+    part(c, hEllipse(32.f, p.fy + 3.f, 12.f, 4.f), shade(pal::kBark), 1, true);  // soil mound at the foot
     if (L.bush && open <= 0.f) {
         plantBush(c, p, leaf, bud, rng);
         return c;
@@ -505,6 +510,13 @@ struct GoalLook {
     Rgba core, glow, gem, spark;
     Ground foot;
 };
+// A pillar of `glow` whitening to its core, sparks of white, a gem of
+// `gem` over a foot of `foot`.
+GoalLook goalLook(Rgba glow, Rgba gem, const Ground& foot) {
+    return GoalLook{mix(glow, pal::kEyeWhite, 0.85f), glow, gem, pal::kEyeWhite, foot};
+}
+// The gem cut from the pillar's own light.
+Rgba gemOf(Rgba glow) { return mix(glow, pal::kEyeWhite, 0.3f); }
 
 // 32x64: a pillar of light with a floating gem over a carved foot in the
 // floor. Four frames: the gem bobs, the light breathes, motes rise.
@@ -571,8 +583,8 @@ void mapchip1(Output& out) {
     }
     {
         Canvas c = block(kScorched, kMeadowScorched);
-        sprinkle(c, 2, 1, 28, 4, hex(0xF08A36), 7, 16);
-        sprinkle(c, 2, 1, 28, 4, hex(0x9A929E), 10, 17);
+        sprinkle(c, 2, 1, 28, 4, pal::kFlameMid, 7, 16);
+        sprinkle(c, 2, 1, 28, 4, pal::kStone, 10, 17);
         s.put(kMeadowScorched, c);
     }
     // the bamboo post: stage 1's dry one, then greener as water grows it
@@ -599,7 +611,7 @@ void mapchip1(Output& out) {
         s.put(kMeadowFireOut, doused.crop(0, 32, 32, 32));
     }
     // the flower plant growing
-    PlantLook sun{hex(0x5E9E3E), hex(0x6DB44C), hex(0x78B04A), hex(0xF07A8A), hex(0xF4C23C), hex(0x8A5A2C)};
+    PlantLook sun{pal::kLeaf, pal::kFrond, pal::kFrond, mix(pal::kBlush, pal::kRed, 0.25f), pal::kSunflower, pal::kBrown};
     sun.flowerTop = true;
     s.put(kMeadowPlant, plantPic(2, 27.f, 0.f, sun, kMeadow, kMeadowPlant));
     s.put(kMeadowPlant2, plantPic(2, 29.f, 0.18f, sun, kMeadow, kMeadowPlant2));
@@ -607,7 +619,7 @@ void mapchip1(Output& out) {
     s.put(kMeadowPlant4, plantPic(3, 52.f, 0.72f, sun, kMeadow, kMeadowPlant4));
     s.put(kMeadowPlant5, plantPic(3, 63.f, 1.f, sun, kMeadow, kMeadowPlant5));
     // the golden goal column
-    GoalLook gold{hex(0xFFF6D0), hex(0xF2C24A), hex(0xF7D66A), hex(0xFFFFF0), kGate};
+    const GoalLook gold = goalLook(pal::kSunflower, pal::kStraw, kGate);
     for (int f = 0; f < 4; ++f) s.put(kMeadowGoal + f, goalPic(f, gold, kMeadowGoal));
     s.put(kMeadowGate, block(kGate, kMeadowGate));
     out.keyedPng(kPicChips[1], s.canvas());
@@ -621,9 +633,9 @@ void mapchip2(Output& out) {
     s.put(kGladeGroundRight, block(kMossy, kGladeGroundRight, 0, 8));
     {
         Canvas c = block(kMossy, kGladeAshes, 8, 0);
-        Ramp ch = shade(hex(0x3A3238));
+        Ramp ch = shade(pal::kChar);
         part(c, hLine({12.f, 3.f}, {24.f, 1.f}, 1.8f), ch, 1, true);
-        sprinkle(c, 8, 1, 20, 4, hex(0x8A8494), 6, 30);
+        sprinkle(c, 8, 1, 20, 4, pal::kConcrete, 6, 30);
         s.put(kGladeAshes, c);
     }
     // the campfire on a left end
@@ -635,7 +647,7 @@ void mapchip2(Output& out) {
         Canvas c(64, 64);
         groundBlock(c, 0, 32, kMossy, 48, 0, 0);
         groundBlock(c, 32, 32, kMossy, 49, 0, 0);
-        Ramp log = shade(f == 3 ? hex(0x3C3238) : hex(0x7A4A30));
+        Ramp log = shade(f == 3 ? pal::kChar : pal::kBark);
         part(c, hLine({10.f, 36.f}, {54.f, 28.f}, 3.f), log, 1, true);
         part(c, hLine({10.f, 28.f}, {54.f, 36.f}, 3.f), log, 1, true);
         part(c, hLine({22.f, 24.f}, {42.f, 36.f}, 2.6f), log, 1, true);
@@ -645,15 +657,15 @@ void mapchip2(Output& out) {
             flame(c, 14.f, 36.f, 16.f * k, 22.f * k, f + 1, 50, fl);
             flame(c, 50.f, 36.f, 16.f * k, 26.f * k, f + 2, 52, fl);
         } else {
-            sprinkle(c, 10, 26, 44, 10, hex(0xF08A36), 8, 55);
+            sprinkle(c, 10, 26, 44, 10, pal::kFlameMid, 8, 55);
         }
         // steam from the water
         for (int k = 0; k < f; ++k)
-            wisp(c, 12.f + float(k) * 18.f, 26.f - float(k % 2) * 4.f, 22.f, hex(0xE4E8EE), uint32_t(60 + k + f));
+            wisp(c, 12.f + float(k) * 18.f, 26.f - float(k % 2) * 4.f, 22.f, pal::kMist, uint32_t(60 + k + f));
         s.put(kGladeBonfire + 2 * f, c);
     }
     // the fern: a curled bud that grows into a broad leaf
-    PlantLook fern{hex(0x4E8A44), hex(0x5CA552), hex(0x7AB85A), hex(0x7AB85A), hex(0x68B458), kClear};
+    PlantLook fern{pal::kLeafDark, pal::kLeaf, pal::kGrass, pal::kGrass, pal::kFrond, kClear};
     fern.curl = true;
     s.put(kGladePlant, plantPic(2, 26.f, 0.f, fern, kMossy, kGladePlant));
     s.put(kGladePlant2, plantPic(2, 30.f, 0.2f, fern, kMossy, kGladePlant2));
@@ -661,7 +673,7 @@ void mapchip2(Output& out) {
     s.put(kGladePlant4, plantPic(3, 54.f, 0.72f, fern, kMossy, kGladePlant4));
     s.put(kGladePlant5, plantPic(3, 63.f, 1.f, fern, kMossy, kGladePlant5));
     // the green goal column
-    GoalLook glade{hex(0xEAFFF2), hex(0x58D6A0), hex(0x7CE0C8), hex(0xFFFFE0), kMossy};
+    const GoalLook glade = goalLook(pal::kGladeGlow, gemOf(pal::kGladeGlow), kMossy);
     for (int f = 0; f < 4; ++f) s.put(kGladeGoal + f, goalPic(f, glade, kGladeGoal));
     s.put(kGladeGoalStill, goalPic(0, glade, kGladeGoal));
     out.keyedPng(kPicChips[2], s.canvas());
@@ -673,7 +685,7 @@ Canvas hangingVines() {
     Canvas c(64, 96);
     groundBlock(c, 0, 64, kRock, 124, 0, 0);
     groundBlock(c, 32, 64, kRock, 125, 0, 0);
-    Ramp vine = shade(hex(0xC89C58)), leaf = shade(hex(0xB08A3A));
+    Ramp vine = shade(pal::kGateStone), leaf = shade(pal::kWood);
     // the woven mat that carries them (part of the top floor)
     Shape mat = hRound(0.f, 1.f, 64.f, 14.f, 3.f);
     c.fill(mat.grow(1) & hRect(0, 0, 64, 20), pal::kOutline);
@@ -712,21 +724,21 @@ Canvas hangingVines() {
 Canvas drumFire(int state) {
     Canvas c(kChip, 64);
     groundBlock(c, 0, 32, kRoof, 152, 0, 0);
-    Ramp drum = shade(hex(0x7A5A62)), band = shade(hex(0x4E4552));
-    FlameLook fl{hex(0xE8452E), hex(0xF79A2C), hex(0xFFE58A), hex(0x5E1A24)};
+    Ramp drum = shade(pal::kPlum), band = shade(pal::kFacade);
+    const FlameLook fl;
     if (state == 4) {  // a puddle and steam
-        part(c, hEllipse(16.f, 34.f, 12.f, 2.f), shade(hex(0x5E7AA8)), 0, true);
-        wisp(c, 12.f, 30.f, 22.f, hex(0xDCE2EA), 156);
-        wisp(c, 21.f, 28.f, 16.f, hex(0xDCE2EA), 157);
+        part(c, hEllipse(16.f, 34.f, 12.f, 2.f), shade(mix(pal::kBlue, pal::kConcrete, 0.6f)), 0, true);
+        wisp(c, 12.f, 30.f, 22.f, pal::kMist, 156);
+        wisp(c, 21.f, 28.f, 16.f, pal::kMist, 157);
         return c;
     }
     if (state == 5) {  // soot where it stood
-        part(c, hEllipse(16.f, 34.f, 11.f, 2.f), shade(hex(0x3A3440)), 0, false);
-        wisp(c, 18.f, 30.f, 16.f, hex(0x8A8494), 172);
+        part(c, hEllipse(16.f, 34.f, 11.f, 2.f), shade(pal::kChar), 0, false);
+        wisp(c, 18.f, 30.f, 16.f, pal::kConcrete, 172);
         return c;
     }
     // the drum, its glow lighting the roof
-    for (int x = 4; x < 28; ++x) c.at(x, 33) = mix(c.at(x, 33), hex(0xF2A04A), 0.5f);
+    for (int x = 4; x < 28; ++x) c.at(x, 33) = mix(c.at(x, 33), pal::kAmber, 0.5f);
     Shape body = hRound(6.f, 16.f, 20.f, 16.f, 2.f);
     part(c, body, drum, 2, true);
     for (float by : {20.f, 27.f}) c.fill(hRect(6.f, by, 20.f, 2.f), band.base);
@@ -741,7 +753,7 @@ Canvas drumFire(int state) {
                 int sx = x + int((17.f - float(y)) * 0.7f);
                 if (sx >= 0 && sx < 32 && f.at(sx, y).a) c.at(x, y) = f.at(sx, y);
             }
-        wisp(c, 7.f, 10.f, 8.f, hex(0x8A8494), 139);
+        wisp(c, 7.f, 10.f, 8.f, pal::kConcrete, 139);
     }
     return c;
 }
@@ -756,7 +768,7 @@ void mapchip3(Output& out) {
     s.put(kTownRoof, block(kRoof, kTownRoof));
     s.put(kTownFacade, block(kFacade, kTownFacade));
     // the vine: a small bush growing into a ladder with a broad leaf on top
-    PlantLook vine{hex(0x4F8A3E), hex(0x5FA34C), hex(0xF2E6C8), hex(0xF6F0DC), hex(0x6AB452), hex(0xF4EEDC)};
+    PlantLook vine{pal::kLeafDark, pal::kLeaf, pal::kWall, pal::kPaper, pal::kFrond, pal::kPaper};
     vine.bush = true;
     s.put(kTownPlant, plantPic(2, 27.f, 0.f, vine, kBrick, kTownPlant));
     s.put(kTownPlant2, plantPic(2, 25.f, 0.15f, vine, kBrick, kTownPlant2));
@@ -780,9 +792,9 @@ void mapchip3(Output& out) {
     s.put(kTownDrumFireOut, drumFire(4).crop(0, 32, 32, 32));
     s.put(kTownDrumGone, drumFire(5).crop(0, 32, 32, 32));
     // goal columns
-    GoalLook lantern{hex(0xFFF0C8), hex(0xF2A04A), hex(0xF6C25A), hex(0xFFFFE8), kBrick};
-    GoalLook sky{hex(0xF0FAFF), hex(0x7CC4F2), hex(0xA8E0FF), hex(0xFFFFFF), kRock};
-    GoalLook neon{hex(0xE8FFFF), hex(0x3ED8E8), hex(0x8AF0F4), hex(0xFFF4FA), kRoof};
+    const GoalLook lantern = goalLook(pal::kAmber, pal::kSunflower, kBrick);
+    const GoalLook sky = goalLook(pal::kSkyTop, pal::kFoamLight, kRock);
+    const GoalLook neon = goalLook(pal::kNeon, gemOf(pal::kNeon), kRoof);
     for (int f = 0; f < 4; ++f) {
         s.put(kTownLanternGoal + f, goalPic(f, lantern, kTownLanternGoal));
         s.put(kTownSkyGoal + f, goalPic(f, sky, kTownSkyGoal));

@@ -147,7 +147,7 @@ void windows(Canvas& blk, const MatStyle&, const Ground& g, uint32_t seed) {
     for (int k = 0; k < 2; ++k) {
         int wx = 5 + k * 14, wy = 9;
         bool lit = hash01(k, 3, seed) < 0.65f;
-        Rgba glass = lit ? hex(0xF4C76A) : hex(0x2E2A40);
+        Rgba glass = lit ? pal::kStraw : pal::kCoolShadow;
         for (int y = wy - 1; y < wy + 13; ++y)
             for (int x = wx - 1; x < wx + 9; ++x) blk.at(x, y) = body.deep;
         for (int y = wy; y < wy + 12; ++y)
@@ -163,13 +163,13 @@ void windows(Canvas& blk, const MatStyle&, const Ground& g, uint32_t seed) {
 void nails(Canvas& blk, const MatStyle&, const Ground&, uint32_t) {
     for (int y = 3; y < 30; y += 8)
         for (int x : {4, 27})
-            if (blk.at(x, y).a) blk.at(x, y) = hex(0x4A3A36);
+            if (blk.at(x, y).a) blk.at(x, y) = pal::kChar;
 }
 
 // ---------------------------------------------------------------- the rows
 
 const MatStyle& styleOf(Mat m) {
-    static const MatStyle kEarth{.grain = speckled, .detail = stones, .tuftedCap = true, .pebble = hex(0xD2C1A2)};
+    static const MatStyle kEarth{.grain = speckled, .detail = stones, .tuftedCap = true, .pebble = pal::kRockCap};
     static const MatStyle kMoss{.grain = strata, .detail = stones, .tuftedCap = true, .cracks = true};
     static const MatStyle kBrick{.grain = courses, .detail = nullptr, .brickLength = 16, .straightCap = true};
     static const MatStyle kRock{.grain = strata, .detail = stones, .cracks = true};

@@ -37,7 +37,7 @@ void groundBlock(Canvas& c, int x0, int y0, const Ground& g, uint32_t seed, int 
 // Opaque pixel-art flames rising from (cx, base): `w` wide at the belly,
 // `h` tall; `frame` sways the tongues.
 struct FlameLook {
-    Rgba outer = hex(0xE8512E), mid = hex(0xF79A2C), core = hex(0xFFE58A), rim = hex(0x6E1F22);
+    Rgba outer = pal::kFlame, mid = pal::kFlameMid, core = pal::kFlameCore, rim = pal::kFlameRim;
 };
 void flame(Canvas& c, float cx, float base, float w, float h, int frame, uint32_t seed, const FlameLook& look = {});
 
