@@ -2,6 +2,7 @@
 // style row (the grain of its body, the details laid over it, the kind of
 // top layer it takes); groundBlock() paints any of them the same way.
 #include <cmath>
+#include <iterator>
 
 #include "stage_sheets.h"
 
@@ -168,19 +169,21 @@ void nails(Canvas& blk, const MatStyle&, const Ground&, uint32_t) {
 
 // ---------------------------------------------------------------- the rows
 
-const MatStyle& styleOf(Mat m) {
-    static const MatStyle kEarth{.grain = speckled, .detail = stones, .tuftedCap = true, .pebble = pal::kRockCap};
-    static const MatStyle kMoss{.grain = strata, .detail = stones, .tuftedCap = true, .cracks = true};
-    static const MatStyle kBrick{.grain = courses, .detail = nullptr, .brickLength = 16, .straightCap = true};
-    static const MatStyle kRock{.grain = strata, .detail = stones, .cracks = true};
-    static const MatStyle kConcrete{.grain = seamed, .detail = bolts, .straightCap = true, .rimmedCap = true};
-    static const MatStyle kFacade{.grain = flecked, .detail = windows, .straightCap = true};
-    static const MatStyle kPlanks{.grain = planks, .detail = nails};
-    static const MatStyle kGateStone{.grain = courses, .detail = nullptr, .brickLength = 15, .straightCap = true};
-    static const MatStyle kAsh{.grain = speckled, .detail = nullptr};
-    static const MatStyle* const kRows[] = {&kEarth, &kMoss, &kBrick, &kRock, &kConcrete, &kFacade, &kPlanks, &kGateStone, &kAsh};
-    return *kRows[int(m)];
-}
+// One row per material, in the order of Mat.
+const MatStyle kStyles[] = {
+    /* Earth */ {.grain = speckled, .detail = stones, .tuftedCap = true, .pebble = pal::kRockCap},
+    /* Moss */ {.grain = strata, .detail = stones, .tuftedCap = true, .cracks = true},
+    /* Brick */ {.grain = courses, .detail = nullptr, .brickLength = 16, .straightCap = true},
+    /* Rock */ {.grain = strata, .detail = stones, .cracks = true},
+    /* Concrete */ {.grain = seamed, .detail = bolts, .straightCap = true, .rimmedCap = true},
+    /* Facade */ {.grain = flecked, .detail = windows, .straightCap = true},
+    /* Planks */ {.grain = planks, .detail = nails},
+    /* GateStone */ {.grain = courses, .detail = nullptr, .brickLength = 15, .straightCap = true},
+    /* Ash */ {.grain = speckled, .detail = nullptr},
+};
+static_assert(std::size(kStyles) == size_t(Mat::Ash) + 1, "one style row per material");
+
+const MatStyle& styleOf(Mat m) { return kStyles[int(m)]; }
 
 // ---------------------------------------------------------------- the steps
 
