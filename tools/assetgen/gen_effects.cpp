@@ -42,7 +42,7 @@ Col paintCol(Rgba p) { return {float(p.r) / 255.f, float(p.g) / 255.f, float(p.b
 // The lights: the palette's own, or its paints and materials made to shine.
 const Col kFire = paintCol(pal::kFireLight), kEmber = paintCol(pal::kEmberLight), kFlare = paintCol(pal::kFlareLight),
           kFoam = paintCol(pal::kFoamLight), kWater = paintCol(pal::kBlue) * 1.14f, kWind = paintCol(pal::kGreen) * 1.35f,
-          kLeafLight = paintCol(pal::kGrass) * 1.3f, kWhite = paintCol(pal::kWarmLight), kSand = paintCol(pal::kSandstone) * 1.27f,
+          kLeafLight = paintCol(pal::kGrass) * 1.3f, kWhite = paintCol(pal::kWarmLight), kSand = paintCol(pal::kRockFace) * 1.27f,
           kTwinkle = paintCol(mix(pal::kFoamLight, pal::kEyeWhite, 0.6f)), kBand = paintCol(pal::kGoldLight),
           kGrit = paintCol(pal::kCream);
 

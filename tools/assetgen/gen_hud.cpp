@@ -72,7 +72,7 @@ Shape tuftShape(const BrushFrame& b, float tuftLen, float press) {
 
 // The wooden handle with a ring at its end, and the metal ferrule.
 void handleAndFerrule(Canvas& c, const BrushFrame& b, const Shape& handle, const Shape& ferrule, float f0, float f1) {
-    Ramp wood = shade(pal::kWood);
+    Ramp wood = shade(pal::kPlank);
     fillShaded(c, handle, wood, 1);
     c.fill(Shape::capsule(b.at(f1 + 4.f, -1.4f), b.at(b.len - 6.f, -1.2f), 0.6f).hard(), wood.light);
     c.fill(Shape::circle(b.at(b.len - 3.f, 0).x, b.at(b.len - 3.f, 0).y, 1.6f).hard(), wood.deep);

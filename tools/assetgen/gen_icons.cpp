@@ -84,7 +84,7 @@ std::string svgBrush(Pt end, Pt tip, float t, Rgba paint) {
                                  at(0.95f, bw * 0.4f), at(0.84f, bw * 0.95f), at(0.78f, bw * 1.02f)});
     std::string ferrule = points(brushFerrule(b, t));
     Pt h0 = at(0, 0), h1 = at(0.58f, 0), r0 = at(0.02f, -t * 0.3f), r1 = at(0.02f, t * 0.3f);
-    const Ramp wood = shade(pal::kWood), metal = shade(pal::kMetal), hair = shade(pal::kCream);
+    const Ramp wood = shade(pal::kPlank), metal = shade(pal::kMetal), hair = shade(pal::kCream);
     const std::string ol = css(pal::kOutline);
     char s[2048];
     std::snprintf(s, sizeof s,

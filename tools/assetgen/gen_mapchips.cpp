@@ -47,11 +47,11 @@ namespace {
 
 const Ground kMeadow{Mat::Earth, pal::kEarth, pal::kGrass, 6};
 const Ground kScorched{Mat::Ash, pal::kBark, pal::kFacade, 4};
-const Ground kGate{Mat::GateStone, pal::kGateStone};
+const Ground kGate{Mat::GateStone, pal::kGateBlock};
 const Ground kMossy{Mat::Moss, pal::kMossStone, pal::kLeaf, 5};
-const Ground kRock{Mat::Rock, pal::kSandstone, pal::kRockCap, 3};
+const Ground kRock{Mat::Rock, pal::kRockFace, pal::kRockCap, 3};
 const Ground kBrick{Mat::Brick, pal::kBrick, pal::kPaperShade, 5};
-const Ground kPlank{Mat::Planks, pal::kWood, pal::kStraw, 2};
+const Ground kPlank{Mat::Planks, pal::kPlank, pal::kThatch, 2};
 const Ground kRoof{Mat::Concrete, pal::kConcrete, pal::kSteel, 4};
 const Ground kFacade{Mat::Facade, pal::kFacade};
 
@@ -95,8 +95,8 @@ struct Bamboo {
 
 // Dry, the stalk is the gate's sandy stone and its leaves are still half
 // green; grown, both are young grass.
-const Rgba kDryStalk = pal::kGateStone, kGreenStalk = lighter(pal::kGrass, 0.12f);
-const Rgba kDryLeaf = mix(pal::kGateStone, pal::kLeaf, 0.5f);
+const Rgba kDryStalk = pal::kGateBlock, kGreenStalk = lighter(pal::kGrass, 0.12f);
+const Rgba kDryLeaf = mix(pal::kGateBlock, pal::kLeaf, 0.5f);
 
 Ramp bambooRamp(float green) { return shade(mix(kDryStalk, kGreenStalk, green)); }
 
@@ -201,7 +201,7 @@ Canvas bambooFoot(float green, uint32_t seed) {
 // ---------------------------------------------------------------- plank ledge
 Canvas ledgeChip(int kind /*0 left end, 1 middle, 2 right end*/, uint32_t seed) {
     Canvas c(kChip, kChip);
-    Ramp wood = shade(pal::kWood), beam = shade(pal::kBrown), straw = shade(pal::kStraw);
+    Ramp wood = shade(pal::kPlank), beam = shade(pal::kBrown), straw = shade(pal::kThatch);
     // the deck: two planks lying across, seams offset per chip
     Shape deck = hRect(kind == 0 ? 2.f : 0.f, 1.f, kind == 0 ? 30.f : kind == 2 ? 30.f : 32.f, 9.f);
     c.fill(deck.grow(1), pal::kOutline);
@@ -289,7 +289,7 @@ void baleCharred(Canvas& c) {
 // A heap of ash with embers, smoke curling above.
 void baleAshes(Canvas& c) {
     Shape ash = hEllipse(32.f, 64.f, 27.f, 13.f) & hRect(0, 0, 64, 63);
-    part(c, ash, shade(pal::kPlum), 2, true);
+    part(c, ash, shade(pal::kCinder), 2, true);
     sprinkle(c, 8, 53, 48, 10, pal::kFlameMid, 18, 5);
     sprinkle(c, 8, 53, 48, 10, pal::kGoldLight, 6, 6);
     flame(c, 30.f, 56.f, 10.f, 12.f, 2, 4);
@@ -348,7 +348,7 @@ Canvas fireOnBlock(const Ground& g, uint32_t seed, int state, int roundL, int ro
             }
         wisp(c, 10.f, 18.f, 14.f, pal::kStone, seed);
     } else {
-        wisp(c, 16.f, 28.f, 22.f, pal::kMist, seed);
+        wisp(c, 16.f, 28.f, 22.f, pal::kSteam, seed);
         sprinkle(c, 6, 30, 20, 4, pal::kStone, 8, seed);
     }
     return c;
@@ -619,7 +619,7 @@ void mapchip1(Output& out) {
     s.put(kMeadowPlant4, plantPic(3, 52.f, 0.72f, sun, kMeadow, kMeadowPlant4));
     s.put(kMeadowPlant5, plantPic(3, 63.f, 1.f, sun, kMeadow, kMeadowPlant5));
     // the golden goal column
-    const GoalLook gold = goalLook(pal::kSunflower, pal::kStraw, kGate);
+    const GoalLook gold = goalLook(pal::kSunflower, pal::kThatch, kGate);
     for (int f = 0; f < 4; ++f) s.put(kMeadowGoal + f, goalPic(f, gold, kMeadowGoal));
     s.put(kMeadowGate, block(kGate, kMeadowGate));
     out.keyedPng(kPicChips[1], s.canvas());
@@ -661,7 +661,7 @@ void mapchip2(Output& out) {
         }
         // steam from the water
         for (int k = 0; k < f; ++k)
-            wisp(c, 12.f + float(k) * 18.f, 26.f - float(k % 2) * 4.f, 22.f, pal::kMist, uint32_t(60 + k + f));
+            wisp(c, 12.f + float(k) * 18.f, 26.f - float(k % 2) * 4.f, 22.f, pal::kSteam, uint32_t(60 + k + f));
         s.put(kGladeBonfire + 2 * f, c);
     }
     // the fern: a curled bud that grows into a broad leaf
@@ -685,7 +685,7 @@ Canvas hangingVines() {
     Canvas c(64, 96);
     groundBlock(c, 0, 64, kRock, 124, 0, 0);
     groundBlock(c, 32, 64, kRock, 125, 0, 0);
-    Ramp vine = shade(pal::kGateStone), leaf = shade(pal::kWood);
+    Ramp vine = shade(pal::kGateBlock), leaf = shade(pal::kPlank);
     // the woven mat that carries them (part of the top floor)
     Shape mat = hRound(0.f, 1.f, 64.f, 14.f, 3.f);
     c.fill(mat.grow(1) & hRect(0, 0, 64, 20), pal::kOutline);
@@ -724,12 +724,12 @@ Canvas hangingVines() {
 Canvas drumFire(int state) {
     Canvas c(kChip, 64);
     groundBlock(c, 0, 32, kRoof, 152, 0, 0);
-    Ramp drum = shade(pal::kPlum), band = shade(pal::kFacade);
+    Ramp drum = shade(pal::kCinder), band = shade(pal::kFacade);
     const FlameLook fl;
     if (state == 4) {  // a puddle and steam
         part(c, hEllipse(16.f, 34.f, 12.f, 2.f), shade(mix(pal::kBlue, pal::kConcrete, 0.6f)), 0, true);
-        wisp(c, 12.f, 30.f, 22.f, pal::kMist, 156);
-        wisp(c, 21.f, 28.f, 16.f, pal::kMist, 157);
+        wisp(c, 12.f, 30.f, 22.f, pal::kSteam, 156);
+        wisp(c, 21.f, 28.f, 16.f, pal::kSteam, 157);
         return c;
     }
     if (state == 5) {  // soot where it stood
@@ -738,7 +738,7 @@ Canvas drumFire(int state) {
         return c;
     }
     // the drum, its glow lighting the roof
-    for (int x = 4; x < 28; ++x) c.at(x, 33) = mix(c.at(x, 33), pal::kAmber, 0.5f);
+    for (int x = 4; x < 28; ++x) c.at(x, 33) = mix(c.at(x, 33), pal::kFireGlow, 0.5f);
     Shape body = hRound(6.f, 16.f, 20.f, 16.f, 2.f);
     part(c, body, drum, 2, true);
     for (float by : {20.f, 27.f}) c.fill(hRect(6.f, by, 20.f, 2.f), band.base);
@@ -792,7 +792,7 @@ void mapchip3(Output& out) {
     s.put(kTownDrumFireOut, drumFire(4).crop(0, 32, 32, 32));
     s.put(kTownDrumGone, drumFire(5).crop(0, 32, 32, 32));
     // goal columns
-    const GoalLook lantern = goalLook(pal::kAmber, pal::kSunflower, kBrick);
+    const GoalLook lantern = goalLook(pal::kFireGlow, pal::kSunflower, kBrick);
     const GoalLook sky = goalLook(pal::kSkyTop, pal::kFoamLight, kRock);
     const GoalLook neon = goalLook(pal::kNeon, gemOf(pal::kNeon), kRoof);
     for (int f = 0; f < 4; ++f) {

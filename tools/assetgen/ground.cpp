@@ -148,7 +148,7 @@ void windows(Canvas& blk, const MatStyle&, const Ground& g, uint32_t seed) {
     for (int k = 0; k < 2; ++k) {
         int wx = 5 + k * 14, wy = 9;
         bool lit = hash01(k, 3, seed) < 0.65f;
-        Rgba glass = lit ? pal::kStraw : pal::kCoolShadow;
+        Rgba glass = lit ? pal::kThatch : pal::kCoolShadow;
         for (int y = wy - 1; y < wy + 13; ++y)
             for (int x = wx - 1; x < wx + 9; ++x) blk.at(x, y) = body.deep;
         for (int y = wy; y < wy + 12; ++y)

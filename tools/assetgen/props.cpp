@@ -71,7 +71,7 @@ void paintBrush(Canvas& c, Pt end, Pt tip, float t, Rgba paint, bool crisp) {
 
     Shape all = handle | ferrule | tuft;
     c.fill(all.grow(1), pal::kOutline);
-    Ramp wood = shade(pal::kWood);
+    Ramp wood = shade(pal::kPlank);
     fillShaded(c, handle, wood, std::max(1, int(t * 0.18f)));
     Ramp metal = shade(pal::kMetal);
     fillShaded(c, ferrule, metal, std::max(1, int(t * 0.18f)));

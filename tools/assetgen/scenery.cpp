@@ -160,7 +160,7 @@ void windowsAndDoor(Canvas& c, float x, float base, float w, float h, const Hous
             if (f == look.floors - 1 && i == nwin / 2 && nwin > 1 && rng.chance(0.5)) continue;
             c.fill(Shape::rect(wx - 1, wy - 1, ww + 2, wh + 2), line);
             c.fill(Shape::rect(wx, wy, ww, wh), pal::kGlass);
-            c.fill(Shape::rect(wx, wy, ww * 0.45f, wh * 0.5f), pal::kMist);
+            c.fill(Shape::rect(wx, wy, ww * 0.45f, wh * 0.5f), pal::kSteam);
         }
     }
     float dw = std::max(4.f, w * 0.16f), dh = std::max(6.f, h * 0.42f);
@@ -244,7 +244,7 @@ void mushroomHouse(Canvas& c, float x, float base, float size, Rgba cap, Rng& rn
     float dw = sw * 0.42f, dh = sh * 0.5f;
     c.fill(Shape::roundRect(x - dw * 0.5f - 1, base - dh - 1, dw + 2, dh + 2, dw * 0.5f), line);
     c.fill(Shape::roundRect(x - dw * 0.5f, base - dh, dw, dh + 1, dw * 0.5f), pal::kBrown);
-    c.fillCircle(x + dw * 0.25f, base - dh * 0.45f, std::max(0.8f, size * 0.015f), pal::kStraw);
+    c.fillCircle(x + dw * 0.25f, base - dh * 0.45f, std::max(0.8f, size * 0.015f), pal::kThatch);
     float wr = size * 0.06f;
     c.fillCircle(x - sw * 0.3f, base - sh * 0.72f, wr + 1, line);
     c.fillCircle(x - sw * 0.3f, base - sh * 0.72f, wr, pal::kGoldLight);

@@ -37,7 +37,7 @@ void groundBlock(Canvas& c, int x0, int y0, const Ground& g, uint32_t seed, int 
 // Opaque pixel-art flames rising from (cx, base): `w` wide at the belly,
 // `h` tall; `frame` sways the tongues.
 struct FlameLook {
-    Rgba outer = pal::kFlame, mid = pal::kFlameMid, core = pal::kFlameCore, rim = pal::kFlameRim;
+    Rgba outer = pal::kFlameOuter, mid = pal::kFlameMid, core = pal::kFlameCore, rim = pal::kFlameRim;
 };
 void flame(Canvas& c, float cx, float base, float w, float h, int frame, uint32_t seed, const FlameLook& look = {});
 
