@@ -46,7 +46,7 @@ namespace {
 // ---------------------------------------------------------------- grounds
 
 const Ground kMeadow{Mat::Earth, pal::kEarth, pal::kGrass, 6};
-const Ground kScorched{Mat::Ash, pal::kBark, pal::kFacade, 4};
+const Ground kScorched{Mat::Ash, darker(pal::kEarth, 0.4f), pal::kFacade, 4};  // the meadow burnt
 const Ground kGate{Mat::GateStone, pal::kGateBlock};
 const Ground kMossy{Mat::Moss, pal::kMossStone, pal::kLeaf, 5};
 const Ground kRock{Mat::Rock, pal::kRockFace, pal::kRockCap, 3};

@@ -82,7 +82,7 @@ inline constexpr Rgba kConcrete = hex(0x858A9A);     // roofs, stones round a fi
 inline constexpr Rgba kSteel = hex(0x515A6C);        // the roof's rim
 inline constexpr Rgba kFacade = hex(0x4A3C56);       // house fronts at night, ash, drum bands
 inline constexpr Rgba kPlank = hex(0xB57A45);        // planks, ledges, brush handles
-inline constexpr Rgba kBark = hex(0x7A5238);         // trunks, logs, soil, scorched earth
+inline constexpr Rgba kBark = hex(0x7A5238);         // trunks, logs, soil
 inline constexpr Rgba kChar = hex(0x3A3238);         // burnt logs, soot, nails
 inline constexpr Rgba kScorch = hex(0x7A3A22);       // straw as it catches fire
 
