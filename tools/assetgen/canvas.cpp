@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "palette.h"
+
 namespace ag {
 
 namespace {
 
 uint8_t to8(float v) { return uint8_t(clampv(std::lround(v), 0L, 255L)); }
 
-constexpr Rgba kWarmLight = hex(0xFFF4DA);
-constexpr Rgba kCoolShadow = hex(0x2A2440);
 
 // Bounding box of a float rectangle, grown to whole pixels.
 struct Box {
@@ -47,13 +47,13 @@ Rgba withAlpha(Rgba c, float alpha) {
 }
 
 Rgba lighter(Rgba c, float t) {
-    Rgba m = mix(c, kWarmLight, t);
+    Rgba m = mix(c, pal::kWarmLight, t);
     m.a = c.a;
     return m;
 }
 
 Rgba darker(Rgba c, float t) {
-    Rgba m = mix(c, kCoolShadow, t);
+    Rgba m = mix(c, pal::kCoolShadow, t);
     m.a = c.a;
     return m;
 }

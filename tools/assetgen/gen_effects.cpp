@@ -20,7 +20,7 @@
 //   (the game holds it).
 // img/suna.png 768x384: 4x2 frames of dust billowing along the ground.
 // img/fire.png 256x256: 4x4 frames of a flickering flame (64 px).
-// img/波ね.png 640x512, keyed on 0xE6F0F0: four 640x128 frames of the sea's
+// img/波ね.png 640x512, keyed on the grey-blue key: four 640x128 frames of the sea's
 //   surface, the sky above it keyed out.
 // img/kaze.png 256x256: a gust of wind.
 #include <cmath>
@@ -37,11 +37,14 @@ struct Col {
 };
 Col operator*(Col c, float k) { return {c.r * k, c.g * k, c.b * k}; }
 
-constexpr Col kFire{1.0f, 0.42f, 0.12f}, kEmber{1.0f, 0.7f, 0.25f}, kWater{0.22f, 0.55f, 1.0f},
-    kFoam{0.6f, 0.85f, 1.0f}, kWind{0.32f, 0.95f, 0.4f}, kLeafLight{0.75f, 1.0f, 0.5f}, kWhite{1.f, 0.97f, 0.9f},
-    kSand{0.9f, 0.72f, 0.48f};
-
 Col paintCol(Rgba p) { return {float(p.r) / 255.f, float(p.g) / 255.f, float(p.b) / 255.f}; }
+
+// The lights: the palette's own, or its paints and materials made to shine.
+const Col kFire = paintCol(pal::kFireLight), kEmber = paintCol(pal::kEmberLight), kFlare = paintCol(pal::kFlareLight),
+          kFoam = paintCol(pal::kFoamLight), kWater = paintCol(pal::kBlue) * 1.14f, kWind = paintCol(pal::kGreen) * 1.35f,
+          kLeafLight = paintCol(pal::kGrass) * 1.3f, kWhite = paintCol(pal::kWarmLight), kSand = paintCol(pal::kRockFace) * 1.27f,
+          kTwinkle = paintCol(mix(pal::kFoamLight, pal::kEyeWhite, 0.6f)), kBand = paintCol(pal::kGoldLight),
+          kGrit = paintCol(pal::kCream);
 
 // Light added up on black, in floating point; turned into pixels at the end.
 class Light {
@@ -214,7 +217,7 @@ void twinkle(Light& L, float ox, float oy, int f) {
     static const float kSize[7] = {0.35f, 0.65f, 1.f, 0.85f, 0.55f, 0.8f, 0.45f};
     const float s = kSize[f];
     const float cx = ox + 16.f, cy = oy + 16.f;
-    Col c{0.85f, 0.95f, 1.0f};
+    const Col c = kTwinkle;
     L.blob(cx, cy, 3.f + 5.f * s, c * (0.5f + 0.5f * s));
     L.star(cx, cy, 4.f + 10.f * s, 0.9f + 0.6f * s, float(f) * 0.22f, c * (1.2f + s));
     L.star(cx, cy, 3.f + 5.f * s, 0.6f, float(f) * 0.22f + float(kPi) * 0.25f, c * 0.6f);
@@ -259,7 +262,7 @@ Canvas effect1() {
         for (int x = 0; x < 512; ++x) {
             float dy = (float(y) - 310.f) / 34.f;
             float v = std::exp(-dy * dy) * smoothstep(0.f, 90.f, float(x)) * smoothstep(512.f, 422.f, float(x));
-            L.add(x, y, Col{1.0f, 0.86f, 0.6f} * (1.1f * v));
+            L.add(x, y, kBand * (1.1f * v));
         }
     Rng rng(248);
     for (int k = 0; k < 24; ++k) L.blob(float(rng.range(40, 472)), float(rng.range(285, 335)), float(rng.range(2, 5)), kWhite * 0.5f);
@@ -295,101 +298,112 @@ void puff(Light& L, float cx, float cy, float r, Col c, Col core, uint32_t seed)
     L.blob(cx, cy, r * 0.45f, core * 1.1f);
 }
 
-Canvas effect2() {
-    Light L(1024, 1024);
-    auto cell = [&](int col, int row) {
-        L.clip(col * kC2, row * kC2, kC2, kC2);
-        return Pt{float(col * kC2) + 64.f, float(row * kC2) + 64.f};
-    };
-    Pt p;
-    // (0,1) the wind burst
-    p = cell(0, 1);
+// Clips the light to the cell (col, row) and returns the cell's centre.
+Pt cell(Light& L, int col, int row) {
+    L.clip(col * kC2, row * kC2, kC2, kC2);
+    return Pt{float(col * kC2) + 64.f, float(row * kC2) + 64.f};
+}
+
+void windBurst(Light& L, Pt p) {
     windSwirl(L, p.x, p.y, 54.f, 0.f, kWind * 0.9f, 4.f);
     L.blob(p.x, p.y, 20.f, kLeafLight * 0.8f);
     for (int k = 0; k < 6; ++k) {
         float a = float(k) * 1.05f + 0.4f;
         L.star(p.x + std::cos(a) * 44.f, p.y + std::sin(a) * 40.f, 6.f, 1.2f, a, kLeafLight);
     }
-    // (1,1) the fire puff; (3,0) the water puff
-    p = cell(1, 1);
+}
+
+// The fire puff with embers over it; the water puff with a spray of drops.
+void firePuff(Light& L, Pt p) {
     puff(L, p.x, p.y + 4.f, 54.f, kFire, kEmber, 11);
     for (int k = 0; k < 8; ++k) L.blob(p.x - 30.f + float(k) * 9.f, p.y - 34.f + float((k * 7) % 11), 2.5f, kEmber * 1.2f);
-    p = cell(3, 0);
+}
+
+void waterPuff(Light& L, Pt p) {
     puff(L, p.x, p.y + 4.f, 54.f, kWater, kFoam, 30);
     for (int k = 0; k < 8; ++k) L.blob(p.x - 32.f + float(k) * 9.f, p.y - 36.f + float((k * 5) % 13), 2.6f, kFoam * 1.3f);
-    // (2,1) the glow dot: a soft white light
-    p = cell(2, 1);
-    L.blob(p.x, p.y, 58.f, Col{1.f, 0.96f, 0.88f} * 1.1f);
+}
+
+// The glow dot: a soft white light.
+void glowDot(Light& L, Pt p) {
+    L.blob(p.x, p.y, 58.f, kWhite * 1.1f);
     L.blob(p.x, p.y, 24.f, kWhite * 1.2f);
-    // column 4, rows 0..5 (and 7): the pillar of fire rising
-    for (int f = 0; f <= 7; ++f) {
-        if (f == 6) continue;  // (4,6) is the ring of fire
-        int fr = std::min(f, 5);
-        p = cell(4, f);
-        float top = float(f * kC2) + 128.f - 128.f * std::min(1.f, float(fr + 1) / 4.f);
-        float bottom = float(f * kC2) + 126.f;
-        float w = 18.f + 4.f * float(std::min(fr, 3));
-        L.streak({p.x, bottom}, {p.x, top + 10.f}, w, w * 0.4f, kFire * 0.9f);
-        L.streak({p.x, bottom}, {p.x, top + 14.f}, w * 0.45f, w * 0.15f, kEmber * 1.6f);
-        Rng rng(uint32_t(400 + f));
-        for (int k = 0; k < 10; ++k) {
-            float y = float(rng.range(top + 4.f, bottom));
-            float x = p.x + float(rng.range(-w, w));
-            L.blob(x, y, float(rng.range(1.5, 3.5)), kEmber * 1.3f);
-        }
-        // flame tongues licking at the top
-        for (int k = -1; k <= 1; ++k)
-            L.streak({p.x + float(k) * w * 0.5f, top + 26.f}, {p.x + float(k) * w * 0.7f + std::sin(float(f + k)) * 6.f, top + 2.f},
-                     w * 0.35f, 0.5f, kFire);
+}
+
+// One frame of the pillar of fire rising in cell (4, f): frames 0..5,
+// and 7 holding the last.
+void pillarOfFire(Light& L, Pt p, int f) {
+    int fr = std::min(f, 5);
+    float top = float(f * kC2) + 128.f - 128.f * std::min(1.f, float(fr + 1) / 4.f);
+    float bottom = float(f * kC2) + 126.f;
+    float w = 18.f + 4.f * float(std::min(fr, 3));
+    L.streak({p.x, bottom}, {p.x, top + 10.f}, w, w * 0.4f, kFire * 0.9f);
+    L.streak({p.x, bottom}, {p.x, top + 14.f}, w * 0.45f, w * 0.15f, kEmber * 1.6f);
+    Rng rng(uint32_t(400 + f));
+    for (int k = 0; k < 10; ++k) {
+        float y = float(rng.range(top + 4.f, bottom));
+        float x = p.x + float(rng.range(-w, w));
+        L.blob(x, y, float(rng.range(1.5, 3.5)), kEmber * 1.3f);
     }
-    // column 5, rows 0..7: the whirlwind
-    for (int f = 0; f < 8; ++f) {
-        p = cell(5, f);
-        float grow = std::min(1.f, float(f + 1) / 4.f);
-        float bottom = float(f * kC2) + 124.f, height = 118.f * grow;
-        for (int k = 0; k < 9; ++k) {
-            float t = float(k) / 8.f;
-            float y = bottom - height * t;
-            float rx = 10.f + 36.f * t;
-            float ph = float(f) * 0.9f + float(k) * 0.7f;
-            std::vector<Pt> arc;
-            for (int i = 0; i <= 12; ++i) {
-                float a = ph + float(i) / 12.f * float(kPi) * 1.3f;
-                arc.push_back({p.x + std::cos(a) * rx, y + std::sin(a) * rx * 0.22f});
-            }
-            L.path(arc, 1.2f, 2.6f, kWind * (0.5f + 0.4f * t));
+    // flame tongues licking at the top
+    for (int k = -1; k <= 1; ++k)
+        L.streak({p.x + float(k) * w * 0.5f, top + 26.f}, {p.x + float(k) * w * 0.7f + std::sin(float(f + k)) * 6.f, top + 2.f},
+                 w * 0.35f, 0.5f, kFire);
+}
+
+// One frame of the whirlwind in cell (5, f).
+void whirlwind(Light& L, Pt p, int f) {
+    float grow = std::min(1.f, float(f + 1) / 4.f);
+    float bottom = float(f * kC2) + 124.f, height = 118.f * grow;
+    for (int k = 0; k < 9; ++k) {
+        float t = float(k) / 8.f;
+        float y = bottom - height * t;
+        float rx = 10.f + 36.f * t;
+        float ph = float(f) * 0.9f + float(k) * 0.7f;
+        std::vector<Pt> arc;
+        for (int i = 0; i <= 12; ++i) {
+            float a = ph + float(i) / 12.f * float(kPi) * 1.3f;
+            arc.push_back({p.x + std::cos(a) * rx, y + std::sin(a) * rx * 0.22f});
         }
-        L.streak({p.x, bottom}, {p.x, bottom - height}, 8.f, 16.f, kWind * 0.35f);
-        Rng rng(uint32_t(500 + f));
-        for (int k = 0; k < 5; ++k)
-            L.star(p.x + float(rng.range(-40, 40)), bottom - float(rng.range(0, height)), 4.f, 1.f, float(k), kLeafLight * 0.9f);
+        L.path(arc, 1.2f, 2.6f, kWind * (0.5f + 0.4f * t));
     }
-    // (4,6) the ring of fire
-    p = cell(4, 6);
-    L.ring(p.x, p.y, 50.f, 7.f, Col{1.f, 0.3f, 0.08f} * 0.9f);
+    L.streak({p.x, bottom}, {p.x, bottom - height}, 8.f, 16.f, kWind * 0.35f);
+    Rng rng(uint32_t(500 + f));
+    for (int k = 0; k < 5; ++k)
+        L.star(p.x + float(rng.range(-40, 40)), bottom - float(rng.range(0, height)), 4.f, 1.f, float(k), kLeafLight * 0.9f);
+}
+
+// The ring of fire, also the red colour burst.
+void ringOfFire(Light& L, Pt p) {
+    L.ring(p.x, p.y, 50.f, 7.f, kFlare * 0.9f);
     L.ring(p.x, p.y, 50.f, 2.5f, kEmber * 0.9f);
     for (int k = 0; k < 12; ++k) {
         float a = float(k) * float(kPi) / 6.f;
         L.streak({p.x + std::cos(a) * 50.f, p.y + std::sin(a) * 50.f}, {p.x + std::cos(a + 0.2f) * 61.f, p.y + std::sin(a + 0.2f) * 61.f}, 3.f,
-                 0.5f, Col{1.f, 0.3f, 0.08f} * 0.8f);
+                 0.5f, kFlare * 0.8f);
     }
-    // (2,6) green and (3,6) blue colour bursts
-    p = cell(2, 6);
+}
+
+void greenBurst(Light& L, Pt p) {
     L.ring(p.x, p.y, 46.f, 6.f, kWind);
     windSwirl(L, p.x, p.y, 40.f, 1.f, kLeafLight * 0.6f, 2.5f);
     for (int k = 0; k < 8; ++k) {
         float a = float(k) * float(kPi) / 4.f;
         L.star(p.x + std::cos(a) * 54.f, p.y + std::sin(a) * 54.f, 5.f, 1.f, a, kLeafLight);
     }
-    p = cell(3, 6);
+}
+
+void blueBurst(Light& L, Pt p) {
     L.ring(p.x, p.y, 46.f, 6.f, kWater * 1.1f);
     for (int k = 0; k < 12; ++k) {
         float a = float(k) * float(kPi) / 6.f;
         L.blob(p.x + std::cos(a) * 55.f, p.y + std::sin(a) * 55.f, 4.f, kFoam * 1.3f);
     }
     L.blob(p.x, p.y, 30.f, kWater * 0.25f);
-    // (0,4) the splash ring of the water events
-    p = cell(0, 4);
+}
+
+// The splash ring of the water events.
+void splashRing(Light& L, Pt p) {
     L.ring(p.x, p.y, 40.f, 4.f, kFoam * 0.9f);
     L.ring(p.x, p.y, 52.f, 2.5f, kWater);
     Rng rng(44);
@@ -397,6 +411,23 @@ Canvas effect2() {
         float a = float(rng.range(0, 2 * kPi)), d = float(rng.range(30, 58));
         L.blob(p.x + std::cos(a) * d, p.y + std::sin(a) * d, float(rng.range(2.5, 5.5)), kFoam * 1.1f);
     }
+}
+
+Canvas effect2() {
+    Light L(1024, 1024);
+    windBurst(L, cell(L, 0, 1));
+    firePuff(L, cell(L, 1, 1));
+    waterPuff(L, cell(L, 3, 0));
+    glowDot(L, cell(L, 2, 1));
+    for (int f = 0; f <= 7; ++f) {
+        if (f == 6) continue;  // (4,6) is the ring of fire
+        pillarOfFire(L, cell(L, 4, f), f);
+    }
+    for (int f = 0; f < 8; ++f) whirlwind(L, cell(L, 5, f), f);
+    ringOfFire(L, cell(L, 4, 6));
+    greenBurst(L, cell(L, 2, 6));
+    blueBurst(L, cell(L, 3, 6));
+    splashRing(L, cell(L, 0, 4));
     L.unclip();
     return L.pixels();
 }
@@ -449,7 +480,7 @@ void heartBurst(Light& L, float cx, float cy, int i) {
             float ph = float(i) * 0.9f + float(s) * 1.7f;
             float len = 16.f + 9.f * std::sin(ph);
             Pt base{cx + h.x * k, cy + h.y * k};
-            L.streak(base, {base.x + std::sin(ph) * 4.f, base.y - len}, 5.f, 0.4f, Col{1.f, 0.3f, 0.1f} * 1.1f);
+            L.streak(base, {base.x + std::sin(ph) * 4.f, base.y - len}, 5.f, 0.4f, kFlare * 1.1f);
             L.streak(base, {base.x + std::sin(ph) * 2.f, base.y - len * 0.55f}, 2.2f, 0.3f, kEmber * 1.2f);
         }
 }
@@ -541,7 +572,7 @@ Canvas sand() {
                 float fade = (1.f - tk * tk) * (0.7f + 0.3f * tk);
                 L.blob(x, y, r, kSand * (1.1f * fade));
                 L.blob(x - dir * 5.f, y + 4.f, r * 0.7f, kSand * (0.7f * fade));
-                L.blob(x + dir * 3.f, y - r * 0.4f, r * 0.5f, Col{1.f, 0.9f, 0.7f} * (0.5f * fade));
+                L.blob(x + dir * 3.f, y - r * 0.4f, r * 0.5f, kGrit * (0.5f * fade));
             }
         }
         // grains thrown up
@@ -600,7 +631,9 @@ Canvas gust() {
 // ---------------------------------------------------------------- the sea
 Canvas sea() {
     Canvas c(640, 512, kClear);
-    const Rgba foam = hex(0xF4FAFF), crest = hex(0xBFE4F6), light = hex(0x6DB6E6), deep = hex(0x1F4F9A), deepest = hex(0x163A78);
+    // The sea's light water is the sky's blue; its crests whiten it.
+    const Rgba foam = pal::kEyeWhite, crest = mix(pal::kSkyTop, pal::kEyeWhite, 0.55f), light = pal::kSkyTop;
+    const Rgba deep = pal::kSeaDeep, deepest = darker(pal::kSeaDeep, 0.3f);
     for (int f = 0; f < 4; ++f) {
         const float ph = float(f) * float(kPi) * 0.5f;
         for (int x = 0; x < 640; ++x) {

@@ -84,7 +84,7 @@ std::string svgBrush(Pt end, Pt tip, float t, Rgba paint) {
                                  at(0.95f, bw * 0.4f), at(0.84f, bw * 0.95f), at(0.78f, bw * 1.02f)});
     std::string ferrule = points(brushFerrule(b, t));
     Pt h0 = at(0, 0), h1 = at(0.58f, 0), r0 = at(0.02f, -t * 0.3f), r1 = at(0.02f, t * 0.3f);
-    const Ramp wood = shade(hex(0xB0713F)), metal = shade(hex(0xB9BCCB)), hair = shade(hex(0xF0E0C0));
+    const Ramp wood = shade(pal::kPlank), metal = shade(pal::kMetal), hair = shade(pal::kCream);
     const std::string ol = css(pal::kOutline);
     char s[2048];
     std::snprintf(s, sizeof s,
@@ -151,7 +151,7 @@ void writeWebIcons(const std::string& dir) {
         // A launcher may cut a maskable icon to any shape inside the middle
         // 80%: the picture takes the middle 60% on a plain ground.
         Canvas m(size, size);
-        m.fillRect(0, 0, size, size, hex(kWebNight));
+        m.fillRect(0, 0, size, size, pal::kWebNight);
         const int inner = size * 6 / 10;
         m.blit(gameIcon(inner), (size - inner) / 2, (size - inner) / 2);
         writePng((d / ("icon-maskable-" + std::to_string(size) + ".png")).string(), m, PngKind::Rgb);

@@ -20,7 +20,5 @@ void writeWindowsIcon(const std::string& path);
 // they are, icon-maskable-192.png and -512.png on the page's night colour
 // with the picture inside the safe circle (80%), and favicon.png (32).
 void writeWebIcons(const std::string& dir);
-// The page's background, behind the maskable icons and in its manifest.
-inline constexpr unsigned kWebNight = 0x1B1730;
 
 }  // namespace ag

@@ -45,15 +45,15 @@ namespace {
 
 // ---------------------------------------------------------------- grounds
 
-const Ground kMeadow{Mat::Earth, hex(0xA8744A), hex(0x7FC04E), 6};
-const Ground kScorched{Mat::Ash, hex(0x6C5246), hex(0x4C444E), 4};
-const Ground kGate{Mat::GateStone, hex(0xC9A45C)};
-const Ground kMossy{Mat::Moss, hex(0x5F6B80), hex(0x5E9B4C), 5};
-const Ground kRock{Mat::Rock, hex(0xB58D68), hex(0xDCC194), 3};
-const Ground kBrick{Mat::Brick, hex(0xB4603F), hex(0xDCCBAB), 5};
-const Ground kPlank{Mat::Planks, hex(0xB57A45), hex(0xE7C766), 2};
-const Ground kRoof{Mat::Concrete, hex(0x858A9A), hex(0x515A6C), 4};
-const Ground kFacade{Mat::Facade, hex(0x4A3C56)};
+const Ground kMeadow{Mat::Earth, pal::kEarth, pal::kGrass, 6};
+const Ground kScorched{Mat::Ash, darker(pal::kEarth, 0.4f), pal::kFacade, 4};  // the meadow burnt
+const Ground kGate{Mat::GateStone, pal::kGateBlock};
+const Ground kMossy{Mat::Moss, pal::kMossStone, pal::kLeaf, 5};
+const Ground kRock{Mat::Rock, pal::kRockFace, pal::kRockCap, 3};
+const Ground kBrick{Mat::Brick, pal::kBrick, pal::kPaperShade, 5};
+const Ground kPlank{Mat::Planks, pal::kPlank, pal::kThatch, 2};
+const Ground kRoof{Mat::Concrete, pal::kConcrete, pal::kSteel, 4};
+const Ground kFacade{Mat::Facade, pal::kFacade};
 
 Canvas block(const Ground& g, uint32_t seed, int roundL = 0, int roundR = 0) {
     Canvas c(kChip, kChip);
@@ -93,7 +93,12 @@ struct Bamboo {
     float green = 0.f;
 };
 
-Ramp bambooRamp(float green) { return shade(mix(hex(0xD9B25A), hex(0x9CC85A), green)); }
+// Dry, the stalk is the gate's sandy stone and its leaves are still half
+// green; grown, both are young grass.
+const Rgba kDryStalk = pal::kGateBlock, kGreenStalk = lighter(pal::kGrass, 0.12f);
+const Rgba kDryLeaf = mix(pal::kGateBlock, pal::kLeaf, 0.5f);
+
+Ramp bambooRamp(float green) { return shade(mix(kDryStalk, kGreenStalk, green)); }
 
 void stalkSegment(Canvas& c, int y0, int y1, float green, bool node) {
     Ramp r = bambooRamp(green);
@@ -121,7 +126,7 @@ void stalkSegment(Canvas& c, int y0, int y1, float green, bool node) {
 }
 
 void bambooLeaf(Canvas& c, Pt from, float dx, float dy, float green) {
-    Ramp lr = shade(mix(hex(0x8FA84A), hex(0x4FA44C), green));
+    Ramp lr = shade(mix(kDryLeaf, pal::kLeaf, green));
     Pt tip{from.x + dx, from.y + dy};
     float nx = -dy, ny = dx, len = std::sqrt(nx * nx + ny * ny);
     nx = nx / len * 2.6f;
@@ -196,7 +201,7 @@ Canvas bambooFoot(float green, uint32_t seed) {
 // ---------------------------------------------------------------- plank ledge
 Canvas ledgeChip(int kind /*0 left end, 1 middle, 2 right end*/, uint32_t seed) {
     Canvas c(kChip, kChip);
-    Ramp wood = shade(hex(0xC98A4E)), beam = shade(hex(0x8E5C36)), straw = shade(hex(0xE9C55E));
+    Ramp wood = shade(pal::kPlank), beam = shade(pal::kBrown), straw = shade(pal::kThatch);
     // the deck: two planks lying across, seams offset per chip
     Shape deck = hRect(kind == 0 ? 2.f : 0.f, 1.f, kind == 0 ? 30.f : kind == 2 ? 30.f : 32.f, 9.f);
     c.fill(deck.grow(1), pal::kOutline);
@@ -232,74 +237,78 @@ Canvas ledgeChip(int kind /*0 left end, 1 middle, 2 right end*/, uint32_t seed) 
 }
 
 // ---------------------------------------------------------------- hay bale
+// The whole bale, its straw in strokes bound by two twines; `scorched`: the
+// fire creeping up from the bottom and the sides.
+void baleBody(Canvas& c, bool scorched) {
+    const Ramp hay = shade(pal::kGold), twine = shade(pal::kBrown);
+    Shape bale = hRound(2.f, 4.f, 60.f, 59.f, 7.f);
+    c.fill(bale.grow(1), pal::kOutline);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x) {
+            if (bale.at(x, y) < 0.5f) continue;
+            float n = hash01(x / 2, y, 501);
+            float stroke = std::sin(float(x) * 1.3f + float(y) * 0.25f + n * 3.f);
+            Rgba col = stroke > 0.6f ? hay.light : stroke < -0.7f ? hay.shadow : hay.base;
+            if (x < 6 || y < 8) col = mix(col, hay.shine, 0.5f);
+            if (x > 56 || y > 56) col = mix(col, hay.deep, 0.45f);
+            if (scorched) {
+                float scorch = float(y) / 64.f + 0.35f * std::fabs(float(x) - 32.f) / 32.f + (n - 0.5f) * 0.35f;
+                if (scorch > 0.92f) col = mix(pal::kChar, pal::kScorch, n);
+                else if (scorch > 0.8f) col = mix(col, pal::kScorch, 0.6f);
+            }
+            c.at(x, y) = col;
+        }
+    for (int ty : {18, 44}) {
+        Shape band = hRect(2.f, float(ty), 60.f, 3.f) & bale;
+        c.fill(band, twine.base);
+        c.fill(band & hRect(2.f, float(ty), 60.f, 1.f), twine.light);
+    }
+    for (int x = 8; x < 58; x += 5) {  // the cut ends of straw poking out of the top
+        c.set(x, 3, hay.light);
+        c.set(x + 1, 2, hay.base);
+    }
+}
+
+// Charred and low, cracks glowing, still burning.
+void baleCharred(Canvas& c) {
+    Shape heap = hRound(6.f, 28.f, 52.f, 35.f, 9.f);
+    c.fill(heap.grow(1), pal::kOutline);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x) {
+            if (heap.at(x, y) < 0.5f) continue;
+            Rgba col = mix(pal::kChar, pal::kDarkBrown, hash01(x, y, 77));
+            if (std::fabs(std::sin(float(x) * 0.45f + std::sin(float(y) * 0.3f) * 2.f)) < 0.12f) col = pal::kFlameMid;
+            c.at(x, y) = col;
+        }
+    flame(c, 24.f, 44.f, 20.f, 30.f, 3, 5);
+    flame(c, 42.f, 46.f, 16.f, 24.f, 1, 6);
+    wisp(c, 14.f, 24.f, 22.f, pal::kStone, 3);
+    wisp(c, 50.f, 26.f, 24.f, pal::kStone, 8);
+}
+
+// A heap of ash with embers, smoke curling above.
+void baleAshes(Canvas& c) {
+    Shape ash = hEllipse(32.f, 64.f, 27.f, 13.f) & hRect(0, 0, 64, 63);
+    part(c, ash, shade(pal::kCinder), 2, true);
+    sprinkle(c, 8, 53, 48, 10, pal::kFlameMid, 18, 5);
+    sprinkle(c, 8, 53, 48, 10, pal::kGoldLight, 6, 6);
+    flame(c, 30.f, 56.f, 10.f, 12.f, 2, 4);
+    wisp(c, 20.f, 50.f, 36.f, pal::kStone, 11);
+    wisp(c, 40.f, 46.f, 42.f, pal::kStone, 17);
+    wisp(c, 30.f, 30.f, 30.f, pal::kMetal, 23);
+}
+
 // Frame 0 whole; 1 burning; 2 charred and low; 3 a heap of ash with smoke.
 Canvas hayBale(int frame) {
     Canvas c(64, 64);
-    Ramp hay = shade(hex(0xE2B64C)), twine = shade(hex(0x8A5A3C));
-    FlameLook fl;
-    if (frame <= 1) {
-        Shape bale = hRound(2.f, 4.f, 60.f, 59.f, 7.f);
-        c.fill(bale.grow(1), pal::kOutline);
-        for (int y = 0; y < 64; ++y)
-            for (int x = 0; x < 64; ++x) {
-                if (bale.at(x, y) < 0.5f) continue;
-                float n = hash01(x / 2, y, 501);
-                float stroke = std::sin(float(x) * 1.3f + float(y) * 0.25f + n * 3.f);
-                Rgba col = stroke > 0.6f ? hay.light : stroke < -0.7f ? hay.shadow : hay.base;
-                if (x < 6 || y < 8) col = mix(col, hay.shine, 0.5f);
-                if (x > 56 || y > 56) col = mix(col, hay.deep, 0.45f);
-                if (frame == 1) {
-                    // scorch creeping up from the bottom and the sides
-                    float scorch = float(y) / 64.f + 0.35f * std::fabs(float(x) - 32.f) / 32.f + (n - 0.5f) * 0.35f;
-                    if (scorch > 0.92f) col = mix(hex(0x3A2A2A), hex(0x7A3A22), n);
-                    else if (scorch > 0.8f) col = mix(col, hex(0x8A4A22), 0.6f);
-                }
-                c.at(x, y) = col;
-            }
-        for (int ty : {18, 44}) {
-            Shape band = hRect(2.f, float(ty), 60.f, 3.f) & bale;
-            c.fill(band, twine.base);
-            c.fill(band & hRect(2.f, float(ty), 60.f, 1.f), twine.light);
-        }
-        // the cut ends of straw poking out of the top
-        for (int x = 8; x < 58; x += 5) {
-            c.set(x, 3, hay.light);
-            c.set(x + 1, 2, hay.base);
-        }
-        if (frame == 1) {
-            flame(c, 18.f, 30.f, 18.f, 26.f, 1, 7, fl);
-            flame(c, 44.f, 34.f, 16.f, 22.f, 2, 9, fl);
-            flame(c, 31.f, 22.f, 20.f, 20.f, 0, 11, fl);
-        }
-        return c;
+    if (frame == 0 || frame == 1) baleBody(c, frame == 1);
+    if (frame == 1) {
+        flame(c, 18.f, 30.f, 18.f, 26.f, 1, 7);
+        flame(c, 44.f, 34.f, 16.f, 22.f, 2, 9);
+        flame(c, 31.f, 22.f, 20.f, 20.f, 0, 11);
     }
-    if (frame == 2) {
-        Shape heap = hRound(6.f, 28.f, 52.f, 35.f, 9.f);
-        c.fill(heap.grow(1), pal::kOutline);
-        for (int y = 0; y < 64; ++y)
-            for (int x = 0; x < 64; ++x) {
-                if (heap.at(x, y) < 0.5f) continue;
-                float n = hash01(x, y, 77);
-                Rgba col = mix(hex(0x3C2C2E), hex(0x5A3A2E), n);
-                // glowing cracks
-                if (std::fabs(std::sin(float(x) * 0.45f + std::sin(float(y) * 0.3f) * 2.f)) < 0.12f) col = hex(0xF08A36);
-                c.at(x, y) = col;
-            }
-        flame(c, 24.f, 44.f, 20.f, 30.f, 3, 5, fl);
-        flame(c, 42.f, 46.f, 16.f, 24.f, 1, 6, fl);
-        wisp(c, 14.f, 24.f, 22.f, hex(0x9A929E), 3);
-        wisp(c, 50.f, 26.f, 24.f, hex(0x9A929E), 8);
-        return c;
-    }
-    // a heap of ash with embers, smoke curling above
-    Shape ash = hEllipse(32.f, 64.f, 27.f, 13.f) & hRect(0, 0, 64, 63);
-    part(c, ash, shade(hex(0x6A6270)), 2, true);
-    sprinkle(c, 8, 53, 48, 10, hex(0xF5903A), 18, 5);
-    sprinkle(c, 8, 53, 48, 10, hex(0xFFD37A), 6, 6);
-    flame(c, 30.f, 56.f, 10.f, 12.f, 2, 4, fl);
-    wisp(c, 20.f, 50.f, 36.f, hex(0xA8A0AC), 11);
-    wisp(c, 40.f, 46.f, 42.f, hex(0xA8A0AC), 17);
-    wisp(c, 30.f, 30.f, 30.f, hex(0xB8B0BC), 23);
+    if (frame == 2) baleCharred(c);
+    if (frame >= 3) baleAshes(c);
     return c;
 }
 
@@ -310,20 +319,20 @@ Canvas hayBale(int frame) {
 Canvas fireOnBlock(const Ground& g, uint32_t seed, int state, int roundL, int roundR, bool logs, FlameLook fl = {}) {
     Canvas c(kChip, 64);
     groundBlock(c, 0, 32, g, seed, roundL, roundR);
-    Ramp log = shade(hex(0x7A4A30));
+    Ramp log = shade(pal::kBark);
     if (logs) {
-        Rgba burnt = state == 4 ? hex(0x3A3036) : log.base;
+        Rgba burnt = state == 4 ? pal::kChar : log.base;
         Ramp lr = shade(burnt);
         part(c, hLine({7.f, 35.f}, {24.f, 30.f}, 2.2f), lr, 1, true);
         part(c, hLine({8.f, 29.f}, {25.f, 35.f}, 2.2f), lr, 1, true);
         // stones round the fire
-        Ramp st = shade(hex(0x8C8A98));
+        Ramp st = shade(pal::kConcrete);
         for (float sx : {4.f, 28.f}) part(c, hEllipse(sx, 35.f, 3.f, 2.2f), st, 1, true);
     } else {
         // a bed of coals across the chip's top
         Shape bed = hRound(5.f, 29.f, 22.f, 6.f, 3.f);
-        part(c, bed, shade(state == 4 ? hex(0x3E363C) : hex(0x5A2E2A)), 1, false);
-        if (state != 4) sprinkle(c, 6, 30, 20, 4, hex(0xF7A23A), 10, seed + uint32_t(state));
+        part(c, bed, shade(state == 4 ? pal::kChar : pal::kDarkBrown), 1, false);
+        if (state != 4) sprinkle(c, 6, 30, 20, 4, pal::kFlameMid, 10, seed + uint32_t(state));
     }
     if (state <= 2) {
         flame(c, 16.f, 34.f, 22.f, 33.f, state, seed, fl);
@@ -337,10 +346,10 @@ Canvas fireOnBlock(const Ground& g, uint32_t seed, int state, int roundL, int ro
                 int sx = x + int((34.f - float(y)) * 0.6f);  // lean to the left
                 if (sx >= 0 && sx < 32 && f.at(sx, y).a) c.at(x, y) = f.at(sx, y);
             }
-        wisp(c, 10.f, 18.f, 14.f, hex(0xA49CAA), seed);
+        wisp(c, 10.f, 18.f, 14.f, pal::kStone, seed);
     } else {
-        wisp(c, 16.f, 28.f, 22.f, hex(0xD8DCE6), seed);
-        sprinkle(c, 6, 30, 20, 4, hex(0x9A929E), 8, seed);
+        wisp(c, 16.f, 28.f, 22.f, pal::kSteam, seed);
+        sprinkle(c, 6, 30, 20, 4, pal::kStone, 8, seed);
     }
     return c;
 }
@@ -353,46 +362,37 @@ struct PlantLook {
     bool bush = false;       // the smallest stage is a round bush
 };
 
-// `rows` chips high, the bottom one a floor chip of `g`; the plant stands
-// `lift` px above the floor; `open` runs from a closed bud (0) to the grown
-// plant with its flat, walkable top (1).
-Canvas plantPic(int rows, float lift, float open, const PlantLook& L, const Ground& g, uint32_t seed) {
-    Canvas c(64, rows * kChip);
-    const float fy = float(rows * kChip - kChip);
-    groundBlock(c, 0, int(fy), g, seed, 0, 0);
-    groundBlock(c, 32, int(fy), g, seed + 1, 0, 0);
-    const Ramp stem = shade(L.stem), leaf = shade(L.leaf), bud = shade(L.bud), top = shade(L.top);
-    Rng rng(seed);
-    const float sway = open >= 1.f ? 0.f : 2.f * std::sin(float(seed) + open * 4.f);
-    const float topY = fy - lift;
+// Where one stage of a plant stands: the floor's top `fy`, the plant's
+// height `lift` above it, how far it has opened and how it sways.
+struct PlantStand {
+    float fy, lift, open, sway;
+    float topY() const { return fy - lift; }
+};
 
-    // soil mound at the foot
-    part(c, hEllipse(32.f, fy + 3.f, 12.f, 4.f), shade(hex(0x6A4A34)), 1, true);
-
-    if (L.bush && open <= 0.f) {
-        // a round leafy bush sitting on the floor
-        Shape b = hEllipse(32.f, fy - lift * 0.55f, 17.f, lift * 0.45f) | hEllipse(18.f, fy - lift * 0.32f, 13.f, lift * 0.34f) |
-                  hEllipse(46.f, fy - lift * 0.32f, 13.f, lift * 0.34f) | hEllipse(32.f, fy - lift * 0.2f, 26.f, lift * 0.22f);
-        b = b & hRect(0, 0, 64, fy + 2.f);
-        part(c, b, leaf, 2, true);
-        for (int k = 0; k < 10; ++k) {
-            float x = float(rng.range(14, 50)), y = float(rng.range(fy - lift + 3.f, fy - 2.f));
-            if (b.at(int(x), int(y)) > 0.5f) c.set(int(x), int(y), leaf.shine);
-        }
-        for (int k = 0; k < 3; ++k) {
-            float x = float(rng.range(18, 46)), y = float(rng.range(fy - lift + 4.f, fy - 6.f));
-            part(c, hCircle(x, y, 1.5f), bud, 0, true);
-        }
-        return c;
+// A round leafy bush sitting on the floor (the smallest stage of a bush).
+void plantBush(Canvas& c, const PlantStand& p, const Ramp& leaf, const Ramp& bud, Rng& rng) {
+    const float fy = p.fy, lift = p.lift;
+    Shape b = hEllipse(32.f, fy - lift * 0.55f, 17.f, lift * 0.45f) | hEllipse(18.f, fy - lift * 0.32f, 13.f, lift * 0.34f) |
+              hEllipse(46.f, fy - lift * 0.32f, 13.f, lift * 0.34f) | hEllipse(32.f, fy - lift * 0.2f, 26.f, lift * 0.22f);
+    b = b & hRect(0, 0, 64, fy + 2.f);
+    part(c, b, leaf, 2, true);
+    for (int k = 0; k < 10; ++k) {
+        float x = float(rng.range(14, 50)), y = float(rng.range(fy - lift + 3.f, fy - 2.f));
+        if (b.at(int(x), int(y)) > 0.5f) c.set(int(x), int(y), leaf.shine);
     }
+    for (int k = 0; k < 3; ++k) {
+        float x = float(rng.range(18, 46)), y = float(rng.range(fy - lift + 4.f, fy - 6.f));
+        part(c, hCircle(x, y, 1.5f), bud, 0, true);
+    }
+}
 
-    // the stem
+// The stem, leaves along it alternating sides, and two low leaves over the
+// floor's edge.
+void plantStem(Canvas& c, const PlantStand& p, const Ramp& stem, const Ramp& leaf, Rng& rng) {
+    const float fy = p.fy, lift = p.lift, open = p.open, sway = p.sway;
     const float stemR = 2.2f + 2.f * open;
-    const float stemTop = open >= 0.5f ? topY + 6.f : topY + 8.f + 4.f * open;
-    Shape st = hLine({32.f, fy + 2.f}, {32.f + sway, stemTop}, stemR);
-    part(c, st, stem, 1, true);
-
-    // leaves along the stem, alternating sides, rising
+    const float stemTop = open >= 0.5f ? p.topY() + 6.f : p.topY() + 8.f + 4.f * open;
+    part(c, hLine({32.f, fy + 2.f}, {32.f + sway, stemTop}, stemR), stem, 1, true);
     int nLeaves = 1 + int(lift / 14.f);
     for (int k = 0; k < nLeaves; ++k) {
         float t = (float(k) + 0.6f) / float(nLeaves + 1);
@@ -406,85 +406,102 @@ Canvas plantPic(int rows, float lift, float open, const PlantLook& L, const Grou
         part(c, lf, leaf, 1, true);
         c.fill(hLine({x + dir * 2.f, y - 1.f}, {tip.x - dir * 2.f, tip.y + 1.f}, 0.5f), leaf.shadow);
     }
-    // two low leaves over the floor's edge
     for (float dir : {-1.f, 1.f}) {
         Shape lf = hPoly({{32.f, fy + 1.f}, {32.f + dir * 10.f, fy - 5.f}, {32.f + dir * 19.f, fy - 2.f}, {32.f + dir * 10.f, fy + 2.f}});
         part(c, lf, leaf, 1, true);
     }
+}
 
-    if (open < 0.5f) {
-        // the bud
-        float r = (L.curl ? 9.f : 9.5f) + 7.f * open;
-        float cx = 32.f + sway, cy = topY + r + (L.curl ? 1.f : 4.f);
-        if (L.curl) {
-            Shape coil = hCircle(cx, cy, r);
-            part(c, coil, bud, 2, true);
-            // the spiral of the curled frond
-            std::vector<Pt> sp;
-            for (int i = 0; i <= 20; ++i) {
-                float a = float(i) * 0.55f, rr = r * (1.f - float(i) / 24.f);
-                sp.push_back({cx + std::cos(a) * rr * 0.8f, cy + std::sin(a) * rr * 0.8f});
-            }
-            c.fill(Shape::polyline(sp, 0.6f).hard(), bud.deep);
-            for (int k = 0; k < 6; ++k) {  // little hairs that catch
-                float a = float(k) * 1.05f + 0.3f;
-                c.set(int(cx + std::cos(a) * (r + 1.f)), int(cy + std::sin(a) * (r + 1.f)), bud.shadow);
-            }
-        } else {
-            Shape bulb = hEllipse(cx, cy, r * 0.85f, r) | hPoly({{cx - r * 0.45f, cy - r * 0.7f}, {cx, cy - r - 4.f}, {cx + r * 0.45f, cy - r * 0.7f}});
-            part(c, bulb, bud, 2, true);
-            // petal tips showing through the sepals
-            Ramp tip = shade(L.budTip);
-            Shape tips = hEllipse(cx, cy - r * 0.55f, r * 0.45f, r * 0.5f) & bulb;
-            c.fill(tips, tip.base);
-            c.fill(tips - tips.shift(1, 1), tip.light);
-            if (open > 0.2f) {
-                // opening: petals parting
-                for (float dir : {-1.f, 1.f})
-                    part(c, hEllipse(cx + dir * r * 0.8f, cy - r * 0.3f, r * 0.35f, r * 0.6f), tip, 1, true);
-            }
-            // sepals hugging the bulb
-            for (float dir : {-1.f, 1.f}) {
-                Shape sep = hPoly({{cx, cy + r}, {cx + dir * r * 0.95f, cy - r * 0.1f}, {cx + dir * r * 0.35f, cy + r * 0.3f}});
-                part(c, sep, leaf, 1, true);
-            }
-        }
+// A fern's curled frond, centred on (cx, cy).
+void fiddlehead(Canvas& c, float cx, float cy, float r, const Ramp& bud) {
+    part(c, hCircle(cx, cy, r), bud, 2, true);
+    std::vector<Pt> sp;  // the spiral
+    for (int i = 0; i <= 20; ++i) {
+        float a = float(i) * 0.55f, rr = r * (1.f - float(i) / 24.f);
+        sp.push_back({cx + std::cos(a) * rr * 0.8f, cy + std::sin(a) * rr * 0.8f});
+    }
+    c.fill(Shape::polyline(sp, 0.6f).hard(), bud.deep);
+    for (int k = 0; k < 6; ++k) {  // little hairs that catch
+        float a = float(k) * 1.05f + 0.3f;
+        c.set(int(cx + std::cos(a) * (r + 1.f)), int(cy + std::sin(a) * (r + 1.f)), bud.shadow);
+    }
+}
+
+// A flower bud centred on (cx, cy): petal tips showing through the sepals,
+// the petals parting as it opens.
+void bulb(Canvas& c, float cx, float cy, float r, float open, const PlantLook& L, const Ramp& bud, const Ramp& leaf) {
+    Shape body = hEllipse(cx, cy, r * 0.85f, r) | hPoly({{cx - r * 0.45f, cy - r * 0.7f}, {cx, cy - r - 4.f}, {cx + r * 0.45f, cy - r * 0.7f}});
+    part(c, body, bud, 2, true);
+    Ramp tip = shade(L.budTip);
+    Shape tips = hEllipse(cx, cy - r * 0.55f, r * 0.45f, r * 0.5f) & body;
+    c.fill(tips, tip.base);
+    c.fill(tips - tips.shift(1, 1), tip.light);
+    if (open > 0.2f)
+        for (float dir : {-1.f, 1.f}) part(c, hEllipse(cx + dir * r * 0.8f, cy - r * 0.3f, r * 0.35f, r * 0.6f), tip, 1, true);
+    for (float dir : {-1.f, 1.f}) {
+        Shape sep = hPoly({{cx, cy + r}, {cx + dir * r * 0.95f, cy - r * 0.1f}, {cx + dir * r * 0.35f, cy + r * 0.3f}});
+        part(c, sep, leaf, 1, true);
+    }
+}
+
+// The grown top, w wide at (cx, ty): a flower disc ringed with petals.
+void flowerDisc(Canvas& c, float cx, float ty, float w, const PlantLook& L, const Ramp& top, uint32_t seed) {
+    Ramp ctr = shade(L.topCentre);
+    Shape petals;
+    for (int k = 0; k < 9; ++k) {
+        float px = cx - w * 0.5f + 3.5f + (w - 7.f) * float(k) / 8.f;
+        petals = petals | hEllipse(px, ty + 5.f, 4.2f, 5.f);
+    }
+    part(c, petals, top, 1, true);
+    part(c, hEllipse(cx, ty + 5.f, w * 0.34f, 3.2f), ctr, 1, true);
+    sprinkle(c, int(cx - w * 0.3f), int(ty + 3.f), int(w * 0.6f), 4, ctr.shine, 8, seed);
+    for (int k = 0; k < 5; ++k) {  // petals hanging under the disc
+        float px = cx - w * 0.35f + w * 0.7f * float(k) / 4.f;
+        part(c, hEllipse(px, ty + 11.f, 3.f, 3.5f), top, 1, false);
+    }
+}
+
+// The grown top, w wide at (cx, ty): a broad leaf pad, veined, with a
+// rolled rim, perhaps with a flower or two resting on it.
+void leafPad(Canvas& c, float cx, float ty, float w, const PlantLook& L, const Ramp& top) {
+    Shape pad = hEllipse(cx, ty + 5.f, w * 0.5f, 5.f) | hRect(cx - w * 0.5f + 3.f, ty + 1.f, w - 6.f, 5.f);
+    part(c, pad, top, 2, true);
+    for (int k = -3; k <= 3; ++k) c.fill(hLine({cx, ty + 6.f}, {cx + float(k) * w / 8.f, ty + 3.f}, 0.5f) & pad, top.shadow);
+    c.fill(hLine({cx - w * 0.5f + 3.f, ty + 1.f}, {cx + w * 0.5f - 3.f, ty + 1.f}, 0.5f), top.shine);
+    if (!L.topCentre.a) return;
+    Ramp fl = shade(L.topCentre);
+    part(c, hCircle(cx - w * 0.22f, ty + 2.f, 2.5f), fl, 1, true);
+    part(c, hCircle(cx + w * 0.25f, ty + 3.f, 2.f), fl, 1, true);
+}
+
+// `rows` chips high, the bottom one a floor chip of `g`; the plant stands
+// `lift` px above the floor; `open` runs from a closed bud (0) to the grown
+// plant with its flat, walkable top (1).
+Canvas plantPic(int rows, float lift, float open, const PlantLook& L, const Ground& g, uint32_t seed) {
+    Canvas c(64, rows * kChip);
+    const PlantStand p{float(rows * kChip - kChip), lift, open, open >= 1.f ? 0.f : 2.f * std::sin(float(seed) + open * 4.f)};
+    groundBlock(c, 0, int(p.fy), g, seed, 0, 0);
+    groundBlock(c, 32, int(p.fy), g, seed + 1, 0, 0);
+    const Ramp stem = shade(L.stem), leaf = shade(L.leaf), bud = shade(L.bud), top = shade(L.top);
+    Rng rng(seed);
+    part(c, hEllipse(32.f, p.fy + 3.f, 12.f, 4.f), shade(pal::kBark), 1, true);  // soil mound at the foot
+    if (L.bush && open <= 0.f) {
+        plantBush(c, p, leaf, bud, rng);
         return c;
     }
-
-    // the grown top: wide and flat so the walkers can stand on it
-    float w = 22.f + 40.f * (open - 0.5f) * 2.f;
-    w = std::min(w, 62.f);
-    float cx = 32.f + sway, ty = topY + 1.f;
-    if (L.flowerTop) {
-        Ramp ctr = shade(L.topCentre);
-        Shape petals;
-        for (int k = 0; k < 9; ++k) {
-            float px = cx - w * 0.5f + 3.5f + (w - 7.f) * float(k) / 8.f;
-            petals = petals | hEllipse(px, ty + 5.f, 4.2f, 5.f);
-        }
-        part(c, petals, top, 1, true);
-        Shape disc = hEllipse(cx, ty + 5.f, w * 0.34f, 3.2f);
-        part(c, disc, ctr, 1, true);
-        sprinkle(c, int(cx - w * 0.3f), int(ty + 3.f), int(w * 0.6f), 4, ctr.shine, 8, seed);
-        // petals hanging under the disc
-        for (int k = 0; k < 5; ++k) {
-            float px = cx - w * 0.35f + w * 0.7f * float(k) / 4.f;
-            part(c, hEllipse(px, ty + 11.f, 3.f, 3.5f), top, 1, false);
-        }
-    } else {
-        // a broad leaf pad, veined, with a rolled rim
-        Shape pad = hEllipse(cx, ty + 5.f, w * 0.5f, 5.f) | hRect(cx - w * 0.5f + 3.f, ty + 1.f, w - 6.f, 5.f);
-        part(c, pad, top, 2, true);
-        for (int k = -3; k <= 3; ++k)
-            c.fill(hLine({cx, ty + 6.f}, {cx + float(k) * w / 8.f, ty + 3.f}, 0.5f) & pad, top.shadow);
-        c.fill(hLine({cx - w * 0.5f + 3.f, ty + 1.f}, {cx + w * 0.5f - 3.f, ty + 1.f}, 0.5f), top.shine);
-        if (L.topCentre.a) {  // a flower or two resting on it
-            Ramp fl = shade(L.topCentre);
-            part(c, hCircle(cx - w * 0.22f, ty + 2.f, 2.5f), fl, 1, true);
-            part(c, hCircle(cx + w * 0.25f, ty + 3.f, 2.f), fl, 1, true);
-        }
+    plantStem(c, p, stem, leaf, rng);
+    const float cx = 32.f + p.sway;
+    if (open < 0.5f) {
+        float r = (L.curl ? 9.f : 9.5f) + 7.f * open;
+        float cy = p.topY() + r + (L.curl ? 1.f : 4.f);
+        if (L.curl) fiddlehead(c, cx, cy, r, bud);
+        else bulb(c, cx, cy, r, open, L, bud, leaf);
+        return c;
     }
+    // the grown top: wide and flat so the walkers can stand on it
+    const float w = std::min(22.f + 40.f * (open - 0.5f) * 2.f, 62.f), ty = p.topY() + 1.f;
+    if (L.flowerTop) flowerDisc(c, cx, ty, w, L, top, seed);
+    else leafPad(c, cx, ty, w, L, top);
     return c;
 }
 
@@ -493,6 +510,13 @@ struct GoalLook {
     Rgba core, glow, gem, spark;
     Ground foot;
 };
+// A pillar of `glow` whitening to its core, sparks of white, a gem of
+// `gem` over a foot of `foot`.
+GoalLook goalLook(Rgba glow, Rgba gem, const Ground& foot) {
+    return GoalLook{mix(glow, pal::kEyeWhite, 0.85f), glow, gem, pal::kEyeWhite, foot};
+}
+// The gem cut from the pillar's own light.
+Rgba gemOf(Rgba glow) { return mix(glow, pal::kEyeWhite, 0.3f); }
 
 // 32x64: a pillar of light with a floating gem over a carved foot in the
 // floor. Four frames: the gem bobs, the light breathes, motes rise.
@@ -559,8 +583,8 @@ void mapchip1(Output& out) {
     }
     {
         Canvas c = block(kScorched, kMeadowScorched);
-        sprinkle(c, 2, 1, 28, 4, hex(0xF08A36), 7, 16);
-        sprinkle(c, 2, 1, 28, 4, hex(0x9A929E), 10, 17);
+        sprinkle(c, 2, 1, 28, 4, pal::kFlameMid, 7, 16);
+        sprinkle(c, 2, 1, 28, 4, pal::kStone, 10, 17);
         s.put(kMeadowScorched, c);
     }
     // the bamboo post: stage 1's dry one, then greener as water grows it
@@ -587,7 +611,7 @@ void mapchip1(Output& out) {
         s.put(kMeadowFireOut, doused.crop(0, 32, 32, 32));
     }
     // the flower plant growing
-    PlantLook sun{hex(0x5E9E3E), hex(0x6DB44C), hex(0x78B04A), hex(0xF07A8A), hex(0xF4C23C), hex(0x8A5A2C)};
+    PlantLook sun{pal::kLeaf, pal::kFrond, pal::kFrond, mix(pal::kBlush, pal::kRed, 0.25f), pal::kSunflower, pal::kBrown};
     sun.flowerTop = true;
     s.put(kMeadowPlant, plantPic(2, 27.f, 0.f, sun, kMeadow, kMeadowPlant));
     s.put(kMeadowPlant2, plantPic(2, 29.f, 0.18f, sun, kMeadow, kMeadowPlant2));
@@ -595,7 +619,7 @@ void mapchip1(Output& out) {
     s.put(kMeadowPlant4, plantPic(3, 52.f, 0.72f, sun, kMeadow, kMeadowPlant4));
     s.put(kMeadowPlant5, plantPic(3, 63.f, 1.f, sun, kMeadow, kMeadowPlant5));
     // the golden goal column
-    GoalLook gold{hex(0xFFF6D0), hex(0xF2C24A), hex(0xF7D66A), hex(0xFFFFF0), kGate};
+    const GoalLook gold = goalLook(pal::kSunflower, pal::kThatch, kGate);
     for (int f = 0; f < 4; ++f) s.put(kMeadowGoal + f, goalPic(f, gold, kMeadowGoal));
     s.put(kMeadowGate, block(kGate, kMeadowGate));
     out.keyedPng(kPicChips[1], s.canvas());
@@ -609,9 +633,9 @@ void mapchip2(Output& out) {
     s.put(kGladeGroundRight, block(kMossy, kGladeGroundRight, 0, 8));
     {
         Canvas c = block(kMossy, kGladeAshes, 8, 0);
-        Ramp ch = shade(hex(0x3A3238));
+        Ramp ch = shade(pal::kChar);
         part(c, hLine({12.f, 3.f}, {24.f, 1.f}, 1.8f), ch, 1, true);
-        sprinkle(c, 8, 1, 20, 4, hex(0x8A8494), 6, 30);
+        sprinkle(c, 8, 1, 20, 4, pal::kConcrete, 6, 30);
         s.put(kGladeAshes, c);
     }
     // the campfire on a left end
@@ -623,7 +647,7 @@ void mapchip2(Output& out) {
         Canvas c(64, 64);
         groundBlock(c, 0, 32, kMossy, 48, 0, 0);
         groundBlock(c, 32, 32, kMossy, 49, 0, 0);
-        Ramp log = shade(f == 3 ? hex(0x3C3238) : hex(0x7A4A30));
+        Ramp log = shade(f == 3 ? pal::kChar : pal::kBark);
         part(c, hLine({10.f, 36.f}, {54.f, 28.f}, 3.f), log, 1, true);
         part(c, hLine({10.f, 28.f}, {54.f, 36.f}, 3.f), log, 1, true);
         part(c, hLine({22.f, 24.f}, {42.f, 36.f}, 2.6f), log, 1, true);
@@ -633,15 +657,15 @@ void mapchip2(Output& out) {
             flame(c, 14.f, 36.f, 16.f * k, 22.f * k, f + 1, 50, fl);
             flame(c, 50.f, 36.f, 16.f * k, 26.f * k, f + 2, 52, fl);
         } else {
-            sprinkle(c, 10, 26, 44, 10, hex(0xF08A36), 8, 55);
+            sprinkle(c, 10, 26, 44, 10, pal::kFlameMid, 8, 55);
         }
         // steam from the water
         for (int k = 0; k < f; ++k)
-            wisp(c, 12.f + float(k) * 18.f, 26.f - float(k % 2) * 4.f, 22.f, hex(0xE4E8EE), uint32_t(60 + k + f));
+            wisp(c, 12.f + float(k) * 18.f, 26.f - float(k % 2) * 4.f, 22.f, pal::kSteam, uint32_t(60 + k + f));
         s.put(kGladeBonfire + 2 * f, c);
     }
     // the fern: a curled bud that grows into a broad leaf
-    PlantLook fern{hex(0x4E8A44), hex(0x5CA552), hex(0x7AB85A), hex(0x7AB85A), hex(0x68B458), kClear};
+    PlantLook fern{pal::kLeafDark, pal::kLeaf, pal::kGrass, pal::kGrass, pal::kFrond, kClear};
     fern.curl = true;
     s.put(kGladePlant, plantPic(2, 26.f, 0.f, fern, kMossy, kGladePlant));
     s.put(kGladePlant2, plantPic(2, 30.f, 0.2f, fern, kMossy, kGladePlant2));
@@ -649,7 +673,7 @@ void mapchip2(Output& out) {
     s.put(kGladePlant4, plantPic(3, 54.f, 0.72f, fern, kMossy, kGladePlant4));
     s.put(kGladePlant5, plantPic(3, 63.f, 1.f, fern, kMossy, kGladePlant5));
     // the green goal column
-    GoalLook glade{hex(0xEAFFF2), hex(0x58D6A0), hex(0x7CE0C8), hex(0xFFFFE0), kMossy};
+    const GoalLook glade = goalLook(pal::kGladeGlow, gemOf(pal::kGladeGlow), kMossy);
     for (int f = 0; f < 4; ++f) s.put(kGladeGoal + f, goalPic(f, glade, kGladeGoal));
     s.put(kGladeGoalStill, goalPic(0, glade, kGladeGoal));
     out.keyedPng(kPicChips[2], s.canvas());
@@ -661,7 +685,7 @@ Canvas hangingVines() {
     Canvas c(64, 96);
     groundBlock(c, 0, 64, kRock, 124, 0, 0);
     groundBlock(c, 32, 64, kRock, 125, 0, 0);
-    Ramp vine = shade(hex(0xC89C58)), leaf = shade(hex(0xB08A3A));
+    Ramp vine = shade(pal::kGateBlock), leaf = shade(pal::kPlank);
     // the woven mat that carries them (part of the top floor)
     Shape mat = hRound(0.f, 1.f, 64.f, 14.f, 3.f);
     c.fill(mat.grow(1) & hRect(0, 0, 64, 20), pal::kOutline);
@@ -700,21 +724,21 @@ Canvas hangingVines() {
 Canvas drumFire(int state) {
     Canvas c(kChip, 64);
     groundBlock(c, 0, 32, kRoof, 152, 0, 0);
-    Ramp drum = shade(hex(0x7A5A62)), band = shade(hex(0x4E4552));
-    FlameLook fl{hex(0xE8452E), hex(0xF79A2C), hex(0xFFE58A), hex(0x5E1A24)};
+    Ramp drum = shade(pal::kCinder), band = shade(pal::kFacade);
+    const FlameLook fl;
     if (state == 4) {  // a puddle and steam
-        part(c, hEllipse(16.f, 34.f, 12.f, 2.f), shade(hex(0x5E7AA8)), 0, true);
-        wisp(c, 12.f, 30.f, 22.f, hex(0xDCE2EA), 156);
-        wisp(c, 21.f, 28.f, 16.f, hex(0xDCE2EA), 157);
+        part(c, hEllipse(16.f, 34.f, 12.f, 2.f), shade(mix(pal::kBlue, pal::kConcrete, 0.6f)), 0, true);
+        wisp(c, 12.f, 30.f, 22.f, pal::kSteam, 156);
+        wisp(c, 21.f, 28.f, 16.f, pal::kSteam, 157);
         return c;
     }
     if (state == 5) {  // soot where it stood
-        part(c, hEllipse(16.f, 34.f, 11.f, 2.f), shade(hex(0x3A3440)), 0, false);
-        wisp(c, 18.f, 30.f, 16.f, hex(0x8A8494), 172);
+        part(c, hEllipse(16.f, 34.f, 11.f, 2.f), shade(pal::kChar), 0, false);
+        wisp(c, 18.f, 30.f, 16.f, pal::kConcrete, 172);
         return c;
     }
     // the drum, its glow lighting the roof
-    for (int x = 4; x < 28; ++x) c.at(x, 33) = mix(c.at(x, 33), hex(0xF2A04A), 0.5f);
+    for (int x = 4; x < 28; ++x) c.at(x, 33) = mix(c.at(x, 33), pal::kFireGlow, 0.5f);
     Shape body = hRound(6.f, 16.f, 20.f, 16.f, 2.f);
     part(c, body, drum, 2, true);
     for (float by : {20.f, 27.f}) c.fill(hRect(6.f, by, 20.f, 2.f), band.base);
@@ -729,7 +753,7 @@ Canvas drumFire(int state) {
                 int sx = x + int((17.f - float(y)) * 0.7f);
                 if (sx >= 0 && sx < 32 && f.at(sx, y).a) c.at(x, y) = f.at(sx, y);
             }
-        wisp(c, 7.f, 10.f, 8.f, hex(0x8A8494), 139);
+        wisp(c, 7.f, 10.f, 8.f, pal::kConcrete, 139);
     }
     return c;
 }
@@ -744,7 +768,7 @@ void mapchip3(Output& out) {
     s.put(kTownRoof, block(kRoof, kTownRoof));
     s.put(kTownFacade, block(kFacade, kTownFacade));
     // the vine: a small bush growing into a ladder with a broad leaf on top
-    PlantLook vine{hex(0x4F8A3E), hex(0x5FA34C), hex(0xF2E6C8), hex(0xF6F0DC), hex(0x6AB452), hex(0xF4EEDC)};
+    PlantLook vine{pal::kLeafDark, pal::kLeaf, pal::kWall, pal::kPaper, pal::kFrond, pal::kPaper};
     vine.bush = true;
     s.put(kTownPlant, plantPic(2, 27.f, 0.f, vine, kBrick, kTownPlant));
     s.put(kTownPlant2, plantPic(2, 25.f, 0.15f, vine, kBrick, kTownPlant2));
@@ -768,9 +792,9 @@ void mapchip3(Output& out) {
     s.put(kTownDrumFireOut, drumFire(4).crop(0, 32, 32, 32));
     s.put(kTownDrumGone, drumFire(5).crop(0, 32, 32, 32));
     // goal columns
-    GoalLook lantern{hex(0xFFF0C8), hex(0xF2A04A), hex(0xF6C25A), hex(0xFFFFE8), kBrick};
-    GoalLook sky{hex(0xF0FAFF), hex(0x7CC4F2), hex(0xA8E0FF), hex(0xFFFFFF), kRock};
-    GoalLook neon{hex(0xE8FFFF), hex(0x3ED8E8), hex(0x8AF0F4), hex(0xFFF4FA), kRoof};
+    const GoalLook lantern = goalLook(pal::kFireGlow, pal::kSunflower, kBrick);
+    const GoalLook sky = goalLook(pal::kSkyTop, pal::kFoamLight, kRock);
+    const GoalLook neon = goalLook(pal::kNeon, gemOf(pal::kNeon), kRoof);
     for (int f = 0; f < 4; ++f) {
         s.put(kTownLanternGoal + f, goalPic(f, lantern, kTownLanternGoal));
         s.put(kTownSkyGoal + f, goalPic(f, sky, kTownSkyGoal));

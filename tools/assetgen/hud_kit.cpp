@@ -112,7 +112,7 @@ Shape flameShape(float cx, float cy, float s) {
 
 void flameSign(Canvas& c, float cx, float cy, float s, Rgba col) {
     c.fill(flameShape(cx, cy, s), col);
-    c.fill(flameShape(cx + s * 0.02f, cy + s * 0.2f, s * 0.5f), mix(col, hex(0xF6C453), 0.75f));
+    c.fill(flameShape(cx + s * 0.02f, cy + s * 0.2f, s * 0.5f), mix(col, pal::kSunflower, 0.75f));
 }
 
 void windSign(Canvas& c, float cx, float cy, float s, Rgba col, float weight) {
@@ -144,8 +144,8 @@ void paintBadge(Canvas& c, float cx, float cy, float r, Rgba paint) {
     const Ramp p = shade(paint);
     Shape disc = Shape::circle(cx, cy, r);
     c.fill(disc.grow(1), pal::kOutline);
-    c.fill(disc, hex(0xFBF3DE));
-    c.fill(disc - disc.shift(-1, -1), hex(0xE8DAB8));
+    c.fill(disc, pal::kPaper);
+    c.fill(disc - disc.shift(-1, -1), pal::kPaperShade);
     const float s = r * 1.55f;
     if (paint == pal::kRed) {
         flameSign(c, cx, cy + r * 0.05f, s, p.base);
@@ -166,10 +166,10 @@ void paintBadge(Canvas& c, float cx, float cy, float r, Rgba paint) {
 void paintPot(Canvas& c, float x, float y, Rgba paint) {
     const Ramp p = shade(paint);
     const Ramp glaze = shade(mix(paint, p.shadow, 0.6f));  // the pot is a deeper shade than its paint
-    const Ramp clay = shade(hex(0xF1E2C0));
+    const Ramp clay = shade(pal::kCream);
     const float cx = x + 32;
     // shadow on the shelf
-    c.fill(Shape::ellipse(cx + 2, y + 60, 27, 4.5f), withAlpha(hex(0x2A2440), 0.35f));
+    c.fill(Shape::ellipse(cx + 2, y + 60, 27, 4.5f), withAlpha(pal::kCoolShadow, 0.35f));
     Shape body = Shape::ellipse(cx, y + 40, 25.5f, 20.5f) | Shape::roundRect(cx - 17, y + 17, 34, 14, 4);
     Shape rim = Shape::ellipse(cx, y + 17.5f, 21.5f, 7.5f);
     Shape mouth = Shape::ellipse(cx, y + 17, 16.5f, 4.8f);
@@ -212,7 +212,7 @@ void paintPot(Canvas& c, float x, float y, Rgba paint) {
 
 void apple(Canvas& c, float cx, float cy, float r, bool clockFace, bool crisp) {
     auto f = [crisp](Shape s) { return crisp ? s.hard() : s; };
-    const Ramp red = shade(hex(0xD8423A));
+    const Ramp red = shade(pal::kRed);
     Shape body = f(Shape::ellipse(cx - r * 0.38f, cy + r * 0.05f, r * 0.68f, r * 0.86f) |
                    Shape::ellipse(cx + r * 0.38f, cy + r * 0.05f, r * 0.68f, r * 0.86f) |
                    Shape::ellipse(cx, cy + r * 0.22f, r * 0.8f, r * 0.72f));
@@ -227,15 +227,15 @@ void apple(Canvas& c, float cx, float cy, float r, bool clockFace, bool crisp) {
     c.fill(body - body.shift(-band, -band), red.shadow);
     c.fill(body & f(Shape::ellipse(cx - r * 0.42f, cy - r * 0.3f, r * 0.26f, r * 0.34f)), red.light);
     c.fill(f(Shape::ellipse(cx - r * 0.48f, cy - r * 0.38f, r * 0.09f, r * 0.14f)), red.shine);
-    c.fill(stem, hex(0x6A4634));
+    c.fill(stem, pal::kBark);
     const Ramp lf = shade(pal::kLeaf);
     c.fill(leafS, lf.base);
     c.fill(leafS - leafS.shift(1, 1), lf.light);
     if (clockFace) {
         float dr = r * 0.5f, dx = cx + r * 0.08f, dy = cy + r * 0.14f;
         c.fill(f(Shape::circle(dx, dy, dr + std::max(1.f, r * 0.05f))), pal::kOutline);
-        c.fill(f(Shape::circle(dx, dy, dr)), hex(0xFBF3DE));
-        c.fill(f(Shape::circle(dx, dy, dr)) - f(Shape::circle(dx - 1.5f, dy - 1.5f, dr)), hex(0xE3D3B3));
+        c.fill(f(Shape::circle(dx, dy, dr)), pal::kPaper);
+        c.fill(f(Shape::circle(dx, dy, dr)) - f(Shape::circle(dx - 1.5f, dy - 1.5f, dr)), pal::kPaperShade);
         for (int i = 0; i < 12; ++i) {
             float a = float(i) / 12.f * 2.f * float(kPi);
             float k0 = i % 3 == 0 ? 0.7f : 0.8f;
@@ -246,7 +246,7 @@ void apple(Canvas& c, float cx, float cy, float r, bool clockFace, bool crisp) {
         float lw = std::max(0.8f, r * 0.045f);
         c.fill(f(Shape::capsule({dx, dy}, {dx, dy - dr * 0.62f}, lw)), pal::kInk);
         c.fill(f(Shape::capsule({dx, dy}, {dx + dr * 0.45f, dy + dr * 0.2f}, lw)), pal::kInk);
-        c.fill(f(Shape::circle(dx, dy, lw * 1.3f)), hex(0xC8553D));
+        c.fill(f(Shape::circle(dx, dy, lw * 1.3f)), pal::kRoof);
     }
 }
 

@@ -63,7 +63,54 @@ inline constexpr Rgba kSkyLow = hex(0xFBE3C4);
 
 // ---------------------------------------------------- ground, props, effects
 // Materials of the stage chips (brick, wood, stone, water...), plants, props
-// and the effect sheets.
+// and the effect sheets. The sea is sky blue (kSkyTop) over kSeaDeep.
+
+// What lighter() and darker() lean towards: shadows violet, lights warm.
+inline constexpr Rgba kWarmLight = hex(0xFFF4DA);
+inline constexpr Rgba kCoolShadow = hex(0x2A2440);
+// The web page's background (web/shell.html and the manifest say it too),
+// behind the maskable icons.
+inline constexpr Rgba kWebNight = hex(0x1B1730);
+
+// Ground and walls.
+inline constexpr Rgba kMossStone = hex(0x5F6B80);    // the glade's floor
+inline constexpr Rgba kBrick = hex(0xB4603F);
+inline constexpr Rgba kRockFace = hex(0xB58D68);     // rock ledges; as light, blown sand
+inline constexpr Rgba kRockCap = hex(0xDCC194);      // the rock's pale top, pebbles
+inline constexpr Rgba kGateBlock = hex(0xC9A45C);    // gate stone, dry bamboo, woven mats
+inline constexpr Rgba kConcrete = hex(0x858A9A);     // roofs, stones round a fire, soot smoke
+inline constexpr Rgba kSteel = hex(0x515A6C);        // the roof's rim
+inline constexpr Rgba kFacade = hex(0x4A3C56);       // house fronts at night, ash, drum bands
+inline constexpr Rgba kPlank = hex(0xB57A45);        // planks, ledges, brush handles
+inline constexpr Rgba kBark = hex(0x7A5238);         // trunks, logs, soil
+inline constexpr Rgba kChar = hex(0x3A3238);         // burnt logs, soot, nails
+inline constexpr Rgba kScorch = hex(0x7A3A22);       // straw as it catches fire
+
+// Straw, flowers and leaves.
+inline constexpr Rgba kThatch = hex(0xE9C55E);       // rope, straw, lit windows
+inline constexpr Rgba kSunflower = hex(0xF2C24A);    // the grown flower, the golden goal
+inline constexpr Rgba kFrond = hex(0x6AB452);        // young leaves and fronds
+
+// Fire, smoke and glass.
+inline constexpr Rgba kFlameOuter = hex(0xE8512E);
+inline constexpr Rgba kFlameMid = hex(0xF79A2C);     // also embers and glowing cracks
+inline constexpr Rgba kFlameCore = hex(0xFFE58A);
+inline constexpr Rgba kFlameRim = hex(0x6E1F22);
+inline constexpr Rgba kFireGlow = hex(0xF2A04A);     // lantern light, a fire's glow
+inline constexpr Rgba kSteam = hex(0xDCE2EA);        // steam, glints on glass
+inline constexpr Rgba kMetal = hex(0xB9BCCB);        // ferrules, pale smoke
+inline constexpr Rgba kGlass = hex(0x9CC3E0);        // windows by day
+inline constexpr Rgba kCinder = hex(0x7A5A62);       // the fire drum, cold ash
+inline constexpr Rgba kNeon = hex(0x3ED8E8);         // the city's goal
+inline constexpr Rgba kGladeGlow = hex(0x58D6A0);    // the glade's goal
+inline constexpr Rgba kSeaDeep = hex(0x1F4F9A);
+
+// Light the effects add up on black (brighter than paint: scaled by more
+// than one where they burn).
+inline constexpr Rgba kFireLight = hex(0xFF6B1F);
+inline constexpr Rgba kEmberLight = hex(0xFFB340);
+inline constexpr Rgba kFlareLight = hex(0xFF4D14);   // the ring of fire's rim, the heart's flames
+inline constexpr Rgba kFoamLight = hex(0x99D9FF);
 
 // ----------------------------------------------------------------- screens
 // Menus, help, the stage select, the panels and the lettering.

@@ -71,12 +71,12 @@ void paintBrush(Canvas& c, Pt end, Pt tip, float t, Rgba paint, bool crisp) {
 
     Shape all = handle | ferrule | tuft;
     c.fill(all.grow(1), pal::kOutline);
-    Ramp wood = shade(hex(0xB0713F));
+    Ramp wood = shade(pal::kPlank);
     fillShaded(c, handle, wood, std::max(1, int(t * 0.18f)));
-    Ramp metal = shade(hex(0xB9BCCB));
+    Ramp metal = shade(pal::kMetal);
     fillShaded(c, ferrule, metal, std::max(1, int(t * 0.18f)));
     c.fill(f(Shape::capsule(at(0.52f, -t * 0.1f), at(0.62f, -t * 0.1f), std::max(0.6f, t * 0.12f))), metal.shine);
-    Ramp hair = shade(hex(0xF0E0C0));
+    Ramp hair = shade(pal::kCream);
     fillShaded(c, tuft, hair, std::max(1, int(t * 0.2f)));
     if (paint.a > 0) fillShaded(c, dipped, shade(paint), std::max(1, int(t * 0.2f)));
     // A ring at the handle's end.

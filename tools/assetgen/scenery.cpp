@@ -57,7 +57,7 @@ void lightShafts(Canvas& c, int x, int y, int w, int h, Rgba light, Rng& rng) {
 }
 
 void roundTree(Canvas& c, float x, float base, float size, Rgba leaf, Rng& rng) {
-    Ramp bark = shade(hex(0x7A5238));
+    Ramp bark = shade(pal::kBark);
     Shape trunk = Shape::polygon({{x - size * 0.07f, base}, {x - size * 0.045f, base - size * 0.55f},
                                   {x + size * 0.045f, base - size * 0.55f}, {x + size * 0.07f, base}});
     modelled(c, trunk, bark, 1);
@@ -84,7 +84,7 @@ void roundTree(Canvas& c, float x, float base, float size, Rgba leaf, Rng& rng) 
 void slimTree(Canvas& c, float x, float base, float size, Rgba leaf) {
     Ramp lf = shade(leaf);
     c.fillRect(int(x - size * 0.03f), int(base - size * 0.2f), std::max(2, int(size * 0.06f)), int(size * 0.2f),
-               hex(0x6A4634));
+               pal::kBark);
     Shape body = Shape::ellipse(x, base - size * 0.55f, size * 0.14f, size * 0.45f);
     c.fill(body, lf.base);
     int band = std::max(2, int(size * 0.05f));
@@ -107,45 +107,50 @@ void bush(Canvas& c, float x, float base, float size, Rgba leaf, Rng& rng) {
     c.fill(b - b.shift(band, band), withAlpha(lf.light, 0.8f));
 }
 
-void house(Canvas& c, float x, float base, float w, float h, const HouseLook& look, Rng& rng) {
-    Ramp wall = shade(look.wall), roof = shade(look.roof);
+namespace {
+
+// The walls and roof of a house whose gable end faces the viewer.
+void gableFront(Canvas& c, float x, float base, float w, float h, const HouseLook& look, const Shape& front, const Shape& sideWall) {
+    const Ramp wall = shade(look.wall), roof = shade(look.roof);
     const Rgba line = darker(look.wall, 0.5f);
-    const float side = w * 0.28f;  // the right side wall, in shade
-    Shape front = Shape::rect(x, base - h, w, h);
-    Shape sideWall = Shape::polygon({{x + w, base}, {x + w, base - h}, {x + w + side, base - h - side * 0.25f}, {x + w + side, base - side * 0.2f}});
-    float roofTop;
-    if (look.gableFront) {
-        float peak = base - h - w * 0.55f;
-        roofTop = peak;
-        Shape gable = Shape::polygon({{x, base - h}, {x + w * 0.5f, peak}, {x + w, base - h}});
-        c.fill((front | gable).grow(1), line);
-        c.fill(sideWall.grow(1), line);
-        c.fill(front | gable, wall.base);
-        c.fill(sideWall, wall.shadow);
-        // Roof planes: the slope down the side, edged along the gable.
-        Shape plane = Shape::polygon({{x + w * 0.5f, peak}, {x + w * 0.5f + side, peak - side * 0.25f},
-                                      {x + w + side + 3, base - h - side * 0.25f + 2}, {x + w + 3, base - h + 2}});
-        c.fill(plane, roof.base);
-        c.fill(Shape::polyline({{x - 3, base - h + 3}, {x + w * 0.5f, peak - 1}, {x + w + 3, base - h + 3}}, 2.2f), roof.shadow);
-        c.fill(Shape::polyline({{x - 2, base - h + 1.5f}, {x + w * 0.5f, peak - 2}}, 0.8f), roof.light);
-        c.fillCircle(x + w * 0.5f, base - h - w * 0.2f, std::max(1.5f, w * 0.06f), hex(0xF8E6A8));
-    } else {
-        float rh = h * 0.75f + w * 0.08f;
-        roofTop = base - h - rh;
-        c.fill((front | sideWall).grow(1), line);
-        c.fill(front, wall.base);
-        c.fill(sideWall, wall.shadow);
-        Shape r = Shape::polygon({{x - 4, base - h + 1}, {x + w * 0.14f, base - h - rh}, {x + w + side * 0.6f, base - h - rh - side * 0.1f},
-                                  {x + w + side + 4, base - h - side * 0.25f + 1}});
-        c.fill(r.grow(1), darker(look.roof, 0.5f));
-        c.fill(r, roof.base);
-        c.fill(r - r.shift(0, 2), roof.light);
-        c.fill(r & Shape::rect(x - 5, base - h - 3, w + side + 10, 4), roof.shadow);
-        // shingle rows
-        for (float yy = base - h - rh + 5; yy < base - h - 2; yy += 5)
-            c.fill(r & Shape::rect(x - 5, yy, w + side + 10, 0.9f), withAlpha(roof.shadow, 0.5f));
-    }
-    // Windows and the door.
+    const float side = w * 0.28f, peak = base - h - w * 0.55f;
+    Shape gable = Shape::polygon({{x, base - h}, {x + w * 0.5f, peak}, {x + w, base - h}});
+    c.fill((front | gable).grow(1), line);
+    c.fill(sideWall.grow(1), line);
+    c.fill(front | gable, wall.base);
+    c.fill(sideWall, wall.shadow);
+    // Roof planes: the slope down the side, edged along the gable.
+    Shape plane = Shape::polygon({{x + w * 0.5f, peak}, {x + w * 0.5f + side, peak - side * 0.25f},
+                                  {x + w + side + 3, base - h - side * 0.25f + 2}, {x + w + 3, base - h + 2}});
+    c.fill(plane, roof.base);
+    c.fill(Shape::polyline({{x - 3, base - h + 3}, {x + w * 0.5f, peak - 1}, {x + w + 3, base - h + 3}}, 2.2f), roof.shadow);
+    c.fill(Shape::polyline({{x - 2, base - h + 1.5f}, {x + w * 0.5f, peak - 2}}, 0.8f), roof.light);
+    c.fillCircle(x + w * 0.5f, base - h - w * 0.2f, std::max(1.5f, w * 0.06f), lighter(pal::kGoldLight, 0.4f));
+}
+
+// The walls and shingled roof of a house whose long side faces the viewer;
+// returns the roof's top.
+float longFront(Canvas& c, float x, float base, float w, float h, const HouseLook& look, const Shape& front, const Shape& sideWall) {
+    const Ramp wall = shade(look.wall), roof = shade(look.roof);
+    const float side = w * 0.28f, rh = h * 0.75f + w * 0.08f;
+    c.fill((front | sideWall).grow(1), darker(look.wall, 0.5f));
+    c.fill(front, wall.base);
+    c.fill(sideWall, wall.shadow);
+    Shape r = Shape::polygon({{x - 4, base - h + 1}, {x + w * 0.14f, base - h - rh}, {x + w + side * 0.6f, base - h - rh - side * 0.1f},
+                              {x + w + side + 4, base - h - side * 0.25f + 1}});
+    c.fill(r.grow(1), darker(look.roof, 0.5f));
+    c.fill(r, roof.base);
+    c.fill(r - r.shift(0, 2), roof.light);
+    c.fill(r & Shape::rect(x - 5, base - h - 3, w + side + 10, 4), roof.shadow);
+    for (float yy = base - h - rh + 5; yy < base - h - 2; yy += 5)  // shingle rows
+        c.fill(r & Shape::rect(x - 5, yy, w + side + 10, 0.9f), withAlpha(roof.shadow, 0.5f));
+    return base - h - rh;
+}
+
+// Windows on every floor (one perhaps left out on the top floor) and the
+// door.
+void windowsAndDoor(Canvas& c, float x, float base, float w, float h, const HouseLook& look, Rng& rng) {
+    const Rgba line = darker(look.wall, 0.5f);
     const float ww = std::max(3.f, w * 0.13f), wh = std::max(3.f, h * 0.22f);
     int nwin = std::max(1, int(w / (ww * 3.f)));
     for (int f = 0; f < look.floors; ++f) {
@@ -154,19 +159,31 @@ void house(Canvas& c, float x, float base, float w, float h, const HouseLook& lo
             float wx = x + w * (float(i) + 0.5f) / float(nwin) - ww * 0.5f;
             if (f == look.floors - 1 && i == nwin / 2 && nwin > 1 && rng.chance(0.5)) continue;
             c.fill(Shape::rect(wx - 1, wy - 1, ww + 2, wh + 2), line);
-            c.fill(Shape::rect(wx, wy, ww, wh), hex(0x9CC3E0));
-            c.fill(Shape::rect(wx, wy, ww * 0.45f, wh * 0.5f), hex(0xD8ECF6));
+            c.fill(Shape::rect(wx, wy, ww, wh), pal::kGlass);
+            c.fill(Shape::rect(wx, wy, ww * 0.45f, wh * 0.5f), pal::kSteam);
         }
     }
     float dw = std::max(4.f, w * 0.16f), dh = std::max(6.f, h * 0.42f);
     float dx = x + w * (nwin > 1 ? 0.5f : 0.72f) - dw * 0.5f;
     c.fill(Shape::roundRect(dx - 1, base - dh - 1, dw + 2, dh + 2, dw * 0.4f), line);
-    c.fill(Shape::roundRect(dx, base - dh, dw, dh + 1, dw * 0.4f), hex(0x8A5A3C));
+    c.fill(Shape::roundRect(dx, base - dh, dw, dh + 1, dw * 0.4f), pal::kBrown);
+}
+
+}  // namespace
+
+void house(Canvas& c, float x, float base, float w, float h, const HouseLook& look, Rng& rng) {
+    const float side = w * 0.28f;  // the right side wall, in shade
+    Shape front = Shape::rect(x, base - h, w, h);
+    Shape sideWall = Shape::polygon({{x + w, base}, {x + w, base - h}, {x + w + side, base - h - side * 0.25f}, {x + w + side, base - side * 0.2f}});
+    float chimneyFoot = base - h - w * 0.3f;
+    if (look.gableFront) gableFront(c, x, base, w, h, look, front, sideWall);
+    else chimneyFoot = longFront(c, x, base, w, h, look, front, sideWall) + 2;
+    windowsAndDoor(c, x, base, w, h, look, rng);
     if (look.chimney) {
-        float chx = x + w * 0.75f;
-        float top = look.gableFront ? base - h - w * 0.3f : roofTop + 2;
+        const Rgba line = darker(look.wall, 0.5f);
+        float chx = x + w * 0.75f, top = chimneyFoot;
         c.fill(Shape::rect(chx - 1, top - h * 0.35f - 1, w * 0.12f + 2, h * 0.35f + 3), line);
-        c.fill(Shape::rect(chx, top - h * 0.35f, w * 0.12f, h * 0.35f + 2), hex(0xB8705A));
+        c.fill(Shape::rect(chx, top - h * 0.35f, w * 0.12f, h * 0.35f + 2), lighter(pal::kBrick, 0.15f));
     }
 }
 
@@ -186,12 +203,12 @@ void tower(Canvas& c, float x, float base, float w, float h, Rgba wallCol, Rgba 
     // clock
     float cy = base - h + w * 0.55f;
     c.fillCircle(x + w * 0.5f, cy, w * 0.3f, line);
-    c.fillCircle(x + w * 0.5f, cy, w * 0.26f, hex(0xFBF3DE));
+    c.fillCircle(x + w * 0.5f, cy, w * 0.26f, pal::kPaper);
     c.line(x + w * 0.5f, cy, x + w * 0.5f, cy - w * 0.18f, line, 1.f);
     c.line(x + w * 0.5f, cy, x + w * 0.62f, cy, line, 1.f);
     // arched window and door
-    c.fill(Shape::roundRect(x + w * 0.35f, base - h * 0.55f, w * 0.3f, h * 0.2f, w * 0.15f), hex(0x7FA9C9));
-    c.fill(Shape::roundRect(x + w * 0.3f, base - h * 0.22f, w * 0.4f, h * 0.22f + 1, w * 0.2f), hex(0x8A5A3C));
+    c.fill(Shape::roundRect(x + w * 0.35f, base - h * 0.55f, w * 0.3f, h * 0.2f, w * 0.15f), darker(pal::kGlass, 0.15f));
+    c.fill(Shape::roundRect(x + w * 0.3f, base - h * 0.22f, w * 0.4f, h * 0.22f + 1, w * 0.2f), pal::kBrown);
 }
 
 void fence(Canvas& c, float x0, float x1, float base, float h, Rgba wood) {
@@ -214,7 +231,7 @@ void smoke(Canvas& c, float x, float y, float h, Rgba col) {
 }
 
 void mushroomHouse(Canvas& c, float x, float base, float size, Rgba cap, Rng& rng) {
-    Ramp stem = shade(hex(0xF2E3C6)), cp = shade(cap);
+    Ramp stem = shade(pal::kCream), cp = shade(cap);
     const Rgba line = pal::kOutline;
     float sw = size * 0.42f, sh = size * 0.62f;
     Shape stemS = Shape::polygon({{x - sw * 0.55f, base}, {x - sw * 0.45f, base - sh}, {x + sw * 0.45f, base - sh}, {x + sw * 0.55f, base}}) |
@@ -226,13 +243,13 @@ void mushroomHouse(Canvas& c, float x, float base, float size, Rgba cap, Rng& rn
     // door and windows, warmly lit
     float dw = sw * 0.42f, dh = sh * 0.5f;
     c.fill(Shape::roundRect(x - dw * 0.5f - 1, base - dh - 1, dw + 2, dh + 2, dw * 0.5f), line);
-    c.fill(Shape::roundRect(x - dw * 0.5f, base - dh, dw, dh + 1, dw * 0.5f), hex(0x9A623E));
-    c.fillCircle(x + dw * 0.25f, base - dh * 0.45f, std::max(0.8f, size * 0.015f), hex(0xF2C55C));
+    c.fill(Shape::roundRect(x - dw * 0.5f, base - dh, dw, dh + 1, dw * 0.5f), pal::kBrown);
+    c.fillCircle(x + dw * 0.25f, base - dh * 0.45f, std::max(0.8f, size * 0.015f), pal::kThatch);
     float wr = size * 0.06f;
     c.fillCircle(x - sw * 0.3f, base - sh * 0.72f, wr + 1, line);
-    c.fillCircle(x - sw * 0.3f, base - sh * 0.72f, wr, hex(0xF8D67A));
+    c.fillCircle(x - sw * 0.3f, base - sh * 0.72f, wr, pal::kGoldLight);
     c.fillCircle(x + sw * 0.28f, base - sh * 0.78f, wr * 0.85f + 1, line);
-    c.fillCircle(x + sw * 0.28f, base - sh * 0.78f, wr * 0.85f, hex(0xF8D67A));
+    c.fillCircle(x + sw * 0.28f, base - sh * 0.78f, wr * 0.85f, pal::kGoldLight);
     // cap with spots and a shaded underside
     c.fill(capS, cp.base);
     int band = std::max(2, int(size * 0.07f));
@@ -242,12 +259,12 @@ void mushroomHouse(Canvas& c, float x, float base, float size, Rgba cap, Rng& rn
     for (int i = 0; i < 5; ++i) {
         float a = float(rng.range(-2.6, -0.5));
         float px = x + std::cos(a) * size * 0.4f, py = base - sh + std::sin(a) * size * 0.26f;
-        c.fill(capS & Shape::ellipse(px, py, size * 0.07f, size * 0.05f), hex(0xFBF3E4));
+        c.fill(capS & Shape::ellipse(px, py, size * 0.07f, size * 0.05f), pal::kPaper);
     }
     // tiny chimney with a puff
     c.fill(Shape::rect(x + size * 0.22f - 1, base - sh - size * 0.44f, size * 0.08f + 2, size * 0.14f), line);
-    c.fill(Shape::rect(x + size * 0.22f, base - sh - size * 0.43f, size * 0.08f, size * 0.13f), hex(0xA77A5A));
-    smoke(c, x + size * 0.26f, base - sh - size * 0.46f, size * 0.4f, hex(0xF4F1EA));
+    c.fill(Shape::rect(x + size * 0.22f, base - sh - size * 0.43f, size * 0.08f, size * 0.13f), pal::kEarth);
+    smoke(c, x + size * 0.26f, base - sh - size * 0.46f, size * 0.4f, pal::kEyeWhite);
 }
 
 void mushroom(Canvas& c, float x, float base, float size, Rgba cap, Rng& rng) {
@@ -255,11 +272,11 @@ void mushroom(Canvas& c, float x, float base, float size, Rgba cap, Rng& rng) {
     Shape stemS = Shape::roundRect(x - size * 0.12f, base - size * 0.55f, size * 0.24f, size * 0.56f, size * 0.08f);
     Shape capS = Shape::ellipse(x, base - size * 0.5f, size * 0.45f, size * 0.3f) - Shape::rect(x - size, base - size * 0.46f, 2 * size, size);
     c.fill((stemS | capS).grow(1), pal::kOutline);
-    modelled(c, stemS, shade(hex(0xF2E3C6)), 1);
+    modelled(c, stemS, shade(pal::kCream), 1);
     modelled(c, capS, cp, std::max(1, int(size * 0.06f)));
     for (int i = 0; i < 3; ++i) {
         float a = float(rng.range(-2.5, -0.6));
-        c.fill(capS & Shape::circle(x + std::cos(a) * size * 0.28f, base - size * 0.52f + std::sin(a) * size * 0.16f, size * 0.05f), hex(0xFBF3E4));
+        c.fill(capS & Shape::circle(x + std::cos(a) * size * 0.28f, base - size * 0.52f + std::sin(a) * size * 0.16f, size * 0.05f), pal::kPaper);
     }
 }
 

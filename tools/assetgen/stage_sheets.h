@@ -21,7 +21,8 @@ Canvas heroSheet();
 // Stable per-pixel noise in [0, 1).
 float hash01(int x, int y, uint32_t seed);
 
-// The materials floors, shelves and walls are built of.
+// The materials floors, shelves and walls are built of; each has one style
+// row in ground.cpp (its grain, details and top layer).
 enum class Mat { Earth, Moss, Brick, Rock, Concrete, Facade, Planks, GateStone, Ash };
 struct Ground {
     Mat mat;
@@ -29,14 +30,14 @@ struct Ground {
     Rgba cap = kClear;  // grass, moss or coping along the top (alpha 0: none)
     int capDepth = 6;
 };
-// A solid 32x32 block at (x0, y0): outlined, lit from the top left, darker
+// A solid 32x32 block at (x0, y0) (ground.cpp): outlined, lit from the top left, darker
 // towards the bottom. roundL / roundR round the top corners (end pieces).
 void groundBlock(Canvas& c, int x0, int y0, const Ground& g, uint32_t seed, int roundL = 0, int roundR = 0);
 
 // Opaque pixel-art flames rising from (cx, base): `w` wide at the belly,
 // `h` tall; `frame` sways the tongues.
 struct FlameLook {
-    Rgba outer = hex(0xE8512E), mid = hex(0xF79A2C), core = hex(0xFFE58A), rim = hex(0x6E1F22);
+    Rgba outer = pal::kFlameOuter, mid = pal::kFlameMid, core = pal::kFlameCore, rim = pal::kFlameRim;
 };
 void flame(Canvas& c, float cx, float base, float w, float h, int frame, uint32_t seed, const FlameLook& look = {});
 
