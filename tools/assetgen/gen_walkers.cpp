@@ -477,7 +477,7 @@ void stoneBlock(Canvas& s, int ox, int oy, int heat) {
     }
     c.fill(Shape::polyline(sp, 0.6f).hard(), rune);
     if (heat >= 2) {  // glowing seams along the edges
-        Rgba seam = mix(ember(), pal::kButter, h);
+        Rgba seam = mix(ember(), mix(pal::kFlame, pal::kButter, 0.7f), h);
         for (int x = 4; x < 28; ++x)
             if (hash01(x, 5, 13) < 0.35f * h) c.set(x, 29, seam);
         for (int y = 6; y < 28; ++y)
