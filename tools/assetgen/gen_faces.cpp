@@ -582,7 +582,7 @@ void stringAndHorns(Canvas& c) {
 // The mask: round, plum-red, scowling, with carved brows in a fierce V,
 // glowing eyes (a hot white core, a warm ring on the mask) and a wide
 // toothy grin with two little fangs.
-void mask(Canvas& c) {
+void demonMask(Canvas& c) {
     const Ramp mask = shade(kDis.mask);
     Shape face = hEllipse(40.f, 40.f, 13.f, 11.5f) | hPoly({{28.f, 42.f}, {31.f, 50.f}, {40.f, 53.f}, {49.f, 50.f}, {52.f, 42.f}});
     part(c, face, mask, 2);
@@ -621,7 +621,7 @@ Canvas godInDisguise() {
     cloakAndHood(c);
     beardBelowMask(c, shade(look::kGod.hair));
     stringAndHorns(c);
-    mask(c);
+    demonMask(c);
     wisps(c);
     return c;
 }
