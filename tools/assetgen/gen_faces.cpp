@@ -214,7 +214,7 @@ void moodMarks(Canvas& c, const Mood& m, float side) {
     }
     if (m.sparkle) {
         float x = hx + side * 1.f, y = 20.f;
-        const Rgba s = pal::kButter;
+        const Rgba s = pal::kSpark;
         c.fill(hLine({x, y - 3.5f}, {x, y + 3.5f}, 0.6f) | hLine({x - 3.5f, y}, {x + 3.5f, y}, 0.6f), s);
         c.fill(Shape::rect(x - 0.5f, y - 0.5f, 1.f, 1.f).hard(), pal::kGlint);
     }

@@ -477,15 +477,15 @@ void stoneBlock(Canvas& s, int ox, int oy, int heat) {
     }
     c.fill(Shape::polyline(sp, 0.6f).hard(), rune);
     if (heat >= 2) {  // glowing seams along the edges
-        Rgba seam = mix(ember(), mix(pal::kFlame, pal::kButter, 0.7f), h);
+        Rgba seam = mix(ember(), mix(pal::kFlame, pal::kSpark, 0.7f), h);
         for (int x = 4; x < 28; ++x)
             if (hash01(x, 5, 13) < 0.35f * h) c.set(x, 29, seam);
         for (int y = 6; y < 28; ++y)
             if (hash01(y, 6, 13) < 0.3f * h) c.set(29, y, seam);
     }
     if (heat == 3) {  // sparks leaping off
-        c.set(4, 1, pal::kButter);
-        c.set(27, 0, pal::kButter);
+        c.set(4, 1, pal::kSpark);
+        c.set(27, 0, pal::kSpark);
         c.set(15, 0, pal::kFlame);
     }
     s.blit(c, ox, oy);
@@ -598,7 +598,7 @@ void boulder(Canvas& s, int ox, int oy, int frame) {
     c.fill(body - body.shift(2, 2), r.light);
     c.fill(hEllipse(10.f + float(dx), 10.f, 3.f, 2.f) & body, r.shine);
     // cracks, glowing when hot
-    Rgba crack = frame == 0 ? r.deep : mix(ember(), pal::kButter, heat);
+    Rgba crack = frame == 0 ? r.deep : mix(ember(), pal::kSpark, heat);
     c.fill(Shape::polyline({{9.f + float(dx), 20.f}, {14.f + float(dx), 18.f}, {17.f + float(dx), 23.f}, {23.f + float(dx), 21.f}}, 0.5f).hard() & body,
            crack);
     c.fill(Shape::polyline({{18.f + float(dx), 8.f}, {20.f + float(dx), 13.f}, {25.f + float(dx), 14.f}}, 0.5f).hard() & body, crack);

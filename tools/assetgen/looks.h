@@ -26,7 +26,7 @@ inline constexpr Look kHero{
 inline constexpr Look kPartner{
     .skin = pal::kSkin, .hair = pal::kPartnerHair, .iris = pal::kPartnerIris, .brow = pal::kLeather,
     .top = pal::kCream, .over = pal::kPinafore, .legs = pal::kCream, .shoes = pal::kLeather,
-    .accent = pal::kRibbon, .backdrop = pal::kMist,
+    .accent = pal::kRibbon, .backdrop = pal::kMistBlue,
 };
 
 // The god of the three paints: white-haired and bearded, in a robe with a
@@ -44,7 +44,7 @@ struct Disguise {
 };
 inline constexpr Disguise kGodInDisguise{
     .cloak = pal::kCloak, .mask = pal::kMask, .horns = pal::kCream,
-    .aura = pal::kAura, .auraTip = pal::kAuraLight, .eyes = pal::kButter, .night = pal::kNight,
+    .aura = pal::kAura, .auraTip = pal::kAuraLight, .eyes = pal::kSpark, .night = pal::kNight,
 };
 
 // A walker caught by fire: every colour of him a shade of soot.
@@ -54,8 +54,9 @@ inline const Look kCharred{
     .shoes = pal::kOutline, .accent = lighter(pal::kNight, 0.1f), .backdrop = pal::kNight,
 };
 
-// The nubbles: round folk, each in one body colour.
-inline constexpr Rgba kNubbles[] = {pal::kPeach, pal::kMint, pal::kButter, pal::kLilac, pal::kSkyBlue, pal::kRose};
+// The nubbles are round folk, each in one body colour (NubbleLook in
+// figures.h); the scenes' crowds of them list their colours with their
+// places.
 
 // Their elder: a lavender nubble with a white beard and a wooden stick.
 struct Elder {

@@ -67,20 +67,16 @@ inline constexpr Rgba kGodIris = hex(0x6A5AA8);
 inline constexpr Rgba kRobe = hex(0xB8A8E0);
 inline constexpr Rgba kLip = hex(0x9A4A3E);
 // Behind the portraits.
-inline constexpr Rgba kMist = hex(0xD9E4F3);         // her backdrop
+inline constexpr Rgba kMistBlue = hex(0xD9E4F3);     // her backdrop
 inline constexpr Rgba kLavender = hex(0xDCD2F0);     // the god's backdrop, the elder
 // The god in disguise.
 inline constexpr Rgba kCloak = hex(0x4C3E74);
 inline constexpr Rgba kMask = hex(0xA8485E);
 inline constexpr Rgba kAura = hex(0x7E4CC6);
 inline constexpr Rgba kAuraLight = hex(0xC6A2F6);    // the aura's tips, will-o'-wisps
-// The nubbles (and whatever else shares their colour).
-inline constexpr Rgba kPeach = hex(0xF4B38A);
-inline constexpr Rgba kMint = hex(0xA8DDB5);
-inline constexpr Rgba kButter = hex(0xF6D77A);       // also sparks and glowing eyes
-inline constexpr Rgba kLilac = hex(0xC9B3E6);
-inline constexpr Rgba kSkyBlue = hex(0x9CC8EE);      // also drops of sweat and tears
-inline constexpr Rgba kRose = hex(0xF7C9D9);
+// Drops and sparks.
+inline constexpr Rgba kSkyBlue = hex(0x9CC8EE);      // drops of sweat and tears
+inline constexpr Rgba kSpark = hex(0xF6D77A);        // sparks, twinkles, glowing eyes
 // Glints, glows and the walkers' sheet's things.
 inline constexpr Rgba kWhite = hex(0xFFFFFF);
 inline constexpr Rgba kGlint = hex(0xFFF6D8);        // warm white highlights, halos, twinkles
