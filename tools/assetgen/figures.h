@@ -1,13 +1,13 @@
 // The game's characters as drawing routines, so every picture that shows
 // them (portraits, scenery, endings) draws the same people and creatures.
 #pragma once
-#include "canvas.h"
+#include "palette.h"
 
 namespace ag {
 
 // The nubbles: round little folk with a leaf sprout on the head.
 struct NubbleLook {
-    Rgba body = hex(0xF4B38A);
+    Rgba body = pal::kSkyBlue;
     float facing = 0.f;    // -1 looking left .. 0 front .. 1 looking right
     bool waving = false;   // one arm raised
     bool happy = true;     // smiling (else a small "o" mouth)

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "figures.h"
+#include "looks.h"
 #include "palette.h"
 #include "props.h"
 
@@ -11,18 +12,271 @@ namespace ag::fe {
 
 namespace {
 
-// The travellers' clothes, as in their portraits.
+// The travellers' shades, from their looks.
 struct Outfit {
     Ramp skin, hair, top, over, legs, boots, accent;
 };
 
 Outfit outfitOf(Who who) {
-    if (who == Who::Hero)
-        return {shade(pal::kSkin),         shade(pal::kHeroHair), shade(pal::kCream), shade(pal::kBrown),
-                shade(hex(0x5B4E72)),      shade(pal::kDarkBrown), shade(hex(0x6A4A36))};
-    return {shade(pal::kSkin),    shade(pal::kPartnerHair), shade(pal::kCream), shade(hex(0xA8623C)),
-            shade(hex(0xF1E2C0)), shade(hex(0x7A4A30)),     shade(hex(0xF2C14E))};
+    const look::Look& l = who == Who::Hero ? look::kHero : look::kPartner;
+    return {shade(l.skin), shade(l.hair), shade(l.top), shade(l.over), shade(l.legs), shade(l.shoes), shade(l.accent)};
 }
+
+// One traveller while it is drawn. Parts are placed in fractions of the
+// height: u across from the centre line, v up from the ground; U() places
+// the upper body, which sinks when sitting.
+struct Figure {
+    Canvas& c;
+    const Pose& p;
+    Outfit o;
+    float cx, base, h;
+    bool hero;
+    float f;     // facing, turned round when seen from behind
+    float lift;  // the upper body's drop when sitting
+    float tilt;  // the head's tilt, in heights
+    int band;    // shadow band of each part
+
+    Shape S(const Shape& s) const { return p.crisp ? s.hard() : s; }
+    Pt P(float u, float v) const { return Pt{cx + u * h, base - v * h}; }
+    Pt U(float u, float v) const { return Pt{cx + u * h, base - (v + lift) * h}; }
+    Shape ell(Pt at, float ru, float rv) const { return S(Shape::ellipse(at.x, at.y, ru * h, rv * h)); }
+    Shape cap(Pt a, Pt b, float r) const { return S(Shape::capsule(a, b, std::max(0.6f, r * h))); }
+    Shape poly(std::initializer_list<Pt> pts) const { return S(Shape::polygon(std::vector<Pt>(pts))); }
+    Pt headCentre() const { return U(0.01f * f + tilt, 0.76f); }
+    Shape crown() const { return ell(U(tilt, 0.8f), 0.218f, 0.172f); }
+    float faceX() const { return f * 0.035f + tilt; }  // the face's centre line
+    // Her ponytail and bow hang on the side turned away.
+    float tailSide() const { return std::fabs(f) > 0.2f ? -f / std::fabs(f) : 1.f; }
+};
+
+// Her long hair and ponytail, behind the body.
+void hairBehind(const Figure& g) {
+    if (g.hero) return;
+    const float side = g.tailSide(), t = g.tilt;
+    Shape mass = g.ell(g.U(t, 0.75f), 0.228f, 0.23f) |
+                 g.S(Shape::roundRect(g.cx + (-0.2f + t) * g.h, g.base - (0.76f + g.lift) * g.h, 0.4f * g.h,
+                                      (g.p.back ? 0.36f : 0.3f) * g.h, 0.08f * g.h));
+    Pt tieAt = g.U(side * 0.2f + t, 0.86f), tipAt = g.U(side * 0.31f + t, 0.5f);
+    Shape tail = g.cap(tieAt, g.U(side * 0.3f + t, 0.7f), 0.075f) | g.cap(g.U(side * 0.3f + t, 0.7f), tipAt, 0.05f);
+    part(g.c, mass | tail, g.o.hair, g.band);
+    g.c.fill(g.cap(g.U(side * 0.27f + t, 0.76f), g.U(side * 0.3f + t, 0.56f), 0.012f), g.o.hair.shadow);
+}
+
+// Legs and boots; sitting, the knees come up in front of the body.
+void legs(const Figure& g) {
+    const Ramp& leg = g.hero ? g.o.legs : g.o.skin;
+    for (int s = -1; s <= 1; s += 2) {
+        if (g.p.sitting) {
+            Pt hip = g.P(0.06f * s, 0.1f), knee = g.P(0.11f * s, 0.27f), foot = g.P(0.14f * s, 0.05f);
+            part(g.c, g.cap(hip, knee, 0.058f) | g.cap(knee, foot, 0.05f), leg, g.band);
+            part(g.c, g.ell(g.P(0.15f * s, 0.035f), 0.065f, 0.04f), g.o.boots, g.band);
+            continue;
+        }
+        float stride = g.p.stride * 0.075f * float(s) * (g.f >= 0 ? 1.f : -1.f);
+        Pt hip = g.P(0.05f * s, g.hero ? 0.27f : 0.22f), foot = g.P(0.055f * s + stride, 0.06f);
+        part(g.c, g.cap(hip, foot, g.hero ? 0.05f : 0.042f), leg, g.band);
+        Pt toe = {foot.x + g.f * 0.02f * g.h, g.base - 0.035f * g.h};
+        part(g.c, g.ell(toe, 0.06f, 0.038f) | g.cap(foot, g.P(0.055f * s + stride, 0.1f), 0.045f), g.o.boots, g.band);
+    }
+}
+
+void standingLegs(const Figure& g) {
+    if (!g.p.sitting) legs(g);
+}
+void sittingLegs(const Figure& g) {
+    if (g.p.sitting && !g.p.back) legs(g);
+}
+
+Shape torso(const Figure& g) {
+    return g.S(Shape::roundRect(g.cx - 0.125f * g.h, g.base - (0.57f + g.lift) * g.h, 0.25f * g.h, 0.32f * g.h, 0.07f * g.h));
+}
+
+// His shirt under a vest open at the front, a belt, the satchel's strap.
+void heroClothes(const Figure& g) {
+    const float f = g.f, h = g.h;
+    Shape body = torso(g);
+    part(g.c, body, g.o.top, g.band);
+    Shape wedge = g.poly({g.U(f * 0.03f - 0.055f, 0.6f), g.U(f * 0.03f + 0.055f, 0.6f), g.U(f * 0.03f, 0.36f)});
+    Shape vest = (g.p.back ? body : body - wedge) - g.S(Shape::rect(g.cx - h, g.base - (0.3f + g.lift) * h, 2 * h, h));
+    g.c.fill(vest, g.o.over.base);
+    g.c.fill(vest - vest.shift(-g.band, -g.band), g.o.over.shadow);
+    if (!g.p.back)
+        g.c.fill(g.cap(g.U(f * 0.03f, 0.36f), g.U(f * 0.03f - 0.055f, 0.6f), 0.006f) |
+                     g.cap(g.U(f * 0.03f, 0.36f), g.U(f * 0.03f + 0.055f, 0.6f), 0.006f),
+                 pal::kOutline);
+    g.c.fill(g.S(Shape::rect(g.cx - 0.125f * h, g.base - (0.31f + g.lift) * h, 0.25f * h, std::max(1.f, 0.03f * h))), g.o.boots.base);
+    if (g.p.back) return;
+    g.c.fill(g.cap(g.U(-0.1f, 0.56f), g.U(0.1f, 0.31f), 0.014f), g.o.accent.deep);
+    Shape bag = g.S(Shape::roundRect(g.cx + 0.07f * h, g.base - (0.36f + g.lift) * h, 0.13f * h, 0.11f * h, 0.025f * h));
+    part(g.c, bag, g.o.accent, g.band);
+    g.c.fill(g.S(Shape::rect(g.cx + 0.07f * h, g.base - (0.36f + g.lift) * h, 0.13f * h, 0.04f * h)), g.o.accent.shadow);
+}
+
+// Her blouse under a pinafore: a bib with straps over an A-line skirt.
+void partnerClothes(const Figure& g) {
+    const float f = g.f, h = g.h;
+    part(g.c, torso(g), g.o.top, g.band);
+    Shape skirt = g.poly({g.U(-0.12f, 0.42f), g.U(0.12f, 0.42f), g.U(0.19f, 0.19f), g.U(-0.19f, 0.19f)}) | g.ell(g.U(0, 0.2f), 0.19f, 0.03f);
+    Shape bib = g.S(Shape::roundRect(g.cx + (f * 0.02f - 0.075f) * h, g.base - (0.53f + g.lift) * h, 0.15f * h, 0.14f * h, 0.02f * h));
+    Shape straps = g.cap(g.U(f * 0.02f - 0.06f, 0.52f), g.U(-0.09f, 0.56f), 0.015f) | g.cap(g.U(f * 0.02f + 0.06f, 0.52f), g.U(0.09f, 0.56f), 0.015f);
+    Shape pin = g.p.back ? skirt | g.S(Shape::roundRect(g.cx - 0.12f * h, g.base - (0.5f + g.lift) * h, 0.24f * h, 0.1f * h, 0.02f * h))
+                         : skirt | bib | straps;
+    part(g.c, pin, g.o.over, g.band);
+    if (!g.p.back) g.c.fill(g.ell(g.U(f * 0.02f, 0.46f), 0.035f, 0.02f), g.o.over.light);  // pocket
+}
+
+void clothes(const Figure& g) {
+    if (g.hero)
+        heroClothes(g);
+    else
+        partnerClothes(g);
+}
+
+// Shoulder, elbow, hand.
+void arms(const Figure& g) {
+    for (int s = -1; s <= 1; s += 2) {
+        Pt sh = g.U(0.11f * s, 0.52f);
+        Pt hand = handAt(g.cx, g.base, g.h, g.p, s);
+        Arm arm = s < 0 ? g.p.near : g.p.far;
+        Pt el{(sh.x + hand.x) * 0.5f + 0.04f * g.h * s, (sh.y + hand.y) * 0.5f};
+        if (arm == Arm::Hip) el = g.U(0.24f * s, 0.42f);
+        if (arm == Arm::Hold || arm == Arm::Forward) el = g.U(0.15f * s, 0.4f);
+        part(g.c, g.cap(sh, el, 0.042f) | g.cap(el, hand, 0.038f), g.o.top, g.band);
+        part(g.c, g.ell(hand, 0.04f, 0.04f), g.o.skin, 0);
+    }
+}
+
+void head(const Figure& g) {
+    part(g.c, g.ell(g.headCentre(), 0.2f, 0.19f), g.o.skin, g.band);
+    if (!g.p.back && std::fabs(g.f) > 0.3f) {
+        float es = g.f > 0 ? -1.f : 1.f;  // the ear shows on the side turned away
+        part(g.c, g.ell(g.U(es * 0.185f + g.tilt, 0.74f), 0.035f, 0.045f), g.o.skin, 0);
+    }
+}
+
+// Her hairband and the bow on the ponytail's side.
+void hairband(const Figure& g) {
+    const float h = g.h;
+    const Shape crown = g.crown();
+    Shape bandS = (crown - crown.shift(0, int(std::max(1.f, 0.035f * h)))) &
+                  g.S(Shape::rect(g.cx - h, g.base - (1.05f + g.lift) * h, 2 * h, 0.2f * h));
+    g.c.fill(bandS.grow(1) & crown.grow(1), pal::kOutline);
+    g.c.fill(bandS, g.o.accent.base);
+    const float side = g.tailSide();
+    Pt knot = g.U(side * 0.15f + g.tilt, 0.93f);
+    Shape bow = g.poly({knot, {knot.x + side * 0.09f * h, knot.y - 0.06f * h}, {knot.x + side * 0.1f * h, knot.y + 0.04f * h}}) |
+                g.poly({knot, {knot.x - side * 0.02f * h, knot.y - 0.09f * h}, {knot.x + side * 0.06f * h, knot.y - 0.1f * h}}) |
+                g.ell(knot, 0.025f, 0.025f);
+    part(g.c, bow, g.o.accent, 0);
+}
+
+// The hair over the head: his fringe and spikes, her bangs and locks.
+void hairInFront(const Figure& g) {
+    const float fx = g.faceX(), f = g.f;
+    Shape hair;
+    if (g.p.back) {
+        hair = g.ell(g.headCentre(), 0.212f, 0.2f) | g.crown();
+    } else {
+        hair = g.crown() - g.ell(g.U(fx, 0.675f), 0.178f, 0.14f);
+        if (g.hero) {
+            for (float k : {-0.09f, 0.f, 0.09f})
+                hair = hair | g.poly({g.U(fx + k - 0.055f, 0.83f), g.U(fx + k + 0.05f, 0.83f), g.U(fx + k + 0.01f * f - 0.01f, 0.735f)});
+        } else {
+            hair = hair | g.poly({g.U(fx - 0.18f, 0.8f), g.U(fx + 0.06f, 0.86f), g.U(fx + 0.1f, 0.76f), g.U(fx - 0.02f, 0.79f), g.U(fx - 0.15f, 0.7f)});
+            // locks framing the face
+            hair = hair | g.cap(g.U(fx - 0.175f, 0.76f), g.U(fx - 0.185f, 0.6f), 0.03f) | g.cap(g.U(fx + 0.175f, 0.76f), g.U(fx + 0.185f, 0.6f), 0.03f);
+        }
+    }
+    if (g.hero) {
+        const float spikes[4][3] = {{-0.15f, 0.9f, -0.25f}, {-0.05f, 0.95f, -0.13f}, {0.06f, 0.96f, 0.03f}, {0.15f, 0.9f, 0.23f}};
+        for (const auto& sp : spikes) {
+            float u = sp[0] + g.tilt;
+            hair = hair | g.poly({g.U(u - 0.07f, sp[1] - 0.05f), g.U(u + 0.07f, sp[1] - 0.03f), g.U(sp[2] + g.tilt, sp[1] + 0.055f)});
+        }
+    }
+    part(g.c, hair, g.o.hair, g.band);
+    if (!g.hero)
+        hairband(g);
+    else if (!g.p.back)
+        g.c.fill(g.cap(g.U(fx - 0.12f, 0.9f), g.U(fx + 0.02f, 0.93f), 0.01f), g.o.hair.light);
+}
+
+// Eyes (and tears), cheeks. Eyes sit `ex` either side of the face's centre
+// line at height `ey`.
+void eyes(const Figure& g) {
+    constexpr float ey = 0.715f, ex = 0.072f;
+    const float h = g.h, fx = g.faceX();
+    const Rgba ink = pal::kOutline;
+    const float eyeW = std::max(0.55f / h, 0.022f), eyeH = std::max(0.9f / h, 0.036f);
+    const Expr expr = g.p.expr;
+    for (int s = -1; s <= 1; s += 2) {
+        float squeeze = 1.f - 0.3f * std::max(0.f, g.f * float(s));  // the far eye narrows
+        Pt e = g.U(fx + s * ex * squeeze, ey);
+        if (expr == Expr::Smile || expr == Expr::Calm || expr == Expr::Sad) {
+            g.c.fill(g.S(Shape::ellipse(e.x, e.y, eyeW * h * squeeze, eyeH * h)), ink);
+            if (h > 40) g.c.fill(g.S(Shape::circle(e.x - 0.006f * h, e.y - 0.012f * h, 0.008f * h)), pal::kEyeWhite);
+            if (expr == Expr::Sad)
+                g.c.fill(g.cap(g.U(fx + s * ex * squeeze - 0.035f * s, ey + 0.075f), g.U(fx + s * ex * squeeze + 0.03f * s, ey + 0.05f), 0.008f),
+                         g.o.hair.deep);
+        } else if (expr == Expr::Surprised) {
+            g.c.fill(g.S(Shape::ellipse(e.x, e.y, eyeW * h * 1.3f * squeeze, eyeH * h * 1.2f)), ink);
+            if (h > 40) g.c.fill(g.S(Shape::circle(e.x - 0.006f * h, e.y - 0.012f * h, 0.01f * h)), pal::kEyeWhite);
+        } else {
+            // ^ ^ for a grin, peaceful arcs for closed and crying eyes
+            const bool grin = expr == Expr::Grin;
+            const float mid = grin ? -0.015f : 0.012f, ends = grin ? 0.01f : -0.005f;
+            g.c.fill(g.cap({e.x - 0.03f * h, e.y + ends * h}, {e.x, e.y + mid * h}, 0.009f) |
+                         g.cap({e.x, e.y + mid * h}, {e.x + 0.03f * h, e.y + ends * h}, 0.009f),
+                     ink);
+        }
+        if (h > 24) g.c.fill(g.ell(g.U(fx + s * 0.12f, 0.655f), 0.035f, 0.016f), withAlpha(pal::kBlush, 0.7f));
+        if (expr == Expr::Cry) {
+            Pt t = g.U(fx + s * (ex + 0.01f), ey - 0.05f);
+            g.c.fill(g.S(Shape::ellipse(t.x, t.y, 0.018f * h, 0.028f * h)), pal::kSkyBlue);
+        }
+    }
+}
+
+// A mouth as a line bent by `bend` (+ smiling, - sad) across `half` each side.
+Shape mouthArc(const Figure& g, Pt m, float half, float drop, float bend) {
+    std::vector<Pt> arc;
+    for (int i = 0; i <= 6; ++i) {
+        float t = float(i) / 6.f;
+        arc.push_back({m.x - half * g.h + 2.f * half * g.h * t, m.y + drop * g.h + bend * g.h * std::sin(t * float(kPi))});
+    }
+    return g.S(Shape::polyline(arc, std::max(0.5f, 0.008f * g.h)));
+}
+
+void mouth(const Figure& g) {
+    const float h = g.h;
+    const Pt m = g.U(g.faceX(), 0.625f);
+    const Rgba ink = pal::kOutline;
+    switch (g.p.expr) {
+        case Expr::Smile:
+        case Expr::Closed: g.c.fill(mouthArc(g, m, 0.04f, 0.f, 0.022f), ink); break;
+        case Expr::Sad:
+        case Expr::Cry: g.c.fill(mouthArc(g, m, 0.035f, 0.02f, -0.02f), ink); break;
+        case Expr::Grin: {
+            Shape open = g.S(Shape::ellipse(m.x, m.y + 0.01f * h, 0.045f * h, 0.032f * h)) - g.S(Shape::rect(m.x - h, m.y - h, 2 * h, h));
+            g.c.fill(open.grow(1) & g.S(Shape::rect(m.x - h, m.y - 1, 2 * h, h)), ink);
+            g.c.fill(open, pal::kLip);
+            g.c.fill(open & g.S(Shape::ellipse(m.x, m.y + 0.035f * h, 0.03f * h, 0.015f * h)), pal::kBlush);
+            break;
+        }
+        case Expr::Calm: g.c.fill(g.cap({m.x - 0.025f * h, m.y + 0.008f * h}, {m.x + 0.025f * h, m.y + 0.008f * h}, 0.007f), ink); break;
+        case Expr::Surprised: g.c.fill(g.S(Shape::ellipse(m.x, m.y + 0.01f * h, 0.022f * h, 0.028f * h)), ink); break;
+    }
+}
+
+void face(const Figure& g) {
+    if (g.p.back) return;
+    eyes(g);
+    mouth(g);
+}
+
+// A traveller is drawn as these layers, back to front.
+using Layer = void (*)(const Figure&);
+constexpr Layer kTravellerLayers[] = {hairBehind, standingLegs, clothes, sittingLegs, arms, head, hairInFront, face};
 
 }  // namespace
 
@@ -44,242 +298,27 @@ Pt handAt(float cx, float base, float h, const Pose& p, int side) {
 }
 
 void traveller(Canvas& c, Who who, float cx, float base, float h, const Pose& p) {
-    auto S = [&](Shape s) { return p.crisp ? s.hard() : s; };
-    const float lift = p.sitting ? -0.17f : 0.f;  // the upper body sinks when sitting
-    auto P = [&](float u, float v) { return Pt{cx + u * h, base - v * h}; };
-    auto U = [&](float u, float v) { return Pt{cx + u * h, base - (v + lift) * h}; };  // upper body
-    auto ell = [&](Pt at, float ru, float rv) { return S(Shape::ellipse(at.x, at.y, ru * h, rv * h)); };
-    auto cap = [&](Pt a, Pt b, float r) { return S(Shape::capsule(a, b, std::max(0.6f, r * h))); };
-    auto poly = [&](std::initializer_list<Pt> pts) { return S(Shape::polygon(std::vector<Pt>(pts))); };
-    const Outfit o = outfitOf(who);
-    const bool hero = who == Who::Hero;
-    const float f = p.back ? -p.facing : p.facing;
-    const int band = std::max(1, int(h * 0.028f));
-    const float tilt = p.headTilt / h;
-
-    // ---- hair that hangs behind the body (her long hair and ponytail)
-    const Pt headC = U(0.01f * f + tilt, 0.76f);
-    if (!hero) {
-        Shape mass = ell(U(tilt, 0.75f), 0.228f, 0.23f) |
-                     S(Shape::roundRect(cx + (-0.2f + tilt) * h, base - (0.76f + lift) * h, 0.4f * h,
-                                        (p.back ? 0.36f : 0.3f) * h, 0.08f * h));
-        float side = std::fabs(f) > 0.2f ? -f / std::fabs(f) : 1.f;
-        Pt tieAt = U(side * 0.2f + tilt, 0.86f), tipAt = U(side * 0.31f + tilt, 0.5f);
-        Shape tail = cap(tieAt, U(side * 0.3f + tilt, 0.7f), 0.075f) | cap(U(side * 0.3f + tilt, 0.7f), tipAt, 0.05f);
-        part(c, mass | tail, o.hair, band);
-        c.fill(cap(U(side * 0.27f + tilt, 0.76f), U(side * 0.3f + tilt, 0.56f), 0.012f), o.hair.shadow);
-    }
-
-    // ---- legs and boots (a sitting figure's knees come in front of the body)
-    auto legs = [&]() {
-        if (p.sitting) {
-            for (int s = -1; s <= 1; s += 2) {
-                Pt hip = P(0.06f * s, 0.1f), knee = P(0.11f * s, 0.27f), foot = P(0.14f * s, 0.05f);
-                part(c, cap(hip, knee, 0.058f) | cap(knee, foot, 0.05f), hero ? o.legs : o.skin, band);
-                part(c, ell(P(0.15f * s, 0.035f), 0.065f, 0.04f), o.boots, band);
-            }
-            return;
-        }
-        for (int s = -1; s <= 1; s += 2) {
-            float stride = p.stride * 0.075f * float(s) * (f >= 0 ? 1.f : -1.f);
-            Pt hip = P(0.05f * s, hero ? 0.27f : 0.22f), foot = P(0.055f * s + stride, 0.06f);
-            part(c, cap(hip, foot, hero ? 0.05f : 0.042f), hero ? o.legs : o.skin, band);
-            Pt toe = {foot.x + f * 0.02f * h, base - 0.035f * h};
-            part(c, ell(toe, 0.06f, 0.038f) | cap(foot, P(0.055f * s + stride, 0.1f), 0.045f), o.boots, band);
-        }
-    };
-    if (!p.sitting) legs();
-
-    // ---- body
-    Shape torso = S(Shape::roundRect(cx - 0.125f * h, base - (0.57f + lift) * h, 0.25f * h, 0.32f * h, 0.07f * h));
-    if (hero) {
-        part(c, torso, o.top, band);
-        // the vest, open at the front over the shirt
-        Shape wedge = poly({U(f * 0.03f - 0.055f, 0.6f), U(f * 0.03f + 0.055f, 0.6f), U(f * 0.03f, 0.36f)});
-        Shape vest = (p.back ? torso : torso - wedge) - S(Shape::rect(cx - h, base - (0.3f + lift) * h, 2 * h, h));
-        c.fill(vest, o.over.base);
-        c.fill(vest - vest.shift(-band, -band), o.over.shadow);
-        if (!p.back)
-            c.fill(cap(U(f * 0.03f, 0.36f), U(f * 0.03f - 0.055f, 0.6f), 0.006f) | cap(U(f * 0.03f, 0.36f), U(f * 0.03f + 0.055f, 0.6f), 0.006f),
-                   pal::kOutline);
-        // belt, strap and satchel
-        c.fill(S(Shape::rect(cx - 0.125f * h, base - (0.31f + lift) * h, 0.25f * h, std::max(1.f, 0.03f * h))), o.boots.base);
-        if (!p.back) {
-            c.fill(cap(U(-0.1f, 0.56f), U(0.1f, 0.31f), 0.014f), o.accent.deep);
-            Shape bag = S(Shape::roundRect(cx + 0.07f * h, base - (0.36f + lift) * h, 0.13f * h, 0.11f * h, 0.025f * h));
-            part(c, bag, o.accent, band);
-            c.fill(S(Shape::rect(cx + 0.07f * h, base - (0.36f + lift) * h, 0.13f * h, 0.04f * h)), o.accent.shadow);
-        }
-    } else {
-        part(c, torso, o.top, band);
-        // pinafore: a bib with straps over an A-line skirt
-        Shape skirt = poly({U(-0.12f, 0.42f), U(0.12f, 0.42f), U(0.19f, 0.19f), U(-0.19f, 0.19f)}) |
-                      ell(U(0, 0.2f), 0.19f, 0.03f);
-        Shape bib = S(Shape::roundRect(cx + (f * 0.02f - 0.075f) * h, base - (0.53f + lift) * h, 0.15f * h, 0.14f * h, 0.02f * h));
-        Shape straps = cap(U(f * 0.02f - 0.06f, 0.52f), U(-0.09f, 0.56f), 0.015f) | cap(U(f * 0.02f + 0.06f, 0.52f), U(0.09f, 0.56f), 0.015f);
-        Shape pin = p.back ? skirt | S(Shape::roundRect(cx - 0.12f * h, base - (0.5f + lift) * h, 0.24f * h, 0.1f * h, 0.02f * h))
-                           : skirt | bib | straps;
-        part(c, pin, o.over, band);
-        if (!p.back) c.fill(ell(U(f * 0.02f, 0.46f), 0.035f, 0.02f), o.over.light);  // pocket
-    }
-
-    if (p.sitting && !p.back) legs();
-
-    // ---- arms: shoulder, elbow, hand
-    for (int s = -1; s <= 1; s += 2) {
-        Pt sh = U(0.11f * s, 0.52f);
-        Pt hand = handAt(cx, base, h, p, s);
-        Arm arm = s < 0 ? p.near : p.far;
-        Pt el{(sh.x + hand.x) * 0.5f + 0.04f * h * s, (sh.y + hand.y) * 0.5f};
-        if (arm == Arm::Hip) el = U(0.24f * s, 0.42f);
-        if (arm == Arm::Hold || arm == Arm::Forward) el = U(0.15f * s, 0.4f);
-        Shape sleeve = cap(sh, el, 0.042f) | cap(el, hand, 0.038f);
-        part(c, sleeve, o.top, band);
-        part(c, ell(hand, 0.04f, 0.04f), o.skin, 0);
-    }
-
-    // ---- head
-    Shape head = ell(headC, 0.2f, 0.19f);
-    part(c, head, o.skin, band);
-    if (!p.back && std::fabs(f) > 0.3f) {
-        float es = f > 0 ? -1.f : 1.f;  // the ear shows on the side turned away
-        part(c, ell(U(es * 0.185f + tilt, 0.74f), 0.035f, 0.045f), o.skin, 0);
-    }
-
-    // ---- hair in front
-    const float fx = f * 0.035f + tilt;
-    Shape crown = ell(U(tilt, 0.8f), 0.218f, 0.172f);
-    Shape hair;
-    if (p.back) {
-        hair = ell(headC, 0.212f, 0.2f) | crown;
-    } else {
-        Shape window = ell(U(fx, 0.675f), 0.178f, 0.14f);
-        hair = crown - window;
-        if (hero) {
-            for (float k : {-0.09f, 0.f, 0.09f})
-                hair = hair | poly({U(fx + k - 0.055f, 0.83f), U(fx + k + 0.05f, 0.83f), U(fx + k + 0.01f * f - 0.01f, 0.735f)});
-        } else {
-            hair = hair | poly({U(fx - 0.18f, 0.8f), U(fx + 0.06f, 0.86f), U(fx + 0.1f, 0.76f), U(fx - 0.02f, 0.79f), U(fx - 0.15f, 0.7f)});
-            // locks framing the face
-            hair = hair | cap(U(fx - 0.175f, 0.76f), U(fx - 0.185f, 0.6f), 0.03f) | cap(U(fx + 0.175f, 0.76f), U(fx + 0.185f, 0.6f), 0.03f);
-        }
-    }
-    if (hero) {
-        const float spikes[4][3] = {{-0.15f, 0.9f, -0.25f}, {-0.05f, 0.95f, -0.13f}, {0.06f, 0.96f, 0.03f}, {0.15f, 0.9f, 0.23f}};
-        for (const auto& sp : spikes) {
-            float u = sp[0] + tilt;
-            hair = hair | poly({U(u - 0.07f, sp[1] - 0.05f), U(u + 0.07f, sp[1] - 0.03f), U(sp[2] + tilt, sp[1] + 0.055f)});
-        }
-    }
-    part(c, hair, o.hair, band);
-    if (!hero) {
-        // hairband and a bow on the ponytail's side
-        Shape bandS = (crown - crown.shift(0, int(std::max(1.f, 0.035f * h)))) &
-                      S(Shape::rect(cx - h, base - (1.05f + lift) * h, 2 * h, 0.2f * h));
-        c.fill(bandS.grow(1) & crown.grow(1), pal::kOutline);
-        c.fill(bandS, o.accent.base);
-        float side = std::fabs(f) > 0.2f ? -f / std::fabs(f) : 1.f;
-        Pt knot = U(side * 0.15f + tilt, 0.93f);
-        Shape bow = poly({knot, {knot.x + side * 0.09f * h, knot.y - 0.06f * h}, {knot.x + side * 0.1f * h, knot.y + 0.04f * h}}) |
-                    poly({knot, {knot.x - side * 0.02f * h, knot.y - 0.09f * h}, {knot.x + side * 0.06f * h, knot.y - 0.1f * h}}) |
-                    ell(knot, 0.025f, 0.025f);
-        part(c, bow, o.accent, 0);
-    } else if (!p.back) {
-        c.fill(cap(U(fx - 0.12f, 0.9f), U(fx + 0.02f, 0.93f), 0.01f), o.hair.light);
-    }
-    if (p.back) return;
-
-    // ---- face
-    const float ey = 0.715f, ex = 0.072f;
-    const Rgba ink = pal::kOutline;
-    const float eyeW = std::max(0.55f / h, 0.022f), eyeH = std::max(0.9f / h, 0.036f);
-    for (int s = -1; s <= 1; s += 2) {
-        float squeeze = 1.f - 0.3f * std::max(0.f, f * float(s));  // the far eye narrows
-        Pt e = U(fx + s * ex * squeeze, ey);
-        switch (p.expr) {
-            case Expr::Smile:
-            case Expr::Calm:
-            case Expr::Sad:
-                c.fill(S(Shape::ellipse(e.x, e.y, eyeW * h * squeeze, eyeH * h)), ink);
-                if (h > 40) c.fill(S(Shape::circle(e.x - 0.006f * h, e.y - 0.012f * h, 0.008f * h)), pal::kEyeWhite);
-                if (p.expr == Expr::Sad)
-                    c.fill(cap(U(fx + s * ex * squeeze - 0.035f * s, ey + 0.075f), U(fx + s * ex * squeeze + 0.03f * s, ey + 0.05f), 0.008f), o.hair.deep);
-                break;
-            case Expr::Surprised:
-                c.fill(S(Shape::ellipse(e.x, e.y, eyeW * h * 1.3f * squeeze, eyeH * h * 1.2f)), ink);
-                if (h > 40) c.fill(S(Shape::circle(e.x - 0.006f * h, e.y - 0.012f * h, 0.01f * h)), pal::kEyeWhite);
-                break;
-            case Expr::Grin:  // ^ ^
-                c.fill(cap({e.x - 0.03f * h, e.y + 0.01f * h}, {e.x, e.y - 0.015f * h}, 0.009f) |
-                           cap({e.x, e.y - 0.015f * h}, {e.x + 0.03f * h, e.y + 0.01f * h}, 0.009f),
-                       ink);
-                break;
-            case Expr::Closed:  // peaceful arcs
-            case Expr::Cry:
-                c.fill(cap({e.x - 0.03f * h, e.y - 0.005f * h}, {e.x, e.y + 0.012f * h}, 0.009f) |
-                           cap({e.x, e.y + 0.012f * h}, {e.x + 0.03f * h, e.y - 0.005f * h}, 0.009f),
-                       ink);
-                break;
-        }
-        if (h > 24) c.fill(ell(U(fx + s * 0.12f, 0.655f), 0.035f, 0.016f), withAlpha(pal::kBlush, 0.7f));
-        if (p.expr == Expr::Cry) {
-            Pt t = U(fx + s * (ex + 0.01f), ey - 0.05f);
-            c.fill(S(Shape::ellipse(t.x, t.y, 0.018f * h, 0.028f * h)), hex(0x8FCBF0));
-        }
-    }
-    Pt m = U(fx, 0.625f);
-    switch (p.expr) {
-        case Expr::Smile:
-        case Expr::Closed: {
-            std::vector<Pt> arc;
-            for (int i = 0; i <= 6; ++i) {
-                float t = float(i) / 6.f;
-                arc.push_back({m.x - 0.04f * h + 0.08f * h * t, m.y + 0.022f * h * std::sin(t * float(kPi))});
-            }
-            c.fill(S(Shape::polyline(arc, std::max(0.5f, 0.008f * h))), ink);
-            break;
-        }
-        case Expr::Grin: {
-            Shape mouth = S(Shape::ellipse(m.x, m.y + 0.01f * h, 0.045f * h, 0.032f * h)) - S(Shape::rect(m.x - h, m.y - h, 2 * h, h));
-            c.fill(mouth.grow(1) & S(Shape::rect(m.x - h, m.y - 1, 2 * h, h)), ink);
-            c.fill(mouth, hex(0x9A3A3E));
-            c.fill(mouth & S(Shape::ellipse(m.x, m.y + 0.035f * h, 0.03f * h, 0.015f * h)), hex(0xE88A84));
-            break;
-        }
-        case Expr::Calm:
-            c.fill(cap({m.x - 0.025f * h, m.y + 0.008f * h}, {m.x + 0.025f * h, m.y + 0.008f * h}, 0.007f), ink);
-            break;
-        case Expr::Sad:
-        case Expr::Cry: {
-            std::vector<Pt> arc;
-            for (int i = 0; i <= 6; ++i) {
-                float t = float(i) / 6.f;
-                arc.push_back({m.x - 0.035f * h + 0.07f * h * t, m.y + 0.02f * h - 0.02f * h * std::sin(t * float(kPi))});
-            }
-            c.fill(S(Shape::polyline(arc, std::max(0.5f, 0.008f * h))), ink);
-            break;
-        }
-        case Expr::Surprised:
-            c.fill(S(Shape::ellipse(m.x, m.y + 0.01f * h, 0.022f * h, 0.028f * h)), ink);
-            break;
-    }
+    const Figure g{.c = c, .p = p, .o = outfitOf(who), .cx = cx, .base = base, .h = h, .hero = who == Who::Hero,
+                   .f = p.back ? -p.facing : p.facing, .lift = p.sitting ? -0.17f : 0.f, .tilt = p.headTilt / h,
+                   .band = std::max(1, int(h * 0.028f))};
+    for (Layer layer : kTravellerLayers) layer(g);
 }
 
 void elder(Canvas& c, float cx, float base, float size, bool sleepy, bool happy, bool crisp) {
     auto S = [&](Shape s) { return crisp ? s.hard() : s; };
     // walking stick behind his right side
-    Ramp wood = shade(hex(0x9A6A40));
+    const Ramp wood = shade(look::kElder.stick);
     Shape stick = S(Shape::capsule({cx + size * 0.62f, base}, {cx + size * 0.58f, base - size * 0.95f}, std::max(0.8f, size * 0.04f))) |
                   S(Shape::ellipse(cx + size * 0.56f, base - size * 0.98f, size * 0.08f, size * 0.06f));
     part(c, stick, wood, 1);
     NubbleLook look;
-    look.body = hex(0xE6D3EE);
+    look.body = look::kElder.body;
     look.sleepy = sleepy;
     look.happy = happy;
     look.crisp = crisp;
     nubble(c, cx, base, size, look);
     const float ry = size * 0.47f, cy = base - ry - size * 0.05f, ey = cy - ry * 0.05f;
-    const Ramp white = shade(hex(0xF8F4EC));
+    const Ramp white = shade(look::kElder.beard);
     // bushy brows and a beard that covers the mouth
     Shape brows = S(Shape::ellipse(cx - size * 0.17f, ey - size * 0.11f, size * 0.09f, size * 0.035f)) |
                   S(Shape::ellipse(cx + size * 0.17f, ey - size * 0.11f, size * 0.09f, size * 0.035f));
@@ -303,9 +342,10 @@ void elder(Canvas& c, float cx, float base, float size, bool sleepy, bool happy,
 
 void herb(Canvas& c, float x, float base, float h, bool glow) {
     if (glow) {
-        c.radialGradient(x, base - h * 0.6f, h * 0.9f, hex(0xFFF3B0, 170), hex(0xFFF3B0, 0));
+        c.radialGradient(x, base - h * 0.6f, h * 0.9f, withAlpha(pal::kPaleGold, 170.f / 255.f), withAlpha(pal::kPaleGold, 0.f));
     }
-    const Ramp stem = shade(hex(0x6FA04A)), leaf = shade(hex(0x9CCB4A)), gold = shade(hex(0xF2C14E));
+    // golden green: the grass's green touched with the bud's gold
+    const Ramp stem = shade(pal::kLeaf), leaf = shade(mix(pal::kGrass, pal::kRibbon, 0.2f)), gold = shade(pal::kRibbon);
     part(c, Shape::capsule({x, base}, {x + h * 0.04f, base - h * 0.8f}, std::max(0.8f, h * 0.035f)), stem, 0);
     for (int i = 0; i < 5; ++i) {
         float t = 0.25f + 0.13f * float(i);
@@ -322,18 +362,18 @@ void herb(Canvas& c, float x, float base, float h, bool glow) {
     Shape bud = Shape::ellipse(top.x, top.y, h * 0.09f, h * 0.11f) | Shape::circle(top.x - h * 0.07f, top.y + h * 0.04f, h * 0.05f) |
                 Shape::circle(top.x + h * 0.07f, top.y + h * 0.04f, h * 0.05f);
     part(c, bud, gold, 1);
-    c.fillCircle(top.x - h * 0.03f, top.y - h * 0.04f, std::max(0.8f, h * 0.025f), hex(0xFFF8DA));
+    c.fillCircle(top.x - h * 0.03f, top.y - h * 0.04f, std::max(0.8f, h * 0.025f), pal::kGlint);
     if (glow)
         for (int i = 0; i < 3; ++i) {
             float a = float(i) * 2.1f + 0.4f;
-            twinkle(c, top.x + std::cos(a) * h * 0.35f, top.y + std::sin(a) * h * 0.3f, std::max(2.f, h * 0.06f), hex(0xFFF6C8));
+            twinkle(c, top.x + std::cos(a) * h * 0.35f, top.y + std::sin(a) * h * 0.3f, std::max(2.f, h * 0.06f), pal::kGlint);
         }
 }
 
 void paintPot(Canvas& c, float cx, float base, float size, Rgba paint, bool crisp) {
     auto S = [&](Shape s) { return crisp ? s.hard() : s; };
     const float w = size, hgt = size * 0.85f;
-    const Ramp clay = shade(hex(0xE9D7B4)), pr = shade(paint);
+    const Ramp clay = shade(pal::kPaperShade), pr = shade(paint);
     const int band = std::max(1, int(size * 0.08f));
     Shape body = S(Shape::roundRect(cx - w * 0.42f, base - hgt * 0.74f, w * 0.84f, hgt * 0.74f, w * 0.22f)) |
                  S(Shape::ellipse(cx, base - hgt * 0.4f, w * 0.46f, hgt * 0.34f));

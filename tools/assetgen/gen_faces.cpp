@@ -14,6 +14,7 @@
 
 #include "families.h"
 #include "frontend_kit.h"
+#include "looks.h"
 #include "output.h"
 #include "palette.h"
 #include "props.h"
@@ -67,13 +68,14 @@ Mood moodOf(int col) {
 }
 
 
+// What the features need of a character: the turn of the head and the
+// colours of the look.
 struct Person {
     float turn = 1.f;  // 1 = three-quarter view to the right, 0 = facing front
-    Rgba skin = pal::kSkin;
-    Rgba iris = hex(0x6B4330);
-    Rgba brow = hex(0x4A2E22);
-    Rgba backdrop = hex(0xF3DCC4);
+    Rgba skin, iris, brow;
 };
+
+Person personOf(const look::Look& l, float turn) { return Person{turn, l.skin, l.iris, l.brow}; }
 
 // Face geometry shared by the features.
 struct FaceGeo {
@@ -126,7 +128,7 @@ void eye(Canvas& c, float x, float y, float w, const Person& p, const Mood& m, b
     c.fill(iris, ri.base);
     c.fill(iris & Shape::rect(x - w, top, 2 * w, (bottom - top) * 0.4f).hard(), ri.deep);
     c.fill(iris & hEllipse(ix, y + 2.5f, ir * 0.7f, 1.2f), ri.light);
-    c.fill(hEllipse(ix, y + 0.5f, std::max(0.6f, ir * 0.45f), h * 0.17f) & white, hex(0x24182A));
+    c.fill(hEllipse(ix, y + 0.5f, std::max(0.6f, ir * 0.45f), h * 0.17f) & white, pal::kNight);
     c.fill(Shape::rect(std::floor(ix - ir * 0.6f), std::floor(y - h * 0.18f), 1.5f, 1.5f).hard() & white, pal::kEyeWhite);
     // upper lid line with a lash flick at the outer corner; a faint lower lid
     const float outer = p.turn > 0.5f ? (far ? 1.f : -1.f) : (x < 40.f ? -1.f : 1.f);
@@ -150,7 +152,7 @@ void brows(Canvas& c, const FaceGeo& g, const Person& p, const Mood& m, float w)
 }
 
 void mouth(Canvas& c, const FaceGeo& g, const Mood& m) {
-    const Rgba lip = hex(0x9A4A3E), inside = hex(0x7A2E34), tongue = hex(0xE88A84);
+    const Rgba lip = pal::kLip, inside = mix(pal::kOutline, pal::kRed, 0.45f), tongue = pal::kBlush;
     float x = g.mouthX, y = g.mouthY;
     switch (m.mouth) {
         case Mouth::Calm:
@@ -207,14 +209,14 @@ void moodMarks(Canvas& c, const Mood& m, float side) {
         float x = hx, y = 30.f;
         Shape drop = hEllipse(x, y + 2.f, 2.2f, 2.6f) | hPoly({{x - 1.8f, y + 1.f}, {x, y - 3.5f}, {x + 1.8f, y + 1.f}});
         c.fill(drop.grow(1), pal::kOutline);
-        c.fill(drop, hex(0xA8D8F4));
-        c.fill(Shape::rect(x - 1.f, y + 1.f, 1.f, 2.f).hard(), hex(0xE8F6FF));
+        c.fill(drop, pal::kSkyBlue);
+        c.fill(Shape::rect(x - 1.f, y + 1.f, 1.f, 2.f).hard(), pal::kEyeWhite);
     }
     if (m.sparkle) {
         float x = hx + side * 1.f, y = 20.f;
-        Rgba s = hex(0xF6D56A);
+        const Rgba s = pal::kSpark;
         c.fill(hLine({x, y - 3.5f}, {x, y + 3.5f}, 0.6f) | hLine({x - 3.5f, y}, {x + 3.5f, y}, 0.6f), s);
-        c.fill(Shape::rect(x - 0.5f, y - 0.5f, 1.f, 1.f).hard(), hex(0xFFF6D0));
+        c.fill(Shape::rect(x - 0.5f, y - 0.5f, 1.f, 1.f).hard(), pal::kGlint);
     }
     if (m.shock) {
         for (int i = -1; i <= 1; ++i) {
@@ -234,62 +236,81 @@ void backdrop(Canvas& c, Rgba col) {
     c.fill(disc - hEllipse(40.f, 40.f, 36.5f, 36.5f), darker(col, 0.18f));
 }
 
-// ---------------------------------------------------------------- hero
-Canvas hero(int col) {
-    Canvas c(kArt, kArt);
-    Person p;
-    p.turn = 1.f;
-    p.iris = hex(0x7A4A2C);
-    p.brow = hex(0x4A2C20);
-    Mood m = moodOf(col);
-    backdrop(c, hex(0xF1D7BC));
-    const Ramp hair = shade(pal::kHeroHair), skin = shade(p.skin);
-    const Ramp shirt = shade(pal::kCream), vest = shade(pal::kBrown);
+// ---------------------------------------------------------------- the face
+// The face in the middle of every portrait but the disguise: the face
+// shape, its marks, the eyes and the mouth.
+FaceGeo paintFace(Canvas& c, const Person& p, const Mood& m, float eyeW, bool withMouth = true) {
+    FaceGeo g = faceGeo(p);
+    part(c, g.face, shade(p.skin), 1);
+    faceMarks(c, g, p, m);
+    eye(c, g.nearX, g.eyeY, eyeW, p, m, false);
+    eye(c, g.farX, g.eyeY, eyeW, p, m, true);
+    if (withMouth) mouth(c, g, m);
+    return g;
+}
 
-    // the hair's mass behind the head
-    Shape mass = hEllipse(37.f, 28.f, 20.f, 16.5f) | hPoly({{19.f, 26.f}, {12.f, 30.f}, {18.f, 34.f}, {13.f, 40.f}, {22.f, 42.f}}) |
-                 hPoly({{28.f, 16.f}, {26.f, 8.f}, {35.f, 13.f}}) | hPoly({{35.f, 13.f}, {40.f, 5.f}, {44.f, 13.f}}) |
-                 hPoly({{44.f, 14.f}, {53.f, 10.f}, {51.f, 18.f}});
-    part(c, mass | hPoly({{18.f, 34.f}, {20.f, 48.f}, {28.f, 48.f}, {28.f, 34.f}}), hair, 2, false);
-    // shoulders: cream shirt, brown vest, a satchel strap
+// The neck, with the chin's shadow across its top.
+void neck(Canvas& c, const Ramp& skin, float w, float h) {
+    part(c, Shape::rect(35.f, 52.f, w, h).hard(), skin, 2, false);
+}
+
+// ---------------------------------------------------------------- hero
+// Shoulders: a cream shirt, a brown vest, the satchel's strap and buckle.
+void heroShoulders(Canvas& c, const look::Look& l) {
+    const Ramp shirt = shade(l.top), vest = shade(l.over), skin = shade(l.skin);
     Shape body = hPoly({{6.f, 80.f}, {10.f, 69.f}, {22.f, 62.f}, {34.f, 59.f}, {50.f, 59.f}, {62.f, 62.f}, {72.f, 69.f}, {76.f, 80.f}});
     part(c, body, shirt, 3);
     Shape vestL = hPoly({{6.f, 80.f}, {10.f, 69.f}, {22.f, 62.f}, {31.f, 60.5f}, {36.f, 80.f}});
     Shape vestR = hPoly({{52.f, 60.5f}, {62.f, 62.f}, {72.f, 69.f}, {76.f, 80.f}, {50.f, 80.f}});
     part(c, vestL, vest, 2);
     part(c, vestR, vest, 3);
-    part(c, hPoly({{22.f, 62.f}, {26.f, 61.f}, {58.f, 80.f}, {52.f, 80.f}}), shade(hex(0x6A4A36)), 1);
-    c.fill(hEllipse(46.f, 72.f, 1.6f, 1.6f), hex(0xE2B65A));
+    part(c, hPoly({{22.f, 62.f}, {26.f, 61.f}, {58.f, 80.f}, {52.f, 80.f}}), shade(l.accent), 1);
+    c.fill(hEllipse(46.f, 72.f, 1.6f, 1.6f), pal::kGold);
     // neck and a shirt collar
-    part(c, Shape::rect(35.f, 52.f, 12.f, 10.f).hard(), skin, 2, false);
+    neck(c, skin, 12.f, 10.f);
     c.fill(Shape::rect(35.f, 52.f, 12.f, 3.f).hard(), skin.shadow);
     part(c, hPoly({{32.f, 59.f}, {39.f, 60.f}, {41.f, 66.f}, {34.f, 64.f}}), shirt, 0);
     part(c, hPoly({{43.f, 60.f}, {51.f, 59.f}, {49.f, 64.f}, {44.f, 66.f}}), shirt, 1);
+}
 
-    // ear and face
-    part(c, hEllipse(25.f, 41.f, 3.f, 4.5f), skin, 1);
-    c.fill(hEllipse(25.5f, 41.5f, 1.2f, 2.2f), skin.shadow);
-    FaceGeo g = faceGeo(p);
-    part(c, g.face, skin, 1);
-    faceMarks(c, g, p, m);
-    eye(c, g.nearX, g.eyeY, 6.f, p, m, false);
-    eye(c, g.farX, g.eyeY, 6.f, p, m, true);
-    mouth(c, g, m);
+// The hair's mass behind the head.
+Shape heroHairMass() {
+    return hEllipse(37.f, 28.f, 20.f, 16.5f) | hPoly({{19.f, 26.f}, {12.f, 30.f}, {18.f, 34.f}, {13.f, 40.f}, {22.f, 42.f}}) |
+           hPoly({{28.f, 16.f}, {26.f, 8.f}, {35.f, 13.f}}) | hPoly({{35.f, 13.f}, {40.f, 5.f}, {44.f, 13.f}}) |
+           hPoly({{44.f, 14.f}, {53.f, 10.f}, {51.f, 18.f}});
+}
 
-    // fringe: tufts falling over the forehead and sweeping to his front
+// The fringe: tufts falling over the forehead and sweeping to his front,
+// with the hair's shadow across the brow.
+void heroFringe(Canvas& c, const Ramp& hair, const Ramp& skin, const Shape& face) {
     const std::vector<Pt> edge = {{21.f, 45.f}, {24.f, 36.f}, {27.f, 41.f}, {31.f, 32.f}, {35.f, 38.f}, {39.f, 31.f},
                                   {44.f, 37.f}, {48.f, 30.5f}, {53.f, 35.f}, {56.f, 30.f}, {60.f, 33.f}};
     std::vector<Pt> window = edge;
     window.push_back({64.f, 33.f});
     window.push_back({64.f, 80.f});
     window.push_back({21.f, 80.f});
-    Shape fringe = (mass | hPoly({{18.f, 30.f}, {19.f, 46.f}, {24.f, 46.f}, {60.f, 33.f}, {58.f, 24.f}})) - hPoly(window);
+    Shape fringe = (heroHairMass() | hPoly({{18.f, 30.f}, {19.f, 46.f}, {24.f, 46.f}, {60.f, 33.f}, {58.f, 24.f}})) - hPoly(window);
     part(c, fringe, hair, 2);
     c.fill((fringe & hEllipse(33.f, 19.f, 10.f, 4.5f)) - hEllipse(34.f, 21.5f, 10.f, 3.5f), hair.light);
     c.fill(hLine({30.f, 26.f}, {34.f, 31.f}, 0.5f) | hLine({41.f, 24.f}, {44.f, 30.f}, 0.5f) | hLine({50.f, 24.f}, {53.f, 29.f}, 0.5f),
            hair.shadow);
-    // hair's shadow across the brow
-    c.fill((fringe.shift(0, 3) - fringe.grow(1)) & g.face, withAlpha(skin.shadow, 0.9f));
+    c.fill((fringe.shift(0, 3) - fringe.grow(1)) & face, withAlpha(skin.shadow, 0.9f));
+}
+
+Canvas hero(int col) {
+    const look::Look& l = look::kHero;
+    Canvas c(kArt, kArt);
+    const Person p = personOf(l, 1.f);
+    const Mood m = moodOf(col);
+    backdrop(c, l.backdrop);
+    const Ramp hair = shade(l.hair), skin = shade(l.skin);
+    part(c, heroHairMass() | hPoly({{18.f, 34.f}, {20.f, 48.f}, {28.f, 48.f}, {28.f, 34.f}}), hair, 2, false);
+    heroShoulders(c, l);
+    // ear and face
+    part(c, hEllipse(25.f, 41.f, 3.f, 4.5f), skin, 1);
+    c.fill(hEllipse(25.5f, 41.5f, 1.2f, 2.2f), skin.shadow);
+    const FaceGeo g = paintFace(c, p, m, 6.f);
+    heroFringe(c, hair, skin, g.face);
     brows(c, g, p, m, 6.f);
     moodMarks(c, m, 1.f);
     return c;
@@ -297,48 +318,32 @@ Canvas hero(int col) {
 
 // ---------------------------------------------------------------- partner
 // Drawn facing right like the hero, then mirrored so she faces left.
-Canvas partner(int col) {
-    Canvas c(kArt, kArt);
-    Person p;
-    p.turn = 1.f;
-    p.iris = hex(0x3E7A6A);
-    p.brow = hex(0x8A4A26);
-    Mood m = moodOf(col);
-    if (col == 1) {  // her smile is a happy one rather than a fierce one
-        m.eyes = Eyes::Happy;
-        m.browTilt = 0.f;
-        m.blush = true;
-    }
-    backdrop(c, hex(0xD9E4F3));
-    const Ramp hair = shade(pal::kPartnerHair), skin = shade(p.skin);
-    const Ramp blouse = shade(pal::kCream), dress = shade(hex(0xA8623C));
-    const Ramp ribbon = shade(hex(0xF2C14E));
 
-    // long hair behind: falls past the shoulders, a ponytail at the back
+// Long hair behind: falls past the shoulders, a ponytail at the back.
+void partnerHairBehind(Canvas& c, const Ramp& hair) {
     Shape back = hEllipse(38.f, 36.f, 19.f, 19.f) | hPoly({{19.f, 38.f}, {16.f, 66.f}, {24.f, 72.f}, {34.f, 60.f}, {54.f, 50.f}, {57.f, 36.f}});
     part(c, back, hair, 2, false);
     Shape tail = hPoly({{21.f, 25.f}, {11.f, 34.f}, {6.f, 50.f}, {8.f, 64.f}, {13.f, 58.f}, {17.f, 44.f}, {25.f, 31.f}});
     part(c, tail, hair, 2);
     c.fill(hLine({12.f, 38.f}, {9.f, 54.f}, 0.6f), hair.light);
-    // shoulders: blouse with a round collar under a pinafore
+}
+
+// Shoulders: a blouse with a round collar under a pinafore.
+void partnerShoulders(Canvas& c, const look::Look& l) {
+    const Ramp blouse = shade(l.top), dress = shade(l.over), skin = shade(l.skin);
     Shape body = hPoly({{10.f, 80.f}, {13.f, 70.f}, {24.f, 63.f}, {34.f, 60.f}, {50.f, 60.f}, {60.f, 63.f}, {70.f, 70.f}, {73.f, 80.f}});
     part(c, body, blouse, 3);
     part(c, hPoly({{24.f, 80.f}, {27.f, 68.f}, {56.f, 68.f}, {60.f, 80.f}}), dress, 2);
     part(c, hPoly({{27.f, 68.f}, {29.f, 62.f}, {32.f, 62.f}, {31.f, 68.f}}), dress, 1);
     part(c, hPoly({{52.f, 68.f}, {53.f, 62.f}, {56.f, 62.f}, {56.f, 68.f}}), dress, 1);
-    part(c, Shape::rect(35.f, 52.f, 12.f, 10.f).hard(), skin, 2, false);
+    neck(c, skin, 12.f, 10.f);
     c.fill(Shape::rect(35.f, 52.f, 12.f, 3.f).hard(), skin.shadow);
     part(c, hEllipse(36.f, 62.f, 5.f, 2.5f) | hEllipse(47.f, 62.f, 5.f, 2.5f), blouse, 1);
-    part(c, hEllipse(41.5f, 63.5f, 1.8f, 1.8f), ribbon, 1);
+    part(c, hEllipse(41.5f, 63.5f, 1.8f, 1.8f), shade(l.accent), 1);
+}
 
-    FaceGeo g = faceGeo(p);
-    part(c, g.face, skin, 1);
-    faceMarks(c, g, p, m);
-    eye(c, g.nearX, g.eyeY, 6.5f, p, m, false);
-    eye(c, g.farX, g.eyeY, 6.5f, p, m, true);
-    mouth(c, g, m);
-
-    // bangs swept to one side, locks framing the face
+// Bangs swept to one side, locks framing the face.
+void partnerBangs(Canvas& c, const Ramp& hair, const Ramp& skin, const Shape& face) {
     Shape cap = hEllipse(40.f, 30.f, 19.f, 15.f);
     Shape bangs = cap - hEllipse(46.f, 43.f, 16.f, 12.f);
     bangs = bangs | hPoly({{27.f, 26.f}, {30.f, 39.f}, {36.f, 31.f}, {44.f, 36.f}, {47.f, 29.f}, {55.f, 35.f}, {57.f, 26.f}});
@@ -347,8 +352,11 @@ Canvas partner(int col) {
     Shape front = bangs | lockL | lockR;
     part(c, front, hair, 2);
     c.fill((front & hEllipse(36.f, 21.f, 10.f, 4.f)) - hEllipse(36.f, 23.f, 10.f, 3.f), hair.light);
-    c.fill((front.shift(0, 3) - front.grow(1)) & g.face, withAlpha(skin.shadow, 0.9f));
-    // hairband with a small bow
+    c.fill((front.shift(0, 3) - front.grow(1)) & face, withAlpha(skin.shadow, 0.9f));
+}
+
+// The hairband with a small bow.
+void partnerHairband(Canvas& c, const Ramp& ribbon) {
     Shape band = (hEllipse(41.f, 34.f, 18.f, 15.f) - hEllipse(41.5f, 36.f, 18.f, 15.f)) & Shape::rect(22, 17, 38, 10).hard();
     c.fill(band.grow(1), pal::kOutline);
     c.fill(band, ribbon.base);
@@ -358,6 +366,25 @@ Canvas partner(int col) {
     part(c, bow, ribbon, 1);
     part(c, hEllipse(23.f, 24.f, 2.f, 2.f), ribbon, 1);
     c.fill(hEllipse(18.f, 21.f, 1.5f, 1.f) | hEllipse(25.5f, 17.5f, 1.f, 1.5f), ribbon.shine);
+}
+
+Canvas partner(int col) {
+    const look::Look& l = look::kPartner;
+    Canvas c(kArt, kArt);
+    const Person p = personOf(l, 1.f);
+    Mood m = moodOf(col);
+    if (col == 1) {  // her smile is a happy one rather than a fierce one
+        m.eyes = Eyes::Happy;
+        m.browTilt = 0.f;
+        m.blush = true;
+    }
+    backdrop(c, l.backdrop);
+    const Ramp hair = shade(l.hair), skin = shade(l.skin);
+    partnerHairBehind(c, hair);
+    partnerShoulders(c, l);
+    const FaceGeo g = paintFace(c, p, m, 6.5f);
+    partnerBangs(c, hair, skin, g.face);
+    partnerHairband(c, shade(l.accent));
     brows(c, g, p, m, 5.5f);
     moodMarks(c, m, 1.f);
     c.mirrorH();
@@ -365,63 +392,48 @@ Canvas partner(int col) {
 }
 
 // ---------------------------------------------------------------- god
-Canvas god(int col) {
-    Canvas c(kArt, kArt);
-    Person p;
-    p.turn = 0.f;
-    p.iris = hex(0x6A5AA8);
-    p.brow = hex(0xE8E4F0);
-    p.skin = hex(0xF4CDB0);
+// Calm, he keeps his eyes half shut; smiling, they close; surprised, they
+// open wide; troubled, they narrow under a knitted brow. (The sheet shows
+// the disguise below in place of his troubled face.)
+Mood godMood(int col) {
     Mood m = moodOf(col);
-    // Calm, he keeps his eyes half shut; smiling, they close; surprised,
-    // they open wide; troubled, they narrow under a knitted brow. (The sheet
-    // shows the disguise below in place of his troubled face.)
     switch (col) {
         case 0: m.eyes = Eyes::Gentle; m.mouth = Mouth::Hidden; break;
         case 1: m.eyes = Eyes::Happy; m.mouth = Mouth::Grin; m.browTilt = 0; m.sparkle = true; break;
         case 2: m.eyes = Eyes::Wide; m.mouth = Mouth::Oh; break;
         default: m.eyes = Eyes::Open; m.lidDrop = 0.3f; m.mouth = Mouth::Wavy; m.browTilt = 1.8f; break;
     }
-    // golden backdrop and halo
-    backdrop(c, hex(0xDCD2F0));
-    c.fill(hEllipse(40.f, 30.f, 27.f, 27.f) - hEllipse(40.f, 30.f, 24.f, 24.f), hex(0xF2D58A));
-    c.fill(hEllipse(40.f, 30.f, 24.f, 24.f) - hEllipse(40.f, 30.f, 23.f, 23.f), hex(0xFFF3C8));
-    for (Pt t : {Pt{12.f, 22.f}, Pt{68.f, 14.f}, Pt{70.f, 50.f}, Pt{9.f, 52.f}}) {
-        c.fill(hLine({t.x - 2.f, t.y}, {t.x + 2.f, t.y}, 0.5f) | hLine({t.x, t.y - 2.f}, {t.x, t.y + 2.f}, 0.5f), hex(0xFFF6D8));
-    }
-    const Ramp hair = shade(hex(0xEDEAF4)), skin = shade(p.skin);
-    const Ramp robe = shade(hex(0xB8A8E0)), trim = shade(hex(0xE0B85A));
+    return m;
+}
 
-    // long white hair behind the head and over the shoulders
-    part(c, hEllipse(40.f, 34.f, 20.f, 20.f) | hPoly({{20.f, 36.f}, {16.f, 68.f}, {64.f, 68.f}, {60.f, 36.f}}), hair, 2, false);
-    // robe with a gold-trimmed collar
-    Shape body = hPoly({{4.f, 80.f}, {8.f, 68.f}, {22.f, 61.f}, {40.f, 59.f}, {58.f, 61.f}, {72.f, 68.f}, {76.f, 80.f}});
-    part(c, body, robe, 3);
-    part(c, hPoly({{22.f, 61.f}, {30.f, 60.f}, {40.f, 80.f}, {32.f, 80.f}}) | hPoly({{58.f, 61.f}, {50.f, 60.f}, {40.f, 80.f}, {48.f, 80.f}}),
-         trim, 1);
-    part(c, Shape::rect(35.f, 52.f, 10.f, 9.f).hard(), skin, 2, false);
+// Four-point stars of `r` px at the given places.
+void stars(Canvas& c, std::initializer_list<Pt> at, float r, Rgba col) {
+    for (Pt t : at) c.fill(hLine({t.x - r, t.y}, {t.x + r, t.y}, 0.5f) | hLine({t.x, t.y - r}, {t.x, t.y + r}, 0.5f), col);
+}
 
-    FaceGeo g = faceGeo(p);
-    part(c, g.face, skin, 1);
-    faceMarks(c, g, p, m);
-    eye(c, g.nearX, g.eyeY, 6.f, p, m, false);
-    eye(c, g.farX, g.eyeY, 6.f, p, m, true);
-
-    // beard and moustache; the mouth shows through when he speaks up
-    Shape beard = hPoly({{25.f, 46.f}, {28.f, 62.f}, {34.f, 72.f}, {40.f, 77.f}, {46.f, 72.f}, {52.f, 62.f}, {55.f, 46.f}, {48.f, 53.f},
-                            {40.f, 55.f}, {32.f, 53.f}}) ;
-    part(c, beard, hair, 2);
+// Strands combed down a beard.
+void beardStrands(Canvas& c, const Shape& beard, const Ramp& hair) {
     for (float x : {33.f, 40.f, 47.f}) c.fill(hLine({x, 60.f}, {x + (40.f - x) * 0.15f, 72.f}, 0.5f) & beard, hair.shadow);
+}
+
+// Beard and moustache; the mouth shows through when he speaks up.
+void godBeard(Canvas& c, const FaceGeo& g, const Mood& m, const Ramp& hair, const Ramp& skin) {
+    Shape beard = hPoly({{25.f, 46.f}, {28.f, 62.f}, {34.f, 72.f}, {40.f, 77.f}, {46.f, 72.f}, {52.f, 62.f}, {55.f, 46.f}, {48.f, 53.f},
+                         {40.f, 55.f}, {32.f, 53.f}});
+    part(c, beard, hair, 2);
+    beardStrands(c, beard, hair);
     Shape moustache = hEllipse(35.5f, 49.5f, 5.f, 2.2f) | hEllipse(44.5f, 49.5f, 5.f, 2.2f);
     if (m.mouth != Mouth::Hidden) {
         FaceGeo mg = g;
         mg.mouthY = 53.5f;
-        Shape gap = hEllipse(40.f, 54.f, 4.5f, 3.5f);
-        c.fill(gap, skin.shadow);
+        c.fill(hEllipse(40.f, 54.f, 4.5f, 3.5f), skin.shadow);
         mouth(c, mg, m);
     }
     part(c, moustache, hair, 1);
-    // hair parted in the middle, and a circlet with the three paints' gems
+}
+
+// Hair parted in the middle, and a circlet with the three paints' gems.
+void godCirclet(Canvas& c, const Ramp& hair, const Ramp& trim) {
     Shape top = (hEllipse(40.f, 30.f, 19.f, 15.f) - hEllipse(40.f, 42.f, 17.f, 11.f)) |
                 hPoly({{21.f, 30.f}, {20.f, 48.f}, {25.f, 44.f}, {26.f, 32.f}}) | hPoly({{59.f, 30.f}, {60.f, 48.f}, {55.f, 44.f}, {54.f, 32.f}});
     part(c, top, hair, 2);
@@ -438,7 +450,10 @@ Canvas god(int col) {
         part(c, gem, shade(gems[i]), 1);
         c.set(int(x) - 1, int(y) - 1, lighter(gems[i], 0.7f));
     }
-    // bushy white brows, outlined so they read on the skin
+}
+
+// Bushy white brows, outlined so they read on the skin.
+void godBrows(Canvas& c, const FaceGeo& g, const Person& p, const Mood& m) {
     Canvas b(kArt, kArt);
     brows(b, g, p, m, 7.f);
     Mood lower = m;
@@ -447,6 +462,31 @@ Canvas god(int col) {
     Shape bs = b.opaqueShape();
     c.fill(bs.grow(1) & g.face, pal::kOutline);
     c.fill(bs, p.brow);
+}
+
+Canvas god(int col) {
+    const look::Look& l = look::kGod;
+    Canvas c(kArt, kArt);
+    const Person p = personOf(l, 0.f);
+    const Mood m = godMood(col);
+    // the backdrop, a golden halo and stars
+    backdrop(c, l.backdrop);
+    c.fill(hEllipse(40.f, 30.f, 27.f, 27.f) - hEllipse(40.f, 30.f, 24.f, 24.f), pal::kGoldLight);
+    c.fill(hEllipse(40.f, 30.f, 24.f, 24.f) - hEllipse(40.f, 30.f, 23.f, 23.f), pal::kGlint);
+    stars(c, {Pt{12.f, 22.f}, Pt{68.f, 14.f}, Pt{70.f, 50.f}, Pt{9.f, 52.f}}, 2.f, pal::kGlint);
+    const Ramp hair = shade(l.hair), skin = shade(l.skin), robe = shade(l.top), trim = shade(l.accent);
+    // long white hair behind the head and over the shoulders
+    part(c, hEllipse(40.f, 34.f, 20.f, 20.f) | hPoly({{20.f, 36.f}, {16.f, 68.f}, {64.f, 68.f}, {60.f, 36.f}}), hair, 2, false);
+    // robe with a gold-trimmed collar
+    Shape body = hPoly({{4.f, 80.f}, {8.f, 68.f}, {22.f, 61.f}, {40.f, 59.f}, {58.f, 61.f}, {72.f, 68.f}, {76.f, 80.f}});
+    part(c, body, robe, 3);
+    part(c, hPoly({{22.f, 61.f}, {30.f, 60.f}, {40.f, 80.f}, {32.f, 80.f}}) | hPoly({{58.f, 61.f}, {50.f, 60.f}, {40.f, 80.f}, {48.f, 80.f}}),
+         trim, 1);
+    neck(c, skin, 10.f, 9.f);
+    const FaceGeo g = paintFace(c, p, m, 6.f, false);
+    godBeard(c, g, m, hair, skin);
+    godCirclet(c, hair, trim);
+    godBrows(c, g, p, m);
     moodMarks(c, m, 1.f);
     return c;
 }
@@ -456,78 +496,78 @@ Canvas god(int col) {
 // the night sky to tease the children: a hooded cloak, a horned plum mask
 // with glowing eyes and a toothy grin, a purple-black aura, and his white
 // beard and moustache giving him away from under the mask.
-Canvas godInDisguise() {
-    Canvas c(kArt, kArt);
-    // the same disc as the other portraits, but a night sky
-    {
-        Shape d = hEllipse(40.f, 40.f, 37.5f, 37.5f);
-        c.fill(d, [&](int, int y) { return mix(hex(0x3A3070), hex(0x1A1636), float(y) / kArt); });
-        c.fill(d - hEllipse(40.f, 40.f, 36.5f, 36.5f), hex(0x141028));
-    }
-    for (Pt t : {Pt{12.f, 22.f}, Pt{68.f, 14.f}, Pt{9.f, 50.f}}) {
-        c.fill(hLine({t.x - 1.5f, t.y}, {t.x + 1.5f, t.y}, 0.5f) | hLine({t.x, t.y - 1.5f}, {t.x, t.y + 1.5f}, 0.5f), hex(0xB8A4E0));
-    }
+const look::Disguise& kDis = look::kGodInDisguise;
+
+// The aura: flames licking up round him, reaching `reach` px past his head;
+// heights count for less near the top, so the flames stretch upwards.
+Shape flames(float reach, const Shape& disc) {
+    return Shape::where(0, 0, kArt, kArt, [=](float x, float y) {
+               float dx = x - 40.f, dy = y - 44.f;
+               float th = std::atan2(dy, dx);
+               float tongue = std::pow(0.5f + 0.5f * std::cos(9.f * th + 0.6f * std::sin(3.f * th)), 3.f);
+               float up = 0.5f - 0.5f * std::sin(th);  // 1 at the top, 0 at the bottom
+               float r = std::hypot(dx, dy * (1.f - 0.2f * up));
+               float R = 22.f + reach * (0.3f + 0.7f * tongue) * (0.45f + 0.55f * up);
+               return r < R ? 1.f : 0.f;
+           }) &
+           disc;
+}
+
+// The same disc as the other portraits, but a night sky, and the aura
+// in it: black-purple inside, violet at the tips.
+void nightAndAura(Canvas& c) {
+    const Shape d = hEllipse(40.f, 40.f, 37.5f, 37.5f);
+    const Rgba top = darker(kDis.cloak, 0.2f);
+    c.fill(d, [&](int, int y) { return mix(top, kDis.night, float(y) / kArt); });
+    c.fill(d - hEllipse(40.f, 40.f, 36.5f, 36.5f), kDis.night);
+    stars(c, {Pt{12.f, 22.f}, Pt{68.f, 14.f}, Pt{9.f, 50.f}}, 1.5f, pal::kRobe);
     const Shape disc = hEllipse(40.f, 40.f, 36.f, 36.f);
+    const Shape outerAura = flames(17.f, disc), innerAura = flames(9.f, disc);
+    c.fill(outerAura, kDis.aura);
+    c.fill(outerAura - outerAura.shift(1, 1), kDis.auraTip);
+    c.fill(innerAura, kDis.night);
+    c.fill(innerAura - innerAura.shift(1, 1), darker(kDis.aura, 0.35f));
+}
 
-    // the aura: flames licking up round him, black-purple inside and violet
-    // at their tips
-    auto flames = [&](float reach) {
-        return Shape::where(0, 0, kArt, kArt, [=](float x, float y) {
-                   float dx = x - 40.f, dy = y - 44.f;
-                   // the flames stretch upwards: heights count for less near the top
-                   float th = std::atan2(dy, dx);
-                   float tongue = std::pow(0.5f + 0.5f * std::cos(9.f * th + 0.6f * std::sin(3.f * th)), 3.f);
-                   float up = 0.5f - 0.5f * std::sin(th);  // 1 at the top, 0 at the bottom
-                   float r = std::hypot(dx, dy * (1.f - 0.2f * up));
-                   float R = 22.f + reach * (0.3f + 0.7f * tongue) * (0.45f + 0.55f * up);
-                   return r < R ? 1.f : 0.f;
-               }) &
-               disc;
-    };
-    Shape outerAura = flames(17.f);
-    Shape innerAura = flames(9.f);
-    c.fill(outerAura, hex(0x7E4CC6));
-    c.fill(outerAura - outerAura.shift(1, 1), hex(0xC6A2F6));
-    c.fill(innerAura, hex(0x1C0F2C));
-    c.fill(innerAura - innerAura.shift(1, 1), hex(0x5A3490));
-
-    const Shape hood = hEllipse(40.f, 40.f, 20.f, 20.f) |
-                       hPoly({{31.f, 24.f}, {38.f, 13.f}, {43.f, 6.f}, {47.f, 5.5f}, {48.f, 9.f}, {46.f, 11.f}, {49.f, 24.f}}) |
-                       hPoly({{19.f, 44.f}, {16.f, 62.f}, {30.f, 60.f}}) | hPoly({{61.f, 44.f}, {64.f, 62.f}, {50.f, 60.f}});
-    const Ramp cloak = shade(hex(0x4C3E74)), lining = shade(hex(0x7A2E4E));
-    const Ramp mask = shade(hex(0xA8485E)), horn = shade(hex(0xEDE2C4));
-    const Ramp hair = shade(hex(0xEDEAF4));
-
-    // a dark cloak over the shoulders
+// A dark cloak over the shoulders, and the hood, its point bent over at the
+// top, round the shadowed hollow the mask sits in.
+void cloakAndHood(Canvas& c) {
+    const Ramp cloak = shade(kDis.cloak), lining = shade(darker(kDis.mask, 0.4f));
     Shape body = hPoly({{4.f, 80.f}, {8.f, 68.f}, {22.f, 61.f}, {40.f, 59.f}, {58.f, 61.f}, {72.f, 68.f}, {76.f, 80.f}});
     part(c, body, cloak, 3);
     c.fill(hLine({22.f, 66.f}, {18.f, 80.f}, 0.5f) | hLine({58.f, 66.f}, {62.f, 80.f}, 0.5f), cloak.shadow);
-    // the hood, its point bent over at the top
+    const Shape hood = hEllipse(40.f, 40.f, 20.f, 20.f) |
+                       hPoly({{31.f, 24.f}, {38.f, 13.f}, {43.f, 6.f}, {47.f, 5.5f}, {48.f, 9.f}, {46.f, 11.f}, {49.f, 24.f}}) |
+                       hPoly({{19.f, 44.f}, {16.f, 62.f}, {30.f, 60.f}}) | hPoly({{61.f, 44.f}, {64.f, 62.f}, {50.f, 60.f}});
     part(c, hood, cloak, 3);
     c.fill(hLine({30.f, 25.f}, {38.f, 16.f}, 0.5f) | hLine({39.f, 15.f}, {43.f, 8.5f}, 0.5f), cloak.light);
-    // the opening: a dark lining round the shadowed hollow the mask sits in
     Shape opening = hEllipse(40.f, 44.f, 15.5f, 15.f);
     c.fill(opening.grow(1), pal::kOutline);
     c.fill(opening, lining.shadow);
-    c.fill(hEllipse(40.f, 45.5f, 14.f, 13.5f) & opening, hex(0x1E1230));
+    c.fill(hEllipse(40.f, 45.5f, 14.f, 13.5f) & opening, kDis.night);
+}
 
-    // what gives him away: his beard and moustache spilling out below the mask
+// What gives him away: his beard and moustache spilling out below the mask.
+void beardBelowMask(Canvas& c, const Ramp& hair) {
     Shape beard = hPoly({{27.f, 49.f}, {28.f, 60.f}, {33.f, 70.f}, {40.f, 77.f}, {47.f, 70.f}, {52.f, 60.f}, {53.f, 49.f}, {40.f, 54.f}});
     part(c, beard, hair, 2);
-    for (float x : {33.f, 40.f, 47.f}) c.fill(hLine({x, 60.f}, {x + (40.f - x) * 0.15f, 72.f}, 0.5f) & beard, hair.shadow);
+    beardStrands(c, beard, hair);
     Shape moustache = hEllipse(31.f, 51.f, 5.5f, 2.4f) | hEllipse(49.f, 51.f, 5.5f, 2.4f) |
                       hPoly({{26.f, 51.f}, {23.5f, 54.5f}, {28.f, 52.5f}}) | hPoly({{54.f, 51.f}, {56.5f, 54.5f}, {52.f, 52.5f}});
     part(c, moustache, hair, 1);
+}
 
-    // the mask's string, tied round the back of his head
-    c.fill(hLine({25.5f, 37.f}, {28.5f, 39.5f}, 0.5f) | hLine({54.5f, 37.f}, {51.5f, 39.5f}, 0.5f), hex(0xD8C8A0));
-    // horns growing out through the hood
+// The mask's string tied round the back of his head, and horns growing
+// out through the hood, each a quadratic curve from the hood's shoulder
+// outwards, then up.
+void stringAndHorns(Canvas& c) {
+    c.fill(hLine({25.5f, 37.f}, {28.5f, 39.5f}, 0.5f) | hLine({54.5f, 37.f}, {51.5f, 39.5f}, 0.5f), mix(kDis.horns, pal::kEarth, 0.25f));
+    const Ramp horn = shade(kDis.horns);
     for (float sx : {-1.f, 1.f}) {
         Shape h;
         const int n = 9;
         for (int i = 0; i < n; ++i) {
             float t = float(i) / float(n - 1);
-            // a quadratic curve from the hood's shoulder outwards, then up
             Pt a{33.f, 27.f}, ctl{23.f, 27.f}, b{24.f, 14.f};
             float u = 1.f - t;
             Pt q{u * u * a.x + 2 * u * t * ctl.x + t * t * b.x, u * u * a.y + 2 * u * t * ctl.y + t * t * b.y};
@@ -537,38 +577,52 @@ Canvas godInDisguise() {
         part(c, h, horn, sx < 0 ? 2 : 3);
         for (float y : {23.f, 19.f}) c.fill(hLine({40.f + sx * 21.f, y + 1.f}, {40.f + sx * 28.f, y}, 0.5f) & h, horn.shadow);
     }
+}
 
-    // the mask: round, plum-red, scowling
+// The mask: round, plum-red, scowling, with carved brows in a fierce V,
+// glowing eyes (a hot white core, a warm ring on the mask) and a wide
+// toothy grin with two little fangs.
+void demonMask(Canvas& c) {
+    const Ramp mask = shade(kDis.mask);
     Shape face = hEllipse(40.f, 40.f, 13.f, 11.5f) | hPoly({{28.f, 42.f}, {31.f, 50.f}, {40.f, 53.f}, {49.f, 50.f}, {52.f, 42.f}});
     part(c, face, mask, 2);
     c.fill((face & hEllipse(35.f, 33.f, 6.f, 3.f)) - hEllipse(36.f, 34.5f, 6.f, 3.f), mask.shine);
-    // carved brows in a fierce V
-    for (float sx : {-1.f, 1.f}) {
+    for (float sx : {-1.f, 1.f})
         c.fill(hPoly({{40.f + sx * 11.f, 34.f}, {40.f + sx * 2.f, 38.5f}, {40.f + sx * 2.5f, 40.5f}, {40.f + sx * 11.5f, 36.5f}}), mask.deep);
-    }
-    // glowing eyes: yellow with a hot white core and a warm ring on the mask
     for (float sx : {-1.f, 1.f}) {
         float x = 40.f + sx * 5.8f, y = 42.f;
         Shape eyeHole = hEllipse(x, y, 3.8f, 3.2f) -
                         hPoly({{40.f + sx * 1.f, 39.6f}, {40.f + sx * 11.f, 36.6f}, {40.f + sx * 11.f, 30.f}, {40.f + sx * 1.f, 30.f}});
-        c.fill(eyeHole.grow(1) & face, mix(mask.light, hex(0xFFD75A), 0.6f));
-        c.fill(eyeHole, hex(0xFFE566));
-        c.fill(hEllipse(x + sx * 0.3f, y + 0.6f, 1.6f, 1.2f) & eyeHole, hex(0xFFFBE0));
+        c.fill(eyeHole.grow(1) & face, mix(mask.light, kDis.eyes, 0.6f));
+        c.fill(eyeHole, kDis.eyes);
+        c.fill(hEllipse(x + sx * 0.3f, y + 0.6f, 1.6f, 1.2f) & eyeHole, pal::kGlint);
     }
-    // a wide toothy grin with two little fangs
     Shape grin = hPoly({{31.f, 46.f}, {35.f, 48.f}, {40.f, 48.5f}, {45.f, 48.f}, {49.f, 46.f}, {47.f, 50.f}, {40.f, 51.5f}, {33.f, 50.f}});
     c.fill(grin.grow(1) & face, pal::kOutline);
-    c.fill(grin, hex(0x3A1424));
+    c.fill(grin, pal::kOutline);
     Shape fangs = hPoly({{34.5f, 48.f}, {37.5f, 48.3f}, {36.f, 51.f}}) | hPoly({{42.5f, 48.3f}, {45.5f, 48.f}, {44.f, 51.f}});
-    c.fill(fangs & grin, hex(0xFFF8EC));
-    // two little will-o'-wisps keep him company
+    c.fill(fangs & grin, pal::kEyeWhite);
+}
+
+// Two little will-o'-wisps keep him company.
+void wisps(Canvas& c) {
     for (Pt w : {Pt{12.f, 34.f}, Pt{68.f, 38.f}}) {
         float d = w.x < 40.f ? 1.f : -1.f;
         Shape wisp = hEllipse(w.x, w.y, 3.f, 3.f) | hPoly({{w.x - 2.8f, w.y - 1.f}, {w.x + d * 2.f, w.y - 8.f}, {w.x + 2.8f, w.y - 1.f}});
-        c.fill(wisp.grow(1), hex(0x5A3490));
-        c.fill(wisp, hex(0xB894F0));
-        c.fill(hEllipse(w.x - 0.5f, w.y + 0.5f, 1.5f, 1.5f), hex(0xF4ECFF));
+        c.fill(wisp.grow(1), darker(kDis.aura, 0.35f));
+        c.fill(wisp, kDis.auraTip);
+        c.fill(hEllipse(w.x - 0.5f, w.y + 0.5f, 1.5f, 1.5f), pal::kEyeWhite);
     }
+}
+
+Canvas godInDisguise() {
+    Canvas c(kArt, kArt);
+    nightAndAura(c);
+    cloakAndHood(c);
+    beardBelowMask(c, shade(look::kGod.hair));
+    stringAndHorns(c);
+    demonMask(c);
+    wisps(c);
     return c;
 }
 
@@ -582,10 +636,11 @@ Canvas cover() {
     Canvas c(kArt, kArt);
     Rng rng(seedOf("img/kao.png cover"));
     const Shape disc = hEllipse(40.f, 40.f, 37.5f, 37.5f);
-    const Rgba top = hex(0x5A6384), bottom = hex(0x3A405A);
+    // night blue: the ink lifted towards the sky
+    const Rgba top = mix(pal::kInk, pal::kSkyTop, 0.4f), bottom = pal::kSlate;
     c.fill(disc.grow(1), pal::kOutline);
     c.fill(disc, [&](int, int y) { return mix(top, bottom, float(y) / kArt); });
-    c.fill(disc - hEllipse(40.f, 40.f, 36.5f, 36.5f), hex(0x2E3347));
+    c.fill(disc - hEllipse(40.f, 40.f, 36.5f, 36.5f), mix(pal::kNight, pal::kSlate, 0.65f));
     // the empty seat: head and shoulders a shade lighter than the ground,
     // lit from the top left like everything else
     // The shoulders reach past the disc exactly as the portraits' do, so an
@@ -594,7 +649,7 @@ Canvas cover() {
     const Shape body = hPoly({{3.5f, 80.f}, {7.5f, 68.f}, {21.5f, 60.5f}, {34.f, 58.5f}, {46.f, 58.5f},
                                  {58.5f, 60.5f}, {72.5f, 68.f}, {76.5f, 80.f}});
     const Shape seat = (head & disc) | body;
-    const Ramp ghost = shade(hex(0x717B9E));
+    const Ramp ghost = shade(lighter(top, 0.15f));
     c.fill(body.grow(1) - disc, pal::kOutline);
     c.fill(seat, ghost.base);
     c.fill(seat - seat.shift(-2, -2), ghost.shadow);
@@ -603,7 +658,7 @@ Canvas cover() {
     for (int k = 0; k < 9; ++k) {
         int x = int(rng.range(8, 72)), y = int(rng.range(6, 40));
         if ((disc - seat.grow(3)).at(x, y) < 0.5f) continue;
-        c.at(x, y) = mix(top, hex(0xE8ECFF), 0.5f);
+        c.at(x, y) = mix(top, pal::kEyeWhite, 0.5f);
     }
     return c;
 }

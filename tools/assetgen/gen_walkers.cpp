@@ -22,10 +22,12 @@
 //
 // The partner's sheet img/char.partner.png has the same size, key and
 // walker cells (columns 0..3 of rows 0..9, 10 and 13); the rest is key.
+#include <array>
 #include <cmath>
 #include <string>
 
 #include "hud_kit.h"
+#include "looks.h"
 #include "stage_sheets.h"
 #include "text.h"
 
@@ -33,28 +35,16 @@ namespace ag::sheet {
 
 namespace {
 
+using look::Look;
+
 constexpr int kW = 256, kH = 1024, kCellW = 32, kCellH = 64;
 
 // ---------------------------------------------------------------- walkers
-struct Outfit {
-    Rgba shirt, vest, trousers, boots, hair, skin, bag;
-};
-
-Outfit outfitFor(int column) {
-    Outfit o{pal::kCream, pal::kBrown, hex(0x6E4E3E), pal::kDarkBrown, pal::kHeroHair, pal::kSkin, hex(0x9A6A40)};
-    if (column == 3) return o;
-    Rgba paint = column == 0 ? pal::kBlue : column == 1 ? pal::kRed : pal::kGreen;
-    o.shirt = mix(pal::kCream, lighter(paint, 0.35f), 0.55f);
-    o.vest = paint;
-    o.trousers = mix(o.trousers, darker(paint, 0.35f), 0.55f);
-    return o;
-}
-
-Outfit sootOutfit() {
-    Rgba s = hex(0x3C3642);
-    return Outfit{hex(0x4A4450), s, hex(0x34303A), hex(0x2E2A34), hex(0x2E2A34), hex(0x544E5A), s};
-}
-
+// A walker cell is a list of layers, far side first: the far arm and leg,
+// the clothes behind the near leg, the near leg, the clothes in front of it,
+// the near arm, the head, and what the pose adds (a casting arm, a dizzy
+// spell). The two travellers share the layers; their builds differ in the
+// numbers and in the clothes and head they draw.
 enum class Kind { Walk, Cast, Stuck };
 
 struct Pose {
@@ -76,8 +66,147 @@ Pose walkPose(int frame) {
     return p;
 }
 
-// The head, facing left: face, hair with a fringe, ear, eyes.
-void head(Canvas& c, float cx, float cy, const Outfit& o, bool closedEyes, bool frizz) {
+// Where the limbs of one cell go.
+struct Rig {
+    Pt farHip, farFoot, farShoulder, farHand, nearHip, nearFoot, nearShoulder, nearHand, head;
+};
+
+// A traveller's walk: where the hips, shoulders and hands sit and how far
+// the feet and hands swing.
+struct Gait {
+    float hipY, stride, nearShoulderX, shoulderY, swing, handY, castY, headY, sparkY;
+};
+
+// Sitting stuck on the ground: the rig, where the sweat drop hangs and
+// where the dizzy stars circle (round a bright heart for her).
+struct Sitting {
+    Rig rig;
+    Pt sweat, dizzy;
+    bool heart;
+};
+
+struct Cell;
+using Layer = void (*)(Cell&);
+
+struct Build {
+    float legR, footRx, footRy, armR, handR;
+    Gait gait;
+    Sitting sitting;
+    float topPaint;        // how much of the paint the shirt or blouse takes
+    bool legsTakePaint;    // his trousers darken with the paint
+    bool sleeveIsOver;     // his sleeves are the jacket's; hers the blouse's
+    float farSleeveDark;
+    Layer behind, inFront, head;
+};
+
+// One cell while it is drawn.
+struct Cell {
+    Canvas c{kCellW, kCellW};
+    const Build& build;
+    const Look& look;
+    Pose pose;
+    Rgba sparkle;
+    bool frizz;
+    Rig rig;
+    Ramp top, over, legs, shoes, skin, accent, sleeve, farSleeve, farLegs, farShoes;
+};
+
+Rig walkingRig(const Gait& g, const Pose& p) {
+    const float b = p.bob, hipY = g.hipY + b;
+    Rig r;
+    r.nearFoot = {16.f - g.stride * p.stride, 30.f - p.liftNear};
+    r.farFoot = {16.5f + g.stride * p.stride, 30.f - p.liftFar};
+    r.nearShoulder = {g.nearShoulderX, g.shoulderY + b};
+    r.farShoulder = {18.f, g.shoulderY + b};
+    r.nearHand = {g.nearShoulderX - g.swing * p.swing, g.handY + b};
+    r.farHand = {18.f + g.swing * p.swing, g.handY + b};
+    if (p.kind == Kind::Cast) {
+        r.nearHand = {6.5f, g.castY + b};
+        r.farHand = {9.f, g.castY - 3.f + b};
+    }
+    r.farHip = {17.f, hipY};
+    r.nearHip = {15.f, hipY};
+    r.head = {15.5f, g.headY + b};
+    return r;
+}
+
+Cell startCell(const Build& build, const Look& look, const Pose& p, Rgba sparkle, bool frizz) {
+    Cell k{.build = build, .look = look, .pose = p, .sparkle = sparkle, .frizz = frizz};
+    k.rig = p.kind == Kind::Stuck ? build.sitting.rig : walkingRig(build.gait, p);
+    k.top = shade(look.top);
+    k.over = shade(look.over);
+    k.legs = shade(look.legs);
+    k.shoes = shade(look.shoes);
+    k.skin = shade(look.skin);
+    k.accent = shade(look.accent);
+    k.sleeve = build.sleeveIsOver ? k.over : k.top;
+    k.farSleeve = shade(darker(build.sleeveIsOver ? look.over : look.top, build.farSleeveDark));
+    k.farLegs = shade(darker(look.legs, 0.2f));
+    k.farShoes = shade(darker(look.shoes, 0.2f));
+    return k;
+}
+
+void leg(Cell& k, Pt hip, Pt foot, const Ramp& cloth, const Ramp& shoe) {
+    part(k.c, hLine(hip, {foot.x, foot.y - 1.5f}, k.build.legR), cloth, 1, true);
+    part(k.c, hEllipse(foot.x - 1.f, foot.y, k.build.footRx, k.build.footRy), shoe, 0, true);
+}
+
+void arm(Cell& k, Pt shoulder, Pt hand, const Ramp& cloth) {
+    part(k.c, hLine(shoulder, hand, k.build.armR), cloth, 1, true);
+    part(k.c, hCircle(hand.x, hand.y, k.build.handR), k.skin, 0, false);
+}
+
+void farLeg(Cell& k) { leg(k, k.rig.farHip, k.rig.farFoot, k.farLegs, k.farShoes); }
+void farArm(Cell& k) { arm(k, k.rig.farShoulder, k.rig.farHand, k.farSleeve); }
+void nearLeg(Cell& k) { leg(k, k.rig.nearHip, k.rig.nearFoot, k.legs, k.shoes); }
+void nearArm(Cell& k) { arm(k, k.rig.nearShoulder, k.rig.nearHand, k.sleeve); }
+void nearArmUnlessCasting(Cell& k) {
+    if (k.pose.kind != Kind::Cast) nearArm(k);
+}
+void behind(Cell& k) { k.build.behind(k); }
+void inFront(Cell& k) { k.build.inFront(k); }
+void head(Cell& k) { k.build.head(k); }
+
+// Casting, the near arm comes over the face with a glint of the paint.
+void castingArm(Cell& k) {
+    if (k.pose.kind != Kind::Cast) return;
+    nearArm(k);
+    if (!k.sparkle.a) return;
+    const Ramp sp = shade(k.sparkle);
+    const int y = int(k.build.gait.sparkY);
+    for (int d = -2; d <= 2; ++d) {
+        k.c.set(3 + d, y, std::abs(d) == 2 ? sp.base : sp.shine);
+        k.c.set(3, y + d, std::abs(d) == 2 ? sp.base : sp.shine);
+    }
+    k.c.set(3, y, pal::kEyeWhite);
+}
+
+// Stuck: a drop of sweat and a little swirl of dizziness.
+void dizzy(Cell& k) {
+    const Sitting& s = k.build.sitting;
+    part(k.c, hEllipse(s.sweat.x, s.sweat.y, 1.4f, 2.f), shade(pal::kSkyBlue), 0, true);
+    const int x = int(s.dizzy.x), y = int(s.dizzy.y);
+    for (Pt d : {Pt{-1, 0}, Pt{0, -1}, Pt{1, 0}, Pt{0, 1}}) k.c.set(x + int(d.x), y + int(d.y), pal::kPaleGold);
+    if (s.heart) k.c.set(x, y, pal::kEyeWhite);  // a bright heart, where the key would show
+}
+
+using Layers = std::array<Layer, 8>;
+constexpr Layers kSittingLayers = {farLeg, farArm, behind, nearLeg, inFront, nearArm, head, dizzy};
+constexpr Layers kWalkingLayers = {farArm, farLeg, behind, nearLeg, inFront, nearArmUnlessCasting, head, castingArm};
+
+void drawCell(Canvas& sheet, int ox, int oy, const Build& build, const Look& look, const Pose& p, Rgba sparkle,
+              bool frizz = false) {
+    Cell k = startCell(build, look, p, sparkle, frizz);
+    for (Layer layer : p.kind == Kind::Stuck ? kSittingLayers : kWalkingLayers) layer(k);
+    sheet.blit(k.c, ox, oy);
+}
+
+void nothing(Cell&) {}
+
+// ---------------------------------------------------------------- hero
+// His head, facing left: face, hair with a fringe, ear, eyes. Charred, his
+// hair stands on end and his eyes show white.
+void heroHead(Canvas& c, float cx, float cy, const Look& o, bool closedEyes, bool frizz) {
     const Ramp skin = shade(o.skin), hair = shade(o.hair);
     Shape face = hEllipse(cx, cy, 6.4f, 6.f);
     part(c, face, skin, 1, false);
@@ -95,127 +224,66 @@ void head(Canvas& c, float cx, float cy, const Outfit& o, bool closedEyes, bool 
     c.fill(hairS - hairS.shift(-1, -2), hair.shadow);
     c.fill((hairS & hEllipse(cx - 0.5f, cy - 5.f, 4.5f, 1.6f)), hair.light);
     // fringe tufts over the brow
-    for (int k = 0; k < 3; ++k) {
-        float x = cx - 5.5f + float(k) * 2.6f;
-        c.set(int(x), int(cy - 1.f), hair.shadow);
-    }
+    for (int k = 0; k < 3; ++k) c.set(int(cx - 5.5f + float(k) * 2.6f), int(cy - 1.f), hair.shadow);
     // ear
-    Shape ear = hEllipse(cx + 2.6f, cy + 1.2f, 1.4f, 1.8f);
-    c.fill(ear, skin.base);
+    c.fill(hEllipse(cx + 2.6f, cy + 1.2f, 1.4f, 1.8f), skin.base);
     c.set(int(cx + 2.6f), int(cy + 1.2f), skin.shadow);
     // eyes: two dark dashes towards the front of the face
-    const Rgba eye = frizz ? hex(0xF4F0E8) : pal::kOutline;
+    const Rgba eye = frizz ? o.iris : pal::kOutline;
     for (float ex : {cx - 4.5f, cx - 1.5f}) {
-        if (closedEyes) {
-            c.set(int(ex), int(cy + 1.f), eye);
-            c.set(int(ex) + 1, int(cy + 1.f), eye);
-        } else {
-            c.set(int(ex), int(cy), eye);
-            c.set(int(ex), int(cy + 1.f), eye);
-        }
+        c.set(int(ex), int(cy + 1.f), eye);
+        c.set(closedEyes ? int(ex) + 1 : int(ex), closedEyes ? int(cy + 1.f) : int(cy), eye);
     }
     if (!frizz) c.set(int(cx - 3.f), int(cy + 3.f), shade(pal::kBlush).base);
 }
 
-// One walker in the 32x32 box at (ox, oy), facing left.
-void walker(Canvas& sheet, int ox, int oy, const Pose& p, const Outfit& o, Rgba sparkle, bool frizz = false) {
-    Canvas c(kCellW, kCellW);
-    const Ramp shirt = shade(o.shirt), vest = shade(o.vest), trousers = shade(o.trousers), boots = shade(o.boots),
-               skin = shade(o.skin), bag = shade(o.bag);
-    // the sleeves are the jacket's, so the paint shows on the arms too
-    const Ramp farTrousers = shade(darker(o.trousers, 0.2f)), farBoots = shade(darker(o.boots, 0.2f)),
-               farShirt = shade(darker(o.vest, 0.22f)), sleeve = vest;
-    auto leg = [&](Pt hip, Pt foot, const Ramp& tr, const Ramp& bt) {
-        part(c, hLine(hip, {foot.x, foot.y - 1.5f}, 1.7f), tr, 1, true);
-        part(c, hEllipse(foot.x - 1.f, foot.y, 2.7f, 1.6f), bt, 0, true);
-    };
-    auto arm = [&](Pt shoulder, Pt hand, const Ramp& cloth) {
-        part(c, hLine(shoulder, hand, 1.5f), cloth, 1, true);
-        part(c, hCircle(hand.x, hand.y, 1.5f), skin, 0, false);
-    };
-
-    if (p.kind == Kind::Stuck) {
-        // sitting on the ground, legs out in front, head hanging
-        leg({18.f, 28.f}, {9.f, 30.f}, farTrousers, farBoots);
-        arm({19.f, 21.f}, {23.f, 28.f}, farShirt);
-        part(c, hRound(20.f, 20.f, 4.f, 5.f, 1.f), bag, 1, true);
-        Shape torso = hRound(12.5f, 19.f, 9.f, 9.5f, 2.f);
-        part(c, torso, shirt, 1, true);
-        c.fill(torso & hRect(12.5f, 19.f, 2.5f, 9.f), vest.base);
-        c.fill(torso & hRect(18.5f, 19.f, 3.f, 9.f), vest.shadow);
-        leg({16.f, 28.f}, {7.f, 30.5f}, trousers, boots);
-        arm({14.f, 21.f}, {11.f, 27.f}, sleeve);
-        head(c, 15.f, 13.f, o, true, frizz);
-        // a drop of sweat and a little swirl of dizziness
-        part(c, hEllipse(24.5f, 10.f, 1.4f, 2.f), shade(hex(0x8AC8F0)), 0, true);
-        c.set(7, 4, hex(0xF4E6A0));
-        c.set(8, 3, hex(0xF4E6A0));
-        c.set(9, 4, hex(0xF4E6A0));
-        c.set(8, 5, hex(0xF4E6A0));
-    } else {
-        const float b = p.bob;
-        const float hipY = 23.f + b;
-        Pt nearFoot{16.f - 3.6f * p.stride, 30.f - p.liftNear};
-        Pt farFoot{16.5f + 3.6f * p.stride, 30.f - p.liftFar};
-        Pt nearShoulder{14.f, 16.5f + b}, farShoulder{18.f, 16.5f + b};
-        Pt nearHand{14.f - 3.2f * p.swing, 22.f + b}, farHand{18.f + 3.2f * p.swing, 22.f + b};
-        if (p.kind == Kind::Cast) {
-            nearHand = {6.5f, 13.5f + b};
-            farHand = {9.f, 10.5f + b};
-        }
-        arm(farShoulder, farHand, farShirt);
-        leg({17.f, hipY}, farFoot, farTrousers, farBoots);
-        part(c, hRound(19.5f, 17.f + b, 4.5f, 5.5f, 1.f), bag, 1, true);
-        Shape torso = hRound(11.5f, 14.5f + b, 9.f, 9.5f, 2.f);
-        part(c, torso, shirt, 1, true);
-        // the vest: open at the front, a belt at the waist
-        c.fill(torso & hRect(11.5f, 14.5f + b, 2.5f, 9.5f), vest.base);
-        c.fill(torso & hRect(17.f, 14.5f + b, 4.f, 9.5f), vest.base);
-        c.fill(torso & hRect(19.5f, 14.5f + b, 1.5f, 9.5f), vest.shadow);
-        c.fill(torso & hRect(11.5f, 22.f + b, 9.f, 1.f), boots.base);
-        leg({15.f, hipY}, nearFoot, trousers, boots);
-        if (p.kind != Kind::Cast) arm(nearShoulder, nearHand, sleeve);
-        head(c, 15.5f, 8.5f + b, o, false, frizz);
-        if (p.kind == Kind::Cast) {
-            arm(nearShoulder, nearHand, sleeve);
-            // a glint of the paint he casts
-            if (sparkle.a) {
-                Ramp sp = shade(sparkle);
-                for (int k = -2; k <= 2; ++k) {
-                    c.set(3 + k, 12, std::abs(k) == 2 ? sp.base : sp.shine);
-                    c.set(3, 12 + k, std::abs(k) == 2 ? sp.base : sp.shine);
-                }
-                c.set(3, 12, hex(0xFFFCF0));
-            }
-        }
-    }
-    sheet.blit(c, ox, oy);
+void heroHeadLayer(Cell& k) {
+    const bool sitting = k.pose.kind == Kind::Stuck;
+    heroHead(k.c, k.rig.head.x, k.rig.head.y, k.look, sitting, k.frizz);
 }
 
-// ---------------------------------------------------------------- partner
-// The partner's sheet repeats the walker cells of the hero's: the same walk
-// cycle, proportions and outline, a head shorter by a pixel. She wears a
-// cream blouse under a pinafore, which takes the paint as his jacket does,
-// and an auburn ponytail tied with a yellow bow below a yellow hairband.
-struct Dress {
-    Rgba blouse, pinafore, legs, shoes, hair, ribbon, skin;
+// The satchel on his back, the shirt under a vest open at the front.
+void heroClothes(Cell& k) {
+    const bool sitting = k.pose.kind == Kind::Stuck;
+    const float b = k.pose.bob;
+    if (sitting) {
+        part(k.c, hRound(20.f, 20.f, 4.f, 5.f, 1.f), k.accent, 1, true);
+        Shape torso = hRound(12.5f, 19.f, 9.f, 9.5f, 2.f);
+        part(k.c, torso, k.top, 1, true);
+        k.c.fill(torso & hRect(12.5f, 19.f, 2.5f, 9.f), k.over.base);
+        k.c.fill(torso & hRect(18.5f, 19.f, 3.f, 9.f), k.over.shadow);
+        return;
+    }
+    part(k.c, hRound(19.5f, 17.f + b, 4.5f, 5.5f, 1.f), k.accent, 1, true);
+    Shape torso = hRound(11.5f, 14.5f + b, 9.f, 9.5f, 2.f);
+    part(k.c, torso, k.top, 1, true);
+    k.c.fill(torso & hRect(11.5f, 14.5f + b, 2.5f, 9.5f), k.over.base);
+    k.c.fill(torso & hRect(17.f, 14.5f + b, 4.f, 9.5f), k.over.base);
+    k.c.fill(torso & hRect(19.5f, 14.5f + b, 1.5f, 9.5f), k.over.shadow);
+    k.c.fill(torso & hRect(11.5f, 22.f + b, 9.f, 1.f), k.shoes.base);  // the belt
+}
+
+constexpr Build kHeroBuild{
+    .legR = 1.7f, .footRx = 2.7f, .footRy = 1.6f, .armR = 1.5f, .handR = 1.5f,
+    .gait = {.hipY = 23.f, .stride = 3.6f, .nearShoulderX = 14.f, .shoulderY = 16.5f, .swing = 3.2f, .handY = 22.f,
+             .castY = 13.5f, .headY = 8.5f, .sparkY = 12.f},
+    .sitting = {.rig = {.farHip = {18.f, 28.f}, .farFoot = {9.f, 30.f}, .farShoulder = {19.f, 21.f}, .farHand = {23.f, 28.f},
+                        .nearHip = {16.f, 28.f}, .nearFoot = {7.f, 30.5f}, .nearShoulder = {14.f, 21.f},
+                        .nearHand = {11.f, 27.f}, .head = {15.f, 13.f}},
+                .sweat = {24.5f, 10.f}, .dizzy = {8.f, 4.f}, .heart = false},
+    .topPaint = 0.55f, .legsTakePaint = true, .sleeveIsOver = true, .farSleeveDark = 0.22f,
+    .behind = heroClothes, .inFront = nothing, .head = heroHeadLayer,
 };
 
-Dress dressFor(int column) {
-    Dress d{pal::kCream, hex(0xA8623C), hex(0xF2E6D2), hex(0x6A3428), pal::kPartnerHair, hex(0xF2C14E), pal::kSkin};
-    if (column == 3) return d;
-    Rgba paint = column == 0 ? pal::kBlue : column == 1 ? pal::kRed : pal::kGreen;
-    d.blouse = mix(pal::kCream, lighter(paint, 0.35f), 0.3f);
-    d.pinafore = paint;
-    return d;
-}
+// ---------------------------------------------------------------- partner
+// Her cells repeat his: the same walk cycle, proportions and outline, a
+// head shorter by a pixel. She wears a cream blouse under a pinafore, which
+// takes the paint as his vest does, and an auburn ponytail tied with a bow
+// below a hairband.
 
-// Her head, facing left. `sway` swings the ponytail's tip back (+) or
-// forward; `hang` lets it fall straight down (sitting).
-void partnerHead(Canvas& c, float cx, float cy, const Dress& d, bool closedEyes, float sway, bool hang = false) {
-    const Ramp skin = shade(d.skin), hair = shade(d.hair), ribbon = shade(d.ribbon);
-    // the ponytail, tied at the back of the crown, behind the head
-    const Pt knot{cx + 6.f, cy - 4.f};
+// The ponytail, tied at the back of the crown, behind the head. `sway`
+// swings its tip back (+) or forward; `hang` lets it fall straight down.
+void ponytail(Canvas& c, Pt knot, const Ramp& hair, float sway, bool hang) {
     Shape tail = hang ? hPoly({{knot.x - 0.5f, knot.y - 1.f}, {knot.x + 3.f, knot.y - 0.5f}, {knot.x + 4.5f, knot.y + 4.f},
                                {knot.x + 4.5f, knot.y + 11.f}, {knot.x + 3.f, knot.y + 12.5f}, {knot.x + 2.f, knot.y + 6.f}, {knot.x, knot.y + 2.5f}})
                       : hPoly({{knot.x - 0.5f, knot.y - 1.f}, {knot.x + 3.f, knot.y - 0.8f}, {knot.x + 5.5f, knot.y + 2.5f},
@@ -223,8 +291,10 @@ void partnerHead(Canvas& c, float cx, float cy, const Dress& d, bool closedEyes,
                                {knot.x + 1.5f, knot.y + 3.f}});
     part(c, tail, hair, 1, true);
     c.fill(hLine({knot.x + 2.f, knot.y + 0.5f}, {knot.x + 4.f + (hang ? -1.f : 0.6f * sway), knot.y + 6.f}, 0.4f) & tail, hair.light);
-    Shape face = hEllipse(cx, cy, 6.2f, 5.8f);
-    part(c, face, skin, 1, false);
+}
+
+// Her hair over the face and the hairband across it; returns the hair.
+Shape partnerHair(Canvas& c, float cx, float cy, const Shape& face, const Ramp& hair, const Ramp& ribbon) {
     Shape cap = hEllipse(cx + 1.f, cy - 1.7f, 7.2f, 5.6f);
     Shape window = hEllipse(cx - 2.4f, cy + 2.8f, 5.2f, 4.2f);
     // hair down to the nape behind the ear
@@ -241,8 +311,12 @@ void partnerHead(Canvas& c, float cx, float cy, const Dress& d, bool closedEyes,
     Shape band = (hEllipse(cx + 1.f, cy + 0.5f, 3.6f, 8.2f) - hEllipse(cx + 0.2f, cy + 0.5f, 3.3f, 7.2f)) & hRect(cx - 3.f, cy - 9.f, 7.f, 8.f) &
                  hairS;
     c.fill(band, ribbon.base);
-    // the bow where the ponytail is tied, its loops standing up either side
-    // of the knot above the crown; too small for shapes, so set by pixel
+    return hairS;
+}
+
+// The bow where the ponytail is tied, its loops standing up either side of
+// the knot above the crown; too small for shapes, so set by pixel.
+void bow(Canvas& c, Pt knot, const Ramp& ribbon) {
     static const char* const kBow[5] = {
         ".OO...OO.",
         "OLLO.OLLO",
@@ -257,126 +331,130 @@ void partnerHead(Canvas& c, float cx, float cy, const Dress& d, bool closedEyes,
             if (ch == '.') continue;
             c.set(bx + x, by + y, ch == 'O' ? pal::kOutline : ch == 'L' ? ribbon.light : ch == 'B' ? ribbon.base : ribbon.shadow);
         }
-    // ear
-    c.fill(hEllipse(cx + 2.4f, cy + 1.4f, 1.2f, 1.6f) - hairS, skin.base);
+}
+
+// Her head, facing left.
+void partnerHead(Canvas& c, float cx, float cy, const Look& d, bool closedEyes, float sway, bool hang) {
+    const Ramp skin = shade(d.skin), hair = shade(d.hair), ribbon = shade(d.accent);
+    const Pt knot{cx + 6.f, cy - 4.f};
+    ponytail(c, knot, hair, sway, hang);
+    Shape face = hEllipse(cx, cy, 6.2f, 5.8f);
+    part(c, face, skin, 1, false);
+    Shape hairS = partnerHair(c, cx, cy, face, hair, ribbon);
+    bow(c, knot, ribbon);
+    c.fill(hEllipse(cx + 2.4f, cy + 1.4f, 1.2f, 1.6f) - hairS, skin.base);  // ear
     // eyes, lashed at the outer corner, and a blush
     for (float ex : {cx - 4.5f, cx - 1.5f}) {
-        if (closedEyes) {
-            c.set(int(ex), int(cy + 1.f), pal::kOutline);
-            c.set(int(ex) + 1, int(cy + 1.f), pal::kOutline);
-        } else {
-            c.set(int(ex), int(cy), pal::kOutline);
-            c.set(int(ex), int(cy + 1.f), pal::kOutline);
-        }
+        c.set(int(ex), int(cy + 1.f), pal::kOutline);
+        c.set(closedEyes ? int(ex) + 1 : int(ex), closedEyes ? int(cy + 1.f) : int(cy), pal::kOutline);
     }
     if (!closedEyes) c.set(int(cx - 1.5f) + 1, int(cy), pal::kOutline);
     c.set(int(cx - 3.f), int(cy + 3.f), shade(pal::kBlush).base);
     c.set(int(cx - 2.f), int(cy + 3.f), shade(pal::kBlush).light);
 }
 
-// The partner in the 32x32 box at (ox, oy), facing left.
-void partner(Canvas& sheet, int ox, int oy, const Pose& p, const Dress& d, Rgba sparkle) {
-    Canvas c(kCellW, kCellW);
-    const Ramp blouse = shade(d.blouse), pina = shade(d.pinafore), legs = shade(d.legs), shoes = shade(d.shoes), skin = shade(d.skin);
-    const Ramp farSleeve = shade(darker(d.blouse, 0.18f)), farLegs = shade(darker(d.legs, 0.2f)), farShoes = shade(darker(d.shoes, 0.2f));
-    auto leg = [&](Pt hip, Pt foot, const Ramp& lg, const Ramp& sh) {
-        part(c, hLine(hip, {foot.x, foot.y - 1.5f}, 1.2f), lg, 1, true);
-        part(c, hEllipse(foot.x - 1.f, foot.y, 2.3f, 1.4f), sh, 0, true);
-    };
-    auto arm = [&](Pt shoulder, Pt hand, const Ramp& cloth) {
-        part(c, hLine(shoulder, hand, 1.1f), cloth, 1, true);
-        part(c, hCircle(hand.x, hand.y, 1.4f), skin, 0, false);
-    };
+void partnerHeadLayer(Cell& k) {
+    if (k.pose.kind == Kind::Stuck) return partnerHead(k.c, k.rig.head.x, k.rig.head.y, k.look, true, 0.f, true);
+    const float sway = 0.8f * k.pose.swing + (k.pose.bob > 0 ? 0.5f : 0.f);
+    partnerHead(k.c, k.rig.head.x, k.rig.head.y, k.look, false, sway, false);
+}
 
-    if (p.kind == Kind::Stuck) {
-        // sitting on the ground, skirt spread, legs out in front, head hanging
-        leg({16.f, 28.5f}, {7.5f, 30.f}, farLegs, farShoes);
-        arm({18.5f, 21.5f}, {21.5f, 28.f}, farSleeve);
-        Shape torso = hRound(12.5f, 20.f, 8.f, 6.5f, 2.f);
-        part(c, torso, blouse, 1, true);
-        Shape skirt = hPoly({{12.f, 25.f}, {20.5f, 25.f}, {24.f, 30.5f}, {10.f, 30.5f}});
-        leg({14.f, 28.5f}, {6.f, 30.5f}, legs, shoes);
-        part(c, skirt, pina, 1, true);
-        c.fill(hLine({15.f, 27.f}, {14.f, 30.f}, 0.3f) & skirt, pina.shadow);
-        c.fill(hLine({19.f, 27.f}, {20.f, 30.f}, 0.3f) & skirt, pina.shadow);
-        c.fill(torso & hRect(12.5f, 22.5f, 8.f, 4.f), pina.base);
-        c.fill(torso & hRect(17.f, 20.f, 1.5f, 3.f), pina.base);
-        arm({14.f, 22.f}, {11.5f, 27.5f}, blouse);
-        partnerHead(c, 15.f, 14.f, d, true, 0.f, true);
-        // a drop of sweat and a little swirl of dizziness
-        part(c, hEllipse(28.5f, 12.f, 1.4f, 2.f), shade(hex(0x8AC8F0)), 0, true);
-        c.set(7, 5, hex(0xF4E6A0));
-        c.set(8, 4, hex(0xF4E6A0));
-        c.set(9, 5, hex(0xF4E6A0));
-        c.set(8, 6, hex(0xF4E6A0));
-        c.set(8, 5, hex(0xFFFCF0));  // a bright heart, where the key would show
-    } else {
-        const float b = p.bob;
-        const float hipY = 23.5f + b;
-        Pt nearFoot{16.f - 3.4f * p.stride, 30.f - p.liftNear};
-        Pt farFoot{16.5f + 3.4f * p.stride, 30.f - p.liftFar};
-        Pt nearShoulder{15.f, 17.5f + b}, farShoulder{18.f, 17.5f + b};
-        Pt nearHand{15.f - 3.f * p.swing, 23.f + b}, farHand{18.f + 3.f * p.swing, 23.f + b};
-        if (p.kind == Kind::Cast) {
-            nearHand = {6.5f, 14.5f + b};
-            farHand = {9.f, 11.5f + b};
-        }
-        arm(farShoulder, farHand, farSleeve);
-        leg({17.f, hipY}, farFoot, farLegs, farShoes);
-        leg({15.f, hipY}, nearFoot, legs, shoes);
-        // blouse, then the pinafore's bodice and strap, then its skirt
-        Shape torso = hRound(11.5f, 16.f + b, 9.f, 7.f, 2.f);
-        part(c, torso, blouse, 1, true);
-        c.fill(torso & hRect(11.5f, 18.5f + b, 9.f, 5.f), pina.base);
-        c.fill(torso & hRect(11.5f, 18.5f + b, 9.f, 1.f), pina.light);
-        c.fill(torso & hRect(19.f, 18.5f + b, 1.5f, 5.f), pina.shadow);
-        c.fill(torso & hRect(17.f, 16.f + b, 1.5f, 3.f), pina.base);
-        c.set(12, int(17.f + b), lighter(d.blouse, 0.4f));  // the collar
-        const float hem = 26.f + b, flare = 0.6f * p.stride;
-        Shape skirt = hPoly({{11.8f, 21.5f + b}, {20.2f, 21.5f + b}, {22.5f + flare, hem}, {9.5f + flare, hem}});
-        part(c, skirt, pina, 1, true);
-        for (float fx : {14.f, 17.5f}) c.fill(hLine({fx, 23.f + b}, {fx + flare - 0.5f, hem - 0.5f}, 0.3f) & skirt, pina.shadow);
-        c.fill(skirt & hRect(9.f, hem - 1.f, 14.f, 1.f), pina.shadow);
-        if (p.kind != Kind::Cast) arm(nearShoulder, nearHand, blouse);
-        partnerHead(c, 15.5f, 9.5f + b, d, false, 0.8f * p.swing + (b > 0 ? 0.5f : 0.f));
-        if (p.kind == Kind::Cast) {
-            arm(nearShoulder, nearHand, blouse);
-            if (sparkle.a) {
-                Ramp sp = shade(sparkle);
-                for (int k = -2; k <= 2; ++k) {
-                    c.set(3 + k, 13, std::abs(k) == 2 ? sp.base : sp.shine);
-                    c.set(3, 13 + k, std::abs(k) == 2 ? sp.base : sp.shine);
-                }
-                c.set(3, 13, hex(0xFFFCF0));
-            }
-        }
+// Sitting, the blouse goes behind her near leg and the pinafore in front.
+void partnerBlouseSitting(Cell& k) {
+    if (k.pose.kind == Kind::Stuck) part(k.c, hRound(12.5f, 20.f, 8.f, 6.5f, 2.f), k.top, 1, true);
+}
+
+void partnerDressSitting(Cell& k) {
+    Shape torso = hRound(12.5f, 20.f, 8.f, 6.5f, 2.f);
+    Shape skirt = hPoly({{12.f, 25.f}, {20.5f, 25.f}, {24.f, 30.5f}, {10.f, 30.5f}});
+    part(k.c, skirt, k.over, 1, true);
+    k.c.fill(hLine({15.f, 27.f}, {14.f, 30.f}, 0.3f) & skirt, k.over.shadow);
+    k.c.fill(hLine({19.f, 27.f}, {20.f, 30.f}, 0.3f) & skirt, k.over.shadow);
+    k.c.fill(torso & hRect(12.5f, 22.5f, 8.f, 4.f), k.over.base);
+    k.c.fill(torso & hRect(17.f, 20.f, 1.5f, 3.f), k.over.base);
+}
+
+// Walking: the blouse, then the pinafore's bodice and strap, then its skirt.
+void partnerDressWalking(Cell& k) {
+    const float b = k.pose.bob;
+    Shape torso = hRound(11.5f, 16.f + b, 9.f, 7.f, 2.f);
+    part(k.c, torso, k.top, 1, true);
+    k.c.fill(torso & hRect(11.5f, 18.5f + b, 9.f, 5.f), k.over.base);
+    k.c.fill(torso & hRect(11.5f, 18.5f + b, 9.f, 1.f), k.over.light);
+    k.c.fill(torso & hRect(19.f, 18.5f + b, 1.5f, 5.f), k.over.shadow);
+    k.c.fill(torso & hRect(17.f, 16.f + b, 1.5f, 3.f), k.over.base);
+    k.c.set(12, int(17.f + b), lighter(k.look.top, 0.4f));  // the collar
+    const float hem = 26.f + b, flare = 0.6f * k.pose.stride;
+    Shape skirt = hPoly({{11.8f, 21.5f + b}, {20.2f, 21.5f + b}, {22.5f + flare, hem}, {9.5f + flare, hem}});
+    part(k.c, skirt, k.over, 1, true);
+    for (float fx : {14.f, 17.5f}) k.c.fill(hLine({fx, 23.f + b}, {fx + flare - 0.5f, hem - 0.5f}, 0.3f) & skirt, k.over.shadow);
+    k.c.fill(skirt & hRect(9.f, hem - 1.f, 14.f, 1.f), k.over.shadow);
+}
+
+void partnerDress(Cell& k) {
+    if (k.pose.kind == Kind::Stuck)
+        partnerDressSitting(k);
+    else
+        partnerDressWalking(k);
+}
+
+constexpr Build kPartnerBuild{
+    .legR = 1.2f, .footRx = 2.3f, .footRy = 1.4f, .armR = 1.1f, .handR = 1.4f,
+    .gait = {.hipY = 23.5f, .stride = 3.4f, .nearShoulderX = 15.f, .shoulderY = 17.5f, .swing = 3.f, .handY = 23.f,
+             .castY = 14.5f, .headY = 9.5f, .sparkY = 13.f},
+    .sitting = {.rig = {.farHip = {16.f, 28.5f}, .farFoot = {7.5f, 30.f}, .farShoulder = {18.5f, 21.5f}, .farHand = {21.5f, 28.f},
+                        .nearHip = {14.f, 28.5f}, .nearFoot = {6.f, 30.5f}, .nearShoulder = {14.f, 22.f},
+                        .nearHand = {11.5f, 27.5f}, .head = {15.f, 14.f}},
+                .sweat = {28.5f, 12.f}, .dizzy = {8.f, 5.f}, .heart = true},
+    .topPaint = 0.3f, .legsTakePaint = false, .sleeveIsOver = false, .farSleeveDark = 0.18f,
+    .behind = partnerBlouseSitting, .inFront = partnerDress, .head = partnerHeadLayer,
+};
+
+// ---------------------------------------------------------------- columns
+// Columns 0..3 wear the blue, red and green paint and none; the paint takes
+// the vest or pinafore whole and tints the shirt (and his trousers).
+Look paintedLook(const Build& b, const Look& base, int column) {
+    if (column == 3) return base;
+    const Rgba paint = column == 0 ? pal::kBlue : column == 1 ? pal::kRed : pal::kGreen;
+    Look o = base;
+    o.top = mix(base.top, lighter(paint, 0.35f), b.topPaint);
+    o.over = paint;
+    if (b.legsTakePaint) o.legs = mix(base.legs, darker(paint, 0.35f), 0.55f);
+    return o;
+}
+
+// The walk, stuck and casting rows of the four columns.
+void walkerColumns(Canvas& s, const Build& b, const Look& base) {
+    for (int col = 0; col < 4; ++col) {
+        const Look o = paintedLook(b, base, col);
+        const Rgba paint = col == 0 ? pal::kBlue : col == 1 ? pal::kRed : col == 2 ? pal::kGreen : pal::kCream;
+        for (int f = 0; f < 10; ++f) drawCell(s, col * kCellW, f * kCellH, b, o, walkPose(f), kClear);
+        Pose stuck;
+        stuck.kind = Kind::Stuck;
+        drawCell(s, col * kCellW, 10 * kCellH, b, o, stuck, kClear);
+        Pose cast;
+        cast.kind = Kind::Cast;
+        cast.stride = 0.55f;
+        drawCell(s, col * kCellW, 13 * kCellH, b, o, cast, paint);
     }
-    sheet.blit(c, ox, oy);
 }
 
 Canvas partnerPicture() {
     Canvas s(kW, kH);
-    for (int col = 0; col < 4; ++col) {
-        Dress d = dressFor(col);
-        Rgba paint = col == 0 ? pal::kBlue : col == 1 ? pal::kRed : col == 2 ? pal::kGreen : hex(0xFFF2C0);
-        for (int f = 0; f < 10; ++f) partner(s, col * kCellW, f * kCellH, walkPose(f), d, kClear);
-        Pose stuck;
-        stuck.kind = Kind::Stuck;
-        partner(s, col * kCellW, 10 * kCellH, stuck, d, kClear);
-        Pose cast;
-        cast.kind = Kind::Cast;
-        cast.stride = 0.55f;
-        partner(s, col * kCellW, 13 * kCellH, cast, d, paint);
-    }
+    walkerColumns(s, kPartnerBuild, look::kPartner);
     return s;
 }
 
 // ---------------------------------------------------------------- objects
+// Heat: a stone's glow, and the embers of its cracks and seams.
+Rgba hotRock() { return darker(pal::kFlame, 0.2f); }
+Rgba ember() { return mix(pal::kRed, pal::kFlame, 0.5f); }
+
 // The stone block; heat 0 cool .. 3 glowing.
 void stoneBlock(Canvas& s, int ox, int oy, int heat) {
     Canvas c(kCellW, kCellW);
     const float h = float(heat) / 3.f;
-    Rgba stone = mix(hex(0x8E8AA2), hex(0xC06A4A), 0.55f * h);
+    Rgba stone = mix(pal::kStone, hotRock(), 0.55f * h);
     Ramp r = shade(stone);
     Shape body = hRound(1.f, 2.f, 30.f, 29.f, 3.f);
     c.fill(body.grow(1), pal::kOutline);
@@ -391,7 +469,7 @@ void stoneBlock(Canvas& s, int ox, int oy, int heat) {
         c.set(x + 1, y, r.light);
     }
     // a carved spiral rune that glows with the heat
-    Rgba rune = heat == 0 ? r.deep : mix(hex(0xF28A3A), hex(0xFFF0A0), h);
+    Rgba rune = heat == 0 ? r.deep : mix(pal::kFlame, pal::kPaleGold, h);
     std::vector<Pt> sp;
     for (int i = 0; i <= 26; ++i) {
         float a = float(i) * 0.42f, rr = 1.f + float(i) * 0.3f;
@@ -399,16 +477,16 @@ void stoneBlock(Canvas& s, int ox, int oy, int heat) {
     }
     c.fill(Shape::polyline(sp, 0.6f).hard(), rune);
     if (heat >= 2) {  // glowing seams along the edges
-        Rgba seam = mix(hex(0xE0603A), hex(0xFFC060), h);
+        Rgba seam = mix(ember(), mix(pal::kFlame, pal::kSpark, 0.7f), h);
         for (int x = 4; x < 28; ++x)
             if (hash01(x, 5, 13) < 0.35f * h) c.set(x, 29, seam);
         for (int y = 6; y < 28; ++y)
             if (hash01(y, 6, 13) < 0.3f * h) c.set(29, y, seam);
     }
     if (heat == 3) {  // sparks leaping off
-        c.set(4, 1, hex(0xFFD070));
-        c.set(27, 0, hex(0xFFD070));
-        c.set(15, 0, hex(0xF28A3A));
+        c.set(4, 1, pal::kSpark);
+        c.set(27, 0, pal::kSpark);
+        c.set(15, 0, pal::kFlame);
     }
     s.blit(c, ox, oy);
 }
@@ -416,7 +494,8 @@ void stoneBlock(Canvas& s, int ox, int oy, int heat) {
 // The wide wooden tub of water: 64x32. decay 0 whole .. 3 scattered planks.
 void tub(Canvas& s, int ox, int oy, int decay) {
     Canvas c(64, kCellW);
-    const Ramp wood = shade(hex(0xB07A48)), band = shade(hex(0x6E6A7E)), water = shade(hex(0x4E96DC));
+    const Ramp wood = shade(mix(pal::kEarth, pal::kFlame, 0.25f)), band = shade(darker(pal::kStone, 0.4f)),
+               water = shade(mix(pal::kBlue, pal::kSkyTop, 0.35f));
     if (decay <= 1) {
         float tilt = decay == 1 ? 1.f : 0.f;
         Shape body = hPoly({{3.f, 9.f}, {61.f, 9.f}, {57.f, 31.f}, {7.f, 31.f}});
@@ -472,7 +551,7 @@ void tub(Canvas& s, int ox, int oy, int decay) {
 // The ice block melting: stage 0 whole .. 4 a puddle.
 void iceBlock(Canvas& s, int ox, int oy, int melt) {
     Canvas c(kCellW, kCellW);
-    const Ramp ice = shade(hex(0x9ADCF2)), water = shade(hex(0x6AB6E8));
+    const Ramp ice = shade(pal::kIce), water = shade(mix(pal::kBlue, pal::kSkyTop, 0.85f));
     if (melt >= 1) {
         float pw = 6.f + 3.5f * float(melt);
         part(c, hEllipse(16.f, 30.f, std::min(pw, 15.f), 1.6f), water, 0, true);
@@ -482,7 +561,7 @@ void iceBlock(Canvas& s, int ox, int oy, int melt) {
         const float w = melt == 0 ? 28.f : melt == 1 ? 26.f : melt == 2 ? 22.f : 14.f;
         const float r = melt == 0 ? 3.f : 3.f + float(melt) * 2.f;
         Shape body = hRound(16.f - w * 0.5f, 31.f - h, w, h, r);
-        c.fill(body.grow(1), hex(0x2B3A5A));
+        c.fill(body.grow(1), pal::kSlate);
         c.fill(body, ice.base);
         c.fill(body - body.shift(-2, -2), ice.shadow);
         c.fill(body - body.shift(2, 2), ice.light);
@@ -491,7 +570,7 @@ void iceBlock(Canvas& s, int ox, int oy, int melt) {
         float top = 31.f - h;
         c.fill(hLine({16.f - w * 0.2f, top + h * 0.3f}, {16.f + w * 0.1f, top + h * 0.6f}, 0.5f) & body, ice.light);
         c.fill(hLine({16.f + w * 0.15f, top + h * 0.2f}, {16.f + w * 0.3f, top + h * 0.5f}, 0.5f) & body, ice.shine);
-        c.set(int(16.f - w * 0.3f), int(top + 3.f), hex(0xFFFFFF));
+        c.set(int(16.f - w * 0.3f), int(top + 3.f), pal::kWhite);
         if (melt >= 1)
             for (int k = 0; k < melt + 1; ++k) {  // drips running down
                 int x = int(16.f - w * 0.4f + float(k) * w * 0.8f / float(melt + 1));
@@ -510,7 +589,7 @@ void boulder(Canvas& s, int ox, int oy, int frame) {
     Canvas c(kCellW, kCellW);
     const float heat = float(frame) / 3.f;
     const int dx = frame == 1 ? -1 : frame == 2 ? 1 : frame == 3 ? -1 : 0;
-    Rgba rock = mix(hex(0xA07E66), hex(0xC86A48), 0.4f * heat);
+    Rgba rock = mix(mix(pal::kEarth, pal::kStone, 0.25f), hotRock(), 0.4f * heat);
     Ramp r = shade(rock);
     Shape body = hEllipse(16.f + float(dx), 17.5f, 14.5f, 13.5f) & hRect(0, 0, 32, 31);
     c.fill(body.grow(1), pal::kOutline);
@@ -519,7 +598,7 @@ void boulder(Canvas& s, int ox, int oy, int frame) {
     c.fill(body - body.shift(2, 2), r.light);
     c.fill(hEllipse(10.f + float(dx), 10.f, 3.f, 2.f) & body, r.shine);
     // cracks, glowing when hot
-    Rgba crack = frame == 0 ? r.deep : mix(hex(0xE86A3A), hex(0xFFD27A), heat);
+    Rgba crack = frame == 0 ? r.deep : mix(ember(), pal::kSpark, heat);
     c.fill(Shape::polyline({{9.f + float(dx), 20.f}, {14.f + float(dx), 18.f}, {17.f + float(dx), 23.f}, {23.f + float(dx), 21.f}}, 0.5f).hard() & body,
            crack);
     c.fill(Shape::polyline({{18.f + float(dx), 8.f}, {20.f + float(dx), 13.f}, {25.f + float(dx), 14.f}}, 0.5f).hard() & body, crack);
@@ -538,7 +617,7 @@ void digit(Canvas& s, int ox, int oy, int n, Rgba paint) {
     TextStyle st;
     st.face = Face::Gothic;
     st.size = 50;
-    st.colour = hex(0xFFFFFF);
+    st.colour = pal::kWhite;
     st.outline = pal::kOutline;
     st.outlineWidth = 2;
     st.bold = true;
@@ -576,7 +655,7 @@ void heart(Canvas& s, int ox, int oy, float scale, bool lost, int frame) {
     Shape h = hCircle(cx - 4.6f * k, cy - 3.f * k, 5.4f * k) | hCircle(cx + 4.6f * k, cy - 3.f * k, 5.4f * k) |
               hPoly({{cx - 9.8f * k, cy - 1.5f * k}, {cx, cy + 10.5f * k}, {cx + 9.8f * k, cy - 1.5f * k}, {cx, cy - 3.f * k}});
     if (lost) {
-        Ramp g = shade(hex(0x8A8496));
+        Ramp g = shade(darker(pal::kStone, 0.1f));
         Shape crack = hPoly({{cx - 1.f, cy - 6.f}, {cx + 1.5f, cy - 1.f}, {cx - 1.f, cy + 2.f}, {cx + 1.f, cy + 11.f},
                              {cx + 2.2f, cy + 11.f}, {cx + 0.5f, cy + 2.f}, {cx + 3.f, cy - 1.f}, {cx + 0.5f, cy - 6.f}});
         Shape left = (h - crack) & hRect(0, 0, cx + 1.f, 32);
@@ -590,39 +669,21 @@ void heart(Canvas& s, int ox, int oy, float scale, bool lost, int frame) {
         // a glint that travels round the heart
         static const Pt kGlint[4] = {{9, 9}, {12, 7}, {22, 8}, {24, 11}};
         Pt g = kGlint[frame & 3];
-        c.set(int(g.x), int(g.y) - 2, hex(0xFFF6E0));
-        c.set(int(g.x) - 1, int(g.y) - 2, hex(0xFFE0C0));
-        c.set(int(g.x) + 1, int(g.y) - 2, hex(0xFFE0C0));
-        c.set(int(g.x), int(g.y) - 3, hex(0xFFE0C0));
-        c.set(int(g.x), int(g.y) - 1, hex(0xFFE0C0));
+        const Rgba halo = lighter(pal::kRed, 0.9f);
+        for (Pt d : {Pt{-1, 0}, Pt{1, 0}, Pt{0, -1}, Pt{0, 1}}) c.set(int(g.x + d.x), int(g.y + d.y) - 2, halo);
+        c.set(int(g.x), int(g.y) - 2, pal::kGlint);
     }
     s.blit(c, ox, oy);
 }
 
 Canvas sheetPicture() {
     Canvas s(kW, kH);
-    // the walkers
-    for (int col = 0; col < 4; ++col) {
-        Outfit o = outfitFor(col);
-        Rgba paint = col == 0 ? pal::kBlue : col == 1 ? pal::kRed : col == 2 ? pal::kGreen : hex(0xFFF2C0);
-        for (int f = 0; f < 10; ++f) walker(s, col * kCellW, f * kCellH, walkPose(f), o, kClear);
-        Pose stuck;
-        stuck.kind = Kind::Stuck;
-        walker(s, col * kCellW, 10 * kCellH, stuck, o, kClear);
-        Pose cast;
-        cast.kind = Kind::Cast;
-        cast.stride = 0.55f;
-        walker(s, col * kCellW, 13 * kCellH, cast, o, paint);
-    }
-    // the charred walker
-    {
-        Pose still = walkPose(0);
-        walker(s, 5 * kCellW, 0, still, sootOutfit(), kClear, true);
-        Canvas smoke(kCellW, kCellW);
-        Ramp sm = shade(hex(0x9A94A2));
-        part(smoke, hCircle(24.f, 5.f, 2.5f) | hCircle(27.f, 2.5f, 2.f), sm, 1, true, hex(0x5A5462));
-        s.blit(smoke, 5 * kCellW, 0);
-    }
+    walkerColumns(s, kHeroBuild, look::kHero);
+    // the charred walker, smoking
+    drawCell(s, 5 * kCellW, 0, kHeroBuild, look::kCharred, walkPose(0), kClear, true);
+    Canvas smoke(kCellW, kCellW);
+    part(smoke, hCircle(24.f, 5.f, 2.5f) | hCircle(27.f, 2.5f, 2.f), shade(pal::kStone), 1, true, look::kCharred.skin);
+    s.blit(smoke, 5 * kCellW, 0);
     // objects
     for (int heat = 0; heat < 4; ++heat) stoneBlock(s, 4 * kCellW, heat * kCellH, heat);
     for (int d = 0; d < 4; ++d) tub(s, 6 * kCellW, d * kCellH, d);

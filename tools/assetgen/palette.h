@@ -56,6 +56,34 @@ inline constexpr Rgba kSkyLow = hex(0xFBE3C4);
 // ------------------------------------------------------------------ people
 // Clothes, hair, eyes and the others' skins: the walkers, the portraits and
 // the menu figures.
+// Who wears which is in looks.h.
+inline constexpr Rgba kHeroTrousers = hex(0x5B4E72);
+inline constexpr Rgba kLeather = hex(0x7A4A30);      // his satchel, her shoes, his eyes, her brows
+inline constexpr Rgba kPinafore = hex(0xA8623C);
+inline constexpr Rgba kRibbon = hex(0xF2C14E);       // her hairband and bow, the herb's golden bud
+inline constexpr Rgba kPartnerIris = hex(0x3E7A6A);
+inline constexpr Rgba kSilver = hex(0xEDEAF4);       // the god's hair, beard and brows
+inline constexpr Rgba kGodIris = hex(0x6A5AA8);
+inline constexpr Rgba kRobe = hex(0xB8A8E0);
+inline constexpr Rgba kLip = hex(0x9A4A3E);
+// Behind the portraits.
+inline constexpr Rgba kMistBlue = hex(0xD9E4F3);     // her backdrop
+inline constexpr Rgba kLavender = hex(0xDCD2F0);     // the god's backdrop, the elder
+// The god in disguise.
+inline constexpr Rgba kCloak = hex(0x4C3E74);
+inline constexpr Rgba kMask = hex(0xA8485E);
+inline constexpr Rgba kAura = hex(0x7E4CC6);
+inline constexpr Rgba kAuraLight = hex(0xC6A2F6);    // the aura's tips, will-o'-wisps
+// Drops and sparks.
+inline constexpr Rgba kSkyBlue = hex(0x9CC8EE);      // drops of sweat and tears
+inline constexpr Rgba kSpark = hex(0xF6D77A);        // sparks, twinkles, glowing eyes
+// Glints, glows and the walkers' sheet's things.
+inline constexpr Rgba kWhite = hex(0xFFFFFF);
+inline constexpr Rgba kGlint = hex(0xFFF6D8);        // warm white highlights, halos, twinkles
+inline constexpr Rgba kPaleGold = hex(0xF4E6A0);     // dizzy stars, a herb's glow, white heat
+inline constexpr Rgba kFlame = hex(0xF28A3A);
+inline constexpr Rgba kIce = hex(0x9ADCF2);
+
 
 // ------------------------------------------------------------------ scenes
 // Skies, hills, woods, towns and rooms of the painted backgrounds, the
