@@ -12,6 +12,7 @@
 #include "frontend_kit.h"
 #include "palette.h"
 #include "props.h"
+#include "scene_kit.h"
 #include "scenery.h"
 #include "words.h"
 
@@ -30,25 +31,25 @@ constexpr int WW = 476, WH = 352;      // and size
 Canvas storyPage(const Canvas& picture, const char* caption, uint64_t seed) {
     Canvas c(PW, PH);
     Rng rng(seed);
-    c.vGradient(0, 0, PW, PH, {{0.f, hex(0x241E3A)}, {1.f, hex(0x1A1530)}});
+    c.vGradient(0, 0, PW, PH, {{0.f, pal::kNight}, {1.f, pal::kNight}});
     c.noise(0, 0, PW, PH, 3.f, rng);
-    const Rgba gold = pal::kGold, goldDeep = hex(0x8C6A2E);
+    const Rgba gold = pal::kGold, goldDeep = pal::kGoldDeep;
     Shape window = Shape::roundRect(WX, WY, WW, WH, 8).hard();
-    c.fill(window.grow(4), hex(0x14101F));
+    c.fill(window.grow(4), pal::kFrameDark);
     c.fill(window.grow(3), goldDeep);
     c.fill(window.grow(2), gold);
     c.fill(window.grow(2) - window.grow(2).shift(1, 1), pal::kGoldLight);
-    c.fill(window.grow(1), hex(0x2A2340));
+    c.fill(window.grow(1), pal::kNightLift);
     for (int y = 0; y < WH; ++y)
         for (int x = 0; x < WW; ++x)
             if (window.at(WX + x, WY + y) >= 0.5f) c.at(WX + x, WY + y) = picture.at(x, y);
     for (Pt p : {Pt{WX, WY}, Pt{WX + WW, WY}, Pt{WX, WY + WH}, Pt{WX + WW, WY + WH}}) {
-        c.fillCircle(p.x, p.y, 6.5f, hex(0x14101F));
+        c.fillCircle(p.x, p.y, 6.5f, pal::kFrameDark);
         c.fillCircle(p.x, p.y, 5.f, gold);
         c.fillCircle(p.x - 1.2f, p.y - 1.2f, 2.f, pal::kGoldLight);
     }
     // the caption, with the three paint dots and a flourish under it
-    TextStyle st = mincho(21, hex(0xF6EEDC));
+    TextStyle st = mincho(21, pal::kPaper);
     st.bold = false;
     st.align = Align::Centre;
     st.lineGap = 6;
@@ -66,29 +67,29 @@ Canvas storyPage(const Canvas& picture, const char* caption, uint64_t seed) {
 void village(Canvas& c, Rng& rng, bool night) {
     const int w = c.width(), h = c.height();
     if (night) {
-        c.vGradient(0, 0, w, h, {{0.f, hex(0x141A3C)}, {0.6f, hex(0x2A3466)}, {1.f, hex(0x4A4A78)}});
+        c.vGradient(0, 0, w, h, {{0.f, pal::kMidnight}, {0.6f, pal::kNightBlue}, {1.f, darker(pal::kDenim, 0.5f)}});
         for (int i = 0; i < 70; ++i) {
             float x = float(rng.range(0, w)), y = float(rng.range(0, h * 0.6));
-            c.fillCircle(x, y, float(rng.range(0.5, 1.3)), hex(0xFFF8E0, uint8_t(rng.range(110, 230))));
+            c.fillCircle(x, y, float(rng.range(0.5, 1.3)), faded(pal::kPaper, uint8_t(rng.range(110, 230))));
         }
     } else {
-        c.vGradient(0, 0, w, h, {{0.f, hex(0x2F5E50)}, {0.45f, hex(0x5E9A62)}, {1.f, hex(0xA8CF82)}});
+        c.vGradient(0, 0, w, h, {{0.f, darker(pal::kGreen, 0.6f)}, {0.45f, pal::kSage}, {1.f, lighter(pal::kGrass, 0.3f)}});
         for (Pt p : {Pt{120, 50}, Pt{360, 40}})
-            c.radialGradient(p.x, p.y, 150, hex(0xFFF2C0, 120), hex(0xFFF2C0, 0));
+            glow(c, p.x, p.y, 150, pal::kButter, 120);
         for (int i = 0; i < 12; ++i) {
             float x = float(i) * 44.f + float(rng.range(-10, 10)), ww = float(rng.range(5, 10)), lean = float(rng.range(-20, 20));
             c.fill(Shape::polygon({{x - ww, float(h)}, {x + lean - 1, -10}, {x + lean + 1, -10}, {x + ww, float(h)}}),
-                   withAlpha(mix(hex(0x3F7458), hex(0x6FA06A), float(rng.unit())), 0.7f));
+                   withAlpha(mix(darker(pal::kSage, 0.3f), lighter(pal::kSage, 0.1f), float(rng.unit())), 0.7f));
         }
-        sc::lightShafts(c, 0, 0, w, h - 60, hex(0xFFF6C8), rng);
+        sc::lightShafts(c, 0, 0, w, h - 60, lighter(pal::kFirefly, 0.6f), rng);
     }
 }
 
-Rgba dimmed(Rgba c, bool night) { return night ? mix(c, hex(0x2A3466), 0.45f) : c; }
+Rgba dimmed(Rgba c, bool night) { return night ? mix(c, pal::kNightBlue, 0.45f) : c; }
 
-void nubbleAt(Canvas& c, float x, float base, float size, uint32_t body, float facing, bool waving, bool happy = true) {
+void nubbleAt(Canvas& c, float x, float base, float size, Rgba body, float facing, bool waving, bool happy = true) {
     NubbleLook look;
-    look.body = hex(body);
+    look.body = body;
     look.facing = facing;
     look.waving = waving;
     look.happy = happy;
@@ -102,24 +103,24 @@ Canvas homecoming() {
     Canvas c(WW, WH);
     Rng rng(seedOf(kPicEndings[0].path));
     village(c, rng, false);
-    sc::hill(c, sc::hillShape(0, WW, 250, 8, 0.012f, 51, WH), hex(0x7AAE5A), hex(0xA2CC72));
-    sc::mushroomHouse(c, 70, 262, 110, hex(0xD9553F), rng);
-    sc::mushroom(c, 160, 258, 30, hex(0xE0A04A), rng);
-    sc::mushroomHouse(c, 420, 258, 88, hex(0x8C6CC8), rng);
-    sc::flower(c, 470, 266, 70, 14, hex(0xF7C9D9), hex(0xF2B84A));
+    sc::hill(c, sc::hillShape(0, WW, 250, 8, 0.012f, 51, WH), pal::kFoliage, lighter(pal::kGrass, 0.2f));
+    sc::mushroomHouse(c, 70, 262, 110, pal::kVermilion, rng);
+    sc::mushroom(c, 160, 258, 30, lighter(pal::kAmber, 0.1f), rng);
+    sc::mushroomHouse(c, 420, 258, 88, pal::kViolet, rng);
+    sc::flower(c, 470, 266, 70, 14, pal::kPink, pal::kMarigold);
     Shape front = sc::hillShape(0, WW, 282, 4, 0.015f, 52, WH);
-    sc::hill(c, front, hex(0x8CC066), hex(0xB4DA82));
+    sc::hill(c, front, lighter(pal::kGrass, 0.1f), lighter(pal::kGrass, 0.3f));
     // the path they came along
-    c.fill(Shape::polygon({{150, 352}, {330, 352}, {280, 286}, {214, 286}}), withAlpha(hex(0xE8D6A8), 0.9f));
-    sc::leaf(c, {-30, -30}, {170, 50}, 100, hex(0x4E9A4A));
-    sc::leaf(c, {510, -20}, {330, 56}, 96, hex(0x56A04E));
+    c.fill(Shape::polygon({{150, 352}, {330, 352}, {280, 286}, {214, 286}}), withAlpha(darker(pal::kButter, 0.1f), 0.9f));
+    sc::leaf(c, {-30, -30}, {170, 50}, 100, pal::kLeaf);
+    sc::leaf(c, {510, -20}, {330, 56}, 96, pal::kLeaf);
 
     // the nubbles come running, waving
-    nubbleAt(c, 84, 318, 30, 0xF4B38A, 0.8f, true);
-    nubbleAt(c, 128, 330, 26, 0xA8DDB5, 0.9f, false);
-    nubbleAt(c, 376, 322, 28, 0xF6D77A, -0.8f, true);
-    nubbleAt(c, 420, 334, 24, 0x9CC8EE, -1.f, true);
-    nubbleAt(c, 34, 300, 22, 0xC9B3E6, 1.f, true);
+    nubbleAt(c, 84, 318, 30, pal::kPeach, 0.8f, true);
+    nubbleAt(c, 128, 330, 26, pal::kMint, 0.9f, false);
+    nubbleAt(c, 376, 322, 28, lighter(pal::kLemon, 0.3f), -0.8f, true);
+    nubbleAt(c, 420, 334, 24, pal::kPowderBlue, -1.f, true);
+    nubbleAt(c, 34, 300, 22, pal::kLilac, 1.f, true);
     // the travellers, the hero holding up the herb
     Pose hero;
     hero.facing = 0.2f;
@@ -134,10 +135,10 @@ Canvas homecoming() {
     partner.near = Arm::Wave;
     partner.expr = Expr::Grin;
     traveller(c, Who::Partner, 296, 334, 106, partner);
-    sc::grass(c, 0, WW, WH, 10, hex(0x6FAE56), rng, 0.35f);
+    sc::grass(c, 0, WW, WH, 10, pal::kFoliage, rng, 0.35f);
     for (int i = 0; i < 16; ++i) {
         float x = float(rng.range(0, WW)), y = float(rng.range(40, 200));
-        c.radialGradient(x, y, 5, hex(0xFFF6B8, 190), hex(0xFFF6B8, 0));
+        glow(c, x, y, 5, pal::kButter, 190);
     }
     return storyPage(c, say(words::kEnd0), seedOf("end0 page"));
 }
@@ -149,28 +150,28 @@ Canvas recovery() {
     Canvas c(WW, WH);
     Rng rng(seedOf(kPicEndings[1].path));
     // a round room inside a mushroom: warm walls, a round window of morning
-    c.vGradient(0, 0, WW, WH, {{0.f, hex(0xF3D9B0)}, {1.f, hex(0xE6BE8C)}});
+    c.vGradient(0, 0, WW, WH, {{0.f, lighter(pal::kSandstone, 0.6f)}, {1.f, lighter(pal::kSandstone, 0.3f)}});
     for (int i = 0; i < 9; ++i)
-        c.fill(Shape::rect(float(i) * 56.f + 20, 0, 2, 250), withAlpha(hex(0xD8AE7C), 0.7f));
+        c.fill(Shape::rect(float(i) * 56.f + 20, 0, 2, 250), withAlpha(lighter(pal::kSandstone, 0.2f), 0.7f));
     Shape window = Shape::circle(370, 100, 58);
-    c.fill(window.grow(6), hex(0x8A5A3C));
-    c.fill(window.grow(3), hex(0xB0794E));
-    c.fill(window, [&](int, int y) { return mix(hex(0x9CCAF0), hex(0xE6F2DA), clampv((float(y) - 42) / 116.f, 0.f, 1.f)); });
+    c.fill(window.grow(6), pal::kBrown);
+    c.fill(window.grow(3), darker(pal::kTangerine, 0.4f));
+    c.fill(window, [&](int, int y) { return mix(pal::kPowderBlue, lighter(pal::kPaleMint, 0.5f), clampv((float(y) - 42) / 116.f, 0.f, 1.f)); });
     {
         // a leaf outside, seen through the glass
         Canvas out(WW, WH);
-        sc::leaf(out, {300, 160}, {420, 60}, 50, hex(0x6FAE5E));
+        sc::leaf(out, {300, 160}, {420, 60}, 50, pal::kFoliage);
         for (int y = 40; y < 160; ++y)
             for (int x = 310; x < 430; ++x)
                 if (out.at(x, y).a > 0) c.plot(x, y, Rgba{out.at(x, y).r, out.at(x, y).g, out.at(x, y).b, 255}, window.at(x, y) * float(out.at(x, y).a) / 255.f);
     }
-    c.fill((Shape::rect(366, 42, 8, 116) | Shape::rect(312, 96, 116, 8)) & window, hex(0x8A5A3C));
-    c.radialGradient(370, 100, 160, hex(0xFFF6D8, 90), hex(0xFFF6D8, 0));
+    c.fill((Shape::rect(366, 42, 8, 116) | Shape::rect(312, 96, 116, 8)) & window, pal::kBrown);
+    glow(c, 370, 100, 160, pal::kPaper, 90);
     // floor
-    c.fill(Shape::rect(0, 250, WW, 102), hex(0xB88A5E));
-    for (int i = 0; i < 8; ++i) c.fill(Shape::rect(0, 262.f + float(i) * 13.f, WW, 1.2f), withAlpha(hex(0x946A44), 0.7f));
+    c.fill(Shape::rect(0, 250, WW, 102), darker(pal::kSandstone, 0.2f));
+    for (int i = 0; i < 8; ++i) c.fill(Shape::rect(0, 262.f + float(i) * 13.f, WW, 1.2f), withAlpha(pal::kEarth, 0.7f));
     // the bed with a patchwork quilt
-    const Ramp wood = shade(hex(0x9A6A40));
+    const Ramp wood = shade(darker(pal::kAmber, 0.4f));
     Shape head = Shape::roundRect(30, 150, 26, 150, 10);
     c.fill(head.grow(1), pal::kOutline);
     c.fill(head, wood.base);
@@ -179,37 +180,37 @@ Canvas recovery() {
     c.fill(bed, wood.base);
     Shape quilt = Shape::roundRect(56, 214, 230, 54, 16);
     c.fill(quilt.grow(1), pal::kOutline);
-    const Rgba patches[4] = {hex(0xF2A0A0), hex(0xF6D77A), hex(0xA8DDB5), hex(0x9CC8EE)};
+    const Rgba patches[4] = {pal::kQuiltPink, lighter(pal::kLemon, 0.3f), pal::kMint, pal::kPowderBlue};
     c.fill(quilt, [&](int x, int y) { return patches[((x - 56) / 28 + (y - 214) / 18) % 4]; });
     c.fill(quilt - quilt.shift(0, -3), withAlpha(pal::kOutline, 0.25f));
     Shape pillow = Shape::ellipse(86, 206, 34, 16);
     c.fill(pillow.grow(1), pal::kOutline);
-    c.fill(pillow, hex(0xFBF6EC));
+    c.fill(pillow, lighter(pal::kCloud, 0.5f));
     // the elder sitting up, smiling, a little heart over him
     elder(c, 118, 240, 78, false, true);
-    twinkle(c, 70, 120, 7, hex(0xFFF3B8));
-    twinkle(c, 176, 132, 5, hex(0xFFF3B8));
+    twinkle(c, 70, 120, 7, pal::kButter);
+    twinkle(c, 176, 132, 5, pal::kButter);
     // the cup of herb tea on a stool, steaming
-    const Ramp stool = shade(hex(0xC08A58));
+    const Ramp stool = shade(darker(pal::kTangerine, 0.3f));
     Shape seat = Shape::roundRect(168, 272, 60, 10, 4) | Shape::rect(176, 280, 6, 40) | Shape::rect(214, 280, 6, 40);
     c.fill(seat.grow(1), pal::kOutline);
     c.fill(seat, stool.base);
     Shape cup = Shape::roundRect(184, 250, 28, 22, 6) | Shape::circle(214, 260, 6);
     c.fill(cup.grow(1), pal::kOutline);
-    c.fill(cup - Shape::circle(214, 260, 3), hex(0xFBF6EC));
-    c.fill(Shape::ellipse(198, 252, 12, 3), hex(0x9CCB4A));
+    c.fill(cup - Shape::circle(214, 260, 3), lighter(pal::kCloud, 0.5f));
+    c.fill(Shape::ellipse(198, 252, 12, 3), pal::kLime);
     for (int k = 0; k < 2; ++k) {
         std::vector<Pt> steam;
         for (int i = 0; i <= 10; ++i) {
             float t = float(i) / 10.f;
             steam.push_back({192.f + 10.f * float(k) + 4.f * std::sin(t * 6.f + float(k)), 244.f - 34.f * t});
         }
-        c.fill(Shape::polyline(steam, 1.6f), withAlpha(hex(0xFFFFFF), 0.7f));
+        c.fill(Shape::polyline(steam, 1.6f), withAlpha(pal::kCloud, 0.7f));
     }
     // nubbles peeking in at the right, the travellers by the bed
-    nubbleAt(c, 440, 300, 28, 0xF4B38A, -0.8f, true);
-    nubbleAt(c, 404, 318, 24, 0xA8DDB5, -0.6f, false);
-    nubbleAt(c, 452, 336, 20, 0xF6D77A, -0.9f, true);
+    nubbleAt(c, 440, 300, 28, pal::kPeach, -0.8f, true);
+    nubbleAt(c, 404, 318, 24, pal::kMint, -0.6f, false);
+    nubbleAt(c, 452, 336, 20, lighter(pal::kLemon, 0.3f), -0.9f, true);
     Pose partner;
     partner.facing = -0.7f;
     partner.near = Arm::Forward;
@@ -227,8 +228,8 @@ Canvas recovery() {
         Shape s = Shape::circle(x - r * 0.5f, y - r * 0.2f, r * 0.55f) | Shape::circle(x + r * 0.5f, y - r * 0.2f, r * 0.55f) |
                   Shape::polygon({{x - r * 1.02f, y}, {x + r * 1.02f, y}, {x, y + r}});
         c.fill(s.grow(1), pal::kOutline);
-        c.fill(s, hex(0xF0566A));
-        c.fillCircle(x - r * 0.5f, y - r * 0.35f, r * 0.2f, hex(0xFFD6DC));
+        c.fill(s, pal::kHeart);
+        c.fillCircle(x - r * 0.5f, y - r * 0.35f, r * 0.2f, lighter(pal::kPink, 0.2f));
     };
     heart(150, 128, 9);
     heart(236, 150, 6);
@@ -250,7 +251,7 @@ void firework(Canvas& c, float x, float y, float r, Rgba col, Rng& rng) {
             c.fillCircle(x + std::cos(a) * d, y + std::sin(a) * d + droop, rad, withAlpha(lighter(col, 0.4f * (1.f - t)), 1.f - 0.35f * t));
         }
     }
-    c.fillCircle(x, y, r * 0.12f, withAlpha(hex(0xFFFBEA), 0.9f));
+    c.fillCircle(x, y, r * 0.12f, withAlpha(pal::kPaper, 0.9f));
 }
 
 // Night over the village, the sky full of yellow, light-blue and pink
@@ -259,14 +260,14 @@ Canvas celebration() {
     Canvas c(WW, WH);
     Rng rng(seedOf(kPicEndings[2].path));
     village(c, rng, true);
-    firework(c, 110, 84, 62, hex(0xF6D85A), rng);
-    firework(c, 250, 56, 50, hex(0x8ED8F4), rng);
-    firework(c, 378, 96, 66, hex(0xF7A6C8), rng);
-    firework(c, 196, 150, 30, hex(0xF6D85A), rng);
-    firework(c, 440, 30, 24, hex(0x8ED8F4), rng);
+    firework(c, 110, 84, 62, pal::kLemon, rng);
+    firework(c, 250, 56, 50, pal::kIceBlue, rng);
+    firework(c, 378, 96, 66, pal::kCandyPink, rng);
+    firework(c, 196, 150, 30, pal::kLemon, rng);
+    firework(c, 440, 30, 24, pal::kIceBlue, rng);
     // the trail of one still rising
-    c.fill(Shape::capsule({320, 210}, {318, 170}, 1.2f), withAlpha(hex(0xFFF3C8), 0.8f));
-    sc::hill(c, sc::hillShape(0, WW, 232, 8, 0.012f, 61, WH), hex(0x2E4A44), hex(0x3E5E54));
+    c.fill(Shape::capsule({320, 210}, {318, 170}, 1.2f), withAlpha(lighter(pal::kButter, 0.5f), 0.8f));
+    sc::hill(c, sc::hillShape(0, WW, 232, 8, 0.012f, 61, WH), darker(pal::kLeafDark, 0.6f), darker(pal::kSage, 0.5f));
     // mushroom houses with lit windows
     auto house = [&](float x, float base, float size, Rgba cap) {
         Canvas h(WW, WH);
@@ -277,38 +278,38 @@ Canvas celebration() {
                 if (p.a == 0) continue;
                 // darken to night, but keep the yellow of windows glowing
                 bool window = p.r > 200 && p.g > 170 && p.b < 140;
-                Rgba q = window ? hex(0xFFE08A) : mix(p, hex(0x2A3466), 0.45f);
+                Rgba q = window ? lighter(pal::kLemon, 0.4f) : mix(p, pal::kNightBlue, 0.45f);
                 q.a = p.a;
                 c.plot(xx, y, Rgba{q.r, q.g, q.b, 255}, float(p.a) / 255.f);
             }
     };
-    house(60, 262, 100, hex(0xD9553F));
-    house(430, 256, 84, hex(0x8C6CC8));
+    house(60, 262, 100, pal::kVermilion);
+    house(430, 256, 84, pal::kViolet);
     // bunting strung between the houses
     std::vector<Pt> rope;
     for (int i = 0; i <= 20; ++i) {
         float t = float(i) / 20.f;
         rope.push_back({90.f + 310.f * t, 200.f + 26.f * std::sin(t * float(kPi))});
     }
-    c.fill(Shape::polyline(rope, 0.8f), hex(0x8A7A6A));
+    c.fill(Shape::polyline(rope, 0.8f), lighter(pal::kCharcoal, 0.4f));
     const Rgba flags[3] = {pal::kRed, pal::kGreen, pal::kBlue};
     for (int i = 1; i < 20; i += 2) {
         Pt p = rope[size_t(i)];
         c.fill(Shape::polygon({{p.x - 6, p.y}, {p.x + 6, p.y}, {p.x, p.y + 12}}), dimmed(flags[(i / 2) % 3], true));
     }
     Shape square = sc::hillShape(0, WW, 282, 3, 0.015f, 62, WH);
-    sc::hill(c, square, hex(0x4A6A5A), hex(0x5E806C));
+    sc::hill(c, square, darker(pal::kFern, 0.2f), darker(pal::kFern, 0.1f));
     // lanterns on poles
     for (float x : {150.f, 330.f}) {
-        c.fill(Shape::rect(x - 1.5f, 240, 3, 56), hex(0x3A2E2A));
-        c.radialGradient(x, 236, 26, hex(0xFFD27A, 150), hex(0xFFD27A, 0));
-        c.fill(Shape::roundRect(x - 7, 226, 14, 18, 5), hex(0xFFC860));
+        c.fill(Shape::rect(x - 1.5f, 240, 3, 56), pal::kCharcoal);
+        glow(c, x, 236, 26, lighter(pal::kSunYellow, 0.3f), 150);
+        c.fill(Shape::roundRect(x - 7, 226, 14, 18, 5), pal::kSunYellow);
     }
     // everyone watching, faces lit
-    nubbleAt(c, 52, 332, 26, 0xF4B38A, 0.3f, true);
-    nubbleAt(c, 92, 340, 22, 0xA8DDB5, 0.f, false);
-    nubbleAt(c, 402, 334, 26, 0xF6D77A, -0.2f, true);
-    nubbleAt(c, 440, 342, 22, 0xC9B3E6, 0.f, true);
+    nubbleAt(c, 52, 332, 26, pal::kPeach, 0.3f, true);
+    nubbleAt(c, 92, 340, 22, pal::kMint, 0.f, false);
+    nubbleAt(c, 402, 334, 26, lighter(pal::kLemon, 0.3f), -0.2f, true);
+    nubbleAt(c, 440, 342, 22, pal::kLilac, 0.f, true);
     elder(c, 150, 330, 50, false, true);
     Pose hero;
     hero.facing = 0.3f;
@@ -321,7 +322,7 @@ Canvas celebration() {
     partner.expr = Expr::Grin;
     traveller(c, Who::Partner, 318, 338, 98, partner);
     // a warm wash of lantern light over the crowd
-    c.radialGradient(240, 330, 220, hex(0xFFC870, 40), hex(0xFFC870, 0));
+    glow(c, 240, 330, 220, pal::kSunYellow, 40);
     return storyPage(c, say(words::kEnd2), seedOf("end2 page"));
 }
 
@@ -342,29 +343,29 @@ Canvas ending(int k) {
 Canvas endingLogo() {
     Canvas c(PW, PH);
     Rng rng(seedOf(kPicEndLogo.path));
-    c.vGradient(0, 0, PW, PH, {{0.f, hex(0x141A3C)}, {0.55f, hex(0x2A2852)}, {1.f, hex(0x4A3A62)}});
+    c.vGradient(0, 0, PW, PH, {{0.f, pal::kMidnight}, {0.55f, darker(pal::kNavy, 0.4f)}, {1.f, lighter(pal::kAubergine, 0.1f)}});
     for (int i = 0; i < 90; ++i) {
         float x = float(rng.range(0, PW)), y = float(rng.range(0, PH * 0.8));
-        c.fillCircle(x, y, float(rng.range(0.5, 1.4)), hex(0xFFF8E0, uint8_t(rng.range(100, 230))));
+        c.fillCircle(x, y, float(rng.range(0.5, 1.4)), faded(pal::kPaper, uint8_t(rng.range(100, 230))));
     }
-    for (int i = 0; i < 6; ++i) twinkle(c, float(rng.range(30, PW - 30)), float(rng.range(20, 300)), float(rng.range(4, 7)), hex(0xFFF3C8));
+    for (int i = 0; i < 6; ++i) twinkle(c, float(rng.range(30, PW - 30)), float(rng.range(20, 300)), float(rng.range(4, 7)), lighter(pal::kButter, 0.5f));
     const Rgba gold = pal::kGold;
     // a gold frame round the page
     Shape frame = Shape::roundRect(12, 12, PW - 24, PH - 24, 14) - Shape::roundRect(17, 17, PW - 34, PH - 34, 10);
-    c.fill(frame.grow(1), hex(0x14101F));
+    c.fill(frame.grow(1), pal::kFrameDark);
     c.fill(frame, gold);
     c.fill(frame - frame.shift(1, 1), pal::kGoldLight);
     // hills and the village's silhouette at the foot of the page
-    sc::hill(c, sc::hillShape(17, PW - 17, 400, 10, 0.01f, 71, PH - 17), hex(0x2A3050), hex(0x3A4066));
+    sc::hill(c, sc::hillShape(17, PW - 17, 400, 10, 0.01f, 71, PH - 17), lighter(pal::kMidnight, 0.1f), darker(pal::kDenim, 0.6f));
     Canvas vil(PW, PH);
-    sc::mushroomHouse(vil, 90, 418, 70, hex(0xD9553F), rng);
-    sc::mushroomHouse(vil, 420, 414, 60, hex(0x8C6CC8), rng);
+    sc::mushroomHouse(vil, 90, 418, 70, pal::kVermilion, rng);
+    sc::mushroomHouse(vil, 420, 414, 60, pal::kViolet, rng);
     for (int y = 0; y < PH; ++y)
         for (int x = 0; x < PW; ++x)
-            if (vil.at(x, y).a > 0) c.plot(x, y, hex(0x1E2240), float(vil.at(x, y).a) / 255.f);
-    c.fill(sc::hillShape(17, PW - 17, 430, 5, 0.015f, 72, PH - 17), hex(0x1E2240));
+            if (vil.at(x, y).a > 0) c.plot(x, y, darker(pal::kMidnight, 0.6f), float(vil.at(x, y).a) / 255.f);
+    c.fill(sc::hillShape(17, PW - 17, 430, 5, 0.015f, 72, PH - 17), darker(pal::kMidnight, 0.6f));
     for (Pt p : {Pt{76, 404}, Pt{104, 398}, Pt{412, 400}})
-        c.fillCircle(p.x, p.y, 2.5f, hex(0xFFD27A));
+        c.fillCircle(p.x, p.y, 2.5f, lighter(pal::kSunYellow, 0.3f));
     // the two travellers walking home along the ridge, hand in hand
     {
         Canvas pair(PW, PH);
@@ -379,25 +380,25 @@ Canvas endingLogo() {
         traveller(pair, Who::Partner, 274, 434, 43, her);
         for (int y = 0; y < PH; ++y)
             for (int x = 0; x < PW; ++x)
-                if (pair.at(x, y).a > 0) c.plot(x, y, hex(0x141730), float(pair.at(x, y).a) / 255.f);
+                if (pair.at(x, y).a > 0) c.plot(x, y, pal::kNight, float(pair.at(x, y).a) / 255.f);
         // footprints behind them
-        for (int i = 0; i < 5; ++i) c.fillEllipse(222.f - 16.f * float(i), 436.f + float(i % 2) * 3.f, 3.f, 1.6f, hex(0x343A60));
+        for (int i = 0; i < 5; ++i) c.fillEllipse(222.f - 16.f * float(i), 436.f + float(i % 2) * 3.f, 3.f, 1.6f, lighter(pal::kNavy, 0.1f));
     }
 
-    TextStyle big = mincho(64, pal::kGoldLight, hex(0x14101F), 3);
+    TextStyle big = mincho(64, pal::kGoldLight, pal::kFrameDark, 3);
     big.align = Align::Centre;
     big.tracking = 10;
-    big.shadow = hex(0x0C0A18);
+    big.shadow = pal::kFrameDark;
     drawText(c, PW / 2, 62, say(words::kTheEnd), big);
     c.fill(Shape::polyline({{120, 158}, {230, 158}}, 0.8f), gold);
     c.fill(Shape::polyline({{282, 158}, {392, 158}}, 0.8f), gold);
     const Rgba paints[3] = {pal::kRed, pal::kGreen, pal::kBlue};
     for (int i = 0; i < 3; ++i) paintDrop(c, 240.f + 16.f * float(i), 160, 5.f, paints[i], false);
 
-    TextStyle ja = mincho(26, hex(0xF6EEDC), hex(0x14101F), 2);
+    TextStyle ja = mincho(26, pal::kPaper, pal::kFrameDark, 2);
     ja.align = Align::Centre;
     drawText(c, PW / 2, 190, say(words::kTitleName), ja);
-    TextStyle en = gothic(40, hex(0xF6EEDC), hex(0x14101F), 2);
+    TextStyle en = gothic(40, pal::kPaper, pal::kFrameDark, 2);
     en.align = Align::Centre;
     en.tracking = 7;
     drawText(c, PW / 2, 228, "Tolvane", en);
@@ -405,7 +406,7 @@ Canvas endingLogo() {
         float x0 = 160.f + 66.f * float(i);
         c.fill(Shape::capsule({x0 + 4, 286}, {x0 + 58, 286}, 2.6f), paints[i]);
     }
-    TextStyle thanks = mincho(22, hex(0xF2D58A), hex(0x14101F), 2);
+    TextStyle thanks = mincho(22, pal::kGoldLight, pal::kFrameDark, 2);
     thanks.align = Align::Centre;
     drawText(c, PW / 2, 318, say(words::kThanksForPlaying), thanks);
     return c;
@@ -419,28 +420,28 @@ Canvas lastPicture() {
     const int w = 640, h = 480;
     Canvas c(w, h);
     Rng rng(seedOf(kPicLastPicture.path));
-    c.vGradient(0, 0, w, h, {{0.f, hex(0x4A3A78)}, {0.3f, hex(0xC86A78)}, {0.55f, hex(0xF4A262)}, {0.72f, hex(0xFBD58A)}, {1.f, hex(0xF8E6B8)}});
-    sc::sun(c, 320, 300, 46, hex(0xFFF2C8), hex(0xFFC070));
-    sc::cloud(c, 130, 150, 150, hex(0xF6B4A0), hex(0xD88A8C), rng);
-    sc::cloud(c, 520, 120, 180, hex(0xF6B4A0), hex(0xD88A8C), rng);
-    sc::cloud(c, 420, 220, 90, hex(0xFAC8A0), hex(0xE89A8C), rng);
+    c.vGradient(0, 0, w, h, {{0.f, pal::kTwilight}, {0.3f, pal::kCoralRose}, {0.55f, darker(pal::kTangerine, 0.1f)}, {0.72f, pal::kGoldLight}, {1.f, lighter(pal::kGoldLight, 0.6f)}});
+    sc::sun(c, 320, 300, 46, lighter(pal::kButter, 0.5f), lighter(pal::kTangerine, 0.2f));
+    sc::cloud(c, 130, 150, 150, lighter(pal::kRed, 0.6f), lighter(pal::kCoralRose, 0.2f), rng);
+    sc::cloud(c, 520, 120, 180, lighter(pal::kRed, 0.6f), lighter(pal::kCoralRose, 0.2f), rng);
+    sc::cloud(c, 420, 220, 90, lighter(pal::kPeach, 0.3f), lighter(pal::kRed, 0.5f), rng);
     for (Pt b : {Pt{200, 200}, Pt{216, 192}, Pt{232, 204}})
-        c.fill(Shape::polyline({{b.x - 5, b.y - 2}, {b.x, b.y}, {b.x + 5, b.y - 2}}, 0.8f), hex(0x5A3A5A));
+        c.fill(Shape::polyline({{b.x - 5, b.y - 2}, {b.x, b.y}, {b.x + 5, b.y - 2}}, 0.8f), pal::kPlum);
     // distant ridges, the nubbles' land with its mushrooms, the hilltop
-    sc::hill(c, sc::hillShape(0, w, 318, 16, 0.006f, 81, h), hex(0xB0708A), hex(0xC8869A));
-    sc::hill(c, sc::hillShape(0, w, 346, 10, 0.01f, 82, h), hex(0x8E5A7A), hex(0xA66E8A));
+    sc::hill(c, sc::hillShape(0, w, 318, 16, 0.006f, 81, h), darker(pal::kOldRose, 0.2f), pal::kOldRose);
+    sc::hill(c, sc::hillShape(0, w, 346, 10, 0.01f, 82, h), darker(pal::kRose, 0.3f), darker(pal::kCandyPink, 0.4f));
     Canvas far(w, h);
-    for (float x : {90.f, 150.f, 500.f, 560.f, 610.f}) sc::mushroom(far, x, 352, float(rng.range(16, 26)), hex(0x6A3A5A), rng);
+    for (float x : {90.f, 150.f, 500.f, 560.f, 610.f}) sc::mushroom(far, x, 352, float(rng.range(16, 26)), pal::kMulberry, rng);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            if (far.at(x, y).a > 0) c.plot(x, y, hex(0x7A4A6A), float(far.at(x, y).a) / 255.f);
+            if (far.at(x, y).a > 0) c.plot(x, y, lighter(pal::kMulberry, 0.1f), float(far.at(x, y).a) / 255.f);
     Shape top = Shape::where(0, 360, w, 120, [&](float x, float y) {
         float dx = (x - 320.f) / 420.f;
         return y > 392.f + 70.f * dx * dx + 3.f * fbm1(x * 0.05f, 83, 2) ? 1.f : 0.f;
     });
-    c.fill(top, hex(0x5E4A5E));
-    c.fill(top - top.shift(0, 3), hex(0x8A6A6A));
-    sc::grass(c, 0, w, 480, 10, hex(0x4E3E52), rng, 0.3f);
+    c.fill(top, lighter(pal::kDuskShadow, 0.1f));
+    c.fill(top - top.shift(0, 3), darker(pal::kPeach, 0.5f));
+    sc::grass(c, 0, w, 480, 10, lighter(pal::kInk, 0.1f), rng, 0.3f);
     // the two, seen from behind, sitting close, darkened against the sun
     // with a warm rim where its light catches them
     {
@@ -456,22 +457,22 @@ Canvas lastPicture() {
             for (int x = 1; x < w - 1; ++x) {
                 Rgba p = pair.at(x, y);
                 if (p.a == 0) continue;
-                Rgba q = mix(p, hex(0x5A3458), 0.42f);
+                Rgba q = mix(p, pal::kPlum, 0.42f);
                 bool rim = pair.at(x, y - 1).a < 128 || pair.at(x + (x < 320 ? 1 : -1), y).a < 128;
-                if (rim && p.a >= 128) q = mix(q, hex(0xFFC880), 0.55f);
+                if (rim && p.a >= 128) q = mix(q, lighter(pal::kTangerine, 0.3f), 0.55f);
                 c.plot(x, y, Rgba{q.r, q.g, q.b, 255}, float(p.a) / 255.f);
             }
     }
     // the brush lies in the grass beside them, its tip still coloured
     paintBrush(c, {150, 444}, {214, 420}, 8.f, pal::kRed, false);
-    c.radialGradient(320, 300, 360, hex(0xFFD8A0, 50), hex(0xFFD8A0, 0));
+    glow(c, 320, 300, 360, pal::kGoldLight, 50);
 
     // A broad dark rim keeps the words readable where they cross the pink
     // clouds as well as the sky.
-    TextStyle thanks = mincho(56, hex(0xFFF6E4), hex(0x3E1A34), 5);
+    TextStyle thanks = mincho(56, pal::kPaper, darker(pal::kWine, 0.5f), 5);
     thanks.align = Align::Centre;
     thanks.tracking = 8;
-    thanks.shadow = hex(0x2A1024);
+    thanks.shadow = pal::kRedNight;
     drawText(c, w / 2, 56, say(words::kThankYou), thanks);
     c.noise(0, 0, w, h, 1.5f, rng);
     return c;

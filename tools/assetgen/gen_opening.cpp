@@ -7,6 +7,7 @@
 #include "output.h"
 #include "palette.h"
 #include "props.h"
+#include "scene_kit.h"
 #include "text.h"
 #include "words.h"
 
@@ -19,12 +20,12 @@ namespace {
 // white: soft edges are matted against white so they fade cleanly.
 Canvas makerLogo() {
     Canvas c(188, 132);
-    const Rgba plum = hex(0x3A2E5A), amber = hex(0xE8953A), gold = hex(0xF6C453);
+    const Rgba plum = pal::kAubergine, amber = pal::kAmber, gold = pal::kSunYellow;
     const float cx = 94, cy = 44;
     // The mark: a dusk-coloured disc holding a candle flame, ringed in gold.
-    c.fill(Shape::circle(cx, cy, 30), hex(0xE9C779));
+    c.fill(Shape::circle(cx, cy, 30), lighter(pal::kGold, 0.3f));
     c.fill(Shape::circle(cx, cy, 28), plum);
-    c.radialGradient(cx, cy + 6, 26, hex(0x6A4A7A, 200), hex(0x3A2E5A, 0));
+    c.radialGradient(cx, cy + 6, 26, faded(darker(pal::kMauve, 0.4f), 200), faded(pal::kAubergine, 0));
     auto flame = [&](float s) {
         return Shape::polygon({{cx, cy - 20 * s}, {cx + 5 * s, cy - 10 * s}, {cx + 10 * s, cy - 1 * s},
                                {cx + 10 * s, cy + 6 * s}, {cx + 6 * s, cy + 11 * s}, {cx, cy + 13 * s},
@@ -34,11 +35,11 @@ Canvas makerLogo() {
     };
     c.fill(flame(1.0f).shift(0, -2), amber);
     c.fill(flame(0.66f).shift(0, 1), gold);
-    c.fill(flame(0.34f).shift(0, 5), hex(0xFFF1C8));
+    c.fill(flame(0.34f).shift(0, 5), lighter(pal::kButter, 0.5f));
     // Wick and a sliver of candle.
-    c.fillRoundRect(cx - 7, cy + 15, 14, 9, 2, hex(0xF3E4CF));
-    c.fillRect(int(cx) - 7, int(cy) + 20, 14, 4, hex(0xD9C3A5));
-    c.line(cx, cy + 12, cx, cy + 15.5f, hex(0x2B2233), 1.2f);
+    c.fillRoundRect(cx - 7, cy + 15, 14, 9, 2, pal::kPaper);
+    c.fillRect(int(cx) - 7, int(cy) + 20, 14, 4, lighter(pal::kEarth, 0.6f));
+    c.line(cx, cy + 12, cx, cy + 15.5f, pal::kOutline, 1.2f);
 
     TextStyle name;
     name.face = Face::Gothic;
@@ -52,11 +53,11 @@ Canvas makerLogo() {
     sub.size = 11;
     sub.bold = false;
     sub.tracking = 6;
-    sub.colour = hex(0xB0763A);
+    sub.colour = darker(pal::kAmber, 0.3f);
     drawText(c, 94, 108, "GAMES", sub);
     const float half = float(measureText("GAMES", sub).w) / 2.f;
-    c.line(94 - half - 30, 115.5f, 94 - half - 8, 115.5f, hex(0xD9A94A), 1.2f);
-    c.line(94 + half + 8, 115.5f, 94 + half + 30, 115.5f, hex(0xD9A94A), 1.2f);
+    c.line(94 - half - 30, 115.5f, 94 - half - 8, 115.5f, pal::kGold, 1.2f);
+    c.line(94 + half + 8, 115.5f, 94 + half + 30, 115.5f, pal::kGold, 1.2f);
     c.matte(kKeyWhite);
     return c;
 }
@@ -66,7 +67,7 @@ Canvas makerLogo() {
 // and to the right, stamped in warm brown, on white (the key).
 Canvas footprint() {
     Canvas c(64, 64);
-    const Rgba ink = hex(0x7A4E34), inkLight = hex(0x9C6C4A);
+    const Rgba ink = darker(pal::kBrown, 0.1f), inkLight = pal::kEarth;
     auto print = [&](Pt at, Pt dir, bool left) {
         Pt side{dir.y, -dir.x};  // to the walker's right
         if (left) side = Pt{-side.x, -side.y};
@@ -118,14 +119,14 @@ Canvas gameLogo() {
         if (cxr > 0 && cyr > 0) d = r - std::sqrt(cxr * cxr + cyr * cyr);
         return d + 0.5f;
     }).hard();
-    c.fill(page.grow(1), hex(0xCDB892));
+    c.fill(page.grow(1), lighter(pal::kGoldDeep, 0.6f));
     c.fill(page, [&](int x, int y) {
         float t = float(y) / H;
-        Rgba top = hex(0xFCF5E6), low = hex(0xF3E5C8);
+        Rgba top = pal::kPaper, low = pal::kCream;
         Rgba p = mix(top, low, t);
         float vx = (float(x) - W / 2.f) / (W / 2.f), vy = (float(y) - H / 2.f) / (H / 2.f);
         float v = clampv((vx * vx + vy * vy - 0.55f) * 0.5f, 0.f, 1.f);
-        return mix(p, hex(0xE2CDA4), v * 0.6f);
+        return mix(p, darker(pal::kButter, 0.1f), v * 0.6f);
     });
     c.noise(0, 0, W, H, 3.f, rng);
 
@@ -133,27 +134,27 @@ Canvas gameLogo() {
     auto hill = [&](float base, float amp, float freq, uint32_t seed, Rgba col) {
         c.fill(Shape::below(0, W, H, [&](float x) { return base + amp * fbm1(x * freq, seed, 3); }) & page, col);
     };
-    hill(440, 10, 0.008f, 3, hex(0xCFE0B4));
-    hill(455, 8, 0.012f, 5, hex(0xB5D39A));
-    hill(468, 5, 0.02f, 9, hex(0x9CC384));
+    hill(440, 10, 0.008f, 3, lighter(pal::kFoliage, 0.6f));
+    hill(455, 8, 0.012f, 5, lighter(pal::kLeaf, 0.5f));
+    hill(468, 5, 0.02f, 9, lighter(pal::kFoliage, 0.3f));
 
     // Grass tufts and little flowers on the hills.
     for (int i = 0; i < 26; ++i) {
         float x = 20 + i * 23.5f + float(rng.range(-6, 6));
         float y = 448 + 6 * fbm1(x * 0.01f, 3, 3) + float(rng.range(0, 18));
-        Rgba g = mix(hex(0x7DB36A), hex(0x5E9A58), float(rng.unit()));
+        Rgba g = mix(lighter(pal::kLeaf, 0.2f), darker(pal::kFoliage, 0.1f), float(rng.unit()));
         for (int k = -1; k <= 1; ++k) c.line(x, y, x + k * 3.f, y - 6.f + std::abs(k) * 1.5f, g, 1.2f);
         if (i % 3 == 1) {
-            const Rgba fl[3] = {hex(0xF3A6A0), hex(0xF7E3A0), hex(0xB6CDF5)};
+            const Rgba fl[3] = {pal::kQuiltPink, lighter(pal::kLemon, 0.6f), pal::kBluebell};
             c.fillCircle(x + 4, y - 7, 2.2f, fl[(i / 3) % 3]);
-            c.fillCircle(x + 4, y - 7, 0.9f, hex(0xFFF6DA));
+            c.fillCircle(x + 4, y - 7, 0.9f, lighter(pal::kPaper, 0.6f));
         }
     }
 
     // Upper left: the brush and its three paints, over soft colour washes.
-    c.radialGradient(110, 100, 100, hex(0xF7D6C4, 150), hex(0xF7D6C4, 0));
-    c.radialGradient(58, 170, 62, hex(0xD3EBCB, 150), hex(0xD3EBCB, 0));
-    c.radialGradient(190, 56, 64, hex(0xD0E0F6, 160), hex(0xD0E0F6, 0));
+    glow(c, 110, 100, 100, pal::kSkyLow, 150);
+    glow(c, 58, 170, 62, pal::kPaleMint, 150);
+    glow(c, 190, 56, 64, pal::kHazeBlue, 160);
     // A splash of red where the brush has just touched the page.
     Shape splash = Shape::circle(64, 186, 16) | Shape::circle(84, 178, 9) | Shape::circle(48, 196, 8) |
                    Shape::circle(88, 196, 5) | Shape::circle(40, 172, 4) | Shape::circle(102, 184, 3);
@@ -172,14 +173,14 @@ Canvas gameLogo() {
     ja.colour = pal::kInk;
     ja.bold = true;
     ja.align = Align::Centre;
-    ja.outline = hex(0xFFF8EA);
+    ja.outline = pal::kPaper;
     ja.outlineWidth = 2;
     drawText(c, tx - 40, 196, say(words::kLogoSmall), ja);  // the game's name, set over two lines
     TextStyle big = ja;
     big.size = lang() == Lang::En ? 60 : 70;
     big.outline = pal::kOutline;
     big.outlineWidth = 3;
-    big.shadow = hex(0xD2BC96);
+    big.shadow = lighter(pal::kGoldDeep, 0.6f);
     big.align = Align::Left;
     const Rgba paints[3] = {pal::kRed, pal::kGreen, pal::kBlue};
     // Japanese: three glyphs 80 px apart, the middle one a little lower;
@@ -195,9 +196,9 @@ Canvas gameLogo() {
     en.size = 40;
     en.bold = true;
     en.tracking = 7;
-    en.colour = hex(0x4A3A5E);
+    en.colour = pal::kDuskShadow;
     en.align = Align::Centre;
-    en.outline = hex(0xFFF8EA);
+    en.outline = pal::kPaper;
     en.outlineWidth = 2;
     drawText(c, tx, 336, "Tolvane", en);
     // A hand-drawn underline in the three paints.
@@ -217,7 +218,7 @@ Canvas gameLogo() {
 
     // Everything outside the page is the key; soft edges inside are already
     // blended on paper, the page edge is hard.
-    c.matte(hex(0xF3E5C8));
+    c.matte(pal::kCream);
     Shape sheet = page.grow(1);
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x)

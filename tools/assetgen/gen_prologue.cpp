@@ -8,6 +8,7 @@
 #include "figures.h"
 #include "output.h"
 #include "palette.h"
+#include "scene_kit.h"
 #include "scenery.h"
 #include "synth.h"
 #include "wav.h"
@@ -24,9 +25,9 @@ constexpr int kPicW = 1024, kPicH = 256;
 Canvas townMorning() {
     Canvas c(kPicW, kPicH);
     Rng rng(seedOf("img/Gplg.png town"));
-    c.vGradient(0, 0, kPicW, kPicH, {{0.f, hex(0x86BDEB)}, {0.42f, hex(0xBCDCF0)}, {0.7f, hex(0xF5E4CE)}, {1.f, hex(0xFBE3C4)}});
-    sc::sun(c, 170, 70, 15, hex(0xFFF7DE), hex(0xFFE0A0));
-    const Rgba cloudBody = hex(0xFDFBF4), cloudShade = hex(0xD6E0EE);
+    c.vGradient(0, 0, kPicW, kPicH, {{0.f, pal::kSkyTop}, {0.42f, lighter(pal::kPowderBlue, 0.3f)}, {0.7f, pal::kPaper}, {1.f, pal::kSkyLow}});
+    sc::sun(c, 170, 70, 15, pal::kPaper, lighter(pal::kMarigold, 0.6f));
+    const Rgba cloudBody = lighter(pal::kCloud, 0.3f), cloudShade = lighter(pal::kHazeBlue, 0.3f);
     sc::cloud(c, 360, 44, 120, cloudBody, cloudShade, rng);
     sc::cloud(c, 610, 70, 84, cloudBody, cloudShade, rng);
     sc::cloud(c, 850, 38, 150, cloudBody, cloudShade, rng);
@@ -34,59 +35,59 @@ Canvas townMorning() {
     sc::cloud(c, 985, 112, 56, cloudBody, cloudShade, rng);
     // birds
     for (Pt b : {Pt{470, 60}, Pt{486, 52}, Pt{500, 64}, Pt{760, 96}}) {
-        c.fill(Shape::polyline({{b.x - 4, b.y - 2}, {b.x, b.y}, {b.x + 4, b.y - 2}}, 0.6f), hex(0x5A5870));
+        c.fill(Shape::polyline({{b.x - 4, b.y - 2}, {b.x, b.y}, {b.x + 4, b.y - 2}}, 0.6f), darker(pal::kStone, 0.6f));
     }
 
     // distant mountains and hills
-    sc::hill(c, sc::hillShape(0, kPicW, 146, 24, 0.006f, 11, kPicH), hex(0xB6C3E0), hex(0xD4DCF0));
-    sc::hill(c, sc::hillShape(0, kPicW, 162, 14, 0.009f, 12, kPicH), hex(0xA5BDD8), hex(0xC4D4E8));
+    sc::hill(c, sc::hillShape(0, kPicW, 146, 24, 0.006f, 11, kPicH), darker(pal::kHazeBlue, 0.1f), lighter(pal::kHazeBlue, 0.2f));
+    sc::hill(c, sc::hillShape(0, kPicW, 162, 14, 0.009f, 12, kPicH), lighter(pal::kHighSky, 0.5f), lighter(pal::kBluebell, 0.3f));
     Shape far = sc::hillShape(0, kPicW, 180, 9, 0.011f, 13, kPicH);
-    sc::hill(c, far, hex(0xA8CE8C), hex(0xCBE3A6));
+    sc::hill(c, far, lighter(pal::kFoliage, 0.3f), lighter(pal::kGrass, 0.6f));
     // fields: a patchwork of greens and gold on the far hills
-    const Rgba fields[] = {hex(0xB9D88F), hex(0x9CC67E), hex(0xD9D68E), hex(0xC4DC96), hex(0x8FBF78)};
+    const Rgba fields[] = {lighter(pal::kGrass, 0.4f), lighter(pal::kFoliage, 0.3f), darker(pal::kFirefly, 0.1f), lighter(pal::kGrass, 0.5f), lighter(pal::kFoliage, 0.2f)};
     for (int i = 0; i < 26; ++i) {
         float x = float(i) * 41.f + float(rng.range(-10, 10)), y = 190 + float(rng.range(-4, 10));
         float w = float(rng.range(30, 60)), h = float(rng.range(5, 10));
         Shape patch = Shape::polygon({{x, y}, {x + w, y - 2}, {x + w + 6, y + h}, {x + 4, y + h + 1}}) & far;
         c.fill(patch, withAlpha(fields[i % 5], 0.85f));
-        c.fill(patch & Shape::rect(x, y + h * 0.5f, w + 8, 0.8f), withAlpha(hex(0x8AB070), 0.5f));
+        c.fill(patch & Shape::rect(x, y + h * 0.5f, w + 8, 0.8f), withAlpha(lighter(pal::kLeaf, 0.3f), 0.5f));
     }
     // trees along the far ridge
     for (int i = 0; i < 16; ++i) {
         float x = float(i) * 66.f + float(rng.range(0, 30));
-        sc::roundTree(c, x, 190 + float(rng.range(-3, 4)), float(rng.range(12, 18)), hex(0x7FB06A), rng);
+        sc::roundTree(c, x, 190 + float(rng.range(-3, 4)), float(rng.range(12, 18)), lighter(pal::kLeaf, 0.2f), rng);
     }
 
     // the town on its hill
     Shape townHill = sc::hillShape(0, kPicW, 210, 6, 0.01f, 14, kPicH);
-    sc::hill(c, townHill, hex(0x98C878), hex(0xBEE090));
+    sc::hill(c, townHill, lighter(pal::kGrass, 0.2f), lighter(pal::kGrass, 0.4f));
     struct H {
         float x, base, w, h;
-        uint32_t wall, roof;
+        Rgba wall, roof;
         bool gable;
         int floors;
     };
     const H houses[] = {
-        {286, 212, 26, 18, 0xF3E6CC, 0xC8553D, true, 1},  {330, 210, 34, 20, 0xEFD9B8, 0x5D7FB8, false, 1},
-        {392, 207, 24, 24, 0xF6EEDC, 0xD0703E, true, 2},   {430, 208, 38, 22, 0xF3E6CC, 0xB84A3E, false, 2},
-        {510, 206, 22, 18, 0xEAD7BE, 0x6E8F5C, true, 1},   {585, 207, 36, 22, 0xF6EEDC, 0xC8553D, false, 2},
-        {636, 209, 26, 20, 0xF1DFC4, 0x5D7FB8, true, 1},   {684, 211, 34, 18, 0xF3E6CC, 0xD0703E, false, 1},
-        {742, 212, 24, 17, 0xEFD9B8, 0xB84A3E, true, 1},
+        {286, 212, 26, 18, pal::kWall, pal::kRoof, true, 1},  {330, 210, 34, 20, pal::kCream, darker(pal::kCornflower, 0.3f), false, 1},
+        {392, 207, 24, 24, pal::kPaper, pal::kTerracotta, true, 2},   {430, 208, 38, 22, pal::kWall, darker(pal::kVermilion, 0.2f), false, 2},
+        {510, 206, 22, 18, pal::kPaperShade, darker(pal::kGrass, 0.4f), true, 1},   {585, 207, 36, 22, pal::kPaper, pal::kRoof, false, 2},
+        {636, 209, 26, 20, pal::kPaperShade, darker(pal::kCornflower, 0.3f), true, 1},   {684, 211, 34, 18, pal::kWall, pal::kTerracotta, false, 1},
+        {742, 212, 24, 17, pal::kCream, darker(pal::kVermilion, 0.2f), true, 1},
     };
-    sc::slimTree(c, 376, 210, 34, hex(0x5E9A58));
-    sc::slimTree(c, 622, 210, 30, hex(0x5E9A58));
-    sc::tower(c, 540, 206, 20, 52, hex(0xF1E4CC), hex(0x5D6FA8));
+    sc::slimTree(c, 376, 210, 34, darker(pal::kFoliage, 0.1f));
+    sc::slimTree(c, 622, 210, 30, darker(pal::kFoliage, 0.1f));
+    sc::tower(c, 540, 206, 20, 52, pal::kPaperShade, pal::kDenim);
     for (const H& h : houses) {
-        sc::HouseLook look{hex(h.wall), hex(h.roof), h.gable, true, h.floors};
+        sc::HouseLook look{h.wall, h.roof, h.gable, true, h.floors};
         sc::house(c, h.x, h.base, h.w, h.h, look, rng);
     }
-    sc::smoke(c, 456, 168, 22, hex(0xFFFFFF));
-    sc::smoke(c, 612, 166, 20, hex(0xFFFFFF));
-    for (float x : {318.f, 480.f, 576.f, 730.f, 776.f}) sc::roundTree(c, x, 214, float(rng.range(20, 26)), hex(0x6FAE5E), rng);
+    sc::smoke(c, 456, 168, 22, pal::kCloud);
+    sc::smoke(c, 612, 166, 20, pal::kCloud);
+    for (float x : {318.f, 480.f, 576.f, 730.f, 776.f}) sc::roundTree(c, x, 214, float(rng.range(20, 26)), pal::kFoliage, rng);
 
     // the meadow in front, with the road winding up to the town
     Shape meadow = sc::hillShape(0, kPicW, 226, 5, 0.008f, 15, kPicH);
-    sc::hill(c, meadow, hex(0x8CC66A), hex(0xB4DC88));
+    sc::hill(c, meadow, lighter(pal::kGrass, 0.1f), lighter(pal::kGrass, 0.3f));
     std::vector<Pt> road;
     for (int i = 0; i <= 16; ++i) {
         float t = float(i) / 16.f, y = 256.f - t * 46.f;
@@ -99,21 +100,21 @@ Canvas townMorning() {
         road.push_back({x + (1.f - t) * 30.f + 3.f, y});
     }
     Shape roadS = Shape::polygon(road);
-    c.fill(roadS.grow(1), hex(0xCDB585));
-    c.fill(roadS, hex(0xE8D6A8));
-    c.fill(roadS - roadS.shift(-3, 0), withAlpha(hex(0xD6C090), 0.8f));
-    sc::fence(c, 600, 780, 246, 14, hex(0xB88A5E));
-    sc::bush(c, 580, 246, 24, hex(0x6FAE5E), rng);
-    sc::bush(c, 820, 248, 30, hex(0x5E9F56), rng);
-    sc::bush(c, 180, 250, 26, hex(0x6FAE5E), rng);
-    sc::roundTree(c, 70, 254, 130, hex(0x5FA456), rng);
-    sc::roundTree(c, 960, 256, 118, hex(0x66AA5A), rng);
-    sc::grass(c, 0, kPicW, 256, 8, hex(0x76B65E), rng, 0.3f);
-    const Rgba petals[] = {hex(0xF7D5E0), hex(0xFBF3D8), hex(0xF6D77A), hex(0xC9D8F6)};
+    c.fill(roadS.grow(1), lighter(pal::kGoldDeep, 0.5f));
+    c.fill(roadS, darker(pal::kButter, 0.1f));
+    c.fill(roadS - roadS.shift(-3, 0), withAlpha(lighter(pal::kGoldDeep, 0.6f), 0.8f));
+    sc::fence(c, 600, 780, 246, 14, darker(pal::kSandstone, 0.2f));
+    sc::bush(c, 580, 246, 24, pal::kFoliage, rng);
+    sc::bush(c, 820, 248, 30, darker(pal::kLeaf, 0.1f), rng);
+    sc::bush(c, 180, 250, 26, pal::kFoliage, rng);
+    sc::roundTree(c, 70, 254, 130, pal::kLeaf, rng);
+    sc::roundTree(c, 960, 256, 118, pal::kFoliage, rng);
+    sc::grass(c, 0, kPicW, 256, 8, pal::kFoliage, rng, 0.3f);
+    const Rgba petals[] = {lighter(pal::kPink, 0.2f), pal::kPaper, lighter(pal::kLemon, 0.3f), pal::kHazeBlue};
     for (int i = 0; i < 30; ++i) {
         float x = float(rng.range(0, kPicW)), y = float(rng.range(236, 254));
         if (std::fabs(x - 320) < 60) continue;  // keep the road clear
-        sc::flower(c, x, y, float(rng.range(5, 9)), float(rng.range(2.0, 3.2)), petals[i % 4], hex(0xF2B84A));
+        sc::flower(c, x, y, float(rng.range(5, 9)), float(rng.range(2.0, 3.2)), petals[i % 4], pal::kMarigold);
     }
     c.noise(0, 0, kPicW, kPicH, 2.f, rng);
     return c;
@@ -123,90 +124,90 @@ Canvas townMorning() {
 Canvas nubbleVillage() {
     Canvas c(kPicW, kPicH);
     Rng rng(seedOf("img/Gplg.png nubbles"));
-    c.vGradient(0, 0, kPicW, kPicH, {{0.f, hex(0x2F5E50)}, {0.45f, hex(0x5E9A62)}, {1.f, hex(0xA8CF82)}});
+    c.vGradient(0, 0, kPicW, kPicH, {{0.f, darker(pal::kGreen, 0.6f)}, {0.45f, pal::kSage}, {1.f, lighter(pal::kGrass, 0.3f)}});
     // sunlight through the canopy
     for (Pt p : {Pt{200, 60}, Pt{560, 40}, Pt{880, 70}})
-        c.radialGradient(p.x, p.y, 170, hex(0xFFF2C0, 120), hex(0xFFF2C0, 0));
+        glow(c, p.x, p.y, 170, pal::kButter, 120);
     // giant grass stems and clover far behind
     for (int i = 0; i < 22; ++i) {
         float x = float(i) * 48.f + float(rng.range(-12, 12));
         float w = float(rng.range(6, 12)), lean = float(rng.range(-30, 30));
-        Rgba col = withAlpha(mix(hex(0x3F7458), hex(0x6FA06A), float(rng.unit())), 0.75f);
+        Rgba col = withAlpha(mix(darker(pal::kSage, 0.3f), lighter(pal::kSage, 0.1f), float(rng.unit())), 0.75f);
         c.fill(Shape::polygon({{x - w, 256}, {x + lean - 1, -10}, {x + lean + 1, -10}, {x + w, 256}}), col);
     }
     for (int i = 0; i < 6; ++i) {
         float x = 80.f + float(i) * 175.f + float(rng.range(-30, 30)), y = float(rng.range(120, 150));
-        Rgba col = withAlpha(hex(0x4F8A5E), 0.8f);
+        Rgba col = withAlpha(darker(pal::kSage, 0.1f), 0.8f);
         c.fill(Shape::capsule({x, 256}, {x + 4, y}, 2.5f), col);
         for (int k = 0; k < 3; ++k) {
             float a = float(k) / 3.f * 2.f * float(kPi) - 1.57f;
             c.fill(Shape::circle(x + 4 + std::cos(a) * 14, y + std::sin(a) * 14, 15), col);
         }
     }
-    sc::lightShafts(c, 0, 0, kPicW, 230, hex(0xFFF6C8), rng);
+    sc::lightShafts(c, 0, 0, kPicW, 230, lighter(pal::kFirefly, 0.6f), rng);
 
     // the ground
     Shape back = sc::hillShape(0, kPicW, 196, 7, 0.012f, 21, kPicH);
-    sc::hill(c, back, hex(0x7AAE5A), hex(0xA2CC72));
+    sc::hill(c, back, pal::kFoliage, lighter(pal::kGrass, 0.2f));
     Shape front = sc::hillShape(0, kPicW, 222, 4, 0.015f, 22, kPicH);
 
     // mushroom houses and plain mushrooms
-    sc::mushroom(c, 60, 206, 30, hex(0xE0A04A), rng);
-    sc::mushroomHouse(c, 150, 214, 92, hex(0xD9553F), rng);
-    sc::mushroom(c, 330, 204, 26, hex(0xC9B3E6), rng);
-    sc::mushroomHouse(c, 420, 210, 72, hex(0xE0903A), rng);
-    sc::mushroomHouse(c, 660, 214, 116, hex(0xD9553F), rng);
-    sc::mushroom(c, 770, 208, 34, hex(0xD9553F), rng);
-    sc::mushroomHouse(c, 890, 212, 82, hex(0x8C6CC8), rng);
-    sc::flower(c, 300, 214, 84, 17, hex(0xFBF3E4), hex(0xF2B84A));
-    sc::flower(c, 790, 216, 96, 19, hex(0xF7C9D9), hex(0xF2B84A));
-    sc::flower(c, 990, 214, 64, 13, hex(0xC9D8F6), hex(0xF6D77A));
+    sc::mushroom(c, 60, 206, 30, lighter(pal::kAmber, 0.1f), rng);
+    sc::mushroomHouse(c, 150, 214, 92, pal::kVermilion, rng);
+    sc::mushroom(c, 330, 204, 26, pal::kLilac, rng);
+    sc::mushroomHouse(c, 420, 210, 72, pal::kAmber, rng);
+    sc::mushroomHouse(c, 660, 214, 116, pal::kVermilion, rng);
+    sc::mushroom(c, 770, 208, 34, pal::kVermilion, rng);
+    sc::mushroomHouse(c, 890, 212, 82, pal::kViolet, rng);
+    sc::flower(c, 300, 214, 84, 17, pal::kPaper, pal::kMarigold);
+    sc::flower(c, 790, 216, 96, 19, pal::kPink, pal::kMarigold);
+    sc::flower(c, 990, 214, 64, 13, pal::kHazeBlue, lighter(pal::kLemon, 0.3f));
 
-    sc::hill(c, front, hex(0x8CC066), hex(0xB4DA82));
+    sc::hill(c, front, lighter(pal::kGrass, 0.1f), lighter(pal::kGrass, 0.3f));
     // pebbles and clover on the path
     for (int i = 0; i < 40; ++i) {
         float x = float(rng.range(0, kPicW)), y = float(rng.range(232, 252));
         if (rng.chance(0.5))
-            c.fillEllipse(x, y, float(rng.range(2, 4)), float(rng.range(1.5, 2.5)), hex(0xC8C0AE));
+            c.fillEllipse(x, y, float(rng.range(2, 4)), float(rng.range(1.5, 2.5)), darker(pal::kCream, 0.2f));
         else
             for (int k = 0; k < 3; ++k)
-                c.fillCircle(x + std::cos(k * 2.1f) * 2.4f, y + std::sin(k * 2.1f) * 2.f, 2.1f, hex(0x5E9F56));
+                c.fillCircle(x + std::cos(k * 2.1f) * 2.4f, y + std::sin(k * 2.1f) * 2.f, 2.1f, darker(pal::kLeaf, 0.1f));
     }
 
     // the nubbles going about their morning
     struct N {
         float x, base, size;
-        uint32_t body;
+        Rgba body;
         float facing;
         bool waving;
     };
     const N folk[] = {
-        {226, 240, 28, 0xF4B38A, 1.f, true},    {268, 242, 24, 0xA8DDB5, -1.f, false},
-        {372, 238, 21, 0xF6D77A, 0.5f, false},  {512, 242, 30, 0xC9B3E6, 0.3f, false},
-        {552, 243, 20, 0x9CC8EE, -0.6f, true},  {728, 241, 27, 0xF4B38A, 1.f, false},
-        {768, 244, 22, 0xF6D77A, -1.f, false},  {968, 242, 26, 0x9CC8EE, -0.5f, false},
-        {88, 242, 23, 0xA8DDB5, 0.7f, false},   {612, 245, 18, 0xF7C9D9, -0.3f, true},
+        {226, 240, 28, pal::kPeach, 1.f, true},    {268, 242, 24, pal::kMint, -1.f, false},
+        {372, 238, 21, lighter(pal::kLemon, 0.3f), 0.5f, false},  {512, 242, 30, pal::kLilac, 0.3f, false},
+        {552, 243, 20, pal::kPowderBlue, -0.6f, true},  {728, 241, 27, pal::kPeach, 1.f, false},
+        {768, 244, 22, lighter(pal::kLemon, 0.3f), -1.f, false},  {968, 242, 26, pal::kPowderBlue, -0.5f, false},
+        {88, 242, 23, pal::kMint, 0.7f, false},   {612, 245, 18, pal::kPink, -0.3f, true},
     };
     for (const N& n : folk) {
         NubbleLook look;
-        look.body = hex(n.body);
+        look.body = n.body;
         look.facing = n.facing;
         look.waving = n.waving;
         nubble(c, n.x, n.base, n.size, look);
     }
 
     // giant leaves overhead
-    sc::leaf(c, {-40, -30}, {230, 62}, 120, hex(0x4E9A4A));
-    sc::leaf(c, {330, -40}, {520, 40}, 96, hex(0x5DAA52));
-    sc::leaf(c, {760, -50}, {560, 52}, 104, hex(0x4A9046));
-    sc::leaf(c, {1060, -20}, {820, 70}, 126, hex(0x56A04E));
+    sc::leaf(c, {-40, -30}, {230, 62}, 120, pal::kLeaf);
+    sc::leaf(c, {330, -40}, {520, 40}, 96, pal::kLeaf);
+    sc::leaf(c, {760, -50}, {560, 52}, 104, darker(pal::kLeaf, 0.1f));
+    sc::leaf(c, {1060, -20}, {820, 70}, 126, pal::kLeaf);
     // dew and fireflies
     for (int i = 0; i < 28; ++i) {
         float x = float(rng.range(0, kPicW)), y = float(rng.range(70, 200));
-        c.radialGradient(x, y, 5, hex(0xFFF6B8, 200), hex(0xFFF6B8, 0));
-        c.fillCircle(x, y, 1.0f, hex(0xFFFBE0));
+        glow(c, x, y, 5, pal::kButter, 200);
+        c.fillCircle(x, y, 1.0f, lighter(pal::kPaper, 0.6f));
     }
-    sc::grass(c, 0, kPicW, 256, 10, hex(0x6FAE56), rng, 0.35f);
+    sc::grass(c, 0, kPicW, 256, 10, pal::kFoliage, rng, 0.35f);
     c.noise(0, 0, kPicW, kPicH, 2.f, rng);
     return c;
 }
@@ -219,22 +220,22 @@ Canvas storyFrame() {
     const int W = 640, H = 480;
     Canvas c(W, H);
     Rng rng(seedOf(kPicPrologueFrame.path));
-    c.vGradient(0, 0, W, H, {{0.f, hex(0x2A2340)}, {0.5f, hex(0x1F1A33)}, {1.f, hex(0x17132A)}});
+    c.vGradient(0, 0, W, H, {{0.f, pal::kNightLift}, {0.5f, pal::kNight}, {1.f, pal::kNight}});
     c.noise(0, 0, W, H, 3.f, rng);
-    const Rgba gold = pal::kGold, goldDeep = hex(0x8C6A2E);
+    const Rgba gold = pal::kGold, goldDeep = pal::kGoldDeep;
 
     // the caption panel
     Shape panel = Shape::roundRect(22, 262, W - 44, 204, 12);
-    c.fill(panel.grow(3), hex(0x14101F));
+    c.fill(panel.grow(3), pal::kFrameDark);
     c.fill(panel.grow(2), goldDeep);
     c.fill(panel.grow(1), gold);
-    c.fill(panel, hex(0x1C1730));
-    c.fill(panel - panel.shift(0, -3), hex(0x241E3C));
-    c.radialGradient(320, 370, 300, hex(0x262040, 110), hex(0x262040, 0));
+    c.fill(panel, pal::kNight);
+    c.fill(panel - panel.shift(0, -3), pal::kNightLift);
+    glow(c, 320, 370, 300, pal::kNightLift, 110);
     // three paint dots crowning the panel, and flourishes beside them
     const Rgba paints[3] = {pal::kRed, pal::kGreen, pal::kBlue};
     for (int i = 0; i < 3; ++i) {
-        c.fillCircle(304.f + i * 16.f, 262, 5.5f, hex(0x14101F));
+        c.fillCircle(304.f + i * 16.f, 262, 5.5f, pal::kFrameDark);
         c.fillCircle(304.f + i * 16.f, 262, 4.5f, paints[i]);
         c.fillCircle(302.5f + i * 16.f, 260.5f, 1.4f, lighter(paints[i], 0.6f));
     }
@@ -252,17 +253,17 @@ Canvas storyFrame() {
 
     // the window over the picture
     Shape window = Shape::roundRect(16, 10, W - 32, 236, 10).hard();
-    c.fill(window.grow(4), hex(0x14101F));
+    c.fill(window.grow(4), pal::kFrameDark);
     c.fill(window.grow(3), goldDeep);
     c.fill(window.grow(2), gold);
     c.fill((window.grow(2) - window.grow(2).shift(1, 1)), pal::kGoldLight);
-    c.fill(window.grow(1), hex(0x2A2340));
+    c.fill(window.grow(1), pal::kNightLift);
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x)
             if (window.at(x, y) > 0.5f) c.at(x, y) = kClear;
     // corner studs on the window frame
     for (Pt p : {Pt{16, 10}, Pt{624, 10}, Pt{16, 246}, Pt{624, 246}}) {
-        c.fillCircle(p.x, p.y, 6.5f, hex(0x14101F));
+        c.fillCircle(p.x, p.y, 6.5f, pal::kFrameDark);
         c.fillCircle(p.x, p.y, 5.f, gold);
         c.fillCircle(p.x - 1.2f, p.y - 1.2f, 2.f, pal::kGoldLight);
     }

@@ -20,6 +20,7 @@
 #include "hud_parts.h"
 #include "palette.h"
 #include "props.h"
+#include "scene_kit.h"
 #include "scenery.h"
 #include "words.h"
 
@@ -42,14 +43,14 @@ const TitleButton kButtons[3] = {
 
 // The legendary gate on a far hill, pale in the haze.
 void farGate(Canvas& c, float cx, float base, float s) {
-    const Rgba stone = hex(0xC9C6DA), shadow = hex(0xA9A6C2);
+    const Rgba stone = darker(pal::kFrost, 0.2f), shadow = lighter(pal::kDenim, 0.4f);
     Shape gate = Shape::rect(cx - s * 0.5f, base - s * 0.75f, s * 0.16f, s * 0.75f) |
                  Shape::rect(cx + s * 0.34f, base - s * 0.75f, s * 0.16f, s * 0.75f) |
                  Shape::rect(cx - s * 0.6f, base - s * 0.9f, s * 1.2f, s * 0.14f) |
                  Shape::rect(cx - s * 0.5f, base - s * 0.78f, s, s * 0.08f);
     c.fill(gate, stone);
     c.fill(gate - gate.shift(-2, 0), shadow);
-    c.radialGradient(cx, base - s * 0.45f, s * 0.5f, hex(0xFFF3B0, 150), hex(0xFFF3B0, 0));
+    glow(c, cx, base - s * 0.45f, s * 0.5f, pal::kButter, 150);
 }
 
 void footprint(Canvas& c, float x, float y, float angle, Rgba col) {
@@ -70,8 +71,8 @@ Canvas titlePicture() {
     const int W = kScreenW, H = kScreenH;
     Canvas c(W, H);
     Rng rng(seedOf(kPicTitle.path));
-    c.vGradient(0, 0, W, H, {{0.f, hex(0x8CC2EC)}, {0.5f, hex(0xCDE6F2)}, {0.7f, hex(0xF6EAD0)}, {1.f, hex(0xF6E2C0)}});
-    c.radialGradient(600, 30, 300, hex(0xFFF4D6, 110), hex(0xFFF4D6, 0));
+    c.vGradient(0, 0, W, H, {{0.f, pal::kPowderBlue}, {0.5f, lighter(pal::kPowderBlue, 0.4f)}, {0.7f, pal::kPaper}, {1.f, pal::kCream}});
+    glow(c, 600, 30, 300, pal::kPaper, 110);
     // a rainbow of the three paints behind everything
     const Rgba bow[3] = {pal::kRed, pal::kGreen, pal::kBlue};
     for (int i = 0; i < 3; ++i) {
@@ -82,18 +83,18 @@ Canvas titlePicture() {
         });
         c.fill(band, withAlpha(lighter(bow[i], 0.35f), 0.42f));
     }
-    const Rgba cloudBody = hex(0xFCFAF3), cloudShade = hex(0xD6E0EE);
+    const Rgba cloudBody = lighter(pal::kCloud, 0.3f), cloudShade = lighter(pal::kHazeBlue, 0.3f);
     sc::cloud(c, 560, 200, 120, cloudBody, cloudShade, rng);
     sc::cloud(c, 130, 236, 90, cloudBody, cloudShade, rng);
     // far mountains, the gate of the legend on its hill
-    sc::hill(c, sc::hillShape(0, W, 282, 22, 0.008f, 101, H), hex(0xB6C3E0), hex(0xD4DCF0));
+    sc::hill(c, sc::hillShape(0, W, 282, 22, 0.008f, 101, H), darker(pal::kHazeBlue, 0.1f), lighter(pal::kHazeBlue, 0.2f));
     farGate(c, 300, 276, 34);
-    sc::hill(c, sc::hillShape(0, W, 306, 12, 0.011f, 102, H), hex(0xA8CE8C), hex(0xCBE3A6));
+    sc::hill(c, sc::hillShape(0, W, 306, 12, 0.011f, 102, H), lighter(pal::kFoliage, 0.3f), lighter(pal::kGrass, 0.6f));
     for (int i = 0; i < 9; ++i)
         sc::roundTree(c, float(i) * 74.f + float(rng.range(0, 30)), 312 + float(rng.range(-3, 3)), float(rng.range(14, 20)),
-                      hex(0x7FB06A), rng);
+                      lighter(pal::kLeaf, 0.2f), rng);
     Shape meadow = sc::hillShape(0, W, 344, 8, 0.009f, 103, H);
-    sc::hill(c, meadow, hex(0x90C670), hex(0xB6DC8C));
+    sc::hill(c, meadow, lighter(pal::kGrass, 0.2f), lighter(pal::kGrass, 0.4f));
     // the road from the reader's feet to the far gate
     std::vector<Pt> road;
     auto roadAt = [&](float t, float side) {
@@ -105,9 +106,9 @@ Canvas titlePicture() {
     for (int i = 0; i <= 24; ++i) road.push_back(roadAt(float(i) / 24.f, -1));
     for (int i = 24; i >= 0; --i) road.push_back(roadAt(float(i) / 24.f, 1));
     Shape roadS = Shape::polygon(road);
-    c.fill(roadS.grow(1), hex(0xCDB585));
-    c.fill(roadS, hex(0xEBDAAE));
-    c.fill(roadS - roadS.shift(-3, 0), withAlpha(hex(0xD6C090), 0.8f));
+    c.fill(roadS.grow(1), lighter(pal::kGoldDeep, 0.5f));
+    c.fill(roadS, darker(pal::kButter, 0.1f));
+    c.fill(roadS - roadS.shift(-3, 0), withAlpha(lighter(pal::kGoldDeep, 0.6f), 0.8f));
     // footprints of the three paints along the road behind the travellers
     const Rgba steps[3] = {pal::kRed, pal::kGreen, pal::kBlue};
     for (int i = 0; i < 7; ++i) {
@@ -117,14 +118,14 @@ Canvas titlePicture() {
         float side = (i % 2 ? 1.f : -1.f) * 8.f;
         footprint(c, a.x - std::sin(ang) * side, a.y + std::cos(ang) * side, ang, withAlpha(steps[i % 3], 0.85f));
     }
-    sc::bush(c, 18, 420, 40, hex(0x6FAE5E), rng);
-    sc::roundTree(c, 604, 470, 150, hex(0x66AA5A), rng);
-    sc::grass(c, 0, W, 482, 10, hex(0x76B65E), rng, 0.3f);
-    const Rgba petals[] = {hex(0xF7D5E0), hex(0xFBF3D8), hex(0xF6D77A), hex(0xC9D8F6)};
+    sc::bush(c, 18, 420, 40, pal::kFoliage, rng);
+    sc::roundTree(c, 604, 470, 150, pal::kFoliage, rng);
+    sc::grass(c, 0, W, 482, 10, pal::kFoliage, rng, 0.3f);
+    const Rgba petals[] = {lighter(pal::kPink, 0.2f), pal::kPaper, lighter(pal::kLemon, 0.3f), pal::kHazeBlue};
     for (int i = 0; i < 30; ++i) {
         float x = float(rng.range(0, 380)), y = float(rng.range(360, 476));
         if (roadS.at(int(x), int(y)) > 0.f) continue;
-        sc::flower(c, x, y, float(rng.range(6, 10)), float(rng.range(2.2, 3.4)), petals[i % 4], hex(0xF2B84A));
+        sc::flower(c, x, y, float(rng.range(6, 10)), float(rng.range(2.2, 3.4)), petals[i % 4], pal::kMarigold);
     }
 
     // the two travellers setting out, seen from a little behind
@@ -151,14 +152,14 @@ Canvas titlePicture() {
     ja.size = 32;
     ja.colour = pal::kInk;
     ja.bold = true;
-    ja.outline = hex(0xFFF8EA);
+    ja.outline = pal::kPaper;
     ja.outlineWidth = 2;
     textCentred(c, 172, 38, say(words::kLogoSmall), ja);
     TextStyle big = ja;
     big.size = lang() == Lang::En ? 64 : 78;
     big.outline = pal::kOutline;
     big.outlineWidth = 3;
-    big.shadow = hex(0x6A7AA8);
+    big.shadow = lighter(pal::kDenim, 0.1f);
     // Japanese: three glyphs 92 px apart, the middle one a little lower;
     // English: one word in three pieces, set side by side on one baseline
     // and centred where the glyphs are.
@@ -182,13 +183,13 @@ Canvas titlePicture() {
     en.size = 34;
     en.bold = true;
     en.tracking = 6;
-    en.colour = hex(0x4A3A5E);
-    en.outline = hex(0xFFF8EA);
+    en.colour = pal::kDuskShadow;
+    en.outline = pal::kPaper;
     en.outlineWidth = 2;
     textCentred(c, 172, 182, "Tolvane", en);
 
     for (const TitleButton& b : kButtons) {
-        Rgba face = mix(b.paint, hex(0xF6E6C4), 0.12f);
+        Rgba face = mix(b.paint, pal::kCream, 0.12f);
         int size = int((b.y1 - b.y0) * 0.42f);
         fe::raisedButton(c, b.x0 + 1, b.y0 + 1, b.x1 - b.x0 - 2, b.y1 - b.y0 - 2, face, say(b.label), size);
     }
@@ -203,13 +204,13 @@ Canvas talkWindow() {
     Shape outer = Shape::roundRect(x0, y0, x1 - x0, y1 - y0, 12).hard();
     Shape inner = Shape::roundRect(x0 + 7, y0 + 7, x1 - x0 - 14, y1 - y0 - 14, 7).hard();
     c.fill(outer.grow(1), pal::kOutline);
-    Ramp wood = shade(hex(0x8A5A3C));
+    Ramp wood = shade(pal::kBrown);
     c.fill(outer, wood.base);
     c.fill(outer - outer.shift(0, 2), wood.light);
     c.fill(outer - outer.shift(0, -2), wood.shadow);
     c.fill(inner.grow(2), pal::kGold);
     c.fill(inner.grow(1), pal::kOutline);
-    c.fill(inner, [&](int, int y) { return mix(hex(0xFBF5E6), hex(0xF1E4C8), (float(y) - y0) / (y1 - y0)); });
+    c.fill(inner, [&](int, int y) { return mix(pal::kPaper, pal::kCream, (float(y) - y0) / (y1 - y0)); });
     paperGrain(c, 1);
     // the three paints as studs in the frame's corners, and a page-turn mark
     const Rgba studs[4] = {pal::kRed, pal::kGreen, pal::kBlue, pal::kGold};

@@ -1,0 +1,21 @@
+// The painted scenes' kit: the little tools every background, prologue,
+// ending and title picture reaches for, and the looks more than one of them
+// shares, all in palette names.
+#pragma once
+#include "canvas.h"
+#include "palette.h"
+
+namespace ag {
+
+// A palette colour at the given opacity (0..255).
+constexpr Rgba faded(Rgba c, uint8_t alpha) {
+    c.a = alpha;
+    return c;
+}
+
+// A soft round glow: `col` at `alpha` in the centre, gone at radius r.
+inline void glow(Canvas& c, float cx, float cy, float r, Rgba col, uint8_t alpha) {
+    c.radialGradient(cx, cy, r, faded(col, alpha), faded(col, 0));
+}
+
+}  // namespace ag
