@@ -65,15 +65,11 @@ void footprint(Canvas& c, float x, float y, float angle, Rgba col) {
     c.fill(Shape::polygon(sole) | Shape::polygon(heel), col);
 }
 
-}  // namespace
-
-Canvas titlePicture() {
+// The sky: morning light, a rainbow of the three paints, two clouds.
+void titleSky(Canvas& c, Rng& rng) {
     const int W = kScreenW, H = kScreenH;
-    Canvas c(W, H);
-    Rng rng(seedOf(kPicTitle.path));
     c.vGradient(0, 0, W, H, {{0.f, pal::kPowderBlue}, {0.5f, lighter(pal::kPowderBlue, 0.4f)}, {0.7f, pal::kPaper}, {1.f, pal::kCream}});
     glow(c, 600, 30, 300, pal::kPaper, 110);
-    // a rainbow of the three paints behind everything
     const Rgba bow[3] = {pal::kRed, pal::kGreen, pal::kBlue};
     for (int i = 0; i < 3; ++i) {
         float r = 420.f - float(i) * 13.f;
@@ -86,67 +82,102 @@ Canvas titlePicture() {
     const Rgba cloudBody = lighter(pal::kCloud, 0.3f), cloudShade = lighter(pal::kHazeBlue, 0.3f);
     sc::cloud(c, 560, 200, 120, cloudBody, cloudShade, rng);
     sc::cloud(c, 130, 236, 90, cloudBody, cloudShade, rng);
-    // far mountains, the gate of the legend on its hill
+}
+
+// Far mountains, the gate of the legend on its hill, the meadow.
+void titleLand(Canvas& c, Rng& rng) {
+    const int W = kScreenW, H = kScreenH;
     sc::hill(c, sc::hillShape(0, W, 282, 22, 0.008f, 101, H), darker(pal::kHazeBlue, 0.1f), lighter(pal::kHazeBlue, 0.2f));
     farGate(c, 300, 276, 34);
     sc::hill(c, sc::hillShape(0, W, 306, 12, 0.011f, 102, H), lighter(pal::kFoliage, 0.3f), lighter(pal::kGrass, 0.6f));
     for (int i = 0; i < 9; ++i)
         sc::roundTree(c, float(i) * 74.f + float(rng.range(0, 30)), 312 + float(rng.range(-3, 3)), float(rng.range(14, 20)),
                       lighter(pal::kLeaf, 0.2f), rng);
-    Shape meadow = sc::hillShape(0, W, 344, 8, 0.009f, 103, H);
-    sc::hill(c, meadow, lighter(pal::kGrass, 0.2f), lighter(pal::kGrass, 0.4f));
-    // the road from the reader's feet to the far gate
+    sc::hill(c, sc::hillShape(0, W, 344, 8, 0.009f, 103, H), lighter(pal::kGrass, 0.2f), lighter(pal::kGrass, 0.4f));
+}
+
+// A point on the road from the reader's feet (t = 0) to the far gate
+// (t = 1), `side` half-widths off its middle.
+Pt roadAt(float t, float side) {
+    float y = 480.f - t * 176.f;
+    float x = 70.f + 230.f * t + 60.f * std::sin(t * 3.4f) * (1.f - t);
+    float half = lerpf(46.f, 3.f, t);
+    return Pt{x + side * half, y};
+}
+
+// The road with the footprints of the three paints on it; returns the road
+// so the flowers keep off it.
+Shape titleRoad(Canvas& c) {
     std::vector<Pt> road;
-    auto roadAt = [&](float t, float side) {
-        float y = 480.f - t * 176.f;
-        float x = 70.f + 230.f * t + 60.f * std::sin(t * 3.4f) * (1.f - t);
-        float half = lerpf(46.f, 3.f, t);
-        return Pt{x + side * half, y};
-    };
     for (int i = 0; i <= 24; ++i) road.push_back(roadAt(float(i) / 24.f, -1));
     for (int i = 24; i >= 0; --i) road.push_back(roadAt(float(i) / 24.f, 1));
     Shape roadS = Shape::polygon(road);
     c.fill(roadS.grow(1), lighter(pal::kGoldDeep, 0.5f));
     c.fill(roadS, darker(pal::kButter, 0.1f));
     c.fill(roadS - roadS.shift(-3, 0), withAlpha(lighter(pal::kGoldDeep, 0.6f), 0.8f));
-    // footprints of the three paints along the road behind the travellers
-    const Rgba steps[3] = {pal::kRed, pal::kGreen, pal::kBlue};
     for (int i = 0; i < 7; ++i) {
         float t = 0.02f + float(i) * 0.035f;
         Pt a = roadAt(t, 0), b = roadAt(t + 0.01f, 0);
         float ang = std::atan2(b.y - a.y, b.x - a.x);
         float side = (i % 2 ? 1.f : -1.f) * 8.f;
-        footprint(c, a.x - std::sin(ang) * side, a.y + std::cos(ang) * side, ang, withAlpha(steps[i % 3], 0.85f));
+        footprint(c, a.x - std::sin(ang) * side, a.y + std::cos(ang) * side, ang, withAlpha(kPaints[i % 3], 0.85f));
     }
+    return roadS;
+}
+
+// A bush, a big tree, grass and flowers beside the road.
+void titleForeground(Canvas& c, const Shape& road, Rng& rng) {
     sc::bush(c, 18, 420, 40, pal::kFoliage, rng);
     sc::roundTree(c, 604, 470, 150, pal::kFoliage, rng);
-    sc::grass(c, 0, W, 482, 10, pal::kFoliage, rng, 0.3f);
-    const Rgba petals[] = {lighter(pal::kPink, 0.2f), pal::kPaper, lighter(pal::kLemon, 0.3f), pal::kHazeBlue};
+    sc::grass(c, 0, kScreenW, 482, 10, pal::kFoliage, rng, 0.3f);
     for (int i = 0; i < 30; ++i) {
         float x = float(rng.range(0, 380)), y = float(rng.range(360, 476));
-        if (roadS.at(int(x), int(y)) > 0.f) continue;
-        sc::flower(c, x, y, float(rng.range(6, 10)), float(rng.range(2.2, 3.4)), petals[i % 4], pal::kMarigold);
+        if (road.at(int(x), int(y)) > 0.f) continue;
+        sc::flower(c, x, y, float(rng.range(6, 10)), float(rng.range(2.2, 3.4)), meadowPetal(i), pal::kMarigold);
     }
+}
 
-    // the two travellers setting out, seen from a little behind
-    {
-        fe::Pose partner;
-        partner.facing = 0.6f;
-        partner.stride = 0.8f;
-        partner.near = fe::Arm::Wave;
-        partner.far = fe::Arm::Down;
-        partner.expr = fe::Expr::Grin;
-        fe::traveller(c, fe::Who::Partner, 196, 420, 92, partner);
-        fe::Pose hero;
-        hero.facing = 0.7f;
-        hero.stride = -0.8f;
-        hero.near = fe::Arm::Down;
-        hero.far = fe::Arm::Forward;
-        hero.expr = fe::Expr::Smile;
-        fe::traveller(c, fe::Who::Hero, 128, 446, 100, hero);
+// The two travellers setting out, seen from a little behind.
+void titleTravellers(Canvas& c) {
+    fe::Pose partner;
+    partner.facing = 0.6f;
+    partner.stride = 0.8f;
+    partner.near = fe::Arm::Wave;
+    partner.far = fe::Arm::Down;
+    partner.expr = fe::Expr::Grin;
+    fe::traveller(c, fe::Who::Partner, 196, 420, 92, partner);
+    fe::Pose hero;
+    hero.facing = 0.7f;
+    hero.stride = -0.8f;
+    hero.near = fe::Arm::Down;
+    hero.far = fe::Arm::Forward;
+    hero.expr = fe::Expr::Smile;
+    fe::traveller(c, fe::Who::Hero, 128, 446, 100, hero);
+}
+
+// The big line of the name in the three paints. Japanese: three glyphs
+// 92 px apart, the middle one a little lower; English: one word in three
+// pieces, set side by side on one baseline and centred where the glyphs are.
+void titleBigName(Canvas& c, TextStyle big) {
+    float at[3] = {80, 172, 264};
+    std::string word;
+    if (lang() == Lang::En) {
+        float w[3], total = 0;
+        for (int i = 0; i < 3; ++i) total += w[i] = float(measureText(say(words::kLogoBig[i]), big).w - 6);
+        float x = 172.f - total / 2.f;
+        for (int i = 0; i < 3; ++i) at[i] = x + w[i] / 2.f, x += w[i], word += say(words::kLogoBig[i]);
     }
+    for (int i = 0; i < 3; ++i) {
+        big.colour = kPaints[i];
+        if (word.empty())
+            textCentred(c, at[i], 108.f + (i == 1 ? 5.f : 0.f), say(words::kLogoBig[i]), big);
+        else
+            textCentred(c, at[i], 108.f, say(words::kLogoBig[i]), big, word);
+    }
+}
 
-    // the name of the game
+// The name of the game: the small line, the big line, the Latin name.
+void titleName(Canvas& c) {
     TextStyle ja;
     ja.face = Face::Mincho;
     ja.size = 32;
@@ -160,24 +191,7 @@ Canvas titlePicture() {
     big.outline = pal::kOutline;
     big.outlineWidth = 3;
     big.shadow = lighter(pal::kDenim, 0.1f);
-    // Japanese: three glyphs 92 px apart, the middle one a little lower;
-    // English: one word in three pieces, set side by side on one baseline
-    // and centred where the glyphs are.
-    float at[3] = {80, 172, 264};
-    std::string word;
-    if (lang() == Lang::En) {
-        float w[3], total = 0;
-        for (int i = 0; i < 3; ++i) total += w[i] = float(measureText(say(words::kLogoBig[i]), big).w - 6);
-        float x = 172.f - total / 2.f;
-        for (int i = 0; i < 3; ++i) at[i] = x + w[i] / 2.f, x += w[i], word += say(words::kLogoBig[i]);
-    }
-    for (int i = 0; i < 3; ++i) {
-        big.colour = steps[i];
-        if (word.empty())
-            textCentred(c, at[i], 108.f + (i == 1 ? 5.f : 0.f), say(words::kLogoBig[i]), big);
-        else
-            textCentred(c, at[i], 108.f, say(words::kLogoBig[i]), big, word);
-    }
+    titleBigName(c, big);
     TextStyle en;
     en.face = Face::Gothic;
     en.size = 34;
@@ -187,7 +201,19 @@ Canvas titlePicture() {
     en.outline = pal::kPaper;
     en.outlineWidth = 2;
     textCentred(c, 172, 182, "Tolvane", en);
+}
 
+}  // namespace
+
+Canvas titlePicture() {
+    Canvas c(kScreenW, kScreenH);
+    Rng rng(seedOf(kPicTitle.path));
+    titleSky(c, rng);
+    titleLand(c, rng);
+    const Shape road = titleRoad(c);
+    titleForeground(c, road, rng);
+    titleTravellers(c);
+    titleName(c);
     for (const TitleButton& b : kButtons) {
         Rgba face = mix(b.paint, pal::kCream, 0.12f);
         int size = int((b.y1 - b.y0) * 0.42f);

@@ -18,4 +18,13 @@ inline void glow(Canvas& c, float cx, float cy, float r, Rgba col, uint8_t alpha
     c.radialGradient(cx, cy, r, faded(col, alpha), faded(col, 0));
 }
 
+// The three paints in their order: fire, wind, water.
+inline constexpr Rgba kPaints[3] = {pal::kRed, pal::kGreen, pal::kBlue};
+
+// The petals of the meadow flowers, strewn in turn (i = 0, 1, 2...).
+inline Rgba meadowPetal(int i) {
+    const Rgba petals[4] = {lighter(pal::kPink, 0.2f), pal::kPaper, lighter(pal::kLemon, 0.3f), pal::kHazeBlue};
+    return petals[i % 4];
+}
+
 }  // namespace ag
