@@ -22,9 +22,8 @@ namespace {
 constexpr int kPicW = 1024, kPicH = 256;
 
 // ---------------------------------------------------------------- the town
-Canvas townMorning() {
-    Canvas c(kPicW, kPicH);
-    Rng rng(seedOf("img/Gplg.png town"));
+// The morning sky: the sun, clouds and a few birds.
+void townSky(Canvas& c, Rng& rng) {
     c.vGradient(0, 0, kPicW, kPicH, {{0.f, pal::kSkyTop}, {0.42f, lighter(pal::kPowderBlue, 0.3f)}, {0.7f, pal::kPaper}, {1.f, pal::kSkyLow}});
     sc::sun(c, 170, 70, 15, pal::kPaper, lighter(pal::kMarigold, 0.6f));
     const Rgba cloudBody = lighter(pal::kCloud, 0.3f), cloudShade = lighter(pal::kHazeBlue, 0.3f);
@@ -33,18 +32,20 @@ Canvas townMorning() {
     sc::cloud(c, 850, 38, 150, cloudBody, cloudShade, rng);
     sc::cloud(c, 80, 122, 64, cloudBody, cloudShade, rng);
     sc::cloud(c, 985, 112, 56, cloudBody, cloudShade, rng);
-    // birds
     for (Pt b : {Pt{470, 60}, Pt{486, 52}, Pt{500, 64}, Pt{760, 96}}) {
         c.fill(Shape::polyline({{b.x - 4, b.y - 2}, {b.x, b.y}, {b.x + 4, b.y - 2}}, 0.6f), darker(pal::kStone, 0.6f));
     }
+}
 
-    // distant mountains and hills
+// Distant mountains and hills, a patchwork of fields on the far hills and
+// trees along the ridge.
+void farCountry(Canvas& c, Rng& rng) {
     sc::hill(c, sc::hillShape(0, kPicW, 146, 24, 0.006f, 11, kPicH), darker(pal::kHazeBlue, 0.1f), lighter(pal::kHazeBlue, 0.2f));
     sc::hill(c, sc::hillShape(0, kPicW, 162, 14, 0.009f, 12, kPicH), lighter(pal::kHighSky, 0.5f), lighter(pal::kBluebell, 0.3f));
     Shape far = sc::hillShape(0, kPicW, 180, 9, 0.011f, 13, kPicH);
     sc::hill(c, far, lighter(pal::kFoliage, 0.3f), lighter(pal::kGrass, 0.6f));
-    // fields: a patchwork of greens and gold on the far hills
-    const Rgba fields[] = {lighter(pal::kGrass, 0.4f), lighter(pal::kFoliage, 0.3f), darker(pal::kFirefly, 0.1f), lighter(pal::kGrass, 0.5f), lighter(pal::kFoliage, 0.2f)};
+    const Rgba fields[] = {lighter(pal::kGrass, 0.4f), lighter(pal::kFoliage, 0.3f), darker(pal::kFirefly, 0.1f),
+                           lighter(pal::kGrass, 0.5f), lighter(pal::kFoliage, 0.2f)};
     for (int i = 0; i < 26; ++i) {
         float x = float(i) * 41.f + float(rng.range(-10, 10)), y = 190 + float(rng.range(-4, 10));
         float w = float(rng.range(30, 60)), h = float(rng.range(5, 10));
@@ -52,15 +53,16 @@ Canvas townMorning() {
         c.fill(patch, withAlpha(fields[i % 5], 0.85f));
         c.fill(patch & Shape::rect(x, y + h * 0.5f, w + 8, 0.8f), withAlpha(lighter(pal::kLeaf, 0.3f), 0.5f));
     }
-    // trees along the far ridge
     for (int i = 0; i < 16; ++i) {
         float x = float(i) * 66.f + float(rng.range(0, 30));
         sc::roundTree(c, x, 190 + float(rng.range(-3, 4)), float(rng.range(12, 18)), lighter(pal::kLeaf, 0.2f), rng);
     }
+}
 
-    // the town on its hill
-    Shape townHill = sc::hillShape(0, kPicW, 210, 6, 0.01f, 14, kPicH);
-    sc::hill(c, townHill, lighter(pal::kGrass, 0.2f), lighter(pal::kGrass, 0.4f));
+// The town on its hill: houses, a church tower, trees and chimney smoke.
+void town(Canvas& c, Rng& rng) {
+    sc::hill(c, sc::hillShape(0, kPicW, 210, 6, 0.01f, 14, kPicH), lighter(pal::kGrass, 0.2f), lighter(pal::kGrass, 0.4f));
+    const Rgba blueRoof = darker(pal::kCornflower, 0.3f), redRoof = darker(pal::kVermilion, 0.2f);
     struct H {
         float x, base, w, h;
         Rgba wall, roof;
@@ -68,11 +70,11 @@ Canvas townMorning() {
         int floors;
     };
     const H houses[] = {
-        {286, 212, 26, 18, pal::kWall, pal::kRoof, true, 1},  {330, 210, 34, 20, pal::kCream, darker(pal::kCornflower, 0.3f), false, 1},
-        {392, 207, 24, 24, pal::kPaper, pal::kTerracotta, true, 2},   {430, 208, 38, 22, pal::kWall, darker(pal::kVermilion, 0.2f), false, 2},
-        {510, 206, 22, 18, pal::kPaperShade, darker(pal::kGrass, 0.4f), true, 1},   {585, 207, 36, 22, pal::kPaper, pal::kRoof, false, 2},
-        {636, 209, 26, 20, pal::kPaperShade, darker(pal::kCornflower, 0.3f), true, 1},   {684, 211, 34, 18, pal::kWall, pal::kTerracotta, false, 1},
-        {742, 212, 24, 17, pal::kCream, darker(pal::kVermilion, 0.2f), true, 1},
+        {286, 212, 26, 18, pal::kWall, pal::kRoof, true, 1},        {330, 210, 34, 20, pal::kCream, blueRoof, false, 1},
+        {392, 207, 24, 24, pal::kPaper, pal::kTerracotta, true, 2}, {430, 208, 38, 22, pal::kWall, redRoof, false, 2},
+        {510, 206, 22, 18, pal::kPaperShade, darker(pal::kGrass, 0.4f), true, 1},
+        {585, 207, 36, 22, pal::kPaper, pal::kRoof, false, 2},      {636, 209, 26, 20, pal::kPaperShade, blueRoof, true, 1},
+        {684, 211, 34, 18, pal::kWall, pal::kTerracotta, false, 1}, {742, 212, 24, 17, pal::kCream, redRoof, true, 1},
     };
     sc::slimTree(c, 376, 210, 34, darker(pal::kFoliage, 0.1f));
     sc::slimTree(c, 622, 210, 30, darker(pal::kFoliage, 0.1f));
@@ -84,25 +86,23 @@ Canvas townMorning() {
     sc::smoke(c, 456, 168, 22, pal::kCloud);
     sc::smoke(c, 612, 166, 20, pal::kCloud);
     for (float x : {318.f, 480.f, 576.f, 730.f, 776.f}) sc::roundTree(c, x, 214, float(rng.range(20, 26)), pal::kFoliage, rng);
+}
 
-    // the meadow in front, with the road winding up to the town
-    Shape meadow = sc::hillShape(0, kPicW, 226, 5, 0.008f, 15, kPicH);
-    sc::hill(c, meadow, lighter(pal::kGrass, 0.1f), lighter(pal::kGrass, 0.3f));
+// The road winding up to the town, from the bottom edge (t = 0) to the
+// hill (t = 1); `side` -1 is its left edge, +1 its right.
+Pt townRoadAt(float t, float side) {
+    float y = 256.f - t * 46.f;
+    float x = 250.f + 230.f * t + 40.f * std::sin(t * 3.2f);
+    return {x + side * ((1.f - t) * 30.f + 3.f), y};
+}
+
+// The meadow in front with the road, a fence, bushes, trees and flowers.
+void townMeadow(Canvas& c, Rng& rng) {
+    sc::hill(c, sc::hillShape(0, kPicW, 226, 5, 0.008f, 15, kPicH), lighter(pal::kGrass, 0.1f), lighter(pal::kGrass, 0.3f));
     std::vector<Pt> road;
-    for (int i = 0; i <= 16; ++i) {
-        float t = float(i) / 16.f, y = 256.f - t * 46.f;
-        float x = 250.f + 230.f * t + 40.f * std::sin(t * 3.2f);
-        road.push_back({x - (1.f - t) * 30.f - 3.f, y});
-    }
-    for (int i = 16; i >= 0; --i) {
-        float t = float(i) / 16.f, y = 256.f - t * 46.f;
-        float x = 250.f + 230.f * t + 40.f * std::sin(t * 3.2f);
-        road.push_back({x + (1.f - t) * 30.f + 3.f, y});
-    }
-    Shape roadS = Shape::polygon(road);
-    c.fill(roadS.grow(1), lighter(pal::kGoldDeep, 0.5f));
-    c.fill(roadS, darker(pal::kButter, 0.1f));
-    c.fill(roadS - roadS.shift(-3, 0), withAlpha(lighter(pal::kGoldDeep, 0.6f), 0.8f));
+    for (int i = 0; i <= 16; ++i) road.push_back(townRoadAt(float(i) / 16.f, -1.f));
+    for (int i = 16; i >= 0; --i) road.push_back(townRoadAt(float(i) / 16.f, 1.f));
+    paintRoad(c, Shape::polygon(road));
     sc::fence(c, 600, 780, 246, 14, darker(pal::kSandstone, 0.2f));
     sc::bush(c, 580, 246, 24, pal::kFoliage, rng);
     sc::bush(c, 820, 248, 30, darker(pal::kLeaf, 0.1f), rng);
@@ -110,12 +110,20 @@ Canvas townMorning() {
     sc::roundTree(c, 70, 254, 130, pal::kLeaf, rng);
     sc::roundTree(c, 960, 256, 118, pal::kFoliage, rng);
     sc::grass(c, 0, kPicW, 256, 8, pal::kFoliage, rng, 0.3f);
-    const Rgba petals[] = {lighter(pal::kPink, 0.2f), pal::kPaper, lighter(pal::kLemon, 0.3f), pal::kHazeBlue};
     for (int i = 0; i < 30; ++i) {
         float x = float(rng.range(0, kPicW)), y = float(rng.range(236, 254));
         if (std::fabs(x - 320) < 60) continue;  // keep the road clear
-        sc::flower(c, x, y, float(rng.range(5, 9)), float(rng.range(2.0, 3.2)), petals[i % 4], pal::kMarigold);
+        sc::flower(c, x, y, float(rng.range(5, 9)), float(rng.range(2.0, 3.2)), meadowPetal(i), pal::kMarigold);
     }
+}
+
+Canvas townMorning() {
+    Canvas c(kPicW, kPicH);
+    Rng rng(seedOf("img/Gplg.png town"));
+    townSky(c, rng);
+    farCountry(c, rng);
+    town(c, rng);
+    townMeadow(c, rng);
     c.noise(0, 0, kPicW, kPicH, 2.f, rng);
     return c;
 }

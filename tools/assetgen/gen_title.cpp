@@ -112,9 +112,7 @@ Shape titleRoad(Canvas& c) {
     for (int i = 0; i <= 24; ++i) road.push_back(roadAt(float(i) / 24.f, -1));
     for (int i = 24; i >= 0; --i) road.push_back(roadAt(float(i) / 24.f, 1));
     Shape roadS = Shape::polygon(road);
-    c.fill(roadS.grow(1), lighter(pal::kGoldDeep, 0.5f));
-    c.fill(roadS, darker(pal::kButter, 0.1f));
-    c.fill(roadS - roadS.shift(-3, 0), withAlpha(lighter(pal::kGoldDeep, 0.6f), 0.8f));
+    paintRoad(c, roadS);
     for (int i = 0; i < 7; ++i) {
         float t = 0.02f + float(i) * 0.035f;
         Pt a = roadAt(t, 0), b = roadAt(t + 0.01f, 0);

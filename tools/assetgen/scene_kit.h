@@ -18,6 +18,13 @@ inline void glow(Canvas& c, float cx, float cy, float r, Rgba col, uint8_t alpha
     c.radialGradient(cx, cy, r, faded(col, alpha), faded(col, 0));
 }
 
+// A sandy road: a darker edge, and its left side in shade.
+inline void paintRoad(Canvas& c, const Shape& road) {
+    c.fill(road.grow(1), lighter(pal::kGoldDeep, 0.5f));
+    c.fill(road, darker(pal::kButter, 0.1f));
+    c.fill(road - road.shift(-3, 0), withAlpha(lighter(pal::kGoldDeep, 0.6f), 0.8f));
+}
+
 // The three paints in their order: fire, wind, water.
 inline constexpr Rgba kPaints[3] = {pal::kRed, pal::kGreen, pal::kBlue};
 
