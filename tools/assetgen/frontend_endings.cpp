@@ -73,15 +73,9 @@ void village(Canvas& c, Rng& rng, bool night) {
             c.fillCircle(x, y, float(rng.range(0.5, 1.3)), faded(pal::kPaper, uint8_t(rng.range(110, 230))));
         }
     } else {
-        c.vGradient(0, 0, w, h, {{0.f, darker(pal::kGreen, 0.6f)}, {0.45f, pal::kSage}, {1.f, lighter(pal::kGrass, 0.3f)}});
-        for (Pt p : {Pt{120, 50}, Pt{360, 40}})
-            glow(c, p.x, p.y, 150, pal::kButter, 120);
-        for (int i = 0; i < 12; ++i) {
-            float x = float(i) * 44.f + float(rng.range(-10, 10)), ww = float(rng.range(5, 10)), lean = float(rng.range(-20, 20));
-            c.fill(Shape::polygon({{x - ww, float(h)}, {x + lean - 1, -10}, {x + lean + 1, -10}, {x + ww, float(h)}}),
-                   withAlpha(mix(darker(pal::kSage, 0.3f), lighter(pal::kSage, 0.1f), float(rng.unit())), 0.7f));
-        }
-        sc::lightShafts(c, 0, 0, w, h - 60, lighter(pal::kFirefly, 0.6f), rng);
+        woodsSky(c, {Pt{120, 50}, Pt{360, 40}}, 150, 120);
+        grassStems(c, {12, 44, 10, 5, 10, 20, float(h), 0.7f}, rng);
+        sc::lightShafts(c, 0, 0, w, h - 60, woodsShaftLight(), rng);
     }
 }
 

@@ -404,16 +404,9 @@ Canvas canyon() {
 Canvas nubbleElderVillage() {
     Canvas c(W, H);
     Rng rng(seedOf(kPicBackgrounds[8].path));
-    c.vGradient(0, 0, W, H, {{0.f, darker(pal::kGreen, 0.6f)}, {0.45f, pal::kSage}, {1.f, lighter(pal::kGrass, 0.3f)}});
-    for (Pt p : {Pt{160, 40}, Pt{480, 30}})
-        glow(c, p.x, p.y, 220, pal::kButter, 110);
-    for (int i = 0; i < 16; ++i) {
-        float x = float(i) * 42.f + float(rng.range(-10, 10));
-        float w = float(rng.range(6, 12)), lean = float(rng.range(-30, 30));
-        Rgba col = withAlpha(mix(darker(pal::kSage, 0.3f), lighter(pal::kSage, 0.1f), float(rng.unit())), 0.7f);
-        c.fill(Shape::polygon({{x - w, 420}, {x + lean - 1, -10}, {x + lean + 1, -10}, {x + w, 420}}), col);
-    }
-    sc::lightShafts(c, 0, 0, W, 380, lighter(pal::kFirefly, 0.6f), rng);
+    woodsSky(c, {Pt{160, 40}, Pt{480, 30}}, 220, 110);
+    grassStems(c, {16, 42, 10, 6, 12, 30, 420, 0.7f}, rng);
+    sc::lightShafts(c, 0, 0, W, 380, woodsShaftLight(), rng);
     Shape back = sc::hillShape(0, W, 330, 8, 0.012f, 91, H);
     sc::hill(c, back, pal::kFoliage, lighter(pal::kGrass, 0.2f));
     // the elder's great house in the middle, smaller homes around it

@@ -129,20 +129,10 @@ Canvas townMorning() {
 }
 
 // ---------------------------------------------------------------- the nubbles' land
-Canvas nubbleVillage() {
-    Canvas c(kPicW, kPicH);
-    Rng rng(seedOf("img/Gplg.png nubbles"));
-    c.vGradient(0, 0, kPicW, kPicH, {{0.f, darker(pal::kGreen, 0.6f)}, {0.45f, pal::kSage}, {1.f, lighter(pal::kGrass, 0.3f)}});
-    // sunlight through the canopy
-    for (Pt p : {Pt{200, 60}, Pt{560, 40}, Pt{880, 70}})
-        glow(c, p.x, p.y, 170, pal::kButter, 120);
-    // giant grass stems and clover far behind
-    for (int i = 0; i < 22; ++i) {
-        float x = float(i) * 48.f + float(rng.range(-12, 12));
-        float w = float(rng.range(6, 12)), lean = float(rng.range(-30, 30));
-        Rgba col = withAlpha(mix(darker(pal::kSage, 0.3f), lighter(pal::kSage, 0.1f), float(rng.unit())), 0.75f);
-        c.fill(Shape::polygon({{x - w, 256}, {x + lean - 1, -10}, {x + lean + 1, -10}, {x + w, 256}}), col);
-    }
+// Sunlight through the canopy, giant grass stems and clover far behind.
+void nubbleWoods(Canvas& c, Rng& rng) {
+    woodsSky(c, {Pt{200, 60}, Pt{560, 40}, Pt{880, 70}}, 170, 120);
+    grassStems(c, {22, 48, 12, 6, 12, 30, 256, 0.75f}, rng);
     for (int i = 0; i < 6; ++i) {
         float x = 80.f + float(i) * 175.f + float(rng.range(-30, 30)), y = float(rng.range(120, 150));
         Rgba col = withAlpha(darker(pal::kSage, 0.1f), 0.8f);
@@ -152,14 +142,14 @@ Canvas nubbleVillage() {
             c.fill(Shape::circle(x + 4 + std::cos(a) * 14, y + std::sin(a) * 14, 15), col);
         }
     }
-    sc::lightShafts(c, 0, 0, kPicW, 230, lighter(pal::kFirefly, 0.6f), rng);
+    sc::lightShafts(c, 0, 0, kPicW, 230, woodsShaftLight(), rng);
+}
 
-    // the ground
-    Shape back = sc::hillShape(0, kPicW, 196, 7, 0.012f, 21, kPicH);
-    sc::hill(c, back, pal::kFoliage, lighter(pal::kGrass, 0.2f));
+// The ground with mushroom houses, plain mushrooms, flowers, and pebbles
+// and clover on the path.
+void nubbleHomes(Canvas& c, Rng& rng) {
+    sc::hill(c, sc::hillShape(0, kPicW, 196, 7, 0.012f, 21, kPicH), pal::kFoliage, lighter(pal::kGrass, 0.2f));
     Shape front = sc::hillShape(0, kPicW, 222, 4, 0.015f, 22, kPicH);
-
-    // mushroom houses and plain mushrooms
     sc::mushroom(c, 60, 206, 30, lighter(pal::kAmber, 0.1f), rng);
     sc::mushroomHouse(c, 150, 214, 92, pal::kVermilion, rng);
     sc::mushroom(c, 330, 204, 26, pal::kLilac, rng);
@@ -170,9 +160,7 @@ Canvas nubbleVillage() {
     sc::flower(c, 300, 214, 84, 17, pal::kPaper, pal::kMarigold);
     sc::flower(c, 790, 216, 96, 19, pal::kPink, pal::kMarigold);
     sc::flower(c, 990, 214, 64, 13, pal::kHazeBlue, lighter(pal::kLemon, 0.3f));
-
     sc::hill(c, front, lighter(pal::kGrass, 0.1f), lighter(pal::kGrass, 0.3f));
-    // pebbles and clover on the path
     for (int i = 0; i < 40; ++i) {
         float x = float(rng.range(0, kPicW)), y = float(rng.range(232, 252));
         if (rng.chance(0.5))
@@ -181,41 +169,35 @@ Canvas nubbleVillage() {
             for (int k = 0; k < 3; ++k)
                 c.fillCircle(x + std::cos(k * 2.1f) * 2.4f, y + std::sin(k * 2.1f) * 2.f, 2.1f, darker(pal::kLeaf, 0.1f));
     }
+}
 
-    // the nubbles going about their morning
-    struct N {
-        float x, base, size;
-        Rgba body;
-        float facing;
-        bool waving;
-    };
-    const N folk[] = {
-        {226, 240, 28, pal::kPeach, 1.f, true},    {268, 242, 24, pal::kMint, -1.f, false},
-        {372, 238, 21, lighter(pal::kLemon, 0.3f), 0.5f, false},  {512, 242, 30, pal::kLilac, 0.3f, false},
-        {552, 243, 20, pal::kPowderBlue, -0.6f, true},  {728, 241, 27, pal::kPeach, 1.f, false},
-        {768, 244, 22, lighter(pal::kLemon, 0.3f), -1.f, false},  {968, 242, 26, pal::kPowderBlue, -0.5f, false},
-        {88, 242, 23, pal::kMint, 0.7f, false},   {612, 245, 18, pal::kPink, -0.3f, true},
-    };
-    for (const N& n : folk) {
-        NubbleLook look;
-        look.body = n.body;
-        look.facing = n.facing;
-        look.waving = n.waving;
-        nubble(c, n.x, n.base, n.size, look);
-    }
-
-    // giant leaves overhead
+// Giant leaves overhead, dew and fireflies, grass along the bottom.
+void leavesOverhead(Canvas& c, Rng& rng) {
     sc::leaf(c, {-40, -30}, {230, 62}, 120, pal::kLeaf);
     sc::leaf(c, {330, -40}, {520, 40}, 96, pal::kLeaf);
     sc::leaf(c, {760, -50}, {560, 52}, 104, darker(pal::kLeaf, 0.1f));
     sc::leaf(c, {1060, -20}, {820, 70}, 126, pal::kLeaf);
-    // dew and fireflies
     for (int i = 0; i < 28; ++i) {
         float x = float(rng.range(0, kPicW)), y = float(rng.range(70, 200));
         glow(c, x, y, 5, pal::kButter, 200);
         c.fillCircle(x, y, 1.0f, lighter(pal::kPaper, 0.6f));
     }
     sc::grass(c, 0, kPicW, 256, 10, pal::kFoliage, rng, 0.35f);
+}
+
+Canvas nubbleVillage() {
+    Canvas c(kPicW, kPicH);
+    Rng rng(seedOf("img/Gplg.png nubbles"));
+    nubbleWoods(c, rng);
+    nubbleHomes(c, rng);
+    // the nubbles going about their morning
+    const Rgba yellow = nubbleYellow();
+    villagers(c, {{226, 240, 28, pal::kPeach, 1.f, true},      {268, 242, 24, pal::kMint, -1.f, false},
+                  {372, 238, 21, yellow, 0.5f, false},          {512, 242, 30, pal::kLilac, 0.3f, false},
+                  {552, 243, 20, pal::kPowderBlue, -0.6f, true}, {728, 241, 27, pal::kPeach, 1.f, false},
+                  {768, 244, 22, yellow, -1.f, false},          {968, 242, 26, pal::kPowderBlue, -0.5f, false},
+                  {88, 242, 23, pal::kMint, 0.7f, false},        {612, 245, 18, pal::kPink, -0.3f, true}});
+    leavesOverhead(c, rng);
     c.noise(0, 0, kPicW, kPicH, 2.f, rng);
     return c;
 }

@@ -2,6 +2,8 @@
 // ending and title picture reaches for, and the looks more than one of them
 // shares, all in palette names.
 #pragma once
+#include <initializer_list>
+
 #include "canvas.h"
 #include "palette.h"
 
@@ -33,5 +35,42 @@ inline Rgba meadowPetal(int i) {
     const Rgba petals[4] = {lighter(pal::kPink, 0.2f), pal::kPaper, lighter(pal::kLemon, 0.3f), pal::kHazeBlue};
     return petals[i % 4];
 }
+
+// ---------------------------------------------------------------- the woods
+// The nubbles' land under the giant leaves, in the morning (the prologue,
+// the elder's village, the homecoming): a green sky with sunlight falling
+// through the canopy, tall grass stems far behind, rays of light.
+
+// The green sky, with a glow of sunlight (radius r, opacity alpha) at each
+// of `suns`.
+void woodsSky(Canvas& c, std::initializer_list<Pt> suns, float r, uint8_t alpha);
+
+// A row of giant grass stems rising from y = ground to above the top edge:
+// `count` of them `spacing` apart (each shifted by up to +-jitter), wMin..wMax
+// wide at the foot and leaning by up to +-lean at the top.
+struct StemRow {
+    int count;
+    float spacing, jitter, wMin, wMax, lean, ground, alpha;
+};
+void grassStems(Canvas& c, const StemRow& row, Rng& rng);
+
+// The light of the rays through the leaves.
+inline Rgba woodsShaftLight() { return lighter(pal::kFirefly, 0.6f); }
+
+// ---------------------------------------------------------------- the nubbles
+// The yellow of the yellow nubbles (the others are kPeach, kMint, kLilac,
+// kPowderBlue and kPink).
+inline Rgba nubbleYellow() { return lighter(pal::kLemon, 0.3f); }
+
+// A nubble in a crowd: where it stands, how big, its colour and mood.
+struct Villager {
+    float x, base, size;
+    Rgba body;
+    float facing;
+    bool waving;
+    bool happy = true;
+};
+// Draws them in order (the later ones in front).
+void villagers(Canvas& c, std::initializer_list<Villager> folk);
 
 }  // namespace ag

@@ -1,0 +1,34 @@
+// The looks several painted scenes share.
+#include "scene_kit.h"
+
+#include "figures.h"
+
+namespace ag {
+
+void woodsSky(Canvas& c, std::initializer_list<Pt> suns, float r, uint8_t alpha) {
+    c.vGradient(0, 0, c.width(), c.height(), {{0.f, darker(pal::kGreen, 0.6f)}, {0.45f, pal::kSage}, {1.f, lighter(pal::kGrass, 0.3f)}});
+    for (Pt p : suns) glow(c, p.x, p.y, r, pal::kButter, alpha);
+}
+
+void grassStems(Canvas& c, const StemRow& row, Rng& rng) {
+    const Rgba shade = darker(pal::kSage, 0.3f), lit = lighter(pal::kSage, 0.1f);
+    for (int i = 0; i < row.count; ++i) {
+        float x = float(i) * row.spacing + float(rng.range(-row.jitter, row.jitter));
+        float w = float(rng.range(row.wMin, row.wMax)), lean = float(rng.range(-row.lean, row.lean));
+        Rgba col = withAlpha(mix(shade, lit, float(rng.unit())), row.alpha);
+        c.fill(Shape::polygon({{x - w, row.ground}, {x + lean - 1, -10}, {x + lean + 1, -10}, {x + w, row.ground}}), col);
+    }
+}
+
+void villagers(Canvas& c, std::initializer_list<Villager> folk) {
+    for (const Villager& v : folk) {
+        NubbleLook look;
+        look.body = v.body;
+        look.facing = v.facing;
+        look.waving = v.waving;
+        look.happy = v.happy;
+        nubble(c, v.x, v.base, v.size, look);
+    }
+}
+
+}  // namespace ag
