@@ -81,15 +81,6 @@ void village(Canvas& c, Rng& rng, bool night) {
 
 Rgba dimmed(Rgba c, bool night) { return night ? mix(c, pal::kNightBlue, 0.45f) : c; }
 
-void nubbleAt(Canvas& c, float x, float base, float size, Rgba body, float facing, bool waving, bool happy = true) {
-    NubbleLook look;
-    look.body = body;
-    look.facing = facing;
-    look.waving = waving;
-    look.happy = happy;
-    nubble(c, x, base, size, look);
-}
-
 // ---------------------------------------------------------------- end0
 // The travellers walk into the village; the hero holds the herb up high and
 // the nubbles come running.
@@ -110,11 +101,11 @@ Canvas homecoming() {
     sc::leaf(c, {510, -20}, {330, 56}, 96, pal::kLeaf);
 
     // the nubbles come running, waving
-    nubbleAt(c, 84, 318, 30, pal::kPeach, 0.8f, true);
-    nubbleAt(c, 128, 330, 26, pal::kMint, 0.9f, false);
-    nubbleAt(c, 376, 322, 28, lighter(pal::kLemon, 0.3f), -0.8f, true);
-    nubbleAt(c, 420, 334, 24, pal::kPowderBlue, -1.f, true);
-    nubbleAt(c, 34, 300, 22, pal::kLilac, 1.f, true);
+    villagers(c, {{84, 318, 30, pal::kPeach, 0.8f, true},
+                  {128, 330, 26, pal::kMint, 0.9f, false},
+                  {376, 322, 28, nubbleYellow(), -0.8f, true},
+                  {420, 334, 24, pal::kPowderBlue, -1.f, true},
+                  {34, 300, 22, pal::kLilac, 1.f, true}});
     // the travellers, the hero holding up the herb
     Pose hero;
     hero.facing = 0.2f;
@@ -202,9 +193,9 @@ Canvas recovery() {
         c.fill(Shape::polyline(steam, 1.6f), withAlpha(pal::kCloud, 0.7f));
     }
     // nubbles peeking in at the right, the travellers by the bed
-    nubbleAt(c, 440, 300, 28, pal::kPeach, -0.8f, true);
-    nubbleAt(c, 404, 318, 24, pal::kMint, -0.6f, false);
-    nubbleAt(c, 452, 336, 20, lighter(pal::kLemon, 0.3f), -0.9f, true);
+    villagers(c, {{440, 300, 28, pal::kPeach, -0.8f, true},
+                  {404, 318, 24, pal::kMint, -0.6f, false},
+                  {452, 336, 20, nubbleYellow(), -0.9f, true}});
     Pose partner;
     partner.facing = -0.7f;
     partner.near = Arm::Forward;
@@ -300,10 +291,10 @@ Canvas celebration() {
         c.fill(Shape::roundRect(x - 7, 226, 14, 18, 5), pal::kSunYellow);
     }
     // everyone watching, faces lit
-    nubbleAt(c, 52, 332, 26, pal::kPeach, 0.3f, true);
-    nubbleAt(c, 92, 340, 22, pal::kMint, 0.f, false);
-    nubbleAt(c, 402, 334, 26, lighter(pal::kLemon, 0.3f), -0.2f, true);
-    nubbleAt(c, 440, 342, 22, pal::kLilac, 0.f, true);
+    villagers(c, {{52, 332, 26, pal::kPeach, 0.3f, true},
+                  {92, 340, 22, pal::kMint, 0.f, false},
+                  {402, 334, 26, nubbleYellow(), -0.2f, true},
+                  {440, 342, 22, pal::kLilac, 0.f, true}});
     elder(c, 150, 330, 50, false, true);
     Pose hero;
     hero.facing = 0.3f;

@@ -81,10 +81,9 @@ Canvas meadow() {
     Shape front = sc::hillShape(0, W, 388, 6, 0.01f, 34, H);
     sc::hill(c, front, lighter(pal::kGrass, 0.1f), lighter(pal::kGrass, 0.3f));
     sc::grass(c, 0, W, 392, 9, pal::kFoliage, rng, 0.3f);
-    const Rgba petals[] = {lighter(pal::kPink, 0.2f), pal::kPaper, lighter(pal::kLemon, 0.3f), pal::kHazeBlue};
     for (int i = 0; i < 44; ++i) {
         float x = float(rng.range(0, W)), y = float(rng.range(400, 476));
-        sc::flower(c, x, y, float(rng.range(6, 11)), float(rng.range(2.2, 3.6)), petals[i % 4], pal::kMarigold);
+        sc::flower(c, x, y, float(rng.range(6, 11)), float(rng.range(2.2, 3.6)), meadowPetal(i), pal::kMarigold);
     }
     sc::grass(c, 0, W, 478, 12, pal::kFoliage, rng, 0.25f);
     paperGrain(c, 2);
@@ -426,23 +425,11 @@ Canvas nubbleElderVillage() {
         c.fillEllipse(x + float(rng.range(-4, 4)), y, 7 + 6 * t, 2.5f + 2.f * t, pal::kPaperShade);
     }
     // nubbles gathered in worry and hope
-    const struct {
-        float x, base, size;
-        Rgba body;
-        float facing;
-        bool waving, happy;
-    } folk[] = {{40, 440, 30, pal::kPeach, 0.8f, false, true},  {100, 452, 26, pal::kMint, 0.5f, true, true},
-                {190, 466, 30, lighter(pal::kLemon, 0.3f), 0.3f, false, false}, {250, 440, 22, pal::kLilac, 0.6f, false, true},
-                {400, 444, 24, pal::kPowderBlue, -0.6f, false, false}, {462, 466, 30, pal::kPink, -0.3f, true, true},
-                {540, 448, 28, pal::kPeach, -0.8f, false, true}, {604, 462, 24, pal::kMint, -0.5f, false, true}};
-    for (const auto& n : folk) {
-        NubbleLook look;
-        look.body = n.body;
-        look.facing = n.facing;
-        look.waving = n.waving;
-        look.happy = n.happy;
-        nubble(c, n.x, n.base, n.size, look);
-    }
+    const Rgba yellow = nubbleYellow();
+    villagers(c, {{40, 440, 30, pal::kPeach, 0.8f, false},          {100, 452, 26, pal::kMint, 0.5f, true},
+                  {190, 466, 30, yellow, 0.3f, false, false},          {250, 440, 22, pal::kLilac, 0.6f, false},
+                  {400, 444, 24, pal::kPowderBlue, -0.6f, false, false}, {462, 466, 30, pal::kPink, -0.3f, true},
+                  {540, 448, 28, pal::kPeach, -0.8f, false},          {604, 462, 24, pal::kMint, -0.5f, false}});
     sc::leaf(c, {-40, -30}, {230, 52}, 120, pal::kLeaf);
     sc::leaf(c, {680, -40}, {440, 40}, 110, pal::kLeaf);
     paperGrain(c, 2);
