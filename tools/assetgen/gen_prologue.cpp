@@ -265,58 +265,65 @@ Canvas storyFrame() {
 // (3.5 s), a soft pad and felt-piano bass, a piano melody from the second
 // caption on, music-box arpeggios while the nubbles are introduced, and a
 // settling final chord. Fades in gently and out at the end.
-Pcm prologueBed() {
-    const int rate = 44100;
-    const double bar = 3.5, beat = bar / 4.0;
-    Pcm out(rate, 2, 13 * bar + 2.0);
-    struct Chord {
-        int bass;
-        std::vector<int> pad;
-    };
-    // Two chords a bar where the harmony moves on beat 3.
-    const std::vector<std::pair<Chord, Chord>> bars = {
-        {{38, {57, 62, 66, 69}}, {38, {57, 62, 66, 69}}},  // D
-        {{35, {54, 59, 62, 66}}, {35, {54, 59, 62, 66}}},  // Bm
-        {{43, {55, 59, 62, 66}}, {43, {55, 59, 62, 66}}},  // Gmaj7
-        {{45, {57, 62, 64, 69}}, {45, {57, 61, 64, 69}}},  // Asus4 - A
-        {{38, {57, 62, 66, 69}}, {38, {57, 62, 66, 69}}},  // D
-        {{42, {54, 57, 61, 66}}, {42, {54, 57, 61, 66}}},  // F#m
-        {{43, {55, 59, 62, 67}}, {43, {55, 59, 62, 67}}},  // G
-        {{45, {57, 61, 64, 69}}, {45, {57, 61, 64, 67}}},  // A - A7
-        {{47, {54, 59, 62, 66}}, {47, {54, 59, 62, 66}}},  // Bm
-        {{43, {55, 59, 62, 67}}, {43, {55, 59, 62, 66}}},  // G - Gmaj7
-        {{42, {57, 62, 66, 69}}, {42, {57, 62, 66, 69}}},  // D/F#
-        {{40, {55, 59, 62, 64}}, {45, {55, 61, 64, 67}}},  // Em7 - A7
-        {{38, {57, 62, 66, 69}}, {38, {57, 62, 66, 69}}},  // D
-    };
-    auto at = [&](int b, double beats) { return out.frameAt(b * bar + beats * beat); };
+constexpr int kBedRate = 44100, kBedBars = 13;
+constexpr double kBar = 3.5, kBeat = kBar / 4.0;
+
+struct Chord {
+    int bass;
+    std::vector<int> pad;
+};
+// Two chords a bar where the harmony moves on beat 3.
+const std::vector<std::pair<Chord, Chord>> kBedBarChords = {
+    {{38, {57, 62, 66, 69}}, {38, {57, 62, 66, 69}}},  // D
+    {{35, {54, 59, 62, 66}}, {35, {54, 59, 62, 66}}},  // Bm
+    {{43, {55, 59, 62, 66}}, {43, {55, 59, 62, 66}}},  // Gmaj7
+    {{45, {57, 62, 64, 69}}, {45, {57, 61, 64, 69}}},  // Asus4 - A
+    {{38, {57, 62, 66, 69}}, {38, {57, 62, 66, 69}}},  // D
+    {{42, {54, 57, 61, 66}}, {42, {54, 57, 61, 66}}},  // F#m
+    {{43, {55, 59, 62, 67}}, {43, {55, 59, 62, 67}}},  // G
+    {{45, {57, 61, 64, 69}}, {45, {57, 61, 64, 67}}},  // A - A7
+    {{47, {54, 59, 62, 66}}, {47, {54, 59, 62, 66}}},  // Bm
+    {{43, {55, 59, 62, 67}}, {43, {55, 59, 62, 66}}},  // G - Gmaj7
+    {{42, {57, 62, 66, 69}}, {42, {57, 62, 66, 69}}},  // D/F#
+    {{40, {55, 59, 62, 64}}, {45, {55, 61, 64, 67}}},  // Em7 - A7
+    {{38, {57, 62, 66, 69}}, {38, {57, 62, 66, 69}}},  // D
+};
+
+// The frame `beats` beats into bar b.
+size_t bedAt(const Pcm& out, int b, double beats) { return out.frameAt(b * kBar + beats * kBeat); }
+
+// The pad holds each bar's chord, or changes half-way when the harmony
+// moves; the last chord rings on into the fade. Under it the felt-piano
+// bass: root on the downbeat, fifth or new root on beat 3.
+void bedChords(Pcm& out) {
     uint64_t seed = 1;
-    for (int b = 0; b < 13; ++b) {
-        // The pad holds the bar's chord, or changes half-way when the
-        // harmony moves; the last chord rings on into the fade.
-        const Chord& first = bars[size_t(b)].first;
-        const Chord& second = bars[size_t(b)].second;
+    for (int b = 0; b < kBedBars; ++b) {
+        const Chord& first = kBedBarChords[size_t(b)].first;
+        const Chord& second = kBedBarChords[size_t(b)].second;
         const bool moves = second.pad != first.pad;
         for (int h = 0; h < (moves ? 2 : 1); ++h) {
             const Chord& ch = h == 0 ? first : second;
-            double held = b == 12 ? bar + 1.0 : (moves ? 2 * beat : bar);
-            const size_t start = at(b, h * 2.0) - std::min(at(b, h * 2.0), out.frameAt(0.3));  // swell in early
+            double held = b == kBedBars - 1 ? kBar + 1.0 : (moves ? 2 * kBeat : kBar);
+            const size_t start = bedAt(out, b, h * 2.0) - std::min(bedAt(out, b, h * 2.0), out.frameAt(0.3));  // swell in early
             int i = 0;
             for (int k : ch.pad) {
                 float pan = -0.45f + 0.3f * float(i++);
-                auto v = synth::pad(rate, {synth::midiHz(k)}, held + 0.6, 1.1, 1.4, 0.28f, 0.22f, seed++);
+                auto v = synth::pad(kBedRate, {synth::midiHz(k)}, held + 0.6, 1.1, 1.4, 0.28f, 0.22f, seed++);
                 mixMono(out, v, start, 1.f, pan);
             }
         }
-        // felt-piano bass: root on the downbeat, fifth or new root on beat 3
-        mixMono(out, synth::softPiano(rate, synth::midiHz(first.bass), 2.6 * beat, 0.5f), at(b, 0), 0.9f, -0.1f);
+        mixMono(out, synth::softPiano(kBedRate, synth::midiHz(first.bass), 2.6 * kBeat, 0.5f), bedAt(out, b, 0), 0.9f, -0.1f);
         const int then = second.bass != first.bass ? second.bass : first.bass + 7;
-        if (b < 12) mixMono(out, synth::softPiano(rate, synth::midiHz(then), 1.7 * beat, 0.35f), at(b, 2), 0.8f, -0.1f);
+        if (b < kBedBars - 1)
+            mixMono(out, synth::softPiano(kBedRate, synth::midiHz(then), 1.7 * kBeat, 0.35f), bedAt(out, b, 2), 0.8f, -0.1f);
     }
-    // melody: (bar, beat, length in beats, key)
+}
+
+// The piano melody, with a bell an octave up in the nubbles' part.
+void bedMelody(Pcm& out) {
     struct Note {
         int bar;
-        double beat, len;
+        double beat, len;  // in beats
         int key;
     };
     const Note melody[] = {
@@ -336,25 +343,35 @@ Pcm prologueBed() {
     for (const Note& n : melody) {
         double hz = synth::midiHz(n.key);
         float vel = n.len >= 2 ? 0.62f : 0.55f;
-        mixMono(out, synth::softPiano(rate, hz, n.len * beat * 0.95, vel), at(n.bar, n.beat), 1.0f, 0.15f);
-        if (n.bar >= 4 && n.bar <= 7)  // the nubbles' part: a bell an octave up
-            mixMono(out, synth::bell(rate, hz * 2, 2.2, 0.5f), at(n.bar, n.beat), 0.18f, 0.35f);
+        mixMono(out, synth::softPiano(kBedRate, hz, n.len * kBeat * 0.95, vel), bedAt(out, n.bar, n.beat), 1.0f, 0.15f);
+        if (n.bar >= 4 && n.bar <= 7)
+            mixMono(out, synth::bell(kBedRate, hz * 2, 2.2, 0.5f), bedAt(out, n.bar, n.beat), 0.18f, 0.35f);
     }
-    // bells that open and close the piece
-    mixMono(out, synth::bell(rate, synth::midiHz(86), 3.5, 0.6f), at(0, 0.5), 0.35f, 0.3f);
-    mixMono(out, synth::bell(rate, synth::midiHz(81), 3.5, 0.5f), at(0, 2.5), 0.3f, -0.3f);
-    mixMono(out, synth::bell(rate, synth::midiHz(86), 4.0, 0.6f), at(12, 0), 0.35f, 0.3f);
-    // music-box arpeggios while the nubbles appear (captions 5 to 8)
+}
+
+// Bells that open and close the piece, and music-box arpeggios while the
+// nubbles appear (captions 5 to 8).
+void bedBells(Pcm& out) {
+    mixMono(out, synth::bell(kBedRate, synth::midiHz(86), 3.5, 0.6f), bedAt(out, 0, 0.5), 0.35f, 0.3f);
+    mixMono(out, synth::bell(kBedRate, synth::midiHz(81), 3.5, 0.5f), bedAt(out, 0, 2.5), 0.3f, -0.3f);
+    mixMono(out, synth::bell(kBedRate, synth::midiHz(86), 4.0, 0.6f), bedAt(out, 12, 0), 0.35f, 0.3f);
+    static const int order[8] = {0, 2, 1, 3, 2, 1, 3, 2};
     for (int b = 4; b <= 7; ++b) {
         for (int e = 0; e < 8; ++e) {
-            const Chord& ch = e < 4 ? bars[size_t(b)].first : bars[size_t(b)].second;
-            static const int order[8] = {0, 2, 1, 3, 2, 1, 3, 2};
+            const Chord& ch = e < 4 ? kBedBarChords[size_t(b)].first : kBedBarChords[size_t(b)].second;
             int key = ch.pad[size_t(order[e] % int(ch.pad.size()))] + 12;
-            mixMono(out, synth::tine(rate, synth::midiHz(key), 1.2, 0.5f), at(b, e * 0.5), 0.2f, e % 2 ? 0.5f : -0.5f);
+            mixMono(out, synth::tine(kBedRate, synth::midiHz(key), 1.2, 0.5f), bedAt(out, b, e * 0.5), 0.2f, e % 2 ? 0.5f : -0.5f);
         }
     }
+}
+
+Pcm prologueBed() {
+    Pcm out(kBedRate, 2, kBedBars * kBar + 2.0);
+    bedChords(out);
+    bedMelody(out);
+    bedBells(out);
     reverb(out, 0.32f, 0.82f, 0.4f);
-    out.resize(out.frameAt(13 * bar + 1.6));
+    out.resize(out.frameAt(kBedBars * kBar + 1.6));
     removeDC(out);
     fadeIn(out, 2.0);
     fadeOut(out, 4.0);
