@@ -129,12 +129,9 @@ Canvas homecoming() {
 }
 
 // ---------------------------------------------------------------- end1
-// Indoors at the elder's bedside: he sits up, cheeks pink again, a cup of
-// herb tea steaming; his granddaughter hugs his arm, the hero beams.
-Canvas recovery() {
-    Canvas c(WW, WH);
-    Rng rng(seedOf(kPicEndings[1].path));
-    // a round room inside a mushroom: warm walls, a round window of morning
+// A round room inside a mushroom: warm walls, a round window of morning
+// with a leaf outside, a plank floor.
+void roundRoom(Canvas& c) {
     c.vGradient(0, 0, WW, WH, {{0.f, lighter(pal::kSandstone, 0.6f)}, {1.f, lighter(pal::kSandstone, 0.3f)}});
     for (int i = 0; i < 9; ++i)
         c.fill(Shape::rect(float(i) * 56.f + 20, 0, 2, 250), withAlpha(lighter(pal::kSandstone, 0.2f), 0.7f));
@@ -142,44 +139,35 @@ Canvas recovery() {
     c.fill(window.grow(6), pal::kBrown);
     c.fill(window.grow(3), darker(pal::kTangerine, 0.4f));
     c.fill(window, [&](int, int y) { return mix(pal::kPowderBlue, lighter(pal::kPaleMint, 0.5f), clampv((float(y) - 42) / 116.f, 0.f, 1.f)); });
-    {
-        // a leaf outside, seen through the glass
-        Canvas out(WW, WH);
-        sc::leaf(out, {300, 160}, {420, 60}, 50, pal::kFoliage);
-        for (int y = 40; y < 160; ++y)
-            for (int x = 310; x < 430; ++x)
-                if (out.at(x, y).a > 0) c.plot(x, y, Rgba{out.at(x, y).r, out.at(x, y).g, out.at(x, y).b, 255}, window.at(x, y) * float(out.at(x, y).a) / 255.f);
-    }
+    Canvas out(WW, WH);
+    sc::leaf(out, {300, 160}, {420, 60}, 50, pal::kFoliage);
+    for (int y = 40; y < 160; ++y)
+        for (int x = 310; x < 430; ++x)
+            if (out.at(x, y).a > 0) c.plot(x, y, Rgba{out.at(x, y).r, out.at(x, y).g, out.at(x, y).b, 255}, window.at(x, y) * float(out.at(x, y).a) / 255.f);
     c.fill((Shape::rect(366, 42, 8, 116) | Shape::rect(312, 96, 116, 8)) & window, pal::kBrown);
     glow(c, 370, 100, 160, pal::kPaper, 90);
-    // floor
     c.fill(Shape::rect(0, 250, WW, 102), darker(pal::kSandstone, 0.2f));
     for (int i = 0; i < 8; ++i) c.fill(Shape::rect(0, 262.f + float(i) * 13.f, WW, 1.2f), withAlpha(pal::kEarth, 0.7f));
-    // the bed with a patchwork quilt
+}
+
+// The bed with a patchwork quilt and a pillow.
+void quiltedBed(Canvas& c) {
     const Ramp wood = shade(darker(pal::kAmber, 0.4f));
-    Shape head = Shape::roundRect(30, 150, 26, 150, 10);
-    c.fill(head.grow(1), pal::kOutline);
-    c.fill(head, wood.base);
-    Shape bed = Shape::roundRect(40, 232, 250, 62, 12);
-    c.fill(bed.grow(1), pal::kOutline);
-    c.fill(bed, wood.base);
+    fillOutlined(c, Shape::roundRect(30, 150, 26, 150, 10), wood.base, pal::kOutline);
+    fillOutlined(c, Shape::roundRect(40, 232, 250, 62, 12), wood.base, pal::kOutline);
     Shape quilt = Shape::roundRect(56, 214, 230, 54, 16);
     c.fill(quilt.grow(1), pal::kOutline);
     const Rgba patches[4] = {pal::kQuiltPink, lighter(pal::kLemon, 0.3f), pal::kMint, pal::kPowderBlue};
     c.fill(quilt, [&](int x, int y) { return patches[((x - 56) / 28 + (y - 214) / 18) % 4]; });
     c.fill(quilt - quilt.shift(0, -3), withAlpha(pal::kOutline, 0.25f));
-    Shape pillow = Shape::ellipse(86, 206, 34, 16);
-    c.fill(pillow.grow(1), pal::kOutline);
-    c.fill(pillow, lighter(pal::kCloud, 0.5f));
-    // the elder sitting up, smiling, a little heart over him
-    elder(c, 118, 240, 78, false, true);
-    twinkle(c, 70, 120, 7, pal::kButter);
-    twinkle(c, 176, 132, 5, pal::kButter);
-    // the cup of herb tea on a stool, steaming
+    fillOutlined(c, Shape::ellipse(86, 206, 34, 16), lighter(pal::kCloud, 0.5f), pal::kOutline);
+}
+
+// The cup of herb tea on a stool, steaming.
+void teaOnStool(Canvas& c) {
     const Ramp stool = shade(darker(pal::kTangerine, 0.3f));
     Shape seat = Shape::roundRect(168, 272, 60, 10, 4) | Shape::rect(176, 280, 6, 40) | Shape::rect(214, 280, 6, 40);
-    c.fill(seat.grow(1), pal::kOutline);
-    c.fill(seat, stool.base);
+    fillOutlined(c, seat, stool.base, pal::kOutline);
     Shape cup = Shape::roundRect(184, 250, 28, 22, 6) | Shape::circle(214, 260, 6);
     c.fill(cup.grow(1), pal::kOutline);
     c.fill(cup - Shape::circle(214, 260, 3), lighter(pal::kCloud, 0.5f));
@@ -192,7 +180,10 @@ Canvas recovery() {
         }
         c.fill(Shape::polyline(steam, 1.6f), withAlpha(pal::kCloud, 0.7f));
     }
-    // nubbles peeking in at the right, the travellers by the bed
+}
+
+// Nubbles peeking in at the right, the travellers by the bed.
+void bedsideVisitors(Canvas& c) {
     villagers(c, {{440, 300, 28, pal::kPeach, -0.8f, true},
                   {404, 318, 24, pal::kMint, -0.6f, false},
                   {452, 336, 20, nubbleYellow(), -0.9f, true}});
@@ -208,16 +199,31 @@ Canvas recovery() {
     hero.near = Arm::Wave;
     hero.expr = Expr::Grin;
     traveller(c, Who::Hero, 342, 336, 112, hero);
-    // hearts floating up
-    auto heart = [&](float x, float y, float r) {
-        Shape s = Shape::circle(x - r * 0.5f, y - r * 0.2f, r * 0.55f) | Shape::circle(x + r * 0.5f, y - r * 0.2f, r * 0.55f) |
-                  Shape::polygon({{x - r * 1.02f, y}, {x + r * 1.02f, y}, {x, y + r}});
-        c.fill(s.grow(1), pal::kOutline);
-        c.fill(s, pal::kHeart);
-        c.fillCircle(x - r * 0.5f, y - r * 0.35f, r * 0.2f, lighter(pal::kPink, 0.2f));
-    };
-    heart(150, 128, 9);
-    heart(236, 150, 6);
+}
+
+// A heart floating up, r px across its lobes.
+void heart(Canvas& c, float x, float y, float r) {
+    Shape s = Shape::circle(x - r * 0.5f, y - r * 0.2f, r * 0.55f) | Shape::circle(x + r * 0.5f, y - r * 0.2f, r * 0.55f) |
+              Shape::polygon({{x - r * 1.02f, y}, {x + r * 1.02f, y}, {x, y + r}});
+    fillOutlined(c, s, pal::kHeart, pal::kOutline);
+    c.fillCircle(x - r * 0.5f, y - r * 0.35f, r * 0.2f, lighter(pal::kPink, 0.2f));
+}
+
+// Indoors at the elder's bedside: he sits up, cheeks pink again, a cup of
+// herb tea steaming; his granddaughter hugs his arm, the hero beams.
+Canvas recovery() {
+    Canvas c(WW, WH);
+    Rng rng(seedOf(kPicEndings[1].path));
+    roundRoom(c);
+    quiltedBed(c);
+    // the elder sitting up, smiling, a little heart over him
+    elder(c, 118, 240, 78, false, true);
+    twinkle(c, 70, 120, 7, pal::kButter);
+    twinkle(c, 176, 132, 5, pal::kButter);
+    teaOnStool(c);
+    bedsideVisitors(c);
+    heart(c, 150, 128, 9);
+    heart(c, 236, 150, 6);
     c.noise(0, 0, WW, WH, 1.5f, rng);
     return storyPage(c, say(words::kEnd1), seedOf("end1 page"));
 }
