@@ -79,7 +79,8 @@ void village(Canvas& c, Rng& rng, bool night) {
     }
 }
 
-Rgba dimmed(Rgba c, bool night) { return night ? mix(c, pal::kNightBlue, 0.45f) : c; }
+// A colour as the night shows it.
+Rgba atNight(Rgba c) { return mix(c, pal::kNightBlue, 0.45f); }
 
 // ---------------------------------------------------------------- end0
 // The travellers walk into the village; the hero holds the herb up high and
@@ -247,56 +248,37 @@ void firework(Canvas& c, float x, float y, float r, Rgba col, Rng& rng) {
 
 // Night over the village, the sky full of yellow, light-blue and pink
 // fireworks; everyone watches from the square with lanterns lit.
-Canvas celebration() {
-    Canvas c(WW, WH);
-    Rng rng(seedOf(kPicEndings[2].path));
-    village(c, rng, true);
-    firework(c, 110, 84, 62, pal::kLemon, rng);
-    firework(c, 250, 56, 50, pal::kIceBlue, rng);
-    firework(c, 378, 96, 66, pal::kCandyPink, rng);
-    firework(c, 196, 150, 30, pal::kLemon, rng);
-    firework(c, 440, 30, 24, pal::kIceBlue, rng);
-    // the trail of one still rising
-    c.fill(Shape::capsule({320, 210}, {318, 170}, 1.2f), withAlpha(lighter(pal::kButter, 0.5f), 0.8f));
-    sc::hill(c, sc::hillShape(0, WW, 232, 8, 0.012f, 61, WH), darker(pal::kLeafDark, 0.6f), darker(pal::kSage, 0.5f));
-    // mushroom houses with lit windows
-    auto house = [&](float x, float base, float size, Rgba cap) {
-        Canvas h(WW, WH);
-        sc::mushroomHouse(h, x, base, size, cap, rng);
-        for (int y = 0; y < WH; ++y)
-            for (int xx = 0; xx < WW; ++xx) {
-                Rgba p = h.at(xx, y);
-                if (p.a == 0) continue;
-                // darken to night, but keep the yellow of windows glowing
-                bool window = p.r > 200 && p.g > 170 && p.b < 140;
-                Rgba q = window ? lighter(pal::kLemon, 0.4f) : mix(p, pal::kNightBlue, 0.45f);
-                q.a = p.a;
-                c.plot(xx, y, Rgba{q.r, q.g, q.b, 255}, float(p.a) / 255.f);
-            }
-    };
-    house(60, 262, 100, pal::kVermilion);
-    house(430, 256, 84, pal::kViolet);
-    // bunting strung between the houses
+// A mushroom house at night: darkened, but the yellow of its windows keeps
+// glowing.
+void nightHouse(Canvas& c, float x, float base, float size, Rgba cap, Rng& rng) {
+    Canvas h(WW, WH);
+    sc::mushroomHouse(h, x, base, size, cap, rng);
+    for (int y = 0; y < WH; ++y)
+        for (int xx = 0; xx < WW; ++xx) {
+            Rgba p = h.at(xx, y);
+            if (p.a == 0) continue;
+            bool window = p.r > 200 && p.g > 170 && p.b < 140;
+            Rgba q = window ? lighter(pal::kLemon, 0.4f) : atNight(p);
+            c.plot(xx, y, Rgba{q.r, q.g, q.b, 255}, float(p.a) / 255.f);
+        }
+}
+
+// Bunting in the three paints strung between the houses.
+void bunting(Canvas& c) {
     std::vector<Pt> rope;
     for (int i = 0; i <= 20; ++i) {
         float t = float(i) / 20.f;
         rope.push_back({90.f + 310.f * t, 200.f + 26.f * std::sin(t * float(kPi))});
     }
     c.fill(Shape::polyline(rope, 0.8f), lighter(pal::kCharcoal, 0.4f));
-    const Rgba flags[3] = {pal::kRed, pal::kGreen, pal::kBlue};
     for (int i = 1; i < 20; i += 2) {
         Pt p = rope[size_t(i)];
-        c.fill(Shape::polygon({{p.x - 6, p.y}, {p.x + 6, p.y}, {p.x, p.y + 12}}), dimmed(flags[(i / 2) % 3], true));
+        c.fill(Shape::polygon({{p.x - 6, p.y}, {p.x + 6, p.y}, {p.x, p.y + 12}}), atNight(kPaints[(i / 2) % 3]));
     }
-    Shape square = sc::hillShape(0, WW, 282, 3, 0.015f, 62, WH);
-    sc::hill(c, square, darker(pal::kFern, 0.2f), darker(pal::kFern, 0.1f));
-    // lanterns on poles
-    for (float x : {150.f, 330.f}) {
-        c.fill(Shape::rect(x - 1.5f, 240, 3, 56), pal::kCharcoal);
-        glow(c, x, 236, 26, lighter(pal::kSunYellow, 0.3f), 150);
-        c.fill(Shape::roundRect(x - 7, 226, 14, 18, 5), pal::kSunYellow);
-    }
-    // everyone watching, faces lit
+}
+
+// Everyone watching from the square, faces lit.
+void watchers(Canvas& c) {
     villagers(c, {{52, 332, 26, pal::kPeach, 0.3f, true},
                   {92, 340, 22, pal::kMint, 0.f, false},
                   {402, 334, 26, nubbleYellow(), -0.2f, true},
@@ -312,6 +294,31 @@ Canvas celebration() {
     partner.near = Arm::Up;
     partner.expr = Expr::Grin;
     traveller(c, Who::Partner, 318, 338, 98, partner);
+}
+
+Canvas celebration() {
+    Canvas c(WW, WH);
+    Rng rng(seedOf(kPicEndings[2].path));
+    village(c, rng, true);
+    firework(c, 110, 84, 62, pal::kLemon, rng);
+    firework(c, 250, 56, 50, pal::kIceBlue, rng);
+    firework(c, 378, 96, 66, pal::kCandyPink, rng);
+    firework(c, 196, 150, 30, pal::kLemon, rng);
+    firework(c, 440, 30, 24, pal::kIceBlue, rng);
+    // the trail of one still rising
+    c.fill(Shape::capsule({320, 210}, {318, 170}, 1.2f), withAlpha(lighter(pal::kButter, 0.5f), 0.8f));
+    sc::hill(c, sc::hillShape(0, WW, 232, 8, 0.012f, 61, WH), darker(pal::kLeafDark, 0.6f), darker(pal::kSage, 0.5f));
+    nightHouse(c, 60, 262, 100, pal::kVermilion, rng);
+    nightHouse(c, 430, 256, 84, pal::kViolet, rng);
+    bunting(c);
+    sc::hill(c, sc::hillShape(0, WW, 282, 3, 0.015f, 62, WH), darker(pal::kFern, 0.2f), darker(pal::kFern, 0.1f));
+    // lanterns on poles
+    for (float x : {150.f, 330.f}) {
+        c.fill(Shape::rect(x - 1.5f, 240, 3, 56), pal::kCharcoal);
+        glow(c, x, 236, 26, lighter(pal::kSunYellow, 0.3f), 150);
+        c.fill(Shape::roundRect(x - 7, 226, 14, 18, 5), pal::kSunYellow);
+    }
+    watchers(c);
     // a warm wash of lantern light over the crowd
     glow(c, 240, 330, 220, pal::kSunYellow, 40);
     return storyPage(c, say(words::kEnd2), seedOf("end2 page"));
