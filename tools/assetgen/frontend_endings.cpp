@@ -335,64 +335,56 @@ Canvas ending(int k) {
 }
 
 // ---------------------------------------------------------------- logo
-// The closing page: say(words::kTheEnd) over a night sky, the game's name, the three
-// paints and thanks. It rests at the top of the screen and covers the
-// wrapped pages behind it.
-Canvas endingLogo() {
-    Canvas c(PW, PH);
-    Rng rng(seedOf(kPicEndLogo.path));
+// A night sky with stars, in a gold frame round the page.
+void framedNight(Canvas& c, Rng& rng) {
     c.vGradient(0, 0, PW, PH, {{0.f, pal::kMidnight}, {0.55f, darker(pal::kNavy, 0.4f)}, {1.f, lighter(pal::kAubergine, 0.1f)}});
     for (int i = 0; i < 90; ++i) {
         float x = float(rng.range(0, PW)), y = float(rng.range(0, PH * 0.8));
         c.fillCircle(x, y, float(rng.range(0.5, 1.4)), faded(pal::kPaper, uint8_t(rng.range(100, 230))));
     }
     for (int i = 0; i < 6; ++i) twinkle(c, float(rng.range(30, PW - 30)), float(rng.range(20, 300)), float(rng.range(4, 7)), lighter(pal::kButter, 0.5f));
-    const Rgba gold = pal::kGold;
-    // a gold frame round the page
     Shape frame = Shape::roundRect(12, 12, PW - 24, PH - 24, 14) - Shape::roundRect(17, 17, PW - 34, PH - 34, 10);
     c.fill(frame.grow(1), pal::kFrameDark);
-    c.fill(frame, gold);
+    c.fill(frame, pal::kGold);
     c.fill(frame - frame.shift(1, 1), pal::kGoldLight);
-    // hills and the village's silhouette at the foot of the page
+}
+
+// Hills and the village's silhouette at the foot of the page, a few lit
+// windows, and the two travellers walking home along the ridge, hand in
+// hand, footprints behind them.
+void walkingHome(Canvas& c, Rng& rng) {
     sc::hill(c, sc::hillShape(17, PW - 17, 400, 10, 0.01f, 71, PH - 17), lighter(pal::kMidnight, 0.1f), darker(pal::kDenim, 0.6f));
     Canvas vil(PW, PH);
     sc::mushroomHouse(vil, 90, 418, 70, pal::kVermilion, rng);
     sc::mushroomHouse(vil, 420, 414, 60, pal::kViolet, rng);
-    for (int y = 0; y < PH; ++y)
-        for (int x = 0; x < PW; ++x)
-            if (vil.at(x, y).a > 0) c.plot(x, y, darker(pal::kMidnight, 0.6f), float(vil.at(x, y).a) / 255.f);
+    silhouette(c, vil, darker(pal::kMidnight, 0.6f));
     c.fill(sc::hillShape(17, PW - 17, 430, 5, 0.015f, 72, PH - 17), darker(pal::kMidnight, 0.6f));
     for (Pt p : {Pt{76, 404}, Pt{104, 398}, Pt{412, 400}})
         c.fillCircle(p.x, p.y, 2.5f, lighter(pal::kSunYellow, 0.3f));
-    // the two travellers walking home along the ridge, hand in hand
-    {
-        Canvas pair(PW, PH);
-        Pose him;
-        him.facing = 1.f;
-        him.stride = 0.7f;
-        him.far = Arm::Forward;
-        traveller(pair, Who::Hero, 244, 433, 46, him);
-        Pose her;
-        her.facing = 1.f;
-        her.stride = -0.7f;
-        traveller(pair, Who::Partner, 274, 434, 43, her);
-        for (int y = 0; y < PH; ++y)
-            for (int x = 0; x < PW; ++x)
-                if (pair.at(x, y).a > 0) c.plot(x, y, pal::kNight, float(pair.at(x, y).a) / 255.f);
-        // footprints behind them
-        for (int i = 0; i < 5; ++i) c.fillEllipse(222.f - 16.f * float(i), 436.f + float(i % 2) * 3.f, 3.f, 1.6f, lighter(pal::kNavy, 0.1f));
-    }
+    Canvas pair(PW, PH);
+    Pose him;
+    him.facing = 1.f;
+    him.stride = 0.7f;
+    him.far = Arm::Forward;
+    traveller(pair, Who::Hero, 244, 433, 46, him);
+    Pose her;
+    her.facing = 1.f;
+    her.stride = -0.7f;
+    traveller(pair, Who::Partner, 274, 434, 43, her);
+    silhouette(c, pair, pal::kNight);
+    for (int i = 0; i < 5; ++i) c.fillEllipse(222.f - 16.f * float(i), 436.f + float(i % 2) * 3.f, 3.f, 1.6f, lighter(pal::kNavy, 0.1f));
+}
 
+// The end, the game's name, the three paints and thanks.
+void closingWords(Canvas& c) {
     TextStyle big = mincho(64, pal::kGoldLight, pal::kFrameDark, 3);
     big.align = Align::Centre;
     big.tracking = 10;
     big.shadow = pal::kFrameDark;
     drawText(c, PW / 2, 62, say(words::kTheEnd), big);
-    c.fill(Shape::polyline({{120, 158}, {230, 158}}, 0.8f), gold);
-    c.fill(Shape::polyline({{282, 158}, {392, 158}}, 0.8f), gold);
-    const Rgba paints[3] = {pal::kRed, pal::kGreen, pal::kBlue};
-    for (int i = 0; i < 3; ++i) paintDrop(c, 240.f + 16.f * float(i), 160, 5.f, paints[i], false);
-
+    c.fill(Shape::polyline({{120, 158}, {230, 158}}, 0.8f), pal::kGold);
+    c.fill(Shape::polyline({{282, 158}, {392, 158}}, 0.8f), pal::kGold);
+    for (int i = 0; i < 3; ++i) paintDrop(c, 240.f + 16.f * float(i), 160, 5.f, kPaints[i], false);
     TextStyle ja = mincho(26, pal::kPaper, pal::kFrameDark, 2);
     ja.align = Align::Centre;
     drawText(c, PW / 2, 190, say(words::kTitleName), ja);
@@ -402,37 +394,47 @@ Canvas endingLogo() {
     drawText(c, PW / 2, 228, "Tolvane", en);
     for (int i = 0; i < 3; ++i) {
         float x0 = 160.f + 66.f * float(i);
-        c.fill(Shape::capsule({x0 + 4, 286}, {x0 + 58, 286}, 2.6f), paints[i]);
+        c.fill(Shape::capsule({x0 + 4, 286}, {x0 + 58, 286}, 2.6f), kPaints[i]);
     }
     TextStyle thanks = mincho(22, pal::kGoldLight, pal::kFrameDark, 2);
     thanks.align = Align::Centre;
     drawText(c, PW / 2, 318, say(words::kThanksForPlaying), thanks);
+}
+
+// The closing page: say(words::kTheEnd) over a night sky, the game's name, the three
+// paints and thanks. It rests at the top of the screen and covers the
+// wrapped pages behind it.
+Canvas endingLogo() {
+    Canvas c(PW, PH);
+    Rng rng(seedOf(kPicEndLogo.path));
+    framedNight(c, rng);
+    walkingHome(c, rng);
+    closingWords(c);
     return c;
 }
 
-// ---------------------------------------------------------------- tfp
-// The very last picture: the two travellers sit side by side on a hilltop,
-// seen from behind, watching the sun go down over the nubbles' land; the
-// sky says thank you.
-Canvas lastPicture() {
-    const int w = 640, h = 480;
-    Canvas c(w, h);
-    Rng rng(seedOf(kPicLastPicture.path));
-    c.vGradient(0, 0, w, h, {{0.f, pal::kTwilight}, {0.3f, pal::kCoralRose}, {0.55f, darker(pal::kTangerine, 0.1f)}, {0.72f, pal::kGoldLight}, {1.f, lighter(pal::kGoldLight, 0.6f)}});
+constexpr int kLastW = 640, kLastH = 480;
+
+// The sunset: sky, sun, pink clouds and three birds.
+void sunsetSky(Canvas& c, Rng& rng) {
+    c.vGradient(0, 0, kLastW, kLastH, {{0.f, pal::kTwilight}, {0.3f, pal::kCoralRose}, {0.55f, darker(pal::kTangerine, 0.1f)},
+                                       {0.72f, pal::kGoldLight}, {1.f, lighter(pal::kGoldLight, 0.6f)}});
     sc::sun(c, 320, 300, 46, lighter(pal::kButter, 0.5f), lighter(pal::kTangerine, 0.2f));
     sc::cloud(c, 130, 150, 150, lighter(pal::kRed, 0.6f), lighter(pal::kCoralRose, 0.2f), rng);
     sc::cloud(c, 520, 120, 180, lighter(pal::kRed, 0.6f), lighter(pal::kCoralRose, 0.2f), rng);
     sc::cloud(c, 420, 220, 90, lighter(pal::kPeach, 0.3f), lighter(pal::kRed, 0.5f), rng);
     for (Pt b : {Pt{200, 200}, Pt{216, 192}, Pt{232, 204}})
         c.fill(Shape::polyline({{b.x - 5, b.y - 2}, {b.x, b.y}, {b.x + 5, b.y - 2}}, 0.8f), pal::kPlum);
-    // distant ridges, the nubbles' land with its mushrooms, the hilltop
+}
+
+// Distant ridges, the nubbles' land with its mushrooms, the hilltop.
+void sunsetLand(Canvas& c, Rng& rng) {
+    const int w = kLastW, h = kLastH;
     sc::hill(c, sc::hillShape(0, w, 318, 16, 0.006f, 81, h), darker(pal::kOldRose, 0.2f), pal::kOldRose);
     sc::hill(c, sc::hillShape(0, w, 346, 10, 0.01f, 82, h), darker(pal::kRose, 0.3f), darker(pal::kCandyPink, 0.4f));
     Canvas far(w, h);
     for (float x : {90.f, 150.f, 500.f, 560.f, 610.f}) sc::mushroom(far, x, 352, float(rng.range(16, 26)), pal::kMulberry, rng);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            if (far.at(x, y).a > 0) c.plot(x, y, lighter(pal::kMulberry, 0.1f), float(far.at(x, y).a) / 255.f);
+    silhouette(c, far, lighter(pal::kMulberry, 0.1f));
     Shape top = Shape::where(0, 360, w, 120, [&](float x, float y) {
         float dx = (x - 320.f) / 420.f;
         return y > 392.f + 70.f * dx * dx + 3.f * fbm1(x * 0.05f, 83, 2) ? 1.f : 0.f;
@@ -440,39 +442,51 @@ Canvas lastPicture() {
     c.fill(top, lighter(pal::kDuskShadow, 0.1f));
     c.fill(top - top.shift(0, 3), darker(pal::kPeach, 0.5f));
     sc::grass(c, 0, w, 480, 10, lighter(pal::kInk, 0.1f), rng, 0.3f);
-    // the two, seen from behind, sitting close, darkened against the sun
-    // with a warm rim where its light catches them
-    {
-        Canvas pair(w, h);
-        Pose back;
-        back.back = true;
-        back.sitting = true;
-        traveller(pair, Who::Hero, 290, 414, 120, back);
-        Pose her = back;
-        her.headTilt = -5;
-        traveller(pair, Who::Partner, 356, 416, 112, her);
-        for (int y = 1; y < h; ++y)
-            for (int x = 1; x < w - 1; ++x) {
-                Rgba p = pair.at(x, y);
-                if (p.a == 0) continue;
-                Rgba q = mix(p, pal::kPlum, 0.42f);
-                bool rim = pair.at(x, y - 1).a < 128 || pair.at(x + (x < 320 ? 1 : -1), y).a < 128;
-                if (rim && p.a >= 128) q = mix(q, lighter(pal::kTangerine, 0.3f), 0.55f);
-                c.plot(x, y, Rgba{q.r, q.g, q.b, 255}, float(p.a) / 255.f);
-            }
-    }
+}
+
+// The two, seen from behind, sitting close, darkened against the sun with a
+// warm rim where its light catches them.
+void pairAgainstTheSun(Canvas& c) {
+    Canvas pair(kLastW, kLastH);
+    Pose back;
+    back.back = true;
+    back.sitting = true;
+    traveller(pair, Who::Hero, 290, 414, 120, back);
+    Pose her = back;
+    her.headTilt = -5;
+    traveller(pair, Who::Partner, 356, 416, 112, her);
+    for (int y = 1; y < kLastH; ++y)
+        for (int x = 1; x < kLastW - 1; ++x) {
+            Rgba p = pair.at(x, y);
+            if (p.a == 0) continue;
+            Rgba q = mix(p, pal::kPlum, 0.42f);
+            bool rim = pair.at(x, y - 1).a < 128 || pair.at(x + (x < 320 ? 1 : -1), y).a < 128;
+            if (rim && p.a >= 128) q = mix(q, lighter(pal::kTangerine, 0.3f), 0.55f);
+            c.plot(x, y, Rgba{q.r, q.g, q.b, 255}, float(p.a) / 255.f);
+        }
+}
+
+// ---------------------------------------------------------------- tfp
+// The very last picture: the two travellers sit side by side on a hilltop,
+// seen from behind, watching the sun go down over the nubbles' land; the
+// sky says thank you.
+Canvas lastPicture() {
+    Canvas c(kLastW, kLastH);
+    Rng rng(seedOf(kPicLastPicture.path));
+    sunsetSky(c, rng);
+    sunsetLand(c, rng);
+    pairAgainstTheSun(c);
     // the brush lies in the grass beside them, its tip still coloured
     paintBrush(c, {150, 444}, {214, 420}, 8.f, pal::kRed, false);
     glow(c, 320, 300, 360, pal::kGoldLight, 50);
-
     // A broad dark rim keeps the words readable where they cross the pink
     // clouds as well as the sky.
     TextStyle thanks = mincho(56, pal::kPaper, darker(pal::kWine, 0.5f), 5);
     thanks.align = Align::Centre;
     thanks.tracking = 8;
     thanks.shadow = pal::kRedNight;
-    drawText(c, w / 2, 56, say(words::kThankYou), thanks);
-    c.noise(0, 0, w, h, 1.5f, rng);
+    drawText(c, kLastW / 2, 56, say(words::kThankYou), thanks);
+    c.noise(0, 0, kLastW, kLastH, 1.5f, rng);
     return c;
 }
 

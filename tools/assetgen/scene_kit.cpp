@@ -5,6 +5,12 @@
 
 namespace ag {
 
+void silhouette(Canvas& c, const Canvas& figure, Rgba col) {
+    for (int y = 0; y < figure.height(); ++y)
+        for (int x = 0; x < figure.width(); ++x)
+            if (figure.at(x, y).a > 0) c.plot(x, y, col, float(figure.at(x, y).a) / 255.f);
+}
+
 void woodsSky(Canvas& c, std::initializer_list<Pt> suns, float r, uint8_t alpha) {
     c.vGradient(0, 0, c.width(), c.height(), {{0.f, darker(pal::kGreen, 0.6f)}, {0.45f, pal::kSage}, {1.f, lighter(pal::kGrass, 0.3f)}});
     for (Pt p : suns) glow(c, p.x, p.y, r, pal::kButter, alpha);

@@ -20,6 +20,10 @@ inline void glow(Canvas& c, float cx, float cy, float r, Rgba col, uint8_t alpha
     c.radialGradient(cx, cy, r, faded(col, alpha), faded(col, 0));
 }
 
+// Every opaque pixel of `figure` laid over c in one colour, as a shape seen
+// against the light (the figure's edges stay soft).
+void silhouette(Canvas& c, const Canvas& figure, Rgba col);
+
 // A sandy road: a darker edge, and its left side in shade.
 inline void paintRoad(Canvas& c, const Shape& road) {
     c.fill(road.grow(1), lighter(pal::kGoldDeep, 0.5f));
