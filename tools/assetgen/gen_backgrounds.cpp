@@ -332,6 +332,63 @@ Canvas starryNight() {
 }
 
 // ---------------------------------------------------------------- 7 canyon
+// A band of mesas: flat tops at `top`, gaps down to `base`, steep sides and
+// horizontal strata; the far ones fade into the haze.
+void mesas(Canvas& c, float base, float top, uint32_t seed, Rgba rock, float haziness) {
+    Shape s = Shape::below(0, W, H, [&](float x) {
+        float n = valueNoise1(x * 0.012f, seed);
+        float k = smoothstep(-0.15f, 0.15f, n);  // plateau or gap
+        return lerpf(base, top, k) + 2.f * fbm1(x * 0.08f, seed + 1, 2);
+    });
+    Ramp r = shade(rock);
+    c.fill(s, r.base);
+    for (float y = top + 6; y < H; y += 9.f + float(seed % 3))
+        c.fill(s & Shape::rect(0, y, float(W), 2.f), withAlpha(r.shadow, 0.35f));
+    c.fill(s - s.shift(-4, 0), withAlpha(r.light, 0.55f));
+    c.fill(s - s.shift(0, 3), withAlpha(r.shine, 0.6f));
+    if (haziness > 0) haze(c, int(top) - 10, int(base) + 40, pal::kSkyLow, haziness);
+}
+
+// The high cliff wall on the left or the right side, lit from the left.
+void cliffWall(Canvas& c, bool left) {
+    const float top = left ? 84.f : 118.f, edge = left ? 74.f : 566.f;
+    std::vector<Pt> pts;
+    pts.push_back({left ? -2.f : 642.f, top - 6});
+    for (int i = 0; i <= 40; ++i) {
+        float y = top + float(i) / 40.f * (480.f - top);
+        float jut = 16.f * fbm1(y * 0.025f, 85 + uint32_t(left ? 0 : 1), 3) + (i % 6 == 0 ? 5.f : 0.f);
+        float x = left ? edge + jut + 10.f * (1.f - float(i) / 40.f) : edge - jut - 10.f * (1.f - float(i) / 40.f);
+        pts.push_back({x, y});
+    }
+    pts.push_back({left ? -2.f : 642.f, 482});
+    Shape cl = Shape::polygon(pts);
+    Ramp r = shade(darker(pal::kRust, 0.1f));
+    c.fill(cl.grow(1), r.deep);
+    c.fill(cl, r.base);
+    for (float y = top + 8; y < H; y += 11.f)
+        c.fill(cl & Shape::rect(0, y, float(W), 2.f), withAlpha(r.shadow, 0.45f));
+    c.fill(cl - cl.shift(left ? 5 : -5, 0), withAlpha(left ? r.shadow : r.light, 0.7f));
+    c.fill(cl - cl.shift(0, 4), withAlpha(r.shine, 0.7f));
+}
+
+// The canyon floor with stones and two cacti.
+void canyonFloor(Canvas& c, Rng& rng) {
+    sc::hill(c, sc::hillShape(0, W, 446, 5, 0.01f, 84, H), darker(pal::kTangerine, 0.3f), pal::kSandstone);
+    for (int i = 0; i < 26; ++i) {
+        float x = float(rng.range(0, W)), y = float(rng.range(452, 478)), r = float(rng.range(3, 8));
+        c.fill(Shape::ellipse(x, y, r, r * 0.6f), darker(pal::kClay, 0.2f));
+        c.fill(Shape::ellipse(x - r * 0.3f, y - r * 0.2f, r * 0.5f, r * 0.3f), lighter(pal::kRust, 0.2f));
+    }
+    const Ramp g = shade(darker(pal::kGrass, 0.3f));
+    for (float x : {126.f, 506.f}) {
+        Shape cactus = Shape::roundRect(x - 5, 410, 10, 46, 5) | Shape::roundRect(x - 17, 422, 8, 18, 4) |
+                       Shape::rect(x - 13, 434, 10, 6) | Shape::roundRect(x + 9, 416, 8, 16, 4) | Shape::rect(x + 3, 428, 10, 6);
+        c.fill(cactus.grow(1), g.deep);
+        c.fill(cactus, g.base);
+        c.fill(cactus - cactus.shift(2, 0), g.light);
+    }
+}
+
 Canvas canyon() {
     Canvas c(W, H);
     Rng rng(seedOf(kPicBackgrounds[7].path));
@@ -339,62 +396,12 @@ Canvas canyon() {
     const Rgba cloudBody = lighter(pal::kCloud, 0.4f), cloudShade = lighter(pal::kStone, 0.6f);
     sc::cloud(c, 200, 60, 120, cloudBody, cloudShade, rng);
     sc::cloud(c, 520, 100, 90, cloudBody, cloudShade, rng);
-    // layered mesas: flat tops, steep sides, horizontal strata
-    auto mesas = [&](float base, float top, uint32_t seed, Rgba rock, float haziness) {
-        Shape s = Shape::below(0, W, H, [&](float x) {
-            float n = valueNoise1(x * 0.012f, seed);
-            float k = smoothstep(-0.15f, 0.15f, n);  // plateau or gap
-            return lerpf(base, top, k) + 2.f * fbm1(x * 0.08f, seed + 1, 2);
-        });
-        Ramp r = shade(rock);
-        c.fill(s, r.base);
-        for (float y = top + 6; y < H; y += 9.f + float(seed % 3))
-            c.fill(s & Shape::rect(0, y, float(W), 2.f), withAlpha(r.shadow, 0.35f));
-        c.fill(s - s.shift(-4, 0), withAlpha(r.light, 0.55f));
-        c.fill(s - s.shift(0, 3), withAlpha(r.shine, 0.6f));
-        if (haziness > 0) haze(c, int(top) - 10, int(base) + 40, pal::kSkyLow, haziness);
-    };
-    mesas(330, 250, 81, lighter(pal::kClay, 0.3f), 0.4f);
-    mesas(370, 280, 82, pal::kClay, 0.2f);
-    mesas(420, 330, 83, pal::kRust, 0.f);
-    // the high cliff walls on both sides
-    for (int side = 0; side < 2; ++side) {
-        const bool left = side == 0;
-        const float top = left ? 84.f : 118.f, edge = left ? 74.f : 566.f;
-        std::vector<Pt> pts;
-        pts.push_back({left ? -2.f : 642.f, top - 6});
-        for (int i = 0; i <= 40; ++i) {
-            float y = top + float(i) / 40.f * (480.f - top);
-            float jut = 16.f * fbm1(y * 0.025f, 85 + uint32_t(side), 3) + (i % 6 == 0 ? 5.f : 0.f);
-            float x = left ? edge + jut + 10.f * (1.f - float(i) / 40.f) : edge - jut - 10.f * (1.f - float(i) / 40.f);
-            pts.push_back({x, y});
-        }
-        pts.push_back({left ? -2.f : 642.f, 482});
-        Shape cl = Shape::polygon(pts);
-        Ramp r = shade(darker(pal::kRust, 0.1f));
-        c.fill(cl.grow(1), r.deep);
-        c.fill(cl, r.base);
-        for (float y = top + 8; y < H; y += 11.f)
-            c.fill(cl & Shape::rect(0, y, float(W), 2.f), withAlpha(r.shadow, 0.45f));
-        c.fill(cl - cl.shift(left ? 5 : -5, 0), withAlpha(left ? r.shadow : r.light, 0.7f));
-        c.fill(cl - cl.shift(0, 4), withAlpha(r.shine, 0.7f));
-    }
-    // the canyon floor with stones and a few desert plants
-    Shape floor = sc::hillShape(0, W, 446, 5, 0.01f, 84, H);
-    sc::hill(c, floor, darker(pal::kTangerine, 0.3f), pal::kSandstone);
-    for (int i = 0; i < 26; ++i) {
-        float x = float(rng.range(0, W)), y = float(rng.range(452, 478)), r = float(rng.range(3, 8));
-        c.fill(Shape::ellipse(x, y, r, r * 0.6f), darker(pal::kClay, 0.2f));
-        c.fill(Shape::ellipse(x - r * 0.3f, y - r * 0.2f, r * 0.5f, r * 0.3f), lighter(pal::kRust, 0.2f));
-    }
-    for (float x : {126.f, 506.f}) {
-        Ramp g = shade(darker(pal::kGrass, 0.3f));
-        Shape cactus = Shape::roundRect(x - 5, 410, 10, 46, 5) | Shape::roundRect(x - 17, 422, 8, 18, 4) |
-                       Shape::rect(x - 13, 434, 10, 6) | Shape::roundRect(x + 9, 416, 8, 16, 4) | Shape::rect(x + 3, 428, 10, 6);
-        c.fill(cactus.grow(1), g.deep);
-        c.fill(cactus, g.base);
-        c.fill(cactus - cactus.shift(2, 0), g.light);
-    }
+    mesas(c, 330, 250, 81, lighter(pal::kClay, 0.3f), 0.4f);
+    mesas(c, 370, 280, 82, pal::kClay, 0.2f);
+    mesas(c, 420, 330, 83, pal::kRust, 0.f);
+    cliffWall(c, true);
+    cliffWall(c, false);
+    canyonFloor(c, rng);
     paperGrain(c, 2);
     return c;
 }
