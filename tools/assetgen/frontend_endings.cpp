@@ -31,23 +31,14 @@ constexpr int WW = 476, WH = 352;      // and size
 Canvas storyPage(const Canvas& picture, const char* caption, uint64_t seed) {
     Canvas c(PW, PH);
     Rng rng(seed);
-    c.vGradient(0, 0, PW, PH, {{0.f, pal::kNight}, {1.f, pal::kNight}});
+    c.clear(pal::kNight);
     c.noise(0, 0, PW, PH, 3.f, rng);
-    const Rgba gold = pal::kGold, goldDeep = pal::kGoldDeep;
     Shape window = Shape::roundRect(WX, WY, WW, WH, 8).hard();
-    c.fill(window.grow(4), pal::kFrameDark);
-    c.fill(window.grow(3), goldDeep);
-    c.fill(window.grow(2), gold);
-    c.fill(window.grow(2) - window.grow(2).shift(1, 1), pal::kGoldLight);
-    c.fill(window.grow(1), pal::kNightLift);
+    goldFrame(c, window);
     for (int y = 0; y < WH; ++y)
         for (int x = 0; x < WW; ++x)
             if (window.at(WX + x, WY + y) >= 0.5f) c.at(WX + x, WY + y) = picture.at(x, y);
-    for (Pt p : {Pt{WX, WY}, Pt{WX + WW, WY}, Pt{WX, WY + WH}, Pt{WX + WW, WY + WH}}) {
-        c.fillCircle(p.x, p.y, 6.5f, pal::kFrameDark);
-        c.fillCircle(p.x, p.y, 5.f, gold);
-        c.fillCircle(p.x - 1.2f, p.y - 1.2f, 2.f, pal::kGoldLight);
-    }
+    goldStuds(c, {Pt{WX, WY}, Pt{WX + WW, WY}, Pt{WX, WY + WH}, Pt{WX + WW, WY + WH}});
     // the caption, with the three paint dots and a flourish under it
     TextStyle st = mincho(21, pal::kPaper);
     st.bold = false;
@@ -56,10 +47,9 @@ Canvas storyPage(const Canvas& picture, const char* caption, uint64_t seed) {
     const int lines = 1 + int(std::count(caption, caption + std::strlen(caption), '\n'));
     const int th = measureText(caption, st).h;
     drawText(c, PW / 2, 398 + (lines == 1 ? 12 : 0) + (56 - th) / 4, caption, st);
-    const Rgba paints[3] = {pal::kRed, pal::kGreen, pal::kBlue};
-    for (int i = 0; i < 3; ++i) c.fillCircle(240.f + 16.f * float(i), 466, 3.5f, paints[i]);
-    c.fill(Shape::polyline({{150, 466}, {226, 466}}, 0.7f), withAlpha(gold, 0.8f));
-    c.fill(Shape::polyline({{286, 466}, {362, 466}}, 0.7f), withAlpha(gold, 0.8f));
+    for (int i = 0; i < 3; ++i) c.fillCircle(240.f + 16.f * float(i), 466, 3.5f, kPaints[i]);
+    c.fill(Shape::polyline({{150, 466}, {226, 466}}, 0.7f), withAlpha(pal::kGold, 0.8f));
+    c.fill(Shape::polyline({{286, 466}, {362, 466}}, 0.7f), withAlpha(pal::kGold, 0.8f));
     return c;
 }
 

@@ -223,11 +223,10 @@ Canvas storyFrame() {
     c.fill(panel - panel.shift(0, -3), pal::kNightLift);
     glow(c, 320, 370, 300, pal::kNightLift, 110);
     // three paint dots crowning the panel, and flourishes beside them
-    const Rgba paints[3] = {pal::kRed, pal::kGreen, pal::kBlue};
     for (int i = 0; i < 3; ++i) {
         c.fillCircle(304.f + i * 16.f, 262, 5.5f, pal::kFrameDark);
-        c.fillCircle(304.f + i * 16.f, 262, 4.5f, paints[i]);
-        c.fillCircle(302.5f + i * 16.f, 260.5f, 1.4f, lighter(paints[i], 0.6f));
+        c.fillCircle(304.f + i * 16.f, 262, 4.5f, kPaints[i]);
+        c.fillCircle(302.5f + i * 16.f, 260.5f, 1.4f, lighter(kPaints[i], 0.6f));
     }
     for (int s = -1; s <= 1; s += 2) {
         std::vector<Pt> curl;
@@ -243,20 +242,11 @@ Canvas storyFrame() {
 
     // the window over the picture
     Shape window = Shape::roundRect(16, 10, W - 32, 236, 10).hard();
-    c.fill(window.grow(4), pal::kFrameDark);
-    c.fill(window.grow(3), goldDeep);
-    c.fill(window.grow(2), gold);
-    c.fill((window.grow(2) - window.grow(2).shift(1, 1)), pal::kGoldLight);
-    c.fill(window.grow(1), pal::kNightLift);
+    goldFrame(c, window);
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x)
             if (window.at(x, y) > 0.5f) c.at(x, y) = kClear;
-    // corner studs on the window frame
-    for (Pt p : {Pt{16, 10}, Pt{624, 10}, Pt{16, 246}, Pt{624, 246}}) {
-        c.fillCircle(p.x, p.y, 6.5f, pal::kFrameDark);
-        c.fillCircle(p.x, p.y, 5.f, gold);
-        c.fillCircle(p.x - 1.2f, p.y - 1.2f, 2.f, pal::kGoldLight);
-    }
+    goldStuds(c, {Pt{16, 10}, Pt{624, 10}, Pt{16, 246}, Pt{624, 246}});
     return c;
 }
 

@@ -11,6 +11,22 @@ void silhouette(Canvas& c, const Canvas& figure, Rgba col) {
             if (figure.at(x, y).a > 0) c.plot(x, y, col, float(figure.at(x, y).a) / 255.f);
 }
 
+void goldFrame(Canvas& c, const Shape& window) {
+    c.fill(window.grow(4), pal::kFrameDark);
+    c.fill(window.grow(3), pal::kGoldDeep);
+    c.fill(window.grow(2), pal::kGold);
+    c.fill(window.grow(2) - window.grow(2).shift(1, 1), pal::kGoldLight);
+    c.fill(window.grow(1), pal::kNightLift);
+}
+
+void goldStuds(Canvas& c, std::initializer_list<Pt> corners) {
+    for (Pt p : corners) {
+        c.fillCircle(p.x, p.y, 6.5f, pal::kFrameDark);
+        c.fillCircle(p.x, p.y, 5.f, pal::kGold);
+        c.fillCircle(p.x - 1.2f, p.y - 1.2f, 2.f, pal::kGoldLight);
+    }
+}
+
 void woodsSky(Canvas& c, std::initializer_list<Pt> suns, float r, uint8_t alpha) {
     c.vGradient(0, 0, c.width(), c.height(), {{0.f, darker(pal::kGreen, 0.6f)}, {0.45f, pal::kSage}, {1.f, lighter(pal::kGrass, 0.3f)}});
     for (Pt p : suns) glow(c, p.x, p.y, r, pal::kButter, alpha);

@@ -40,6 +40,12 @@ inline Rgba meadowPetal(int i) {
     return petals[i % 4];
 }
 
+// ---------------------------------------------------------------- storybook
+// The gold frame round a storybook window (drawn before the picture goes
+// into the window), and the gold studs on its corners (after).
+void goldFrame(Canvas& c, const Shape& window);
+void goldStuds(Canvas& c, std::initializer_list<Pt> corners);
+
 // ---------------------------------------------------------------- the woods
 // The nubbles' land under the giant leaves, in the morning (the prologue,
 // the elder's village, the homecoming): a green sky with sunlight falling
