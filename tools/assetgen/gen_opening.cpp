@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "families.h"
+#include "frontend_kit.h"
 #include "gen_icons.h"
 #include "output.h"
 #include "palette.h"
@@ -174,14 +175,8 @@ void logoPaints(Canvas& c) {
 // word in three pieces on one baseline.
 void logoTitle(Canvas& c) {
     const int tx = kLogoTextX;
-    TextStyle ja;
-    ja.face = Face::Mincho;
-    ja.size = 34;
-    ja.colour = pal::kInk;
-    ja.bold = true;
+    TextStyle ja = fe::mincho(34, pal::kInk, pal::kPaper, 2);
     ja.align = Align::Centre;
-    ja.outline = pal::kPaper;
-    ja.outlineWidth = 2;
     drawText(c, tx - 40, 196, say(words::kLogoSmall), ja);  // the game's name, set over two lines
     TextStyle big = ja;
     big.size = lang() == Lang::En ? 60 : 70;
@@ -195,15 +190,9 @@ void logoTitle(Canvas& c) {
         drawText(c, pen, 236 + (i == 1 && lang() == Lang::Ja ? 6 : 0), say(words::kLogoBig[i]), big);
         pen += lang() == Lang::En ? measureText(say(words::kLogoBig[i]), big).w - 6 : 80;
     }
-    TextStyle en;
-    en.face = Face::Gothic;
-    en.size = 40;
-    en.bold = true;
+    TextStyle en = fe::gothic(40, pal::kDuskShadow, pal::kPaper, 2);
     en.tracking = 7;
-    en.colour = pal::kDuskShadow;
     en.align = Align::Centre;
-    en.outline = pal::kPaper;
-    en.outlineWidth = 2;
     drawText(c, tx, 336, "Tolvane", en);
 }
 

@@ -176,13 +176,7 @@ void titleBigName(Canvas& c, TextStyle big) {
 
 // The name of the game: the small line, the big line, the Latin name.
 void titleName(Canvas& c) {
-    TextStyle ja;
-    ja.face = Face::Mincho;
-    ja.size = 32;
-    ja.colour = pal::kInk;
-    ja.bold = true;
-    ja.outline = pal::kPaper;
-    ja.outlineWidth = 2;
+    TextStyle ja = fe::mincho(32, pal::kInk, pal::kPaper, 2);
     textCentred(c, 172, 38, say(words::kLogoSmall), ja);
     TextStyle big = ja;
     big.size = lang() == Lang::En ? 64 : 78;
@@ -190,14 +184,8 @@ void titleName(Canvas& c) {
     big.outlineWidth = 3;
     big.shadow = lighter(pal::kDenim, 0.1f);
     titleBigName(c, big);
-    TextStyle en;
-    en.face = Face::Gothic;
-    en.size = 34;
-    en.bold = true;
+    TextStyle en = fe::gothic(34, pal::kDuskShadow, pal::kPaper, 2);
     en.tracking = 6;
-    en.colour = pal::kDuskShadow;
-    en.outline = pal::kPaper;
-    en.outlineWidth = 2;
     textCentred(c, 172, 182, "Tolvane", en);
 }
 
