@@ -102,7 +102,7 @@ Canvas rainyForest() {
         float size;
         int count;
     };
-    const Layer layers[3] = {{250, 10, darker(pal::kPaleMint, 0.3f), 70, 14}, {300, 12, darker(pal::kMint, 0.3f), 100, 11}, {350, 10, pal::kFern, 140, 8}};
+    const Layer layers[3] = {{250, 10, pal::kMistPine, 70, 14}, {300, 12, pal::kPine, 100, 11}, {350, 10, pal::kFern, 140, 8}};
     for (int l = 0; l < 3; ++l) {
         const Layer& L = layers[l];
         for (int i = 0; i < L.count; ++i) {
@@ -149,8 +149,8 @@ Canvas highSky() {
     Rng rng(seedOf(kPicBackgrounds[3].path));
     c.vGradient(0, 0, W, H, {{0.f, pal::kHighSky}, {0.4f, pal::kCornflower}, {0.75f, lighter(pal::kPowderBlue, 0.3f)}, {1.f, lighter(pal::kFrost, 0.1f)}});
     sc::sun(c, 90, 70, 22, pal::kPaper, lighter(pal::kButter, 0.3f));
-    puffBank(c, 430, 56, 110, 40, pal::kCloud, lighter(pal::kBluebell, 0.3f), pal::kCloud, rng);
-    puffBank(c, 250, 150, 74, 28, pal::kCloud, lighter(pal::kBluebell, 0.3f), pal::kCloud, rng);
+    puffBank(c, 430, 56, 110, 40, pal::kCloud, lighter(pal::kBluebell, 0.3f), pal::kCloudLight, rng);
+    puffBank(c, 250, 150, 74, 28, pal::kCloud, lighter(pal::kBluebell, 0.3f), pal::kCloudLight, rng);
     // snowy peaks rising out of the clouds far below us
     auto peaks = [&](float base, float height, float spacing, uint32_t seed, Rgba rock, Rgba snow) {
         Shape sh = Shape::below(0, W, H, [&](float x) {
@@ -178,7 +178,7 @@ Canvas highSky() {
         for (int i = -1; i < 8; ++i) {
             float x = float(i) * 92.f + float(row % 2) * 46.f + float(rng.range(-14, 14));
             puffBank(c, x, y, float(rng.range(120, 170)), float(rng.range(46, 64)), pal::kCloud, lighter(pal::kBluebell, 0.3f),
-                     pal::kCloud, rng);
+                     pal::kCloudLight, rng);
         }
     }
     // two birds gliding

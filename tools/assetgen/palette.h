@@ -70,6 +70,7 @@ inline constexpr Rgba kHazeBlue = hex(0xC9D8F6);    // the pale blue of distance
 inline constexpr Rgba kBluebell = hex(0xB6CDF5);    // far mountains, blue petals
 inline constexpr Rgba kFrost = hex(0xE8EEFF);       // starlight, snow glints, the far gate
 inline constexpr Rgba kCloud = hex(0xF4F7FA);       // cloud tops, snow, steam
+inline constexpr Rgba kCloudLight = hex(0xFDFCF8);  // the sunlit rims of a sea of clouds
 inline constexpr Rgba kPaleMint = hex(0xD3EBCB);    // soft green washes, the rain's light
 inline constexpr Rgba kPuddle = hex(0x8FA8A8);      // puddles and mist in the rain
 inline constexpr Rgba kButter = hex(0xF8E8B0);      // sunbeams, moonlight, the road
@@ -102,6 +103,8 @@ inline constexpr Rgba kRedNight = hex(0x24101E);  // the red city's night, the t
 inline constexpr Rgba kFoliage = hex(0x6FAE5E);  // bushes and trees
 inline constexpr Rgba kSage = hex(0x5E9A62);     // stems and trees in the shade of the leaves
 inline constexpr Rgba kFern = hex(0x5E8468);     // conifers and stems in shade
+inline constexpr Rgba kPine = hex(0x7E9E88);     // conifers in the rain
+inline constexpr Rgba kMistPine = hex(0x9EB6A6);  // far conifers fading into the rain
 inline constexpr Rgba kLime = hex(0x9CCB4A);     // herb tea
 
 // Earth, rock and wood.
