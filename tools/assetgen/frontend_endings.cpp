@@ -81,7 +81,7 @@ Canvas homecoming() {
     village(c, rng, false);
     sc::hill(c, sc::hillShape(0, WW, 250, 8, 0.012f, 51, WH), pal::kFoliage, lighter(pal::kGrass, 0.2f));
     sc::mushroomHouse(c, 70, 262, 110, pal::kVermilion, rng);
-    sc::mushroom(c, 160, 258, 30, lighter(pal::kAmber, 0.1f), rng);
+    sc::mushroom(c, 160, 258, 30, lighter(pal::kMarmalade, 0.1f), rng);
     sc::mushroomHouse(c, 420, 258, 88, pal::kViolet, rng);
     sc::flower(c, 470, 266, 70, 14, pal::kPink, pal::kMarigold);
     Shape front = sc::hillShape(0, WW, 282, 4, 0.015f, 52, WH);
@@ -92,7 +92,7 @@ Canvas homecoming() {
     sc::leaf(c, {510, -20}, {330, 56}, 96, pal::kLeaf);
 
     // the nubbles come running, waving
-    villagers(c, {{84, 318, 30, pal::kPeach, 0.8f, true},
+    villagers(c, {{84, 318, 30, pal::kApricot, 0.8f, true},
                   {128, 330, 26, pal::kMint, 0.9f, false},
                   {376, 322, 28, nubbleYellow(), -0.8f, true},
                   {420, 334, 24, pal::kPowderBlue, -1.f, true},
@@ -129,7 +129,7 @@ void roundRoom(Canvas& c) {
     Shape window = Shape::circle(370, 100, 58);
     c.fill(window.grow(6), pal::kBrown);
     c.fill(window.grow(3), darker(pal::kTangerine, 0.4f));
-    c.fill(window, [&](int, int y) { return mix(pal::kPowderBlue, lighter(pal::kPaleMint, 0.5f), clampv((float(y) - 42) / 116.f, 0.f, 1.f)); });
+    c.fill(window, [&](int, int y) { return mix(pal::kPowderBlue, lighter(pal::kMintWash, 0.5f), clampv((float(y) - 42) / 116.f, 0.f, 1.f)); });
     Canvas out(WW, WH);
     sc::leaf(out, {300, 160}, {420, 60}, 50, pal::kFoliage);
     for (int y = 40; y < 160; ++y)
@@ -143,7 +143,7 @@ void roundRoom(Canvas& c) {
 
 // The bed with a patchwork quilt and a pillow.
 void quiltedBed(Canvas& c) {
-    const Ramp wood = shade(darker(pal::kAmber, 0.4f));
+    const Ramp wood = shade(darker(pal::kMarmalade, 0.4f));
     fillOutlined(c, Shape::roundRect(30, 150, 26, 150, 10), wood.base, pal::kOutline);
     fillOutlined(c, Shape::roundRect(40, 232, 250, 62, 12), wood.base, pal::kOutline);
     Shape quilt = Shape::roundRect(56, 214, 230, 54, 16);
@@ -175,7 +175,7 @@ void teaOnStool(Canvas& c) {
 
 // Nubbles peeking in at the right, the travellers by the bed.
 void bedsideVisitors(Canvas& c) {
-    villagers(c, {{440, 300, 28, pal::kPeach, -0.8f, true},
+    villagers(c, {{440, 300, 28, pal::kApricot, -0.8f, true},
                   {404, 318, 24, pal::kMint, -0.6f, false},
                   {452, 336, 20, nubbleYellow(), -0.9f, true}});
     Pose partner;
@@ -269,7 +269,7 @@ void bunting(Canvas& c) {
 
 // Everyone watching from the square, faces lit.
 void watchers(Canvas& c) {
-    villagers(c, {{52, 332, 26, pal::kPeach, 0.3f, true},
+    villagers(c, {{52, 332, 26, pal::kApricot, 0.3f, true},
                   {92, 340, 22, pal::kMint, 0.f, false},
                   {402, 334, 26, nubbleYellow(), -0.2f, true},
                   {440, 342, 22, pal::kLilac, 0.f, true}});
@@ -412,16 +412,16 @@ void sunsetSky(Canvas& c, Rng& rng) {
     sc::sun(c, 320, 300, 46, lighter(pal::kButter, 0.5f), lighter(pal::kTangerine, 0.2f));
     sc::cloud(c, 130, 150, 150, lighter(pal::kRed, 0.6f), lighter(pal::kCoralRose, 0.2f), rng);
     sc::cloud(c, 520, 120, 180, lighter(pal::kRed, 0.6f), lighter(pal::kCoralRose, 0.2f), rng);
-    sc::cloud(c, 420, 220, 90, lighter(pal::kPeach, 0.3f), lighter(pal::kRed, 0.5f), rng);
+    sc::cloud(c, 420, 220, 90, lighter(pal::kApricot, 0.3f), lighter(pal::kRed, 0.5f), rng);
     for (Pt b : {Pt{200, 200}, Pt{216, 192}, Pt{232, 204}})
-        c.fill(Shape::polyline({{b.x - 5, b.y - 2}, {b.x, b.y}, {b.x + 5, b.y - 2}}, 0.8f), pal::kPlum);
+        c.fill(Shape::polyline({{b.x - 5, b.y - 2}, {b.x, b.y}, {b.x + 5, b.y - 2}}, 0.8f), pal::kDuskPlum);
 }
 
 // Distant ridges, the nubbles' land with its mushrooms, the hilltop.
 void sunsetLand(Canvas& c, Rng& rng) {
     const int w = kLastW, h = kLastH;
     sc::hill(c, sc::hillShape(0, w, 318, 16, 0.006f, 81, h), darker(pal::kOldRose, 0.2f), pal::kOldRose);
-    sc::hill(c, sc::hillShape(0, w, 346, 10, 0.01f, 82, h), darker(pal::kRose, 0.3f), darker(pal::kCandyPink, 0.4f));
+    sc::hill(c, sc::hillShape(0, w, 346, 10, 0.01f, 82, h), darker(pal::kDuskPink, 0.3f), darker(pal::kCandyPink, 0.4f));
     Canvas far(w, h);
     for (float x : {90.f, 150.f, 500.f, 560.f, 610.f}) sc::mushroom(far, x, 352, float(rng.range(16, 26)), pal::kMulberry, rng);
     silhouette(c, far, lighter(pal::kMulberry, 0.1f));
@@ -430,7 +430,7 @@ void sunsetLand(Canvas& c, Rng& rng) {
         return y > 392.f + 70.f * dx * dx + 3.f * fbm1(x * 0.05f, 83, 2) ? 1.f : 0.f;
     });
     c.fill(top, lighter(pal::kDuskShadow, 0.1f));
-    c.fill(top - top.shift(0, 3), darker(pal::kPeach, 0.5f));
+    c.fill(top - top.shift(0, 3), darker(pal::kApricot, 0.5f));
     sc::grass(c, 0, w, 480, 10, lighter(pal::kInk, 0.1f), rng, 0.3f);
 }
 
@@ -449,7 +449,7 @@ void pairAgainstTheSun(Canvas& c) {
         for (int x = 1; x < kLastW - 1; ++x) {
             Rgba p = pair.at(x, y);
             if (p.a == 0) continue;
-            Rgba q = mix(p, pal::kPlum, 0.42f);
+            Rgba q = mix(p, pal::kDuskPlum, 0.42f);
             bool rim = pair.at(x, y - 1).a < 128 || pair.at(x + (x < 320 ? 1 : -1), y).a < 128;
             if (rim && p.a >= 128) q = mix(q, lighter(pal::kTangerine, 0.3f), 0.55f);
             c.plot(x, y, Rgba{q.r, q.g, q.b, 255}, float(p.a) / 255.f);

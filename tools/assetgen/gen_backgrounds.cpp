@@ -197,7 +197,7 @@ Canvas duskVillage() {
     sc::sun(c, 430, 318, 38, pal::kButter, pal::kTangerine);
     // first stars high up
     for (int i = 0; i < 24; ++i) c.fillCircle(float(rng.range(0, W)), float(rng.range(4, 90)), float(rng.range(0.6, 1.2)), faded(pal::kPaper, 200));
-    const Rgba cb = lighter(pal::kVermilion, 0.5f), cs = pal::kRose;
+    const Rgba cb = lighter(pal::kVermilion, 0.5f), cs = pal::kDuskPink;
     sc::cloud(c, 140, 90, 170, cb, cs, rng);
     sc::cloud(c, 500, 150, 120, cb, cs, rng);
     sc::cloud(c, 330, 60, 90, mix(cb, darker(pal::kCandyPink, 0.2f), 0.5f), cs, rng);
@@ -210,7 +210,7 @@ Canvas duskVillage() {
     } houses[] = {{60, 354, 40, 30, true}, {118, 352, 52, 34, false}, {196, 350, 36, 40, true},
                   {250, 352, 48, 30, false}, {500, 350, 44, 34, true}, {560, 353, 50, 30, false}};
     for (const auto& h : houses) {
-        sc::HouseLook look{darker(pal::kCandyPink, 0.6f), pal::kPlum, h.gable, true, 1};
+        sc::HouseLook look{darker(pal::kCandyPink, 0.6f), pal::kDuskPlum, h.gable, true, 1};
         sc::house(c, h.x, h.base, h.w, h.h, look, rng);
     }
     sc::tower(c, 318, 350, 22, 60, darker(pal::kCandyPink, 0.6f), pal::kDuskShadow);
@@ -230,7 +230,7 @@ Canvas duskVillage() {
     sc::roundTree(c, 30, 400, 120, lighter(pal::kAubergine, 0.1f), rng);
     sc::roundTree(c, 626, 396, 110, lighter(pal::kAubergine, 0.1f), rng);
     Shape front = sc::hillShape(0, W, 400, 6, 0.01f, 63, H);
-    sc::hill(c, front, pal::kPlum, darker(pal::kQuiltPink, 0.5f));
+    sc::hill(c, front, pal::kDuskPlum, darker(pal::kQuiltPink, 0.5f));
     sc::fence(c, 360, 600, 436, 16, lighter(pal::kWine, 0.3f));
     sc::grass(c, 0, W, 480, 12, pal::kDuskShadow, rng, 0.25f);
     paperGrain(c, 2);
@@ -244,9 +244,9 @@ Canvas redCity() {
     c.vGradient(0, 0, W, H, {{0.f, pal::kRedNight}, {0.35f, pal::kWine}, {0.7f, pal::kCrimson}, {1.f, pal::kVermilion}});
     // a huge low moon and drifting smoke
     glow(c, 500, 120, 160, pal::kTerracotta, 70);
-    c.fillCircle(500, 120, 46, pal::kPeach);
+    c.fillCircle(500, 120, 46, pal::kApricot);
     c.fill(Shape::circle(500, 120, 46) - Shape::circle(492, 114, 46), withAlpha(lighter(pal::kCrimson, 0.4f), 0.7f));
-    for (Pt p : {Pt{478, 104}, Pt{514, 134}, Pt{506, 100}}) c.fillCircle(p.x, p.y, 5, darker(pal::kPeach, 0.1f));
+    for (Pt p : {Pt{478, 104}, Pt{514, 134}, Pt{506, 100}}) c.fillCircle(p.x, p.y, 5, darker(pal::kApricot, 0.1f));
     for (int i = 0; i < 30; ++i) c.fillCircle(float(rng.range(0, W)), float(rng.range(4, 160)), float(rng.range(0.5, 1.0)), faded(lighter(pal::kQuiltPink, 0.6f), 160));
     // three rows of towers, the far ones hazy
     struct Row {
@@ -416,11 +416,11 @@ Canvas nubbleElderVillage() {
     Shape back = sc::hillShape(0, W, 330, 8, 0.012f, 91, H);
     sc::hill(c, back, pal::kFoliage, lighter(pal::kGrass, 0.2f));
     // the elder's great house in the middle, smaller homes around it
-    sc::mushroomHouse(c, 58, 350, 74, pal::kAmber, rng);
+    sc::mushroomHouse(c, 58, 350, 74, pal::kMarmalade, rng);
     sc::mushroom(c, 150, 342, 28, pal::kLilac, rng);
     sc::mushroomHouse(c, 320, 372, 180, pal::kViolet, rng);
     sc::mushroomHouse(c, 580, 352, 84, pal::kVermilion, rng);
-    sc::mushroom(c, 486, 346, 30, lighter(pal::kAmber, 0.1f), rng);
+    sc::mushroom(c, 486, 346, 30, lighter(pal::kMarmalade, 0.1f), rng);
     sc::flower(c, 200, 380, 96, 18, pal::kPaper, pal::kMarigold);
     sc::flower(c, 452, 384, 80, 15, pal::kPink, pal::kMarigold);
     Shape front = sc::hillShape(0, W, 390, 5, 0.015f, 92, H);
@@ -433,10 +433,10 @@ Canvas nubbleElderVillage() {
     }
     // nubbles gathered in worry and hope
     const Rgba yellow = nubbleYellow();
-    villagers(c, {{40, 440, 30, pal::kPeach, 0.8f, false},          {100, 452, 26, pal::kMint, 0.5f, true},
+    villagers(c, {{40, 440, 30, pal::kApricot, 0.8f, false},          {100, 452, 26, pal::kMint, 0.5f, true},
                   {190, 466, 30, yellow, 0.3f, false, false},          {250, 440, 22, pal::kLilac, 0.6f, false},
                   {400, 444, 24, pal::kPowderBlue, -0.6f, false, false}, {462, 466, 30, pal::kPink, -0.3f, true},
-                  {540, 448, 28, pal::kPeach, -0.8f, false},          {604, 462, 24, pal::kMint, -0.5f, false}});
+                  {540, 448, 28, pal::kApricot, -0.8f, false},          {604, 462, 24, pal::kMint, -0.5f, false}});
     sc::leaf(c, {-40, -30}, {230, 52}, 120, pal::kLeaf);
     sc::leaf(c, {680, -40}, {440, 40}, 110, pal::kLeaf);
     paperGrain(c, 2);

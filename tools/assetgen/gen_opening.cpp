@@ -21,7 +21,7 @@ namespace {
 // white: soft edges are matted against white so they fade cleanly.
 Canvas makerLogo() {
     Canvas c(188, 132);
-    const Rgba plum = pal::kAubergine, amber = pal::kAmber, gold = pal::kSunYellow;
+    const Rgba plum = pal::kAubergine, amber = pal::kMarmalade, gold = pal::kSunYellow;
     const float cx = 94, cy = 44;
     // The mark: a dusk-coloured disc holding a candle flame, ringed in gold.
     c.fill(Shape::circle(cx, cy, 30), lighter(pal::kGold, 0.3f));
@@ -54,7 +54,7 @@ Canvas makerLogo() {
     sub.size = 11;
     sub.bold = false;
     sub.tracking = 6;
-    sub.colour = darker(pal::kAmber, 0.3f);
+    sub.colour = darker(pal::kMarmalade, 0.3f);
     drawText(c, 94, 108, "GAMES", sub);
     const float half = float(measureText("GAMES", sub).w) / 2.f;
     c.line(94 - half - 30, 115.5f, 94 - half - 8, 115.5f, pal::kGold, 1.2f);
@@ -158,7 +158,7 @@ void logoHills(Canvas& c, const Shape& page, Rng& rng) {
 // splash of red where the brush has just touched the page.
 void logoPaints(Canvas& c) {
     glow(c, 110, 100, 100, pal::kSkyLow, 150);
-    glow(c, 58, 170, 62, pal::kPaleMint, 150);
+    glow(c, 58, 170, 62, pal::kMintWash, 150);
     glow(c, 190, 56, 64, pal::kHazeBlue, 160);
     Shape splash = Shape::circle(64, 186, 16) | Shape::circle(84, 178, 9) | Shape::circle(48, 196, 8) |
                    Shape::circle(88, 196, 5) | Shape::circle(40, 172, 4) | Shape::circle(102, 184, 3);

@@ -150,10 +150,10 @@ void nubbleWoods(Canvas& c, Rng& rng) {
 void nubbleHomes(Canvas& c, Rng& rng) {
     sc::hill(c, sc::hillShape(0, kPicW, 196, 7, 0.012f, 21, kPicH), pal::kFoliage, lighter(pal::kGrass, 0.2f));
     Shape front = sc::hillShape(0, kPicW, 222, 4, 0.015f, 22, kPicH);
-    sc::mushroom(c, 60, 206, 30, lighter(pal::kAmber, 0.1f), rng);
+    sc::mushroom(c, 60, 206, 30, lighter(pal::kMarmalade, 0.1f), rng);
     sc::mushroomHouse(c, 150, 214, 92, pal::kVermilion, rng);
     sc::mushroom(c, 330, 204, 26, pal::kLilac, rng);
-    sc::mushroomHouse(c, 420, 210, 72, pal::kAmber, rng);
+    sc::mushroomHouse(c, 420, 210, 72, pal::kMarmalade, rng);
     sc::mushroomHouse(c, 660, 214, 116, pal::kVermilion, rng);
     sc::mushroom(c, 770, 208, 34, pal::kVermilion, rng);
     sc::mushroomHouse(c, 890, 212, 82, pal::kViolet, rng);
@@ -192,9 +192,9 @@ Canvas nubbleVillage() {
     nubbleHomes(c, rng);
     // the nubbles going about their morning
     const Rgba yellow = nubbleYellow();
-    villagers(c, {{226, 240, 28, pal::kPeach, 1.f, true},      {268, 242, 24, pal::kMint, -1.f, false},
+    villagers(c, {{226, 240, 28, pal::kApricot, 1.f, true},      {268, 242, 24, pal::kMint, -1.f, false},
                   {372, 238, 21, yellow, 0.5f, false},          {512, 242, 30, pal::kLilac, 0.3f, false},
-                  {552, 243, 20, pal::kPowderBlue, -0.6f, true}, {728, 241, 27, pal::kPeach, 1.f, false},
+                  {552, 243, 20, pal::kPowderBlue, -0.6f, true}, {728, 241, 27, pal::kApricot, 1.f, false},
                   {768, 244, 22, yellow, -1.f, false},          {968, 242, 26, pal::kPowderBlue, -0.5f, false},
                   {88, 242, 23, pal::kMint, 0.7f, false},        {612, 245, 18, pal::kPink, -0.3f, true}});
     leavesOverhead(c, rng);

@@ -59,8 +59,8 @@ inline constexpr Rgba kSkyLow = hex(0xFBE3C4);
 
 // ------------------------------------------------------------------ scenes
 // Skies, hills, woods, towns and rooms of the painted backgrounds, the
-// opening, the title and the endings.
-// Shades between them are lighter()/darker() of these.
+// opening, the title and the endings; their in-between shades are
+// lighter()/darker() of these.
 
 // Skies and air.
 inline constexpr Rgba kHighSky = hex(0x3C74C4);     // the sky's top above the mountains
@@ -71,7 +71,7 @@ inline constexpr Rgba kBluebell = hex(0xB6CDF5);    // far mountains, blue petal
 inline constexpr Rgba kFrost = hex(0xE8EEFF);       // starlight, snow glints, the far gate
 inline constexpr Rgba kCloud = hex(0xF4F7FA);       // cloud tops, snow, steam
 inline constexpr Rgba kCloudLight = hex(0xFDFCF8);  // the sunlit rims of a sea of clouds
-inline constexpr Rgba kPaleMint = hex(0xD3EBCB);    // soft green washes, the rain's light
+inline constexpr Rgba kMintWash = hex(0xD3EBCB);    // soft green washes, the rain's light
 inline constexpr Rgba kPuddle = hex(0x8FA8A8);      // puddles and mist in the rain
 inline constexpr Rgba kButter = hex(0xF8E8B0);      // sunbeams, moonlight, the road
 inline constexpr Rgba kFirefly = hex(0xE8F0A0);     // fireflies, sunlight on leaves
@@ -79,10 +79,10 @@ inline constexpr Rgba kFirefly = hex(0xE8F0A0);     // fireflies, sunlight on le
 // Dusk and sunset.
 inline constexpr Rgba kTwilight = hex(0x4A3A78);    // the top of a sunset sky
 inline constexpr Rgba kMauve = hex(0x9A5E8E);       // the dusk sky
-inline constexpr Rgba kRose = hex(0xB86C84);        // the dusk sky
+inline constexpr Rgba kDuskPink = hex(0xB86C84);    // the dusk sky
 inline constexpr Rgba kCoralRose = hex(0xC86A78);   // sunset sky and clouds
 inline constexpr Rgba kOldRose = hex(0xC8869A);     // clouds and ridges at sunset
-inline constexpr Rgba kPlum = hex(0x5A3A5E);        // shadows in the dusk and sunset scenes
+inline constexpr Rgba kDuskPlum = hex(0x5A3A5E);    // shadows in the dusk and sunset scenes
 inline constexpr Rgba kDuskShadow = hex(0x4E3656);  // dusk hills and grass
 inline constexpr Rgba kMulberry = hex(0x6A3A5A);    // the nubbles' land at sunset
 inline constexpr Rgba kAubergine = hex(0x3A2E5A);   // the maker's disc, dusk birds
@@ -100,12 +100,12 @@ inline constexpr Rgba kWine = hex(0x5A1A2A);      // the red city's sky and towe
 inline constexpr Rgba kRedNight = hex(0x24101E);  // the red city's night, the thanks' shadow
 
 // Greens.
-inline constexpr Rgba kFoliage = hex(0x6FAE5E);  // bushes and trees
-inline constexpr Rgba kSage = hex(0x5E9A62);     // stems and trees in the shade of the leaves
-inline constexpr Rgba kFern = hex(0x5E8468);     // conifers and stems in shade
-inline constexpr Rgba kPine = hex(0x7E9E88);     // conifers in the rain
+inline constexpr Rgba kFoliage = hex(0x6FAE5E);   // bushes and trees
+inline constexpr Rgba kSage = hex(0x5E9A62);      // stems and trees in the shade of the leaves
+inline constexpr Rgba kFern = hex(0x5E8468);      // conifers and stems in shade
+inline constexpr Rgba kPine = hex(0x7E9E88);      // conifers in the rain
 inline constexpr Rgba kMistPine = hex(0x9EB6A6);  // far conifers fading into the rain
-inline constexpr Rgba kLime = hex(0x9CCB4A);     // herb tea
+inline constexpr Rgba kLime = hex(0x9CCB4A);      // herb tea
 
 // Earth, rock and wood.
 inline constexpr Rgba kSandstone = hex(0xE0A870);   // the canyon floor, wood in the sun
@@ -120,9 +120,9 @@ inline constexpr Rgba kDenim = hex(0x5D6FA8);       // blue roofs, the title's s
 inline constexpr Rgba kMarigold = hex(0xF2B84A);   // flower hearts
 inline constexpr Rgba kSunYellow = hex(0xF6C453);  // the candle flame, lanterns, sunlit windows
 inline constexpr Rgba kLemon = hex(0xF6D85A);      // yellow fireworks, yellow petals and nubbles
-inline constexpr Rgba kAmber = hex(0xE0903A);      // orange mushroom caps, the maker's flame
+inline constexpr Rgba kMarmalade = hex(0xE0903A);  // orange mushroom caps, the maker's flame
 inline constexpr Rgba kVermilion = hex(0xD85A3E);  // mushroom caps, the red city's horizon
-inline constexpr Rgba kPeach = hex(0xF4B38A);      // the peach nubbles, the red moon
+inline constexpr Rgba kApricot = hex(0xF4B38A);    // the peach nubbles, the red moon
 inline constexpr Rgba kQuiltPink = hex(0xF2A0A0);  // quilt patches, petals
 inline constexpr Rgba kPink = hex(0xF7C9D9);       // petals, the pink nubbles
 inline constexpr Rgba kCandyPink = hex(0xF7A6C8);  // pink fireworks; darkened, the walls of a dusk village

@@ -68,7 +68,7 @@ void grassStems(Canvas& c, const StemRow& row, Rng& rng);
 inline Rgba woodsShaftLight() { return lighter(pal::kFirefly, 0.6f); }
 
 // ---------------------------------------------------------------- the nubbles
-// The yellow of the yellow nubbles (the others are kPeach, kMint, kLilac,
+// The yellow of the yellow nubbles (the others are kApricot, kMint, kLilac,
 // kPowderBlue and kPink).
 inline Rgba nubbleYellow() { return lighter(pal::kLemon, 0.3f); }
 
