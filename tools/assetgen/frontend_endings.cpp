@@ -134,7 +134,7 @@ void roundRoom(Canvas& c) {
     sc::leaf(out, {300, 160}, {420, 60}, 50, pal::kFoliage);
     for (int y = 40; y < 160; ++y)
         for (int x = 310; x < 430; ++x)
-            if (out.at(x, y).a > 0) c.plot(x, y, Rgba{out.at(x, y).r, out.at(x, y).g, out.at(x, y).b, 255}, window.at(x, y) * float(out.at(x, y).a) / 255.f);
+            if (Rgba p = out.at(x, y); p.a > 0) c.plot(x, y, Rgba{p.r, p.g, p.b, 255}, window.at(x, y) * float(p.a) / 255.f);
     c.fill((Shape::rect(366, 42, 8, 116) | Shape::rect(312, 96, 116, 8)) & window, pal::kBrown);
     glow(c, 370, 100, 160, pal::kPaper, 90);
     c.fill(Shape::rect(0, 250, WW, 102), darker(pal::kSandstone, 0.2f));
@@ -332,7 +332,8 @@ void framedNight(Canvas& c, Rng& rng) {
         float x = float(rng.range(0, PW)), y = float(rng.range(0, PH * 0.8));
         c.fillCircle(x, y, float(rng.range(0.5, 1.4)), faded(pal::kPaper, uint8_t(rng.range(100, 230))));
     }
-    for (int i = 0; i < 6; ++i) twinkle(c, float(rng.range(30, PW - 30)), float(rng.range(20, 300)), float(rng.range(4, 7)), lighter(pal::kButter, 0.5f));
+    for (int i = 0; i < 6; ++i)
+        twinkle(c, float(rng.range(30, PW - 30)), float(rng.range(20, 300)), float(rng.range(4, 7)), lighter(pal::kButter, 0.5f));
     Shape frame = Shape::roundRect(12, 12, PW - 24, PH - 24, 14) - Shape::roundRect(17, 17, PW - 34, PH - 34, 10);
     c.fill(frame.grow(1), pal::kFrameDark);
     c.fill(frame, pal::kGold);

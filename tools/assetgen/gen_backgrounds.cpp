@@ -131,7 +131,8 @@ Canvas rainyForest() {
         c.fill(Shape::ellipse(x + rx * 0.3f, y, rx * 0.18f, rx * 0.06f) - Shape::ellipse(x + rx * 0.3f, y, rx * 0.12f, rx * 0.04f),
                lighter(pal::kPowderBlue, 0.6f));
     }
-    for (int i = 0; i < 10; ++i) sc::bush(c, float(rng.range(0, W)), float(rng.range(400, 480)), float(rng.range(26, 44)), darker(pal::kLeaf, 0.3f), rng);
+    for (int i = 0; i < 10; ++i)
+        sc::bush(c, float(rng.range(0, W)), float(rng.range(400, 480)), float(rng.range(26, 44)), darker(pal::kLeaf, 0.3f), rng);
     sc::grass(c, 0, W, 480, 14, darker(pal::kLeaf, 0.3f), rng, 0.25f);
     // rain: thin slanted streaks, lighter in the distance
     for (int i = 0; i < 260; ++i) {
@@ -147,7 +148,8 @@ Canvas rainyForest() {
 Canvas highSky() {
     Canvas c(W, H);
     Rng rng(seedOf(kPicBackgrounds[3].path));
-    c.vGradient(0, 0, W, H, {{0.f, pal::kHighSky}, {0.4f, pal::kCornflower}, {0.75f, lighter(pal::kPowderBlue, 0.3f)}, {1.f, lighter(pal::kFrost, 0.1f)}});
+    c.vGradient(0, 0, W, H,
+                {{0.f, pal::kHighSky}, {0.4f, pal::kCornflower}, {0.75f, lighter(pal::kPowderBlue, 0.3f)}, {1.f, lighter(pal::kFrost, 0.1f)}});
     sc::sun(c, 90, 70, 22, pal::kPaper, lighter(pal::kButter, 0.3f));
     puffBank(c, 430, 56, 110, 40, pal::kCloud, lighter(pal::kBluebell, 0.3f), pal::kCloudLight, rng);
     puffBank(c, 250, 150, 74, 28, pal::kCloud, lighter(pal::kBluebell, 0.3f), pal::kCloudLight, rng);
@@ -193,7 +195,9 @@ Canvas highSky() {
 Canvas duskVillage() {
     Canvas c(W, H);
     Rng rng(seedOf(kPicBackgrounds[4].path));
-    c.vGradient(0, 0, W, H, {{0.f, pal::kTwilight}, {0.3f, pal::kMauve}, {0.55f, lighter(pal::kVermilion, 0.3f)}, {0.72f, lighter(pal::kTangerine, 0.2f)}, {1.f, darker(pal::kTangerine, 0.1f)}});
+    c.vGradient(0, 0, W, H,
+                {{0.f, pal::kTwilight}, {0.3f, pal::kMauve}, {0.55f, lighter(pal::kVermilion, 0.3f)},
+                 {0.72f, lighter(pal::kTangerine, 0.2f)}, {1.f, darker(pal::kTangerine, 0.1f)}});
     sc::sun(c, 430, 318, 38, pal::kButter, pal::kTangerine);
     // first stars high up
     for (int i = 0; i < 24; ++i) c.fillCircle(float(rng.range(0, W)), float(rng.range(4, 90)), float(rng.range(0.6, 1.2)), faded(pal::kPaper, 200));
@@ -247,14 +251,17 @@ Canvas redCity() {
     c.fillCircle(500, 120, 46, pal::kApricot);
     c.fill(Shape::circle(500, 120, 46) - Shape::circle(492, 114, 46), withAlpha(lighter(pal::kCrimson, 0.4f), 0.7f));
     for (Pt p : {Pt{478, 104}, Pt{514, 134}, Pt{506, 100}}) c.fillCircle(p.x, p.y, 5, darker(pal::kApricot, 0.1f));
-    for (int i = 0; i < 30; ++i) c.fillCircle(float(rng.range(0, W)), float(rng.range(4, 160)), float(rng.range(0.5, 1.0)), faded(lighter(pal::kQuiltPink, 0.6f), 160));
+    const Rgba starlight = faded(lighter(pal::kQuiltPink, 0.6f), 160);
+    for (int i = 0; i < 30; ++i) c.fillCircle(float(rng.range(0, W)), float(rng.range(4, 160)), float(rng.range(0.5, 1.0)), starlight);
     // three rows of towers, the far ones hazy
     struct Row {
         float base, minH, maxH;
         Rgba col;
         float winChance;
     };
-    const Row rows[3] = {{330, 60, 130, darker(pal::kCrimson, 0.4f), 0.15f}, {400, 90, 200, darker(pal::kWine, 0.4f), 0.3f}, {480, 120, 250, pal::kRedNight, 0.4f}};
+    const Row rows[3] = {{330, 60, 130, darker(pal::kCrimson, 0.4f), 0.15f},
+                         {400, 90, 200, darker(pal::kWine, 0.4f), 0.3f},
+                         {480, 120, 250, pal::kRedNight, 0.4f}};
     for (int r = 0; r < 3; ++r) {
         const Row& R = rows[r];
         float x = float(rng.range(-20, 0));
@@ -392,7 +399,8 @@ void canyonFloor(Canvas& c, Rng& rng) {
 Canvas canyon() {
     Canvas c(W, H);
     Rng rng(seedOf(kPicBackgrounds[7].path));
-    c.vGradient(0, 0, W, H, {{0.f, pal::kSkyTop}, {0.35f, lighter(pal::kPowderBlue, 0.3f)}, {0.6f, pal::kSkyLow}, {1.f, lighter(pal::kSandstone, 0.2f)}});
+    c.vGradient(0, 0, W, H,
+                {{0.f, pal::kSkyTop}, {0.35f, lighter(pal::kPowderBlue, 0.3f)}, {0.6f, pal::kSkyLow}, {1.f, lighter(pal::kSandstone, 0.2f)}});
     const Rgba cloudBody = lighter(pal::kCloud, 0.4f), cloudShade = lighter(pal::kStone, 0.6f);
     sc::cloud(c, 200, 60, 120, cloudBody, cloudShade, rng);
     sc::cloud(c, 520, 100, 90, cloudBody, cloudShade, rng);
