@@ -472,7 +472,7 @@ Canvas lastPicture() {
     glow(c, 320, 300, 360, pal::kGoldLight, 50);
     // A broad dark rim keeps the words readable where they cross the pink
     // clouds as well as the sky.
-    TextStyle thanks = mincho(56, pal::kPaper, darker(pal::kWine, 0.5f), 5);
+    TextStyle thanks = mincho(56, pal::kPaper, pal::kRedNight, 5);
     thanks.align = Align::Centre;
     thanks.tracking = 8;
     thanks.shadow = pal::kRedNight;
