@@ -33,11 +33,11 @@ void woodsSky(Canvas& c, std::initializer_list<Pt> suns, float r, uint8_t alpha)
 }
 
 void grassStems(Canvas& c, const StemRow& row, Rng& rng) {
-    const Rgba shade = darker(pal::kSage, 0.3f), lit = lighter(pal::kSage, 0.1f);
+    const Rgba dark = darker(pal::kSage, 0.3f), lit = lighter(pal::kSage, 0.1f);
     for (int i = 0; i < row.count; ++i) {
         float x = float(i) * row.spacing + float(rng.range(-row.jitter, row.jitter));
         float w = float(rng.range(row.wMin, row.wMax)), lean = float(rng.range(-row.lean, row.lean));
-        Rgba col = withAlpha(mix(shade, lit, float(rng.unit())), row.alpha);
+        Rgba col = withAlpha(mix(dark, lit, float(rng.unit())), row.alpha);
         c.fill(Shape::polygon({{x - w, row.ground}, {x + lean - 1, -10}, {x + lean + 1, -10}, {x + w, row.ground}}), col);
     }
 }
