@@ -87,7 +87,78 @@ inline constexpr Rgba kIce = hex(0x9ADCF2);
 
 // ------------------------------------------------------------------ scenes
 // Skies, hills, woods, towns and rooms of the painted backgrounds, the
-// opening, the title and the endings.
+// opening, the title and the endings; their in-between shades are
+// lighter()/darker() of these.
+
+// Skies and air.
+inline constexpr Rgba kHighSky = hex(0x3C74C4);     // the sky's top above the mountains
+inline constexpr Rgba kCornflower = hex(0x74A8E2);  // the high sky, blue roofs
+inline constexpr Rgba kPowderBlue = hex(0x9CC8EE);  // the blue nubbles, the sky near the horizon
+inline constexpr Rgba kHazeBlue = hex(0xC9D8F6);    // the pale blue of distance: far hills, cloud shade
+inline constexpr Rgba kBluebell = hex(0xB6CDF5);    // far mountains, blue petals
+inline constexpr Rgba kFrost = hex(0xE8EEFF);       // starlight, snow glints, the far gate
+inline constexpr Rgba kCloud = hex(0xF4F7FA);       // cloud tops, snow, steam
+inline constexpr Rgba kCloudLight = hex(0xFDFCF8);  // the sunlit rims of a sea of clouds
+inline constexpr Rgba kMintWash = hex(0xD3EBCB);    // soft green washes, the rain's light
+inline constexpr Rgba kPuddle = hex(0x8FA8A8);      // puddles and mist in the rain
+inline constexpr Rgba kButter = hex(0xF8E8B0);      // sunbeams, moonlight, the road
+inline constexpr Rgba kFirefly = hex(0xE8F0A0);     // fireflies, sunlight on leaves
+
+// Dusk and sunset.
+inline constexpr Rgba kTwilight = hex(0x4A3A78);    // the top of a sunset sky
+inline constexpr Rgba kMauve = hex(0x9A5E8E);       // the dusk sky
+inline constexpr Rgba kDuskPink = hex(0xB86C84);    // the dusk sky
+inline constexpr Rgba kCoralRose = hex(0xC86A78);   // sunset sky and clouds
+inline constexpr Rgba kOldRose = hex(0xC8869A);     // clouds and ridges at sunset
+inline constexpr Rgba kDuskPlum = hex(0x5A3A5E);    // shadows in the dusk and sunset scenes
+inline constexpr Rgba kDuskShadow = hex(0x4E3656);  // dusk hills and grass
+inline constexpr Rgba kMulberry = hex(0x6A3A5A);    // the nubbles' land at sunset
+inline constexpr Rgba kAubergine = hex(0x3A2E5A);   // the maker's disc, dusk birds
+inline constexpr Rgba kTangerine = hex(0xFFB060);   // the sun low in a dusk sky, warm wood
+
+// Night.
+inline constexpr Rgba kMidnight = hex(0x141A3C);   // the top of a night sky
+inline constexpr Rgba kNavy = hex(0x1C2A5A);       // the starry sky and hills
+inline constexpr Rgba kNightBlue = hex(0x2A3466);  // the village at night
+inline constexpr Rgba kFrameDark = hex(0x14101F);  // the rim round storybook frames, shadows of lettering
+
+// The red city.
+inline constexpr Rgba kCrimson = hex(0xA8323A);   // the red city's sky and towers
+inline constexpr Rgba kWine = hex(0x5A1A2A);      // the red city's sky and towers
+inline constexpr Rgba kRedNight = hex(0x24101E);  // the red city's night, the thanks' shadow
+
+// Greens.
+inline constexpr Rgba kFoliage = hex(0x6FAE5E);   // bushes and trees
+inline constexpr Rgba kSage = hex(0x5E9A62);      // stems and trees in the shade of the leaves
+inline constexpr Rgba kFern = hex(0x5E8468);      // conifers and stems in shade
+inline constexpr Rgba kPine = hex(0x7E9E88);      // conifers in the rain
+inline constexpr Rgba kMistPine = hex(0x9EB6A6);  // far conifers fading into the rain
+inline constexpr Rgba kLime = hex(0x9CCB4A);      // herb tea
+
+// Earth, rock and wood.
+inline constexpr Rgba kSandstone = hex(0xE0A870);   // the canyon floor, wood in the sun
+inline constexpr Rgba kClay = hex(0xC27A4E);        // the canyon's mesas
+inline constexpr Rgba kRust = hex(0xA85E3A);        // canyon cliffs and stones
+inline constexpr Rgba kTerracotta = hex(0xD0703E);  // tiled roofs, the red moon's glow
+inline constexpr Rgba kGoldDeep = hex(0x8C6A2E);    // the dark edge of gold frames, the road's edge
+inline constexpr Rgba kCharcoal = hex(0x3A2E2A);    // lantern poles, rope
+inline constexpr Rgba kDenim = hex(0x5D6FA8);       // blue roofs, the title's shadow, the milky way
+
+// Flowers, caps, lights and the nubbles.
+inline constexpr Rgba kMarigold = hex(0xF2B84A);   // flower hearts
+inline constexpr Rgba kSunYellow = hex(0xF6C453);  // the candle flame, lanterns, sunlit windows
+inline constexpr Rgba kLemon = hex(0xF6D85A);      // yellow fireworks, yellow petals and nubbles
+inline constexpr Rgba kMarmalade = hex(0xE0903A);  // orange mushroom caps, the maker's flame
+inline constexpr Rgba kVermilion = hex(0xD85A3E);  // mushroom caps, the red city's horizon
+inline constexpr Rgba kApricot = hex(0xF4B38A);    // the peach nubbles, the red moon
+inline constexpr Rgba kQuiltPink = hex(0xF2A0A0);  // quilt patches, petals
+inline constexpr Rgba kPink = hex(0xF7C9D9);       // petals, the pink nubbles
+inline constexpr Rgba kCandyPink = hex(0xF7A6C8);  // pink fireworks; darkened, the walls of a dusk village
+inline constexpr Rgba kHeart = hex(0xF0566A);      // hearts
+inline constexpr Rgba kLilac = hex(0xC9B3E6);      // the lilac nubbles and mushrooms
+inline constexpr Rgba kViolet = hex(0x8C6CC8);     // the elder's mushroom cap
+inline constexpr Rgba kMint = hex(0xA8DDB5);       // the mint nubbles
+inline constexpr Rgba kIceBlue = hex(0x8ED8F4);    // light-blue fireworks
 
 // ---------------------------------------------------- ground, props, effects
 // Materials of the stage chips (brick, wood, stone, water...), plants, props
