@@ -1,6 +1,7 @@
 #include "stage/effects.h"
 
 #include "base/platform.h"
+#include "stage/screen_layout.h"
 #include "stage/stage_map.h"
 
 Quad g_SparkQuad = kWhiteQuad;
@@ -197,7 +198,10 @@ void DrawGlowDot(float x, float y, int grey) { DrawGlowDot(x, y, grey, 0); }
 
 void DrawRingBurst(float x, float y, float size, int grey) {
     SetQuadRect(g_RingBurstQuad, x, y, x + size, y + size);
-    SetQuadUV(g_RingBurstQuad, 0.5f, 0.75f, 0.625f, 0.875f);
+    constexpr float kStep = 1.0f / float(kEffect2Cells);
+    const SheetCell cell = kRingOfFireCell;
+    SetQuadUV(g_RingBurstQuad, kStep * float(cell.col), kStep * float(cell.row), kStep * float(cell.col + 1),
+              kStep * float(cell.row + 1));
     ApplyGrey(g_RingBurstQuad, grey);
     DrawQuad(kSlotEffect2, g_RingBurstQuad);
 }

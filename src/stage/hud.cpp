@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "base/platform.h"
+#include "stage/screen_layout.h"
 #include "stage/stage_state.h"
 #include "gfx/texture_slots.h"
 
@@ -44,7 +45,10 @@ bool Due(uint32_t& timer, uint32_t ms) {
 
 }  // namespace
 
-Quad TimeStrip = MakeQuad(420, 397, 804, 461, 0, 0, 0, 0);
+// The strip, 384 px long, starts at the time window's left edge.
+constexpr float kStripLength = 384;
+constexpr LayoutRect kWindow = kPanelTimeWindow;
+Quad TimeStrip = MakeQuad(kWindow.x0, kWindow.y0, kWindow.x0 + kStripLength, kWindow.y1, 0, 0, 0, 0);
 Quad PaintDigit[3] = {Sprite(0.5f, 0.625f, 0.5f, 0.5625f), Sprite(0.625f, 0.75f, 0.5f, 0.5625f),
                       Sprite(0.75f, 0.875f, 0.5f, 0.5625f)};
 Quad LivesLabel = MakeQuad(420, 326, 484, 358, 0, 0.75f, 0.125f, 0.8125f);
@@ -68,7 +72,7 @@ void BannerTransform(Quad& q, float cx, float cy, float sx, float sy, float a) {
     }
 }
 
-void ResetTimeStrip() { SetQuadRect(TimeStrip, 420, 397, 804, 461); }
+void ResetTimeStrip() { SetQuadRect(TimeStrip, kWindow.x0, kWindow.y0, kWindow.x0 + kStripLength, kWindow.y1); }
 
 void SetStageNumberGlyph(int p) {
     if (p < 1 || p > 9) return;
@@ -105,7 +109,7 @@ void DrawTimeStrip() {
     TimeStrip.v[1].u = 0.5625f; TimeStrip.v[1].v = 0.8125f;
     TimeStrip.v[2].u = 0.4375f; TimeStrip.v[2].v = 0.8125f;
     TimeStrip.v[3].u = 0.4375f; TimeStrip.v[3].v = 0.0625f;
-    if (TimeStripRight() >= 612.0f && g_TimerPaused == 0)
+    if (TimeStripRight() >= kWindow.x1 && g_TimerPaused == 0)
         for (TlVertex& v : TimeStrip.v) v.x -= g_StripSpeed;
     DrawQuad(kSlotStageLetters, TimeStrip);
 }

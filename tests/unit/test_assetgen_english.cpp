@@ -16,6 +16,7 @@
 
 #include "../../tools/assetgen/words.h"
 #include "gfx/image.h"
+#include "stage/screen_layout.h"
 
 namespace {
 
@@ -24,6 +25,7 @@ const std::string kData = TOLVANE_DATA_DIR;
 struct Box {
     int x0, y0, x1, y1;  // edges included
 };
+Box boxOf(const LayoutRect& r) { return {int(r.x0), int(r.y0), int(r.x1), int(r.y1)}; }
 
 struct Lettered {
     const char* name;
@@ -38,7 +40,7 @@ const std::vector<Lettered>& LetteredPictures() {
             {"back.png", {{0, 0, 344, 230}, {384, 94, 544, 160}, {425, 215, 555, 270}, {440, 330, 610, 384}}},
             {"Logo.png", {{330, 180, 639, 400}}},
             // the heading, the two choices where they are clicked, the hint
-            {"select.png", {{150, 0, 490, 100}, {96, 128, 542, 190}, {192, 256, 444, 320}, {180, 420, 460, 479}}},
+            {"select.png", {{150, 0, 490, 100}, boxOf(kMenuStageSelectButton), boxOf(kMenuHelpButton), {180, 420, 460, 479}}},
             // heading and note, the small stage with its labels, the hints
             {"help.png", {{40, 0, 400, 110}, {16, 110, 430, 432}, {100, 430, 540, 479}, {420, 70, 639, 125}}},
             {"ステージセレクト.png", {{0, 0, 380, 95}, {390, 24, 624, 74}}},

@@ -18,6 +18,7 @@
 #include "gfx/image.h"
 #include "scenes/help.h"
 #include "stage/hud.h"
+#include "stage/screen_layout.h"
 #include "stage/stage_flow.h"
 #include "talk/talk.h"
 
@@ -43,6 +44,8 @@ int shownRow(int sy) { return int(std::floor(4.8 + 0.99 * (double(sy) + 0.5))); 
 struct Rect {
     int x0, y0, x1, y1;  // [x0, x1) x [y0, y1)
 };
+// A layout rectangle; `edge` 1 counts its right and bottom edges too.
+Rect rectOf(const LayoutRect& r, int edge = 0) { return {int(r.x0), int(r.y0), int(r.x1) + edge, int(r.y1) + edge}; }
 
 // Pixels equal to `key` in a rectangle of the picture.
 int countKey(const Picture& p, uint32_t key, Rect r) {
@@ -262,11 +265,14 @@ TEST(HudPanels, OpenAboveTheStageAndOverTheTimeWindow) {
     for (const char* f : {"img/下１.png", "img/下２.png", "img/下３.png", "img/下４.png", "img/下５.png", "img/下６.png", "img/下７.png"}) {
         Picture p = load(f);
         ASSERT_EQ(p.img.height, 480) << f;
-        EXPECT_EQ(countKeyOnScreen(p, kKeyWhite, {0, 0, 640, 320}), 640 * 320) << f << ": the stage must show above y 320";
-        EXPECT_EQ(countKeyOnScreen(p, kKeyWhite, {420, 397, 612, 461}), 192 * 64) << f << ": the time strip window";
-        EXPECT_EQ(countKeyOnScreen(p, kKeyWhite, {0, 320, 640, 397}), 0) << f << ": the panel's top is solid";
-        EXPECT_EQ(countKeyOnScreen(p, kKeyWhite, {0, 320, 420, 480}), 0) << f << ": the panel is solid";
-        EXPECT_EQ(countKeyOnScreen(p, kKeyWhite, {360, 424, 409, 473}), 0) << f << ": the reset button";
+        const Rect window = rectOf(kPanelTimeWindow);
+        const int top = int(kPanelTop);
+        EXPECT_EQ(countKeyOnScreen(p, kKeyWhite, {0, 0, 640, top}), 640 * top) << f << ": the stage must show above the panel";
+        EXPECT_EQ(countKeyOnScreen(p, kKeyWhite, window), (window.x1 - window.x0) * (window.y1 - window.y0))
+            << f << ": the time strip window";
+        EXPECT_EQ(countKeyOnScreen(p, kKeyWhite, {0, top, 640, window.y0}), 0) << f << ": the panel's top is solid";
+        EXPECT_EQ(countKeyOnScreen(p, kKeyWhite, {0, top, window.x0, 480}), 0) << f << ": the panel is solid";
+        EXPECT_EQ(countKeyOnScreen(p, kKeyWhite, rectOf(kPanelResetButton, 1)), 0) << f << ": the reset button";
         EXPECT_EQ(countKeyOnScreen(p, kKeyWhite, {420, 324, 640, 380}), 0) << f << ": behind the lives row";
     }
 }
@@ -278,11 +284,12 @@ TEST(HudPanels, EachStageShowsItsPotsWhereItsClicksLandAndItsCountsBesideThem) {
         ASSERT_EQ(p.img.height, 480) << s.panel;
         std::vector<std::pair<int, int>> pots;  // x, colour
         if (s.threePots)
-            pots = {{32, 1}, {128, 2}, {224, 3}};
+            pots = {{int(kPanelPotX[0]), 1}, {int(kPanelPotX[1]), 2}, {int(kPanelPotX[2]), 3}};
         else
             pots = {{int(s.onePotX), s.onePotColour}};
+        const int potTop = int(kPanelPotTop), potBottom = int(kPanelPotTop + kPanelPotSize) + 1;
         for (auto [x, colour] : pots) {
-            auto n = paintCounts(p, {x, 384, x + 64, 449}, true);
+            auto n = paintCounts(p, {x, potTop, x + int(kPanelPotSize), potBottom}, true);
             for (int other = 1; other <= 3; ++other) {
                 if (other == colour) continue;
                 EXPECT_GT(n[size_t(colour)], 3 * n[size_t(other)] + 50)
@@ -293,7 +300,7 @@ TEST(HudPanels, EachStageShowsItsPotsWhereItsClicksLandAndItsCountsBesideThem) {
         for (int colour = 1; colour <= 3; ++colour) {
             if (!(s.digitsDrawn & (1 << (colour - 1)))) continue;
             int dx = int(s.digitPos[colour - 1][0]);
-            auto n = paintCounts(p, {dx - 64, 384, dx, 449}, true);
+            auto n = paintCounts(p, {dx - int(kPanelPotSize), potTop, dx, potBottom}, true);
             EXPECT_GT(n[size_t(colour)], 200) << "stage " << k << ": the count of paint " << colour << " at x " << dx;
         }
     }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "gfx/image.h"
+#include "stage/screen_layout.h"
 #include "stage/stage_flow.h"
 #include "stage/stage_map.h"
 #include "stage/walker.h"
@@ -455,7 +456,7 @@ TEST(StageSheets, EffectTwoHasEveryCellTheEffectsDraw) {
     Image img = load("img/effect2.png");
     ASSERT_EQ(img.width, 1024);
     auto cell = [](int col, int row) { return Cell{col * 128, row * 128, 128, 128}; };
-    std::vector<Cell> cells = {cell(0, 1), cell(1, 1), cell(3, 0), cell(2, 1), cell(4, 6), cell(2, 6), cell(3, 6), cell(0, 4)};
+    std::vector<Cell> cells = {cell(0, 1), cell(1, 1), cell(3, 0), cell(2, 1), cell(kRingOfFireCell.col, kRingOfFireCell.row), cell(2, 6), cell(3, 6), cell(0, 4)};
     for (int f = 0; f <= 5; ++f) cells.push_back(cell(4, f));
     for (int f = 0; f <= 7; ++f) cells.push_back(cell(5, f));
     expectLit(img, cells, "effect2", 200);

@@ -59,7 +59,7 @@ public:
 };
 
 Box MenuBox(int i) {
-    const MenuChoice& c = kMenuChoices[i];
+    const LayoutRect& c = kMenuChoices[i].rect;
     return {int(c.x0), int(c.y0), int(c.x1), int(c.y1)};
 }
 void MenuReady(ClickBounds& t) {

@@ -15,6 +15,7 @@
 #include "scenes/stage_select.h"
 #include "sound/sound.h"
 #include "stage/brush.h"
+#include "stage/screen_layout.h"
 #include "stage/stage_flow.h"
 
 namespace {
@@ -48,7 +49,8 @@ protected:
     }
 };
 
-int RowY(int row) { return 160 + 130 * row; }
+// The middle of a row's band.
+int RowY(int row) { return int(SelectRowBand(row).y0 + SelectRowBand(row).y1) / 2; }
 
 }  // namespace
 

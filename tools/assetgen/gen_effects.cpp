@@ -26,6 +26,7 @@
 #include <cmath>
 #include <vector>
 
+#include "stage/screen_layout.h"
 #include "stage_sheets.h"
 
 namespace ag::sheet {
@@ -323,7 +324,7 @@ Canvas effect2() {
     L.blob(p.x, p.y, 24.f, kWhite * 1.2f);
     // column 4, rows 0..5 (and 7): the pillar of fire rising
     for (int f = 0; f <= 7; ++f) {
-        if (f == 6) continue;  // (4,6) is the ring of fire
+        if (f == kRingOfFireCell.row) continue;  // (4,6) is the ring of fire
         int fr = std::min(f, 5);
         p = cell(4, f);
         float top = float(f * kC2) + 128.f - 128.f * std::min(1.f, float(fr + 1) / 4.f);
@@ -365,7 +366,7 @@ Canvas effect2() {
             L.star(p.x + float(rng.range(-40, 40)), bottom - float(rng.range(0, height)), 4.f, 1.f, float(k), kLeafLight * 0.9f);
     }
     // (4,6) the ring of fire
-    p = cell(4, 6);
+    p = cell(kRingOfFireCell.col, kRingOfFireCell.row);
     L.ring(p.x, p.y, 50.f, 7.f, Col{1.f, 0.3f, 0.08f} * 0.9f);
     L.ring(p.x, p.y, 50.f, 2.5f, kEmber * 0.9f);
     for (int k = 0; k < 12; ++k) {

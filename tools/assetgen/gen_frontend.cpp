@@ -11,6 +11,7 @@
 #include "palette.h"
 #include "props.h"
 #include "scenery.h"
+#include "stage/screen_layout.h"
 #include "words.h"
 
 namespace ag {
@@ -41,6 +42,13 @@ void softDrop(Canvas& c, float x, float y, float r, Rgba paint) {
     c.fill(drop.grow(1), rim);
     c.fill(drop, body);
     c.fill(Shape::ellipse(x - r * 0.35f, y - r * 0.25f, r * 0.25f, r * 0.35f), mix(body, hex(0xFFFDF6), 0.7f));
+}
+
+// A select menu choice, painted a few pixels inside where it is clicked.
+void menuButton(Canvas& c, const LayoutRect& r, Rgba face, const char* label) {
+    const LayoutRect& in = kMenuButtonInset;
+    const float x0 = r.x0 + in.x0, x1 = r.x1 - in.x1, y0 = py(r.y0 + in.y0), y1 = py(r.y1 - in.y1);
+    raisedButton(c, x0, y0, x1 - x0, y1 - y0, face, label, 30);
 }
 
 }  // namespace
@@ -123,10 +131,8 @@ Canvas selectMenu(bool touch) {
     }
     ribbonHeading(c, 320, py(18), say(words::kMenu), 30, hex(0x4FA866));
 
-    // stage select: x 96..542, y 128..190 on screen
-    raisedButton(c, 100, py(131), 438, py(188) - py(131), hex(0xE0674A), say(words::kStageSelect), 30);
-    // help: x 192..444, y 256..320
-    raisedButton(c, 196, py(259), 244, py(318) - py(259), hex(0x4A86D4), say(words::kHelp), 30);
+    menuButton(c, kMenuStageSelectButton, hex(0xE0674A), say(words::kStageSelect));
+    menuButton(c, kMenuHelpButton, hex(0x4A86D4), say(words::kHelp));
     // small emblems on the buttons' left ends: a flag and a question bubble
     {
         float x = 136, y = py(146);

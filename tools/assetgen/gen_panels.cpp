@@ -1,14 +1,14 @@
 // The stage panels `img/下１.png` ... `img/下７.png`: full-screen pictures,
-// keyed on white, whose lower part (from y 320) is the wooden panel under
+// keyed on white, whose lower part (from kPanelTop) is the wooden panel under
 // the stage. Drawn in screen coordinates (the caller maps them for the
 // full-screen quad).
 //
-// What the game draws over or under a panel, and where:
-//   paint pots (part of the panel)   y 384..448, x 128 (stage 1), 64 and 192
-//                                    (stage 2), else 32, 128, 224
+// What the game draws over or under a panel, and where (screen_layout.h):
+//   paint pots (part of the panel)   kPanelPotTop, x 128 (stage 1), 64 and 192
+//                                    (stage 2), else kPanelPotX
 //   paint counts (over the panel)    32x64 right of each pot
-//   reset button (part of the panel) x 360..408, y 424..472
-//   time strip (under the panel)     seen through the window x 420..612, y 397..461
+//   reset button (part of the panel) kPanelResetButton
+//   time strip (under the panel)     seen through kPanelTimeWindow
 //   lives caption and icons (over)   x 420..632, y 324..358
 // Panel 3 serves stage 3 (green only) and stage 7 (all three paints), so it
 // shows all three pots like panels 4 to 7.
@@ -18,14 +18,16 @@
 #include "hud_parts.h"
 #include "palette.h"
 #include "props.h"
+#include "stage/screen_layout.h"
 #include "words.h"
 
 namespace ag::hud {
 
 namespace {
 
-constexpr float kTop = 320;
-constexpr float kWinX0 = 420, kWinX1 = 612, kWinY0 = 397, kWinY1 = 461;
+constexpr float kTop = kPanelTop;
+constexpr float kWinX0 = kPanelTimeWindow.x0, kWinX1 = kPanelTimeWindow.x1, kWinY0 = kPanelTimeWindow.y0,
+                kWinY1 = kPanelTimeWindow.y1;
 
 enum class Motif { Flowers, Rain, Clouds, Stars, City, Crystals, Laurel };
 
@@ -57,7 +59,8 @@ struct Pot {
 std::vector<Pot> potsOf(int n) {
     const char* fire = say(words::kPotFire);
     const char* water = say(words::kPotWater);
-    const Pot red{32, pal::kRed, fire}, green{128, pal::kGreen, say(words::kPotWind)}, blue{224, pal::kBlue, water};
+    const Pot red{kPanelPotX[0], pal::kRed, fire}, green{kPanelPotX[1], pal::kGreen, say(words::kPotWind)},
+        blue{kPanelPotX[2], pal::kBlue, water};
     if (n == 1) return {{128, pal::kRed, fire}};
     if (n == 2) return {{64, pal::kRed, fire}, {192, pal::kBlue, water}};
     return {red, green, blue};
@@ -207,90 +210,98 @@ Canvas panelBoards(int n) {
     return c;
 }
 
-Canvas stagePanel(int n) {
-    Canvas c(kScreenW, kScreenH);
-    const Theme t = themeOf(n);
-    Rng rng(seedOf("img/panel" + std::to_string(n)));
-    planks(c, t, rng);
-    topTrim(c, t);
+namespace {
 
-    // The paint shelf.
+// The paint shelf: its tag, a row of ornaments, the plank the pots stand on,
+// the pots with their names and each count's little window.
+void paintShelf(Canvas& c, int n, const Theme& t, Rng& rng) {
     Shape shelf = Shape::roundRect(14, 334, 326, 138, 10);
     recess(c, shelf, t.cloth, t.wood);
-
     tag(c, 52, 348, 60, 20, say(words::kPaintTag), t);
-    // ornaments along the top of the shelf
     for (int i = 0; i < 9; ++i) {
         float x = 104 + float(i) * 27.f + float(rng.range(-3, 3));
         float y = 350 + float(rng.range(-4, 5));
         motifAt(c, t.motif, x, y, float(rng.range(11, 15)), t, rng);
     }
-    // a plank edge the pots stand on
     Ramp w = shade(t.wood);
     c.fill(Shape::rect(18, 446, 318, 5), w.light);
     c.fill(Shape::rect(18, 451, 318, 1), w.deep);
     for (const Pot& p : potsOf(n)) {
-        // the count's little window to the right of the pot
         Shape plate = Shape::roundRect(p.x + 66, 388, 28, 56, 6);
         c.fill(plate.grow(1), withAlpha(pal::kOutline, 0.85f));
         c.fill(plate, lighter(t.cloth, 0.5f));
         c.fill(plate - plate.shift(2, 2), withAlpha(darker(t.cloth, 0.3f), 0.6f));
-        paintPot(c, p.x, 384, p.paint);
+        paintPot(c, p.x, kPanelPotTop, p.paint);
         Ramp pr = shade(p.paint);
         TextStyle st = tagStyle(14, pr.deep);
         textCentred(c, p.x + 32, 461, p.word, st);
     }
+}
 
-    // The reset button with its label.
-    tag(c, 384, 409, 54, 20, say(words::kRetryTag), t);
-    {
-        const float cx = 384, cy = 447;
-        Shape lip = Shape::circle(cx, cy + 1, 23);
-        Shape face = Shape::circle(cx, cy - 2, 20.5f);
-        c.fill(Shape::circle(cx + 2, cy + 4, 23), withAlpha(hex(0x2A2440), 0.35f));
-        c.fill(lip.grow(1), pal::kOutline);
-        Ramp r = shade(hex(0xF0A040));
-        c.fill(lip, r.shadow);
-        c.fill(face, r.base);
-        c.fill(face - face.shift(2, 2), r.light);
-        c.fill(face - face.shift(-2, -2), withAlpha(r.shadow, 0.6f));
-        retryArrow(c, cx, cy - 2, 11, 5, pal::kOutline);
-    }
-    // An emblem of the stage above the reset label.
-    {
-        Shape medal = Shape::circle(384, 362, 22);
-        c.fill(medal.grow(2), withAlpha(w.light, 0.9f));
-        c.fill(medal.grow(1), pal::kOutline);
-        c.fill(medal, lighter(t.cloth, 0.2f));
-        c.fill(medal - medal.shift(2, 2), withAlpha(darker(t.cloth, 0.3f), 0.6f));
-        Rng one(seedOf("emblem" + std::to_string(n)));
-        motifAt(c, t.motif, 384, 362, 26, t, one);
-    }
+// The reset button with its label, centred in its clickable square.
+void resetButton(Canvas& c, const Theme& t) {
+    const LayoutRect& r = kPanelResetButton;
+    const float cx = (r.x0 + r.x1) / 2, cy = (r.y0 + r.y1) / 2 - 1;
+    tag(c, cx, 409, 54, 20, say(words::kRetryTag), t);
+    Shape lip = Shape::circle(cx, cy + 1, 23);
+    Shape face = Shape::circle(cx, cy - 2, 20.5f);
+    c.fill(Shape::circle(cx + 2, cy + 4, 23), withAlpha(hex(0x2A2440), 0.35f));
+    c.fill(lip.grow(1), pal::kOutline);
+    Ramp b = shade(hex(0xF0A040));
+    c.fill(lip, b.shadow);
+    c.fill(face, b.base);
+    c.fill(face - face.shift(2, 2), b.light);
+    c.fill(face - face.shift(-2, -2), withAlpha(b.shadow, 0.6f));
+    retryArrow(c, cx, cy - 2, 11, 5, pal::kOutline);
+}
 
-    // The lives shelf: the caption and the icons are drawn over it.
-    Shape lives = Shape::roundRect(412, 323, 224, 38, 9);
-    recess(c, lives, darker(t.wood, 0.45f), t.wood);
+// An emblem of the stage, a medal above the reset button.
+void emblem(Canvas& c, int n, const Theme& t) {
+    const float cx = (kPanelResetButton.x0 + kPanelResetButton.x1) / 2, cy = 362;
+    Shape medal = Shape::circle(cx, cy, 22);
+    c.fill(medal.grow(2), withAlpha(shade(t.wood).light, 0.9f));
+    c.fill(medal.grow(1), pal::kOutline);
+    c.fill(medal, lighter(t.cloth, 0.2f));
+    c.fill(medal - medal.shift(2, 2), withAlpha(darker(t.cloth, 0.3f), 0.6f));
+    Rng one(seedOf("emblem" + std::to_string(n)));
+    motifAt(c, t.motif, cx, cy, 26, t, one);
+}
 
-    // The time window with its frame and caption.
+// The time window's frame, caption and sand-glass, and the window cut
+// through them: the time strip under the panel shows there.
+void timeWindow(Canvas& c, const Theme& t) {
+    const Ramp w = shade(t.wood);
     tag(c, 447, 380, 52, 19, say(words::kTimeTag), t);
     Shape frame = Shape::roundRect(kWinX0 - 7, kWinY0 - 6, kWinX1 - kWinX0 + 14, kWinY1 - kWinY0 + 12, 10);
     c.fill(frame.grow(1), pal::kOutline);
     c.fill(frame, w.deep);
     c.fill(frame - frame.shift(0, 2), t.accent);
     c.fill(Shape::roundRect(kWinX0 - 2, kWinY0 - 2, kWinX1 - kWinX0 + 4, kWinY1 - kWinY0 + 4, 4), pal::kOutline);
-    // little sand-glass at the frame's right end
-    {
-        float gx = 627, gy = 429;
-        Shape glass = Shape::polygon({{gx - 6, gy - 12}, {gx + 6, gy - 12}, {gx + 1, gy}, {gx + 6, gy + 12}, {gx - 6, gy + 12}, {gx - 1, gy}});
-        c.fill(glass.grow(1), pal::kOutline);
-        c.fill(glass, hex(0xE4EEF2));
-        c.fill(Shape::polygon({{gx - 4, gy + 11}, {gx + 4, gy + 11}, {gx, gy + 4}}), hex(0xE8B860));
-        c.fill(Shape::rect(gx - 8, gy - 15, 16, 3), w.deep);
-        c.fill(Shape::rect(gx - 8, gy + 12, 16, 3), w.deep);
-    }
-    // Cut the window: the time strip under the panel shows through.
+    const float gx = 627, gy = 429;
+    Shape glass = Shape::polygon({{gx - 6, gy - 12}, {gx + 6, gy - 12}, {gx + 1, gy}, {gx + 6, gy + 12}, {gx - 6, gy + 12}, {gx - 1, gy}});
+    c.fill(glass.grow(1), pal::kOutline);
+    c.fill(glass, hex(0xE4EEF2));
+    c.fill(Shape::polygon({{gx - 4, gy + 11}, {gx + 4, gy + 11}, {gx, gy + 4}}), hex(0xE8B860));
+    c.fill(Shape::rect(gx - 8, gy - 15, 16, 3), w.deep);
+    c.fill(Shape::rect(gx - 8, gy + 12, 16, 3), w.deep);
     for (int y = int(kWinY0); y < int(kWinY1); ++y)
         for (int x = int(kWinX0); x < int(kWinX1); ++x) c.at(x, y) = kClear;
+}
+
+}  // namespace
+
+Canvas stagePanel(int n) {
+    Canvas c(kScreenW, kScreenH);
+    const Theme t = themeOf(n);
+    Rng rng(seedOf("img/panel" + std::to_string(n)));
+    planks(c, t, rng);
+    topTrim(c, t);
+    paintShelf(c, n, t, rng);
+    resetButton(c, t);
+    emblem(c, n, t);
+    // the lives shelf: the caption and the icons are drawn over it
+    recess(c, Shape::roundRect(412, 323, 224, 38, 9), darker(t.wood, 0.45f), t.wood);
+    timeWindow(c, t);
     return c;
 }
 

@@ -1,0 +1,78 @@
+// Where the game's pictures and the game's clicks meet: every rectangle and
+// sheet cell that the data generator paints and the game draws, samples or
+// takes clicks in, named once. Screen coordinates are the 640x480 frame's
+// pixels, rectangles x0, y0 to x1, y1 (a click at x1 or y1 still counts).
+// The game, the generator and the tests read these names; no copy of the
+// numbers lives anywhere else.
+#pragma once
+
+struct LayoutRect {
+    float x0, y0, x1, y1;
+};
+
+// ---------------------------------------------------------------- select menu
+// The two choices' clickable rectangles; the generator paints each button a
+// little inside its rectangle (kMenuButtonInset).
+inline constexpr LayoutRect kMenuStageSelectButton = {96, 128, 542, 190};
+inline constexpr LayoutRect kMenuHelpButton = {192, 256, 444, 320};
+inline constexpr LayoutRect kMenuButtonInset = {4, 3, 4, 2};  // left, top, right, bottom
+
+// ---------------------------------------------------------------- stage select
+// Three rows a page. A row's thumbnail steps down 128 px a row, everything
+// else in it 130 px.
+inline constexpr float kSelectThumbStep = 128, kSelectRowStep = 130;
+// The thumbnail, drawn from a 128x96 cell of the thumbnail sheet.
+constexpr LayoutRect SelectThumbnail(int row) {
+    return {32, 96 + kSelectThumbStep * float(row), 160, 192 + kSelectThumbStep * float(row)};
+}
+// The paint allowance and the title are written from this line, the stars
+// from SelectStarTop; the rating label sits between the thumbnail and them.
+constexpr float SelectTextTop(int row) { return 100 + kSelectRowStep * float(row); }
+constexpr float SelectStarTop(int row) { return 153 + kSelectRowStep * float(row); }
+inline constexpr float kSelectStarX = 300, kSelectTitleX = 390;
+inline constexpr float kSelectPotX = 176, kSelectPotStep = 68;  // pot c at kSelectPotX + c * kSelectPotStep
+constexpr LayoutRect SelectRatingLabel(int row) {
+    return {160, 138 + kSelectRowStep * float(row), 288, 202 + kSelectRowStep * float(row)};
+}
+// A press in this band arms the row's stage; the glow over it is taller.
+constexpr LayoutRect SelectRowBand(int row) {
+    return {0, 128 + kSelectRowStep * float(row), 640, 192 + kSelectRowStep * float(row)};
+}
+constexpr LayoutRect SelectRowGlow(int row) {
+    return {0, 70 + kSelectRowStep * float(row), 640, 214 + kSelectRowStep * float(row)};
+}
+// The kept replays' buttons' top, right of the stars.
+constexpr float SelectReplayTop(int row) { return 150 + kSelectRowStep * float(row); }
+// The page arrows stand on a plate round them; the page number sits under the
+// word for "page", centred between the arrows.
+inline constexpr LayoutRect kSelectPrevArrow = {400, 30, 464, 62};
+inline constexpr LayoutRect kSelectNextArrow = {550, 30, 614, 62};
+inline constexpr LayoutRect kSelectPageNumber = {483, 42, 531, 66};
+
+// The thumbnail sheet (512x512): the thumbnails (128x96 cells, placed by
+// each stage's select entry), then below them the panel's pots (32x32 at
+// (32c, 288), c = red, green, blue), its digits 0..4 (20x40 at
+// (20(5c+n), 320)) and the page numbers "p/pages" (48x24 at (48(p-1), 368)).
+inline constexpr float kThumbSheet = 512;
+inline constexpr float kThumbW = 128, kThumbH = 96;
+inline constexpr float kSheetPotTop = 288, kSheetPotSize = 32;
+inline constexpr float kSheetDigitTop = 320, kSheetDigitW = 20, kSheetDigitH = 40;
+inline constexpr float kSheetPageTop = 368, kSheetPageW = 48, kSheetPageH = 24;
+
+// ---------------------------------------------------------------- effects
+// img/effect2.png is 8x8 cells of 128 px; the ring of fire's cell.
+struct SheetCell {
+    int col, row;
+};
+inline constexpr int kEffect2Cells = 8;
+inline constexpr SheetCell kRingOfFireCell = {4, 6};
+
+// ---------------------------------------------------------------- stage panel
+// The panel fills the screen below kPanelTop. Its pots (part of the panel)
+// stand in a row, each 64 px square: three of them at kPanelPotX. The time
+// strip shows through the window cut in it; the reset button is painted on it.
+inline constexpr float kPanelTop = 320;
+inline constexpr float kPanelPotTop = 384, kPanelPotSize = 64;
+inline constexpr float kPanelPotX[3] = {32, 128, 224};  // red, green, blue
+inline constexpr LayoutRect kPanelTimeWindow = {420, 397, 612, 461};
+inline constexpr LayoutRect kPanelResetButton = {360, 424, 408, 472};
