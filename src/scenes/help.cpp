@@ -16,13 +16,13 @@ namespace {
 // Page 6 starts at u 0.627 and page 7 is a half-width cell of the face
 // sheet stretched to the same size: both as the sheets are laid out.
 const HelpPage kHelpPages[7] = {
-    {256, 156, 307, 202, kSlotHelpPages123, 0.0f, 0, 0.3125f, 0.5625f, 0.5625f, 0.0f, 0.75f, 0.1875f},
-    {50, 213, 90, 258, kSlotHelpPages123, 0.3125f, 0, 0.625f, 0.5625f, 0.5625f, 0.1875f, 0.75f, 0.375f},
-    {222, 224, 266, 278, kSlotHelpPages123, 0.625f, 0, 0.9375f, 0.5625f, 0.5625f, 0.375f, 0.75f, 0.5625f},
-    {265, 301, 311, 352, kSlotHelpPages456, 0.0f, 0, 0.3125f, 0.5625f, 0.5625f, 0.5625f, 0.75f, 0.75f},
-    {82, 348, 123, 399, kSlotHelpPages456, 0.3125f, 0, 0.625f, 0.5625f, 0.5625f, 0.75f, 0.75f, 0.9375f},
-    {210, 350, 253, 402, kSlotHelpPages456, 0.627f, 0, 0.9375f, 0.5625f, 0.75f, 0.0f, 0.9375f, 0.1875f},
-    {288, 356, 328, 404, kSlotFaces, 0.78125f, 0, 0.9375f, 0.5625f, 0.75f, 0.1875f, 0.9375f, 0.375f},
+    {kSlotHelpPages123, 0.0f, 0, 0.3125f, 0.5625f, 0.5625f, 0.0f, 0.75f, 0.1875f},
+    {kSlotHelpPages123, 0.3125f, 0, 0.625f, 0.5625f, 0.5625f, 0.1875f, 0.75f, 0.375f},
+    {kSlotHelpPages123, 0.625f, 0, 0.9375f, 0.5625f, 0.5625f, 0.375f, 0.75f, 0.5625f},
+    {kSlotHelpPages456, 0.0f, 0, 0.3125f, 0.5625f, 0.5625f, 0.5625f, 0.75f, 0.75f},
+    {kSlotHelpPages456, 0.3125f, 0, 0.625f, 0.5625f, 0.5625f, 0.75f, 0.75f, 0.9375f},
+    {kSlotHelpPages456, 0.627f, 0, 0.9375f, 0.5625f, 0.75f, 0.0f, 0.9375f, 0.1875f},
+    {kSlotFaces, 0.78125f, 0, 0.9375f, 0.5625f, 0.75f, 0.1875f, 0.9375f, 0.375f},
 };
 
 int g_HelpPage = 0;
@@ -49,7 +49,7 @@ void HelpFrame() {
 
     // The click is left for the brush stroke to clear.
     for (int i = 0; i < 7; ++i) {
-        const HelpPage& p = kHelpPages[i];
+        const LayoutRect& p = kHelpSpots[i];
         if (KeyDown(VK_LBUTTON) && g_LButton == 1 && InRect(g_MouseX, g_MouseY, p.x0, p.y0, p.x1, p.y1))
             g_HelpPage = i + 1;
     }

@@ -76,3 +76,11 @@ inline constexpr float kPanelPotTop = 384, kPanelPotSize = 64;
 inline constexpr float kPanelPotX[3] = {32, 128, 224};  // red, green, blue
 inline constexpr LayoutRect kPanelTimeWindow = {420, 397, 612, 461};
 inline constexpr LayoutRect kPanelResetButton = {360, 424, 408, 472};
+
+// ---------------------------------------------------------------- help
+// The help screen's hot spots, pages 1..7: the generator rings each thing a
+// player asks about where the game takes the click that opens its page.
+inline constexpr LayoutRect kHelpSpots[7] = {
+    {256, 156, 307, 202}, {50, 213, 90, 258},   {222, 224, 266, 278}, {265, 301, 311, 352},
+    {82, 348, 123, 399},  {210, 350, 253, 402}, {288, 356, 328, 404},
+};

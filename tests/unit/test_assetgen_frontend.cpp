@@ -167,7 +167,7 @@ TEST(FrontendPictures, HelpHotSpotsArePaintedAndThePageColumnIsClear) {
     Image help = load("img/help.png");
     ASSERT_EQ(help.width, 640);
     for (int i = 0; i < 7; ++i) {
-        const HelpPage& p = kHelpPages[i];
+        const LayoutRect& p = kHelpSpots[i];
         EXPECT_EQ(keyedInScreenRect(help, kGreen, p.x0, p.y0, p.x1, p.y1), 0) << "hot spot " << i + 1;
     }
     // the page number and the page itself are drawn over x 436..640, y 116..438

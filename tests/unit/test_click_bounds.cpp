@@ -70,7 +70,7 @@ void MenuReady(ClickBounds& t) {
 
 template <int Page>
 Box HelpBox() {
-    const HelpPage& p = kHelpPages[Page - 1];
+    const LayoutRect& p = kHelpSpots[Page - 1];
     return {int(p.x0), int(p.y0), int(p.x1), int(p.y1)};
 }
 void HelpReady(ClickBounds& t) {

@@ -9,6 +9,7 @@
 #include "stage_sheets.h"
 #include "props.h"
 #include "scenery.h"
+#include "stage/screen_layout.h"
 #include "words.h"
 
 namespace ag::fe {
@@ -16,12 +17,6 @@ namespace ag::fe {
 namespace {
 
 constexpr int W = 640, H = 480;
-
-// Hot spots on screen (x0, y0, x1, y1), bounds included, pages 1..7.
-constexpr float kSpots[7][4] = {
-    {256, 156, 307, 202}, {50, 213, 90, 258},   {222, 224, 266, 278}, {265, 301, 311, 352},
-    {82, 348, 123, 399},  {210, 350, 253, 402}, {288, 356, 328, 404},
-};
 
 // A picture rectangle from screen rows y0..y1.
 struct Box {
@@ -49,8 +44,8 @@ void ground(Canvas& c, float x0, float y0, float x1, float y1, float cell) {
 // A ring around a hot spot with its number on a round badge at the top
 // left corner, inside the spot.
 void spotRing(Canvas& c, int n) {
-    const auto& s = kSpots[n - 1];
-    Box b = screenBox(s[0], s[1], s[2], s[3]);
+    const LayoutRect& s = kHelpSpots[n - 1];
+    Box b = screenBox(s.x0, s.y0, s.x1, s.y1);
     const float cx = (b.x0 + b.x1) / 2, cy = (b.y0 + b.y1) / 2, rx = (b.x1 - b.x0) / 2, ry = (b.y1 - b.y0) / 2;
     const Rgba ring = hex(0xFF8A3D);
     Shape outer = Shape::ellipse(cx, cy, rx - 0.5f, ry - 0.5f), inner = Shape::ellipse(cx, cy, rx - 3.f, ry - 3.f);

@@ -175,43 +175,48 @@ Canvas selectMenu(bool touch) {
 // Dusk after a lost game: the hero sits crying among his spilt paint pots,
 // his companion pats his shoulder, a little rain cloud drips over them.
 // Opaque all over: the brush drawn underneath never shows.
-Canvas gameOver(bool touch) {
-    Canvas c(W, H);
-    Rng rng(seedOf(kPicGameOver.path));
+namespace {
+
+const Rgba kPaints[3] = {pal::kRed, pal::kGreen, pal::kBlue};
+
+// The dusk sky with its first stars and a thin crescent, the hills, the
+// grass.
+void duskLandscape(Canvas& c, Rng& rng) {
     c.vGradient(0, 0, W, H, {{0.f, hex(0x2C2A52)}, {0.45f, hex(0x5A4E7E)}, {0.75f, hex(0x9A7C9E)}, {1.f, hex(0xC49AA0)}});
     for (int i = 0; i < 40; ++i) {
         float x = float(rng.range(0, W)), y = float(rng.range(8, 200));
         c.fillCircle(x, y, float(rng.range(0.6, 1.4)), hex(0xF4ECFF, uint8_t(rng.range(90, 200))));
     }
     scenery::sun(c, 584, 190, 18, hex(0xF4EEDC), hex(0xB8B0D8));
-    c.fillCircle(590, 185, 16, hex(0x4A4272));  // a thin crescent
+    c.fillCircle(590, 185, 16, hex(0x4A4272));
     scenery::hill(c, scenery::hillShape(0, W, 330, 18, 0.006f, 31, H), hex(0x5E5E86), hex(0x7A78A0));
     scenery::hill(c, scenery::hillShape(0, W, 370, 10, 0.01f, 32, H), hex(0x6E7A8A), hex(0x8C98A4));
     Shape ground = scenery::hillShape(0, W, 404, 4, 0.012f, 33, H);
     scenery::hill(c, ground, hex(0x7E8C76), hex(0x9CAA8C));
     scenery::grass(c, 0, W, 470, 8, hex(0x6E7E66), rng, 0.3f);
+}
 
-    // spilt paint: puddles and tipped pots
-    const Rgba paints[3] = {pal::kRed, pal::kGreen, pal::kBlue};
+// Spilt paint: puddles, two pots standing, the green one on its side and the
+// brush dropped beside them.
+void spiltPaint(Canvas& c) {
     const float px[3] = {150, 214, 496};
     for (int i = 0; i < 3; ++i) {
-        c.fill(Shape::ellipse(px[i] + 14, 452, 40, 9) | Shape::ellipse(px[i] + 38, 457, 18, 6), withAlpha(paints[i], 0.85f));
-        c.fill(Shape::ellipse(px[i] + 6, 449, 13, 2.5f), withAlpha(lighter(paints[i], 0.5f), 0.8f));
+        c.fill(Shape::ellipse(px[i] + 14, 452, 40, 9) | Shape::ellipse(px[i] + 38, 457, 18, 6), withAlpha(kPaints[i], 0.85f));
+        c.fill(Shape::ellipse(px[i] + 6, 449, 13, 2.5f), withAlpha(lighter(kPaints[i], 0.5f), 0.8f));
     }
     paintPot(c, 150, 448, 46, pal::kRed);
     paintPot(c, 496, 450, 44, pal::kBlue);
-    // the green pot lies on its side
-    {
-        Canvas pot(80, 80);
-        paintPot(pot, 40, 66, 46, pal::kGreen);
-        Canvas turned(80, 80);
-        for (int y = 0; y < 80; ++y)
-            for (int x = 0; x < 80; ++x) turned.at(x, y) = pot.at(y, 79 - x);
-        c.blit(turned, 188, 396);
-    }
+    Canvas pot(80, 80);
+    paintPot(pot, 40, 66, 46, pal::kGreen);
+    Canvas turned(80, 80);
+    for (int y = 0; y < 80; ++y)
+        for (int x = 0; x < 80; ++x) turned.at(x, y) = pot.at(y, 79 - x);
+    c.blit(turned, 188, 396);
     paintBrush(c, {420, 466}, {470, 444}, 8.f, kClear, false);
+}
 
-    // the travellers
+// The hero sitting, crying; his companion bending to him.
+void mourners(Canvas& c) {
     Pose hero;
     hero.sitting = true;
     hero.expr = Expr::Cry;
@@ -224,22 +229,46 @@ Canvas gameOver(bool touch) {
     partner.expr = Expr::Sad;
     partner.headTilt = -4;
     traveller(c, Who::Partner, 410, 456, 138, partner);
+}
 
-    // a small rain cloud over the hero
-    {
-        const float x = 300, y = 300;
-        Shape cloud = Shape::circle(x - 24, y + 4, 20) | Shape::circle(x, y - 6, 26) | Shape::circle(x + 26, y + 6, 18) |
-                      Shape::roundRect(x - 44, y + 2, 88, 22, 10);
-        c.fill(cloud.grow(1), hex(0x4A4870));
-        c.fill(cloud, hex(0x8A88A8));
-        c.fill(cloud - cloud.shift(3, 4), hex(0xAEACC8));
-        for (int i = 0; i < 6; ++i) {
-            float rx = x - 32.f + i * 13.f, ry = y + 34.f + (i % 2) * 10.f;
-            c.fill(Shape::capsule({rx, ry}, {rx - 2, ry + 9}, 1.3f), hex(0x9CC8F0));
-        }
+// A small rain cloud centred on (x, y).
+void rainCloud(Canvas& c, float x, float y) {
+    Shape cloud = Shape::circle(x - 24, y + 4, 20) | Shape::circle(x, y - 6, 26) | Shape::circle(x + 26, y + 6, 18) |
+                  Shape::roundRect(x - 44, y + 2, 88, 22, 10);
+    c.fill(cloud.grow(1), hex(0x4A4870));
+    c.fill(cloud, hex(0x8A88A8));
+    c.fill(cloud - cloud.shift(3, 4), hex(0xAEACC8));
+    for (int i = 0; i < 6; ++i) {
+        float rx = x - 32.f + i * 13.f, ry = y + 34.f + (i % 2) * 10.f;
+        c.fill(Shape::capsule({rx, ry}, {rx - 2, ry + 9}, 1.3f), hex(0x9CC8F0));
     }
+}
 
-    // the title, drooping letters with a drip of each paint
+// A drip runs from the lowest point of a stroke of one letter: the letters
+// before it, the letter, where along it, how long.
+struct Drip {
+    Words prefix, glyph;
+    float at, len;
+};
+
+// The lowest pixel of `letter`'s colour within 10 px of x = guess.
+Pt lowestInk(const Canvas& lettering, int guess, Rgba letter) {
+    int bestX = guess, bestY = -1;
+    for (int x = guess - 10; x <= guess + 10; ++x)
+        for (int y = H - 1; y > bestY; --y) {
+            const Rgba p = lettering.at(x, y);
+            if (p.a > 200 && std::abs(int(p.r) - letter.r) + std::abs(int(p.g) - letter.g) + std::abs(int(p.b) - letter.b) < 40) {
+                bestX = x;
+                bestY = y;
+                break;
+            }
+        }
+    return {float(bestX), float(bestY)};
+}
+
+// The title in drooping letters, a drip of each paint running from ゲ, ム
+// and バ (G, M, V).
+void drippingTitle(Canvas& c) {
     const char* title = say(words::kGameOver);
     const Rgba letter = hex(0xE8E2F4);
     TextStyle t = gothic(60, letter, pal::kOutline, 3);
@@ -249,36 +278,34 @@ Canvas gameOver(bool touch) {
     Canvas lettering(W, H);
     drawText(lettering, tx, ty, title, t);
     c.blit(lettering, 0, 0);
-    // drips run from the lowest point of a stroke of ゲ, ム and バ (G, M, V):
-    // the letters before it, the letter, where along it, how long
-    const struct {
-        Words prefix, glyph;
-        float at, len;
-    } drips[3] = {{{"", ""}, {"ゲ", "G"}, 0.3f, 16},
-                  {{"ゲー", "GA"}, {"ム", "M"}, 0.7f, 24},
-                  {{"ゲームオー", "GAME O"}, {"バ", "V"}, 0.3f, 20}};
+    const Drip drips[3] = {{{"", ""}, {"ゲ", "G"}, 0.3f, 16},
+                           {{"ゲー", "GA"}, {"ム", "M"}, 0.7f, 24},
+                           {{"ゲームオー", "GAME O"}, {"バ", "V"}, 0.3f, 20}};
+    TextStyle plain = t;
+    plain.outlineWidth = 0;
     for (int i = 0; i < 3; ++i) {
-        TextStyle plain = t;
-        plain.outlineWidth = 0;
         const char* prefix = say(drips[i].prefix);
         const float x0 = float(tx) + (*prefix ? float(measureText(prefix, plain).w + t.tracking) : 0.f);
         const int guess = int(x0 + float(measureText(say(drips[i].glyph), plain).w) * drips[i].at);
-        int bestX = guess, bestY = -1;
-        for (int x = guess - 10; x <= guess + 10; ++x)
-            for (int y = H - 1; y > bestY; --y) {
-                const Rgba p = lettering.at(x, y);
-                if (p.a > 200 && std::abs(int(p.r) - letter.r) + std::abs(int(p.g) - letter.g) + std::abs(int(p.b) - letter.b) < 40) {
-                    bestX = x;
-                    bestY = y;
-                    break;
-                }
-            }
-        const float x = float(bestX) + 0.5f, y = float(bestY) - 2.f;
-        Shape drip = Shape::capsule({x, y}, {x, y + drips[i].len}, 3.2f) | Shape::circle(x, y + drips[i].len + 2, 5.f);
+        const Pt ink = lowestInk(lettering, guess, letter);
+        const float x = ink.x + 0.5f, y = ink.y - 2.f, len = drips[i].len;
+        Shape drip = Shape::capsule({x, y}, {x, y + len}, 3.2f) | Shape::circle(x, y + len + 2, 5.f);
         c.fill(drip.grow(1) - Shape::rect(x - 8, y - 8, 16, 9.5f), pal::kOutline);
-        c.fill(drip, paints[i]);
-        c.fillCircle(x - 1.5f, y + drips[i].len + 0.5f, 1.5f, lighter(paints[i], 0.6f));
+        c.fill(drip, kPaints[i]);
+        c.fillCircle(x - 1.5f, y + len + 0.5f, 1.5f, lighter(kPaints[i], 0.6f));
     }
+}
+
+}  // namespace
+
+Canvas gameOver(bool touch) {
+    Canvas c(W, H);
+    Rng rng(seedOf(kPicGameOver.path));
+    duskLandscape(c, rng);
+    spiltPaint(c);
+    mourners(c);
+    rainCloud(c, 300, 300);
+    drippingTitle(c);
     hintTag(c, 320, py(168), say(touch ? words::kLongPressTitle : words::kSpaceTitle), 18);
     c.noise(0, 0, W, H, 1.5f, rng);
     return c;
