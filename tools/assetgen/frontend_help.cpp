@@ -200,17 +200,20 @@ void arrowAlong(Canvas& c, const std::vector<Pt>& pts, float width, Rgba col, bo
 // the ground, meets the stakes, and his partner waits on the high ledge in
 // the goal's light; the panel holds the pots, digits, time strip, reset
 // button and lives, each where its ring is.
-void miniStage(Canvas& c) {
-    Rng rng(seedOf("img/help.png stage"));
-    const Box screen = screenBox(24, 116, 420, 422);
-    // bezel
-    Shape bezel = Shape::roundRect(screen.x0 - 8, screen.y0 - 8, screen.x1 - screen.x0 + 16, screen.y1 - screen.y0 + 16, 12);
-    c.fill(bezel.grow(2), pal::kOutline);
-    c.fill(bezel, hex(0x5A4A6A));
-    c.fill(bezel - bezel.shift(2, 2), hex(0x7A6A8C));
-    c.fill(bezel - bezel.shift(-2, -2), hex(0x43364F));
-    const float top = screen.y0, panelTop = py(300);
-    // the scene
+
+// The screen's frame, a bezel round the picture.
+void bezel(Canvas& c, const Box& screen) {
+    Shape b = Shape::roundRect(screen.x0 - 8, screen.y0 - 8, screen.x1 - screen.x0 + 16, screen.y1 - screen.y0 + 16, 12);
+    c.fill(b.grow(2), pal::kOutline);
+    c.fill(b, hex(0x5A4A6A));
+    c.fill(b - b.shift(2, 2), hex(0x7A6A8C));
+    c.fill(b - b.shift(-2, -2), hex(0x43364F));
+}
+
+// The stage itself above the panel: sky, clouds, hills and trees, the goal's
+// light, the ledges and ground, the stakes and the two walkers.
+void miniScene(Canvas& c, const Box& screen, float panelTop, Rng& rng) {
+    const float top = screen.y0;
     c.vGradient(int(screen.x0), int(top), int(screen.x1 - screen.x0), int(panelTop - top),
                 {{0.f, hex(0x86BDEB)}, {0.6f, hex(0xBCDCF0)}, {1.f, hex(0xF5E4CE)}});
     scenery::cloud(c, 90, py(150), 70, hex(0xFDFBF4), hex(0xD6E0EE), rng);
@@ -220,16 +223,13 @@ void miniStage(Canvas& c) {
     scenery::hill(c, hills, hex(0xA8CE8C), hex(0xCBE3A6));
     scenery::roundTree(c, 180, py(252), 30, hex(0x7FB06A), rng);
     scenery::roundTree(c, 352, py(250), 26, hex(0x7FB06A), rng);
-
     goalLight(c, 281, top, py(202), 40);
     // terrain: the hero's ledge, the low ground, the partner's high ledge
     ground(c, screen.x0, py(258), 150, panelTop, 20);
     ground(c, 150, py(278), screen.x1, panelTop, 20);
     ground(c, 246, py(202), screen.x1, py(218), 20);
     ground(c, 384, py(218), screen.x1, py(278), 20);
-    // the obstacle
     stakes(c, 226, py(278), 36, 44);
-    // the walkers
     Pose hero;
     hero.facing = 1.f;
     hero.stride = 0.8f;
@@ -240,17 +240,18 @@ void miniStage(Canvas& c) {
     partner.facing = -1.f;
     partner.far = Arm::Wave;
     traveller(c, Who::Partner, 288, py(202), 36, partner);
+}
 
-    // the panel, from the real panel's pieces: its planks and trim, the
-    // "えのぐ" and "じかん" tags, the glazed pots, the digits and hearts of the
-    // hero's sheet, the time strip with its apple, the round reset button
-    // and the "のこり" caption, each under its numbered ring
+// The panel, from the real panel's pieces: its planks and trim, the
+// "えのぐ" and "じかん" tags, the glazed pots, the digits and hearts of the
+// hero's sheet, the time strip with its apple, the round reset button and
+// the "のこり" caption, each under its numbered ring.
+void miniPanel(Canvas& c, const Box& p) {
     const Canvas real = hud::stagePanel(4);
     const Canvas walkers = sheet::heroSheet();
     const Canvas letters = hud::letteringSheet();
-    Box p{screen.x0, panelTop, screen.x1, screen.y1};
     const Canvas boards = hud::panelBoards(4);
-    c.blit(boards.crop(0, 320, int(p.x1 - p.x0), int(p.y1 - p.y0)), int(p.x0), int(p.y0));
+    c.blit(boards.crop(0, int(kPanelTop), int(p.x1 - p.x0), int(p.y1 - p.y0)), int(p.x0), int(p.y0));
     // the tags, cut from the real panel
     c.blit(shrinkKeepingAlpha(real.crop(20, 336, 64, 24), 48, 18), 40, int(py(306)));
     c.blit(shrinkKeepingAlpha(real.crop(419, 369, 56, 22), 42, 16), 114, int(py(322)));
@@ -271,13 +272,26 @@ void miniStage(Canvas& c) {
         c.blit(shrinkKeepingAlpha(walkers.crop(32 * (4 + i), 64 * (8 + counts[i]), 32, 64), 16, 32), int(x) + 17,
                int(py(394)) - 32);
     }
-    // the reset button, cut from the real panel, and the lives
-    c.blit(shrinkKeepingAlpha(real.crop(358, 422, 52, 52), 26, 26), 295, int(py(381)) - 13);
+    // the reset button with a 2-px margin, cut from the real panel, and the lives
+    const LayoutRect& reset = kPanelResetButton;
+    c.blit(shrinkKeepingAlpha(real.crop(int(reset.x0) - 2, int(reset.y0) - 2, int(reset.x1 - reset.x0) + 4,
+                                        int(reset.y1 - reset.y0) + 4),
+                              26, 26),
+           295, int(py(381)) - 13);
     c.blit(shrinkKeepingAlpha(letters.crop(0, 384, 64, 32), 40, 20), 330, int(py(352)));
     for (int i = 0; i < 3; ++i) {
         const int v = i == 2 ? 226 : 128;  // the lost life, then the living ones
         c.blit(shrinkKeepingAlpha(walkers.crop(160, v, 32, 32), 20, 20), 336 + 24 * i, int(py(384)) - 10);
     }
+}
+
+void miniStage(Canvas& c) {
+    Rng rng(seedOf("img/help.png stage"));
+    const Box screen = screenBox(24, 116, 420, 422);
+    bezel(c, screen);
+    const float panelTop = py(300);
+    miniScene(c, screen, panelTop, rng);
+    miniPanel(c, Box{screen.x0, panelTop, screen.x1, screen.y1});
 }
 
 }  // namespace

@@ -109,74 +109,80 @@ void recess(Canvas& c, const Shape& s, Rgba fill, Rgba frame) {
     c.fill(s - s.shift(3, 3), withAlpha(darker(fill, 0.35f), 0.55f));
 }
 
-void motifAt(Canvas& c, Motif m, float x, float y, float s, const Theme& t, Rng& rng) {
-    switch (m) {
-        case Motif::Flowers: {
-            const Rgba petals[3] = {hex(0xF3A6A0), hex(0xF7E3A0), hex(0xB6CDF5)};
-            Rgba p = petals[rng.pick(0, 2)];
-            for (int i = 0; i < 5; ++i) {
-                float a = float(i) / 5.f * 2.f * float(kPi);
-                c.fillCircle(x + std::cos(a) * s * 0.32f, y + std::sin(a) * s * 0.32f, s * 0.26f, p);
-            }
-            c.fillCircle(x, y, s * 0.18f, hex(0xF2B84A));
-            break;
-        }
-        case Motif::Rain: {
-            Shape d = Shape::circle(x, y + s * 0.15f, s * 0.26f) |
-                      Shape::polygon({{x - s * 0.22f, y + s * 0.03f}, {x, y - s * 0.42f}, {x + s * 0.22f, y + s * 0.03f}});
-            c.fill(d.grow(1), withAlpha(darker(t.accent, 0.3f), 0.8f));
-            c.fill(d, mix(t.accent, hex(0xBFD8E8), 0.5f));
-            break;
-        }
-        case Motif::Clouds: {
-            Shape cl = Shape::circle(x - s * 0.28f, y + s * 0.05f, s * 0.22f) | Shape::circle(x, y - s * 0.08f, s * 0.3f) |
-                       Shape::circle(x + s * 0.3f, y + s * 0.06f, s * 0.2f) |
-                       Shape::roundRect(x - s * 0.5f, y, s, s * 0.24f, s * 0.12f);
-            c.fill(cl.grow(1), withAlpha(t.accent, 0.8f));
-            c.fill(cl, hex(0xF8FAFC));
-            break;
-        }
-        case Motif::Stars: {
-            Shape st = star(x, y, s * 0.42f, s * 0.18f, float(rng.range(-0.2, 0.2)));
-            c.fill(st.grow(1), withAlpha(darker(t.accent, 0.4f), 0.9f));
-            c.fill(st, mix(t.accent, hex(0xF7E3A0), 0.5f));
-            break;
-        }
-        case Motif::City: {
-            // a small skyline: three towers, a few windows lit
-            const float hs[3] = {0.7f, 1.f, 0.55f};
-            for (int k = 0; k < 3; ++k) {
-                float bx = x - s * 0.45f + float(k) * s * 0.3f, bh = s * hs[k];
-                Shape b = Shape::rect(bx, y + s * 0.45f - bh, s * 0.28f, bh);
-                c.fill(b.grow(1), pal::kOutline);
-                c.fill(b, k == 1 ? hex(0x5A4A64) : hex(0x6E5A76));
-                for (float wy = y + s * 0.45f - bh + 2.f; wy < y + s * 0.4f - 1.f; wy += 3.f)
-                    if (rng.chance(0.6)) c.fillRect(int(bx + 1.5f + float(rng.pick(0, 1)) * s * 0.12f), int(wy), 2, 2, hex(0xF8D67A));
-            }
-            break;
-        }
-        case Motif::Crystals: {
-            Shape cr = Shape::polygon({{x, y - s * 0.5f}, {x + s * 0.2f, y - s * 0.1f}, {x + s * 0.12f, y + s * 0.4f},
-                                       {x - s * 0.12f, y + s * 0.4f}, {x - s * 0.2f, y - s * 0.1f}});
-            c.fill(cr.grow(1), pal::kOutline);
-            c.fill(cr, t.accent);
-            c.fill(cr & Shape::rect(x - s, y - s, s, 2 * s), lighter(t.accent, 0.45f));
-            break;
-        }
-        case Motif::Laurel: {
-            // a little golden crown, the legend's
-            Shape crown = Shape::polygon({{x - s * 0.45f, y + s * 0.3f}, {x - s * 0.5f, y - s * 0.3f}, {x - s * 0.22f, y},
-                                          {x, y - s * 0.42f}, {x + s * 0.22f, y}, {x + s * 0.5f, y - s * 0.3f},
-                                          {x + s * 0.45f, y + s * 0.3f}});
-            c.fill(crown.grow(1), pal::kOutline);
-            c.fill(crown, t.accent);
-            c.fill(crown & Shape::rect(x - s, y + s * 0.12f, 2 * s, s * 0.2f), darker(t.accent, 0.25f));
-            c.fill(crown - crown.shift(1, 1), lighter(t.accent, 0.5f));
-            c.fillCircle(x, y + s * 0.05f, std::max(1.f, s * 0.09f), pal::kRed);
-            break;
-        }
+// A flower of five petals in one of three soft colours.
+void flowerMotif(Canvas& c, float x, float y, float s, const Theme&, Rng& rng) {
+    const Rgba petals[3] = {hex(0xF3A6A0), hex(0xF7E3A0), hex(0xB6CDF5)};
+    Rgba p = petals[rng.pick(0, 2)];
+    for (int i = 0; i < 5; ++i) {
+        float a = float(i) / 5.f * 2.f * float(kPi);
+        c.fillCircle(x + std::cos(a) * s * 0.32f, y + std::sin(a) * s * 0.32f, s * 0.26f, p);
+    }
+    c.fillCircle(x, y, s * 0.18f, hex(0xF2B84A));
+}
+
+// A raindrop.
+void rainMotif(Canvas& c, float x, float y, float s, const Theme& t, Rng&) {
+    Shape d = Shape::circle(x, y + s * 0.15f, s * 0.26f) |
+              Shape::polygon({{x - s * 0.22f, y + s * 0.03f}, {x, y - s * 0.42f}, {x + s * 0.22f, y + s * 0.03f}});
+    c.fill(d.grow(1), withAlpha(darker(t.accent, 0.3f), 0.8f));
+    c.fill(d, mix(t.accent, hex(0xBFD8E8), 0.5f));
+}
+
+// A small cloud.
+void cloudMotif(Canvas& c, float x, float y, float s, const Theme& t, Rng&) {
+    Shape cl = Shape::circle(x - s * 0.28f, y + s * 0.05f, s * 0.22f) | Shape::circle(x, y - s * 0.08f, s * 0.3f) |
+               Shape::circle(x + s * 0.3f, y + s * 0.06f, s * 0.2f) |
+               Shape::roundRect(x - s * 0.5f, y, s, s * 0.24f, s * 0.12f);
+    c.fill(cl.grow(1), withAlpha(t.accent, 0.8f));
+    c.fill(cl, hex(0xF8FAFC));
+}
+
+// A star, a little turned.
+void starMotif(Canvas& c, float x, float y, float s, const Theme& t, Rng& rng) {
+    Shape st = star(x, y, s * 0.42f, s * 0.18f, float(rng.range(-0.2, 0.2)));
+    c.fill(st.grow(1), withAlpha(darker(t.accent, 0.4f), 0.9f));
+    c.fill(st, mix(t.accent, hex(0xF7E3A0), 0.5f));
+}
+
+// A small skyline: three towers, a few windows lit.
+void cityMotif(Canvas& c, float x, float y, float s, const Theme&, Rng& rng) {
+    const float hs[3] = {0.7f, 1.f, 0.55f};
+    for (int k = 0; k < 3; ++k) {
+        float bx = x - s * 0.45f + float(k) * s * 0.3f, bh = s * hs[k];
+        Shape b = Shape::rect(bx, y + s * 0.45f - bh, s * 0.28f, bh);
+        c.fill(b.grow(1), pal::kOutline);
+        c.fill(b, k == 1 ? hex(0x5A4A64) : hex(0x6E5A76));
+        for (float wy = y + s * 0.45f - bh + 2.f; wy < y + s * 0.4f - 1.f; wy += 3.f)
+            if (rng.chance(0.6)) c.fillRect(int(bx + 1.5f + float(rng.pick(0, 1)) * s * 0.12f), int(wy), 2, 2, hex(0xF8D67A));
     }
 }
+
+// A crystal, lit on its left.
+void crystalMotif(Canvas& c, float x, float y, float s, const Theme& t, Rng&) {
+    Shape cr = Shape::polygon({{x, y - s * 0.5f}, {x + s * 0.2f, y - s * 0.1f}, {x + s * 0.12f, y + s * 0.4f},
+                               {x - s * 0.12f, y + s * 0.4f}, {x - s * 0.2f, y - s * 0.1f}});
+    c.fill(cr.grow(1), pal::kOutline);
+    c.fill(cr, t.accent);
+    c.fill(cr & Shape::rect(x - s, y - s, s, 2 * s), lighter(t.accent, 0.45f));
+}
+
+// A little golden crown, the legend's.
+void crownMotif(Canvas& c, float x, float y, float s, const Theme& t, Rng&) {
+    Shape crown = Shape::polygon({{x - s * 0.45f, y + s * 0.3f}, {x - s * 0.5f, y - s * 0.3f}, {x - s * 0.22f, y},
+                                  {x, y - s * 0.42f}, {x + s * 0.22f, y}, {x + s * 0.5f, y - s * 0.3f},
+                                  {x + s * 0.45f, y + s * 0.3f}});
+    c.fill(crown.grow(1), pal::kOutline);
+    c.fill(crown, t.accent);
+    c.fill(crown & Shape::rect(x - s, y + s * 0.12f, 2 * s, s * 0.2f), darker(t.accent, 0.25f));
+    c.fill(crown - crown.shift(1, 1), lighter(t.accent, 0.5f));
+    c.fillCircle(x, y + s * 0.05f, std::max(1.f, s * 0.09f), pal::kRed);
+}
+
+using MotifDraw = void (*)(Canvas&, float x, float y, float size, const Theme&, Rng&);
+// Drawers in the order of Motif.
+constexpr MotifDraw kMotifs[] = {flowerMotif, rainMotif, cloudMotif, starMotif, cityMotif, crystalMotif, crownMotif};
+
+void motifAt(Canvas& c, Motif m, float x, float y, float s, const Theme& t, Rng& rng) { kMotifs[int(m)](c, x, y, s, t, rng); }
 
 TextStyle tagStyle(int size, Rgba colour) {
     TextStyle st;
