@@ -31,18 +31,18 @@ constexpr int W = 640, H = 480;
 // drifting paper shows through and the row highlight lights it.
 Canvas stageSelectFrame(bool touch) {
     Canvas c(W, H);
-    const Ramp gold = shade(pal::kGold), wood = shade(hex(0x9C6A3E));
-    ribbonHeading(c, 196, py(8), say(words::kStageSelect), 26, hex(0xE0674A));
+    const Ramp gold = shade(pal::kGold), wood = shade(pal::kWood);
+    ribbonHeading(c, 196, py(8), say(words::kStageSelect), 26, pal::kMenuRed);
     // the hint under the header
-    TextStyle hint = gothic(14, pal::kInk, hex(0xFFF8EA), 2);
+    TextStyle hint = gothic(14, pal::kInk, pal::kEyeWhite, 2);
     drawText(c, 48, int(py(60)), say(touch ? words::kLongPressTitle : words::kRightClickTitle), hint);
     // a plate behind the page arrows
     const LayoutRect prev = kSelectPrevArrow, next = kSelectNextArrow;
     Shape plate = Shape::roundRect(prev.x0 - 8, py(prev.y0 - 6), next.x1 + 8 - (prev.x0 - 8), py(next.y1 + 6) - py(prev.y0 - 6), 14);
     c.fill(plate.grow(2), pal::kOutline);
     c.fill(plate.grow(1), gold.base);
-    c.fill(plate, hex(0x3A3258));
-    c.fill(plate - plate.shift(0, -2), hex(0x2A2444));
+    c.fill(plate, pal::kSlate);
+    c.fill(plate - plate.shift(0, -2), pal::kNightLift);
     // say(words::kPage) on top; the screen draws the page number (1/3 ...) under it
     TextStyle pageSt = gothic(12, pal::kGoldLight);
     pageSt.align = Align::Centre;
@@ -77,13 +77,13 @@ Canvas stageSelectFrame(bool touch) {
         c.fill(lip, gold.base);
         c.fill(lip - lip.shift(-1, -1), gold.shadow);
         // under the picture, in case a thumbnail is missing: a dim slate
-        c.fill(hole, hex(0x3B3F52));
+        c.fill(hole, pal::kSlate);
         // the dark ribbon under the yellow stars
         Shape ribbon = Shape::roundRect(kSelectStarX - 8, py(starTop - 3), 330, py(starTop + 38) - py(starTop - 3), 8);
         c.fill(ribbon.grow(1), pal::kOutline);
-        c.fill(ribbon, hex(0x2E2850));
-        c.fill(ribbon - ribbon.shift(0, -2), hex(0x221E3C));
-        c.fill(ribbon - ribbon.shift(0, 1), hex(0x4A4276));
+        c.fill(ribbon, pal::kNightLift);
+        c.fill(ribbon - ribbon.shift(0, -2), pal::kOutline);
+        c.fill(ribbon - ribbon.shift(0, 1), pal::kDusk);
     }
     return c;
 }
@@ -130,7 +130,7 @@ Canvas stageScreen(int k, ReadBack& readBack) {
     const Stage& stage = *kStageRecords[k];
     const SelectEntry& look = stage.select;
     const Rgba key = fromArgb(stage.backgroundKey);
-    Canvas screen(W, 320, hex(0xFFFFFF));
+    Canvas screen(W, 320, kKeyWhite);
     const Canvas& bg = readBack(stage.background);
     if (bg.width() == W && bg.height() == H && !flat(bg)) {
         // drawn full screen from v 0.01: screen row y shows picture row 4.8 + 0.99 y
@@ -139,7 +139,7 @@ Canvas stageScreen(int k, ReadBack& readBack) {
             for (int x = 0; x < W; ++x) {
                 Rgba p = bg.at(x, row);
                 p.a = 255;
-                screen.at(x, y) = p == key ? hex(0xFFFFFF) : p;
+                screen.at(x, y) = p == key ? kKeyWhite : p;
             }
         }
     } else {
@@ -181,7 +181,7 @@ void tinyWalker(Canvas& c, float cx, float feet, bool hero, bool left) {
     static const char* kPartner[10] = {"..hhhy.", ".hhhhhy", "hhssssh", "hsesesh", "h.sss.h", ".cvvvc.", ".cvvvc.", ".vvvvv.", "..s.s..", ".bb.bb."};
     const char* const* rows = hero ? kHero : kPartner;
     const Rgba hair = hero ? pal::kHeroHair : pal::kPartnerHair;
-    const Rgba dress = hero ? pal::kBrown : hex(0xA8623C);
+    const Rgba dress = hero ? pal::kBrown : pal::kWood;
     const int x0 = int(std::lround(cx)) - 3, y0 = int(std::lround(feet)) - 10;
     // a dark rim first so the figure reads on any background
     for (int y = 0; y < 10; ++y)
@@ -202,9 +202,9 @@ void tinyWalker(Canvas& c, float cx, float feet, bool hero, bool left) {
                 case 'e': col = pal::kOutline; break;
                 case 'c': col = pal::kCream; break;
                 case 'v': col = dress; break;
-                case 'l': col = hex(0x5B4E72); break;
+                case 'l': col = pal::kDusk; break;
                 case 'b': col = pal::kDarkBrown; break;
-                case 'y': col = hex(0xF2C14E); break;
+                case 'y': col = pal::kAmber; break;
                 default: continue;
             }
             c.set(left ? x0 + 6 - x : x0 + x, y0 + y, col);
@@ -295,7 +295,7 @@ Canvas stageThumbnail(int k, ReadBack& readBack) {
 
 Canvas stageThumbnails(Output& out) {
     const int size = int(kThumbSheet);
-    Canvas sheet(size, size, hex(0xFFFFFF, 0));
+    Canvas sheet(size, size, withAlpha(kKeyWhite, 0.f));
     ReadBack readBack(out);
     for (int k = 1; k <= kStageCount; ++k) {
         Pt at = thumbnailCell(k);
@@ -326,7 +326,7 @@ Canvas stageThumbnails(Output& out) {
     const int pageW = int(kSheetPageW), pageH = int(kSheetPageH);
     for (int p = 1; p <= kSelectPages; ++p) {
         Canvas label(pageW, pageH);
-        TextStyle st = gothic(17, pal::kGoldLight, hex(0x2A2444), 2);
+        TextStyle st = gothic(17, pal::kGoldLight, pal::kNightLift, 2);
         st.bold = true;
         hud::textCentred(label, float(pageW) / 2, float(pageH) / 2, std::to_string(p) + "/" + std::to_string(kSelectPages), st);
         sheet.blit(label, pageW * (p - 1), int(kSheetPageTop));

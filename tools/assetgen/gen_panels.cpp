@@ -40,13 +40,13 @@ struct Theme {
 
 Theme themeOf(int n) {
     switch (n) {
-        case 1: return {hex(0xC4915C), hex(0xF1EDD0), hex(0x7DB36A), Motif::Flowers};
-        case 2: return {hex(0x8C7A58), hex(0xE2E8D4), hex(0x5E8F72), Motif::Rain};
-        case 3: return {hex(0xB98C62), hex(0xE4ECF0), hex(0x6E9CC8), Motif::Clouds};
-        case 4: return {hex(0x9A6A5E), hex(0xEEE2E4), hex(0xE59A4C), Motif::Stars};
-        case 5: return {hex(0x7C4C4E), hex(0xE8DEDA), hex(0xD0503E), Motif::City};
-        case 6: return {hex(0x85808E), hex(0xE6E2DA), hex(0x6FB2B8), Motif::Crystals};
-        default: return {hex(0xB58A42), hex(0xF4E8C6), hex(0xD9A94A), Motif::Laurel};
+        case 1: return {pal::kPaleWood, pal::kWall, pal::kTreeGreen, Motif::Flowers};
+        case 2: return {pal::kEarth, pal::kPaleMint, pal::kDuskGrass, Motif::Rain};
+        case 3: return {pal::kPaleWood, pal::kMist, pal::kPanelBlue, Motif::Clouds};
+        case 4: return {pal::kEarth, pal::kPaper, pal::kOrange, Motif::Stars};
+        case 5: return {pal::kPlum, pal::kPaleMint, pal::kRoof, Motif::City};
+        case 6: return {pal::kDuskLight, pal::kPaleMint, pal::kCrystal, Motif::Crystals};
+        default: return {mix(pal::kWood, pal::kGold, 0.5f), pal::kCream, pal::kGold, Motif::Laurel};  // gilded
     }
 }
 
@@ -111,13 +111,13 @@ void recess(Canvas& c, const Shape& s, Rgba fill, Rgba frame) {
 
 // A flower of five petals in one of three soft colours.
 void flowerMotif(Canvas& c, float x, float y, float s, const Theme&, Rng& rng) {
-    const Rgba petals[3] = {hex(0xF3A6A0), hex(0xF7E3A0), hex(0xB6CDF5)};
+    const Rgba petals[3] = {pal::kPetal, pal::kStraw, pal::kPaleSky};
     Rgba p = petals[rng.pick(0, 2)];
     for (int i = 0; i < 5; ++i) {
         float a = float(i) / 5.f * 2.f * float(kPi);
         c.fillCircle(x + std::cos(a) * s * 0.32f, y + std::sin(a) * s * 0.32f, s * 0.26f, p);
     }
-    c.fillCircle(x, y, s * 0.18f, hex(0xF2B84A));
+    c.fillCircle(x, y, s * 0.18f, pal::kAmber);
 }
 
 // A raindrop.
@@ -125,7 +125,7 @@ void rainMotif(Canvas& c, float x, float y, float s, const Theme& t, Rng&) {
     Shape d = Shape::circle(x, y + s * 0.15f, s * 0.26f) |
               Shape::polygon({{x - s * 0.22f, y + s * 0.03f}, {x, y - s * 0.42f}, {x + s * 0.22f, y + s * 0.03f}});
     c.fill(d.grow(1), withAlpha(darker(t.accent, 0.3f), 0.8f));
-    c.fill(d, mix(t.accent, hex(0xBFD8E8), 0.5f));
+    c.fill(d, mix(t.accent, pal::kPaleSky, 0.5f));
 }
 
 // A small cloud.
@@ -134,14 +134,14 @@ void cloudMotif(Canvas& c, float x, float y, float s, const Theme& t, Rng&) {
                Shape::circle(x + s * 0.3f, y + s * 0.06f, s * 0.2f) |
                Shape::roundRect(x - s * 0.5f, y, s, s * 0.24f, s * 0.12f);
     c.fill(cl.grow(1), withAlpha(t.accent, 0.8f));
-    c.fill(cl, hex(0xF8FAFC));
+    c.fill(cl, pal::kEyeWhite);
 }
 
 // A star, a little turned.
 void starMotif(Canvas& c, float x, float y, float s, const Theme& t, Rng& rng) {
     Shape st = star(x, y, s * 0.42f, s * 0.18f, float(rng.range(-0.2, 0.2)));
     c.fill(st.grow(1), withAlpha(darker(t.accent, 0.4f), 0.9f));
-    c.fill(st, mix(t.accent, hex(0xF7E3A0), 0.5f));
+    c.fill(st, mix(t.accent, pal::kStraw, 0.5f));
 }
 
 // A small skyline: three towers, a few windows lit.
@@ -151,9 +151,9 @@ void cityMotif(Canvas& c, float x, float y, float s, const Theme&, Rng& rng) {
         float bx = x - s * 0.45f + float(k) * s * 0.3f, bh = s * hs[k];
         Shape b = Shape::rect(bx, y + s * 0.45f - bh, s * 0.28f, bh);
         c.fill(b.grow(1), pal::kOutline);
-        c.fill(b, k == 1 ? hex(0x5A4A64) : hex(0x6E5A76));
+        c.fill(b, k == 1 ? pal::kDusk : pal::kDusk);
         for (float wy = y + s * 0.45f - bh + 2.f; wy < y + s * 0.4f - 1.f; wy += 3.f)
-            if (rng.chance(0.6)) c.fillRect(int(bx + 1.5f + float(rng.pick(0, 1)) * s * 0.12f), int(wy), 2, 2, hex(0xF8D67A));
+            if (rng.chance(0.6)) c.fillRect(int(bx + 1.5f + float(rng.pick(0, 1)) * s * 0.12f), int(wy), 2, 2, pal::kGoldLight);
     }
 }
 
@@ -197,7 +197,7 @@ TextStyle tagStyle(int size, Rgba colour) {
 void tag(Canvas& c, float cx, float cy, float w, float h, const char* text, const Theme& t) {
     Shape s = Shape::roundRect(cx - w / 2, cy - h / 2, w, h, 5);
     c.fill(s.grow(1), pal::kOutline);
-    Ramp paper = shade(hex(0xF4E6C6));
+    Ramp paper = shade(pal::kCream);
     c.fill(s, paper.base);
     c.fill(s - s.shift(0, -2), paper.shadow);
     c.fill(Shape::rect(cx - w / 2 + 4, cy - h / 2 + 1, w - 8, 1), paper.shine);
@@ -251,9 +251,9 @@ void resetButton(Canvas& c, const Theme& t) {
     tag(c, cx, 409, 54, 20, say(words::kRetryTag), t);
     Shape lip = Shape::circle(cx, cy + 1, 23);
     Shape face = Shape::circle(cx, cy - 2, 20.5f);
-    c.fill(Shape::circle(cx + 2, cy + 4, 23), withAlpha(hex(0x2A2440), 0.35f));
+    c.fill(Shape::circle(cx + 2, cy + 4, 23), withAlpha(pal::kNightLift, 0.35f));
     c.fill(lip.grow(1), pal::kOutline);
-    Ramp b = shade(hex(0xF0A040));
+    Ramp b = shade(pal::kOrange);
     c.fill(lip, b.shadow);
     c.fill(face, b.base);
     c.fill(face - face.shift(2, 2), b.light);
@@ -286,8 +286,8 @@ void timeWindow(Canvas& c, const Theme& t) {
     const float gx = 627, gy = 429;
     Shape glass = Shape::polygon({{gx - 6, gy - 12}, {gx + 6, gy - 12}, {gx + 1, gy}, {gx + 6, gy + 12}, {gx - 6, gy + 12}, {gx - 1, gy}});
     c.fill(glass.grow(1), pal::kOutline);
-    c.fill(glass, hex(0xE4EEF2));
-    c.fill(Shape::polygon({{gx - 4, gy + 11}, {gx + 4, gy + 11}, {gx, gy + 4}}), hex(0xE8B860));
+    c.fill(glass, pal::kMist);
+    c.fill(Shape::polygon({{gx - 4, gy + 11}, {gx + 4, gy + 11}, {gx, gy + 4}}), pal::kAmber);
     c.fill(Shape::rect(gx - 8, gy - 15, 16, 3), w.deep);
     c.fill(Shape::rect(gx - 8, gy + 12, 16, 3), w.deep);
     for (int y = int(kWinY0); y < int(kWinY1); ++y)

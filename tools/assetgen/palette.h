@@ -68,4 +68,51 @@ inline constexpr Rgba kSkyLow = hex(0xFBE3C4);
 // ----------------------------------------------------------------- screens
 // Menus, help, the stage select, the panels and the lettering.
 
+// Menus and buttons.
+inline constexpr Rgba kMenuRed = hex(0xE0674A);        // the stage-select button and ribbon
+inline constexpr Rgba kMenuGreen = hex(0x4FA866);      // the menu ribbon
+inline constexpr Rgba kMenuBlue = hex(0x4A86D4);       // the help button and ribbon
+inline constexpr Rgba kDeepBlue = hex(0x2E5E9E);       // the help button's question mark
+inline constexpr Rgba kPointer = hex(0xFF8A3D);        // the help's rings and arrows
+
+// Warm accents.
+inline constexpr Rgba kOrange = hex(0xF0A040);         // the reset button, the time bar, the stage sticker
+inline constexpr Rgba kAmber = hex(0xF7C65A);          // warm highlights: the time bar, flower hearts, lamps
+inline constexpr Rgba kStraw = hex(0xE8D39A);          // pale yellow: rope, petals, lettering shadow
+inline constexpr Rgba kPeach = hex(0xF2C8B8);          // a wash on the menu card's corner
+inline constexpr Rgba kPetal = hex(0xF3A6A0);          // pink petals
+inline constexpr Rgba kHeart = hex(0xF0566A);          // a life
+
+// The key card's keys.
+inline constexpr Rgba kViolet = hex(0x8C6CC8);         // a key of the key card
+inline constexpr Rgba kTeal = hex(0x3FA0A0);           // a key of the key card
+inline constexpr Rgba kRose = hex(0xC8587A);           // a key of the key card
+
+// Pale blues and greens of small skies, washes and panels.
+inline constexpr Rgba kPaleSky = hex(0xBFD8E8);        // pale blue washes, raindrops
+inline constexpr Rgba kMist = hex(0xD6E0EE);           // cloud shade, glass, faint blue paper
+inline constexpr Rgba kPaleMint = hex(0xE2E8D4);       // faint green paper, the menu hills
+inline constexpr Rgba kRainBlue = hex(0x9CC8F0);       // rain, a small sky
+inline constexpr Rgba kPanelBlue = hex(0x6E9CC8);      // the cloud panel's trims
+inline constexpr Rgba kCrystal = hex(0x6FB2B8);        // the crystal panel's trims
+
+// Small landscapes: the help's stage, the menu's hills.
+inline constexpr Rgba kMeadow = hex(0xA8CE8C);         // small hills and lawns
+inline constexpr Rgba kMeadowPale = hex(0xC6DCA8);     // their lit tops
+inline constexpr Rgba kTreeGreen = hex(0x7FB06A);      // small trees
+
+// Wood of frames, stakes and panels.
+inline constexpr Rgba kWood = hex(0xA8743E);           // stakes, frames, sign posts
+inline constexpr Rgba kPaleWood = hex(0xC4915C);       // light planks
+inline constexpr Rgba kPlum = hex(0x7C4C4E);           // the town panel's planks
+
+// Dusk (the game-over picture; the help's bezel and towers).
+inline constexpr Rgba kDusk = hex(0x5B4E72);           // dusk violet: far hills, a bezel, towers
+inline constexpr Rgba kDuskLight = hex(0x7A78A0);      // their lit side
+inline constexpr Rgba kDuskMauve = hex(0x9A7C9E);      // the dusk sky low down
+inline constexpr Rgba kDuskRose = hex(0xC49AA0);       // the dusk sky at the horizon
+inline constexpr Rgba kMoonlight = hex(0xB8B0D8);      // the moon's glow, a rain cloud's light
+inline constexpr Rgba kDuskGrass = hex(0x6E7E66);      // grass at dusk
+inline constexpr Rgba kDuskGrassLight = hex(0x9CAA8C); // its lit tops
+
 }  // namespace ag::pal
