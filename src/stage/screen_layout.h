@@ -10,6 +10,17 @@ struct LayoutRect {
     float x0, y0, x1, y1;
 };
 
+// ---------------------------------------------------------------- title
+// The title's buttons, bounds included; the generator paints each a pixel
+// inside. Continue (its own 160x52 picture) shows below quit when there is a
+// story to take up.
+inline constexpr LayoutRect kTitleStartButton = {384, 94, 544, 160};
+inline constexpr LayoutRect kTitleMenuButton = {425, 215, 555, 270};
+inline constexpr LayoutRect kTitleQuitButton = {440, 330, 610, 384};
+inline constexpr LayoutRect kTitleContinueButton = {452, 404, 611, 455};
+// The game-over screen shows the same continue button here.
+inline constexpr LayoutRect kGameOverContinueButton = {240, 206, 399, 257};
+
 // ---------------------------------------------------------------- select menu
 // The two choices' clickable rectangles; the generator paints each button a
 // little inside its rectangle (kMenuButtonInset).

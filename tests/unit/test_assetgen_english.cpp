@@ -37,7 +37,7 @@ const std::vector<Lettered>& LetteredPictures() {
     static const std::vector<Lettered> kAll = [] {
         std::vector<Lettered> v = {
             // the name, then the start, menu and quit buttons where they are clicked
-            {"back.png", {{0, 0, 344, 230}, {384, 94, 544, 160}, {425, 215, 555, 270}, {440, 330, 610, 384}}},
+            {"back.png", {{0, 0, 344, 230}, boxOf(kTitleStartButton), boxOf(kTitleMenuButton), boxOf(kTitleQuitButton)}},
             {"Logo.png", {{330, 180, 639, 400}}},
             // the heading, the two choices where they are clicked, the hint
             {"select.png", {{150, 0, 490, 100}, boxOf(kMenuStageSelectButton), boxOf(kMenuHelpButton), {180, 420, 460, 479}}},

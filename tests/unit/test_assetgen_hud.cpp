@@ -338,7 +338,7 @@ TEST(HudScreens, TitleHasNoWhiteAndItsButtonsStandOut) {
     ASSERT_EQ(p.img.width, 640);
     EXPECT_EQ(countKey(p, kKeyWhite, {0, 0, 640, 480}), 0) << "the title fades in over white: any white is a hole";
     // Each button rectangle is framed by the dark outline along its edges.
-    const Rect buttons[3] = {{384, 94, 544, 160}, {425, 215, 555, 270}, {440, 330, 610, 384}};
+    const Rect buttons[3] = {rectOf(kTitleStartButton), rectOf(kTitleMenuButton), rectOf(kTitleQuitButton)};
     for (const Rect& b : buttons) {
         int dark = 0, n = 0;
         for (int x = b.x0 + 20; x < b.x1 - 20; ++x)

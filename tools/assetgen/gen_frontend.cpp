@@ -316,8 +316,10 @@ Canvas gameOver(bool touch) {
 // The button that takes a story up again, 160x52: on the title below quit
 // and on the game-over screen.
 Canvas continueButton() {
-    Canvas c(160, 52);
-    raisedButton(c, 2, 2, 156, 48, pal::kPartnerHair, say(words::kContinue), 21);
+    const LayoutRect& r = kTitleContinueButton;
+    const int w = int(r.x1 - r.x0) + 1, h = int(r.y1 - r.y0) + 1;
+    Canvas c(w, h);
+    raisedButton(c, 2, 2, float(w - 4), float(h - 4), pal::kPartnerHair, say(words::kContinue), 21);
     return c;
 }
 
