@@ -16,13 +16,13 @@ namespace {
 // Page 6 starts at u 0.627 and page 7 is a half-width cell of the face
 // sheet stretched to the same size: both as the sheets are laid out.
 const HelpPage kHelpPages[7] = {
-    {kSlotHelpPages123, 0.0f, 0, 0.3125f, 0.5625f, 0.5625f, 0.0f, 0.75f, 0.1875f},
-    {kSlotHelpPages123, 0.3125f, 0, 0.625f, 0.5625f, 0.5625f, 0.1875f, 0.75f, 0.375f},
-    {kSlotHelpPages123, 0.625f, 0, 0.9375f, 0.5625f, 0.5625f, 0.375f, 0.75f, 0.5625f},
-    {kSlotHelpPages456, 0.0f, 0, 0.3125f, 0.5625f, 0.5625f, 0.5625f, 0.75f, 0.75f},
-    {kSlotHelpPages456, 0.3125f, 0, 0.625f, 0.5625f, 0.5625f, 0.75f, 0.75f, 0.9375f},
-    {kSlotHelpPages456, 0.627f, 0, 0.9375f, 0.5625f, 0.75f, 0.0f, 0.9375f, 0.1875f},
-    {kSlotFaces, 0.78125f, 0, 0.9375f, 0.5625f, 0.75f, 0.1875f, 0.9375f, 0.375f},
+    {kSlotHelpPages123, 0.0f, 0, 0.3125f, 0.5625f},
+    {kSlotHelpPages123, 0.3125f, 0, 0.625f, 0.5625f},
+    {kSlotHelpPages123, 0.625f, 0, 0.9375f, 0.5625f},
+    {kSlotHelpPages456, 0.0f, 0, 0.3125f, 0.5625f},
+    {kSlotHelpPages456, 0.3125f, 0, 0.625f, 0.5625f},
+    {kSlotHelpPages456, 0.627f, 0, 0.9375f, 0.5625f},
+    {kSlotFaces, 0.78125f, 0, 0.9375f, 0.5625f},
 };
 
 int g_HelpPage = 0;
@@ -61,7 +61,7 @@ void HelpFrame() {
         DrawQuad(p.slot, HelpPageQuad);
         // The page number is the stage banner's number sprite, borrowed at
         // rest size; it keeps the colours the banner reset gave it.
-        SetQuadUV(StageNumber, p.gu0, p.gv0, p.gu1, p.gv1);
+        SetStageNumberGlyph(g_HelpPage);
         BannerTransform(StageNumber, 460, 140, 24, 24, 0);
         DrawQuad(kSlotHelpLetters, StageNumber);
     }

@@ -28,16 +28,17 @@ constexpr uint32_t kMarkRim = 0xFF302040u;
 struct Arrow {
     LayoutRect r;   // drawn and hovered
     float clickX0;  // clicked from here to r.x1
-    float u0;
+    bool next;      // its picture
 };
 // The next arrow takes clicks from x 500, left of where it is drawn.
-constexpr Arrow kPrev = {kSelectPrevArrow, kSelectPrevArrow.x0, 0.75f};
-constexpr Arrow kNext = {kSelectNextArrow, 500, 0.875f};
+constexpr Arrow kPrev = {kSelectPrevArrow, kSelectPrevArrow.x0, false};
+constexpr Arrow kNext = {kSelectNextArrow, 500, true};
 
 Quad s_Thumb = MakeQuad(0, 0, 128, 96, 0, 0, 0.25f, 0.1875f);
 constexpr float kSheet = kThumbSheet;
 Quad s_Icon = MakeQuad(0, 0, 32, 32, 0, 0, 0, 0);
-Quad s_RatingLabel = MakeQuad(0, 0, 128, 64, 0.1875f, 0.5f, 0.4375f, 0.625f);
+constexpr LayoutRect kRatingUV = SheetUV(kLetterDifficulty, kLetteringSheet);
+Quad s_RatingLabel = MakeQuad(0, 0, 128, 64, kRatingUV.x0, kRatingUV.y0, kRatingUV.x1, kRatingUV.y1);
 Quad s_ArrowQuad = MakeQuad(0, 0, 64, 32, 0, 0, 0.125f, 0.0625f);
 Quad s_Band = MakeQuad(0, 0, 640, 144, 0, 0.48436f, 1, 0.72654f);
 uint32_t s_BlinkTime;
@@ -58,7 +59,9 @@ bool ArrowClicked(const Arrow& a) {
 
 void DrawArrow(const Arrow& a, float blink) {
     PlaceQuad(s_ArrowQuad, a.r);
-    SetQuadUV(s_ArrowQuad, a.u0, 0.75f + blink, a.u0 + 0.125f, 0.8125f + blink);
+    // blink is 0 or the step down to the lit row
+    const LayoutRect uv = SheetUV(LetterPageArrow(a.next, false), kLetteringSheet);
+    SetQuadUV(s_ArrowQuad, uv.x0, uv.y0 + blink, uv.x1, uv.y1 + blink);
     DrawQuad(kSlotSelectLetters, s_ArrowQuad);
 }
 

@@ -9,6 +9,10 @@
 struct LayoutRect {
     float x0, y0, x1, y1;
 };
+// A cell of a size x size sheet as texture coordinates.
+constexpr LayoutRect SheetUV(const LayoutRect& cell, float size) {
+    return {cell.x0 / size, cell.y0 / size, cell.x1 / size, cell.y1 / size};
+}
 
 // ---------------------------------------------------------------- title
 // The title's buttons, bounds included; the generator paints each a pixel
@@ -95,3 +99,28 @@ inline constexpr LayoutRect kHelpSpots[7] = {
     {256, 156, 307, 202}, {50, 213, 90, 258},   {222, 224, 266, 278}, {265, 301, 311, 352},
     {82, 348, 123, 399},  {210, 350, 253, 402}, {288, 356, 328, 404},
 };
+
+// ---------------------------------------------------------------- lettering
+// img/mozi.png (512x512): the cells the stage, the stage select and the help
+// sample, in the sheet's pixels.
+inline constexpr float kLetteringSheet = 512;
+inline constexpr LayoutRect kLetterBannerBar = {0, 0, 288, 32};       // stretched behind the roller
+inline constexpr LayoutRect kLetterStageCaption = {0, 32, 192, 96};   // "stage"
+inline constexpr LayoutRect kLetterTimeStrip = {224, 32, 288, 416};   // a 384x64 strip turned a quarter
+inline constexpr LayoutRect kLetterWaitingBubble = {96, 224, 192, 256};  // stage 1's speech bubble
+inline constexpr LayoutRect kLetterBannerRoller = {0, 224, 96, 320};
+inline constexpr LayoutRect kLetterDifficulty = {96, 256, 224, 320};  // the stage select's plaque
+inline constexpr LayoutRect kLetterLives = {0, 384, 64, 416};         // the lives caption
+// The clear banner's letters: three 64-px cells and a 32-px one.
+constexpr LayoutRect LetterClear(int i) { return {64.f * float(i), 320, 64.f * float(i) + (i < 3 ? 64.f : 32.f), 384}; }
+// The banner's stage numbers 1..9 (the help borrows 1..7 for its pages):
+// 1..5 down one column, 6..9 down the next.
+constexpr LayoutRect LetterStageNumber(int p) {
+    const float x = p <= 5 ? 288 : 384, y = 96.f * float(p <= 5 ? p - 1 : p - 6);
+    return {x, y, x + 96, y + 96};
+}
+// The stage select's page arrows, back and next; the lower row lit.
+constexpr LayoutRect LetterPageArrow(bool next, bool lit) {
+    const float x = next ? 448 : 384, y = lit ? 416 : 384;
+    return {x, y, x + 64, y + 32};
+}

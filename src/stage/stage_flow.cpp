@@ -216,7 +216,8 @@ void DrawStage(int stage, const Stage& s) {
         if (s.digitsDrawn & (1 << c)) DrawQuad(kSlotCharacters, PaintDigit[c]);
     DrawEmptyPots(s.digitsDrawn);
     if (s.partnerLabel && g_Partner.x == 576.0f && g_Partner.y == 128.0f) {
-        static const Quad kLabel = MakeQuad(512, 112, 608, 144, 0.1875f, 0.4375f, 0.375f, 0.5f);
+        constexpr LayoutRect uv = SheetUV(kLetterWaitingBubble, kLetteringSheet);
+        static const Quad kLabel = MakeQuad(512, 112, 608, 144, uv.x0, uv.y0, uv.x1, uv.y1);
         DrawQuad(kSlotStageLetters, kLabel);
     }
     UpdatePaintDigits();

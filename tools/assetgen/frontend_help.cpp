@@ -278,7 +278,9 @@ void miniPanel(Canvas& c, const Box& p) {
                                         int(reset.y1 - reset.y0) + 4),
                               26, 26),
            295, int(py(381)) - 13);
-    c.blit(shrinkKeepingAlpha(letters.crop(0, 384, 64, 32), 40, 20), 330, int(py(352)));
+    const LayoutRect& lives = kLetterLives;
+    c.blit(shrinkKeepingAlpha(letters.crop(int(lives.x0), int(lives.y0), int(lives.x1 - lives.x0), int(lives.y1 - lives.y0)), 40, 20),
+           330, int(py(352)));
     for (int i = 0; i < 3; ++i) {
         const int v = i == 2 ? 226 : 128;  // the lost life, then the living ones
         c.blit(shrinkKeepingAlpha(walkers.crop(160, v, 32, 32), 20, 20), 336 + 24 * i, int(py(384)) - 10);

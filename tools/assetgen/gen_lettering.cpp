@@ -1,24 +1,14 @@
 // The lettering sheet `img/mozi.png` (512x512, green key) and the pictures
-// shown for one tick before a stage restarts.
-//
-// Cells of the lettering sheet, in pixels (x0, y0)-(x1, y1):
-//   banner ribbon          (0, 0)-(288, 32)     stretched behind the roller
-//   "ステージ" caption     (0, 32)-(192, 96)
-//   time strip             (224, 32)-(288, 416) a 384x64 strip turned a quarter
-//   stage-1 speech bubble  (96, 224)-(192, 256)
-//   banner roller          (0, 224)-(96, 320)   turns as it rolls
-//   difficulty plaque      (96, 256)-(224, 320) stage select
-//   clear letters          (0, 320)-(224, 384)  three 64-px cells and a 32-px one
-//   lives caption          (0, 384)-(64, 416)
-//   stage numbers 1..5     (288, 96(p-1))-(384, 96p)
-//   stage numbers 6..9     (384, 96(p-6))-(480, 96(p-5))  (help borrows 1..7)
-//   page arrows            (384, 384)-(512, 448) back and next, the lower row lit
+// shown for one tick before a stage restarts. Each piece of the sheet lies in
+// its cell of the layout header (kLetter..., Letter...), where the game
+// samples it.
 #include <cmath>
 
 #include "hud_kit.h"
 #include "hud_parts.h"
 #include "palette.h"
 #include "props.h"
+#include "stage/screen_layout.h"
 #include "words.h"
 
 namespace ag::hud {
@@ -229,36 +219,39 @@ Canvas timeStrip() {
     return c;
 }
 
+namespace {
+// Pastes a piece at its cell's top-left corner.
+void paste(Canvas& sheet, const Canvas& piece, const LayoutRect& cell) { sheet.blit(piece, int(cell.x0), int(cell.y0)); }
+}  // namespace
+
 Canvas letteringSheet() {
-    Canvas c(512, 512);
-    c.blit(bannerRibbon(), 0, 0);
+    const int size = int(kLetteringSheet);
+    Canvas c(size, size);
+    paste(c, bannerRibbon(), kLetterBannerBar);
     Canvas label(192, 64);
     // A full, warm fill: the label fades in over the stage, and pale
     // lettering turns into a see-through grey while it does.
     sticker(label, 96, 32, 186, 60, say(words::kStageWord), pal::kOrange, pal::kWall, 2, 2);
-    c.blit(label, 0, 32);
+    paste(c, label, kLetterStageCaption);
 
+    // the strip turned a quarter: its left end at the cell's top
     Canvas strip = timeStrip();
+    const int right = int(kLetterTimeStrip.x1) - 1, top = int(kLetterTimeStrip.y0);
     for (int sy = 0; sy < 64; ++sy)
-        for (int sx = 0; sx < 384; ++sx) c.at(287 - sy, 32 + sx) = strip.at(sx, sy);
+        for (int sx = 0; sx < 384; ++sx) c.at(right - sy, top + sx) = strip.at(sx, sy);
 
-    c.blit(waitingBubble(), 96, 224);
-    c.blit(bannerRoller(), 0, 224);
-    c.blit(difficultyPlaque(), 96, 256);
-    for (int i = 0; i < 4; ++i) c.blit(clearLetter(i), i * 64, 320);
+    paste(c, waitingBubble(), kLetterWaitingBubble);
+    paste(c, bannerRoller(), kLetterBannerRoller);
+    paste(c, difficultyPlaque(), kLetterDifficulty);
+    for (int i = 0; i < 4; ++i) paste(c, clearLetter(i), LetterClear(i));
 
     Canvas lives(64, 32);
     sticker(lives, 32, 16, 62, 30, say(words::kLivesWord), pal::kWall, pal::kBrown, 1, 2);
-    c.blit(lives, 0, 384);
+    paste(c, lives, kLetterLives);
 
-    for (int p = 1; p <= 9; ++p) {
-        int x = p <= 5 ? 288 : 384, y = p <= 5 ? (p - 1) * 96 : (p - 6) * 96;
-        c.blit(stageNumber(p), x, y);
-    }
-    c.blit(pageArrow(false, false), 384, 384);
-    c.blit(pageArrow(true, false), 448, 384);
-    c.blit(pageArrow(false, true), 384, 416);
-    c.blit(pageArrow(true, true), 448, 416);
+    for (int p = 1; p <= 9; ++p) paste(c, stageNumber(p), LetterStageNumber(p));
+    for (bool lit : {false, true})
+        for (bool next : {false, true}) paste(c, pageArrow(next, lit), LetterPageArrow(next, lit));
     return c;
 }
 
