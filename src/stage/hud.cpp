@@ -57,8 +57,10 @@ constexpr LayoutRect kWindow = kPanelTimeWindow;
 Quad TimeStrip = MakeQuad(kWindow.x0, kWindow.y0, kWindow.x0 + kStripLength, kWindow.y1, 0, 0, 0, 0);
 Quad PaintDigit[3] = {Sprite(0.5f, 0.625f, 0.5f, 0.5625f), Sprite(0.625f, 0.75f, 0.5f, 0.5625f),
                       Sprite(0.75f, 0.875f, 0.5f, 0.5625f)};
-Quad LivesLabel = MakeQuad(420, 326, 484, 358, LetterUV(kLetterLives).x0, LetterUV(kLetterLives).y0, LetterUV(kLetterLives).x1,
-                           LetterUV(kLetterLives).y1);
+// The caption at the lives row's left end, on its foot.
+constexpr LayoutRect kLivesCaption = {kPanelLivesRow.x0, kPanelLivesRow.y1 - 32, kPanelLivesRow.x0 + 64, kPanelLivesRow.y1};
+Quad LivesLabel = MakeQuad(kLivesCaption.x0, kLivesCaption.y0, kLivesCaption.x1, kLivesCaption.y1, LetterUV(kLetterLives).x0,
+                           LetterUV(kLetterLives).y0, LetterUV(kLetterLives).x1, LetterUV(kLetterLives).y1);
 Quad LifeIcon = Sprite(0.625f, 0.75f, 0.125f, 0.15625f);
 Quad LostLifeIcon = Sprite(0.625f, 0.75f, 0.2205f, 0.252f);
 Quad StageLabel = Letters(kLetterStageCaption);
@@ -128,10 +130,12 @@ void DrawLives() {
     }
     for (int i : {0, 1}) LifeIcon.v[i].v = g_LifeAnimV;
     for (int i : {2, 3}) LifeIcon.v[i].v = g_LifeAnimV + 0.03125f;
-    static const float kIconX[3] = {500, 550, 600};
+    // three icons 50 px apart, the last at the row's right end
+    const float top = kPanelLivesRow.y0;
     for (int i = 0; i < 3; ++i) {
         Quad& q = i < g_Lives ? LifeIcon : LostLifeIcon;
-        SetQuadRect(q, kIconX[i], 324, kIconX[i] + 32, 356);
+        const float x = kPanelLivesRow.x1 - 32 - 50.0f * float(2 - i);
+        SetQuadRect(q, x, top, x + 32, top + 32);
         DrawQuad(kSlotCharacters, q);
     }
 }

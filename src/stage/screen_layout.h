@@ -91,6 +91,8 @@ inline constexpr float kPanelPotTop = 384, kPanelPotSize = 64;
 inline constexpr float kPanelPotX[3] = {32, 128, 224};  // red, green, blue
 inline constexpr LayoutRect kPanelTimeWindow = {420, 397, 612, 461};
 inline constexpr LayoutRect kPanelResetButton = {360, 424, 408, 472};
+// The lives caption and icons stand on a shelf of the panel along this row.
+inline constexpr LayoutRect kPanelLivesRow = {420, 324, 632, 358};
 
 // ---------------------------------------------------------------- help
 // The help screen's hot spots, pages 1..7: the generator rings each thing a

@@ -26,6 +26,8 @@ struct Box {
     int x0, y0, x1, y1;  // edges included
 };
 Box boxOf(const LayoutRect& r) { return {int(r.x0), int(r.y0), int(r.x1), int(r.y1)}; }
+// A sheet cell, whose right and bottom edges belong to the next cell.
+Box cellBox(const LayoutRect& r) { return {int(r.x0), int(r.y0), int(r.x1) - 1, int(r.y1) - 1}; }
 
 struct Lettered {
     const char* name;
@@ -52,13 +54,10 @@ const std::vector<Lettered>& LetteredPictures() {
             {"kao.png", {{808, 0, 951, 287}}},
             // the sprites the HUD, the banners and the stage select take
             {"mozi.png",
-             {{0, 32, 191, 95},      // StageLabel
-              {288, 0, 479, 479},    // stage-number glyphs
-              {96, 224, 191, 255},   // the partner's bubble
-              {96, 256, 223, 319},   // rating label
-              {0, 320, 223, 383},    // ClearLetter 1..4
-              {0, 384, 63, 415},     // LivesLabel
-              {384, 384, 511, 447}}},  // page arrows
+             {cellBox(kLetterStageCaption), cellBox({LetterStageNumber(1).x0, 0, LetterStageNumber(9).x1, LetterStageNumber(5).y1}),
+              cellBox(kLetterWaitingBubble), cellBox(kLetterDifficulty), cellBox({0, LetterClear(0).y0, LetterClear(3).x1, LetterClear(3).y1}),
+              cellBox(kLetterLives), cellBox({LetterPageArrow(false, false).x0, LetterPageArrow(false, false).y0, LetterPageArrow(true, true).x1,
+                                             LetterPageArrow(true, true).y1})}},
             {"reset.png", {{160, 170, 480, 310}}},
             {"タイムアップル.png", {{90, 300, 550, 410}}},
             {"gameover.png", {{60, 30, 580, 220}}},

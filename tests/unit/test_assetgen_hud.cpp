@@ -250,7 +250,7 @@ TEST(HudPanels, OpenAboveTheStageAndOverTheTimeWindow) {
         EXPECT_EQ(countKeyOnScreen(p, kKeyWhite, {0, top, 640, window.y0}), 0) << f << ": the panel's top is solid";
         EXPECT_EQ(countKeyOnScreen(p, kKeyWhite, {0, top, window.x0, 480}), 0) << f << ": the panel is solid";
         EXPECT_EQ(countKeyOnScreen(p, kKeyWhite, rectOf(kPanelResetButton, 1)), 0) << f << ": the reset button";
-        EXPECT_EQ(countKeyOnScreen(p, kKeyWhite, {420, 324, 640, 380}), 0) << f << ": behind the lives row";
+        EXPECT_EQ(countKeyOnScreen(p, kKeyWhite, rectOf(kPanelLivesRow)), 0) << f << ": behind the lives row";
     }
 }
 

@@ -8,6 +8,7 @@
 #include "app/touch.h"
 #include "scenes/help.h"
 #include "scenes/select_menu.h"
+#include "stage/screen_layout.h"
 #include "stage/stage_flow.h"
 #include "stage/stage_state.h"
 #include "stage/walker.h"
@@ -107,8 +108,8 @@ const ClickTarget kTargets[] = {
          g_PaintR = 3;
      },
      [] {
-         const int x = int(StageOf(1).onePotX);
-         return Box{x, 384, x + 64, 448};
+         const int x = int(StageOf(1).onePotX), y = int(kPanelPotTop), size = int(kPanelPotSize);
+         return Box{x, y, x + size, y + size};
      },
      [] { return g_PaintR == 2; }},
     // A halted hero does not step in the tick of the click; a finger is

@@ -9,7 +9,7 @@
 //   paint counts (over the panel)    32x64 right of each pot
 //   reset button (part of the panel) kPanelResetButton
 //   time strip (under the panel)     seen through kPanelTimeWindow
-//   lives caption and icons (over)   x 420..632, y 324..358
+//   lives caption and icons (over)   kPanelLivesRow
 // Panel 3 serves stage 3 (green only) and stage 7 (all three paints), so it
 // shows all three pots like panels 4 to 7.
 #include <cmath>
@@ -306,7 +306,9 @@ Canvas stagePanel(int n) {
     resetButton(c, t);
     emblem(c, n, t);
     // the lives shelf: the caption and the icons are drawn over it
-    recess(c, Shape::roundRect(412, 323, 224, 38, 9), darker(t.wood, 0.45f), t.wood);
+    const LayoutRect& lives = kPanelLivesRow;
+    recess(c, Shape::roundRect(lives.x0 - 8, lives.y0 - 1, lives.x1 - lives.x0 + 12, lives.y1 - lives.y0 + 4, 9),
+           darker(t.wood, 0.45f), t.wood);
     timeWindow(c, t);
     return c;
 }
