@@ -207,13 +207,23 @@ void tag(Canvas& c, float cx, float cy, float w, float h, const char* text, cons
 
 }  // namespace
 
-Canvas panelBoards(int n) {
+namespace {
+
+Rng panelRng(int n) { return Rng(seedOf("img/panel" + std::to_string(n))); }
+
+// The planks and their top trim.
+Canvas boards(const Theme& t, Rng& rng) {
     Canvas c(kScreenW, kScreenH);
-    const Theme t = themeOf(n);
-    Rng rng(seedOf("img/panel" + std::to_string(n)));
     planks(c, t, rng);
     topTrim(c, t);
     return c;
+}
+
+}  // namespace
+
+Canvas panelBoards(int n) {
+    Rng rng = panelRng(n);
+    return boards(themeOf(n), rng);
 }
 
 namespace {
@@ -297,11 +307,9 @@ void timeWindow(Canvas& c, const Theme& t) {
 }  // namespace
 
 Canvas stagePanel(int n) {
-    Canvas c(kScreenW, kScreenH);
     const Theme t = themeOf(n);
-    Rng rng(seedOf("img/panel" + std::to_string(n)));
-    planks(c, t, rng);
-    topTrim(c, t);
+    Rng rng = panelRng(n);
+    Canvas c = boards(t, rng);
     paintShelf(c, n, t, rng);
     resetButton(c, t);
     emblem(c, n, t);
