@@ -11,18 +11,23 @@
 #include "gfx/texture_slots.h"
 
 namespace {
+// Page p's picture: its cell of the sheet in slot `slot`.
+constexpr HelpPage PageIn(int slot, int p) {
+    const LayoutRect uv = SheetUV(HelpPageCell(p), slot == kSlotFaces ? kFaceSheetW : kHelpSheet, kHelpSheet);
+    return {slot, uv.x0, uv.y0, uv.x1, uv.y1};
+}
+// Page 6 has always been sampled from u 0.627, a pixel into its cell (the
+// card keeps that pixel clear).
+constexpr HelpPage Late(HelpPage h) {
+    h.u0 = 0.627f;
+    return h;
+}
 }  // namespace
 
-// Page 6 starts at u 0.627 and page 7 is a half-width cell of the face
-// sheet stretched to the same size: both as the sheets are laid out.
 const HelpPage kHelpPages[7] = {
-    {kSlotHelpPages123, 0.0f, 0, 0.3125f, 0.5625f},
-    {kSlotHelpPages123, 0.3125f, 0, 0.625f, 0.5625f},
-    {kSlotHelpPages123, 0.625f, 0, 0.9375f, 0.5625f},
-    {kSlotHelpPages456, 0.0f, 0, 0.3125f, 0.5625f},
-    {kSlotHelpPages456, 0.3125f, 0, 0.625f, 0.5625f},
-    {kSlotHelpPages456, 0.627f, 0, 0.9375f, 0.5625f},
-    {kSlotFaces, 0.78125f, 0, 0.9375f, 0.5625f},
+    PageIn(kSlotHelpPages123, 1), PageIn(kSlotHelpPages123, 2),     PageIn(kSlotHelpPages123, 3),
+    PageIn(kSlotHelpPages456, 4), PageIn(kSlotHelpPages456, 5),     Late(PageIn(kSlotHelpPages456, 6)),
+    PageIn(kSlotFaces, 7),
 };
 
 int g_HelpPage = 0;

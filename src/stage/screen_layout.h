@@ -9,10 +9,11 @@
 struct LayoutRect {
     float x0, y0, x1, y1;
 };
-// A cell of a size x size sheet as texture coordinates.
-constexpr LayoutRect SheetUV(const LayoutRect& cell, float size) {
-    return {cell.x0 / size, cell.y0 / size, cell.x1 / size, cell.y1 / size};
+// A cell of a w x h sheet as texture coordinates.
+constexpr LayoutRect SheetUV(const LayoutRect& cell, float w, float h) {
+    return {cell.x0 / w, cell.y0 / h, cell.x1 / w, cell.y1 / h};
 }
+constexpr LayoutRect SheetUV(const LayoutRect& cell, float size) { return SheetUV(cell, size, size); }
 
 // ---------------------------------------------------------------- title
 // The title's buttons, bounds included; the generator paints each a pixel
@@ -101,6 +102,13 @@ inline constexpr LayoutRect kHelpSpots[7] = {
     {256, 156, 307, 202}, {50, 213, 90, 258},   {222, 224, 266, 278}, {265, 301, 311, 352},
     {82, 348, 123, 399},  {210, 350, 253, 402}, {288, 356, 328, 404},
 };
+// The pages: 160x288 cards, pages 1..3 and 4..6 side by side from the left
+// of a 512x512 sheet each, page 7 on the face sheet (1024 wide) at x 800.
+inline constexpr float kHelpSheet = 512, kFaceSheetW = 1024;
+constexpr LayoutRect HelpPageCell(int page) {
+    const float x = page == 7 ? 800 : 160.f * float((page - 1) % 3);
+    return {x, 0, x + 160, 288};
+}
 
 // ---------------------------------------------------------------- lettering
 // img/mozi.png (512x512): the cells the stage, the stage select and the help

@@ -28,6 +28,11 @@ struct Box {
 Box boxOf(const LayoutRect& r) { return {int(r.x0), int(r.y0), int(r.x1), int(r.y1)}; }
 // A sheet cell, whose right and bottom edges belong to the next cell.
 Box cellBox(const LayoutRect& r) { return {int(r.x0), int(r.y0), int(r.x1) - 1, int(r.y1) - 1}; }
+// The words of help page p: inside its card, clear of the rim 3 px in.
+Box pageWords(int p) {
+    const Box cell = cellBox(HelpPageCell(p));
+    return {cell.x0 + 8, cell.y0, cell.x1 - 8, cell.y1};
+}
 
 struct Lettered {
     const char* name;
@@ -48,10 +53,10 @@ const std::vector<Lettered>& LetteredPictures() {
             {"ステージセレクト.png", {{0, 0, 380, 95}, {390, 24, 624, 74}}},
             // the cards of the help pages, each inside its 160 x 288 cell
             // (their words keep clear of the card's rim at x 3 and 157)
-            {"説明123.png", {{8, 0, 151, 287}, {168, 0, 311, 287}, {328, 0, 471, 287}}},
-            {"説明456.png", {{8, 0, 151, 287}, {168, 0, 311, 287}, {328, 0, 471, 287}}},
+            {"説明123.png", {pageWords(1), pageWords(2), pageWords(3)}},
+            {"説明456.png", {pageWords(4), pageWords(5), pageWords(6)}},
             // the portraits are shared; the seventh help page beside them is not
-            {"kao.png", {{808, 0, 951, 287}}},
+            {"kao.png", {pageWords(7)}},
             // the sprites the HUD, the banners and the stage select take
             {"mozi.png",
              {cellBox(kLetterStageCaption), cellBox({LetterStageNumber(1).x0, 0, LetterStageNumber(9).x1, LetterStageNumber(5).y1}),

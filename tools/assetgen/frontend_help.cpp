@@ -522,8 +522,9 @@ void helpPage(Canvas& c, int n, int ox, int oy, bool touch) {
 }
 
 Canvas helpPages(int first, bool touch) {
-    Canvas c(512, 512);
-    for (int i = 0; i < 3; ++i) helpPage(c, first + i, 160 * i, 0, touch);
+    const int size = int(kHelpSheet);
+    Canvas c(size, size);
+    for (int p = first; p < first + 3; ++p) helpPage(c, p, int(HelpPageCell(p).x0), int(HelpPageCell(p).y0), touch);
     return c;
 }
 

@@ -17,6 +17,7 @@
 #include "output.h"
 #include "palette.h"
 #include "props.h"
+#include "stage/screen_layout.h"
 
 namespace ag {
 
@@ -619,7 +620,7 @@ void genFaces(Output& out) {
     }
     sheet.blit(cover().scaled(2), 4 * kCell, 0);
     // The help screen's seventh page borrows the free space on the right.
-    fe::helpPage(sheet, 7, 800, 0);
+    fe::helpPage(sheet, 7, int(HelpPageCell(7).x0), int(HelpPageCell(7).y0));
     out.keyedPng(kPicFaces, sheet);
 }
 
