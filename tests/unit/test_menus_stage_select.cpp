@@ -20,6 +20,10 @@
 
 namespace {
 
+// The middle of a rectangle.
+int MidX(const LayoutRect& r) { return int(r.x0 + r.x1) / 2; }
+int MidY(const LayoutRect& r) { return int(r.y0 + r.y1) / 2; }
+
 class StageSelect : public TickTest {
 protected:
     StageSelect() : TickTest(1300000) {}
@@ -51,9 +55,6 @@ protected:
 
 // The middle of a row's band.
 int RowY(int row) { return int(SelectRowBand(row).y0 + SelectRowBand(row).y1) / 2; }
-// The middle of an arrow.
-int MidX(const LayoutRect& r) { return int(r.x0 + r.x1) / 2; }
-int MidY(const LayoutRect& r) { return int(r.y0 + r.y1) / 2; }
 
 }  // namespace
 
