@@ -76,12 +76,35 @@ inline constexpr float kSheetDigitTop = 320, kSheetDigitW = 20, kSheetDigitH = 4
 inline constexpr float kSheetPageTop = 368, kSheetPageW = 48, kSheetPageH = 24;
 
 // ---------------------------------------------------------------- effects
-// img/effect2.png is 8x8 cells of 128 px; the ring of fire's cell.
+// img/effect1.png (512x512), cells of 32 px with frames across: the sparks
+// of each paint (rows 0 red, 2 blue, 3 green) and the twinkle (row 1); on
+// row 0 from x 464, three 16-px paint droplets (red, green, blue).
+inline constexpr float kEffect1Sheet = 512, kEffect1Cell = 32;
+inline constexpr int kSparkRows[3] = {0, 2, 3};  // red, blue, green
+inline constexpr int kTwinkleRow = 1;
+inline constexpr float kDropletX = 464, kDropletSize = 16;
+
+// img/effect2.png: 8x8 cells of 128 px.
 struct SheetCell {
     int col, row;
 };
 inline constexpr int kEffect2Cells = 8;
+inline constexpr SheetCell kWindBurstCell = {0, 1};
+inline constexpr SheetCell kFirePuffCell = {1, 1};
+inline constexpr SheetCell kWaterPuffCell = {3, 0};
+inline constexpr SheetCell kGlowDotCell = {2, 1};
+inline constexpr SheetCell kSplashRingCell = {0, 4};  // of the water events
+// The colour bursts: green, blue and red, which is also the ring of fire.
+inline constexpr SheetCell kGreenBurstCell = {2, 6};
+inline constexpr SheetCell kBlueBurstCell = {3, 6};
 inline constexpr SheetCell kRingOfFireCell = {4, 6};
+// Animations down a column, a frame a row: the pillar of fire (rows 0..5,
+// and 7 again) and the whirlwind (rows 0..7).
+inline constexpr int kPillarColumn = 4, kWhirlwindColumn = 5;
+constexpr LayoutRect Effect2UV(SheetCell c) {
+    constexpr float step = 1.0f / float(kEffect2Cells);
+    return {step * float(c.col), step * float(c.row), step * float(c.col + 1), step * float(c.row + 1)};
+}
 
 // ---------------------------------------------------------------- stage panel
 // The panel fills the screen below kPanelTop. Its pots (part of the panel)

@@ -4,16 +4,13 @@
 // dark to matter becomes the key. No effect pixel is pure white either, since
 // the stage select loads effect1 with the white key.
 //
-// img/effect1.png 512x512, cells of 32: row 0 red sparks, row 2 blue, row 3
-//   green (frames 0..8 across); row 1 the twinkle (frames 0..6); the three
-//   16x16 paint droplets at (464, 0) red, (480, 0) green, (496, 0) blue;
-//   y 248..372 the soft band of light the stage select lays over its rows.
-// img/effect2.png 1024x1024, cells of 128 (u, v steps of 0.125): (0,1) the
-//   wind burst, (1,1) the fire puff, (3,0) the water puff, (2,1) the glow
-//   dot, column 4 rows 0..5 the pillar of fire, column 5 rows 0..7 the
-//   whirlwind, (4,6) the ring of fire (also the red colour burst), (2,6) the
-//   green and (3,6) the blue colour burst, (0,4) the splash ring of the
-//   water events.
+// img/effect1.png 512x512: the sparks (frames 0..8 across), the twinkle
+//   (frames 0..6) and the three paint droplets, where the layout header
+//   (screen_layout.h) puts them; y 248..372 the soft band of light the stage
+//   select lays over its rows.
+// img/effect2.png 1024x1024, cells of 128: the bursts, puffs, glow dot,
+//   splash ring and ring of fire in their cells of the layout header, the
+//   pillar of fire (rows 0..5) and the whirlwind (rows 0..7) down theirs.
 // img/eff.ハート完.png, eff.Blue.png, eff.window.png 768x768: 4x4 frames of
 //   192 read left to right, top to bottom: a heart of fire, a drop of water,
 //   a swirl of wind forming in a burst; the last frame is the emblem at rest
@@ -239,20 +236,23 @@ Canvas effect1() {
     const struct {
         int row;
         Col paint, core;
-    } rows[3] = {{0, kFire, kEmber}, {2, paintCol(pal::kBlue) * 1.1f, kFoam}, {3, paintCol(pal::kGreen) * 1.1f, kLeafLight}};
+    } rows[3] = {{kSparkRows[0], kFire, kEmber},
+                 {kSparkRows[1], paintCol(pal::kBlue) * 1.1f, kFoam},
+                 {kSparkRows[2], paintCol(pal::kGreen) * 1.1f, kLeafLight}};
     for (const auto& r : rows)
         for (int f = 0; f <= 8; ++f) {
             L.clip(f * 32, r.row * 32, 32, 32);
             spark(L, float(f * 32), float(r.row * 32), f, r.paint, r.core, uint32_t(r.row * 16 + f));
         }
     for (int f = 0; f < 7; ++f) {
-        L.clip(f * 32, 32, 32, 32);
-        twinkle(L, float(f * 32), 32.f, f);
+        L.clip(f * 32, kTwinkleRow * 32, 32, 32);
+        twinkle(L, float(f * 32), float(kTwinkleRow * 32), f);
     }
     const Col drops[3] = {paintCol(pal::kRed), paintCol(pal::kGreen), paintCol(pal::kBlue)};
     for (int k = 0; k < 3; ++k) {
-        L.clip(464 + 16 * k, 0, 16, 16);
-        droplet(L, float(464 + 16 * k), 0.f, drops[k]);
+        const int x = int(kDropletX + kDropletSize * float(k)), size = int(kDropletSize);
+        L.clip(x, 0, size, size);
+        droplet(L, float(x), 0.f, drops[k]);
     }
     // the stage select's band of light
     L.clip(0, 248, 512, 125);
@@ -303,30 +303,30 @@ Canvas effect2() {
         return Pt{float(col * kC2) + 64.f, float(row * kC2) + 64.f};
     };
     Pt p;
-    // (0,1) the wind burst
-    p = cell(0, 1);
+    // the wind burst
+    p = cell(kWindBurstCell.col, kWindBurstCell.row);
     windSwirl(L, p.x, p.y, 54.f, 0.f, kWind * 0.9f, 4.f);
     L.blob(p.x, p.y, 20.f, kLeafLight * 0.8f);
     for (int k = 0; k < 6; ++k) {
         float a = float(k) * 1.05f + 0.4f;
         L.star(p.x + std::cos(a) * 44.f, p.y + std::sin(a) * 40.f, 6.f, 1.2f, a, kLeafLight);
     }
-    // (1,1) the fire puff; (3,0) the water puff
-    p = cell(1, 1);
+    // the fire puff; the water puff
+    p = cell(kFirePuffCell.col, kFirePuffCell.row);
     puff(L, p.x, p.y + 4.f, 54.f, kFire, kEmber, 11);
     for (int k = 0; k < 8; ++k) L.blob(p.x - 30.f + float(k) * 9.f, p.y - 34.f + float((k * 7) % 11), 2.5f, kEmber * 1.2f);
-    p = cell(3, 0);
+    p = cell(kWaterPuffCell.col, kWaterPuffCell.row);
     puff(L, p.x, p.y + 4.f, 54.f, kWater, kFoam, 30);
     for (int k = 0; k < 8; ++k) L.blob(p.x - 32.f + float(k) * 9.f, p.y - 36.f + float((k * 5) % 13), 2.6f, kFoam * 1.3f);
-    // (2,1) the glow dot: a soft white light
-    p = cell(2, 1);
+    // the glow dot: a soft white light
+    p = cell(kGlowDotCell.col, kGlowDotCell.row);
     L.blob(p.x, p.y, 58.f, Col{1.f, 0.96f, 0.88f} * 1.1f);
     L.blob(p.x, p.y, 24.f, kWhite * 1.2f);
-    // column 4, rows 0..5 (and 7): the pillar of fire rising
+    // rows 0..5 (and 7): the pillar of fire rising
     for (int f = 0; f <= 7; ++f) {
-        if (f == kRingOfFireCell.row) continue;  // (4,6) is the ring of fire
+        if (f == kRingOfFireCell.row) continue;  // that cell is the ring of fire
         int fr = std::min(f, 5);
-        p = cell(4, f);
+        p = cell(kPillarColumn, f);
         float top = float(f * kC2) + 128.f - 128.f * std::min(1.f, float(fr + 1) / 4.f);
         float bottom = float(f * kC2) + 126.f;
         float w = 18.f + 4.f * float(std::min(fr, 3));
@@ -343,9 +343,9 @@ Canvas effect2() {
             L.streak({p.x + float(k) * w * 0.5f, top + 26.f}, {p.x + float(k) * w * 0.7f + std::sin(float(f + k)) * 6.f, top + 2.f},
                      w * 0.35f, 0.5f, kFire);
     }
-    // column 5, rows 0..7: the whirlwind
+    // rows 0..7: the whirlwind
     for (int f = 0; f < 8; ++f) {
-        p = cell(5, f);
+        p = cell(kWhirlwindColumn, f);
         float grow = std::min(1.f, float(f + 1) / 4.f);
         float bottom = float(f * kC2) + 124.f, height = 118.f * grow;
         for (int k = 0; k < 9; ++k) {
@@ -365,7 +365,7 @@ Canvas effect2() {
         for (int k = 0; k < 5; ++k)
             L.star(p.x + float(rng.range(-40, 40)), bottom - float(rng.range(0, height)), 4.f, 1.f, float(k), kLeafLight * 0.9f);
     }
-    // (4,6) the ring of fire
+    // the ring of fire
     p = cell(kRingOfFireCell.col, kRingOfFireCell.row);
     L.ring(p.x, p.y, 50.f, 7.f, Col{1.f, 0.3f, 0.08f} * 0.9f);
     L.ring(p.x, p.y, 50.f, 2.5f, kEmber * 0.9f);
@@ -374,23 +374,23 @@ Canvas effect2() {
         L.streak({p.x + std::cos(a) * 50.f, p.y + std::sin(a) * 50.f}, {p.x + std::cos(a + 0.2f) * 61.f, p.y + std::sin(a + 0.2f) * 61.f}, 3.f,
                  0.5f, Col{1.f, 0.3f, 0.08f} * 0.8f);
     }
-    // (2,6) green and (3,6) blue colour bursts
-    p = cell(2, 6);
+    // the green and blue colour bursts
+    p = cell(kGreenBurstCell.col, kGreenBurstCell.row);
     L.ring(p.x, p.y, 46.f, 6.f, kWind);
     windSwirl(L, p.x, p.y, 40.f, 1.f, kLeafLight * 0.6f, 2.5f);
     for (int k = 0; k < 8; ++k) {
         float a = float(k) * float(kPi) / 4.f;
         L.star(p.x + std::cos(a) * 54.f, p.y + std::sin(a) * 54.f, 5.f, 1.f, a, kLeafLight);
     }
-    p = cell(3, 6);
+    p = cell(kBlueBurstCell.col, kBlueBurstCell.row);
     L.ring(p.x, p.y, 46.f, 6.f, kWater * 1.1f);
     for (int k = 0; k < 12; ++k) {
         float a = float(k) * float(kPi) / 6.f;
         L.blob(p.x + std::cos(a) * 55.f, p.y + std::sin(a) * 55.f, 4.f, kFoam * 1.3f);
     }
     L.blob(p.x, p.y, 30.f, kWater * 0.25f);
-    // (0,4) the splash ring of the water events
-    p = cell(0, 4);
+    // the splash ring of the water events
+    p = cell(kSplashRingCell.col, kSplashRingCell.row);
     L.ring(p.x, p.y, 40.f, 4.f, kFoam * 0.9f);
     L.ring(p.x, p.y, 52.f, 2.5f, kWater);
     Rng rng(44);
