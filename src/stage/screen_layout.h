@@ -1,9 +1,10 @@
-// Where the game's pictures and the game's clicks meet: every rectangle and
-// sheet cell that the data generator paints and the game draws, samples or
-// takes clicks in, named once. Screen coordinates are the 640x480 frame's
-// pixels, rectangles x0, y0 to x1, y1 (a click at x1 or y1 still counts).
-// The game, the generator and the tests read these names; no copy of the
-// numbers lives anywhere else.
+// Where the generated pictures of the menus, the HUD and the effects meet
+// the game: each rectangle and sheet cell that the data generator paints and
+// the game draws, samples or takes clicks in, named once (the character and
+// chip sheets keep their own layouts). Screen coordinates are the 640x480
+// frame's pixels, rectangles x0, y0 to x1, y1 (a click at x1 or y1 still
+// counts); sheet cells are in their sheet's pixels. The game, the generator
+// and the tests read these names instead of copying the numbers.
 #pragma once
 
 struct LayoutRect {
