@@ -44,7 +44,8 @@ void Selectinframe() {
     if (!KeyDown(VK_LBUTTON)) s_CarriedPress = 0;
     for (int i = 0; i < 2; ++i) {
         const MenuChoice& c = kMenuChoices[i];
-        if (KeyDown(VK_LBUTTON) && !s_CarriedPress && InRect(g_MouseX, g_MouseY, c.rect.x0, c.rect.y0, c.rect.x1, c.rect.y1))
+        const LayoutRect& r = c.rect;
+        if (KeyDown(VK_LBUTTON) && !s_CarriedPress && InRect(g_MouseX, g_MouseY, r.x0, r.y0, r.x1, r.y1))
             g_MenuArmed[i] = 1;
         if (g_MenuArmed[i] == 1 && g_BrushAnim == 1.0f) {
             g_FrameNo = uint8_t(c.nextScene);

@@ -120,13 +120,14 @@ void DrawEntry(const Stage& s, int row) {
         int n = s.paints[c] == kPaintKept ? 0 : s.paints[c];
         float x = kSelectPotX + kSelectPotStep * float(c);
         SetQuadRect(s_Icon, x, float(y), x + 32, float(y + 32));
-        SetQuadUV(s_Icon, kSheetPotSize * float(c) / kSheet, kSheetPotTop / kSheet, kSheetPotSize * float(c + 1) / kSheet,
-                  (kSheetPotTop + kSheetPotSize) / kSheet);
+        const float potU = kSheetPotSize * float(c) / kSheet;
+        SetQuadUV(s_Icon, potU, kSheetPotTop / kSheet, potU + kSheetPotSize / kSheet, (kSheetPotTop + kSheetPotSize) / kSheet);
         SetQuadColour(s_Icon, n > 0 ? 0xFFFFFFFFu : 0x80FFFFFFu);
         DrawQuad(kSlotThumbs, s_Icon);
         float u = kSheetDigitW * float(5 * c + n) / kSheet;
         SetQuadRect(s_Icon, x + 34, float(y - 4), x + 54, float(y + 36));
-        SetQuadUV(s_Icon, u, kSheetDigitTop / kSheet, u + kSheetDigitW / kSheet, (kSheetDigitTop + kSheetDigitH) / kSheet);
+        SetQuadUV(s_Icon, u, kSheetDigitTop / kSheet, u + kSheetDigitW / kSheet,
+                  (kSheetDigitTop + kSheetDigitH) / kSheet);
         SetQuadColour(s_Icon, 0xFFFFFFFFu);
         DrawQuad(kSlotThumbs, s_Icon);
     }

@@ -321,7 +321,8 @@ void DrawColourBurst(float x, float y, float size, int grey, int column, int row
     if (row == 0) s_ColourBurstV = Effect2UV(kGreenBurstCell).y0;
     if (row == 1) s_ColourBurstV = Effect2UV(kSplashRingCell).y0;
     constexpr float kStep = 1.0f / float(kEffect2Cells);
-    DrawEffectSquare(x, y, size, {s_ColourBurstU, s_ColourBurstV, s_ColourBurstU + kStep, s_ColourBurstV + kStep}, grey);
+    const LayoutRect uv = {s_ColourBurstU, s_ColourBurstV, s_ColourBurstU + kStep, s_ColourBurstV + kStep};
+    DrawEffectSquare(x, y, size, uv, grey);
 }
 
 static void StepBurstPool(PoolRecord (&pool)[10], float x, float y, int spawn, void (*draw)(float, float, float, int)) {

@@ -58,16 +58,17 @@ Quad TimeStrip = MakeQuad(kWindow.x0, kWindow.y0, kWindow.x0 + kStripLength, kWi
 Quad PaintDigit[3] = {Sprite(0.5f, 0.625f, 0.5f, 0.5625f), Sprite(0.625f, 0.75f, 0.5f, 0.5625f),
                       Sprite(0.75f, 0.875f, 0.5f, 0.5625f)};
 // The caption at the lives row's left end, on its foot.
-constexpr LayoutRect kLivesCaption = {kPanelLivesRow.x0, kPanelLivesRow.y1 - 32, kPanelLivesRow.x0 + 64, kPanelLivesRow.y1};
-Quad LivesLabel = MakeQuad(kLivesCaption.x0, kLivesCaption.y0, kLivesCaption.x1, kLivesCaption.y1, LetterUV(kLetterLives).x0,
-                           LetterUV(kLetterLives).y0, LetterUV(kLetterLives).x1, LetterUV(kLetterLives).y1);
+constexpr LayoutRect kLivesRow = kPanelLivesRow, kLivesUV = LetterUV(kLetterLives);
+Quad LivesLabel = MakeQuad(kLivesRow.x0, kLivesRow.y1 - 32, kLivesRow.x0 + 64, kLivesRow.y1, kLivesUV.x0, kLivesUV.y0,
+                           kLivesUV.x1, kLivesUV.y1);
 Quad LifeIcon = Sprite(0.625f, 0.75f, 0.125f, 0.15625f);
 Quad LostLifeIcon = Sprite(0.625f, 0.75f, 0.2205f, 0.252f);
 Quad StageLabel = Letters(kLetterStageCaption);
 Quad StageNumber = Letters(LetterStageNumber(1));
 Quad BannerBar = Letters(kLetterBannerBar);
 Quad BannerRoller = Letters(kLetterBannerRoller);
-Quad ClearLetter[4] = {Letters(LetterClear(0)), Letters(LetterClear(1)), Letters(LetterClear(2)), Letters(LetterClear(3))};
+Quad ClearLetter[4] = {Letters(LetterClear(0)), Letters(LetterClear(1)), Letters(LetterClear(2)),
+                       Letters(LetterClear(3))};
 float g_LifeAnimV = 0.125f;
 
 void BannerTransform(Quad& q, float cx, float cy, float sx, float sy, float a) {

@@ -425,13 +425,13 @@ std::vector<Cell> grid(int cols, int rows, int cw, int ch) {
 TEST(StageSheets, EffectOneHasSparksTwinklesDropletsAndTheBand) {
     Image img = load("img/effect1.png");
     ASSERT_EQ(img.width, 512);
-    const int c = int(kEffect1Cell), d = int(kDropletSize), x = int(kDropletX);
+    const int c = int(kEffect1Cell), d = int(kDropletSize), dx = int(kDropletX);
     std::vector<Cell> cells;
     for (int row : kSparkRows)
         for (int f = 0; f <= 8; ++f) cells.push_back({f * c, row * c, c, c});
     for (int f = 0; f < 7; ++f) cells.push_back({f * c, kTwinkleRow * c, c, c});
     expectLit(img, cells, "effect1", 20);
-    expectLit(img, {{x, 0, d, d}, {x + d, 0, d, d}, {x + 2 * d, 0, d, d}}, "effect1 droplets", 20);
+    expectLit(img, {{dx, 0, d, d}, {dx + d, 0, d, d}, {dx + 2 * d, 0, d, d}}, "effect1 droplets", 20);
     EXPECT_GE(drawnUv(img, kBlack, 0.f, 0.48436f, 1.f, 0.72654f), 30000) << "the stage select's band";
     // each spark row burns in its paint's colour: red, blue, green
     const struct {
