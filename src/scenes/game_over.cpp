@@ -14,7 +14,7 @@
 namespace {
 // Going on from the stage just lost: a story's from the dialogue before it,
 // a stage chosen from the stage select's at once.
-const TitleButton kGameOverContinue = {240, 206, 399, 257};
+const TitleButton kGameOverContinue = kGameOverContinueButton;
 int s_ContinueScene = -1;
 int s_ContinueArmed = 0;
 

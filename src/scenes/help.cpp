@@ -11,18 +11,23 @@
 #include "gfx/texture_slots.h"
 
 namespace {
+// Page p's picture: its cell of the sheet in slot `slot`.
+constexpr HelpPage PageIn(int slot, int p) {
+    const LayoutRect uv = SheetUV(HelpPageCell(p), slot == kSlotFaces ? kFaceSheetW : kHelpSheet, kHelpSheet);
+    return {slot, uv.x0, uv.y0, uv.x1, uv.y1};
+}
+// Page 6 has always been sampled from u 0.627, a pixel into its cell (the
+// card keeps that pixel clear).
+constexpr HelpPage Late(HelpPage h) {
+    h.u0 = 0.627f;
+    return h;
+}
 }  // namespace
 
-// Page 6 starts at u 0.627 and page 7 is a half-width cell of the face
-// sheet stretched to the same size: both as the sheets are laid out.
 const HelpPage kHelpPages[7] = {
-    {256, 156, 307, 202, kSlotHelpPages123, 0.0f, 0, 0.3125f, 0.5625f, 0.5625f, 0.0f, 0.75f, 0.1875f},
-    {50, 213, 90, 258, kSlotHelpPages123, 0.3125f, 0, 0.625f, 0.5625f, 0.5625f, 0.1875f, 0.75f, 0.375f},
-    {222, 224, 266, 278, kSlotHelpPages123, 0.625f, 0, 0.9375f, 0.5625f, 0.5625f, 0.375f, 0.75f, 0.5625f},
-    {265, 301, 311, 352, kSlotHelpPages456, 0.0f, 0, 0.3125f, 0.5625f, 0.5625f, 0.5625f, 0.75f, 0.75f},
-    {82, 348, 123, 399, kSlotHelpPages456, 0.3125f, 0, 0.625f, 0.5625f, 0.5625f, 0.75f, 0.75f, 0.9375f},
-    {210, 350, 253, 402, kSlotHelpPages456, 0.627f, 0, 0.9375f, 0.5625f, 0.75f, 0.0f, 0.9375f, 0.1875f},
-    {288, 356, 328, 404, kSlotFaces, 0.78125f, 0, 0.9375f, 0.5625f, 0.75f, 0.1875f, 0.9375f, 0.375f},
+    PageIn(kSlotHelpPages123, 1), PageIn(kSlotHelpPages123, 2),     PageIn(kSlotHelpPages123, 3),
+    PageIn(kSlotHelpPages456, 4), PageIn(kSlotHelpPages456, 5),     Late(PageIn(kSlotHelpPages456, 6)),
+    PageIn(kSlotFaces, 7),
 };
 
 int g_HelpPage = 0;
@@ -49,7 +54,7 @@ void HelpFrame() {
 
     // The click is left for the brush stroke to clear.
     for (int i = 0; i < 7; ++i) {
-        const HelpPage& p = kHelpPages[i];
+        const LayoutRect& p = kHelpSpots[i];
         if (KeyDown(VK_LBUTTON) && g_LButton == 1 && InRect(g_MouseX, g_MouseY, p.x0, p.y0, p.x1, p.y1))
             g_HelpPage = i + 1;
     }
@@ -61,7 +66,7 @@ void HelpFrame() {
         DrawQuad(p.slot, HelpPageQuad);
         // The page number is the stage banner's number sprite, borrowed at
         // rest size; it keeps the colours the banner reset gave it.
-        SetQuadUV(StageNumber, p.gu0, p.gv0, p.gu1, p.gv1);
+        SetStageNumberGlyph(g_HelpPage);
         BannerTransform(StageNumber, 460, 140, 24, 24, 0);
         DrawQuad(kSlotHelpLetters, StageNumber);
     }

@@ -2,12 +2,13 @@
 // explanation beside it with its number.
 #pragma once
 #include "gfx/gfx.h"
+#include "stage/screen_layout.h"
 
+// Page i + 1 opens on a click in kHelpSpots[i] (stage/screen_layout.h); its
+// number is the stage banner's glyph of it.
 struct HelpPage {
-    float x0, y0, x1, y1;  // hot spot, bounds included
     int slot;              // sheet of the page picture
     float u0, v0, u1, v1;  // page picture in its sheet
-    float gu0, gv0, gu1, gv1;  // number glyph in img/mozi.png
 };
 
 extern const HelpPage kHelpPages[7];  // pages 1..7

@@ -17,8 +17,8 @@ int s_CarriedPress;
 }  // namespace
 
 const MenuChoice kMenuChoices[2] = {
-    {96, 128, 542, 190, kSceneStageSelectInit},
-    {192, 256, 444, 320, kSceneHelpInit},
+    {kMenuStageSelectButton, kSceneStageSelectInit},
+    {kMenuHelpButton, kSceneHelpInit},
 };
 
 int g_MenuArmed[2] = {0, 0};
@@ -44,7 +44,8 @@ void Selectinframe() {
     if (!KeyDown(VK_LBUTTON)) s_CarriedPress = 0;
     for (int i = 0; i < 2; ++i) {
         const MenuChoice& c = kMenuChoices[i];
-        if (KeyDown(VK_LBUTTON) && !s_CarriedPress && InRect(g_MouseX, g_MouseY, c.x0, c.y0, c.x1, c.y1))
+        const LayoutRect& r = c.rect;
+        if (KeyDown(VK_LBUTTON) && !s_CarriedPress && InRect(g_MouseX, g_MouseY, r.x0, r.y0, r.x1, r.y1))
             g_MenuArmed[i] = 1;
         if (g_MenuArmed[i] == 1 && g_BrushAnim == 1.0f) {
             g_FrameNo = uint8_t(c.nextScene);

@@ -1,8 +1,9 @@
 // The select menu between the title and the stage select / help screens.
 #pragma once
+#include "stage/screen_layout.h"
 
 struct MenuChoice {
-    float x0, y0, x1, y1;  // bounds included
+    LayoutRect rect;  // bounds included
     int nextScene;
 };
 

@@ -14,6 +14,7 @@
 #include "scenes/pointer_picture.h"
 #include "sound/sound.h"
 #include "stage/brush.h"
+#include "stage/screen_layout.h"
 #include "stage/stage_flow.h"
 
 namespace {
@@ -25,22 +26,19 @@ constexpr uint32_t kClearText = 0xFFFFD040u;
 constexpr uint32_t kMarkRim = 0xFF302040u;
 
 struct Arrow {
-    float x0, x1;            // drawn and hovered
-    float clickX0, clickX1;  // clicked
-    float u0;
+    LayoutRect r;   // drawn and hovered
+    float clickX0;  // clicked from here to r.x1
+    bool next;      // its picture
 };
 // The next arrow takes clicks from x 500, left of where it is drawn.
-constexpr Arrow kPrev = {400, 464, 400, 464, 0.75f};
-constexpr Arrow kNext = {550, 614, 500, 614, 0.875f};
-constexpr float kArrowY0 = 30, kArrowY1 = 62;
+constexpr Arrow kPrev = {kSelectPrevArrow, kSelectPrevArrow.x0, false};
+constexpr Arrow kNext = {kSelectNextArrow, 500, true};
 
 Quad s_Thumb = MakeQuad(0, 0, 128, 96, 0, 0, 0.25f, 0.1875f);
-// Below the thumbnails the sheet (512x512) holds the panel's pots (32x32 at
-// (32c, 288)), its digits 0..4 (20x40 at (20(5c+n), 320)) and the page
-// numbers (48x24 at (48(p-1), 368)).
-constexpr float kSheet = 512.0f;
+constexpr float kSheet = kThumbSheet;
 Quad s_Icon = MakeQuad(0, 0, 32, 32, 0, 0, 0, 0);
-Quad s_RatingLabel = MakeQuad(0, 0, 128, 64, 0.1875f, 0.5f, 0.4375f, 0.625f);
+constexpr LayoutRect kRatingUV = SheetUV(kLetterDifficulty, kLetteringSheet);
+Quad s_RatingLabel = MakeQuad(0, 0, 128, 64, kRatingUV.x0, kRatingUV.y0, kRatingUV.x1, kRatingUV.y1);
 Quad s_ArrowQuad = MakeQuad(0, 0, 64, 32, 0, 0, 0.125f, 0.0625f);
 Quad s_Band = MakeQuad(0, 0, 640, 144, 0, 0.48436f, 1, 0.72654f);
 uint32_t s_BlinkTime;
@@ -49,19 +47,21 @@ uint32_t s_BlinkTime;
 // arm (and at once launch) the row under it.
 int s_CarriedPress;
 
-float BandTop(int row) { return 128.0f + 130.0f * float(row); }
-bool InBand(int row) { return InRect(g_MouseX, g_MouseY, 0, BandTop(row), 640, BandTop(row) + 64); }
+bool MouseIn(const LayoutRect& r) { return InRect(g_MouseX, g_MouseY, r.x0, r.y0, r.x1, r.y1); }
+void PlaceQuad(Quad& q, const LayoutRect& r) { SetQuadRect(q, r.x0, r.y0, r.x1, r.y1); }
+bool InBand(int row) { return MouseIn(SelectRowBand(row)); }
 
-bool OverArrow(const Arrow& a) { return InRect(g_MouseX, g_MouseY, a.x0, kArrowY0, a.x1, kArrowY1); }
+bool OverArrow(const Arrow& a) { return MouseIn(a.r); }
 
 bool ArrowClicked(const Arrow& a) {
-    return KeyDown(VK_LBUTTON) && g_LButton == 1 &&
-           InRect(g_MouseX, g_MouseY, a.clickX0, kArrowY0, a.clickX1, kArrowY1);
+    return KeyDown(VK_LBUTTON) && g_LButton == 1 && MouseIn({a.clickX0, a.r.y0, a.r.x1, a.r.y1});
 }
 
 void DrawArrow(const Arrow& a, float blink) {
-    SetQuadRect(s_ArrowQuad, a.x0, kArrowY0, a.x1, kArrowY1);
-    SetQuadUV(s_ArrowQuad, a.u0, 0.75f + blink, a.u0 + 0.125f, 0.8125f + blink);
+    PlaceQuad(s_ArrowQuad, a.r);
+    // blink is 0 or the step down to the lit row
+    const LayoutRect uv = SheetUV(LetterPageArrow(a.next, false), kLetteringSheet);
+    SetQuadUV(s_ArrowQuad, uv.x0, uv.y0 + blink, uv.x1, uv.y1 + blink);
     DrawQuad(kSlotSelectLetters, s_ArrowQuad);
 }
 
@@ -70,7 +70,7 @@ void DrawArrow(const Arrow& a, float blink) {
 void DrawClearMark(int stage, int row) {
     StageRecord r = StageProgress(stage);
     if (!r.cleared) return;
-    int top = 96 + 128 * row;
+    int top = int(SelectThumbnail(row).y0);
     DrawStringRimmed(InLanguage("クリア", "Cleared"), 38, top + 2, kClearText, kMarkRim);
     char time[16];
     FormatClearTime(r.bestMs, time);
@@ -90,16 +90,15 @@ const ReplayButton kReplayButtons[] = {
     {true, 440, 532, "ベスト", "Best"},
     {false, 540, 632, "さいご", "Latest"},
 };
-float ReplayButtonTop(int row) { return 150.0f + 130.0f * float(row); }
 
 bool OverReplayButton(const ReplayButton& b, int row) {
-    return InRect(g_MouseX, g_MouseY, b.x0, ReplayButtonTop(row), b.x1, ReplayButtonTop(row) + 34);
+    return InRect(g_MouseX, g_MouseY, b.x0, SelectReplayTop(row), b.x1, SelectReplayTop(row) + 34);
 }
 
 void DrawReplayButtons(int stage, int row) {
     for (const ReplayButton& b : kReplayButtons) {
         if (!KeptReplayShown(stage, b.best)) continue;
-        const float y0 = ReplayButtonTop(row);
+        const float y0 = SelectReplayTop(row);
         DrawSolidQuad(MakeQuad(b.x0 - 2, y0 - 2, b.x1 + 2, y0 + 36, 0, 0, 1, 1, kMarkRim));
         DrawSolidQuad(MakeQuad(b.x0, y0, b.x1, y0 + 34, 0, 0, 1, 1, OverReplayButton(b, row) ? 0xFF6A4A90u : 0xFF3A2A58u));
         const char* label = InLanguage(b.ja, b.en);
@@ -109,30 +108,31 @@ void DrawReplayButtons(int stage, int row) {
 
 void DrawEntry(const Stage& s, int row) {
     const SelectEntry& e = s.select;
-    float r = float(row);
-    SetQuadRect(s_Thumb, 32, 96 + 128 * r, 160, 192 + 128 * r);
+    PlaceQuad(s_Thumb, SelectThumbnail(row));
     SetQuadUV(s_Thumb, e.thumbU, e.thumbV, e.thumbU + 0.25f, e.thumbV + 0.1875f);
     DrawQuad(kSlotThumbs, s_Thumb);
-    SetQuadRect(s_RatingLabel, 160, 138 + 130 * r, 288, 202 + 130 * r);
+    PlaceQuad(s_RatingLabel, SelectRatingLabel(row));
     DrawQuad(kSlotSelectLetters, s_RatingLabel);
-    int y = 100 + 130 * row;
+    int y = int(SelectTextTop(row));
     // The allowance as the panel shows it: each pot with its count; a pot
     // the stage does not fill is shown faded.
     for (int c = 0; c < 3; ++c) {
         int n = s.paints[c] == kPaintKept ? 0 : s.paints[c];
-        float x = 176.0f + 68.0f * float(c);
+        float x = kSelectPotX + kSelectPotStep * float(c);
         SetQuadRect(s_Icon, x, float(y), x + 32, float(y + 32));
-        SetQuadUV(s_Icon, 32.0f * float(c) / kSheet, 288 / kSheet, 32.0f * float(c + 1) / kSheet, 320 / kSheet);
+        const float potU = kSheetPotSize * float(c) / kSheet;
+        SetQuadUV(s_Icon, potU, kSheetPotTop / kSheet, potU + kSheetPotSize / kSheet, (kSheetPotTop + kSheetPotSize) / kSheet);
         SetQuadColour(s_Icon, n > 0 ? 0xFFFFFFFFu : 0x80FFFFFFu);
         DrawQuad(kSlotThumbs, s_Icon);
-        float u = 20.0f * float(5 * c + n) / kSheet;
+        float u = kSheetDigitW * float(5 * c + n) / kSheet;
         SetQuadRect(s_Icon, x + 34, float(y - 4), x + 54, float(y + 36));
-        SetQuadUV(s_Icon, u, 320 / kSheet, u + 20 / kSheet, 360 / kSheet);
+        SetQuadUV(s_Icon, u, kSheetDigitTop / kSheet, u + kSheetDigitW / kSheet,
+                  (kSheetDigitTop + kSheetDigitH) / kSheet);
         SetQuadColour(s_Icon, 0xFFFFFFFFu);
         DrawQuad(kSlotThumbs, s_Icon);
     }
-    DrawString(e.stars, 300, 153 + 130 * row, kStarText);
-    DrawString(InLanguage(e.title, e.titleEn), 390, y, kTitleText);
+    DrawString(e.stars, int(kSelectStarX), int(SelectStarTop(row)), kStarText);
+    DrawString(InLanguage(e.title, e.titleEn), int(kSelectTitleX), y, kTitleText);
     DrawClearMark(s.number, row);
     DrawReplayButtons(s.number, row);
 }
@@ -143,8 +143,9 @@ int ShownPage() { return g_SelectPage >= 1 && g_SelectPage <= kSelectPages ? g_S
 // The page number between the arrows, under "ページ".
 void DrawPageNumber() {
     const int p = ShownPage();
-    SetQuadRect(s_Icon, 483, 42, 531, 66);
-    SetQuadUV(s_Icon, 48.0f * float(p - 1) / kSheet, 368 / kSheet, 48.0f * float(p) / kSheet, 392 / kSheet);
+    PlaceQuad(s_Icon, kSelectPageNumber);
+    SetQuadUV(s_Icon, kSheetPageW * float(p - 1) / kSheet, kSheetPageTop / kSheet, kSheetPageW * float(p) / kSheet,
+              (kSheetPageTop + kSheetPageH) / kSheet);
     SetQuadColour(s_Icon, 0xFFFFFFFFu);
     DrawQuad(kSlotThumbs, s_Icon);
 }
@@ -230,7 +231,7 @@ void Optionframe() {
     DrawPageNumber();
 
     for (int row = 0; row < kSelectRows; ++row) {
-        SetQuadRect(s_Band, 0, 70 + 130.0f * float(row), 640, 214 + 130.0f * float(row));
+        PlaceQuad(s_Band, SelectRowGlow(row));
         SetQuadColour(s_Band, InBand(row) && RowFilled(row) ? 0x40FFFFFFu : 0x00FFFFFFu);
         SetAdditiveBlend(true);  // the brush, drawn next, sets normal blending back
         DrawQuad(kSlotSelectGlow, s_Band);

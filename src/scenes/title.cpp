@@ -17,12 +17,8 @@ int g_TitleAlpha = 0;
 int g_TitleShown = 0;
 int g_TitleArmed[3] = {};
 
-const TitleButton kTitleButtons[3] = {
-    {384, 94, 544, 160},   // start
-    {425, 215, 555, 270},  // menu
-    {440, 330, 610, 384},  // quit
-};
-const TitleButton kTitleContinue = {452, 404, 611, 455};  // 160x52, below quit
+const TitleButton kTitleButtons[3] = {kTitleStartButton, kTitleMenuButton, kTitleQuitButton};
+const TitleButton kTitleContinue = kTitleContinueButton;
 int g_TitleContinueArmed = 0;
 
 bool InButton(const TitleButton& b) {

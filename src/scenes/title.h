@@ -1,13 +1,12 @@
 // The title screen: start a new game, open the menu, or quit.
 #pragma once
+#include "stage/screen_layout.h"
 
 extern int g_TitleAlpha;
 extern int g_TitleShown;
 extern int g_TitleArmed[3];  // start, menu, quit
 
-struct TitleButton {
-    float x0, y0, x1, y1;
-};
+using TitleButton = LayoutRect;  // bounds included
 extern const TitleButton kTitleButtons[3];
 // Go on with the story where it was left: shown when there is one.
 extern const TitleButton kTitleContinue;

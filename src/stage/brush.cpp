@@ -4,6 +4,7 @@
 
 #include "base/platform.h"
 #include "sound/sound.h"
+#include "stage/screen_layout.h"
 #include "stage/stage_flow.h"
 #include "stage/stage_state.h"
 #include "gfx/texture_slots.h"
@@ -78,9 +79,15 @@ void AgePool(PoolRecord (&pool)[10], int step, Draw draw) {
     }
 }
 
+// A cell of the effect sheet, or its mirror image, as texture coordinates.
+LayoutRect CellUV(SheetCell cell, bool mirrored = false) {
+    const LayoutRect uv = Effect2UV(cell);
+    return mirrored ? LayoutRect{uv.x1, uv.y0, uv.x0, uv.y1} : uv;
+}
+
 // A square of the effect sheet, additively blended at brightness grey.
-void DrawEffectSquare(float x, float y, float size, float u0, float v0, float u1, float v1, int grey) {
-    Quad q = MakeQuad(x, y, x + size, y + size, u0, v0, u1, v1, Grey(grey));
+void DrawEffectSquare(float x, float y, float size, const LayoutRect& uv, int grey) {
+    Quad q = MakeQuad(x, y, x + size, y + size, uv.x0, uv.y0, uv.x1, uv.y1, Grey(grey));
     SetAdditiveBlend(true);
     DrawQuad(kSlotEffect2, q);
 }
@@ -182,9 +189,11 @@ float g_HeroColumnU = 0.375f, g_PartnerColumnU = 0.375f;
 float g_HeroWalkRow = 0.0f, g_PartnerWalkRow = 0.0f;
 
 void DrawPaintDroplet(float x, float y, int grey, int variant) {
-    static const float kU[3] = {0.96875f, 0.9375f, 0.90625f};
-    float u = variant >= 0 && variant <= 2 ? kU[variant] : kU[0];
-    Quad q = MakeQuad(x, y, x + 16, y + 16, u, 0, u + 0.03125f, 0.03125f, Grey(grey));
+    // variant 0 the blue droplet, 1 the green, 2 the red
+    constexpr float kSize = kDropletSize / kEffect1Sheet;
+    const int k = variant >= 0 && variant <= 2 ? 2 - variant : 2;
+    const float u = (kDropletX + kDropletSize * float(k)) / kEffect1Sheet;
+    Quad q = MakeQuad(x, y, x + 16, y + 16, u, 0, u + kSize, kSize, Grey(grey));
     SetAdditiveBlend(true);
     DrawQuad(kSlotEffect1, q);
 }
@@ -278,12 +287,12 @@ void UpdateSmokePuffs(float x, float y, int spawn, int blend, int variant) {
 
 void DrawSmokePuff(float x, float y, float w, float h, int life, int blend, int variant) {
     Quad q = MakeQuad(x, y, x + w, y + h, 0, 0, 0, 0);
-    switch (variant) {
-        case 0: SetQuadUV(q, 0.125f, 0.125f, 0.25f, 0.25f); break;
-        case 1: SetQuadUV(q, 0.375f, 0.0f, 0.5f, 0.125f); break;
-        case 2: SetQuadUV(q, 0.0f, 0.125f, 0.125f, 0.25f); break;
-        case 3: SetQuadUV(q, 0.125f, 0.125f, 0.0f, 0.25f); break;
-        default: break;
+    // fire, water, wind and wind the other way
+    static const LayoutRect kPuffs[4] = {CellUV(kFirePuffCell), CellUV(kWaterPuffCell), CellUV(kWindBurstCell),
+                                         CellUV(kWindBurstCell, true)};
+    if (variant >= 0 && variant <= 3) {
+        const LayoutRect& uv = kPuffs[variant];
+        SetQuadUV(q, uv.x0, uv.y0, uv.x1, uv.y1);
     }
     if (blend >= 0) {
         SetQuadColour(q, (uint32_t(blend & 0xFF) << 24) | 0x00FFFFFFu);
@@ -305,12 +314,15 @@ void SpawnColourBurst(float x, float y, int spawn, int column, int row) {
 }
 
 void DrawColourBurst(float x, float y, float size, int grey, int column, int row) {
-    static const float kU[4] = {0.25f, 0.375f, 0.5f, 0.0f};
-    if (column >= 0 && column <= 3) s_ColourBurstU = kU[column];
-    if (row == 0) s_ColourBurstV = 0.75f;
-    if (row == 1) s_ColourBurstV = 0.5f;
-    DrawEffectSquare(x, y, size, s_ColourBurstU, s_ColourBurstV, s_ColourBurstU + 0.125f, s_ColourBurstV + 0.125f,
-                     grey);
+    // column: green, blue, red (the ring of fire), the splash ring; row: the
+    // bursts' row or the splash ring's
+    static const SheetCell kColumns[4] = {kGreenBurstCell, kBlueBurstCell, kRingOfFireCell, kSplashRingCell};
+    if (column >= 0 && column <= 3) s_ColourBurstU = Effect2UV(kColumns[column]).x0;
+    if (row == 0) s_ColourBurstV = Effect2UV(kGreenBurstCell).y0;
+    if (row == 1) s_ColourBurstV = Effect2UV(kSplashRingCell).y0;
+    constexpr float kStep = 1.0f / float(kEffect2Cells);
+    const LayoutRect uv = {s_ColourBurstU, s_ColourBurstV, s_ColourBurstU + kStep, s_ColourBurstV + kStep};
+    DrawEffectSquare(x, y, size, uv, grey);
 }
 
 static void StepBurstPool(PoolRecord (&pool)[10], float x, float y, int spawn, void (*draw)(float, float, float, int)) {
@@ -330,10 +342,10 @@ void UpdateMirroredBursts(float x, float y, int spawn) {
     StepBurstPool(s_MirroredBursts, x, y, spawn, DrawMirroredBurst);
 }
 
-void DrawBurst(float x, float y, float size, int grey) { DrawEffectSquare(x, y, size, 0, 0.125f, 0.125f, 0.25f, grey); }
+void DrawBurst(float x, float y, float size, int grey) { DrawEffectSquare(x, y, size, CellUV(kWindBurstCell), grey); }
 
 void DrawMirroredBurst(float x, float y, float size, int grey) {
-    DrawEffectSquare(x, y, size, 0.125f, 0.125f, 0, 0.25f, grey);
+    DrawEffectSquare(x, y, size, CellUV(kWindBurstCell, true), grey);
 }
 
 void SaveBrushStroke(char* out, int size, uint32_t now) {

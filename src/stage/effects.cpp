@@ -1,6 +1,7 @@
 #include "stage/effects.h"
 
 #include "base/platform.h"
+#include "stage/screen_layout.h"
 #include "stage/stage_map.h"
 
 Quad g_SparkQuad = kWhiteQuad;
@@ -102,13 +103,14 @@ bool NextSheetCell(SheetAnim& a, float rowHeight) {
     return a.v0 >= 1.0f;
 }
 
-void DrawColumn(FrameAnim& a, Quad& q, float u0, int lastFrame, uint32_t interval, float x, float y,
+void DrawColumn(FrameAnim& a, Quad& q, int column, int lastFrame, uint32_t interval, float x, float y,
                 int alpha, int animate) {
     Follow(a, x, y, animate);
     SetQuadRect(q, a.x, a.y, a.x + 96.0f, a.y + 128.0f);
-    // The column sheet has 8 rows; a counter past the last keeps showing it.
+    // The column has 8 rows; a counter past the last keeps showing it.
     const int row = a.frame < 7 ? a.frame : 7;
-    SetQuadUV(q, u0, row / 8.0f, u0 + 0.125f, (row + 1) / 8.0f);
+    const LayoutRect uv = Effect2UV({column, row});
+    SetQuadUV(q, uv.x0, uv.y0, uv.x1, uv.y1);
     ApplyAlpha(q, alpha);
     DrawQuad(kSlotEffect2, q);
     if (StepDue(a.last, interval) && animate && a.frame < lastFrame) ++a.frame;
@@ -119,16 +121,15 @@ void DrawColumn(FrameAnim& a, Quad& q, float u0, int lastFrame, uint32_t interva
 void DrawSparkEffect(float x, float y, int alpha, int animate, int facing, int row) {
     FrameAnim& a = s_Spark;
     Follow(a, x, y, animate);
-    if (row == 0) s_SparkV = 0.0f;
-    if (row == 1) s_SparkV = 0.125f;
-    if (row == 2) s_SparkV = 0.1875f;
+    constexpr float kStep = kEffect1Cell / kEffect1Sheet;
+    if (row >= 0 && row <= 2) s_SparkV = float(kSparkRows[row]) * kStep;
     SetQuadRect(g_SparkQuad, a.x + 32.0f, a.y + 25.0f, a.x + 64.0f, a.y + 57.0f);
-    const float uL = a.frame / 16.0f, uR = (a.frame + 1) / 16.0f;
+    const float uL = float(a.frame) * kStep, uR = float(a.frame + 1) * kStep;
     // Facing 0 mirrors the picture by swapping u, never x (quads keep winding).
     if (facing == 0) {
-        SetQuadUV(g_SparkQuad, uR, s_SparkV, uL, s_SparkV + 0.0625f);
+        SetQuadUV(g_SparkQuad, uR, s_SparkV, uL, s_SparkV + kStep);
     } else {
-        SetQuadUV(g_SparkQuad, uL, s_SparkV, uR, s_SparkV + 0.0625f);
+        SetQuadUV(g_SparkQuad, uL, s_SparkV, uR, s_SparkV + kStep);
     }
     ApplyAlpha(g_SparkQuad, alpha);
     DrawQuad(kSlotEffect1, g_SparkQuad);
@@ -136,11 +137,11 @@ void DrawSparkEffect(float x, float y, int alpha, int animate, int facing, int r
 }
 
 void DrawColumnEffect(float x, float y, int alpha, int animate) {
-    DrawColumn(s_Column, g_ColumnQuad, 0.5f, 5, 250, x, y, alpha, animate);
+    DrawColumn(s_Column, g_ColumnQuad, kPillarColumn, 5, 250, x, y, alpha, animate);
 }
 
 void DrawColumnEffect2(float x, float y, int alpha, int animate) {
-    DrawColumn(s_Column2, g_Column2Quad, 0.625f, 8, 50, x, y, alpha, animate);
+    DrawColumn(s_Column2, g_Column2Quad, kWhirlwindColumn, 8, 50, x, y, alpha, animate);
 }
 
 void DrawBigEffect(float x, float y, int alpha, int animate, int kind) {
@@ -176,7 +177,9 @@ void DrawFireEffect(float x, float y, int grey) {
 
 void DrawTwinkle(float x, float y, int grey) {
     SetQuadRect(g_TwinkleQuad, x, y, x + 32.0f, y + 32.0f);
-    SetQuadUV(g_TwinkleQuad, s_TwinkleFrame / 16.0f, 0.0625f, (s_TwinkleFrame + 1.0f) / 16.0f, 0.125f);
+    constexpr float kStep = kEffect1Cell / kEffect1Sheet;
+    SetQuadUV(g_TwinkleQuad, s_TwinkleFrame * kStep, kStep * kTwinkleRow, (s_TwinkleFrame + 1.0f) * kStep,
+              kStep * (kTwinkleRow + 1));
     ApplyGrey(g_TwinkleQuad, grey);
     DrawQuad(kSlotEffect1, g_TwinkleQuad);
     if (StepDue(s_TwinkleLast, 118)) {
@@ -186,9 +189,10 @@ void DrawTwinkle(float x, float y, int grey) {
 }
 
 void DrawGlowDot(float x, float y, int grey, int keepColumn) {
-    if (keepColumn == 0) s_GlowU = 0.25f;
+    const LayoutRect uv = Effect2UV(kGlowDotCell);
+    if (keepColumn == 0) s_GlowU = uv.x0;
     SetQuadRect(g_GlowDotQuad, x, y, x + 32.0f, y + 32.0f);
-    SetQuadUV(g_GlowDotQuad, s_GlowU, 0.125f, s_GlowU + 0.125f, 0.25f);
+    SetQuadUV(g_GlowDotQuad, s_GlowU, uv.y0, s_GlowU + (uv.x1 - uv.x0), uv.y1);
     ApplyGrey(g_GlowDotQuad, grey);
     DrawQuad(kSlotEffect2, g_GlowDotQuad);
 }
@@ -197,7 +201,8 @@ void DrawGlowDot(float x, float y, int grey) { DrawGlowDot(x, y, grey, 0); }
 
 void DrawRingBurst(float x, float y, float size, int grey) {
     SetQuadRect(g_RingBurstQuad, x, y, x + size, y + size);
-    SetQuadUV(g_RingBurstQuad, 0.5f, 0.75f, 0.625f, 0.875f);
+    const LayoutRect uv = Effect2UV(kRingOfFireCell);
+    SetQuadUV(g_RingBurstQuad, uv.x0, uv.y0, uv.x1, uv.y1);
     ApplyGrey(g_RingBurstQuad, grey);
     DrawQuad(kSlotEffect2, g_RingBurstQuad);
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "base/platform.h"
+#include "stage/screen_layout.h"
 #include "stage/stage_state.h"
 #include "gfx/texture_slots.h"
 
@@ -16,6 +17,12 @@ uint32_t AlphaColour(int alpha) {
 }
 
 Quad Sprite(float u0, float u1, float v0, float v1) { return MakeQuad(0, 0, 0, 0, u0, v0, u1, v1); }
+// A cell of the lettering sheet.
+constexpr LayoutRect LetterUV(const LayoutRect& cell) { return SheetUV(cell, kLetteringSheet); }
+Quad Letters(const LayoutRect& cell) {
+    const LayoutRect uv = LetterUV(cell);
+    return Sprite(uv.x0, uv.x1, uv.y0, uv.y1);
+}
 
 // Start banner state.
 int s_AngleStep = 360;
@@ -44,18 +51,24 @@ bool Due(uint32_t& timer, uint32_t ms) {
 
 }  // namespace
 
-Quad TimeStrip = MakeQuad(420, 397, 804, 461, 0, 0, 0, 0);
+// The strip, 384 px long, starts at the time window's left edge.
+constexpr float kStripLength = 384;
+constexpr LayoutRect kWindow = kPanelTimeWindow;
+Quad TimeStrip = MakeQuad(kWindow.x0, kWindow.y0, kWindow.x0 + kStripLength, kWindow.y1, 0, 0, 0, 0);
 Quad PaintDigit[3] = {Sprite(0.5f, 0.625f, 0.5f, 0.5625f), Sprite(0.625f, 0.75f, 0.5f, 0.5625f),
                       Sprite(0.75f, 0.875f, 0.5f, 0.5625f)};
-Quad LivesLabel = MakeQuad(420, 326, 484, 358, 0, 0.75f, 0.125f, 0.8125f);
+// The caption at the lives row's left end, on its foot.
+constexpr LayoutRect kLivesRow = kPanelLivesRow, kLivesUV = LetterUV(kLetterLives);
+Quad LivesLabel = MakeQuad(kLivesRow.x0, kLivesRow.y1 - 32, kLivesRow.x0 + 64, kLivesRow.y1, kLivesUV.x0, kLivesUV.y0,
+                           kLivesUV.x1, kLivesUV.y1);
 Quad LifeIcon = Sprite(0.625f, 0.75f, 0.125f, 0.15625f);
 Quad LostLifeIcon = Sprite(0.625f, 0.75f, 0.2205f, 0.252f);
-Quad StageLabel = Sprite(0, 0.375f, 0.0625f, 0.1875f);
-Quad StageNumber = Sprite(0.5625f, 0.75f, 0, 0.1875f);
-Quad BannerBar = Sprite(0, 0.5625f, 0, 0.0625f);
-Quad BannerRoller = Sprite(0, 0.1875f, 0.4375f, 0.625f);
-Quad ClearLetter[4] = {Sprite(0, 0.125f, 0.625f, 0.75f), Sprite(0.125f, 0.25f, 0.625f, 0.75f),
-                       Sprite(0.25f, 0.375f, 0.625f, 0.75f), Sprite(0.375f, 0.4375f, 0.625f, 0.75f)};
+Quad StageLabel = Letters(kLetterStageCaption);
+Quad StageNumber = Letters(LetterStageNumber(1));
+Quad BannerBar = Letters(kLetterBannerBar);
+Quad BannerRoller = Letters(kLetterBannerRoller);
+Quad ClearLetter[4] = {Letters(LetterClear(0)), Letters(LetterClear(1)), Letters(LetterClear(2)),
+                       Letters(LetterClear(3))};
 float g_LifeAnimV = 0.125f;
 
 void BannerTransform(Quad& q, float cx, float cy, float sx, float sy, float a) {
@@ -68,14 +81,12 @@ void BannerTransform(Quad& q, float cx, float cy, float sx, float sy, float a) {
     }
 }
 
-void ResetTimeStrip() { SetQuadRect(TimeStrip, 420, 397, 804, 461); }
+void ResetTimeStrip() { SetQuadRect(TimeStrip, kWindow.x0, kWindow.y0, kWindow.x0 + kStripLength, kWindow.y1); }
 
 void SetStageNumberGlyph(int p) {
     if (p < 1 || p > 9) return;
-    if (p <= 5)
-        SetQuadUV(StageNumber, 0.5625f, (p - 1) * 0.1875f, 0.75f, p * 0.1875f);
-    else
-        SetQuadUV(StageNumber, 0.75f, (p - 6) * 0.1875f, 0.9375f, (p - 5) * 0.1875f);
+    const LayoutRect uv = LetterUV(LetterStageNumber(p));
+    SetQuadUV(StageNumber, uv.x0, uv.y0, uv.x1, uv.y1);
 }
 
 void UpdatePaintDigits() {
@@ -101,11 +112,12 @@ void DrawEmptyPots(int digitsDrawn) {
 
 void DrawTimeStrip() {
     // The strip's picture lies on its side in the sheet.
-    TimeStrip.v[0].u = 0.5625f; TimeStrip.v[0].v = 0.0625f;
-    TimeStrip.v[1].u = 0.5625f; TimeStrip.v[1].v = 0.8125f;
-    TimeStrip.v[2].u = 0.4375f; TimeStrip.v[2].v = 0.8125f;
-    TimeStrip.v[3].u = 0.4375f; TimeStrip.v[3].v = 0.0625f;
-    if (TimeStripRight() >= 612.0f && g_TimerPaused == 0)
+    const LayoutRect uv = LetterUV(kLetterTimeStrip);
+    TimeStrip.v[0].u = uv.x1; TimeStrip.v[0].v = uv.y0;
+    TimeStrip.v[1].u = uv.x1; TimeStrip.v[1].v = uv.y1;
+    TimeStrip.v[2].u = uv.x0; TimeStrip.v[2].v = uv.y1;
+    TimeStrip.v[3].u = uv.x0; TimeStrip.v[3].v = uv.y0;
+    if (TimeStripRight() >= kWindow.x1 && g_TimerPaused == 0)
         for (TlVertex& v : TimeStrip.v) v.x -= g_StripSpeed;
     DrawQuad(kSlotStageLetters, TimeStrip);
 }
@@ -119,10 +131,12 @@ void DrawLives() {
     }
     for (int i : {0, 1}) LifeIcon.v[i].v = g_LifeAnimV;
     for (int i : {2, 3}) LifeIcon.v[i].v = g_LifeAnimV + 0.03125f;
-    static const float kIconX[3] = {500, 550, 600};
+    // three icons 50 px apart, the last at the row's right end
+    const float top = kPanelLivesRow.y0;
     for (int i = 0; i < 3; ++i) {
         Quad& q = i < g_Lives ? LifeIcon : LostLifeIcon;
-        SetQuadRect(q, kIconX[i], 324, kIconX[i] + 32, 356);
+        const float x = kPanelLivesRow.x1 - 32 - 50.0f * float(2 - i);
+        SetQuadRect(q, x, top, x + 32, top + 32);
         DrawQuad(kSlotCharacters, q);
     }
 }

@@ -14,7 +14,7 @@ extern float g_LifeAnimV;
 // by angle a (radians) about its centre.
 void BannerTransform(Quad& q, float cx, float cy, float sx, float sy, float a);
 
-// Puts the time strip at its start (x 420..804).
+// Puts the time strip at its start: from the time window's left edge.
 void ResetTimeStrip();
 // Writes the glyph of story place p (1..9) into StageNumber.
 void SetStageNumberGlyph(int playPosition);
@@ -41,5 +41,5 @@ void DrawLossAfterimage();
 // Alpha (0..255) the after-image has at this tick; 0 when none shows.
 int LossAfterimageAlpha();
 
-// The strip's top-right x: the time is up at 612 or less.
+// The strip's top-right x: the time is up at the time window's right edge.
 inline float TimeStripRight() { return TimeStrip.v[1].x; }

@@ -12,6 +12,7 @@
 #include "stage/brush.h"
 #include "stage/effects.h"
 #include "stage/hud.h"
+#include "stage/screen_layout.h"
 #include "stage/stage_map.h"
 #include "stage/stage_state.h"
 #include "stage/walker.h"
@@ -87,7 +88,8 @@ void HandlePots(const Stage& s) {
     if (!s.threePots) {
         // A loaded brush or an empty pot leaves the click to others.
         int& n = PaintCount(s.onePotColour);
-        if (Clicked(s.onePotX, 384, s.onePotX + 64, 448) && n >= 1 && g_BrushPaint == 0) {
+        if (Clicked(s.onePotX, kPanelPotTop, s.onePotX + kPanelPotSize, kPanelPotTop + kPanelPotSize) && n >= 1 &&
+            g_BrushPaint == 0) {
             g_LButton = 0;
             g_SelectedPaint = s.onePotColour;
             n -= 1;
@@ -95,9 +97,11 @@ void HandlePots(const Stage& s) {
         }
         return;
     }
-    static const float kPotX[4] = {0, 32, 128, 224};
     for (int x = 1; x <= 3; ++x) {
-        if (!Clicked(kPotX[x], 384, kPotX[x] + 64, 448) || PaintCount(x) < 1 || g_BrushPaint == x) continue;
+        const float x0 = kPanelPotX[x - 1];
+        if (!Clicked(x0, kPanelPotTop, x0 + kPanelPotSize, kPanelPotTop + kPanelPotSize) || PaintCount(x) < 1 ||
+            g_BrushPaint == x)
+            continue;
         g_LButton = 0;
         // The unit already on the brush goes back to its pot.
         if (g_BrushPaint >= 1 && g_BrushPaint <= 3) PaintCount(g_BrushPaint) += 1;
@@ -212,7 +216,8 @@ void DrawStage(int stage, const Stage& s) {
         if (s.digitsDrawn & (1 << c)) DrawQuad(kSlotCharacters, PaintDigit[c]);
     DrawEmptyPots(s.digitsDrawn);
     if (s.partnerLabel && g_Partner.x == 576.0f && g_Partner.y == 128.0f) {
-        static const Quad kLabel = MakeQuad(512, 112, 608, 144, 0.1875f, 0.4375f, 0.375f, 0.5f);
+        constexpr LayoutRect uv = SheetUV(kLetterWaitingBubble, kLetteringSheet);
+        static const Quad kLabel = MakeQuad(512, 112, 608, 144, uv.x0, uv.y0, uv.x1, uv.y1);
         DrawQuad(kSlotStageLetters, kLabel);
     }
     UpdatePaintDigits();
@@ -253,11 +258,12 @@ void RunPlay(const Stage& s) {
     g_Hero.halted = g_Partner.halted = 0;
     g_TimerPaused = 0;
     HandlePots(s);
-    if (Clicked(360, 424, 408, 472)) {
+    const LayoutRect& reset = kPanelResetButton;
+    if (Clicked(reset.x0, reset.y0, reset.x1, reset.y1)) {
         g_LButton = 0;
         LoseLifeOr(1, g_ResetPictureRequest);
     }
-    if (TimeStripRight() <= 612.0f) {
+    if (TimeStripRight() <= kPanelTimeWindow.x1) {
         // The strip stays at its end until the restart: heard once.
         const int penalty = g_TimeOutPenalty;
         g_TimeOutPenalty = 0;

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "game_run.h"
+#include "stage/screen_layout.h"
 
 namespace {
 
@@ -88,8 +89,10 @@ TEST_P(StageWinReplay, WonFromTheStageSelectAndBackToIt) {
     // Turn to the stage's page, click its row, then play it from its init.
     std::string script;
     int t = 1000;
-    for (int p = 1; p < w.page; ++p, t += 1000) script += std::to_string(t) + " click 580 45\n";
-    script += std::to_string(t) + " click 300 " + std::to_string(160 + 130 * w.row) + "\n";
+    const LayoutRect next = kSelectNextArrow, row = SelectRowBand(w.row);
+    const std::string nextAt = std::to_string(int(next.x0 + next.x1) / 2) + " " + std::to_string(int(next.y0 + next.y1) / 2);
+    for (int p = 1; p < w.page; ++p, t += 1000) script += std::to_string(t) + " click " + nextAt + "\n";
+    script += std::to_string(t) + " click 300 " + std::to_string(int(row.y0 + row.y1) / 2) + "\n";
     script += std::to_string(t) + " wait " + std::to_string(w.initScene) + "\n";
     script += "0 include " + ReplayPath(w.replay) + "\n";
     GameRun run = RunGameHeadless({"--scene", "45", "--max-ms", std::to_string(t + 1000 + w.maxMs)}, script);

@@ -16,6 +16,7 @@
 
 #include "../../tools/assetgen/words.h"
 #include "gfx/image.h"
+#include "stage/screen_layout.h"
 
 namespace {
 
@@ -24,6 +25,14 @@ const std::string kData = TOLVANE_DATA_DIR;
 struct Box {
     int x0, y0, x1, y1;  // edges included
 };
+Box boxOf(const LayoutRect& r) { return {int(r.x0), int(r.y0), int(r.x1), int(r.y1)}; }
+// A sheet cell, whose right and bottom edges belong to the next cell.
+Box cellBox(const LayoutRect& r) { return {int(r.x0), int(r.y0), int(r.x1) - 1, int(r.y1) - 1}; }
+// The words of help page p: inside its card, clear of the rim 3 px in.
+Box pageWords(int p) {
+    const Box cell = cellBox(HelpPageCell(p));
+    return {cell.x0 + 8, cell.y0, cell.x1 - 8, cell.y1};
+}
 
 struct Lettered {
     const char* name;
@@ -35,28 +44,25 @@ const std::vector<Lettered>& LetteredPictures() {
     static const std::vector<Lettered> kAll = [] {
         std::vector<Lettered> v = {
             // the name, then the start, menu and quit buttons where they are clicked
-            {"back.png", {{0, 0, 344, 230}, {384, 94, 544, 160}, {425, 215, 555, 270}, {440, 330, 610, 384}}},
+            {"back.png", {{0, 0, 344, 230}, boxOf(kTitleStartButton), boxOf(kTitleMenuButton), boxOf(kTitleQuitButton)}},
             {"Logo.png", {{330, 180, 639, 400}}},
             // the heading, the two choices where they are clicked, the hint
-            {"select.png", {{150, 0, 490, 100}, {96, 128, 542, 190}, {192, 256, 444, 320}, {180, 420, 460, 479}}},
+            {"select.png", {{150, 0, 490, 100}, boxOf(kMenuStageSelectButton), boxOf(kMenuHelpButton), {180, 420, 460, 479}}},
             // heading and note, the small stage with its labels, the hints
             {"help.png", {{40, 0, 400, 110}, {16, 110, 430, 432}, {100, 430, 540, 479}, {420, 70, 639, 125}}},
             {"ステージセレクト.png", {{0, 0, 380, 95}, {390, 24, 624, 74}}},
             // the cards of the help pages, each inside its 160 x 288 cell
             // (their words keep clear of the card's rim at x 3 and 157)
-            {"説明123.png", {{8, 0, 151, 287}, {168, 0, 311, 287}, {328, 0, 471, 287}}},
-            {"説明456.png", {{8, 0, 151, 287}, {168, 0, 311, 287}, {328, 0, 471, 287}}},
+            {"説明123.png", {pageWords(1), pageWords(2), pageWords(3)}},
+            {"説明456.png", {pageWords(4), pageWords(5), pageWords(6)}},
             // the portraits are shared; the seventh help page beside them is not
-            {"kao.png", {{808, 0, 951, 287}}},
+            {"kao.png", {pageWords(7)}},
             // the sprites the HUD, the banners and the stage select take
             {"mozi.png",
-             {{0, 32, 191, 95},      // StageLabel
-              {288, 0, 479, 479},    // stage-number glyphs
-              {96, 224, 191, 255},   // the partner's bubble
-              {96, 256, 223, 319},   // rating label
-              {0, 320, 223, 383},    // ClearLetter 1..4
-              {0, 384, 63, 415},     // LivesLabel
-              {384, 384, 511, 447}}},  // page arrows
+             {cellBox(kLetterStageCaption), cellBox({LetterStageNumber(1).x0, 0, LetterStageNumber(9).x1, LetterStageNumber(5).y1}),
+              cellBox(kLetterWaitingBubble), cellBox(kLetterDifficulty), cellBox({0, LetterClear(0).y0, LetterClear(3).x1, LetterClear(3).y1}),
+              cellBox(kLetterLives), cellBox({LetterPageArrow(false, false).x0, LetterPageArrow(false, false).y0, LetterPageArrow(true, true).x1,
+                                             LetterPageArrow(true, true).y1})}},
             {"reset.png", {{160, 170, 480, 310}}},
             {"タイムアップル.png", {{90, 300, 550, 410}}},
             {"gameover.png", {{60, 30, 580, 220}}},

@@ -21,7 +21,7 @@
 #include "colour_check.h"
 #include "gfx/image.h"
 #include "scenes/help.h"
-#include "scenes/select_menu.h"
+#include "stage/screen_layout.h"
 #include "scenes/stage_select.h"
 #include "stage/stage_flow.h"
 #include "stage/stage_map.h"
@@ -153,7 +153,7 @@ TEST(FrontendPictures, MenuTileIsFreeOfItsKeyAndTilesWithoutASeam) {
 TEST(FrontendPictures, MenuChoicesAreDrawnWhereTheyAreClicked) {
     Image menu = load("img/select.png");
     ASSERT_EQ(menu.width, 640);
-    for (const MenuChoice& c : kMenuChoices) {
+    for (const LayoutRect& c : {kMenuStageSelectButton, kMenuHelpButton}) {
         // the button fills its rectangle but for a few pixels of margin
         EXPECT_EQ(keyedInScreenRect(menu, kGreen, c.x0 + 6, c.y0 + 6, c.x1 - 6, c.y1 - 6), 0)
             << "choice at (" << c.x0 << ", " << c.y0 << ")";
@@ -170,7 +170,7 @@ TEST(FrontendPictures, HelpHotSpotsArePaintedAndThePageColumnIsClear) {
     Image help = load("img/help.png");
     ASSERT_EQ(help.width, 640);
     for (int i = 0; i < 7; ++i) {
-        const HelpPage& p = kHelpPages[i];
+        const LayoutRect& p = kHelpSpots[i];
         EXPECT_EQ(keyedInScreenRect(help, kGreen, p.x0, p.y0, p.x1, p.y1), 0) << "hot spot " << i + 1;
     }
     // the page number and the page itself are drawn over x 436..640, y 116..438
@@ -235,12 +235,12 @@ TEST(FrontendPictures, StageSelectFrameLeavesTheRowsReadable) {
     for (int r = 0; r < 3; ++r) {
         // the titles and paint counts are written straight onto the drifting
         // paper: their line stays mostly clear
-        const float y = 100.f + 130.f * float(r);
+        const float y = SelectTextTop(r);
         const int line = keyedInScreenRect(frame, kGreen, 180, y, 630, y + 34);
         const int area = (630 - 180 + 1) * (pictureRow(y + 34) - pictureRow(y) + 1);
         EXPECT_GT(line, area * 8 / 10) << "row " << r;
         // the yellow stars get a dark ribbon to stand on
-        const float sy = 153.f + 130.f * float(r);
+        const float sy = SelectStarTop(r);
         double darkest = 1, lightest = 0;
         for (int yy = pictureRow(sy + 4); yy <= pictureRow(sy + 30); ++yy)
             for (int x = 300; x < 560; x += 4) {

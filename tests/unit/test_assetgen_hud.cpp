@@ -16,8 +16,8 @@
 #include "colour_check.h"
 #include "gfx/gfx.h"
 #include "gfx/image.h"
-#include "scenes/help.h"
 #include "stage/hud.h"
+#include "stage/screen_layout.h"
 #include "stage/stage_flow.h"
 #include "talk/talk.h"
 
@@ -43,6 +43,8 @@ int shownRow(int sy) { return int(std::floor(4.8 + 0.99 * (double(sy) + 0.5))); 
 struct Rect {
     int x0, y0, x1, y1;  // [x0, x1) x [y0, y1)
 };
+// A layout rectangle; `edge` 1 counts its right and bottom edges too.
+Rect rectOf(const LayoutRect& r, int edge = 0) { return {int(r.x0), int(r.y0), int(r.x1) + edge, int(r.y1) + edge}; }
 
 // Pixels equal to `key` in a rectangle of the picture.
 int countKey(const Picture& p, uint32_t key, Rect r) {
@@ -78,18 +80,6 @@ std::array<int, 4> paintCounts(const Picture& p, Rect r, bool fullScreen, double
             for (int k = 1; k <= 3; ++k) n[size_t(k)] += distance(c, kPaint[k]) < tolerance;
         }
     return n;
-}
-
-// A sheet cell from a quad's texture coordinates.
-Rect cellOf(const Quad& q, int size) {
-    float u0 = q.v[0].u, u1 = q.v[0].u, v0 = q.v[0].v, v1 = q.v[0].v;
-    for (const TlVertex& v : q.v) {
-        u0 = std::min(u0, v.u);
-        u1 = std::max(u1, v.u);
-        v0 = std::min(v0, v.v);
-        v1 = std::max(v1, v.v);
-    }
-    return {int(std::lround(u0 * size)), int(std::lround(v0 * size)), int(std::lround(u1 * size)), int(std::lround(v1 * size))};
 }
 
 int opaqueIn(const Picture& p, uint32_t key, Rect r) { return (r.x1 - r.x0) * (r.y1 - r.y0) - countKey(p, key, r); }
@@ -186,34 +176,22 @@ TEST(HudLettering, EveryCellTheGameReadsIsDrawn) {
         int minOpaque;
     };
     std::vector<Named> cells = {
-        {"stage label", cellOf(StageLabel, 512), 2000},
-        {"banner bar", cellOf(BannerBar, 512), 6000},
-        {"banner roller", cellOf(BannerRoller, 512), 5000},
-        {"lives caption", cellOf(LivesLabel, 512), 300},
-        {"stage-1 bubble", {96, 224, 192, 256}, 1200},
-        {"difficulty plaque", {96, 256, 224, 320}, 3000},
-        {"back arrow", {384, 384, 448, 416}, 700},
-        {"next arrow", {448, 384, 512, 416}, 700},
-        {"back arrow lit", {384, 416, 448, 448}, 700},
-        {"next arrow lit", {448, 416, 512, 448}, 700},
+        {"stage label", rectOf(kLetterStageCaption), 2000},
+        {"banner bar", rectOf(kLetterBannerBar), 6000},
+        {"banner roller", rectOf(kLetterBannerRoller), 5000},
+        {"lives caption", rectOf(kLetterLives), 300},
+        {"stage-1 bubble", rectOf(kLetterWaitingBubble), 1200},
+        {"difficulty plaque", rectOf(kLetterDifficulty), 3000},
     };
-    for (int i = 0; i < 4; ++i) cells.push_back({"clear letter", cellOf(ClearLetter[i], 512), 400});
-    for (int pos = 1; pos <= 9; ++pos) {
-        SetStageNumberGlyph(pos);
-        cells.push_back({"stage number", cellOf(StageNumber, 512), 1500});
-    }
-    for (int i = 0; i < 7; ++i) {
-        const HelpPage& h = kHelpPages[i];
-        Rect r{int(std::lround(h.gu0 * 512)), int(std::lround(h.gv0 * 512)), int(std::lround(h.gu1 * 512)),
-               int(std::lround(h.gv1 * 512))};
-        cells.push_back({"help page number", r, 1500});
-    }
+    for (bool lit : {false, true})
+        for (bool next : {false, true}) cells.push_back({"page arrow", rectOf(LetterPageArrow(next, lit)), 700});
+    for (int i = 0; i < 4; ++i) cells.push_back({"clear letter", rectOf(LetterClear(i)), 400});
+    for (int pos = 1; pos <= 9; ++pos) cells.push_back({"stage number", rectOf(LetterStageNumber(pos)), 1500});
     for (const Named& c : cells)
         EXPECT_GE(opaqueIn(p, kKeyGreen, c.r), c.minOpaque) << c.what << " at " << c.r.x0 << "," << c.r.y0;
     // Cells are drawn inside their bounds: the glyph cells stay clear of the
     // cells beside them (a zoomed number would show its neighbour's edge).
-    SetStageNumberGlyph(5);
-    Rect five = cellOf(StageNumber, 512);
+    Rect five = rectOf(LetterStageNumber(5));
     EXPECT_EQ(countKey(p, kKeyGreen, {five.x0, five.y0, five.x0 + 2, five.y1}), 2 * (five.y1 - five.y0));
 }
 
@@ -222,7 +200,8 @@ TEST(HudLettering, WaitingBubbleLeavesThePartnersHeadInSight) {
     ASSERT_EQ(p.img.width, 512);
     // Drawn at (512, 112)-(608, 144) while the partner stands at (576, 128):
     // the cell's lower right corner (x 64..96, y 16..32) covers her head.
-    Rect head{96 + 64 + 8, 224 + 20, 96 + 96, 224 + 32};
+    const Rect cell = rectOf(kLetterWaitingBubble);
+    Rect head{cell.x0 + 64 + 8, cell.y0 + 20, cell.x1, cell.y1};
     int clear = countKey(p, kKeyGreen, head);
     EXPECT_GT(clear, (head.x1 - head.x0) * (head.y1 - head.y0) * 8 / 10);
 }
@@ -232,7 +211,7 @@ TEST(HudLettering, BannerRibbonLooksTheSameAtAnyWidth) {
     ASSERT_EQ(p.img.width, 512);
     // The start banner stretches the ribbon from nothing to full width, so
     // it may only change from row to row.
-    Rect bar = cellOf(BannerBar, 512);
+    Rect bar = rectOf(kLetterBannerBar);
     int varying = 0;
     for (int y = bar.y0; y < bar.y1; ++y)
         for (int x = bar.x0 + 1; x < bar.x1; ++x) varying += p.at(x, y) != p.at(bar.x0, y);
@@ -243,9 +222,10 @@ TEST(HudLettering, TimeStripIsFullOnItsLeftHalfAndEmptyOnItsRight) {
     Picture p = load("img/mozi.png");
     ASSERT_EQ(p.img.width, 512);
     // The strip lies on its side: screen (sx, sy) of the 384x64 strip is
-    // texel (287 - sy, 32 + sx).
-    auto strip = [&](int sx, int sy) { return p.at(287 - sy, 32 + sx); };
-    EXPECT_EQ(countKey(p, kKeyGreen, {224, 32, 288, 416}), 0) << "the strip must hide the panel window completely";
+    // texel (right - sy, top + sx) of its cell.
+    const Rect cell = rectOf(kLetterTimeStrip);
+    auto strip = [&](int sx, int sy) { return p.at(cell.x1 - 1 - sy, cell.y0 + sx); };
+    EXPECT_EQ(countKey(p, kKeyGreen, cell), 0) << "the strip must hide the panel window completely";
     // The window shows strip x 0..192 at the start and x 192..384 when the
     // strip's right end reaches 612: the bar, then nothing of it.
     int barAtStart = 0, barAtEnd = 0;
@@ -262,12 +242,15 @@ TEST(HudPanels, OpenAboveTheStageAndOverTheTimeWindow) {
     for (const char* f : {"img/下１.png", "img/下２.png", "img/下３.png", "img/下４.png", "img/下５.png", "img/下６.png", "img/下７.png"}) {
         Picture p = load(f);
         ASSERT_EQ(p.img.height, 480) << f;
-        EXPECT_EQ(countKeyOnScreen(p, kKeyWhite, {0, 0, 640, 320}), 640 * 320) << f << ": the stage must show above y 320";
-        EXPECT_EQ(countKeyOnScreen(p, kKeyWhite, {420, 397, 612, 461}), 192 * 64) << f << ": the time strip window";
-        EXPECT_EQ(countKeyOnScreen(p, kKeyWhite, {0, 320, 640, 397}), 0) << f << ": the panel's top is solid";
-        EXPECT_EQ(countKeyOnScreen(p, kKeyWhite, {0, 320, 420, 480}), 0) << f << ": the panel is solid";
-        EXPECT_EQ(countKeyOnScreen(p, kKeyWhite, {360, 424, 409, 473}), 0) << f << ": the reset button";
-        EXPECT_EQ(countKeyOnScreen(p, kKeyWhite, {420, 324, 640, 380}), 0) << f << ": behind the lives row";
+        const Rect window = rectOf(kPanelTimeWindow);
+        const int top = int(kPanelTop);
+        EXPECT_EQ(countKeyOnScreen(p, kKeyWhite, {0, 0, 640, top}), 640 * top) << f << ": the stage must show above the panel";
+        EXPECT_EQ(countKeyOnScreen(p, kKeyWhite, window), (window.x1 - window.x0) * (window.y1 - window.y0))
+            << f << ": the time strip window";
+        EXPECT_EQ(countKeyOnScreen(p, kKeyWhite, {0, top, 640, window.y0}), 0) << f << ": the panel's top is solid";
+        EXPECT_EQ(countKeyOnScreen(p, kKeyWhite, {0, top, window.x0, 480}), 0) << f << ": the panel is solid";
+        EXPECT_EQ(countKeyOnScreen(p, kKeyWhite, rectOf(kPanelResetButton, 1)), 0) << f << ": the reset button";
+        EXPECT_EQ(countKeyOnScreen(p, kKeyWhite, rectOf(kPanelLivesRow)), 0) << f << ": behind the lives row";
     }
 }
 
@@ -278,11 +261,12 @@ TEST(HudPanels, EachStageShowsItsPotsWhereItsClicksLandAndItsCountsBesideThem) {
         ASSERT_EQ(p.img.height, 480) << s.panel;
         std::vector<std::pair<int, int>> pots;  // x, colour
         if (s.threePots)
-            pots = {{32, 1}, {128, 2}, {224, 3}};
+            pots = {{int(kPanelPotX[0]), 1}, {int(kPanelPotX[1]), 2}, {int(kPanelPotX[2]), 3}};
         else
             pots = {{int(s.onePotX), s.onePotColour}};
+        const int potTop = int(kPanelPotTop), potBottom = int(kPanelPotTop + kPanelPotSize) + 1;
         for (auto [x, colour] : pots) {
-            auto n = paintCounts(p, {x, 384, x + 64, 449}, true);
+            auto n = paintCounts(p, {x, potTop, x + int(kPanelPotSize), potBottom}, true);
             for (int other = 1; other <= 3; ++other) {
                 if (other == colour) continue;
                 EXPECT_GT(n[size_t(colour)], 3 * n[size_t(other)] + 50)
@@ -293,7 +277,7 @@ TEST(HudPanels, EachStageShowsItsPotsWhereItsClicksLandAndItsCountsBesideThem) {
         for (int colour = 1; colour <= 3; ++colour) {
             if (!(s.digitsDrawn & (1 << (colour - 1)))) continue;
             int dx = int(s.digitPos[colour - 1][0]);
-            auto n = paintCounts(p, {dx - 64, 384, dx, 449}, true);
+            auto n = paintCounts(p, {dx - int(kPanelPotSize), potTop, dx, potBottom}, true);
             EXPECT_GT(n[size_t(colour)], 200) << "stage " << k << ": the count of paint " << colour << " at x " << dx;
         }
     }
@@ -331,7 +315,7 @@ TEST(HudScreens, TitleHasNoWhiteAndItsButtonsStandOut) {
     ASSERT_EQ(p.img.width, 640);
     EXPECT_EQ(countKey(p, kKeyWhite, {0, 0, 640, 480}), 0) << "the title fades in over white: any white is a hole";
     // Each button rectangle is framed by the dark outline along its edges.
-    const Rect buttons[3] = {{384, 94, 544, 160}, {425, 215, 555, 270}, {440, 330, 610, 384}};
+    const Rect buttons[3] = {rectOf(kTitleStartButton), rectOf(kTitleMenuButton), rectOf(kTitleQuitButton)};
     for (const Rect& b : buttons) {
         int dark = 0, n = 0;
         for (int x = b.x0 + 20; x < b.x1 - 20; ++x)

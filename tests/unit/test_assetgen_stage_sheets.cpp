@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "gfx/image.h"
+#include "stage/screen_layout.h"
 #include "stage/stage_flow.h"
 #include "stage/stage_map.h"
 #include "stage/walker.h"
@@ -424,12 +425,13 @@ std::vector<Cell> grid(int cols, int rows, int cw, int ch) {
 TEST(StageSheets, EffectOneHasSparksTwinklesDropletsAndTheBand) {
     Image img = load("img/effect1.png");
     ASSERT_EQ(img.width, 512);
+    const int c = int(kEffect1Cell), d = int(kDropletSize), dx = int(kDropletX);
     std::vector<Cell> cells;
-    for (int row : {0, 2, 3})
-        for (int f = 0; f <= 8; ++f) cells.push_back({f * 32, row * 32, 32, 32});
-    for (int f = 0; f < 7; ++f) cells.push_back({f * 32, 32, 32, 32});
+    for (int row : kSparkRows)
+        for (int f = 0; f <= 8; ++f) cells.push_back({f * c, row * c, c, c});
+    for (int f = 0; f < 7; ++f) cells.push_back({f * c, kTwinkleRow * c, c, c});
     expectLit(img, cells, "effect1", 20);
-    expectLit(img, {{464, 0, 16, 16}, {480, 0, 16, 16}, {496, 0, 16, 16}}, "effect1 droplets", 20);
+    expectLit(img, {{dx, 0, d, d}, {dx + d, 0, d, d}, {dx + 2 * d, 0, d, d}}, "effect1 droplets", 20);
     EXPECT_GE(drawnUv(img, kBlack, 0.f, 0.48436f, 1.f, 0.72654f), 30000) << "the stage select's band";
     // each spark row burns in its paint's colour: red, blue, green
     const struct {
@@ -454,10 +456,13 @@ TEST(StageSheets, EffectOneHasSparksTwinklesDropletsAndTheBand) {
 TEST(StageSheets, EffectTwoHasEveryCellTheEffectsDraw) {
     Image img = load("img/effect2.png");
     ASSERT_EQ(img.width, 1024);
-    auto cell = [](int col, int row) { return Cell{col * 128, row * 128, 128, 128}; };
-    std::vector<Cell> cells = {cell(0, 1), cell(1, 1), cell(3, 0), cell(2, 1), cell(4, 6), cell(2, 6), cell(3, 6), cell(0, 4)};
-    for (int f = 0; f <= 5; ++f) cells.push_back(cell(4, f));
-    for (int f = 0; f <= 7; ++f) cells.push_back(cell(5, f));
+    auto cell = [](SheetCell c) { return Cell{c.col * 128, c.row * 128, 128, 128}; };
+    std::vector<Cell> cells;
+    for (SheetCell c : {kWindBurstCell, kFirePuffCell, kWaterPuffCell, kGlowDotCell, kRingOfFireCell, kGreenBurstCell,
+                        kBlueBurstCell, kSplashRingCell})
+        cells.push_back(cell(c));
+    for (int f = 0; f <= 5; ++f) cells.push_back(cell({kPillarColumn, f}));
+    for (int f = 0; f <= 7; ++f) cells.push_back(cell({kWhirlwindColumn, f}));
     expectLit(img, cells, "effect2", 200);
 }
 

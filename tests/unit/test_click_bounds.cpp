@@ -8,6 +8,7 @@
 #include "app/touch.h"
 #include "scenes/help.h"
 #include "scenes/select_menu.h"
+#include "stage/screen_layout.h"
 #include "stage/stage_flow.h"
 #include "stage/stage_state.h"
 #include "stage/walker.h"
@@ -59,7 +60,7 @@ public:
 };
 
 Box MenuBox(int i) {
-    const MenuChoice& c = kMenuChoices[i];
+    const LayoutRect& c = kMenuChoices[i].rect;
     return {int(c.x0), int(c.y0), int(c.x1), int(c.y1)};
 }
 void MenuReady(ClickBounds& t) {
@@ -70,7 +71,7 @@ void MenuReady(ClickBounds& t) {
 
 template <int Page>
 Box HelpBox() {
-    const HelpPage& p = kHelpPages[Page - 1];
+    const LayoutRect& p = kHelpSpots[Page - 1];
     return {int(p.x0), int(p.y0), int(p.x1), int(p.y1)};
 }
 void HelpReady(ClickBounds& t) {
@@ -107,8 +108,8 @@ const ClickTarget kTargets[] = {
          g_PaintR = 3;
      },
      [] {
-         const int x = int(StageOf(1).onePotX);
-         return Box{x, 384, x + 64, 448};
+         const int x = int(StageOf(1).onePotX), y = int(kPanelPotTop), size = int(kPanelPotSize);
+         return Box{x, y, x + size, y + size};
      },
      [] { return g_PaintR == 2; }},
     // A halted hero does not step in the tick of the click; a finger is

@@ -23,6 +23,7 @@
 #include "gfx/image.h"
 #include "scenes/opening.h"
 #include "scenes/stage_select.h"
+#include "stage/screen_layout.h"
 #include "talk/talk.h"
 #include "talks/talk_table.h"
 
@@ -119,8 +120,8 @@ std::vector<Drawn> EnglishTexts() {
     for (int page = 0; page < 3; ++page)
         for (int row = 0; row < 3; ++row) {
             const Stage& s = StageAtPlace(3 * page + row + 1);
-            int y = 100 + 130 * row;
-            out.push_back({s.select.titleEn, 390, y, 0xFF800080u, 170, y - 8, 618, y + 40,
+            int y = int(SelectTextTop(row));
+            out.push_back({s.select.titleEn, int(kSelectTitleX), y, 0xFF800080u, 170, y - 8, 618, y + 40,
                            "stage title " + std::to_string(s.number)});
         }
     return out;

@@ -12,6 +12,7 @@
 #include "scenes/help.h"
 #include "scenes/menu_backdrop.h"
 #include "scenes/select_menu.h"
+#include "stage/screen_layout.h"
 #include "sound/sound.h"
 #include "stage/brush.h"
 #include "stage/hud.h"
@@ -160,8 +161,8 @@ TEST_F(Menus, HelpPageStaysUntilAnotherSpotAndShowsItsNumberAboveIt) {
     EXPECT_FLOAT_EQ(StageNumber.v[0].y, 116);
     EXPECT_FLOAT_EQ(StageNumber.v[2].x, 484);
     EXPECT_FLOAT_EQ(StageNumber.v[2].y, 164);
-    EXPECT_FLOAT_EQ(StageNumber.v[0].u, 0.75f);
-    EXPECT_FLOAT_EQ(StageNumber.v[0].v, 0.1875f);
+    EXPECT_FLOAT_EQ(StageNumber.v[0].u, LetterStageNumber(7).x0 / kLetteringSheet);
+    EXPECT_FLOAT_EQ(StageNumber.v[0].v, LetterStageNumber(7).y0 / kLetteringSheet);
 
     Click(20, 20);
     Tick(10);

@@ -15,9 +15,14 @@
 #include "scenes/stage_select.h"
 #include "sound/sound.h"
 #include "stage/brush.h"
+#include "stage/screen_layout.h"
 #include "stage/stage_flow.h"
 
 namespace {
+
+// The middle of a rectangle.
+int MidX(const LayoutRect& r) { return int(r.x0 + r.x1) / 2; }
+int MidY(const LayoutRect& r) { return int(r.y0 + r.y1) / 2; }
 
 class StageSelect : public TickTest {
 protected:
@@ -33,7 +38,7 @@ protected:
     void Settle() { SettleBrush(); }
     void TurnTo(int page) {
         while (g_SelectPage != page) {
-            Click(580, 46);
+            Click(MidX(kSelectNextArrow), MidY(kSelectNextArrow));
             Settle();
         }
         InputMouseMove(300, 20);  // off the rows
@@ -48,7 +53,8 @@ protected:
     }
 };
 
-int RowY(int row) { return 160 + 130 * row; }
+// The middle of a row's band.
+int RowY(int row) { return int(SelectRowBand(row).y0 + SelectRowBand(row).y1) / 2; }
 
 }  // namespace
 
@@ -100,38 +106,39 @@ TEST_F(StageSelect, RowTextsFitBesideEachOther) {
 }
 
 TEST_F(StageSelect, ArrowsTurnOnePagePerClickAndWrapBothWays) {
-    Click(430, 46);  // previous, from page 1
+    const LayoutRect prev = kSelectPrevArrow, next = kSelectNextArrow;
+    Click(MidX(prev), MidY(prev));  // previous, from page 1
     EXPECT_EQ(g_SelectPage, 3);
     Settle();
-    Click(580, 46);  // next, from page 3
+    Click(MidX(next), MidY(next));  // next, from page 3
     EXPECT_EQ(g_SelectPage, 1);
     Settle();
     // Held down for many ticks: still one page.
     ResetInput();
-    InputMouseMove(580, 46);
+    InputMouseMove(MidX(next), MidY(next));
     InputButton(1, true, NowMs());
     Tick(20);
     EXPECT_EQ(g_SelectPage, 2);
     InputButton(1, false, NowMs());
     Settle();
     // The next arrow's click area reaches left to x 500; between 465 and 499 is nothing.
-    Click(500, 30);
+    Click(500, int(next.y0));
     EXPECT_EQ(g_SelectPage, 3);
     Settle();
-    Click(480, 46);
+    Click(480, MidY(next));
     EXPECT_EQ(g_SelectPage, 3);
     Settle();
-    Click(464, 62);  // previous arrow's corner
+    Click(int(prev.x1), int(prev.y1));  // previous arrow's corner
     EXPECT_EQ(g_SelectPage, 2);
     Settle();
-    Click(614, 63);
+    Click(int(next.x1), int(next.y1) + 1);
     EXPECT_EQ(g_SelectPage, 2);
     Settle();
     EXPECT_EQ(g_FrameNo, 46);
 }
 
 TEST_F(StageSelect, HoveredArrowBlinksEvery200msAndStopsWhenLeft) {
-    InputMouseMove(430, 46);
+    InputMouseMove(MidX(kSelectPrevArrow), MidY(kSelectPrevArrow));
     float seen[40];
     for (float& b : seen) {
         Tick();
@@ -151,14 +158,15 @@ TEST_F(StageSelect, HoveredArrowBlinksEvery200msAndStopsWhenLeft) {
 }
 
 TEST_F(StageSelect, GapBetweenRowsArmsNothing) {
-    for (int y : {193, 225, 257}) {
+    const int gapTop = int(SelectRowBand(0).y1) + 1, gapBottom = int(SelectRowBand(1).y0) - 1;
+    for (int y : {gapTop, (gapTop + gapBottom) / 2, gapBottom}) {
         Click(300, y);
         Settle();
         EXPECT_EQ(g_SelectArmed[0] + g_SelectArmed[1] + g_SelectArmed[2], 0) << y;
         EXPECT_EQ(g_FrameNo, 46);
     }
     // The press bands' edges are inside.
-    Click(0, 128);
+    Click(int(SelectRowBand(0).x0), int(SelectRowBand(0).y0));
     EXPECT_EQ(g_SelectArmed[0], 1);
     TicksWhileHere();
     EXPECT_EQ(g_FrameNo, 11);
@@ -197,7 +205,7 @@ TEST_F(StageSelect, APressHeldOverFromTheMenuDoesNotLaunchTheRowUnderIt) {
     // The select menu's choice (y 128..190) lies in the first row's band and
     // fires while the stroke stands at its last frame.
     ResetInput();
-    InputMouseMove(300, 150);
+    InputMouseMove(300, RowY(0));
     InputButton(1, true, NowMs());
     g_BrushStroking = 1;
     g_BrushAnim = 1.0f;
@@ -207,7 +215,7 @@ TEST_F(StageSelect, APressHeldOverFromTheMenuDoesNotLaunchTheRowUnderIt) {
     EXPECT_EQ(g_SelectArmed[0], 0);
     InputButton(1, false, NowMs());
     Tick();
-    Click(300, 150);  // a press of its own launches
+    Click(300, RowY(0));  // a press of its own launches
     EXPECT_EQ(g_SelectArmed[0], 1);
     EXPECT_EQ(g_BrushStroking, 1);
     TicksWhileHere();

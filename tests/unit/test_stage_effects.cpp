@@ -6,6 +6,7 @@
 
 #include "base/platform.h"
 #include "stage/effects.h"
+#include "stage/screen_layout.h"
 
 namespace {
 
@@ -74,13 +75,14 @@ TEST_F(StageEffectsTest, SparkRowsFacingAndRewind) {
     // Facing 0 mirrors by swapping u.
     EXPECT_FLOAT_EQ(g_SparkQuad.v[0].u, 2 / 16.0f);
     EXPECT_FLOAT_EQ(g_SparkQuad.v[1].u, 1 / 16.0f);
-    EXPECT_FLOAT_EQ(g_SparkQuad.v[0].v, 0.1875f);
-    EXPECT_FLOAT_EQ(g_SparkQuad.v[3].v, 0.25f);
+    const float row = kEffect1Cell / kEffect1Sheet;
+    EXPECT_FLOAT_EQ(g_SparkQuad.v[0].v, float(kSparkRows[2]) * row);
+    EXPECT_FLOAT_EQ(g_SparkQuad.v[3].v, float(kSparkRows[2] + 1) * row);
     // An unknown row keeps the last one.
     DrawSparkEffect(10, 20, 100, 1, 1, 7);
-    EXPECT_FLOAT_EQ(g_SparkQuad.v[0].v, 0.1875f);
+    EXPECT_FLOAT_EQ(g_SparkQuad.v[0].v, float(kSparkRows[2]) * row);
     DrawSparkEffect(10, 20, 100, 1, 1, 1);
-    EXPECT_FLOAT_EQ(g_SparkQuad.v[0].v, 0.125f);
+    EXPECT_FLOAT_EQ(g_SparkQuad.v[0].v, float(kSparkRows[1]) * row);
 
     // animate 0: first frame, at the old position, whatever is passed.
     DrawSparkEffect(300, 300, 0, 0, 1, 0);
@@ -107,8 +109,8 @@ TEST_F(StageEffectsTest, ColumnHoldsItsSixthFrame) {
     }
     const std::vector<float> expected = {0, 0.125f, 0.25f, 0.375f, 0.5f, 0.625f, 0.625f, 0.625f};
     EXPECT_EQ(tops, expected);
-    EXPECT_FLOAT_EQ(g_ColumnQuad.v[0].u, 0.5f);
-    EXPECT_FLOAT_EQ(g_ColumnQuad.v[1].u, 0.625f);
+    EXPECT_FLOAT_EQ(g_ColumnQuad.v[0].u, Effect2UV({kPillarColumn, 0}).x0);
+    EXPECT_FLOAT_EQ(g_ColumnQuad.v[1].u, Effect2UV({kPillarColumn, 0}).x1);
     EXPECT_EQ(g_ColumnQuad.v[2].x, 160.0f);
     EXPECT_EQ(g_ColumnQuad.v[2].y, 160.0f);
 }
@@ -123,7 +125,7 @@ TEST_F(StageEffectsTest, FastColumnStaysOnItsSheet) {
     }
     EXPECT_FLOAT_EQ(lastTop, 0.875f);  // the last row, not past the sheet
     EXPECT_FLOAT_EQ(lastBottom, 1.0f);
-    EXPECT_FLOAT_EQ(g_Column2Quad.v[0].u, 0.625f);
+    EXPECT_FLOAT_EQ(g_Column2Quad.v[0].u, Effect2UV({kWhirlwindColumn, 0}).x0);
 }
 
 TEST_F(StageEffectsTest, BigEffectShowsSixteenFramesThenHoldsTheLast) {
@@ -200,18 +202,18 @@ TEST_F(StageEffectsTest, TwinkleLoopsOverSevenFrames) {
         const float expected = lefts[i - 1] == 6.0f ? 0.0f : lefts[i - 1] + 1.0f;
         EXPECT_FLOAT_EQ(lefts[i], expected) << i;
     }
-    EXPECT_FLOAT_EQ(g_TwinkleQuad.v[0].v, 0.0625f);
-    EXPECT_FLOAT_EQ(g_TwinkleQuad.v[2].v, 0.125f);
+    EXPECT_FLOAT_EQ(g_TwinkleQuad.v[0].v, kTwinkleRow * kEffect1Cell / kEffect1Sheet);
+    EXPECT_FLOAT_EQ(g_TwinkleQuad.v[2].v, (kTwinkleRow + 1) * kEffect1Cell / kEffect1Sheet);
     EXPECT_EQ(g_TwinkleQuad.v[0].diffuse, 0xFFC8C8C8u);
 }
 
 TEST_F(StageEffectsTest, GlowDotColumnAndGrey) {
     DrawGlowDot(5, 6, 255, 0);
-    EXPECT_FLOAT_EQ(g_GlowDotQuad.v[0].u, 0.25f);
+    EXPECT_FLOAT_EQ(g_GlowDotQuad.v[0].u, Effect2UV(kGlowDotCell).x0);
     EXPECT_EQ(g_GlowDotQuad.v[2].x, 37.0f);
     EXPECT_EQ(g_GlowDotQuad.v[0].diffuse, 0xFFFFFFFFu);
     DrawGlowDot(0, 0, 9, 1);  // keeps the column
-    EXPECT_FLOAT_EQ(g_GlowDotQuad.v[1].u, 0.375f);
+    EXPECT_FLOAT_EQ(g_GlowDotQuad.v[1].u, Effect2UV(kGlowDotCell).x1);
     EXPECT_EQ(g_GlowDotQuad.v[0].diffuse, 0xFF090909u);
 }
 

@@ -10,6 +10,7 @@
 #include "app/scenes.h"
 #include "sound/sound.h"
 #include "stage/brush.h"
+#include "stage/screen_layout.h"
 #include "stage/stage_state.h"
 #include "stages/stage_scripts.h"
 #include "scenes/title.h"
@@ -61,7 +62,7 @@ TEST_F(Title, StartActsOnTheStrokesLastFrameEvenAfterAQuickRelease) {
     g_FrameNo = 7;
     Tick();
     int effects = GetSoundStats().effectPlays[0];
-    int ticks = PressAndWait(384, 94);  // the button's top-left corner
+    int ticks = PressAndWait(int(kTitleStartButton.x0), int(kTitleStartButton.y0));  // the button's top-left corner
     EXPECT_EQ(g_FrameNo, 9);
     EXPECT_EQ(g_FromSelect, 0);
     EXPECT_EQ(g_TitleArmed[0], 0);

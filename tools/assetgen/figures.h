@@ -7,7 +7,7 @@ namespace ag {
 
 // The nubbles: round little folk with a leaf sprout on the head.
 struct NubbleLook {
-    Rgba body = pal::kSkyBlue;
+    Rgba body = pal::kPowderBlue;
     float facing = 0.f;    // -1 looking left .. 0 front .. 1 looking right
     bool waving = false;   // one arm raised
     bool happy = true;     // smiling (else a small "o" mouth)

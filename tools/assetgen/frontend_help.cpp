@@ -9,6 +9,7 @@
 #include "stage_sheets.h"
 #include "props.h"
 #include "scenery.h"
+#include "stage/screen_layout.h"
 #include "words.h"
 
 namespace ag::fe {
@@ -16,12 +17,6 @@ namespace ag::fe {
 namespace {
 
 constexpr int W = 640, H = 480;
-
-// Hot spots on screen (x0, y0, x1, y1), bounds included, pages 1..7.
-constexpr float kSpots[7][4] = {
-    {256, 156, 307, 202}, {50, 213, 90, 258},   {222, 224, 266, 278}, {265, 301, 311, 352},
-    {82, 348, 123, 399},  {210, 350, 253, 402}, {288, 356, 328, 404},
-};
 
 // A picture rectangle from screen rows y0..y1.
 struct Box {
@@ -49,10 +44,10 @@ void ground(Canvas& c, float x0, float y0, float x1, float y1, float cell) {
 // A ring around a hot spot with its number on a round badge at the top
 // left corner, inside the spot.
 void spotRing(Canvas& c, int n) {
-    const auto& s = kSpots[n - 1];
-    Box b = screenBox(s[0], s[1], s[2], s[3]);
+    const LayoutRect& s = kHelpSpots[n - 1];
+    Box b = screenBox(s.x0, s.y0, s.x1, s.y1);
     const float cx = (b.x0 + b.x1) / 2, cy = (b.y0 + b.y1) / 2, rx = (b.x1 - b.x0) / 2, ry = (b.y1 - b.y0) / 2;
-    const Rgba ring = hex(0xFF8A3D);
+    const Rgba ring = pal::kPointer;
     Shape outer = Shape::ellipse(cx, cy, rx - 0.5f, ry - 0.5f), inner = Shape::ellipse(cx, cy, rx - 3.f, ry - 3.f);
     c.fill((outer - inner).grow(1), withAlpha(pal::kOutline, 0.85f));
     c.fill(outer - inner, ring);
@@ -62,7 +57,7 @@ void spotRing(Canvas& c, int n) {
     c.fill(badge.grow(1), pal::kOutline);
     c.fill(badge, ring);
     c.fill(badge - badge.shift(1, 1), lighter(ring, 0.45f));
-    TextStyle num = gothic(13, hex(0xFFFBF0), pal::kOutline, 1);
+    TextStyle num = gothic(13, pal::kEyeWhite, pal::kOutline, 1);
     num.align = Align::Centre;
     drawText(c, int(bx) + 1, int(by) - 9, std::to_string(n), num);
 }
@@ -70,7 +65,7 @@ void spotRing(Canvas& c, int n) {
 // The three walkers' paint digits, as on the real panel: a rounded numeral
 // with a pale rim.
 void digit(Canvas& c, float x, float y, int n, Rgba paint, int size) {
-    TextStyle st = gothic(size, paint, hex(0xFFF8E8), 2);
+    TextStyle st = gothic(size, paint, pal::kEyeWhite, 2);
     drawText(c, int(x), int(y), std::to_string(n), st);
 }
 
@@ -80,10 +75,10 @@ void hourglass(Canvas& c, float cx, float cy, float h) {
     Shape glass = Shape::polygon({{cx - w / 2, cy - h / 2}, {cx + w / 2, cy - h / 2}, {cx + 1, cy}, {cx + w / 2, cy + h / 2},
                                   {cx - w / 2, cy + h / 2}, {cx - 1, cy}});
     c.fill(glass.grow(1), pal::kOutline);
-    c.fill(glass, hex(0xDCEEF6));
+    c.fill(glass, pal::kMist);
     c.fill(glass & Shape::polygon({{cx - w * 0.32f, cy + h * 0.5f}, {cx + w * 0.32f, cy + h * 0.5f}, {cx, cy + h * 0.15f}}), pal::kGold);
     c.fill(glass & Shape::polygon({{cx - w * 0.25f, cy - h * 0.28f}, {cx + w * 0.25f, cy - h * 0.28f}, {cx, cy - 1}}), pal::kGold);
-    const Ramp wood = shade(hex(0x9A6A40));
+    const Ramp wood = shade(pal::kWood);
     part(c, Shape::roundRect(cx - w / 2 - 2, cy - h / 2 - 3, w + 4, 4, 1.5f), wood, 0);
     part(c, Shape::roundRect(cx - w / 2 - 2, cy + h / 2 - 1, w + 4, 4, 1.5f), wood, 0);
 }
@@ -91,7 +86,7 @@ void hourglass(Canvas& c, float cx, float cy, float h) {
 // The time strip: a framed orange bar with diagonal stripes, `full` of it
 // still left, and the apple riding on its right end.
 void apple(Canvas& c, float cx, float cy, float r) {
-    const Ramp red = shade(hex(0xD8433A));
+    const Ramp red = shade(pal::kRed);
     Shape body = Shape::circle(cx - r * 0.35f, cy, r * 0.75f) | Shape::circle(cx + r * 0.35f, cy, r * 0.75f) |
                  Shape::circle(cx, cy + r * 0.2f, r * 0.8f);
     part(c, body, red, std::max(1, int(r * 0.25f)));
@@ -104,21 +99,21 @@ void apple(Canvas& c, float cx, float cy, float r) {
 void timeStrip(Canvas& c, float x, float y, float w, float h, float full) {
     Shape frame = Shape::roundRect(x, y, w, h, h / 2);
     c.fill(frame.grow(1), pal::kOutline);
-    c.fill(frame, hex(0x2C2648));
+    c.fill(frame, pal::kNightLift);
     const float bw = (w - 4) * full;
     Shape bar = Shape::roundRect(x + 2, y + 2, bw, h - 4, (h - 4) / 2);
     c.fill(bar, [&](int px, int pyy) {
         bool stripe = int(std::floor((float(px) + float(pyy)) / 5.f)) % 2 == 0;
-        Rgba base = mix(hex(0xF7C65A), hex(0xE8933A), (float(pyy) - y) / h);
+        Rgba base = mix(pal::kAmber, pal::kOrange, (float(pyy) - y) / h);
         return stripe ? base : lighter(base, 0.25f);
     });
-    c.fill(bar & Shape::rect(x, y + 2, w, (h - 4) * 0.35f), withAlpha(hex(0xFFF6D8), 0.5f));
+    c.fill(bar & Shape::rect(x, y + 2, w, (h - 4) * 0.35f), withAlpha(pal::kPaper, 0.5f));
     apple(c, x + 2 + bw - h * 0.25f, y + h * 0.5f, h * 0.55f);
 }
 
 // The reset button: a round red button with a curled arrow and its label.
 void resetButton(Canvas& c, float cx, float cy, float r) {
-    const Ramp red = shade(hex(0xD85A48));
+    const Ramp red = shade(pal::kMenuRed);
     Shape base = Shape::circle(cx, cy + 2, r);
     Shape top = Shape::circle(cx, cy, r);
     c.fill((base | top).grow(1), pal::kOutline);
@@ -133,11 +128,11 @@ void resetButton(Canvas& c, float cx, float cy, float r) {
         arc.push_back({cx + std::cos(a) * r * 0.5f, cy + std::sin(a) * r * 0.5f});
     }
     c.fill(Shape::polyline(arc, std::max(1.f, r * 0.12f)).grow(1), pal::kOutline);
-    c.fill(Shape::polyline(arc, std::max(1.f, r * 0.12f)), hex(0xFFF6E8));
+    c.fill(Shape::polyline(arc, std::max(1.f, r * 0.12f)), pal::kEyeWhite);
     Pt e = arc.back();
     Shape head = Shape::polygon({{e.x - r * 0.28f, e.y - r * 0.08f}, {e.x + r * 0.2f, e.y - r * 0.22f}, {e.x + r * 0.02f, e.y + r * 0.28f}});
     c.fill(head.grow(1), pal::kOutline);
-    c.fill(head, hex(0xFFF6E8));
+    c.fill(head, pal::kEyeWhite);
 }
 
 // A life: a small heart.
@@ -145,14 +140,14 @@ void heart(Canvas& c, float cx, float cy, float r, bool lost) {
     Shape s = Shape::circle(cx - r * 0.5f, cy - r * 0.2f, r * 0.55f) | Shape::circle(cx + r * 0.5f, cy - r * 0.2f, r * 0.55f) |
               Shape::polygon({{cx - r * 1.02f, cy}, {cx + r * 1.02f, cy}, {cx, cy + r}});
     c.fill(s.grow(1), pal::kOutline);
-    c.fill(s, lost ? hex(0x9A96A8) : hex(0xF0566A));
-    if (!lost) c.fillCircle(cx - r * 0.55f, cy - r * 0.35f, r * 0.22f, hex(0xFFD6DC));
+    c.fill(s, lost ? pal::kStone : pal::kHeart);
+    if (!lost) c.fillCircle(cx - r * 0.55f, cy - r * 0.35f, r * 0.22f, pal::kWall);
 }
 
 // A wooden barricade of three stakes bound with rope: an obstacle that
 // burns.
 void stakes(Canvas& c, float x0, float base, float w, float h) {
-    const Ramp wood = shade(hex(0xA8743E));
+    const Ramp wood = shade(pal::kWood);
     for (int i = 0; i < 3; ++i) {
         float x = x0 + w * (0.17f + 0.33f * float(i));
         float top = base - h * (i == 1 ? 1.f : 0.88f);
@@ -163,7 +158,7 @@ void stakes(Canvas& c, float x0, float base, float w, float h) {
     for (float t : {0.35f, 0.7f}) {
         float y = base - h * t;
         c.fill(Shape::capsule({x0 + 1, y}, {x0 + w - 1, y + 2}, 1.6f).grow(1), pal::kOutline);
-        c.fill(Shape::capsule({x0 + 1, y}, {x0 + w - 1, y + 2}, 1.6f), hex(0xE8D39A));
+        c.fill(Shape::capsule({x0 + 1, y}, {x0 + w - 1, y + 2}, 1.6f), pal::kStraw);
     }
 }
 
@@ -171,9 +166,9 @@ void stakes(Canvas& c, float x0, float base, float w, float h) {
 void goalLight(Canvas& c, float cx, float top, float bottom, float w) {
     for (int i = 0; i < 6; ++i) {
         float k = 1.f - float(i) / 6.f;
-        c.fill(Shape::roundRect(cx - w * k / 2, top, w * k, bottom - top, w * k / 2), withAlpha(hex(0xFFF3B8), 0.16f));
+        c.fill(Shape::roundRect(cx - w * k / 2, top, w * k, bottom - top, w * k / 2), withAlpha(pal::kSkyLow, 0.16f));
     }
-    c.fill(Shape::ellipse(cx, bottom, w * 0.7f, 3.5f), withAlpha(hex(0xFFF3B8), 0.8f));
+    c.fill(Shape::ellipse(cx, bottom, w * 0.7f, 3.5f), withAlpha(pal::kSkyLow, 0.8f));
 }
 
 // Motion marks behind a walker.
@@ -205,36 +200,36 @@ void arrowAlong(Canvas& c, const std::vector<Pt>& pts, float width, Rgba col, bo
 // the ground, meets the stakes, and his partner waits on the high ledge in
 // the goal's light; the panel holds the pots, digits, time strip, reset
 // button and lives, each where its ring is.
-void miniStage(Canvas& c) {
-    Rng rng(seedOf("img/help.png stage"));
-    const Box screen = screenBox(24, 116, 420, 422);
-    // bezel
-    Shape bezel = Shape::roundRect(screen.x0 - 8, screen.y0 - 8, screen.x1 - screen.x0 + 16, screen.y1 - screen.y0 + 16, 12);
-    c.fill(bezel.grow(2), pal::kOutline);
-    c.fill(bezel, hex(0x5A4A6A));
-    c.fill(bezel - bezel.shift(2, 2), hex(0x7A6A8C));
-    c.fill(bezel - bezel.shift(-2, -2), hex(0x43364F));
-    const float top = screen.y0, panelTop = py(300);
-    // the scene
+
+// The screen's frame, a bezel round the picture.
+void bezel(Canvas& c, const Box& screen) {
+    Shape b = Shape::roundRect(screen.x0 - 8, screen.y0 - 8, screen.x1 - screen.x0 + 16, screen.y1 - screen.y0 + 16, 12);
+    c.fill(b.grow(2), pal::kOutline);
+    c.fill(b, pal::kDusk);
+    c.fill(b - b.shift(2, 2), pal::kDuskLight);
+    c.fill(b - b.shift(-2, -2), pal::kSlate);
+}
+
+// The stage itself above the panel: sky, clouds, hills and trees, the goal's
+// light, the ledges and ground, the stakes and the two walkers.
+void miniScene(Canvas& c, const Box& screen, float panelTop, Rng& rng) {
+    const float top = screen.y0;
     c.vGradient(int(screen.x0), int(top), int(screen.x1 - screen.x0), int(panelTop - top),
-                {{0.f, hex(0x86BDEB)}, {0.6f, hex(0xBCDCF0)}, {1.f, hex(0xF5E4CE)}});
-    scenery::cloud(c, 90, py(150), 70, hex(0xFDFBF4), hex(0xD6E0EE), rng);
-    scenery::cloud(c, 200, py(134), 46, hex(0xFDFBF4), hex(0xD6E0EE), rng);
+                {{0.f, pal::kSkyTop}, {0.6f, pal::kPaleSky}, {1.f, pal::kWall}});
+    scenery::cloud(c, 90, py(150), 70, pal::kEyeWhite, pal::kMist, rng);
+    scenery::cloud(c, 200, py(134), 46, pal::kEyeWhite, pal::kMist, rng);
     Shape hills = scenery::hillShape(int(screen.x0), int(screen.x1), py(250), 10, 0.02f, 41, panelTop) &
                   Shape::rect(screen.x0, top, screen.x1 - screen.x0, panelTop - top);
-    scenery::hill(c, hills, hex(0xA8CE8C), hex(0xCBE3A6));
-    scenery::roundTree(c, 180, py(252), 30, hex(0x7FB06A), rng);
-    scenery::roundTree(c, 352, py(250), 26, hex(0x7FB06A), rng);
-
+    scenery::hill(c, hills, pal::kMeadow, pal::kMeadowPale);
+    scenery::roundTree(c, 180, py(252), 30, pal::kTreeGreen, rng);
+    scenery::roundTree(c, 352, py(250), 26, pal::kTreeGreen, rng);
     goalLight(c, 281, top, py(202), 40);
     // terrain: the hero's ledge, the low ground, the partner's high ledge
     ground(c, screen.x0, py(258), 150, panelTop, 20);
     ground(c, 150, py(278), screen.x1, panelTop, 20);
     ground(c, 246, py(202), screen.x1, py(218), 20);
     ground(c, 384, py(218), screen.x1, py(278), 20);
-    // the obstacle
     stakes(c, 226, py(278), 36, 44);
-    // the walkers
     Pose hero;
     hero.facing = 1.f;
     hero.stride = 0.8f;
@@ -245,17 +240,18 @@ void miniStage(Canvas& c) {
     partner.facing = -1.f;
     partner.far = Arm::Wave;
     traveller(c, Who::Partner, 288, py(202), 36, partner);
+}
 
-    // the panel, from the real panel's pieces: its planks and trim, the
-    // "えのぐ" and "じかん" tags, the glazed pots, the digits and hearts of the
-    // hero's sheet, the time strip with its apple, the round reset button
-    // and the "のこり" caption, each under its numbered ring
+// The panel, from the real panel's pieces: its planks and trim, the
+// "えのぐ" and "じかん" tags, the glazed pots, the digits and hearts of the
+// hero's sheet, the time strip with its apple, the round reset button and
+// the "のこり" caption, each under its numbered ring.
+void miniPanel(Canvas& c, const Box& p) {
     const Canvas real = hud::stagePanel(4);
     const Canvas walkers = sheet::heroSheet();
     const Canvas letters = hud::letteringSheet();
-    Box p{screen.x0, panelTop, screen.x1, screen.y1};
     const Canvas boards = hud::panelBoards(4);
-    c.blit(boards.crop(0, 320, int(p.x1 - p.x0), int(p.y1 - p.y0)), int(p.x0), int(p.y0));
+    c.blit(boards.crop(0, int(kPanelTop), int(p.x1 - p.x0), int(p.y1 - p.y0)), int(p.x0), int(p.y0));
     // the tags, cut from the real panel
     c.blit(shrinkKeepingAlpha(real.crop(20, 336, 64, 24), 48, 18), 40, int(py(306)));
     c.blit(shrinkKeepingAlpha(real.crop(419, 369, 56, 22), 42, 16), 114, int(py(322)));
@@ -263,7 +259,7 @@ void miniStage(Canvas& c) {
     // the apple on its end, under ring 4
     Shape window = Shape::roundRect(163, py(305), 148, 42, 5);
     c.fill(window.grow(1), pal::kOutline);
-    c.fill(window, hex(0x2C2648));
+    c.fill(window, pal::kNightLift);
     c.blit(shrinkKeepingAlpha(hud::timeStrip().crop(0, 6, 192, 52), 146, 40), 164, int(py(305)) + 1);
     // pots and their digits
     const Rgba paints[3] = {pal::kRed, pal::kGreen, pal::kBlue};
@@ -276,22 +272,37 @@ void miniStage(Canvas& c) {
         c.blit(shrinkKeepingAlpha(walkers.crop(32 * (4 + i), 64 * (8 + counts[i]), 32, 64), 16, 32), int(x) + 17,
                int(py(394)) - 32);
     }
-    // the reset button, cut from the real panel, and the lives
-    c.blit(shrinkKeepingAlpha(real.crop(358, 422, 52, 52), 26, 26), 295, int(py(381)) - 13);
-    c.blit(shrinkKeepingAlpha(letters.crop(0, 384, 64, 32), 40, 20), 330, int(py(352)));
+    // the reset button with a 2-px margin, cut from the real panel, and the lives
+    const LayoutRect& reset = kPanelResetButton;
+    c.blit(shrinkKeepingAlpha(real.crop(int(reset.x0) - 2, int(reset.y0) - 2, int(reset.x1 - reset.x0) + 4,
+                                        int(reset.y1 - reset.y0) + 4),
+                              26, 26),
+           295, int(py(381)) - 13);
+    const LayoutRect& lives = kLetterLives;
+    c.blit(shrinkKeepingAlpha(letters.crop(int(lives.x0), int(lives.y0), int(lives.x1 - lives.x0), int(lives.y1 - lives.y0)), 40, 20),
+           330, int(py(352)));
     for (int i = 0; i < 3; ++i) {
         const int v = i == 2 ? 226 : 128;  // the lost life, then the living ones
         c.blit(shrinkKeepingAlpha(walkers.crop(160, v, 32, 32), 20, 20), 336 + 24 * i, int(py(384)) - 10);
     }
 }
 
+void miniStage(Canvas& c) {
+    Rng rng(seedOf("img/help.png stage"));
+    const Box screen = screenBox(24, 116, 420, 422);
+    bezel(c, screen);
+    const float panelTop = py(300);
+    miniScene(c, screen, panelTop, rng);
+    miniPanel(c, Box{screen.x0, panelTop, screen.x1, screen.y1});
+}
+
 }  // namespace
 
 Canvas helpScreen(bool touch) {
     Canvas c(W, H);
-    ribbonHeading(c, 150, py(22), say(words::kHelp), 30, hex(0x4A86D4));
+    ribbonHeading(c, 150, py(22), say(words::kHelp), 30, pal::kMenuBlue);
     // a note beside the heading
-    TextStyle note = gothic(15, pal::kInk, hex(0xFFF8EA), 2);
+    TextStyle note = gothic(15, pal::kInk, pal::kEyeWhite, 2);
     drawText(c, 262, int(py(36)), say(words::kHelpNote), note);
     paintBrush(c, {420, py(24)}, {386, py(76)}, 7.f, pal::kBlue, false);
     miniStage(c);
@@ -319,7 +330,7 @@ void pageCard(Canvas& c, int ox, int oy, const PageText& t, const std::function<
     const float x0 = float(ox) + 3, y0 = float(oy) + 2, w = 154, h = 284;
     Shape card = Shape::roundRect(x0, y0, w, h, 12);
     c.fill(card.grow(1), pal::kOutline);
-    c.fill(card, [&](int, int y) { return mix(hex(0xFFF9EC), hex(0xF3E6CC), float(y - oy) / 288.f); });
+    c.fill(card, [&](int, int y) { return mix(pal::kEyeWhite, pal::kWall, float(y - oy) / 288.f); });
     c.fill(card - card.shift(-2, -2), pal::kPaperShade);
     // heading band
     const Ramp band = shade(t.colour);
@@ -328,7 +339,7 @@ void pageCard(Canvas& c, int ox, int oy, const PageText& t, const std::function<
     c.fill(head, band.base);
     c.fill(head & Shape::rect(x0, y0 + 8, w, 12), withAlpha(band.light, 0.6f));
     // the heading at 16 px, or smaller when a long one would overrun the band
-    TextStyle hs = gothic(16, hex(0xFFFBF0), pal::kOutline, 2);
+    TextStyle hs = gothic(16, pal::kEyeWhite, pal::kOutline, 2);
     hs.align = Align::Centre;
     while (hs.size > 12 && measureText(t.heading, hs).w > int(w) - 30) --hs.size;
     drawText(c, int(x0 + 14 + (w - 22) / 2), int(y0 + 11) + (16 - hs.size) / 2, t.heading, hs);
@@ -365,8 +376,8 @@ void pageCard(Canvas& c, int ox, int oy, const PageText& t, const std::function<
 
 // A sky-and-meadow backdrop for an illustration.
 void meadow(Canvas& c, float groundY) {
-    c.vGradient(0, 0, c.width(), c.height(), {{0.f, hex(0x9CCAF0)}, {1.f, hex(0xF3E8D6)}});
-    c.fill(Shape::rect(0, groundY, float(c.width()), float(c.height()) - groundY), hex(0xB4DA88));
+    c.vGradient(0, 0, c.width(), c.height(), {{0.f, pal::kRainBlue}, {1.f, pal::kPaper}});
+    c.fill(Shape::rect(0, groundY, float(c.width()), float(c.height()) - groundY), pal::kMeadow);
 }
 
 void illustrateGoal(Canvas& c, Box b) {
@@ -384,8 +395,8 @@ void illustrateGoal(Canvas& c, Box b) {
     hero.stride = 0.8f;
     traveller(c, Who::Hero, 34, 74, 46, hero);
     heart(c, 70, 16, 7, false);
-    twinkle(c, 128, 14, 5, hex(0xFFF3B8));
-    twinkle(c, 84, 34, 4, hex(0xFFF3B8));
+    twinkle(c, 128, 14, 5, pal::kSkyLow);
+    twinkle(c, 84, 34, 4, pal::kSkyLow);
 }
 
 void illustrateWalk(Canvas& c, Box b) {
@@ -398,8 +409,8 @@ void illustrateWalk(Canvas& c, Box b) {
     hero.stride = 0.8f;
     traveller(c, Who::Hero, 52, 54, 42, hero);
     // turns at the wall, drops off the ledge
-    arrowAlong(c, {{34, 22}, {24, 20}, {19, 26}, {22, 33}, {30, 34}}, 2.4f, hex(0xFF8A3D));
-    arrowAlong(c, {{76, 40}, {88, 41}, {97, 46}, {101, 56}, {102, 66}, {102, 72}}, 2.4f, hex(0xFF8A3D), true);
+    arrowAlong(c, {{34, 22}, {24, 20}, {19, 26}, {22, 33}, {30, 34}}, 2.4f, pal::kPointer);
+    arrowAlong(c, {{76, 40}, {88, 41}, {97, 46}, {101, 56}, {102, 66}, {102, 72}}, 2.4f, pal::kPointer, true);
     c.fill(Shape::ellipse(114, 81, 12, 2.5f), withAlpha(pal::kOutline, 0.25f));
 }
 
@@ -413,7 +424,7 @@ void illustrateObstacles(Canvas& c, Box b) {
         Shape flame = Shape::polygon({{x - 5, y + 8}, {x, y - 8}, {x + 5, y + 8}}) | Shape::circle(x, y + 6, 5);
         c.fill(flame.grow(1), pal::kOutline);
         c.fill(flame, pal::kRed);
-        c.fill(Shape::circle(x, y + 7, 2.5f), hex(0xF6C453));
+        c.fill(Shape::circle(x, y + 7, 2.5f), pal::kAmber);
     }
     const Ramp stone = shade(pal::kStone);
     Shape rock = Shape::ellipse(72, 64, 16, 14) | Shape::ellipse(80, 70, 12, 9);
@@ -431,23 +442,23 @@ void illustrateObstacles(Canvas& c, Box b) {
 }
 
 void illustrateTime(Canvas& c, Box b) {
-    c.vGradient(0, 0, int(b.x1), int(b.y1), hex(0xF6EEDC), hex(0xE6D8BC));
+    c.vGradient(0, 0, int(b.x1), int(b.y1), pal::kPaper, pal::kPaperShade);
     hourglass(c, 20, 32, 34);
     timeStrip(c, 38, 22, 96, 20, 0.62f);
     // which way it goes
-    arrowAlong(c, {{124, 54}, {92, 54}}, 2.4f, hex(0xFF8A3D));
+    arrowAlong(c, {{124, 54}, {92, 54}}, 2.4f, pal::kPointer);
     TextStyle small = gothic(12, pal::kInk);
     drawText(c, 8, 70, say(words::kLivesWord), small);
     for (int i = 0; i < 3; ++i) heart(c, 62.f + 24.f * float(i), 80, 8, i == 2);
 }
 
 void illustratePots(Canvas& c, Box) {
-    c.vGradient(0, 0, c.width(), c.height(), hex(0xF6EEDC), hex(0xE6D8BC));
+    c.vGradient(0, 0, c.width(), c.height(), pal::kPaper, pal::kPaperShade);
     const Rgba paints[3] = {pal::kRed, pal::kGreen, pal::kBlue};
     const char* names[3] = {say(words::kFire), say(words::kWind), say(words::kWater)};
     // The names sit under pots 44 px apart: a size at which neighbours keep
     // a gap (English words are wider than the one-character Japanese ones).
-    TextStyle st = gothic(15, pal::kInk, hex(0xFFF8EA), 2);
+    TextStyle st = gothic(15, pal::kInk, pal::kEyeWhite, 2);
     st.align = Align::Centre;
     auto crowded = [&] {
         for (int i = 0; i < 2; ++i)
@@ -465,10 +476,10 @@ void illustratePots(Canvas& c, Box) {
 }
 
 void illustrateCount(Canvas& c, Box) {
-    c.vGradient(0, 0, c.width(), c.height(), hex(0xF6EEDC), hex(0xE6D8BC));
+    c.vGradient(0, 0, c.width(), c.height(), pal::kPaper, pal::kPaperShade);
     paintPot(c, 40, 76, 46, pal::kBlue);
     digit(c, 70, 30, 2, pal::kBlue, 44);
-    arrowAlong(c, {{124, 22}, {110, 36}}, 2.4f, hex(0xFF8A3D));
+    arrowAlong(c, {{124, 22}, {110, 36}}, 2.4f, pal::kPointer);
     TextStyle small = gothic(12, pal::kInk);
     drawText(c, 100, 6, say(words::kLeftWord), small);
 }
@@ -476,10 +487,10 @@ void illustrateCount(Canvas& c, Box) {
 // The reset button costs a life, and so does the time running out: the
 // button and the empty strip each take one of the three hearts.
 void illustrateLives(Canvas& c, Box) {
-    c.vGradient(0, 0, c.width(), c.height(), hex(0xF6EEDC), hex(0xE6D8BC));
-    const Rgba arrow = hex(0xFF8A3D), loss = darker(pal::kRed, 0.15f);
+    c.vGradient(0, 0, c.width(), c.height(), pal::kPaper, pal::kPaperShade);
+    const Rgba arrow = pal::kPointer, loss = darker(pal::kRed, 0.15f);
     TextStyle small = gothic(12, pal::kInk);
-    TextStyle minus = gothic(14, loss, hex(0xFFF8EA), 2);
+    TextStyle minus = gothic(14, loss, pal::kEyeWhite, 2);
     minus.align = Align::Centre;
     // the lives: three hearts, the last one lost
     drawText(c, 70, 4, say(words::kLivesWord), small);
@@ -498,8 +509,8 @@ void illustrateLives(Canvas& c, Box) {
 }  // namespace
 
 void helpPage(Canvas& c, int n, int ox, int oy, bool touch) {
-    const Rgba colours[7] = {hex(0xE0674A), hex(0x4FA866), hex(0x8C6CC8), hex(0xD9A94A),
-                             hex(0x4A86D4), hex(0x3FA0A0), hex(0xC8587A)};
+    const Rgba colours[7] = {pal::kMenuRed, pal::kMenuGreen, pal::kViolet, pal::kGold,
+                             pal::kMenuBlue, pal::kTeal, pal::kRose};
     const std::function<void(Canvas&, Box)> pictures[7] = {illustrateGoal, illustrateWalk,  illustrateObstacles, illustrateTime,
                                                            illustratePots, illustrateCount, illustrateLives};
     if (n < 1 || n > 7) throw Failure("help page " + std::to_string(n) + " does not exist");
@@ -511,8 +522,9 @@ void helpPage(Canvas& c, int n, int ox, int oy, bool touch) {
 }
 
 Canvas helpPages(int first, bool touch) {
-    Canvas c(512, 512);
-    for (int i = 0; i < 3; ++i) helpPage(c, first + i, 160 * i, 0, touch);
+    const int size = int(kHelpSheet);
+    Canvas c(size, size);
+    for (int p = first; p < first + 3; ++p) helpPage(c, p, int(HelpPageCell(p).x0), int(HelpPageCell(p).y0), touch);
     return c;
 }
 

@@ -232,7 +232,7 @@ void eyes(const Figure& g) {
         if (h > 24) g.c.fill(g.ell(g.U(fx + s * 0.12f, 0.655f), 0.035f, 0.016f), withAlpha(pal::kBlush, 0.7f));
         if (expr == Expr::Cry) {
             Pt t = g.U(fx + s * (ex + 0.01f), ey - 0.05f);
-            g.c.fill(g.S(Shape::ellipse(t.x, t.y, 0.018f * h, 0.028f * h)), pal::kSkyBlue);
+            g.c.fill(g.S(Shape::ellipse(t.x, t.y, 0.018f * h, 0.028f * h)), pal::kPowderBlue);
         }
     }
 }
@@ -429,7 +429,7 @@ void raisedButton(Canvas& c, float x, float y, float w, float h, Rgba face, cons
     c.fill(top & Shape::roundRect(x + 4, y + 3, w - 8, (h - depth) * 0.45f, rad * 0.8f), withAlpha(r.light, 0.75f));
     c.fill(top - top.shift(0, 2), r.shine);
     c.fill(top - top.shift(0, -2), r.shadow);
-    TextStyle st = gothic(size, hex(0xFFFBF0), pal::kOutline, 2);
+    TextStyle st = gothic(size, pal::kButtonLetter, pal::kOutline, 2);
     st.align = Align::Centre;
     st.tracking = 2;
     st.shadow = withAlpha(r.deep, 0.9f);
@@ -441,17 +441,17 @@ void raisedButton(Canvas& c, float x, float y, float w, float h, Rgba face, cons
 void paperCard(Canvas& c, float x, float y, float w, float h, float radius, Rgba paper) {
     Shape card = Shape::roundRect(x, y, w, h, radius);
     c.fill(card.grow(3), pal::kOutline);
-    c.fill(card.grow(2), hex(0x9C7436));
+    c.fill(card.grow(2), pal::kCardBronze);
     c.fill(card.grow(1), pal::kGold);
     c.fill(card, [&](int, int pyy) {
         float t = (float(pyy) - y) / std::max(1.f, h);
         return mix(lighter(paper, 0.25f), darker(paper, 0.05f), clampv(t, 0.f, 1.f));
     });
-    c.fill(card - card.shift(2, 2), withAlpha(hex(0xFFFFF4), 0.7f));
+    c.fill(card - card.shift(2, 2), withAlpha(pal::kCardGloss, 0.7f));
 }
 
 void ribbonHeading(Canvas& c, float cx, float y, const std::string& text, int size, Rgba ribbon) {
-    TextStyle st = gothic(size, hex(0xFFF8E8), pal::kOutline, 2);
+    TextStyle st = gothic(size, pal::kRibbonLetter, pal::kOutline, 2);
     st.align = Align::Centre;
     st.tracking = 3;
     TextSize ts = measureText(text, st);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "canvas.h"
+#include "palette.h"
 #include "text.h"
 
 namespace ag {
@@ -58,7 +59,7 @@ void paintPot(Canvas& c, float cx, float base, float size, Rgba paint, bool cris
 // and the label in bold Gothic with a dark rim. (x, y, w, h) is the face.
 void raisedButton(Canvas& c, float x, float y, float w, float h, Rgba face, const std::string& label, int size);
 // A paper card with a soft gold rim and a dark outline.
-void paperCard(Canvas& c, float x, float y, float w, float h, float radius, Rgba paper = hex(0xF6EEDC));
+void paperCard(Canvas& c, float x, float y, float w, float h, float radius, Rgba paper = pal::kPaper);
 // A heading on a ribbon with folded ends, centred on cx, top at y.
 void ribbonHeading(Canvas& c, float cx, float y, const std::string& text, int size, Rgba ribbon);
 // A small rounded tag with a one-line hint, centred on cx, top at y.

@@ -13,6 +13,7 @@
 #include "output.h"
 #include "palette.h"
 #include "props.h"
+#include "stage/screen_layout.h"
 #include "stages/stage_records.h"
 #include "words.h"
 
@@ -25,31 +26,32 @@ constexpr int W = 640, H = 480;
 }  // namespace
 
 // ---------------------------------------------------------------- frame
-// Rows r = 0..2: thumbnail at (32, 96+128r)-(160, 192+128r), texts from
-// (180, 100+130r), stars from (300, 153+130r), rating label at
-// (160, 138+130r)-(288, 202+130r). The cards' insides stay clear so the
+// Each row's card frames its thumbnail, its texts and its stars, where the
+// screen draws them (screen_layout.h). The cards' insides stay clear so the
 // drifting paper shows through and the row highlight lights it.
 Canvas stageSelectFrame(bool touch) {
     Canvas c(W, H);
-    const Ramp gold = shade(pal::kGold), wood = shade(hex(0x9C6A3E));
-    ribbonHeading(c, 196, py(8), say(words::kStageSelect), 26, hex(0xE0674A));
+    const Ramp gold = shade(pal::kGold), wood = shade(pal::kWood);
+    ribbonHeading(c, 196, py(8), say(words::kStageSelect), 26, pal::kMenuRed);
     // the hint under the header
-    TextStyle hint = gothic(14, pal::kInk, hex(0xFFF8EA), 2);
+    TextStyle hint = gothic(14, pal::kInk, pal::kEyeWhite, 2);
     drawText(c, 48, int(py(60)), say(touch ? words::kLongPressTitle : words::kRightClickTitle), hint);
     // a plate behind the page arrows
-    Shape plate = Shape::roundRect(392, py(24), 230, py(68) - py(24), 14);
+    const LayoutRect prev = kSelectPrevArrow, next = kSelectNextArrow;
+    Shape plate = Shape::roundRect(prev.x0 - 8, py(prev.y0 - 6), next.x1 + 8 - (prev.x0 - 8), py(next.y1 + 6) - py(prev.y0 - 6), 14);
     c.fill(plate.grow(2), pal::kOutline);
     c.fill(plate.grow(1), gold.base);
-    c.fill(plate, hex(0x3A3258));
-    c.fill(plate - plate.shift(0, -2), hex(0x2A2444));
+    c.fill(plate, pal::kSlate);
+    c.fill(plate - plate.shift(0, -2), pal::kNightLift);
     // say(words::kPage) on top; the screen draws the page number (1/3 ...) under it
     TextStyle pageSt = gothic(12, pal::kGoldLight);
     pageSt.align = Align::Centre;
-    drawText(c, 507, int(py(27)), say(words::kPage), pageSt);
+    drawText(c, int(kSelectPageNumber.x0 + kSelectPageNumber.x1) / 2, int(py(27)), say(words::kPage), pageSt);
 
     for (int r = 0; r < 3; ++r) {
-        const float thumbTop = 96.f + 128.f * float(r), textTop = 100.f + 130.f * float(r), starTop = 153.f + 130.f * float(r);
-        const float top = std::min(thumbTop, textTop) - 10.f, bottom = std::max(thumbTop + 96.f, starTop + 49.f) + 4.f;
+        const LayoutRect thumb = SelectThumbnail(r);
+        const float thumbTop = thumb.y0, textTop = SelectTextTop(r), starTop = SelectStarTop(r);
+        const float top = std::min(thumbTop, textTop) - 10.f, bottom = std::max(thumb.y1, starTop + 49.f) + 4.f;
         // the card's border: a rounded ring, clear inside
         Shape outer = Shape::roundRect(14, py(top), 612, py(bottom) - py(top), 14);
         Shape inner = Shape::roundRect(20, py(top) + 6, 600, py(bottom) - py(top) - 12, 9);
@@ -67,7 +69,7 @@ Canvas stageSelectFrame(bool touch) {
             c.fillCircle(p.x - 1.3f, p.y - 1.3f, 1.6f, lighter(paints[r], 0.6f));
         }
         // the thumbnail's frame: a picture frame of wood with a gold lip
-        const float fx0 = 32, fy0 = py(thumbTop), fx1 = 160, fy1 = py(thumbTop + 96);
+        const float fx0 = thumb.x0, fy0 = py(thumbTop), fx1 = thumb.x1, fy1 = py(thumb.y1);
         Shape hole = Shape::rect(fx0, fy0, fx1 - fx0, fy1 - fy0);
         Shape frame = Shape::roundRect(fx0 - 7, fy0 - 7, fx1 - fx0 + 14, fy1 - fy0 + 14, 4) - hole;
         part(c, frame, wood, 2);
@@ -75,13 +77,13 @@ Canvas stageSelectFrame(bool touch) {
         c.fill(lip, gold.base);
         c.fill(lip - lip.shift(-1, -1), gold.shadow);
         // under the picture, in case a thumbnail is missing: a dim slate
-        c.fill(hole, hex(0x3B3F52));
+        c.fill(hole, pal::kSlate);
         // the dark ribbon under the yellow stars
-        Shape ribbon = Shape::roundRect(292, py(starTop - 3), 330, py(starTop + 38) - py(starTop - 3), 8);
+        Shape ribbon = Shape::roundRect(kSelectStarX - 8, py(starTop - 3), 330, py(starTop + 38) - py(starTop - 3), 8);
         c.fill(ribbon.grow(1), pal::kOutline);
-        c.fill(ribbon, hex(0x2E2850));
-        c.fill(ribbon - ribbon.shift(0, -2), hex(0x221E3C));
-        c.fill(ribbon - ribbon.shift(0, 1), hex(0x4A4276));
+        c.fill(ribbon, pal::kNightLift);
+        c.fill(ribbon - ribbon.shift(0, -2), pal::kOutline);
+        c.fill(ribbon - ribbon.shift(0, 1), pal::kDusk);
     }
     return c;
 }
@@ -128,7 +130,7 @@ Canvas stageScreen(int k, ReadBack& readBack) {
     const Stage& stage = *kStageRecords[k];
     const SelectEntry& look = stage.select;
     const Rgba key = fromArgb(stage.backgroundKey);
-    Canvas screen(W, 320, hex(0xFFFFFF));
+    Canvas screen(W, 320, kKeyWhite);
     const Canvas& bg = readBack(stage.background);
     if (bg.width() == W && bg.height() == H && !flat(bg)) {
         // drawn full screen from v 0.01: screen row y shows picture row 4.8 + 0.99 y
@@ -137,7 +139,7 @@ Canvas stageScreen(int k, ReadBack& readBack) {
             for (int x = 0; x < W; ++x) {
                 Rgba p = bg.at(x, row);
                 p.a = 255;
-                screen.at(x, y) = p == key ? hex(0xFFFFFF) : p;
+                screen.at(x, y) = p == key ? kKeyWhite : p;
             }
         }
     } else {
@@ -179,7 +181,7 @@ void tinyWalker(Canvas& c, float cx, float feet, bool hero, bool left) {
     static const char* kPartner[10] = {"..hhhy.", ".hhhhhy", "hhssssh", "hsesesh", "h.sss.h", ".cvvvc.", ".cvvvc.", ".vvvvv.", "..s.s..", ".bb.bb."};
     const char* const* rows = hero ? kHero : kPartner;
     const Rgba hair = hero ? pal::kHeroHair : pal::kPartnerHair;
-    const Rgba dress = hero ? pal::kBrown : hex(0xA8623C);
+    const Rgba dress = hero ? pal::kBrown : pal::kWood;
     const int x0 = int(std::lround(cx)) - 3, y0 = int(std::lround(feet)) - 10;
     // a dark rim first so the figure reads on any background
     for (int y = 0; y < 10; ++y)
@@ -200,9 +202,9 @@ void tinyWalker(Canvas& c, float cx, float feet, bool hero, bool left) {
                 case 'e': col = pal::kOutline; break;
                 case 'c': col = pal::kCream; break;
                 case 'v': col = dress; break;
-                case 'l': col = hex(0x5B4E72); break;
+                case 'l': col = pal::kDusk; break;
                 case 'b': col = pal::kDarkBrown; break;
-                case 'y': col = hex(0xF2C14E); break;
+                case 'y': col = pal::kAmber; break;
                 default: continue;
             }
             c.set(left ? x0 + 6 - x : x0 + x, y0 + y, col);
@@ -214,7 +216,7 @@ void tinyWalker(Canvas& c, float cx, float feet, bool hero, bool left) {
 Pt thumbnailCell(int k) {
     if (k < 1 || k > kStageCount) return {0, 0};
     const SelectEntry& e = kStageRecords[k]->select;
-    return {e.thumbU * 512.f, e.thumbV * 512.f};
+    return {e.thumbU * kThumbSheet, e.thumbV * kThumbSheet};
 }
 
 Canvas boxDown(const Canvas& src, int dw, int dh) {
@@ -266,37 +268,47 @@ Canvas shrinkKeepingAlpha(const Canvas& src, int dw, int dh) {
     return out;
 }
 
+namespace {
+
+// Stage k's thumbnail: its first screen shrunk, its walkers where they start.
+Canvas stageThumbnail(int k, ReadBack& readBack) {
+    const int w = int(kThumbW), h = int(kThumbH);
+    Canvas thumb = boxDown(stageScreen(k, readBack), w, h);
+    // the walkers: a 32-px box whose picture stands on its lower edge
+    const float sx = kThumbW / 640.f, sy = kThumbH / 320.f;
+    const StartPlace hero = kStageRecords[k]->hero, partner = kStageRecords[k]->partner;
+    tinyWalker(thumb, (partner.x + 16) * sx, (partner.y + 32) * sy, false, partner.facing == 1);
+    tinyWalker(thumb, (hero.x + 16) * sx, (hero.y + 32) * sy, true, hero.facing == 1);
+    // a thin dark edge keeps the picture crisp inside its frame
+    for (int x = 0; x < w; ++x) {
+        thumb.at(x, 0) = mix(thumb.at(x, 0), pal::kOutline, 0.5f);
+        thumb.at(x, h - 1) = mix(thumb.at(x, h - 1), pal::kOutline, 0.5f);
+    }
+    for (int y = 0; y < h; ++y) {
+        thumb.at(0, y) = mix(thumb.at(0, y), pal::kOutline, 0.5f);
+        thumb.at(w - 1, y) = mix(thumb.at(w - 1, y), pal::kOutline, 0.5f);
+    }
+    return thumb;
+}
+
+}  // namespace
+
 Canvas stageThumbnails(Output& out) {
-    Canvas sheet(512, 512, hex(0xFFFFFF, 0));
+    const int size = int(kThumbSheet);
+    Canvas sheet(size, size, withAlpha(kKeyWhite, 0.f));
     ReadBack readBack(out);
     for (int k = 1; k <= kStageCount; ++k) {
-        Canvas thumb = boxDown(stageScreen(k, readBack), 128, 96);
-        // the walkers: a 32-px box whose picture stands on its lower edge
-        const float sx = 128.f / 640.f, sy = 96.f / 320.f;
-        const StartPlace hero = kStageRecords[k]->hero, partner = kStageRecords[k]->partner;
-        tinyWalker(thumb, (partner.x + 16) * sx, (partner.y + 32) * sy, false, partner.facing == 1);
-        tinyWalker(thumb, (hero.x + 16) * sx, (hero.y + 32) * sy, true, hero.facing == 1);
-        // a thin dark edge keeps the picture crisp inside its frame
-        for (int x = 0; x < 128; ++x) {
-            thumb.at(x, 0) = mix(thumb.at(x, 0), pal::kOutline, 0.5f);
-            thumb.at(x, 95) = mix(thumb.at(x, 95), pal::kOutline, 0.5f);
-        }
-        for (int y = 0; y < 96; ++y) {
-            thumb.at(0, y) = mix(thumb.at(0, y), pal::kOutline, 0.5f);
-            thumb.at(127, y) = mix(thumb.at(127, y), pal::kOutline, 0.5f);
-        }
         Pt at = thumbnailCell(k);
-        sheet.blit(thumb, int(at.x), int(at.y));
+        sheet.blit(stageThumbnail(k, readBack), int(at.x), int(at.y));
     }
-    // Below the thumbnails, the rows' paint allowance and the page number:
-    // the panel's pots at 32x32 from (32c, 288), c = red, green, blue; the
-    // panel's digits 0..4 at 20x40 from (20(5c+n), 320); the page numbers
-    // "1/3" .. "3/3" (as many as there are pages) at 48x24 from (48(p-1), 368).
+    // Below the thumbnails, the rows' paint allowance and the page numbers,
+    // where the stage select samples them (screen_layout.h).
     const Rgba paints[3] = {pal::kRed, pal::kGreen, pal::kBlue};
+    const int potSize = int(kSheetPotSize);
     for (int c = 0; c < 3; ++c) {
         Canvas pot(64, 64);
         hud::paintPot(pot, 0, 0, paints[c]);
-        sheet.blit(shrinkKeepingAlpha(pot, 32, 32), 32 * c, 288);
+        sheet.blit(shrinkKeepingAlpha(pot, potSize, potSize), potSize * c, int(kSheetPotTop));
     }
     Canvas digits = readBack(kPicWalkers.path);
     for (int y = 0; y < digits.height(); ++y)
@@ -304,16 +316,20 @@ Canvas stageThumbnails(Output& out) {
             Rgba& p = digits.at(x, y);
             if (p.r == 1 && p.g == 1 && p.b == 1) p = kClear;  // the sheet's key
         }
+    // each digit half size, centred in its cell
+    const int digitW = int(kSheetDigitW), digitTop = int(kSheetDigitTop) + (int(kSheetDigitH) - 32) / 2;
     if (digits.width() >= 224 && digits.height() >= 13 * 64)
         for (int c = 0; c < 3; ++c)
             for (int n = 0; n <= 4; ++n)
-                sheet.blit(shrinkKeepingAlpha(digits.crop(32 * (4 + c), 64 * (8 + n), 32, 64), 16, 32), 20 * (5 * c + n) + 2, 324);
+                sheet.blit(shrinkKeepingAlpha(digits.crop(32 * (4 + c), 64 * (8 + n), 32, 64), 16, 32),
+                           digitW * (5 * c + n) + (digitW - 16) / 2, digitTop);
+    const int pageW = int(kSheetPageW), pageH = int(kSheetPageH);
     for (int p = 1; p <= kSelectPages; ++p) {
-        Canvas label(48, 24);
-        TextStyle st = gothic(17, pal::kGoldLight, hex(0x2A2444), 2);
+        Canvas label(pageW, pageH);
+        TextStyle st = gothic(17, pal::kGoldLight, pal::kNightLift, 2);
         st.bold = true;
-        hud::textCentred(label, 24, 12, std::to_string(p) + "/" + std::to_string(kSelectPages), st);
-        sheet.blit(label, 48 * (p - 1), 368);
+        hud::textCentred(label, float(pageW) / 2, float(pageH) / 2, std::to_string(p) + "/" + std::to_string(kSelectPages), st);
+        sheet.blit(label, pageW * (p - 1), int(kSheetPageTop));
     }
     return sheet;
 }

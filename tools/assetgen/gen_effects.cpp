@@ -4,16 +4,13 @@
 // dark to matter becomes the key. No effect pixel is pure white either, since
 // the stage select loads effect1 with the white key.
 //
-// img/effect1.png 512x512, cells of 32: row 0 red sparks, row 2 blue, row 3
-//   green (frames 0..8 across); row 1 the twinkle (frames 0..6); the three
-//   16x16 paint droplets at (464, 0) red, (480, 0) green, (496, 0) blue;
-//   y 248..372 the soft band of light the stage select lays over its rows.
-// img/effect2.png 1024x1024, cells of 128 (u, v steps of 0.125): (0,1) the
-//   wind burst, (1,1) the fire puff, (3,0) the water puff, (2,1) the glow
-//   dot, column 4 rows 0..5 the pillar of fire, column 5 rows 0..7 the
-//   whirlwind, (4,6) the ring of fire (also the red colour burst), (2,6) the
-//   green and (3,6) the blue colour burst, (0,4) the splash ring of the
-//   water events.
+// img/effect1.png 512x512: the sparks (frames 0..8 across), the twinkle
+//   (frames 0..6) and the three paint droplets, where the layout header
+//   (screen_layout.h) puts them; y 248..372 the soft band of light the stage
+//   select lays over its rows.
+// img/effect2.png 1024x1024, cells of 128: the bursts, puffs, glow dot,
+//   splash ring and ring of fire in their cells of the layout header, the
+//   pillar of fire (rows 0..5) and the whirlwind (rows 0..7) down theirs.
 // img/eff.ハート完.png, eff.Blue.png, eff.window.png 768x768: 4x4 frames of
 //   192 read left to right, top to bottom: a heart of fire, a drop of water,
 //   a swirl of wind forming in a burst; the last frame is the emblem at rest
@@ -26,6 +23,7 @@
 #include <cmath>
 #include <vector>
 
+#include "stage/screen_layout.h"
 #include "stage_sheets.h"
 
 namespace ag::sheet {
@@ -241,20 +239,23 @@ Canvas effect1() {
     const struct {
         int row;
         Col paint, core;
-    } rows[3] = {{0, kFire, kEmber}, {2, paintCol(pal::kBlue) * 1.1f, kFoam}, {3, paintCol(pal::kGreen) * 1.1f, kLeafLight}};
+    } rows[3] = {{kSparkRows[0], kFire, kEmber},
+                 {kSparkRows[1], paintCol(pal::kBlue) * 1.1f, kFoam},
+                 {kSparkRows[2], paintCol(pal::kGreen) * 1.1f, kLeafLight}};
     for (const auto& r : rows)
         for (int f = 0; f <= 8; ++f) {
             L.clip(f * 32, r.row * 32, 32, 32);
             spark(L, float(f * 32), float(r.row * 32), f, r.paint, r.core, uint32_t(r.row * 16 + f));
         }
     for (int f = 0; f < 7; ++f) {
-        L.clip(f * 32, 32, 32, 32);
-        twinkle(L, float(f * 32), 32.f, f);
+        L.clip(f * 32, kTwinkleRow * 32, 32, 32);
+        twinkle(L, float(f * 32), float(kTwinkleRow * 32), f);
     }
     const Col drops[3] = {paintCol(pal::kRed), paintCol(pal::kGreen), paintCol(pal::kBlue)};
     for (int k = 0; k < 3; ++k) {
-        L.clip(464 + 16 * k, 0, 16, 16);
-        droplet(L, float(464 + 16 * k), 0.f, drops[k]);
+        const int x = int(kDropletX + kDropletSize * float(k)), size = int(kDropletSize);
+        L.clip(x, 0, size, size);
+        droplet(L, float(x), 0.f, drops[k]);
     }
     // the stage select's band of light
     L.clip(0, 248, 512, 125);
@@ -415,19 +416,19 @@ void splashRing(Light& L, Pt p) {
 
 Canvas effect2() {
     Light L(1024, 1024);
-    windBurst(L, cell(L, 0, 1));
-    firePuff(L, cell(L, 1, 1));
-    waterPuff(L, cell(L, 3, 0));
-    glowDot(L, cell(L, 2, 1));
+    windBurst(L, cell(L, kWindBurstCell.col, kWindBurstCell.row));
+    firePuff(L, cell(L, kFirePuffCell.col, kFirePuffCell.row));
+    waterPuff(L, cell(L, kWaterPuffCell.col, kWaterPuffCell.row));
+    glowDot(L, cell(L, kGlowDotCell.col, kGlowDotCell.row));
     for (int f = 0; f <= 7; ++f) {
-        if (f == 6) continue;  // (4,6) is the ring of fire
-        pillarOfFire(L, cell(L, 4, f), f);
+        if (f == kRingOfFireCell.row) continue;  // that cell is the ring of fire
+        pillarOfFire(L, cell(L, kPillarColumn, f), f);
     }
-    for (int f = 0; f < 8; ++f) whirlwind(L, cell(L, 5, f), f);
-    ringOfFire(L, cell(L, 4, 6));
-    greenBurst(L, cell(L, 2, 6));
-    blueBurst(L, cell(L, 3, 6));
-    splashRing(L, cell(L, 0, 4));
+    for (int f = 0; f < 8; ++f) whirlwind(L, cell(L, kWhirlwindColumn, f), f);
+    ringOfFire(L, cell(L, kRingOfFireCell.col, kRingOfFireCell.row));
+    greenBurst(L, cell(L, kGreenBurstCell.col, kGreenBurstCell.row));
+    blueBurst(L, cell(L, kBlueBurstCell.col, kBlueBurstCell.row));
+    splashRing(L, cell(L, kSplashRingCell.col, kSplashRingCell.row));
     L.unclip();
     return L.pixels();
 }

@@ -18,6 +18,7 @@
 #include "output.h"
 #include "palette.h"
 #include "props.h"
+#include "stage/screen_layout.h"
 
 namespace ag {
 
@@ -209,7 +210,7 @@ void moodMarks(Canvas& c, const Mood& m, float side) {
         float x = hx, y = 30.f;
         Shape drop = hEllipse(x, y + 2.f, 2.2f, 2.6f) | hPoly({{x - 1.8f, y + 1.f}, {x, y - 3.5f}, {x + 1.8f, y + 1.f}});
         c.fill(drop.grow(1), pal::kOutline);
-        c.fill(drop, pal::kSkyBlue);
+        c.fill(drop, pal::kPowderBlue);
         c.fill(Shape::rect(x - 1.f, y + 1.f, 1.f, 2.f).hard(), pal::kEyeWhite);
     }
     if (m.sparkle) {
@@ -674,7 +675,7 @@ void genFaces(Output& out) {
     }
     sheet.blit(cover().scaled(2), 4 * kCell, 0);
     // The help screen's seventh page borrows the free space on the right.
-    fe::helpPage(sheet, 7, 800, 0);
+    fe::helpPage(sheet, 7, int(HelpPageCell(7).x0), int(HelpPageCell(7).y0));
     out.keyedPng(kPicFaces, sheet);
 }
 

@@ -1,36 +1,24 @@
 // The lettering sheet `img/mozi.png` (512x512, green key) and the pictures
-// shown for one tick before a stage restarts.
-//
-// Cells of the lettering sheet, in pixels (x0, y0)-(x1, y1):
-//   banner ribbon          (0, 0)-(288, 32)     stretched behind the roller
-//   "ステージ" caption     (0, 32)-(192, 96)
-//   time strip             (224, 32)-(288, 416) a 384x64 strip turned a quarter
-//   stage-1 speech bubble  (96, 224)-(192, 256)
-//   banner roller          (0, 224)-(96, 320)   turns as it rolls
-//   difficulty plaque      (96, 256)-(224, 320) stage select
-//   clear letters          (0, 320)-(224, 384)  three 64-px cells and a 32-px one
-//   lives caption          (0, 384)-(64, 416)
-//   stage numbers 1..5     (288, 96(p-1))-(384, 96p)
-//   stage numbers 6..9     (384, 96(p-6))-(480, 96(p-5))  (help borrows 1..7)
-//   page arrows            (384, 384)-(512, 448) back and next, the lower row lit
+// shown for one tick before a stage restarts. Each piece of the sheet lies in
+// its cell of the layout header (kLetter..., Letter...), where the game
+// samples it.
 #include <cmath>
 
 #include "hud_kit.h"
 #include "hud_parts.h"
 #include "palette.h"
 #include "props.h"
+#include "stage/screen_layout.h"
 #include "words.h"
 
 namespace ag::hud {
 
 namespace {
 
-const Rgba kCream = hex(0xFFF1CC);
-const Rgba kAmber = hex(0xF2B33D);
 
 // Sticker lettering: the fill inside a cream rim inside a dark rim, fitted
 // into a w x h box centred on (cx, cy).
-void sticker(Canvas& c, float cx, float cy, float w, float h, const char* text, Rgba fill, Rgba rim = kCream,
+void sticker(Canvas& c, float cx, float cy, float w, float h, const char* text, Rgba fill, Rgba rim = pal::kWall,
              int rimW = 3, int darkW = 2) {
     TextStyle st;
     st.face = Face::Gothic;
@@ -71,7 +59,7 @@ Canvas bannerRibbon() {
         c.fillRect(0, y0, 288, 2, r.light);
         c.fillRect(0, y0 + h - 1, 288, 1, r.shadow);
     }
-    c.fillRect(0, 4, 288, 1, withAlpha(hex(0xFFF4DA), 0.6f));
+    c.fillRect(0, 4, 288, 1, withAlpha(pal::kPaper, 0.6f));
     return c;
 }
 
@@ -80,7 +68,7 @@ Canvas bannerRoller() {
     const float cx = 48, cy = 48;
     Shape tyre = Shape::circle(cx, cy, 45).hard();
     c.fill(tyre.grow(1), pal::kOutline);
-    Ramp rim = shade(hex(0xF1E2C0));
+    Ramp rim = shade(pal::kCream);
     c.fill(tyre, rim.base);
     c.fill(tyre - Shape::circle(cx - 2, cy - 2, 45).hard(), rim.shadow);
     const Rgba paints[3] = {pal::kRed, pal::kGreen, pal::kBlue};
@@ -104,8 +92,8 @@ Canvas bannerRoller() {
     // the hub with a star
     Shape hub = Shape::circle(cx, cy, 13).hard();
     c.fill(hub.grow(1), pal::kOutline);
-    c.fill(hub, kCream);
-    c.fill(star(cx, cy, 10, 4.2f).hard(), kAmber);
+    c.fill(hub, pal::kWall);
+    c.fill(star(cx, cy, 10, 4.2f).hard(), pal::kOrange);
     // studs on the tyre
     for (int i = 0; i < 12; ++i) {
         float a = float(i) / 12.f * 2.f * float(kPi);
@@ -124,8 +112,8 @@ Canvas waitingBubble() {
     Shape tail = Shape::polygon({{58, 20}, {79, 29}, {66, 15}}).hard();
     Shape all = body | tail;
     c.fill(all.grow(1), pal::kOutline);
-    c.fill(all, kCream);
-    c.fill(body - body.shift(0, -2), hex(0xEAD6B0));
+    c.fill(all, pal::kWall);
+    c.fill(body - body.shift(0, -2), pal::kPaperShade);
     TextStyle st;
     st.face = Face::Gothic;
     st.bold = true;
@@ -150,7 +138,7 @@ Canvas difficultyPlaque() {
     c.fill(plate - plate.shift(1, 1), paper.shine);
     // a gold star at the right end points to the row of stars beside it
     c.fill(star(112, 32, 8, 3.6f).hard().grow(1), pal::kOutline);
-    c.fill(star(112, 32, 8, 3.6f).hard(), kAmber);
+    c.fill(star(112, 32, 8, 3.6f).hard(), pal::kOrange);
     TextStyle st;
     st.face = Face::Gothic;
     st.bold = true;
@@ -164,9 +152,9 @@ Canvas pageArrow(bool next, bool lit) {
     Canvas c = cell(64, 32);
     auto X = [&](float x) { return next ? x : 64.f - x; };
     Shape arrow = Shape::polygon({{X(3), 9}, {X(40), 9}, {X(40), 2}, {X(61), 16}, {X(40), 30}, {X(40), 23}, {X(3), 23}}).hard();
-    Rgba body = lit ? hex(0xFFD86A) : kAmber;
+    Rgba body = lit ? pal::kAmber : pal::kOrange;
     Ramp r = shade(body);
-    if (lit) c.fill(arrow.grow(2), hex(0xFFF6D0));  // a glow around the lit arrow
+    if (lit) c.fill(arrow.grow(2), pal::kPaper);  // a glow around the lit arrow
     c.fill(arrow.grow(1), pal::kOutline);
     c.fill(arrow, r.base);
     c.fill(arrow - arrow.shift(0, -2), r.shadow);
@@ -185,16 +173,16 @@ Canvas stageNumber(int p) {
     Canvas c = cell(96, 96);
     const Rgba paints[3] = {pal::kRed, pal::kGreen, pal::kBlue};
     char text[2] = {char('0' + p), 0};
-    sticker(c, 48, 49, 84, 90, text, paints[(p - 1) % 3], kCream, 4, 3);
+    sticker(c, 48, 49, 84, 90, text, paints[(p - 1) % 3], pal::kWall, 4, 3);
     return c;
 }
 
 // The clear letters: ク, リ, ア in the three paints, then a gold "!".
 Canvas clearLetter(int i) {
     const char* text[4] = {say(words::kClear[0]), say(words::kClear[1]), say(words::kClear[2]), say(words::kClear[3])};
-    const Rgba fills[4] = {pal::kRed, pal::kGreen, pal::kBlue, kAmber};
+    const Rgba fills[4] = {pal::kRed, pal::kGreen, pal::kBlue, pal::kOrange};
     Canvas c = cell(i == 3 ? 32 : 64, 64);
-    sticker(c, float(c.width()) / 2.f, 32, float(c.width()) - 2.f, 60, text[i], fills[i], kCream, 3, 2);
+    sticker(c, float(c.width()) / 2.f, 32, float(c.width()) - 2.f, 60, text[i], fills[i], pal::kWall, 3, 2);
     return c;
 }
 
@@ -207,12 +195,12 @@ Canvas clearLetter(int i) {
 // behind it, until the time is up with the trough alone in view.
 Canvas timeStrip() {
     Canvas c(384, 64);
-    const Rgba trough = hex(0x2C2648);
-    c.vGradient(0, 0, 384, 64, {{0.f, hex(0x1F1A33)}, {0.3f, trough}, {1.f, hex(0x3A3258)}});
+    const Rgba trough = pal::kNightLift;
+    c.vGradient(0, 0, 384, 64, {{0.f, pal::kNight}, {0.3f, trough}, {1.f, pal::kSlate}});
     // tick marks along the trough
     for (int x = 6; x < 384; x += 12) {
         bool major = (x - 6) % 48 == 0;
-        c.fillRect(x, major ? 50 : 54, 2, major ? 9 : 5, hex(0x5A5078));
+        c.fillRect(x, major ? 50 : 54, 2, major ? 9 : 5, pal::kDusk);
     }
     // the bar: warm amber with a lit top, slanted stripes and a round end
     const float end = 192;
@@ -220,47 +208,50 @@ Canvas timeStrip() {
     c.fill(bar.grow(1), pal::kOutline);
     c.fill(bar, [&](int x, int y) {
         float t = (float(y) - 12.f) / 40.f;
-        Rgba base = mix(hex(0xFFD77A), hex(0xE0902E), t);
+        Rgba base = mix(pal::kGoldLight, pal::kOrange, t);
         bool stripe = ((x + y) / 10) % 2 == 0;
-        return stripe ? mix(base, hex(0xFFF0B8), 0.25f) : base;
+        return stripe ? mix(base, pal::kSkyLow, 0.25f) : base;
     });
-    c.fill(bar & Shape::rect(0, 14, 400, 3), withAlpha(hex(0xFFF6D8), 0.85f));
-    c.fill(bar & Shape::rect(0, 46, 400, 5), withAlpha(hex(0xB8652A), 0.6f));
+    c.fill(bar & Shape::rect(0, 14, 400, 3), withAlpha(pal::kPaper, 0.85f));
+    c.fill(bar & Shape::rect(0, 46, 400, 5), withAlpha(pal::kRoof, 0.6f));
     // the apple riding the end of the bar
     apple(c, end - 20, 33, 15, false, true);
     return c;
 }
 
+namespace {
+// Pastes a piece at its cell's top-left corner.
+void paste(Canvas& sheet, const Canvas& piece, const LayoutRect& cell) { sheet.blit(piece, int(cell.x0), int(cell.y0)); }
+}  // namespace
+
 Canvas letteringSheet() {
-    Canvas c(512, 512);
-    c.blit(bannerRibbon(), 0, 0);
+    const int size = int(kLetteringSheet);
+    Canvas c(size, size);
+    paste(c, bannerRibbon(), kLetterBannerBar);
     Canvas label(192, 64);
     // A full, warm fill: the label fades in over the stage, and pale
     // lettering turns into a see-through grey while it does.
-    sticker(label, 96, 32, 186, 60, say(words::kStageWord), hex(0xF29A2E), kCream, 2, 2);
-    c.blit(label, 0, 32);
+    sticker(label, 96, 32, 186, 60, say(words::kStageWord), pal::kOrange, pal::kWall, 2, 2);
+    paste(c, label, kLetterStageCaption);
 
+    // the strip turned a quarter: its left end at the cell's top
     Canvas strip = timeStrip();
+    const int right = int(kLetterTimeStrip.x1) - 1, top = int(kLetterTimeStrip.y0);
     for (int sy = 0; sy < 64; ++sy)
-        for (int sx = 0; sx < 384; ++sx) c.at(287 - sy, 32 + sx) = strip.at(sx, sy);
+        for (int sx = 0; sx < 384; ++sx) c.at(right - sy, top + sx) = strip.at(sx, sy);
 
-    c.blit(waitingBubble(), 96, 224);
-    c.blit(bannerRoller(), 0, 224);
-    c.blit(difficultyPlaque(), 96, 256);
-    for (int i = 0; i < 4; ++i) c.blit(clearLetter(i), i * 64, 320);
+    paste(c, waitingBubble(), kLetterWaitingBubble);
+    paste(c, bannerRoller(), kLetterBannerRoller);
+    paste(c, difficultyPlaque(), kLetterDifficulty);
+    for (int i = 0; i < 4; ++i) paste(c, clearLetter(i), LetterClear(i));
 
     Canvas lives(64, 32);
-    sticker(lives, 32, 16, 62, 30, say(words::kLivesWord), kCream, pal::kBrown, 1, 2);
-    c.blit(lives, 0, 384);
+    sticker(lives, 32, 16, 62, 30, say(words::kLivesWord), pal::kWall, pal::kBrown, 1, 2);
+    paste(c, lives, kLetterLives);
 
-    for (int p = 1; p <= 9; ++p) {
-        int x = p <= 5 ? 288 : 384, y = p <= 5 ? (p - 1) * 96 : (p - 6) * 96;
-        c.blit(stageNumber(p), x, y);
-    }
-    c.blit(pageArrow(false, false), 384, 384);
-    c.blit(pageArrow(true, false), 448, 384);
-    c.blit(pageArrow(false, true), 384, 416);
-    c.blit(pageArrow(true, true), 448, 416);
+    for (int p = 1; p <= 9; ++p) paste(c, stageNumber(p), LetterStageNumber(p));
+    for (bool lit : {false, true})
+        for (bool next : {false, true}) paste(c, pageArrow(next, lit), LetterPageArrow(next, lit));
     return c;
 }
 
@@ -274,10 +265,10 @@ Canvas resetPicture() {
     c.fill(Shape::rect(0, 200, 640, 2), pal::kGold);
     c.fill(Shape::rect(0, 278, 640, 2), pal::kGold);
     Shape card = Shape::roundRect(150, 160, 340, 160, 18);
-    c.fill(card.shift(4, 6), withAlpha(hex(0x120E20), 1.f));
+    c.fill(card.shift(4, 6), pal::kNight);
     c.fill(card.grow(3), pal::kOutline);
     c.fill(card.grow(2), pal::kGold);
-    c.fill(card, [&](int, int y) { return mix(hex(0xFCF4E2), hex(0xF0E0C0), (float(y) - 160.f) / 160.f); });
+    c.fill(card, [&](int, int y) { return mix(pal::kPaper, pal::kCream, (float(y) - 160.f) / 160.f); });
     paperGrain(c, 2);
     c.fill(Shape::roundRect(160, 170, 320, 140, 12) - Shape::roundRect(161, 171, 318, 138, 11), withAlpha(pal::kGold, 0.8f));
     retryArrow(c, 204, 238, 28, 11, pal::kOutline);
@@ -287,7 +278,7 @@ Canvas resetPicture() {
     st.bold = true;
     st.size = 46;
     st.colour = pal::kInk;
-    st.shadow = hex(0xD8C39A);
+    st.shadow = pal::kStraw;
     textCentred(c, 366, 234, say(words::kRetry), st);
     TextStyle sub = st;
     sub.size = 15;
@@ -307,12 +298,12 @@ Canvas timeUpPicture() {
             float x0 = 320 + side * 108.f, y0 = 178 + i * 34.f - 34.f;
             Shape line = Shape::capsule({x0, y0}, {x0 + side * 34.f, y0 + a * 20.f}, 4.f).hard();
             c.fill(line.grow(2), pal::kOutline);
-            c.fill(line, kCream);
+            c.fill(line, pal::kWall);
         }
     apple(c, 320, 184, 92, true, true);
     TextStyle st;
     Canvas text(460, 110);
-    sticker(text, 230, 55, 440, 96, say(words::kTimeUp), pal::kRed, kCream, 5, 3);
+    sticker(text, 230, 55, 440, 96, say(words::kTimeUp), pal::kRed, pal::kWall, 5, 3);
     c.blit(text, 90, 300);
     return c;
 }
@@ -321,10 +312,10 @@ Canvas gaugePicture() {
     Canvas c(256, 32);
     Shape frame = Shape::roundRect(1, 1, 254, 30, 10).hard();
     c.fill(frame.grow(1), pal::kOutline);
-    c.fill(frame, hex(0x2C2648));
+    c.fill(frame, pal::kNightLift);
     Shape fillS = Shape::roundRect(5, 6, 180, 20, 8).hard();
-    c.fill(fillS, [&](int, int y) { return mix(hex(0xFFD77A), hex(0xE0902E), (float(y) - 6.f) / 20.f); });
-    c.fill(fillS & Shape::rect(0, 7, 256, 3), hex(0xFFF0B8));
+    c.fill(fillS, [&](int, int y) { return mix(pal::kGoldLight, pal::kOrange, (float(y) - 6.f) / 20.f); });
+    c.fill(fillS & Shape::rect(0, 7, 256, 3), pal::kSkyLow);
     return c;
 }
 

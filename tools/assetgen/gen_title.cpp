@@ -3,8 +3,7 @@
 //
 // Title: keyed on white over the white cleared screen, so it is opaque
 // everywhere and holds no pure white. The three buttons fill exactly the
-// rectangles the title scene tests: start (384, 94)-(544, 160), menu
-// (425, 215)-(555, 270), quit (440, 330)-(610, 384). The game draws no hover
+// rectangles the title scene tests (screen_layout.h). The game draws no hover
 // state, so they look the same whether pointed at or not.
 //
 // Talk window: keyed on green; transparent above and below, so the
@@ -22,6 +21,7 @@
 #include "props.h"
 #include "scene_kit.h"
 #include "scenery.h"
+#include "stage/screen_layout.h"
 #include "words.h"
 
 namespace ag::hud {
@@ -30,15 +30,14 @@ namespace sc = scenery;
 
 namespace {
 
-struct TitleButton {
-    float x0, y0, x1, y1;
+struct TitleButton : LayoutRect {
     Words label;
     Rgba paint;
 };
 const TitleButton kButtons[3] = {
-    {384, 94, 544, 160, words::kStart, pal::kRed},
-    {425, 215, 555, 270, words::kMenu, pal::kGreen},
-    {440, 330, 610, 384, words::kQuit, pal::kBlue},
+    {kTitleStartButton, words::kStart, pal::kRed},
+    {kTitleMenuButton, words::kMenu, pal::kGreen},
+    {kTitleQuitButton, words::kQuit, pal::kBlue},
 };
 
 // The legendary gate on a far hill, pale in the haze.

@@ -184,7 +184,7 @@ void castingArm(Cell& k) {
 // Stuck: a drop of sweat and a little swirl of dizziness.
 void dizzy(Cell& k) {
     const Sitting& s = k.build.sitting;
-    part(k.c, hEllipse(s.sweat.x, s.sweat.y, 1.4f, 2.f), shade(pal::kSkyBlue), 0, true);
+    part(k.c, hEllipse(s.sweat.x, s.sweat.y, 1.4f, 2.f), shade(pal::kPowderBlue), 0, true);
     const int x = int(s.dizzy.x), y = int(s.dizzy.y);
     for (Pt d : {Pt{-1, 0}, Pt{0, -1}, Pt{1, 0}, Pt{0, 1}}) k.c.set(x + int(d.x), y + int(d.y), pal::kPaleGold);
     if (s.heart) k.c.set(x, y, pal::kEyeWhite);  // a bright heart, where the key would show

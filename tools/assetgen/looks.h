@@ -19,7 +19,7 @@ struct Look {
 
 inline constexpr Look kHero{
     .skin = pal::kSkin, .hair = pal::kHeroHair, .iris = pal::kLeather, .brow = pal::kDarkBrown,
-    .top = pal::kCream, .over = pal::kBrown, .legs = pal::kHeroTrousers, .shoes = pal::kDarkBrown,
+    .top = pal::kCream, .over = pal::kBrown, .legs = pal::kDusk, .shoes = pal::kDarkBrown,
     .accent = pal::kLeather, .backdrop = pal::kPaperShade,
 };
 

@@ -57,7 +57,6 @@ inline constexpr Rgba kSkyLow = hex(0xFBE3C4);
 // Clothes, hair, eyes and the others' skins: the walkers, the portraits and
 // the menu figures.
 // Who wears which is in looks.h.
-inline constexpr Rgba kHeroTrousers = hex(0x5B4E72);
 inline constexpr Rgba kLeather = hex(0x7A4A30);      // his satchel, her shoes, his eyes, her brows
 inline constexpr Rgba kPinafore = hex(0xA8623C);
 inline constexpr Rgba kRibbon = hex(0xF2C14E);       // her hairband and bow, the herb's golden bud
@@ -75,7 +74,6 @@ inline constexpr Rgba kMask = hex(0xA8485E);
 inline constexpr Rgba kAura = hex(0x7E4CC6);
 inline constexpr Rgba kAuraLight = hex(0xC6A2F6);    // the aura's tips, will-o'-wisps
 // Drops and sparks.
-inline constexpr Rgba kSkyBlue = hex(0x9CC8EE);      // drops of sweat and tears
 inline constexpr Rgba kSpark = hex(0xF6D77A);        // sparks, twinkles, glowing eyes
 // Glints, glows and the walkers' sheet's things.
 inline constexpr Rgba kWhite = hex(0xFFFFFF);
@@ -93,7 +91,7 @@ inline constexpr Rgba kIce = hex(0x9ADCF2);
 // Skies and air.
 inline constexpr Rgba kHighSky = hex(0x3C74C4);     // the sky's top above the mountains
 inline constexpr Rgba kCornflower = hex(0x74A8E2);  // the high sky, blue roofs
-inline constexpr Rgba kPowderBlue = hex(0x9CC8EE);  // the blue nubbles, the sky near the horizon
+inline constexpr Rgba kPowderBlue = hex(0x9CC8EE);  // the blue nubbles, the sky near the horizon, sweat and tears
 inline constexpr Rgba kHazeBlue = hex(0xC9D8F6);    // the pale blue of distance: far hills, cloud shade
 inline constexpr Rgba kBluebell = hex(0xB6CDF5);    // far mountains, blue petals
 inline constexpr Rgba kFrost = hex(0xE8EEFF);       // starlight, snow glints, the far gate
@@ -154,9 +152,9 @@ inline constexpr Rgba kApricot = hex(0xF4B38A);    // the peach nubbles, the red
 inline constexpr Rgba kQuiltPink = hex(0xF2A0A0);  // quilt patches, petals
 inline constexpr Rgba kPink = hex(0xF7C9D9);       // petals, the pink nubbles
 inline constexpr Rgba kCandyPink = hex(0xF7A6C8);  // pink fireworks; darkened, the walls of a dusk village
-inline constexpr Rgba kHeart = hex(0xF0566A);      // hearts
+inline constexpr Rgba kHeart = hex(0xF0566A);      // hearts, a life
 inline constexpr Rgba kLilac = hex(0xC9B3E6);      // the lilac nubbles and mushrooms
-inline constexpr Rgba kViolet = hex(0x8C6CC8);     // the elder's mushroom cap
+inline constexpr Rgba kViolet = hex(0x8C6CC8);     // the elder's mushroom cap, a key of the key card
 inline constexpr Rgba kMint = hex(0xA8DDB5);       // the mint nubbles
 inline constexpr Rgba kIceBlue = hex(0x8ED8F4);    // light-blue fireworks
 
@@ -213,5 +211,56 @@ inline constexpr Rgba kFoamLight = hex(0x99D9FF);
 
 // ----------------------------------------------------------------- screens
 // Menus, help, the stage select, the panels and the lettering.
+
+// Menus and buttons.
+inline constexpr Rgba kMenuRed = hex(0xE0674A);        // the stage-select button and ribbon
+inline constexpr Rgba kMenuGreen = hex(0x4FA866);      // the menu ribbon
+inline constexpr Rgba kMenuBlue = hex(0x4A86D4);       // the help button and ribbon
+inline constexpr Rgba kDeepBlue = hex(0x2E5E9E);       // the help button's question mark
+inline constexpr Rgba kPointer = hex(0xFF8A3D);        // the help's rings and arrows
+
+// Warm accents.
+inline constexpr Rgba kOrange = hex(0xF0A040);         // the reset button, the time bar, the stage sticker
+inline constexpr Rgba kAmber = hex(0xF7C65A);          // warm highlights: the time bar, flower hearts, lamps
+inline constexpr Rgba kStraw = hex(0xE8D39A);          // pale yellow: rope, petals, lettering shadow
+inline constexpr Rgba kPeach = hex(0xF2C8B8);          // a wash on the menu card's corner
+inline constexpr Rgba kPetal = hex(0xF3A6A0);          // pink petals
+
+// The key card's keys.
+inline constexpr Rgba kTeal = hex(0x3FA0A0);           // a key of the key card
+inline constexpr Rgba kRose = hex(0xC8587A);           // a key of the key card
+
+// Pale blues and greens of small skies, washes and panels.
+inline constexpr Rgba kPaleSky = hex(0xBFD8E8);        // pale blue washes, raindrops
+inline constexpr Rgba kMist = hex(0xD6E0EE);           // cloud shade, glass, faint blue paper
+inline constexpr Rgba kPaleMint = hex(0xE2E8D4);       // faint green paper, the menu hills
+inline constexpr Rgba kRainBlue = hex(0x9CC8F0);       // rain, a small sky
+inline constexpr Rgba kPanelBlue = hex(0x6E9CC8);      // the cloud panel's trims
+inline constexpr Rgba kCrystal = hex(0x6FB2B8);        // the crystal panel's trims
+
+// Small landscapes: the help's stage, the menu's hills.
+inline constexpr Rgba kMeadow = hex(0xA8CE8C);         // small hills and lawns
+inline constexpr Rgba kMeadowPale = hex(0xC6DCA8);     // their lit tops
+inline constexpr Rgba kTreeGreen = hex(0x7FB06A);      // small trees
+
+// Wood of frames, stakes and panels.
+inline constexpr Rgba kWood = hex(0xA8743E);           // stakes, frames, sign posts
+inline constexpr Rgba kPaleWood = hex(0xC4915C);       // light planks
+inline constexpr Rgba kPlum = hex(0x7C4C4E);           // the town panel's planks
+
+// Dusk (the game-over picture; the help's bezel and towers).
+inline constexpr Rgba kDusk = hex(0x5B4E72);           // dusk violet: far hills, a bezel, towers, the hero's trousers
+inline constexpr Rgba kDuskLight = hex(0x7A78A0);      // their lit side
+inline constexpr Rgba kDuskMauve = hex(0x9A7C9E);      // the dusk sky low down
+inline constexpr Rgba kDuskRose = hex(0xC49AA0);       // the dusk sky at the horizon
+inline constexpr Rgba kMoonlight = hex(0xB8B0D8);      // the moon's glow, a rain cloud's light
+inline constexpr Rgba kDuskGrass = hex(0x6E7E66);      // grass at dusk
+inline constexpr Rgba kDuskGrassLight = hex(0x9CAA8C); // its lit tops
+
+// The raised buttons, paper cards and ribbons of the menus and endings.
+inline constexpr Rgba kButtonLetter = hex(0xFFFBF0);  // a raised button's label
+inline constexpr Rgba kRibbonLetter = hex(0xFFF8E8);  // a ribbon heading's words
+inline constexpr Rgba kCardBronze = hex(0x9C7436);    // a paper card's outer frame
+inline constexpr Rgba kCardGloss = hex(0xFFFFF4);     // a paper card's lit edge
 
 }  // namespace ag::pal

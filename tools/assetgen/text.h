@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "canvas.h"
+#include "palette.h"
 
 namespace ag {
 
@@ -39,7 +40,7 @@ enum class Align { Left, Centre, Right };
 struct TextStyle {
     Face face = Face::Gothic;
     int size = 24;              // pixel height of the font (point size at 72 dpi)
-    Rgba colour = hex(0x2B2233);
+    Rgba colour = pal::kOutline;
     Rgba outline = kClear;      // drawn when outlineWidth > 0
     int outlineWidth = 0;
     bool bold = false;          // draw twice, one pixel apart
