@@ -40,7 +40,7 @@ Quad s_Icon = MakeQuad(0, 0, 32, 32, 0, 0, 0, 0);
 constexpr LayoutRect kRatingUV = SheetUV(kLetterDifficulty, kLetteringSheet);
 Quad s_RatingLabel = MakeQuad(0, 0, 128, 64, kRatingUV.x0, kRatingUV.y0, kRatingUV.x1, kRatingUV.y1);
 Quad s_ArrowQuad = MakeQuad(0, 0, 64, 32, 0, 0, 0.125f, 0.0625f);
-Quad s_Band = MakeQuad(0, 0, 640, 144, 0, 0.48436f, 1, 0.72654f);
+Quad s_Band = MakeQuad(0, 0, 640, 144, kSelectBandUV.x0, kSelectBandUV.y0, kSelectBandUV.x1, kSelectBandUV.y1);
 uint32_t s_BlinkTime;
 // The press that chose this screen may still be held when it opens, while
 // the brush stroke it started still stands at its last frame; it must not

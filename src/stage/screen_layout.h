@@ -84,6 +84,13 @@ inline constexpr float kEffect1Sheet = 512, kEffect1Cell = 32;
 inline constexpr int kSparkRows[3] = {0, 2, 3};  // red, blue, green
 inline constexpr int kTwinkleRow = 1;
 inline constexpr float kDropletX = 464, kDropletSize = 16;
+// Across it, rows 248..372, the stage select's band of light, which the game
+// samples a hair inside those rows, as it always has.
+inline constexpr LayoutRect kSelectBandCell = {0, 248, 512, 373};
+inline constexpr LayoutRect kSelectBandUV = {0, 0.48436f, 1, 0.72654f};
+static_assert(kSelectBandUV.y0 * kEffect1Sheet > kSelectBandCell.y0 - 0.5f &&
+                  kSelectBandUV.y1 * kEffect1Sheet < kSelectBandCell.y1,
+              "the band is sampled inside the rows it is painted in");
 
 // img/effect2.png: 8x8 cells of 128 px.
 struct SheetCell {

@@ -6,7 +6,7 @@
 //
 // img/effect1.png 512x512: the sparks (frames 0..8 across), the twinkle
 //   (frames 0..6) and the three paint droplets, where the layout header
-//   (screen_layout.h) puts them; y 248..372 the soft band of light the stage
+//   (screen_layout.h) puts them, and there too the soft band of light the stage
 //   select lays over its rows.
 // img/effect2.png 1024x1024, cells of 128: the bursts, puffs, glow dot,
 //   splash ring and ring of fire in their cells of the layout header, the
@@ -258,8 +258,9 @@ Canvas effect1() {
         droplet(L, float(x), 0.f, drops[k]);
     }
     // the stage select's band of light
-    L.clip(0, 248, 512, 125);
-    for (int y = 248; y < 373; ++y)
+    const int bandTop = int(kSelectBandCell.y0), bandEnd = int(kSelectBandCell.y1);
+    L.clip(0, bandTop, 512, bandEnd - bandTop);
+    for (int y = bandTop; y < bandEnd; ++y)
         for (int x = 0; x < 512; ++x) {
             float dy = (float(y) - 310.f) / 34.f;
             float v = std::exp(-dy * dy) * smoothstep(0.f, 90.f, float(x)) * smoothstep(512.f, 422.f, float(x));
