@@ -1,7 +1,7 @@
-// Every dialogue by its tag and scene; the build lists them from their files.
+// Every dialogue by its scene; the build lists them from their files.
 #include "talks/talk_table.h"
 
-#define TOLVANE_TALK_PLAY(N, S) {S, #N, &kTalk##N},
+#define TOLVANE_TALK_PLAY(N, S) {S, &kTalk##N},
 const TalkPlay kTalks[kTalkCount] = {TOLVANE_EACH_TALK(TOLVANE_TALK_PLAY)};
 #undef TOLVANE_TALK_PLAY
 

@@ -11,7 +11,6 @@ TOLVANE_EACH_TALK(TOLVANE_TALK_RECORD)
 
 struct TalkPlay {
     int scene;  // its init scene; the frame scene is the next number
-    const char* tag;
     const TalkScene* talk;
 };
 // In the order of their tags.

@@ -31,7 +31,6 @@ inline constexpr Rgba kSlate = hex(0x3B3F52);     // quiet cover panel
 
 // People.
 inline constexpr Rgba kSkin = hex(0xF6C9A4);
-inline constexpr Rgba kSkinShade = hex(0xE0A582);
 inline constexpr Rgba kBlush = hex(0xF09A8E);
 inline constexpr Rgba kCream = hex(0xF1E2C0);    // the unpainted walkers' clothes
 inline constexpr Rgba kBrown = hex(0x8A5A3C);
